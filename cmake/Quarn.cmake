@@ -1,0 +1,37 @@
+# Small helpers shared by the folders' CMakeLists.
+
+# quarn_library(NAME [QT] DEPENDS lib...)
+# A static library from every .cpp in the calling folder (not its subfolders),
+# with the project root as include root: #include "rules/Card.h".
+function(quarn_library name)
+  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+  file(GLOB headers CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
+  add_library(${name} STATIC ${sources} ${headers})
+  target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}" "${PROJECT_BINARY_DIR}")
+  if(ARG_DEPENDS)
+    target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
+  endif()
+endfunction()
+
+# quarn_test(NAME SOURCES file... LIBS lib... [QT])
+# A GoogleTest executable registered with ctest, one ctest entry per test case.
+# QT: the test opens windows; it runs on the offscreen platform and without the
+# leak checker (Qt and fontconfig keep caches alive until exit).
+function(quarn_test name)
+  cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE
+    QUARN_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data"
+    QUARN_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    QUARN_DIST_DIR="${QUARN_DIST_DIR}")
+  set(env "")
+  if(ARG_QT)
+    set(env "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0")
+  endif()
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "${env}")
+endfunction()
