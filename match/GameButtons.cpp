@@ -1,0 +1,73 @@
+#include "match/GameButtons.h"
+
+namespace quarn {
+
+namespace {
+
+// The seat that gives start and settlement: the local player, the host, or
+// the tournament participant with role 1.
+bool givesCommands(const HandSituation &s)
+{
+    switch (s.kind) {
+    case MatchKind::Local:
+    case MatchKind::Account: return true;
+    case MatchKind::Network: return s.netRole == 1;
+    case MatchKind::Tournament: return s.tournamentRole == 1;
+    }
+    return false;
+}
+
+GameButtons afterSettlement(const HandSituation &s)
+{
+    GameButtons b;
+    b.commandLabel = Word::NextGame;
+    b.tickRunning = true;
+    const bool cycleComplete = s.handNumber % 30 == 0;
+    const bool blockComplete = s.handNumber % 3 == 0;
+    switch (s.kind) {
+    case MatchKind::Local:
+        b.commandEnabled = !cycleComplete;
+        b.leaveEnabled = true;
+        break;
+    case MatchKind::Network:
+        b.commandEnabled = s.netRole == 1 && !blockComplete;
+        b.leaveEnabled = blockComplete;
+        break;
+    case MatchKind::Account:
+        b.commandEnabled = !blockComplete;
+        b.leaveEnabled = blockComplete;
+        break;
+    case MatchKind::Tournament:
+        b.commandEnabled = false;
+        b.leaveEnabled = s.tournamentRole == 1;
+        break;
+    }
+    return b;
+}
+
+} // namespace
+
+GameButtons gameButtonsFor(const HandSituation &s)
+{
+    GameButtons b;
+    if (s.phase == 1) {
+        b.commandLabel = Word::ToBegin;
+        b.commandEnabled = givesCommands(s);
+        return b;
+    }
+    b.tickRunning = true;
+    if (s.toMove >= 1 && s.toMove <= 3) {
+        b.commandLabel = Word::Pass;
+    } else if (s.toMove == 4) {
+        b.commandLabel = Word::Pass;
+        b.commandEnabled = s.playerHasNoPlay;
+    } else if (s.toMove == 5) {
+        b.commandLabel = Word::TotalOfGame;
+        b.commandEnabled = givesCommands(s);
+    } else {
+        b = afterSettlement(s);
+    }
+    return b;
+}
+
+} // namespace quarn

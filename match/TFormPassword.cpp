@@ -1,0 +1,130 @@
+#include "match/TFormPassword.h"
+
+#include "match/Ask.h"
+#include "match/ClubAccess.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quarn {
+
+namespace {
+
+QLineEdit *passwordEdit(QWidget *parent, const QString &objectName, const QString &accessible)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(objectName);
+    edit->setAccessibleName(accessible);
+    edit->setMaxLength(TFormPassword::PasswordMax);
+    edit->setEchoMode(QLineEdit::Password);
+    return edit;
+}
+
+QLabel *buddyLabel(QWidget *parent, const QString &text, QWidget *buddy)
+{
+    auto *label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
+QString TFormPassword::offeredName(const QString &lastName, bool networkMode)
+{
+    const int limit = networkMode ? 4 : NameMax;
+    if (lastName.isEmpty() || lastName.size() > limit)
+        return word(Word::MrX);
+    return lastName;
+}
+
+TFormPassword::TFormPassword(Form form, const QString &name, const QString &storedPassword,
+                             bool networkMode, QWidget *parent)
+    : QDialog(parent), form_(form), storedPassword_(storedPassword)
+{
+    setObjectName(QStringLiteral("FormPassword"));
+    setWindowTitle(word(Word::Welcome));
+
+    auto *grid = new QGridLayout;
+    editName_ = new QLineEdit(this);
+    editName_->setObjectName(QStringLiteral("EditName"));
+    editName_->setAccessibleName(word(Word::EnterName));
+    editName_->setMaxLength(networkMode ? 4 : NameMax);
+    grid->addWidget(buddyLabel(this, word(Word::EnterName), editName_), 0, 0);
+    grid->addWidget(editName_, 0, 1);
+
+    editPassword_ = passwordEdit(this, QStringLiteral("EditPassword"), word(Word::EnterPassword));
+    grid->addWidget(buddyLabel(this, word(Word::EnterPassword), editPassword_), 1, 0);
+    grid->addWidget(editPassword_, 1, 1);
+
+    if (form_ == Form::Member) {
+        editName_->setText(name.trimmed());
+        editName_->setReadOnly(true);
+        editName_->setFocusPolicy(Qt::NoFocus);
+        editPassword_->setFocus();
+    } else {
+        editName_->setText(offeredName(name, networkMode));
+        editPassword2_ = passwordEdit(this, QStringLiteral("EditPassword2"), word(Word::AgainForCheck));
+        grid->addWidget(buddyLabel(this, word(Word::AgainForCheck), editPassword2_), 2, 0);
+        grid->addWidget(editPassword2_, 2, 1);
+        editName_->selectAll();
+        editName_->setFocus();
+    }
+
+    auto *ok = new QPushButton(word(Word::Ok), this);
+    ok->setObjectName(QStringLiteral("ButtonOk"));
+    ok->setAccessibleName(word(Word::Ok));
+    ok->setDefault(true);
+    auto *cancel = new QPushButton(word(Word::Cancel), this);
+    cancel->setObjectName(QStringLiteral("ButtonCancel"));
+    cancel->setAccessibleName(word(Word::Cancel));
+    connect(ok, &QPushButton::clicked, this, &TFormPassword::tryAccept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto *column = new QVBoxLayout(this);
+    column->addLayout(grid);
+    column->addSpacing(8);
+    column->addLayout(buttons);
+    setMinimumWidth(380);
+}
+
+QString TFormPassword::name() const { return editName_->text().trimmed(); }
+QString TFormPassword::password() const { return editPassword_->text(); }
+
+std::optional<Word> TFormPassword::entryProblem() const
+{
+    if (form_ == Form::Member) {
+        if (!passwordsMatch(editPassword_->text(), storedPassword_))
+            return Word::IncorrectPassword;
+        return std::nullopt;
+    }
+    if (!isAcceptableName(name()))
+        return Word::IncorrectName;
+    if (editPassword_->text() != editPassword2_->text())
+        return Word::PasswordsDiffer;
+    return std::nullopt;
+}
+
+void TFormPassword::tryAccept()
+{
+    const std::optional<Word> problem = entryProblem();
+    if (!problem) {
+        accept();
+        return;
+    }
+    Ask::error(this, word(*problem));
+    if (*problem == Word::IncorrectName)
+        editName_->setFocus();
+    else
+        editPassword_->setFocus();
+}
+
+} // namespace quarn
