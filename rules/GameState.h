@@ -31,8 +31,9 @@
 //    to the end of the hand, and each card occurs exactly once;
 //  - Table[s][r] is "##" or the card of suit s and rank r;
 //  - each suit on the table is one unbroken run of ranks containing the nine;
-//  - the four Score values add up to 0; from the deal to settlement the
-//    HandPaid and HandPenalty values add up to -Bank;
+//  - the four Score values add up to 0 once a hand is settled (during a
+//    hand they add up to -Bank); from the deal to settlement the HandPaid
+//    and HandPenalty values add up to -Bank;
 //  - ToMove is 5 or 6 only after some seat's CardCount reached 0.
 
 #include <array>
@@ -111,6 +112,8 @@ struct GameState {
     std::uint8_t NetRole = kLocalRole;
     std::int32_t ClientsLess1 = -1;
     bool Tournament = false;
+
+    bool operator==(const GameState&) const = default;
 
     static TableRows EmptyTable() {
         TableRows table;
