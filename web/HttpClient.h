@@ -1,0 +1,74 @@
+#pragma once
+// A synchronous HTTP client on libcurl: each call blocks until the reply has
+// arrived or the transfer failed. One instance keeps its cookies and its
+// read time-out between calls (the services' shared client); plain fetches
+// use an instance of their own.
+#include <string>
+#include <string_view>
+
+namespace web {
+
+struct HttpOptions {
+    // Time allowed to open the connection.
+    long connectTimeoutMs = 10000;
+    // A transfer that receives nothing for this long is abandoned even when no
+    // read time-out is set, so a stalled server cannot block the program for
+    // good.
+    long stallSeconds = 30;
+    // Replies longer than this are refused (a service reply is a few
+    // kilobytes; a photo well under a megabyte).
+    size_t maxReplyBytes = 8u << 20;
+};
+
+struct HttpReply {
+    bool ok = false;  // the transfer completed with a 2xx status
+    long status = 0;  // the HTTP status, 0 when none arrived
+    std::string body; // the raw bytes of the reply
+};
+
+class HttpClient {
+  public:
+    explicit HttpClient(HttpOptions options = {});
+    ~HttpClient();
+    HttpClient(const HttpClient&) = delete;
+    HttpClient& operator=(const HttpClient&) = delete;
+
+    // 0 means none: only the stall guard applies.
+    void setReadTimeout(long ms) { readTimeoutMs_ = ms; }
+    long readTimeout() const { return readTimeoutMs_; }
+
+    // A form post of an already encoded body, with Content-Type
+    // "application/x-www-form-urlencoded" and Accept "text/html, */*".
+    // `userAgent` empty sends no User-Agent.
+    HttpReply post(const std::string& url, std::string_view body, std::string_view userAgent);
+
+    // A GET of a page or a file into memory.
+    HttpReply get(const std::string& url);
+
+    // A GET straight into a file; true when the whole reply arrived with a
+    // 2xx status. The caller decides what to do with a partial file.
+    bool getToFile(const std::string& url, const std::string& path);
+
+  private:
+    struct Curl;
+    Curl* curl_;
+    HttpOptions options_;
+    long readTimeoutMs_ = 0;
+};
+
+// Uploads a local file by FTP in passive mode; true when the transfer
+// completed. `remotePath` is the file's path below the login folder.
+struct FtpTarget {
+    std::string host;
+    int port = 21;
+    std::string user;
+    std::string password;
+    std::string remotePath;
+};
+bool ftpUpload(const FtpTarget& target, const std::string& localFile,
+               const HttpOptions& options = {});
+
+// Percent-escapes a path piece (a nick in a photo address).
+std::string escapePathPiece(std::string_view bytes);
+
+} // namespace web

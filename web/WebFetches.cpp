@@ -1,0 +1,120 @@
+// The plain fetches, the photo transfers and the resource downloads of
+// WebServices: each uses a client of its own, without the access token.
+#include "web/WebServices.h"
+
+#include "web/Cp1251.h"
+#include "web/Scramble.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+#include <unistd.h>
+
+namespace web {
+namespace {
+
+bool looksLikeJpeg(std::string_view bytes) {
+    return bytes.size() >= 3 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+           static_cast<unsigned char>(bytes[1]) == 0xD8 &&
+           static_cast<unsigned char>(bytes[2]) == 0xFF;
+}
+
+// A file name that stays inside its folder.
+bool isPlainFileName(std::string_view name) {
+    if (name.empty() || name == "." || name == "..") return false;
+    for (unsigned char c : name)
+        if (c < 0x20 || c == '/' || c == '\\') return false;
+    return true;
+}
+
+// The address page's text when it is an IPv4 or IPv6 address.
+std::string addressIn(std::string_view page) {
+    const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!page.empty() && isSpace(page.front())) page.remove_prefix(1);
+    while (!page.empty() && isSpace(page.back())) page.remove_suffix(1);
+    if (page.empty() || page.size() > 45) return {};
+    for (char c : page) {
+        const bool hex = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+        if (!hex && c != '.' && c != ':') return {};
+    }
+    return std::string(page);
+}
+
+Reply<std::string> pageReply(const HttpReply& reply) {
+    if (!reply.ok) return {};
+    return {reply.body, true};
+}
+
+} // namespace
+
+HttpReply WebServices::fetch(const std::string& url) {
+    if (url.empty()) return {};
+    HttpClient own(options_);
+    return own.get(url);
+}
+
+Reply<std::string> WebServices::FetchRemoteConfig() {
+    return pageReply(fetch(Unscramble(addresses_.remoteConfigPage, kConfigKey)));
+}
+
+RemoteConfig WebServices::LoadRemoteConfig() {
+    const auto page = FetchRemoteConfig();
+    return page.ok ? parseRemoteConfig(page.value) : RemoteConfig{};
+}
+
+Reply<std::string> WebServices::FetchNews() { return pageReply(fetch(addresses_.newsPageUrl())); }
+
+std::string WebServices::LookupExternalIp() {
+    const HttpReply reply = fetch(addresses_.externalIpPage);
+    return reply.ok ? addressIn(reply.body) : std::string();
+}
+
+Reply<std::string> WebServices::FetchSongList() { return pageReply(fetch(addresses_.songListUrl())); }
+
+Reply<std::string> WebServices::DownloadPhoto(const std::string& nick) {
+    const auto name = toCp1251(nick);
+    const std::string folder = Unscramble(addresses_.photoStore, kAccountKey);
+    if (!name || name->empty() || folder.empty()) return {};
+    HttpReply reply = fetch(folder + escapePathPiece(*name) + ".jpg");
+    if (!reply.ok || !looksLikeJpeg(reply.body)) return {};
+    return {std::move(reply.body), true};
+}
+
+bool WebServices::UploadPhoto(const std::string& localFile, const std::string& nick) {
+    const auto name = toCp1251(nick);
+    if (!name || name->empty()) return false;
+    const UploadAccount& u = addresses_.upload;
+    FtpTarget target{Unscramble(u.host, kAccountKey), u.port, Unscramble(u.user, kAccountKey),
+                     Unscramble(u.password, kAccountKey),
+                     Unscramble(u.folder, kAccountKey) + escapePathPiece(*name) + ".jpg"};
+    return ftpUpload(target, localFile, options_);
+}
+
+bool WebServices::DownloadResource(const std::string& fileName, const std::string& targetFolder,
+                                   const std::string& saveAs) {
+    const std::string& finalName = saveAs.empty() ? fileName : saveAs;
+    const std::string folderUrl = Unscramble(addresses_.downloadFolder, kConfigKey);
+    if (!isPlainFileName(fileName) || !isPlainFileName(finalName) || folderUrl.empty())
+        return false;
+    namespace fs = std::filesystem;
+    const fs::path target = fs::path(targetFolder) / finalName;
+
+    // A fresh hidden file beside the target, renamed over it once complete.
+    std::string temp = (fs::path(targetFolder) / ("." + finalName + ".XXXXXX")).string();
+    const int fd = mkstemp(temp.data());
+    if (fd < 0) return false;
+    ::close(fd);
+
+    HttpClient own(options_);
+    bool ok = own.getToFile(folderUrl + escapePathPiece(fileName), temp);
+    std::error_code ec;
+    if (ok) {
+        fs::rename(temp, target, ec);
+        ok = !ec;
+    }
+    if (!ok) fs::remove(temp, ec);
+    return ok;
+}
+
+} // namespace web
