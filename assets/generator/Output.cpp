@@ -1,0 +1,49 @@
+#include "Output.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QTextStream>
+
+#include <cstdio>
+
+Output::Output(QString folder) : folder_(std::move(folder)) { QDir().mkpath(folder_); }
+
+bool Output::add(const QString& kind, const QString& name, const QImage& image)
+{
+    QString extension = kind;
+    const char* format = "PNG";
+    QImage picture = image;
+    if (kind == QLatin1String("bmp")) {
+        format = "BMP";
+        picture = image.convertToFormat(QImage::Format_RGB32);
+    } else if (kind == QLatin1String("jpeg")) {
+        format = "JPEG";
+        extension = QStringLiteral("jpg");
+        picture = image.convertToFormat(QImage::Format_RGB32);
+    }
+    QDir().mkpath(folder_ + QLatin1Char('/') + kind);
+    const QString file = kind + QLatin1Char('/') + name + QLatin1Char('.') + extension;
+    if (image.isNull() || !picture.save(folder_ + QLatin1Char('/') + file, format, kind == QLatin1String("jpeg") ? 92 : -1)) {
+        std::fprintf(stderr, "quarn-assets: cannot write %s\n", qPrintable(file));
+        failed_ = true;
+        return false;
+    }
+    aliases_ << kind + QLatin1Char('/') + name;
+    files_ << file;
+    return true;
+}
+
+bool Output::writeQrc() const
+{
+    QSaveFile qrc(folder_ + QStringLiteral("/builtin.qrc"));
+    if (!qrc.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    QTextStream out(&qrc);
+    out << "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/res\">\n";
+    for (int i = 0; i < files_.size(); ++i)
+        out << "  <file alias=\"" << aliases_[i] << "\">" << files_[i] << "</file>\n";
+    out << "</qresource>\n</RCC>\n";
+    out.flush();
+    return qrc.commit();
+}

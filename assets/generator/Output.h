@@ -1,0 +1,24 @@
+#pragma once
+// Where the generator writes its pictures: one file per resource in
+// <out>/<kind>/<name>.<ext> and a .qrc that names each one <kind>/<name>.
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+class Output {
+public:
+    explicit Output(QString folder);
+
+    // Kinds: "bmp" (written as BMP), "png", "jpeg" (quality 92).
+    bool add(const QString& kind, const QString& name, const QImage& image);
+    bool writeQrc() const;
+    bool failed() const { return failed_; }
+    int count() const { return aliases_.size(); }
+
+private:
+    QString folder_;
+    QStringList aliases_;
+    QStringList files_;
+    bool failed_ = false;
+};
