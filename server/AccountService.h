@@ -1,0 +1,61 @@
+#pragma once
+// The account service: accounts with salted password hashes, profiles,
+// balances in Wems, and each account's results in this game.
+//
+// Balances change only in whole, atomic steps: a transfer moves the Wems from
+// the sender (the account logged in on the session) to the recipient in one
+// transaction when the program asks to credit the recipient; the program's
+// following debit of its own account only acknowledges that transfer. Place
+// bonuses of the account list are paid once, when claimed. So no request, nor
+// any interleaving of concurrent requests, creates or loses a Wem.
+#include "server/Database.h"
+#include "server/Service.h"
+
+namespace server {
+
+// Field name prefix of this game's account results.
+inline constexpr const char* kResultPrefix = "crdQuarn";
+inline constexpr const char* kGameCode = "crdQuarn";
+// Largest amount one transfer or bonus may move.
+constexpr qint64 kMaxWemAmount = 1'000'000;
+
+class AccountService : public Service {
+  public:
+    explicit AccountService(Database& db) : db_(db) {}
+    bool writes(const FormFields& form) const override;
+    Reply handle(const ServiceRequest& request) override;
+
+    // Wems earned by a place in the account list; the account may claim them
+    // once through the program's bonus request.
+    void grantBonus(const QString& nick, qint64 amount);
+
+  private:
+    enum class Kind {
+        Register, Login, TopTen, Place, MemberCount, ReadBalance, AddBalance,
+        ReadProfile, SaveProfile, ReadResults, SaveResults, Unknown
+    };
+    static Kind kindOf(const FormFields& form);
+
+    Reply registerAccount(const FormFields& form);
+    Reply login(const FormFields& form);
+    Reply topTen();
+    Reply place(const FormFields& form);
+    Reply memberCount();
+    Reply readBalance(const FormFields& form);
+    Reply addBalance(const FormFields& form, const QString& sessionNick);
+    Reply readProfile(const FormFields& form);
+    Reply saveProfile(const FormFields& form, const QString& sessionNick);
+    Reply readResults(const FormFields& form);
+    Reply saveResults(const FormFields& form);
+
+    bool accountExists(const QString& nick);
+    bool passwordMatches(const QString& nick, const QByteArray& password);
+    Reply transfer(const QString& from, const QString& to, qint64 amount);
+    Reply acknowledgeDebit(const QString& nick, qint64 amount);
+    Reply claimBonus(const QString& nick, qint64 amount);
+    void addLedger(const QString& nick, qint64 amount, const QString& reason, const QString& counterpart);
+
+    Database& db_;
+};
+
+} // namespace server

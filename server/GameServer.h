@@ -1,0 +1,58 @@
+#pragma once
+// The game server of the online tournament: one listening socket per table
+// on base port + table, each running a TableRelay over its connections.
+#include "server/TableRelay.h"
+
+#include <QHostAddress>
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+namespace server {
+
+class Lobby;
+
+class GameServer : public QObject {
+    Q_OBJECT
+  public:
+    // Called with the nicks of the four roles and the leader's scores by role.
+    using ScoreSink = std::function<void(const std::array<QString, 4>&, const std::array<qint64, 4>&)>;
+
+    GameServer(Lobby& lobby, ScoreSink scores, TableRelay::DeckSource deck = TableRelay::shuffledDeck,
+               QObject* parent = nullptr);
+    ~GameServer() override;
+
+    // Listens on base + 1 to base + 10; false with a message when a port is taken.
+    bool listen(const QHostAddress& address, quint16 base, QString* error);
+    void close();
+    bool isListening() const;
+
+    // A connection that has not announced its role in this time is closed.
+    static constexpr int kAnnounceMs = 60'000;
+
+  private:
+    struct Table {
+        std::unique_ptr<QTcpServer> listener;
+        std::unique_ptr<TableRelay> relay;
+        std::array<QPointer<QTcpSocket>, 4> roles;
+    };
+
+    void accept(int table);
+    void readFrom(int table, QTcpSocket* socket);
+    void dropped(int table, QTcpSocket* socket);
+    void apply(int table, const TableRelay::Effects& effects);
+    int roleOf(int table, QTcpSocket* socket) const;
+
+    Lobby& lobby_;
+    ScoreSink scores_;
+    TableRelay::DeckSource deck_;
+    std::array<Table, 10> tables_;
+};
+
+} // namespace server

@@ -1,0 +1,61 @@
+#pragma once
+// The ten tables of four seats of the online tournament, as the tournament
+// web service shows them and the game server plays them.
+//
+// Seat rules: seat k may be taken only while seats 1 to k - 1 are taken; a
+// nick sits at one seat at most; two seats of one table never share an outside
+// address (loopback addresses excepted, so one machine can test a table).
+// While a table's game is on, its seats cannot be changed.
+#include <QHostAddress>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace server {
+
+constexpr int kTableCount = 10;
+constexpr int kSeatCount = 4;
+
+struct Participant {
+    QString nick;
+    qint64 score = 0;
+    qint64 kon = 0;
+    qint64 rating = 0;
+    QString country;
+    QString city;
+    QString sex;
+    QString ip;            // as the program reported it
+    QHostAddress address;  // as the server saw the request
+};
+
+enum class SeatResult { Taken, Freed, Refused };
+
+class Lobby {
+  public:
+    static bool validTable(int table) { return table >= 1 && table <= kTableCount; }
+    static bool validSeat(int seat) { return seat >= 1 && seat <= kSeatCount; }
+
+    SeatResult take(int table, int seat, const Participant& participant);
+    SeatResult free(int table, int seat);
+    // Frees a seat and every seat after it (a participant gone before the deal).
+    void freeFrom(int table, int seat);
+    void reset(int table);
+    void setInPlay(int table, bool inPlay);
+
+    const std::optional<Participant>& seat(int table, int seat) const;
+    bool inPlay(int table) const;
+    int freeSeats(int table) const;
+    // The nicks at a table by seat, empty where free.
+    std::array<QString, kSeatCount> nicks(int table) const;
+
+  private:
+    struct Table {
+        std::array<std::optional<Participant>, kSeatCount> seats;
+        bool inPlay = false;
+    };
+    bool seated(const QString& nick) const;
+    std::array<Table, kTableCount> tables_;
+};
+
+} // namespace server

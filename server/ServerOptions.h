@@ -1,0 +1,37 @@
+#pragma once
+// The command line of wem-server.
+#include <QHostAddress>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace server {
+
+struct ServerOptions {
+    QHostAddress listen{QHostAddress::LocalHost};
+    quint16 httpPort = 8046;
+    quint16 gamePortBase = 25046; // table t listens on base + t
+    QString dataDir;              // empty: "wem-data" beside the executable
+    QString databaseUrl;          // empty: SQLite in the data folder
+    QString publicAddress;        // empty: derived from the listen address
+    bool quiet = false;           // no request log (the load benchmark)
+
+    // The address the tournament lobby gives out for the game server.
+    QString gameServerAddress() const;
+};
+
+struct ParsedOptions {
+    std::optional<ServerOptions> options; // empty: do not run
+    QString message;                      // help text or the error
+    int exitCode = 0;
+};
+
+// Reads the arguments (the first being the program name). --help gives the
+// help text and exit code 0; a bad argument gives an error and exit code 2.
+ParsedOptions parseServerOptions(const QStringList& arguments);
+
+// The default data folder: "wem-data" beside the executable.
+QString defaultDataDir(const QString& applicationDir);
+
+} // namespace server

@@ -1,0 +1,27 @@
+#pragma once
+// What every web service of the server gets and gives: the form fields of one
+// POST, the caller's address and session, and one Reply.
+#include "server/FormFields.h"
+#include "server/Reply.h"
+
+#include <QHostAddress>
+#include <QString>
+
+namespace server {
+
+struct ServiceRequest {
+    FormFields form;
+    QHostAddress remote;
+    QString sessionNick; // the nick logged in on the caller's session, empty when none
+};
+
+class Service {
+  public:
+    virtual ~Service() = default;
+    // True when the request may change stored data: the server then runs it
+    // inside a transaction and answers only after the commit.
+    virtual bool writes(const FormFields& form) const = 0;
+    virtual Reply handle(const ServiceRequest& request) = 0;
+};
+
+} // namespace server

@@ -1,0 +1,289 @@
+#include "server/WemServer.h"
+
+#include "server/HttpWire.h"
+#include "server/Synth.h"
+
+#include <QAbstractHttpServer>
+#include <QDir>
+#include <QFile>
+#include <QHttpServerRequest>
+#include <QTimer>
+
+namespace server {
+namespace {
+
+constexpr qint64 kStreamChunkMs = 200;
+constexpr qint64 kStreamPrebufferMs = 2000;
+constexpr qint64 kStreamLimitMs = 3 * 3600 * 1000; // then the player reconnects
+
+QByteArray headerValue(const QHttpServerRequest& request, const QByteArray& name) {
+    for (const auto& [key, value] : request.headers())
+        if (key.compare(name, Qt::CaseInsensitive) == 0) return value;
+    return {};
+}
+
+QByteArray methodName(const QHttpServerRequest& request) {
+    switch (request.method()) {
+    case QHttpServerRequest::Method::Get: return "GET";
+    case QHttpServerRequest::Method::Post: return "POST";
+    case QHttpServerRequest::Method::Head: return "HEAD";
+    default: return "OTHER";
+    }
+}
+
+QByteArray printable(QByteArray text) {
+    for (char& c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
+    return text;
+}
+
+QString tourMessage(const QString& dataDir) {
+    QFile file(QDir(dataDir).filePath(QStringLiteral("tour-message.txt")));
+    QString text = QStringLiteral("Welcome to the Quarn online tournament!");
+    if (file.open(QIODevice::ReadOnly)) {
+        const QString line = QString::fromUtf8(file.readLine(400)).trimmed();
+        if (!line.isEmpty()) text = line;
+    }
+    text.remove(QLatin1Char('$'));
+    text.remove(QLatin1Char('*'));
+    return text.left(80);
+}
+
+} // namespace
+
+class WemServer::Front : public QAbstractHttpServer {
+  public:
+    explicit Front(WemServer& owner) : owner_(owner) {}
+
+  protected:
+    bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override {
+        owner_.onRequest(request, socket);
+        return true;
+    }
+    void missingHandler(const QHttpServerRequest&, QTcpSocket*) override {}
+
+  private:
+    WemServer& owner_;
+};
+
+WemServer::WemServer(ServerOptions options, QString programDir, QObject* parent)
+    : QObject(parent), options_(std::move(options)), programDir_(std::move(programDir)) {}
+
+WemServer::~WemServer() {
+    stop();
+}
+
+bool WemServer::start(QString* error) {
+    if (options_.dataDir.isEmpty()) {
+        if (error) *error = QStringLiteral("no data folder given");
+        return false;
+    }
+    QDir data(options_.dataDir);
+    if (!data.mkpath(QStringLiteral("photos")) || !data.mkpath(QStringLiteral("downloads"))) {
+        if (error) *error = QStringLiteral("cannot create the data folder %1").arg(options_.dataDir);
+        return false;
+    }
+    log_ = std::make_unique<RequestLog>(!options_.quiet);
+    QString dbError;
+    if (!db_.open(options_.databaseUrl, options_.dataDir, &dbError)) {
+        if (error) *error = QStringLiteral("database: %1").arg(dbError);
+        return false;
+    }
+    accounts_ = std::make_unique<AccountService>(db_);
+    world_ = std::make_unique<WorldService>(db_, *accounts_);
+    stats_ = std::make_unique<StatsService>(db_);
+    pages_ = std::make_unique<Pages>(options_.dataDir, programDir_);
+    games_ = std::make_unique<GameServer>(lobby_, [this](const auto& nicks, const auto& scores) {
+        tour_->recordScores(nicks, scores);
+    });
+    tour_ = std::make_unique<TourService>(db_, lobby_, options_.gameServerAddress(), options_.gamePortBase,
+                                          [this] { return games_ && games_->isListening(); },
+                                          tourMessage(options_.dataDir));
+    QString gameError;
+    if (!games_->listen(options_.listen, options_.gamePortBase, &gameError)) {
+        if (error) *error = gameError;
+        return false;
+    }
+    front_ = std::make_unique<Front>(*this);
+    auto* listener = new GuardedTcpServer(front_.get());
+    if (!listener->listen(options_.listen, options_.httpPort)) {
+        if (error)
+            *error = QStringLiteral("HTTP port %1: %2").arg(options_.httpPort).arg(listener->errorString());
+        return false;
+    }
+    front_->bind(listener);
+    httpPort_ = listener->serverPort();
+    log_->note(QStringLiteral("listening on %1, HTTP port %2, game ports %3 to %4, data %5")
+                   .arg(options_.listen.toString())
+                   .arg(httpPort_)
+                   .arg(options_.gamePortBase + 1)
+                   .arg(options_.gamePortBase + kTableCount)
+                   .arg(QDir(options_.dataDir).absolutePath())
+                   .toUtf8());
+    return true;
+}
+
+void WemServer::stop() {
+    if (!pending_.empty()) flushWrites();
+    front_.reset();
+    if (games_) games_->close();
+    games_.reset();
+    db_.close();
+    if (log_) log_->flush();
+}
+
+void WemServer::onRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
+    const QByteArray path = request.url().path(QUrl::FullyEncoded).toLatin1();
+    const QByteArray method = methodName(request);
+    const QByteArray remote = request.remoteAddress().toString().toLatin1();
+    const bool keepAlive = headerValue(request, "Connection").toLower() != "close";
+    const QString decodedPath = request.url().path();
+
+    Service* service = nullptr;
+    if (path == "/acc.php") service = accounts_.get();
+    else if (path == "/world.php") service = world_.get();
+    else if (path == "/stat.php") service = stats_.get();
+    else if (path == "/tour.php") service = tour_.get();
+    if (service) {
+        if (request.method() != QHttpServerRequest::Method::Post)
+            return answer(socket, errorReply(405, QStringLiteral("the services take form posts")), keepAlive,
+                          remote, method, path);
+        if (headerValue(request, "User-Agent") != kAccessToken)
+            return answer(socket, errorReply(403, QStringLiteral("wrong user agent: the services need the access token")), keepAlive, remote,
+                          method, path);
+        return serveService(*service, request, socket, keepAlive, remote, path);
+    }
+    if (request.method() != QHttpServerRequest::Method::Get)
+        return answer(socket, errorReply(405, QStringLiteral("pages are fetched with GET")), keepAlive, remote,
+                      method, path);
+
+    const QByteArray fallbackHost =
+        options_.gameServerAddress().toLatin1() + ':' + QByteArray::number(httpPort_);
+    const QByteArray base = Pages::baseUrl(headerValue(request, "Host"), fallbackHost);
+    Reply reply;
+    if (path == "/config.txt") reply = pages_->config(base);
+    else if (path == "/news.html") reply = pages_->news(base);
+    else if (path == "/get_ip.php") reply = Pages::externalAddress(request.remoteAddress());
+    else if (decodedPath.startsWith(QStringLiteral("/photos/")))
+        reply = pages_->photo(decodedPath.mid(8));
+    else if (decodedPath.startsWith(QStringLiteral("/downloads/progr/cards/")))
+        reply = pages_->download(decodedPath.mid(23), base);
+    else if (path == "/musik/_playlist.html") reply = pages_->playlist();
+    else if (decodedPath.startsWith(QStringLiteral("/musik/"))) reply = pages_->song(decodedPath.mid(7));
+    else if (decodedPath.startsWith(QStringLiteral("/radio/")))
+        return startRadio(decodedPath.mid(7), socket, remote, path);
+    else reply = errorReply(404, QStringLiteral("not found"));
+    answer(socket, reply, keepAlive, remote, method, path);
+}
+
+void WemServer::serveService(Service& service, const QHttpServerRequest& request, QTcpSocket* socket,
+                             bool keepAlive, const QByteArray& remote, const QByteArray& path) {
+    QString formError;
+    auto form = FormFields::parse(request.body(), &formError);
+    if (!form) return answer(socket, errorReply(400, formError), keepAlive, remote, "POST", path);
+    ServiceRequest serviceRequest{std::move(*form), request.remoteAddress(),
+                                  sessions_.nickOf(Sessions::idFromCookieHeader(headerValue(request, "Cookie")))};
+    if (!service.writes(serviceRequest.form))
+        return answer(socket, runService(service, serviceRequest), keepAlive, remote, "POST", path);
+    pending_.push_back({&service, std::move(serviceRequest), socket, keepAlive, remote, path});
+    if (!flushScheduled_) {
+        flushScheduled_ = true;
+        QTimer::singleShot(0, this, &WemServer::flushWrites);
+    }
+}
+
+Reply WemServer::runService(Service& service, const ServiceRequest& request) {
+    Reply reply;
+    QString error;
+    // A refused or malformed request rolls back whatever it did.
+    const bool kept = db_.atomically(
+        [&] {
+            reply = service.handle(request);
+            return reply.status == 200;
+        },
+        &error);
+    if (!kept && !error.isEmpty()) {
+        log_->note("database error: " + error.toUtf8());
+        return errorReply(500, QStringLiteral("storage failed, nothing was changed"));
+    }
+    return reply;
+}
+
+void WemServer::flushWrites() {
+    flushScheduled_ = false;
+    std::vector<PendingWrite> batch;
+    batch.swap(pending_);
+    std::vector<Reply> replies(batch.size());
+    bool stored = true;
+    try {
+        db_.begin();
+    } catch (const DatabaseError& e) {
+        log_->note(QByteArray("database error: ") + e.what());
+        stored = false;
+    }
+    if (stored) {
+        for (size_t i = 0; i < batch.size(); ++i) replies[i] = runService(*batch[i].service, batch[i].request);
+        QString error;
+        stored = db_.commit(&error);
+        if (!stored) log_->note("database error at commit: " + error.toUtf8());
+    }
+    for (size_t i = 0; i < batch.size(); ++i) {
+        Reply reply = stored ? replies[i] : errorReply(503, QStringLiteral("storage failed, nothing was stored"));
+        if (batch[i].socket)
+            answer(batch[i].socket, reply, batch[i].keepAlive, batch[i].remote, "POST", batch[i].path);
+    }
+}
+
+void WemServer::answer(QTcpSocket* socket, Reply reply, bool keepAlive, const QByteArray& remote,
+                       const QByteArray& method, const QByteArray& path) {
+    if (reply.sessionNick) {
+        const QByteArray id = sessions_.open(*reply.sessionNick);
+        reply.headers.append({"Set-Cookie", Sessions::setCookieValue(id)});
+    }
+    log_->add(remote, method, printable(path), reply.status, reply.body.size());
+    writeReply(socket, reply, keepAlive);
+}
+
+void WemServer::startRadio(const QString& id, QTcpSocket* socket, const QByteArray& remote,
+                           const QByteArray& path) {
+    const Station* station = nullptr;
+    for (const Station& s : Pages::stations())
+        if (QString::fromLatin1(s.id) == id) station = &s;
+    if (!station) return answer(socket, errorReply(404, QStringLiteral("no such station")), false, remote, "GET", path);
+    if (streams_ >= kMaxStreams)
+        return answer(socket, errorReply(503, QStringLiteral("too many listeners")), false, remote, "GET", path);
+    log_->add(remote, "GET", printable(path), 200, -1);
+    ++streams_;
+    socket->write("HTTP/1.1 200 OK\r\nContent-Type: audio/wav\r\nCache-Control: no-cache\r\n"
+                  "Connection: close\r\n\r\n" +
+                  wavHeader(0xFFFFFFFFu));
+    // The station's tune loops; it is sent at the pace it plays, after a short head start.
+    const QByteArray loop = tunePcm(station->seed, 30);
+    const qint64 bytesPerMs = kSampleRate * 2 / 1000;
+    auto* timer = new QTimer(socket);
+    auto position = std::make_shared<qint64>(0);
+    auto sent = std::make_shared<qint64>(0);
+    auto sendMs = [socket, loop, position, sent, bytesPerMs](qint64 ms) {
+        qint64 bytes = ms * bytesPerMs;
+        *sent += ms;
+        while (bytes > 0) {
+            const qint64 take = std::min(bytes, loop.size() - *position);
+            socket->write(loop.constData() + *position, take);
+            *position = (*position + take) % loop.size();
+            bytes -= take;
+        }
+    };
+    sendMs(kStreamPrebufferMs);
+    connect(timer, &QTimer::timeout, socket, [socket, sendMs, sent, timer] {
+        if (*sent > kStreamLimitMs || socket->bytesToWrite() > 1024 * 1024) {
+            timer->stop();
+            socket->disconnectFromHost();
+            return;
+        }
+        sendMs(kStreamChunkMs);
+    });
+    connect(socket, &QObject::destroyed, this, [this] { --streams_; });
+    timer->start(int(kStreamChunkMs));
+}
+
+} // namespace server

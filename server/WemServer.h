@@ -1,0 +1,92 @@
+#pragma once
+// wem-server in one object: the HTTP front (services, pages, photos,
+// downloads, songs, radio), the game server and the storage, all on the
+// thread that creates it.
+//
+// Requests that may change stored data are collected for the length of one
+// turn of the event loop and run in one transaction, each in a savepoint of
+// its own; they are answered only after the commit. So an acknowledged write
+// is stored, and a failed commit is reported to every request in it.
+#include "server/AccountService.h"
+#include "server/Database.h"
+#include "server/GameServer.h"
+#include "server/Lobby.h"
+#include "server/Pages.h"
+#include "server/RequestLog.h"
+#include "server/ServerOptions.h"
+#include "server/Sessions.h"
+#include "server/StatsService.h"
+#include "server/TourService.h"
+#include "server/WorldService.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QTcpSocket>
+
+#include <memory>
+#include <vector>
+
+class QHttpServerRequest;
+
+namespace server {
+
+// The access token the program sends as User-Agent to the services.
+inline constexpr const char* kAccessToken = "KorbelWintaph";
+
+class WemServer : public QObject {
+    Q_OBJECT
+  public:
+    // programDir: the game's program folder whose libraries are offered for
+    // download (may be empty).
+    WemServer(ServerOptions options, QString programDir, QObject* parent = nullptr);
+    ~WemServer() override;
+
+    bool start(QString* error);
+    void stop();
+    quint16 httpPort() const { return httpPort_; }
+    Database& database() { return db_; }
+    Lobby& lobby() { return lobby_; }
+    RequestLog& log() { return *log_; }
+
+    // Radio streams at once; more get 503.
+    static constexpr int kMaxStreams = 32;
+
+  private:
+    class Front;
+    struct PendingWrite {
+        Service* service;
+        ServiceRequest request;
+        QPointer<QTcpSocket> socket;
+        bool keepAlive;
+        QByteArray remote, path;
+    };
+
+    void onRequest(const QHttpServerRequest& request, QTcpSocket* socket);
+    void serveService(Service& service, const QHttpServerRequest& request, QTcpSocket* socket, bool keepAlive,
+                      const QByteArray& remote, const QByteArray& path);
+    Reply runService(Service& service, const ServiceRequest& request);
+    void answer(QTcpSocket* socket, Reply reply, bool keepAlive, const QByteArray& remote,
+                const QByteArray& method, const QByteArray& path);
+    void flushWrites();
+    void startRadio(const QString& id, QTcpSocket* socket, const QByteArray& remote, const QByteArray& path);
+
+    ServerOptions options_;
+    QString programDir_;
+    Database db_;
+    Lobby lobby_;
+    Sessions sessions_;
+    std::unique_ptr<RequestLog> log_;
+    std::unique_ptr<AccountService> accounts_;
+    std::unique_ptr<WorldService> world_;
+    std::unique_ptr<StatsService> stats_;
+    std::unique_ptr<TourService> tour_;
+    std::unique_ptr<Pages> pages_;
+    std::unique_ptr<GameServer> games_;
+    std::unique_ptr<Front> front_;
+    quint16 httpPort_ = 0;
+    std::vector<PendingWrite> pending_;
+    bool flushScheduled_ = false;
+    int streams_ = 0;
+};
+
+} // namespace server
