@@ -71,3 +71,41 @@ GameButtons gameButtonsFor(const HandSituation &s)
 }
 
 } // namespace quarn
+
+#include "rules/GameState.h"
+#include "rules/Moves.h"
+
+namespace quarn {
+
+bool tickMovesSeat(const GameState &game, int seat)
+{
+    if (seat < 1 || seat > 3 || game.Tournament)
+        return false;
+    if (!game.Network)
+        return true;
+    if (game.NetRole != kHostRole)
+        return false;
+    switch (seat) {
+    case 1: return game.ClientsLess1 == 0;
+    case 3: return game.ClientsLess1 <= 1;
+    default: return false;
+    }
+}
+
+HandSituation situationOf(const GameState &game, int tournamentRole)
+{
+    HandSituation s;
+    s.phase = game.Phase;
+    s.toMove = game.ToMove;
+    s.kind = game.Tournament  ? MatchKind::Tournament
+        : game.Network        ? MatchKind::Network
+        : game.IsAccountGame() ? MatchKind::Account
+                               : MatchKind::Local;
+    s.netRole = game.NetRole;
+    s.tournamentRole = tournamentRole;
+    s.handNumber = game.HandNumber;
+    s.playerHasNoPlay = game.Phase == kPhasePlaying && game.ToMove == 4 && HasNoPlay(game, 4);
+    return s;
+}
+
+} // namespace quarn

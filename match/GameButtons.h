@@ -6,10 +6,9 @@
 // pure function, so the window and the tests share it.
 
 #include "match/Words.h"
+#include "rules/MatchRecorder.h"
 
 namespace quarn {
-
-enum class MatchKind { Local, Network, Account, Tournament };
 
 struct HandSituation {
     int phase = 1;               // 1 dealt, 2 in play (through ToMove 5 and 6)
@@ -29,5 +28,20 @@ struct GameButtons {
 };
 
 GameButtons gameButtonsFor(const HandSituation &s);
+
+} // namespace quarn
+
+namespace quarn {
+
+struct GameState;
+
+// Whether this program's tick moves the seat (1..3): always in a local game;
+// never on a network client or in a tournament; on a network host seat 2
+// belongs to the first client, seat 1 is the host's only with exactly one
+// client connected and seat 3 only with one or two.
+bool tickMovesSeat(const GameState &game, int seat);
+
+// The situation of the hand for the button table.
+HandSituation situationOf(const GameState &game, int tournamentRole = 0);
 
 } // namespace quarn

@@ -1,0 +1,31 @@
+#pragma once
+// The windows that the main window opens but that other parts of the program
+// build: options, top ten, history, end of game, game information, speed,
+// help, about, radio, chat. The main window calls them through this
+// interface; until a window exists its call does nothing visible.
+
+#include <cstdint>
+
+namespace quarn {
+
+struct GameState;
+
+class AuxiliaryWindows {
+public:
+    virtual ~AuxiliaryWindows() = default;
+    virtual void showOptions() {}
+    virtual void showTopTen(bool /*networkClub*/) {}
+    virtual void showHistory() {}
+    // After a completed cycle: the place in the club's top ten (0 when the
+    // result did not enter it) and the cycle score.
+    virtual void showEndOfGame(bool /*networkClub*/, int /*place*/, std::int32_t /*score*/) {}
+    virtual void submitWorldTopTen(std::int32_t /*score*/) {}
+    virtual void showGameInformation(const GameState & /*game*/) {}
+    virtual void showSpeed() {}
+    virtual void showHelp() {}
+    virtual void showAbout() {}
+    virtual void showRadio() {}
+    virtual void showChat() {}
+};
+
+} // namespace quarn

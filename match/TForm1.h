@@ -1,0 +1,226 @@
+#pragma once
+// The main window: the title screen, the menu with the club's members, and
+// the table of a match against three computer seats. It owns the one game
+// state and the settings, drives the computer seats with its tick, takes the
+// player's clicks and commands, and is the screen, the sound and the record
+// keeper that the rule operations talk to.
+
+#include "match/AuxiliaryWindows.h"
+#include "match/HiddenCommand.h"
+#include "match/TitleScreen.h"
+#include "rules/GameState.h"
+#include "rules/MatchRecorder.h"
+#include "rules/Outside.h"
+#include "rules/SoundPlayer.h"
+#include "rules/TableView.h"
+#include "store/ClubFile.h"
+#include "match/StoreSettings.h"
+#include "table/Layout.h"
+#include "table/Pictures.h"
+#include "table/TableCanvas.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTimer;
+
+namespace quarn {
+
+class TImage;
+
+class TForm1 : public QWidget,
+               public TableView,
+               public SoundPlayer,
+               public MatchRecorder,
+               public FlightView {
+    Q_OBJECT
+public:
+    // folder: the program's folder, ending in a slash.
+    explicit TForm1(const QString &folder, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // ---- Start-up (run once, right after the first paint) ----------------
+    // Reads the settings, checks both club files, applies the language and
+    // loads the pictures. False when a club file is missing or damaged: its
+    // error box has been shown and the window closes.
+    bool startUp();
+    bool started() const { return started_; }
+
+    // ---- Screens and commands ---------------------------------------------
+    void leaveTitle();
+    void Tick();
+    void CommandButton();
+    void LeaveButton();
+    void BottomHandClick(Qt::MouseButton button, int x);
+    void BottomHandHover(int x);
+    // Starts a match for member line 1..5 or (6) a new player.
+    void startMatchFor(int playerKind);
+    // Abandons the match after the player confirmed (pop-up "Exit to menu").
+    void abandonMatch();
+
+    bool titleShown() const { return titleShown_; }
+    bool menuShown() const { return menuShown_; }
+    const GameState &game() const { return game_; }
+    const Settings &settings() const { return settings_; }
+    const TableLayout &layout() const { return layout_; }
+    QTimer *timer() const { return timer1_; }
+    QString folder() const { return folder_; }
+    // The table as drawn, with the left edges of the cards of every hand.
+    const TableCanvas &canvas() const { return *canvas_; }
+    // The windows of other parts; null gives silent stand-ins.
+    void setAuxiliaryWindows(AuxiliaryWindows *windows);
+    // The sound device; null plays nothing.
+    void setSoundDevice(SoundPlayer *device) { soundDevice_ = device; }
+
+    // ---- TableView ---------------------------------------------------------
+    bool CardFlightOn() const override;
+    void RedrawTable() override;
+    void RedrawHand(int seat, bool faceUp) override;
+    void FlyCard(int seat, int fromSlot, TStr2 card) override;
+    void RedrawBank() override;
+    void RedrawTabs(int highlightedSeat) override;
+    void SetCommandLabel(CommandLabel label) override;
+    void HandDealt() override;
+    void HideTable() override;
+    void ShowWaitBanner() override;
+    void HideWaitBanner() override;
+    void ReturnToMenu(bool accountGame) override;
+
+    // ---- SoundPlayer ---------------------------------------------------------
+    void Play(std::string_view name, bool waitForEnd) override;
+
+    // ---- MatchRecorder ------------------------------------------------------
+    void WriteHistory(const HistoryEntry &entry) override;
+    void UpdateClub(const ClubUpdate &update) override;
+    void RemoveClubLine(bool networkClub, int line) override;
+    void ShowEndOfGame(bool networkClub) override;
+    void SubmitWorldTopTen(std::int32_t score) override;
+
+    // ---- FlightView ---------------------------------------------------------
+    void showFlightRect(const QRect &rect) override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Building the window.
+    void createTableControls();
+    void createMenuControls();
+    void createGameButtons();
+    void createPopupMenu();
+    QPushButton *makeButton(const QString &name, const QString &text);
+    void hideGameControls();
+    void relabel();
+
+    // Start-up parts.
+    bool checkClubFiles();
+    void applyWindowSize();
+    void loadPictures();
+
+    // Screens.
+    void showMenu();
+    void hideMenu();
+    void buildMemberList();
+    void placeMenuControls();
+    void showTableControls();
+    void hideTableControls();
+    void enterMenuState();
+
+    // The match.
+    Outside outside();
+    void deal();
+    void afterMove();
+    void updateGameButtons();
+    void outlinePlayableCards();
+    bool playerToMove() const;
+    void ButtonModeClick();
+    void memberButtonClick(int line);
+    bool askLeave(const QString &question, const QString &separator);
+
+    // Files.
+    std::filesystem::path clubPath() const;
+    bool networkClub() const { return game_.Network; }
+    void saveSettingsOnClose();
+
+    // Drawing.
+    void drawSeatHand(int seat, bool faceUp);
+    void drawNamePlates();
+    void drawCounter();
+    bool seatFaceUp(int seat) const;
+    void repaintArea(const QRect &rect);
+    void setPointer(QWidget *widget, PointerKind kind);
+    void CounterHover(QPoint at);
+
+    QString folder_;
+    GameState game_;
+    Settings settings_;
+    ClubFilesCheck clubCheck_;
+    bool clubFailed_ = false;
+    bool clubWritesBarred_ = false;
+    bool started_ = false;
+    bool startScheduled_ = false;
+    bool titleShown_ = true;
+    bool menuShown_ = false;
+    bool closing_ = false;
+
+    // The player of the match as read at its start.
+    MemberRecord playerRecord_;
+    int lastPlace_ = 0;
+    std::int32_t lastCycleScore_ = 0;
+
+    TitleScreen title_;
+    TableLayout layout_;
+    std::unique_ptr<Pictures> pictures_;
+    std::unique_ptr<TableCanvas> canvas_;
+    HiddenCommand hiddenCommand_;
+
+    AuxiliaryWindows silentWindows_;
+    AuxiliaryWindows *windows_ = &silentWindows_;
+    SoundPlayer *soundDevice_ = nullptr;
+
+    QTimer *timer1_ = nullptr;
+    std::array<TImage *, 5> imageCards_{};
+    std::array<TImage *, 5> imageTab_{};
+    std::array<TImage *, 5> imageSay_{};
+    TImage *imageStol_ = nullptr;
+    TImage *imageKon_ = nullptr;
+    TImage *imageKoloda_ = nullptr;
+    QLabel *waitBanner_ = nullptr;
+    QPushButton *button7_ = nullptr;
+    QPushButton *button8_ = nullptr;
+    std::array<QPushButton *, 6> memberButtons_{};
+    QPushButton *button6_ = nullptr;
+    QPushButton *button9_ = nullptr;
+    QPushButton *button10_ = nullptr;
+    QPushButton *button11_ = nullptr;
+    QPushButton *bHistory_ = nullptr;
+    QPushButton *bMode_ = nullptr;
+    QLabel *panel4_ = nullptr;
+    std::array<QLabel *, 3> topTenPanels_{};
+    QLineEdit *edit1_ = nullptr;
+    QPushButton *bitBtn1_ = nullptr;
+    QMenu *popupMenu1_ = nullptr;
+    QAction *genCount_ = nullptr;
+    QAction *quit_ = nullptr;
+    QAction *changeName_ = nullptr;
+    QAction *mSpeed_ = nullptr;
+    QAction *help_ = nullptr;
+    QAction *about_ = nullptr;
+    QAction *mRadio_ = nullptr;
+    QAction *mChat_ = nullptr;
+};
+
+} // namespace quarn

@@ -1,0 +1,310 @@
+// The match as played through the main window: choosing the player, the
+// deal, the tick that moves the computer seats, the player's clicks and
+// commands, leaving, and the records kept when the match ends.
+#include "match/TForm1.h"
+
+#include "match/Ask.h"
+#include "match/GameButtons.h"
+#include "match/TFormPassword.h"
+#include "match/TImage.h"
+#include "match/Words.h"
+#include "opponent/Chooser.h"
+#include "rules/Match.h"
+#include "rules/Moves.h"
+#include "store/History.h"
+
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace quarn {
+
+namespace {
+
+constexpr int MatchTickMs = 200;
+
+QString fromUtf8(const std::string &text) { return QString::fromStdString(text); }
+
+} // namespace
+
+Outside TForm1::outside() { return Outside{this, this, nullptr, this}; }
+
+// ---- Choosing the player --------------------------------------------------------
+
+void TForm1::startMatchFor(int playerKind)
+{
+    if (!menuShown_ || playerKind < 1 || playerKind > kNewPlayer)
+        return;
+    const std::filesystem::path path = clubPath();
+    MemberRecord record;
+    std::optional<TFormPassword> form;
+    if (playerKind <= 5) {
+        const std::optional<ClubFile> club = readClubFile(path);
+        const std::optional<MemberRecord> member = club ? club->member(playerKind) : std::nullopt;
+        if (!member)
+            return;
+        record = *member;
+        const std::optional<std::string> stored = readMemberPassword(path, playerKind);
+        if (!stored)
+            return;
+        game_.PlayerKind = std::uint8_t(playerKind);
+        Play("WOpenFo", false);
+        form.emplace(TFormPassword::Form::Member, fromUtf8(record.name), fromUtf8(*stored),
+                     settings_.multiplayer, this);
+    } else {
+        game_.PlayerKind = kNewPlayer;
+        Play("WOpenFo", false);
+        form.emplace(TFormPassword::Form::NewPlayer, fromUtf8(settings_.playerName), QString(),
+                     settings_.multiplayer, this);
+    }
+    if (form->exec() != QDialog::Accepted)
+        return;
+    if (playerKind == kNewPlayer) {
+        const std::string name = form->name().toStdString();
+        record = newPlayerRecord(name, form->password().toStdString());
+        settings_.playerName = name;
+    }
+    playerRecord_ = record;
+
+    hideMenu();
+    timer1_->stop();
+    game_.Network = false;
+    game_.Tournament = false;
+    game_.NetRole = kLocalRole;
+    NewMatch(game_, PlayerStanding{record.name, record.rating, record.hands, record.cycleScore});
+    deal();
+}
+
+// ---- The hand -------------------------------------------------------------------
+
+void TForm1::deal()
+{
+    timer1_->stop();
+    pictures_->chooseBack(QDate::currentDate(), settings_.alwaysOneBack);
+    NewHand(game_, outside());
+}
+
+void TForm1::HandDealt()
+{
+    quit_->setEnabled(true);
+    genCount_->setEnabled(true);
+    changeName_->setEnabled(game_.IsLocalGame() && !game_.IsAccountGame());
+    canvas_->LayOutTable(layout_.windowSize, layout_.client);
+    showTableControls();
+    imageKoloda_->hide();
+    for (int seat = 1; seat <= 4; ++seat)
+        drawSeatHand(seat, seatFaceUp(seat));
+    RedrawTable();
+    drawNamePlates();
+    RedrawTabs(0);
+    drawCounter();
+    update();
+    Play("WTasoKo", false);
+    imageKon_->setToolTip(word(Word::Game) + QStringLiteral(": ") + QString::number(game_.HandNumber)
+                          + QStringLiteral(" / 30"));
+    button7_->setText(word(Word::ToBegin));
+    updateGameButtons();
+    timer1_->setInterval(MatchTickMs);
+    timer1_->stop();
+}
+
+bool TForm1::playerToMove() const
+{
+    return game_.InGame && game_.Phase == kPhasePlaying && game_.ToMove == 4;
+}
+
+void TForm1::CommandButton()
+{
+    if (!game_.InGame || !button7_->isEnabled())
+        return;
+    if (game_.Phase == kPhaseDealt) {
+        StartHand(game_, outside());
+        SetCommandLabel(CommandLabel::Pass);
+        timer1_->start();
+        updateGameButtons();
+        outlinePlayableCards();
+        return;
+    }
+    switch (game_.ToMove) {
+    case 4:
+        button7_->setEnabled(false);
+        Pass(game_, 4, true, true, outside());
+        break;
+    case kHandEnded:
+        SettleHand(game_, outside());
+        break;
+    case kHandSettled:
+        timer1_->stop();
+        deal();
+        return;
+    default:
+        break;
+    }
+    updateGameButtons();
+}
+
+void TForm1::LeaveButton()
+{
+    if (!game_.InGame || !game_.MayLeave || !button8_->isEnabled())
+        return;
+    EndMatch(game_, game_.PlayerScore, game_.MatchHands, outside());
+}
+
+void TForm1::Tick()
+{
+    if (titleShown_) {
+        title_.advance();
+        update();
+        return;
+    }
+    if (!game_.InGame || game_.Phase != kPhasePlaying || game_.ToMove < 1 || game_.ToMove > 3)
+        return;
+    const int seat = game_.ToMove;
+    if (!tickMovesSeat(game_, seat))
+        return;
+    const std::uint8_t slot = ChooseCard(game_.Hands[seat], game_.Table, game_.MoveNumber);
+    if (slot != 0)
+        PlayCard(game_, seat, slot, true, outside());
+    else
+        Pass(game_, seat, true, true, outside());
+    if (game_.CardCount[seat] == 0)
+        EndHand(game_, outside());
+    updateGameButtons();
+    outlinePlayableCards();
+}
+
+void TForm1::BottomHandClick(Qt::MouseButton button, int x)
+{
+    if (button != Qt::LeftButton || !playerToMove())
+        return;
+    const int count = game_.CardCount[4];
+    const int slot = canvas_->HitTest(4, x);
+    if (slot < 1 || slot > count)
+        return;
+    if (!IsPlayable(game_, game_.Hands[4][slot].card)) {
+        Play("WWrongs", false);
+        return;
+    }
+    PlayCard(game_, 4, slot, true, outside());
+    if (game_.CardCount[4] == 0)
+        EndHand(game_, outside());
+    updateGameButtons();
+}
+
+void TForm1::BottomHandHover(int x)
+{
+    setPointer(imageCards_[4], canvas_->pointerOverBottomHand(game_, x));
+}
+
+void TForm1::updateGameButtons()
+{
+    const GameButtons buttons = gameButtonsFor(situationOf(game_));
+    button7_->setText(word(buttons.commandLabel));
+    button7_->setAccessibleName(button7_->text());
+    button7_->setEnabled(buttons.commandEnabled);
+    button8_->setEnabled(buttons.leaveEnabled && game_.MayLeave);
+}
+
+void TForm1::outlinePlayableCards()
+{
+    if (!settings_.highlightPlayable || !playerToMove() || game_.CardCount[4] == 0)
+        return;
+    drawSeatHand(4, true);
+}
+
+// ---- Leaving ----------------------------------------------------------------------
+
+void TForm1::abandonMatch()
+{
+    if (titleShown_ || menuShown_ || !game_.InGame)
+        return;
+    if (!askLeave(word(Word::AskLeaveToMenu), QStringLiteral("\n\r")))
+        return;
+    AbandonMatch(game_, outside());
+    enterMenuState();
+}
+
+void TForm1::ReturnToMenu(bool)
+{
+    game_.InGame = false;
+    enterMenuState();
+}
+
+void TForm1::HideTable() { hideTableControls(); }
+
+void TForm1::ShowWaitBanner()
+{
+    const Scaling &s = layout_.scaling;
+    waitBanner_->setText(word(Word::PleaseWait));
+    QFont font(QStringLiteral("Comic Sans MS"));
+    font.setPixelSize(s.fontPixels(24));
+    font.setBold(true);
+    waitBanner_->setFont(font);
+    waitBanner_->setGeometry(s.place(230, 220, 300, 60));
+    waitBanner_->show();
+    waitBanner_->raise();
+    waitBanner_->repaint();
+}
+
+void TForm1::HideWaitBanner() { waitBanner_->hide(); }
+
+void TForm1::SetCommandLabel(CommandLabel label)
+{
+    static const Word words[] = {Word::ToBegin, Word::Pass, Word::TotalOfGame, Word::NextGame};
+    button7_->setText(word(words[int(label)]));
+    button7_->setAccessibleName(button7_->text());
+}
+
+// ---- Sound --------------------------------------------------------------------------
+
+void TForm1::Play(std::string_view name, bool waitForEnd)
+{
+    if (soundDevice_ && settings_.soundEffects)
+        soundDevice_->Play(name, waitForEnd);
+}
+
+// ---- Records ------------------------------------------------------------------------
+
+void TForm1::WriteHistory(const HistoryEntry &entry)
+{
+    HisStr line;
+    line.HName = entry.name;
+    line.HKon = entry.hands;
+    line.HRes = entry.result;
+    line.HRei = entry.rating;
+    line.Ac = static_cast<std::uint8_t>(entry.kind);
+    const HisStr lines[] = {line};
+    if (!appendHistory(std::filesystem::path(folder_.toStdString()), lines).ok)
+        Ask::error(this, word(Word::CantSaveHistory));
+}
+
+void TForm1::UpdateClub(const ClubUpdate &update)
+{
+    MemberRecord record = playerRecord_;
+    record.name = TrimTrailingBlanks(update.line.name);
+    record.rating = update.line.rating;
+    record.hands = update.line.hands;
+    record.cycleScore = update.line.total;
+    lastCycleScore_ = update.line.total;
+    const StoredResult stored = recordMatchEnd(clubPath(), update.oldLine, record, clubWritesBarred_);
+    lastPlace_ = stored.place;
+    if (stored.write == ClubWrite::Failed)
+        Ask::error(this, word(Word::DiskWriteError));
+}
+
+void TForm1::RemoveClubLine(bool, int line)
+{
+    if (removeMember(clubPath(), line, clubWritesBarred_) == ClubWrite::Failed)
+        Ask::error(this, word(Word::DiskWriteError));
+}
+
+void TForm1::ShowEndOfGame(bool networkClub)
+{
+    windows_->showEndOfGame(networkClub, lastPlace_, lastCycleScore_);
+}
+
+void TForm1::SubmitWorldTopTen(std::int32_t score) { windows_->submitWorldTopTen(score); }
+
+} // namespace quarn
