@@ -26,21 +26,19 @@ HeldRanks HeldBySuit(const Hand& hand) {
 
 bool Holds(unsigned held, int rank) { return (held >> rank) & 1u; }
 
-// Classes the held cards from rank+step outwards to the end of the suit.
+// Ranks from..to (inclusive) as a bit mask.
+constexpr unsigned RankBits(int from, int to) { return ((2u << to) - 1) & ~((1u << from) - 1); }
+
+// Classes the held cards beyond a card, from the rank next to it outwards to
+// the end of the suit: a run when they follow on from it without a hole.
 Beyond ClassBeyond(unsigned held, int rank, int step) {
-    bool anyHeld = false;
-    bool missing = false;
-    bool gap = false;
-    for (int r = rank + step; r >= kSix && r <= kAce; r += step) {
-        if (Holds(held, r)) {
-            anyHeld = true;
-            gap = gap || missing;
-        } else {
-            missing = true;
-        }
-    }
-    if (!anyHeld) return Beyond::None;
-    return gap ? Beyond::Gap : Beyond::Run;
+    const bool lowerSide = step < 0;
+    if (lowerSide ? rank == kSix : rank == kAce) return Beyond::None;
+    const unsigned beyond = held & (lowerSide ? RankBits(kSix, rank - 1) : RankBits(rank + 1, kAce));
+    if (beyond == 0) return Beyond::None;
+    const int farthest = lowerSide ? __builtin_ctz(beyond) : 31 - __builtin_clz(beyond);
+    const unsigned run = lowerSide ? RankBits(farthest, rank - 1) : RankBits(rank + 1, farthest);
+    return beyond == run ? Beyond::Run : Beyond::Gap;
 }
 
 PreferenceList ListOfNine(unsigned held) {

@@ -5,13 +5,6 @@
 namespace quarn {
 namespace {
 
-int IndexOf(const char* table, int count, char c) {
-    for (int i = 1; i <= count; ++i) {
-        if (table[i] == c) return i;
-    }
-    return 0;
-}
-
 // UTF-8 spelling of each code-page-1251 character a card code can contain.
 struct Spelling {
     char byte;
@@ -41,13 +34,6 @@ std::string_view SpellingOf(char byte) {
 }
 
 }  // namespace
-
-std::optional<SuitRank> ParseCard(TStr2 card) {
-    const int rank = IndexOf(kRankChars, kRankCount, card.rank);
-    const int suit = IndexOf(kSuitChars, kSuitCount, card.suit);
-    if (rank == 0 || suit == 0) return std::nullopt;
-    return SuitRank{suit, rank};
-}
 
 TStr2 MakeCard(int suit, int rank) {
     if (suit < 1 || suit > kSuitCount || rank < 1 || rank > kRankCount) return kEmptyCard;

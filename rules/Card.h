@@ -3,6 +3,7 @@
 // character ("9\xE1" is the nine of diamonds). "##" marks an empty slot or an
 // empty place on the table. Ranks and suits are counted from 1.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -60,9 +61,27 @@ struct SuitRank {
     constexpr bool operator==(const SuitRank&) const = default;
 };
 
+namespace detail {
+// Index (1-based) of every byte in a character table, 0 for bytes outside it.
+// Card codes are parsed on every move the chooser weighs, so this is a lookup.
+template <int Count>
+constexpr std::array<std::uint8_t, 256> IndexTable(const char (&chars)[Count + 1]) {
+    std::array<std::uint8_t, 256> table{};
+    for (int i = 1; i <= Count; ++i) table[static_cast<unsigned char>(chars[i])] = static_cast<std::uint8_t>(i);
+    return table;
+}
+inline constexpr auto kRankIndex = IndexTable<kRankCount>(kRankChars);
+inline constexpr auto kSuitIndex = IndexTable<kSuitCount>(kSuitChars);
+}  // namespace detail
+
 // Suit and rank of a card code; nothing for "##" and for any byte outside
 // the two tables.
-std::optional<SuitRank> ParseCard(TStr2 card);
+constexpr std::optional<SuitRank> ParseCard(TStr2 card) {
+    const int rank = detail::kRankIndex[static_cast<unsigned char>(card.rank)];
+    const int suit = detail::kSuitIndex[static_cast<unsigned char>(card.suit)];
+    if (rank == 0 || suit == 0) return std::nullopt;
+    return SuitRank{suit, rank};
+}
 
 // The code of the card of that suit and rank; "##" when either is out of range.
 TStr2 MakeCard(int suit, int rank);

@@ -30,6 +30,10 @@ DeckRandom ClockSeededRandom() {
 
 // Position of a suit in the hand order: hearts, clubs, diamonds, spades.
 constexpr int kSuitOrder[kSuitCount + 1] = {0, 0, 2, 1, 3};
+constexpr int kSuitAtPlace[kSuitCount] = {kHearts, kClubs, kDiamonds, kSpades};
+
+// Place 0..35 of a card in the hand order.
+int HandOrderPlace(const SuitRank& card) { return kSuitOrder[card.suit] * kRankCount + card.rank - 1; }
 
 }  // namespace
 
@@ -80,18 +84,21 @@ void DealHands(const Deck& deck, SeatHands& hands, std::array<std::uint8_t, kSea
 }
 
 int SortHand(Hand& hand) {
-    std::array<SuitRank, kHandSlots> cards;
-    int count = 0;
+    // A counting sort over the 36 places of the hand order: every card has
+    // its own place, and the hand is sorted after every card played.
+    std::array<std::uint8_t, kDeckSize> perPlace{};
     for (int slot = 1; slot <= kHandSlots; ++slot) {
-        if (const auto parsed = ParseCard(hand[slot].card)) cards[count++] = *parsed;
+        if (hand[slot].card.IsEmpty()) continue;
+        if (const auto parsed = ParseCard(hand[slot].card)) ++perPlace[HandOrderPlace(*parsed)];
     }
-    std::sort(cards.begin(), cards.begin() + count, [](const SuitRank& a, const SuitRank& b) {
-        if (a.suit != b.suit) return kSuitOrder[a.suit] < kSuitOrder[b.suit];
-        return a.rank < b.rank;
-    });
     ClearHand(hand);
-    for (int i = 0; i < count; ++i) {
-        hand[i + 1] = HandSlot{MakeCard(cards[i].suit, cards[i].rank), static_cast<std::uint8_t>(cards[i].rank)};
+    int count = 0;
+    for (int place = 0; place < kDeckSize; ++place) {
+        const int suit = kSuitAtPlace[place / kRankCount];
+        const int rank = place % kRankCount + 1;
+        for (int copies = perPlace[place]; copies > 0; --copies) {
+            hand[++count] = HandSlot{MakeCard(suit, rank), static_cast<std::uint8_t>(rank)};
+        }
     }
     return count;
 }

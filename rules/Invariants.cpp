@@ -10,28 +10,29 @@ constexpr int kSuitOrder[kSuitCount + 1] = {0, 0, 2, 1, 3};
 
 int OrderKey(const SuitRank& card) { return kSuitOrder[card.suit] * 16 + card.rank; }
 
-std::optional<std::string> CheckHand(const GameState& game, int seat, std::array<int, kDeckSize + 1>& seen) {
-    const std::string who = "seat " + std::to_string(seat) + ": ";
+// Each check returns the broken rule, or nullptr; the text is built only
+// when something is broken, since self-play checks after every move.
+const char* CheckHand(const GameState& game, int seat, std::array<int, kDeckSize + 1>& seen) {
     const int count = game.CardCount[seat];
-    if (count > kCardsPerSeat) return who + "holds more than 9 cards";
+    if (count > kCardsPerSeat) return "holds more than 9 cards";
     int lastKey = -1;
     for (int slot = 1; slot <= kHandSlots; ++slot) {
         const HandSlot& held = game.Hands[seat][slot];
         if (slot > count) {
-            if (held != HandSlot{}) return who + "slot after the card count is not empty";
+            if (held != HandSlot{}) return "slot after the card count is not empty";
             continue;
         }
         const auto parsed = ParseCard(held.card);
-        if (!parsed) return who + "slot within the card count holds no card";
-        if (held.rank != parsed->rank) return who + "rank index beside a card is wrong";
-        if (OrderKey(*parsed) <= lastKey) return who + "hand is not in hand order";
+        if (!parsed) return "slot within the card count holds no card";
+        if (held.rank != parsed->rank) return "rank index beside a card is wrong";
+        if (OrderKey(*parsed) <= lastKey) return "hand is not in hand order";
         lastKey = OrderKey(*parsed);
         ++seen[CardNumber(held.card)];
     }
-    return std::nullopt;
+    return nullptr;
 }
 
-std::optional<std::string> CheckTable(const GameState& game, std::array<int, kDeckSize + 1>& seen, int& onTable) {
+const char* CheckTable(const GameState& game, std::array<int, kDeckSize + 1>& seen, int& onTable) {
     for (int suit = 1; suit <= kSuitCount; ++suit) {
         int lowest = 0;
         int highest = 0;
@@ -50,7 +51,7 @@ std::optional<std::string> CheckTable(const GameState& game, std::array<int, kDe
             if (game.Table[suit][rank].IsEmpty()) return "a row on the table is broken";
         }
     }
-    return std::nullopt;
+    return nullptr;
 }
 
 }  // namespace
@@ -63,10 +64,10 @@ std::optional<std::string> CheckInvariants(const GameState& game) {
 
     std::array<int, kDeckSize + 1> seen{};
     for (int seat = 1; seat <= kSeatCount; ++seat) {
-        if (auto broken = CheckHand(game, seat, seen)) return broken;
+        if (const char* broken = CheckHand(game, seat, seen)) return "seat " + std::to_string(seat) + ": " + broken;
     }
     int onTable = 0;
-    if (auto broken = CheckTable(game, seen, onTable)) return broken;
+    if (const char* broken = CheckTable(game, seen, onTable)) return std::string(broken);
     int held = 0;
     for (int seat = 1; seat <= kSeatCount; ++seat) held += game.CardCount[seat];
     if (held + onTable != kDeckSize) return "card counts and table do not make 36";
