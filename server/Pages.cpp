@@ -12,6 +12,7 @@ namespace server {
 namespace {
 
 constexpr qint64 kMaxServedFile = 256 * 1024 * 1024;
+constexpr qint64 kMaxPhotoBytes = 2 * 1024 * 1024;
 
 // Songs offered when the data folder has none: artist~title.mp3, "_" for
 // blanks. The content is WAVE audio; players recognise it by its header.
@@ -98,7 +99,11 @@ Reply Pages::photo(const QString& fileName) const {
     if (!fileName.endsWith(QStringLiteral(".jpg"))) return errorReply(404, QStringLiteral("not found"));
     const QString nick = fileName.chopped(4);
     if (!isAccountNick(toWire(nick))) return errorReply(404, QStringLiteral("not a nick"));
-    return fileReply(dataFile(QStringLiteral("photos/") + fileName), "image/jpeg");
+    Reply reply = fileReply(dataFile(QStringLiteral("ftp/photos/") + fileName), "image/jpeg");
+    // Uploads are not checked on arrival: serve only what looks like a JPEG picture.
+    if (reply.status == 200 && (reply.body.size() > kMaxPhotoBytes || !reply.body.startsWith("\xFF\xD8")))
+        return errorReply(404, QStringLiteral("not a photo"));
+    return reply;
 }
 
 Reply Pages::download(const QString& fileName, const QByteArray& base) const {

@@ -79,7 +79,7 @@ bool WemServer::start(QString* error) {
         return false;
     }
     QDir data(options_.dataDir);
-    if (!data.mkpath(QStringLiteral("photos")) || !data.mkpath(QStringLiteral("downloads"))) {
+    if (!data.mkpath(QStringLiteral("ftp/photos")) || !data.mkpath(QStringLiteral("downloads"))) {
         if (error) *error = QStringLiteral("cannot create the data folder %1").arg(options_.dataDir);
         return false;
     }
