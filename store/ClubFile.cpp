@@ -519,10 +519,14 @@ StoredResult changeMemberName(const fs::path &path, int slot, const MemberRecord
     return result;
 }
 
-std::optional<std::string> readMemberPassword(const fs::path &path, int slot) {
+std::optional<MemberRecord> readMember(const fs::path &path, int slot) {
     const auto file = readClubFile(path);
     if (!file) return std::nullopt;
-    const auto record = file->member(slot);
+    return file->member(slot);
+}
+
+std::optional<std::string> readMemberPassword(const fs::path &path, int slot) {
+    const auto record = readMember(path, slot);
     if (!record) return std::nullopt;
     return decodePassword(record->encodedPassword);
 }
@@ -539,8 +543,7 @@ bool isAcceptableMemberName(std::string_view name) {
 }
 
 LoginCheck checkMemberLogin(const fs::path &path, int slot, std::string_view typed) {
-    const auto file = readClubFile(path);
-    const auto record = file ? file->member(slot) : std::nullopt;
+    const auto record = readMember(path, slot);
     const auto stored = record ? decodePasswordBytes(record->encodedPassword) : std::nullopt;
     auto typedBytes = utf8ToCp1251(typed);
     if (!stored || !typedBytes || typedBytes->size() > ClubPasswordLength) return LoginCheck::IncorrectPassword;

@@ -191,7 +191,7 @@ struct ClubFilesCheck {
 
     bool mayRun() const { return local.mayRun() && network.mayRun(); }
     // The file to report when the program may not run (Quarn.clb first).
-    const std::filesystem::path &failedPath() const { return local.mayRun() ? networkPath : localPath; }
+    std::filesystem::path failedPath() const { return local.mayRun() ? networkPath : localPath; }
     ClubFileState failure() const { return local.mayRun() ? network.state : local.state; }
     // Quarn.clb's stamp decides the language.
     bool russianEdition() const { return local.russianEdition; }
@@ -249,6 +249,10 @@ StoredResult recordMatchEnd(const std::filesystem::path &path, int oldSlot,
 StoredResult changeMemberName(const std::filesystem::path &path, int slot,
                               const MemberRecord &atMatchStart, std::string_view newName,
                               std::string_view newPassword, bool writesBarred = false);
+
+// Member `slot` as the file holds it now (a match start reads it again);
+// nothing for an empty slot or an unreadable file.
+std::optional<MemberRecord> readMember(const std::filesystem::path &path, int slot);
 
 // The decoded password (UTF-8, blank-padded to 5) of member `slot`; nothing
 // for an empty slot, an unreadable file or a damaged password field.

@@ -583,8 +583,12 @@ TEST_F(ClubOnDisk, OperationsReplaceTheFileWholeAndLeaveNoTemporaryFiles) {
     EXPECT_EQ(checkClubFile(path).state, ClubFileState::Correct);
 }
 
-TEST_F(ClubOnDisk, ReadMemberPasswordDecodesOrGivesNothing) {
+TEST_F(ClubOnDisk, ReadMemberAndPasswordOrNothing) {
     const fs::path path = install("valid.clb");
+    EXPECT_EQ(readMember(path, 2), member("Борис", 0.0, 3, -4, "12345"));
+    EXPECT_EQ(readMember(path, 5), std::nullopt);
+    EXPECT_EQ(readMember(install("edited_mark_tail.clb", "shape-only.clb"), 1), member("Anna Berg", 2.5, 45, 12, "rose"));
+    EXPECT_EQ(readMember(install("long_member_line.clb", "misshapen.clb"), 1), std::nullopt);
     EXPECT_EQ(readMemberPassword(path, 1), "rose ");
     EXPECT_EQ(readMemberPassword(path, 3), "     ");
     EXPECT_EQ(readMemberPassword(path, 4), std::nullopt);  // empty slot
