@@ -238,8 +238,9 @@ LineSums historyLineSums(std::string_view line) {
 }
 
 std::string historyEntryLine(const HisStr& entry, const HistoryStamp& stamp) {
-    std::string line;
-    line += padLeft(cp1251Column(stamp.time), 5);
+    std::string line = padLeft(cp1251Column(stamp.time), 5);
+    // Only the end line may begin with '$'.
+    if (line.front() == '$') line.front() = '?';
     line += padLeft(cp1251Column(stamp.date), 10);
     line += padRight(cp1251Column(entry.HName), 51);
     line += padLeft(std::to_string(std::clamp(entry.HKon, -99, 999)), 3);
@@ -276,6 +277,19 @@ HistoryCheck checkHistoryBytes(std::string_view bytes) {
         return {true, entries};
     }
     return {};
+}
+
+std::string historyWithEntries(std::string_view existing, std::span<const HisStr> entries,
+                               const HistoryStamp& stamp) {
+    std::vector<std::string> lines = linesBeforeEnd(existing);
+    for (const HisStr& entry : entries) lines.push_back(historyEntryLine(entry, stamp));
+    lines.push_back(historyEndLine());
+    LineSums totals;
+    for (const std::string& line : lines) {
+        if (isCheckedLine(line)) add(totals, historyLineSums(line));
+    }
+    lines.push_back(totalsText(totals));
+    return joinCrlfLines(lines);
 }
 
 std::vector<HistoryRow> historyRows(std::string_view bytes) {
@@ -331,7 +345,7 @@ HistoryAppended appendHistory(const std::filesystem::path& folder, std::span<con
     if (entries.empty()) return {true, 0, {}};
 
     int number = 1;
-    std::vector<std::string> lines;
+    std::string existing;
     for (;; ++number) {
         if (number > historyFileCount) return failed;
         const std::filesystem::path path = historyFilePath(folder, number);
@@ -344,23 +358,15 @@ HistoryAppended appendHistory(const std::filesystem::path& folder, std::span<con
             break;
         }
         if (check.entries < historyEntriesPerFile) {
-            lines = linesBeforeEnd(file.bytes);
+            existing = file.bytes;
             break;
         }
     }
 
-    for (const HisStr& entry : entries) lines.push_back(historyEntryLine(entry, stamp));
-    lines.push_back(historyEndLine());
-    LineSums totals;
-    for (const std::string& line : lines) {
-        if (isCheckedLine(line)) add(totals, historyLineSums(line));
-    }
-    lines.push_back(totalsText(totals));
-
     const std::filesystem::path path = historyFilePath(folder, number);
     std::error_code error;
     std::filesystem::create_directories(path.parent_path(), error);
-    if (error || !writeFileAtomically(path, joinCrlfLines(lines))) return failed;
+    if (error || !writeFileAtomically(path, historyWithEntries(existing, entries, stamp))) return failed;
     return {true, number, {}};
 }
 

@@ -88,6 +88,12 @@ struct HistoryCheck {
 // are skipped.
 HistoryCheck checkHistoryBytes(std::string_view bytes);
 
+// The bytes of a history file after adding the entries: `existing` is an
+// intact file's bytes (its lines before the end line are kept as they are)
+// or empty for a fresh file; a new end line and totals line close it.
+std::string historyWithEntries(std::string_view existing, std::span<const HisStr> entries,
+                               const HistoryStamp& stamp);
+
 // One row of the history window: the columns of an entry line in UTF-8.
 struct HistoryRow {
     std::string time, date, player, games, result, rating;

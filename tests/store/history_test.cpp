@@ -80,6 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
         ColumnCase{"OneDigitHourGetsABlank", plain, {"9:05", "1.1.24"}, 1, " 9:05"},
         ColumnCase{"TwoDigitHour", plain, {"23:59", "1.1.24"}, 1, "23:59"},
         ColumnCase{"LongTimeCutToFive", plain, {"12:30:45", "1.1.24"}, 1, "12:30"},
+        ColumnCase{"TimeCannotMakeAnEndLine", plain, {"$9:05", "1.1.24"}, 1, "?9:05"},
         ColumnCase{"ShortDatePaddedLeft", plain, {"9:05", "6.5.24"}, 6, "    6.5.24"},
         ColumnCase{"LongDateCutToTen", plain, {"9:05", "Monday, 6 May 2024"}, 6, "Monday, 6 "},
         ColumnCase{"NamePaddedToFiftyOne", plain, fiveToNine, 16, "Mr.X" + std::string(47, ' ')},
