@@ -1,6 +1,7 @@
 #include "web/WebServices.h"
 
 #include "web/Cp1251.h"
+#include "web/ReplyParse.h"
 #include "web/ReplyScan.h"
 #include "web/Scramble.h"
 
@@ -9,77 +10,15 @@
 namespace web {
 namespace {
 
-using Fields = std::vector<std::string_view>;
-
-std::string prefixed(std::string_view field) { return std::string(kResultPrefix) + std::string(field); }
-
-std::string text(std::string_view bytes) { return fromCp1251(bytes); }
-
-// Field n (from 1) of a record, when the record has one.
-std::optional<std::string_view> field(const Fields& fields, size_t n) {
-    if (n == 0 || n > fields.size()) return std::nullopt;
-    return fields[n - 1];
+std::string prefixed(std::string_view field) {
+    return std::string(kResultPrefix) + std::string(field);
 }
 
-// Assigns field n as text when present.
-void takeText(const Fields& fields, size_t n, std::string& target) {
-    if (const auto f = field(fields, n)) target = text(*f);
+Reply<int> numberReply(const HttpReply& reply) {
+    return reply.ok ? parseNumberReply(reply.body) : Reply<int>{-1, false};
 }
 
-// Assigns the first character of field n when present and printable ASCII.
-void takeChar(const Fields& fields, size_t n, char& target) {
-    if (const auto f = field(fields, n); f && !f->empty()) {
-        const auto c = static_cast<unsigned char>(f->front());
-        if (c > 0x20 && c < 0x7F) target = static_cast<char>(c);
-    }
-}
-
-// Assigns field n as an integer; false when present but not one.
-template <class Int> bool takeInt(const Fields& fields, size_t n, Int& target) {
-    const auto f = field(fields, n);
-    if (!f) return true;
-    const auto value = toInteger(*f);
-    if (!value) return false;
-    target = static_cast<Int>(*value);
-    return true;
-}
-
-bool takeDecimal(const Fields& fields, size_t n, double& target) {
-    const auto f = field(fields, n);
-    if (!f) return true;
-    const auto value = toDecimal(*f);
-    if (!value) return false;
-    target = *value;
-    return true;
-}
-
-Reply<int> lastNumberReply(const HttpReply& reply) {
-    if (reply.ok) {
-        if (const auto number = lastNumber(reply.body)) return {*number, true};
-    }
-    return {-1, false};
-}
-
-// A world-list row read from one entry: Place, (not used), Score, Nick,
-// Country, City, R07, R08, R09, R10.
-bool readWorldRow(std::string_view entry, TWemRecord& row) {
-    const Fields f = splitFields(entry, ' ');
-    if (!takeInt(f, 1, row.Place) || !takeInt(f, 3, row.Score)) return false;
-    takeText(f, 4, row.Nick);
-    takeText(f, 5, row.Country);
-    takeText(f, 6, row.City);
-    takeText(f, 7, row.R07);
-    takeText(f, 8, row.R08);
-    takeText(f, 9, row.R09);
-    takeText(f, 10, row.R10);
-    return true;
-}
-
-WorldRows startRows(int listId) {
-    WorldRows rows;
-    for (auto& row : rows) row.GID = listId;
-    return rows;
-}
+WorldRows startRows(int listId) { return parseWorldRowsReply({}, listId).value; }
 
 } // namespace
 
@@ -128,74 +67,40 @@ RegisterResult WebServices::RegisterAccount(const TWemUser& u) {
 
 Reply<TWemUser> WebServices::LoginAccount(const std::string& nick, const std::string& pw,
                                           const TWemUser& current) {
-    Reply<TWemUser> result;
-    TWemUser& u = result.value;
-    u = current;
-    u.Nick = nick;
-    u.Pw = pw;
-    u.PwC = Scramble(toCp1251(pw).value_or(std::string()), kAccountKey);
-    u.City = u.Country1 = u.Country2 = u.EMail = u.R01 = u.R02 = u.R03 = "#";
-    u.Sex = '#';
-    u.DateR = "00.00.0000";
-    u.R04 = u.R05 = u.R06 = 0;
-
+    TWemUser start = current;
+    start.Nick = nick;
+    start.Pw = pw;
+    start.PwC = Scramble(toCp1251(pw).value_or(std::string()), kAccountKey);
+    start.City = start.Country1 = start.Country2 = start.EMail = "#";
+    start.R01 = start.R02 = start.R03 = "#";
+    start.Sex = '#';
+    start.DateR = "00.00.0000";
+    start.R04 = start.R05 = start.R06 = 0;
     const HttpReply reply =
         postListed(Service::Account, {{"nick", nick}, {"pw", pw}, {"label0", "0"}});
-    if (!reply.ok || hasStatusWordOutsideRecord(reply.body, "no")) return result;
-    const auto record = firstRecord(reply.body);
-    if (!record) {
-        result.ok = true;
-        return result;
-    }
-    const Fields f = splitFields(*record, ' ');
-    takeText(f, 1, u.City);
-    takeText(f, 2, u.Country1);
-    takeText(f, 3, u.Country2);
-    takeChar(f, 4, u.Sex);
-    takeText(f, 5, u.EMail);
-    takeText(f, 6, u.DateR);
-    takeText(f, 7, u.R01);
-    takeText(f, 8, u.R02);
-    takeText(f, 9, u.R03);
-    result.ok = takeInt(f, 10, u.R04) && takeInt(f, 11, u.R05) && takeInt(f, 12, u.R06);
-    return result;
+    if (!reply.ok) return {start, false};
+    return parseLoginReply(reply.body, start);
 }
 
 Reply<TopTenRows> WebServices::ReadTopTen() {
     const HttpReply reply = postListed(Service::Account, {{prefixed("kon"), "0"}});
     if (!reply.ok) return {};
-    Reply<TopTenRows> result;
-    size_t i = 0;
-    for (const auto entry : listEntries(reply.body)) {
-        TWemTop10& row = result.value[i++];
-        const Fields f = splitFields(entry, ' ');
-        takeText(f, 2, row.Nick);
-        takeText(f, 3, row.City);
-        takeText(f, 4, row.Country);
-        takeText(f, 5, row.Country);
-        takeChar(f, 6, row.Sex);
-        if (!takeDecimal(f, 7, row.Rating)) return {};
-    }
-    result.ok = true;
-    return result;
+    return parseTopTenReply(reply.body);
 }
 
 Reply<int> WebServices::ReadPlace(double rating) {
-    return lastNumberReply(postRaw(Service::Account, {{prefixed("rating"), formatDecimal(rating)}}));
+    return numberReply(postRaw(Service::Account, {{prefixed("rating"), formatDecimal(rating)}}));
 }
 
 Reply<int> WebServices::ReadMemberCount() {
-    return lastNumberReply(postRaw(Service::Account, {{"label1", "0"}}));
+    return numberReply(postRaw(Service::Account, {{"label1", "0"}}));
 }
 
 Reply<int> WebServices::ReadBalance(const std::string& nick) {
     const HttpReply reply =
         postListed(Service::Account, {{"nick", nick}, {"labelwemread", "0"}});
-    if (!reply.ok || hasStatusWordOutsideRecord(reply.body, "no")) return {-1, false};
-    const auto record = firstRecord(reply.body);
-    const auto balance = record ? toInteger(*record) : std::nullopt;
-    if (!balance) return {-1, false};
-    return {*balance, true};
+    if (!reply.ok) return {-1, false};
+    return parseBalanceReply(reply.body);
 }
 
 bool WebServices::AddBalance(const std::string& nick, int amount) {
@@ -205,17 +110,10 @@ bool WebServices::AddBalance(const std::string& nick, int amount) {
 }
 
 Reply<TInfo14> WebServices::ReadProfile(const std::string& nick, const TInfo14& current) {
-    Reply<TInfo14> result{current, false};
     const HttpReply reply =
         postListed(Service::Account, {{"nick", nick}, {"labelinforead", "0"}});
-    if (!reply.ok || hasStatusWordOutsideRecord(reply.body, "no")) return result;
-    const auto record = firstRecord(reply.body);
-    if (!record) return result;
-    const Fields f = splitFields(*record, '~');
-    const auto texts = result.value.wireOrder();
-    for (size_t i = 0; i < texts.size(); ++i) takeText(f, i + 1, *texts[i]);
-    result.ok = true;
-    return result;
+    if (!reply.ok) return {current, false};
+    return parseProfileReply(reply.body, current);
 }
 
 bool WebServices::SaveProfile(const std::string& nick, const TInfo14& info) {
@@ -231,31 +129,15 @@ bool WebServices::SaveProfile(const std::string& nick, const TInfo14& info) {
 
 Reply<TWemGame> WebServices::ReadGameResults(const std::string& nick, const std::string& pw,
                                              const TWemGame& current) {
-    Reply<TWemGame> result{current, false};
-    TWemGame& g = result.value;
-    g.Kon = g.Score = g.Sessions = g.R1 = 0;
-    g.Rating = 0;
-    g.PlayNow = 'N';
-    g.R2 = "#";
-    const TWemGame reset = g;
-
+    TWemGame start = current;
+    start.Kon = start.Score = start.Sessions = start.R1 = 0;
+    start.Rating = 0;
+    start.PlayNow = 'N';
+    start.R2 = "#";
     const HttpReply reply =
         postListed(Service::Account, {{"nick", nick}, {"pw", pw}, {prefixed("best"), "0"}});
-    if (!reply.ok) return result;
-    if (const auto record = firstRecord(reply.body)) {
-        const Fields f = splitFields(*record, ' ');
-        const bool converted = takeInt(f, 1, g.Kon) && takeInt(f, 2, g.Best) &&
-                               takeDecimal(f, 3, g.Rating) && takeInt(f, 4, g.Sessions) &&
-                               takeInt(f, 5, g.KonL) && takeInt(f, 6, g.Score) &&
-                               takeInt(f, 7, g.R1);
-        if (!converted) {
-            g = reset;
-            return result;
-        }
-        takeText(f, 8, g.R2);
-    }
-    result.ok = true;
-    return result;
+    if (!reply.ok) return {start, false};
+    return parseGameResultsReply(reply.body, start);
 }
 
 bool WebServices::SaveGameResults(const std::string& nick, const std::string& pw,
@@ -272,36 +154,28 @@ bool WebServices::SaveGameResults(const std::string& nick, const std::string& pw
 
 // --- world service ---
 
-Reply<WorldRows> WebServices::readWorldRows(int listId, const HttpReply& reply) {
-    Reply<WorldRows> result{startRows(listId), false};
-    if (!reply.ok) return result;
-    size_t i = 0;
-    for (const auto entry : listEntries(reply.body)) {
-        if (!readWorldRow(entry, result.value[i++])) return {startRows(listId), false};
-    }
-    result.ok = true;
-    return result;
-}
-
 Reply<WorldRows> WebServices::ReadWorldList(int listId) {
     client_.setReadTimeout(kReadTimeoutMs);
-    return readWorldRows(listId, postListed(Service::World, {{"gid", std::to_string(listId)}}));
+    const HttpReply reply = postListed(Service::World, {{"gid", std::to_string(listId)}});
+    if (!reply.ok) return {startRows(listId), false};
+    return parseWorldRowsReply(reply.body, listId);
 }
 
 Reply<int> WebServices::ReadWorldCount(int listId) {
-    return lastNumberReply(postListed(Service::World, {{"rgid", std::to_string(listId)}}));
+    return numberReply(postListed(Service::World, {{"rgid", std::to_string(listId)}}));
 }
 
 Reply<WorldRows> WebServices::ReadOwnResults(int listId, const std::string& nick,
                                              const std::string& city) {
     client_.setReadTimeout(kReadTimeoutMs);
-    return readWorldRows(
-        listId,
-        postRaw(Service::World, {{"gid", std::to_string(listId)}, {"nick", nick}, {"city", city}}));
+    const HttpReply reply = postRaw(
+        Service::World, {{"gid", std::to_string(listId)}, {"nick", nick}, {"city", city}});
+    if (!reply.ok) return {startRows(listId), false};
+    return parseWorldRowsReply(reply.body, listId);
 }
 
 Reply<int> WebServices::SendWorldResult(const TWemRecord& e) {
-    return lastNumberReply(postRaw(
+    return numberReply(postRaw(
         Service::World,
         {{"gid", std::to_string(e.GID)}, {"nick", e.Nick}, {"city", e.City},
          {"country", e.Country}, {"score", std::to_string(e.Score)}, {"R7", e.R07},
@@ -314,20 +188,7 @@ Reply<TWemStat> WebServices::ReadStats() {
     client_.setReadTimeout(kReadTimeoutMs);
     const HttpReply reply = postListed(Service::Statistics, {{"gid", std::to_string(kGameId)}});
     if (!reply.ok) return {};
-    Reply<TWemStat> result;
-    TWemStat& s = result.value;
-    const auto entries = listEntries(reply.body, 1);
-    if (!entries.empty()) {
-        const Fields f = splitFields(entries.front(), ' ');
-        bool converted = takeInt(f, 1, s.Stat1) && takeInt(f, 2, s.Stat2) && takeInt(f, 3, s.Stat3);
-        takeText(f, 4, s.Stat4);
-        for (size_t i = 0; i < s.StatX.size(); ++i) converted = converted && takeInt(f, 5 + i, s.StatX[i]);
-        converted = converted && takeInt(f, 17, s.StatY);
-        takeText(f, 18, s.StatZ);
-        if (!converted) return {};
-    }
-    result.ok = true;
-    return result;
+    return parseStatsReply(reply.body);
 }
 
 bool WebServices::SendStart(int stat1, int stat2) {
@@ -357,7 +218,7 @@ bool WebServices::SendGameStats(const std::array<int, 12>& values) {
 Reply<std::string> WebServices::PostTournament(std::string_view body) {
     const HttpReply reply = postBody(Service::Tournament, toCp1251(body));
     if (!reply.ok) return {};
-    return {text(reply.body), true};
+    return {fromCp1251(reply.body), true};
 }
 
 } // namespace web

@@ -22,14 +22,10 @@
 #include "web/FormBody.h"
 #include "web/HttpClient.h"
 #include "web/Records.h"
+#include "web/ReplyParse.h"
 #include "web/RemoteConfig.h"
 
 namespace web {
-
-template <class T> struct Reply {
-    T value{};
-    bool ok = false;
-};
 
 // RegisterAccount's results.
 enum RegisterResult : int {
@@ -117,7 +113,6 @@ class WebServices {
     HttpReply postListed(Service service, const FormFields& fields);
     HttpReply postBody(Service service, const std::optional<std::string>& body);
     HttpReply fetch(const std::string& url);
-    Reply<WorldRows> readWorldRows(int listId, const HttpReply& reply);
 
     Addresses addresses_;
     HttpOptions options_;
