@@ -109,6 +109,11 @@ std::string flagPictureName()
     }
 }
 
+std::string mainHeadingPictureName()
+{
+    return "Cap" + std::string(currentLanguage == Czech ? pictureCode(English) : pictureCode());
+}
+
 std::string_view productTitle() { return text(WordEntry::ProductTitle); }
 std::string_view productTitleShort() { return text(WordEntry::ProductTitleShort); }
 std::string_view buildDate() { return text(WordEntry::ProductBuildDate); }

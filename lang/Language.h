@@ -53,6 +53,9 @@ std::string_view pictureCode();
 std::string_view pictureCode(int language);
 // The options dialog's flag: "FlagO" + picture code, "FlagOJap", "FlagOKor".
 std::string flagPictureName();
+// The main window's heading picture, "Cap" + picture code. The heading set has
+// no Czech member, so Czech shows the English heading.
+std::string mainHeadingPictureName();
 
 // ---- Product ------------------------------------------------------------
 inline constexpr std::string_view versionText = "V 5.7f";

@@ -60,28 +60,38 @@ TEST_F(LanguageTest, SettingsCharacterGivesTheIndexOrEnglish)
     EXPECT_EQ(settingsCharOfLanguage(42), '0');
 }
 
-TEST_F(LanguageTest, PictureCodesAndFlags)
+TEST_F(LanguageTest, PictureCodesFlagsAndHeadings)
 {
     struct Case {
         int index;
         std::string_view code;
         std::string flag;
+        std::string heading;
         std::string_view name;
     };
     const Case cases[] = {
-        {English, "Eng", "FlagOEng", "English"},   {Russian, "Rus", "FlagORus", "Русский"},
-        {German, "Deu", "FlagODeu", "Deutsche"},   {French, "Fra", "FlagOFra", "Français"},
-        {Spanish, "Spa", "FlagOSpa", "Español"},   {Chinese, "Chi", "FlagOChi", "中文"},
-        {Italian, "Ita", "FlagOIta", "Italiano"},  {Czech, "Cze", "FlagOCze", "Čeština"},
-        {Japanese, "Eng", "FlagOJap", "日本"},     {Korean, "Eng", "FlagOKor", "한국인"},
+        {English, "Eng", "FlagOEng", "CapEng", "English"},
+        {Russian, "Rus", "FlagORus", "CapRus", "Русский"},
+        {German, "Deu", "FlagODeu", "CapDeu", "Deutsche"},
+        {French, "Fra", "FlagOFra", "CapFra", "Français"},
+        {Spanish, "Spa", "FlagOSpa", "CapSpa", "Español"},
+        {Chinese, "Chi", "FlagOChi", "CapChi", "中文"},
+        {Italian, "Ita", "FlagOIta", "CapIta", "Italiano"},
+        {Czech, "Cze", "FlagOCze", "CapEng", "Čeština"},
+        {Japanese, "Eng", "FlagOJap", "CapEng", "日本"},
+        {Korean, "Eng", "FlagOKor", "CapEng", "한국인"},
     };
     for (const Case& c : cases) {
         setLanguage(c.index);
         EXPECT_EQ(pictureCode(), c.code) << c.index;
+        EXPECT_EQ(pictureCode(c.index), c.code) << c.index;
         EXPECT_EQ(flagPictureName(), c.flag) << c.index;
+        EXPECT_EQ(mainHeadingPictureName(), c.heading) << c.index;
         EXPECT_EQ(languageName(c.index), c.name);
     }
     EXPECT_EQ(languageName(10), "");
+    EXPECT_EQ(languageName(-1), "");
+    EXPECT_EQ(pictureCode(12), "Eng");
 }
 
 TEST_F(LanguageTest, ListenersHearEachChangeOnce)
