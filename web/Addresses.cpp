@@ -24,6 +24,7 @@ Addresses Addresses::builtIn() {
     a.photoStore = builtin::kPhotoStore;
     a.remoteConfigPage = builtin::kRemoteConfigPage;
     a.newsPage = builtin::kNewsPage;
+    a.makerSite = builtin::kMakerSite;
     a.paymentPage = builtin::kPaymentPage;
     a.downloadFolder = builtin::kDownloadFolder;
     a.songFolder = builtin::kSongFolder;
@@ -46,6 +47,7 @@ Addresses Addresses::forServer(std::string_view baseUrl, int ftpPort) {
     a.photoStore = scrambled(at(path::kPhotoStore), kAccountKey);
     a.remoteConfigPage = scrambled(at(path::kRemoteConfigPage), kConfigKey);
     a.newsPage = scrambled(at(path::kNewsPage), kNewsKey);
+    a.makerSite = scrambled(base + "/", kNewsKey);
     a.paymentPage = scrambled(at(path::kPaymentPage), kConfigKey);
     a.downloadFolder = scrambled(at(path::kDownloadFolder), kConfigKey);
     a.songFolder = scrambled(at(path::kSongFolder), kConfigKey);
@@ -56,6 +58,7 @@ Addresses Addresses::forServer(std::string_view baseUrl, int ftpPort) {
 }
 
 std::string Addresses::newsPageUrl() const { return Unscramble(newsPage, kNewsKey); }
+std::string Addresses::makerSiteUrl() const { return Unscramble(makerSite, kNewsKey); }
 std::string Addresses::paymentPageUrl() const { return Unscramble(paymentPage, kConfigKey); }
 std::string Addresses::songFolderUrl() const { return Unscramble(songFolder, kConfigKey); }
 std::string Addresses::songListUrl() const {

@@ -27,6 +27,7 @@ struct Addresses {
     std::string photoStore;        // scrambled, account key
     std::string remoteConfigPage;  // scrambled, configuration key
     std::string newsPage;          // scrambled, news key
+    std::string makerSite;         // scrambled, news key
     std::string paymentPage;       // scrambled, configuration key
     std::string downloadFolder;    // scrambled, configuration key
     std::string songFolder;        // scrambled, configuration key
@@ -45,6 +46,7 @@ struct Addresses {
 
     // Readable forms for the windows that open pages in the web browser.
     std::string newsPageUrl() const;
+    std::string makerSiteUrl() const;
     std::string paymentPageUrl() const; // the amount is appended by the caller
     std::string songListUrl() const;
     std::string songFolderUrl() const;

@@ -41,6 +41,13 @@ std::string addressIn(std::string_view page) {
     return std::string(page);
 }
 
+// The program's folder without its last path element.
+std::string parentFolderOf(const std::string& folder) {
+    std::filesystem::path path(folder);
+    if (!path.has_filename()) path = path.parent_path(); // "dir/" names "dir"
+    return path.parent_path().string();
+}
+
 Reply<std::string> pageReply(const HttpReply& reply) {
     if (!reply.ok) return {};
     return {reply.body, true};
@@ -115,6 +122,11 @@ bool WebServices::DownloadResource(const std::string& fileName, const std::strin
     }
     if (!ok) fs::remove(temp, ec);
     return ok;
+}
+
+bool WebServices::DownloadLibrary(const std::string& libraryName,
+                                  const std::string& programFolder) {
+    return DownloadResource(libraryName, parentFolderOf(programFolder));
 }
 
 } // namespace web

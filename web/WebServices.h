@@ -103,6 +103,9 @@ class WebServices {
     // so a failed download leaves neither a partial file nor a changed one.
     bool DownloadResource(const std::string& fileName, const std::string& targetFolder,
                           const std::string& saveAs = {});
+    // A missing resource library, downloaded into the folder above the
+    // program's folder.
+    bool DownloadLibrary(const std::string& libraryName, const std::string& programFolder);
 
   private:
     enum class Service { Account, World, Statistics, Tournament };

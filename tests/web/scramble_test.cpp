@@ -109,6 +109,7 @@ TEST(BuiltInAddresses, ServerElsewhereGetsEveryAddress) {
     EXPECT_EQ(a.statisticsService, "http://10.1.2.3:9000/stat.php");
     EXPECT_EQ(Unscramble(a.tournamentService, web::kTournamentKey), "http://10.1.2.3:9000/tour.php");
     EXPECT_EQ(a.newsPageUrl(), "http://10.1.2.3:9000/news.html");
+    EXPECT_EQ(a.makerSiteUrl(), "http://10.1.2.3:9000/");
     EXPECT_EQ(a.songListUrl(), "http://10.1.2.3:9000/musik/_playlist.html");
     EXPECT_EQ(a.externalIpPage, "http://10.1.2.3:9000/get_ip.php");
     EXPECT_EQ(Unscramble(a.upload.host, web::kAccountKey), "10.1.2.3");

@@ -132,6 +132,18 @@ TEST_F(Transfers, DownloadedLibraryAppearsWhole) {
     EXPECT_EQ(readFile(folder / "WemRadio.ser"), "stations");
 }
 
+TEST_F(Transfers, LibraryGoesToTheFolderAboveTheProgram) {
+    fs::create_directories(folder / "Quarn");
+    for (const std::string& program : {(folder / "Quarn").string(), (folder / "Quarn/").string()}) {
+        SCOPED_TRACE(program);
+        server.answer("library");
+        ASSERT_TRUE(web.DownloadLibrary("WemCGraph1.dll", program));
+        EXPECT_EQ(readFile(folder / "WemCGraph1.dll"), "library");
+        EXPECT_FALSE(fs::exists(folder / "Quarn" / "WemCGraph1.dll"));
+        fs::remove(folder / "WemCGraph1.dll");
+    }
+}
+
 TEST_F(Transfers, FailedDownloadLeavesTheFolderAsItWas) {
     std::ofstream(folder / "WemRadio.ser") << "old list";
     ScriptedReply cut;
