@@ -224,8 +224,8 @@ QRect TableCanvas::DrawTab(int seat, bool highlight, int penalty, int payments, 
 
     const auto box = [&](int x, int y, int w, int h) { return QRect(area.left() + s.Scale(x), area.top() + s.Scale(y), s.Scale(w), s.Scale(h)); };
     drawFittedText(painter, box(4, 6, 147, 38), signedNumber(score), fontOfHeight(30), scoreColour);
-    drawFittedText(painter, box(55, 50, 44, 32), QString::number(penalty), fontOfHeight(20), penaltyColour);
-    drawFittedText(painter, box(105, 50, 44, 32), QString::number(payments), fontOfHeight(20), paymentColour);
+    drawFittedText(painter, box(55, 50, 42, 32), QString::number(penalty), fontOfHeight(20), penaltyColour);
+    drawFittedText(painter, box(105, 50, 41, 32), QString::number(payments), fontOfHeight(20), paymentColour);
 
     if (highlight && layout_.windowSize != WindowSize::Small) {
         const QImage& hand = pictures_.handPointer(seat);

@@ -28,7 +28,7 @@ QRectF panelFrame(QPainter& p, const QRectF& box)
     p.setBrush(Qt::NoBrush);
     p.drawPath(outer);
 
-    const QRectF inner = box.adjusted(7, 7, -7, -7);
+    const QRectF inner = box.adjusted(5.5, 5.5, -5.5, -5.5);
     QPainterPath gold;
     gold.addRoundedRect(inner.adjusted(-1.6, -1.6, 1.6, 1.6), 6.5, 6.5);
     art::fillGold(p, gold, gold.boundingRect());
@@ -79,7 +79,7 @@ QImage tab()
         const QRectF inner = panelFrame(p, QRectF(0, 0, 155, 95));
         // The score band and a rule under it.
         p.setPen(QPen(QColor(0xB8, 0x94, 0x4C), 0.8));
-        p.drawLine(QPointF(inner.left() + 6, 46), QPointF(inner.right() - 6, 46));
+        p.drawLine(QPointF(inner.left() + 8, 45), QPointF(inner.right() - 8, 45));
         // The turn light and the two number wells.
         QRadialGradient light(QPointF(29, 67), 16);
         light.setColorAt(0, QColor(0xF7, 0xEE, 0xD6));
@@ -89,8 +89,8 @@ QImage tab()
         p.fillPath(spot, light);
         p.setPen(QPen(QColor(0xA8, 0x8A, 0x52), 0.7));
         p.drawPath(spot);
-        well(p, QRectF(55, 50, 44, 32), 5);
-        well(p, QRectF(105, 50, 44, 32), 5);
+        well(p, QRectF(55, 50, 42, 32), 5);
+        well(p, QRectF(105, 50, 41, 32), 5);
     });
 }
 

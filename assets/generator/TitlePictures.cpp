@@ -58,9 +58,9 @@ QImage logo()
     const int order[4] = {4, 3, 1, 2};
     for (int i = 0; i < 4; ++i) {
         p.save();
-        p.translate(60, 96);
+        p.translate(60, 104);
         p.rotate(-33 + 22 * i);
-        miniCard(p, QRectF(-15, -70, 30, 42), order[i], QStringLiteral("9"));
+        miniCard(p, QRectF(-15, -72, 30, 42), order[i], QStringLiteral("9"));
         p.restore();
     }
     p.end();
@@ -98,25 +98,31 @@ QImage chip(int suit)
     return art::reduced(big, QSize(28, 28));
 }
 
-// The four nines fanned out, the nine of diamonds in front.
-QImage cardFan(const QString& deckFile)
+// The menu pictures stand beside the member list in a 140 x 240 box; they
+// are drawn at twice that size for the large windows.
+const QSize menuSize(280, 480);
+
+// The four nines cascading down, the nine of diamonds on top: the card
+// that opens every hand.
+QImage cardCascade(const QString& deckFile)
 {
     QSvgRenderer deck(deckFile);
-    const QSize size(300, 210);
-    QImage big = art::transparent(size * 2);
+    QImage big = art::transparent(menuSize * 2);
     QPainter p(&big);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.scale(2, 2);
     const char* const cards[4] = {"9_spade", "9_club", "9_heart", "9_diamond"};
+    const qreal shifts[4] = {-34, 30, -24, 34};
+    const qreal turns[4] = {-8, 6, -5, 7};
     for (int i = 0; i < 4; ++i) {
         p.save();
-        p.translate(150, 250);
-        p.rotate(-27 + 18 * i);
-        const QRectF box(-50, -232, 100, 136);
+        p.translate(140 + shifts[i], 122 + 80 * i);
+        p.rotate(turns[i]);
+        const QRectF box(-72, -98, 144, 196);
         QPainterPath outline;
-        outline.addRoundedRect(box.adjusted(1, 1, -1, -1), 6, 6);
-        art::dropShadow(p, outline, QPointF(2, 3), 4, QColor(0, 0, 0, 140));
+        outline.addRoundedRect(box.adjusted(1, 1, -1, -1), 8, 8);
+        art::dropShadow(p, outline, QPointF(3, 4), 5, QColor(0, 0, 0, 150));
         if (deck.isValid())
             deck.render(&p, QLatin1String(cards[i]), box);
         else
@@ -124,17 +130,52 @@ QImage cardFan(const QString& deckFile)
         p.restore();
     }
     p.end();
-    return art::reduced(big, size);
+    return art::reduced(big, menuSize);
 }
 
-// The club's crest: a shield with the four suits.
+// One casino chip seen from the side and above.
+void sideChip(QPainter& p, QPointF centre, qreal radius, qreal thickness, const QColor& colour)
+{
+    const qreal flat = 0.38;
+    QPainterPath body;
+    body.addEllipse(QPointF(centre.x(), centre.y() + thickness), radius, radius * flat);
+    body.addRect(QRectF(centre.x() - radius, centre.y(), 2 * radius, thickness));
+    body.setFillRule(Qt::WindingFill);
+    QLinearGradient side(QPointF(centre.x() - radius, 0), QPointF(centre.x() + radius, 0));
+    side.setColorAt(0, colour.darker(170));
+    side.setColorAt(0.4, colour);
+    side.setColorAt(1, colour.darker(190));
+    p.fillPath(body.simplified(), side);
+    // White stripes on the edge.
+    p.save();
+    p.setClipPath(body.simplified());
+    for (int i = -2; i <= 2; ++i)
+        p.fillRect(QRectF(centre.x() + i * radius * 0.42 - radius * 0.07, centre.y(), radius * 0.14, thickness * 2), QColor(0xF6, 0xF2, 0xE6));
+    p.restore();
+    QPainterPath top;
+    top.addEllipse(centre, radius, radius * flat);
+    QRadialGradient shine(centre - QPointF(radius * 0.3, radius * 0.1), radius * 1.1);
+    shine.setColorAt(0, colour.lighter(150));
+    shine.setColorAt(1, colour.darker(115));
+    p.fillPath(top, shine);
+    p.setPen(QPen(QColor(0xF6, 0xF2, 0xE6), radius * 0.08, Qt::DashLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(centre, radius * 0.82, radius * 0.82 * flat);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xF6, 0xF2, 0xE6));
+    p.drawEllipse(centre, radius * 0.45, radius * 0.45 * flat);
+}
+
+// The club's crest: a shield with the four suits, over stacks of chips.
 QImage crest()
 {
-    const QSize size(180, 200);
-    QImage big = art::transparent(size * factor);
+    QImage big = art::transparent(menuSize * factor / 2);
     QPainter p(&big);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(factor, factor);
+    p.scale(factor / 2.0, factor / 2.0);
+    p.save();
+    p.translate(20, 14);
+    p.scale(240.0 / 180.0, 290.0 / 200.0);
     QPainterPath shield;
     shield.moveTo(90, 6);
     shield.cubicTo(120, 18, 150, 20, 172, 16);
@@ -153,7 +194,6 @@ QImage crest()
     green.setColorAt(0, QColor(0x26, 0x84, 0x48));
     green.setColorAt(1, QColor(0x0A, 0x3C, 0x1E));
     p.fillPath(field, green);
-    // A gold cross dividing the field, a suit in each quarter.
     p.save();
     p.setClipPath(field);
     QPainterPath cross;
@@ -173,8 +213,20 @@ QImage crest()
         p.drawPath(medal);
         p.fillPath(art::suitPath(suits[i], box.adjusted(4, 4, -4, -4)), art::suitColour(suits[i]));
     }
+    p.restore();
+
+    // Three stacks of chips under the shield.
+    struct Stack { qreal x; int chips; QColor colour; };
+    const Stack stacks[3] = {{72, 7, QColor(0xC0, 0x18, 0x24)}, {140, 10, QColor(0x18, 0x30, 0x90)}, {208, 6, QColor(0x14, 0x7A, 0x36)}};
+    for (const Stack& s : stacks) {
+        QPainterPath shadow;
+        shadow.addEllipse(QPointF(s.x + 4, 452), 36, 13);
+        p.fillPath(shadow, QColor(0, 0, 0, 90));
+        for (int i = 0; i < s.chips; ++i)
+            sideChip(p, QPointF(s.x + (i % 2 ? 1.2 : -0.8), 442 - i * 9), 32, 9, s.colour);
+    }
     p.end();
-    return art::reduced(big, size);
+    return art::reduced(big, menuSize);
 }
 
 }  // namespace
@@ -184,6 +236,6 @@ void drawTitlePictures(Output& out, const QString& deckFile)
     out.add(QStringLiteral("png"), QStringLiteral("Logo"), logo());
     for (int suit = 1; suit <= 4; ++suit)
         out.add(QStringLiteral("png"), QStringLiteral("GTitle%1").arg(suit), chip(suit));
-    out.add(QStringLiteral("png"), QStringLiteral("PngMenu1"), cardFan(deckFile));
+    out.add(QStringLiteral("png"), QStringLiteral("PngMenu1"), cardCascade(deckFile));
     out.add(QStringLiteral("png"), QStringLiteral("PngMenu2"), crest());
 }
