@@ -81,7 +81,8 @@ TForm1::TForm1(const QString &folder, QWidget *parent) : QWidget(parent), folder
     createMenuControls();
     createPopupMenu();
     hideGameControls();
-    title_.setTexts(QStringLiteral("QUARN"), QString());
+    title_.setTexts(word(Word::ProductTitleShort), word(Word::BuildDate), word(Word::Credits));
+    languageSubscription_ = onLanguageChanged([this](int) { relabel(); });
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
@@ -201,7 +202,7 @@ void TForm1::createPopupMenu()
     connect(quit_, &QAction::triggered, this, &TForm1::abandonMatch);
     connect(mSpeed_, &QAction::triggered, this, [this] { windows_->showSpeed(); });
     connect(help_, &QAction::triggered, this, [this] {
-        if (settings_.language == 0)
+        if (language() == English)
             Ask::inform(this, word(Word::HelpNotTranslated));
         windows_->showHelp();
     });
@@ -228,6 +229,9 @@ void TForm1::hideGameControls()
 void TForm1::relabel()
 {
     setWindowTitle(word(Word::ProductTitle));
+    title_.setTexts(word(Word::ProductTitleShort), word(Word::BuildDate), word(Word::Credits));
+    if (menuShown_)
+        buildMemberList();
     button6_->setText(word(Word::NewPlayer));
     button9_->setText(word(Word::TopTen));
     button10_->setText(word(Word::Options));
@@ -260,6 +264,9 @@ bool TForm1::startUp()
         QTimer::singleShot(0, this, &QWidget::close);
         return false;
     }
+    if (clubCheck_.russianEdition())
+        settings_.language = Russian;
+    setLanguage(settings_.language);
     relabel();
     loadPictures();
     return true;

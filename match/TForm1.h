@@ -8,6 +8,7 @@
 #include "match/AuxiliaryWindows.h"
 #include "match/HiddenCommand.h"
 #include "match/TitleScreen.h"
+#include "lang/Language.h"
 #include "rules/GameState.h"
 #include "rules/MatchRecorder.h"
 #include "rules/Outside.h"
@@ -186,6 +187,7 @@ private:
     std::unique_ptr<Pictures> pictures_;
     std::unique_ptr<TableCanvas> canvas_;
     HiddenCommand hiddenCommand_;
+    LanguageSubscription languageSubscription_;
 
     AuxiliaryWindows silentWindows_;
     AuxiliaryWindows *windows_ = &silentWindows_;

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QPainter>
 
+#include "table/Pictures.h"
+
 namespace quarn {
 
 namespace {
@@ -30,25 +32,20 @@ bool isWide(QChar c)
 bool isNarrow(QChar c) { return c == QLatin1Char('I') || c == QChar(0x00CD); }
 bool isHyphen(QChar c) { return c == QLatin1Char('-'); }
 
-QPixmap picture(const QString &name)
-{
-    QPixmap p(QStringLiteral(":/res/png/") + name);
-    return p;
-}
-
 } // namespace
 
 TitleScreen::TitleScreen()
 {
-    logo_ = picture(QStringLiteral("Logo"));
-    for (const char *name : {"GTitle1", "GTitle2", "GTitle3", "GTitle4"})
-        travellers_.append(picture(QString::fromLatin1(name)));
+    logo_ = QPixmap::fromImage(Pictures::logo());
+    for (int n = 1; n <= 4; ++n)
+        travellers_.append(QPixmap::fromImage(Pictures::travellingPicture(n)));
 }
 
-void TitleScreen::setTexts(const QString &title, const QString &buildDate)
+void TitleScreen::setTexts(const QString &title, const QString &buildDate, const QString &credits)
 {
     title_ = title;
     buildDate_ = buildDate;
+    credits_ = credits;
 }
 
 QVector<int> TitleScreen::letterPositions(const QString &title)
@@ -145,7 +142,7 @@ void TitleScreen::paint(QPainter &painter) const
     painter.drawText(QRect(0, 296, Width, 24), Qt::AlignHCenter, buildDate_);
     painter.setPen(QColor(150, 150, 150));
     painter.drawText(QRect(0, 420, Width, 24), Qt::AlignHCenter,
-                     QStringLiteral("The Quarn club - cards, rows and a bank"));
+                     credits_);
 }
 
 } // namespace quarn

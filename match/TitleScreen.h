@@ -24,7 +24,7 @@ public:
     void paint(QPainter &painter) const;
 
     // Texts drawn under the title.
-    void setTexts(const QString &title, const QString &buildDate);
+    void setTexts(const QString &title, const QString &buildDate, const QString &credits);
 
     // The left edge of each letter of the title.
     static QVector<int> letterPositions(const QString &title);
@@ -42,6 +42,7 @@ private:
     int tick_ = 0;
     QString title_;
     QString buildDate_;
+    QString credits_;
     QPixmap logo_;
     QVector<QPixmap> travellers_;
 };

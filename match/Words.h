@@ -9,6 +9,9 @@ namespace quarn {
 
 enum class Word {
     ProductTitle,
+    ProductTitleShort,
+    BuildDate,
+    Credits,
     NewPlayer,
     Options,
     TopTen,
@@ -55,7 +58,7 @@ enum class Word {
     CantSaveHistory,
 };
 
-// The text of the current language.
+// The text of the current language (English until the settings choose one).
 QString word(Word w);
 
 } // namespace quarn
