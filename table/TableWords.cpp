@@ -1,12 +1,22 @@
 #include "table/TableWords.h"
 
+#include "lang/Language.h"
+
 namespace quarn {
 
-QString wordGame() { return QStringLiteral("Game"); }
-QString wordBank() { return QStringLiteral("Bank:"); }
-QString wordCurrentGame() { return QStringLiteral("Current game"); }
-QString wordGeneralNumber() { return QStringLiteral("General number of game:"); }
-QString wordRoundInCycle() { return QStringLiteral("Number of round in a current cycle:"); }
-QString wordRoundInSession() { return QStringLiteral("Number of round in a current session:"); }
+namespace {
+QString word(WordEntry entry)
+{
+    const std::string_view t = text(entry);
+    return QString::fromUtf8(t.data(), qsizetype(t.size()));
+}
+}  // namespace
+
+QString wordGame() { return word(WordEntry::MainGame); }
+QString wordBank() { return word(WordEntry::MainBank); }
+QString wordCurrentGame() { return word(WordEntry::MainCurrentGame); }
+QString wordGeneralNumber() { return word(WordEntry::InfoTotalGames); }
+QString wordRoundInCycle() { return word(WordEntry::InfoRoundInCycle); }
+QString wordRoundInSession() { return word(WordEntry::InfoRoundInSession); }
 
 }  // namespace quarn

@@ -3,6 +3,7 @@
 // checked for cards that would be cut off.
 
 #include "TableFixture.h"
+#include "lang/Language.h"
 #include "table/TableCanvas.h"
 
 #include <QDir>
@@ -69,6 +70,28 @@ TEST(TableRender, WholeTablesFitTheirWindows)
             EXPECT_TRUE(canvas.image().save(file)) << file.toStdString();
         }
     }
+}
+
+TEST(TableRender, CounterSpeaksTheCurrentLanguage)
+{
+    const TableLayout layout = LayOutTable(WindowSize::Small);
+    Pictures pictures{QString()};
+    pictures.loadTablePictures(layout.scaling);
+    TableCanvas canvas(pictures);
+    canvas.LayOutTable(WindowSize::Small);
+    const GameState game = gameInPlay(14);
+    QImage english;
+    for (int language = 0; language < languageCount; ++language) {
+        setLanguage(language);
+        drawWholeTable(canvas, game);
+        const QImage counter = canvas.image().copy(canvas.layout().counter);
+        if (language == English)
+            english = counter;
+        else
+            EXPECT_NE(counter, english) << "language " << language;
+        canvas.image().save(QStringLiteral(QUARN_TABLE_SHOTS "/table-small-language%1.png").arg(language));
+    }
+    setLanguage(English);
 }
 
 }  // namespace
