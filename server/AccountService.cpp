@@ -286,7 +286,7 @@ Reply AccountService::claimBonus(const QString& nick, qint64 amount) {
     QSqlQuery& claimed = db_.run(QStringLiteral("DELETE FROM pending_bonus WHERE id = ?"), {id});
     if (db_.rowsAffected(claimed) != 1) return statusReply("no", QStringLiteral("bonus already paid"));
     db_.run(QStringLiteral("UPDATE accounts SET balance = balance + ? WHERE nick = ?"), {amount, nick});
-    addLedger(nick, amount, QStringLiteral("bonus"), QString());
+    addLedger(nick, amount, QStringLiteral("bonus"), QStringLiteral("-"));
     return statusReply("ok");
 }
 

@@ -1,0 +1,84 @@
+// The seat rules of the tournament tables.
+#include "server/Lobby.h"
+
+#include <gtest/gtest.h>
+
+using server::Lobby;
+using server::Participant;
+using server::SeatResult;
+
+namespace {
+
+Participant player(const char* nick, const char* address = "127.0.0.1") {
+    Participant p;
+    p.nick = QString::fromLatin1(nick);
+    p.address = QHostAddress(QString::fromLatin1(address));
+    return p;
+}
+
+TEST(Lobby, SeatKOnlyAfterSeatKMinusOne) {
+    Lobby lobby;
+    EXPECT_EQ(lobby.take(1, 2, player("Ann")), SeatResult::Refused);
+    EXPECT_EQ(lobby.take(1, 1, player("Ann")), SeatResult::Taken);
+    EXPECT_EQ(lobby.take(1, 3, player("Bob")), SeatResult::Refused);
+    EXPECT_EQ(lobby.take(1, 2, player("Bob")), SeatResult::Taken);
+    EXPECT_EQ(lobby.take(1, 2, player("Cid")), SeatResult::Refused); // taken
+    EXPECT_EQ(lobby.freeSeats(1), 2);
+}
+
+TEST(Lobby, ANickSitsAtOneSeatOnly) {
+    Lobby lobby;
+    ASSERT_EQ(lobby.take(1, 1, player("Ann")), SeatResult::Taken);
+    EXPECT_EQ(lobby.take(2, 1, player("Ann")), SeatResult::Refused);
+}
+
+TEST(Lobby, OneOutsideAddressPerTableButLoopbackIsExcepted) {
+    struct Case {
+        const char* first;
+        const char* second;
+        SeatResult expected;
+    };
+    const Case cases[] = {
+        {"203.0.113.5", "203.0.113.5", SeatResult::Refused},
+        {"203.0.113.5", "::ffff:203.0.113.5", SeatResult::Refused},
+        {"203.0.113.5", "203.0.113.6", SeatResult::Taken},
+        {"127.0.0.1", "127.0.0.1", SeatResult::Taken},
+        {"::1", "::1", SeatResult::Taken},
+    };
+    for (const Case& c : cases) {
+        Lobby lobby;
+        ASSERT_EQ(lobby.take(3, 1, player("Ann", c.first)), SeatResult::Taken);
+        EXPECT_EQ(lobby.take(3, 2, player("Bob", c.second)), c.expected) << c.first << " / " << c.second;
+    }
+}
+
+TEST(Lobby, SeatsCannotChangeWhileTheGameIsOn) {
+    Lobby lobby;
+    for (int s = 1; s <= 4; ++s) lobby.take(5, s, player(("P" + std::to_string(s)).c_str()));
+    lobby.setInPlay(5, true);
+    EXPECT_EQ(lobby.free(5, 4), SeatResult::Refused);
+    EXPECT_TRUE(lobby.seat(5, 4).has_value());
+    lobby.reset(5);
+    EXPECT_FALSE(lobby.inPlay(5));
+    EXPECT_EQ(lobby.freeSeats(5), 4);
+}
+
+TEST(Lobby, FreeingFromASeatFreesTheSeatsAfterIt) {
+    Lobby lobby;
+    for (int s = 1; s <= 3; ++s) lobby.take(2, s, player(("P" + std::to_string(s)).c_str()));
+    lobby.freeFrom(2, 2);
+    EXPECT_TRUE(lobby.seat(2, 1).has_value());
+    EXPECT_FALSE(lobby.seat(2, 2).has_value());
+    EXPECT_FALSE(lobby.seat(2, 3).has_value());
+}
+
+TEST(Lobby, TablesAndSeatsOutsideTheRangeAreRefused) {
+    Lobby lobby;
+    EXPECT_EQ(lobby.take(0, 1, player("Ann")), SeatResult::Refused);
+    EXPECT_EQ(lobby.take(11, 1, player("Ann")), SeatResult::Refused);
+    EXPECT_EQ(lobby.take(1, 5, player("Ann")), SeatResult::Refused);
+    EXPECT_EQ(lobby.free(1, 0), SeatResult::Refused);
+    EXPECT_FALSE(lobby.seat(12, 1).has_value());
+}
+
+} // namespace
