@@ -2,6 +2,8 @@
 // upload account, stores photos/<nick>.jpg, and the server serves it.
 #include "ServerHarness.h"
 
+#include "web/WebServices.h"
+
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryFile>
@@ -81,6 +83,19 @@ TEST_F(PhotoUpload, TheProgramsAccountStoresAPhotoThatTheServerServes) {
     const QByteArray newer("\xFF\xD8\xFF\xE1" "a newer photo", 17);
     ASSERT_EQ(upload("wemphoto", "Ph0toWem46", "photos/Ann.jpg", newer), CURLE_OK);
     EXPECT_EQ(client.get("/photos/Ann.jpg").body, newer.toStdString());
+}
+
+TEST_F(PhotoUpload, TheProgramsRequestLayerUploadsAndFetchesThePhoto) {
+    web::WebServices program(web::Addresses::forServer(server->baseUrl(), ftpPort));
+    QTemporaryFile file;
+    ASSERT_TRUE(file.open());
+    const QByteArray jpeg("\xFF\xD8\xFF\xE0" "from the program", 20);
+    file.write(jpeg);
+    file.flush();
+    ASSERT_TRUE(program.UploadPhoto(file.fileName().toStdString(), "Ann"));
+    const auto photo = program.DownloadPhoto("Ann");
+    ASSERT_TRUE(photo.ok);
+    EXPECT_EQ(photo.value, jpeg.toStdString());
 }
 
 TEST_F(PhotoUpload, NothingElseCanBeWritten) {
