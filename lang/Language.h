@@ -2,6 +2,12 @@
 // The language of every text the program shows. One current language index
 // (0 to 9), read through text(entry); windows subscribe to relabel themselves
 // when the options dialog changes it.
+//
+// The texts live in lang/words.tsv (one entry per line: id and ten columns in
+// language order); the build turns each id into a WordEntry. To add a text,
+// add a line in its window's group, filled in all ten languages. Keep the runs
+// read by number (face sets, backgrounds, colours, calendar tables, the two
+// club headings after MainMode, the two attribute-warning halves) together.
 
 #include "lang/WordEntry.h"
 
