@@ -24,7 +24,7 @@ template <typename T>
 T takeValue(std::string_view& input) {
     T value{};
     const std::string_view piece = take(input, sizeof(T));
-    std::memcpy(&value, piece.data(), piece.size());
+    if (!piece.empty()) std::memcpy(&value, piece.data(), piece.size());
     return value;
 }
 

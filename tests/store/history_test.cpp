@@ -236,7 +236,8 @@ TEST_F(HistoryFolder, FirstEntryCreatesTheFolderAndFileOne) {
     EXPECT_TRUE(info.exists);
     EXPECT_TRUE(info.intact);
     EXPECT_EQ(info.entries, 1);
-    const std::vector<std::string_view> lines = splitLines(bytesOf(1));
+    const std::string bytes = bytesOf(1);
+    const std::vector<std::string_view> lines = splitLines(bytes);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[1], historyEndLine());
     EXPECT_EQ(lines[2].size(), 30u);
