@@ -54,9 +54,11 @@ bool Database::open(const QString& url, const QString& dataDir, QString* error) 
     try {
         if (kind_ == Kind::Sqlite) {
             // WAL lets readers of another process (backups, checks) run beside
-            // the server; FULL makes every acknowledged commit survive a crash.
+            // the server. With NORMAL a commit is in the log before it is
+            // acknowledged, so it survives a crash or kill of the server; the
+            // log is synced to disk at checkpoints, not at every commit.
             exec(QStringLiteral("PRAGMA journal_mode=WAL"));
-            exec(QStringLiteral("PRAGMA synchronous=FULL"));
+            exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
         } else {
             exec(QStringLiteral("SET client_min_messages TO WARNING"));
         }
@@ -67,6 +69,14 @@ bool Database::open(const QString& url, const QString& dataDir, QString* error) 
         return false;
     }
     return true;
+}
+
+void Database::control(const QString& sql) {
+    // SQLite can keep transaction statements prepared; PostgreSQL cannot prepare them.
+    if (kind_ == Kind::Sqlite)
+        run(sql);
+    else
+        exec(sql);
 }
 
 void Database::exec(const QString& sql) {
@@ -190,7 +200,7 @@ bool Database::atomically(const std::function<bool()>& work, QString* error) {
         if (outer) {
             begin();
         } else {
-            exec(QStringLiteral("SAVEPOINT ") + savepoint);
+            control(QStringLiteral("SAVEPOINT ") + savepoint);
             ++depth_;
         }
     } catch (const DatabaseError& e) {
@@ -216,11 +226,11 @@ bool Database::atomically(const std::function<bool()>& work, QString* error) {
                 rollback();
             }
         } else if (ok) {
-            exec(QStringLiteral("RELEASE SAVEPOINT ") + savepoint);
+            control(QStringLiteral("RELEASE SAVEPOINT ") + savepoint);
         } else {
             for (auto& [sql, query] : prepared_) query.finish();
-            exec(QStringLiteral("ROLLBACK TO SAVEPOINT ") + savepoint);
-            exec(QStringLiteral("RELEASE SAVEPOINT ") + savepoint);
+            control(QStringLiteral("ROLLBACK TO SAVEPOINT ") + savepoint);
+            control(QStringLiteral("RELEASE SAVEPOINT ") + savepoint);
         }
     } catch (const DatabaseError& e) {
         if (error) *error = QString::fromUtf8(e.what());

@@ -64,6 +64,7 @@ class Database {
   private:
     void createSchema();
     void exec(const QString& sql);
+    void control(const QString& sql); // SAVEPOINT and its kin
 
     QSqlDatabase db_;
     QString connectionName_;

@@ -19,7 +19,13 @@ RequestLog::~RequestLog() {
 void RequestLog::add(const QByteArray& remote, const QByteArray& method, const QByteArray& path,
                      int status, qint64 bytes) {
     if (!enabled_) return;
-    buffer_ += QDateTime::currentDateTime().toString(Qt::ISODate).toLatin1() + ' ' + remote + ' ' +
+    // The time text changes once a second; make it only then.
+    const qint64 second = QDateTime::currentSecsSinceEpoch();
+    if (second != stampSecond_) {
+        stampSecond_ = second;
+        stamp_ = QDateTime::currentDateTime().toString(Qt::ISODate).toLatin1();
+    }
+    buffer_ += stamp_ + ' ' + remote + ' ' +
                method + ' ' + path.left(200) + ' ' + QByteArray::number(status) + ' ' +
                QByteArray::number(bytes) + '\n';
     if (buffer_.size() > 64 * 1024) flush();

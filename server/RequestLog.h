@@ -21,6 +21,8 @@ class RequestLog : public QObject {
   private:
     bool enabled_;
     QByteArray buffer_;
+    QByteArray stamp_;
+    qint64 stampSecond_ = -1;
     QTimer timer_;
 };
 

@@ -16,10 +16,20 @@ constexpr qint64 kStreamChunkMs = 200;
 constexpr qint64 kStreamPrebufferMs = 2000;
 constexpr qint64 kStreamLimitMs = 3 * 3600 * 1000; // then the player reconnects
 
-QByteArray headerValue(const QHttpServerRequest& request, const QByteArray& name) {
-    for (const auto& [key, value] : request.headers())
-        if (key.compare(name, Qt::CaseInsensitive) == 0) return value;
-    return {};
+// The request headers the server looks at, read in one pass.
+struct Headers {
+    QByteArray userAgent, cookie, connection, host;
+};
+
+Headers headersOf(const QHttpServerRequest& request) {
+    Headers h;
+    for (const auto& [key, value] : request.headers()) {
+        if (key.compare("User-Agent", Qt::CaseInsensitive) == 0) h.userAgent = value;
+        else if (key.compare("Cookie", Qt::CaseInsensitive) == 0) h.cookie = value;
+        else if (key.compare("Connection", Qt::CaseInsensitive) == 0) h.connection = value;
+        else if (key.compare("Host", Qt::CaseInsensitive) == 0) h.host = value;
+    }
+    return h;
 }
 
 QByteArray methodName(const QHttpServerRequest& request) {
@@ -133,11 +143,12 @@ void WemServer::stop() {
 }
 
 void WemServer::onRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
-    const QByteArray path = request.url().path(QUrl::FullyEncoded).toLatin1();
+    const QUrl url = request.url();
+    const QByteArray path = url.path(QUrl::FullyEncoded).toLatin1();
     const QByteArray method = methodName(request);
     const QByteArray remote = request.remoteAddress().toString().toLatin1();
-    const bool keepAlive = headerValue(request, "Connection").toLower() != "close";
-    const QString decodedPath = request.url().path();
+    const Headers headers = headersOf(request);
+    const bool keepAlive = headers.connection.toLower() != "close";
 
     Service* service = nullptr;
     if (path == "/acc.php") service = accounts_.get();
@@ -148,10 +159,10 @@ void WemServer::onRequest(const QHttpServerRequest& request, QTcpSocket* socket)
         if (request.method() != QHttpServerRequest::Method::Post)
             return answer(socket, errorReply(405, QStringLiteral("the services take form posts")), keepAlive,
                           remote, method, path);
-        if (headerValue(request, "User-Agent") != kAccessToken)
+        if (headers.userAgent != kAccessToken)
             return answer(socket, errorReply(403, QStringLiteral("wrong user agent: the services need the access token")), keepAlive, remote,
                           method, path);
-        return serveService(*service, request, socket, keepAlive, remote, path);
+        return serveService(*service, request, headers.cookie, socket, keepAlive, remote, path);
     }
     if (request.method() != QHttpServerRequest::Method::Get)
         return answer(socket, errorReply(405, QStringLiteral("pages are fetched with GET")), keepAlive, remote,
@@ -159,7 +170,8 @@ void WemServer::onRequest(const QHttpServerRequest& request, QTcpSocket* socket)
 
     const QByteArray fallbackHost =
         options_.gameServerAddress().toLatin1() + ':' + QByteArray::number(httpPort_);
-    const QByteArray base = Pages::baseUrl(headerValue(request, "Host"), fallbackHost);
+    const QByteArray base = Pages::baseUrl(headers.host, fallbackHost);
+    const QString decodedPath = url.path();
     Reply reply;
     if (path == "/config.txt") reply = pages_->config(base);
     else if (path == "/news.html") reply = pages_->news(base);
@@ -176,15 +188,15 @@ void WemServer::onRequest(const QHttpServerRequest& request, QTcpSocket* socket)
     answer(socket, reply, keepAlive, remote, method, path);
 }
 
-void WemServer::serveService(Service& service, const QHttpServerRequest& request, QTcpSocket* socket,
-                             bool keepAlive, const QByteArray& remote, const QByteArray& path) {
+void WemServer::serveService(Service& service, const QHttpServerRequest& request, const QByteArray& cookie,
+                             QTcpSocket* socket, bool keepAlive, const QByteArray& remote, const QByteArray& path) {
     QString formError;
     auto form = FormFields::parse(request.body(), &formError);
     if (!form) return answer(socket, errorReply(400, formError), keepAlive, remote, "POST", path);
     ServiceRequest serviceRequest{std::move(*form), request.remoteAddress(),
-                                  sessions_.nickOf(Sessions::idFromCookieHeader(headerValue(request, "Cookie")))};
+                                  sessions_.nickOf(Sessions::idFromCookieHeader(cookie))};
     if (!service.writes(serviceRequest.form))
-        return answer(socket, runService(service, serviceRequest), keepAlive, remote, "POST", path);
+        return answer(socket, runReader(service, serviceRequest), keepAlive, remote, "POST", path);
     pending_.push_back({&service, std::move(serviceRequest), socket, keepAlive, remote, path});
     if (!flushScheduled_) {
         flushScheduled_ = true;
@@ -207,6 +219,15 @@ Reply WemServer::runService(Service& service, const ServiceRequest& request) {
         return errorReply(500, QStringLiteral("storage failed, nothing was changed"));
     }
     return reply;
+}
+
+Reply WemServer::runReader(Service& service, const ServiceRequest& request) {
+    try {
+        return service.handle(request);
+    } catch (const DatabaseError& e) {
+        log_->note(QByteArray("database error: ") + e.what());
+        return errorReply(500, QStringLiteral("storage failed"));
+    }
 }
 
 void WemServer::flushWrites() {

@@ -62,8 +62,11 @@ class WemServer : public QObject {
     };
 
     void onRequest(const QHttpServerRequest& request, QTcpSocket* socket);
-    void serveService(Service& service, const QHttpServerRequest& request, QTcpSocket* socket, bool keepAlive,
-                      const QByteArray& remote, const QByteArray& path);
+    void serveService(Service& service, const QHttpServerRequest& request, const QByteArray& cookie,
+                      QTcpSocket* socket, bool keepAlive, const QByteArray& remote, const QByteArray& path);
+    // A request that changes nothing, run as it comes.
+    Reply runReader(Service& service, const ServiceRequest& request);
+    // A request that may write, run in a savepoint of the open batch.
     Reply runService(Service& service, const ServiceRequest& request);
     void answer(QTcpSocket* socket, Reply reply, bool keepAlive, const QByteArray& remote,
                 const QByteArray& method, const QByteArray& path);
