@@ -48,6 +48,22 @@ void substituteFonts()
                                {QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono")});
 }
 
+// Buttons like brass-edged ivory plates; the club list as light text on the felt.
+QString windowStyle()
+{
+    return QStringLiteral(
+        "QPushButton { color: #2a1a05; border: 1px solid #7a5a1c; border-radius: 6px;"
+        "  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fffaf0, stop:0.5 #f3e4c0, stop:1 #dcc48e); }"
+        "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #ecd9a4); }"
+        "QPushButton:pressed { background: #d2b878; }"
+        "QPushButton:disabled { color: #9a8f7a; border-color: #a89a78;"
+        "  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f4f0e6, stop:1 #d8d0bc); }"
+        "QPushButton#Button1, QPushButton#Button2, QPushButton#Button3, QPushButton#Button4,"
+        "QPushButton#Button5 { text-align: left; padding-left: 12px; }"
+        "QLabel#Panel4 { color: #fff2c0; padding-left: 13px; }"
+        "QLabel#PanelTop1, QLabel#PanelTop2, QLabel#PanelTop3 { color: #ffe9a8; padding-left: 13px; }");
+}
+
 QString quotedPath(const std::filesystem::path &path)
 {
     return QStringLiteral(" \"") + QString::fromStdString(path.string()) + QStringLiteral("\"!");
@@ -74,6 +90,7 @@ TForm1::TForm1(const QString &folder, QWidget *parent) : QWidget(parent), folder
     setPalette(colours);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
+    setStyleSheet(windowStyle());
     layout_ = canvas_->layout();
 
     createTableControls();
@@ -467,12 +484,37 @@ void TForm1::paintEvent(QPaintEvent *event)
                 painter.drawImage(s.place(20, 120, 140, 240), left);
             if (!right.isNull())
                 painter.drawImage(s.place(600, 120, 140, 240), right);
+            paintMenuHeading(painter);
         }
     }
     if (!started_ && !startScheduled_) {
         startScheduled_ = true;
         QTimer::singleShot(0, this, [this] { startUp(); });
     }
+}
+
+// The short product title, the version and the build date above the club list.
+void TForm1::paintMenuHeading(QPainter &painter)
+{
+    const Scaling &s = layout_.scaling;
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    QFont title(QStringLiteral("Arial"));
+    title.setPixelSize(s.Scale(46));
+    title.setBold(true);
+    title.setLetterSpacing(QFont::AbsoluteSpacing, s.Scale(6));
+    painter.setFont(title);
+    const QRect titleBox = s.place(180, 22, 400, 56);
+    painter.setPen(QColor(0, 0, 0, 120));
+    painter.drawText(titleBox.translated(s.Scale(2), s.Scale(2)), Qt::AlignCenter, word(Word::ProductTitleShort));
+    painter.setPen(QColor(255, 214, 90));
+    painter.drawText(titleBox, Qt::AlignCenter, word(Word::ProductTitleShort));
+    QFont small(QStringLiteral("Arial"));
+    small.setPixelSize(s.Scale(13));
+    painter.setFont(small);
+    painter.setPen(QColor(235, 225, 190));
+    painter.drawText(s.place(180, 76, 400, 20), Qt::AlignCenter,
+                     QString::fromUtf8(versionText.data(), qsizetype(versionText.size())) + QStringLiteral("   ")
+                         + word(Word::BuildDate));
 }
 
 void TForm1::keyReleaseEvent(QKeyEvent *event)

@@ -30,6 +30,7 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPainter;
 class QPushButton;
 class QTimer;
 
@@ -136,6 +137,7 @@ private:
     void hideMenu();
     void buildMemberList();
     void placeMenuControls();
+    void paintMenuHeading(QPainter &painter);
     void showTableControls();
     void hideTableControls();
     void enterMenuState();

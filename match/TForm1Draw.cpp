@@ -77,9 +77,9 @@ void TForm1::RedrawHand(int seat, bool faceUp) { drawSeatHand(seat, faceUp); }
 
 void TForm1::drawSeatHand(int seat, bool faceUp)
 {
+    // The outlines of playable cards go with every redraw; the tick and
+    // the start command draw them again when the player is to move.
     repaintArea(canvas_->DrawHand(game_, seat, faceUp));
-    if (seat == 4 && settings_.highlightPlayable && playerToMove())
-        repaintArea(canvas_->OutlinePlayableCards(game_));
 }
 
 void TForm1::RedrawTable() { repaintArea(canvas_->DrawTable(game_)); }

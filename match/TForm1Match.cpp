@@ -211,7 +211,7 @@ void TForm1::outlinePlayableCards()
 {
     if (!settings_.highlightPlayable || !playerToMove() || game_.CardCount[4] == 0)
         return;
-    drawSeatHand(4, true);
+    repaintArea(canvas_->OutlinePlayableCards(game_));
 }
 
 // ---- Leaving ----------------------------------------------------------------------

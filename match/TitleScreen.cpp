@@ -111,9 +111,12 @@ void TitleScreen::paint(QPainter &painter) const
         painter.drawPixmap(Width - 40 - logo_.width(), 40, logo_);
     }
 
+    // 44 points on the original screen; letters narrowed so that they stand
+    // apart at the 26-pixel step of the title.
     QFont titleFont(QStringLiteral("Arial"));
-    titleFont.setPointSize(44);
+    titleFont.setPixelSize(44);
     titleFont.setBold(true);
+    titleFont.setStretch(QFont::SemiCondensed);
     painter.setFont(titleFont);
     const QVector<int> xs = letterPositions(title_);
     const int baseline = TitleTop + painter.fontMetrics().ascent();
