@@ -1,6 +1,7 @@
 #include "server/HttpWire.h"
 
 #include <QTcpSocket>
+#include <QTimer>
 
 namespace server {
 namespace {
@@ -66,8 +67,19 @@ void GuardedTcpServer::incomingConnection(qintptr descriptor) {
         return;
     }
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    // Connections left open without a word are closed after a while.
+    auto* idle = new QTimer(socket);
+    idle->setSingleShot(true);
+    idle->setInterval(kIdleMs);
+    connect(idle, &QTimer::timeout, socket, [socket] {
+        if (!socket->property(kStreamingProperty).toBool()) socket->abort();
+    });
+    idle->start();
     // Connected before the HTTP server's own reader, so it runs first.
-    connect(socket, &QTcpSocket::readyRead, socket, [socket] { guardRequestSize(socket); });
+    connect(socket, &QTcpSocket::readyRead, socket, [socket, idle] {
+        idle->start();
+        guardRequestSize(socket);
+    });
     addPendingConnection(socket);
 }
 

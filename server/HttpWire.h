@@ -13,6 +13,10 @@ namespace server {
 // Largest request (head and body) the server reads; the services' requests
 // are well below 8 KiB.
 constexpr qint64 kMaxRequestBytes = 16 * 1024;
+// A connection that sends nothing for this long is closed (radio streams excepted).
+constexpr int kIdleMs = 120'000;
+// Marks a connection that streams (the radio): it is never idle.
+inline constexpr const char* kStreamingProperty = "wemStreaming";
 
 QByteArray reasonPhrase(int status);
 // The whole HTTP/1.1 answer for a reply.

@@ -108,12 +108,14 @@ Reply Pages::photo(const QString& fileName) const {
 
 Reply Pages::download(const QString& fileName, const QByteArray& base) const {
     if (!isPlainFileName(fileName)) return errorReply(404, QStringLiteral("not found"));
-    for (const QString& folder : {dataFile(QStringLiteral("downloads")), programDir_}) {
+    // The station list names this server's own streams unless the club put one of its own.
+    const bool stationList = fileName == QStringLiteral("WemRadio.rad");
+    for (const QString& folder : {dataFile(QStringLiteral("downloads")), stationList ? QString() : programDir_}) {
         if (folder.isEmpty()) continue;
         const QString path = QDir(folder).filePath(fileName);
         if (QFileInfo(path).isFile()) return fileReply(path, "application/octet-stream");
     }
-    if (fileName == QStringLiteral("WemRadio.rad")) return textReply(stationList(base), "text/plain");
+    if (stationList) return textReply(Pages::stationList(base), "text/plain");
     return errorReply(404, QStringLiteral("not found"));
 }
 

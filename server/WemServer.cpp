@@ -275,6 +275,7 @@ void WemServer::startRadio(const QString& id, QTcpSocket* socket, const QByteArr
         return answer(socket, errorReply(503, QStringLiteral("too many listeners")), false, remote, "GET", path);
     log_->add(remote, "GET", printable(path), 200, -1);
     ++streams_;
+    socket->setProperty(kStreamingProperty, true);
     socket->write("HTTP/1.1 200 OK\r\nContent-Type: audio/wav\r\nCache-Control: no-cache\r\n"
                   "Connection: close\r\n\r\n" +
                   wavHeader(0xFFFFFFFFu));
