@@ -1,6 +1,7 @@
 #include "table/Pictures.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QResource>
@@ -171,6 +172,43 @@ QString backSetCode(int set)
 bool backSetIsRandom(int set) { return set >= 8 && set <= 11; }
 
 int backCountOfSet(int set) { return backSetIsRandom(set) ? 10 : 7; }
+
+QRgb recolourPixel(QRgb pixel, int variant)
+{
+    const int r = qRed(pixel);
+    const int g = qGreen(pixel);
+    const int b = qBlue(pixel);
+    const int a = qAlpha(pixel);
+    switch (variant) {
+    case 2: {
+        if (!(g < r && b < r))
+            return pixel;
+        // round(0.7 x min(B, G)), then G = new B + round(0.4 x |R - new B|), halves to even.
+        const int newB = int(roundHalfEven(std::int64_t(7) * std::min(b, g), 10));
+        const int newG = std::min(255, newB + int(roundHalfEven(std::int64_t(4) * std::abs(r - newB), 10)));
+        return qRgba(r, newG, newB, a);
+    }
+    case 3: return qRgba(r, r, b, a);
+    case 4: return qRgba(g, r, b, a);
+    case 5: return qRgba(b, r, r, a);
+    case 6: return qRgba(b, g, r, a);
+    case 7: return qRgba(r, g, r, a);
+    default: return pixel;
+    }
+}
+
+QImage recolourHeading(const QImage& picture, int variant)
+{
+    if (picture.isNull() || variant < 2 || variant > 7)
+        return picture;
+    QImage out = picture.convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x)
+            line[x] = recolourPixel(line[x], variant);
+    }
+    return out;
+}
 
 int backForDeal(int backSet, QDate day, bool alwaysOne, std::mt19937& random)
 {
@@ -374,6 +412,35 @@ void Pictures::loadTablePictures(const Scaling& scaling)
         plates_[c] = builtin(png, QLatin1String(plateNames[c]) + mark);
     handUp_ = builtin(png, QStringLiteral("GHandUp"));
     handRight_ = builtin(png, QStringLiteral("GHandRight"));
+}
+
+bool Pictures::loadPicture(const QString& name, const QString& library, QImage& picture)
+{
+    picture = QImage();
+    if (library.isEmpty()) {
+        picture = findPicture(QStringLiteral(":/res"), name);
+        return true;
+    }
+    QString root;
+    if (!openLibrary(library, root))
+        return false;
+    picture = findPicture(root, name);
+    closeLibrary(root);
+    return true;
+}
+
+bool Pictures::loadAnimation(const QString& name, const QString& library, QByteArray& data)
+{
+    data.clear();
+    QString root = QStringLiteral(":/res");
+    if (!library.isEmpty() && !openLibrary(library, root))
+        return false;
+    QFile file(root + QStringLiteral("/gif/") + name);
+    if (file.open(QIODevice::ReadOnly))
+        data = file.readAll();
+    if (!library.isEmpty())
+        closeLibrary(root);
+    return true;
 }
 
 void Pictures::chooseBack(QDate day, bool alwaysOne)

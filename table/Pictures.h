@@ -19,6 +19,7 @@
 #include "rules/Card.h"
 #include "table/Scaling.h"
 
+#include <QByteArray>
 #include <QDate>
 #include <QImage>
 #include <QString>
@@ -73,6 +74,11 @@ bool backSetIsRandom(int set);           // sets 8 to 11 draw a random back
 // with "Always one", a random 1..10 for the random sets.
 int backForDeal(int backSet, QDate day, bool alwaysOne, std::mt19937& random);
 
+// The main window's heading pictures in colour variant 1..7: 1 leaves them
+// as they are, the others exchange or copy the red, green and blue bytes.
+QImage recolourHeading(const QImage& picture, int variant);
+QRgb recolourPixel(QRgb pixel, int variant);
+
 // Resource library file names.
 inline constexpr const char* cardsLibraryA = "WemCards06A.dll";
 inline constexpr const char* cardsLibraryB = "WemCards06B.dll";
@@ -100,6 +106,14 @@ public:
     bool loadBackground(int picture, int variant, bool purple, QSize client);
     // The tab, counter, plate, bank and hand pictures for a scale.
     void loadTablePictures(const Scaling& scaling);
+
+    // One named picture from a library (its file name), or from the
+    // program's own pictures when library is empty. False when the library
+    // cannot be opened; a name the library lacks gives a null picture.
+    bool loadPicture(const QString& name, const QString& library, QImage& picture);
+    bool loadJpeg(const QString& name, const QString& library, QImage& picture) { return loadPicture(name, library, picture); }
+    // The bytes of a named animation (a GIF, for QMovie) from a library or the program.
+    bool loadAnimation(const QString& name, const QString& library, QByteArray& data);
 
     // Picks the back of the next deal.
     void chooseBack(QDate day, bool alwaysOne);

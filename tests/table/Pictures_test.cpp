@@ -151,6 +151,33 @@ TEST(BackForDeal, WeekdayAlwaysOneAndRandomSets)
     EXPECT_EQ(backForDeal(0, QDate(), false, random), 1) << "an invalid date gives Monday's back";
 }
 
+TEST(HeadingColours, RecolourEachPixelByVariant)
+{
+    struct Case { int variant; QRgb in; QRgb out; };
+    const Case cases[] = {
+        {1, qRgb(200, 100, 50), qRgb(200, 100, 50)},
+        // B = round(0.7 x 50) = 35, G = 35 + round(0.4 x 165) = 101.
+        {2, qRgb(200, 100, 50), qRgb(200, 101, 35)},
+        // round(0.7 x 15) = 10.5 -> 10; G = 10 + round(0.4 x 90) = 46.
+        {2, qRgb(100, 15, 20), qRgb(100, 46, 10)},
+        {2, qRgb(100, 150, 20), qRgb(100, 150, 20)},  // G is not below R: unchanged
+        {2, qRgb(100, 20, 100), qRgb(100, 20, 100)},  // B is not below R: unchanged
+        {3, qRgb(10, 20, 30), qRgb(10, 10, 30)},
+        {4, qRgb(10, 20, 30), qRgb(20, 10, 30)},
+        {5, qRgb(10, 20, 30), qRgb(30, 10, 10)},
+        {6, qRgb(10, 20, 30), qRgb(30, 20, 10)},
+        {7, qRgb(10, 20, 30), qRgb(10, 20, 10)},
+        {8, qRgb(10, 20, 30), qRgb(10, 20, 30)},  // outside 1..7: unchanged
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(recolourPixel(c.in, c.variant), c.out) << "variant " << c.variant;
+        QImage picture(2, 1, QImage::Format_RGB32);
+        picture.fill(c.in);
+        EXPECT_EQ(recolourHeading(picture, c.variant).pixel(1, 0), c.out) << "variant " << c.variant;
+    }
+    EXPECT_TRUE(recolourHeading(QImage(), 3).isNull());
+}
+
 // A folder with a program folder inside it, and resource libraries made
 // with rcc in either of the two.
 class LibraryTest : public testing::Test {
@@ -251,6 +278,29 @@ TEST_F(LibraryTest, FacesComeFromALibraryInTheParentFolderAndGapsKeepTheBuiltInF
     // At the small window the library's pictures are drawn into 69 x 94 bitmaps.
     ASSERT_TRUE(pictures.loadFaces(35, smallScale));
     EXPECT_EQ(pictures.face(MakeCard(kHearts, kSix)).size(), QSize(69, 94));
+}
+
+TEST_F(LibraryTest, SinglePicturesFromTheProgramOrALibrary)
+{
+    ASSERT_TRUE(makeLibrary(program + QStringLiteral("WemCGraph1.dll"), {QStringLiteral("BGLilu")}, QSize(760, 500)));
+    Pictures pictures(program);
+    QImage picture;
+    EXPECT_TRUE(pictures.loadPicture(QStringLiteral("Logo"), QString(), picture));
+    EXPECT_FALSE(picture.isNull());
+    EXPECT_TRUE(pictures.loadPicture(QStringLiteral("BGLilu"), QStringLiteral("WemCGraph1.dll"), picture));
+    EXPECT_EQ(picture.size(), QSize(760, 500));
+    EXPECT_TRUE(pictures.loadPicture(QStringLiteral("GTouch"), QStringLiteral("WemCGraph1.dll"), picture))
+        << "the library opens; the missing name gives a null picture";
+    EXPECT_TRUE(picture.isNull());
+    EXPECT_FALSE(pictures.loadPicture(QStringLiteral("GIcon48Opt"), QStringLiteral("WemCalendar01.dll"), picture));
+    QByteArray animation;
+    EXPECT_FALSE(pictures.loadAnimation(QStringLiteral("GTouch"), QStringLiteral("WemCalendar01.dll"), animation));
+    EXPECT_TRUE(pictures.loadAnimation(QStringLiteral("GTouch"), QStringLiteral("WemCGraph1.dll"), animation));
+    EXPECT_TRUE(animation.isEmpty());
+
+    // The purple design's background comes from the graphics library, stretched.
+    EXPECT_TRUE(pictures.loadBackground(2, 0, true, QSize(1520, 1000)));
+    EXPECT_EQ(pictures.backgroundImage().size(), QSize(1520, 1000));
 }
 
 TEST_F(LibraryTest, AFileThatIsNoLibraryCountsAsMissing)
