@@ -217,6 +217,7 @@ void TForm1::createPopupMenu()
 
     connect(genCount_, &QAction::triggered, this, [this] { windows_->showGameInformation(game_); });
     connect(quit_, &QAction::triggered, this, &TForm1::abandonMatch);
+    connect(changeName_, &QAction::triggered, this, &TForm1::changeName);
     connect(mSpeed_, &QAction::triggered, this, [this] { windows_->showSpeed(); });
     connect(help_, &QAction::triggered, this, [this] {
         if (language() == English)

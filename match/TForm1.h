@@ -67,6 +67,8 @@ public:
     void startMatchFor(int playerKind);
     // Abandons the match after the player confirmed (pop-up "Exit to menu").
     void abandonMatch();
+    // Pop-up "To change a name".
+    void changeName();
 
     bool titleShown() const { return titleShown_; }
     bool menuShown() const { return menuShown_; }

@@ -77,6 +77,39 @@ void TForm1::startMatchFor(int playerKind)
     deal();
 }
 
+// A new name and password during a local match: a member's club line is
+// rewritten under them, a new player's name changes for this match only.
+void TForm1::changeName()
+{
+    if (!game_.InGame || !game_.IsLocalGame() || game_.IsAccountGame())
+        return;
+    TFormPassword form(TFormPassword::Form::NewPlayer, fromUtf8(settings_.playerName), QString(),
+                       settings_.multiplayer, this);
+    if (form.exec() != QDialog::Accepted)
+        return;
+    const std::string name = form.name().toStdString();
+    const std::string password = form.password().toStdString();
+    settings_.playerName = name;
+    if (game_.PlayerKind >= 1 && game_.PlayerKind <= 5) {
+        const StoredResult stored =
+            changeMemberName(clubPath(), game_.PlayerKind, playerRecord_, name, password, clubWritesBarred_);
+        if (stored.write == ClubWrite::Failed) {
+            Ask::error(this, word(Word::DiskWriteError));
+            return;
+        }
+        if (stored.write == ClubWrite::Written && stored.memberLine != 0) {
+            game_.PlayerKind = std::uint8_t(stored.memberLine);
+            playerRecord_ = stored.record;
+        }
+    } else {
+        playerRecord_ = newPlayerRecord(name, password);
+    }
+    game_.PlayerName = PadName(name);
+    game_.SeatName[4] = name;
+    drawNamePlates();
+    Ask::inform(this, word(Word::NameChanged) + form.name());
+}
+
 // ---- The hand -------------------------------------------------------------------
 
 void TForm1::deal()

@@ -1,0 +1,317 @@
+// The window's start-up, title screen, menu, pop-up menu and hidden command.
+#include "WindowFixture.h"
+
+#include "lang/Language.h"
+#include "match/HiddenCommand.h"
+#include "match/TitleScreen.h"
+#include "store/AtomicFile.h"
+
+#include <QContextMenuEvent>
+#include <fstream>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+
+using namespace quarn;
+using namespace quarn::testing;
+
+namespace {
+
+class WindowScreens : public WindowTest {
+protected:
+    QAction *entry(const char *name) const
+    {
+        return control<QMenu>("PopupMenu1")->findChild<QAction *>(QString::fromLatin1(name));
+    }
+    std::map<std::string, bool> entriesEnabled() const
+    {
+        std::map<std::string, bool> enabled;
+        for (const char *name : {"GenCount", "Quit", "ChangeName", "MSpeed", "Help", "About", "MRadio", "MChat"})
+            enabled[name] = entry(name)->isEnabled();
+        return enabled;
+    }
+};
+
+TEST_F(WindowScreens, FirstPaintCompletesTheStartUp)
+{
+    Settings s = quickSettings();
+    s.language = German;
+    writeSettings(s);
+    TForm1 &form = openWindow();
+    EXPECT_FALSE(form.started());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QTRY_VERIFY(form.started());
+    EXPECT_TRUE(form.titleShown());
+    EXPECT_EQ(language(), German);
+    EXPECT_EQ(form.settings().language, German);
+    setLanguage(English);
+}
+
+struct DamageCase {
+    const char *name;
+    const char *file;
+    bool remove;  // remove the file instead of changing a character
+    const char *message;
+};
+
+class StartUpRefusal : public WindowTest, public ::testing::WithParamInterface<DamageCase> {};
+
+TEST_P(StartUpRefusal, ShowsItsErrorAndEndsWithoutSavingSettings)
+{
+    const DamageCase &c = GetParam();
+    const std::filesystem::path path = folder_ / c.file;
+    if (c.remove) {
+        std::filesystem::remove(path);
+    } else {
+        std::ifstream in(path, std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(in)), {});
+        in.close();
+        bytes[3] = bytes[3] == 'x' ? 'y' : 'x';
+        ASSERT_TRUE(writeFileAtomically(path, bytes));
+    }
+    TForm1 &form = openWindow();
+    EXPECT_FALSE(form.startUp());
+    EXPECT_EQ(Ask::asked(),
+              QStringList{QString::fromLatin1(c.message) + QStringLiteral(" \"") + QString::fromStdString(path.string())
+                          + QStringLiteral("\"!")});
+    QTRY_VERIFY(!form.isVisible());
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "Quarn.ini")) << "settings are not saved";
+    QTest::keyRelease(&form, Qt::Key_Space);
+    EXPECT_FALSE(form.menuShown());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, StartUpRefusal,
+    ::testing::Values(DamageCase{"LocalMissing", "Quarn.clb", true, "Can`t find the file"},
+                      DamageCase{"NetworkMissing", "Quarn.net", true, "Can`t find the file"},
+                      DamageCase{"LocalEdited", "Quarn.clb", false, "The incorrect file"},
+                      DamageCase{"NetworkEdited", "Quarn.net", false, "The incorrect file"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+struct LeaveTitleCase {
+    const char *name;
+    bool byKey;
+};
+
+class TitleScreenLeaving : public WindowTest, public ::testing::WithParamInterface<LeaveTitleCase> {};
+
+TEST_P(TitleScreenLeaving, ClickOrKeyShowsTheMenu)
+{
+    writeSettings(quickSettings());
+    TForm1 &form = openWindow();
+    ASSERT_TRUE(form.startUp());
+    EXPECT_EQ(form.timer()->interval(), 20);
+    if (GetParam().byKey)
+        QTest::keyRelease(&form, Qt::Key_A);
+    else
+        QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(300, 300));
+    EXPECT_FALSE(form.titleShown());
+    EXPECT_TRUE(form.menuShown());
+    EXPECT_TRUE(form.timer()->isActive());
+    EXPECT_EQ(form.timer()->interval(), 20);
+    EXPECT_TRUE(control("Button6")->isVisible());
+    EXPECT_FALSE(control("Button7")->isVisible());
+    // In the menu a key has no function.
+    QTest::keyRelease(&form, Qt::Key_A);
+    EXPECT_TRUE(form.menuShown());
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, TitleScreenLeaving,
+                         ::testing::Values(LeaveTitleCase{"Key", true}, LeaveTitleCase{"Click", false}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(WindowScreens, WindowSizeFromTheSettingsAppliesWhenTheTitleCloses)
+{
+    const struct {
+        int setting;
+        QSize client;
+    } cases[] = {{1, {760, 500}}, {3, {990, 650}}, {4, {1290, 850}}, {5, {1520, 1000}}};
+    for (const auto &c : cases) {
+        Settings s = quickSettings();
+        s.windowSize = c.setting;
+        writeSettings(s);
+        TForm1 &form = openToMenu();
+        EXPECT_EQ(form.size(), c.client) << c.setting;
+        EXPECT_EQ(form.layout().client, c.client) << c.setting;
+    }
+}
+
+TEST_F(WindowScreens, PopupEntriesFollowTheScreen)
+{
+    writeSettings(quickSettings());
+    TForm1 &form = openWindow();
+    ASSERT_TRUE(form.startUp());
+    const std::map<std::string, bool> onTitle{{"GenCount", false}, {"Quit", false},  {"ChangeName", false},
+                                              {"MSpeed", true},    {"Help", true},   {"About", true},
+                                              {"MRadio", false},   {"MChat", false}};
+    EXPECT_EQ(entriesEnabled(), onTitle);
+
+    QTest::keyRelease(&form, Qt::Key_Space);
+    std::map<std::string, bool> inMenu = onTitle;
+    inMenu["MRadio"] = inMenu["MChat"] = true;
+    EXPECT_EQ(entriesEnabled(), inMenu);
+
+    logInNewPlayer(QStringLiteral("Tester"));
+    std::map<std::string, bool> inMatch = inMenu;
+    inMatch["GenCount"] = inMatch["Quit"] = inMatch["ChangeName"] = true;
+    EXPECT_EQ(entriesEnabled(), inMatch);
+
+    entry("GenCount")->trigger();
+    EXPECT_EQ(windows_.gameInformation, 1);
+
+    // The leave button acts only after a settled hand.
+    QTest::mouseClick(button7(), Qt::LeftButton);
+    button8()->setEnabled(true);
+    QTest::mouseClick(button8(), Qt::LeftButton);
+    EXPECT_TRUE(form.game().InGame);
+
+    Ask::setNextAnswer(QMessageBox::Yes);
+    entry("Quit")->trigger();
+    EXPECT_EQ(entriesEnabled(), inMenu);
+}
+
+TEST_F(WindowScreens, PopupMenuNeverOpensOverTheHandsOrTheTable)
+{
+    writeSettings(quickSettings());
+    TForm1 &form = openToMenu();
+    logInNewPlayer(QStringLiteral("Tester"));
+    auto *menu = control<QMenu>("PopupMenu1");
+    const struct {
+        const char *control;
+        bool opens;
+    } cases[] = {{"ImageCards4", false}, {"ImageCards1", false}, {"ImageStol", false}, {"ImageTab4", true},
+                 {"ImageKon", true}};
+    for (const auto &c : cases) {
+        QWidget *target = control(c.control);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), target->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(target, &event);
+        EXPECT_EQ(menu->isVisible(), c.opens) << c.control;
+        menu->hide();
+    }
+    (void)form;
+}
+
+TEST_F(WindowScreens, ModeButtonSwitchesTheClubList)
+{
+    addMember("Anna", "abc", 47, -12, 1.506);
+    writeSettings(quickSettings());
+    TForm1 &form = openToMenu();
+    auto *heading = control<QLabel>("Panel4");
+    auto *first = control<QPushButton>("Button1");
+    EXPECT_EQ(heading->text(), QStringLiteral(" The members of club    Games    Score "));
+    EXPECT_TRUE(first->text().endsWith(QStringLiteral(" 17       -12"))) << first->text().toStdString();
+    QTest::mouseClick(control<QPushButton>("BMode"), Qt::LeftButton);
+    EXPECT_EQ(heading->text(), QStringLiteral(" The members of club    Games   Rating "));
+    EXPECT_TRUE(first->text().endsWith(QStringLiteral(" 47    1,51"))) << first->text().toStdString();
+    EXPECT_EQ(form.settings().clubDisplayMode, 2);
+}
+
+struct ChangeNameCase {
+    const char *name;
+    bool member;
+};
+
+class ChangeNameMidMatch : public WindowTest, public ::testing::WithParamInterface<ChangeNameCase> {};
+
+TEST_P(ChangeNameMidMatch, RenamesThePlayer)
+{
+    addMember("Anna", "abc", 12, 5, 0.5);
+    writeSettings(quickSettings());
+    TForm1 &form = openToMenu();
+    if (GetParam().member)
+        logInMember(1, QStringLiteral("abc"));
+    else
+        logInNewPlayer(QStringLiteral("Guest"));
+    ASSERT_TRUE(form.game().InGame);
+    Ask::clearAsked();
+    answerLogIn(QStringLiteral("Annabel"), QStringLiteral("xyz"), QStringLiteral("xyz"));
+    control<QMenu>("PopupMenu1")->findChild<QAction *>(QStringLiteral("ChangeName"))->trigger();
+
+    EXPECT_EQ(Ask::asked(), QStringList{QStringLiteral(
+                                "Your name and/or the password were successfully changed!\n\rNew name: Annabel")});
+    EXPECT_EQ(form.game().SeatName[4], "Annabel");
+    const std::optional<MemberRecord> line1 = club()->member(1);
+    ASSERT_TRUE(line1);
+    if (GetParam().member) {
+        EXPECT_EQ(line1->name, "Annabel");
+        EXPECT_EQ(line1->hands, 12);
+        EXPECT_EQ(decodePassword(line1->encodedPassword), std::optional<std::string>("xyz  "));
+    } else {
+        EXPECT_EQ(line1->name, "Anna") << "a new player's name changes only for the match";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Players, ChangeNameMidMatch,
+                         ::testing::Values(ChangeNameCase{"Member", true}, ChangeNameCase{"NewPlayer", false}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(WindowScreens, HiddenCommandOnTheSendButtonTurnsTheHands)
+{
+    writeSettings(quickSettings());
+    TForm1 &form = openToMenu();
+    logInNewPlayer(QStringLiteral("Tester"));
+    QWidget *send = control("BitBtn1");
+    QTest::keyClicks(send, QStringLiteral("61837"));
+    EXPECT_TRUE(form.game().HandsOpen);
+    QTest::keyClicks(send, QStringLiteral("61837"));
+    EXPECT_FALSE(form.game().HandsOpen);
+}
+
+TEST(HiddenCommandBuffer, ToggleOnlyWhenTheWholeBufferReadsTheNumber)
+{
+    const struct {
+        const char *typed;
+        bool toggles;
+        const char *left;
+    } cases[] = {
+        {"61837", true, ""},     {"6183", false, "6183"},   {"061837", true, ""},
+        {"561837", false, "561837"}, {"61837x", false, "x"}, {"x", false, "x"},
+    };
+    for (const auto &c : cases) {
+        HiddenCommand command;
+        bool toggled = false;
+        for (char ch : std::string(c.typed))
+            toggled = command.type(QString(QLatin1Char(ch)));
+        EXPECT_EQ(toggled, c.toggles) << c.typed;
+        EXPECT_EQ(command.buffer(), QString::fromLatin1(c.left)) << c.typed;
+    }
+}
+
+TEST(TitleLetters, PositionsFollowTheLetterWidths)
+{
+    const struct {
+        const char *title;
+        std::vector<int> xs;
+    } cases[] = {
+        {"QUARN", {312, 344, 370, 396, 422}},
+        {"ABC", {342, 368, 394}},
+        {"MAX", {337, 371, 397}},
+        {"AIR", {348, 377, 388}},
+        {"A-B", {348, 377, 390}},
+    };
+    for (const auto &c : cases) {
+        const QVector<int> xs = TitleScreen::letterPositions(QString::fromLatin1(c.title));
+        EXPECT_EQ(std::vector<int>(xs.begin(), xs.end()), c.xs) << c.title;
+    }
+}
+
+TEST(TitleLetters, ColoursRotateEveryTenTicks)
+{
+    EXPECT_EQ(TitleScreen::letterColour(0, 0), 0);
+    EXPECT_EQ(TitleScreen::letterColour(0, 9), 0);
+    EXPECT_EQ(TitleScreen::letterColour(0, 10), 1);
+    EXPECT_EQ(TitleScreen::letterColour(3, 75), 0);
+}
+
+TEST(TitleTravellers, GoRoundTheRectangleClockwise)
+{
+    const struct {
+        int distance;
+        QPoint place;
+    } cases[] = {{0, {155, 68}},   {395, {550, 68}},  {396, {550, 69}},  {689, {550, 362}},
+                 {1084, {155, 362}}, {1377, {155, 69}}, {1378, {155, 68}}, {-1, {155, 69}}};
+    for (const auto &c : cases)
+        EXPECT_EQ(TitleScreen::travellerPlace(c.distance), c.place) << c.distance;
+}
+
+} // namespace
