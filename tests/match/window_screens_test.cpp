@@ -5,6 +5,7 @@
 #include "match/HiddenCommand.h"
 #include "match/TitleScreen.h"
 #include "store/AtomicFile.h"
+#include "store/History.h"
 
 #include <QContextMenuEvent>
 #include <fstream>
@@ -312,6 +313,50 @@ TEST(TitleTravellers, GoRoundTheRectangleClockwise)
                  {1084, {155, 362}}, {1377, {155, 69}}, {1378, {155, 68}}, {-1, {155, 69}}};
     for (const auto &c : cases)
         EXPECT_EQ(TitleScreen::travellerPlace(c.distance), c.place) << c.distance;
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(WindowScreens, ReadOnlyClubFileWarnsAndIsNotWritten)
+{
+    writeSettings(quickSettings());
+    const std::filesystem::path path = folder_ / "Quarn.clb";
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read
+                                           | std::filesystem::perms::others_read);
+    std::ifstream before(path, std::ios::binary);
+    const std::string bytesBefore((std::istreambuf_iterator<char>(before)), {});
+
+    TForm1 &form = openToMenu();
+    EXPECT_EQ(Ask::asked(), QStringList{QStringLiteral("The file \"") + QString::fromStdString(path.string())
+                                        + QStringLiteral("\" has incorrect attributes!\n\rThe work of the program "
+                                                         "will be incorrect!")});
+    logInNewPlayer(QStringLiteral("Tester"));
+    QTest::mouseClick(button7(), Qt::LeftButton);
+    playHandToItsEnd(false);
+    QTest::mouseClick(button7(), Qt::LeftButton);
+    QTest::mouseClick(button8(), Qt::LeftButton);
+    EXPECT_TRUE(form.menuShown());
+
+    std::ifstream after(path, std::ios::binary);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(after)), {}), bytesBefore);
+    EXPECT_EQ(listHistoryFiles(folder_).size(), 1u) << "the history is still written";
+    form.close();
+    EXPECT_TRUE(std::filesystem::exists(folder_ / "Quarn.ini")) << "the settings are still saved";
+}
+
+TEST_F(WindowScreens, RussianEditionStampStartsInRussian)
+{
+    writeSettings(quickSettings());
+    ASSERT_TRUE(writeFileAtomically(folder_ / "Quarn.clb", ClubFile::fresh("1Q5700lnx0", "tail").bytes()));
+    TForm1 &form = openWindow();
+    ASSERT_TRUE(form.startUp());
+    EXPECT_EQ(language(), Russian);
+    EXPECT_EQ(form.settings().language, Russian);
+    QTest::keyRelease(&form, Qt::Key_Space);
+    EXPECT_NE(control<QPushButton>("Button6")->text(), QStringLiteral("New Player"));
+    setLanguage(English);
 }
 
 } // namespace
