@@ -1,0 +1,54 @@
+#include "Output.h"
+
+#include "GifWriter.h"
+
+#include <QDir>
+#include <QSaveFile>
+#include <QTextStream>
+
+#include <cstdio>
+
+Output::Output(QString folder) : folder_(std::move(folder)) { QDir().mkpath(folder_); }
+
+bool Output::record(const QString &kind, const QString &name, const QString &file, bool ok)
+{
+    if (!ok) {
+        std::fprintf(stderr, "quarn-ui-assets: cannot write %s\n", qPrintable(file));
+        failed_ = true;
+        return false;
+    }
+    aliases_ << kind + QLatin1Char('/') + name;
+    files_ << file;
+    return true;
+}
+
+bool Output::addPng(const QString &name, const QImage &image)
+{
+    QDir().mkpath(folder_ + QStringLiteral("/png"));
+    const QString file = QStringLiteral("png/") + name + QStringLiteral(".png");
+    const bool ok = !image.isNull() &&
+                    image.convertToFormat(QImage::Format_ARGB32).save(folder_ + QLatin1Char('/') + file, "PNG");
+    return record(QStringLiteral("png"), name, file, ok);
+}
+
+bool Output::addGif(const QString &name, const std::vector<QImage> &frames, int delayMs)
+{
+    QDir().mkpath(folder_ + QStringLiteral("/gif"));
+    const QString file = QStringLiteral("gif/") + name + QStringLiteral(".gif");
+    const bool ok = writeAnimatedGif(folder_ + QLatin1Char('/') + file, frames, delayMs);
+    return record(QStringLiteral("gif"), name, file, ok);
+}
+
+bool Output::writeQrc() const
+{
+    QSaveFile qrc(folder_ + QStringLiteral("/ui.qrc"));
+    if (!qrc.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    QTextStream out(&qrc);
+    out << "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/res\">\n";
+    for (int i = 0; i < files_.size(); ++i)
+        out << "  <file alias=\"" << aliases_[i] << "\">" << files_[i] << "</file>\n";
+    out << "</qresource>\n</RCC>\n";
+    out.flush();
+    return qrc.commit();
+}
