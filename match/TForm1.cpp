@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -507,7 +508,15 @@ void TForm1::paintMenuHeading(QPainter &painter)
     const QRect titleBox = s.place(180, 22, 400, 56);
     painter.setPen(QColor(0, 0, 0, 120));
     painter.drawText(titleBox.translated(s.Scale(2), s.Scale(2)), Qt::AlignCenter, word(Word::ProductTitleShort));
-    painter.setPen(QColor(255, 214, 90));
+    // A band of light runs over the gold letters, one step per tick.
+    const double band = double(menuTick_ % 150) / 150.0;
+    QLinearGradient gold(titleBox.topLeft(), titleBox.topRight());
+    gold.setColorAt(0.0, QColor(230, 180, 60));
+    gold.setColorAt(std::max(0.0, band - 0.12), QColor(240, 196, 80));
+    gold.setColorAt(band, QColor(255, 248, 210));
+    gold.setColorAt(std::min(1.0, band + 0.12), QColor(240, 196, 80));
+    gold.setColorAt(1.0, QColor(230, 180, 60));
+    painter.setPen(QPen(QBrush(gold), 1));
     painter.drawText(titleBox, Qt::AlignCenter, word(Word::ProductTitleShort));
     QFont small(QStringLiteral("Arial"));
     small.setPixelSize(s.Scale(13));

@@ -179,7 +179,7 @@ private:
     bool startScheduled_ = false;
     bool titleShown_ = true;
     bool menuShown_ = false;
-    bool closing_ = false;
+    int menuTick_ = 0;
 
     // The player of the match as read at its start.
     MemberRecord playerRecord_;

@@ -192,6 +192,11 @@ void TForm1::Tick()
         update();
         return;
     }
+    if (menuShown_) {
+        ++menuTick_;
+        update(layout_.scaling.place(180, 22, 400, 56));
+        return;
+    }
     if (!game_.InGame || game_.Phase != kPhasePlaying || game_.ToMove < 1 || game_.ToMove > 3)
         return;
     const int seat = game_.ToMove;
