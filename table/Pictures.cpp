@@ -498,6 +498,15 @@ QImage Pictures::menuPicture(int n)
     return builtin(QStringLiteral("png"), QStringLiteral("PngMenu%1").arg(std::clamp(n, 1, 2)));
 }
 
+QImage Pictures::menuPicture(int n, const Scaling& scaling)
+{
+    const QImage picture = menuPicture(n);
+    const QSize size(scaling.Scale(140), scaling.Scale(240));
+    if (picture.isNull() || size.isEmpty() || picture.size() == size)
+        return picture;
+    return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 namespace {
 const char* const pointerNames[4] = {"CURARROW", "CURHAND", "CURWAIT", "CUREDIT"};
 }

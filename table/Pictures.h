@@ -146,7 +146,9 @@ public:
     // Title screen and menu pictures (built in).
     static QImage logo();
     static QImage travellingPicture(int n);  // 1..4
-    static QImage menuPicture(int n);        // "PngMenu1", "PngMenu2"
+    static QImage menuPicture(int n);        // "PngMenu1", "PngMenu2", 280 x 480
+    // The same, smoothly reduced for the menu's 140 x 240 base box at a scale.
+    static QImage menuPicture(int n, const Scaling& scaling);
     // A pointer's frames (one for the still arrow) and its hot spot.
     static std::vector<QImage> pointerFrames(PointerKind kind);
     static QPoint pointerHotSpot(PointerKind kind);

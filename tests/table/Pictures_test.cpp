@@ -74,6 +74,8 @@ TEST(BuiltinPictures, TableTitleMenuAndPointerPicturesAreThere)
         EXPECT_FALSE(Pictures::travellingPicture(n).isNull());
     EXPECT_FALSE(Pictures::menuPicture(1).isNull());
     EXPECT_FALSE(Pictures::menuPicture(2).isNull());
+    EXPECT_EQ(Pictures::menuPicture(1, smallScale).size(), QSize(140, 240));
+    EXPECT_EQ(Pictures::menuPicture(2, average1Scale).size(), QSize(182, 312));
     for (PointerKind kind : {PointerKind::Arrow, PointerKind::Hand, PointerKind::Wait, PointerKind::Edit}) {
         const auto frames = Pictures::pointerFrames(kind);
         ASSERT_FALSE(frames.empty()) << int(kind);
