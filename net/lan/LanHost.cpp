@@ -141,9 +141,9 @@ void LanHost::handleHello(Peer &peer, const LanMessage &message)
 
 void LanHost::handleGameMessage(Peer &peer, const LanMessage &message)
 {
-    // Only the client whose seat is to move may move; anything else could
-    // not have been sent by a client in step with this game.
-    if (peer.role == 0 || game_.ToMove != HostSeatOfRole(peer.role))
+    // Moves carry no seat: they go to the seat that is to move here, as on
+    // every program, so all stay in step.
+    if (peer.role == 0)
         return;
     const bool move = message.kind == LanKind::Move;
     if (!(move ? ApplyMove(message.slot) : ApplyPass()))

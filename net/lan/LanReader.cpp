@@ -168,16 +168,19 @@ public:
         return found;
     }
 
-    // Where the whole game messages that end the text begin (the earliest
-    // place after its first byte from which the rest is nothing but game
-    // messages); the text's size when none do.
+    // Where the game messages that end a chat text begin: the earliest
+    // place after its first byte from which the rest is one or more whole
+    // game messages, up to the end or up to the next chat line. The text's
+    // size when there is none.
     std::size_t GameTailStart(std::string_view text) const {
         const std::size_t size = text.size();
+        auto chatStartsAt = [&](std::size_t j) { return j + 1 < size && text[j] == 's' && IsRoleDigit(text[j + 1]); };
         std::vector<bool> tail(size + 1, false);
-        tail[size] = true;
         for (std::size_t i = size; i-- > 0;) {
             const Found found = FixedAt(text.substr(i), true);
-            tail[i] = found.fit == Fit::Whole && tail[i + found.length];
+            if (found.fit != Fit::Whole) continue;
+            const std::size_t next = i + found.length;
+            tail[i] = next == size || tail[next] || chatStartsAt(next);
         }
         for (std::size_t i = 1; i < size; ++i) {
             if (tail[i]) return i;
@@ -185,9 +188,9 @@ public:
         return size;
     }
 
-    // The chat line that runs to the end of the data, then any game
-    // messages that end it.
-    void TakeChat(std::string_view data, std::vector<LanMessage>& out) const {
+    // The chat line at the start of the data: it runs to the end of the data
+    // or to the game messages that end it. Returns the bytes it took.
+    std::size_t TakeChat(std::string_view data, std::vector<LanMessage>& out) const {
         const std::string_view text = data.substr(2);
         const std::size_t split = GameTailStart(text);
         if (split > 0) {
@@ -198,13 +201,7 @@ public:
             chat.bytes = std::string(data.substr(0, 2 + split));
             out.push_back(std::move(chat));
         }
-        std::string_view rest = text.substr(split);
-        while (!rest.empty()) {
-            Found found = FixedAt(rest, true);
-            if (found.fit != Fit::Whole) break;
-            out.push_back(std::move(found.message));
-            rest.remove_prefix(found.length);
-        }
+        return 2 + split;
     }
 
 private:
@@ -212,6 +209,8 @@ private:
 };
 
 }  // namespace
+
+std::size_t ChatTextEnd(std::string_view text, LanSide side) { return Parser(side).GameTailStart(text); }
 
 std::vector<LanMessage> LanReader::Feed(std::string_view chunk) {
     pending_.append(chunk);
@@ -224,9 +223,8 @@ std::vector<LanMessage> LanReader::Feed(std::string_view chunk) {
         if (data[0] == 's') {
             if (data.size() < 2) break;  // the sender's digit is still to come
             if (IsRoleDigit(data[1])) {
-                parser.TakeChat(data, out);
-                pos = all.size();
-                break;
+                pos += parser.TakeChat(data, out);
+                continue;
             }
             ++pos;
             continue;

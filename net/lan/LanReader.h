@@ -4,10 +4,11 @@
 // incomplete message for the next read (a game message is 7 bytes, the deal
 // 109, the joining messages 19, 25 or 26). A chat line has no terminator: it
 // runs to the end of the read that carries it, except that whole game
-// messages standing at the very end of that read are taken as messages (a
-// chat line and a move sent close together may arrive in one read, and the
-// move must not be lost). Bytes that start no message are skipped one at a
-// time, so garbage never swallows a valid message that follows it.
+// messages that end that read, or stand between the line and another chat
+// line, are taken as messages (chat lines and moves sent close together may
+// arrive in one read, and no move may be lost). Bytes that start no message
+// are skipped one at a time, so garbage never swallows a valid message that
+// follows it.
 // Plain C++: the session feeds it what each read returned.
 
 #include <cstddef>
@@ -55,5 +56,9 @@ private:
     LanSide side_;
     std::string pending_;
 };
+
+// Where a reader on `side` ends a chat line with this text: before the game
+// messages that end it (see above); the text's size when it does not end so.
+std::size_t ChatTextEnd(std::string_view text, LanSide side);
 
 }  // namespace quarn::lan
