@@ -93,8 +93,8 @@ bool AccountService::writes(const FormFields& form) const {
 Reply AccountService::handle(const ServiceRequest& request) {
     const FormFields& form = request.form;
     switch (kindOf(form)) {
-    case Kind::Register: return registerAccount(form);
-    case Kind::Login: return login(form);
+    case Kind::Register: return registerAccount(request);
+    case Kind::Login: return login(request);
     case Kind::TopTen: return topTen();
     case Kind::Place: return place(form);
     case Kind::MemberCount: return memberCount();
@@ -102,8 +102,8 @@ Reply AccountService::handle(const ServiceRequest& request) {
     case Kind::AddBalance: return addBalance(form, request.sessionNick);
     case Kind::ReadProfile: return readProfile(form);
     case Kind::SaveProfile: return saveProfile(form, request.sessionNick);
-    case Kind::ReadResults: return readResults(form);
-    case Kind::SaveResults: return saveResults(form);
+    case Kind::ReadResults: return readResults(request);
+    case Kind::SaveResults: return saveResults(request);
     case Kind::Unknown: break;
     }
     return errorReply(400, QStringLiteral("unknown account request"));
@@ -113,20 +113,50 @@ bool AccountService::accountExists(const QString& nick) {
     return db_.scalar(QStringLiteral("SELECT 1 FROM accounts WHERE nick = ?"), {nick}).isValid();
 }
 
-bool AccountService::passwordMatches(const QString& nick, const QByteArray& password) {
+std::optional<PasswordHash> AccountService::storedHash(const QString& nick) {
     QSqlQuery& q = db_.run(
         QStringLiteral("SELECT pw_hash, pw_salt, pw_iterations FROM accounts WHERE nick = ?"), {nick});
-    if (!q.next()) {
-        q.finish();
-        return false;
-    }
-    const PasswordHash stored{q.value(0).toByteArray(), q.value(1).toByteArray(), q.value(2).toInt()};
+    std::optional<PasswordHash> stored;
+    if (q.next()) stored = PasswordHash{q.value(0).toByteArray(), q.value(1).toByteArray(), q.value(2).toInt()};
     q.finish();
-    return verifyPassword(password, stored);
+    return stored;
 }
 
-Reply AccountService::registerAccount(const FormFields& form) {
-    FieldReader get(form, BodyStyle::Raw);
+bool AccountService::passwordMatches(const ServiceRequest& request, const QString& nick,
+                                     const QByteArray& password) {
+    if (request.passwordVerified) return *request.passwordVerified;
+    const auto stored = storedHash(nick);
+    return stored && verifyPassword(password, *stored);
+}
+
+AccountService::PasswordTask AccountService::passwordTask(const FormFields& form) {
+    PasswordTask task;
+    task.iterations = passwordIterations_;
+    const Kind kind = kindOf(form);
+    const BodyStyle style = kind == Kind::Login || kind == Kind::ReadResults ? BodyStyle::Listed : BodyStyle::Raw;
+    const auto nick = form.value("nick", style);
+    const auto pw = form.value("pw", style);
+    if (!nick || !pw) return task;
+    if (kind == Kind::Register) {
+        if (!isAccountPassword(*pw)) return task;
+        task.kind = PasswordTask::Kind::Hash;
+        task.password = *pw;
+    } else if (kind == Kind::Login || kind == Kind::ReadResults || kind == Kind::SaveResults) {
+        task.kind = PasswordTask::Kind::Verify;
+        task.password = *pw;
+        if (isAccountNick(*nick)) task.stored = storedHash(fromWire(*nick));
+    }
+    return task;
+}
+
+void AccountService::doPasswordTask(const PasswordTask& task, ServiceRequest& request) {
+    if (task.kind == PasswordTask::Kind::Hash) request.preparedHash = hashPassword(task.password, task.iterations);
+    if (task.kind == PasswordTask::Kind::Verify)
+        request.passwordVerified = task.stored && verifyPassword(task.password, *task.stored);
+}
+
+Reply AccountService::registerAccount(const ServiceRequest& request) {
+    FieldReader get(request.form, BodyStyle::Raw);
     const QByteArray nick = get("nick"), pw = get("pw"), city = get("city"), country1 = get("country1"),
                      country2 = get("country2"), sex = get("sex"), email = get("email"),
                      dater = get("dater"), r01 = get("R01"), r02 = get("R02"), r03 = get("R03");
@@ -148,7 +178,7 @@ Reply AccountService::registerAccount(const FormFields& form) {
                                                   "letters n and o together: the program would read "
                                                   "the login reply as a refusal"));
 
-    const PasswordHash hash = hashPassword(pw);
+    const PasswordHash hash = request.preparedHash ? *request.preparedHash : hashPassword(pw, passwordIterations_);
     // The balance always starts at 0, whatever the request says.
     QSqlQuery& q = db_.run(
         QStringLiteral("INSERT INTO accounts (nick, pw_hash, pw_salt, pw_iterations, city, country1, "
@@ -166,11 +196,11 @@ Reply AccountService::registerAccount(const FormFields& form) {
     return statusReply("ok");
 }
 
-Reply AccountService::login(const FormFields& form) {
-    FieldReader get(form, BodyStyle::Listed);
+Reply AccountService::login(const ServiceRequest& request) {
+    FieldReader get(request.form, BodyStyle::Listed);
     const QByteArray nick = get("nick"), pw = get("pw");
     if (!get.complete()) return get.missingReply();
-    if (!isAccountNick(nick) || !passwordMatches(fromWire(nick), pw))
+    if (!isAccountNick(nick) || !passwordMatches(request, fromWire(nick), pw))
         return statusReply("no", QStringLiteral("wrong nick or password"));
     QSqlQuery& q = db_.run(QStringLiteral("SELECT city, country1, country2, sex, email, dater, r01, r02, "
                                           "r03, balance, r05, r06 FROM accounts WHERE nick = ?"),
@@ -349,12 +379,12 @@ Reply AccountService::saveProfile(const FormFields& form, const QString& session
     return statusReply("ok");
 }
 
-Reply AccountService::readResults(const FormFields& form) {
-    FieldReader get(form, BodyStyle::Listed);
+Reply AccountService::readResults(const ServiceRequest& request) {
+    FieldReader get(request.form, BodyStyle::Listed);
     const QByteArray nick = get("nick"), pw = get("pw");
     if (!get.complete()) return get.missingReply();
     // A refusal that the program's number conversion turns into a failure.
-    if (!isAccountNick(nick) || !passwordMatches(fromWire(nick), pw))
+    if (!isAccountNick(nick) || !passwordMatches(request, fromWire(nick), pw))
         return statusReply("no", QStringLiteral("wrong nick or password"));
     QSqlQuery& q = db_.run(QStringLiteral("SELECT kon, best, rating, sessions, konl, score, r1, r2 "
                                           "FROM game_results WHERE nick = ? AND game = ?"),
@@ -374,7 +404,8 @@ Reply AccountService::readResults(const FormFields& form) {
     return reply;
 }
 
-Reply AccountService::saveResults(const FormFields& form) {
+Reply AccountService::saveResults(const ServiceRequest& request) {
+    const FormFields& form = request.form;
     FieldReader get(form, BodyStyle::Raw);
     const QByteArray nick = get("nick"), pw = get("pw"), kon = get(prefixed("kon")),
                      best = get(prefixed("best")), rating = get(prefixed("rating")),
@@ -400,7 +431,7 @@ Reply AccountService::saveResults(const FormFields& form) {
     if (!scoreValue) return badField("score", "a score");
     if (!r1Value) return badField("R1", "an integer");
     if (!isToken(r2, 15)) return badField("R2", "a short text");
-    if (!isAccountNick(nick) || !passwordMatches(fromWire(nick), pw))
+    if (!isAccountNick(nick) || !passwordMatches(request, fromWire(nick), pw))
         return statusReply("no", QStringLiteral("wrong nick or password"));
     db_.run(QStringLiteral("INSERT INTO game_results (nick, game, kon, best, rating, sessions, konl, score, "
                            "r1, r2) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (nick, game) DO UPDATE "

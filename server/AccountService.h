@@ -21,9 +21,22 @@ constexpr qint64 kMaxWemAmount = 1'000'000;
 
 class AccountService : public Service {
   public:
-    explicit AccountService(Database& db) : db_(db) {}
+    AccountService(Database& db, int passwordIterations = kPasswordIterations)
+        : db_(db), passwordIterations_(passwordIterations) {}
     bool writes(const FormFields& form) const override;
     Reply handle(const ServiceRequest& request) override;
+
+    // The password work a request needs before it is handled: the stored
+    // hash to check its password against, or a new password to hash.
+    struct PasswordTask {
+        enum class Kind { None, Verify, Hash } kind = Kind::None;
+        QByteArray password;
+        std::optional<PasswordHash> stored; // Verify: empty when the nick has no account
+        int iterations = kPasswordIterations;
+    };
+    PasswordTask passwordTask(const FormFields& form);
+    // Runs on any thread.
+    static void doPasswordTask(const PasswordTask& task, ServiceRequest& request);
 
     // Wems earned by a place in the account list; the account may claim them
     // once through the program's bonus request.
@@ -36,8 +49,8 @@ class AccountService : public Service {
     };
     static Kind kindOf(const FormFields& form);
 
-    Reply registerAccount(const FormFields& form);
-    Reply login(const FormFields& form);
+    Reply registerAccount(const ServiceRequest& request);
+    Reply login(const ServiceRequest& request);
     Reply topTen();
     Reply place(const FormFields& form);
     Reply memberCount();
@@ -45,17 +58,19 @@ class AccountService : public Service {
     Reply addBalance(const FormFields& form, const QString& sessionNick);
     Reply readProfile(const FormFields& form);
     Reply saveProfile(const FormFields& form, const QString& sessionNick);
-    Reply readResults(const FormFields& form);
-    Reply saveResults(const FormFields& form);
+    Reply readResults(const ServiceRequest& request);
+    Reply saveResults(const ServiceRequest& request);
 
     bool accountExists(const QString& nick);
-    bool passwordMatches(const QString& nick, const QByteArray& password);
+    std::optional<PasswordHash> storedHash(const QString& nick);
+    bool passwordMatches(const ServiceRequest& request, const QString& nick, const QByteArray& password);
     Reply transfer(const QString& from, const QString& to, qint64 amount);
     Reply acknowledgeDebit(const QString& nick, qint64 amount);
     Reply claimBonus(const QString& nick, qint64 amount);
     void addLedger(const QString& nick, qint64 amount, const QString& reason, const QString& counterpart);
 
     Database& db_;
+    int passwordIterations_;
 };
 
 } // namespace server

@@ -16,6 +16,9 @@ struct ServerOptions {
     QString databaseUrl;          // empty: SQLite in the data folder
     QString publicAddress;        // empty: derived from the listen address
     bool quiet = false;           // no request log (the load benchmark)
+    // PBKDF2 rounds for new password hashes; not on the command line (the
+    // tests lower it to keep their many registrations quick).
+    int passwordIterations = 60'000;
 
     // The address the tournament lobby gives out for the game server.
     QString gameServerAddress() const;

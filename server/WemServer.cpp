@@ -99,7 +99,7 @@ bool WemServer::start(QString* error) {
         if (error) *error = QStringLiteral("database: %1").arg(dbError);
         return false;
     }
-    accounts_ = std::make_unique<AccountService>(db_);
+    accounts_ = std::make_unique<AccountService>(db_, options_.passwordIterations);
     world_ = std::make_unique<WorldService>(db_, *accounts_);
     stats_ = std::make_unique<StatsService>(db_);
     pages_ = std::make_unique<Pages>(options_.dataDir, programDir_);
@@ -134,6 +134,7 @@ bool WemServer::start(QString* error) {
 }
 
 void WemServer::stop() {
+    passwordWorkers_.waitForDone();
     if (!pending_.empty()) flushWrites();
     front_.reset();
     if (games_) games_->close();
@@ -194,10 +195,38 @@ void WemServer::serveService(Service& service, const QHttpServerRequest& request
     auto form = FormFields::parse(request.body(), &formError);
     if (!form) return answer(socket, errorReply(400, formError), keepAlive, remote, "POST", path);
     ServiceRequest serviceRequest{std::move(*form), request.remoteAddress(),
-                                  sessions_.nickOf(Sessions::idFromCookieHeader(cookie))};
-    if (!service.writes(serviceRequest.form))
-        return answer(socket, runReader(service, serviceRequest), keepAlive, remote, "POST", path);
-    pending_.push_back({&service, std::move(serviceRequest), socket, keepAlive, remote, path});
+                                  sessions_.nickOf(Sessions::idFromCookieHeader(cookie)), {}, {}};
+    AccountService::PasswordTask task;
+    if (&service == accounts_.get()) {
+        try {
+            task = accounts_->passwordTask(serviceRequest.form);
+        } catch (const DatabaseError& e) {
+            log_->note(QByteArray("database error: ") + e.what());
+            return answer(socket, errorReply(500, QStringLiteral("storage failed")), keepAlive, remote, "POST", path);
+        }
+    }
+    if (task.kind == AccountService::PasswordTask::Kind::None)
+        return dispatch(service, std::move(serviceRequest), socket, keepAlive, remote, path);
+    // The key derivation runs on a worker; the request goes on here when it is done.
+    auto shared = std::make_shared<ServiceRequest>(std::move(serviceRequest));
+    QPointer<QTcpSocket> guard(socket);
+    Service* target = &service;
+    passwordWorkers_.start([this, task, shared, guard, keepAlive, remote, path, target] {
+        AccountService::doPasswordTask(task, *shared);
+        QMetaObject::invokeMethod(
+            this,
+            [this, shared, guard, keepAlive, remote, path, target] {
+                if (guard) dispatch(*target, std::move(*shared), guard, keepAlive, remote, path);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void WemServer::dispatch(Service& service, ServiceRequest request, QPointer<QTcpSocket> socket, bool keepAlive,
+                         const QByteArray& remote, const QByteArray& path) {
+    if (!service.writes(request.form))
+        return answer(socket, runReader(service, request), keepAlive, remote, "POST", path);
+    pending_.push_back({&service, std::move(request), socket, keepAlive, remote, path});
     if (!flushScheduled_) {
         flushScheduled_ = true;
         QTimer::singleShot(0, this, &WemServer::flushWrites);

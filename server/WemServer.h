@@ -22,6 +22,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QTcpSocket>
+#include <QThreadPool>
 
 #include <memory>
 #include <vector>
@@ -64,6 +65,9 @@ class WemServer : public QObject {
     void onRequest(const QHttpServerRequest& request, QTcpSocket* socket);
     void serveService(Service& service, const QHttpServerRequest& request, const QByteArray& cookie,
                       QTcpSocket* socket, bool keepAlive, const QByteArray& remote, const QByteArray& path);
+    // Runs the request now when it only reads, or queues it for the next batch of writes.
+    void dispatch(Service& service, ServiceRequest request, QPointer<QTcpSocket> socket, bool keepAlive,
+                  const QByteArray& remote, const QByteArray& path);
     // A request that changes nothing, run as it comes.
     Reply runReader(Service& service, const ServiceRequest& request);
     // A request that may write, run in a savepoint of the open batch.
@@ -90,6 +94,7 @@ class WemServer : public QObject {
     std::vector<PendingWrite> pending_;
     bool flushScheduled_ = false;
     int streams_ = 0;
+    QThreadPool passwordWorkers_; // key derivations, off the event loop
 };
 
 } // namespace server

@@ -212,6 +212,7 @@ RunningServer::RunningServer(Backend backend, const QString& dataDir) {
     options_.httpPort = 0;
     options_.gamePortBase = freePortBlock();
     options_.quiet = true;
+    options_.passwordIterations = 1000; // many registrations per test; the default is tested on its own
     std::promise<std::pair<QString, quint16>> started;
     auto result = started.get_future();
     thread_ = new ServerThread(options_, started);
