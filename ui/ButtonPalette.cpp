@@ -234,3 +234,17 @@ int textGlyphDistance(int height)
 }
 
 } // namespace quarn
+
+namespace quarn {
+
+ButtonPlan planButton(int height, TColorSB scheme, bool newLook)
+{
+    ButtonPlan plan;
+    plan.sliceSet = sliceSetName(height, newLook);
+    plan.side = sideWidth(height);
+    plan.exactHeight = isExactHeight(height);
+    plan.middleAsLines = plan.exactHeight && !newLook && scheme != TColorSB::DCards;
+    return plan;
+}
+
+} // namespace quarn

@@ -85,3 +85,16 @@ int glyphEdgeDistance(int height);
 int textGlyphDistance(int height);
 
 } // namespace quarn
+
+namespace quarn {
+
+// How a button of a size is put together.
+struct ButtonPlan {
+    std::string sliceSet;     // "R44", ...
+    int side = 0;             // width of each end
+    bool exactHeight = false; // ends drawn at their own size, no resampling
+    bool middleAsLines = false; // classic look, exact height, not DCards
+};
+ButtonPlan planButton(int height, TColorSB scheme, bool newLook);
+
+} // namespace quarn
