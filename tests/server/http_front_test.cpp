@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <random>
+
 using namespace servertest;
 
 namespace {
@@ -67,6 +69,38 @@ TEST_F(HttpFront, MalformedRequestsGetClearErrors) {
     // The server is still there after all of it.
     HttpClient fresh(server->baseUrl());
     EXPECT_EQ(fresh.post("/acc.php", "label1=0").body, "$0$");
+}
+
+TEST_F(HttpFront, RandomBodiesAndBytesNeverBringItDown) {
+    std::mt19937 random(46);
+    // Bodies made of the services' own field names and values, shuffled, and plain noise.
+    const std::vector<std::string> pieces = {
+        "nick=Ann", "pw=secret1", "label0=0", "label1=0", "labelwemsave=0", "R04=-5", "R04=99", "gid=46",
+        "gid=100", "score=7", "rgid=346", "crdQuarnkon=0", "crdQuarnrating=1e308", "crdQuarnses=1",
+        "stat1=1", "stat3=1", "R1=5", "client4on1=0", "num=1", "can=1", "readclient2=0", "city=Oslo",
+        "country2=9-999", "sex=M", "R10=*", "=", "&", "%", "%zz", "$", "~", "\xff\xfe", "a=b=c"};
+    const char* paths[] = {"/acc.php", "/world.php", "/stat.php", "/tour.php"};
+    for (int i = 0; i < 400; ++i) {
+        std::string body;
+        const int count = int(random() % 8);
+        for (int k = 0; k < count; ++k) body += pieces[random() % pieces.size()] + (random() % 4 ? "&" : "");
+        if (i % 5 == 0)
+            for (int k = 0; k < 40; ++k) body += char(random() % 256);
+        const HttpResult reply = client->post(paths[i % 4], body);
+        ASSERT_NE(reply.status, 0) << body;
+        EXPECT_NE(reply.status, 500) << body;
+    }
+    for (int table = 1; table <= 10; ++table) {
+        GameClient noise(quint16(server->gameBase() + table));
+        QByteArray bytes;
+        for (int k = 0; k < 500; ++k) bytes.append(char(random() % 256));
+        noise.send(bytes);
+    }
+    HttpClient fresh(server->baseUrl());
+    EXPECT_EQ(fresh.post("/stat.php", "gid=46").status, 200);
+    GameClient player(quint16(server->gameBase() + 1));
+    player.send(frame("connect1", '1'));
+    EXPECT_FALSE(player.closedByServer(300));
 }
 
 TEST_F(HttpFront, AcknowledgedWritesSurviveARestart) {
