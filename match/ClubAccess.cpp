@@ -1,5 +1,7 @@
 #include "match/ClubAccess.h"
 
+#include "store/ClubFile.h"
+
 namespace quarn {
 
 bool passwordsMatch(const QString &typed, const QString &stored)
@@ -7,6 +9,15 @@ bool passwordsMatch(const QString &typed, const QString &stored)
     return typed.leftJustified(5, QLatin1Char(' '), true) == stored.leftJustified(5, QLatin1Char(' '), true);
 }
 
-bool isAcceptableName(const QString &name) { return !name.trimmed().isEmpty(); }
+std::optional<Word> newPlayerEntryProblem(const QString &name, const QString &password, const QString &again)
+{
+    switch (checkNewPlayer(name.toStdString(), password.toStdString(), again.toStdString())) {
+    case LoginCheck::Accepted: return std::nullopt;
+    case LoginCheck::IncorrectName: return Word::IncorrectName;
+    case LoginCheck::PasswordsDiffer: return Word::PasswordsDiffer;
+    case LoginCheck::IncorrectPassword: return Word::IncorrectPassword;
+    }
+    return Word::IncorrectName;
+}
 
 } // namespace quarn

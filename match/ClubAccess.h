@@ -1,8 +1,11 @@
 #pragma once
-// What the windows need from the club files, in the windows' own terms
-// (QString in, QString out).
+// The log-in checks of the club files in the windows' own terms: QString in,
+// the message to show out.
+
+#include "match/Words.h"
 
 #include <QString>
+#include <optional>
 
 namespace quarn {
 
@@ -10,7 +13,8 @@ namespace quarn {
 // blank-padded to five characters.
 bool passwordsMatch(const QString &typed, const QString &stored);
 
-// A new player's name: not empty, and writable in the club file.
-bool isAcceptableName(const QString &name);
+// A new player's entry: the name must be one the club file can keep and the
+// two passwords must agree and be writable. Nothing when it is acceptable.
+std::optional<Word> newPlayerEntryProblem(const QString &name, const QString &password, const QString &again);
 
 } // namespace quarn

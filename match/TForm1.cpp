@@ -2,6 +2,7 @@
 
 #include "match/Ask.h"
 #include "match/MemberLabel.h"
+#include "match/TFormMessage.h"
 #include "match/TImage.h"
 #include "match/Words.h"
 #include "rules/Match.h"
@@ -332,7 +333,9 @@ void TForm1::applyWindowSize()
 
 void TForm1::loadPictures()
 {
-    pictures_->setMissingLibraryHandler([this](const QString &) {});
+    pictures_->setMissingLibraryHandler([this](const QString &library) {
+        TFormMessage::showMessage(this, {word(Word::CantFindFile) + QLatin1Char(' ') + library});
+    });
     pictures_->loadFaces(settings_.faceSet, layout_.scaling);
     pictures_->loadBacks(settings_.backSet, layout_.scaling);
     pictures_->loadBackground(settings_.backgroundPicture, settings_.backgroundColour, settings_.tableDesign == 1,
@@ -340,6 +343,7 @@ void TForm1::loadPictures()
     pictures_->loadTablePictures(layout_.scaling);
     canvas_->LayOutTable(layout_.windowSize, layout_.client);
     canvas_->setFont(TableFont{QStringLiteral("Comic Sans MS"), settings_.fontScales[0]});
+    setPointer(this, PointerKind::Arrow);
 }
 
 // ---- Screens --------------------------------------------------------------

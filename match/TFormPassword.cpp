@@ -106,11 +106,7 @@ std::optional<Word> TFormPassword::entryProblem() const
             return Word::IncorrectPassword;
         return std::nullopt;
     }
-    if (!isAcceptableName(name()))
-        return Word::IncorrectName;
-    if (editPassword_->text() != editPassword2_->text())
-        return Word::PasswordsDiffer;
-    return std::nullopt;
+    return newPlayerEntryProblem(name(), editPassword_->text(), editPassword2_->text());
 }
 
 void TFormPassword::tryAccept()

@@ -14,6 +14,18 @@ using namespace quarn;
 
 namespace {
 
+// Types a text into a line; letters outside ASCII go in as a keyboard layout
+// would put them (the test library types ASCII only).
+void typeInto(QLineEdit *edit, const QString &text)
+{
+    for (QChar c : text) {
+        if (c.unicode() < 128)
+            QTest::keyClick(edit, c.toLatin1());
+        else
+            edit->insert(QString(c));
+    }
+}
+
 TEST(MessageWindow, WidthFollowsWidestLineWithMinimum)
 {
     const struct {
@@ -73,10 +85,10 @@ TEST_P(PasswordEntryTest, ChecksTheEntry)
     auto *name = form.findChild<QLineEdit *>(QStringLiteral("EditName"));
     if (c.form == TFormPassword::Form::NewPlayer) {
         name->clear();
-        QTest::keyClicks(name, c.typedName);
-        QTest::keyClicks(form.findChild<QLineEdit *>(QStringLiteral("EditPassword2")), c.password2);
+        typeInto(name, c.typedName);
+        typeInto(form.findChild<QLineEdit *>(QStringLiteral("EditPassword2")), c.password2);
     }
-    QTest::keyClicks(form.findChild<QLineEdit *>(QStringLiteral("EditPassword")), c.password);
+    typeInto(form.findChild<QLineEdit *>(QStringLiteral("EditPassword")), c.password);
     EXPECT_EQ(form.entryProblem(), c.problem);
 
     Ask::clearAsked();
@@ -101,7 +113,12 @@ INSTANTIATE_TEST_SUITE_P(
         EntryCase{"NewPlayerEmptyName", Form::NewPlayer, "", "", "1", "1", Word::IncorrectName},
         EntryCase{"NewPlayerBlankName", Form::NewPlayer, "", "   ", "1", "1", Word::IncorrectName},
         EntryCase{"NewPlayerPasswordsDiffer", Form::NewPlayer, "", "Boris", "123", "124",
-                  Word::PasswordsDiffer}),
+                  Word::PasswordsDiffer},
+        EntryCase{"NewPlayerCyrillicName", Form::NewPlayer, "", QStringLiteral("Борис"), "1", "1", std::nullopt},
+        EntryCase{"NewPlayerNameTheClubCannotKeep", Form::NewPlayer, "", QStringLiteral("王小明"), "1", "1",
+                  Word::IncorrectName},
+        EntryCase{"NewPlayerPasswordTheClubCannotKeep", Form::NewPlayer, "", "Boris", QStringLiteral("密码"),
+                  QStringLiteral("密码"), Word::IncorrectPassword}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(PasswordWindow, NameFieldsKeepTheirLimits)
