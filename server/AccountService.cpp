@@ -159,7 +159,9 @@ Reply AccountService::registerAccount(const ServiceRequest& request) {
     FieldReader get(request.form, BodyStyle::Raw);
     const QByteArray nick = get("nick"), pw = get("pw"), city = get("city"), country1 = get("country1"),
                      country2 = get("country2"), sex = get("sex"), email = get("email"),
-                     dater = get("dater"), r01 = get("R01"), r02 = get("R02"), r03 = get("R03");
+                     r01 = get("R01"), r02 = get("R02"), r03 = get("R03");
+    // Some locales write short dates with blanks ("10. 12. 2025"); the reply separates fields by blanks.
+    const QByteArray dater = QByteArray(get("dater")).replace(' ', "");
     for (const char* number : {"R04", "R05", "R06"}) get(number);
     if (!get.complete()) return get.missingReply();
     if (!isAccountNick(nick)) return badField("nick", "1 to 12 Latin letters, digits or signs");

@@ -123,7 +123,9 @@ Reply WorldService::sendResult(const FormFields& form, const QString& sessionNic
     const QByteArray scoreText = form.value("score", BodyStyle::Raw).value_or(QByteArray());
     const QByteArray r7 = form.value("R7", BodyStyle::Raw).value_or(QByteArray());
     const QByteArray r8 = form.value("R8", BodyStyle::Raw).value_or(QByteArray());
-    const QByteArray r9 = form.value("R9", BodyStyle::Raw).value_or(QByteArray());
+    // The chat stamp holds the local time, which may have blanks ("10:15 AM"); the
+    // chat shows "_" as a blank, so blanks travel as "_" here.
+    const QByteArray r9 = form.value("R9", BodyStyle::Raw).value_or(QByteArray()).replace(' ', '_');
     QByteArray r10 = form.value("R10", BodyStyle::Raw).value_or(QByteArray());
     if (r10.endsWith('*')) r10.chop(1); // the program closes the last value with "*"
 

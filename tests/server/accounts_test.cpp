@@ -43,6 +43,13 @@ TEST_P(Accounts, RegistrationThenLoginGivesTheRecordTheProgramReads) {
     EXPECT_EQ(direct.number("SELECT COUNT(*) FROM accounts WHERE length(pw_hash) = 64"), 1);
 }
 
+TEST_P(Accounts, AShortDateWithBlanksIsKeptWithoutThem) {
+    std::string body = registerBody("Jana");
+    body.replace(body.find("dater=10.12.2025"), 16, "dater=10. 12. 2025");
+    ASSERT_EQ(acc(body).body, "$ok$");
+    EXPECT_EQ(recordFields(acc("nick=Jana&pw=secret1&label0=0").body)[5], "10.12.2025");
+}
+
 TEST_P(Accounts, BadRegistrationsAreRefusedClearlyAndChangeNothing) {
     struct Case {
         const char* why;

@@ -82,9 +82,13 @@ TEST_P(WorldLists, ChatMessagesAreNumberedByTheServerAndReadNewestFirst) {
     EXPECT_EQ(std::count(chat.begin(), chat.end(), '$'), 10);
     EXPECT_EQ(chat.substr(0, chat.find('*') + 1), "$1 12 12 Cid 1-035 Oslo M 5.7f t msg9*");
     EXPECT_EQ(db().number("SELECT COUNT(DISTINCT score) FROM world_results WHERE gid = 100"), 12);
+    // A stamp whose local time has a blank keeps the fields of the reply apart.
+    EXPECT_EQ(send(100, "Ann", 13, "Oslo", "1-035", "10:15 AM_10.12.2025_Quarn", "Hi").status, 200);
+    const std::string newest = world("gid=100").body;
+    EXPECT_EQ(newest.substr(0, newest.find('*') + 1), "$1 13 13 Ann 1-035 Oslo M 5.7f 10:15_AM_10.12.2025_Quarn Hi*");
     // A text outside the chat set is refused (the program sends "_" instead).
-    EXPECT_EQ(send(100, "Ann", 13, "Oslo", "1-035", "t", "two words").status, 400);
-    EXPECT_EQ(send(100, "Ann", 13, "Oslo", "1-035", "t", "a*b").status, 400);
+    EXPECT_EQ(send(100, "Ann", 14, "Oslo", "1-035", "t", "two words").status, 400);
+    EXPECT_EQ(send(100, "Ann", 14, "Oslo", "1-035", "t", "a*b").status, 400);
 }
 
 TEST_P(WorldLists, AnAccountGamesPlaceEarnsItsBonusOncePerCompletedGame) {
