@@ -171,6 +171,8 @@ void NetworkSection::RememberEntries()
     lastPort_ = port_->text();
 }
 
+void NetworkSection::FocusPort() { port_->setFocus(); }
+
 void NetworkSection::ReceiveAddresses()
 {
     const std::string outside = outsideLookup_ ? outsideLookup_() : std::string();

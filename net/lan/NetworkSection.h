@@ -41,6 +41,7 @@ public:
     // What the settings keep after a confirmation: the address (a client's
     // only) and the port.
     void RememberEntries();
+    void FocusPort();
     QString LastAddress() const { return lastAddress_; }
     QString LastPort() const { return lastPort_; }
 

@@ -12,6 +12,7 @@
 #include "lang/Language.h"
 #include "net/lan/AddressRules.h"
 #include "net/lan/ChatPanel.h"
+#include "net/lan/LanConnection.h"
 #include "net/lan/LanTexts.h"
 #include "net/lan/NetworkSection.h"
 #include "net/lan/TFormWait.h"
@@ -364,6 +365,74 @@ TEST(LanTexts, InterruptedGameMessage)
     setLanguage(English);
     EXPECT_EQ(InterruptedGameMessage(),
               QStringLiteral("One of player has interrupted game!\n\rPress OK for exit to the main menu..."));
+}
+
+} // namespace
+} // namespace quarn::lan
+
+namespace quarn::lan {
+namespace {
+
+class ConnectionTest : public ::testing::Test {
+protected:
+    void SetUp() override { setLanguage(English); }
+
+    bool Confirm(NetworkSection &section)
+    {
+        return connection.ConfirmStart(section, "Bob", nullptr, [this](const QString &m) { errors << m; });
+    }
+
+    GameState game;
+    testing::SoundLog sound;
+    LanConnection connection{game, Outside{nullptr, &sound, nullptr, nullptr}};
+    QStringList errors;
+};
+
+TEST_F(ConnectionTest, RefusedEntriesKeepTheWelcomeWindowOpen)
+{
+    QTcpServer taken;
+    ASSERT_TRUE(taken.listen(QHostAddress::Any, 0));
+    const struct {
+        int role;
+        QString address;
+        QString port;
+        const char *message;
+    } cases[] = {
+        {2, QStringLiteral("192.168.0"), QStringLiteral("25666"), "Incorrect IP-address!"},
+        {1, QString(), QString(), "Incorrect Port!"},
+        {1, QString(), QString::number(taken.serverPort()), "Incorrect Port!"}, // cannot be opened
+    };
+    for (const auto &c : cases) {
+        errors.clear();
+        NetworkSection section(c.address, c.port);
+        section.SetRole(c.role);
+        EXPECT_FALSE(Confirm(section));
+        EXPECT_EQ(errors, QStringList{QString::fromLatin1(c.message)});
+    }
+}
+
+TEST_F(ConnectionTest, ClientStartsWhenSeatedAndPassesTheSessionsSignalsOn)
+{
+    Program host(Program::Kind::Host);
+    ASSERT_TRUE(host.Host().StartHosting(0, "Anna"));
+    NetworkSection section(QStringLiteral("127.0.0.1"), QString::number(host.Host().Port()));
+    section.SetRole(2);
+    ASSERT_TRUE(Confirm(section));
+    EXPECT_TRUE(errors.isEmpty());
+    ASSERT_NE(connection.Client(), nullptr);
+    EXPECT_EQ(connection.Host(), nullptr);
+    EXPECT_EQ(connection.MoveAnnouncer(), connection.Session());
+    EXPECT_EQ(game.NetRole, 2);
+    EXPECT_EQ(game.SeatName[2], "Anna");
+    EXPECT_EQ(section.LastAddress(), QStringLiteral("127.0.0.1"));
+
+    QSignalSpy chat(&connection, &LanConnection::chatReceived);
+    ASSERT_TRUE(host.session->SendChat(QStringLiteral("welcome")));
+    ASSERT_TRUE(chat.wait(testing::kWaitMs));
+    EXPECT_EQ(chat.at(0).at(1).toString(), QStringLiteral("welcome"));
+
+    connection.Close();
+    EXPECT_FALSE(connection.Client()->Connected());
 }
 
 } // namespace
