@@ -91,6 +91,7 @@ void GameServer::readFrom(int table, QTcpSocket* socket) {
                 return;
             }
             t.roles[size_t(*announced - 1)] = socket;
+            lobby_.setConnected(table, *announced, true);
             apply(table, effects);
             continue;
         }

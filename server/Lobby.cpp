@@ -63,6 +63,28 @@ std::array<QString, kSeatCount> Lobby::nicks(int table) const {
     return result;
 }
 
+void Lobby::setConnected(int table, int seat, bool connected) {
+    if (!validTable(table) || !validSeat(seat)) return;
+    if (auto& p = tables_[table - 1].seats[seat - 1]) p->connected = connected;
+}
+
+int Lobby::expireUnconnected(qint64 nowMs, qint64 maxWaitMs) {
+    int freed = 0;
+    for (int t = 1; t <= kTableCount; ++t) {
+        Table& table = tables_[t - 1];
+        if (table.inPlay) continue;
+        for (int s = 1; s <= kSeatCount; ++s) {
+            const auto& p = table.seats[s - 1];
+            if (p && !p->connected && nowMs - p->takenMs > maxWaitMs) {
+                for (int after = s; after <= kSeatCount; ++after) freed += table.seats[after - 1] ? 1 : 0;
+                freeFrom(t, s);
+                break;
+            }
+        }
+    }
+    return freed;
+}
+
 bool Lobby::seated(const QString& nick) const {
     for (const Table& t : tables_)
         for (const auto& s : t.seats)

@@ -27,6 +27,8 @@ struct Participant {
     QString sex;
     QString ip;            // as the program reported it
     QHostAddress address;  // as the server saw the request
+    qint64 takenMs = 0;    // when the seat was taken
+    bool connected = false; // its program is connected to the game server
 };
 
 enum class SeatResult { Taken, Freed, Refused };
@@ -48,6 +50,15 @@ class Lobby {
     int freeSeats(int table) const;
     // The nicks at a table by seat, empty where free.
     std::array<QString, kSeatCount> nicks(int table) const;
+
+    // A seat is held for its taker's game-server connection: marked when the
+    // role connects, unmarked when it goes away before the deal.
+    void setConnected(int table, int seat, bool connected);
+    // Frees every seat (and the seats after it) that has waited longer than
+    // maxWaitMs for its connection: its program went away without giving it
+    // up, and the seats after it could not be taken otherwise. Returns how
+    // many seats were freed.
+    int expireUnconnected(qint64 nowMs, qint64 maxWaitMs);
 
   private:
     struct Table {

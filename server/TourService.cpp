@@ -2,6 +2,7 @@
 
 #include "server/FieldRules.h"
 
+#include <QDateTime>
 #include <QRegularExpression>
 #include <QSqlQuery>
 
@@ -141,6 +142,7 @@ Reply TourService::seatChange(const ServiceRequest& request, int seat) {
     participant.sex = fromWire(sex);
     participant.ip = fromWire(ip);
     participant.address = request.remote;
+    participant.takenMs = QDateTime::currentMSecsSinceEpoch();
     // The standing shown at the table is the server's own, not the caller's claim.
     QSqlQuery& q = db_.run(QStringLiteral("SELECT score, kon FROM tour_standings WHERE nick = ?"),
                            {participant.nick});

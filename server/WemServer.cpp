@@ -4,6 +4,7 @@
 #include "server/Synth.h"
 
 #include <QAbstractHttpServer>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QHttpServerRequest>
@@ -114,6 +115,11 @@ bool WemServer::start(QString* error) {
         if (error) *error = gameError;
         return false;
     }
+    // Seats whose program never connected to the game server are freed again.
+    auto* seatWatch = new QTimer(this);
+    connect(seatWatch, &QTimer::timeout, this,
+            [this] { lobby_.expireUnconnected(QDateTime::currentMSecsSinceEpoch(), kSeatWaitMs); });
+    seatWatch->start(10'000);
     front_ = std::make_unique<Front>(*this);
     auto* listener = new GuardedTcpServer(front_.get());
     if (!listener->listen(options_.listen, options_.httpPort)) {

@@ -51,6 +51,8 @@ class WemServer : public QObject {
 
     // Radio streams at once; more get 503.
     static constexpr int kMaxStreams = 32;
+    // How long a taken seat waits for its program's game-server connection.
+    static constexpr qint64 kSeatWaitMs = 120'000;
 
   private:
     class Front;

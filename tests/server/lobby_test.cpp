@@ -72,6 +72,30 @@ TEST(Lobby, FreeingFromASeatFreesTheSeatsAfterIt) {
     EXPECT_FALSE(lobby.seat(2, 3).has_value());
 }
 
+TEST(Lobby, SeatsWhoseProgramNeverConnectedAreFreedAfterTheirWait) {
+    Lobby lobby;
+    auto at = [](const char* nick, qint64 ms) {
+        Participant p = player(nick);
+        p.takenMs = ms;
+        return p;
+    };
+    // Table 1: seat 1 connected long ago, seat 2 never connected, seat 3 taken just now.
+    lobby.take(1, 1, at("Ann", 0));
+    lobby.take(1, 2, at("Bob", 1000));
+    lobby.take(1, 3, at("Cid", 119'000));
+    lobby.setConnected(1, 1, true);
+    // Table 2: in play, never touched.
+    for (int s = 1; s <= 4; ++s) lobby.take(2, s, at(("P" + std::to_string(s)).c_str(), 0));
+    lobby.setInPlay(2, true);
+
+    EXPECT_EQ(lobby.expireUnconnected(100'000, 120'000), 0);
+    EXPECT_EQ(lobby.expireUnconnected(122'000, 120'000), 2); // Bob's seat and Cid's after it
+    EXPECT_TRUE(lobby.seat(1, 1).has_value());
+    EXPECT_FALSE(lobby.seat(1, 2).has_value());
+    EXPECT_FALSE(lobby.seat(1, 3).has_value());
+    EXPECT_EQ(lobby.freeSeats(2), 0);
+}
+
 TEST(Lobby, TablesAndSeatsOutsideTheRangeAreRefused) {
     Lobby lobby;
     EXPECT_EQ(lobby.take(0, 1, player("Ann")), SeatResult::Refused);
