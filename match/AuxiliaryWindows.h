@@ -26,6 +26,13 @@ public:
     virtual void showAbout() {}
     virtual void showRadio() {}
     virtual void showChat() {}
+    // The pictures of the menu that open the online windows.
+    virtual void showAccount() {}
+    // False when no account is logged in (the menu then asks to log in).
+    virtual bool showTournament() { return false; }
+    virtual void showStatistics() {}
+    virtual void showNews() {}
+    virtual void openHomePage() {}
 };
 
 } // namespace quarn

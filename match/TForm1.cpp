@@ -2,12 +2,15 @@
 
 #include "match/Ask.h"
 #include "match/MemberLabel.h"
+#include "match/MenuIcons.h"
 #include "match/TFormMessage.h"
 #include "match/TImage.h"
 #include "match/Words.h"
 #include "rules/Match.h"
 
 #include <QAction>
+#include <QIcon>
+#include <functional>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFont>
@@ -98,6 +101,7 @@ TForm1::TForm1(const QString &folder, QWidget *parent) : QWidget(parent), folder
     createTableControls();
     createGameButtons();
     createMenuControls();
+    createOnlinePictures();
     createPopupMenu();
     hideGameControls();
     title_.setTexts(word(Word::ProductTitleShort), word(Word::BuildDate), word(Word::Credits));
@@ -197,6 +201,41 @@ void TForm1::createMenuControls()
     }
 }
 
+void TForm1::createOnlinePictures()
+{
+    const struct {
+        const char *name;
+        Word hint;
+        std::function<void()> open;
+    } pictures[] = {
+        {"ImageAccount", Word::HintAccount,
+         [this] {
+             windows_->showAccount();
+             buildMemberList();
+         }},
+        {"ImageTournament", Word::HintTournament,
+         [this] {
+             if (!windows_->showTournament())
+                 Ask::inform(this, word(Word::LogInFirst));
+         }},
+        {"ImageStatistics", Word::HintStatistics, [this] { windows_->showStatistics(); }},
+        {"ImageNews", Word::HintNews, [this] { windows_->showNews(); }},
+        {"ImageChat", Word::HintChat, [this] { windows_->showChat(); }},
+        {"ImageRadio", Word::Radio, [this] { windows_->showRadio(); }},
+        {"ImageHomePage", Word::HintHomePage, [this] { windows_->openHomePage(); }},
+    };
+    for (int i = 0; i < menuIconCount; ++i) {
+        QPushButton *button = makeButton(QString::fromLatin1(pictures[i].name), QString());
+        button->setAccessibleName(word(pictures[i].hint));
+        button->setToolTip(word(pictures[i].hint));
+        button->setFlat(true);
+        button->setCursor(Qt::PointingHandCursor);
+        button->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; }"));
+        connect(button, &QPushButton::clicked, this, pictures[i].open);
+        onlineButtons_[std::size_t(i)] = button;
+    }
+}
+
 void TForm1::createPopupMenu()
 {
     popupMenu1_ = new QMenu(this);
@@ -244,6 +283,8 @@ void TForm1::hideGameControls()
         memberButtons_[line]->hide();
     for (QLabel *panel : topTenPanels_)
         panel->hide();
+    for (QPushButton *picture : onlineButtons_)
+        picture->hide();
 }
 
 void TForm1::relabel()
@@ -377,6 +418,8 @@ void TForm1::showMenu()
         w->show();
     for (QLabel *panel : topTenPanels_)
         panel->show();
+    for (QPushButton *picture : onlineButtons_)
+        picture->show();
     update();
 }
 
@@ -416,6 +459,14 @@ void TForm1::placeMenuControls()
     }
     for (QPushButton *b : {button6_, bMode_})
         b->setFont(buttonFont);
+    // Four coins under the cards on the left, three under the chips on the right.
+    const int icon = s.Scale(34);
+    for (int i = 0; i < menuIconCount; ++i) {
+        const QRect place = i < 4 ? s.place(22 + 37 * i, 404, 34, 34) : s.place(614 + 37 * (i - 4), 404, 34, 34);
+        onlineButtons_[std::size_t(i)]->setGeometry(place.left(), place.top(), icon, icon);
+        onlineButtons_[std::size_t(i)]->setIcon(QIcon(menuIcon(MenuIcon(i), icon * 2)));
+        onlineButtons_[std::size_t(i)]->setIconSize(QSize(icon, icon));
+    }
 }
 
 void TForm1::buildMemberList()

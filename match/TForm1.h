@@ -123,6 +123,7 @@ private:
     // Building the window.
     void createTableControls();
     void createMenuControls();
+    void createOnlinePictures();
     void createGameButtons();
     void createPopupMenu();
     QPushButton *makeButton(const QString &name, const QString &text);
@@ -215,6 +216,7 @@ private:
     QPushButton *bHistory_ = nullptr;
     QPushButton *bMode_ = nullptr;
     QLabel *panel4_ = nullptr;
+    std::array<QPushButton *, 7> onlineButtons_{};
     std::array<QLabel *, 3> topTenPanels_{};
     QLineEdit *edit1_ = nullptr;
     QPushButton *bitBtn1_ = nullptr;

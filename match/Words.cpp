@@ -56,6 +56,13 @@ WordEntry entryOf(Word w)
     case Word::CantFindFile: return WordEntry::FileCannotFind;
     case Word::CantSaveOptions: return WordEntry::FileCannotSaveOptions;
     case Word::DiskWriteError: return WordEntry::FileDiskWriteError;
+    case Word::HintAccount: return WordEntry::AccHintLoggedOut;
+    case Word::HintTournament: return WordEntry::MainTournamentHint;
+    case Word::HintStatistics: return WordEntry::MainStatisticsHint;
+    case Word::HintNews: return WordEntry::ChatNewsHint;
+    case Word::HintChat: return WordEntry::ChatHint;
+    case Word::HintHomePage: return WordEntry::MainHomePageHint;
+    case Word::LogInFirst: return WordEntry::TourLogInFirst;
     case Word::ProductTitle:
     case Word::ProductTitleShort:
     case Word::BuildDate:

@@ -56,6 +56,13 @@ enum class Word {
     CantSaveOptions,
     DiskWriteError,
     CantSaveHistory,
+    HintAccount,
+    HintTournament,
+    HintStatistics,
+    HintNews,
+    HintChat,
+    HintHomePage,
+    LogInFirst,
 };
 
 // The text of the current language (English until the settings choose one).

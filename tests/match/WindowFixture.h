@@ -45,6 +45,24 @@ public:
     }
     void submitWorldTopTen(std::int32_t score) override { worldTopTen.push_back(score); }
     void showGameInformation(const GameState &) override { ++gameInformation; }
+    void showOptions() override { opened.push_back("options"); }
+    void showTopTen(bool networkClub) override { opened.push_back(networkClub ? "net top ten" : "top ten"); }
+    void showHistory() override { opened.push_back("history"); }
+    void showSpeed() override { opened.push_back("speed"); }
+    void showHelp() override { opened.push_back("help"); }
+    void showAbout() override { opened.push_back("about"); }
+    void showRadio() override { opened.push_back("radio"); }
+    void showChat() override { opened.push_back("chat"); }
+    void showAccount() override { opened.push_back("account"); }
+    bool showTournament() override
+    {
+        opened.push_back("tournament");
+        return false;
+    }
+    void showStatistics() override { opened.push_back("statistics"); }
+    void showNews() override { opened.push_back("news"); }
+    void openHomePage() override { opened.push_back("home page"); }
+    std::vector<std::string> opened;
     struct EndOfGame {
         bool networkClub;
         int place;

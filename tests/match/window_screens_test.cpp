@@ -360,3 +360,57 @@ TEST_F(WindowScreens, RussianEditionStampStartsInRussian)
 }
 
 } // namespace
+
+namespace {
+
+// Every menu control and pop-up entry whose window another part builds is
+// there, enabled, and asks for its window.
+TEST_F(WindowScreens, MenuControlsOpenTheirWindows)
+{
+    writeSettings(quickSettings());
+    TForm1 &form = openToMenu();
+    const struct {
+        const char *control;
+        bool popupEntry;
+        const char *window;
+        const char *message;
+    } cases[] = {
+        {"Button9", false, "top ten", nullptr},
+        {"Button10", false, "options", nullptr},
+        {"BHistory", false, "history", nullptr},
+        {"ImageAccount", false, "account", nullptr},
+        {"ImageTournament", false, "tournament", "Log in to your account!"},
+        {"ImageStatistics", false, "statistics", nullptr},
+        {"ImageNews", false, "news", nullptr},
+        {"ImageChat", false, "chat", nullptr},
+        {"ImageRadio", false, "radio", nullptr},
+        {"ImageHomePage", false, "home page", nullptr},
+        {"MSpeed", true, "speed", nullptr},
+        {"Help", true, "help",
+         "Excuse!\n\rThe file of the help is not translated to the English language."},
+        {"About", true, "about", nullptr},
+        {"MRadio", true, "radio", nullptr},
+        {"MChat", true, "chat", nullptr},
+    };
+    for (const auto &c : cases) {
+        windows_.opened.clear();
+        Ask::clearAsked();
+        if (c.popupEntry) {
+            QAction *action = entry(c.control);
+            ASSERT_TRUE(action->isEnabled()) << c.control;
+            action->trigger();
+        } else {
+            auto *button = control<QPushButton>(c.control);
+            ASSERT_NE(button, nullptr) << c.control;
+            EXPECT_TRUE(button->isVisible() && button->isEnabled()) << c.control;
+            EXPECT_FALSE(button->accessibleName().isEmpty()) << c.control;
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+        EXPECT_EQ(windows_.opened, std::vector<std::string>{c.window}) << c.control;
+        EXPECT_EQ(Ask::asked(), c.message ? QStringList{QString::fromUtf8(c.message)} : QStringList{})
+            << c.control;
+        EXPECT_TRUE(form.menuShown()) << c.control;
+    }
+}
+
+} // namespace
