@@ -71,3 +71,41 @@ INSTANTIATE_TEST_SUITE_P(States, GameButtonsTest, ::testing::ValuesIn(buttonCase
                          [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
+
+#include "rules/GameState.h"
+
+namespace {
+
+// Which computer seats this program's tick moves, by kind of match and
+// number of connected clients.
+TEST(TickSeats, FollowTheMatchAndTheClients)
+{
+    const struct {
+        const char *name;
+        bool network;
+        std::uint8_t role;
+        int clientsLess1;
+        bool tournament;
+        bool seat1, seat2, seat3;
+    } cases[] = {
+        {"Local", false, 0, -1, false, true, true, true},
+        {"HostOneClient", true, 1, 0, false, true, false, true},
+        {"HostTwoClients", true, 1, 1, false, false, false, true},
+        {"HostThreeClients", true, 1, 2, false, false, false, false},
+        {"Client", true, 2, -1, false, false, false, false},
+        {"Tournament", false, 0, -1, true, false, false, false},
+    };
+    for (const auto &c : cases) {
+        GameState g;
+        g.Network = c.network;
+        g.NetRole = c.role;
+        g.ClientsLess1 = c.clientsLess1;
+        g.Tournament = c.tournament;
+        EXPECT_EQ(tickMovesSeat(g, 1), c.seat1) << c.name;
+        EXPECT_EQ(tickMovesSeat(g, 2), c.seat2) << c.name;
+        EXPECT_EQ(tickMovesSeat(g, 3), c.seat3) << c.name;
+        EXPECT_FALSE(tickMovesSeat(g, 4)) << c.name;
+    }
+}
+
+} // namespace
