@@ -3,6 +3,7 @@
 #include "table/Pictures.h"
 
 #include <QFile>
+#include <QPixmap>
 
 static void registerUiResources() { Q_INIT_RESOURCE(quarn_ui_res); }
 
@@ -22,6 +23,19 @@ QImage uiPicture(const QString &name)
 {
     initUiPictures();
     return Pictures::builtin(QStringLiteral("png"), name);
+}
+
+QCursor windowPointer(bool redPointers, bool hand)
+{
+    const Qt::CursorShape system = hand ? Qt::PointingHandCursor : Qt::ArrowCursor;
+    if (!redPointers)
+        return QCursor(system);
+    const PointerKind kind = hand ? PointerKind::Hand : PointerKind::Arrow;
+    const std::vector<QImage> frames = Pictures::pointerFrames(kind);
+    if (frames.empty() || frames.front().isNull())
+        return QCursor(system);
+    const QPoint hot = Pictures::pointerHotSpot(kind);
+    return QCursor(QPixmap::fromImage(frames.front()), hot.x(), hot.y());
 }
 
 QByteArray uiAnimation(const QString &name)

@@ -4,6 +4,7 @@
 // ":/res/<kind>/<name>" beside the table's own pictures.
 
 #include <QByteArray>
+#include <QCursor>
 #include <QImage>
 #include <QString>
 
@@ -16,5 +17,9 @@ void initUiPictures();
 QImage uiPicture(const QString &name);
 // A built-in animation's GIF bytes; empty when absent.
 QByteArray uiAnimation(const QString &name);
+
+// The program's own pointer (the arrow, or the hand over buttons) when the
+// red pointers are on, otherwise the system's.
+QCursor windowPointer(bool redPointers, bool hand);
 
 } // namespace quarn

@@ -1,6 +1,13 @@
 // Renders the button sheet and every window in every design into PNGs under
 // shots/ beside the test, for a look with the eye; each picture must come
-// out whole and not blank.
+// out whole and not flat.
+#include "UiFixture.h"
+
+#include "ui/EndOfGame.h"
+#include "ui/TFormCount.h"
+#include "ui/TFormEndGame.h"
+#include "ui/TFormHistory.h"
+#include "ui/TFormTopTen.h"
 #include "ui/TWemCardsButton.h"
 
 #include <QDir>
@@ -9,8 +16,13 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
+
 namespace quarn {
 namespace {
+
+using namespace testing_support;
 
 QString shotPath(const QString &name)
 {
@@ -26,6 +38,15 @@ int distinctColours(const QImage &image, int limit = 64)
         for (int x = 0; x < image.width() && seen.size() < limit; x += 2)
             seen.insert(image.pixel(x, y));
     return int(seen.size());
+}
+
+void saveShot(QWidget &window, const QString &name)
+{
+    window.show();
+    const QImage shot = window.grab().toImage();
+    EXPECT_TRUE(shot.save(shotPath(name))) << name.toStdString();
+    EXPECT_GT(distinctColours(shot), 30) << name.toStdString();
+    window.hide();
 }
 
 TEST(Render, ButtonSheetInEverySchemeLookAndHeight)
@@ -54,9 +75,45 @@ TEST(Render, ButtonSheetInEverySchemeLookAndHeight)
         y += 12;
     }
     sheet.resize(10 + colorSBCount * 130, y);
-    const QImage shot = sheet.grab().toImage();
-    EXPECT_TRUE(shot.save(shotPath(QStringLiteral("buttons"))));
-    EXPECT_GT(distinctColours(shot), 40);
+    saveShot(sheet, QStringLiteral("buttons"));
+}
+
+// Every window in the four designs, with a library that holds every picture.
+TEST(Render, EveryWindowInEveryDesign)
+{
+    WindowFixture f;
+    ASSERT_TRUE(makeGraphicsLibrary(f.folder(), allLibraryEntries()));
+    ASSERT_TRUE(writeClubFile(f.folder(), false,
+                              {{"Anna", 142}, {"Boris", 97}, {"Mr.X", 64}, {"Clara", 51}, {"Dmitri", 40},
+                               {"Eve", 22}, {"Felix", 9}, {"Greta", 0}, {"Hugo", -12}, {"Ivan", -30}}));
+    ASSERT_TRUE(writeHistoryFile(f.folder(), 1,
+                                 {{"Anna", 12, 34, 2.83, 0}, {"Anna/Boris", 9, -6, -0.67, 3}, {"Anna", 3, 11, 3.67, 1},
+                                  {"Anna/PC 1/PC 2/Boris", 1, 8, 8.0, 2}, {"Mr.X", 30, -15, -0.5, 0}}));
+    const char *designNames[] = {"", "concise", "aristocratic", "ribbons", "purple"};
+    for (int design = 1; design <= 4; ++design) {
+        chooseDesign(f.settings, design);
+        const QString suffix = QLatin1Char('-') + QLatin1String(designNames[design]);
+        TCount count{"60", "30", "12", "5", "17", "  0,40", "  0,37"};
+        TFormCount info(f.context(), count, {QStringLiteral("Anna                "), 2, false});
+        EXPECT_EQ(int(info.design()), design);
+        saveShot(info, QStringLiteral("count") + suffix);
+
+        int remembered = 0;
+        TFormHistory history(f.context(), remembered);
+        history.hoverRow(2);
+        saveShot(history, QStringLiteral("history") + suffix);
+
+        TFormTopTen topTen(f.context(), false);
+        saveShot(topTen, QStringLiteral("topten") + suffix);
+
+        for (int place : {1, 4, 0}) {
+            TFormEndGame end(f.context(), EndOfGameFacts{EndOfGameKind::Local, place, 97 - place, 0});
+            saveShot(end, QStringLiteral("end%1").arg(place) + suffix);
+        }
+    }
+    chooseDesign(f.settings, 3);
+    TFormEndGame account(f.context(), EndOfGameFacts{EndOfGameKind::Account, 2, 120, 10});
+    saveShot(account, QStringLiteral("end-account"));
 }
 
 } // namespace

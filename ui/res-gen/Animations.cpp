@@ -347,6 +347,7 @@ std::vector<QImage> endBads()
         p.restore();
         // The cloud.
         QPainterPath cloud;
+        cloud.setFillRule(Qt::WindingFill);
         for (QRectF puff : {QRectF(88, 20, 60, 44), QRectF(124, 8, 70, 56), QRectF(170, 22, 54, 40), QRectF(100, 36, 120, 32)})
             cloud.addEllipse(puff);
         cloud = cloud.simplified();

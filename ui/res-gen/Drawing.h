@@ -42,3 +42,4 @@ void drawButtonSlices(Output &out);
 void drawRibbons(Output &out);
 void drawMedals(Output &out);
 void drawAnimations(Output &out);
+void drawBadges(Output &out);

@@ -28,6 +28,7 @@ int main(int argc, char **argv)
     drawRibbons(out);
     drawMedals(out);
     drawAnimations(out);
+    drawBadges(out);
     if (out.failed() || !out.writeQrc()) {
         std::fprintf(stderr, "quarn-ui-assets: writing the pictures failed\n");
         return 1;

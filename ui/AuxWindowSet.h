@@ -1,0 +1,60 @@
+#pragma once
+// The auxiliary windows as the main window opens them: the club's top ten,
+// the history, the end of a cycle and the game information. Each window is
+// created when it opens, shown modally and freed when it closes; the set
+// keeps only what outlives a window (the history file chosen last).
+//
+//   AuxWindowSet windows({folder, &settings, &soundPlayer, showMissingLibrary}, mainWindow);
+//   mainWindow.setAuxiliaryWindows(&windows);
+
+#include "match/AuxiliaryWindows.h"
+#include "ui/EndOfGame.h"
+#include "ui/GameCount.h"
+#include "ui/TWemAuxForm.h"
+
+#include <functional>
+#include <optional>
+
+class QDialog;
+
+namespace quarn {
+
+class AuxWindowSet : public AuxiliaryWindows {
+public:
+    AuxWindowSet(AuxContext context, QWidget *parent);
+
+    // Where the online parts are read from when the game information opens;
+    // without them the account reads as logged out and a tournament entry as zeros.
+    void setAccountSource(std::function<AccountStanding()> source) { account_ = std::move(source); }
+    void setTournamentSource(std::function<std::optional<TournamentStanding>()> source)
+    {
+        tournament_ = std::move(source);
+    }
+
+    // How a window is shown: modally by default; tests look at it instead.
+    using Runner = std::function<void(QDialog &)>;
+    void setRunner(Runner runner) { runner_ = std::move(runner); }
+
+    void showTopTen(bool networkClub) override;
+    void showHistory() override;
+    void showEndOfGame(bool networkClub, int place, std::int32_t score) override;
+    // After a rated account game: the world place, the score and the reward.
+    void showAccountEndOfGame(int place, std::int32_t score, int bonus);
+    void showGameInformation(const GameState &game) override;
+
+    int rememberedHistoryFile() const { return historyFile_; }
+
+private:
+    void run(QDialog &window);
+    void playSound(std::string_view name);
+    void showEnd(const EndOfGameFacts &facts);
+
+    AuxContext context_;
+    QWidget *parent_ = nullptr;
+    std::function<AccountStanding()> account_;
+    std::function<std::optional<TournamentStanding>()> tournament_;
+    Runner runner_;
+    int historyFile_ = 0;
+};
+
+} // namespace quarn

@@ -1,0 +1,16 @@
+#pragma once
+// Texts of the windows in the current language. Kept apart from the
+// settings header: both declare constants of the same name.
+
+#include "lang/WordEntry.h"
+
+#include <QString>
+
+namespace quarn {
+
+// The entry in the current language.
+QString word(WordEntry entry);
+// The three-letter code of pictures with lettering in the current language.
+QString pictureCodeText();
+
+} // namespace quarn
