@@ -9,7 +9,7 @@
 namespace server {
 namespace {
 
-QByteArray prefixed(const char* field) {
+QByteArray prefixed(const char *field) {
     return QByteArray(kResultPrefix) + field;
 }
 
@@ -17,10 +17,11 @@ QByteArray prefixed(const char* field) {
 // one is remembered for the error reply.
 class FieldReader {
   public:
-    FieldReader(const FormFields& form, BodyStyle style) : form_(form), style_(style) {}
-    QByteArray operator()(const QByteArray& name) {
+    FieldReader(const FormFields &form, BodyStyle style) : form_(form), style_(style) {}
+    QByteArray operator()(const QByteArray &name) {
         const auto value = form_.value(name, style_);
-        if (!value && missing_.isEmpty()) missing_ = QString::fromLatin1(name);
+        if (!value && missing_.isEmpty())
+            missing_ = QString::fromLatin1(name);
         return value.value_or(QByteArray());
     }
     bool complete() const { return missing_.isEmpty(); }
@@ -29,13 +30,14 @@ class FieldReader {
     }
 
   private:
-    const FormFields& form_;
+    const FormFields &form_;
     BodyStyle style_;
     QString missing_;
 };
 
-Reply badField(const char* name, const char* expected) {
-    return errorReply(400, QStringLiteral("%1: expected %2").arg(QLatin1String(name), QLatin1String(expected)));
+Reply badField(const char *name, const char *expected) {
+    return errorReply(
+        400, QStringLiteral("%1: expected %2").arg(QLatin1String(name), QLatin1String(expected)));
 }
 
 QString now() {
@@ -44,172 +46,235 @@ QString now() {
 
 // The program reads a login reply that holds "no" anywhere as a refusal, so
 // an account whose reply would hold it could never log in.
-bool holdsRefusalWord(const QByteArray& text) {
+bool holdsRefusalWord(const QByteArray &text) {
     return text.contains("no");
 }
 
 struct ProfileField {
-    const char* wire;    // name in the save request
-    const char* column;  // column of the profiles table
-    int maxLength;       // the editor's limit
+    const char *wire;   // name in the save request
+    const char *column; // column of the profiles table
+    int maxLength;      // the editor's limit
 };
 
 // In the order of the wire (and of the reply).
 constexpr ProfileField kProfileFields[] = {
-    {"namei", "name1", 20},       {"name2", "name2", 20},         {"about", "about", 50},
-    {"telephone", "telephone", 20}, {"emailo", "emailo", 50},     {"website", "website", 50},
-    {"skype", "skype", 50},       {"ok", "ok", 50},               {"vk", "vk", 50},
-    {"telegram", "telegram", 50}, {"facebook", "facebook", 60},   {"twitter", "twitter", 50},
-    {"instagramm", "instagramm", 50}, {"youtube", "youtube", 50},
+    {"namei", "name1", 20},
+    {"name2", "name2", 20},
+    {"about", "about", 50},
+    {"telephone", "telephone", 20},
+    {"emailo", "emailo", 50},
+    {"website", "website", 50},
+    {"skype", "skype", 50},
+    {"ok", "ok", 50},
+    {"vk", "vk", 50},
+    {"telegram", "telegram", 50},
+    {"facebook", "facebook", 60},
+    {"twitter", "twitter", 50},
+    {"instagramm", "instagramm", 50},
+    {"youtube", "youtube", 50},
 };
 
 } // namespace
 
-AccountService::Kind AccountService::kindOf(const FormFields& form) {
-    if (form.has("labelwemread")) return Kind::ReadBalance;
-    if (form.has("labelwemsave")) return Kind::AddBalance;
-    if (form.has("labelinforead")) return Kind::ReadProfile;
-    if (form.has("labelinfosave")) return Kind::SaveProfile;
-    if (form.has("label0")) return Kind::Login;
-    if (form.has("label1")) return Kind::MemberCount;
-    if (form.has("dater") || form.has("country2")) return Kind::Register;
-    if (form.has(prefixed("ses")) || form.has(prefixed("score"))) return Kind::SaveResults;
-    if (form.has(prefixed("best"))) return Kind::ReadResults;
-    if (form.has(prefixed("kon"))) return Kind::TopTen;
-    if (form.has(prefixed("rating"))) return Kind::Place;
+AccountService::Kind AccountService::kindOf(const FormFields &form) {
+    if (form.has("labelwemread"))
+        return Kind::ReadBalance;
+    if (form.has("labelwemsave"))
+        return Kind::AddBalance;
+    if (form.has("labelinforead"))
+        return Kind::ReadProfile;
+    if (form.has("labelinfosave"))
+        return Kind::SaveProfile;
+    if (form.has("label0"))
+        return Kind::Login;
+    if (form.has("label1"))
+        return Kind::MemberCount;
+    if (form.has("dater") || form.has("country2"))
+        return Kind::Register;
+    if (form.has(prefixed("ses")) || form.has(prefixed("score")))
+        return Kind::SaveResults;
+    if (form.has(prefixed("best")))
+        return Kind::ReadResults;
+    if (form.has(prefixed("kon")))
+        return Kind::TopTen;
+    if (form.has(prefixed("rating")))
+        return Kind::Place;
     return Kind::Unknown;
 }
 
-bool AccountService::writes(const FormFields& form) const {
+bool AccountService::writes(const FormFields &form) const {
     switch (kindOf(form)) {
     case Kind::Register:
     case Kind::AddBalance:
     case Kind::SaveProfile:
-    case Kind::SaveResults: return true;
-    default: return false;
+    case Kind::SaveResults:
+        return true;
+    default:
+        return false;
     }
 }
 
-Reply AccountService::handle(const ServiceRequest& request) {
-    const FormFields& form = request.form;
+Reply AccountService::handle(const ServiceRequest &request) {
+    const FormFields &form = request.form;
     switch (kindOf(form)) {
-    case Kind::Register: return registerAccount(request);
-    case Kind::Login: return login(request);
-    case Kind::TopTen: return topTen();
-    case Kind::Place: return place(form);
-    case Kind::MemberCount: return memberCount();
-    case Kind::ReadBalance: return readBalance(form);
-    case Kind::AddBalance: return addBalance(form, request.sessionNick);
-    case Kind::ReadProfile: return readProfile(form);
-    case Kind::SaveProfile: return saveProfile(form, request.sessionNick);
-    case Kind::ReadResults: return readResults(request);
-    case Kind::SaveResults: return saveResults(request);
-    case Kind::Unknown: break;
+    case Kind::Register:
+        return registerAccount(request);
+    case Kind::Login:
+        return login(request);
+    case Kind::TopTen:
+        return topTen();
+    case Kind::Place:
+        return place(form);
+    case Kind::MemberCount:
+        return memberCount();
+    case Kind::ReadBalance:
+        return readBalance(form);
+    case Kind::AddBalance:
+        return addBalance(form, request.sessionNick);
+    case Kind::ReadProfile:
+        return readProfile(form);
+    case Kind::SaveProfile:
+        return saveProfile(form, request.sessionNick);
+    case Kind::ReadResults:
+        return readResults(request);
+    case Kind::SaveResults:
+        return saveResults(request);
+    case Kind::Unknown:
+        break;
     }
     return errorReply(400, QStringLiteral("unknown account request"));
 }
 
-bool AccountService::accountExists(const QString& nick) {
+bool AccountService::accountExists(const QString &nick) {
     return db_.scalar(QStringLiteral("SELECT 1 FROM accounts WHERE nick = ?"), {nick}).isValid();
 }
 
-std::optional<PasswordHash> AccountService::storedHash(const QString& nick) {
-    QSqlQuery& q = db_.run(
-        QStringLiteral("SELECT pw_hash, pw_salt, pw_iterations FROM accounts WHERE nick = ?"), {nick});
+std::optional<PasswordHash> AccountService::storedHash(const QString &nick) {
+    QSqlQuery &q = db_.run(
+        QStringLiteral("SELECT pw_hash, pw_salt, pw_iterations FROM accounts WHERE nick = ?"),
+        {nick});
     std::optional<PasswordHash> stored;
-    if (q.next()) stored = PasswordHash{q.value(0).toByteArray(), q.value(1).toByteArray(), q.value(2).toInt()};
+    if (q.next())
+        stored =
+            PasswordHash{q.value(0).toByteArray(), q.value(1).toByteArray(), q.value(2).toInt()};
     q.finish();
     return stored;
 }
 
-bool AccountService::passwordMatches(const ServiceRequest& request, const QString& nick,
-                                     const QByteArray& password) {
-    if (request.passwordVerified) return *request.passwordVerified;
+bool AccountService::passwordMatches(const ServiceRequest &request, const QString &nick,
+                                     const QByteArray &password) {
+    if (request.passwordVerified)
+        return *request.passwordVerified;
     const auto stored = storedHash(nick);
     return stored && verifyPassword(password, *stored);
 }
 
-AccountService::PasswordTask AccountService::passwordTask(const FormFields& form) {
+AccountService::PasswordTask AccountService::passwordTask(const FormFields &form) {
     PasswordTask task;
     task.iterations = passwordIterations_;
     const Kind kind = kindOf(form);
-    const BodyStyle style = kind == Kind::Login || kind == Kind::ReadResults ? BodyStyle::Listed : BodyStyle::Raw;
+    const BodyStyle style =
+        kind == Kind::Login || kind == Kind::ReadResults ? BodyStyle::Listed : BodyStyle::Raw;
     const auto nick = form.value("nick", style);
     const auto pw = form.value("pw", style);
-    if (!nick || !pw) return task;
+    if (!nick || !pw)
+        return task;
     if (kind == Kind::Register) {
-        if (!isAccountPassword(*pw)) return task;
+        if (!isAccountPassword(*pw))
+            return task;
         task.kind = PasswordTask::Kind::Hash;
         task.password = *pw;
     } else if (kind == Kind::Login || kind == Kind::ReadResults || kind == Kind::SaveResults) {
         task.kind = PasswordTask::Kind::Verify;
         task.password = *pw;
-        if (isAccountNick(*nick)) task.stored = storedHash(fromWire(*nick));
+        if (isAccountNick(*nick))
+            task.stored = storedHash(fromWire(*nick));
     }
     return task;
 }
 
-void AccountService::doPasswordTask(const PasswordTask& task, ServiceRequest& request) {
-    if (task.kind == PasswordTask::Kind::Hash) request.preparedHash = hashPassword(task.password, task.iterations);
+void AccountService::doPasswordTask(const PasswordTask &task, ServiceRequest &request) {
+    if (task.kind == PasswordTask::Kind::Hash)
+        request.preparedHash = hashPassword(task.password, task.iterations);
     if (task.kind == PasswordTask::Kind::Verify)
         request.passwordVerified = task.stored && verifyPassword(task.password, *task.stored);
 }
 
-Reply AccountService::registerAccount(const ServiceRequest& request) {
+Reply AccountService::registerAccount(const ServiceRequest &request) {
     FieldReader get(request.form, BodyStyle::Raw);
-    const QByteArray nick = get("nick"), pw = get("pw"), city = get("city"), country1 = get("country1"),
-                     country2 = get("country2"), sex = get("sex"), email = get("email"),
-                     r01 = get("R01"), r02 = get("R02"), r03 = get("R03");
-    // Some locales write short dates with blanks ("10. 12. 2025"); the reply separates fields by blanks.
+    const QByteArray nick = get("nick"), pw = get("pw"), city = get("city"),
+                     country1 = get("country1"), country2 = get("country2"), sex = get("sex"),
+                     email = get("email"), r01 = get("R01"), r02 = get("R02"), r03 = get("R03");
+    // Some locales write short dates with blanks ("10. 12. 2025"); the reply separates fields by
+    // blanks.
     const QByteArray dater = QByteArray(get("dater")).replace(' ', "");
-    for (const char* number : {"R04", "R05", "R06"}) get(number);
-    if (!get.complete()) return get.missingReply();
-    if (!isAccountNick(nick)) return badField("nick", "1 to 12 Latin letters, digits or signs");
-    if (!isAccountPassword(pw)) return badField("pw", "4 to 12 Latin letters, digits or signs");
-    if (!isAccountCity(city)) return badField("city", "2 to 15 letters, digits or signs");
-    if (!country1.isEmpty() && !isToken(country1, 15)) return badField("country1", "a country name");
-    if (!isCountryCode(country2)) return badField("country2", "a country code c-nnn");
-    if (!isSex(sex)) return badField("sex", "M or W");
-    if (!isAccountEMail(email)) return badField("email", "an e-mail address");
-    if (!isToken(dater, 20)) return badField("dater", "a date");
-    for (const QByteArray* r : {&r01, &r02, &r03})
-        if (!isToken(*r, 15)) return badField("R01", "a short text");
-    for (const QByteArray* text : {&city, &country1, &email, &dater, &r01, &r02, &r03})
+    for (const char *number : {"R04", "R05", "R06"})
+        get(number);
+    if (!get.complete())
+        return get.missingReply();
+    if (!isAccountNick(nick))
+        return badField("nick", "1 to 12 Latin letters, digits or signs");
+    if (!isAccountPassword(pw))
+        return badField("pw", "4 to 12 Latin letters, digits or signs");
+    if (!isAccountCity(city))
+        return badField("city", "2 to 15 letters, digits or signs");
+    if (!country1.isEmpty() && !isToken(country1, 15))
+        return badField("country1", "a country name");
+    if (!isCountryCode(country2))
+        return badField("country2", "a country code c-nnn");
+    if (!isSex(sex))
+        return badField("sex", "M or W");
+    if (!isAccountEMail(email))
+        return badField("email", "an e-mail address");
+    if (!isToken(dater, 20))
+        return badField("dater", "a date");
+    for (const QByteArray *r : {&r01, &r02, &r03})
+        if (!isToken(*r, 15))
+            return badField("R01", "a short text");
+    for (const QByteArray *text : {&city, &country1, &email, &dater, &r01, &r02, &r03})
         if (holdsRefusalWord(*text))
-            return errorReply(400, QStringLiteral("city, country, e-mail and date must not contain the "
-                                                  "letters n and o together: the program would read "
-                                                  "the login reply as a refusal"));
+            return errorReply(400,
+                              QStringLiteral("city, country, e-mail and date must not contain the "
+                                             "letters n and o together: the program would read "
+                                             "the login reply as a refusal"));
 
-    const PasswordHash hash = request.preparedHash ? *request.preparedHash : hashPassword(pw, passwordIterations_);
+    const PasswordHash hash =
+        request.preparedHash ? *request.preparedHash : hashPassword(pw, passwordIterations_);
     // The balance always starts at 0, whatever the request says.
-    QSqlQuery& q = db_.run(
-        QStringLiteral("INSERT INTO accounts (nick, pw_hash, pw_salt, pw_iterations, city, country1, "
-                       "country2, sex, email, dater, r01, r02, r03, balance, r05, r06, created) "
-                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0, 0, 0, ?) "
-                       "ON CONFLICT (nick) DO NOTHING"),
+    QSqlQuery &q = db_.run(
+        QStringLiteral(
+            "INSERT INTO accounts (nick, pw_hash, pw_salt, pw_iterations, city, country1, "
+            "country2, sex, email, dater, r01, r02, r03, balance, r05, r06, created) "
+            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0, 0, 0, ?) "
+            "ON CONFLICT (nick) DO NOTHING"),
         {fromWire(nick), QString::fromLatin1(hash.hashHex), QString::fromLatin1(hash.saltHex),
          hash.iterations, fromWire(city), fromWire(country1), fromWire(country2), fromWire(sex),
          fromWire(email), fromWire(dater), fromWire(r01), fromWire(r02), fromWire(r03), now()});
-    if (db_.rowsAffected(q) == 0) return statusReply("is");
-    db_.run(QStringLiteral("INSERT INTO profiles (nick, name1, name2, about, telephone, emailo, website, "
-                           "skype, ok, vk, telegram, facebook, twitter, instagramm, youtube) "
-                           "VALUES (?, '', '', '', '', '', '', '', '', '', '', '', '', '', '')"),
+    if (db_.rowsAffected(q) == 0)
+        return statusReply("is");
+    db_.run(QStringLiteral(
+                "INSERT INTO profiles (nick, name1, name2, about, telephone, emailo, website, "
+                "skype, ok, vk, telegram, facebook, twitter, instagramm, youtube) "
+                "VALUES (?, '', '', '', '', '', '', '', '', '', '', '', '', '', '')"),
             {fromWire(nick)});
     return statusReply("ok");
 }
 
-Reply AccountService::login(const ServiceRequest& request) {
+Reply AccountService::login(const ServiceRequest &request) {
     FieldReader get(request.form, BodyStyle::Listed);
     const QByteArray nick = get("nick"), pw = get("pw");
-    if (!get.complete()) return get.missingReply();
+    if (!get.complete())
+        return get.missingReply();
     if (!isAccountNick(nick) || !passwordMatches(request, fromWire(nick), pw))
         return statusReply("no", QStringLiteral("wrong nick or password"));
-    QSqlQuery& q = db_.run(QStringLiteral("SELECT city, country1, country2, sex, email, dater, r01, r02, "
-                                          "r03, balance, r05, r06 FROM accounts WHERE nick = ?"),
-                           {fromWire(nick)});
+    QSqlQuery &q =
+        db_.run(QStringLiteral("SELECT city, country1, country2, sex, email, dater, r01, r02, "
+                               "r03, balance, r05, r06 FROM accounts WHERE nick = ?"),
+                {fromWire(nick)});
     QList<QByteArray> fields;
     if (q.next())
-        for (int i = 0; i < 12; ++i) fields << toWire(q.value(i).toString());
+        for (int i = 0; i < 12; ++i)
+            fields << toWire(q.value(i).toString());
     q.finish();
     Reply reply;
     reply.body = '$' + fields.join(' ') + '$';
@@ -218,16 +283,18 @@ Reply AccountService::login(const ServiceRequest& request) {
 }
 
 Reply AccountService::topTen() {
-    QSqlQuery& q = db_.run(
-        QStringLiteral("SELECT a.nick, a.city, a.country1, a.country2, a.sex, g.rating "
-                       "FROM game_results g JOIN accounts a ON a.nick = g.nick "
-                       "WHERE g.game = ? AND g.kon > 0 ORDER BY g.rating DESC, a.created, a.nick LIMIT 10"),
+    QSqlQuery &q = db_.run(
+        QStringLiteral(
+            "SELECT a.nick, a.city, a.country1, a.country2, a.sex, g.rating "
+            "FROM game_results g JOIN accounts a ON a.nick = g.nick "
+            "WHERE g.game = ? AND g.kon > 0 ORDER BY g.rating DESC, a.created, a.nick LIMIT 10"),
         {QString::fromLatin1(kGameCode)});
     QByteArray body;
     int place = 0;
     while (q.next()) {
         QList<QByteArray> fields{QByteArray::number(++place)};
-        for (int i = 0; i < 5; ++i) fields << toWire(q.value(i).toString());
+        for (int i = 0; i < 5; ++i)
+            fields << toWire(q.value(i).toString());
         fields << decimalText(q.value(5).toDouble());
         body += '$' + fields.join(' ') + '*';
     }
@@ -237,10 +304,11 @@ Reply AccountService::topTen() {
     return reply;
 }
 
-Reply AccountService::place(const FormFields& form) {
+Reply AccountService::place(const FormFields &form) {
     const auto text = form.value(prefixed("rating"), BodyStyle::Raw);
     const auto rating = decimalValue(*text, 1e9);
-    if (!rating) return badField("rating", "a decimal number");
+    if (!rating)
+        return badField("rating", "a decimal number");
     const qint64 better = db_.scalar(QStringLiteral("SELECT COUNT(*) FROM game_results "
                                                     "WHERE game = ? AND kon > 0 AND rating > ?"),
                                      {QString::fromLatin1(kGameCode), *rating})
@@ -252,150 +320,178 @@ Reply AccountService::memberCount() {
     return numberReply(db_.scalar(QStringLiteral("SELECT COUNT(*) FROM accounts")).toLongLong());
 }
 
-Reply AccountService::readBalance(const FormFields& form) {
+Reply AccountService::readBalance(const FormFields &form) {
     const auto nick = form.value("nick", BodyStyle::Listed);
-    if (!nick) return errorReply(400, QStringLiteral("field nick absent"));
-    const QVariant balance =
-        db_.scalar(QStringLiteral("SELECT balance FROM accounts WHERE nick = ?"), {fromWire(*nick)});
-    if (!balance.isValid()) return statusReply("no", QStringLiteral("unknown member"));
+    if (!nick)
+        return errorReply(400, QStringLiteral("field nick absent"));
+    const QVariant balance = db_.scalar(
+        QStringLiteral("SELECT balance FROM accounts WHERE nick = ?"), {fromWire(*nick)});
+    if (!balance.isValid())
+        return statusReply("no", QStringLiteral("unknown member"));
     return numberReply(balance.toLongLong());
 }
 
-Reply AccountService::addBalance(const FormFields& form, const QString& sessionNick) {
+Reply AccountService::addBalance(const FormFields &form, const QString &sessionNick) {
     FieldReader get(form, BodyStyle::Raw);
     const QByteArray nickText = get("nick"), amountText = get("R04");
-    if (!get.complete()) return get.missingReply();
+    if (!get.complete())
+        return get.missingReply();
     const auto amount = integerValue(amountText, -kMaxWemAmount, kMaxWemAmount);
-    if (!amount || *amount == 0) return badField("R04", "a non-zero amount of at most 1000000");
-    if (!isAccountNick(nickText)) return badField("nick", "a member's nick");
-    if (sessionNick.isEmpty()) return statusReply("no", QStringLiteral("log in first"));
+    if (!amount || *amount == 0)
+        return badField("R04", "a non-zero amount of at most 1000000");
+    if (!isAccountNick(nickText))
+        return badField("nick", "a member's nick");
+    if (sessionNick.isEmpty())
+        return statusReply("no", QStringLiteral("log in first"));
     const QString nick = fromWire(nickText);
     if (nick != sessionNick) {
-        if (*amount < 0) return statusReply("no", QStringLiteral("only the own account can be charged"));
+        if (*amount < 0)
+            return statusReply("no", QStringLiteral("only the own account can be charged"));
         return transfer(sessionNick, nick, *amount);
     }
     return *amount < 0 ? acknowledgeDebit(nick, -*amount) : claimBonus(nick, *amount);
 }
 
-Reply AccountService::transfer(const QString& from, const QString& to, qint64 amount) {
-    if (!accountExists(to)) return statusReply("no", QStringLiteral("no such member"));
+Reply AccountService::transfer(const QString &from, const QString &to, qint64 amount) {
+    if (!accountExists(to))
+        return statusReply("no", QStringLiteral("no such member"));
     Reply reply = statusReply("ok");
     const bool done = db_.atomically([&] {
         // The condition on the balance makes the check and the debit one step,
         // so two transfers at once cannot both spend the same Wems.
-        QSqlQuery& debit = db_.run(QStringLiteral("UPDATE accounts SET balance = balance - ? "
+        QSqlQuery &debit = db_.run(QStringLiteral("UPDATE accounts SET balance = balance - ? "
                                                   "WHERE nick = ? AND balance >= ?"),
                                    {amount, from, amount});
         if (db_.rowsAffected(debit) != 1) {
             reply = statusReply("no", QStringLiteral("not enough Wems"));
             return false;
         }
-        db_.run(QStringLiteral("UPDATE accounts SET balance = balance + ? WHERE nick = ?"), {amount, to});
+        db_.run(QStringLiteral("UPDATE accounts SET balance = balance + ? WHERE nick = ?"),
+                {amount, to});
         addLedger(from, -amount, QStringLiteral("transfer"), to);
         addLedger(to, amount, QStringLiteral("transfer"), from);
-        db_.run(QStringLiteral("INSERT INTO pending_debits (nick, amount, created) VALUES (?, ?, ?)"),
-                {from, amount, now()});
+        db_.run(
+            QStringLiteral("INSERT INTO pending_debits (nick, amount, created) VALUES (?, ?, ?)"),
+            {from, amount, now()});
         return true;
     });
-    if (!done && reply.body.startsWith("$ok$")) throw DatabaseError("transfer failed");
+    if (!done && reply.body.startsWith("$ok$"))
+        throw DatabaseError("transfer failed");
     return reply;
 }
 
-Reply AccountService::acknowledgeDebit(const QString& nick, qint64 amount) {
+Reply AccountService::acknowledgeDebit(const QString &nick, qint64 amount) {
     const QVariant id = db_.scalar(
-        QStringLiteral("SELECT id FROM pending_debits WHERE nick = ? AND amount = ? ORDER BY id LIMIT 1"),
+        QStringLiteral(
+            "SELECT id FROM pending_debits WHERE nick = ? AND amount = ? ORDER BY id LIMIT 1"),
         {nick, amount});
-    if (!id.isValid()) return statusReply("no", QStringLiteral("no transfer waiting for a debit of that amount"));
+    if (!id.isValid())
+        return statusReply("no", QStringLiteral("no transfer waiting for a debit of that amount"));
     db_.run(QStringLiteral("DELETE FROM pending_debits WHERE id = ?"), {id});
     return statusReply("ok");
 }
 
-Reply AccountService::claimBonus(const QString& nick, qint64 amount) {
+Reply AccountService::claimBonus(const QString &nick, qint64 amount) {
     const QVariant id = db_.scalar(
-        QStringLiteral("SELECT id FROM pending_bonus WHERE nick = ? AND amount = ? ORDER BY id LIMIT 1"),
+        QStringLiteral(
+            "SELECT id FROM pending_bonus WHERE nick = ? AND amount = ? ORDER BY id LIMIT 1"),
         {nick, amount});
-    if (!id.isValid()) return statusReply("no", QStringLiteral("no bonus of that amount earned"));
-    QSqlQuery& claimed = db_.run(QStringLiteral("DELETE FROM pending_bonus WHERE id = ?"), {id});
-    if (db_.rowsAffected(claimed) != 1) return statusReply("no", QStringLiteral("bonus already paid"));
-    db_.run(QStringLiteral("UPDATE accounts SET balance = balance + ? WHERE nick = ?"), {amount, nick});
+    if (!id.isValid())
+        return statusReply("no", QStringLiteral("no bonus of that amount earned"));
+    QSqlQuery &claimed = db_.run(QStringLiteral("DELETE FROM pending_bonus WHERE id = ?"), {id});
+    if (db_.rowsAffected(claimed) != 1)
+        return statusReply("no", QStringLiteral("bonus already paid"));
+    db_.run(QStringLiteral("UPDATE accounts SET balance = balance + ? WHERE nick = ?"),
+            {amount, nick});
     addLedger(nick, amount, QStringLiteral("bonus"), QStringLiteral("-"));
     return statusReply("ok");
 }
 
-void AccountService::grantBonus(const QString& nick, qint64 amount) {
+void AccountService::grantBonus(const QString &nick, qint64 amount) {
     db_.run(QStringLiteral("INSERT INTO pending_bonus (nick, amount, created) VALUES (?, ?, ?)"),
             {nick, amount, now()});
 }
 
-void AccountService::addLedger(const QString& nick, qint64 amount, const QString& reason,
-                               const QString& counterpart) {
+void AccountService::addLedger(const QString &nick, qint64 amount, const QString &reason,
+                               const QString &counterpart) {
     db_.run(QStringLiteral("INSERT INTO wem_ledger (nick, amount, reason, counterpart, created) "
                            "VALUES (?, ?, ?, ?, ?)"),
             {nick, amount, reason, counterpart, now()});
 }
 
-Reply AccountService::readProfile(const FormFields& form) {
+Reply AccountService::readProfile(const FormFields &form) {
     const auto nick = form.value("nick", BodyStyle::Listed);
-    if (!nick) return errorReply(400, QStringLiteral("field nick absent"));
-    QSqlQuery& q = db_.run(QStringLiteral("SELECT name1, name2, about, telephone, emailo, website, skype, "
-                                          "ok, vk, telegram, facebook, twitter, instagramm, youtube "
-                                          "FROM profiles WHERE nick = ?"),
-                           {fromWire(*nick)});
+    if (!nick)
+        return errorReply(400, QStringLiteral("field nick absent"));
+    QSqlQuery &q =
+        db_.run(QStringLiteral("SELECT name1, name2, about, telephone, emailo, website, skype, "
+                               "ok, vk, telegram, facebook, twitter, instagramm, youtube "
+                               "FROM profiles WHERE nick = ?"),
+                {fromWire(*nick)});
     if (!q.next()) {
         q.finish();
         return statusReply("no", QStringLiteral("unknown member"));
     }
     QList<QByteArray> texts;
-    for (int i = 0; i < 14; ++i) texts << toWire(q.value(i).toString());
+    for (int i = 0; i < 14; ++i)
+        texts << toWire(q.value(i).toString());
     q.finish();
     Reply reply;
     reply.body = '$' + texts.join('~') + '$';
     return reply;
 }
 
-Reply AccountService::saveProfile(const FormFields& form, const QString& sessionNick) {
+Reply AccountService::saveProfile(const FormFields &form, const QString &sessionNick) {
     const auto nick = form.value("nick", BodyStyle::Raw);
-    if (!nick) return errorReply(400, QStringLiteral("field nick absent"));
+    if (!nick)
+        return errorReply(400, QStringLiteral("field nick absent"));
     QVariantList values;
-    for (const ProfileField& field : kProfileFields) {
+    for (const ProfileField &field : kProfileFields) {
         auto text = form.value(field.wire, BodyStyle::Raw);
-        if (!text && QByteArray(field.wire) == "namei") text = form.value("name1", BodyStyle::Raw);
-        if (!text) return errorReply(400, QStringLiteral("field %1 absent").arg(QLatin1String(field.wire)));
+        if (!text && QByteArray(field.wire) == "namei")
+            text = form.value("name1", BodyStyle::Raw);
+        if (!text)
+            return errorReply(400,
+                              QStringLiteral("field %1 absent").arg(QLatin1String(field.wire)));
         if (!isProfileText(*text, field.maxLength))
-            return errorReply(400, QStringLiteral("%1: at most %2 characters, without $, ~ or control "
-                                                  "characters")
-                                       .arg(QLatin1String(field.wire))
-                                       .arg(field.maxLength));
+            return errorReply(400,
+                              QStringLiteral("%1: at most %2 characters, without $, ~ or control "
+                                             "characters")
+                                  .arg(QLatin1String(field.wire))
+                                  .arg(field.maxLength));
         values << fromWire(*text);
     }
     if (sessionNick.isEmpty() || fromWire(*nick) != sessionNick)
         return statusReply("no", QStringLiteral("log in first"));
-    QSqlQuery& q = db_.run(QStringLiteral("UPDATE profiles SET name1 = ?, name2 = ?, about = ?, telephone = ?, "
-                                          "emailo = ?, website = ?, skype = ?, ok = ?, vk = ?, telegram = ?, "
-                                          "facebook = ?, twitter = ?, instagramm = ?, youtube = ? "
-                                          "WHERE nick = ?"),
-                           {values[0], values[1], values[2], values[3], values[4], values[5], values[6],
-                            values[7], values[8], values[9], values[10], values[11], values[12], values[13],
-                            sessionNick});
-    if (db_.rowsAffected(q) != 1) return statusReply("no", QStringLiteral("unknown member"));
+    QSqlQuery &q = db_.run(
+        QStringLiteral("UPDATE profiles SET name1 = ?, name2 = ?, about = ?, telephone = ?, "
+                       "emailo = ?, website = ?, skype = ?, ok = ?, vk = ?, telegram = ?, "
+                       "facebook = ?, twitter = ?, instagramm = ?, youtube = ? "
+                       "WHERE nick = ?"),
+        {values[0], values[1], values[2], values[3], values[4], values[5], values[6], values[7],
+         values[8], values[9], values[10], values[11], values[12], values[13], sessionNick});
+    if (db_.rowsAffected(q) != 1)
+        return statusReply("no", QStringLiteral("unknown member"));
     return statusReply("ok");
 }
 
-Reply AccountService::readResults(const ServiceRequest& request) {
+Reply AccountService::readResults(const ServiceRequest &request) {
     FieldReader get(request.form, BodyStyle::Listed);
     const QByteArray nick = get("nick"), pw = get("pw");
-    if (!get.complete()) return get.missingReply();
+    if (!get.complete())
+        return get.missingReply();
     // A refusal that the program's number conversion turns into a failure.
     if (!isAccountNick(nick) || !passwordMatches(request, fromWire(nick), pw))
         return statusReply("no", QStringLiteral("wrong nick or password"));
-    QSqlQuery& q = db_.run(QStringLiteral("SELECT kon, best, rating, sessions, konl, score, r1, r2 "
+    QSqlQuery &q = db_.run(QStringLiteral("SELECT kon, best, rating, sessions, konl, score, r1, r2 "
                                           "FROM game_results WHERE nick = ? AND game = ?"),
                            {fromWire(nick), QString::fromLatin1(kGameCode)});
     QList<QByteArray> fields;
     if (q.next()) {
-        fields << QByteArray::number(q.value(0).toLongLong()) << QByteArray::number(q.value(1).toLongLong())
-               << decimalText(q.value(2).toDouble());
-        for (int i = 3; i < 7; ++i) fields << QByteArray::number(q.value(i).toLongLong());
+        fields << QByteArray::number(q.value(0).toLongLong())
+               << QByteArray::number(q.value(1).toLongLong()) << decimalText(q.value(2).toDouble());
+        for (int i = 3; i < 7; ++i)
+            fields << QByteArray::number(q.value(i).toLongLong());
         fields << toWire(q.value(7).toString());
     } else {
         fields = {"0", "0", decimalText(0), "0", "0", "0", "0", "#"};
@@ -406,14 +502,15 @@ Reply AccountService::readResults(const ServiceRequest& request) {
     return reply;
 }
 
-Reply AccountService::saveResults(const ServiceRequest& request) {
-    const FormFields& form = request.form;
+Reply AccountService::saveResults(const ServiceRequest &request) {
+    const FormFields &form = request.form;
     FieldReader get(form, BodyStyle::Raw);
     const QByteArray nick = get("nick"), pw = get("pw"), kon = get(prefixed("kon")),
                      best = get(prefixed("best")), rating = get(prefixed("rating")),
                      sessions = get(prefixed("ses")), konl = get(prefixed("konl")),
                      score = get(prefixed("score"));
-    if (!get.complete()) return get.missingReply();
+    if (!get.complete())
+        return get.missingReply();
     const QByteArray r1 = form.value(prefixed("R1"), BodyStyle::Raw)
                               .value_or(form.value("R1", BodyStyle::Raw).value_or("0"));
     const QByteArray r2 = form.value(prefixed("R2"), BodyStyle::Raw)
@@ -425,21 +522,30 @@ Reply AccountService::saveResults(const ServiceRequest& request) {
     const auto konlValue = integerValue(konl, 0, 1'000'000);
     const auto scoreValue = integerValue(score, -10'000'000, 10'000'000);
     const auto r1Value = integerValue(r1, -2'000'000'000, 2'000'000'000);
-    if (!konValue) return badField("kon", "a hand count");
-    if (!bestValue) return badField("best", "a score");
-    if (!ratingValue) return badField("rating", "a decimal number");
-    if (!sessionsValue) return badField("ses", "a count of games");
-    if (!konlValue) return badField("konl", "a hand count");
-    if (!scoreValue) return badField("score", "a score");
-    if (!r1Value) return badField("R1", "an integer");
-    if (!isToken(r2, 15)) return badField("R2", "a short text");
+    if (!konValue)
+        return badField("kon", "a hand count");
+    if (!bestValue)
+        return badField("best", "a score");
+    if (!ratingValue)
+        return badField("rating", "a decimal number");
+    if (!sessionsValue)
+        return badField("ses", "a count of games");
+    if (!konlValue)
+        return badField("konl", "a hand count");
+    if (!scoreValue)
+        return badField("score", "a score");
+    if (!r1Value)
+        return badField("R1", "an integer");
+    if (!isToken(r2, 15))
+        return badField("R2", "a short text");
     if (!isAccountNick(nick) || !passwordMatches(request, fromWire(nick), pw))
         return statusReply("no", QStringLiteral("wrong nick or password"));
-    db_.run(QStringLiteral("INSERT INTO game_results (nick, game, kon, best, rating, sessions, konl, score, "
-                           "r1, r2) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (nick, game) DO UPDATE "
-                           "SET kon = excluded.kon, best = excluded.best, rating = excluded.rating, "
-                           "sessions = excluded.sessions, konl = excluded.konl, score = excluded.score, "
-                           "r1 = excluded.r1, r2 = excluded.r2"),
+    db_.run(QStringLiteral(
+                "INSERT INTO game_results (nick, game, kon, best, rating, sessions, konl, score, "
+                "r1, r2) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (nick, game) DO UPDATE "
+                "SET kon = excluded.kon, best = excluded.best, rating = excluded.rating, "
+                "sessions = excluded.sessions, konl = excluded.konl, score = excluded.score, "
+                "r1 = excluded.r1, r2 = excluded.r2"),
             {fromWire(nick), QString::fromLatin1(kGameCode), *konValue, *bestValue, *ratingValue,
              *sessionsValue, *konlValue, *scoreValue, *r1Value, fromWire(r2)});
     return statusReply("ok");

@@ -14,17 +14,17 @@
 namespace server {
 
 // Field name prefix of this game's account results.
-inline constexpr const char* kResultPrefix = "crdQuarn";
-inline constexpr const char* kGameCode = "crdQuarn";
+inline constexpr const char *kResultPrefix = "crdQuarn";
+inline constexpr const char *kGameCode = "crdQuarn";
 // Largest amount one transfer or bonus may move.
 constexpr qint64 kMaxWemAmount = 1'000'000;
 
 class AccountService : public Service {
   public:
-    AccountService(Database& db, int passwordIterations = kPasswordIterations)
+    AccountService(Database &db, int passwordIterations = kPasswordIterations)
         : db_(db), passwordIterations_(passwordIterations) {}
-    bool writes(const FormFields& form) const override;
-    Reply handle(const ServiceRequest& request) override;
+    bool writes(const FormFields &form) const override;
+    Reply handle(const ServiceRequest &request) override;
 
     // The password work a request needs before it is handled: the stored
     // hash to check its password against, or a new password to hash.
@@ -34,42 +34,54 @@ class AccountService : public Service {
         std::optional<PasswordHash> stored; // Verify: empty when the nick has no account
         int iterations = kPasswordIterations;
     };
-    PasswordTask passwordTask(const FormFields& form);
+    PasswordTask passwordTask(const FormFields &form);
     // Runs on any thread.
-    static void doPasswordTask(const PasswordTask& task, ServiceRequest& request);
+    static void doPasswordTask(const PasswordTask &task, ServiceRequest &request);
 
     // Wems earned by a place in the account list; the account may claim them
     // once through the program's bonus request.
-    void grantBonus(const QString& nick, qint64 amount);
+    void grantBonus(const QString &nick, qint64 amount);
 
   private:
     enum class Kind {
-        Register, Login, TopTen, Place, MemberCount, ReadBalance, AddBalance,
-        ReadProfile, SaveProfile, ReadResults, SaveResults, Unknown
+        Register,
+        Login,
+        TopTen,
+        Place,
+        MemberCount,
+        ReadBalance,
+        AddBalance,
+        ReadProfile,
+        SaveProfile,
+        ReadResults,
+        SaveResults,
+        Unknown
     };
-    static Kind kindOf(const FormFields& form);
+    static Kind kindOf(const FormFields &form);
 
-    Reply registerAccount(const ServiceRequest& request);
-    Reply login(const ServiceRequest& request);
+    Reply registerAccount(const ServiceRequest &request);
+    Reply login(const ServiceRequest &request);
     Reply topTen();
-    Reply place(const FormFields& form);
+    Reply place(const FormFields &form);
     Reply memberCount();
-    Reply readBalance(const FormFields& form);
-    Reply addBalance(const FormFields& form, const QString& sessionNick);
-    Reply readProfile(const FormFields& form);
-    Reply saveProfile(const FormFields& form, const QString& sessionNick);
-    Reply readResults(const ServiceRequest& request);
-    Reply saveResults(const ServiceRequest& request);
+    Reply readBalance(const FormFields &form);
+    Reply addBalance(const FormFields &form, const QString &sessionNick);
+    Reply readProfile(const FormFields &form);
+    Reply saveProfile(const FormFields &form, const QString &sessionNick);
+    Reply readResults(const ServiceRequest &request);
+    Reply saveResults(const ServiceRequest &request);
 
-    bool accountExists(const QString& nick);
-    std::optional<PasswordHash> storedHash(const QString& nick);
-    bool passwordMatches(const ServiceRequest& request, const QString& nick, const QByteArray& password);
-    Reply transfer(const QString& from, const QString& to, qint64 amount);
-    Reply acknowledgeDebit(const QString& nick, qint64 amount);
-    Reply claimBonus(const QString& nick, qint64 amount);
-    void addLedger(const QString& nick, qint64 amount, const QString& reason, const QString& counterpart);
+    bool accountExists(const QString &nick);
+    std::optional<PasswordHash> storedHash(const QString &nick);
+    bool passwordMatches(const ServiceRequest &request, const QString &nick,
+                         const QByteArray &password);
+    Reply transfer(const QString &from, const QString &to, qint64 amount);
+    Reply acknowledgeDebit(const QString &nick, qint64 amount);
+    Reply claimBonus(const QString &nick, qint64 amount);
+    void addLedger(const QString &nick, qint64 amount, const QString &reason,
+                   const QString &counterpart);
 
-    Database& db_;
+    Database &db_;
     int passwordIterations_;
 };
 

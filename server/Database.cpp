@@ -8,7 +8,7 @@
 namespace server {
 namespace {
 
-QString describe(const QSqlError& error) {
+QString describe(const QSqlError &error) {
     return error.text().isEmpty() ? QStringLiteral("unknown database error") : error.text();
 }
 
@@ -27,27 +27,30 @@ void Database::close() {
     }
 }
 
-bool Database::open(const QString& url, const QString& dataDir, QString* error) {
+bool Database::open(const QString &url, const QString &dataDir, QString *error) {
     connectionName_ = QStringLiteral("wem-%1").arg(QUuid::createUuid().toString(QUuid::Id128));
     if (url.startsWith(QStringLiteral("postgres"))) {
         kind_ = Kind::Postgres;
         const QUrl parsed(url);
         db_ = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName_);
         db_.setHostName(parsed.host());
-        if (parsed.port() > 0) db_.setPort(parsed.port());
+        if (parsed.port() > 0)
+            db_.setPort(parsed.port());
         db_.setUserName(parsed.userName());
         db_.setPassword(parsed.password());
         db_.setDatabaseName(parsed.path().mid(1));
     } else {
         kind_ = Kind::Sqlite;
         QString file = url.startsWith(QStringLiteral("sqlite:")) ? url.mid(7) : QString();
-        if (file.isEmpty()) file = QDir(dataDir).filePath(QStringLiteral("wem.sqlite"));
+        if (file.isEmpty())
+            file = QDir(dataDir).filePath(QStringLiteral("wem.sqlite"));
         db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
         db_.setDatabaseName(file);
         db_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
     }
     if (!db_.open()) {
-        if (error) *error = describe(db_.lastError());
+        if (error)
+            *error = describe(db_.lastError());
         close();
         return false;
     }
@@ -63,15 +66,16 @@ bool Database::open(const QString& url, const QString& dataDir, QString* error) 
             exec(QStringLiteral("SET client_min_messages TO WARNING"));
         }
         createSchema();
-    } catch (const DatabaseError& e) {
-        if (error) *error = QString::fromUtf8(e.what());
+    } catch (const DatabaseError &e) {
+        if (error)
+            *error = QString::fromUtf8(e.what());
         close();
         return false;
     }
     return true;
 }
 
-void Database::control(const QString& sql) {
+void Database::control(const QString &sql) {
     // SQLite can keep transaction statements prepared; PostgreSQL cannot prepare them.
     if (kind_ == Kind::Sqlite)
         run(sql);
@@ -79,9 +83,10 @@ void Database::control(const QString& sql) {
         exec(sql);
 }
 
-void Database::exec(const QString& sql) {
+void Database::exec(const QString &sql) {
     QSqlQuery query(db_);
-    if (!query.exec(sql)) throw DatabaseError(describe(query.lastError()).toStdString());
+    if (!query.exec(sql))
+        throw DatabaseError(describe(query.lastError()).toStdString());
 }
 
 QString Database::serialKey() const {
@@ -92,33 +97,40 @@ QString Database::serialKey() const {
 void Database::createSchema() {
     const QString id = serialKey();
     const QStringList statements = {
-        QStringLiteral("CREATE TABLE IF NOT EXISTS accounts ("
-                       "nick TEXT PRIMARY KEY, pw_hash TEXT NOT NULL, pw_salt TEXT NOT NULL, "
-                       "pw_iterations INTEGER NOT NULL, city TEXT NOT NULL, country1 TEXT NOT NULL, "
-                       "country2 TEXT NOT NULL, sex TEXT NOT NULL, email TEXT NOT NULL, "
-                       "dater TEXT NOT NULL, r01 TEXT NOT NULL, r02 TEXT NOT NULL, r03 TEXT NOT NULL, "
-                       "balance BIGINT NOT NULL DEFAULT 0, r05 BIGINT NOT NULL DEFAULT 0, "
-                       "r06 BIGINT NOT NULL DEFAULT 0, created TEXT NOT NULL)"),
-        QStringLiteral("CREATE TABLE IF NOT EXISTS profiles ("
-                       "nick TEXT PRIMARY KEY, name1 TEXT NOT NULL, name2 TEXT NOT NULL, "
-                       "about TEXT NOT NULL, telephone TEXT NOT NULL, emailo TEXT NOT NULL, "
-                       "website TEXT NOT NULL, skype TEXT NOT NULL, ok TEXT NOT NULL, vk TEXT NOT NULL, "
-                       "telegram TEXT NOT NULL, facebook TEXT NOT NULL, twitter TEXT NOT NULL, "
-                       "instagramm TEXT NOT NULL, youtube TEXT NOT NULL)"),
-        QStringLiteral("CREATE TABLE IF NOT EXISTS game_results ("
-                       "nick TEXT NOT NULL, game TEXT NOT NULL, kon BIGINT NOT NULL, best BIGINT NOT NULL, "
-                       "rating DOUBLE PRECISION NOT NULL, sessions BIGINT NOT NULL, konl BIGINT NOT NULL, "
-                       "score BIGINT NOT NULL, r1 BIGINT NOT NULL, r2 TEXT NOT NULL, "
-                       "PRIMARY KEY (nick, game))"),
-        QStringLiteral("CREATE TABLE IF NOT EXISTS world_results (%1, gid INTEGER NOT NULL, "
-                       "score BIGINT NOT NULL, nick TEXT NOT NULL, country TEXT NOT NULL, "
-                       "city TEXT NOT NULL, r07 TEXT NOT NULL, r08 TEXT NOT NULL, r09 TEXT NOT NULL, "
-                       "r10 TEXT NOT NULL, created TEXT NOT NULL)")
+        QStringLiteral(
+            "CREATE TABLE IF NOT EXISTS accounts ("
+            "nick TEXT PRIMARY KEY, pw_hash TEXT NOT NULL, pw_salt TEXT NOT NULL, "
+            "pw_iterations INTEGER NOT NULL, city TEXT NOT NULL, country1 TEXT NOT NULL, "
+            "country2 TEXT NOT NULL, sex TEXT NOT NULL, email TEXT NOT NULL, "
+            "dater TEXT NOT NULL, r01 TEXT NOT NULL, r02 TEXT NOT NULL, r03 TEXT NOT NULL, "
+            "balance BIGINT NOT NULL DEFAULT 0, r05 BIGINT NOT NULL DEFAULT 0, "
+            "r06 BIGINT NOT NULL DEFAULT 0, created TEXT NOT NULL)"),
+        QStringLiteral(
+            "CREATE TABLE IF NOT EXISTS profiles ("
+            "nick TEXT PRIMARY KEY, name1 TEXT NOT NULL, name2 TEXT NOT NULL, "
+            "about TEXT NOT NULL, telephone TEXT NOT NULL, emailo TEXT NOT NULL, "
+            "website TEXT NOT NULL, skype TEXT NOT NULL, ok TEXT NOT NULL, vk TEXT NOT NULL, "
+            "telegram TEXT NOT NULL, facebook TEXT NOT NULL, twitter TEXT NOT NULL, "
+            "instagramm TEXT NOT NULL, youtube TEXT NOT NULL)"),
+        QStringLiteral(
+            "CREATE TABLE IF NOT EXISTS game_results ("
+            "nick TEXT NOT NULL, game TEXT NOT NULL, kon BIGINT NOT NULL, best BIGINT NOT NULL, "
+            "rating DOUBLE PRECISION NOT NULL, sessions BIGINT NOT NULL, konl BIGINT NOT NULL, "
+            "score BIGINT NOT NULL, r1 BIGINT NOT NULL, r2 TEXT NOT NULL, "
+            "PRIMARY KEY (nick, game))"),
+        QStringLiteral(
+            "CREATE TABLE IF NOT EXISTS world_results (%1, gid INTEGER NOT NULL, "
+            "score BIGINT NOT NULL, nick TEXT NOT NULL, country TEXT NOT NULL, "
+            "city TEXT NOT NULL, r07 TEXT NOT NULL, r08 TEXT NOT NULL, r09 TEXT NOT NULL, "
+            "r10 TEXT NOT NULL, created TEXT NOT NULL)")
             .arg(id),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS world_results_order ON world_results (gid, score DESC, id)"),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS world_results_owner ON world_results (gid, nick, city)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS world_results_order ON world_results (gid, "
+                       "score DESC, id)"),
+        QStringLiteral(
+            "CREATE INDEX IF NOT EXISTS world_results_owner ON world_results (gid, nick, city)"),
         // Chat message numbers are unique even when two servers share the database.
-        QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS chat_numbers ON world_results (score) WHERE gid = 100"),
+        QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS chat_numbers ON world_results (score) "
+                       "WHERE gid = 100"),
         QStringLiteral("CREATE TABLE IF NOT EXISTS stats (gid INTEGER PRIMARY KEY, "
                        "stat1 BIGINT NOT NULL DEFAULT 0, stat2 BIGINT NOT NULL DEFAULT 0, "
                        "stat3 BIGINT NOT NULL DEFAULT 0, stat4 TEXT NOT NULL DEFAULT '', "
@@ -145,42 +157,50 @@ void Database::createSchema() {
                        "amount BIGINT NOT NULL, created TEXT NOT NULL)")
             .arg(id),
     };
-    for (const QString& sql : statements) exec(sql);
+    for (const QString &sql : statements)
+        exec(sql);
 }
 
-QSqlQuery& Database::run(const QString& sql, std::initializer_list<QVariant> values) {
+QSqlQuery &Database::run(const QString &sql, std::initializer_list<QVariant> values) {
     auto it = prepared_.find(sql);
     if (it == prepared_.end()) {
         QSqlQuery query(db_);
-        if (!query.prepare(sql)) throw DatabaseError(describe(query.lastError()).toStdString());
+        if (!query.prepare(sql))
+            throw DatabaseError(describe(query.lastError()).toStdString());
         it = prepared_.emplace(sql, std::move(query)).first;
     }
-    QSqlQuery& query = it->second;
+    QSqlQuery &query = it->second;
     query.finish();
     int i = 0;
-    for (const QVariant& value : values) query.bindValue(i++, value);
-    if (!query.exec()) throw DatabaseError(describe(query.lastError()).toStdString());
+    for (const QVariant &value : values)
+        query.bindValue(i++, value);
+    if (!query.exec())
+        throw DatabaseError(describe(query.lastError()).toStdString());
     return query;
 }
 
-QVariant Database::scalar(const QString& sql, std::initializer_list<QVariant> values) {
-    QSqlQuery& query = run(sql, values);
+QVariant Database::scalar(const QString &sql, std::initializer_list<QVariant> values) {
+    QSqlQuery &query = run(sql, values);
     QVariant result;
-    if (query.next()) result = query.value(0);
+    if (query.next())
+        result = query.value(0);
     query.finish();
     return result;
 }
 
 void Database::begin() {
-    if (!db_.transaction()) throw DatabaseError(describe(db_.lastError()).toStdString());
+    if (!db_.transaction())
+        throw DatabaseError(describe(db_.lastError()).toStdString());
     depth_ = 1;
 }
 
-bool Database::commit(QString* error) {
-    for (auto& [sql, query] : prepared_) query.finish();
+bool Database::commit(QString *error) {
+    for (auto &[sql, query] : prepared_)
+        query.finish();
     const bool ok = db_.commit();
     if (!ok) {
-        if (error) *error = describe(db_.lastError());
+        if (error)
+            *error = describe(db_.lastError());
         db_.rollback();
     }
     depth_ = 0;
@@ -188,12 +208,13 @@ bool Database::commit(QString* error) {
 }
 
 void Database::rollback() {
-    for (auto& [sql, query] : prepared_) query.finish();
+    for (auto &[sql, query] : prepared_)
+        query.finish();
     db_.rollback();
     depth_ = 0;
 }
 
-bool Database::atomically(const std::function<bool()>& work, QString* error) {
+bool Database::atomically(const std::function<bool()> &work, QString *error) {
     const bool outer = depth_ == 0;
     const QString savepoint = QStringLiteral("sp%1").arg(depth_);
     try {
@@ -203,37 +224,44 @@ bool Database::atomically(const std::function<bool()>& work, QString* error) {
             control(QStringLiteral("SAVEPOINT ") + savepoint);
             ++depth_;
         }
-    } catch (const DatabaseError& e) {
-        if (error) *error = QString::fromUtf8(e.what());
+    } catch (const DatabaseError &e) {
+        if (error)
+            *error = QString::fromUtf8(e.what());
         return false;
     }
     bool ok = false;
     try {
         ok = work();
-        if (!ok && error) error->clear();
-    } catch (const DatabaseError& e) {
-        if (error) *error = QString::fromUtf8(e.what());
+        if (!ok && error)
+            error->clear();
+    } catch (const DatabaseError &e) {
+        if (error)
+            *error = QString::fromUtf8(e.what());
         ok = false;
     }
-    if (!outer) --depth_;
+    if (!outer)
+        --depth_;
     try {
         if (outer) {
             if (ok) {
                 QString commitError;
                 ok = commit(&commitError);
-                if (!ok && error) *error = commitError;
+                if (!ok && error)
+                    *error = commitError;
             } else {
                 rollback();
             }
         } else if (ok) {
             control(QStringLiteral("RELEASE SAVEPOINT ") + savepoint);
         } else {
-            for (auto& [sql, query] : prepared_) query.finish();
+            for (auto &[sql, query] : prepared_)
+                query.finish();
             control(QStringLiteral("ROLLBACK TO SAVEPOINT ") + savepoint);
             control(QStringLiteral("RELEASE SAVEPOINT ") + savepoint);
         }
-    } catch (const DatabaseError& e) {
-        if (error) *error = QString::fromUtf8(e.what());
+    } catch (const DatabaseError &e) {
+        if (error)
+            *error = QString::fromUtf8(e.what());
         return false;
     }
     return ok;

@@ -31,16 +31,16 @@ class FormFields {
     // body is too large, has too many fields, a name that is empty, too long
     // or not printable ASCII, or the same name twice. A piece without "=" is a
     // name with an empty value.
-    static std::optional<FormFields> parse(const QByteArray& body, QString* error = nullptr);
+    static std::optional<FormFields> parse(const QByteArray &body, QString *error = nullptr);
 
-    bool has(const QByteArray& name) const;
+    bool has(const QByteArray &name) const;
     // The value decoded in the given style: raw values are taken as they are,
     // listed values are percent-decoded ("+" is a blank). Nothing when the
     // field is missing or a listed value holds a broken escape.
-    std::optional<QByteArray> value(const QByteArray& name, BodyStyle style) const;
+    std::optional<QByteArray> value(const QByteArray &name, BodyStyle style) const;
     // The name of the first field whose name starts with `prefix`, if any.
-    std::optional<QByteArray> nameStartingWith(const QByteArray& prefix) const;
-    const QList<FormField>& fields() const { return fields_; }
+    std::optional<QByteArray> nameStartingWith(const QByteArray &prefix) const;
+    const QList<FormField> &fields() const { return fields_; }
 
   private:
     QList<FormField> fields_;
@@ -48,6 +48,6 @@ class FormFields {
 
 // Percent-decoding of one listed value; nothing on a "%" not followed by two
 // hexadecimal digits.
-std::optional<QByteArray> percentDecode(const QByteArray& text);
+std::optional<QByteArray> percentDecode(const QByteArray &text);
 
 } // namespace server

@@ -7,20 +7,20 @@
 namespace server {
 namespace {
 
-constexpr const char* kBuffer = "wemFrameBuffer";
+constexpr const char *kBuffer = "wemFrameBuffer";
 
 } // namespace
 
-GameServer::GameServer(Lobby& lobby, ScoreSink scores, TableRelay::DeckSource deck, QObject* parent)
+GameServer::GameServer(Lobby &lobby, ScoreSink scores, TableRelay::DeckSource deck, QObject *parent)
     : QObject(parent), lobby_(lobby), scores_(std::move(scores)), deck_(std::move(deck)) {}
 
 GameServer::~GameServer() {
     close();
 }
 
-bool GameServer::listen(const QHostAddress& address, quint16 base, QString* error) {
+bool GameServer::listen(const QHostAddress &address, quint16 base, QString *error) {
     for (int t = 1; t <= kTableCount; ++t) {
-        Table& table = tables_[size_t(t - 1)];
+        Table &table = tables_[size_t(t - 1)];
         table.relay = std::make_unique<TableRelay>(deck_);
         table.listener = std::make_unique<QTcpServer>();
         if (!table.listener->listen(address, quint16(base + t))) {
@@ -38,10 +38,12 @@ bool GameServer::listen(const QHostAddress& address, quint16 base, QString* erro
 }
 
 void GameServer::close() {
-    for (Table& table : tables_) {
-        for (auto& socket : table.roles)
-            if (socket) socket->abort();
-        if (table.listener) table.listener->close();
+    for (Table &table : tables_) {
+        for (auto &socket : table.roles)
+            if (socket)
+                socket->abort();
+        if (table.listener)
+            table.listener->close();
         table.listener.reset();
     }
 }
@@ -50,30 +52,34 @@ bool GameServer::isListening() const {
     return tables_[0].listener && tables_[0].listener->isListening();
 }
 
-int GameServer::roleOf(int table, QTcpSocket* socket) const {
-    const Table& t = tables_[size_t(table - 1)];
+int GameServer::roleOf(int table, QTcpSocket *socket) const {
+    const Table &t = tables_[size_t(table - 1)];
     for (int r = 0; r < 4; ++r)
-        if (t.roles[size_t(r)] == socket) return r + 1;
+        if (t.roles[size_t(r)] == socket)
+            return r + 1;
     return 0;
 }
 
 void GameServer::accept(int table) {
-    QTcpServer* listener = tables_[size_t(table - 1)].listener.get();
-    while (QTcpSocket* socket = listener->nextPendingConnection()) {
+    QTcpServer *listener = tables_[size_t(table - 1)].listener.get();
+    while (QTcpSocket *socket = listener->nextPendingConnection()) {
         socket->setParent(this);
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-        connect(socket, &QTcpSocket::readyRead, this, [this, table, socket] { readFrom(table, socket); });
-        connect(socket, &QTcpSocket::disconnected, this, [this, table, socket] { dropped(table, socket); });
+        connect(socket, &QTcpSocket::readyRead, this,
+                [this, table, socket] { readFrom(table, socket); });
+        connect(socket, &QTcpSocket::disconnected, this,
+                [this, table, socket] { dropped(table, socket); });
         QPointer<QTcpSocket> guard(socket);
         QTimer::singleShot(kAnnounceMs, this, [this, table, guard] {
-            if (guard && roleOf(table, guard) == 0) guard->abort();
+            if (guard && roleOf(table, guard) == 0)
+                guard->abort();
         });
     }
 }
 
-void GameServer::readFrom(int table, QTcpSocket* socket) {
+void GameServer::readFrom(int table, QTcpSocket *socket) {
     QByteArray buffer = socket->property(kBuffer).toByteArray() + socket->readAll();
-    Table& t = tables_[size_t(table - 1)];
+    Table &t = tables_[size_t(table - 1)];
     qsizetype used = 0;
     while (buffer.size() - used >= TableRelay::kFrameSize) {
         const QByteArray frame = buffer.mid(used, TableRelay::kFrameSize);
@@ -96,33 +102,40 @@ void GameServer::readFrom(int table, QTcpSocket* socket) {
             continue;
         }
         apply(table, t.relay->frame(role, frame));
-        if (roleOf(table, socket) == 0) return; // the game ended and the table was cleared
+        if (roleOf(table, socket) == 0)
+            return; // the game ended and the table was cleared
     }
     socket->setProperty(kBuffer, buffer.mid(used));
 }
 
-void GameServer::dropped(int table, QTcpSocket* socket) {
+void GameServer::dropped(int table, QTcpSocket *socket) {
     const int role = roleOf(table, socket);
     socket->deleteLater();
-    if (role == 0) return;
-    Table& t = tables_[size_t(table - 1)];
+    if (role == 0)
+        return;
+    Table &t = tables_[size_t(table - 1)];
     t.roles[size_t(role - 1)] = nullptr;
     apply(table, t.relay->leave(role));
 }
 
-void GameServer::apply(int table, const TableRelay::Effects& effects) {
-    Table& t = tables_[size_t(table - 1)];
-    for (const TableRelay::Output& out : effects.sends)
-        if (QTcpSocket* socket = t.roles[size_t(out.role - 1)]) socket->write(out.bytes);
-    if (effects.dealt) lobby_.setInPlay(table, true);
-    if (effects.leftBeforeDeal) lobby_.freeFrom(table, *effects.leftBeforeDeal);
-    if (effects.scores && scores_) scores_(lobby_.nicks(table), *effects.scores);
+void GameServer::apply(int table, const TableRelay::Effects &effects) {
+    Table &t = tables_[size_t(table - 1)];
+    for (const TableRelay::Output &out : effects.sends)
+        if (QTcpSocket *socket = t.roles[size_t(out.role - 1)])
+            socket->write(out.bytes);
+    if (effects.dealt)
+        lobby_.setInPlay(table, true);
+    if (effects.leftBeforeDeal)
+        lobby_.freeFrom(table, *effects.leftBeforeDeal);
+    if (effects.scores && scores_)
+        scores_(lobby_.nicks(table), *effects.scores);
     if (effects.over) {
         lobby_.reset(table);
         auto sockets = t.roles;
         t.roles = {};
-        for (auto& socket : sockets)
-            if (socket) socket->disconnectFromHost(); // after what was written has gone out
+        for (auto &socket : sockets)
+            if (socket)
+                socket->disconnectFromHost(); // after what was written has gone out
     }
 }
 

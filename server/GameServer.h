@@ -3,8 +3,8 @@
 // on base port + table, each running a TableRelay over its connections.
 #include "server/TableRelay.h"
 
-#include <QHostAddress>
 #include <QHash>
+#include <QHostAddress>
 #include <QObject>
 #include <QPointer>
 #include <QTcpServer>
@@ -22,14 +22,15 @@ class GameServer : public QObject {
     Q_OBJECT
   public:
     // Called with the nicks of the four roles and the leader's scores by role.
-    using ScoreSink = std::function<void(const std::array<QString, 4>&, const std::array<qint64, 4>&)>;
+    using ScoreSink =
+        std::function<void(const std::array<QString, 4> &, const std::array<qint64, 4> &)>;
 
-    GameServer(Lobby& lobby, ScoreSink scores, TableRelay::DeckSource deck = TableRelay::shuffledDeck,
-               QObject* parent = nullptr);
+    GameServer(Lobby &lobby, ScoreSink scores,
+               TableRelay::DeckSource deck = TableRelay::shuffledDeck, QObject *parent = nullptr);
     ~GameServer() override;
 
     // Listens on base + 1 to base + 10; false with a message when a port is taken.
-    bool listen(const QHostAddress& address, quint16 base, QString* error);
+    bool listen(const QHostAddress &address, quint16 base, QString *error);
     void close();
     bool isListening() const;
 
@@ -44,12 +45,12 @@ class GameServer : public QObject {
     };
 
     void accept(int table);
-    void readFrom(int table, QTcpSocket* socket);
-    void dropped(int table, QTcpSocket* socket);
-    void apply(int table, const TableRelay::Effects& effects);
-    int roleOf(int table, QTcpSocket* socket) const;
+    void readFrom(int table, QTcpSocket *socket);
+    void dropped(int table, QTcpSocket *socket);
+    void apply(int table, const TableRelay::Effects &effects);
+    int roleOf(int table, QTcpSocket *socket) const;
 
-    Lobby& lobby_;
+    Lobby &lobby_;
     ScoreSink scores_;
     TableRelay::DeckSource deck_;
     std::array<Table, 10> tables_;

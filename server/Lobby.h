@@ -25,9 +25,9 @@ struct Participant {
     QString country;
     QString city;
     QString sex;
-    QString ip;            // as the program reported it
-    QHostAddress address;  // as the server saw the request
-    qint64 takenMs = 0;    // when the seat was taken
+    QString ip;             // as the program reported it
+    QHostAddress address;   // as the server saw the request
+    qint64 takenMs = 0;     // when the seat was taken
     bool connected = false; // its program is connected to the game server
 };
 
@@ -38,14 +38,14 @@ class Lobby {
     static bool validTable(int table) { return table >= 1 && table <= kTableCount; }
     static bool validSeat(int seat) { return seat >= 1 && seat <= kSeatCount; }
 
-    SeatResult take(int table, int seat, const Participant& participant);
+    SeatResult take(int table, int seat, const Participant &participant);
     SeatResult free(int table, int seat);
     // Frees a seat and every seat after it (a participant gone before the deal).
     void freeFrom(int table, int seat);
     void reset(int table);
     void setInPlay(int table, bool inPlay);
 
-    const std::optional<Participant>& seat(int table, int seat) const;
+    const std::optional<Participant> &seat(int table, int seat) const;
     bool inPlay(int table) const;
     int freeSeats(int table) const;
     // The nicks at a table by seat, empty where free.
@@ -65,7 +65,7 @@ class Lobby {
         std::array<std::optional<Participant>, kSeatCount> seats;
         bool inPlay = false;
     };
-    bool seated(const QString& nick) const;
+    bool seated(const QString &nick) const;
     std::array<Table, kTableCount> tables_;
 };
 

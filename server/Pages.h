@@ -14,11 +14,11 @@
 namespace server {
 
 struct Station {
-    QByteArray country;     // three-character code of the radio window's country
-    QByteArray id;          // seven characters
+    QByteArray country; // three-character code of the radio window's country
+    QByteArray id;      // seven characters
     QByteArray name;
     QByteArray countryName;
-    int seed;               // of its generated tune
+    int seed; // of its generated tune
 };
 
 class Pages {
@@ -27,24 +27,24 @@ class Pages {
     // folder, whose resource libraries are offered for download.
     Pages(QString dataDir, QString programDir);
 
-    Reply config(const QByteArray& base) const;
-    Reply news(const QByteArray& base) const;
-    static Reply externalAddress(const QHostAddress& caller);
-    Reply photo(const QString& fileName) const;
-    Reply download(const QString& fileName, const QByteArray& base) const;
+    Reply config(const QByteArray &base) const;
+    Reply news(const QByteArray &base) const;
+    static Reply externalAddress(const QHostAddress &caller);
+    Reply photo(const QString &fileName) const;
+    Reply download(const QString &fileName, const QByteArray &base) const;
     Reply playlist() const;
-    Reply song(const QString& fileName);
+    Reply song(const QString &fileName);
 
-    static const QList<Station>& stations();
-    static QByteArray stationList(const QByteArray& base);
+    static const QList<Station> &stations();
+    static QByteArray stationList(const QByteArray &base);
     // "http://" + the host the caller used, or the fallback when its Host header is unusable.
-    static QByteArray baseUrl(const QByteArray& hostHeader, const QByteArray& fallbackHost);
+    static QByteArray baseUrl(const QByteArray &hostHeader, const QByteArray &fallbackHost);
     // A file name a request may ask for: letters, digits, ".", "-", "_", "~",
     // not starting with "." and at most 100 characters.
-    static bool isPlainFileName(const QString& name);
+    static bool isPlainFileName(const QString &name);
 
   private:
-    QString dataFile(const QString& relative) const;
+    QString dataFile(const QString &relative) const;
     QStringList ownSongs() const;
 
     QString dataDir_;

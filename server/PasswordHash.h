@@ -14,7 +14,7 @@ struct PasswordHash {
 
 constexpr int kPasswordIterations = 60'000;
 
-PasswordHash hashPassword(const QByteArray& password, int iterations = kPasswordIterations);
-bool verifyPassword(const QByteArray& password, const PasswordHash& stored);
+PasswordHash hashPassword(const QByteArray &password, int iterations = kPasswordIterations);
+bool verifyPassword(const QByteArray &password, const PasswordHash &stored);
 
 } // namespace server

@@ -8,9 +8,10 @@
 namespace server {
 namespace {
 
-bool isAscii(const QByteArray& bytes) {
+bool isAscii(const QByteArray &bytes) {
     for (char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
     return true;
 }
 
@@ -26,14 +27,15 @@ Reply numberReply(qint64 n) {
     return reply;
 }
 
-Reply statusReply(const char* word, const QString& note) {
+Reply statusReply(const char *word, const QString &note) {
     Reply reply;
     reply.body = QByteArray("$") + word + "$";
-    if (!note.isEmpty()) reply.body += ' ' + toWire(withoutStatusWords(note));
+    if (!note.isEmpty())
+        reply.body += ' ' + toWire(withoutStatusWords(note));
     return reply;
 }
 
-Reply errorReply(int status, const QString& why) {
+Reply errorReply(int status, const QString &why) {
     Reply reply;
     reply.status = status;
     reply.body = "$no$ error: " + toWire(withoutStatusWords(why));
@@ -52,9 +54,10 @@ QString withoutStatusWords(QString text) {
     return text;
 }
 
-QByteArray toWire(const QString& text) {
+QByteArray toWire(const QString &text) {
     const QByteArray utf8 = text.toUtf8();
-    if (isAscii(utf8)) return utf8;
+    if (isAscii(utf8))
+        return utf8;
     if (const auto whole = web::toCp1251(std::string_view(utf8.constData(), utf8.size())))
         return QByteArray::fromStdString(*whole);
     QByteArray out;
@@ -66,13 +69,16 @@ QByteArray toWire(const QString& text) {
     return out;
 }
 
-QString fromWire(const QByteArray& bytes) {
-    if (isAscii(bytes)) return QString::fromLatin1(bytes);
-    return QString::fromStdString(web::fromCp1251(std::string_view(bytes.constData(), bytes.size())));
+QString fromWire(const QByteArray &bytes) {
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes);
+    return QString::fromStdString(
+        web::fromCp1251(std::string_view(bytes.constData(), bytes.size())));
 }
 
 QByteArray decimalText(double value) {
-    if (!std::isfinite(value)) value = 0;
+    if (!std::isfinite(value))
+        value = 0;
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.6f", value);
     QByteArray text(buffer);

@@ -27,18 +27,18 @@ struct Reply {
 QByteArray numberText(qint64 n);
 Reply numberReply(qint64 n);
 // A status word the program looks for: "$ok$", "$is$", "$no$" (+ a note).
-Reply statusReply(const char* word, const QString& note = QString());
+Reply statusReply(const char *word, const QString &note = QString());
 // A refused or malformed request: "$no$ error: " + why, with the given HTTP
 // status. Any "ok" or "is" in `why` is written in capitals, so that the reply
 // can never be read as success or as "nick taken".
-Reply errorReply(int status, const QString& why);
+Reply errorReply(int status, const QString &why);
 // The "ok" of the statistics service: its reply is read after the last "$".
 Reply statsOkReply();
 
 // Text for the wire: UTF-8 to code page 1251 (a character the code page
 // lacks becomes "?"), and back.
-QByteArray toWire(const QString& text);
-QString fromWire(const QByteArray& bytes);
+QByteArray toWire(const QString &text);
+QString fromWire(const QByteArray &bytes);
 
 // A rating or other decimal number: fixed notation, "." as separator.
 QByteArray decimalText(double value);

@@ -11,11 +11,11 @@ namespace server {
 class RequestLog : public QObject {
     Q_OBJECT
   public:
-    explicit RequestLog(bool enabled, QObject* parent = nullptr);
+    explicit RequestLog(bool enabled, QObject *parent = nullptr);
     ~RequestLog() override;
-    void add(const QByteArray& remote, const QByteArray& method, const QByteArray& path, int status,
+    void add(const QByteArray &remote, const QByteArray &method, const QByteArray &path, int status,
              qint64 bytes);
-    void note(const QByteArray& text); // a free line (start, stop, errors)
+    void note(const QByteArray &text); // a free line (start, stop, errors)
     void flush();
 
   private:

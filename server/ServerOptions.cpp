@@ -6,32 +6,34 @@
 namespace server {
 namespace {
 
-std::optional<quint16> portValue(const QString& text, bool allowZero) {
+std::optional<quint16> portValue(const QString &text, bool allowZero) {
     bool ok = false;
     const uint value = text.toUInt(&ok);
-    if (!ok || value > 65535 || (value == 0 && !allowZero)) return std::nullopt;
+    if (!ok || value > 65535 || (value == 0 && !allowZero))
+        return std::nullopt;
     return quint16(value);
 }
 
-ParsedOptions failure(const QString& text) {
+ParsedOptions failure(const QString &text) {
     return {std::nullopt, text, 2};
 }
 
 } // namespace
 
 QString ServerOptions::gameServerAddress() const {
-    if (!publicAddress.isEmpty()) return publicAddress;
+    if (!publicAddress.isEmpty())
+        return publicAddress;
     if (listen == QHostAddress::Any || listen == QHostAddress::AnyIPv4 ||
         listen == QHostAddress::AnyIPv6)
         return QStringLiteral("127.0.0.1");
     return listen.toString();
 }
 
-QString defaultDataDir(const QString& applicationDir) {
+QString defaultDataDir(const QString &applicationDir) {
     return QDir(applicationDir).filePath(QStringLiteral("wem-data"));
 }
 
-ParsedOptions parseServerOptions(const QStringList& arguments) {
+ParsedOptions parseServerOptions(const QStringList &arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "wem-server: the online services of Quarn (accounts, world lists, chat, statistics,\n"
@@ -72,32 +74,39 @@ ParsedOptions parseServerOptions(const QStringList& arguments) {
                                    QStringLiteral("Do not log one line per request."));
     parser.addOptions({help, listen, httpPort, gameBase, data, db, publicAddr, quiet});
 
-    if (!parser.parse(arguments)) return failure(parser.errorText() + "\n" + parser.helpText());
-    if (parser.isSet(help)) return {std::nullopt, parser.helpText(), 0};
+    if (!parser.parse(arguments))
+        return failure(parser.errorText() + "\n" + parser.helpText());
+    if (parser.isSet(help))
+        return {std::nullopt, parser.helpText(), 0};
     if (!parser.positionalArguments().isEmpty())
-        return failure(QStringLiteral("unexpected argument: %1").arg(parser.positionalArguments().first()));
+        return failure(
+            QStringLiteral("unexpected argument: %1").arg(parser.positionalArguments().first()));
 
     ServerOptions options;
     if (!options.listen.setAddress(parser.value(listen)))
         return failure(QStringLiteral("--listen: not an address: %1").arg(parser.value(listen)));
     const auto http = portValue(parser.value(httpPort), true);
-    if (!http) return failure(QStringLiteral("--http-port: not a port: %1").arg(parser.value(httpPort)));
+    if (!http)
+        return failure(QStringLiteral("--http-port: not a port: %1").arg(parser.value(httpPort)));
     options.httpPort = *http;
     const auto base = portValue(parser.value(gameBase), false);
     if (!base || *base > 65535 - 10)
-        return failure(QStringLiteral("--game-port-base: must leave room for ten tables below 65536: %1")
-                           .arg(parser.value(gameBase)));
+        return failure(
+            QStringLiteral("--game-port-base: must leave room for ten tables below 65536: %1")
+                .arg(parser.value(gameBase)));
     options.gamePortBase = *base;
     options.dataDir = parser.value(data);
     options.databaseUrl = parser.value(db);
-    if (!options.databaseUrl.isEmpty() && !options.databaseUrl.startsWith(QStringLiteral("sqlite:")) &&
+    if (!options.databaseUrl.isEmpty() &&
+        !options.databaseUrl.startsWith(QStringLiteral("sqlite:")) &&
         !options.databaseUrl.startsWith(QStringLiteral("postgresql://")) &&
         !options.databaseUrl.startsWith(QStringLiteral("postgres://")))
         return failure(QStringLiteral("--db: expected sqlite:FILE or postgresql://...: %1")
                            .arg(options.databaseUrl));
     options.publicAddress = parser.value(publicAddr);
     if (!options.publicAddress.isEmpty() && QHostAddress(options.publicAddress).isNull())
-        return failure(QStringLiteral("--public-address: not an address: %1").arg(options.publicAddress));
+        return failure(
+            QStringLiteral("--public-address: not an address: %1").arg(options.publicAddress));
     options.quiet = parser.isSet(quiet);
     return {options, QString(), 0};
 }

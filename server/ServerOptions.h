@@ -32,9 +32,9 @@ struct ParsedOptions {
 
 // Reads the arguments (the first being the program name). --help gives the
 // help text and exit code 0; a bad argument gives an error and exit code 2.
-ParsedOptions parseServerOptions(const QStringList& arguments);
+ParsedOptions parseServerOptions(const QStringList &arguments);
 
 // The default data folder: "wem-data" beside the executable.
-QString defaultDataDir(const QString& applicationDir);
+QString defaultDataDir(const QString &applicationDir);
 
 } // namespace server

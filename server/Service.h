@@ -28,8 +28,8 @@ class Service {
     virtual ~Service() = default;
     // True when the request may change stored data: the server then runs it
     // inside a transaction and answers only after the commit.
-    virtual bool writes(const FormFields& form) const = 0;
-    virtual Reply handle(const ServiceRequest& request) = 0;
+    virtual bool writes(const FormFields &form) const = 0;
+    virtual Reply handle(const ServiceRequest &request) = 0;
 };
 
 } // namespace server

@@ -11,17 +11,17 @@ namespace server {
 
 class Sessions {
   public:
-    static constexpr const char* kCookieName = "wemsid";
+    static constexpr const char *kCookieName = "wemsid";
     static constexpr int kMaxSessions = 100'000;
     static constexpr qint64 kIdleSeconds = 24 * 3600;
 
     // A new random session id for the nick.
-    QByteArray open(const QString& nick);
+    QByteArray open(const QString &nick);
     // The nick of a live session, empty otherwise; touching keeps it alive.
-    QString nickOf(const QByteArray& id);
+    QString nickOf(const QByteArray &id);
     // The session id in a Cookie header, empty when there is none.
-    static QByteArray idFromCookieHeader(const QByteArray& header);
-    static QByteArray setCookieValue(const QByteArray& id);
+    static QByteArray idFromCookieHeader(const QByteArray &header);
+    static QByteArray setCookieValue(const QByteArray &id);
 
   private:
     struct Entry {

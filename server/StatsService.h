@@ -8,17 +8,17 @@ namespace server {
 
 class StatsService : public Service {
   public:
-    explicit StatsService(Database& db) : db_(db) {}
-    bool writes(const FormFields& form) const override;
-    Reply handle(const ServiceRequest& request) override;
+    explicit StatsService(Database &db) : db_(db) {}
+    bool writes(const FormFields &form) const override;
+    Reply handle(const ServiceRequest &request) override;
 
   private:
     Reply readStats(qint64 gid);
-    Reply sendStart(const FormFields& form, qint64 gid);
-    Reply sendLike(const FormFields& form, qint64 gid);
-    Reply sendGameStats(const FormFields& form, qint64 gid);
+    Reply sendStart(const FormFields &form, qint64 gid);
+    Reply sendLike(const FormFields &form, qint64 gid);
+    Reply sendGameStats(const FormFields &form, qint64 gid);
 
-    Database& db_;
+    Database &db_;
 };
 
 } // namespace server

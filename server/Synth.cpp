@@ -8,13 +8,13 @@
 namespace server {
 namespace {
 
-void appendLe32(QByteArray& out, quint32 v) {
+void appendLe32(QByteArray &out, quint32 v) {
     char bytes[4];
     qToLittleEndian(v, bytes);
     out.append(bytes, 4);
 }
 
-void appendLe16(QByteArray& out, quint16 v) {
+void appendLe16(QByteArray &out, quint16 v) {
     char bytes[2];
     qToLittleEndian(v, bytes);
     out.append(bytes, 2);
@@ -58,8 +58,9 @@ QByteArray tunePcm(int seed, int seconds) {
             const double t = double(i) / kSampleRate;
             const double attack = std::min(1.0, i / 400.0);
             const double decay = std::exp(-3.0 * i / noteSamples) * (1.0 - double(i) / noteSamples);
-            const double v = attack * decay *
-                             (0.55 * std::sin(2 * M_PI * frequency * t) + 0.25 * std::sin(2 * M_PI * bass * t));
+            const double v =
+                attack * decay *
+                (0.55 * std::sin(2 * M_PI * frequency * t) + 0.25 * std::sin(2 * M_PI * bass * t));
             appendLe16(pcm, quint16(qint16(std::lround(v * 12000))));
         }
     }

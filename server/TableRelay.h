@@ -37,34 +37,34 @@ class TableRelay {
     };
     struct Effects {
         QList<Output> sends;
-        bool refused = false;  // the joining connection is turned away
-        bool dealt = false;    // the four are complete and dealt
-        bool over = false;     // the game ended: close every connection, free the table
+        bool refused = false; // the joining connection is turned away
+        bool dealt = false;   // the four are complete and dealt
+        bool over = false;    // the game ended: close every connection, free the table
         std::optional<std::array<qint64, kRoles>> scores; // the leader's scores, by role
-        std::optional<int> leftBeforeDeal;                 // role that went away while waiting
+        std::optional<int> leftBeforeDeal;                // role that went away while waiting
     };
 
     explicit TableRelay(DeckSource deck = shuffledDeck);
 
     Effects join(int role);
-    Effects frame(int role, const QByteArray& frame);
+    Effects frame(int role, const QByteArray &frame);
     Effects leave(int role);
 
     bool playing() const { return playing_; }
     bool joined(int role) const { return role >= 1 && role <= kRoles && present_[role - 1]; }
 
-    static QByteArray frameOf(const QByteArray& payload, char lastByte);
-    static QByteArray dealMessage(const QByteArray& deck);
+    static QByteArray frameOf(const QByteArray &payload, char lastByte);
+    static QByteArray dealMessage(const QByteArray &deck);
     // A fresh deck from the system's random source.
     static QByteArray shuffledDeck();
     // The four scores of an "o" payload (five characters each), nothing when malformed.
-    static std::optional<std::array<qint64, kRoles>> parseScores(const QByteArray& payload);
+    static std::optional<std::array<qint64, kRoles>> parseScores(const QByteArray &payload);
     // The role a "connect" frame announces, nothing when it is not one.
-    static std::optional<int> connectRole(const QByteArray& frame);
+    static std::optional<int> connectRole(const QByteArray &frame);
 
   private:
     Effects endGame(Effects effects);
-    void toOthers(Effects& effects, int sender, const QByteArray& bytes) const;
+    void toOthers(Effects &effects, int sender, const QByteArray &bytes) const;
 
     DeckSource deck_;
     std::array<bool, kRoles> present_{};

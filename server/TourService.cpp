@@ -15,31 +15,38 @@ constexpr qint64 kGameCode = 46;
 
 // A text inside a tournament reply: blanks travel as "_", and an empty text
 // as a single "_" so that the fields stay in their places.
-QByteArray tourText(const QString& text) {
+QByteArray tourText(const QString &text) {
     QByteArray wire = toWire(text);
     wire.replace(' ', '_');
     return wire.isEmpty() ? QByteArray("_") : wire;
 }
 
-std::optional<int> numberAfter(const QByteArray& name, const QByteArray& prefix) {
-    if (!name.startsWith(prefix)) return std::nullopt;
+std::optional<int> numberAfter(const QByteArray &name, const QByteArray &prefix) {
+    if (!name.startsWith(prefix))
+        return std::nullopt;
     const auto value = integerValue(name.mid(prefix.size()), 0, 99);
-    if (!value) return std::nullopt;
+    if (!value)
+        return std::nullopt;
     return int(*value);
 }
 
 // The criterion letter and the game code of names like "top10s46" or "places46".
-std::optional<char> criterionOf(const QByteArray& name, const QByteArray& prefix) {
-    if (!name.startsWith(prefix) || name.size() != prefix.size() + 3) return std::nullopt;
+std::optional<char> criterionOf(const QByteArray &name, const QByteArray &prefix) {
+    if (!name.startsWith(prefix) || name.size() != prefix.size() + 3)
+        return std::nullopt;
     const char c = name[prefix.size()];
-    if (c != 's' && c != 'r' && c != 'k') return std::nullopt;
-    if (name.mid(prefix.size() + 1) != QByteArray::number(kGameCode)) return std::nullopt;
+    if (c != 's' && c != 'r' && c != 'k')
+        return std::nullopt;
+    if (name.mid(prefix.size() + 1) != QByteArray::number(kGameCode))
+        return std::nullopt;
     return c;
 }
 
 QString orderColumn(char criterion) {
-    if (criterion == 'r') return QStringLiteral("rating");
-    if (criterion == 'k') return QStringLiteral("kon");
+    if (criterion == 'r')
+        return QStringLiteral("rating");
+    if (criterion == 'k')
+        return QStringLiteral("kon");
     return QStringLiteral("score");
 }
 
@@ -51,7 +58,7 @@ const QString kStandings = QStringLiteral(
 
 } // namespace
 
-TourService::TourService(Database& db, Lobby& lobby, QString address, quint16 basePort,
+TourService::TourService(Database &db, Lobby &lobby, QString address, quint16 basePort,
                          std::function<bool()> gameServerOn, QString message)
     : db_(db), lobby_(lobby), address_(std::move(address)), basePort_(basePort),
       gameServerOn_(std::move(gameServerOn)), message_(std::move(message)) {}
@@ -60,44 +67,59 @@ qint64 TourService::ratingOf(qint64 score, qint64 kon) {
     return kon > 0 ? qint64(std::llround(double(score) * 100.0 / double(kon))) : 0;
 }
 
-bool TourService::writes(const FormFields&) const {
+bool TourService::writes(const FormFields &) const {
     return false; // the lobby lives in memory; standings change only from the game server
 }
 
-Reply TourService::handle(const ServiceRequest& request) {
-    const FormFields& form = request.form;
-    if (form.fields().isEmpty()) return errorReply(400, QStringLiteral("empty tournament request"));
+Reply TourService::handle(const ServiceRequest &request) {
+    const FormFields &form = request.form;
+    if (form.fields().isEmpty())
+        return errorReply(400, QStringLiteral("empty tournament request"));
     const QByteArray first = form.fields().first().name;
     if (first != "gid" && form.has("gid")) {
         const auto gid = integerValue(form.value("gid", BodyStyle::Raw).value_or(""), 0, 99999);
-        if (!gid || *gid != kGameCode) return errorReply(400, QStringLiteral("gid: expected 46"));
+        if (!gid || *gid != kGameCode)
+            return errorReply(400, QStringLiteral("gid: expected 46"));
     }
-    if (first == "readtable410") return tableList();
-    if (first == "serverinforead") return serverInfo();
-    if (const auto seat = numberAfter(first, "client4on")) return seatChange(request, *seat);
-    if (const auto seat = numberAfter(first, "client3on")) return seatChange(request, *seat);
-    if (const auto seat = numberAfter(first, "readclient")) return seatReader(form, *seat);
-    if (first == "readrating" + QByteArray::number(kGameCode)) return ownStanding(form);
-    if (const auto c = criterionOf(first, "top10")) return topTen(*c);
-    if (const auto c = criterionOf(first, "place")) return ownPlace(form, *c);
+    if (first == "readtable410")
+        return tableList();
+    if (first == "serverinforead")
+        return serverInfo();
+    if (const auto seat = numberAfter(first, "client4on"))
+        return seatChange(request, *seat);
+    if (const auto seat = numberAfter(first, "client3on"))
+        return seatChange(request, *seat);
+    if (const auto seat = numberAfter(first, "readclient"))
+        return seatReader(form, *seat);
+    if (first == "readrating" + QByteArray::number(kGameCode))
+        return ownStanding(form);
+    if (const auto c = criterionOf(first, "top10"))
+        return topTen(*c);
+    if (const auto c = criterionOf(first, "place"))
+        return ownPlace(form, *c);
     return errorReply(400, QStringLiteral("unknown tournament request"));
 }
 
-QList<QByteArray> TourService::seatFields(const std::optional<Participant>& p) const {
-    if (!p) return {"X", "0", "0", "0", "X", "X", "X", "X"};
-    return {tourText(p->nick),         QByteArray::number(p->score), QByteArray::number(p->kon),
-            QByteArray::number(p->rating), tourText(p->country),     tourText(p->city),
-            tourText(p->sex),          tourText(p->ip)};
+QList<QByteArray> TourService::seatFields(const std::optional<Participant> &p) const {
+    if (!p)
+        return {"X", "0", "0", "0", "X", "X", "X", "X"};
+    return {tourText(p->nick),          QByteArray::number(p->score),
+            QByteArray::number(p->kon), QByteArray::number(p->rating),
+            tourText(p->country),       tourText(p->city),
+            tourText(p->sex),           tourText(p->ip)};
 }
 
 Reply TourService::tableList() {
     QByteArray body;
     for (int t = 1; t <= kTableCount; ++t) {
-        QList<QByteArray> fields{QByteArray::number(t), tourText(address_),
+        QList<QByteArray> fields{QByteArray::number(t),
+                                 tourText(address_),
                                  QByteArray::number(int(basePort_) + t),
                                  QByteArray::number(lobby_.freeSeats(t)),
-                                 QByteArray(lobby_.inPlay(t) ? "1" : "0"), "#"};
-        for (int s = 1; s <= kSeatCount; ++s) fields += seatFields(lobby_.seat(t, s));
+                                 QByteArray(lobby_.inPlay(t) ? "1" : "0"),
+                                 "#"};
+        for (int s = 1; s <= kSeatCount; ++s)
+            fields += seatFields(lobby_.seat(t, s));
         body += '$' + fields.join(' ') + '*';
     }
     Reply reply;
@@ -107,19 +129,24 @@ Reply TourService::tableList() {
 
 Reply TourService::serverInfo() {
     Reply reply;
-    reply.body = QByteArray("$") + (gameServerOn_ && gameServerOn_() ? "Y" : "N") + ' ' + tourText(message_) + '$';
+    reply.body = QByteArray("$") + (gameServerOn_ && gameServerOn_() ? "Y" : "N") + ' ' +
+                 tourText(message_) + '$';
     return reply;
 }
 
-Reply TourService::seatChange(const ServiceRequest& request, int seat) {
-    const FormFields& form = request.form;
+Reply TourService::seatChange(const ServiceRequest &request, int seat) {
+    const FormFields &form = request.form;
     const auto table = integerValue(form.value("num", BodyStyle::Raw).value_or(""), 1, kTableCount);
     const auto action = integerValue(form.value("can", BodyStyle::Raw).value_or(""), 0, 2);
-    if (!Lobby::validSeat(seat)) return errorReply(400, QStringLiteral("seat: expected 1 to 4"));
-    if (!table) return errorReply(400, QStringLiteral("num: expected a table 1 to 10"));
-    if (!action) return errorReply(400, QStringLiteral("can: expected 0, 1 or 2"));
+    if (!Lobby::validSeat(seat))
+        return errorReply(400, QStringLiteral("seat: expected 1 to 4"));
+    if (!table)
+        return errorReply(400, QStringLiteral("num: expected a table 1 to 10"));
+    if (!action)
+        return errorReply(400, QStringLiteral("can: expected 0, 1 or 2"));
     if (*action != 1 || form.fields().first().name.startsWith("client3"))
-        return lobby_.free(int(*table), seat) == SeatResult::Freed ? statusReply("ok") : statusReply("is");
+        return lobby_.free(int(*table), seat) == SeatResult::Freed ? statusReply("ok")
+                                                                   : statusReply("is");
 
     const QByteArray s = QByteArray::number(seat);
     const QByteArray nick = form.value("nick" + s, BodyStyle::Raw).value_or("");
@@ -127,12 +154,18 @@ Reply TourService::seatChange(const ServiceRequest& request, int seat) {
     const QByteArray city = form.value("city" + s, BodyStyle::Raw).value_or("");
     const QByteArray sex = form.value("sex" + s, BodyStyle::Raw).value_or("");
     const QByteArray ip = form.value("ip" + s, BodyStyle::Raw).value_or("");
-    if (!isAccountNick(nick)) return errorReply(400, QStringLiteral("nick: expected an account nick"));
-    if (!country.isEmpty() && !isToken(country, 15)) return errorReply(400, QStringLiteral("country: too long"));
-    if (!isPassportCity(city)) return errorReply(400, QStringLiteral("city: expected 2 to 15 letters"));
-    if (!isSex(sex)) return errorReply(400, QStringLiteral("sex: expected M or W"));
-    if (!isToken(ip, 45)) return errorReply(400, QStringLiteral("ip: expected an address"));
-    if (!db_.scalar(QStringLiteral("SELECT 1 FROM accounts WHERE nick = ?"), {fromWire(nick)}).isValid())
+    if (!isAccountNick(nick))
+        return errorReply(400, QStringLiteral("nick: expected an account nick"));
+    if (!country.isEmpty() && !isToken(country, 15))
+        return errorReply(400, QStringLiteral("country: too long"));
+    if (!isPassportCity(city))
+        return errorReply(400, QStringLiteral("city: expected 2 to 15 letters"));
+    if (!isSex(sex))
+        return errorReply(400, QStringLiteral("sex: expected M or W"));
+    if (!isToken(ip, 45))
+        return errorReply(400, QStringLiteral("ip: expected an address"));
+    if (!db_.scalar(QStringLiteral("SELECT 1 FROM accounts WHERE nick = ?"), {fromWire(nick)})
+             .isValid())
         return statusReply("is", QStringLiteral("unknown member"));
 
     Participant participant;
@@ -144,7 +177,7 @@ Reply TourService::seatChange(const ServiceRequest& request, int seat) {
     participant.address = request.remote;
     participant.takenMs = QDateTime::currentMSecsSinceEpoch();
     // The standing shown at the table is the server's own, not the caller's claim.
-    QSqlQuery& q = db_.run(QStringLiteral("SELECT score, kon FROM tour_standings WHERE nick = ?"),
+    QSqlQuery &q = db_.run(QStringLiteral("SELECT score, kon FROM tour_standings WHERE nick = ?"),
                            {participant.nick});
     if (q.next()) {
         participant.score = q.value(0).toLongLong();
@@ -153,10 +186,10 @@ Reply TourService::seatChange(const ServiceRequest& request, int seat) {
     }
     q.finish();
     return lobby_.take(int(*table), seat, participant) == SeatResult::Taken ? statusReply("ok")
-                                                                           : statusReply("is");
+                                                                            : statusReply("is");
 }
 
-Reply TourService::seatReader(const FormFields& form, int seat) {
+Reply TourService::seatReader(const FormFields &form, int seat) {
     const auto table = integerValue(form.value("num", BodyStyle::Raw).value_or(""), 1, kTableCount);
     if (!table || !Lobby::validSeat(seat))
         return errorReply(400, QStringLiteral("expected a table 1 to 10 and a seat 1 to 4"));
@@ -165,10 +198,11 @@ Reply TourService::seatReader(const FormFields& form, int seat) {
     return reply;
 }
 
-Reply TourService::ownStanding(const FormFields& form) {
+Reply TourService::ownStanding(const FormFields &form) {
     const auto nick = form.value("nick", BodyStyle::Raw);
-    if (!nick) return errorReply(400, QStringLiteral("field nick absent"));
-    QSqlQuery& q = db_.run(QStringLiteral("SELECT score, kon FROM tour_standings WHERE nick = ?"),
+    if (!nick)
+        return errorReply(400, QStringLiteral("field nick absent"));
+    QSqlQuery &q = db_.run(QStringLiteral("SELECT score, kon FROM tour_standings WHERE nick = ?"),
                            {fromWire(*nick)});
     qint64 score = 0, kon = 0;
     if (q.next()) {
@@ -183,30 +217,35 @@ Reply TourService::ownStanding(const FormFields& form) {
 }
 
 Reply TourService::topTen(char criterion) {
-    QSqlQuery& q = db_.run(QStringLiteral("SELECT s.nick, COALESCE(a.city, ''), COALESCE(a.country2, ''), "
-                                          "COALESCE(a.sex, 'M'), s.%1 FROM %2 s "
-                                          "LEFT JOIN accounts a ON a.nick = s.nick "
-                                          "ORDER BY s.%1 DESC, s.nick LIMIT 10")
-                               .arg(orderColumn(criterion), kStandings));
+    QSqlQuery &q =
+        db_.run(QStringLiteral("SELECT s.nick, COALESCE(a.city, ''), COALESCE(a.country2, ''), "
+                               "COALESCE(a.sex, 'M'), s.%1 FROM %2 s "
+                               "LEFT JOIN accounts a ON a.nick = s.nick "
+                               "ORDER BY s.%1 DESC, s.nick LIMIT 10")
+                    .arg(orderColumn(criterion), kStandings));
     QByteArray body;
     int place = 0;
     while (q.next()) {
         ++place;
         body += '$' + QByteArray::number(place) + ' ' + tourText(q.value(0).toString()) + ' ' +
                 tourText(q.value(1).toString()) + ' ' + tourText(q.value(2).toString()) + ' ' +
-                tourText(q.value(3).toString()) + ' ' + QByteArray::number(q.value(4).toLongLong()) + '*';
+                tourText(q.value(3).toString()) + ' ' +
+                QByteArray::number(q.value(4).toLongLong()) + '*';
     }
     q.finish();
-    while (place < 10) body += "$" + QByteArray::number(++place) + " # # # # 0*";
+    while (place < 10)
+        body += "$" + QByteArray::number(++place) + " # # # # 0*";
     Reply reply;
     reply.body = body;
     return reply;
 }
 
-Reply TourService::ownPlace(const FormFields& form, char criterion) {
+Reply TourService::ownPlace(const FormFields &form, char criterion) {
     const QByteArray field = criterion == 'r' ? "rating1" : criterion == 'k' ? "kon1" : "score1";
-    const auto value = integerValue(form.value(field, BodyStyle::Raw).value_or(""), -1'000'000'000, 1'000'000'000);
-    if (!value) return errorReply(400, QStringLiteral("%1: expected an integer").arg(QLatin1String(field)));
+    const auto value =
+        integerValue(form.value(field, BodyStyle::Raw).value_or(""), -1'000'000'000, 1'000'000'000);
+    if (!value)
+        return errorReply(400, QStringLiteral("%1: expected an integer").arg(QLatin1String(field)));
     const qint64 better = db_.scalar(QStringLiteral("SELECT COUNT(*) FROM %1 s WHERE s.%2 > ?")
                                          .arg(kStandings, orderColumn(criterion)),
                                      {*value})
@@ -214,14 +253,17 @@ Reply TourService::ownPlace(const FormFields& form, char criterion) {
     return numberReply(better + 1);
 }
 
-void TourService::recordScores(const std::array<QString, 4>& nicks, const std::array<qint64, 4>& scores) {
+void TourService::recordScores(const std::array<QString, 4> &nicks,
+                               const std::array<qint64, 4> &scores) {
     db_.atomically([&] {
         for (size_t r = 0; r < 4; ++r) {
-            if (nicks[r].isEmpty()) continue;
-            db_.run(QStringLiteral("INSERT INTO tour_standings (nick, score, kon) VALUES (?, ?, 1) "
-                                   "ON CONFLICT (nick) DO UPDATE SET score = tour_standings.score + "
-                                   "excluded.score, kon = tour_standings.kon + 1"),
-                    {nicks[r], scores[r]});
+            if (nicks[r].isEmpty())
+                continue;
+            db_.run(
+                QStringLiteral("INSERT INTO tour_standings (nick, score, kon) VALUES (?, ?, 1) "
+                               "ON CONFLICT (nick) DO UPDATE SET score = tour_standings.score + "
+                               "excluded.score, kon = tour_standings.kon + 1"),
+                {nicks[r], scores[r]});
         }
         return true;
     });

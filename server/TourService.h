@@ -18,27 +18,27 @@ class TourService : public Service {
   public:
     // gameServerOn: whether the game server is listening; address and base
     // port: what the table list gives the program for it.
-    TourService(Database& db, Lobby& lobby, QString address, quint16 basePort,
+    TourService(Database &db, Lobby &lobby, QString address, quint16 basePort,
                 std::function<bool()> gameServerOn, QString message);
-    bool writes(const FormFields& form) const override;
-    Reply handle(const ServiceRequest& request) override;
+    bool writes(const FormFields &form) const override;
+    Reply handle(const ServiceRequest &request) override;
 
     // The leader's scores of a finished game, by role; empty nicks are skipped.
-    void recordScores(const std::array<QString, 4>& nicks, const std::array<qint64, 4>& scores);
+    void recordScores(const std::array<QString, 4> &nicks, const std::array<qint64, 4> &scores);
     static qint64 ratingOf(qint64 score, qint64 kon);
 
   private:
     Reply tableList();
     Reply serverInfo();
-    Reply seatChange(const ServiceRequest& request, int seat);
-    Reply seatReader(const FormFields& form, int seat);
-    Reply ownStanding(const FormFields& form);
+    Reply seatChange(const ServiceRequest &request, int seat);
+    Reply seatReader(const FormFields &form, int seat);
+    Reply ownStanding(const FormFields &form);
     Reply topTen(char criterion);
-    Reply ownPlace(const FormFields& form, char criterion);
-    QList<QByteArray> seatFields(const std::optional<Participant>& participant) const;
+    Reply ownPlace(const FormFields &form, char criterion);
+    QList<QByteArray> seatFields(const std::optional<Participant> &participant) const;
 
-    Database& db_;
-    Lobby& lobby_;
+    Database &db_;
+    Lobby &lobby_;
     QString address_;
     quint16 basePort_;
     std::function<bool()> gameServerOn_;

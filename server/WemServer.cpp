@@ -22,38 +22,48 @@ struct Headers {
     QByteArray userAgent, cookie, connection, host;
 };
 
-Headers headersOf(const QHttpServerRequest& request) {
+Headers headersOf(const QHttpServerRequest &request) {
     Headers h;
-    for (const auto& [key, value] : request.headers()) {
-        if (key.compare("User-Agent", Qt::CaseInsensitive) == 0) h.userAgent = value;
-        else if (key.compare("Cookie", Qt::CaseInsensitive) == 0) h.cookie = value;
-        else if (key.compare("Connection", Qt::CaseInsensitive) == 0) h.connection = value;
-        else if (key.compare("Host", Qt::CaseInsensitive) == 0) h.host = value;
+    for (const auto &[key, value] : request.headers()) {
+        if (key.compare("User-Agent", Qt::CaseInsensitive) == 0)
+            h.userAgent = value;
+        else if (key.compare("Cookie", Qt::CaseInsensitive) == 0)
+            h.cookie = value;
+        else if (key.compare("Connection", Qt::CaseInsensitive) == 0)
+            h.connection = value;
+        else if (key.compare("Host", Qt::CaseInsensitive) == 0)
+            h.host = value;
     }
     return h;
 }
 
-QByteArray methodName(const QHttpServerRequest& request) {
+QByteArray methodName(const QHttpServerRequest &request) {
     switch (request.method()) {
-    case QHttpServerRequest::Method::Get: return "GET";
-    case QHttpServerRequest::Method::Post: return "POST";
-    case QHttpServerRequest::Method::Head: return "HEAD";
-    default: return "OTHER";
+    case QHttpServerRequest::Method::Get:
+        return "GET";
+    case QHttpServerRequest::Method::Post:
+        return "POST";
+    case QHttpServerRequest::Method::Head:
+        return "HEAD";
+    default:
+        return "OTHER";
     }
 }
 
 QByteArray printable(QByteArray text) {
-    for (char& c : text)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
+    for (char &c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            c = '?';
     return text;
 }
 
-QString tourMessage(const QString& dataDir) {
+QString tourMessage(const QString &dataDir) {
     QFile file(QDir(dataDir).filePath(QStringLiteral("tour-message.txt")));
     QString text = QStringLiteral("Welcome to the Quarn online tournament!");
     if (file.open(QIODevice::ReadOnly)) {
         const QString line = QString::fromUtf8(file.readLine(400)).trimmed();
-        if (!line.isEmpty()) text = line;
+        if (!line.isEmpty())
+            text = line;
     }
     text.remove(QLatin1Char('$'));
     text.remove(QLatin1Char('*'));
@@ -64,67 +74,73 @@ QString tourMessage(const QString& dataDir) {
 
 class WemServer::Front : public QAbstractHttpServer {
   public:
-    explicit Front(WemServer& owner) : owner_(owner) {}
+    explicit Front(WemServer &owner) : owner_(owner) {}
 
   protected:
-    bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override {
+    bool handleRequest(const QHttpServerRequest &request, QTcpSocket *socket) override {
         owner_.onRequest(request, socket);
         return true;
     }
-    void missingHandler(const QHttpServerRequest&, QTcpSocket*) override {}
+    void missingHandler(const QHttpServerRequest &, QTcpSocket *) override {}
 
   private:
-    WemServer& owner_;
+    WemServer &owner_;
 };
 
-WemServer::WemServer(ServerOptions options, QString programDir, QObject* parent)
+WemServer::WemServer(ServerOptions options, QString programDir, QObject *parent)
     : QObject(parent), options_(std::move(options)), programDir_(std::move(programDir)) {}
 
 WemServer::~WemServer() {
     stop();
 }
 
-bool WemServer::start(QString* error) {
+bool WemServer::start(QString *error) {
     if (options_.dataDir.isEmpty()) {
-        if (error) *error = QStringLiteral("no data folder given");
+        if (error)
+            *error = QStringLiteral("no data folder given");
         return false;
     }
     QDir data(options_.dataDir);
     if (!data.mkpath(QStringLiteral("ftp/photos")) || !data.mkpath(QStringLiteral("downloads"))) {
-        if (error) *error = QStringLiteral("cannot create the data folder %1").arg(options_.dataDir);
+        if (error)
+            *error = QStringLiteral("cannot create the data folder %1").arg(options_.dataDir);
         return false;
     }
     log_ = std::make_unique<RequestLog>(!options_.quiet);
     QString dbError;
     if (!db_.open(options_.databaseUrl, options_.dataDir, &dbError)) {
-        if (error) *error = QStringLiteral("database: %1").arg(dbError);
+        if (error)
+            *error = QStringLiteral("database: %1").arg(dbError);
         return false;
     }
     accounts_ = std::make_unique<AccountService>(db_, options_.passwordIterations);
     world_ = std::make_unique<WorldService>(db_, *accounts_);
     stats_ = std::make_unique<StatsService>(db_);
     pages_ = std::make_unique<Pages>(options_.dataDir, programDir_);
-    games_ = std::make_unique<GameServer>(lobby_, [this](const auto& nicks, const auto& scores) {
+    games_ = std::make_unique<GameServer>(lobby_, [this](const auto &nicks, const auto &scores) {
         tour_->recordScores(nicks, scores);
     });
-    tour_ = std::make_unique<TourService>(db_, lobby_, options_.gameServerAddress(), options_.gamePortBase,
-                                          [this] { return games_ && games_->isListening(); },
-                                          tourMessage(options_.dataDir));
+    tour_ = std::make_unique<TourService>(
+        db_, lobby_, options_.gameServerAddress(), options_.gamePortBase,
+        [this] { return games_ && games_->isListening(); }, tourMessage(options_.dataDir));
     QString gameError;
     if (!games_->listen(options_.listen, options_.gamePortBase, &gameError)) {
-        if (error) *error = gameError;
+        if (error)
+            *error = gameError;
         return false;
     }
     // Seats whose program never connected to the game server are freed again.
-    auto* seatWatch = new QTimer(this);
+    auto *seatWatch = new QTimer(this);
     connect(seatWatch, &QTimer::timeout, this,
             [this] { lobby_.expireUnconnected(QDateTime::currentMSecsSinceEpoch(), kSeatWaitMs); });
     seatWatch->start(10'000);
     front_ = std::make_unique<Front>(*this);
-    auto* listener = new GuardedTcpServer(front_.get());
+    auto *listener = new GuardedTcpServer(front_.get());
     if (!listener->listen(options_.listen, options_.httpPort)) {
         if (error)
-            *error = QStringLiteral("HTTP port %1: %2").arg(options_.httpPort).arg(listener->errorString());
+            *error = QStringLiteral("HTTP port %1: %2")
+                         .arg(options_.httpPort)
+                         .arg(listener->errorString());
         return false;
     }
     front_->bind(listener);
@@ -141,15 +157,18 @@ bool WemServer::start(QString* error) {
 
 void WemServer::stop() {
     passwordWorkers_.waitForDone();
-    if (!pending_.empty()) flushWrites();
+    if (!pending_.empty())
+        flushWrites();
     front_.reset();
-    if (games_) games_->close();
+    if (games_)
+        games_->close();
     games_.reset();
     db_.close();
-    if (log_) log_->flush();
+    if (log_)
+        log_->flush();
 }
 
-void WemServer::onRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
+void WemServer::onRequest(const QHttpServerRequest &request, QTcpSocket *socket) {
     const QUrl url = request.url();
     const QByteArray path = url.path(QUrl::FullyEncoded).toLatin1();
     const QByteArray method = methodName(request);
@@ -157,58 +176,77 @@ void WemServer::onRequest(const QHttpServerRequest& request, QTcpSocket* socket)
     const Headers headers = headersOf(request);
     const bool keepAlive = headers.connection.toLower() != "close";
 
-    Service* service = nullptr;
-    if (path == "/acc.php") service = accounts_.get();
-    else if (path == "/world.php") service = world_.get();
-    else if (path == "/stat.php") service = stats_.get();
-    else if (path == "/tour.php") service = tour_.get();
+    Service *service = nullptr;
+    if (path == "/acc.php")
+        service = accounts_.get();
+    else if (path == "/world.php")
+        service = world_.get();
+    else if (path == "/stat.php")
+        service = stats_.get();
+    else if (path == "/tour.php")
+        service = tour_.get();
     if (service) {
         if (request.method() != QHttpServerRequest::Method::Post)
-            return answer(socket, errorReply(405, QStringLiteral("the services take form posts")), keepAlive,
-                          remote, method, path);
+            return answer(socket, errorReply(405, QStringLiteral("the services take form posts")),
+                          keepAlive, remote, method, path);
         if (headers.userAgent != kAccessToken)
-            return answer(socket, errorReply(403, QStringLiteral("wrong user agent: the services need the access token")), keepAlive, remote,
-                          method, path);
+            return answer(
+                socket,
+                errorReply(403,
+                           QStringLiteral("wrong user agent: the services need the access token")),
+                keepAlive, remote, method, path);
         return serveService(*service, request, headers.cookie, socket, keepAlive, remote, path);
     }
     if (request.method() != QHttpServerRequest::Method::Get)
-        return answer(socket, errorReply(405, QStringLiteral("pages are fetched with GET")), keepAlive, remote,
-                      method, path);
+        return answer(socket, errorReply(405, QStringLiteral("pages are fetched with GET")),
+                      keepAlive, remote, method, path);
 
     const QByteArray fallbackHost =
         options_.gameServerAddress().toLatin1() + ':' + QByteArray::number(httpPort_);
     const QByteArray base = Pages::baseUrl(headers.host, fallbackHost);
     const QString decodedPath = url.path();
     Reply reply;
-    if (path == "/config.txt") reply = pages_->config(base);
-    else if (path == "/news.html") reply = pages_->news(base);
-    else if (path == "/get_ip.php") reply = Pages::externalAddress(request.remoteAddress());
+    if (path == "/config.txt")
+        reply = pages_->config(base);
+    else if (path == "/news.html")
+        reply = pages_->news(base);
+    else if (path == "/get_ip.php")
+        reply = Pages::externalAddress(request.remoteAddress());
     else if (decodedPath.startsWith(QStringLiteral("/photos/")))
         reply = pages_->photo(decodedPath.mid(8));
     else if (decodedPath.startsWith(QStringLiteral("/downloads/progr/cards/")))
         reply = pages_->download(decodedPath.mid(23), base);
-    else if (path == "/musik/_playlist.html") reply = pages_->playlist();
-    else if (decodedPath.startsWith(QStringLiteral("/musik/"))) reply = pages_->song(decodedPath.mid(7));
+    else if (path == "/musik/_playlist.html")
+        reply = pages_->playlist();
+    else if (decodedPath.startsWith(QStringLiteral("/musik/")))
+        reply = pages_->song(decodedPath.mid(7));
     else if (decodedPath.startsWith(QStringLiteral("/radio/")))
         return startRadio(decodedPath.mid(7), socket, remote, path);
-    else reply = errorReply(404, QStringLiteral("not found"));
+    else
+        reply = errorReply(404, QStringLiteral("not found"));
     answer(socket, reply, keepAlive, remote, method, path);
 }
 
-void WemServer::serveService(Service& service, const QHttpServerRequest& request, const QByteArray& cookie,
-                             QTcpSocket* socket, bool keepAlive, const QByteArray& remote, const QByteArray& path) {
+void WemServer::serveService(Service &service, const QHttpServerRequest &request,
+                             const QByteArray &cookie, QTcpSocket *socket, bool keepAlive,
+                             const QByteArray &remote, const QByteArray &path) {
     QString formError;
     auto form = FormFields::parse(request.body(), &formError);
-    if (!form) return answer(socket, errorReply(400, formError), keepAlive, remote, "POST", path);
-    ServiceRequest serviceRequest{std::move(*form), request.remoteAddress(),
-                                  sessions_.nickOf(Sessions::idFromCookieHeader(cookie)), {}, {}};
+    if (!form)
+        return answer(socket, errorReply(400, formError), keepAlive, remote, "POST", path);
+    ServiceRequest serviceRequest{std::move(*form),
+                                  request.remoteAddress(),
+                                  sessions_.nickOf(Sessions::idFromCookieHeader(cookie)),
+                                  {},
+                                  {}};
     AccountService::PasswordTask task;
     if (&service == accounts_.get()) {
         try {
             task = accounts_->passwordTask(serviceRequest.form);
-        } catch (const DatabaseError& e) {
+        } catch (const DatabaseError &e) {
             log_->note(QByteArray("database error: ") + e.what());
-            return answer(socket, errorReply(500, QStringLiteral("storage failed")), keepAlive, remote, "POST", path);
+            return answer(socket, errorReply(500, QStringLiteral("storage failed")), keepAlive,
+                          remote, "POST", path);
         }
     }
     if (task.kind == AccountService::PasswordTask::Kind::None)
@@ -216,20 +254,21 @@ void WemServer::serveService(Service& service, const QHttpServerRequest& request
     // The key derivation runs on a worker; the request goes on here when it is done.
     auto shared = std::make_shared<ServiceRequest>(std::move(serviceRequest));
     QPointer<QTcpSocket> guard(socket);
-    Service* target = &service;
+    Service *target = &service;
     passwordWorkers_.start([this, task, shared, guard, keepAlive, remote, path, target] {
         AccountService::doPasswordTask(task, *shared);
         QMetaObject::invokeMethod(
             this,
             [this, shared, guard, keepAlive, remote, path, target] {
-                if (guard) dispatch(*target, std::move(*shared), guard, keepAlive, remote, path);
+                if (guard)
+                    dispatch(*target, std::move(*shared), guard, keepAlive, remote, path);
             },
             Qt::QueuedConnection);
     });
 }
 
-void WemServer::dispatch(Service& service, ServiceRequest request, QPointer<QTcpSocket> socket, bool keepAlive,
-                         const QByteArray& remote, const QByteArray& path) {
+void WemServer::dispatch(Service &service, ServiceRequest request, QPointer<QTcpSocket> socket,
+                         bool keepAlive, const QByteArray &remote, const QByteArray &path) {
     if (!service.writes(request.form))
         return answer(socket, runReader(service, request), keepAlive, remote, "POST", path);
     pending_.push_back({&service, std::move(request), socket, keepAlive, remote, path});
@@ -239,7 +278,7 @@ void WemServer::dispatch(Service& service, ServiceRequest request, QPointer<QTcp
     }
 }
 
-Reply WemServer::runService(Service& service, const ServiceRequest& request) {
+Reply WemServer::runService(Service &service, const ServiceRequest &request) {
     Reply reply;
     QString error;
     // A refused or malformed request rolls back whatever it did.
@@ -256,10 +295,10 @@ Reply WemServer::runService(Service& service, const ServiceRequest& request) {
     return reply;
 }
 
-Reply WemServer::runReader(Service& service, const ServiceRequest& request) {
+Reply WemServer::runReader(Service &service, const ServiceRequest &request) {
     try {
         return service.handle(request);
-    } catch (const DatabaseError& e) {
+    } catch (const DatabaseError &e) {
         log_->note(QByteArray("database error: ") + e.what());
         return errorReply(500, QStringLiteral("storage failed"));
     }
@@ -273,25 +312,30 @@ void WemServer::flushWrites() {
     bool stored = true;
     try {
         db_.begin();
-    } catch (const DatabaseError& e) {
+    } catch (const DatabaseError &e) {
         log_->note(QByteArray("database error: ") + e.what());
         stored = false;
     }
     if (stored) {
-        for (size_t i = 0; i < batch.size(); ++i) replies[i] = runService(*batch[i].service, batch[i].request);
+        for (size_t i = 0; i < batch.size(); ++i)
+            replies[i] = runService(*batch[i].service, batch[i].request);
         QString error;
         stored = db_.commit(&error);
-        if (!stored) log_->note("database error at commit: " + error.toUtf8());
+        if (!stored)
+            log_->note("database error at commit: " + error.toUtf8());
     }
     for (size_t i = 0; i < batch.size(); ++i) {
-        Reply reply = stored ? replies[i] : errorReply(503, QStringLiteral("storage failed, nothing was stored"));
+        Reply reply = stored
+                          ? replies[i]
+                          : errorReply(503, QStringLiteral("storage failed, nothing was stored"));
         if (batch[i].socket)
-            answer(batch[i].socket, reply, batch[i].keepAlive, batch[i].remote, "POST", batch[i].path);
+            answer(batch[i].socket, reply, batch[i].keepAlive, batch[i].remote, "POST",
+                   batch[i].path);
     }
 }
 
-void WemServer::answer(QTcpSocket* socket, Reply reply, bool keepAlive, const QByteArray& remote,
-                       const QByteArray& method, const QByteArray& path) {
+void WemServer::answer(QTcpSocket *socket, Reply reply, bool keepAlive, const QByteArray &remote,
+                       const QByteArray &method, const QByteArray &path) {
     if (reply.sessionNick) {
         const QByteArray id = sessions_.open(*reply.sessionNick);
         reply.headers.append({"Set-Cookie", Sessions::setCookieValue(id)});
@@ -300,14 +344,18 @@ void WemServer::answer(QTcpSocket* socket, Reply reply, bool keepAlive, const QB
     writeReply(socket, reply, keepAlive);
 }
 
-void WemServer::startRadio(const QString& id, QTcpSocket* socket, const QByteArray& remote,
-                           const QByteArray& path) {
-    const Station* station = nullptr;
-    for (const Station& s : Pages::stations())
-        if (QString::fromLatin1(s.id) == id) station = &s;
-    if (!station) return answer(socket, errorReply(404, QStringLiteral("no such station")), false, remote, "GET", path);
+void WemServer::startRadio(const QString &id, QTcpSocket *socket, const QByteArray &remote,
+                           const QByteArray &path) {
+    const Station *station = nullptr;
+    for (const Station &s : Pages::stations())
+        if (QString::fromLatin1(s.id) == id)
+            station = &s;
+    if (!station)
+        return answer(socket, errorReply(404, QStringLiteral("no such station")), false, remote,
+                      "GET", path);
     if (streams_ >= kMaxStreams)
-        return answer(socket, errorReply(503, QStringLiteral("too many listeners")), false, remote, "GET", path);
+        return answer(socket, errorReply(503, QStringLiteral("too many listeners")), false, remote,
+                      "GET", path);
     log_->add(remote, "GET", printable(path), 200, -1);
     ++streams_;
     socket->setProperty(kStreamingProperty, true);
@@ -317,7 +365,7 @@ void WemServer::startRadio(const QString& id, QTcpSocket* socket, const QByteArr
     // The station's tune loops; it is sent at the pace it plays, after a short head start.
     const QByteArray loop = tunePcm(station->seed, 30);
     const qint64 bytesPerMs = kSampleRate * 2 / 1000;
-    auto* timer = new QTimer(socket);
+    auto *timer = new QTimer(socket);
     auto position = std::make_shared<qint64>(0);
     auto sent = std::make_shared<qint64>(0);
     auto sendMs = [socket, loop, position, sent, bytesPerMs](qint64 ms) {

@@ -32,22 +32,22 @@ class QHttpServerRequest;
 namespace server {
 
 // The access token the program sends as User-Agent to the services.
-inline constexpr const char* kAccessToken = "KorbelWintaph";
+inline constexpr const char *kAccessToken = "KorbelWintaph";
 
 class WemServer : public QObject {
     Q_OBJECT
   public:
     // programDir: the game's program folder whose libraries are offered for
     // download (may be empty).
-    WemServer(ServerOptions options, QString programDir, QObject* parent = nullptr);
+    WemServer(ServerOptions options, QString programDir, QObject *parent = nullptr);
     ~WemServer() override;
 
-    bool start(QString* error);
+    bool start(QString *error);
     void stop();
     quint16 httpPort() const { return httpPort_; }
-    Database& database() { return db_; }
-    Lobby& lobby() { return lobby_; }
-    RequestLog& log() { return *log_; }
+    Database &database() { return db_; }
+    Lobby &lobby() { return lobby_; }
+    RequestLog &log() { return *log_; }
 
     // Radio streams at once; more get 503.
     static constexpr int kMaxStreams = 32;
@@ -57,27 +57,29 @@ class WemServer : public QObject {
   private:
     class Front;
     struct PendingWrite {
-        Service* service;
+        Service *service;
         ServiceRequest request;
         QPointer<QTcpSocket> socket;
         bool keepAlive;
         QByteArray remote, path;
     };
 
-    void onRequest(const QHttpServerRequest& request, QTcpSocket* socket);
-    void serveService(Service& service, const QHttpServerRequest& request, const QByteArray& cookie,
-                      QTcpSocket* socket, bool keepAlive, const QByteArray& remote, const QByteArray& path);
+    void onRequest(const QHttpServerRequest &request, QTcpSocket *socket);
+    void serveService(Service &service, const QHttpServerRequest &request, const QByteArray &cookie,
+                      QTcpSocket *socket, bool keepAlive, const QByteArray &remote,
+                      const QByteArray &path);
     // Runs the request now when it only reads, or queues it for the next batch of writes.
-    void dispatch(Service& service, ServiceRequest request, QPointer<QTcpSocket> socket, bool keepAlive,
-                  const QByteArray& remote, const QByteArray& path);
+    void dispatch(Service &service, ServiceRequest request, QPointer<QTcpSocket> socket,
+                  bool keepAlive, const QByteArray &remote, const QByteArray &path);
     // A request that changes nothing, run as it comes.
-    Reply runReader(Service& service, const ServiceRequest& request);
+    Reply runReader(Service &service, const ServiceRequest &request);
     // A request that may write, run in a savepoint of the open batch.
-    Reply runService(Service& service, const ServiceRequest& request);
-    void answer(QTcpSocket* socket, Reply reply, bool keepAlive, const QByteArray& remote,
-                const QByteArray& method, const QByteArray& path);
+    Reply runService(Service &service, const ServiceRequest &request);
+    void answer(QTcpSocket *socket, Reply reply, bool keepAlive, const QByteArray &remote,
+                const QByteArray &method, const QByteArray &path);
     void flushWrites();
-    void startRadio(const QString& id, QTcpSocket* socket, const QByteArray& remote, const QByteArray& path);
+    void startRadio(const QString &id, QTcpSocket *socket, const QByteArray &remote,
+                    const QByteArray &path);
 
     ServerOptions options_;
     QString programDir_;

@@ -16,10 +16,12 @@ bool isListId(qint64 gid) {
     return gid == kLocalList || gid == kMobileList || gid == kAccountList || gid == kChatList;
 }
 
-std::optional<int> listId(const std::optional<QByteArray>& text) {
-    if (!text) return std::nullopt;
+std::optional<int> listId(const std::optional<QByteArray> &text) {
+    if (!text)
+        return std::nullopt;
     const auto gid = integerValue(*text, 0, 100'000);
-    if (!gid || !isListId(*gid)) return std::nullopt;
+    if (!gid || !isListId(*gid))
+        return std::nullopt;
     return int(*gid);
 }
 
@@ -36,23 +38,27 @@ QString nowText() {
 } // namespace
 
 qint64 WorldService::bonusForPlace(qint64 place) {
-    if (place == 1) return 25;
-    if (place >= 2 && place <= 10) return 10;
+    if (place == 1)
+        return 25;
+    if (place >= 2 && place <= 10)
+        return 10;
     return 0;
 }
 
-bool WorldService::writes(const FormFields& form) const {
+bool WorldService::writes(const FormFields &form) const {
     return form.has("score");
 }
 
-Reply WorldService::handle(const ServiceRequest& request) {
-    const FormFields& form = request.form;
-    if (form.has("score")) return sendResult(form, request.sessionNick);
+Reply WorldService::handle(const ServiceRequest &request) {
+    const FormFields &form = request.form;
+    if (form.has("score"))
+        return sendResult(form, request.sessionNick);
     if (form.has("rgid")) {
         const auto gid = listId(form.value("rgid", BodyStyle::Listed));
         return gid ? readCount(*gid) : badList();
     }
-    if (form.has("nick")) return readOwn(form);
+    if (form.has("nick"))
+        return readOwn(form);
     if (form.has("gid") && form.fields().size() == 1) {
         const auto gid = listId(form.value("gid", BodyStyle::Listed));
         return gid ? readList(*gid) : badList();
@@ -60,10 +66,12 @@ Reply WorldService::handle(const ServiceRequest& request) {
     return errorReply(400, QStringLiteral("unknown world request"));
 }
 
-QByteArray WorldService::entryText(qint64 place, QSqlQuery& row) {
-    QList<QByteArray> fields{QByteArray::number(place), QByteArray::number(row.value(0).toLongLong()),
+QByteArray WorldService::entryText(qint64 place, QSqlQuery &row) {
+    QList<QByteArray> fields{QByteArray::number(place),
+                             QByteArray::number(row.value(0).toLongLong()),
                              QByteArray::number(row.value(1).toLongLong())};
-    for (int i = 2; i < 9; ++i) fields << toWire(row.value(i).toString());
+    for (int i = 2; i < 9; ++i)
+        fields << toWire(row.value(i).toString());
     return '$' + fields.join(' ') + '*';
 }
 
@@ -75,13 +83,14 @@ Reply WorldService::readList(int gid) {
         reply.body = cached->body;
         return reply;
     }
-    QSqlQuery& q = db_.run(QStringLiteral("SELECT %1 FROM world_results WHERE gid = ? "
+    QSqlQuery &q = db_.run(QStringLiteral("SELECT %1 FROM world_results WHERE gid = ? "
                                           "ORDER BY score DESC, id LIMIT 10")
                                .arg(kColumns),
                            {gid});
     QByteArray body;
     qint64 place = 0;
-    while (q.next()) body += entryText(++place, q);
+    while (q.next())
+        body += entryText(++place, q);
     q.finish();
     reply.body = body.isEmpty() ? QByteArray("#") : body; // no "$": an empty list
     cache_.insert(gid, {reply.body, nowMs});
@@ -90,16 +99,19 @@ Reply WorldService::readList(int gid) {
 
 Reply WorldService::readCount(int gid) {
     return numberReply(
-        db_.scalar(QStringLiteral("SELECT COUNT(*) FROM world_results WHERE gid = ?"), {gid}).toLongLong());
+        db_.scalar(QStringLiteral("SELECT COUNT(*) FROM world_results WHERE gid = ?"), {gid})
+            .toLongLong());
 }
 
-Reply WorldService::readOwn(const FormFields& form) {
+Reply WorldService::readOwn(const FormFields &form) {
     const auto gid = listId(form.value("gid", BodyStyle::Raw));
-    if (!gid) return badList();
+    if (!gid)
+        return badList();
     const auto nick = form.value("nick", BodyStyle::Raw);
     const auto city = form.value("city", BodyStyle::Raw);
-    if (!nick || !city) return errorReply(400, QStringLiteral("field nick or city absent"));
-    QSqlQuery& q = db_.run(
+    if (!nick || !city)
+        return errorReply(400, QStringLiteral("field nick or city absent"));
+    QSqlQuery &q = db_.run(
         QStringLiteral("SELECT %1, (SELECT COUNT(*) FROM world_results o WHERE o.gid = w.gid AND "
                        "(o.score > w.score OR (o.score = w.score AND o.id < w.id))) "
                        "FROM world_results w WHERE gid = ? AND nick = ? AND city = ? "
@@ -107,16 +119,18 @@ Reply WorldService::readOwn(const FormFields& form) {
             .arg(kColumns),
         {*gid, fromWire(*nick), fromWire(*city)});
     QByteArray body;
-    while (q.next()) body += entryText(q.value(9).toLongLong() + 1, q);
+    while (q.next())
+        body += entryText(q.value(9).toLongLong() + 1, q);
     q.finish();
     Reply reply;
     reply.body = body.isEmpty() ? QByteArray("#") : body;
     return reply;
 }
 
-Reply WorldService::sendResult(const FormFields& form, const QString& sessionNick) {
+Reply WorldService::sendResult(const FormFields &form, const QString &sessionNick) {
     const auto gid = listId(form.value("gid", BodyStyle::Raw));
-    if (!gid) return badList();
+    if (!gid)
+        return badList();
     const QByteArray nick = form.value("nick", BodyStyle::Raw).value_or(QByteArray());
     const QByteArray city = form.value("city", BodyStyle::Raw).value_or(QByteArray());
     const QByteArray country = form.value("country", BodyStyle::Raw).value_or(QByteArray());
@@ -127,30 +141,40 @@ Reply WorldService::sendResult(const FormFields& form, const QString& sessionNic
     // chat shows "_" as a blank, so blanks travel as "_" here.
     const QByteArray r9 = form.value("R9", BodyStyle::Raw).value_or(QByteArray()).replace(' ', '_');
     QByteArray r10 = form.value("R10", BodyStyle::Raw).value_or(QByteArray());
-    if (r10.endsWith('*')) r10.chop(1); // the program closes the last value with "*"
+    if (r10.endsWith('*'))
+        r10.chop(1); // the program closes the last value with "*"
 
     const bool account = *gid == kAccountList;
     const bool chat = *gid == kChatList;
     if (account ? !isAccountNick(nick) : !isPassportNick(nick))
         return errorReply(400, QStringLiteral("nick: expected 1 to 12 letters, digits or signs"));
-    if (!isPassportCity(city)) return errorReply(400, QStringLiteral("city: expected 2 to 15 letters"));
+    if (!isPassportCity(city))
+        return errorReply(400, QStringLiteral("city: expected 2 to 15 letters"));
     if (account ? !(country.isEmpty() || isToken(country, 15)) : !isCountryCode(country))
-        return errorReply(400, QStringLiteral("country: expected a country %1").arg(account ? "name" : "code"));
-    const auto score = integerValue(scoreText, chat ? 0 : -kMaxScore, kMaxScore * (chat ? 1000 : 1));
-    if (!score) return errorReply(400, QStringLiteral("score: expected an integer"));
-    if (!isSex(r7)) return errorReply(400, QStringLiteral("R7: expected M or W"));
-    if (!isToken(r8, 10)) return errorReply(400, QStringLiteral("R8: expected a version"));
-    if (!isToken(r9, 60)) return errorReply(400, QStringLiteral("R9: expected a short text without blanks"));
+        return errorReply(
+            400, QStringLiteral("country: expected a country %1").arg(account ? "name" : "code"));
+    const auto score =
+        integerValue(scoreText, chat ? 0 : -kMaxScore, kMaxScore * (chat ? 1000 : 1));
+    if (!score)
+        return errorReply(400, QStringLiteral("score: expected an integer"));
+    if (!isSex(r7))
+        return errorReply(400, QStringLiteral("R7: expected M or W"));
+    if (!isToken(r8, 10))
+        return errorReply(400, QStringLiteral("R8: expected a version"));
+    if (!isToken(r9, 60))
+        return errorReply(400, QStringLiteral("R9: expected a short text without blanks"));
     if (chat ? !isChatText(r10) : !isToken(r10, 15))
-        return errorReply(400, QStringLiteral("R10: expected %1").arg(chat ? "up to 80 letters, digits or signs"
-                                                                            : "a short text"));
+        return errorReply(400,
+                          QStringLiteral("R10: expected %1")
+                              .arg(chat ? "up to 80 letters, digits or signs" : "a short text"));
     if (account && fromWire(nick) != sessionNick)
         return statusReply("no", QStringLiteral("log in to the account first"));
 
     qint64 value = *score;
     if (chat) {
         // The next number, whatever the sender believed the newest to be.
-        value = db_.scalar(QStringLiteral("SELECT COALESCE(MAX(score), 0) FROM world_results WHERE gid = ?"),
+        value = db_.scalar(QStringLiteral(
+                               "SELECT COALESCE(MAX(score), 0) FROM world_results WHERE gid = ?"),
                            {kChatList})
                     .toLongLong() +
                 1;
@@ -159,10 +183,11 @@ Reply WorldService::sendResult(const FormFields& form, const QString& sessionNic
                                                    "WHERE gid = ? AND score >= ?"),
                                     {*gid, value})
                              .toLongLong();
-    db_.run(QStringLiteral("INSERT INTO world_results (gid, score, nick, country, city, r07, r08, r09, r10, "
-                           "created) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-            {*gid, value, fromWire(nick), fromWire(country), fromWire(city), fromWire(r7), fromWire(r8),
-             fromWire(r9), fromWire(r10), nowText()});
+    db_.run(QStringLiteral(
+                "INSERT INTO world_results (gid, score, nick, country, city, r07, r08, r09, r10, "
+                "created) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+            {*gid, value, fromWire(nick), fromWire(country), fromWire(city), fromWire(r7),
+             fromWire(r8), fromWire(r9), fromWire(r10), nowText()});
     cache_.remove(*gid);
     const qint64 place = ahead + 1;
     if (account) {
@@ -172,14 +197,16 @@ Reply WorldService::sendResult(const FormFields& form, const QString& sessionNic
                                                        "WHERE nick = ? AND game = ?"),
                                         {sessionNick, QString::fromLatin1(kGameCode)})
                                  .toLongLong();
-        const qint64 paid = db_.scalar(QStringLiteral("SELECT COUNT(*) FROM wem_ledger "
-                                                      "WHERE nick = ? AND reason = 'bonus'"),
-                                       {sessionNick})
-                                .toLongLong() +
-                            db_.scalar(QStringLiteral("SELECT COUNT(*) FROM pending_bonus WHERE nick = ?"),
-                                       {sessionNick})
-                                .toLongLong();
-        if (bonus > 0 && paid < games) accounts_.grantBonus(sessionNick, bonus);
+        const qint64 paid =
+            db_.scalar(QStringLiteral("SELECT COUNT(*) FROM wem_ledger "
+                                      "WHERE nick = ? AND reason = 'bonus'"),
+                       {sessionNick})
+                .toLongLong() +
+            db_.scalar(QStringLiteral("SELECT COUNT(*) FROM pending_bonus WHERE nick = ?"),
+                       {sessionNick})
+                .toLongLong();
+        if (bonus > 0 && paid < games)
+            accounts_.grantBonus(sessionNick, bonus);
     }
     return numberReply(place);
 }

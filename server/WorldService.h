@@ -23,9 +23,9 @@ constexpr int kChatList = 100;
 
 class WorldService : public Service {
   public:
-    WorldService(Database& db, AccountService& accounts) : db_(db), accounts_(accounts) {}
-    bool writes(const FormFields& form) const override;
-    Reply handle(const ServiceRequest& request) override;
+    WorldService(Database &db, AccountService &accounts) : db_(db), accounts_(accounts) {}
+    bool writes(const FormFields &form) const override;
+    Reply handle(const ServiceRequest &request) override;
 
     // Wems for a place in the account list: 25 for the first, 10 for places 2 to 10.
     static qint64 bonusForPlace(qint64 place);
@@ -33,12 +33,12 @@ class WorldService : public Service {
   private:
     Reply readList(int gid);
     Reply readCount(int gid);
-    Reply readOwn(const FormFields& form);
-    Reply sendResult(const FormFields& form, const QString& sessionNick);
-    QByteArray entryText(qint64 place, QSqlQuery& row);
+    Reply readOwn(const FormFields &form);
+    Reply sendResult(const FormFields &form, const QString &sessionNick);
+    QByteArray entryText(qint64 place, QSqlQuery &row);
 
-    Database& db_;
-    AccountService& accounts_;
+    Database &db_;
+    AccountService &accounts_;
     struct CachedList {
         QByteArray body;
         qint64 takenMs;

@@ -21,9 +21,10 @@ void onSignal(int) {
 
 // SIGINT and SIGTERM end the event loop, so the server closes its sockets
 // and its database cleanly.
-void quitOnSignals(QCoreApplication& app) {
-    if (::pipe(signalPipe) != 0) return;
-    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
+void quitOnSignals(QCoreApplication &app) {
+    if (::pipe(signalPipe) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
     QObject::connect(notifier, &QSocketNotifier::activated, &app, [&app] {
         char byte;
         [[maybe_unused]] const auto got = ::read(signalPipe[0], &byte, 1);
@@ -39,17 +40,19 @@ void quitOnSignals(QCoreApplication& app) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("wem-server"));
     const server::ParsedOptions parsed = server::parseServerOptions(app.arguments());
     if (!parsed.options) {
-        std::fputs(qPrintable(parsed.message + QLatin1Char('\n')), parsed.exitCode == 0 ? stdout : stderr);
+        std::fputs(qPrintable(parsed.message + QLatin1Char('\n')),
+                   parsed.exitCode == 0 ? stdout : stderr);
         return parsed.exitCode;
     }
     server::ServerOptions options = *parsed.options;
     const QString appDir = QCoreApplication::applicationDirPath();
-    if (options.dataDir.isEmpty()) options.dataDir = server::defaultDataDir(appDir);
+    if (options.dataDir.isEmpty())
+        options.dataDir = server::defaultDataDir(appDir);
     // The build puts the game's program folder beside the server's folder.
     const QString programDir = QDir(appDir).absoluteFilePath(QStringLiteral("../Quarn"));
 

@@ -31,10 +31,11 @@
 namespace servertest {
 
 void ensureApplication() {
-    if (QCoreApplication::instance()) return;
+    if (QCoreApplication::instance())
+        return;
     static int argc = 1;
     static char name[] = "server_tests";
-    static char* argv[] = {name, nullptr};
+    static char *argv[] = {name, nullptr};
     new QCoreApplication(argc, argv);
     curl_global_init(CURL_GLOBAL_DEFAULT);
 }
@@ -53,12 +54,13 @@ quint16 freePortBlock(int count) {
             QTcpServer probe;
             free = probe.listen(QHostAddress::LocalHost, quint16(base + i));
         }
-        if (free) return base;
+        if (free)
+            return base;
     }
     return 0;
 }
 
-const char* backendName(Backend backend) {
+const char *backendName(Backend backend) {
     return backend == Backend::Sqlite ? "SQLite" : "PostgreSQL";
 }
 
@@ -66,32 +68,38 @@ const char* backendName(Backend backend) {
 
 namespace {
 
-bool runAs(const QString& user, const QString& program, const QStringList& arguments, QString* output) {
+bool runAs(const QString &user, const QString &program, const QStringList &arguments,
+           QString *output) {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
     if (user.isEmpty())
         process.start(program, arguments);
     else
-        process.start(QStringLiteral("runuser"), QStringList{QStringLiteral("-u"), user, QStringLiteral("--"), program} + arguments);
+        process.start(QStringLiteral("runuser"),
+                      QStringList{QStringLiteral("-u"), user, QStringLiteral("--"), program} +
+                          arguments);
     const bool finished = process.waitForFinished(60'000);
-    if (output) *output = QString::fromLocal8Bit(process.readAll()).right(800);
+    if (output)
+        *output = QString::fromLocal8Bit(process.readAll()).right(800);
     return finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
 QString postgresBinDir() {
     QDir root(QStringLiteral("/usr/lib/postgresql"));
     QStringList versions = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-    std::sort(versions.begin(), versions.end(), [](const QString& a, const QString& b) { return a.toInt() > b.toInt(); });
-    for (const QString& v : versions) {
+    std::sort(versions.begin(), versions.end(),
+              [](const QString &a, const QString &b) { return a.toInt() > b.toInt(); });
+    for (const QString &v : versions) {
         const QString bin = root.filePath(v + QStringLiteral("/bin"));
-        if (QFileInfo(bin + QStringLiteral("/initdb")).isExecutable()) return bin;
+        if (QFileInfo(bin + QStringLiteral("/initdb")).isExecutable())
+            return bin;
     }
     return {};
 }
 
 } // namespace
 
-PostgresCluster& PostgresCluster::instance() {
+PostgresCluster &PostgresCluster::instance() {
     static PostgresCluster cluster;
     return cluster;
 }
@@ -104,34 +112,39 @@ PostgresCluster::PostgresCluster() {
     }
     binDir_ = postgresBinDir();
     if (binDir_.isEmpty()) {
-        whyNot_ = QStringLiteral("PostgreSQL is not installed (no initdb under /usr/lib/postgresql)");
+        whyNot_ =
+            QStringLiteral("PostgreSQL is not installed (no initdb under /usr/lib/postgresql)");
         return;
     }
     // PostgreSQL refuses to run as root; CI runs as root, so the cluster belongs to "postgres".
-    if (::geteuid() == 0) user_ = QStringLiteral("postgres");
-    folder_ = QDir::temp().filePath(QStringLiteral("wem-pg-%1").arg(QUuid::createUuid().toString(QUuid::Id128)));
+    if (::geteuid() == 0)
+        user_ = QStringLiteral("postgres");
+    folder_ = QDir::temp().filePath(
+        QStringLiteral("wem-pg-%1").arg(QUuid::createUuid().toString(QUuid::Id128)));
     QDir().mkpath(folder_);
-    QFile::setPermissions(folder_, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
-                                       QFileDevice::ReadOther | QFileDevice::ExeOther | QFileDevice::ReadGroup |
-                                       QFileDevice::ExeGroup | QFileDevice::WriteOther | QFileDevice::WriteGroup);
+    QFile::setPermissions(
+        folder_, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                     QFileDevice::ReadOther | QFileDevice::ExeOther | QFileDevice::ReadGroup |
+                     QFileDevice::ExeGroup | QFileDevice::WriteOther | QFileDevice::WriteGroup);
     QString output;
     const QString data = folder_ + QStringLiteral("/data");
     if (!runAs(user_, binDir_ + QStringLiteral("/initdb"),
-               {QStringLiteral("-D"), data, QStringLiteral("-A"), QStringLiteral("trust"), QStringLiteral("-U"),
-                QStringLiteral("wem"), QStringLiteral("-E"), QStringLiteral("UTF8"), QStringLiteral("--locale=C"),
-                QStringLiteral("--no-sync")},
+               {QStringLiteral("-D"), data, QStringLiteral("-A"), QStringLiteral("trust"),
+                QStringLiteral("-U"), QStringLiteral("wem"), QStringLiteral("-E"),
+                QStringLiteral("UTF8"), QStringLiteral("--locale=C"), QStringLiteral("--no-sync")},
                &output)) {
         whyNot_ = QStringLiteral("initdb failed: ") + output;
         return;
     }
     port_ = freePort();
-    const QString settings = QStringLiteral("-c listen_addresses=127.0.0.1 -p %1 -k %2 -c fsync=off")
-                                 .arg(port_)
-                                 .arg(folder_);
+    const QString settings =
+        QStringLiteral("-c listen_addresses=127.0.0.1 -p %1 -k %2 -c fsync=off")
+            .arg(port_)
+            .arg(folder_);
     if (!runAs(user_, binDir_ + QStringLiteral("/pg_ctl"),
                {QStringLiteral("-D"), data, QStringLiteral("-o"), settings, QStringLiteral("-l"),
-                folder_ + QStringLiteral("/log"), QStringLiteral("-w"), QStringLiteral("-t"), QStringLiteral("60"),
-                QStringLiteral("start")},
+                folder_ + QStringLiteral("/log"), QStringLiteral("-w"), QStringLiteral("-t"),
+                QStringLiteral("60"), QStringLiteral("start")},
                &output)) {
         whyNot_ = QStringLiteral("pg_ctl start failed: ") + output;
         return;
@@ -142,21 +155,24 @@ PostgresCluster::PostgresCluster() {
 PostgresCluster::~PostgresCluster() {
     if (available_)
         runAs(user_, binDir_ + QStringLiteral("/pg_ctl"),
-              {QStringLiteral("-D"), folder_ + QStringLiteral("/data"), QStringLiteral("-m"), QStringLiteral("immediate"),
-               QStringLiteral("stop")},
+              {QStringLiteral("-D"), folder_ + QStringLiteral("/data"), QStringLiteral("-m"),
+               QStringLiteral("immediate"), QStringLiteral("stop")},
               nullptr);
-    if (!folder_.isEmpty()) QDir(folder_).removeRecursively();
+    if (!folder_.isEmpty())
+        QDir(folder_).removeRecursively();
 }
 
 QString PostgresCluster::newDatabaseUrl() {
     const QString name = QStringLiteral("wemtest%1").arg(++databases_);
     {
-        QSqlDatabase admin = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("pg-admin"));
+        QSqlDatabase admin =
+            QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("pg-admin"));
         admin.setHostName(QStringLiteral("127.0.0.1"));
         admin.setPort(port_);
         admin.setUserName(QStringLiteral("wem"));
         admin.setDatabaseName(QStringLiteral("postgres"));
-        if (admin.open()) QSqlQuery(admin).exec(QStringLiteral("CREATE DATABASE ") + name);
+        if (admin.open())
+            QSqlQuery(admin).exec(QStringLiteral("CREATE DATABASE ") + name);
         admin.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("pg-admin"));
@@ -169,7 +185,7 @@ namespace {
 
 class ServerThread : public QThread {
   public:
-    ServerThread(server::ServerOptions options, std::promise<std::pair<QString, quint16>>& started)
+    ServerThread(server::ServerOptions options, std::promise<std::pair<QString, quint16>> &started)
         : options_(std::move(options)), started_(started) {}
 
   protected:
@@ -187,12 +203,12 @@ class ServerThread : public QThread {
 
   private:
     server::ServerOptions options_;
-    std::promise<std::pair<QString, quint16>>& started_;
+    std::promise<std::pair<QString, quint16>> &started_;
 };
 
 } // namespace
 
-RunningServer::RunningServer(Backend backend, const QString& dataDir) {
+RunningServer::RunningServer(Backend backend, const QString &dataDir) {
     ensureApplication();
     if (dataDir.isEmpty()) {
         temp_ = std::make_unique<QTemporaryDir>();
@@ -201,7 +217,7 @@ RunningServer::RunningServer(Backend backend, const QString& dataDir) {
         options_.dataDir = dataDir;
     }
     if (backend == Backend::Postgres) {
-        PostgresCluster& cluster = PostgresCluster::instance();
+        PostgresCluster &cluster = PostgresCluster::instance();
         if (!cluster.available()) {
             error_ = QStringLiteral("PostgreSQL unavailable: ") + cluster.whyNot();
             return;
@@ -212,7 +228,8 @@ RunningServer::RunningServer(Backend backend, const QString& dataDir) {
     options_.httpPort = 0;
     options_.gamePortBase = freePortBlock();
     options_.quiet = true;
-    options_.passwordIterations = 1000; // many registrations per test; the default is tested on its own
+    options_.passwordIterations =
+        1000; // many registrations per test; the default is tested on its own
     std::promise<std::pair<QString, quint16>> started;
     auto result = started.get_future();
     thread_ = new ServerThread(options_, started);
@@ -220,7 +237,8 @@ RunningServer::RunningServer(Backend backend, const QString& dataDir) {
     const auto [error, port] = result.get();
     error_ = error;
     httpPort_ = port;
-    if (!error_.isEmpty()) stop();
+    if (!error_.isEmpty())
+        stop();
 }
 
 RunningServer::~RunningServer() {
@@ -228,7 +246,8 @@ RunningServer::~RunningServer() {
 }
 
 void RunningServer::stop() {
-    if (!thread_) return;
+    if (!thread_)
+        return;
     thread_->quit();
     thread_->wait();
     delete thread_;
@@ -243,8 +262,8 @@ std::string RunningServer::baseUrl() const {
 
 namespace {
 
-size_t collect(char* data, size_t size, size_t count, void* target) {
-    static_cast<std::string*>(target)->append(data, size * count);
+size_t collect(char *data, size_t size, size_t count, void *target) {
+    static_cast<std::string *>(target)->append(data, size * count);
     return size * count;
 }
 
@@ -261,7 +280,7 @@ HttpClient::~HttpClient() {
     curl_easy_cleanup(curl_);
 }
 
-HttpResult HttpClient::post(const std::string& path, const std::string& body, const char* agent) {
+HttpResult HttpClient::post(const std::string &path, const std::string &body, const char *agent) {
     HttpResult result;
     const std::string url = base_ + path;
     curl_easy_setopt(curl_, CURLOPT_URL, url.c_str());
@@ -269,11 +288,12 @@ HttpResult HttpClient::post(const std::string& path, const std::string& body, co
     curl_easy_setopt(curl_, CURLOPT_POSTFIELDS, body.data());
     curl_easy_setopt(curl_, CURLOPT_POSTFIELDSIZE, long(body.size()));
     curl_easy_setopt(curl_, CURLOPT_WRITEDATA, &result.body);
-    if (curl_easy_perform(curl_) == CURLE_OK) curl_easy_getinfo(curl_, CURLINFO_RESPONSE_CODE, &result.status);
+    if (curl_easy_perform(curl_) == CURLE_OK)
+        curl_easy_getinfo(curl_, CURLINFO_RESPONSE_CODE, &result.status);
     return result;
 }
 
-HttpResult HttpClient::get(const std::string& path, long maxBytes) {
+HttpResult HttpClient::get(const std::string &path, long maxBytes) {
     HttpResult result;
     const std::string url = base_ + path;
     curl_easy_setopt(curl_, CURLOPT_URL, url.c_str());
@@ -282,13 +302,14 @@ HttpResult HttpClient::get(const std::string& path, long maxBytes) {
     curl_easy_setopt(curl_, CURLOPT_WRITEDATA, &result.body);
     if (maxBytes > 0) {
         // An endless stream: stop once enough has arrived.
-        curl_xferinfo_callback enough = [](void* target, curl_off_t, curl_off_t, curl_off_t, curl_off_t) -> int {
-            const auto* state = static_cast<std::pair<std::string*, long>*>(target);
+        curl_xferinfo_callback enough = [](void *target, curl_off_t, curl_off_t, curl_off_t,
+                                           curl_off_t) -> int {
+            const auto *state = static_cast<std::pair<std::string *, long> *>(target);
             return long(state->first->size()) >= state->second ? 1 : 0;
         };
         curl_easy_setopt(curl_, CURLOPT_XFERINFOFUNCTION, enough);
     }
-    std::pair<std::string*, long> state{&result.body, maxBytes};
+    std::pair<std::string *, long> state{&result.body, maxBytes};
     curl_easy_setopt(curl_, CURLOPT_XFERINFODATA, &state);
     curl_easy_setopt(curl_, CURLOPT_NOPROGRESS, maxBytes > 0 ? 0L : 1L);
     const CURLcode code = curl_easy_perform(curl_);
@@ -300,7 +321,7 @@ HttpResult HttpClient::get(const std::string& path, long maxBytes) {
 
 // --- direct database access --------------------------------------------------------
 
-DirectDb::DirectDb(const QString& databaseUrl, const QString& dataDir)
+DirectDb::DirectDb(const QString &databaseUrl, const QString &dataDir)
     : name_(QStringLiteral("direct-%1").arg(QUuid::createUuid().toString(QUuid::Id128))) {
     ensureApplication();
     QSqlDatabase db;
@@ -316,7 +337,8 @@ DirectDb::DirectDb(const QString& databaseUrl, const QString& dataDir)
         db.setDatabaseName(QDir(dataDir).filePath(QStringLiteral("wem.sqlite")));
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
     }
-    if (!db.open()) throw std::runtime_error(db.lastError().text().toStdString());
+    if (!db.open())
+        throw std::runtime_error(db.lastError().text().toStdString());
 }
 
 DirectDb::~DirectDb() {
@@ -324,15 +346,17 @@ DirectDb::~DirectDb() {
     QSqlDatabase::removeDatabase(name_);
 }
 
-qint64 DirectDb::number(const QString& sql) {
+qint64 DirectDb::number(const QString &sql) {
     QSqlQuery q(QSqlDatabase::database(name_));
-    if (!q.exec(sql) || !q.next()) throw std::runtime_error((sql + ": " + q.lastError().text()).toStdString());
+    if (!q.exec(sql) || !q.next())
+        throw std::runtime_error((sql + ": " + q.lastError().text()).toStdString());
     return q.value(0).toLongLong();
 }
 
-void DirectDb::exec(const QString& sql) {
+void DirectDb::exec(const QString &sql) {
     QSqlQuery q(QSqlDatabase::database(name_));
-    if (!q.exec(sql)) throw std::runtime_error((sql + ": " + q.lastError().text()).toStdString());
+    if (!q.exec(sql))
+        throw std::runtime_error((sql + ": " + q.lastError().text()).toStdString());
 }
 
 // --- raw game-server connection -------------------------------------------------------
@@ -343,7 +367,7 @@ GameClient::GameClient(quint16 port) {
     address.sin_family = AF_INET;
     address.sin_port = htons(port);
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (::connect(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+    if (::connect(fd_, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0) {
         ::close(fd_);
         fd_ = -1;
         return;
@@ -353,14 +377,17 @@ GameClient::GameClient(quint16 port) {
 }
 
 GameClient::~GameClient() {
-    if (fd_ >= 0) ::close(fd_);
+    if (fd_ >= 0)
+        ::close(fd_);
 }
 
-void GameClient::send(const QByteArray& bytes) {
+void GameClient::send(const QByteArray &bytes) {
     qsizetype sent = 0;
     while (fd_ >= 0 && sent < bytes.size()) {
-        const ssize_t n = ::send(fd_, bytes.constData() + sent, size_t(bytes.size() - sent), MSG_NOSIGNAL);
-        if (n <= 0) return;
+        const ssize_t n =
+            ::send(fd_, bytes.constData() + sent, size_t(bytes.size() - sent), MSG_NOSIGNAL);
+        if (n <= 0)
+            return;
         sent += n;
     }
 }
@@ -369,13 +396,18 @@ QByteArray GameClient::receive(int count, int timeoutMs) {
     QByteArray data;
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (fd_ >= 0 && data.size() < count) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
-        if (left.count() <= 0) break;
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            end - std::chrono::steady_clock::now());
+        if (left.count() <= 0)
+            break;
         pollfd p{fd_, POLLIN, 0};
-        if (::poll(&p, 1, int(left.count())) <= 0) break;
+        if (::poll(&p, 1, int(left.count())) <= 0)
+            break;
         char buffer[4096];
-        const ssize_t n = ::recv(fd_, buffer, size_t(std::min<qsizetype>(sizeof buffer, count - data.size())), 0);
-        if (n <= 0) break;
+        const ssize_t n =
+            ::recv(fd_, buffer, size_t(std::min<qsizetype>(sizeof buffer, count - data.size())), 0);
+        if (n <= 0)
+            break;
         data.append(buffer, n);
     }
     return data;
@@ -384,17 +416,21 @@ QByteArray GameClient::receive(int count, int timeoutMs) {
 bool GameClient::closedByServer(int timeoutMs) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (fd_ >= 0) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
-        if (left.count() <= 0) return false;
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            end - std::chrono::steady_clock::now());
+        if (left.count() <= 0)
+            return false;
         pollfd p{fd_, POLLIN, 0};
-        if (::poll(&p, 1, int(left.count())) <= 0) return false;
+        if (::poll(&p, 1, int(left.count())) <= 0)
+            return false;
         char buffer[256];
-        if (::recv(fd_, buffer, sizeof buffer, 0) <= 0) return true;
+        if (::recv(fd_, buffer, sizeof buffer, 0) <= 0)
+            return true;
     }
     return true;
 }
 
-QByteArray frame(const QByteArray& payload, char lastByte) {
+QByteArray frame(const QByteArray &payload, char lastByte) {
     QByteArray f = payload.left(49);
     f.append(49 - f.size(), '#');
     f.append(lastByte);

@@ -24,7 +24,7 @@ quint16 freePort();
 quint16 freePortBlock(int count = 10);
 
 enum class Backend { Sqlite, Postgres };
-const char* backendName(Backend backend);
+const char *backendName(Backend backend);
 
 // A PostgreSQL cluster in a temporary folder, started once per test program
 // and stopped at its end. Each call of newDatabaseUrl() creates an empty
@@ -32,9 +32,9 @@ const char* backendName(Backend backend);
 // will not start.
 class PostgresCluster {
   public:
-    static PostgresCluster& instance();
+    static PostgresCluster &instance();
     bool available() const { return available_; }
-    const QString& whyNot() const { return whyNot_; }
+    const QString &whyNot() const { return whyNot_; }
     QString newDatabaseUrl();
     ~PostgresCluster();
 
@@ -52,28 +52,28 @@ class PostgresCluster {
 // wem-server on its own thread, started in the constructor.
 class RunningServer {
   public:
-    explicit RunningServer(Backend backend = Backend::Sqlite, const QString& dataDir = QString());
+    explicit RunningServer(Backend backend = Backend::Sqlite, const QString &dataDir = QString());
     ~RunningServer();
     bool ok() const { return error_.isEmpty(); }
-    const QString& error() const { return error_; }
+    const QString &error() const { return error_; }
     std::string baseUrl() const;
     quint16 httpPort() const { return httpPort_; }
     quint16 gameBase() const { return options_.gamePortBase; }
-    const QString& dataDir() const { return options_.dataDir; }
-    const QString& databaseUrl() const { return options_.databaseUrl; }
+    const QString &dataDir() const { return options_.dataDir; }
+    const QString &databaseUrl() const { return options_.databaseUrl; }
     // Stops the server (its thread ends); the data folder stays.
     void stop();
 
   private:
     std::unique_ptr<QTemporaryDir> temp_;
     server::ServerOptions options_;
-    QThread* thread_ = nullptr;
+    QThread *thread_ = nullptr;
     QString error_;
     quint16 httpPort_ = 0;
 };
 
 struct HttpResult {
-    long status = 0;  // 0: no answer
+    long status = 0; // 0: no answer
     std::string body;
 };
 
@@ -82,27 +82,28 @@ class HttpClient {
   public:
     explicit HttpClient(std::string baseUrl);
     ~HttpClient();
-    HttpClient(const HttpClient&) = delete;
-    HttpClient& operator=(const HttpClient&) = delete;
+    HttpClient(const HttpClient &) = delete;
+    HttpClient &operator=(const HttpClient &) = delete;
     // A form post with the access token as User-Agent (or `agent`).
-    HttpResult post(const std::string& path, const std::string& body, const char* agent = "KorbelWintaph");
-    HttpResult get(const std::string& path, long maxBytes = 0);
+    HttpResult post(const std::string &path, const std::string &body,
+                    const char *agent = "KorbelWintaph");
+    HttpResult get(const std::string &path, long maxBytes = 0);
 
   private:
     std::string base_;
-    void* curl_;
+    void *curl_;
 };
 
 // The test's own connection to the server's database (SQLite file or
 // PostgreSQL), to set up and check what is stored.
 class DirectDb {
   public:
-    DirectDb(const QString& databaseUrl, const QString& dataDir);
-    DirectDb(const DirectDb&) = delete;
-    DirectDb& operator=(const DirectDb&) = delete;
+    DirectDb(const QString &databaseUrl, const QString &dataDir);
+    DirectDb(const DirectDb &) = delete;
+    DirectDb &operator=(const DirectDb &) = delete;
     ~DirectDb();
-    qint64 number(const QString& sql);
-    void exec(const QString& sql);
+    qint64 number(const QString &sql);
+    void exec(const QString &sql);
 
   private:
     QString name_;
@@ -114,7 +115,7 @@ class GameClient {
     GameClient(quint16 port);
     ~GameClient();
     bool connected() const { return fd_ >= 0; }
-    void send(const QByteArray& bytes);
+    void send(const QByteArray &bytes);
     // Reads until `count` bytes have arrived or the time runs out.
     QByteArray receive(int count, int timeoutMs = 5000);
     // True when the server closed the connection within the time.
@@ -124,6 +125,6 @@ class GameClient {
     int fd_ = -1;
 };
 
-QByteArray frame(const QByteArray& payload, char lastByte);
+QByteArray frame(const QByteArray &payload, char lastByte);
 
 } // namespace servertest

@@ -9,7 +9,7 @@ namespace {
 class Accounts : public ServiceTest {};
 INSTANTIATE_ON_BOTH_BACKENDS(Accounts);
 
-std::vector<std::string> recordFields(const std::string& reply) {
+std::vector<std::string> recordFields(const std::string &reply) {
     // "$a b c$" -> a, b, c (empty pieces kept)
     EXPECT_GE(reply.size(), 2u);
     const std::string record = reply.substr(1, reply.find('$', 1) - 1);
@@ -18,7 +18,8 @@ std::vector<std::string> recordFields(const std::string& reply) {
     while (true) {
         const size_t space = record.find(' ', start);
         fields.push_back(record.substr(start, space - start));
-        if (space == std::string::npos) break;
+        if (space == std::string::npos)
+            break;
         start = space + 1;
     }
     return fields;
@@ -33,13 +34,15 @@ TEST_P(Accounts, RegistrationThenLoginGivesTheRecordTheProgramReads) {
     ASSERT_EQ(login.status, 200);
     EXPECT_EQ(login.body.find("no"), std::string::npos) << login.body;
     EXPECT_EQ(recordFields(login.body),
-              (std::vector<std::string>{"Moscow", "Russia", "1-001", "M", "ann@mail.ru", "10.12.2025", "xxx", "xxx",
-                                        "xxx", "0", "0", "0"}));
+              (std::vector<std::string>{"Moscow", "Russia", "1-001", "M", "ann@mail.ru",
+                                        "10.12.2025", "xxx", "xxx", "xxx", "0", "0", "0"}));
     EXPECT_EQ(acc("label1=0").body, "$1$");
     EXPECT_EQ(acc("nick=Player1&labelwemread=0").body, "$0$");
     // The password is kept only as a salted hash.
     auto direct = db();
-    EXPECT_EQ(direct.number("SELECT COUNT(*) FROM accounts WHERE pw_hash LIKE '%secret1%' OR pw_salt = ''"), 0);
+    EXPECT_EQ(direct.number(
+                  "SELECT COUNT(*) FROM accounts WHERE pw_hash LIKE '%secret1%' OR pw_salt = ''"),
+              0);
     EXPECT_EQ(direct.number("SELECT COUNT(*) FROM accounts WHERE length(pw_hash) = 64"), 1);
 }
 
@@ -52,11 +55,11 @@ TEST_P(Accounts, AShortDateWithBlanksIsKeptWithoutThem) {
 
 TEST_P(Accounts, BadRegistrationsAreRefusedClearlyAndChangeNothing) {
     struct Case {
-        const char* why;
+        const char *why;
         std::string body;
     };
     const std::string good = registerBody("Player2");
-    auto with = [&](const std::string& field, const std::string& value) {
+    auto with = [&](const std::string &field, const std::string &value) {
         std::string body = good;
         const size_t at = body.find(field + "=");
         const size_t end = body.find('&', at);
@@ -76,7 +79,7 @@ TEST_P(Accounts, BadRegistrationsAreRefusedClearlyAndChangeNothing) {
         {"e-mail holding n and o together", with("email", "snow@mail.ru")},
         {"a field absent", good.substr(0, good.find("&dater"))},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         const HttpResult reply = acc(c.body);
         EXPECT_EQ(reply.status, 400) << c.why;
         EXPECT_FALSE(holdsStatusWord(reply.body)) << c.why << ": " << reply.body;
@@ -91,8 +94,9 @@ TEST_P(Accounts, RequestsWithAWrongPasswordAreRefused) {
     EXPECT_NE(acc("nick=Nobody&pw=secret1&label0=0").body.find("no"), std::string::npos);
     // The program converts the first field to a number: "no" makes the read fail.
     EXPECT_EQ(recordFields(acc("nick=Ann&pw=wrong99&crdQuarnbest=0").body)[0], "no");
-    const std::string save = "nick=Ann&pw=wrong99&crdQuarnkon=3&crdQuarnbest=0&crdQuarnrating=-16.6&"
-                             "crdQuarnses=0&crdQuarnkonl=0&crdQuarnscore=0&crdQuarnR1=0&crdQuarnR2=#";
+    const std::string save =
+        "nick=Ann&pw=wrong99&crdQuarnkon=3&crdQuarnbest=0&crdQuarnrating=-16.6&"
+        "crdQuarnses=0&crdQuarnkonl=0&crdQuarnscore=0&crdQuarnR1=0&crdQuarnR2=#";
     EXPECT_EQ(acc(save).body.find("ok"), std::string::npos);
     EXPECT_EQ(db().number("SELECT COUNT(*) FROM game_results"), 0);
 }
@@ -103,16 +107,17 @@ TEST_P(Accounts, ResultsRoundTripAndRankTheTopTenByRating) {
     EXPECT_EQ(recordFields(acc("nick=Ann&pw=secret1&crdQuarnbest=0").body),
               (std::vector<std::string>{"0", "0", "0.000000", "0", "0", "0", "0", "#"}));
     const struct {
-        const char* nick;
-        const char* rating;
+        const char *nick;
+        const char *rating;
     } players[] = {{"Ann", "2.55"}, {"Bob", "-2.1166666666667"}, {"Cid", "7.25"}, {"Dan", "2.55"}};
-    for (const auto& p : players) {
+    for (const auto &p : players) {
         if (std::string(p.nick) != "Ann") {
             ASSERT_EQ(acc(registerBody(p.nick)).body, "$ok$");
         }
-        const std::string save = std::string("nick=") + p.nick + "&pw=secret1&crdQuarnkon=12&crdQuarnbest=40&" +
-                                 "crdQuarnrating=" + p.rating +
-                                 "&crdQuarnses=1&crdQuarnkonl=3&crdQuarnscore=-5&crdQuarnR1=0&crdQuarnR2=#";
+        const std::string save =
+            std::string("nick=") + p.nick + "&pw=secret1&crdQuarnkon=12&crdQuarnbest=40&" +
+            "crdQuarnrating=" + p.rating +
+            "&crdQuarnses=1&crdQuarnkonl=3&crdQuarnscore=-5&crdQuarnR1=0&crdQuarnR2=#";
         ASSERT_EQ(acc(save).body, "$ok$") << p.nick;
     }
     EXPECT_EQ(recordFields(acc("nick=Ann&pw=secret1&crdQuarnbest=0").body),
@@ -128,9 +133,10 @@ TEST_P(Accounts, ResultsRoundTripAndRankTheTopTenByRating) {
 }
 
 TEST_P(Accounts, ProfilesAreSavedOnlyFromTheOwnSessionAndReadInOrder) {
-    const std::string texts = "&namei=Ann&name2=Lee&about=Plays+daily, 100%&telephone=+7 999 1234567"
-                              "&emailo=ann@mail.ru&website=ann.example&skype=ann.s&ok=a1&vk=a2&telegram=@ann"
-                              "&facebook=a3&twitter=a4&instagramm=a5&youtube=a6";
+    const std::string texts =
+        "&namei=Ann&name2=Lee&about=Plays+daily, 100%&telephone=+7 999 1234567"
+        "&emailo=ann@mail.ru&website=ann.example&skype=ann.s&ok=a1&vk=a2&telegram=@ann"
+        "&facebook=a3&twitter=a4&instagramm=a5&youtube=a6";
     ASSERT_EQ(acc(registerBody("Ann")).body, "$ok$");
     ASSERT_EQ(acc(registerBody("Bob")).body, "$ok$");
     // Without a login, or logged in as someone else: refused.
@@ -141,7 +147,8 @@ TEST_P(Accounts, ProfilesAreSavedOnlyFromTheOwnSessionAndReadInOrder) {
     EXPECT_EQ(acc("nick=Ann&labelinfosave=0" + texts).body, "$ok$");
     // Raw texts come back as sent: "+" and "%" are not escapes in a raw body.
     EXPECT_EQ(acc("nick=Ann&labelinforead=0").body,
-              "$Ann~Lee~Plays+daily, 100%~+7 999 1234567~ann@mail.ru~ann.example~ann.s~a1~a2~@ann~a3~a4~a5~a6$");
+              "$Ann~Lee~Plays+daily, 100%~+7 999 "
+              "1234567~ann@mail.ru~ann.example~ann.s~a1~a2~@ann~a3~a4~a5~a6$");
     EXPECT_EQ(acc("nick=Bob&labelinforead=0").body, "$~~~~~~~~~~~~~$");
     // "~" or "$" would break the reply: refused, the stored profile stays.
     std::string broken = texts;

@@ -9,7 +9,7 @@ using server::FormFields;
 namespace {
 
 struct BodyCase {
-    const char* name;
+    const char *name;
     QByteArray body;
     bool accepted;
 };
@@ -17,7 +17,7 @@ struct BodyCase {
 class FormBodies : public testing::TestWithParam<BodyCase> {};
 
 TEST_P(FormBodies, AreAcceptedOrRefusedWhole) {
-    const BodyCase& c = GetParam();
+    const BodyCase &c = GetParam();
     QString error;
     const auto form = FormFields::parse(c.body, &error);
     EXPECT_EQ(form.has_value(), c.accepted) << c.name;
@@ -28,29 +28,33 @@ TEST_P(FormBodies, AreAcceptedOrRefusedWhole) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FormBodies,
-    testing::Values(BodyCase{"empty", "", true},
-                    BodyCase{"one field", "gid=46", true},
+    testing::Values(BodyCase{"empty", "", true}, BodyCase{"one field", "gid=46", true},
                     BodyCase{"name without value", "readtable410=&gid=46", true},
                     BodyCase{"piece without equals", "label1&x=1", true},
                     BodyCase{"same name twice", "nick=a&nick=b", false},
                     BodyCase{"empty name", "=5&gid=46", false},
                     BodyCase{"empty piece", "gid=46&&x=1", false},
                     BodyCase{"blank in name", "ni ck=a", false},
-                    BodyCase{"control byte in name", QByteArray("ni\x01" "ck=a"), false},
+                    BodyCase{"control byte in name",
+                             QByteArray("ni\x01"
+                                        "ck=a"),
+                             false},
                     BodyCase{"name too long", QByteArray(65, 'n') + "=1", false},
                     BodyCase{"too many fields",
                              [] {
                                  QByteArray b;
-                                 for (int i = 0; i < 65; ++i) b += "f" + QByteArray::number(i) + "=1&";
+                                 for (int i = 0; i < 65; ++i)
+                                     b += "f" + QByteArray::number(i) + "=1&";
                                  b.chop(1);
                                  return b;
                              }(),
                              false},
                     BodyCase{"body too large", "about=" + QByteArray(9000, 'x'), false}),
-    [](const testing::TestParamInfo<BodyCase>& info) {
+    [](const testing::TestParamInfo<BodyCase> &info) {
         std::string n = info.param.name;
-        for (char& ch : n)
-            if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
+        for (char &ch : n)
+            if (!isalnum(static_cast<unsigned char>(ch)))
+                ch = '_';
         return n;
     });
 
@@ -66,7 +70,7 @@ TEST(FormValues, RawValuesAreTakenAsSentAndListedOnesAreUnescaped) {
 }
 
 TEST(FormValues, BrokenEscapesMakeTheListedValueUnreadable) {
-    for (const char* body : {"nick=%", "nick=%4", "nick=%zz", "nick=ab%4"}) {
+    for (const char *body : {"nick=%", "nick=%4", "nick=%zz", "nick=ab%4"}) {
         const auto form = FormFields::parse(body);
         ASSERT_TRUE(form) << body;
         EXPECT_FALSE(form->value("nick", BodyStyle::Listed)) << body;

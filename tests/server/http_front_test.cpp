@@ -23,17 +23,18 @@ class HttpFront : public testing::Test {
 
 TEST_F(HttpFront, ServicesWithoutTheAccessTokenAnswer403AndChangeNothing) {
     struct Case {
-        const char* path;
+        const char *path;
         std::string body;
     };
     const Case writes[] = {
-        {"/acc.php", "nick=Ann&pw=secret1&city=Oslo&country1=Norway&country2=1-035&sex=M&email=a@b.no&dater=1.1.2025&R01=xxx&R02=xxx&R03=xxx&R04=0&R05=0&R06=0"},
+        {"/acc.php", "nick=Ann&pw=secret1&city=Oslo&country1=Norway&country2=1-035&sex=M&email=a@b."
+                     "no&dater=1.1.2025&R01=xxx&R02=xxx&R03=xxx&R04=0&R05=0&R06=0"},
         {"/world.php", "gid=46&nick=Ann&city=Oslo&country=1-035&score=10&R7=M&R8=5.7f&R9=#&R10=#*"},
         {"/stat.php", "gid=46&stat1=1&stat2=1"},
         {"/tour.php", "readtable410=&gid=46"},
     };
-    for (const Case& c : writes)
-        for (const char* agent : {"", "Mozilla/5.0", "KorbelWintaph2", "korbelwintaph"}) {
+    for (const Case &c : writes)
+        for (const char *agent : {"", "Mozilla/5.0", "KorbelWintaph2", "korbelwintaph"}) {
             const HttpResult reply = client->post(c.path, c.body, agent);
             EXPECT_EQ(reply.status, 403) << c.path << " " << agent;
             EXPECT_FALSE(holdsStatusWord(reply.body)) << reply.body;
@@ -45,8 +46,8 @@ TEST_F(HttpFront, ServicesWithoutTheAccessTokenAnswer403AndChangeNothing) {
 
 TEST_F(HttpFront, MalformedRequestsGetClearErrors) {
     struct Case {
-        const char* why;
-        const char* path;
+        const char *why;
+        const char *path;
         std::string body;
         long status;
     };
@@ -58,7 +59,7 @@ TEST_F(HttpFront, MalformedRequestsGetClearErrors) {
         {"body over the form limit", "/acc.php", "about=" + std::string(9000, 'a'), 400},
         {"request over the size limit", "/stat.php", "gid=46&x=" + std::string(40000, 'a'), 413},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         const HttpResult reply = client->post(c.path, c.body);
         EXPECT_EQ(reply.status, c.status) << c.why;
         EXPECT_NE(reply.body.find("error"), std::string::npos) << c.why;
@@ -74,18 +75,48 @@ TEST_F(HttpFront, MalformedRequestsGetClearErrors) {
 TEST_F(HttpFront, RandomBodiesAndBytesNeverBringItDown) {
     std::mt19937 random(46);
     // Bodies made of the services' own field names and values, shuffled, and plain noise.
-    const std::vector<std::string> pieces = {
-        "nick=Ann", "pw=secret1", "label0=0", "label1=0", "labelwemsave=0", "R04=-5", "R04=99", "gid=46",
-        "gid=100", "score=7", "rgid=346", "crdQuarnkon=0", "crdQuarnrating=1e308", "crdQuarnses=1",
-        "stat1=1", "stat3=1", "R1=5", "client4on1=0", "num=1", "can=1", "readclient2=0", "city=Oslo",
-        "country2=9-999", "sex=M", "R10=*", "=", "&", "%", "%zz", "$", "~", "\xff\xfe", "a=b=c"};
-    const char* paths[] = {"/acc.php", "/world.php", "/stat.php", "/tour.php"};
+    const std::vector<std::string> pieces = {"nick=Ann",
+                                             "pw=secret1",
+                                             "label0=0",
+                                             "label1=0",
+                                             "labelwemsave=0",
+                                             "R04=-5",
+                                             "R04=99",
+                                             "gid=46",
+                                             "gid=100",
+                                             "score=7",
+                                             "rgid=346",
+                                             "crdQuarnkon=0",
+                                             "crdQuarnrating=1e308",
+                                             "crdQuarnses=1",
+                                             "stat1=1",
+                                             "stat3=1",
+                                             "R1=5",
+                                             "client4on1=0",
+                                             "num=1",
+                                             "can=1",
+                                             "readclient2=0",
+                                             "city=Oslo",
+                                             "country2=9-999",
+                                             "sex=M",
+                                             "R10=*",
+                                             "=",
+                                             "&",
+                                             "%",
+                                             "%zz",
+                                             "$",
+                                             "~",
+                                             "\xff\xfe",
+                                             "a=b=c"};
+    const char *paths[] = {"/acc.php", "/world.php", "/stat.php", "/tour.php"};
     for (int i = 0; i < 400; ++i) {
         std::string body;
         const int count = int(random() % 8);
-        for (int k = 0; k < count; ++k) body += pieces[random() % pieces.size()] + (random() % 4 ? "&" : "");
+        for (int k = 0; k < count; ++k)
+            body += pieces[random() % pieces.size()] + (random() % 4 ? "&" : "");
         if (i % 5 == 0)
-            for (int k = 0; k < 40; ++k) body += char(random() % 256);
+            for (int k = 0; k < 40; ++k)
+                body += char(random() % 256);
         const HttpResult reply = client->post(paths[i % 4], body);
         ASSERT_NE(reply.status, 0) << body;
         EXPECT_NE(reply.status, 500) << body;
@@ -93,7 +124,8 @@ TEST_F(HttpFront, RandomBodiesAndBytesNeverBringItDown) {
     for (int table = 1; table <= 10; ++table) {
         GameClient noise(quint16(server->gameBase() + table));
         QByteArray bytes;
-        for (int k = 0; k < 500; ++k) bytes.append(char(random() % 256));
+        for (int k = 0; k < 500; ++k)
+            bytes.append(char(random() % 256));
         noise.send(bytes);
     }
     HttpClient fresh(server->baseUrl());
@@ -111,17 +143,24 @@ TEST_F(HttpFront, AcknowledgedWritesSurviveARestart) {
     HttpClient first(server->baseUrl());
     int acknowledged = 0;
     for (int i = 0; i < 50; ++i)
-        if (first.post("/stat.php", "gid=46&R1=1&R2=0&R3=0&R4=0&R5=0&R6=0&R7=0&R8=0&R9=0&R10=0&R11=0&R12=0").body ==
-            "$ ok#")
+        if (first
+                .post("/stat.php",
+                      "gid=46&R1=1&R2=0&R3=0&R4=0&R5=0&R6=0&R7=0&R8=0&R9=0&R10=0&R11=0&R12=0")
+                .body == "$ ok#")
             ++acknowledged;
-    ASSERT_EQ(first.post("/world.php", "gid=46&nick=Ann&city=Oslo&country=1-035&score=10&R7=M&R8=5.7f&R9=#&R10=#*").body,
+    ASSERT_EQ(first
+                  .post("/world.php",
+                        "gid=46&nick=Ann&city=Oslo&country=1-035&score=10&R7=M&R8=5.7f&R9=#&R10=#*")
+                  .body,
               "$1$");
     server->stop();
     server = std::make_unique<RunningServer>(Backend::Sqlite, folder);
     ASSERT_TRUE(server->ok());
     HttpClient second(server->baseUrl());
     EXPECT_EQ(acknowledged, 50);
-    EXPECT_EQ(second.post("/stat.php", "gid=46").body.rfind("$0 0 0  " + std::to_string(acknowledged) + " ", 0), 0u);
+    EXPECT_EQ(second.post("/stat.php", "gid=46")
+                  .body.rfind("$0 0 0  " + std::to_string(acknowledged) + " ", 0),
+              0u);
     EXPECT_EQ(second.post("/world.php", "rgid=46").body, "$1$");
 }
 

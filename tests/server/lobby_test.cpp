@@ -9,7 +9,7 @@ using server::SeatResult;
 
 namespace {
 
-Participant player(const char* nick, const char* address = "127.0.0.1") {
+Participant player(const char *nick, const char *address = "127.0.0.1") {
     Participant p;
     p.nick = QString::fromLatin1(nick);
     p.address = QHostAddress(QString::fromLatin1(address));
@@ -34,8 +34,8 @@ TEST(Lobby, ANickSitsAtOneSeatOnly) {
 
 TEST(Lobby, OneOutsideAddressPerTableButLoopbackIsExcepted) {
     struct Case {
-        const char* first;
-        const char* second;
+        const char *first;
+        const char *second;
         SeatResult expected;
     };
     const Case cases[] = {
@@ -45,16 +45,18 @@ TEST(Lobby, OneOutsideAddressPerTableButLoopbackIsExcepted) {
         {"127.0.0.1", "127.0.0.1", SeatResult::Taken},
         {"::1", "::1", SeatResult::Taken},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         Lobby lobby;
         ASSERT_EQ(lobby.take(3, 1, player("Ann", c.first)), SeatResult::Taken);
-        EXPECT_EQ(lobby.take(3, 2, player("Bob", c.second)), c.expected) << c.first << " / " << c.second;
+        EXPECT_EQ(lobby.take(3, 2, player("Bob", c.second)), c.expected)
+            << c.first << " / " << c.second;
     }
 }
 
 TEST(Lobby, SeatsCannotChangeWhileTheGameIsOn) {
     Lobby lobby;
-    for (int s = 1; s <= 4; ++s) lobby.take(5, s, player(("P" + std::to_string(s)).c_str()));
+    for (int s = 1; s <= 4; ++s)
+        lobby.take(5, s, player(("P" + std::to_string(s)).c_str()));
     lobby.setInPlay(5, true);
     EXPECT_EQ(lobby.free(5, 4), SeatResult::Refused);
     EXPECT_TRUE(lobby.seat(5, 4).has_value());
@@ -65,7 +67,8 @@ TEST(Lobby, SeatsCannotChangeWhileTheGameIsOn) {
 
 TEST(Lobby, FreeingFromASeatFreesTheSeatsAfterIt) {
     Lobby lobby;
-    for (int s = 1; s <= 3; ++s) lobby.take(2, s, player(("P" + std::to_string(s)).c_str()));
+    for (int s = 1; s <= 3; ++s)
+        lobby.take(2, s, player(("P" + std::to_string(s)).c_str()));
     lobby.freeFrom(2, 2);
     EXPECT_TRUE(lobby.seat(2, 1).has_value());
     EXPECT_FALSE(lobby.seat(2, 2).has_value());
@@ -74,7 +77,7 @@ TEST(Lobby, FreeingFromASeatFreesTheSeatsAfterIt) {
 
 TEST(Lobby, SeatsWhoseProgramNeverConnectedAreFreedAfterTheirWait) {
     Lobby lobby;
-    auto at = [](const char* nick, qint64 ms) {
+    auto at = [](const char *nick, qint64 ms) {
         Participant p = player(nick);
         p.takenMs = ms;
         return p;
@@ -85,7 +88,8 @@ TEST(Lobby, SeatsWhoseProgramNeverConnectedAreFreedAfterTheirWait) {
     lobby.take(1, 3, at("Cid", 119'000));
     lobby.setConnected(1, 1, true);
     // Table 2: in play, never touched.
-    for (int s = 1; s <= 4; ++s) lobby.take(2, s, at(("P" + std::to_string(s)).c_str(), 0));
+    for (int s = 1; s <= 4; ++s)
+        lobby.take(2, s, at(("P" + std::to_string(s)).c_str(), 0));
     lobby.setInPlay(2, true);
 
     EXPECT_EQ(lobby.expireUnconnected(100'000, 120'000), 0);

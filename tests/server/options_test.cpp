@@ -7,9 +7,10 @@ using server::parseServerOptions;
 
 namespace {
 
-QStringList args(std::initializer_list<const char*> list) {
+QStringList args(std::initializer_list<const char *> list) {
     QStringList result{QStringLiteral("wem-server")};
-    for (const char* a : list) result << QString::fromUtf8(a);
+    for (const char *a : list)
+        result << QString::fromUtf8(a);
     return result;
 }
 
@@ -25,15 +26,16 @@ TEST(ServerOptions, DefaultsAreLoopbackAndTheProgramsPorts) {
 }
 
 TEST(ServerOptions, EveryOptionIsRead) {
-    const auto parsed = parseServerOptions(args({"--listen", "0.0.0.0", "--http-port", "9000", "--game-port-base",
-                                                 "30000", "--data", "/srv/wem", "--db",
-                                                 "postgresql://wem:pw@db.example:5432/wem", "--public-address",
-                                                 "192.0.2.7", "--quiet"}));
+    const auto parsed = parseServerOptions(
+        args({"--listen", "0.0.0.0", "--http-port", "9000", "--game-port-base", "30000", "--data",
+              "/srv/wem", "--db", "postgresql://wem:pw@db.example:5432/wem", "--public-address",
+              "192.0.2.7", "--quiet"}));
     ASSERT_TRUE(parsed.options) << parsed.message.toStdString();
     EXPECT_EQ(parsed.options->httpPort, 9000);
     EXPECT_EQ(parsed.options->gamePortBase, 30000);
     EXPECT_EQ(parsed.options->dataDir, QStringLiteral("/srv/wem"));
-    EXPECT_EQ(parsed.options->databaseUrl, QStringLiteral("postgresql://wem:pw@db.example:5432/wem"));
+    EXPECT_EQ(parsed.options->databaseUrl,
+              QStringLiteral("postgresql://wem:pw@db.example:5432/wem"));
     EXPECT_EQ(parsed.options->gameServerAddress(), QStringLiteral("192.0.2.7"));
     EXPECT_TRUE(parsed.options->quiet);
 }
@@ -48,19 +50,24 @@ TEST(ServerOptions, HelpExplainsEachOptionAndRunsNothing) {
     const auto parsed = parseServerOptions(args({"--help"}));
     EXPECT_FALSE(parsed.options);
     EXPECT_EQ(parsed.exitCode, 0);
-    for (const char* option : {"--listen", "--http-port", "--game-port-base", "--data", "--db", "--public-address"})
+    for (const char *option :
+         {"--listen", "--http-port", "--game-port-base", "--data", "--db", "--public-address"})
         EXPECT_TRUE(parsed.message.contains(QLatin1String(option))) << option;
 }
 
 TEST(ServerOptions, BadArgumentsAreRefusedWithAReason) {
     const std::vector<QStringList> bad = {
-        args({"--http-port", "70000"}),        args({"--http-port", "eighty"}),
-        args({"--game-port-base", "0"}),       args({"--game-port-base", "65530"}),
-        args({"--listen", "not-an-address"}),  args({"--db", "mysql://x"}),
-        args({"--public-address", "nowhere"}), args({"--unknown"}),
+        args({"--http-port", "70000"}),
+        args({"--http-port", "eighty"}),
+        args({"--game-port-base", "0"}),
+        args({"--game-port-base", "65530"}),
+        args({"--listen", "not-an-address"}),
+        args({"--db", "mysql://x"}),
+        args({"--public-address", "nowhere"}),
+        args({"--unknown"}),
         args({"stray"}),
     };
-    for (const QStringList& a : bad) {
+    for (const QStringList &a : bad) {
         const auto parsed = parseServerOptions(a);
         EXPECT_FALSE(parsed.options) << a.join(' ').toStdString();
         EXPECT_EQ(parsed.exitCode, 2) << a.join(' ').toStdString();

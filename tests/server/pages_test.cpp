@@ -18,7 +18,7 @@ class Pages : public testing::Test {
         ASSERT_TRUE(server->ok()) << server->error().toStdString();
         client = std::make_unique<HttpClient>(server->baseUrl());
     }
-    void put(const QString& relative, const QByteArray& content) {
+    void put(const QString &relative, const QByteArray &content) {
         const QString path = QDir(server->dataDir()).filePath(relative);
         QDir().mkpath(QFileInfo(path).path());
         QFile file(path);
@@ -37,8 +37,9 @@ TEST_F(Pages, TheDefaultConfigurationPausesNothingAndGivesTheLinks) {
     EXPECT_EQ(page.body.find("WTGamesPause"), std::string::npos);
     EXPECT_EQ(page.body.find("WTGamesPatt"), std::string::npos);
     EXPECT_NE(page.body.find("NewsQuarn5.3=N#"), std::string::npos);
-    EXPECT_NE(page.body.find("DownLoad_Link_Quarn=" + server->baseUrl() + "/downloads/progr/cards/#"),
-              std::string::npos);
+    EXPECT_NE(
+        page.body.find("DownLoad_Link_Quarn=" + server->baseUrl() + "/downloads/progr/cards/#"),
+        std::string::npos);
     // A club's own page replaces it.
     put(QStringLiteral("config.txt"), "CTGamesPause\n");
     EXPECT_EQ(client->get("/config.txt").body, "CTGamesPause\n");
@@ -58,7 +59,7 @@ TEST_F(Pages, PhotosAreServedOnlyAsJpegPicturesOfValidNicks) {
     const HttpResult ann = client->get("/photos/Ann.jpg");
     EXPECT_EQ(ann.status, 200);
     EXPECT_EQ(ann.body, std::string("\xFF\xD8\xFF\xE0jpeg", 8));
-    for (const char* path : {"/photos/Bob.jpg", "/photos/Cid.jpg", "/photos/../wem-secret.jpg",
+    for (const char *path : {"/photos/Bob.jpg", "/photos/Cid.jpg", "/photos/../wem-secret.jpg",
                              "/photos/%2E%2E%2Fwem-secret.jpg", "/photos/Ann.png", "/photos/"})
         EXPECT_EQ(client->get(path).status, 404) << path;
 }
@@ -66,9 +67,10 @@ TEST_F(Pages, PhotosAreServedOnlyAsJpegPicturesOfValidNicks) {
 TEST_F(Pages, DownloadsComeFromTheDataFolderAndNeverFromOutsideIt) {
     put(QStringLiteral("downloads/WemCards06A.dll"), "library bytes");
     EXPECT_EQ(client->get("/downloads/progr/cards/WemCards06A.dll").body, "library bytes");
-    for (const char* path : {"/downloads/progr/cards/WemCards06B.dll", "/downloads/progr/cards/../../wem.sqlite",
-                             "/downloads/progr/cards/%2E%2E%2F%2E%2E%2Fwem.sqlite", "/downloads/progr/cards/.hidden",
-                             "/downloads/progr/cards/"})
+    for (const char *path :
+         {"/downloads/progr/cards/WemCards06B.dll", "/downloads/progr/cards/../../wem.sqlite",
+          "/downloads/progr/cards/%2E%2E%2F%2E%2E%2Fwem.sqlite", "/downloads/progr/cards/.hidden",
+          "/downloads/progr/cards/"})
         EXPECT_EQ(client->get(path).status, 404) << path;
 }
 
@@ -82,7 +84,8 @@ TEST_F(Pages, TheStationListNamesStreamsThatPlay) {
         const size_t end = list.body.find("\r\n", start);
         const std::string line = list.body.substr(start, end - start);
         start = end + 2;
-        if (line.empty() || line[0] == '#') continue;
+        if (line.empty() || line[0] == '#')
+            continue;
         ++stations;
         // code (3), "#", identifier (7), then name, country, address, logo after "#".
         ASSERT_GE(line.size(), 12u) << line;
@@ -90,7 +93,8 @@ TEST_F(Pages, TheStationListNamesStreamsThatPlay) {
         EXPECT_EQ(line[11], '#');
         const size_t address = line.find("#http://");
         ASSERT_NE(address, std::string::npos) << line;
-        if (firstUrl.empty()) firstUrl = line.substr(address + 1, line.find('#', address + 1) - address - 1);
+        if (firstUrl.empty())
+            firstUrl = line.substr(address + 1, line.find('#', address + 1) - address - 1);
     }
     EXPECT_GE(stations, 5);
     ASSERT_EQ(firstUrl.rfind(server->baseUrl(), 0), 0u) << firstUrl;
@@ -113,7 +117,7 @@ TEST_F(Pages, TheSongListHasEnoughSongsForThePlayerAndEachPlays) {
         start = end + 2;
     }
     EXPECT_GT(songs.size(), 4u); // the player is used only with more than four
-    for (const std::string& song : songs) {
+    for (const std::string &song : songs) {
         EXPECT_NE(song.find('~'), std::string::npos) << song;
         EXPECT_EQ(song.substr(song.size() - 4), ".mp3");
         EXPECT_EQ(song.find(' '), std::string::npos);
@@ -129,9 +133,9 @@ TEST_F(Pages, TheSongListHasEnoughSongsForThePlayerAndEachPlays) {
 }
 
 TEST(PageNames, OnlyPlainFileNamesAreServed) {
-    for (const char* ok : {"WemCards06A.dll", "WemRadio.rad", "Artist~Title.mp3", "a-b_c.txt"})
+    for (const char *ok : {"WemCards06A.dll", "WemRadio.rad", "Artist~Title.mp3", "a-b_c.txt"})
         EXPECT_TRUE(server::Pages::isPlainFileName(QString::fromLatin1(ok))) << ok;
-    for (const char* bad : {"", ".hidden", "../x", "a/b", "a..b", "a b", "a\\b", "x%2F"})
+    for (const char *bad : {"", ".hidden", "../x", "a/b", "a..b", "a b", "a\\b", "x%2F"})
         EXPECT_FALSE(server::Pages::isPlainFileName(QString::fromLatin1(bad))) << bad;
 }
 

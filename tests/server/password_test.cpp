@@ -13,7 +13,8 @@ TEST(PasswordHash, VerifiesOnlyTheSamePasswordAndNeverKeepsItInClear) {
     EXPECT_EQ(hash.hashHex.size(), 64);
     EXPECT_FALSE(hash.hashHex.contains("secret1"));
     EXPECT_TRUE(verifyPassword("secret1", hash));
-    for (const char* other : {"secret2", "Secret1", "secret1 ", ""}) EXPECT_FALSE(verifyPassword(other, hash)) << other;
+    for (const char *other : {"secret2", "Secret1", "secret1 ", ""})
+        EXPECT_FALSE(verifyPassword(other, hash)) << other;
 }
 
 TEST(PasswordHash, EachHashHasItsOwnSaltAndKeepsItsRounds) {

@@ -21,7 +21,8 @@ namespace {
 class PhotoUpload : public testing::Test {
   protected:
     void SetUp() override {
-        if (::geteuid() != 0) GTEST_SKIP() << "the FTP server needs root (PAM login, then the ftp user)";
+        if (::geteuid() != 0)
+            GTEST_SKIP() << "the FTP server needs root (PAM login, then the ftp user)";
         if (!QFileInfo(QStringLiteral("/usr/sbin/vsftpd")).isExecutable())
             GTEST_SKIP() << "vsftpd is not installed (scripts/setup installs it)";
         server = std::make_unique<RunningServer>();
@@ -30,14 +31,17 @@ class PhotoUpload : public testing::Test {
         const quint16 passive = freePortBlock(20);
         ftp.setProcessChannelMode(QProcess::MergedChannels);
         ftp.start(QStringLiteral(QUARN_PHOTO_FTP),
-                  {QStringLiteral("--data"), server->dataDir(), QStringLiteral("--port"), QString::number(ftpPort),
-                   QStringLiteral("--pasv-min"), QString::number(passive + 1), QStringLiteral("--pasv-max"),
+                  {QStringLiteral("--data"), server->dataDir(), QStringLiteral("--port"),
+                   QString::number(ftpPort), QStringLiteral("--pasv-min"),
+                   QString::number(passive + 1), QStringLiteral("--pasv-max"),
                    QString::number(passive + 20)});
         ASSERT_TRUE(ftp.waitForStarted());
         for (int attempt = 0; attempt < 100; ++attempt) {
             GameClient probe(ftpPort); // any TCP connection tells that it listens
-            if (probe.connected()) return;
-            if (ftp.state() == QProcess::NotRunning) break;
+            if (probe.connected())
+                return;
+            if (ftp.state() == QProcess::NotRunning)
+                break;
             QThread::msleep(100);
         }
         FAIL() << "vsftpd did not start: " << ftp.readAll().toStdString();
@@ -45,17 +49,18 @@ class PhotoUpload : public testing::Test {
     void TearDown() override {
         if (ftp.state() != QProcess::NotRunning) {
             ftp.terminate();
-            if (!ftp.waitForFinished(5000)) ftp.kill();
+            if (!ftp.waitForFinished(5000))
+                ftp.kill();
         }
     }
-    long upload(const std::string& user, const std::string& password, const std::string& path,
-                const QByteArray& content) {
+    long upload(const std::string &user, const std::string &password, const std::string &path,
+                const QByteArray &content) {
         QTemporaryFile file;
         file.open();
         file.write(content);
         file.flush();
-        FILE* source = std::fopen(file.fileName().toLocal8Bit().constData(), "rb");
-        CURL* curl = curl_easy_init();
+        FILE *source = std::fopen(file.fileName().toLocal8Bit().constData(), "rb");
+        CURL *curl = curl_easy_init();
         const std::string url = "ftp://127.0.0.1:" + std::to_string(ftpPort) + "/" + path;
         curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
         curl_easy_setopt(curl, CURLOPT_USERNAME, user.c_str());
@@ -75,12 +80,16 @@ class PhotoUpload : public testing::Test {
 };
 
 TEST_F(PhotoUpload, TheProgramsAccountStoresAPhotoThatTheServerServes) {
-    const QByteArray jpeg("\xFF\xD8\xFF\xE0" "a tiny photo", 16);
+    const QByteArray jpeg("\xFF\xD8\xFF\xE0"
+                          "a tiny photo",
+                          16);
     ASSERT_EQ(upload("wemphoto", "Ph0toWem46", "photos/Ann.jpg", jpeg), CURLE_OK);
     HttpClient client(server->baseUrl());
     EXPECT_EQ(client.get("/photos/Ann.jpg").body, jpeg.toStdString());
     // A new photo replaces the old one.
-    const QByteArray newer("\xFF\xD8\xFF\xE1" "a newer photo", 17);
+    const QByteArray newer("\xFF\xD8\xFF\xE1"
+                           "a newer photo",
+                           17);
     ASSERT_EQ(upload("wemphoto", "Ph0toWem46", "photos/Ann.jpg", newer), CURLE_OK);
     EXPECT_EQ(client.get("/photos/Ann.jpg").body, newer.toStdString());
 }
@@ -89,7 +98,9 @@ TEST_F(PhotoUpload, TheProgramsRequestLayerUploadsAndFetchesThePhoto) {
     web::WebServices program(web::Addresses::forServer(server->baseUrl(), ftpPort));
     QTemporaryFile file;
     ASSERT_TRUE(file.open());
-    const QByteArray jpeg("\xFF\xD8\xFF\xE0" "from the program", 20);
+    const QByteArray jpeg("\xFF\xD8\xFF\xE0"
+                          "from the program",
+                          20);
     file.write(jpeg);
     file.flush();
     ASSERT_TRUE(program.UploadPhoto(file.fileName().toStdString(), "Ann"));

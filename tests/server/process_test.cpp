@@ -21,7 +21,7 @@ struct ProgramRun {
     QString err;
 };
 
-ProgramRun runProgram(const QStringList& arguments) {
+ProgramRun runProgram(const QStringList &arguments) {
     QProcess process;
     process.start(QStringLiteral(QUARN_SERVER_EXE), arguments);
     process.waitForFinished(20000);
@@ -45,14 +45,16 @@ TEST(ServerProgram, ServesLogsEachRequestAndStopsCleanlyOnSigterm) {
     const quint16 base = freePortBlock();
     QProcess process;
     process.start(QStringLiteral(QUARN_SERVER_EXE),
-                  {QStringLiteral("--data"), data.path(), QStringLiteral("--http-port"), QString::number(http),
-                   QStringLiteral("--game-port-base"), QString::number(base)});
+                  {QStringLiteral("--data"), data.path(), QStringLiteral("--http-port"),
+                   QString::number(http), QStringLiteral("--game-port-base"),
+                   QString::number(base)});
     ASSERT_TRUE(process.waitForStarted());
     HttpClient client("http://127.0.0.1:" + std::to_string(http));
     HttpResult reply;
     for (int attempt = 0; attempt < 100 && reply.status == 0; ++attempt) {
         reply = client.post("/stat.php", "gid=46");
-        if (reply.status == 0) QThread::msleep(100);
+        if (reply.status == 0)
+            QThread::msleep(100);
     }
     EXPECT_EQ(reply.status, 200);
     EXPECT_EQ(client.post("/stat.php", "gid=46", "nobody").status, 403);
@@ -71,9 +73,10 @@ TEST(ServerProgram, APortInUseIsReportedAsAFailure) {
     QTcpServer holder;
     ASSERT_TRUE(holder.listen(QHostAddress::LocalHost, 0));
     QTemporaryDir data;
-    const ProgramRun run = runProgram({QStringLiteral("--data"), data.path(), QStringLiteral("--http-port"),
-                                QString::number(holder.serverPort()), QStringLiteral("--game-port-base"),
-                                QString::number(freePortBlock())});
+    const ProgramRun run =
+        runProgram({QStringLiteral("--data"), data.path(), QStringLiteral("--http-port"),
+                    QString::number(holder.serverPort()), QStringLiteral("--game-port-base"),
+                    QString::number(freePortBlock())});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("HTTP port"))) << run.err.toStdString();
 }

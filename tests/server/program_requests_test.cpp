@@ -16,10 +16,11 @@ class ProgramRequests : public ServiceTest {
   protected:
     void SetUp() override {
         ServiceTest::SetUp();
-        if (IsSkipped() || HasFatalFailure()) return;
+        if (IsSkipped() || HasFatalFailure())
+            return;
         web = std::make_unique<web::WebServices>(web::Addresses::forServer(server->baseUrl()));
     }
-    static web::TWemUser user(const std::string& nick) {
+    static web::TWemUser user(const std::string &nick) {
         web::TWemUser u;
         u.Nick = nick;
         u.Pw = "secret1";
@@ -179,11 +180,15 @@ TEST_P(ProgramRequests, PagesPhotosAndDownloads) {
     QDir(server->dataDir()).mkpath(QStringLiteral("ftp/photos"));
     QFile photo(server->dataDir() + QStringLiteral("/ftp/photos/Ann.jpg"));
     ASSERT_TRUE(photo.open(QIODevice::WriteOnly));
-    photo.write(QByteArray("\xFF\xD8\xFF\xE0" "photo", 9));
+    photo.write(QByteArray("\xFF\xD8\xFF\xE0"
+                           "photo",
+                           9));
     photo.close();
     const auto got = web->DownloadPhoto("Ann");
     ASSERT_TRUE(got.ok);
-    EXPECT_EQ(got.value, std::string("\xFF\xD8\xFF\xE0" "photo", 9));
+    EXPECT_EQ(got.value, std::string("\xFF\xD8\xFF\xE0"
+                                     "photo",
+                                     9));
 
     QTemporaryDir target;
     ASSERT_TRUE(web->DownloadResource("WemRadio.rad", target.path().toStdString()));

@@ -15,7 +15,7 @@ QByteArray fixedDeck() {
     return TableRelay::shuffledDeck();
 }
 
-QByteArray framed(const QByteArray& payload, int role) {
+QByteArray framed(const QByteArray &payload, int role) {
     return TableRelay::frameOf(payload, char('0' + role));
 }
 
@@ -36,26 +36,28 @@ class DealtTable : public testing::Test {
     QList<TableRelay::Output> deal;
 };
 
-std::set<int> receivers(const TableRelay::Effects& effects) {
+std::set<int> receivers(const TableRelay::Effects &effects) {
     std::set<int> roles;
-    for (const auto& out : effects.sends) roles.insert(out.role);
+    for (const auto &out : effects.sends)
+        roles.insert(out.role);
     return roles;
 }
 
 TEST_F(DealtTable, EveryoneGetsTheSameDealOfOneWholeDeck) {
     ASSERT_EQ(deal.size(), 4);
     std::set<int> roles;
-    for (const auto& out : deal) {
+    for (const auto &out : deal) {
         roles.insert(out.role);
         EXPECT_EQ(out.bytes, deal[0].bytes);
     }
     EXPECT_EQ(roles, (std::set<int>{1, 2, 3, 4}));
-    const QByteArray& message = deal[0].bytes;
+    const QByteArray &message = deal[0].bytes;
     ASSERT_EQ(message.size(), TableRelay::kDealSize);
     EXPECT_EQ(message[0], 'b');
     // 36 different cards of six ranks to ace in four suits, read as code page 1251.
     std::set<std::string> cards;
-    const std::string ranks = web::fromCp1251("6789\xC2\xC4\xCA\xD2" "1");
+    const std::string ranks = web::fromCp1251("6789\xC2\xC4\xCA\xD2"
+                                              "1");
     const std::string suits = web::fromCp1251("\xF7\xE1\xEA\xEF");
     for (int i = 0; i < 36; ++i) {
         const QByteArray code = message.mid(1 + 2 * i, 2);
@@ -75,13 +77,14 @@ TEST_F(DealtTable, EveryoneGetsTheSameDealOfOneWholeDeck) {
 TEST_F(DealtTable, GameFramesGoToTheOtherThreeUnchangedAndNeverBack) {
     const QList<QByteArray> payloads = {"hbegin", "hhod07", "hpass0", "hitogs", "sHello"};
     for (int sender = 1; sender <= 4; ++sender) {
-        for (const QByteArray& payload : payloads) {
+        for (const QByteArray &payload : payloads) {
             const QByteArray f = framed(payload, sender);
             const auto effects = relay.frame(sender, f);
             std::set<int> expected{1, 2, 3, 4};
             expected.erase(sender);
             EXPECT_EQ(receivers(effects), expected) << payload.constData() << " from " << sender;
-            for (const auto& out : effects.sends) EXPECT_EQ(out.bytes, f);
+            for (const auto &out : effects.sends)
+                EXPECT_EQ(out.bytes, f);
             EXPECT_FALSE(effects.over);
         }
     }
@@ -103,7 +106,7 @@ TEST_F(DealtTable, TheLeadersScoresEndTheGameWithAnEToEveryone) {
     ASSERT_TRUE(effects.scores);
     EXPECT_EQ(*effects.scores, (std::array<qint64, 4>{12, -4, -6, -2}));
     EXPECT_EQ(receivers(effects), (std::set<int>{1, 2, 3, 4}));
-    for (const auto& out : effects.sends) {
+    for (const auto &out : effects.sends) {
         EXPECT_EQ(out.bytes.size(), TableRelay::kFrameSize);
         EXPECT_EQ(out.bytes[0], 'e');
     }
@@ -115,25 +118,28 @@ TEST_F(DealtTable, ATimeOutIsPassedOnAndEndsTheGame) {
     const auto effects = relay.frame(3, framed("TOut", 3));
     EXPECT_TRUE(effects.over);
     int timeouts = 0, ends = 0;
-    for (const auto& out : effects.sends) {
+    for (const auto &out : effects.sends) {
         if (out.bytes.startsWith("TOut")) {
             ++timeouts;
             EXPECT_NE(out.role, 3);
         }
-        if (out.bytes.startsWith('e')) ++ends;
+        if (out.bytes.startsWith('e'))
+            ++ends;
     }
     EXPECT_EQ(timeouts, 3);
     EXPECT_EQ(ends, 4);
 }
 
 TEST_F(DealtTable, ALeaverIsAnnouncedWithItsRoleAsSixthCharacter) {
-    for (const char* how : {"disconnect", "disA"}) {
+    for (const char *how : {"disconnect", "disA"}) {
         TableRelay table{fixedDeck};
-        for (int role = 1; role <= 4; ++role) table.join(role);
-        const auto effects = std::string(how) == "disA" ? table.frame(2, framed("disA", 2)) : table.leave(2);
+        for (int role = 1; role <= 4; ++role)
+            table.join(role);
+        const auto effects =
+            std::string(how) == "disA" ? table.frame(2, framed("disA", 2)) : table.leave(2);
         EXPECT_TRUE(effects.over) << how;
         EXPECT_EQ(receivers(effects), (std::set<int>{1, 3, 4})) << how;
-        for (const auto& out : effects.sends) {
+        for (const auto &out : effects.sends) {
             EXPECT_EQ(out.bytes[0], 'a');
             EXPECT_EQ(out.bytes[5], '2');
             EXPECT_EQ(out.bytes.size(), TableRelay::kFrameSize);
@@ -163,7 +169,8 @@ TEST(TableRelayMessages, ConnectFramesAndScoresAreReadStrictly) {
     EXPECT_FALSE(TableRelay::connectRole(framed("hello", 1)));
     EXPECT_FALSE(TableRelay::connectRole("connect1"));
 
-    EXPECT_EQ(TableRelay::parseScores("o    0    0    0    0"), (std::array<qint64, 4>{0, 0, 0, 0}));
+    EXPECT_EQ(TableRelay::parseScores("o    0    0    0    0"),
+              (std::array<qint64, 4>{0, 0, 0, 0}));
     EXPECT_FALSE(TableRelay::parseScores("o   12   -4"));
     EXPECT_FALSE(TableRelay::parseScores("o   12   xx   -6   -2"));
     EXPECT_FALSE(TableRelay::parseScores("o                    "));

@@ -10,16 +10,18 @@ namespace {
 
 class Tournament : public ServiceTest {
   protected:
-    std::string seatBody(int table, int seat, int action, const std::string& nick, const std::string& ip = "127.0.0.1") {
+    std::string seatBody(int table, int seat, int action, const std::string &nick,
+                         const std::string &ip = "127.0.0.1") {
         const std::string s = std::to_string(seat);
         const bool own = action == 1;
-        return "client4on" + s + "=0&gid=46&num=" + std::to_string(table) + "&can=" + std::to_string(action) +
-               "&nick" + s + "=" + (own ? nick : "X") + "&score" + s + "=0&kon" + s + "=0&rating" + s + "=0&country" + s +
-               "=" + (own ? "1-001" : "X") + "&city" + s + "=" + (own ? "Moscow" : "X") + "&sex" + s + "=" +
-               (own ? "M" : "X") + "&ip" + s + "=" + (own ? ip : "X");
+        return "client4on" + s + "=0&gid=46&num=" + std::to_string(table) +
+               "&can=" + std::to_string(action) + "&nick" + s + "=" + (own ? nick : "X") +
+               "&score" + s + "=0&kon" + s + "=0&rating" + s + "=0&country" + s + "=" +
+               (own ? "1-001" : "X") + "&city" + s + "=" + (own ? "Moscow" : "X") + "&sex" + s +
+               "=" + (own ? "M" : "X") + "&ip" + s + "=" + (own ? ip : "X");
     }
     void seatFour(int table) {
-        const char* nicks[] = {"Ann", "Bob", "Cid", "Dan"};
+        const char *nicks[] = {"Ann", "Bob", "Cid", "Dan"};
         for (int s = 0; s < 4; ++s) {
             ASSERT_EQ(acc(registerBody(nicks[s])).body, "$ok$");
             ASSERT_EQ(tour(seatBody(table, s + 1, 1, nicks[s])).body, "$ok$") << nicks[s];
@@ -38,13 +40,14 @@ class Tournament : public ServiceTest {
 };
 INSTANTIATE_ON_BOTH_BACKENDS(Tournament);
 
-std::vector<std::string> split(const std::string& text, char separator) {
+std::vector<std::string> split(const std::string &text, char separator) {
     std::vector<std::string> parts;
     size_t start = 0;
     while (true) {
         const size_t at = text.find(separator, start);
         parts.push_back(text.substr(start, at - start));
-        if (at == std::string::npos) return parts;
+        if (at == std::string::npos)
+            return parts;
         start = at + 1;
     }
 }
@@ -55,13 +58,14 @@ TEST_P(Tournament, TheTableListHasTenTablesOfThirtyEightFields) {
     ASSERT_EQ(records.size(), 11u);
     EXPECT_EQ(records.back(), "");
     for (int t = 1; t <= 10; ++t) {
-        const std::string& record = records[size_t(t - 1)];
+        const std::string &record = records[size_t(t - 1)];
         ASSERT_EQ(record[0], '$');
         const auto fields = split(record.substr(1), ' ');
         ASSERT_EQ(fields.size(), 38u) << record;
         EXPECT_EQ(fields[0], std::to_string(t));
         EXPECT_EQ(fields[1], "127.0.0.1");
-        EXPECT_EQ(fields[2], std::to_string(server->gameBase() + t)); // table 1's port minus 1 is the base
+        EXPECT_EQ(fields[2],
+                  std::to_string(server->gameBase() + t)); // table 1's port minus 1 is the base
         EXPECT_EQ(std::vector<std::string>(fields.begin() + 6, fields.begin() + 14),
                   (std::vector<std::string>{"X", "0", "0", "0", "X", "X", "X", "X"}));
     }
@@ -72,10 +76,10 @@ TEST_P(Tournament, TheTableListHasTenTablesOfThirtyEightFields) {
 TEST_P(Tournament, SeatsAreTakenInOrderByMembersOnly) {
     ASSERT_EQ(acc(registerBody("Ann")).body, "$ok$");
     ASSERT_EQ(acc(registerBody("Bob")).body, "$ok$");
-    EXPECT_EQ(tour(seatBody(3, 2, 1, "Ann")).body, "$is$");          // seat 1 is free
+    EXPECT_EQ(tour(seatBody(3, 2, 1, "Ann")).body, "$is$"); // seat 1 is free
     EXPECT_NE(tour(seatBody(3, 1, 1, "Nobody")).body.find("is"), std::string::npos);
     EXPECT_EQ(tour(seatBody(3, 1, 1, "Ann")).body, "$ok$");
-    EXPECT_EQ(tour(seatBody(3, 2, 1, "Ann")).body, "$is$");          // one seat per nick
+    EXPECT_EQ(tour(seatBody(3, 2, 1, "Ann")).body, "$is$"); // one seat per nick
     EXPECT_EQ(tour(seatBody(3, 2, 1, "Bob")).body, "$ok$");
     EXPECT_EQ(tour("readclient1=0&gid=46&num=3").body, "$Ann 0 0 0 1-001 Moscow M 127.0.0.1$");
     EXPECT_EQ(tour("readclient3=0&gid=46&num=3").body, "$X 0 0 0 X X X X$");
@@ -90,11 +94,12 @@ TEST_P(Tournament, AGameIsDealtRelayedEndedAndScored) {
     seatFour(2);
     auto clients = connectFour(2);
     QByteArray deal;
-    for (auto& c : clients) {
+    for (auto &c : clients) {
         const QByteArray got = c->receive(109);
         ASSERT_EQ(got.size(), 109);
         EXPECT_EQ(got[0], 'b');
-        if (deal.isEmpty()) deal = got;
+        if (deal.isEmpty())
+            deal = got;
         EXPECT_EQ(got, deal);
     }
     // While the game is on, seats cannot change.
@@ -102,10 +107,12 @@ TEST_P(Tournament, AGameIsDealtRelayedEndedAndScored) {
     // The leader starts; the other three get the frame, the leader nothing.
     const QByteArray begin = frame("hbegin", '1');
     clients[0]->send(begin);
-    for (int r = 1; r < 4; ++r) EXPECT_EQ(clients[size_t(r)]->receive(50), begin);
+    for (int r = 1; r < 4; ++r)
+        EXPECT_EQ(clients[size_t(r)]->receive(50), begin);
     const QByteArray chat = frame("sHi", '3');
     clients[2]->send(chat);
-    for (int r : {0, 1, 3}) EXPECT_EQ(clients[size_t(r)]->receive(50), chat);
+    for (int r : {0, 1, 3})
+        EXPECT_EQ(clients[size_t(r)]->receive(50), chat);
     EXPECT_TRUE(clients[0]->receive(1, 200).isEmpty());
     EXPECT_TRUE(clients[2]->receive(1, 200).isEmpty());
     // Settlement and scores: everyone gets "e", the table is free again.
@@ -137,7 +144,8 @@ TEST_P(Tournament, AGameIsDealtRelayedEndedAndScored) {
 TEST_P(Tournament, ALeaverEndsTheGameForTheOthers) {
     seatFour(4);
     auto clients = connectFour(4);
-    for (auto& c : clients) ASSERT_EQ(c->receive(109).size(), 109);
+    for (auto &c : clients)
+        ASSERT_EQ(c->receive(109).size(), 109);
     clients[2].reset(); // role 3 goes away
     for (int r : {0, 1, 3}) {
         const QByteArray got = clients[size_t(r)]->receive(50);

@@ -11,11 +11,14 @@ namespace {
 
 class Transfers : public ServiceTest {
   protected:
-    void fund(const char* nick, int amount) {
-        db().exec(QStringLiteral("UPDATE accounts SET balance = %1 WHERE nick = '%2'").arg(amount).arg(QLatin1String(nick)));
+    void fund(const char *nick, int amount) {
+        db().exec(QStringLiteral("UPDATE accounts SET balance = %1 WHERE nick = '%2'")
+                      .arg(amount)
+                      .arg(QLatin1String(nick)));
     }
-    qint64 balance(const char* nick) {
-        return db().number(QStringLiteral("SELECT balance FROM accounts WHERE nick = '%1'").arg(QLatin1String(nick)));
+    qint64 balance(const char *nick) {
+        return db().number(QStringLiteral("SELECT balance FROM accounts WHERE nick = '%1'")
+                               .arg(QLatin1String(nick)));
     }
 };
 INSTANTIATE_ON_BOTH_BACKENDS(Transfers);
@@ -43,8 +46,8 @@ TEST_P(Transfers, RequestsThatWouldCreateOrLoseWemsAreRefused) {
     fund("Ann", 50);
     fund("Bob", 50);
     struct Case {
-        const char* why;
-        HttpClient* who;
+        const char *why;
+        HttpClient *who;
         std::string body;
     };
     const Case cases[] = {
@@ -57,7 +60,7 @@ TEST_P(Transfers, RequestsThatWouldCreateOrLoseWemsAreRefused) {
         {"not a number", client.get(), "nick=Bob&labelwemsave=0&R04=5x"},
         {"far too much", client.get(), "nick=Bob&labelwemsave=0&R04=99999999999"},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         const HttpResult reply = c.who->post("/acc.php", c.body);
         EXPECT_EQ(reply.body.find("ok"), std::string::npos) << c.why << ": " << reply.body;
     }
@@ -66,9 +69,11 @@ TEST_P(Transfers, RequestsThatWouldCreateOrLoseWemsAreRefused) {
 }
 
 TEST_P(Transfers, ConcurrentTransfersKeepTheTotal) {
-    const char* nicks[] = {"Ann", "Bob", "Cid", "Dan"};
-    for (const char* nick : nicks) ASSERT_EQ(acc(registerBody(nick)).body, "$ok$");
-    for (const char* nick : nicks) fund(nick, 300);
+    const char *nicks[] = {"Ann", "Bob", "Cid", "Dan"};
+    for (const char *nick : nicks)
+        ASSERT_EQ(acc(registerBody(nick)).body, "$ok$");
+    for (const char *nick : nicks)
+        fund(nick, 300);
     std::atomic<int> done{0};
     std::vector<std::thread> players;
     for (int p = 0; p < 4; ++p) {
@@ -79,22 +84,26 @@ TEST_P(Transfers, ConcurrentTransfersKeepTheTotal) {
             for (int i = 0; i < 40; ++i) {
                 const std::string to = nicks[(p + 1 + int(random() % 3)) % 4];
                 const std::string amount = std::to_string(1 + random() % 60);
-                if (own.post("/acc.php", "nick=" + to + "&labelwemsave=0&R04=" + amount).body == "$ok$" &&
-                    own.post("/acc.php", std::string("nick=") + nicks[p] + "&labelwemsave=0&R04=-" + amount).body ==
-                        "$ok$")
+                if (own.post("/acc.php", "nick=" + to + "&labelwemsave=0&R04=" + amount).body ==
+                        "$ok$" &&
+                    own.post("/acc.php",
+                             std::string("nick=") + nicks[p] + "&labelwemsave=0&R04=-" + amount)
+                            .body == "$ok$")
                     ++done;
             }
         });
     }
-    for (auto& t : players) t.join();
+    for (auto &t : players)
+        t.join();
     EXPECT_GT(done.load(), 0);
     auto direct = db();
     EXPECT_EQ(direct.number("SELECT SUM(balance) FROM accounts"), 1200);
     EXPECT_EQ(direct.number("SELECT COUNT(*) FROM accounts WHERE balance < 0"), 0);
     // Every balance equals its start plus its ledger entries.
-    EXPECT_EQ(direct.number("SELECT COUNT(*) FROM accounts a WHERE a.balance <> 300 + "
-                            "(SELECT COALESCE(SUM(amount), 0) FROM wem_ledger l WHERE l.nick = a.nick)"),
-              0);
+    EXPECT_EQ(
+        direct.number("SELECT COUNT(*) FROM accounts a WHERE a.balance <> 300 + "
+                      "(SELECT COALESCE(SUM(amount), 0) FROM wem_ledger l WHERE l.nick = a.nick)"),
+        0);
     EXPECT_EQ(direct.number("SELECT COUNT(*) FROM pending_debits"), 0);
 }
 

@@ -10,10 +10,12 @@ namespace {
 
 class WorldLists : public ServiceTest {
   protected:
-    HttpResult send(int gid, const std::string& nick, int score, const std::string& city = "Oslo",
-                    const std::string& country = "1-035", const std::string& r9 = "#", const std::string& r10 = "#") {
-        return world("gid=" + std::to_string(gid) + "&nick=" + nick + "&city=" + city + "&country=" + country +
-                     "&score=" + std::to_string(score) + "&R7=M&R8=5.7f&R9=" + r9 + "&R10=" + r10 + "*");
+    HttpResult send(int gid, const std::string &nick, int score, const std::string &city = "Oslo",
+                    const std::string &country = "1-035", const std::string &r9 = "#",
+                    const std::string &r10 = "#") {
+        return world("gid=" + std::to_string(gid) + "&nick=" + nick + "&city=" + city +
+                     "&country=" + country + "&score=" + std::to_string(score) +
+                     "&R7=M&R8=5.7f&R9=" + r9 + "&R10=" + r10 + "*");
     }
 };
 INSTANTIATE_ON_BOTH_BACKENDS(WorldLists);
@@ -36,7 +38,8 @@ TEST_P(WorldLists, ScoresAreRankedWithTheEarlierEntryFirstOnTies) {
 }
 
 TEST_P(WorldLists, AListReadGivesTenRowsAndOwnResultsCarryTheirPlaces) {
-    for (int i = 0; i < 12; ++i) ASSERT_EQ(send(46, "P" + std::to_string(i), 100 - i).status, 200);
+    for (int i = 0; i < 12; ++i)
+        ASSERT_EQ(send(46, "P" + std::to_string(i), 100 - i).status, 200);
     ASSERT_EQ(send(46, "Ann", 95, "Bergen").status, 200);
     ASSERT_EQ(send(46, "Ann", 50, "Bergen").status, 200);
     ASSERT_EQ(send(46, "Ann", 70, "Oslo").status, 200); // another Ann
@@ -51,7 +54,7 @@ TEST_P(WorldLists, AListReadGivesTenRowsAndOwnResultsCarryTheirPlaces) {
 
 TEST_P(WorldLists, BadEntriesAreRefusedAndNotStored) {
     struct Case {
-        const char* why;
+        const char *why;
         std::string body;
     };
     const std::string tail = "&score=10&R7=M&R8=5.7f&R9=#&R10=#*";
@@ -60,11 +63,13 @@ TEST_P(WorldLists, BadEntriesAreRefusedAndNotStored) {
         {"nick with a blank", "gid=46&nick=A nn&city=Oslo&country=1-035" + tail},
         {"nick with a $", "gid=46&nick=A$n&city=Oslo&country=1-035" + tail},
         {"country code out of range", "gid=46&nick=Ann&city=Oslo&country=4-015" + tail},
-        {"score not a number", "gid=46&nick=Ann&city=Oslo&country=1-035&score=1e3&R7=M&R8=5.7f&R9=#&R10=#*"},
-        {"sex not M or W", "gid=46&nick=Ann&city=Oslo&country=1-035&score=1&R7=Q&R8=5.7f&R9=#&R10=#*"},
+        {"score not a number",
+         "gid=46&nick=Ann&city=Oslo&country=1-035&score=1e3&R7=M&R8=5.7f&R9=#&R10=#*"},
+        {"sex not M or W",
+         "gid=46&nick=Ann&city=Oslo&country=1-035&score=1&R7=Q&R8=5.7f&R9=#&R10=#*"},
         {"a field absent", "gid=46&nick=Ann&city=Oslo&score=10&R7=M&R8=5.7f&R9=#&R10=#*"},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         const HttpResult reply = world(c.body);
         EXPECT_EQ(reply.status, 400) << c.why << ": " << reply.body;
         EXPECT_FALSE(holdsStatusWord(reply.body)) << c.why;
@@ -75,9 +80,12 @@ TEST_P(WorldLists, BadEntriesAreRefusedAndNotStored) {
 
 TEST_P(WorldLists, ChatMessagesAreNumberedByTheServerAndReadNewestFirst) {
     // Two senders who both read number 0 and both send 1.
-    EXPECT_EQ(send(100, "Ann", 1, "Oslo", "1-035", "10:15:00_10.12.2025_Quarn", "Hello_all").status, 200);
-    EXPECT_EQ(send(100, "Bob", 1, "Oslo", "1-035", "10:15:01_10.12.2025_Quarn", "Hi,Ann").status, 200);
-    for (int i = 0; i < 10; ++i) send(100, "Cid", 1, "Oslo", "1-035", "t", "msg" + std::to_string(i));
+    EXPECT_EQ(send(100, "Ann", 1, "Oslo", "1-035", "10:15:00_10.12.2025_Quarn", "Hello_all").status,
+              200);
+    EXPECT_EQ(send(100, "Bob", 1, "Oslo", "1-035", "10:15:01_10.12.2025_Quarn", "Hi,Ann").status,
+              200);
+    for (int i = 0; i < 10; ++i)
+        send(100, "Cid", 1, "Oslo", "1-035", "t", "msg" + std::to_string(i));
     const std::string chat = world("gid=100").body;
     EXPECT_EQ(std::count(chat.begin(), chat.end(), '$'), 10);
     EXPECT_EQ(chat.substr(0, chat.find('*') + 1), "$1 12 12 Cid 1-035 Oslo M 5.7f t msg9*");
@@ -85,7 +93,8 @@ TEST_P(WorldLists, ChatMessagesAreNumberedByTheServerAndReadNewestFirst) {
     // A stamp whose local time has a blank keeps the fields of the reply apart.
     EXPECT_EQ(send(100, "Ann", 13, "Oslo", "1-035", "10:15 AM_10.12.2025_Quarn", "Hi").status, 200);
     const std::string newest = world("gid=100").body;
-    EXPECT_EQ(newest.substr(0, newest.find('*') + 1), "$1 13 13 Ann 1-035 Oslo M 5.7f 10:15_AM_10.12.2025_Quarn Hi*");
+    EXPECT_EQ(newest.substr(0, newest.find('*') + 1),
+              "$1 13 13 Ann 1-035 Oslo M 5.7f 10:15_AM_10.12.2025_Quarn Hi*");
     // A text outside the chat set is refused (the program sends "_" instead).
     EXPECT_EQ(send(100, "Ann", 14, "Oslo", "1-035", "t", "two words").status, 400);
     EXPECT_EQ(send(100, "Ann", 14, "Oslo", "1-035", "t", "a*b").status, 400);
@@ -95,14 +104,18 @@ TEST_P(WorldLists, AnAccountGamesPlaceEarnsItsBonusOncePerCompletedGame) {
     registerAndLogin("Ann");
     // A result for the account list needs the account's own session.
     HttpClient stranger(server->baseUrl());
-    EXPECT_EQ(stranger.post("/world.php", "gid=346&nick=Ann&city=Moscow&country=Russia&score=80&R7=M&R8=5.7f&R9=#&R10=#*")
-                  .body.find("$1$"),
-              std::string::npos);
+    EXPECT_EQ(
+        stranger
+            .post("/world.php",
+                  "gid=346&nick=Ann&city=Moscow&country=Russia&score=80&R7=M&R8=5.7f&R9=#&R10=#*")
+            .body.find("$1$"),
+        std::string::npos);
     // One completed game (Sessions 1) on record.
-    ASSERT_EQ(acc("nick=Ann&pw=secret1&crdQuarnkon=30&crdQuarnbest=80&crdQuarnrating=3.6&crdQuarnses=1&"
-                  "crdQuarnkonl=0&crdQuarnscore=0&crdQuarnR1=0&crdQuarnR2=#")
-                  .body,
-              "$ok$");
+    ASSERT_EQ(
+        acc("nick=Ann&pw=secret1&crdQuarnkon=30&crdQuarnbest=80&crdQuarnrating=3.6&crdQuarnses=1&"
+            "crdQuarnkonl=0&crdQuarnscore=0&crdQuarnR1=0&crdQuarnR2=#")
+            .body,
+        "$ok$");
     EXPECT_EQ(send(346, "Ann", 80, "Moscow", "Russia").body, "$1$");
     EXPECT_EQ(acc("nick=Ann&labelwemsave=0&R04=25").body, "$ok$");
     EXPECT_EQ(acc("nick=Ann&labelwemread=0").body, "$25$");
