@@ -1,0 +1,252 @@
+// The menu of the main window: the club's members, the commands and the
+// pictures that open the online windows.
+#include "match/TForm1.h"
+
+#include "match/Ask.h"
+#include "match/MemberLabel.h"
+#include "match/MenuIcons.h"
+#include "match/Words.h"
+
+#include <QAction>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+
+#include <functional>
+
+namespace quarn {
+
+namespace {
+
+constexpr int MenuTickMs = 20;
+
+} // namespace
+
+void TForm1::createMenuControls()
+{
+    for (int line = 1; line <= 5; ++line) {
+        memberButtons_[line] = makeButton(QStringLiteral("Button%1").arg(line), QString());
+        connect(memberButtons_[line], &QPushButton::clicked, this, [this, line] { memberButtonClick(line); });
+    }
+    button6_ = makeButton(QStringLiteral("Button6"), word(Word::NewPlayer));
+    connect(button6_, &QPushButton::clicked, this, [this] { startMatchFor(kNewPlayer); });
+    button9_ = makeButton(QStringLiteral("Button9"), word(Word::TopTen));
+    connect(button9_, &QPushButton::clicked, this, [this] { windows_->showTopTen(settings_.multiplayer); });
+    button10_ = makeButton(QStringLiteral("Button10"), word(Word::Options));
+    connect(button10_, &QPushButton::clicked, this, [this] { windows_->showOptions(); });
+    button11_ = makeButton(QStringLiteral("Button11"), word(Word::Exit));
+    connect(button11_, &QPushButton::clicked, this, &QWidget::close);
+    bHistory_ = makeButton(QStringLiteral("BHistory"), word(Word::History));
+    connect(bHistory_, &QPushButton::clicked, this, [this] { windows_->showHistory(); });
+    bMode_ = makeButton(QStringLiteral("BMode"), word(Word::Mode));
+    connect(bMode_, &QPushButton::clicked, this, &TForm1::ButtonModeClick);
+
+    panel4_ = new QLabel(this);
+    panel4_->setObjectName(QStringLiteral("Panel4"));
+    panel4_->hide();
+    for (int i = 0; i < 3; ++i) {
+        topTenPanels_[i] = new QLabel(this);
+        topTenPanels_[i]->setObjectName(QStringLiteral("PanelTop%1").arg(i + 1));
+        topTenPanels_[i]->hide();
+    }
+}
+
+
+void TForm1::createOnlinePictures()
+{
+    const struct {
+        const char *name;
+        Word hint;
+        std::function<void()> open;
+    } pictures[] = {
+        {"ImageAccount", Word::HintAccount,
+         [this] {
+             windows_->showAccount();
+             buildMemberList();
+         }},
+        {"ImageTournament", Word::HintTournament,
+         [this] {
+             if (!windows_->showTournament())
+                 Ask::inform(this, word(Word::LogInFirst));
+         }},
+        {"ImageStatistics", Word::HintStatistics, [this] { windows_->showStatistics(); }},
+        {"ImageNews", Word::HintNews, [this] { windows_->showNews(); }},
+        {"ImageChat", Word::HintChat, [this] { windows_->showChat(); }},
+        {"ImageRadio", Word::Radio, [this] { windows_->showRadio(); }},
+        {"ImageHomePage", Word::HintHomePage, [this] { windows_->openHomePage(); }},
+    };
+    for (int i = 0; i < menuIconCount; ++i) {
+        QPushButton *button = makeButton(QString::fromLatin1(pictures[i].name), QString());
+        button->setAccessibleName(word(pictures[i].hint));
+        button->setToolTip(word(pictures[i].hint));
+        button->setFlat(true);
+        button->setCursor(Qt::PointingHandCursor);
+        button->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; }"));
+        connect(button, &QPushButton::clicked, this, pictures[i].open);
+        onlineButtons_[std::size_t(i)] = button;
+    }
+}
+
+
+void TForm1::showMenu()
+{
+    menuShown_ = true;
+    buildMemberList();
+    placeMenuControls();
+    for (int line = 1; line <= 5; ++line)
+        memberButtons_[line]->show();
+    for (QWidget *w : std::initializer_list<QWidget *>{button6_, button9_, button10_, button11_, bHistory_,
+                                                        bMode_, panel4_})
+        w->show();
+    for (QLabel *panel : topTenPanels_)
+        panel->show();
+    for (QPushButton *picture : onlineButtons_)
+        picture->show();
+    update();
+}
+
+
+void TForm1::hideMenu()
+{
+    menuShown_ = false;
+    hideGameControls();
+    update();
+}
+
+
+void TForm1::placeMenuControls()
+{
+    const Scaling &s = layout_.scaling;
+    QFont listFont(QStringLiteral("Courier New"));
+    listFont.setPixelSize(s.fontPixels(15, settings_.fontScales[3]));
+    listFont.setBold(true);
+    QFont buttonFont(QStringLiteral("Comic Sans MS"));
+    buttonFont.setPixelSize(s.fontPixels(16, settings_.fontScales[0]));
+    buttonFont.setBold(true);
+
+    panel4_->setGeometry(s.place(180, 104, 400, 26));
+    panel4_->setFont(listFont);
+    for (int line = 1; line <= 5; ++line) {
+        memberButtons_[line]->setGeometry(s.place(180, 132 + 34 * (line - 1), 400, 32));
+        memberButtons_[line]->setFont(listFont);
+    }
+    button6_->setGeometry(s.place(180, 306, 196, 32));
+    bMode_->setGeometry(s.place(384, 306, 196, 32));
+    for (int i = 0; i < 3; ++i) {
+        topTenPanels_[i]->setGeometry(s.place(180, 346 + 22 * i, 400, 22));
+        topTenPanels_[i]->setFont(listFont);
+    }
+    QPushButton *row[] = {button9_, button10_, bHistory_, button11_};
+    for (int i = 0; i < 4; ++i) {
+        row[i]->setGeometry(s.place(180 + 102 * i, 428, 94, 32));
+        row[i]->setFont(buttonFont);
+    }
+    for (QPushButton *b : {button6_, bMode_})
+        b->setFont(buttonFont);
+    // Four coins under the cards on the left, three under the chips on the right.
+    const int icon = s.Scale(34);
+    for (int i = 0; i < menuIconCount; ++i) {
+        const QRect place = i < 4 ? s.place(22 + 37 * i, 404, 34, 34) : s.place(614 + 37 * (i - 4), 404, 34, 34);
+        onlineButtons_[std::size_t(i)]->setGeometry(place.left(), place.top(), icon, icon);
+        onlineButtons_[std::size_t(i)]->setIcon(QIcon(menuIcon(MenuIcon(i), icon * 2)));
+        onlineButtons_[std::size_t(i)]->setIconSize(QSize(icon, icon));
+    }
+}
+
+
+void TForm1::buildMemberList()
+{
+    const ClubMode mode = settings_.clubDisplayMode == 2 ? ClubMode::Rating : ClubMode::Score;
+    panel4_->setText(word(mode == ClubMode::Rating ? Word::HeadingRating : Word::HeadingScore));
+    const std::optional<ClubFile> club = readClubFile(clubPath());
+    QFont listFont(QStringLiteral("Courier New"));
+    listFont.setPixelSize(layout_.scaling.fontPixels(15, settings_.fontScales[3]));
+    listFont.setBold(true);
+    const QFontMetrics metrics(listFont);
+    const auto widthOf = [&metrics](const QString &text) { return metrics.horizontalAdvance(text); };
+    for (int line = 1; line <= 5; ++line) {
+        const QString text = club ? QString::fromStdString(club->memberLineText(line)) : QString();
+        const QString label = fitMemberLabel(memberLabel(text, mode),
+                                             layout_.scaling.Scale(MemberLabelMaxWidth), widthOf);
+        memberButtons_[line]->setText(label);
+        memberButtons_[line]->setAccessibleName(label.trimmed());
+    }
+    for (int place = 1; place <= 3; ++place) {
+        QString text;
+        if (club) {
+            const TopTenEntry entry = club->topTen(place);
+            text = QStringLiteral(" %1. ").arg(place) + QString::fromStdString(entry.name).leftJustified(20)
+                + QStringLiteral("  ")
+                + (entry.score ? QString::number(*entry.score) : QString()).rightJustified(6);
+        }
+        topTenPanels_[place - 1]->setText(text);
+    }
+}
+
+
+void TForm1::ButtonModeClick()
+{
+    settings_.clubDisplayMode = settings_.clubDisplayMode == 2 ? 1 : 2;
+    buildMemberList();
+}
+
+
+void TForm1::memberButtonClick(int line)
+{
+    const std::optional<ClubFile> club = readClubFile(clubPath());
+    if (!club || club->memberEmpty(line))
+        return;
+    startMatchFor(line);
+}
+
+
+void TForm1::enterMenuState()
+{
+    for (QAction *action : {genCount_, quit_, changeName_})
+        action->setEnabled(false);
+    hideTableControls();
+    waitBanner_->hide();
+    showMenu();
+    timer1_->setInterval(MenuTickMs);
+    timer1_->start();
+}
+
+
+// The short product title, the version and the build date above the club list.
+void TForm1::paintMenuHeading(QPainter &painter)
+{
+    const Scaling &s = layout_.scaling;
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    QFont title(QStringLiteral("Arial"));
+    title.setPixelSize(s.Scale(46));
+    title.setBold(true);
+    title.setLetterSpacing(QFont::AbsoluteSpacing, s.Scale(6));
+    painter.setFont(title);
+    const QRect titleBox = s.place(180, 22, 400, 56);
+    painter.setPen(QColor(0, 0, 0, 120));
+    painter.drawText(titleBox.translated(s.Scale(2), s.Scale(2)), Qt::AlignCenter, word(Word::ProductTitleShort));
+    // A band of light runs over the gold letters, one step per tick.
+    const double band = double(menuTick_ % 150) / 150.0;
+    QLinearGradient gold(titleBox.topLeft(), titleBox.topRight());
+    gold.setColorAt(0.0, QColor(230, 180, 60));
+    gold.setColorAt(std::max(0.0, band - 0.12), QColor(240, 196, 80));
+    gold.setColorAt(band, QColor(255, 248, 210));
+    gold.setColorAt(std::min(1.0, band + 0.12), QColor(240, 196, 80));
+    gold.setColorAt(1.0, QColor(230, 180, 60));
+    painter.setPen(QPen(QBrush(gold), 1));
+    painter.drawText(titleBox, Qt::AlignCenter, word(Word::ProductTitleShort));
+    QFont small(QStringLiteral("Arial"));
+    small.setPixelSize(s.Scale(13));
+    painter.setFont(small);
+    painter.setPen(QColor(235, 225, 190));
+    painter.drawText(s.place(180, 76, 400, 20), Qt::AlignCenter,
+                     QString::fromUtf8(versionText.data(), qsizetype(versionText.size())) + QStringLiteral("   ")
+                         + word(Word::BuildDate));
+}
+
+
+} // namespace quarn
