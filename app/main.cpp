@@ -1,5 +1,7 @@
-// The game program: one main window in the program's own folder.
+// The game program: one main window in the program's own folder, with the
+// auxiliary windows it opens.
 #include "match/TForm1.h"
+#include "ui/AuxWindowSet.h"
 
 #include <QApplication>
 
@@ -8,7 +10,13 @@ int main(int, char *argv[])
     // The program takes no arguments of its own; Qt sees only the program name.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
-    quarn::TForm1 window(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    const QString folder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    quarn::TForm1 window(folder);
+    quarn::AuxWindowSet windows(
+        {folder, &window.editableSettings(), &window,
+         [&window](const QString &libraryFile) { window.showMissingLibrary(libraryFile); }},
+        &window);
+    window.setAuxiliaryWindows(&windows);
     window.show();
     return app.exec();
 }

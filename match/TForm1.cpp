@@ -304,9 +304,7 @@ void TForm1::applyWindowSize()
 
 void TForm1::loadPictures()
 {
-    pictures_->setMissingLibraryHandler([this](const QString &library) {
-        TFormMessage::showMessage(this, {word(Word::CantFindFile) + QLatin1Char(' ') + library});
-    });
+    pictures_->setMissingLibraryHandler([this](const QString &library) { showMissingLibrary(library); });
     pictures_->loadFaces(settings_.faceSet, layout_.scaling);
     pictures_->loadBacks(settings_.backSet, layout_.scaling);
     pictures_->loadBackground(settings_.backgroundPicture, settings_.backgroundColour, settings_.tableDesign == 1,
@@ -315,6 +313,11 @@ void TForm1::loadPictures()
     canvas_->LayOutTable(layout_.windowSize, layout_.client);
     canvas_->setFont(TableFont{QStringLiteral("Comic Sans MS"), settings_.fontScales[0]});
     setPointer(this, PointerKind::Arrow);
+}
+
+void TForm1::showMissingLibrary(const QString &libraryFile)
+{
+    TFormMessage::showMessage(this, {word(Word::CantFindFile) + QLatin1Char(' ') + libraryFile});
 }
 
 // ---- Screens --------------------------------------------------------------

@@ -74,6 +74,10 @@ public:
     bool menuShown() const { return menuShown_; }
     const GameState &game() const { return game_; }
     const Settings &settings() const { return settings_; }
+    // The settings the other windows change (options, design fall-backs).
+    Settings &editableSettings() { return settings_; }
+    // The message window for a picture library that cannot be found.
+    void showMissingLibrary(const QString &libraryFile);
     const TableLayout &layout() const { return layout_; }
     QTimer *timer() const { return timer1_; }
     QString folder() const { return folder_; }
