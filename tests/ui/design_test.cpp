@@ -39,8 +39,9 @@ TEST_P(DesignFallBack, OfTheGameInformationWindow)
 {
     const FallBackCase &c = GetParam();
     WindowFixture f;
-    if (c.library)
+    if (c.library) {
         ASSERT_TRUE(makeGraphicsLibrary(f.folder(), without(allLibraryEntries(), c.missing)));
+    }
     chooseDesign(f.settings, c.design);
     TFormCount window(f.context(), TCount{}, {});
     EXPECT_EQ(int(window.design()), c.windowDesign) << c.what;
