@@ -5,6 +5,7 @@
 #include "match/TImage.h"
 #include "match/Words.h"
 #include "rules/Match.h"
+#include "ui/TWemCardsButton.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -45,6 +46,17 @@ void substituteFonts()
                                {QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono")});
     QFont::insertSubstitutions(QStringLiteral("FixedSys"),
                                {QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono")});
+}
+
+// The owner-drawn buttons take the look of the settings: the new look or the
+// classic one, red on the customizable menu and purple-gold on the "Purple" one.
+void applyButtonLook(QWidget *window, const Settings &settings)
+{
+    setNewStyleOnButtons(window, settings.newButtons);
+    for (TWemCardsButton *button : window->findChildren<TWemCardsButton *>()) {
+        button->setColorSB(settings.menuDesign == 1 ? TColorSB::DCards : TColorSB::DRed);
+        button->setFontColor(settings.menuDesign == 1 ? QColor(200, 175, 50) : QColor(Qt::white));
+    }
 }
 
 // Buttons like brass-edged ivory plates; the club list as light text on the felt.
@@ -114,7 +126,10 @@ TForm1::~TForm1() = default;
 
 QPushButton *TForm1::makeButton(const QString &name, const QString &text)
 {
-    auto *button = new QPushButton(text, this);
+    auto *button = new TWemCardsButton(text, this);
+    button->setFontColor(Qt::white);
+    button->setLightFont(true);
+    button->setColorMouse(Qt::yellow);
     button->setObjectName(name);
     button->setAccessibleName(text.trimmed().isEmpty() ? name : text.trimmed());
     button->setFocusPolicy(Qt::NoFocus);
@@ -260,6 +275,7 @@ bool TForm1::startUp()
     setLanguage(settings_.language);
     relabel();
     loadPictures();
+    applyButtonLook(this, settings_);
     return true;
 }
 

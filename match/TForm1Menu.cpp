@@ -45,11 +45,14 @@ void TForm1::createMenuControls()
     bMode_ = makeButton(QStringLiteral("BMode"), word(Word::Mode));
     connect(bMode_, &QPushButton::clicked, this, &TForm1::ButtonModeClick);
 
+    // Names typed by players are shown as they are, never as markup.
     panel4_ = new QLabel(this);
+    panel4_->setTextFormat(Qt::PlainText);
     panel4_->setObjectName(QStringLiteral("Panel4"));
     panel4_->hide();
     for (int i = 0; i < 3; ++i) {
         topTenPanels_[i] = new QLabel(this);
+        topTenPanels_[i]->setTextFormat(Qt::PlainText);
         topTenPanels_[i]->setObjectName(QStringLiteral("PanelTop%1").arg(i + 1));
         topTenPanels_[i]->hide();
     }
@@ -172,7 +175,8 @@ void TForm1::buildMemberList()
         const QString text = club ? QString::fromStdString(club->memberLineText(line)) : QString();
         const QString label = fitMemberLabel(memberLabel(text, mode),
                                              layout_.scaling.Scale(MemberLabelMaxWidth), widthOf);
-        memberButtons_[line]->setText(label);
+        // A '&' in a name is a letter, not a keyboard shortcut.
+        memberButtons_[line]->setText(QString(label).replace(QLatin1Char('&'), QStringLiteral("&&")));
         memberButtons_[line]->setAccessibleName(label.trimmed());
     }
     for (int place = 1; place <= 3; ++place) {

@@ -414,3 +414,28 @@ TEST_F(WindowScreens, MenuControlsOpenTheirWindows)
 }
 
 } // namespace
+
+namespace {
+
+// Names are shown as typed: an ampersand is no shortcut mark and angle
+// brackets are no markup.
+TEST_F(WindowScreens, ClubListShowsNamesAsTyped)
+{
+    addMember("Tom & Jerry", "abc", 3, 4, 1.0);
+    writeSettings(quickSettings());
+    ASSERT_EQ(storeResult(folder_ / "Quarn.clb", [] {
+                  MemberRecord r = newPlayerRecord("<b>Bold</b>", "x");
+                  r.hands = 30;
+                  r.cycleScore = 99;
+                  return r;
+              }()).place,
+              1);
+    openToMenu();
+    EXPECT_TRUE(control<QPushButton>("Button1")->text().startsWith(QStringLiteral("Tom && Jerry")))
+        << control<QPushButton>("Button1")->text().toStdString();
+    auto *first = control<QLabel>("PanelTop1");
+    EXPECT_EQ(first->textFormat(), Qt::PlainText);
+    EXPECT_TRUE(first->text().contains(QStringLiteral("<b>Bold</b>"))) << first->text().toStdString();
+}
+
+} // namespace
