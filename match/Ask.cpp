@@ -44,6 +44,7 @@ QMessageBox::StandardButton Ask::run(QWidget *parent, QMessageBox::Icon icon,
         return fallback;
     QMessageBox box(icon, word(Word::ProductTitle), forDisplay(text), buttons, parent);
     box.setObjectName(QStringLiteral("AskBox"));
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(fallback);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }

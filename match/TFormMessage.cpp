@@ -57,6 +57,7 @@ TFormMessage::TFormMessage(const QStringList &lines, QWidget *parent) : QDialog(
         auto *label = new QLabel(this);
         label->setObjectName(QStringLiteral("Line%1").arg(i + 1));
         label->setFont(font);
+        label->setTextFormat(Qt::PlainText);
         label->setGeometry(LeftMargin, y, width - LeftMargin, LineHeight);
         if (i == 2) {
             QFont link = font;
