@@ -54,17 +54,28 @@ void LanClient::readHost()
     if (reading_)
         return;
     reading_ = true;
-    while (socket_ && socket_->bytesAvailable() > 0) {
-        const QByteArray bytes = socket_->readAll();
-        const std::vector<LanMessage> messages =
-            reader_.Feed(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-        for (const LanMessage &message : messages) {
-            if (!socket_)
+    while (socket_) {
+        if (!queue_.empty()) {
+            if (holding_)
                 break;
+            const LanMessage message = std::move(queue_.front());
+            queue_.pop_front();
             handle(message);
+            continue;
         }
+        if (holding_ || socket_->bytesAvailable() <= 0)
+            break;
+        const QByteArray bytes = socket_->readAll();
+        for (LanMessage &message : reader_.Feed(std::string_view(bytes.constData(), std::size_t(bytes.size()))))
+            queue_.push_back(std::move(message));
     }
     reading_ = false;
+}
+
+void LanClient::Release()
+{
+    holding_ = false;
+    readHost();
 }
 
 void LanClient::handle(const LanMessage &message)
@@ -119,6 +130,7 @@ void LanClient::takeAssignment(const LanMessage &message)
     joiningState_ = kJoined;
     waiting_ = false;
     awaitingFirstDeal_ = true;
+    holding_ = holdAfterJoining_;
     placeNames(message.names);
     emit joined();
 }
@@ -224,6 +236,8 @@ void LanClient::closeSocket()
         return;
     QTcpSocket *socket = socket_;
     socket_ = nullptr;
+    queue_.clear();
+    holding_ = false;
     socket->disconnect(this);
     if (socket->state() == QAbstractSocket::ConnectedState)
         socket->disconnectFromHost();

@@ -6,6 +6,7 @@
 // host, which relays them to the other clients.
 
 #include <QString>
+#include <deque>
 #include <string>
 
 #include "net/lan/LanSession.h"
@@ -33,6 +34,12 @@ public:
     // Joined, and the host has not dealt yet ("Expectation of the server...").
     bool AwaitingFirstDeal() const { return awaitingFirstDeal_; }
     bool Connected() const;
+
+    // With hold set, the messages that follow the seat wait (in the socket
+    // and in order) until Release: the window starts its match first, so the
+    // host's first deal never comes before it.
+    void HoldAfterJoining(bool hold) { holdAfterJoining_ = hold; }
+    void Release();
 
     // "s" + role + text to the host.
     bool SendChat(const QString &text) override;
@@ -72,6 +79,9 @@ private:
     bool waiting_ = false;
     bool awaitingFirstDeal_ = false;
     bool reading_ = false;
+    bool holdAfterJoining_ = false;
+    bool holding_ = false;
+    std::deque<LanMessage> queue_;
 };
 
 } // namespace quarn::lan

@@ -55,6 +55,7 @@ bool LanConnection::ConfirmStart(NetworkSection &section, const std::string &pla
         return wait.exec() == QDialog::Accepted;
     }
     auto *client = new LanClient(game_, outside_, this);
+    client->HoldAfterJoining(true);
     replaceSession(client);
     client->StartJoining(section.Address(), port, playerName);
     TFormWait wait(*client, parent);

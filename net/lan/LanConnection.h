@@ -35,7 +35,9 @@ public:
     // or joining and the waiting window. A problem is shown through
     // showError ("Incorrect IP-address!", "Incorrect Port!" also for a port
     // that cannot be opened) with the faulty box focused. True when the
-    // waiting window closed with its start result: the game starts.
+    // waiting window closed with its start result: the game starts. A
+    // client's messages after its seat wait until the window's match has
+    // started (LanClient::Release).
     bool ConfirmStart(NetworkSection &section, const std::string &playerName, QWidget *parent,
                       const std::function<void(const QString &)> &showError);
 

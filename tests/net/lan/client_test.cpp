@@ -138,6 +138,27 @@ TEST_F(ClientOverRawHost, UpdatesReachTheClientsThatJoinedBefore)
     }
 }
 
+TEST_F(ClientOverRawHost, HeldMessagesWaitUntilTheMatchHasStarted)
+{
+    client().HoldAfterJoining(true);
+    RawPeer &peer = Connect();
+    QSignalSpy joined(&client(), &LanClient::joined);
+    QSignalSpy chat(&client(), &LanSession::chatReceived);
+    const Deck deck = testing::DeckOpenedBy(4, 29);
+    peer.Send(AssignmentMessage(2, FullTable()) + DealMessage(deck) + std::string(kBegin));
+    ASSERT_TRUE(joined.wait(testing::kWaitMs));
+    EXPECT_EQ(game().MatchHands, 0);
+    peer.Send("s1hello");
+    // The window starts its match here; then the deal, start and chat follow in order.
+    game().PlayerKind = kNewPlayer;
+    NewMatch(game(), PlayerStanding{"Cleo", 0.0, 0, 0});
+    client().Release();
+    ASSERT_TRUE(WaitUntil([&] { return chat.count() == 1; }));
+    EXPECT_EQ(game().MatchHands, 1);
+    EXPECT_EQ(game().HandNumber, 1);
+    EXPECT_EQ(game().Phase, kPhasePlaying);
+}
+
 TEST_F(ClientOverRawHost, SecondAssignmentIsIgnored)
 {
     RawPeer &peer = Seated(2);

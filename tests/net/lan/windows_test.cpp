@@ -426,8 +426,10 @@ TEST_F(ConnectionTest, ClientStartsWhenSeatedAndPassesTheSessionsSignalsOn)
     EXPECT_EQ(game.SeatName[2], "Anna");
     EXPECT_EQ(section.LastAddress(), QStringLiteral("127.0.0.1"));
 
+    // The messages after the seat wait for the window's match to start.
     QSignalSpy chat(&connection, &LanConnection::chatReceived);
     ASSERT_TRUE(host.session->SendChat(QStringLiteral("welcome")));
+    connection.Client()->Release();
     ASSERT_TRUE(chat.wait(testing::kWaitMs));
     EXPECT_EQ(chat.at(0).at(1).toString(), QStringLiteral("welcome"));
 
