@@ -63,7 +63,7 @@ void applyButtonLook(QWidget *window, const Settings &settings)
 QString windowStyle()
 {
     return QStringLiteral(
-        "QPushButton { color: #2a1a05; border: 1px solid #7a5a1c; border-radius: 6px;"
+        "QPushButton { color: #2a1a05; border: 1px solid #7a5a1c; border-radius: 6px; padding: 3px 12px;"
         "  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fffaf0, stop:0.5 #f3e4c0, stop:1 #dcc48e); }"
         "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #ecd9a4); }"
         "QPushButton:pressed { background: #d2b878; }"
@@ -71,7 +71,7 @@ QString windowStyle()
         "  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f4f0e6, stop:1 #d8d0bc); }"
         "QPushButton#Button1, QPushButton#Button2, QPushButton#Button3, QPushButton#Button4,"
         "QPushButton#Button5 { text-align: left; padding-left: 12px; }"
-        "QLabel#Panel4 { color: #fff2c0; padding-left: 13px; }"
+        "QLabel#Panel4 { color: #fff2c0; }"
         "QLabel#PanelTop1, QLabel#PanelTop2, QLabel#PanelTop3 { color: #ffe9a8; padding-left: 13px; }");
 }
 
