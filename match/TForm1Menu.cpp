@@ -48,6 +48,8 @@ void TForm1::createMenuControls()
     // Names typed by players are shown as they are, never as markup.
     panel4_ = new QLabel(this);
     panel4_->setTextFormat(Qt::PlainText);
+    // Centred like the member labels below it, so the columns meet.
+    panel4_->setAlignment(Qt::AlignCenter);
     panel4_->setObjectName(QStringLiteral("Panel4"));
     panel4_->hide();
     for (int i = 0; i < 3; ++i) {
@@ -83,7 +85,11 @@ void TForm1::createOnlinePictures()
         {"ImageHomePage", Word::HintHomePage, [this] { windows_->openHomePage(); }},
     };
     for (int i = 0; i < menuIconCount; ++i) {
-        QPushButton *button = makeButton(QString::fromLatin1(pictures[i].name), QString());
+        // Pictures, not owner-drawn buttons: a coin with its glyph and nothing else.
+        auto *button = new QPushButton(this);
+        button->setObjectName(QString::fromLatin1(pictures[i].name));
+        button->setFocusPolicy(Qt::NoFocus);
+        button->hide();
         button->setAccessibleName(word(pictures[i].hint));
         button->setToolTip(word(pictures[i].hint));
         button->setFlat(true);

@@ -89,11 +89,29 @@ TFormPassword::TFormPassword(Form form, const QString &name, const QString &stor
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
 
+    for (QPushButton *button : {ok, cancel})
+        button->setMinimumSize(96, 30);
+
+    auto *heading = new QLabel(word(Word::Welcome), this);
+    heading->setObjectName(QStringLiteral("LabelWelcome"));
+    QFont headingFont(QStringLiteral("Comic Sans MS"));
+    headingFont.setPixelSize(22);
+    headingFont.setBold(true);
+    heading->setFont(headingFont);
+    heading->setAlignment(Qt::AlignCenter);
+
     auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(18, 14, 18, 14);
+    column->setSpacing(10);
+    column->addWidget(heading);
     column->addLayout(grid);
     column->addSpacing(8);
     column->addLayout(buttons);
-    setMinimumWidth(380);
+    setMinimumWidth(420);
+    QFont font(QStringLiteral("Comic Sans MS"));
+    font.setPixelSize(15);
+    setFont(font);
+    heading->setFont(headingFont);
 }
 
 QString TFormPassword::name() const { return editName_->text().trimmed(); }

@@ -5,6 +5,7 @@
 #include "match/TFormPassword.h"
 #include "QtPrint.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -61,6 +62,8 @@ TEST(MessageWindow, ShowsAtMostThreeLinesAndClosesWithOk)
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Attention"));
     EXPECT_NE(form.findChild<QWidget *>(QStringLiteral("Line3")), nullptr);
     EXPECT_EQ(form.findChild<QWidget *>(QStringLiteral("Line4")), nullptr);
+    for (const char *line : {"Line1", "Line2", "Line3"})
+        EXPECT_EQ(form.findChild<QLabel *>(QString::fromLatin1(line))->textFormat(), Qt::PlainText) << line;
     form.show();
     QTest::mouseClick(form.findChild<QPushButton *>(QStringLiteral("ButtonOk")), Qt::LeftButton);
     EXPECT_EQ(form.result(), QDialog::Accepted);

@@ -69,14 +69,16 @@ void save(TForm1 &form, const QString &folder, const QString &name)
     form.grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
-void logIn(TForm1 &form)
+void logIn(TForm1 &form, const QString &picture)
 {
-    QTimer::singleShot(0, [] {
+    QTimer::singleShot(0, [picture] {
         auto *dialog = qobject_cast<TFormPassword *>(QApplication::activeModalWidget());
         if (!dialog)
             return;
         QTest::keyClicks(dialog->findChild<QLineEdit *>(QStringLiteral("EditPassword")), QStringLiteral("pw"));
         QTest::keyClicks(dialog->findChild<QLineEdit *>(QStringLiteral("EditPassword2")), QStringLiteral("pw"));
+        settle();
+        dialog->grab().save(picture);
         dialog->accept();
     });
     form.findChild<QPushButton *>(QStringLiteral("Button6"))->click();
@@ -117,7 +119,7 @@ void walk(const QString &dist, const QString &out, int windowSize, const char *t
     save(form, out, prefix + QStringLiteral("2-menu"));
     if (windowSize == 1)
         std::printf("resident memory in the menu: %.1f MB\n", residentKilobytes() / 1024.0);
-    logIn(form);
+    logIn(form, out + QLatin1Char('/') + prefix + QStringLiteral("2-log-in.png"));
     save(form, out, prefix + QStringLiteral("3-dealt"));
     form.CommandButton();
     for (int moves = 0; moves < 12 && form.game().ToMove <= 4; ++moves) {
