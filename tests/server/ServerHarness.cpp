@@ -46,9 +46,10 @@ quint16 freePort() {
     return probe.serverPort();
 }
 
+// Bases below the ephemeral range, so no outgoing connection takes a port meanwhile.
 quint16 freePortBlock(int count) {
     for (int attempt = 0; attempt < 200; ++attempt) {
-        const auto base = quint16(QRandomGenerator::global()->bounded(20000, 60000));
+        const auto base = quint16(QRandomGenerator::global()->bounded(20000, 32700));
         bool free = true;
         for (int i = 1; i <= count && free; ++i) {
             QTcpServer probe;
