@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QToolTip>
 
 using namespace quarn;
 using namespace quarn::testing;
@@ -436,6 +437,26 @@ TEST_F(WindowScreens, ClubListShowsNamesAsTyped)
     auto *first = control<QLabel>("PanelTop1");
     EXPECT_EQ(first->textFormat(), Qt::PlainText);
     EXPECT_TRUE(first->text().contains(QStringLiteral("<b>Bold</b>"))) << first->text().toStdString();
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(WindowScreens, CounterBalloonTellsTheHandOfTheCycle)
+{
+    addMember("Anna", "abc", 40, 5, 0.5);
+    writeSettings(quickSettings());
+    openToMenu();
+    logInMember(1, QStringLiteral("abc"));
+    QWidget *counter = control("ImageKon");
+    QTest::mouseMove(counter, QPoint(20, 20));
+    ASSERT_TRUE(QToolTip::isVisible());
+    EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("General number of game: 41")))
+        << QToolTip::text().toStdString();
+    EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("Number of round in a current cycle: 11 / 30")))
+        << QToolTip::text().toStdString();
+    QToolTip::hideText();
 }
 
 } // namespace
