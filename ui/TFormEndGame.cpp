@@ -45,11 +45,7 @@ TFormEndGame::TFormEndGame(const AuxContext &context, const EndOfGameFacts &fact
 {
     setWindowTitle(word(WordEntry::ClubCompletionOfGame));
     setFixedSize(WindowWidth, WindowHeight);
-    if (THeadingBand *band = headingBand()) {
-        band->move((WindowWidth - band->width()) / 2, 0);
-        if (design() == AuxDesign::GrayRedRibbons)
-            band->setHeading(libraryPicture(look().redHeading), QPoint(100, 4));
-    }
+    centreHeadingBand();
 
     medal_ = medalPicture();
     animation_ = new TAnimation(this);

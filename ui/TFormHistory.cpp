@@ -52,10 +52,8 @@ TFormHistory::TFormHistory(const AuxContext &context, int &rememberedFile, QWidg
     setWindowTitle(word(WordEntry::HistoryTitle));
     setFixedSize(WindowWidth, WindowHeight);
     int top = 70;
+    centreHeadingBand();
     if (THeadingBand *band = headingBand()) {
-        band->move((WindowWidth - band->width()) / 2, 0);
-        if (design() == AuxDesign::GrayRedRibbons)
-            band->setHeading(libraryPicture(look().redHeading), QPoint(110, 10));
         top = band->height() + 8;
     }
     const bool purple = design() == AuxDesign::Purple;

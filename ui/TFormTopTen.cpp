@@ -38,11 +38,7 @@ TFormTopTen::TFormTopTen(const AuxContext &context, bool networkClub, QWidget *p
 {
     setWindowTitle(word(WordEntry::ClubTopTen));
     setFixedSize(WindowWidth, WindowHeight);
-    if (THeadingBand *band = headingBand()) {
-        band->move((WindowWidth - band->width()) / 2, 0);
-        if (design() == AuxDesign::GrayRedRibbons)
-            band->setHeading(libraryPicture(look().redHeading), QPoint(40, 0));
-    }
+    centreHeadingBand();
     readRows();
 
     const int shift = contentShift();

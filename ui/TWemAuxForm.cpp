@@ -95,13 +95,28 @@ void TWemAuxForm::dressHeadingBand()
     }
     case AuxDesign::GrayRedRibbons: {
         const QImage ribbon = uiPicture(look_.redRibbon);
+        const QImage heading = libraryPicture(look_.redHeading);
         band_->setRibbon(ribbon, QPoint(0, 0));
-        band_->setHeading(libraryPicture(look_.redHeading), QPoint(0, 0));
+        // The heading centred on the ribbon.
+        band_->setHeading(heading, QPoint((ribbon.width() - heading.width()) / 2, (ribbon.height() - heading.height()) / 2));
         band_->resize(ribbon.isNull() ? width() : ribbon.width(), ribbon.isNull() ? 100 : ribbon.height());
         break;
     }
     case AuxDesign::Purple: break;
     }
+}
+
+void TWemAuxForm::centreHeadingBand()
+{
+    if (band_ == nullptr)
+        return;
+    if (design_ == AuxDesign::GrayConcise) {
+        band_->setGeometry(0, 0, width(), ConciseBandHeight);
+        const QImage heading = libraryPicture(look_.conciseHeading);
+        band_->setHeading(heading, QPoint((width() - heading.width()) / 2, 0));
+        return;
+    }
+    band_->move((width() - band_->width()) / 2, 0);
 }
 
 QImage TWemAuxForm::libraryPicture(const QString &name) const

@@ -68,6 +68,9 @@ protected:
     // The heading band of the gray designs, dressed for the design; the
     // window places it. Null in the "Purple" design.
     THeadingBand *headingBand() const { return band_; }
+    // Puts the band across the top of the window: the concise band spans the
+    // width with its heading picture centred, a ribbon is centred.
+    void centreHeadingBand();
     // A button of the window in the design's scheme, look and pointer.
     TWemCardsButton *makeButton(const QString &text, const QFont &font);
     // Colours of the window's texts in the design.
