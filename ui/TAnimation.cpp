@@ -23,13 +23,14 @@ bool TAnimation::load(const QByteArray &gif)
     buffer_ = std::make_unique<QBuffer>(&data_);
     buffer_->open(QIODevice::ReadOnly);
     auto movie = std::make_unique<QMovie>(buffer_.get(), QByteArray("gif"));
-    if (!movie->isValid() || !movie->jumpToFrame(0)) {
+    // Every frame kept once read, so a still frame can lie before the current one.
+    movie->setCacheMode(QMovie::CacheAll);
+    if (!movie->isValid() || !movie->jumpToFrame(0) || movie->currentImage().isNull()) {
         buffer_.reset();
         data_.clear();
         return false;
     }
     movie_ = std::move(movie);
-    movie_->setCacheMode(QMovie::CacheAll);
     connect(movie_.get(), &QMovie::frameChanged, this, &TAnimation::stopAtLastFrame);
     QLabel::setMovie(movie_.get());
     return true;
