@@ -109,6 +109,7 @@ TForm1::TForm1(const QString &folder, QWidget *parent) : QWidget(parent), folder
     createMenuControls();
     createOnlinePictures();
     createPopupMenu();
+    createNetworkControls();
     hideGameControls();
     title_.setTexts(word(Word::ProductTitleShort), word(Word::BuildDate), word(Word::Credits));
     languageSubscription_ = onLanguageChanged([this](int) { relabel(); });

@@ -16,6 +16,7 @@
 #include "rules/TableView.h"
 #include "store/ClubFile.h"
 #include "match/StoreSettings.h"
+#include "net/lan/LanConnection.h"
 #include "table/Layout.h"
 #include "table/Pictures.h"
 #include "table/TableCanvas.h"
@@ -37,6 +38,10 @@ class QTimer;
 namespace quarn {
 
 class TImage;
+namespace lan {
+class ChatPanel;
+class NetworkSection;
+} // namespace lan
 
 class TForm1 : public QWidget,
                public TableView,
@@ -87,6 +92,8 @@ public:
     void setAuxiliaryWindows(AuxiliaryWindows *windows);
     // The sound device; null plays nothing.
     void setSoundDevice(SoundPlayer *device) { soundDevice_ = device; }
+    // The network connection of network play (host or client).
+    lan::LanConnection &network() const { return *lan_; }
 
     // ---- TableView ---------------------------------------------------------
     bool CardFlightOn() const override;
@@ -160,6 +167,17 @@ private:
     void memberButtonClick(int line);
     bool askLeave(const QString &question, const QString &separator);
 
+    // Network play (TForm1Network.cpp).
+    void createNetworkControls();
+    bool confirmNetworkStart(lan::NetworkSection &section, const QString &name);
+    void startNetworkMatch();
+    void showChatControls();
+    void sendChatLine();
+    void chatLineArrived(int role, const QString &text);
+    void networkMessageApplied();
+    void networkGameInterrupted();
+    void startSettlementPause();
+
     // Files.
     std::filesystem::path clubPath() const;
     bool networkClub() const { return game_.Network; }
@@ -224,6 +242,9 @@ private:
     std::array<QLabel *, 3> topTenPanels_{};
     QLineEdit *edit1_ = nullptr;
     QPushButton *bitBtn1_ = nullptr;
+    lan::ChatPanel *imageMemo_ = nullptr;
+    lan::LanConnection *lan_ = nullptr;
+    bool settlementPause_ = false;
     QMenu *popupMenu1_ = nullptr;
     QAction *genCount_ = nullptr;
     QAction *quit_ = nullptr;

@@ -4,6 +4,8 @@
 // mark where each element lies.
 #include "match/TForm1.h"
 
+#include "net/lan/ChatPanel.h"
+
 #include "match/TImage.h"
 #include "match/Words.h"
 #include "rules/Moves.h"
@@ -59,7 +61,8 @@ void TForm1::hideTableControls()
         imageSay_[seat]->hide();
     }
     for (QWidget *w : std::initializer_list<QWidget *>{imageStol_, imageKon_, imageKoloda_, button7_, button8_,
-                                                        static_cast<QWidget *>(edit1_), bitBtn1_})
+                                                        static_cast<QWidget *>(edit1_), bitBtn1_,
+                                                        static_cast<QWidget *>(imageMemo_)})
         w->hide();
     if (canvas_)
         canvas_->clear();

@@ -8,6 +8,9 @@
 #include "match/TFormPassword.h"
 #include "match/TImage.h"
 #include "match/Words.h"
+#include "net/lan/ChatPanel.h"
+#include "net/lan/LanHost.h"
+#include "net/lan/NetworkSection.h"
 #include "opponent/Chooser.h"
 #include "rules/Match.h"
 #include "rules/Moves.h"
@@ -29,7 +32,10 @@ QString fromUtf8(const std::string &text) { return QString::fromStdString(text);
 
 } // namespace
 
-Outside TForm1::outside() { return Outside{this, this, nullptr, this}; }
+Outside TForm1::outside()
+{
+    return Outside{this, this, game_.Network ? lan_->MoveAnnouncer() : nullptr, this};
+}
 
 // ---- Choosing the player --------------------------------------------------------
 
@@ -59,8 +65,17 @@ void TForm1::startMatchFor(int playerKind)
         form.emplace(TFormPassword::Form::NewPlayer, fromUtf8(settings_.playerName), QString(),
                      settings_.multiplayer, this);
     }
+    lan::NetworkSection *section = nullptr;
+    if (settings_.multiplayer)
+        section = form->addNetworkSection(
+            fromUtf8(settings_.hostAddress), fromUtf8(settings_.port),
+            [this](lan::NetworkSection &s, const QString &name) { return confirmNetworkStart(s, name); });
     if (form->exec() != QDialog::Accepted)
         return;
+    if (section) {
+        settings_.hostAddress = section->LastAddress().toStdString();
+        settings_.port = section->LastPort().toStdString();
+    }
     if (playerKind == kNewPlayer) {
         const std::string name = form->name().toStdString();
         record = newPlayerRecord(name, form->password().toStdString());
@@ -70,11 +85,16 @@ void TForm1::startMatchFor(int playerKind)
 
     hideMenu();
     timer1_->stop();
-    game_.Network = false;
+    // In network play the welcome window's connection has set the role.
+    game_.Network = section != nullptr;
     game_.Tournament = false;
-    game_.NetRole = kLocalRole;
+    if (!game_.Network)
+        game_.NetRole = kLocalRole;
     NewMatch(game_, PlayerStanding{record.name, record.rating, record.hands, record.cycleScore});
-    deal();
+    if (game_.Network)
+        startNetworkMatch();
+    else
+        deal();
 }
 
 // A new name and password during a local match: a member's club line is
@@ -116,7 +136,10 @@ void TForm1::deal()
 {
     timer1_->stop();
     pictures_->chooseBack(QDate::currentDate(), settings_.alwaysOneBack);
-    NewHand(game_, outside());
+    if (game_.Network && lan_->Host())
+        lan_->Host()->Deal(); // the clients get the same deck
+    else
+        NewHand(game_, outside());
 }
 
 void TForm1::HandDealt()
@@ -138,6 +161,11 @@ void TForm1::HandDealt()
     imageKon_->setToolTip(word(Word::Game) + QStringLiteral(": ") + QString::number(game_.HandNumber)
                           + QStringLiteral(" / 30"));
     button7_->setText(word(Word::ToBegin));
+    if (game_.Network) {
+        if (game_.MatchHands == 1)
+            imageMemo_->ClearLines();
+        showChatControls();
+    }
     updateGameButtons();
     timer1_->setInterval(MatchTickMs);
     timer1_->stop();
@@ -193,6 +221,8 @@ void TForm1::Tick()
         return;
     }
     if (menuShown_) {
+        if (lan::LanHost *host = lan_->Host())
+            host->MenuTick(); // the host that lost a client stops listening
         ++menuTick_;
         update(layout_.scaling.place(180, 22, 400, 56));
         return;
@@ -241,7 +271,7 @@ void TForm1::updateGameButtons()
     const GameButtons buttons = gameButtonsFor(situationOf(game_));
     button7_->setText(word(buttons.commandLabel));
     button7_->setAccessibleName(button7_->text());
-    button7_->setEnabled(buttons.commandEnabled);
+    button7_->setEnabled(buttons.commandEnabled && !settlementPause_);
     button8_->setEnabled(buttons.leaveEnabled && game_.MayLeave);
 }
 
@@ -261,6 +291,8 @@ void TForm1::abandonMatch()
     if (!askLeave(word(Word::AskLeaveToMenu), QStringLiteral("\n\r")))
         return;
     AbandonMatch(game_, outside());
+    if (game_.Network)
+        lan_->Close();
     enterMenuState();
 }
 
@@ -293,6 +325,8 @@ void TForm1::SetCommandLabel(CommandLabel label)
     static const Word words[] = {Word::ToBegin, Word::Pass, Word::TotalOfGame, Word::NextGame};
     button7_->setText(word(words[int(label)]));
     button7_->setAccessibleName(button7_->text());
+    if (label == CommandLabel::NextGame && game_.Network)
+        startSettlementPause();
 }
 
 // ---- Sound --------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include "match/Ask.h"
 #include "match/ClubAccess.h"
+#include "net/lan/NetworkSection.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -131,6 +132,8 @@ void TFormPassword::tryAccept()
 {
     const std::optional<Word> problem = entryProblem();
     if (!problem) {
+        if (networkStart_ && !networkStart_(*networkSection_, name()))
+            return; // the section's message was shown; the window stays
         accept();
         return;
     }
@@ -139,6 +142,17 @@ void TFormPassword::tryAccept()
         editName_->setFocus();
     else
         editPassword_->setFocus();
+}
+
+lan::NetworkSection *TFormPassword::addNetworkSection(
+    const QString &lastAddress, const QString &lastPort,
+    std::function<bool(lan::NetworkSection &, const QString &)> start)
+{
+    networkSection_ = new lan::NetworkSection(lastAddress, lastPort, this);
+    networkStart_ = std::move(start);
+    auto *column = static_cast<QVBoxLayout *>(layout());
+    column->insertWidget(1, networkSection_);
+    return networkSection_;
 }
 
 } // namespace quarn

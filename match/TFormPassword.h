@@ -8,6 +8,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QLabel;
@@ -15,6 +16,10 @@ class QLineEdit;
 class QPushButton;
 
 namespace quarn {
+
+namespace lan {
+class NetworkSection;
+} // namespace lan
 
 class TFormPassword : public QDialog {
     Q_OBJECT
@@ -41,6 +46,13 @@ public:
     // enough (20 characters, 4 in network mode), otherwise "Mr.X".
     static QString offeredName(const QString &lastName, bool networkMode);
 
+    // Network play: the welcome window's network section, filled with the
+    // last address and port. On confirmation, after the name and password
+    // checks, start(section, name) hosts or joins; the window closes only
+    // when it returns true.
+    lan::NetworkSection *addNetworkSection(const QString &lastAddress, const QString &lastPort,
+                                           std::function<bool(lan::NetworkSection &, const QString &)> start);
+
 private:
     void tryAccept();
 
@@ -49,6 +61,8 @@ private:
     QLineEdit *editName_ = nullptr;
     QLineEdit *editPassword_ = nullptr;
     QLineEdit *editPassword2_ = nullptr;
+    lan::NetworkSection *networkSection_ = nullptr;
+    std::function<bool(lan::NetworkSection &, const QString &)> networkStart_;
 };
 
 } // namespace quarn
