@@ -149,9 +149,12 @@ void LanClient::takeUpdate(const LanMessage &message)
 
 void LanClient::takeDeal(const LanMessage &message)
 {
-    if (!NewHand(game_, TurnDeck(message.deck, game_.NetRole), RuleOutside()))
+    const Deck deck = TurnDeck(message.deck, game_.NetRole);
+    if (!IsCompleteDeck(deck))
         return;
+    // Dealt from here on, also for what the deal's own redraw asks.
     awaitingFirstDeal_ = false;
+    NewHand(game_, deck, RuleOutside());
     emit gameMessageApplied();
 }
 
