@@ -180,6 +180,10 @@ void TForm1::createGameButtons()
     button8_ = makeButton(QStringLiteral("Button8"), word(Word::ExitToMenu));
     connect(button7_, &QPushButton::clicked, this, &TForm1::CommandButton);
     connect(button8_, &QPushButton::clicked, this, &TForm1::LeaveButton);
+    // The player must see at a glance whether "Pass" or "Exit to menu" may be pressed.
+    for (QPushButton *button : {button7_, button8_})
+        if (auto *owner = qobject_cast<TWemCardsButton *>(button))
+            owner->setGrayDis(true);
 }
 
 void TForm1::createPopupMenu()
