@@ -23,6 +23,8 @@ constexpr int GenCountStillFrame = 14;
 const QColor Maroon(128, 0, 0);
 const QColor Purple(128, 0, 128);
 
+constexpr int ValueLeft = 200;
+constexpr int ValueWidth = 73;
 constexpr int CycleCaptionWidth = 123;
 constexpr int CycleCaptionHeight = 38;
 
@@ -160,7 +162,7 @@ void TFormCount::buildTexts(const Layout &layout, const TCount &count)
     const QColor headingColour = textColour(Maroon);
     heading_ = new QLabel(word(WordEntry::InfoTitle), this);
     heading_->setObjectName(QStringLiteral("LabelInfo"));
-    heading_->setFont(settingsFont(settings(), FontKind::Small, 20));
+    heading_->setFont(fitToWidth(settingsFont(settings(), FontKind::Small, 20), heading_->text(), 305));
     heading_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     heading_->setStyleSheet(QStringLiteral("color: %1").arg(headingColour.name()));
     heading_->setGeometry(layout.headingLeft, layout.headingTop, 305, 30);
@@ -183,18 +185,23 @@ void TFormCount::buildTexts(const Layout &layout, const TCount &count)
             caption->setWordWrap(true);
             caption->setGeometry(layout.captionLeft, layout.captionTops[size_t(i)], CycleCaptionWidth, CycleCaptionHeight);
             fitOnTwoLines(caption);
-        } else {
-            caption->adjustSize();
-            caption->move(layout.captionLeft, layout.captionTops[size_t(i)]);
         }
         captions_[size_t(i)] = caption;
 
-        auto *value = new QLabel(QString::fromStdString(*texts[i]), this);
+        const QString valueText = QString::fromStdString(*texts[i]);
+        auto *value = new QLabel(valueText, this);
         value->setObjectName(QStringLiteral("LabelValue%1").arg(i + 1));
-        value->setFont(settingsFont(settings(), FontKind::Small, 24));
+        value->setFont(fitToWidth(settingsFont(settings(), FontKind::Small, 24), valueText.trimmed(), ValueWidth));
+        if (i != 1) {
+            // A caption ends before its value begins: a long translation gets a smaller font.
+            const int valueLeft = ValueLeft + ValueWidth - QFontMetrics(value->font()).horizontalAdvance(valueText.trimmed());
+            caption->setFont(fitToWidth(caption->font(), caption->text(), valueLeft - 6 - layout.captionLeft));
+            caption->adjustSize();
+            caption->move(layout.captionLeft, layout.captionTops[size_t(i)]);
+        }
         value->setStyleSheet(QStringLiteral("color: %1").arg(valueColour.name()));
         value->setAlignment(Qt::AlignRight | Qt::AlignTop);
-        value->setGeometry(200, layout.valueTops[size_t(i)], 73, 32);
+        value->setGeometry(ValueLeft, layout.valueTops[size_t(i)], ValueWidth, 32);
         values_[size_t(i)] = value;
     }
 }

@@ -126,10 +126,11 @@ void TFormEndGame::paintEvent(QPaintEvent *event)
     const bool purple = design() == AuxDesign::Purple;
     const int top = contentTop();
 
-    painter.setFont(pointFont(settings(), 32, true));
+    const int textWidth = WindowWidth - 40;
+    painter.setFont(fitToWidth(pointFont(settings(), 32, true), word(view_.heading), textWidth));
     painter.setPen(purple ? QColor(255, 215, 80) : QColor(176, 0, 0));
     painter.drawText(QRect(0, top, WindowWidth, 60), Qt::AlignCenter, word(view_.heading));
-    painter.setFont(pointFont(settings(), 28, false));
+    painter.setFont(fitToWidth(pointFont(settings(), 28, false), word(view_.subtitle), textWidth));
     painter.setPen(purple ? QColor(Qt::yellow) : QColor(0, 0, 128));
     painter.drawText(QRect(0, top + 60, WindowWidth, 52), Qt::AlignCenter, word(view_.subtitle));
 
@@ -150,9 +151,10 @@ void TFormEndGame::paintEvent(QPaintEvent *event)
         painter.drawImage(QPoint(MedalLeft, panel.top() + (panel.height() - medal_.height()) / 2), medal_);
 
     const int lower = panel.bottom() + 22;
-    painter.setFont(pointFont(settings(), 24, true));
+    const QString result = QString::fromStdString(view_.result);
+    painter.setFont(fitToWidth(pointFont(settings(), 24, true), result, textWidth));
     painter.setPen(purple ? QColor(255, 215, 80) : QColor(128, 0, 0));
-    painter.drawText(QRect(0, lower, WindowWidth, 46), Qt::AlignCenter, QString::fromStdString(view_.result));
+    painter.drawText(QRect(0, lower, WindowWidth, 46), Qt::AlignCenter, result);
     if (view_.titleLine) {
         painter.setFont(pointFont(settings(), 18, true));
         painter.setPen(purple ? QColor(Qt::yellow) : QColor(128, 0, 128));

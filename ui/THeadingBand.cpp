@@ -47,7 +47,8 @@ void THeadingBand::paintEvent(QPaintEvent *)
         painter.drawImage(headingAt_, heading_);
     if (!title_.isEmpty()) {
         painter.setRenderHint(QPainter::TextAntialiasing);
-        painter.setFont(titleFont_);
+        // Kept between the ribbon's tails, however long the translation.
+        painter.setFont(fitToWidth(titleFont_, title_, width() * 3 / 4));
         drawShadowedText(painter, title_, titleColour_, TextAlign::Centre, 0, width(), titleTop_);
     }
 }

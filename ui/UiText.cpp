@@ -31,6 +31,20 @@ QFont settingsFont(const Settings &settings, FontKind kind, int nominalHeight, b
     return scaledFont(settings, QString::fromStdString(settings.fontNames[size_t(kind)]), kind, nominalHeight, bold);
 }
 
+QFont fitToWidth(QFont font, const QString &text, int width)
+{
+    const bool inPixels = font.pixelSize() > 0;
+    for (;;) {
+        const int size = inPixels ? font.pixelSize() : font.pointSize();
+        if (size <= 6 || QFontMetrics(font).horizontalAdvance(text) <= width)
+            return font;
+        if (inPixels)
+            font.setPixelSize(size - 1);
+        else
+            font.setPointSize(size - 1);
+    }
+}
+
 QColor shadowColour(const QColor &colour)
 {
     auto half = [](int c) { return int(roundHalfEven(c, 2)); };

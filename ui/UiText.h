@@ -21,6 +21,10 @@ QFont settingsFont(const Settings &settings, FontKind kind, int nominalHeight, b
 QFont scaledFont(const Settings &settings, const QString &family, FontKind scaleOf, int nominalHeight,
                  bool bold = false);
 
+// The font, made smaller when needed, so the text fits in `width` pixels on
+// one line (long translations); never below 6 points or pixels.
+QFont fitToWidth(QFont font, const QString &text, int width);
+
 enum class TextAlign { Left, Centre, Right };
 
 // Text with a shadow: first one pixel right and down in the colour with its

@@ -75,3 +75,11 @@ struct HistoryLine {
 bool writeHistoryFile(const QString &folder, int number, const std::vector<HistoryLine> &lines);
 
 } // namespace quarn::testing_support
+
+namespace quarn::testing_support {
+
+// Switches the current language (kept apart from the settings header, which
+// declares constants of the same names as the language header).
+void useLanguage(int language);
+
+} // namespace quarn::testing_support

@@ -61,15 +61,37 @@ TEST_F(CountWindow, ShowsTheRecordUnderItsCaptions)
 
 TEST_F(CountWindow, FontsFollowTheSettingsScales)
 {
-    f.settings.fontScales = {100, 150, 100, 100};
+    f.settings.fontScales = {130, 60, 100, 100};
     f.settings.fontNames[1] = "Courier New";
     TFormCount window(f.context(), sample, {});
-    EXPECT_EQ(window.values()[0]->font().pixelSize(), 36);
-    EXPECT_EQ(window.captions()[0]->font().pixelSize(), 24);
+    EXPECT_EQ(window.values()[0]->font().pixelSize(), 14);  // 24 x 60 % = 14.4
+    EXPECT_EQ(window.captions()[0]->font().pixelSize(), 10);  // 16 x 60 % = 9.6
     EXPECT_EQ(window.captions()[0]->font().family(), QStringLiteral("Courier New"));
     EXPECT_EQ(window.captions()[2]->font().family(), QStringLiteral("Comic Sans MS"));
-    EXPECT_EQ(window.captions()[2]->font().pixelSize(), 24);
-    EXPECT_EQ(window.findChild<QPushButton *>(QStringLiteral("ButtonOk"))->font().pixelSize(), 20);
+    EXPECT_EQ(window.captions()[2]->font().pixelSize(), 10);
+    EXPECT_EQ(window.findChild<QPushButton *>(QStringLiteral("ButtonOk"))->font().pixelSize(), 26);  // 20 x 130 %
+}
+
+TEST_F(CountWindow, CaptionsEndBeforeTheirValuesInEveryLanguage)
+{
+    f.settings.fontScales = {100, 150, 100, 100};
+    const TCount wide{"99999", "30", "-9999", "-9999", "-19998", "-99,99", "-99,99"};
+    for (int language = 0; language < 10; ++language) {
+        useLanguage(language);
+        TFormCount window(f.context(), wide, {});
+        for (int i = 0; i < 7; ++i) {
+            const QLabel *caption = window.captions()[size_t(i)];
+            const QLabel *value = window.values()[size_t(i)];
+            const int valueLeft = value->geometry().right() + 1 -
+                                  QFontMetrics(value->font()).horizontalAdvance(value->text().trimmed());
+            const int captionRight = caption->x() + QFontMetrics(caption->font()).horizontalAdvance(caption->text());
+            if (i == 1)
+                EXPECT_LE(caption->geometry().right(), value->x()) << "language " << language;
+            else
+                EXPECT_LT(captionRight, valueLeft) << "language " << language << ", caption " << i;
+        }
+    }
+    useLanguage(0);
 }
 
 TEST_F(CountWindow, EachDesignHasItsLayout)

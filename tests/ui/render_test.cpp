@@ -116,5 +116,25 @@ TEST(Render, EveryWindowInEveryDesign)
     saveShot(account, QStringLiteral("end-account"));
 }
 
+// The windows whose texts are longest in other languages, in the default design.
+TEST(Render, WindowsInOtherLanguages)
+{
+    WindowFixture f;
+    ASSERT_TRUE(writeHistoryFile(f.folder(), 1, {{"Anna", 12, 34, 2.83, 0}, {"Anna/Boris", 9, -6, -0.67, 3}}));
+    const std::pair<int, const char *> languages[] = {{1, "ru"}, {2, "de"}, {3, "fr"}, {5, "zh"}, {9, "ko"}};
+    for (const auto &[language, code] : languages) {
+        useLanguage(language);
+        const QString suffix = QLatin1Char('-') + QLatin1String(code);
+        TFormCount info(f.context(), TCount{"60", "30", "12", "5", "17", "  0,40", "  0,37"}, {});
+        saveShot(info, QStringLiteral("count") + suffix);
+        int remembered = 0;
+        TFormHistory history(f.context(), remembered);
+        saveShot(history, QStringLiteral("history") + suffix);
+        TFormEndGame end(f.context(), EndOfGameFacts{EndOfGameKind::Network, 1, 88, 0});
+        saveShot(end, QStringLiteral("end1") + suffix);
+    }
+    useLanguage(0);
+}
+
 } // namespace
 } // namespace quarn
