@@ -202,7 +202,7 @@ void TWemCardsButton::drawText(QPainter &painter, const DrawState &state) const
     painter.setPen(colour);
     painter.setFont(font());
     QRect area = rect();
-    if (margin_ >= 0 && !glyph_.isNull()) {
+    if (margin_ != -1 && !glyph_.isNull()) {
         const int inset = glyph_.width() + textGlyphDistance(height());
         if (layout_ == GlyphLayout::Left)
             area.setLeft(area.left() + inset);
@@ -213,9 +213,8 @@ void TWemCardsButton::drawText(QPainter &painter, const DrawState &state) const
         area.translate(1, 1);
     if (newStyle_)
         area.translate(0, -1);
-    const Qt::Alignment horizontal = margin_ == -1 || layout_ == GlyphLayout::Bottom ? Qt::AlignHCenter
-                                     : layout_ == GlyphLayout::Right              ? Qt::AlignRight
-                                                                                  : Qt::AlignLeft;
+    // Centred with margin -1; otherwise left-aligned in what the glyph leaves free.
+    const Qt::Alignment horizontal = margin_ == -1 ? Qt::AlignHCenter : Qt::AlignLeft;
     painter.drawText(area, int(horizontal | Qt::AlignVCenter | Qt::TextSingleLine), text());
 }
 

@@ -333,3 +333,39 @@ TEST(Resample, InterpolatesBetweenNeighbours)
 
 } // namespace
 } // namespace quarn
+
+namespace quarn {
+namespace {
+
+TEST(ButtonGlyph, SitsAtItsLayoutsPlace)
+{
+    struct Case {
+        int height;
+        TWemCardsButton::GlyphLayout layout;
+        QPoint topLeft;
+    };
+    using L = TWemCardsButton::GlyphLayout;
+    // A 16 x 16 glyph on a button 120 px wide.
+    const Case cases[] = {
+        {30, L::Left, {15, 6}},   {45, L::Left, {18, 14}},  {60, L::Left, {20, 22}},
+        {40, L::Left, {19, 12}},  {30, L::Right, {120 - 16 - 15, 6}}, {40, L::Right, {120 - 16 - 19, 12}},
+        {30, L::Bottom, {52, 6}},
+    };
+    QImage glyph(16, 16, QImage::Format_ARGB32);
+    glyph.fill(QColor(0, 255, 0));
+    for (const Case &c : cases) {
+        TWemCardsButton button;
+        button.resize(120, c.height);
+        button.setGlyph(glyph);
+        button.setGlyphLayout(c.layout);
+        const QImage painted = button.facePicture(button.size(), false).convertToFormat(QImage::Format_ARGB32);
+        auto green = [&](QPoint p) { return QColor(painted.pixel(p)) == QColor(0, 255, 0); };
+        EXPECT_TRUE(green(c.topLeft)) << c.height << " top left";
+        EXPECT_TRUE(green(c.topLeft + QPoint(15, 15))) << c.height << " bottom right";
+        EXPECT_FALSE(green(c.topLeft - QPoint(1, 0))) << c.height << " left of it";
+        EXPECT_FALSE(green(c.topLeft - QPoint(0, 1))) << c.height << " above it";
+    }
+}
+
+} // namespace
+} // namespace quarn
