@@ -162,6 +162,7 @@ void TForm1::HandDealt()
                           + QStringLiteral(" / 30"));
     button7_->setText(word(Word::ToBegin));
     if (game_.Network) {
+        settlementPause_ = false; // the pause holds "Next game" only, never the next hand
         if (game_.MatchHands == 1)
             imageMemo_->ClearLines();
         showChatControls();
