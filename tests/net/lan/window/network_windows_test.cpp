@@ -8,6 +8,8 @@
 #include "net/lan/ChatPanel.h"
 #include "net/lan/LanTexts.h"
 
+#include "store/ClubFile.h"
+
 #include <gtest/gtest.h>
 
 namespace quarn::lan {
@@ -61,6 +63,55 @@ TEST(NetworkWindows, AHandIsPlayedToItsSettlementOnBothWindows)
     EXPECT_FALSE(net.client.button7()->isEnabled());
     QTest::mouseClick(net.host.button7(), Qt::LeftButton); // "Next game"
     ASSERT_TRUE(WaitUntil([&] { return net.client.game().MatchHands == 2; }));
+}
+
+TEST(NetworkWindows, ABlockOfThreeHandsIsRecordedInEachNetworkClubFile)
+{
+    HostAndClient net;
+    ASSERT_TRUE(net.Start());
+    for (int hand = 1; hand <= kNetworkBlock; ++hand) {
+        ASSERT_TRUE(WaitUntil([&] { return net.host.button7()->isEnabled(); })) << hand;
+        if (hand > 1)
+            QTest::mouseClick(net.host.button7(), Qt::LeftButton); // "Next game"
+        ASSERT_TRUE(WaitUntil([&] { return net.client.game().MatchHands == hand; }));
+        QTest::mouseClick(net.host.button7(), Qt::LeftButton); // "To Begin"
+        for (int step = 0; step < 400 && net.host.game().ToMove != kHandEnded; ++step) {
+            ASSERT_TRUE(WaitUntil([&] { return net.InStep(); }));
+            net.Step();
+        }
+        ASSERT_TRUE(WaitUntil([&] { return net.InStep(); }));
+        // Leaving is offered only after the block.
+        EXPECT_FALSE(net.host.control<QPushButton>("Button8")->isEnabled());
+        QTest::mouseClick(net.host.button7(), Qt::LeftButton); // "Total of game"
+        ASSERT_TRUE(WaitUntil([&] { return net.client.game().ToMove == kHandSettled; }))
+            << "hand " << hand << " host " << int(net.host.game().ToMove) << " client " << int(net.client.game().ToMove)
+            << " button " << net.host.button7()->isEnabled() << " " << net.host.button7()->text().toStdString();
+    }
+    // After the third hand only leaving is possible, on both windows.
+    EXPECT_FALSE(net.host.button7()->isEnabled());
+    const std::int32_t hostScore = net.host.game().PlayerScore;
+    const std::int32_t clientScore = net.client.game().PlayerScore;
+    for (window_testing::Program *p : {&net.host, &net.client}) {
+        auto *leave = p->control<QPushButton>("Button8");
+        ASSERT_TRUE(WaitUntil([&] { return leave->isEnabled(); }));
+        QTest::mouseClick(leave, Qt::LeftButton);
+        ASSERT_TRUE(WaitUntil([&] { return p->form().menuShown(); }));
+    }
+    EXPECT_EQ(hostScore + clientScore + net.host.game().Score[1] + net.host.game().Score[3], 0);
+    const struct {
+        window_testing::Program *program;
+        const char *name;
+        std::int32_t score;
+    } players[] = {{&net.host, "Anna", hostScore}, {&net.client, "Bob", clientScore}};
+    for (const auto &player : players) {
+        const std::optional<MemberRecord> member = readMember(player.program->folder() / "Quarn.net", 1);
+        ASSERT_TRUE(member.has_value()) << player.name;
+        EXPECT_EQ(member->name, player.name);
+        EXPECT_EQ(member->hands, kNetworkBlock);
+        EXPECT_EQ(member->cycleScore, player.score);
+        const std::optional<MemberRecord> local = readMember(player.program->folder() / "Quarn.clb", 1);
+        EXPECT_TRUE(!local || local->name != player.name) << "the local club file stays as it was";
+    }
 }
 
 TEST(NetworkWindows, ChatLinesReachTheOtherWindow)
