@@ -12,6 +12,7 @@
 #include "net/lan/LanHost.h"
 #include "net/lan/NetworkSection.h"
 #include "opponent/Chooser.h"
+#include "web/WebServices.h"
 #include "rules/Match.h"
 #include "rules/Moves.h"
 #include "store/History.h"
@@ -29,6 +30,16 @@ namespace {
 constexpr int MatchTickMs = 200;
 
 QString fromUtf8(const std::string &text) { return QString::fromStdString(text); }
+
+// The web behind the welcome window's network section: the machine's
+// address as the internet sees it, and the router help on the maker's site.
+void connectToWeb(lan::NetworkSection &section)
+{
+    section.SetOutsideAddressLookup([] { return web::WebServices().LookupExternalIp(); });
+    const std::string site = web::Addresses::builtIn().makerSiteUrl();
+    if (!site.empty())
+        section.SetRouterHelpUrl(QUrl(QString::fromStdString(site + "router.html")));
+}
 
 } // namespace
 
@@ -66,10 +77,12 @@ void TForm1::startMatchFor(int playerKind)
                      settings_.multiplayer, this);
     }
     lan::NetworkSection *section = nullptr;
-    if (settings_.multiplayer)
+    if (settings_.multiplayer) {
         section = form->addNetworkSection(
             fromUtf8(settings_.hostAddress), fromUtf8(settings_.port),
             [this](lan::NetworkSection &s, const QString &name) { return confirmNetworkStart(s, name); });
+        connectToWeb(*section);
+    }
     if (form->exec() != QDialog::Accepted)
         return;
     if (section) {
