@@ -133,6 +133,20 @@ TEST(NetworkWindows, ChatLinesReachTheOtherWindow)
     EXPECT_EQ(*other->Lines().Lines()[0], (ChatLine{2, QStringLiteral("hello there")}));
 }
 
+TEST(NetworkWindows, HiddenCommandOnTheSendButtonTurnsTheHandsOver)
+{
+    HostAndClient net;
+    ASSERT_TRUE(net.Start());
+    auto *send = net.host.control<QPushButton>("BitBtn1");
+    send->setFocus();
+    for (bool open : {true, false}) {
+        QTest::keyClicks(send, QStringLiteral("61837"));
+        EXPECT_EQ(net.host.game().HandsOpen, open);
+    }
+    EXPECT_FALSE(net.client.game().HandsOpen);
+    EXPECT_FALSE(net.host.control<ChatPanel>("ImageMemo")->Lines().Lines()[0].has_value());
+}
+
 TEST(NetworkWindows, ClientClosedMidHandSendsTheHostToItsMenu)
 {
     HostAndClient net;
