@@ -38,7 +38,8 @@ function(quarn_test name)
     QUARN_DIST_DIR="${QUARN_DIST_DIR}")
   set(env "")
   if(ARG_QT)
-    set(env "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0")
+    set(env "QT_QPA_PLATFORM=offscreen")
+    target_sources(${name} PRIVATE "${PROJECT_SOURCE_DIR}/cmake/qt_test_options.cpp")
   endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST

@@ -25,7 +25,3 @@ const auto *const environment = ::testing::AddGlobalTestEnvironment(new QtEnviro
 
 } // namespace
 
-// Qt and fontconfig keep caches alive until exit; the window tests do not ask
-// the leak checker about them (the test environment's setting may not reach
-// every discovered test).
-extern "C" const char *__asan_default_options() { return "detect_leaks=0"; }
