@@ -82,7 +82,10 @@ std::string attributeWarning(std::string_view path);
 
 inline constexpr int faceSetNameCount = 58; // 48 face sets, then 10 other back sets
 inline constexpr int backgroundNameCount = 11;
-inline constexpr int backgroundColourCount = 7;
+// The lists the settings, the picture loader and the options choose from.
+inline constexpr int faceSetCount = 48;          // face sets 0 to 47
+inline constexpr int backSetCount = 13;          // back sets 0 to 12
+inline constexpr int backgroundColourCount = 7;  // colour variants 0 to 6
 std::string_view faceSetName(int number);        // 1 to 58
 std::string_view backgroundName(int number);     // 1 to 11
 std::string_view backgroundColourName(int number); // 1 to 7

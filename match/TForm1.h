@@ -15,7 +15,7 @@
 #include "rules/SoundPlayer.h"
 #include "rules/TableView.h"
 #include "store/ClubFile.h"
-#include "match/StoreSettings.h"
+#include "store/Settings.h"
 #include "net/lan/LanConnection.h"
 #include "table/Layout.h"
 #include "table/Pictures.h"

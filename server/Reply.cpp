@@ -1,6 +1,6 @@
 #include "server/Reply.h"
 
-#include "web/Cp1251.h"
+#include "store/Cp1251.h"
 
 #include <cmath>
 #include <cstdio>
@@ -58,12 +58,12 @@ QByteArray toWire(const QString &text) {
     const QByteArray utf8 = text.toUtf8();
     if (isAscii(utf8))
         return utf8;
-    if (const auto whole = web::toCp1251(std::string_view(utf8.constData(), utf8.size())))
+    if (const auto whole = quarn::utf8ToCp1251(std::string_view(utf8.constData(), utf8.size())))
         return QByteArray::fromStdString(*whole);
     QByteArray out;
     for (const QChar ch : text) {
         const QByteArray one = QString(ch).toUtf8();
-        const auto converted = web::toCp1251(std::string_view(one.constData(), one.size()));
+        const auto converted = quarn::utf8ToCp1251(std::string_view(one.constData(), one.size()));
         out += converted ? QByteArray::fromStdString(*converted) : QByteArray("?");
     }
     return out;
@@ -73,7 +73,7 @@ QString fromWire(const QByteArray &bytes) {
     if (isAscii(bytes))
         return QString::fromLatin1(bytes);
     return QString::fromStdString(
-        web::fromCp1251(std::string_view(bytes.constData(), bytes.size())));
+        quarn::cp1251ToUtf8(std::string_view(bytes.constData(), bytes.size())));
 }
 
 QByteArray decimalText(double value) {

@@ -4,6 +4,8 @@
 // "<# General>" alternate with values whose meaning is their position. Most
 // switches are packed one character each into the 20-character line 2.
 // The file layout is shared with other card games of the same family.
+#include "lang/Language.h"
+
 #include <array>
 #include <filesystem>
 #include <string>
@@ -18,10 +20,8 @@ inline constexpr int settingsLineCount = 35;
 inline constexpr std::string_view cantSaveOptionsMessage = "Can`t save options!";
 
 // Value ranges of the settings that select from a list.
-inline constexpr int faceSetCount = 48;           // face sets 0 to 47
-inline constexpr int backSetCount = 13;           // back sets 0 to 12
+// (faceSetCount, backSetCount and backgroundColourCount: lang/Language.h)
 inline constexpr int backgroundPictureCount = 10; // pictures 1 to 10
-inline constexpr int backgroundColourCount = 7;   // colour variants 0 to 6
 inline constexpr int minFontScale = 50;
 inline constexpr int maxFontScale = 150;
 inline constexpr int minGifFrameDelay = 10;

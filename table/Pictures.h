@@ -16,6 +16,7 @@
 //   pictures.loadBackground(2, 0, false, layout.client);
 //   pictures.chooseBack(QDate::currentDate(), alwaysOne); // at every deal
 
+#include "lang/Language.h"
 #include "rules/Card.h"
 #include "table/Scaling.h"
 
@@ -61,11 +62,9 @@ struct FaceSet {
     QString suitCode;
     bool wide = true;
 };
-inline constexpr int faceSetCount = 48;
 FaceSet faceSetInfo(int set);  // a set outside 0..47 gives set 0
 
 // Card-back sets 0..12.
-inline constexpr int backSetCount = 13;
 QString backSetCode(int set);            // "" for set 0
 int backCountOfSet(int set);             // 7, or 10 for sets 8 to 11
 bool backSetIsRandom(int set);           // sets 8 to 11 draw a random back

@@ -1,6 +1,5 @@
 #pragma once
-// Texts of the windows in the current language. Kept apart from the
-// settings header: both declare constants of the same name.
+// Texts of the windows in the current language, as QStrings.
 
 #include "lang/WordEntry.h"
 

@@ -1,6 +1,6 @@
 #include "web/FieldCheck.h"
 
-#include "web/Cp1251.h"
+#include "store/Cp1251.h"
 
 #include <algorithm>
 #include <cstring>
@@ -65,12 +65,12 @@ FieldVerdict PassportCheckCp1251(std::string_view bytes, int mode) {
 }
 
 FieldVerdict FieldCheck(std::string_view utf8, int mode) {
-    const auto bytes = toCp1251(utf8);
+    const auto bytes = quarn::utf8ToCp1251(utf8);
     return bytes ? FieldCheckCp1251(*bytes, mode) : kRefused;
 }
 
 FieldVerdict PassportCheck(std::string_view utf8, int mode) {
-    const auto bytes = toCp1251(utf8);
+    const auto bytes = quarn::utf8ToCp1251(utf8);
     return bytes ? PassportCheckCp1251(*bytes, mode) : kRefused;
 }
 

@@ -1,6 +1,6 @@
 #include "web/FormBody.h"
 
-#include "web/Cp1251.h"
+#include "store/Cp1251.h"
 
 namespace web {
 namespace {
@@ -24,8 +24,8 @@ std::optional<std::string> joinFields(const FormFields& fields, Escape mustEscap
                                       Refuse mustRefuse) {
     std::string body;
     for (const auto& field : fields) {
-        const auto name = toCp1251(field.name);
-        const auto value = toCp1251(field.value);
+        const auto name = quarn::utf8ToCp1251(field.name);
+        const auto value = quarn::utf8ToCp1251(field.value);
         if (!name || !value) return std::nullopt;
         if (!body.empty()) body += '&';
         body += *name;

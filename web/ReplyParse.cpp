@@ -1,6 +1,6 @@
 #include "web/ReplyParse.h"
 
-#include "web/Cp1251.h"
+#include "store/Cp1251.h"
 #include "web/ReplyScan.h"
 
 #include <optional>
@@ -18,7 +18,7 @@ std::optional<std::string_view> field(const Fields& fields, size_t n) {
 }
 
 void takeText(const Fields& fields, size_t n, std::string& target) {
-    if (const auto f = field(fields, n)) target = fromCp1251(*f);
+    if (const auto f = field(fields, n)) target = quarn::cp1251ToUtf8(*f);
 }
 
 // The first character of field n, when present and printable ASCII.

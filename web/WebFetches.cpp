@@ -2,7 +2,7 @@
 // WebServices: each uses a client of its own, without the access token.
 #include "web/WebServices.h"
 
-#include "web/Cp1251.h"
+#include "store/Cp1251.h"
 #include "web/Scramble.h"
 
 #include <cstdio>
@@ -80,7 +80,7 @@ std::string WebServices::LookupExternalIp() {
 Reply<std::string> WebServices::FetchSongList() { return pageReply(fetch(addresses_.songListUrl())); }
 
 Reply<std::string> WebServices::DownloadPhoto(const std::string& nick) {
-    const auto name = toCp1251(nick);
+    const auto name = quarn::utf8ToCp1251(nick);
     const std::string folder = Unscramble(addresses_.photoStore, kAccountKey);
     if (!name || name->empty() || folder.empty()) return {};
     HttpReply reply = fetch(folder + escapePathPiece(*name) + ".jpg");
@@ -89,7 +89,7 @@ Reply<std::string> WebServices::DownloadPhoto(const std::string& nick) {
 }
 
 bool WebServices::UploadPhoto(const std::string& localFile, const std::string& nick) {
-    const auto name = toCp1251(nick);
+    const auto name = quarn::utf8ToCp1251(nick);
     if (!name || name->empty()) return false;
     const UploadAccount& u = addresses_.upload;
     FtpTarget target{Unscramble(u.host, kAccountKey), u.port, Unscramble(u.user, kAccountKey),

@@ -1,6 +1,6 @@
 #include "web/WebServices.h"
 
-#include "web/Cp1251.h"
+#include "store/Cp1251.h"
 #include "web/ReplyParse.h"
 #include "web/ReplyScan.h"
 #include "web/Scramble.h"
@@ -70,7 +70,7 @@ Reply<TWemUser> WebServices::LoginAccount(const std::string& nick, const std::st
     TWemUser start = current;
     start.Nick = nick;
     start.Pw = pw;
-    start.PwC = Scramble(toCp1251(pw).value_or(std::string()), kAccountKey);
+    start.PwC = Scramble(quarn::utf8ToCp1251(pw).value_or(std::string()), kAccountKey);
     start.City = start.Country1 = start.Country2 = start.EMail = "#";
     start.R01 = start.R02 = start.R03 = "#";
     start.Sex = '#';
@@ -216,9 +216,9 @@ bool WebServices::SendGameStats(const std::array<int, 12>& values) {
 // --- tournament web service ---
 
 Reply<std::string> WebServices::PostTournament(std::string_view body) {
-    const HttpReply reply = postBody(Service::Tournament, toCp1251(body));
+    const HttpReply reply = postBody(Service::Tournament, quarn::utf8ToCp1251(body));
     if (!reply.ok) return {};
-    return {fromCp1251(reply.body), true};
+    return {quarn::cp1251ToUtf8(reply.body), true};
 }
 
 } // namespace web

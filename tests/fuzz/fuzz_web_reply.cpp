@@ -1,7 +1,7 @@
 // libs: quarn_web
 // Any bytes as a reply of the web services, the remote configuration page or
 // a scrambled value: every reader must return, never crash.
-#include "web/Cp1251.h"
+#include "store/Cp1251.h"
 #include "web/FieldCheck.h"
 #include "web/RemoteConfig.h"
 #include "web/ReplyParse.h"
@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     web::hasStatusWordOutsideRecord(reply, "no");
     web::toDecimal(reply);
     web::parseRemoteConfig(reply);
-    web::fromCp1251(reply);
+    quarn::cp1251ToUtf8(reply);
     const std::string plain = web::Unscramble(reply, 0x3E95);
     web::Scramble(plain, 0x3E95);
     for (int mode = 0; mode <= 4; ++mode) {

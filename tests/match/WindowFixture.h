@@ -4,7 +4,7 @@
 // name-and-password window, press the game buttons, click cards.
 
 #include "match/Ask.h"
-#include "match/StoreSettings.h"
+#include "store/Settings.h"
 #include "match/TForm1.h"
 #include "match/TFormPassword.h"
 #include "QtPrint.h"

@@ -4,7 +4,7 @@
 // It also prints the time from process start to the first painted title
 // screen and the resident memory in the menu.
 #include "match/Ask.h"
-#include "match/StoreSettings.h"
+#include "store/Settings.h"
 #include "match/TForm1.h"
 #include "match/TFormPassword.h"
 #include "rules/Moves.h"

@@ -1,7 +1,7 @@
 // The game server's rules for one table, without sockets.
 #include "server/TableRelay.h"
 
-#include "web/Cp1251.h"
+#include "store/Cp1251.h"
 
 #include <gtest/gtest.h>
 
@@ -56,13 +56,13 @@ TEST_F(DealtTable, EveryoneGetsTheSameDealOfOneWholeDeck) {
     EXPECT_EQ(message[0], 'b');
     // 36 different cards of six ranks to ace in four suits, read as code page 1251.
     std::set<std::string> cards;
-    const std::string ranks = web::fromCp1251("6789\xC2\xC4\xCA\xD2"
+    const std::string ranks = quarn::cp1251ToUtf8("6789\xC2\xC4\xCA\xD2"
                                               "1");
-    const std::string suits = web::fromCp1251("\xF7\xE1\xEA\xEF");
+    const std::string suits = quarn::cp1251ToUtf8("\xF7\xE1\xEA\xEF");
     for (int i = 0; i < 36; ++i) {
         const QByteArray code = message.mid(1 + 2 * i, 2);
-        const std::string rank = web::fromCp1251(code.left(1).toStdString());
-        const std::string suit = web::fromCp1251(code.mid(1).toStdString());
+        const std::string rank = quarn::cp1251ToUtf8(code.left(1).toStdString());
+        const std::string suit = quarn::cp1251ToUtf8(code.mid(1).toStdString());
         EXPECT_NE(ranks.find(rank), std::string::npos) << i;
         EXPECT_NE(suits.find(suit), std::string::npos) << i;
         cards.insert(code.toStdString());

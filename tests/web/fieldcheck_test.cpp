@@ -1,4 +1,4 @@
-#include "web/Cp1251.h"
+#include "store/Cp1251.h"
 #include "web/FieldCheck.h"
 
 #include <gtest/gtest.h>
@@ -109,16 +109,16 @@ TEST(FieldCheckCp1251, ClassesOfSingleBytes) {
 }
 
 TEST(Cp1251, ConvertsBothWays) {
-    EXPECT_EQ(web::toCp1251("Ёё№ Игрок"), std::string("\xA8\xB8\xB9 \xC8\xE3\xF0\xEE\xEA"));
-    EXPECT_FALSE(web::toCp1251("北京").has_value());
-    EXPECT_FALSE(web::toCp1251("\xC3").has_value()); // cut UTF-8 sequence
-    EXPECT_EQ(web::toCp1251(""), std::string());
+    EXPECT_EQ(quarn::utf8ToCp1251("Ёё№ Игрок"), std::string("\xA8\xB8\xB9 \xC8\xE3\xF0\xEE\xEA"));
+    EXPECT_FALSE(quarn::utf8ToCp1251("北京").has_value());
+    EXPECT_FALSE(quarn::utf8ToCp1251("\xC3").has_value()); // cut UTF-8 sequence
+    EXPECT_EQ(quarn::utf8ToCp1251(""), std::string());
 
     std::string every;
     for (int b = 1; b < 256; ++b)
         if (b != 0x98) every += static_cast<char>(b);
-    EXPECT_EQ(web::toCp1251(web::fromCp1251(every)), every);
-    EXPECT_EQ(web::fromCp1251("a\x98z"), "a\xEF\xBF\xBDz");
+    EXPECT_EQ(quarn::utf8ToCp1251(quarn::cp1251ToUtf8(every)), every);
+    EXPECT_EQ(quarn::cp1251ToUtf8("a\x98z"), "a?z"); // the one byte without a character
 }
 
 } // namespace

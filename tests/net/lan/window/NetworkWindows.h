@@ -5,7 +5,7 @@
 // 127.0.0.1 and play through their buttons and card clicks.
 
 #include "match/Ask.h"
-#include "match/StoreSettings.h"
+#include "store/Settings.h"
 #include "match/TForm1.h"
 #include "match/TFormPassword.h"
 #include "net/lan/LanClient.h"
