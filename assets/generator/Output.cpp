@@ -1,9 +1,6 @@
 #include "Output.h"
 
 #include <QDir>
-#include <QFile>
-#include <QSaveFile>
-#include <QTextStream>
 
 #include <cstdio>
 
@@ -29,21 +26,8 @@ bool Output::add(const QString& kind, const QString& name, const QImage& image)
         failed_ = true;
         return false;
     }
-    aliases_ << kind + QLatin1Char('/') + name;
-    files_ << file;
+    index_.add(kind, name, file);
     return true;
 }
 
-bool Output::writeQrc() const
-{
-    QSaveFile qrc(folder_ + QStringLiteral("/builtin.qrc"));
-    if (!qrc.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
-    QTextStream out(&qrc);
-    out << "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/res\">\n";
-    for (int i = 0; i < files_.size(); ++i)
-        out << "  <file alias=\"" << aliases_[i] << "\">" << files_[i] << "</file>\n";
-    out << "</qresource>\n</RCC>\n";
-    out.flush();
-    return qrc.commit();
-}
+bool Output::writeQrc() const { return index_.writeQrc(folder_ + QStringLiteral("/builtin.qrc")); }

@@ -2,9 +2,10 @@
 // Where the generator writes its pictures: one file per resource in
 // <out>/<kind>/<name>.<ext> and a .qrc that names each one <kind>/<name>.
 
+#include "ResourceIndex.h"
+
 #include <QImage>
 #include <QString>
-#include <QStringList>
 
 class Output {
 public:
@@ -14,11 +15,10 @@ public:
     bool add(const QString& kind, const QString& name, const QImage& image);
     bool writeQrc() const;
     bool failed() const { return failed_; }
-    int count() const { return aliases_.size(); }
+    int count() const { return index_.count(); }
 
 private:
     QString folder_;
-    QStringList aliases_;
-    QStringList files_;
+    ResourceIndex index_;
     bool failed_ = false;
 };

@@ -3,8 +3,6 @@
 #include "GifWriter.h"
 
 #include <QDir>
-#include <QSaveFile>
-#include <QTextStream>
 
 #include <cstdio>
 
@@ -17,8 +15,7 @@ bool Output::record(const QString &kind, const QString &name, const QString &fil
         failed_ = true;
         return false;
     }
-    aliases_ << kind + QLatin1Char('/') + name;
-    files_ << file;
+    index_.add(kind, name, file);
     return true;
 }
 
@@ -39,16 +36,4 @@ bool Output::addGif(const QString &name, const std::vector<QImage> &frames, int 
     return record(QStringLiteral("gif"), name, file, ok);
 }
 
-bool Output::writeQrc() const
-{
-    QSaveFile qrc(folder_ + QStringLiteral("/ui.qrc"));
-    if (!qrc.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
-    QTextStream out(&qrc);
-    out << "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/res\">\n";
-    for (int i = 0; i < files_.size(); ++i)
-        out << "  <file alias=\"" << aliases_[i] << "\">" << files_[i] << "</file>\n";
-    out << "</qresource>\n</RCC>\n";
-    out.flush();
-    return qrc.commit();
-}
+bool Output::writeQrc() const { return index_.writeQrc(folder_ + QStringLiteral("/ui.qrc")); }

@@ -2,9 +2,10 @@
 // Where the generator writes: one file per resource in <out>/<kind>/<name>.<ext>
 // and ui.qrc naming each one <kind>/<name> under the prefix /res.
 
+#include "assets/generator/ResourceIndex.h"
+
 #include <QImage>
 #include <QString>
-#include <QStringList>
 
 #include <vector>
 
@@ -19,13 +20,12 @@ public:
 
     bool writeQrc() const;
     bool failed() const { return failed_; }
-    int count() const { return aliases_.size(); }
+    int count() const { return index_.count(); }
 
 private:
     bool record(const QString &kind, const QString &name, const QString &file, bool ok);
 
     QString folder_;
-    QStringList aliases_;
-    QStringList files_;
+    ResourceIndex index_;
     bool failed_ = false;
 };
