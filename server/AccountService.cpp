@@ -161,11 +161,13 @@ std::optional<PasswordHash> AccountService::storedHash(const QString &nick) {
     return stored;
 }
 
-bool AccountService::passwordMatches(const ServiceRequest &request, const QString &nick,
-                                     const QByteArray &password) {
+bool AccountService::credentialsMatch(const ServiceRequest &request, const QByteArray &nick,
+                                      const QByteArray &password) {
+    if (!isAccountNick(nick))
+        return false;
     if (request.passwordVerified)
         return *request.passwordVerified;
-    const auto stored = storedHash(nick);
+    const auto stored = storedHash(fromWire(nick));
     return stored && verifyPassword(password, *stored);
 }
 
@@ -265,7 +267,7 @@ Reply AccountService::login(const ServiceRequest &request) {
     const QByteArray nick = get("nick"), pw = get("pw");
     if (!get.complete())
         return get.missingReply();
-    if (!isAccountNick(nick) || !passwordMatches(request, fromWire(nick), pw))
+    if (!credentialsMatch(request, nick, pw))
         return statusReply("no", QStringLiteral("wrong nick or password"));
     QSqlQuery &q =
         db_.run(QStringLiteral("SELECT city, country1, country2, sex, email, dater, r01, r02, "
@@ -481,7 +483,7 @@ Reply AccountService::readResults(const ServiceRequest &request) {
     if (!get.complete())
         return get.missingReply();
     // A refusal that the program's number conversion turns into a failure.
-    if (!isAccountNick(nick) || !passwordMatches(request, fromWire(nick), pw))
+    if (!credentialsMatch(request, nick, pw))
         return statusReply("no", QStringLiteral("wrong nick or password"));
     QSqlQuery &q = db_.run(QStringLiteral("SELECT kon, best, rating, sessions, konl, score, r1, r2 "
                                           "FROM game_results WHERE nick = ? AND game = ?"),
@@ -538,7 +540,7 @@ Reply AccountService::saveResults(const ServiceRequest &request) {
         return badField("R1", "an integer");
     if (!isToken(r2, 15))
         return badField("R2", "a short text");
-    if (!isAccountNick(nick) || !passwordMatches(request, fromWire(nick), pw))
+    if (!credentialsMatch(request, nick, pw))
         return statusReply("no", QStringLiteral("wrong nick or password"));
     db_.run(QStringLiteral(
                 "INSERT INTO game_results (nick, game, kon, best, rating, sessions, konl, score, "

@@ -73,8 +73,9 @@ class AccountService : public Service {
 
     bool accountExists(const QString &nick);
     std::optional<PasswordHash> storedHash(const QString &nick);
-    bool passwordMatches(const ServiceRequest &request, const QString &nick,
-                         const QByteArray &password);
+    // The nick names an account and the password opens it.
+    bool credentialsMatch(const ServiceRequest &request, const QByteArray &nick,
+                          const QByteArray &password);
     Reply transfer(const QString &from, const QString &to, qint64 amount);
     Reply acknowledgeDebit(const QString &nick, qint64 amount);
     Reply claimBonus(const QString &nick, qint64 amount);
