@@ -81,6 +81,9 @@ public:
     const Settings &settings() const { return settings_; }
     // The settings the other windows change (options, design fall-backs).
     Settings &editableSettings() { return settings_; }
+    // Starts or stops the melody as the music setting and the screen ask
+    // (the options call it when "Music" is switched).
+    void applyMusicSetting();
     // The message window for a picture library that cannot be found.
     void showMissingLibrary(const QString &libraryFile);
     const TableLayout &layout() const { return layout_; }
