@@ -103,7 +103,7 @@ std::vector<FaceStyle> makeStyles()
     const SuitColours german = fourColours(0xC8141E, 0xE0A81C, 0x8A5A2A, 0x3A8A2A);
     std::vector<FaceStyle> v;
     v.push_back(drawn(set(1, "Medieval-1", "Med"),
-                      {"dondorf", engrave(0x4A2A10, 0xF2E2BE), Paper::Grain, 0xF4E6C4, 0xE6CF9E, Frame::Double, 0x6A3A14,
+                      {"dondorf", duotone(0x3A200C, 0xF6E8C8), Paper::Grain, 0xF4E6C4, 0xE6CF9E, Frame::Double, 0x6A3A14,
                        twoColours(0xA8281A, 0x2A1A10), Ranks::Latin, "DejaVu Serif", true, false, 1.0, Court::Arch, Ace::Ring}));
     v.push_back(deck(set(2, "Modern", "Mod"), "oxygen-white"));
     v.push_back(deck(set(3, "Ancient Egypt", "Anc"), "ancient-egyptians"));
@@ -154,7 +154,7 @@ std::vector<FaceStyle> makeStyles()
                       {"nicu-white", hue(330), Paper::Hearts, 0xFFF0F4, 0xFFDCE6, Frame::Line, 0xD02050, twoColours(0xD0104A, 0x4A1030),
                        Ranks::Latin, "Comic Neue", true, false, 1.1, Court::Medallion, Ace::Plain}));
     v.push_back(drawn(set(21, "Seasons", "Sea"),
-                      {"konqi-modern", pastel(0xFFFFFF), Paper::Seasons, 0xFFFFFF, 0xFFFFFF, Frame::Corners, 0x4A6A2A,
+                      {"konqi-modern", vivid(), Paper::Seasons, 0xFFFFFF, 0xFFFFFF, Frame::Corners, 0x4A6A2A,
                        twoColours(0xC4202A, 0x1E3A1E), Ranks::Latin, "DejaVu Sans", true, false, 1.0, Court::Arch, Ace::Sunburst}));
     v.push_back(drawn(set(22, "Rhine Style", "Rhi"),
                       {"dondorf", {}, Paper::Plain, 0xFFFEF8, 0xF6F0E0, Frame::Line, 0x8A1A1A, classic, Ranks::German,
@@ -219,10 +219,10 @@ std::vector<FaceStyle> makeStyles()
                       {"standard", vivid(), Paper::Plain, 0xFFFFFF, 0xF0F4FA, Frame::Pinta, 0x1A3A7A, spanish, Ranks::Spanish,
                        "Liberation Sans", true, false, 1.1, Court::Medallion, Ace::Cartouche, SuitSystem::Spanish}));
     v.push_back(drawn(set(44, "Spanish 4", "BS3"),
-                      {"xskat-french", duotone(0x5A0A0A, 0xFFE6B0), Paper::Satin, 0xFFF0D0, 0xF0D09A, Frame::Gold, 0x8A0A0A, spanish,
+                      {"xskat-french", {}, Paper::Satin, 0xFFF0D0, 0xF0D09A, Frame::Gold, 0x8A0A0A, spanish,
                        Ranks::Spanish, "DejaVu Serif Condensed", true, false, 1.0, Court::Panel, Ace::Gold, SuitSystem::Spanish}));
     v.push_back(drawn(set(45, "Chinese", "Chi"),
-                      {"xskat-german", duotone(0x8A0A0A, 0xFFF0C8), Paper::Plain, 0xFFF8E6, 0xFCEBC8, Frame::GreekKey, 0xB8101A,
+                      {"xskat-german", engrave(0x8A0A0A, 0xFFF4D8), Paper::Plain, 0xFFF8E6, 0xFCEBC8, Frame::GreekKey, 0xB8101A,
                        twoColours(0xC8101A, 0x101010), Ranks::Chinese, "WenQuanYi Micro Hei", true, false, 1.05, Court::Medallion,
                        Ace::Gold}));
     v.push_back(deck(set(46, "Italian", "BIt"), "tigullio-international"));

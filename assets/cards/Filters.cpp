@@ -27,13 +27,16 @@ QRgb apply(QRgb c, const Treatment& t)
     }
     case Filter::Duotone: return mix(t.ink, t.paper, l / 255.0).rgb();
     case Filter::Engrave: {
-        // Three steps of ink so the figure reads like a print.
-        const double step = l < 70 ? 0.0 : l < 150 ? 0.45 : l < 215 ? 0.8 : 1.0;
-        return mix(t.ink, t.paper, step).rgb();
+        // A steep curve between ink and paper so the figure reads like a print.
+        const double x = l / 255.0;
+        const double curve = x * x * (3 - 2 * x);
+        return mix(t.ink, t.paper, std::clamp(curve * 1.1 - 0.05, 0.0, 1.0)).rgb();
     }
     case Filter::Hue: {
         QColor colour = QColor::fromRgb(c);
-        if (colour.hsvSaturation() < 20)
+        // Greys and skin tones keep their colour: only clothes and ornaments turn.
+        const int h0 = colour.hsvHue();
+        if (colour.hsvSaturation() < 20 || (h0 >= 12 && h0 <= 45 && colour.hsvSaturation() < 170))
             return c;
         const int h = (colour.hsvHue() + t.degrees % 360 + 360) % 360;
         return QColor::fromHsv(h, colour.hsvSaturation(), colour.value()).rgb();

@@ -190,11 +190,11 @@ void drawBaton(QPainter& painter, const QRectF& box, const QColor& colour)
 {
     const qreal w = box.width() * 0.03;
     QPainterPath baton;
-    baton.moveTo(40, 98);
-    baton.cubicTo(36, 70, 30, 40, 28, 16);
-    baton.cubicTo(27, 4, 46, 0, 58, 4);
-    baton.cubicTo(70, 8, 72, 18, 66, 26);
-    baton.cubicTo(60, 50, 58, 74, 58, 98);
+    baton.moveTo(34, 98);
+    baton.cubicTo(30, 70, 22, 40, 20, 18);
+    baton.cubicTo(18, 2, 46, -2, 62, 3);
+    baton.cubicTo(80, 8, 82, 20, 74, 30);
+    baton.cubicTo(66, 52, 64, 74, 64, 98);
     baton.closeSubpath();
     const QPainterPath path = mapped(baton, box);
     QLinearGradient shade(box.topLeft(), box.topRight());
