@@ -310,4 +310,15 @@ Country countryOfCode(std::string_view code) {
     return CountryNames(parsed->continent, parsed->index);
 }
 
+std::string flagResourceName(int continent, int index) {
+    if (index < 0 || static_cast<size_t>(index) >= countriesOf(continent).size()) return {};
+    return "Flag" + formatCountryCode(continent, index);
+}
+
+std::string flagResourceName(std::string_view code) {
+    const auto parsed = parseCountryCode(code);
+    if (!parsed) return {};
+    return flagResourceName(parsed->continent, parsed->index);
+}
+
 } // namespace web

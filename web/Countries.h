@@ -43,4 +43,11 @@ std::string formatCountryCode(int continent, int index);
 // The names of the country a code names; "Unknown" for a code that names none.
 Country countryOfCode(std::string_view code);
 
+// The name of a country's 14 x 12 flag among the program's own pictures
+// (":/res/png/<name>"): "Flag" + the country code, "Flag1-001" for Russia.
+// Empty when the continent or index names no country of the table.
+std::string flagResourceName(int continent, int index);
+// The same for a country code; empty for a code that names no country.
+std::string flagResourceName(std::string_view code);
+
 } // namespace web

@@ -1,0 +1,56 @@
+// quarn-flags: the country flags and the two sex pictures of the program's
+// own pictures.
+//
+//   quarn-flags --out <folder> --prefix <prefix> --source <folder of 16 x 11 flags>
+
+#include "Flags.h"
+#include "Output.h"
+#include "web/Countries.h"
+
+#include <QGuiApplication>
+#include <QStringList>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    QString outFolder, prefix = QStringLiteral("/res"), source;
+    for (int i = 1; i + 1 < args.size(); ++i) {
+        if (args[i] == QLatin1String("--out"))
+            outFolder = args[++i];
+        else if (args[i] == QLatin1String("--prefix"))
+            prefix = args[++i];
+        else if (args[i] == QLatin1String("--source"))
+            source = args[++i];
+    }
+    if (outFolder.isEmpty() || source.isEmpty()) {
+        std::fprintf(stderr, "usage: quarn-flags --out <folder> --prefix <prefix> --source <folder>\n");
+        return 2;
+    }
+    Output out(outFolder, QStringLiteral("part.qrc"), prefix);
+    const QString png = QStringLiteral("png");
+    int drawn = 0;
+    for (int continent = 1; continent <= web::kContinentCount; ++continent) {
+        const int count = int(web::countriesOf(continent).size());
+        for (int index = 0; index < count; ++index) {
+            if (index > 0 && flags::isoCode(continent, index).isEmpty()) {
+                std::fprintf(stderr, "quarn-flags: no ISO code for country %d-%03d\n", continent, index);
+                return 1;
+            }
+            bool fallback = false;
+            const QImage picture = flags::flag(continent, index, source, &fallback);
+            drawn += fallback ? 1 : 0;
+            out.add(png, QString::fromStdString(web::flagResourceName(continent, index)), picture);
+        }
+    }
+    out.add(png, QStringLiteral("FaceMan16"), flags::faceMan());
+    out.add(png, QStringLiteral("FaceWoman16"), flags::faceWoman());
+    if (out.failed() || !out.writeQrc()) {
+        std::fprintf(stderr, "quarn-flags: writing the pictures failed\n");
+        return 1;
+    }
+    std::printf("quarn-flags: %d pictures, %d flags drawn\n", out.count(), drawn);
+    return 0;
+}
