@@ -139,12 +139,12 @@ std::vector<QImage> genCount()
     });
 }
 
-std::vector<QImage> club(char which)
+// The club emblems, drawn in a 60 x 75 box.
+Painter clubPainter(char which)
 {
-    const QSize size(60, 75);
     switch (which) {
     case 'A':  // a crown with a running glint
-        return frames(size, 16, [](QPainter &p, int f, int n) {
+        return [](QPainter &p, int f, int n) {
             QPainterPath crown;
             crown.moveTo(8, 58);
             crown.lineTo(5, 24);
@@ -168,9 +168,9 @@ std::vector<QImage> club(char which)
             glint.setColorAt(0.5, QColor(255, 255, 255, 170));
             glint.setColorAt(1, QColor(255, 255, 255, 0));
             p.fillPath(crown, glint);
-        });
+        };
     case 'B':  // a spinning star
-        return frames(size, 16, [](QPainter &p, int f, int n) {
+        return [](QPainter &p, int f, int n) {
             const qreal squeeze = std::abs(std::cos(f * M_PI / n));
             p.translate(30, 38);
             p.scale(qMax(0.08, squeeze), 1);
@@ -178,9 +178,9 @@ std::vector<QImage> club(char which)
             p.fillPath(s, draw::gold(s.boundingRect()));
             p.setPen(QPen(QColor(120, 80, 10), 1));
             p.drawPath(s);
-        });
+        };
     case 'C':  // the nine of diamonds turning over
-        return frames(size, 16, [](QPainter &p, int f, int n) {
+        return [](QPainter &p, int f, int n) {
             const qreal angle = f * 2 * M_PI / n;
             const qreal squeeze = std::cos(angle);
             p.translate(30, 38);
@@ -197,24 +197,35 @@ std::vector<QImage> club(char which)
                 p.setPen(QPen(QColor(220, 200, 120), 1.5));
                 p.drawRoundedRect(QRectF(-18, -28, 36, 56), 4, 4);
             }
-        });
+        };
     case 'E':  // a tournament cup that shines
-        return frames(size, 16, [](QPainter &p, int f, int n) {
+        return [](QPainter &p, int f, int n) {
             trophy(p, QRectF(8, 10, 44, 58));
             sparkle(p, QPointF(44, 16), 6, 0.5 + 0.5 * std::sin(f * 2 * M_PI / n));
             sparkle(p, QPointF(14, 30), 4, 0.5 - 0.5 * std::sin(f * 2 * M_PI / n));
-        });
+        };
     case 'F':  // the club's diamond, pulsing, with sparks
-        return frames(size, 16, [](QPainter &p, int f, int n) {
+        return [](QPainter &p, int f, int n) {
             const qreal pulse = 0.5 + 0.5 * std::sin(f * 2 * M_PI / n);
             const qreal grow = 2 * pulse;
             gemDiamond(p, QRectF(12 - grow, 10 - grow, 36 + 2 * grow, 54 + 2 * grow), pulse);
             sparkle(p, QPointF(48, 14), 5, pulse);
             sparkle(p, QPointF(12, 62), 4, 1 - pulse);
-        });
+        };
+    case 'D':  // a fan of four aces opening and closing
+        return [](QPainter &p, int f, int n) {
+            const qreal open = 0.5 - 0.5 * std::cos(f * 2 * M_PI / n);
+            for (int suit = 1; suit <= 4; ++suit) {
+                p.save();
+                p.translate(30, 66);
+                p.rotate((suit - 2.5) * 16 * open);
+                card(p, QRectF(-15, -56, 30, 42), suit, QStringLiteral("A"));
+                p.restore();
+            }
+        };
     case 'G':  // two screens with a signal passing between them
     default:
-        return frames(size, 16, [](QPainter &p, int f, int n) {
+        return [](QPainter &p, int f, int n) {
             for (int side = 0; side < 2; ++side) {
                 const QRectF screen(side == 0 ? 2 : 34, 40, 24, 18);
                 p.setPen(QPen(QColor(50, 50, 60), 1.2));
@@ -236,9 +247,25 @@ std::vector<QImage> club(char which)
                 p.drawArc(QRectF(30 - r, 30 - r, 2 * r, 2 * r), 30 * 16, 120 * 16);
             }
             gemDiamond(p, QRectF(25, 22, 10, 14), 0.5);
-        });
+        };
     }
 }
+
+} // namespace
+
+std::vector<QImage> clubAnimation(char which, QSize size)
+{
+    const Painter emblem = clubPainter(which);
+    // The 60 x 75 design scaled evenly into the box and centred.
+    const qreal scale = std::min(size.width() / 60.0, size.height() / 75.0);
+    return frames(size, 16, [&](QPainter &p, int f, int n) {
+        p.translate((size.width() - 60 * scale) / 2, (size.height() - 75 * scale) / 2);
+        p.scale(scale, scale);
+        emblem(p, f, n);
+    });
+}
+
+namespace {
 
 std::vector<QImage> topTen()
 {
@@ -375,7 +402,7 @@ void drawAnimations(Output &out)
 {
     out.addGif(QStringLiteral("GGenCount"), genCount(), 80);
     for (char which : {'A', 'B', 'C', 'E', 'F', 'G'})
-        out.addGif(QStringLiteral("GClub") + QLatin1Char(which), club(which), 90);
+        out.addGif(QStringLiteral("GClub") + QLatin1Char(which), clubAnimation(which, {60, 75}), 90);
     out.addGif(QStringLiteral("GTopTen"), topTen(), 90);
     out.addGif(QStringLiteral("GEndBest"), endBest(), 80);
     out.addGif(QStringLiteral("GEndGood"), endGood(), 80);

@@ -9,6 +9,8 @@
 #include <QPainterPath>
 #include <QRectF>
 
+#include <vector>
+
 class QPainter;
 
 namespace draw {
@@ -37,9 +39,15 @@ private:
 
 } // namespace draw
 
+// The game information window's club emblem `which` ('A' to 'G') as
+// animation frames of the given size.
+std::vector<QImage> clubAnimation(char which, QSize size);
+
 // The picture groups.
 void drawButtonSlices(Output &out);
 void drawRibbons(Output &out);
 void drawMedals(Output &out);
 void drawAnimations(Output &out);
 void drawBadges(Output &out);
+// The graphics library WemCGraph1.dll.
+void drawGraphicsLibrary(Output &out);

@@ -6,7 +6,11 @@
 
 #include <cstdio>
 
-Output::Output(QString folder) : folder_(std::move(folder)) { QDir().mkpath(folder_); }
+Output::Output(QString folder, QString qrcFile, QString prefix)
+    : folder_(std::move(folder)), qrcFile_(std::move(qrcFile)), prefix_(std::move(prefix))
+{
+    QDir().mkpath(folder_);
+}
 
 bool Output::record(const QString &kind, const QString &name, const QString &file, bool ok)
 {
@@ -28,6 +32,15 @@ bool Output::addPng(const QString &name, const QImage &image)
     return record(QStringLiteral("png"), name, file, ok);
 }
 
+bool Output::addJpeg(const QString &name, const QImage &image, int quality)
+{
+    QDir().mkpath(folder_ + QStringLiteral("/jpeg"));
+    const QString file = QStringLiteral("jpeg/") + name + QStringLiteral(".jpg");
+    const bool ok = !image.isNull() &&
+                    image.convertToFormat(QImage::Format_RGB32).save(folder_ + QLatin1Char('/') + file, "JPEG", quality);
+    return record(QStringLiteral("jpeg"), name, file, ok);
+}
+
 bool Output::addGif(const QString &name, const std::vector<QImage> &frames, int delayMs)
 {
     QDir().mkpath(folder_ + QStringLiteral("/gif"));
@@ -36,4 +49,4 @@ bool Output::addGif(const QString &name, const std::vector<QImage> &frames, int 
     return record(QStringLiteral("gif"), name, file, ok);
 }
 
-bool Output::writeQrc() const { return index_.writeQrc(folder_ + QStringLiteral("/ui.qrc")); }
+bool Output::writeQrc() const { return index_.writeQrc(folder_ + QLatin1Char('/') + qrcFile_, prefix_); }
