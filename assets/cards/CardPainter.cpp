@@ -426,7 +426,10 @@ void drawPips(QPainter& painter, const FaceStyle& style, const Geometry& g, int 
         painter.translate(c);
         if (u.y() > 0.5)
             painter.rotate(180);
-        drawSuit(painter, style.suits, suit, QRectF(-pip / 2, -pip / 2, pip, pip), style.colours, style.paperTop.lightness() < 100);
+        // Cups, batons and swords are tall: their pips take more height.
+        const QSizeF box = style.suits == SuitSystem::Spanish && suit != 2 ? QSizeF(pip * 0.95, pip * 1.2) : QSizeF(pip, pip);
+        drawSuit(painter, style.suits, suit, QRectF(QPointF(-box.width() / 2, -box.height() / 2), box), style.colours,
+                 style.paperTop.lightness() < 100);
         painter.restore();
     }
 }

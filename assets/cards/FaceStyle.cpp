@@ -99,7 +99,7 @@ FaceStyle drawn(FaceStyle s, const Look& look)
 std::vector<FaceStyle> makeStyles()
 {
     const SuitColours classic = twoColours(classicRed, classicBlack);
-    const SuitColours spanish = fourColours(0xB8202A, 0xD99A12, 0x3F7A2A, 0x2A4F9A);
+    const SuitColours spanish = fourColours(0xB8202A, 0xD99A12, 0x8A5424, 0x2A4F9A);
     const SuitColours german = fourColours(0xC8141E, 0xE0A81C, 0x8A5A2A, 0x3A8A2A);
     std::vector<FaceStyle> v;
     v.push_back(drawn(set(1, "Medieval-1", "Med"),
@@ -204,7 +204,7 @@ std::vector<FaceStyle> makeStyles()
                        twoColours(0xB0401A, 0x0A4A3A), Ranks::Latin, "DejaVu Sans Condensed", true, false, 1.0, Court::Panel,
                        Ace::Sunburst}));
     v.push_back(drawn(set(39, "Bast", "Lub"),
-                      {"konqi-modern", vivid(), Paper::Grain, 0xFFF2C8, 0xF8E0A0, Frame::Folk, 0x1A3A9A, twoColours(0xD0201A, 0x1A2A7A),
+                      {"nicu-white", vivid(), Paper::Grain, 0xFFF2C8, 0xF8E0A0, Frame::Folk, 0x1A3A9A, twoColours(0xD0201A, 0x1A2A7A),
                        Ranks::Russian, "Comic Neue", true, false, 1.15, Court::Arch, Ace::Sunburst}));
     v.push_back(drawn(set(40, "French", "Fra"),
                       {"gm-paris", {}, Paper::Plain, 0xFFFFFA, 0xF6F4EC, Frame::Double, 0x1A3A8A, twoColours(0xD0141E, 0x14204A),
@@ -222,7 +222,7 @@ std::vector<FaceStyle> makeStyles()
                       {"xskat-french", {}, Paper::Satin, 0xFFF0D0, 0xF0D09A, Frame::Gold, 0x8A0A0A, spanish,
                        Ranks::Spanish, "DejaVu Serif Condensed", true, false, 1.0, Court::Panel, Ace::Gold, SuitSystem::Spanish}));
     v.push_back(drawn(set(45, "Chinese", "Chi"),
-                      {"xskat-german", engrave(0x8A0A0A, 0xFFF4D8), Paper::Plain, 0xFFF8E6, 0xFCEBC8, Frame::GreekKey, 0xB8101A,
+                      {"konqi-modern", hue(240), Paper::Plain, 0xFFF8E6, 0xFCEBC8, Frame::GreekKey, 0xB8101A,
                        twoColours(0xC8101A, 0x101010), Ranks::Chinese, "WenQuanYi Micro Hei", true, false, 1.05, Court::Medallion,
                        Ace::Gold}));
     v.push_back(deck(set(46, "Italian", "BIt"), "tigullio-international"));

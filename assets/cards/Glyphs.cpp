@@ -188,38 +188,49 @@ void drawCoin(QPainter& painter, const QRectF& box, const QColor& colour)
 
 void drawBaton(QPainter& painter, const QRectF& box, const QColor& colour)
 {
+    // A knotted club, thick at the head, leaning a little.
     const qreal w = box.width() * 0.03;
+    painter.save();
+    painter.translate(box.center());
+    painter.rotate(-14);
+    painter.translate(-box.center());
     QPainterPath baton;
-    baton.moveTo(34, 98);
-    baton.cubicTo(30, 70, 22, 40, 20, 18);
-    baton.cubicTo(18, 2, 46, -2, 62, 3);
-    baton.cubicTo(80, 8, 82, 20, 74, 30);
-    baton.cubicTo(66, 52, 64, 74, 64, 98);
+    baton.moveTo(42, 98);
+    baton.cubicTo(38, 76, 30, 50, 24, 26);
+    baton.cubicTo(20, 10, 30, 2, 48, 2);
+    baton.cubicTo(66, 2, 76, 10, 72, 26);
+    baton.cubicTo(66, 50, 60, 76, 58, 98);
     baton.closeSubpath();
-    const QPainterPath path = mapped(baton, box);
+    QPainterPath knots;
+    knots.addEllipse(QPointF(26, 36), 7, 6);
+    knots.addEllipse(QPointF(70, 32), 7, 6);
+    knots.addEllipse(QPointF(34, 62), 6, 5);
+    knots.addEllipse(QPointF(63, 58), 6, 5);
+    const QPainterPath path = mapped(baton.united(knots).simplified(), box);
     QLinearGradient shade(box.topLeft(), box.topRight());
-    shade.setColorAt(0.2, colour.lighter(140));
-    shade.setColorAt(0.6, colour);
-    shade.setColorAt(0.8, colour.darker(150));
+    shade.setColorAt(0.2, colour.lighter(150));
+    shade.setColorAt(0.55, colour);
+    shade.setColorAt(0.85, colour.darker(160));
     painter.fillPath(path, shade);
     painter.strokePath(path, QPen(colour.darker(250), w));
-    QPainterPath knots;
-    knots.addEllipse(QPointF(34, 40), 5, 4);
-    knots.addEllipse(QPointF(62, 36), 4, 4);
-    knots.addEllipse(QPointF(38, 66), 4, 4);
-    knots.addEllipse(QPointF(58, 60), 4, 3);
-    painter.fillPath(mapped(knots, box), colour.darker(180));
+    QPainterPath rings;
+    rings.moveTo(34, 78);
+    rings.lineTo(62, 78);
+    rings.moveTo(30, 46);
+    rings.lineTo(68, 44);
+    painter.strokePath(mapped(rings, box), QPen(colour.darker(200), w * 1.2));
+    painter.restore();
 }
 
 void drawSword(QPainter& painter, const QRectF& box, const QColor& colour)
 {
     const qreal w = box.width() * 0.03;
     QPainterPath blade;
-    blade.moveTo(50, 98);
-    blade.lineTo(43, 80);
-    blade.lineTo(44, 26);
-    blade.lineTo(56, 26);
-    blade.lineTo(57, 80);
+    blade.moveTo(50, 99);
+    blade.lineTo(39, 82);
+    blade.lineTo(41, 26);
+    blade.lineTo(59, 26);
+    blade.lineTo(61, 82);
     blade.closeSubpath();
     const QPainterPath bladePath = mapped(blade, box);
     QLinearGradient steel(box.topLeft(), box.topRight());
@@ -229,7 +240,7 @@ void drawSword(QPainter& painter, const QRectF& box, const QColor& colour)
     painter.fillPath(bladePath, steel);
     painter.strokePath(bladePath, QPen(colour.darker(250), w));
     QPainterPath hilt;
-    hilt.addRoundedRect(QRectF(22, 20, 56, 8), 4, 4);
+    hilt.addRoundedRect(QRectF(16, 19, 68, 10), 5, 5);
     hilt.addRect(QRectF(46, 6, 8, 16));
     hilt.addEllipse(QPointF(50, 5), 6, 5);
     const QPainterPath hiltPath = mapped(hilt.simplified(), box);
