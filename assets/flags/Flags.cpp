@@ -198,19 +198,18 @@ QString isoCode(int continent, int index)
 
 QImage fitted(const QImage& source)
 {
-    const QImage flagPicture = source.convertToFormat(QImage::Format_ARGB32);
+    // The package's flags have a one-pixel shaded rim; the inside is reduced
+    // to 12 x 10 and framed anew with the rim's colour.
+    const QImage picture = source.convertToFormat(QImage::Format_ARGB32);
+    const bool rimmed = picture.width() > 4 && picture.height() > 4;
+    const QImage inside = rimmed ? picture.copy(1, 1, picture.width() - 2, picture.height() - 2) : picture;
+    QColor rim = rimmed ? QColor(picture.pixel(picture.width() / 2, 0)) : QColor(0x40, 0x40, 0x40);
+    rim = rim.darker(115);
     QImage out(flagSize, QImage::Format_ARGB32);
-    const int sourceRows = flagPicture.height();
-    const int firstColumn = std::max(0, (flagPicture.width() - flagSize.width()) / 2);
-    for (int y = 0; y < flagSize.height(); ++y) {
-        // Rows 0..5 are the source's 0..5, row 6 repeats row 5, the rest follow.
-        int from = y <= sourceRows / 2 ? y : y - (flagSize.height() - sourceRows);
-        from = std::clamp(from, 0, sourceRows - 1);
-        const QRgb* in = reinterpret_cast<const QRgb*>(flagPicture.constScanLine(from));
-        QRgb* line = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < flagSize.width(); ++x)
-            line[x] = in[std::min(firstColumn + x, flagPicture.width() - 1)];
-    }
+    out.fill(rim);
+    QPainter p(&out);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRect(1, 1, flagSize.width() - 2, flagSize.height() - 2), inside);
     return out;
 }
 

@@ -15,8 +15,8 @@ inline constexpr QSize faceSize{16, 16};
 // "Unknown" entries.
 QString isoCode(int continent, int index);
 
-// A 16 x 11 flag picture fitted to 14 x 12 without blurring it: one column
-// off each side, the middle row doubled.
+// A 16 x 11 flag picture of the package fitted to 14 x 12: its inside
+// reduced to 12 x 10 inside a one-pixel rim.
 QImage fitted(const QImage& source);
 
 // The flag of a country: the package's picture when the source folder has
