@@ -16,6 +16,7 @@ int main(int, char *argv[])
         {folder, &window.editableSettings(), &window,
          [&window](const QString &libraryFile) { window.showMissingLibrary(libraryFile); }},
         &window);
+    windows.setOptionsHost(&window);
     window.setAuxiliaryWindows(&windows);
     window.show();
     return app.exec();

@@ -7,6 +7,7 @@
 
 #include "match/AuxiliaryWindows.h"
 #include "match/HiddenCommand.h"
+#include "match/OptionsHost.h"
 #include "match/TitleScreen.h"
 #include "lang/Language.h"
 #include "rules/GameState.h"
@@ -47,7 +48,8 @@ class TForm1 : public QWidget,
                public TableView,
                public SoundPlayer,
                public MatchRecorder,
-               public FlightView {
+               public FlightView,
+               public OptionsHost {
     Q_OBJECT
 public:
     // folder: the program's folder, ending in a slash.
@@ -125,6 +127,21 @@ public:
     // ---- FlightView ---------------------------------------------------------
     void showFlightRect(const QRect &rect) override;
 
+    // ---- OptionsHost (TForm1Options.cpp) --------------------------------------
+    void windowSizeChanged() override;
+    void facesChanged() override;
+    void backsChanged() override;
+    void backgroundChanged() override;
+    void musicChanged() override;
+    void animationsChanged() override;
+    void cursorsChanged() override;
+    void buttonLookChanged() override;
+    void networkModeChanged() override;
+    void fontsChanged() override;
+    void designChanged() override;
+    bool downloadLibrary(const QString &libraryFile) override;
+    QSize screenSize() const override;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -185,6 +202,9 @@ private:
     std::filesystem::path clubPath() const;
     bool networkClub() const { return game_.Network; }
     void saveSettingsOnClose();
+
+    // Options (TForm1Options.cpp).
+    void redrawAfterOptions();
 
     // Drawing.
     void drawSeatHand(int seat, bool faceUp);

@@ -4,6 +4,8 @@
 #include "ui/TFormCount.h"
 #include "ui/TFormEndGame.h"
 #include "ui/TFormHistory.h"
+#include "ui/TFormOptions.h"
+#include "ui/TFormSpeed.h"
 #include "ui/TFormTopTen.h"
 
 namespace quarn {
@@ -28,6 +30,23 @@ void AuxWindowSet::playSound(std::string_view name)
 {
     if (context_.sound)
         context_.sound->Play(name, false);
+}
+
+void AuxWindowSet::showOptions()
+{
+    playSound(OpenSound);
+    QSize screen = screen_;
+    if (screen.isEmpty() && optionsHost_)
+        screen = optionsHost_->screenSize();
+    TFormOptions window(context_, optionsHost_, screen, parent_);
+    window.setRunner(runner_);
+    run(window);
+}
+
+void AuxWindowSet::showSpeed()
+{
+    TFormSpeed window(context_, parent_);
+    run(window);
 }
 
 void AuxWindowSet::showTopTen(bool networkClub)

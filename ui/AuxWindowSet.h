@@ -8,6 +8,7 @@
 //   mainWindow.setAuxiliaryWindows(&windows);
 
 #include "match/AuxiliaryWindows.h"
+#include "match/OptionsHost.h"
 #include "ui/EndOfGame.h"
 #include "ui/GameCount.h"
 #include "ui/TWemAuxForm.h"
@@ -34,7 +35,13 @@ public:
     // How a window is shown: modally by default; tests look at it instead.
     using Runner = std::function<void(QDialog &)>;
     void setRunner(Runner runner) { runner_ = std::move(runner); }
+    // The main window the options dialog shows its changes on, and the
+    // screen size its size list must fit (taken from the host when empty).
+    void setOptionsHost(OptionsHost *host) { optionsHost_ = host; }
+    void setScreenSize(QSize screen) { screen_ = screen; }
 
+    void showOptions() override;
+    void showSpeed() override;
     void showTopTen(bool networkClub) override;
     void showHistory() override;
     void showEndOfGame(bool networkClub, int place, std::int32_t score) override;
@@ -55,6 +62,8 @@ private:
     std::function<std::optional<TournamentStanding>()> tournament_;
     Runner runner_;
     int historyFile_ = 0;
+    OptionsHost *optionsHost_ = nullptr;
+    QSize screen_;
 };
 
 } // namespace quarn

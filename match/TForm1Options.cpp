@@ -1,0 +1,134 @@
+// The main window's side of the options dialog: each change the dialog makes
+// to the settings is shown here at once.
+#include "match/TForm1.h"
+
+#include "ui/TWemCardsButton.h"
+#include "web/WebServices.h"
+
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+
+namespace quarn {
+
+void TForm1::redrawAfterOptions()
+{
+    if (titleShown_ || !started_) {
+        update();
+        return;
+    }
+    if (menuShown_) {
+        placeMenuControls();
+        buildMemberList();
+        update();
+        return;
+    }
+    if (!game_.InGame) {
+        update();
+        return;
+    }
+    // The table of a running match, drawn again for the new layout or pictures.
+    canvas_->LayOutTable(layout_.windowSize, layout_.client);
+    showTableControls();
+    for (int seat = 1; seat <= 4; ++seat)
+        drawSeatHand(seat, seatFaceUp(seat));
+    RedrawTable();
+    drawNamePlates();
+    const bool someoneToMove = game_.ToMove >= 1 && game_.ToMove <= 4;
+    RedrawTabs(someoneToMove ? game_.ToMove : 0);
+    drawCounter();
+    if (playerToMove())
+        outlinePlayableCards();
+    update();
+}
+
+void TForm1::windowSizeChanged()
+{
+    if (titleShown_) {
+        // The title screen keeps its size; the new size applies when it is left.
+        return;
+    }
+    applyWindowSize();
+    loadPictures();
+    redrawAfterOptions();
+}
+
+void TForm1::facesChanged()
+{
+    loadPictures();
+    // A set whose library went missing came back as set 0.
+    settings_.faceSet = pictures_->faceSet();
+    settings_.backSet = pictures_->backSet();
+    redrawAfterOptions();
+}
+
+void TForm1::backsChanged() { facesChanged(); }
+
+void TForm1::backgroundChanged()
+{
+    pictures_->setMissingLibraryHandler([this](const QString &library) { showMissingLibrary(library); });
+    const bool purple = settings_.tableDesign == 1;
+    if (!pictures_->loadBackground(settings_.backgroundPicture, settings_.backgroundColour, purple, layout_.client)
+        && !purple) {
+        settings_.backgroundPicture = pictures_->background();
+        settings_.backgroundColour = pictures_->backgroundVariant();
+    }
+    redrawAfterOptions();
+}
+
+void TForm1::musicChanged() { applyMusicSetting(); }
+
+void TForm1::animationsChanged() { update(); }
+
+void TForm1::cursorsChanged()
+{
+    setPointer(this, PointerKind::Arrow);
+    for (QPushButton *button : findChildren<QPushButton *>())
+        setPointer(button, PointerKind::Hand);
+}
+
+void TForm1::buttonLookChanged()
+{
+    setNewStyleOnButtons(this, settings_.newButtons);
+    update();
+}
+
+void TForm1::networkModeChanged()
+{
+    // The club heading and the list come from the other club file.
+    if (menuShown_)
+        buildMemberList();
+    update();
+}
+
+void TForm1::fontsChanged()
+{
+    canvas_->setFont(TableFont{QStringLiteral("Comic Sans MS"), settings_.fontScales[0]});
+    redrawAfterOptions();
+}
+
+void TForm1::designChanged()
+{
+    for (TWemCardsButton *button : findChildren<TWemCardsButton *>()) {
+        button->setColorSB(settings_.menuDesign == 1 ? TColorSB::DCards : TColorSB::DRed);
+        button->setFontColor(settings_.menuDesign == 1 ? QColor(200, 175, 50) : QColor(Qt::white));
+    }
+    backgroundChanged();
+}
+
+bool TForm1::downloadLibrary(const QString &libraryFile)
+{
+    setCursor(Qt::WaitCursor);
+    const bool ok = web::WebServices().DownloadLibrary(libraryFile.toStdString(), folder_.toStdString());
+    setPointer(this, PointerKind::Arrow);
+    return ok;
+}
+
+QSize TForm1::screenSize() const
+{
+    if (QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen())
+        return s->size();
+    return {};
+}
+
+} // namespace quarn
