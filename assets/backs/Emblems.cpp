@@ -83,12 +83,30 @@ QPainterPath cat()
 
 QPainterPath horse()
 {
-    return unite({ellipse({48, 52}, 26, 13), polygon({{66, 50}, {70, 26}, {78, 20}, {84, 30}, {76, 48}}),
-                  ellipse({83, 26}, 10, 5.5, 40), polygon({{72, 21}, {74, 13}, {77, 20}}),
-                  stroke(line({{30, 58}, {27, 74}, {29, 88}}), 5), stroke(line({{38, 60}, {40, 76}, {38, 88}}), 5),
-                  stroke(line({{62, 58}, {64, 74}, {62, 88}}), 5), stroke(line({{68, 56}, {72, 72}, {74, 88}}), 5),
-                  stroke(curve({23, 48}, {12, 52}, {10, 66}, {13, 78}), 5),
-                  stroke(curve({70, 24}, {64, 30}, {62, 40}, {64, 48}), 5)});
+    // Standing, facing right: barrel, croup and chest, an arched neck, a
+    // long tapering head, mane, tail and four legs with hooves.
+    QPainterPath neck;
+    neck.moveTo(58, 46);
+    neck.cubicTo(60, 34, 64, 24, 72, 18);
+    neck.lineTo(78, 22);
+    neck.cubicTo(74, 30, 72, 42, 70, 54);
+    neck.closeSubpath();
+    QPainterPath head;
+    head.moveTo(71, 17);
+    head.cubicTo(76, 14, 80, 16, 84, 22);
+    head.lineTo(91, 32);
+    head.cubicTo(92, 36, 88, 38, 85, 36);
+    head.lineTo(77, 30);
+    head.closeSubpath();
+    QPainterPath legs;
+    for (const qreal x : {28.0, 36.0, 62.0, 69.0})
+        legs.addPath(stroke(line({{x, 56}, {x + (x < 50 ? -1 : 1), 74}, {x, 86}}), 5));
+    QPainterPath hooves;
+    for (const qreal x : {28.0, 36.0, 62.0, 69.0})
+        hooves.addRect(QRectF(x - 3.2, 85, 6.4, 4));
+    return unite({ellipse({47, 50}, 22, 11), ellipse({29, 49}, 11, 12), ellipse({63, 50}, 9, 10), neck, head,
+                  polygon({{72, 18}, {73, 9}, {77, 17}}), stroke(curve({72, 17}, {64, 22}, {60, 32}, {58, 42}), 4.5),
+                  stroke(curve({19, 44}, {10, 50}, {9, 64}, {13, 78}), 5.5), legs.simplified(), hooves.simplified()});
 }
 
 QPainterPath deer()
