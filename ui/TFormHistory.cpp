@@ -51,7 +51,8 @@ TFormHistory::TFormHistory(const AuxContext &context, int &rememberedFile, QWidg
 {
     setWindowTitle(word(WordEntry::HistoryTitle));
     setFixedSize(WindowWidth, WindowHeight);
-    int top = 70;
+    // "Purple": the lists start below the heading, the icon and the rule under them.
+    int top = 86;
     centreHeadingBand();
     if (THeadingBand *band = headingBand()) {
         top = band->height() + 8;
