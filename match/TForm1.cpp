@@ -402,6 +402,8 @@ void TForm1::mouseReleaseEvent(QMouseEvent *event)
         leaveTitle();
         return;
     }
+    if (event->button() == Qt::LeftButton && headingClick(event->position().toPoint()))
+        return;
     QWidget::mouseReleaseEvent(event);
 }
 

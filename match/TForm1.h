@@ -7,6 +7,7 @@
 
 #include "match/AuxiliaryWindows.h"
 #include "match/HiddenCommand.h"
+#include "match/MenuHeadings.h"
 #include "match/OptionsHost.h"
 #include "match/TitleScreen.h"
 #include "lang/Language.h"
@@ -172,6 +173,7 @@ private:
     void buildMemberList();
     void placeMenuControls();
     void paintMenuHeading(QPainter &painter);
+    bool headingClick(QPoint at);
     void showTableControls();
     void hideTableControls();
     void enterMenuState();
@@ -233,6 +235,7 @@ private:
     std::int32_t lastCycleScore_ = 0;
 
     TitleScreen title_;
+    MenuHeadings headings_;
     TableLayout layout_;
     std::unique_ptr<Pictures> pictures_;
     std::unique_ptr<TableCanvas> canvas_;

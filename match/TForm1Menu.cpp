@@ -5,6 +5,7 @@
 #include "match/Ask.h"
 #include "match/MemberLabel.h"
 #include "match/MenuCalendar.h"
+#include "match/MenuHeadings.h"
 #include "match/MenuIcons.h"
 #include "match/Words.h"
 
@@ -233,36 +234,38 @@ void TForm1::enterMenuState()
 }
 
 
-// The short product title, the version and the build date above the club list.
+// The heading pictures above the club list, in the heading colour variant;
+// the version and the build date under the command buttons.
 void TForm1::paintMenuHeading(QPainter &painter)
 {
     const Scaling &s = layout_.scaling;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const int variant = settings_.headingColour;
+    const QImage &product = headings_.product(variant);
+    if (!product.isNull())
+        painter.drawImage(s.place(180, 16, 400, 56), product);
+    const QImage &club = headings_.club(settings_.multiplayer, variant);
+    if (!club.isNull())
+        painter.drawImage(s.place(180, 72, 400, 28), club);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    QFont title(QStringLiteral("Arial"));
-    title.setPixelSize(s.Scale(46));
-    title.setBold(true);
-    title.setLetterSpacing(QFont::AbsoluteSpacing, s.Scale(6));
-    painter.setFont(title);
-    const QRect titleBox = s.place(180, 22, 400, 56);
-    painter.setPen(QColor(0, 0, 0, 120));
-    painter.drawText(titleBox.translated(s.Scale(2), s.Scale(2)), Qt::AlignCenter, word(Word::ProductTitleShort));
-    // A band of light runs over the gold letters, one step per tick.
-    const double band = double(menuTick_ % 150) / 150.0;
-    QLinearGradient gold(titleBox.topLeft(), titleBox.topRight());
-    gold.setColorAt(0.0, QColor(230, 180, 60));
-    gold.setColorAt(std::max(0.0, band - 0.12), QColor(240, 196, 80));
-    gold.setColorAt(band, QColor(255, 248, 210));
-    gold.setColorAt(std::min(1.0, band + 0.12), QColor(240, 196, 80));
-    gold.setColorAt(1.0, QColor(230, 180, 60));
-    painter.setPen(QPen(QBrush(gold), 1));
-    painter.drawText(titleBox, Qt::AlignCenter, word(Word::ProductTitleShort));
     QFont small(QStringLiteral("Arial"));
-    small.setPixelSize(s.Scale(13));
+    small.setPixelSize(s.Scale(12));
     painter.setFont(small);
     painter.setPen(QColor(235, 225, 190));
-    painter.drawText(s.place(180, 76, 400, 20), Qt::AlignCenter,
+    painter.drawText(s.place(180, 466, 400, 18), Qt::AlignCenter,
                      QString::fromUtf8(versionText.data(), qsizetype(versionText.size())) + QStringLiteral("   ")
                          + word(Word::BuildDate));
+}
+
+// A click on a heading picture moves it to the next colour variant.
+bool TForm1::headingClick(QPoint at)
+{
+    const Scaling &s = layout_.scaling;
+    if (!menuShown_ || !(s.place(180, 16, 400, 56).contains(at) || s.place(180, 72, 400, 28).contains(at)))
+        return false;
+    settings_.headingColour = MenuHeadings::nextVariant(settings_.headingColour);
+    update(s.place(180, 16, 400, 84));
+    return true;
 }
 
 

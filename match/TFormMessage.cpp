@@ -2,6 +2,7 @@
 
 #include "match/Ask.h"
 #include "match/Words.h"
+#include "ui/TWemCardsButton.h"
 
 #include <QDesktopServices>
 #include <QFontMetrics>
@@ -74,7 +75,7 @@ TFormMessage::TFormMessage(const QStringList &lines, QWidget *parent) : QDialog(
         }
         y += LineHeight;
     }
-    auto *ok = new QPushButton(word(Word::Ok), this);
+    auto *ok = new TWemCardsButton(word(Word::Ok), this);
     ok->setObjectName(QStringLiteral("ButtonOk"));
     ok->setAccessibleName(word(Word::Ok));
     ok->setDefault(true);

@@ -3,6 +3,7 @@
 #include "match/Ask.h"
 #include "match/ClubAccess.h"
 #include "net/lan/NetworkSection.h"
+#include "ui/TWemCardsButton.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -75,11 +76,11 @@ TFormPassword::TFormPassword(Form form, const QString &name, const QString &stor
         editName_->setFocus();
     }
 
-    auto *ok = new QPushButton(word(Word::Ok), this);
+    auto *ok = new TWemCardsButton(word(Word::Ok), this);
     ok->setObjectName(QStringLiteral("ButtonOk"));
     ok->setAccessibleName(word(Word::Ok));
     ok->setDefault(true);
-    auto *cancel = new QPushButton(word(Word::Cancel), this);
+    auto *cancel = new TWemCardsButton(word(Word::Cancel), this);
     cancel->setObjectName(QStringLiteral("ButtonCancel"));
     cancel->setAccessibleName(word(Word::Cancel));
     connect(ok, &QPushButton::clicked, this, &TFormPassword::tryAccept);

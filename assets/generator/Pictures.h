@@ -16,5 +16,7 @@ void drawFelt(Output& out);
 void drawTablePictures(Output& out);
 // "Logo", the travelling pictures of the title screen, the menu pictures.
 void drawTitlePictures(Output& out, const QString& deckFile);
+// The main window's headings in each language: "Cap", "Elite", "Net__" + picture code.
+void drawHeadings(Output& out);
 // The four pointers.
 void drawPointers(Output& out);

@@ -38,6 +38,7 @@ int main(int argc, char** argv)
     drawTablePictures(out);
     drawTitlePictures(out, deck);
     drawPointers(out);
+    drawHeadings(out);
     if (out.failed() || !out.writeQrc()) {
         std::fprintf(stderr, "quarn-assets: writing the pictures failed\n");
         return 1;

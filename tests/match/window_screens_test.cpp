@@ -460,3 +460,21 @@ TEST_F(WindowScreens, CounterBalloonTellsTheHandOfTheCycle)
 }
 
 } // namespace
+
+TEST_F(WindowScreens, ClickOnTheHeadingCyclesItsColourVariant)
+{
+    Settings settings = quickSettings();
+    settings.headingColour = 6;
+    writeSettings(settings);
+    TForm1 &form = openToMenu();
+    const QPoint heading = form.layout().scaling.place(180, 16, 400, 56).center();
+    const QPoint clubHeading = form.layout().scaling.place(180, 72, 400, 28).center();
+    const QImage before = form.grab().toImage();
+    QTest::mouseClick(&form, Qt::LeftButton, {}, heading);
+    EXPECT_EQ(form.settings().headingColour, 7);
+    EXPECT_NE(form.grab().toImage(), before) << "the heading is drawn in the new variant";
+    QTest::mouseClick(&form, Qt::LeftButton, {}, clubHeading);
+    EXPECT_EQ(form.settings().headingColour, 1) << "after 7 comes 1";
+    QTest::mouseClick(&form, Qt::LeftButton, {}, form.layout().scaling.place(300, 480, 10, 10).center());
+    EXPECT_EQ(form.settings().headingColour, 1) << "a click beside the headings changes nothing";
+}
