@@ -175,28 +175,54 @@ void rabbit(QPainter& p)
 
 void dragon(QPainter& p)
 {
-    const QColor scale(40, 160, 80), dark(10, 70, 40), mane(230, 60, 40), gold(250, 210, 90);
+    const QColor scale(40, 160, 80), dark(10, 70, 40), mane(230, 60, 40), belly(250, 220, 120);
+    const QColor horn(120, 60, 20);
+    // The serpentine body behind the head: down from the neck, a loop along
+    // the bottom of the disc, the tail rising on the right.
+    QPainterPath body;
+    body.moveTo(-8, 4);
+    body.cubicTo(-16, 14, -6, 20, 2, 15);
+    body.cubicTo(10, 10, 18, 14, 16, 20);
+    QPainterPath tail;
+    tail.moveTo(16, 20);
+    tail.cubicTo(20, 14, 20, 8, 17, 9);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(dark, 7.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(body);
+    p.setPen(QPen(scale, 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(body);
+    p.setPen(QPen(belly, 1.6, Qt::DashLine, Qt::FlatCap));
+    p.drawPath(body);
+    p.setPen(QPen(scale.darker(110), 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(tail);
+    // Spines along the back of the body.
+    p.setPen(Qt::NoPen);
+    p.setBrush(mane);
+    for (const QPointF& at : {QPointF(-14, 10), QPointF(-9, 17.5), QPointF(6, 11.5), QPointF(13, 12.5)})
+        p.drawPath(star(at, 2.4, 0.8, 3, -90));
     // The flame-like mane behind the head.
-    QPainterPath flames = star(QPointF(-8, -2), 15, 8, 7, -60);
-    fillOutlined(p, flames, mane, QColor(140, 20, 10), 0.7);
-    // Antlers.
-    p.setPen(QPen(gold.darker(130), 2.2, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(-6, -8), QPointF(-14, -18));
-    p.drawLine(QPointF(-11, -14), QPointF(-8, -19));
-    p.drawLine(QPointF(-2, -9), QPointF(-6, -20));
+    fillOutlined(p, star(QPointF(-9, -4), 12, 6.5, 7, -60), mane, QColor(140, 20, 10), 0.7);
+    // Branched antlers.
+    p.setPen(QPen(horn, 1.8, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(-6, -9), QPointF(-13, -19));
+    p.drawLine(QPointF(-10, -14.5), QPointF(-6, -18));
+    p.drawLine(QPointF(-2, -10), QPointF(-5, -21));
+    p.drawLine(QPointF(-3.5, -16), QPointF(0, -19));
     QPainterPath head;
     head.moveTo(-12, -8);
     head.cubicTo(-4, -13, 6, -10, 15, -7);
     head.lineTo(18, -3);
     head.lineTo(8, 0);
     head.lineTo(17, 4);
-    head.cubicTo(10, 11, -6, 12, -12, 8);
-    head.cubicTo(-17, 4, -17, -4, -12, -8);
-    QLinearGradient g(0, -12, 0, 12);
-    g.setColorAt(0, scale.lighter(130));
+    head.cubicTo(10, 10, -6, 10, -11, 6);
+    head.cubicTo(-16, 3, -16, -4, -12, -8);
+    QLinearGradient g(0, -12, 0, 10);
+    g.setColorAt(0, scale.lighter(135));
     g.setColorAt(1, scale.darker(120));
     fillOutlined(p, head, g, dark, 0.9);
-    // Teeth, eye, nostril and the long whisker.
+    // Brow ridge, teeth, eye, nostril and the long whiskers.
+    p.setPen(QPen(dark, 0.8, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(-2, -8.5), QPointF(5, -7.5));
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
     QPainterPath fang;
@@ -205,21 +231,19 @@ void dragon(QPainter& p)
     fang.lineTo(11, 2.5);
     fang.closeSubpath();
     p.drawPath(fang);
-    p.setBrush(gold);
-    p.drawEllipse(QPointF(1, -5), 3, 2.4);
+    p.setBrush(QColor(255, 220, 60));
+    p.drawEllipse(QPointF(1.5, -4.5), 2.8, 2.2);
     p.setBrush(ink);
-    p.drawEllipse(QPointF(1.6, -5), 0.9, 2);
+    p.drawEllipse(QPointF(2, -4.5), 0.8, 1.8);
     p.drawEllipse(QPointF(15, -5), 0.9, 0.9);
-    p.setPen(QPen(gold, 1.1, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(QColor(150, 30, 20), 1.0, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
-    QPainterPath whisker;
-    whisker.moveTo(16, -4);
-    whisker.cubicTo(22, -2, 14, 10, 20, 16);
-    p.drawPath(whisker);
-    QPainterPath beard;
-    beard.moveTo(2, 10);
-    beard.cubicTo(2, 15, -2, 17, 0, 20);
-    p.drawPath(beard);
+    QPainterPath whiskers;
+    whiskers.moveTo(16, -4);
+    whiskers.cubicTo(22, -6, 19, -14, 23, -17);
+    whiskers.moveTo(14, 3);
+    whiskers.cubicTo(18, 8, 12, 10, 16, 14);
+    p.drawPath(whiskers);
 }
 
 void snake(QPainter& p)
