@@ -204,6 +204,35 @@ TEST_F(GraphicsLibraryFile, HeadingsAreDrawnInTheirLanguage)
     }
 }
 
+TEST_F(GraphicsLibraryFile, HeadingsFitBesideTheIconAndOnTheirRibbons)
+{
+    // "Purple" centres the heading across the window; the icon stands at
+    // (9, 22), 48 px wide, so the heading keeps 57 px clear on each side.
+    for (const LibraryWindow &window : libraryWindows) {
+        for (int language = 0; language < languageCount; ++language) {
+            const QString name = QStringLiteral("GForm") + qs(window.name) + qs(pictureCode(language));
+            const QImage heading = picture(QStringLiteral("png"), name);
+            EXPECT_LE(heading.width(), window.width - 2 * (9 + 48)) << name.toStdString();
+        }
+    }
+    // "Gray with red ribbons" draws the heading over the window's ribbon.
+    struct OnRibbon {
+        const char *heading;
+        int ribbonWidth;
+        int ribbonHeight;
+    };
+    const OnRibbon onRibbons[] = {
+        {"GFormOptEng", 280, 90},   {"GFormHistoryRus", 590, 116}, {"GFormEndFra", 590, 116},
+        {"GFormTopTenChi", 360, 100}, {"GFormCountL", 200, 100},   {"GFormStatL", 360, 100},
+        {"GFormRadioL", 280, 90},
+    };
+    for (const OnRibbon &entry : onRibbons) {
+        const QImage heading = picture(QStringLiteral("png"), QLatin1String(entry.heading));
+        EXPECT_LE(heading.width(), entry.ribbonWidth) << entry.heading;
+        EXPECT_LE(heading.height(), entry.ribbonHeight) << entry.heading;
+    }
+}
+
 // Distinct frames of a strip of square frames side by side.
 int distinctFrames(const QImage &strip, int side)
 {
