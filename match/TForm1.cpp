@@ -110,6 +110,7 @@ TForm1::TForm1(const QString &folder, QWidget *parent) : QWidget(parent), folder
     createOnlinePictures();
     createPopupMenu();
     createNetworkControls();
+    createSound();
     hideGameControls();
     title_.setTexts(word(Word::ProductTitleShort), word(Word::BuildDate), word(Word::Credits));
     languageSubscription_ = onLanguageChanged([this](int) { relabel(); });
@@ -281,6 +282,7 @@ bool TForm1::startUp()
     relabel();
     loadPictures();
     applyButtonLook(this, settings_);
+    startMusic();
     return true;
 }
 
@@ -442,6 +444,7 @@ void TForm1::closeEvent(QCloseEvent *event)
         }
     }
     timer1_->stop();
+    closeSound();
     saveSettingsOnClose();
     if (game_.InGame)
         AbandonMatch(game_, outside());

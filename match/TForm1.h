@@ -22,6 +22,7 @@
 #include "table/Layout.h"
 #include "table/Pictures.h"
 #include "table/TableCanvas.h"
+#include "table/Sound.h"
 
 #include <QPointer>
 #include <QString>
@@ -98,6 +99,9 @@ public:
     void setAuxiliaryWindows(AuxiliaryWindows *windows);
     // The sound device; null plays nothing.
     void setSoundDevice(SoundPlayer *device) { soundDevice_ = device; }
+    // Effects, spoken card names and the melody (TForm1Sound.cpp); the
+    // sound device unless another is set.
+    SoundSystem &sound() const { return *sound_; }
     // The network connection of network play (host or client).
     lan::LanConnection &network() const { return *lan_; }
 
@@ -205,6 +209,13 @@ private:
     bool networkClub() const { return game_.Network; }
     void saveSettingsOnClose();
 
+    // Sound (TForm1Sound.cpp).
+    void createSound();
+    void startMusic();
+    void closeSound();
+    void sayHandCard(int seat, int x);
+    void sayTableCard(QPoint clientPoint);
+
     // Options (TForm1Options.cpp).
     void redrawAfterOptions();
 
@@ -245,6 +256,8 @@ private:
     AuxiliaryWindows silentWindows_;
     AuxiliaryWindows *windows_ = &silentWindows_;
     SoundPlayer *soundDevice_ = nullptr;
+    std::unique_ptr<SoundSystem> sound_;
+    QTimer *timerMusic_ = nullptr;
 
     QTimer *timer1_ = nullptr;
     std::array<TImage *, 5> imageCards_{};

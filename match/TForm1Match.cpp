@@ -98,6 +98,7 @@ void TForm1::startMatchFor(int playerKind)
 
     hideMenu();
     timer1_->stop();
+    applyMusicSetting(); // the melody stops for the match
     // In network play the welcome window's connection has set the role.
     game_.Network = section != nullptr;
     game_.Tournament = false;
@@ -341,14 +342,6 @@ void TForm1::SetCommandLabel(CommandLabel label)
     button7_->setAccessibleName(button7_->text());
     if (label == CommandLabel::NextGame && game_.Network)
         startSettlementPause();
-}
-
-// ---- Sound --------------------------------------------------------------------------
-
-void TForm1::Play(std::string_view name, bool waitForEnd)
-{
-    if (soundDevice_ && settings_.soundEffects)
-        soundDevice_->Play(name, waitForEnd);
 }
 
 // ---- Records ------------------------------------------------------------------------

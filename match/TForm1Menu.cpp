@@ -231,6 +231,7 @@ void TForm1::enterMenuState()
     showMenu();
     timer1_->setInterval(MenuTickMs);
     timer1_->start();
+    applyMusicSetting(); // back in the menu the melody plays again
 }
 
 

@@ -1,8 +1,116 @@
 // The main window's sound: effects, spoken card names and the melody.
 #include "match/TForm1.h"
 
+#include "match/Ask.h"
+#include "match/TImage.h"
+#include "ui/Words.h"
+
+#include <QTimer>
+
 namespace quarn {
 
-void TForm1::applyMusicSetting() {}
+namespace {
+
+constexpr int MusicTimerMs = 1000;
+
+} // namespace
+
+void TForm1::createSound()
+{
+    sound_ = std::make_unique<SoundSystem>(folder_);
+    sound_->setEffectsSwitch([this] { return settings_.soundEffects; });
+    soundDevice_ = sound_.get();
+
+    // Right clicks on cards speak their names.
+    for (int seat = 1; seat <= 4; ++seat)
+        connect(imageCards_[seat], &TImage::mouseUp, this, [this, seat](Qt::MouseButton button, QPoint at) {
+            if (button == Qt::RightButton)
+                sayHandCard(seat, at.x());
+        });
+    connect(imageStol_, &TImage::mouseUp, this, [this](Qt::MouseButton button, QPoint at) {
+        if (button == Qt::RightButton)
+            sayTableCard(imageStol_->geometry().topLeft() + at);
+    });
+
+    // The melody repeats on the title screen and in the menu.
+    timerMusic_ = new QTimer(this);
+    timerMusic_->setObjectName(QStringLiteral("TimerMusic"));
+    timerMusic_->setInterval(MusicTimerMs);
+    connect(timerMusic_, &QTimer::timeout, this, &TForm1::applyMusicSetting);
+    timerMusic_->start();
+}
+
+void TForm1::Play(std::string_view name, bool waitForEnd)
+{
+    if (!soundDevice_ || !settings_.soundEffects)
+        return;
+    if (!waitForEnd) {
+        soundDevice_->Play(name, false);
+        return;
+    }
+    // The move waits for its sound; the tick must not make the next move
+    // from inside that wait.
+    const bool ticking = timer1_->isActive();
+    timer1_->stop();
+    soundDevice_->Play(name, true);
+    if (ticking)
+        timer1_->start();
+}
+
+void TForm1::startMusic()
+{
+    if (!sound_->prepareMusic())
+        Ask::error(this, word(WordEntry::FileCannotCreateMusic));
+    applyMusicSetting();
+}
+
+void TForm1::applyMusicSetting()
+{
+    if (!sound_)
+        return;
+    const bool wanted = settings_.music && (titleShown_ || menuShown_) && !game_.InGame;
+    sound_->music(wanted);
+}
+
+void TForm1::closeSound()
+{
+    if (timerMusic_)
+        timerMusic_->stop();
+    // The temporary music file goes before the settings are written.
+    sound_->closeMusic();
+}
+
+void TForm1::sayHandCard(int seat, int x)
+{
+    if (!game_.InGame || seat < 1 || seat > 4)
+        return;
+    // The other seats' cards lie open only once the hand is over.
+    if (seat != 4 && game_.ToMove <= 4)
+        return;
+    const int slot = canvas_->HitTest(seat, x);
+    if (slot < 1 || slot > game_.CardCount[seat])
+        return;
+    sound_->sayCard(game_.Hands[seat][slot].card, language());
+}
+
+void TForm1::sayTableCard(QPoint clientPoint)
+{
+    if (!game_.InGame)
+        return;
+    const QSize card(layout_.card.width, layout_.card.height);
+    // The cards are drawn from spades to hearts, each row from the six up:
+    // the last one drawn lies on top, so search in the opposite order.
+    for (int suit = 1; suit <= 4; ++suit) {
+        for (int rank = 9; rank >= 1; --rank) {
+            const TStr2 onTable = game_.Table[suit][rank];
+            if (onTable.IsEmpty())
+                continue;
+            if (QRect(tablePlace(layout_, suit, rank), card).contains(clientPoint)) {
+                sound_->sayCard(onTable, language());
+                return;
+            }
+        }
+    }
+}
 
 } // namespace quarn

@@ -321,8 +321,9 @@ void SoundSystem::waitForEnd(int milliseconds)
             loop.quit();
     });
     poll.start(10);
-    // Clicks and keys wait until the sound has ended, as the move it belongs to.
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    // Clicks, keys and network messages wait until the sound has ended, as
+    // the move it belongs to does.
+    loop.exec(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers);
 }
 
 // ---- Spoken card names -------------------------------------------------------------------
@@ -332,13 +333,13 @@ bool SoundSystem::sayCard(TStr2 card, int language)
     const QString name = voiceResourceName(card, language);
     if (name.isEmpty() || !wave_)
         return false;
+    if (voiceObserver_)
+        voiceObserver_(name);
     const QString file = QLatin1String(kVoiceLibrary);
     const QString mapRoot = QStringLiteral("/lib/") + file;
     for (const QString &path : {folder_ + file, folder_ + QStringLiteral("../") + file}) {
         if (!QFileInfo(path).isFile() || !QResource::registerResource(path, mapRoot))
             continue;
-        if (voiceObserver_)
-            voiceObserver_(name);
         QFile resource(QLatin1Char(':') + mapRoot + QStringLiteral("/wav/") + name);
         QByteArray wave;
         if (resource.open(QIODevice::ReadOnly))

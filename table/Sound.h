@@ -109,7 +109,7 @@ public:
     // ---- Seams ------------------------------------------------------------------------
     void setWaveOutput(std::unique_ptr<WaveOutput> output);
     void setMidiOutput(std::unique_ptr<MidiOutput> output);
-    // Called with every voice resource name asked of the library.
+    // Called with the voice resource name each spoken card asks for.
     void setVoiceObserver(std::function<void(const QString &)> observer) { voiceObserver_ = std::move(observer); }
 
 private:
