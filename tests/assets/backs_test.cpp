@@ -169,6 +169,24 @@ TEST(BackSets, TheFirstBacksOfAllSetsAreDistinctDesigns)
     }
 }
 
+TEST(BackSets, NamesWrittenOutInFullArePresent)
+{
+    // A few names spelled out, so a drift between the loader's naming and
+    // the library shows even where both are built from the same parts.
+    const std::pair<const char*, QSize> names[] = {
+        {"Ob01MoCl1", QSize(69, 94)},    {"Ob01MoRCl1", QSize(94, 69)},   {"Ob06SuCl2B", QSize(146, 198)},
+        {"Ob07SuRRusB", QSize(198, 146)}, {"Ob08XXAni", QSize(69, 94)},   {"Ob10XXROthB", QSize(198, 146)},
+        {"Ob09XXPla", QSize(69, 94)},     {"Ob10XXFloB", QSize(146, 198)}, {"Ob04ThCheB", QSize(146, 198)},
+    };
+    OpenLibrary library(cardsLibrary, QStringLiteral("/backs-test"));
+    ASSERT_TRUE(library.isOpen());
+    for (const auto& [name, size] : names) {
+        const QImage picture = library.picture(QLatin1String(name));
+        ASSERT_FALSE(picture.isNull()) << name;
+        EXPECT_EQ(picture.size(), size) << name;
+    }
+}
+
 // Backgrounds: picture 1..10 in variant 0..6.
 const char* const variantCodes[backgroundColourCount] = {"Gr", "Re", "Or", "Ye", "B1", "B2", "Fi"};
 
