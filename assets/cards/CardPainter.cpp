@@ -151,7 +151,7 @@ QImage makePaper(const FaceStyle& style, int suit, QSize pixels)
         for (int y = 0; y < image.height(); ++y) {
             QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
             for (int x = 0; x < image.width(); ++x) {
-                const double n = art::valueNoise(x / 22.0, y / 22.0, seed) * 0.7 + art::valueNoise(x / 5.0, y / 5.0, seed + 1) * 0.3;
+                const double n = art::valueNoise(x / 22.0, y / 22.0, seed) * 0.8 + art::valueNoise(x / 8.0, y / 8.0, seed + 1) * 0.2;
                 const double f = 0.9 + 0.13 * n;
                 const QRgb c = line[x];
                 line[x] = qRgb(std::min(255, int(qRed(c) * f)), std::min(255, int(qGreen(c) * f)),
