@@ -1,6 +1,5 @@
 // The voice library WemCVoice3.dll: the name of every card in each of the
 // ten languages, as short WAVE sounds, different from language to language.
-#include "rules/Card.h"
 #include "table/Sound.h"
 
 #include <QFile>
@@ -34,23 +33,32 @@ protected:
     static inline bool registered = false;
 };
 
-// All 36 cards, built from the rank and suit characters.
-std::vector<TStr2> deck()
+const char *const suits[] = {"Ch", "Bu", "Kr", "Pi"};
+const char *const ranks[] = {"06", "07", "08", "09", "10", "2J", "3Q", "4K", "5A"};
+const char *const languages[] = {"Eng", "Rus", "Deu", "Fra", "Spa", "Chi", "Ita", "Cze", "Jap", "Kor"};
+
+// The 36 cards' name stems: suit + rank ("Pi5A").
+std::vector<QString> cardStems()
 {
-    std::vector<TStr2> cards;
-    for (int suit = 1; suit <= kSuitCount; ++suit)
-        for (int rank = 1; rank <= kRankCount; ++rank)
-            cards.push_back(TStr2{kRankChars[rank], kSuitChars[suit]});
-    return cards;
+    std::vector<QString> stems;
+    for (const char *suit : suits)
+        for (const char *rank : ranks)
+            stems.push_back(QLatin1String(suit) + QLatin1String(rank));
+    return stems;
+}
+
+QString voiceName(const QString &stem, const char *language)
+{
+    return stem + QStringLiteral("Voice") + QLatin1String(language);
 }
 
 TEST_F(VoiceLibraryTest, HoldsEveryCardInEveryLanguageAsAShortWave)
 {
     ASSERT_TRUE(registered) << library.toStdString();
     int count = 0;
-    for (const TStr2 card : deck()) {
-        for (int language = 0; language < 10; ++language) {
-            const QString name = voiceResourceName(card, language);
+    for (const QString &stem : cardStems()) {
+        for (const char *language : languages) {
+            const QString name = voiceName(stem, language);
             const QByteArray wave = voice(name);
             ASSERT_FALSE(wave.isEmpty()) << name.toStdString() << " missing";
             const WaveFormat format = parseWave(wave);
@@ -69,18 +77,18 @@ TEST_F(VoiceLibraryTest, HoldsEveryCardInEveryLanguageAsAShortWave)
 TEST_F(VoiceLibraryTest, EachLanguageSaysTheCardItsOwnWay)
 {
     ASSERT_TRUE(registered);
-    for (const TStr2 card : deck()) {
+    for (const QString &stem : cardStems()) {
         std::set<QByteArray> spoken;
-        for (int language = 0; language < 10; ++language)
-            spoken.insert(voice(voiceResourceName(card, language)));
-        EXPECT_EQ(spoken.size(), 10u) << voiceResourceName(card, 0).toStdString();
+        for (const char *language : languages)
+            spoken.insert(voice(voiceName(stem, language)));
+        EXPECT_EQ(spoken.size(), 10u) << stem.toStdString();
     }
     // Within one language the cards differ too.
-    for (int language = 0; language < 10; ++language) {
+    for (const char *language : languages) {
         std::set<QByteArray> spoken;
-        for (const TStr2 card : deck())
-            spoken.insert(voice(voiceResourceName(card, language)));
-        EXPECT_EQ(spoken.size(), 36u) << "language " << language;
+        for (const QString &stem : cardStems())
+            spoken.insert(voice(voiceName(stem, language)));
+        EXPECT_EQ(spoken.size(), 36u) << language;
     }
 }
 
