@@ -11,6 +11,7 @@
 #include <QTransform>
 #include <QtMath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace backsets {
