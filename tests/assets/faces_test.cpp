@@ -103,17 +103,25 @@ TEST(FaceLibraries, SharedCodeNamesDifferentPicturesInEachLibrary)
     EXPECT_NE(a.png(small), c.png(small));
 }
 
-// A program folder holding copies of the face libraries, or none.
+// A program folder inside a temporary folder; the face libraries are copied
+// beside the program, into the parent folder, or nowhere.
 class FaceLoading : public ::testing::Test {
 protected:
-    void copyLibraries()
+    void SetUp() override
+    {
+        ASSERT_TRUE(root_.isValid());
+        ASSERT_TRUE(QDir(root_.path()).mkdir(QStringLiteral("Quarn")));
+    }
+    void copyLibraries(const QString& folder)
     {
         for (const QString& file : cardLibraries)
-            ASSERT_TRUE(QFile::copy(distDir + QLatin1Char('/') + file, folder_.filePath(file))) << qPrintable(file);
+            ASSERT_TRUE(QFile::copy(distDir + QLatin1Char('/') + file, folder + QLatin1Char('/') + file)) << qPrintable(file);
     }
-    QString programFolder() const { return folder_.path(); }
+    void copyLibraries() { copyLibraries(programFolder()); }
+    QString programFolder() const { return root_.filePath(QStringLiteral("Quarn")); }
+    QString parentFolder() const { return root_.path(); }
 
-    QTemporaryDir folder_;
+    QTemporaryDir root_;
 };
 
 struct ScaleCase {
@@ -125,7 +133,6 @@ const ScaleCase scaleCases[] = {{&smallScale, "1.0", false}, {&average1Scale, "1
 
 TEST_F(FaceLoading, EverySetLoadsItsOwnFacesAtEveryScale)
 {
-    ASSERT_TRUE(folder_.isValid());
     copyLibraries();
     for (const ScaleCase& c : scaleCases) {
         Pictures builtin{QString()};
@@ -155,28 +162,39 @@ TEST_F(FaceLoading, EverySetLoadsItsOwnFacesAtEveryScale)
     }
 }
 
+TEST_F(FaceLoading, LibrariesInTheParentFolderAreFound)
+{
+    copyLibraries(parentFolder());
+    for (int set : {1, 31, 32, 39, 40, 47}) {
+        Pictures pictures(programFolder());
+        bool missing = false;
+        pictures.setMissingLibraryHandler([&](const QString&) { missing = true; });
+        EXPECT_TRUE(pictures.loadFaces(set, largeScale)) << "set " << set;
+        EXPECT_FALSE(missing) << "set " << set;
+        EXPECT_EQ(pictures.faceSet(), set);
+    }
+}
+
+// The library each set lives in, as the program's download page names them.
+const char* libraryOfSet(int set) { return set <= 31 ? cardsLibraryA : set <= 39 ? cardsLibraryB : cardsLibraryC; }
+
 TEST_F(FaceLoading, MissingLibrariesFallBackToTheBuiltInSet)
 {
-    ASSERT_TRUE(folder_.isValid());
-    struct Case {
-        int set;
-        const char* library;
-    };
-    const Case cases[] = {{1, cardsLibraryA}, {31, cardsLibraryA}, {32, cardsLibraryB}, {39, cardsLibraryB},
-                          {40, cardsLibraryC}, {47, cardsLibraryC}};
     for (const ScaleCase& s : scaleCases) {
         Pictures builtin{QString()};
         ASSERT_TRUE(builtin.loadFaces(0, *s.scale));
-        for (const Case& c : cases) {
-            SCOPED_TRACE(testing::Message() << "set " << c.set << " at scale " << s.name);
+        for (int set = 1; set < faceSetCount; ++set) {
+            SCOPED_TRACE(testing::Message() << "set " << set << " at scale " << s.name);
             Pictures pictures(programFolder());
             QStringList reported;
             pictures.setMissingLibraryHandler([&](const QString& file) { reported << file; });
-            EXPECT_FALSE(pictures.loadFaces(c.set, *s.scale));
+            EXPECT_FALSE(pictures.loadFaces(set, *s.scale));
             EXPECT_EQ(pictures.faceSet(), 0);
-            EXPECT_EQ(reported, QStringList{QLatin1String(c.library)});
+            EXPECT_EQ(reported, QStringList{QLatin1String(libraryOfSet(set))});
             for (int slot = 1; slot <= 36; ++slot)
-                EXPECT_EQ(pictures.face(slot), builtin.face(slot)) << "slot " << slot;
+                ASSERT_EQ(pictures.face(slot), builtin.face(slot)) << "slot " << slot;
+            for (int suit = 1; suit <= 4; ++suit)
+                ASSERT_EQ(pictures.suitSymbol(suit), builtin.suitSymbol(suit)) << "suit " << suit;
         }
     }
 }
@@ -200,7 +218,6 @@ double meanDifference(const QImage& a, const QImage& b)
 
 TEST_F(FaceLoading, NoTwoSetsShareTheirKingOfHearts)
 {
-    ASSERT_TRUE(folder_.isValid());
     copyLibraries();
     std::vector<QImage> kings(faceSetCount);
     for (int set = 0; set < faceSetCount; ++set) {
