@@ -37,7 +37,7 @@ QRectF figureArea(const QString& deck)
     if (deck == QLatin1String("nicu-ornamental") || deck == QLatin1String("nicu-white"))
         return {0.16, 0.16, 0.68, 0.56};
     if (deck == QLatin1String("oxygen") || deck == QLatin1String("oxygen-white") || deck == QLatin1String("oxygen-air"))
-        return {0.12, 0.1, 0.76, 0.8};
+        return {0.2, 0.15, 0.64, 0.72};
     if (deck == QLatin1String("standard"))
         return {0.2, 0.13, 0.6, 0.74};
     if (deck == QLatin1String("konqi-modern") || deck == QLatin1String("penguins"))
@@ -142,6 +142,30 @@ QImage makePaper(const FaceStyle& style, int suit, QSize pixels)
             const qreal s = w * (0.05 + 0.05 * noise.unit());
             const QRectF box(noise.unit() * w - s / 2, noise.unit() * h - s / 2, s, s);
             painter.fillPath(art::suitPath(1, box), faint);
+        }
+        break;
+    }
+    case Paper::Roses: {
+        // Faint roses scattered over the paper: five petals round a bud, two leaves.
+        art::Noise noise(29);
+        for (int i = 0; i < 9; ++i) {
+            const QPointF c(noise.unit() * w, noise.unit() * h);
+            const qreal r = w * (0.06 + 0.03 * noise.unit());
+            painter.save();
+            painter.translate(c);
+            painter.rotate(noise.unit() * 360);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(QColor(0x3A, 0x7A, 0x3A, 40));
+            painter.drawEllipse(QPointF(r * 1.4, 0), r * 0.8, r * 0.35);
+            painter.drawEllipse(QPointF(-r * 1.4, 0), r * 0.8, r * 0.35);
+            painter.setBrush(QColor(0xC0, 0x30, 0x5A, 38));
+            for (int petal = 0; petal < 5; ++petal) {
+                painter.rotate(72);
+                painter.drawEllipse(QPointF(r * 0.5, 0), r * 0.6, r * 0.45);
+            }
+            painter.setBrush(QColor(0xA0, 0x20, 0x48, 60));
+            painter.drawEllipse(QPointF(0, 0), r * 0.35, r * 0.35);
+            painter.restore();
         }
         break;
     }

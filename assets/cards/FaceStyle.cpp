@@ -126,10 +126,13 @@ std::vector<FaceStyle> makeStyles()
                       {"tigullio-international", sepia(), Paper::Grain, 0xF6ECD6, 0xEADBB8, Frame::Corners, 0x7A4A1A, classic,
                        Ranks::Latin, "Liberation Serif", true, false, 1.0, Court::Arch, Ace::Plain}));
     v.push_back(drawn(set(11, "Native Americans", "Nat", nullptr, nullptr, "Mod"),
-                      {"nicu-ornamental", duotone(0x5A2410, 0xF2DCC0), Paper::Grain, 0xF4E0C6, 0xE4C49E, Frame::Steps, 0x1E8A8A,
+                      {"oxygen", duotone(0x5A2410, 0xF2DCC0), Paper::Grain, 0xF4E0C6, 0xE4C49E, Frame::Steps, 0x1E8A8A,
                        twoColours(0xB8401A, 0x1E5A5A), Ranks::Latin, "DejaVu Sans", true, false, 1.0, Court::Panel,
                        Ace::Sunburst}));
-    v.push_back(deck(set(12, "Old Garden Roses", "Old"), "nicu-ornamental", {}, QColor(0xFFE4E8)));
+    v.push_back(drawn(set(12, "Old Garden Roses", "Old"),
+                      {"nicu-ornamental", sepia(), Paper::Roses, 0xFBF7EA, 0xEFE6CC, Frame::Corners, 0xA0284A,
+                       twoColours(0xB01E44, 0x2E4A2A), Ranks::Latin, "Liberation Serif", true, true, 1.05, Court::Medallion,
+                       Ace::Ring}));
     v.push_back(drawn(set(13, "Parrots", "Par", "Mod", "Mod"),
                       {"penguins", hue(110), Paper::Plain, 0xF4FFF0, 0xFFF6D8, Frame::Line, 0x1A9A4A, classic, Ranks::Latin,
                        "DejaVu Sans", true, false, 1.0, Court::Panel, Ace::Plain}));

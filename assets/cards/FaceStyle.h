@@ -15,7 +15,7 @@
 namespace cards {
 
 enum class Source { Deck, Drawn };
-enum class Paper { Plain, Grain, Satin, Gloss, Seasons, Hearts };
+enum class Paper { Plain, Grain, Satin, Gloss, Seasons, Hearts, Roses };
 enum class Frame { None, Line, Double, Gold, Corners, Folk, GreekKey, Steps, Wavy, Pinta };
 enum class Court { Panel, Medallion, Arch };
 enum class Ace { Plain, Ring, Gold, Sunburst, Cartouche };
