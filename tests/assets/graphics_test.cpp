@@ -9,7 +9,7 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QResource>
 #include <QSet>
@@ -360,7 +360,8 @@ TEST_F(ProgramFolder, DamagedLibraryIsRefusedWithoutHarm)
 
 int main(int argc, char **argv)
 {
-    QGuiApplication app(argc, argv);
+    // Reading pictures needs an application object, but no display.
+    QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
