@@ -264,7 +264,7 @@ TEST_F(GraphicsLibraryFile, StripsMoveFromFrameToFrame)
 }
 
 // A program folder with the library copied in (or into its parent).
-class ProgramFolder : public ::testing::Test {
+class GraphicsLibraryCopy : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -278,7 +278,7 @@ protected:
     QString program;
 };
 
-TEST_F(ProgramFolder, WindowLoaderFindsEveryEntryBesideTheProgramOrAbove)
+TEST_F(GraphicsLibraryCopy, WindowLoaderFindsEveryEntryBesideTheProgramOrAbove)
 {
     QStringList names;
     for (const Entry &entry : expectedEntries())
@@ -297,7 +297,7 @@ TEST_F(ProgramFolder, WindowLoaderFindsEveryEntryBesideTheProgramOrAbove)
     }
 }
 
-TEST_F(ProgramFolder, TableLoaderReadsPicturesAnimationsAndThePurpleBackground)
+TEST_F(GraphicsLibraryCopy, TableLoaderReadsPicturesAnimationsAndThePurpleBackground)
 {
     ASSERT_TRUE(copyTo(program));
     Pictures pictures(program);
@@ -321,7 +321,7 @@ TEST_F(ProgramFolder, TableLoaderReadsPicturesAnimationsAndThePurpleBackground)
     }
 }
 
-TEST_F(ProgramFolder, DamagedLibraryIsRefusedWithoutHarm)
+TEST_F(GraphicsLibraryCopy, DamagedLibraryIsRefusedWithoutHarm)
 {
     QFile whole(libraryPath);
     ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
