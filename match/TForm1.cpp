@@ -444,6 +444,7 @@ void TForm1::closeEvent(QCloseEvent *event)
         }
     }
     timer1_->stop();
+    finishRecordingOnClose();
     closeSound();
     saveSettingsOnClose();
     if (game_.InGame)

@@ -22,12 +22,15 @@
 #include "table/Layout.h"
 #include "table/Pictures.h"
 #include "table/TableCanvas.h"
+#include "table/FilmSaver.h"
+#include "table/HandFilm.h"
 #include "table/Sound.h"
 
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -114,6 +117,7 @@ public:
     void RedrawTabs(int highlightedSeat) override;
     void SetCommandLabel(CommandLabel label) override;
     void HandDealt() override;
+    void CompleteFilm() override;
     void HideTable() override;
     void ShowWaitBanner() override;
     void HideWaitBanner() override;
@@ -131,6 +135,21 @@ public:
 
     // ---- FlightView ---------------------------------------------------------
     void showFlightRect(const QRect &rect) override;
+
+    // ---- Recording of hands as GIFs (TForm1Recording.cpp) --------------------
+    // All do nothing while "Save games as GIFs" is off.
+    void StartRecording();
+    void CaptureFrame();
+    void SaveRecording();
+    bool recording() const;
+    const HandFilm &film() const { return film_; }
+    QString gifFolder() const;
+    // The text of the GIF banner while it shows, else empty.
+    QString gifBannerText() const;
+    // The clock that names the films (null: the system clock).
+    void setRecordingClock(std::function<QDateTime()> clock);
+    // Blocks until a film being written is written and its banner settled.
+    void waitForRecordingSaved();
 
     // ---- OptionsHost (TForm1Options.cpp) --------------------------------------
     void windowSizeChanged() override;
@@ -209,6 +228,13 @@ private:
     bool networkClub() const { return game_.Network; }
     void saveSettingsOnClose();
 
+    // Recording of hands (TForm1Recording.cpp).
+    void createRecordingControls();
+    QImage capturePicture();
+    void showGifBanner(const QString &text);
+    void filmWritten(bool ok);
+    void finishRecordingOnClose();
+
     // Sound (TForm1Sound.cpp).
     void createSound();
     void startMusic();
@@ -284,6 +310,13 @@ private:
     lan::ChatPanel *imageMemo_ = nullptr;
     lan::LanConnection *lan_ = nullptr;
     bool settlementPause_ = false;
+    QTimer *timerGif_ = nullptr;
+    QLabel *gifBanner_ = nullptr;
+    HandFilm film_;
+    std::function<QDateTime()> recordingClock_;
+    // Destroyed before the film and the window's controls: it waits for a
+    // film still being written.
+    FilmSaver filmSaver_;
     QMenu *popupMenu1_ = nullptr;
     QAction *genCount_ = nullptr;
     QAction *quit_ = nullptr;

@@ -184,6 +184,7 @@ void TForm1::HandDealt()
     updateGameButtons();
     timer1_->setInterval(MatchTickMs);
     timer1_->stop();
+    StartRecording();
 }
 
 bool TForm1::playerToMove() const
@@ -305,6 +306,7 @@ void TForm1::abandonMatch()
         return;
     if (!askLeave(word(Word::AskLeaveToMenu), QStringLiteral("\n\r")))
         return;
+    SaveRecording();
     AbandonMatch(game_, outside());
     if (game_.Network)
         lan_->Close();

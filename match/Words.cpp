@@ -63,6 +63,7 @@ WordEntry entryOf(Word w)
     case Word::HintChat: return WordEntry::ChatHint;
     case Word::HintHomePage: return WordEntry::MainHomePageHint;
     case Word::LogInFirst: return WordEntry::TourLogInFirst;
+    case Word::CreatingGif: return WordEntry::MainCreatingGif;
     case Word::ProductTitle:
     case Word::ProductTitleShort:
     case Word::BuildDate:

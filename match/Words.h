@@ -63,6 +63,7 @@ enum class Word {
     HintChat,
     HintHomePage,
     LogInFirst,
+    CreatingGif,
 };
 
 // The text of the current language (English until the settings choose one).

@@ -180,6 +180,54 @@ QImage plate(QColor top, QColor bottom)
     });
 }
 
+// The ribbon of the banner shown while a hand's film is written: an ivory
+// band edged in gold, its swallow-tailed ends folded behind it.
+QImage advertisingBar()
+{
+    return render(QSize(175, 40), [](QPainter& p) {
+        const QColor tailDark(0x7A, 0x12, 0x10);
+        const QColor tailLight(0xB8, 0x2A, 0x22);
+        for (int side = 0; side < 2; ++side) {
+            const qreal edge = side == 0 ? 1 : 174;
+            const qreal inner = side == 0 ? 24 : 151;
+            const qreal notch = side == 0 ? 9 : 166;
+            QPainterPath tail;
+            tail.moveTo(inner, 10);
+            tail.lineTo(edge, 10);
+            tail.lineTo(notch, 23);
+            tail.lineTo(edge, 37);
+            tail.lineTo(inner, 37);
+            tail.closeSubpath();
+            QLinearGradient shade(0, 10, 0, 37);
+            shade.setColorAt(0, tailLight);
+            shade.setColorAt(1, tailDark);
+            art::dropShadow(p, tail, QPointF(0.8, 1.2), 1.5, QColor(0, 0, 0, 90));
+            p.fillPath(tail, shade);
+            QPainterPath fold;
+            const qreal foldX = side == 0 ? 16 : 159;
+            fold.moveTo(foldX, 33);
+            fold.lineTo(inner, 37);
+            fold.lineTo(foldX, 37);
+            fold.closeSubpath();
+            p.fillPath(fold, tailDark.darker(150));
+        }
+        QPainterPath band;
+        band.addRoundedRect(QRectF(16, 3, 143, 30), 3, 3);
+        art::dropShadow(p, band, QPointF(0.8, 1.4), 2, QColor(0, 0, 0, 110));
+        art::fillGold(p, band, band.boundingRect());
+        QPainterPath face;
+        face.addRoundedRect(QRectF(18, 5, 139, 26), 2, 2);
+        QLinearGradient cream(0, 5, 0, 31);
+        cream.setColorAt(0, QColor(0xFF, 0xFC, 0xF0));
+        cream.setColorAt(0.5, QColor(0xF6, 0xEB, 0xCC));
+        cream.setColorAt(1, QColor(0xE8, 0xD6, 0xA6));
+        p.fillPath(face, cream);
+        p.setPen(QPen(QColor(0x8A, 0x66, 0x20), 0.5));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(band);
+    });
+}
+
 QImage hand(int rotation)
 {
     QImage big = art::transparent(QSize(64, 64) * factor);
@@ -215,4 +263,5 @@ void drawTablePictures(Output& out)
 
     out.add(QStringLiteral("png"), QStringLiteral("GHandUp"), hand(0));
     out.add(QStringLiteral("png"), QStringLiteral("GHandRight"), hand(90));
+    out.add(QStringLiteral("png"), QStringLiteral("AdvBar3"), art::reduced(advertisingBar(), QSize(175, 40)));
 }

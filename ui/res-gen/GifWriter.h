@@ -1,11 +1,6 @@
 #pragma once
-// Animated GIFs for the program's own animations: each frame reduced to its
-// own palette of at most 256 colours by libimagequant and written by giflib,
-// with pixels under half opacity transparent and the animation looping.
+// The windows' animations are written by the program's one GIF writer.
 
-#include <QImage>
-#include <QString>
+#include "table/GifWriter.h"
 
-#include <vector>
-
-bool writeAnimatedGif(const QString &path, const std::vector<QImage> &frames, int delayMs);
+using quarn::writeAnimatedGif;
