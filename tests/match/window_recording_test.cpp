@@ -105,6 +105,26 @@ TEST_F(RecordingThroughWindow, PlayedHandIsSavedAtItsSettlement)
     EXPECT_EQ(films(), (QStringList{FilmName, QStringLiteral("2022.10.18-09.29.29.gif")}));
 }
 
+TEST_F(RecordingThroughWindow, WholeWindowAreaRecordsEvenWithoutAScreenToCopy)
+{
+    Settings settings = recordingSettings(true);
+    settings.gifCaptureArea = 2;
+    TForm1 &form = dealWith(settings);
+    EXPECT_EQ(form.film().frameCount(), 1);
+    QTest::mouseClick(button7(), Qt::LeftButton);
+    playHandToItsEnd(false);
+    settle();
+    form.waitForRecordingSaved();
+    const std::optional<DecodedGif> gif = film(FilmName);
+    ASSERT_TRUE(gif);
+    EXPECT_GT(gif->frames.size(), 1u);
+    // The window with its frame as the screen shows it, or its own drawing
+    // where the platform has no screen to copy from.
+    EXPECT_TRUE(gif->screen == form.frameGeometry().size() || gif->screen == form.size())
+        << gif->screen.width() << "x" << gif->screen.height();
+    EXPECT_EQ(gif->frames.back().delayCs, 500);
+}
+
 TEST_F(RecordingThroughWindow, IdleTicksAddNoFrames)
 {
     TForm1 &form = dealWith(recordingSettings(true));
