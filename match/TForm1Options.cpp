@@ -2,6 +2,7 @@
 // to the settings is shown here at once.
 #include "match/TForm1.h"
 
+#include "ui/AuxDesign.h"
 #include "ui/TWemCardsButton.h"
 #include "web/WebServices.h"
 
@@ -68,10 +69,16 @@ void TForm1::backgroundChanged()
 {
     pictures_->setMissingLibraryHandler([this](const QString &library) { showMissingLibrary(library); });
     const bool purple = settings_.tableDesign == 1;
-    if (!pictures_->loadBackground(settings_.backgroundPicture, settings_.backgroundColour, purple, layout_.client)
-        && !purple) {
-        settings_.backgroundPicture = pictures_->background();
-        settings_.backgroundColour = pictures_->backgroundVariant();
+    if (!pictures_->loadBackground(settings_.backgroundPicture, settings_.backgroundColour, purple, layout_.client)) {
+        if (purple) {
+            // Without the graphics library every design returns to its first choice.
+            settings_.menuDesign = 0;
+            settings_.tableDesign = 0;
+            fallBackToAristocratic(settings_);
+        } else {
+            settings_.backgroundPicture = pictures_->background();
+            settings_.backgroundColour = pictures_->backgroundVariant();
+        }
     }
     redrawAfterOptions();
 }

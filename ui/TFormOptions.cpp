@@ -381,6 +381,7 @@ QWidget *TFormOptions::buildFontsTab()
     grid->addWidget(defaultFonts_, 3, 0, 1, 2);
     grid->addWidget(fontWarning_, 0, 2, 4, 1);
     grid->setColumnStretch(2, 1);
+    grid->setRowStretch(4, 1);
     return page;
 }
 
@@ -516,6 +517,7 @@ QWidget *TFormOptions::buildDesignTab()
     grid->addWidget(salute_, 3, 0);
     grid->addWidget(makeDownloadButton(QLatin1String(graphicsLibrary), QStringLiteral("Graph"), page), 3, 1,
                     Qt::AlignBottom);
+    grid->setRowStretch(4, 1);
     return page;
 }
 
