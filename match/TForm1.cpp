@@ -136,6 +136,7 @@ QPushButton *TForm1::makeButton(const QString &name, const QString &text)
     button->setAccessibleName(text.trimmed().isEmpty() ? name : text.trimmed());
     button->setFocusPolicy(Qt::NoFocus);
     button->hide();
+    connect(button, &QPushButton::pressed, this, [this] { salute(settings_.saluteOnButtons); });
     return button;
 }
 
@@ -207,6 +208,7 @@ void TForm1::createPopupMenu()
     mRadio_ = entry(QStringLiteral("MRadio"), Word::Radio);
     mChat_ = entry(QStringLiteral("MChat"), Word::Chat);
 
+    connect(popupMenu1_, &QMenu::triggered, this, [this] { salute(settings_.saluteOnButtons); });
     connect(genCount_, &QAction::triggered, this, [this] { windows_->showGameInformation(game_); });
     connect(quit_, &QAction::triggered, this, &TForm1::abandonMatch);
     connect(changeName_, &QAction::triggered, this, &TForm1::changeName);
@@ -261,6 +263,9 @@ void TForm1::relabel()
     mChat_->setText(word(Word::Chat));
     for (QPushButton *b : {button6_, button9_, button10_, button11_, bHistory_, bMode_, button8_})
         b->setAccessibleName(b->text());
+    // Fonts fitted to the new texts.
+    if (menuShown_)
+        placeMenuControls();
 }
 
 // ---- Start-up -------------------------------------------------------------

@@ -22,9 +22,9 @@
 #include "table/Layout.h"
 #include "table/Pictures.h"
 #include "table/TableCanvas.h"
+#include "table/Sound.h"
 #include "table/FilmSaver.h"
 #include "table/HandFilm.h"
-#include "table/Sound.h"
 
 #include <QPointer>
 #include <QString>
@@ -197,6 +197,8 @@ private:
     void placeMenuControls();
     void paintMenuHeading(QPainter &painter);
     bool headingClick(QPoint at);
+    // The click salute at the mouse pointer when its option is on.
+    void salute(bool optionOn);
     void showTableControls();
     void hideTableControls();
     void enterMenuState();
@@ -228,19 +230,19 @@ private:
     bool networkClub() const { return game_.Network; }
     void saveSettingsOnClose();
 
-    // Recording of hands (TForm1Recording.cpp).
-    void createRecordingControls();
-    QImage capturePicture();
-    void showGifBanner(const QString &text);
-    void filmWritten(bool ok);
-    void finishRecordingOnClose();
-
     // Sound (TForm1Sound.cpp).
     void createSound();
     void startMusic();
     void closeSound();
     void sayHandCard(int seat, int x);
     void sayTableCard(QPoint clientPoint);
+
+    // Recording of hands (TForm1Recording.cpp).
+    void createRecordingControls();
+    QImage capturePicture();
+    void showGifBanner(const QString &text);
+    void filmWritten(bool ok);
+    void finishRecordingOnClose();
 
     // Options (TForm1Options.cpp).
     void redrawAfterOptions();

@@ -267,6 +267,7 @@ void TForm1::BottomHandClick(Qt::MouseButton button, int x)
     const int slot = canvas_->HitTest(4, x);
     if (slot < 1 || slot > count)
         return;
+    salute(settings_.saluteOnCards);
     if (!IsPlayable(game_, game_.Hands[4][slot].card)) {
         Play("WWrongs", false);
         return;

@@ -26,6 +26,21 @@ namespace {
 
 constexpr int MenuTickMs = 20;
 
+// The club list stands between the two calendar pages (x 150..210 and
+// 550..610 at the small size).
+constexpr int MenuListLeft = 214;
+constexpr int MenuListWidth = 332;
+constexpr int MenuListFontPixels = 14;
+
+// The font made smaller until a button's text fits its width (long
+// translations such as "Лучшая десятка").
+QFont fittedButtonFont(QFont font, const QString &text, int width)
+{
+    while (font.pixelSize() > 9 && QFontMetrics(font).horizontalAdvance(text) > width)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
 } // namespace
 
 void TForm1::createMenuControls()
@@ -139,31 +154,31 @@ void TForm1::placeMenuControls()
 {
     const Scaling &s = layout_.scaling;
     QFont listFont(QStringLiteral("Courier New"));
-    listFont.setPixelSize(s.fontPixels(15, settings_.fontScales[3]));
+    listFont.setPixelSize(s.fontPixels(MenuListFontPixels, settings_.fontScales[3]));
     listFont.setBold(true);
     QFont buttonFont(QStringLiteral("Comic Sans MS"));
     buttonFont.setPixelSize(s.fontPixels(16, settings_.fontScales[0]));
     buttonFont.setBold(true);
 
-    panel4_->setGeometry(s.place(180, 104, 400, 26));
+    panel4_->setGeometry(s.place(MenuListLeft, 104, MenuListWidth, 26));
     panel4_->setFont(listFont);
     for (int line = 1; line <= 5; ++line) {
-        memberButtons_[line]->setGeometry(s.place(180, 132 + 34 * (line - 1), 400, 32));
+        memberButtons_[line]->setGeometry(s.place(MenuListLeft, 132 + 34 * (line - 1), MenuListWidth, 32));
         memberButtons_[line]->setFont(listFont);
     }
-    button6_->setGeometry(s.place(180, 306, 196, 32));
-    bMode_->setGeometry(s.place(384, 306, 196, 32));
+    button6_->setGeometry(s.place(MenuListLeft, 306, MenuListWidth / 2 - 4, 32));
+    bMode_->setGeometry(s.place(MenuListLeft + MenuListWidth / 2 + 4, 306, MenuListWidth / 2 - 4, 32));
     for (int i = 0; i < 3; ++i) {
-        topTenPanels_[i]->setGeometry(s.place(180, 346 + 22 * i, 400, 22));
+        topTenPanels_[i]->setGeometry(s.place(MenuListLeft, 346 + 22 * i, MenuListWidth, 22));
         topTenPanels_[i]->setFont(listFont);
     }
     QPushButton *row[] = {button9_, button10_, bHistory_, button11_};
     for (int i = 0; i < 4; ++i) {
         row[i]->setGeometry(s.place(180 + 102 * i, 428, 94, 32));
-        row[i]->setFont(buttonFont);
+        row[i]->setFont(fittedButtonFont(buttonFont, row[i]->text(), row[i]->width() - s.Scale(8)));
     }
     for (QPushButton *b : {button6_, bMode_})
-        b->setFont(buttonFont);
+        b->setFont(fittedButtonFont(buttonFont, b->text(), b->width() - s.Scale(8)));
     // Four coins under the cards on the left, three under the chips on the right.
     const int icon = s.Scale(34);
     for (int i = 0; i < menuIconCount; ++i) {
@@ -181,7 +196,7 @@ void TForm1::buildMemberList()
     panel4_->setText(word(mode == ClubMode::Rating ? Word::HeadingRating : Word::HeadingScore));
     const std::optional<ClubFile> club = readClubFile(clubPath());
     QFont listFont(QStringLiteral("Courier New"));
-    listFont.setPixelSize(layout_.scaling.fontPixels(15, settings_.fontScales[3]));
+    listFont.setPixelSize(layout_.scaling.fontPixels(MenuListFontPixels, settings_.fontScales[3]));
     listFont.setBold(true);
     const QFontMetrics metrics(listFont);
     const auto widthOf = [&metrics](const QString &text) { return metrics.horizontalAdvance(text); };
@@ -247,7 +262,7 @@ void TForm1::paintMenuHeading(QPainter &painter)
         painter.drawImage(s.place(180, 16, 400, 56), product);
     const QImage &club = headings_.club(settings_.multiplayer, variant);
     if (!club.isNull())
-        painter.drawImage(s.place(180, 72, 400, 28), club);
+        painter.drawImage(s.place(180, 68, 400, 26), club);
     painter.setRenderHint(QPainter::TextAntialiasing);
     QFont small(QStringLiteral("Arial"));
     small.setPixelSize(s.Scale(12));
@@ -262,10 +277,10 @@ void TForm1::paintMenuHeading(QPainter &painter)
 bool TForm1::headingClick(QPoint at)
 {
     const Scaling &s = layout_.scaling;
-    if (!menuShown_ || !(s.place(180, 16, 400, 56).contains(at) || s.place(180, 72, 400, 28).contains(at)))
+    if (!menuShown_ || !(s.place(180, 16, 400, 56).contains(at) || s.place(180, 68, 400, 26).contains(at)))
         return false;
     settings_.headingColour = MenuHeadings::nextVariant(settings_.headingColour);
-    update(s.place(180, 16, 400, 84));
+    update(s.place(180, 16, 400, 78));
     return true;
 }
 

@@ -2,6 +2,8 @@
 // to the settings is shown here at once.
 #include "match/TForm1.h"
 
+#include "match/MenuCalendar.h"
+
 #include "ui/AuxDesign.h"
 #include "ui/TWemCardsButton.h"
 #include "web/WebServices.h"
@@ -21,6 +23,9 @@ void TForm1::redrawAfterOptions()
     if (menuShown_) {
         placeMenuControls();
         buildMemberList();
+        // The calendar pages take the new background and window size.
+        if (MenuCalendar *calendar = MenuCalendar::of(this))
+            calendar->build();
         update();
         return;
     }

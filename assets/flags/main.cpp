@@ -45,6 +45,20 @@ int main(int argc, char** argv)
             out.add(png, QString::fromStdString(web::flagResourceName(continent, index)), picture);
         }
     }
+    // The options dialog's language and face-set flags: "FlagO" + picture code.
+    const struct {
+        const char* name;
+        const char* iso;
+    } languageFlags[] = {{"Eng", "gb"}, {"Rus", "ru"}, {"Deu", "de"}, {"Fra", "fr"}, {"Spa", "es"},
+                         {"Chi", "cn"}, {"Ita", "it"}, {"Cze", "cz"}, {"Jap", "jp"}, {"Kor", "kr"}};
+    for (const auto& language : languageFlags) {
+        const QImage original(source + QLatin1Char('/') + QLatin1String(language.iso) + QStringLiteral(".png"));
+        if (original.isNull()) {
+            std::fprintf(stderr, "quarn-flags: no flag %s.png\n", language.iso);
+            return 1;
+        }
+        out.add(png, QStringLiteral("FlagO") + QLatin1String(language.name), flags::fitted(original));
+    }
     out.add(png, QStringLiteral("FaceMan16"), flags::faceMan());
     out.add(png, QStringLiteral("FaceWoman16"), flags::faceWoman());
     if (out.failed() || !out.writeQrc()) {

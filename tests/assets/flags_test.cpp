@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QSet>
 
+#include <set>
+
 #include <gtest/gtest.h>
 
 using quarn::Pictures;
@@ -111,3 +113,18 @@ TEST(Flags, SexPicturesAreSixteenSquareAndTellTheSexesApart)
 }
 
 }  // namespace
+
+// The options dialog shows a flag beside every language and many face sets.
+TEST(Flags, EveryLanguageHasItsOptionsFlag)
+{
+    quarn::initBuiltinPictures();
+    std::set<QByteArray> seen;
+    for (const char *code : {"Eng", "Rus", "Deu", "Fra", "Spa", "Chi", "Ita", "Cze", "Jap", "Kor"}) {
+        const QImage flag = Pictures::builtin(QStringLiteral("png"), QStringLiteral("FlagO") + QLatin1String(code));
+        ASSERT_FALSE(flag.isNull()) << code;
+        EXPECT_EQ(flag.size(), QSize(14, 12)) << code;
+        const QImage argb = flag.convertToFormat(QImage::Format_ARGB32);
+        EXPECT_TRUE(seen.insert(QByteArray(reinterpret_cast<const char *>(argb.constBits()), argb.sizeInBytes())).second)
+            << code << " looks like another language's flag";
+    }
+}

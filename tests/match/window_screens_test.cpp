@@ -468,7 +468,7 @@ TEST_F(WindowScreens, ClickOnTheHeadingCyclesItsColourVariant)
     writeSettings(settings);
     TForm1 &form = openToMenu();
     const QPoint heading = form.layout().scaling.place(180, 16, 400, 56).center();
-    const QPoint clubHeading = form.layout().scaling.place(180, 72, 400, 28).center();
+    const QPoint clubHeading = form.layout().scaling.place(180, 68, 400, 26).center();
     const QImage before = form.grab().toImage();
     QTest::mouseClick(&form, Qt::LeftButton, {}, heading);
     EXPECT_EQ(form.settings().headingColour, 7);
@@ -478,3 +478,33 @@ TEST_F(WindowScreens, ClickOnTheHeadingCyclesItsColourVariant)
     QTest::mouseClick(&form, Qt::LeftButton, {}, form.layout().scaling.place(300, 480, 10, 10).center());
     EXPECT_EQ(form.settings().headingColour, 1) << "a click beside the headings changes nothing";
 }
+
+// The ripple at the pointer is a small window of its own over the screen.
+int visibleSalutes()
+{
+    int count = 0;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && (w->windowFlags() & Qt::ToolTip) == Qt::ToolTip && w->size() == QSize(100, 100))
+            ++count;
+    return count;
+}
+
+class SaluteOption : public WindowTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(SaluteOption, ButtonClickPlaysTheSaluteOnlyWhenItIsOn)
+{
+    const std::filesystem::path library = std::filesystem::path(QUARN_DIST_DIR) / "WemCGraph1.dll";
+    if (!std::filesystem::exists(library))
+        GTEST_SKIP() << "the graphics library is not built";
+    std::filesystem::copy_file(library, folder_ / "WemCGraph1.dll");
+    Settings settings = quickSettings();
+    settings.saluteOnButtons = GetParam();
+    writeSettings(settings);
+    openToMenu();
+    const int before = visibleSalutes();
+    QTest::mouseClick(control<QPushButton>("Button9"), Qt::LeftButton);
+    EXPECT_EQ(visibleSalutes() - before, GetParam() ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(OnAndOff, SaluteOption, ::testing::Bool(),
+                         [](const auto &info) { return info.param ? "On" : "Off"; });

@@ -85,9 +85,9 @@ TEST_F(OptionsOnMainWindow, SizeChangeResizesAndLaysTheMenuOutAgain)
     struct Case {
         int item;  // in the list of a 1920 x 1080 screen
         QSize client;
-        int memberLeft;  // the first member button at x = 180 scaled
+        int memberLeft;  // the first member button at x = 214 scaled
     };
-    const Case cases[] = {{2, {990, 650}, 234}, {4, {1520, 1000}, 360}, {3, {1290, 850}, 306}, {0, {760, 500}, 180}};
+    const Case cases[] = {{2, {990, 650}, 278}, {4, {1520, 1000}, 428}, {3, {1290, 850}, 364}, {0, {760, 500}, 214}};
     writeSettings(quickSettings());
     TForm1 &form = openToMenu();
     for (const Case &c : cases) {
