@@ -747,14 +747,7 @@ QImage back(int set, int backNumber, QSize size)
     p.setRenderHint(QPainter::Antialiasing);
     const qreal unit = big.width() / 69.0;  // about one pixel of the small bitmap
     const QRectF card(0, 0, big.width(), big.height());
-    if (rounded) {
-        const qreal radius = big.width() * 0.06;
-        p.setPen(QPen(QColor(0x70, 0x70, 0x70), factor * 1.0));
-        p.setBrush(Qt::white);
-        p.drawRoundedRect(card.adjusted(factor * 0.5, factor * 0.5, -factor * 0.5, -factor * 0.5), radius, radius);
-    } else {
-        p.fillRect(card, Qt::white);
-    }
+    art::paintCardBlank(p, card, factor, rounded);
     const qreal margin = big.width() * (rounded ? 0.07 : 0.055);
     const QRectF inner = card.adjusted(margin, margin, -margin, -margin);
     QPainterPath panel;

@@ -6,6 +6,7 @@
 //
 // --sheet also writes an overview of every picture for looking at them.
 
+#include "Arguments.h"
 #include "BackSets.h"
 #include "Backgrounds.h"
 #include "Output.h"
@@ -63,17 +64,10 @@ int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    QString outFolder, prefix = QStringLiteral("/"), part, sheet;
-    for (int i = 1; i + 1 < args.size(); ++i) {
-        if (args[i] == QLatin1String("--out"))
-            outFolder = args[++i];
-        else if (args[i] == QLatin1String("--prefix"))
-            prefix = args[++i];
-        else if (args[i] == QLatin1String("--part"))
-            part = args[++i];
-        else if (args[i] == QLatin1String("--sheet"))
-            sheet = args[++i];
-    }
+    const QString outFolder = optionValue(args, QStringLiteral("out"));
+    const QString prefix = optionValue(args, QStringLiteral("prefix"), QStringLiteral("/"));
+    const QString part = optionValue(args, QStringLiteral("part"));
+    const QString sheet = optionValue(args, QStringLiteral("sheet"));
     const bool knownPart = part == QLatin1String("backs") || part == QLatin1String("backgrounds");
     if ((outFolder.isEmpty() && sheet.isEmpty()) || !knownPart) {
         std::fprintf(stderr, "usage: quarn-backs --out <folder> --prefix <prefix> --part backs|backgrounds [--sheet <png>]\n");

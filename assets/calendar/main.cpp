@@ -4,6 +4,7 @@
 //
 // writes <folder>/png/<name>.png and <folder>/part.qrc.
 
+#include "Arguments.h"
 #include "CalendarArt.h"
 
 #include <QElapsedTimer>
@@ -16,14 +17,8 @@ int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    QString outFolder;
-    QString prefix = QStringLiteral("/");
-    for (int i = 1; i + 1 < args.size(); ++i) {
-        if (args[i] == QLatin1String("--out"))
-            outFolder = args[++i];
-        else if (args[i] == QLatin1String("--prefix"))
-            prefix = args[++i];
-    }
+    const QString outFolder = optionValue(args, QStringLiteral("out"));
+    const QString prefix = optionValue(args, QStringLiteral("prefix"), QStringLiteral("/"));
     if (outFolder.isEmpty()) {
         std::fprintf(stderr, "usage: quarn-calendar-art --out <folder> [--prefix <prefix>]\n");
         return 2;

@@ -7,6 +7,7 @@
 // suit symbols only where the set does not borrow them from another set's
 // code, each as a small 69 x 94 picture and a large "B" picture.
 
+#include "Arguments.h"
 #include "CardPainter.h"
 #include "FaceStyle.h"
 #include "Output.h"
@@ -52,17 +53,10 @@ int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    QString outDir, prefix = QStringLiteral("/"), library, decks = QStringLiteral("/usr/share/carddecks");
-    for (int i = 1; i + 1 < args.size(); i += 2) {
-        if (args[i] == QLatin1String("--out"))
-            outDir = args[i + 1];
-        else if (args[i] == QLatin1String("--prefix"))
-            prefix = args[i + 1];
-        else if (args[i] == QLatin1String("--library"))
-            library = args[i + 1];
-        else if (args[i] == QLatin1String("--decks"))
-            decks = args[i + 1];
-    }
+    const QString outDir = optionValue(args, QStringLiteral("out"));
+    const QString prefix = optionValue(args, QStringLiteral("prefix"), QStringLiteral("/"));
+    const QString library = optionValue(args, QStringLiteral("library"));
+    const QString decks = optionValue(args, QStringLiteral("decks"), QStringLiteral("/usr/share/carddecks"));
     if (outDir.isEmpty() || (library != QLatin1String("A") && library != QLatin1String("B") && library != QLatin1String("C"))) {
         std::fprintf(stderr, "usage: quarn-cards --out <dir> --prefix <prefix> --library A|B|C [--decks <folder>]\n");
         return 2;

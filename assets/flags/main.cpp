@@ -3,6 +3,7 @@
 //
 //   quarn-flags --out <folder> --prefix <prefix> --source <folder of 16 x 11 flags>
 
+#include "Arguments.h"
 #include "Flags.h"
 #include "Output.h"
 #include "web/Countries.h"
@@ -16,15 +17,9 @@ int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    QString outFolder, prefix = QStringLiteral("/res"), source;
-    for (int i = 1; i + 1 < args.size(); ++i) {
-        if (args[i] == QLatin1String("--out"))
-            outFolder = args[++i];
-        else if (args[i] == QLatin1String("--prefix"))
-            prefix = args[++i];
-        else if (args[i] == QLatin1String("--source"))
-            source = args[++i];
-    }
+    const QString outFolder = optionValue(args, QStringLiteral("out"));
+    const QString prefix = optionValue(args, QStringLiteral("prefix"), QStringLiteral("/res"));
+    const QString source = optionValue(args, QStringLiteral("source"));
     if (outFolder.isEmpty() || source.isEmpty()) {
         std::fprintf(stderr, "usage: quarn-flags --out <folder> --prefix <prefix> --source <folder>\n");
         return 2;

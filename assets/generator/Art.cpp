@@ -207,4 +207,16 @@ double valueNoise(double x, double y, unsigned seed)
     return (a + (b - a) * fx) + ((c + (d - c) * fx) - (a + (b - a) * fx)) * fy;
 }
 
+void paintCardBlank(QPainter& painter, const QRectF& card, qreal factor, bool rounded)
+{
+    if (!rounded) {
+        painter.fillRect(card, Qt::white);
+        return;
+    }
+    const qreal radius = card.width() * 0.06;
+    painter.setPen(QPen(QColor(0x70, 0x70, 0x70), factor));
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(card.adjusted(factor * 0.5, factor * 0.5, -factor * 0.5, -factor * 0.5), radius, radius);
+}
+
 }  // namespace art

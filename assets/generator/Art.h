@@ -30,6 +30,11 @@ QImage blurred(const QImage& image, int radius);
 // A metallic gold gradient across a rectangle.
 void fillGold(QPainter& painter, const QPainterPath& shape, const QRectF& box);
 
+// The white card a back is painted on, drawn `factor` times its size: with
+// rounded corners and a grey rim for the large pictures, square for the small
+// bitmap that the program frames itself.
+void paintCardBlank(QPainter& painter, const QRectF& card, qreal factor, bool rounded);
+
 // Deterministic pseudo-random numbers for textures.
 class Noise {
 public:

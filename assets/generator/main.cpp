@@ -4,6 +4,7 @@
 //
 // writes <folder>/<kind>/<name>.<ext> and <folder>/builtin.qrc.
 
+#include "Arguments.h"
 #include "Output.h"
 #include "Pictures.h"
 
@@ -17,14 +18,8 @@ int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    QString outFolder;
-    QString deck;
-    for (int i = 1; i + 1 < args.size(); ++i) {
-        if (args[i] == QLatin1String("--out"))
-            outFolder = args[++i];
-        else if (args[i] == QLatin1String("--deck"))
-            deck = args[++i];
-    }
+    const QString outFolder = optionValue(args, QStringLiteral("out"));
+    const QString deck = optionValue(args, QStringLiteral("deck"));
     if (outFolder.isEmpty() || deck.isEmpty()) {
         std::fprintf(stderr, "usage: quarn-assets --out <folder> --deck <svg deck>\n");
         return 2;

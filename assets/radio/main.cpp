@@ -2,6 +2,7 @@
 //
 //   quarn-radio-art --out <folder> --prefix <prefix>
 
+#include "Arguments.h"
 #include "Output.h"
 #include "RadioArt.h"
 
@@ -14,13 +15,8 @@ int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    QString outFolder, prefix = QStringLiteral("/");
-    for (int i = 1; i + 1 < args.size(); ++i) {
-        if (args[i] == QLatin1String("--out"))
-            outFolder = args[++i];
-        else if (args[i] == QLatin1String("--prefix"))
-            prefix = args[++i];
-    }
+    const QString outFolder = optionValue(args, QStringLiteral("out"));
+    const QString prefix = optionValue(args, QStringLiteral("prefix"), QStringLiteral("/"));
     if (outFolder.isEmpty()) {
         std::fprintf(stderr, "usage: quarn-radio-art --out <folder> --prefix <prefix>\n");
         return 2;

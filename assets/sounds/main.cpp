@@ -4,6 +4,7 @@
 //
 // writes <folder>/wav/<name>.wav, <folder>/raw/MidiSong.mid and <folder>/part.qrc.
 
+#include "Arguments.h"
 #include "Effects.h"
 #include "Output.h"
 
@@ -16,14 +17,8 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    QString outFolder;
-    QString prefix = QStringLiteral("/res");
-    for (int i = 1; i + 1 < args.size(); ++i) {
-        if (args[i] == QLatin1String("--out"))
-            outFolder = args[++i];
-        else if (args[i] == QLatin1String("--prefix"))
-            prefix = args[++i];
-    }
+    const QString outFolder = optionValue(args, QStringLiteral("out"));
+    const QString prefix = optionValue(args, QStringLiteral("prefix"), QStringLiteral("/res"));
     if (outFolder.isEmpty()) {
         std::fprintf(stderr, "usage: quarn-sounds --out <folder> --prefix <prefix>\n");
         return 2;

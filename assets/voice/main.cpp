@@ -5,6 +5,7 @@
 //
 // writes <folder>/wav/<suit><rank>Voice<language>.wav and <folder>/part.qrc.
 
+#include "Arguments.h"
 #include "CardNames.h"
 #include "SpeechWave.h"
 #include "Output.h"
@@ -42,17 +43,9 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    QString outFolder;
-    QString prefix = QStringLiteral("/");
-    QString espeak = QStringLiteral("espeak-ng");
-    for (int i = 1; i + 1 < args.size(); ++i) {
-        if (args[i] == QLatin1String("--out"))
-            outFolder = args[++i];
-        else if (args[i] == QLatin1String("--prefix"))
-            prefix = args[++i];
-        else if (args[i] == QLatin1String("--espeak"))
-            espeak = args[++i];
-    }
+    const QString outFolder = optionValue(args, QStringLiteral("out"));
+    const QString prefix = optionValue(args, QStringLiteral("prefix"), QStringLiteral("/"));
+    const QString espeak = optionValue(args, QStringLiteral("espeak"), QStringLiteral("espeak-ng"));
     if (outFolder.isEmpty()) {
         std::fprintf(stderr, "usage: quarn-voices --out <folder> --prefix <prefix> --espeak <program>\n");
         return 2;
