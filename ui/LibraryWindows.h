@@ -36,8 +36,9 @@ inline constexpr int libraryHeadingHeight = 60;
 inline constexpr int conciseHeadingHeight = 48;
 inline constexpr int libraryIconSide = 48;
 
-inline constexpr std::array<LibraryWindow, 15> libraryWindows{{
+inline constexpr std::array<LibraryWindow, 16> libraryWindows{{
     {"Opt", WordEntry::MainOptions, 500, 400, 260, "Options", true, "", 0, 0},
+    {"Speed", WordEntry::OptChoiceOfSpeed, 340, 220, 220, "Speed", true, "", 0, 0},
     {"Count", WordEntry::InfoTitle, 325, 500, 200, "CountInfo", false, "GFormCountL", 200, 100},
     {"History", WordEntry::HistoryTitle, 800, 580, 460, "History", true, "", 0, 0},
     {"TopTen", WordEntry::ClubTopTen, 460, 700, 330, "TopTen", true, "", 0, 0},

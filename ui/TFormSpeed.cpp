@@ -22,14 +22,13 @@ AuxLook speedLook()
 {
     const QString code = pictureCodeText();
     AuxLook look;
-    // The speed window is dressed with the options dialog's library pictures.
-    look.window = QStringLiteral("Opt");
-    look.conciseHeading = QStringLiteral("Options") + code;
+    look.window = QStringLiteral("Speed");
+    look.conciseHeading = QStringLiteral("Speed") + code;
     look.aristocraticRibbon = QStringLiteral("GCap300");
     look.aristocraticTitle = word(WordEntry::OptChoiceOfSpeed);
     look.redRibbon = QStringLiteral("GLenta280x090");
-    look.redHeading = QStringLiteral("GFormOpt") + code;
-    look.purpleIcon = QStringLiteral("GIcon48Opt");
+    look.redHeading = QStringLiteral("GFormSpeed") + code;
+    look.purpleIcon = QStringLiteral("GIcon48Speed");
     return look;
 }
 

@@ -53,7 +53,7 @@ const WindowCase windowCases[] = {
     {"TopTen", [](const AuxContext &c) { return std::make_unique<TFormTopTen>(c, false); }},
     {"Opt", [](const AuxContext &c) { return std::make_unique<TFormOptions>(c, nullptr, QSize()); }},
     // The speed window wears the options dialog's pictures.
-    {"Opt", [](const AuxContext &c) { return std::make_unique<TFormSpeed>(c); }},
+    {"Speed", [](const AuxContext &c) { return std::make_unique<TFormSpeed>(c); }},
     {"End",
      [](const AuxContext &c) {
          return std::make_unique<TFormEndGame>(c, EndOfGameFacts{EndOfGameKind::Local, 1, 96, 0});

@@ -304,7 +304,7 @@ QString emblemGlyph(std::string_view window)
         {"Opt", u'\u2699'},        {"Count", u'\u2139'},      {"History", u'\u2630'}, {"TopTen", u'\u265B'},
         {"End", u'\u2605'},        {"Radio", u'\u266B'},      {"Acc", u'\u263A'},     {"AccInfo", u'\u270D'},
         {"ServerWrite", u'\u270E'}, {"ServerRead", u'\u2691'}, {"ServerInfo", u'\u272A'}, {"Chat", u'\u2709'},
-        {"Tour", u'\u2660'},       {"TourTop", u'\u265A'},
+        {"Tour", u'\u2660'},       {"TourTop", u'\u265A'},   {"Speed", u'\u27A4'},
     };
     for (const auto &[name, glyph] : glyphs)
         if (name == window)

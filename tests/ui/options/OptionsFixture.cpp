@@ -86,6 +86,8 @@ bool makeOptionsLibrary(const QString &folder)
     QStringList lines;
     bool ok = save(work.path(), QStringLiteral("jpeg"), QStringLiteral("GFormOpt"), purpleBackground(), lines)
               && save(work.path(), QStringLiteral("png"), QStringLiteral("GIcon48Opt"), icon(), lines)
+              && save(work.path(), QStringLiteral("jpeg"), QStringLiteral("GFormSpeed"), purpleBackground(), lines)
+              && save(work.path(), QStringLiteral("png"), QStringLiteral("GIcon48Speed"), icon(), lines)
               && save(work.path(), QStringLiteral("png"), QStringLiteral("GTouch"),
                       QImage(3000, 100, QImage::Format_ARGB32), lines);
     for (const char *code : {"Eng", "Rus", "Deu", "Fra", "Spa", "Chi", "Ita", "Cze"}) {
@@ -93,7 +95,11 @@ bool makeOptionsLibrary(const QString &folder)
         ok = ok && save(work.path(), QStringLiteral("png"), QStringLiteral("GFormOpt") + c,
                         heading({260, 56}, QStringLiteral("Options ") + c, true), lines)
              && save(work.path(), QStringLiteral("png"), QStringLiteral("Options") + c,
-                     heading({240, 44}, QStringLiteral("Options ") + c, false), lines);
+                     heading({240, 44}, QStringLiteral("Options ") + c, false), lines)
+             && save(work.path(), QStringLiteral("png"), QStringLiteral("GFormSpeed") + c,
+                     heading({240, 56}, QStringLiteral("Speed ") + c, true), lines)
+             && save(work.path(), QStringLiteral("png"), QStringLiteral("Speed") + c,
+                     heading({240, 44}, QStringLiteral("Speed ") + c, false), lines);
     }
     if (!ok)
         return false;
