@@ -1,6 +1,7 @@
 #include "table/Sound.h"
 
 #include "table/Pictures.h"
+#include "table/ResourceLibrary.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
@@ -335,23 +336,14 @@ bool SoundSystem::sayCard(TStr2 card, int language)
         return false;
     if (voiceObserver_)
         voiceObserver_(name);
-    const QString file = QLatin1String(kVoiceLibrary);
-    const QString mapRoot = QStringLiteral("/lib/") + file;
-    for (const QString &path : {folder_ + file, folder_ + QStringLiteral("../") + file}) {
-        if (!QFileInfo(path).isFile() || !QResource::registerResource(path, mapRoot))
-            continue;
-        QFile resource(QLatin1Char(':') + mapRoot + QStringLiteral("/wav/") + name);
-        QByteArray wave;
-        if (resource.open(QIODevice::ReadOnly))
-            wave = resource.readAll();
-        resource.close();
-        QResource::unregisterResource(path, mapRoot);
-        if (!parseWave(wave).valid)
-            return false;
-        wave_->start(wave);
-        return true;
-    }
-    return false;
+    const ResourceLibrary library(folder_, QLatin1String(kVoiceLibrary));
+    if (!library.isOpen())
+        return false;
+    const QByteArray wave = library.bytes(QStringLiteral("wav"), name);
+    if (!parseWave(wave).valid)
+        return false;
+    wave_->start(wave);
+    return true;
 }
 
 // ---- Melody ------------------------------------------------------------------------------------

@@ -2,11 +2,10 @@
 
 #include "calendar/PageGeometry.h"
 #include "lang/Language.h"
+#include "table/ResourceLibrary.h"
 
-#include <QFileInfo>
 #include <QFont>
 #include <QPainter>
-#include <QResource>
 
 namespace quarn {
 
@@ -23,52 +22,11 @@ QString runEntry(WordEntry first, int number, int language)
     return QString::fromUtf8(t.data(), qsizetype(t.size()));
 }
 
-// The calendar library, registered for one building and released when this
-// goes out of scope.
-class OpenLibrary {
-public:
-    explicit OpenLibrary(const QString &folder)
-    {
-        QString base = folder;
-        if (!base.isEmpty() && !base.endsWith(QLatin1Char('/')))
-            base += QLatin1Char('/');
-        const QString file = QLatin1String(calendarLibraryFile);
-        for (const QString &path : {base + file, base + QStringLiteral("../") + file}) {
-            if (QFileInfo(path).isFile() && QResource::registerResource(path, root())) {
-                path_ = path;
-                return;
-            }
-        }
-    }
-    ~OpenLibrary()
-    {
-        if (isOpen())
-            QResource::unregisterResource(path_, root());
-    }
-    OpenLibrary(const OpenLibrary &) = delete;
-    OpenLibrary &operator=(const OpenLibrary &) = delete;
-
-    bool isOpen() const { return !path_.isEmpty(); }
-
-    QImage picture(std::string_view name) const
-    {
-        const QString n = QString::fromLatin1(name.data(), qsizetype(name.size()));
-        for (const char *kind : {"png", "bmp", "jpeg", "gif"}) {
-            const QString path = QLatin1Char(':') + root() + QLatin1Char('/') + QLatin1String(kind)
-                                 + QLatin1Char('/') + n;
-            if (QFileInfo::exists(path)) {
-                QImage image(path);
-                if (!image.isNull())
-                    return image;
-            }
-        }
-        return {};
-    }
-
-private:
-    static QString root() { return QStringLiteral("/lib/") + QLatin1String(calendarLibraryFile); }
-    QString path_;
-};
+// A picture of the calendar library by its name in the holiday table.
+QImage libraryPicture(const ResourceLibrary &library, std::string_view name)
+{
+    return library.picture(QString::fromLatin1(name.data(), qsizetype(name.size())));
+}
 
 QImage blankPage(const QImage &background, const QImage &base)
 {
@@ -90,7 +48,7 @@ void drawCentred(QPainter &painter, int top, const QFont &font, QColor colour, c
     painter.drawText(box, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, line);
 }
 
-QImage datePage(const CalendarRequest &request, const OpenLibrary &library, const QImage &base)
+QImage datePage(const CalendarRequest &request, const ResourceLibrary &library, const QImage &base)
 {
     QImage pageImage = blankPage(request.leftBackground, base);
     QPainter painter(&pageImage);
@@ -112,7 +70,7 @@ QImage datePage(const CalendarRequest &request, const OpenLibrary &library, cons
     monthFont.setPixelSize(calendarFontPixels(monthPoints));
     drawCentred(painter, page::monthTop, monthFont, Qt::black, month);
 
-    const QImage sign = library.picture(zodiacPictureName(zodiacSignOf(day.month(), day.day())));
+    const QImage sign = libraryPicture(library, zodiacPictureName(zodiacSignOf(day.month(), day.day())));
     if (!sign.isNull())
         painter.drawImage(page::zodiacLeft, page::zodiacTop, sign);
     return pageImage;
@@ -150,24 +108,24 @@ QString chineseYearText(int year, int language)
 bool buildCalendar(const CalendarRequest &request, TInfoCal &pages)
 {
     pages = TInfoCal();
-    const OpenLibrary library(request.programFolder);
+    const ResourceLibrary library(request.programFolder, QLatin1String(calendarLibraryFile));
     if (!library.isOpen() || !request.today.isValid())
         return false;
     const int language = request.language >= 0 && request.language < languageCount ? request.language : English;
     const QDate day = request.today;
-    const QImage base = library.picture("R_BASE");
+    const QImage base = libraryPicture(library, "R_BASE");
 
     pages.TB[0] = datePage(request, library, base);
     pages.Hint[0] = zodiacText(zodiacSignOf(day.month(), day.day()), language);
 
-    pages.TB[1] = picturePage(request.rightBackground, base, library.picture(chineseAnimalPictureName(day.year())));
+    pages.TB[1] = picturePage(request.rightBackground, base, libraryPicture(library, chineseAnimalPictureName(day.year())));
     pages.Hint[1] = chineseYearText(day.year(), language);
     pages.count = 2;
 
     for (const TInfoX &holiday : holidaysOn(CivilDate{day.year(), day.month(), day.day()})) {
         if (pages.count == calendarMaxPages)
             break;
-        pages.TB[std::size_t(pages.count)] = picturePage(request.rightBackground, base, library.picture(holiday.Res));
+        pages.TB[std::size_t(pages.count)] = picturePage(request.rightBackground, base, libraryPicture(library, holiday.Res));
         pages.Hint[std::size_t(pages.count)] = QString::fromStdString(holidayHint(holiday, day.year(), language));
         ++pages.count;
     }
