@@ -5,8 +5,7 @@
 
 #include <QApplication>
 
-int main(int, char *argv[])
-{
+int main(int, char *argv[]) {
     // The program takes no arguments of its own; Qt sees only the program name.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);

@@ -19,8 +19,7 @@ using namespace quarn;
 constexpr QSize smallWindow(760, 500);
 
 // The table with `moves` cards laid out in rows and a few hands of cards.
-QImage tableAfter(int moves, int shade)
-{
+QImage tableAfter(int moves, int shade) {
     QImage picture(smallWindow, QImage::Format_RGB32);
     QPainter p(&picture);
     QLinearGradient felt(0, 0, smallWindow.width(), smallWindow.height());
@@ -29,7 +28,8 @@ QImage tableAfter(int moves, int shade)
     p.fillRect(picture.rect(), felt);
     for (int seat = 0; seat < 4; ++seat)
         for (int card = 0; card < 9 - moves / 4 % 9; ++card)
-            p.fillRect(QRect(40 + seat * 170 + card * 12, seat % 2 ? 30 : 380, 71, 96), QColor(0xF4, 0xF0, 0xE0));
+            p.fillRect(QRect(40 + seat * 170 + card * 12, seat % 2 ? 30 : 380, 71, 96),
+                       QColor(0xF4, 0xF0, 0xE0));
     for (int m = 0; m < moves; ++m) {
         const QRect card(200 + (m % 9) * 40, 150 + (m / 9 % 4) * 30, 71, 96);
         p.fillRect(card, Qt::white);
@@ -40,8 +40,7 @@ QImage tableAfter(int moves, int shade)
     return picture;
 }
 
-std::vector<GifFrame> film(bool wholeFrames)
-{
+std::vector<GifFrame> film(bool wholeFrames) {
     HandFilm hand;
     hand.start();
     for (int frame = 0; hand.frameCount() < HandFilm::MaxFrames; ++frame)
@@ -49,8 +48,7 @@ std::vector<GifFrame> film(bool wholeFrames)
     return hand.takeFrames();
 }
 
-void saveFilmOf(benchmark::State &state, bool wholeFrames)
-{
+void saveFilmOf(benchmark::State &state, bool wholeFrames) {
     const std::vector<GifFrame> frames = film(wholeFrames);
     QTemporaryDir dir;
     std::int64_t bytes = 0;
@@ -63,8 +61,12 @@ void saveFilmOf(benchmark::State &state, bool wholeFrames)
     state.counters["kB"] = double(bytes) / 1024.0;
 }
 
-void BM_SaveFilmOfAHand(benchmark::State &state) { saveFilmOf(state, false); }
-void BM_SaveFilmWholeFramesChanged(benchmark::State &state) { saveFilmOf(state, true); }
+void BM_SaveFilmOfAHand(benchmark::State &state) {
+    saveFilmOf(state, false);
+}
+void BM_SaveFilmWholeFramesChanged(benchmark::State &state) {
+    saveFilmOf(state, true);
+}
 
 BENCHMARK(BM_SaveFilmOfAHand)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_SaveFilmWholeFramesChanged)->Unit(benchmark::kMillisecond)->Iterations(1);

@@ -16,8 +16,7 @@ namespace {
 
 using namespace quarn;
 
-void ensureApplication()
-{
+void ensureApplication() {
     static std::unique_ptr<QGuiApplication> app;
     if (QGuiApplication::instance() != nullptr)
         return;
@@ -25,12 +24,11 @@ void ensureApplication()
         qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "quarn-bench";
-    static char* argv[] = {name, nullptr};
+    static char *argv[] = {name, nullptr};
     app = std::make_unique<QGuiApplication>(argc, argv);
 }
 
-GameState handInPlay()
-{
+GameState handInPlay() {
     GameState game;
     NewMatch(game, PlayerStanding{"Mr.X", 0.0, 0, 0});
     DeckRandom random(46);
@@ -51,8 +49,7 @@ GameState handInPlay()
 }
 
 struct Table {
-    explicit Table(WindowSize size) : layout(LayOutTable(size))
-    {
+    explicit Table(WindowSize size) : layout(LayOutTable(size)) {
         ensureApplication();
         pictures = std::make_unique<Pictures>(QString());
         pictures->loadFaces(0, layout.scaling);
@@ -62,12 +59,13 @@ struct Table {
         canvas = std::make_unique<TableCanvas>(*pictures);
         canvas->LayOutTable(size);
     }
-    void drawAll(const GameState& game)
-    {
+    void drawAll(const GameState &game) {
         for (int seat = 1; seat <= 4; ++seat) {
             canvas->DrawHand(game, seat, seat == 4);
-            canvas->DrawTab(seat, seat == game.ToMove, game.HandPenalty[seat], game.HandPaid[seat], game.Score[seat]);
-            canvas->DrawNamePlate(seat, QString::fromStdString(game.SeatName[seat]), PlateColour::Yellow);
+            canvas->DrawTab(seat, seat == game.ToMove, game.HandPenalty[seat], game.HandPaid[seat],
+                            game.Score[seat]);
+            canvas->DrawNamePlate(seat, QString::fromStdString(game.SeatName[seat]),
+                                  PlateColour::Yellow);
         }
         canvas->DrawTable(game);
         canvas->DrawCounter(game.MatchHands, game.Bank);
@@ -81,22 +79,21 @@ struct Table {
 // The window's side of a flight: each shown rectangle is copied from the
 // canvas into the window's own picture.
 class WindowCopy : public FlightView {
-public:
-    explicit WindowCopy(const TableCanvas& canvas) : canvas_(canvas), window_(canvas.image().size(), QImage::Format_RGB32) {}
-    void showFlightRect(const QRect& rect) override
-    {
+  public:
+    explicit WindowCopy(const TableCanvas &canvas)
+        : canvas_(canvas), window_(canvas.image().size(), QImage::Format_RGB32) {}
+    void showFlightRect(const QRect &rect) override {
         QPainter painter(&window_);
         painter.drawImage(rect.topLeft(), canvas_.image(), rect);
     }
     void pause(int) override {}
 
-private:
-    const TableCanvas& canvas_;
+  private:
+    const TableCanvas &canvas_;
     QImage window_;
 };
 
-void BM_FlightStepLargeWindow(benchmark::State& state)
-{
+void BM_FlightStepLargeWindow(benchmark::State &state) {
     Table table(WindowSize::Large);
     const GameState game = handInPlay();
     table.drawAll(game);
@@ -112,8 +109,7 @@ void BM_FlightStepLargeWindow(benchmark::State& state)
 }
 BENCHMARK(BM_FlightStepLargeWindow)->Unit(benchmark::kMillisecond);
 
-void BM_FullRedraw(benchmark::State& state)
-{
+void BM_FullRedraw(benchmark::State &state) {
     const WindowSize size = WindowSize(state.range(0));
     Table table(size);
     const GameState game = handInPlay();
@@ -122,6 +118,9 @@ void BM_FullRedraw(benchmark::State& state)
         benchmark::DoNotOptimize(table.canvas->image().constBits());
     }
 }
-BENCHMARK(BM_FullRedraw)->Arg(int(WindowSize::Small))->Arg(int(WindowSize::Large))->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FullRedraw)
+    ->Arg(int(WindowSize::Small))
+    ->Arg(int(WindowSize::Large))
+    ->Unit(benchmark::kMicrosecond);
 
-}  // namespace
+} // namespace

@@ -57,10 +57,10 @@ std::string_view chineseAnimalPictureName(int year);
 
 // One of the day's holidays, as parsed from its table line.
 struct TInfoX {
-    std::string Year;                 // 4 characters; "0000" for a plain yearly day
-    std::string Who;                  // the country code
-    std::string Res;                  // the picture name
-    std::array<std::string, 10> Str;  // texts in language-index order (English first)
+    std::string Year;                // 4 characters; "0000" for a plain yearly day
+    std::string Who;                 // the country code
+    std::string Res;                 // the picture name
+    std::array<std::string, 10> Str; // texts in language-index order (English first)
 };
 
 // At most this many holidays are shown on one day (two of the eight pages are

@@ -17,26 +17,26 @@ struct Listeners {
     std::map<std::uint64_t, LanguageListener> byId;
 };
 
-Listeners& listeners()
-{
+Listeners &listeners() {
     static Listeners instance;
     return instance;
 }
 
 constexpr std::array<std::string_view, languageCount> nativeNames = {
-    "English", "Русский", "Deutsche", "Français", "Español",
-    "中文",    "Italiano", "Čeština", "日本",     "한국인",
+    "English", "Русский",  "Deutsche", "Français", "Español",
+    "中文",    "Italiano", "Čeština",  "日本",     "한국인",
 };
 
 constexpr std::array<std::string_view, languageCount> pictureCodes = {
     "Eng", "Rus", "Deu", "Fra", "Spa", "Chi", "Ita", "Cze", "Eng", "Eng",
 };
 
-bool isLanguage(int index) { return index >= 0 && index < languageCount; }
+bool isLanguage(int index) {
+    return index >= 0 && index < languageCount;
+}
 
 // The number-th entry (from 1) of a run of count entries starting at first.
-std::string_view runText(WordEntry first, int count, int number)
-{
+std::string_view runText(WordEntry first, int count, int number) {
     if (number < 1 || number > count)
         return {};
     return text(static_cast<WordEntry>(static_cast<int>(first) + number - 1));
@@ -44,20 +44,22 @@ std::string_view runText(WordEntry first, int count, int number)
 
 } // namespace
 
-std::string_view text(WordEntry entry) { return text(entry, currentLanguage); }
+std::string_view text(WordEntry entry) {
+    return text(entry, currentLanguage);
+}
 
-std::string_view text(WordEntry entry, int language)
-{
+std::string_view text(WordEntry entry, int language) {
     auto index = static_cast<std::size_t>(entry);
     if (index >= wordEntryCount)
         return {};
     return detail::wordTable[index][isLanguage(language) ? language : English];
 }
 
-int language() { return currentLanguage; }
+int language() {
+    return currentLanguage;
+}
 
-void setLanguage(int index)
-{
+void setLanguage(int index) {
     int chosen = isLanguage(index) ? index : English;
     if (chosen == currentLanguage)
         return;
@@ -65,7 +67,7 @@ void setLanguage(int index)
     // A listener may subscribe or unsubscribe while it runs: call a snapshot,
     // skipping those removed meanwhile.
     std::vector<std::uint64_t> ids;
-    for (const auto& [id, listener] : listeners().byId)
+    for (const auto &[id, listener] : listeners().byId)
         ids.push_back(id);
     for (std::uint64_t id : ids) {
         auto found = listeners().byId.find(id);
@@ -76,83 +78,90 @@ void setLanguage(int index)
     }
 }
 
-int languageFromSettingsChar(char c)
-{
+int languageFromSettingsChar(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';
     return English;
 }
 
-char settingsCharOfLanguage(int index)
-{
+char settingsCharOfLanguage(int index) {
     return static_cast<char>('0' + (isLanguage(index) ? index : English));
 }
 
-std::string_view languageName(int index)
-{
+std::string_view languageName(int index) {
     return isLanguage(index) ? nativeNames[static_cast<std::size_t>(index)] : std::string_view{};
 }
 
-std::string_view pictureCode() { return pictureCode(currentLanguage); }
+std::string_view pictureCode() {
+    return pictureCode(currentLanguage);
+}
 
-std::string_view pictureCode(int language)
-{
+std::string_view pictureCode(int language) {
     return pictureCodes[static_cast<std::size_t>(isLanguage(language) ? language : English)];
 }
 
-std::string flagPictureName()
-{
+std::string flagPictureName() {
     switch (currentLanguage) {
-    case Japanese: return "FlagOJap";
-    case Korean: return "FlagOKor";
-    default: return "FlagO" + std::string(pictureCode());
+    case Japanese:
+        return "FlagOJap";
+    case Korean:
+        return "FlagOKor";
+    default:
+        return "FlagO" + std::string(pictureCode());
     }
 }
 
-std::string mainHeadingPictureName()
-{
+std::string mainHeadingPictureName() {
     return "Cap" + std::string(currentLanguage == Czech ? pictureCode(English) : pictureCode());
 }
 
-std::string_view productTitle() { return text(WordEntry::ProductTitle); }
-std::string_view productTitleShort() { return text(WordEntry::ProductTitleShort); }
-std::string_view buildDate() { return text(WordEntry::ProductBuildDate); }
-std::string_view clubName() { return text(WordEntry::ClubName); }
+std::string_view productTitle() {
+    return text(WordEntry::ProductTitle);
+}
+std::string_view productTitleShort() {
+    return text(WordEntry::ProductTitleShort);
+}
+std::string_view buildDate() {
+    return text(WordEntry::ProductBuildDate);
+}
+std::string_view clubName() {
+    return text(WordEntry::ClubName);
+}
 
-std::string_view clubHeading(int mode)
-{
+std::string_view clubHeading(int mode) {
     return runText(WordEntry::MainClubHeadingScore, 2, mode == 2 ? 2 : 1);
 }
 
-std::string attributeWarning(std::string_view path)
-{
+std::string attributeWarning(std::string_view path) {
     std::string message(text(WordEntry::FileAttributesBefore));
     message += path;
     message += text(static_cast<WordEntry>(static_cast<int>(WordEntry::FileAttributesBefore) + 1));
     return message;
 }
 
-std::string_view faceSetName(int number)
-{
+std::string_view faceSetName(int number) {
     return runText(WordEntry::FaceSetClassical1, faceSetNameCount, number);
 }
 
-std::string_view backgroundName(int number)
-{
+std::string_view backgroundName(int number) {
     return runText(WordEntry::BgClassic, backgroundNameCount, number);
 }
 
-std::string_view backgroundColourName(int number)
-{
+std::string_view backgroundColourName(int number) {
     return runText(WordEntry::BgColourGreen, backgroundColourCount, number);
 }
 
-std::string_view monthName(int month) { return runText(WordEntry::CalMonthJanuary, 12, month); }
-std::string_view zodiacSign(int sign) { return runText(WordEntry::CalZodiacAries, 12, sign); }
-std::string_view chineseYear(int animal) { return runText(WordEntry::CalYearRat, 12, animal); }
+std::string_view monthName(int month) {
+    return runText(WordEntry::CalMonthJanuary, 12, month);
+}
+std::string_view zodiacSign(int sign) {
+    return runText(WordEntry::CalZodiacAries, 12, sign);
+}
+std::string_view chineseYear(int animal) {
+    return runText(WordEntry::CalYearRat, 12, animal);
+}
 
-std::string_view holidayLabel(std::string_view countryCode)
-{
+std::string_view holidayLabel(std::string_view countryCode) {
     static constexpr std::array<std::string_view, 8> codes = {"ENG", "RUS", "DEU", "FRA",
                                                               "ISP", "USA", "PRA", "KAT"};
     for (std::size_t i = 0; i < codes.size(); ++i)
@@ -161,10 +170,11 @@ std::string_view holidayLabel(std::string_view countryCode)
     return {};
 }
 
-std::string_view anniversarySuffix() { return text(WordEntry::CalAnniversarySuffix); }
+std::string_view anniversarySuffix() {
+    return text(WordEntry::CalAnniversarySuffix);
+}
 
-LanguageSubscription& LanguageSubscription::operator=(LanguageSubscription&& other) noexcept
-{
+LanguageSubscription &LanguageSubscription::operator=(LanguageSubscription &&other) noexcept {
     if (this != &other) {
         reset();
         id_ = other.id_;
@@ -173,17 +183,17 @@ LanguageSubscription& LanguageSubscription::operator=(LanguageSubscription&& oth
     return *this;
 }
 
-LanguageSubscription::~LanguageSubscription() { reset(); }
+LanguageSubscription::~LanguageSubscription() {
+    reset();
+}
 
-void LanguageSubscription::reset()
-{
+void LanguageSubscription::reset() {
     if (id_ != 0)
         listeners().byId.erase(id_);
     id_ = 0;
 }
 
-LanguageSubscription onLanguageChanged(LanguageListener listener)
-{
+LanguageSubscription onLanguageChanged(LanguageListener listener) {
     if (!listener)
         return {};
     std::uint64_t id = listeners().nextId++;
@@ -191,8 +201,7 @@ LanguageSubscription onLanguageChanged(LanguageListener listener)
     return LanguageSubscription(id);
 }
 
-std::string_view wordEntryId(WordEntry entry)
-{
+std::string_view wordEntryId(WordEntry entry) {
     auto index = static_cast<std::size_t>(entry);
     return index < wordEntryCount ? detail::wordEntryIds[index] : std::string_view{};
 }

@@ -83,11 +83,11 @@ std::string attributeWarning(std::string_view path);
 inline constexpr int faceSetNameCount = 58; // 48 face sets, then 10 other back sets
 inline constexpr int backgroundNameCount = 11;
 // The lists the settings, the picture loader and the options choose from.
-inline constexpr int faceSetCount = 48;          // face sets 0 to 47
-inline constexpr int backSetCount = 13;          // back sets 0 to 12
-inline constexpr int backgroundColourCount = 7;  // colour variants 0 to 6
-std::string_view faceSetName(int number);        // 1 to 58
-std::string_view backgroundName(int number);     // 1 to 11
+inline constexpr int faceSetCount = 48;            // face sets 0 to 47
+inline constexpr int backSetCount = 13;            // back sets 0 to 12
+inline constexpr int backgroundColourCount = 7;    // colour variants 0 to 6
+std::string_view faceSetName(int number);          // 1 to 58
+std::string_view backgroundName(int number);       // 1 to 11
 std::string_view backgroundColourName(int number); // 1 to 7
 
 // Calendar tables.
@@ -105,17 +105,17 @@ using LanguageListener = std::function<void(int language)>;
 // Keeps a listener registered for as long as it lives; a window holds one and
 // so stops listening when it is destroyed.
 class LanguageSubscription {
-public:
+  public:
     LanguageSubscription() = default;
     explicit LanguageSubscription(std::uint64_t id) : id_(id) {}
-    LanguageSubscription(LanguageSubscription&& other) noexcept : id_(other.id_) { other.id_ = 0; }
-    LanguageSubscription& operator=(LanguageSubscription&& other) noexcept;
-    LanguageSubscription(const LanguageSubscription&) = delete;
-    LanguageSubscription& operator=(const LanguageSubscription&) = delete;
+    LanguageSubscription(LanguageSubscription &&other) noexcept : id_(other.id_) { other.id_ = 0; }
+    LanguageSubscription &operator=(LanguageSubscription &&other) noexcept;
+    LanguageSubscription(const LanguageSubscription &) = delete;
+    LanguageSubscription &operator=(const LanguageSubscription &) = delete;
     ~LanguageSubscription();
     void reset();
 
-private:
+  private:
     std::uint64_t id_ = 0;
 };
 

@@ -11,7 +11,7 @@
 namespace quarn {
 
 class Ask {
-public:
+  public:
     // Yes/No question; true on Yes.
     static bool question(QWidget *parent, const QString &text);
     // Error box with one OK button.
@@ -28,7 +28,7 @@ public:
     // Records a text shown by another modal window (the message window).
     static void record(const QString &text);
 
-private:
+  private:
     static QMessageBox::StandardButton run(QWidget *parent, QMessageBox::Icon icon,
                                            const QString &text,
                                            QMessageBox::StandardButtons buttons,

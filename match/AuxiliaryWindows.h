@@ -11,7 +11,7 @@ namespace quarn {
 struct GameState;
 
 class AuxiliaryWindows {
-public:
+  public:
     virtual ~AuxiliaryWindows() = default;
     virtual void showOptions() {}
     virtual void showTopTen(bool /*networkClub*/) {}

@@ -4,18 +4,22 @@
 
 namespace quarn {
 
-bool passwordsMatch(const QString &typed, const QString &stored)
-{
-    return typed.leftJustified(5, QLatin1Char(' '), true) == stored.leftJustified(5, QLatin1Char(' '), true);
+bool passwordsMatch(const QString &typed, const QString &stored) {
+    return typed.leftJustified(5, QLatin1Char(' '), true) ==
+           stored.leftJustified(5, QLatin1Char(' '), true);
 }
 
-std::optional<Word> newPlayerEntryProblem(const QString &name, const QString &password, const QString &again)
-{
+std::optional<Word> newPlayerEntryProblem(const QString &name, const QString &password,
+                                          const QString &again) {
     switch (checkNewPlayer(name.toStdString(), password.toStdString(), again.toStdString())) {
-    case LoginCheck::Accepted: return std::nullopt;
-    case LoginCheck::IncorrectName: return Word::IncorrectName;
-    case LoginCheck::PasswordsDiffer: return Word::PasswordsDiffer;
-    case LoginCheck::IncorrectPassword: return Word::IncorrectPassword;
+    case LoginCheck::Accepted:
+        return std::nullopt;
+    case LoginCheck::IncorrectName:
+        return Word::IncorrectName;
+    case LoginCheck::PasswordsDiffer:
+        return Word::PasswordsDiffer;
+    case LoginCheck::IncorrectPassword:
+        return Word::IncorrectPassword;
     }
     return Word::IncorrectName;
 }

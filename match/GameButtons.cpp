@@ -6,19 +6,20 @@ namespace {
 
 // The seat that gives start and settlement: the local player, the host, or
 // the tournament participant with role 1.
-bool givesCommands(const HandSituation &s)
-{
+bool givesCommands(const HandSituation &s) {
     switch (s.kind) {
     case MatchKind::Local:
-    case MatchKind::Account: return true;
-    case MatchKind::Network: return s.netRole == 1;
-    case MatchKind::Tournament: return s.tournamentRole == 1;
+    case MatchKind::Account:
+        return true;
+    case MatchKind::Network:
+        return s.netRole == 1;
+    case MatchKind::Tournament:
+        return s.tournamentRole == 1;
     }
     return false;
 }
 
-GameButtons afterSettlement(const HandSituation &s)
-{
+GameButtons afterSettlement(const HandSituation &s) {
     GameButtons b;
     b.commandLabel = Word::NextGame;
     b.tickRunning = true;
@@ -47,8 +48,7 @@ GameButtons afterSettlement(const HandSituation &s)
 
 } // namespace
 
-GameButtons gameButtonsFor(const HandSituation &s)
-{
+GameButtons gameButtonsFor(const HandSituation &s) {
     GameButtons b;
     if (s.phase == 1) {
         b.commandLabel = Word::ToBegin;
@@ -77,8 +77,7 @@ GameButtons gameButtonsFor(const HandSituation &s)
 
 namespace quarn {
 
-bool tickMovesSeat(const GameState &game, int seat)
-{
+bool tickMovesSeat(const GameState &game, int seat) {
     if (seat < 1 || seat > 3 || game.Tournament)
         return false;
     if (!game.Network)
@@ -86,21 +85,23 @@ bool tickMovesSeat(const GameState &game, int seat)
     if (game.NetRole != kHostRole)
         return false;
     switch (seat) {
-    case 1: return game.ClientsLess1 == 0;
-    case 3: return game.ClientsLess1 <= 1;
-    default: return false;
+    case 1:
+        return game.ClientsLess1 == 0;
+    case 3:
+        return game.ClientsLess1 <= 1;
+    default:
+        return false;
     }
 }
 
-HandSituation situationOf(const GameState &game, int tournamentRole)
-{
+HandSituation situationOf(const GameState &game, int tournamentRole) {
     HandSituation s;
     s.phase = game.Phase;
     s.toMove = game.ToMove;
-    s.kind = game.Tournament  ? MatchKind::Tournament
-        : game.Network        ? MatchKind::Network
-        : game.IsAccountGame() ? MatchKind::Account
-                               : MatchKind::Local;
+    s.kind = game.Tournament        ? MatchKind::Tournament
+             : game.Network         ? MatchKind::Network
+             : game.IsAccountGame() ? MatchKind::Account
+                                    : MatchKind::Local;
     s.netRole = game.NetRole;
     s.tournamentRole = tournamentRole;
     s.handNumber = game.HandNumber;

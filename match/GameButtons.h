@@ -11,12 +11,12 @@
 namespace quarn {
 
 struct HandSituation {
-    int phase = 1;               // 1 dealt, 2 in play (through ToMove 5 and 6)
-    int toMove = 1;              // 1..4 seat to move, 5 hand ended, 6 settled
+    int phase = 1;  // 1 dealt, 2 in play (through ToMove 5 and 6)
+    int toMove = 1; // 1..4 seat to move, 5 hand ended, 6 settled
     MatchKind kind = MatchKind::Local;
-    int netRole = 0;             // 1 host, 2..4 client, 0 local
-    int tournamentRole = 0;      // 1 gives the start and settlement commands
-    int handNumber = 0;          // the player's running hand count
+    int netRole = 0;              // 1 host, 2..4 client, 0 local
+    int tournamentRole = 0;       // 1 gives the start and settlement commands
+    int handNumber = 0;           // the player's running hand count
     bool playerHasNoPlay = false; // seat 4 holds no playable card
 };
 

@@ -2,8 +2,7 @@
 
 namespace quarn {
 
-bool HiddenCommand::type(const QString &text)
-{
+bool HiddenCommand::type(const QString &text) {
     buffer_ += text;
     bool isNumber = false;
     const long long value = buffer_.trimmed().toLongLong(&isNumber);

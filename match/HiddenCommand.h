@@ -8,12 +8,12 @@
 namespace quarn {
 
 class HiddenCommand {
-public:
+  public:
     // Appends the typed text; true when the buffer now reads as the number.
     bool type(const QString &text);
     QString buffer() const { return buffer_; }
 
-private:
+  private:
     QString buffer_;
 };
 

@@ -6,15 +6,15 @@ namespace {
 
 constexpr int NameLength = 20;
 
-QString field(const QString &line, int first, int length)
-{
+QString field(const QString &line, int first, int length) {
     return line.mid(first - 1, length).leftJustified(length, QLatin1Char(' '), true);
 }
 
-bool isEmptySlot(const QString &line) { return line.size() < 37 || line.at(36) == QLatin1Char('#'); }
+bool isEmptySlot(const QString &line) {
+    return line.size() < 37 || line.at(36) == QLatin1Char('#');
+}
 
-QString handsInCycle(const QString &hands)
-{
+QString handsInCycle(const QString &hands) {
     bool ok = false;
     const long long n = hands.trimmed().toLongLong(&ok);
     if (!ok)
@@ -22,22 +22,21 @@ QString handsInCycle(const QString &hands)
     return QString::number(n % 30).rightJustified(3, QLatin1Char(' '));
 }
 
-QString ratingTwoDecimals(const QString &rating)
-{
+QString ratingTwoDecimals(const QString &rating) {
     QString text = rating.trimmed();
     text.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
     const double value = text.toDouble(&ok);
     if (!ok)
         return QStringLiteral("######");
-    return QString::number(value, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(','))
+    return QString::number(value, 'f', 2)
+        .replace(QLatin1Char('.'), QLatin1Char(','))
         .rightJustified(6, QLatin1Char(' '));
 }
 
 } // namespace
 
-QString memberLabel(const QString &line, ClubMode mode)
-{
+QString memberLabel(const QString &line, ClubMode mode) {
     const QString name = field(line, 1, NameLength);
     const QString rating = field(line, 21, 10);
     const QString hands = field(line, 31, 7);
@@ -52,8 +51,7 @@ QString memberLabel(const QString &line, ClubMode mode)
 }
 
 QString fitMemberLabel(const QString &label, int maxWidth,
-                       const std::function<int(const QString &)> &widthOf)
-{
+                       const std::function<int(const QString &)> &widthOf) {
     const int nameLength = std::min<int>(NameLength, label.size());
     const QString name = label.left(nameLength);
     const QString rest = label.mid(nameLength);

@@ -12,14 +12,12 @@ namespace quarn {
 namespace {
 
 // round(base * s) + round((s - 1) * shift), in exact fractions.
-int scaledPlace(int base, Ratio s, int shift)
-{
-    return int(roundHalfEven(std::int64_t(base) * s.num, s.den)
-               + roundHalfEven((s.num - s.den) * std::int64_t(shift), s.den));
+int scaledPlace(int base, Ratio s, int shift) {
+    return int(roundHalfEven(std::int64_t(base) * s.num, s.den) +
+               roundHalfEven((s.num - s.den) * std::int64_t(shift), s.den));
 }
 
-QLabel *makeArea(QWidget *window, const QString &name)
-{
+QLabel *makeArea(QWidget *window, const QString &name) {
     auto *area = new QLabel(window);
     area->setObjectName(name);
     area->setAttribute(Qt::WA_TranslucentBackground);
@@ -30,9 +28,9 @@ QLabel *makeArea(QWidget *window, const QString &name)
 } // namespace
 
 MenuCalendar::MenuCalendar(QWidget *window, Host host)
-    : QObject(window), window_(window), host_(std::move(host)), left_(makeArea(window, QStringLiteral("ImageCal1"))),
-      right_(makeArea(window, QStringLiteral("ImageCal2"))), timer_(new QTimer(this))
-{
+    : QObject(window), window_(window), host_(std::move(host)),
+      left_(makeArea(window, QStringLiteral("ImageCal1"))),
+      right_(makeArea(window, QStringLiteral("ImageCal2"))), timer_(new QTimer(this)) {
     setObjectName(QStringLiteral("MenuCalendar"));
     timer_->setObjectName(QStringLiteral("TimerCal"));
     timer_->setInterval(pageIntervalMs);
@@ -44,26 +42,27 @@ MenuCalendar::MenuCalendar(QWidget *window, Host host)
     });
 }
 
-MenuCalendar *MenuCalendar::of(QWidget *window)
-{
-    return window ? window->findChild<MenuCalendar *>(QStringLiteral("MenuCalendar"), Qt::FindDirectChildrenOnly)
+MenuCalendar *MenuCalendar::of(QWidget *window) {
+    return window ? window->findChild<MenuCalendar *>(QStringLiteral("MenuCalendar"),
+                                                      Qt::FindDirectChildrenOnly)
                   : nullptr;
 }
 
-QRect MenuCalendar::leftArea(const Scaling &s)
-{
-    return {scaledPlace(150, s.SX, 30), scaledPlace(95, s.SY, 50), calendar_page::width, calendar_page::height};
+QRect MenuCalendar::leftArea(const Scaling &s) {
+    return {scaledPlace(150, s.SX, 30), scaledPlace(95, s.SY, 50), calendar_page::width,
+            calendar_page::height};
 }
 
-QRect MenuCalendar::rightArea(const Scaling &s)
-{
-    return {scaledPlace(550, s.SX, 30), scaledPlace(95, s.SY, 50), calendar_page::width, calendar_page::height};
+QRect MenuCalendar::rightArea(const Scaling &s) {
+    return {scaledPlace(550, s.SX, 30), scaledPlace(95, s.SY, 50), calendar_page::width,
+            calendar_page::height};
 }
 
-QDateTime MenuCalendar::now() const { return clock_ ? clock_() : QDateTime::currentDateTime(); }
+QDateTime MenuCalendar::now() const {
+    return clock_ ? clock_() : QDateTime::currentDateTime();
+}
 
-void MenuCalendar::build()
-{
+void MenuCalendar::build() {
     const Scaling scaling = host_.scaling ? host_.scaling() : Scaling();
     const QRect leftPlace = leftArea(scaling);
     const QRect rightPlace = rightArea(scaling);
@@ -96,14 +95,12 @@ void MenuCalendar::build()
     timer_->start();
 }
 
-void MenuCalendar::hidePages()
-{
+void MenuCalendar::hidePages() {
     left_->hide();
     right_->hide();
 }
 
-void MenuCalendar::showRightPage(int page)
-{
+void MenuCalendar::showRightPage(int page) {
     if (page < 2 || page > pages_.count)
         page = 2;
     current_ = page;
@@ -113,8 +110,7 @@ void MenuCalendar::showRightPage(int page)
     right_->setAccessibleName(pages_.Hint[index]);
 }
 
-void MenuCalendar::pageTick()
-{
+void MenuCalendar::pageTick() {
     if (!host_.menuShown || !host_.menuShown()) {
         hidePages();
         return;

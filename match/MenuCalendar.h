@@ -26,7 +26,7 @@ namespace quarn {
 
 class MenuCalendar : public QObject {
     Q_OBJECT
-public:
+  public:
     // What the calendar reads from its window.
     struct Host {
         QString programFolder;
@@ -67,7 +67,7 @@ public:
     int currentPage() const { return current_; }
     QDate builtFor() const { return builtFor_; }
 
-private:
+  private:
     QDateTime now() const;
     void showRightPage(int page);
 

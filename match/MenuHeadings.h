@@ -12,14 +12,14 @@
 namespace quarn {
 
 class MenuHeadings {
-public:
+  public:
     const QImage &product(int variant);
     const QImage &club(bool network, int variant);
 
     // The variant after a click on a heading: 1, 2, ..., 7, 1.
     static int nextVariant(int variant) { return variant >= 1 && variant < 7 ? variant + 1 : 1; }
 
-private:
+  private:
     struct Entry {
         QString name;
         int variant = 0;

@@ -8,8 +8,7 @@ namespace quarn {
 
 namespace {
 
-void drawCoin(QPainter &p, double size)
-{
+void drawCoin(QPainter &p, double size) {
     QRadialGradient brass(QPointF(size * 0.35, size * 0.3), size * 0.75);
     brass.setColorAt(0.0, QColor(255, 232, 150));
     brass.setColorAt(0.6, QColor(200, 150, 50));
@@ -22,8 +21,7 @@ void drawCoin(QPainter &p, double size)
     p.drawEllipse(QRectF(size * 0.14, size * 0.14, size * 0.72, size * 0.72));
 }
 
-void drawGlyph(QPainter &p, MenuIcon icon, double s)
-{
+void drawGlyph(QPainter &p, MenuIcon icon, double s) {
     const QColor light(255, 245, 215);
     p.setPen(QPen(light, s * 0.05, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(light);
@@ -53,7 +51,8 @@ void drawGlyph(QPainter &p, MenuIcon icon, double s)
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(QRectF(s * 0.32, s * 0.3, s * 0.36, s * 0.4), s * 0.03, s * 0.03);
         for (int i = 0; i < 3; ++i)
-            p.drawLine(QPointF(s * 0.39, s * (0.41 + 0.09 * i)), QPointF(s * 0.61, s * (0.41 + 0.09 * i)));
+            p.drawLine(QPointF(s * 0.39, s * (0.41 + 0.09 * i)),
+                       QPointF(s * 0.61, s * (0.41 + 0.09 * i)));
         break;
     case MenuIcon::Chat: {
         QPainterPath bubble;
@@ -75,8 +74,9 @@ void drawGlyph(QPainter &p, MenuIcon icon, double s)
         break;
     case MenuIcon::HomePage: {
         QPolygonF house;
-        house << QPointF(s * 0.5, s * 0.28) << QPointF(s * 0.7, s * 0.47) << QPointF(s * 0.64, s * 0.47)
-              << QPointF(s * 0.64, s * 0.7) << QPointF(s * 0.36, s * 0.7) << QPointF(s * 0.36, s * 0.47)
+        house << QPointF(s * 0.5, s * 0.28) << QPointF(s * 0.7, s * 0.47)
+              << QPointF(s * 0.64, s * 0.47) << QPointF(s * 0.64, s * 0.7)
+              << QPointF(s * 0.36, s * 0.7) << QPointF(s * 0.36, s * 0.47)
               << QPointF(s * 0.3, s * 0.47);
         p.drawPolygon(house);
         p.setBrush(QColor(20, 90, 45));
@@ -89,8 +89,7 @@ void drawGlyph(QPainter &p, MenuIcon icon, double s)
 
 } // namespace
 
-QPixmap menuIcon(MenuIcon icon, int size)
-{
+QPixmap menuIcon(MenuIcon icon, int size) {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);

@@ -11,7 +11,7 @@
 namespace quarn {
 
 class OptionsHost {
-public:
+  public:
     virtual ~OptionsHost() = default;
 
     // The window size setting changed: resize, lay the table out again and

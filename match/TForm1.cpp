@@ -30,8 +30,7 @@ constexpr int TitleTickMs = 20;
 constexpr QColor Silver(192, 192, 192);
 
 // The fonts the settings name, mapped once onto fonts a Debian system has.
-void substituteFonts()
-{
+void substituteFonts() {
     static bool done = false;
     if (done)
         return;
@@ -40,18 +39,17 @@ void substituteFonts()
                                {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("Arial"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Courier New"),
-                               {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
-    QFont::insertSubstitutions(QStringLiteral("Fixedsys"),
-                               {QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono")});
-    QFont::insertSubstitutions(QStringLiteral("FixedSys"),
-                               {QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono")});
+    QFont::insertSubstitutions(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono"),
+                                                               QStringLiteral("DejaVu Sans Mono")});
+    QFont::insertSubstitutions(QStringLiteral("Fixedsys"), {QStringLiteral("DejaVu Sans Mono"),
+                                                            QStringLiteral("Liberation Mono")});
+    QFont::insertSubstitutions(QStringLiteral("FixedSys"), {QStringLiteral("DejaVu Sans Mono"),
+                                                            QStringLiteral("Liberation Mono")});
 }
 
 // The owner-drawn buttons take the look of the settings: the new look or the
 // classic one, red on the customizable menu and purple-gold on the "Purple" one.
-void applyButtonLook(QWidget *window, const Settings &settings)
-{
+void applyButtonLook(QWidget *window, const Settings &settings) {
     setNewStyleOnButtons(window, settings.newButtons);
     for (TWemCardsButton *button : window->findChildren<TWemCardsButton *>()) {
         button->setColorSB(settings.menuDesign == 1 ? TColorSB::DCards : TColorSB::DRed);
@@ -60,30 +58,31 @@ void applyButtonLook(QWidget *window, const Settings &settings)
 }
 
 // Buttons like brass-edged ivory plates; the club list as light text on the felt.
-QString windowStyle()
-{
+QString windowStyle() {
     return QStringLiteral(
-        "QPushButton { color: #2a1a05; border: 1px solid #7a5a1c; border-radius: 6px; padding: 3px 12px;"
-        "  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fffaf0, stop:0.5 #f3e4c0, stop:1 #dcc48e); }"
-        "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #ecd9a4); }"
+        "QPushButton { color: #2a1a05; border: 1px solid #7a5a1c; border-radius: 6px; padding: 3px "
+        "12px;"
+        "  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fffaf0, stop:0.5 #f3e4c0, "
+        "stop:1 #dcc48e); }"
+        "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, "
+        "stop:1 #ecd9a4); }"
         "QPushButton:pressed { background: #d2b878; }"
         "QPushButton:disabled { color: #9a8f7a; border-color: #a89a78;"
         "  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f4f0e6, stop:1 #d8d0bc); }"
         "QPushButton#Button1, QPushButton#Button2, QPushButton#Button3, QPushButton#Button4,"
         "QPushButton#Button5 { text-align: left; padding-left: 12px; }"
         "QLabel#Panel4 { color: #fff2c0; }"
-        "QLabel#PanelTop1, QLabel#PanelTop2, QLabel#PanelTop3 { color: #ffe9a8; padding-left: 13px; }");
+        "QLabel#PanelTop1, QLabel#PanelTop2, QLabel#PanelTop3 { color: #ffe9a8; padding-left: "
+        "13px; }");
 }
 
-QString quotedPath(const std::filesystem::path &path)
-{
+QString quotedPath(const std::filesystem::path &path) {
     return QStringLiteral(" \"") + QString::fromStdString(path.string()) + QStringLiteral("\"!");
 }
 
 } // namespace
 
-TForm1::TForm1(const QString &folder, QWidget *parent) : QWidget(parent), folder_(folder)
-{
+TForm1::TForm1(const QString &folder, QWidget *parent) : QWidget(parent), folder_(folder) {
     if (!folder_.endsWith(QLatin1Char('/')))
         folder_ += QLatin1Char('/');
     substituteFonts();
@@ -126,8 +125,7 @@ TForm1::~TForm1() = default;
 
 // ---- Building the window ---------------------------------------------------
 
-QPushButton *TForm1::makeButton(const QString &name, const QString &text)
-{
+QPushButton *TForm1::makeButton(const QString &name, const QString &text) {
     auto *button = new TWemCardsButton(text, this);
     button->setFontColor(Qt::white);
     button->setLightFont(true);
@@ -140,8 +138,7 @@ QPushButton *TForm1::makeButton(const QString &name, const QString &text)
     return button;
 }
 
-void TForm1::createTableControls()
-{
+void TForm1::createTableControls() {
     for (int seat = 1; seat <= 4; ++seat) {
         imageCards_[seat] = new TImage(QStringLiteral("ImageCards%1").arg(seat), this);
         imageCards_[seat]->setContextMenuPolicy(Qt::PreventContextMenu);
@@ -155,15 +152,16 @@ void TForm1::createTableControls()
 
     connect(imageCards_[4], &TImage::mouseUp, this,
             [this](Qt::MouseButton button, QPoint at) { BottomHandClick(button, at.x()); });
-    connect(imageCards_[4], &TImage::mouseMoved, this, [this](QPoint at) { BottomHandHover(at.x()); });
+    connect(imageCards_[4], &TImage::mouseMoved, this,
+            [this](QPoint at) { BottomHandHover(at.x()); });
     connect(imageKon_, &TImage::mouseMoved, this, &TForm1::CounterHover);
     connect(imageKon_, &TImage::mouseLeft, this, [] { QToolTip::hideText(); });
 
     waitBanner_ = new QLabel(this);
     waitBanner_->setObjectName(QStringLiteral("WaitBanner"));
     waitBanner_->setAlignment(Qt::AlignCenter);
-    waitBanner_->setStyleSheet(QStringLiteral(
-        "background: rgba(20, 40, 20, 220); color: white; border: 2px solid #c8a040; border-radius: 8px;"));
+    waitBanner_->setStyleSheet(QStringLiteral("background: rgba(20, 40, 20, 220); color: white; "
+                                              "border: 2px solid #c8a040; border-radius: 8px;"));
     waitBanner_->hide();
 
     edit1_ = new QLineEdit(this);
@@ -176,8 +174,7 @@ void TForm1::createTableControls()
     bitBtn1_->installEventFilter(this);
 }
 
-void TForm1::createGameButtons()
-{
+void TForm1::createGameButtons() {
     button7_ = makeButton(QStringLiteral("Button7"), word(Word::ToBegin));
     button8_ = makeButton(QStringLiteral("Button8"), word(Word::ExitToMenu));
     connect(button7_, &QPushButton::clicked, this, &TForm1::CommandButton);
@@ -188,8 +185,7 @@ void TForm1::createGameButtons()
             owner->setGrayDis(true);
 }
 
-void TForm1::createPopupMenu()
-{
+void TForm1::createPopupMenu() {
     popupMenu1_ = new QMenu(this);
     popupMenu1_->setObjectName(QStringLiteral("PopupMenu1"));
     auto entry = [this](const QString &name, Word label) {
@@ -226,11 +222,10 @@ void TForm1::createPopupMenu()
         action->setEnabled(false);
 }
 
-void TForm1::hideGameControls()
-{
+void TForm1::hideGameControls() {
     hideTableControls();
-    for (QWidget *w : std::initializer_list<QWidget *>{button6_, button9_, button10_, button11_, bHistory_,
-                                                        bMode_, panel4_})
+    for (QWidget *w : std::initializer_list<QWidget *>{button6_, button9_, button10_, button11_,
+                                                       bHistory_, bMode_, panel4_})
         w->hide();
     for (int line = 1; line <= 5; ++line)
         memberButtons_[line]->hide();
@@ -240,8 +235,7 @@ void TForm1::hideGameControls()
         picture->hide();
 }
 
-void TForm1::relabel()
-{
+void TForm1::relabel() {
     setWindowTitle(word(Word::ProductTitle));
     title_.setTexts(word(Word::ProductTitleShort), word(Word::BuildDate), word(Word::Credits));
     if (menuShown_)
@@ -270,8 +264,7 @@ void TForm1::relabel()
 
 // ---- Start-up -------------------------------------------------------------
 
-bool TForm1::startUp()
-{
+bool TForm1::startUp() {
     if (started_)
         return !clubFailed_;
     started_ = true;
@@ -291,8 +284,7 @@ bool TForm1::startUp()
     return true;
 }
 
-bool TForm1::checkClubFiles()
-{
+bool TForm1::checkClubFiles() {
     clubCheck_ = quarn::checkClubFiles(std::filesystem::path(folder_.toStdString()));
     const std::pair<const ClubFileCheck *, const std::filesystem::path *> files[] = {
         {&clubCheck_.local, &clubCheck_.localPath}, {&clubCheck_.network, &clubCheck_.networkPath}};
@@ -306,16 +298,15 @@ bool TForm1::checkClubFiles()
             return false;
         }
         if (check->writesBarred) {
-            Ask::error(this, word(Word::FileQuote) + QString::fromStdString(path->string())
-                                 + word(Word::BadAttributes));
+            Ask::error(this, word(Word::FileQuote) + QString::fromStdString(path->string()) +
+                                 word(Word::BadAttributes));
             clubWritesBarred_ = true;
         }
     }
     return true;
 }
 
-void TForm1::applyWindowSize()
-{
+void TForm1::applyWindowSize() {
     const WindowSize size = windowSizeFromSetting(settings_.windowSize);
     QSize screenArea(TitleScreen::Width, TitleScreen::Height);
     if (QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen())
@@ -330,28 +321,26 @@ void TForm1::applyWindowSize()
     }
 }
 
-void TForm1::loadPictures()
-{
-    pictures_->setMissingLibraryHandler([this](const QString &library) { showMissingLibrary(library); });
+void TForm1::loadPictures() {
+    pictures_->setMissingLibraryHandler(
+        [this](const QString &library) { showMissingLibrary(library); });
     pictures_->loadFaces(settings_.faceSet, layout_.scaling);
     pictures_->loadBacks(settings_.backSet, layout_.scaling);
-    pictures_->loadBackground(settings_.backgroundPicture, settings_.backgroundColour, settings_.tableDesign == 1,
-                              layout_.client);
+    pictures_->loadBackground(settings_.backgroundPicture, settings_.backgroundColour,
+                              settings_.tableDesign == 1, layout_.client);
     pictures_->loadTablePictures(layout_.scaling);
     canvas_->LayOutTable(layout_.windowSize, layout_.client);
     canvas_->setFont(TableFont{QStringLiteral("Comic Sans MS"), settings_.fontScales[0]});
     setPointer(this, PointerKind::Arrow);
 }
 
-void TForm1::showMissingLibrary(const QString &libraryFile)
-{
+void TForm1::showMissingLibrary(const QString &libraryFile) {
     TFormMessage::showMessage(this, {word(Word::CantFindFile) + QLatin1Char(' ') + libraryFile});
 }
 
 // ---- Screens --------------------------------------------------------------
 
-void TForm1::leaveTitle()
-{
+void TForm1::leaveTitle() {
     if (!titleShown_)
         return;
     if (!startUp())
@@ -369,8 +358,7 @@ void TForm1::leaveTitle()
 
 // ---- Window events ------------------------------------------------------------
 
-void TForm1::paintEvent(QPaintEvent *event)
-{
+void TForm1::paintEvent(QPaintEvent *event) {
     QPainter painter(this);
     if (titleShown_) {
         painter.scale(double(width()) / TitleScreen::Width, double(height()) / TitleScreen::Height);
@@ -394,8 +382,7 @@ void TForm1::paintEvent(QPaintEvent *event)
     }
 }
 
-void TForm1::keyReleaseEvent(QKeyEvent *event)
-{
+void TForm1::keyReleaseEvent(QKeyEvent *event) {
     if (titleShown_) {
         leaveTitle();
         return;
@@ -403,8 +390,7 @@ void TForm1::keyReleaseEvent(QKeyEvent *event)
     QWidget::keyReleaseEvent(event);
 }
 
-void TForm1::mouseReleaseEvent(QMouseEvent *event)
-{
+void TForm1::mouseReleaseEvent(QMouseEvent *event) {
     if (titleShown_ && event->button() == Qt::LeftButton) {
         leaveTitle();
         return;
@@ -414,15 +400,13 @@ void TForm1::mouseReleaseEvent(QMouseEvent *event)
     QWidget::mouseReleaseEvent(event);
 }
 
-void TForm1::contextMenuEvent(QContextMenuEvent *event)
-{
+void TForm1::contextMenuEvent(QContextMenuEvent *event) {
     if (titleShown_)
         return;
     popupMenu1_->popup(event->globalPos());
 }
 
-bool TForm1::eventFilter(QObject *watched, QEvent *event)
-{
+bool TForm1::eventFilter(QObject *watched, QEvent *event) {
     if (watched == bitBtn1_ && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (!key->text().isEmpty() && hiddenCommand_.type(key->text())) {
@@ -434,13 +418,11 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-bool TForm1::askLeave(const QString &question, const QString &separator)
-{
+bool TForm1::askLeave(const QString &question, const QString &separator) {
     return Ask::question(this, question + separator + word(Word::DataWillBeLost));
 }
 
-void TForm1::closeEvent(QCloseEvent *event)
-{
+void TForm1::closeEvent(QCloseEvent *event) {
     if (game_.InGame && !clubFailed_) {
         Play("WOpenFo", false);
         if (!askLeave(word(Word::AskLeaveGame), QStringLiteral(" "))) {
@@ -457,23 +439,22 @@ void TForm1::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void TForm1::saveSettingsOnClose()
-{
+void TForm1::saveSettingsOnClose() {
     if (clubFailed_ || !started_)
         return;
-    const SettingsSaved saved = saveSettings(std::filesystem::path(folder_.toStdString()), settings_);
+    const SettingsSaved saved =
+        saveSettings(std::filesystem::path(folder_.toStdString()), settings_);
     if (!saved.ok)
         Ask::error(this, word(Word::CantSaveOptions));
 }
 
-std::filesystem::path TForm1::clubPath() const
-{
+std::filesystem::path TForm1::clubPath() const {
     const bool network = game_.InGame ? game_.Network : settings_.multiplayer;
-    return std::filesystem::path(folder_.toStdString()) / (network ? NetworkClubFileName : LocalClubFileName);
+    return std::filesystem::path(folder_.toStdString()) /
+           (network ? NetworkClubFileName : LocalClubFileName);
 }
 
-void TForm1::setAuxiliaryWindows(AuxiliaryWindows *windows)
-{
+void TForm1::setAuxiliaryWindows(AuxiliaryWindows *windows) {
     windows_ = windows ? windows : &silentWindows_;
 }
 

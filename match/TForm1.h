@@ -5,12 +5,13 @@
 // player's clicks and commands, and is the screen, the sound and the record
 // keeper that the rule operations talk to.
 
+#include "lang/Language.h"
 #include "match/AuxiliaryWindows.h"
 #include "match/HiddenCommand.h"
 #include "match/MenuHeadings.h"
 #include "match/OptionsHost.h"
 #include "match/TitleScreen.h"
-#include "lang/Language.h"
+#include "net/lan/LanConnection.h"
 #include "rules/GameState.h"
 #include "rules/MatchRecorder.h"
 #include "rules/Outside.h"
@@ -18,13 +19,12 @@
 #include "rules/TableView.h"
 #include "store/ClubFile.h"
 #include "store/Settings.h"
-#include "net/lan/LanConnection.h"
-#include "table/Layout.h"
-#include "table/Pictures.h"
-#include "table/TableCanvas.h"
-#include "table/Sound.h"
 #include "table/FilmSaver.h"
 #include "table/HandFilm.h"
+#include "table/Layout.h"
+#include "table/Pictures.h"
+#include "table/Sound.h"
+#include "table/TableCanvas.h"
 
 #include <QPointer>
 #include <QString>
@@ -56,7 +56,7 @@ class TForm1 : public QWidget,
                public FlightView,
                public OptionsHost {
     Q_OBJECT
-public:
+  public:
     // folder: the program's folder, ending in a slash.
     explicit TForm1(const QString &folder, QWidget *parent = nullptr);
     ~TForm1() override;
@@ -166,7 +166,7 @@ public:
     bool downloadLibrary(const QString &libraryFile) override;
     QSize screenSize() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
@@ -174,7 +174,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-private:
+  private:
     // Building the window.
     void createTableControls();
     void createMenuControls();

@@ -18,14 +18,12 @@
 
 namespace quarn {
 
-void TForm1::repaintArea(const QRect &rect)
-{
+void TForm1::repaintArea(const QRect &rect) {
     if (!rect.isEmpty())
         update(rect);
 }
 
-void TForm1::showTableControls()
-{
+void TForm1::showTableControls() {
     layout_ = canvas_->layout();
     for (int seat = 1; seat <= 4; ++seat) {
         imageCards_[seat]->setGeometry(layout_.hands[seat]);
@@ -53,63 +51,70 @@ void TForm1::showTableControls()
     update();
 }
 
-void TForm1::hideTableControls()
-{
+void TForm1::hideTableControls() {
     for (int seat = 1; seat <= 4; ++seat) {
         imageCards_[seat]->hide();
         imageTab_[seat]->hide();
         imageSay_[seat]->hide();
     }
-    for (QWidget *w : std::initializer_list<QWidget *>{imageStol_, imageKon_, imageKoloda_, button7_, button8_,
-                                                        static_cast<QWidget *>(edit1_), bitBtn1_,
-                                                        static_cast<QWidget *>(imageMemo_)})
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             imageStol_, imageKon_, imageKoloda_, button7_, button8_,
+             static_cast<QWidget *>(edit1_), bitBtn1_, static_cast<QWidget *>(imageMemo_)})
         w->hide();
     if (canvas_)
         canvas_->clear();
     update();
 }
 
-bool TForm1::seatFaceUp(int seat) const
-{
-    return seat == 4 || game_.HandsOpen || game_.ToMove == kHandEnded || game_.ToMove == kHandSettled;
+bool TForm1::seatFaceUp(int seat) const {
+    return seat == 4 || game_.HandsOpen || game_.ToMove == kHandEnded ||
+           game_.ToMove == kHandSettled;
 }
 
-bool TForm1::CardFlightOn() const { return settings_.cardFlight; }
+bool TForm1::CardFlightOn() const {
+    return settings_.cardFlight;
+}
 
-void TForm1::RedrawHand(int seat, bool faceUp) { drawSeatHand(seat, faceUp); }
+void TForm1::RedrawHand(int seat, bool faceUp) {
+    drawSeatHand(seat, faceUp);
+}
 
-void TForm1::drawSeatHand(int seat, bool faceUp)
-{
+void TForm1::drawSeatHand(int seat, bool faceUp) {
     // The outlines of playable cards go with every redraw; the tick and
     // the start command draw them again when the player is to move.
     repaintArea(canvas_->DrawHand(game_, seat, faceUp));
 }
 
-void TForm1::RedrawTable() { repaintArea(canvas_->DrawTable(game_)); }
+void TForm1::RedrawTable() {
+    repaintArea(canvas_->DrawTable(game_));
+}
 
-void TForm1::FlyCard(int seat, int fromSlot, TStr2 card)
-{
+void TForm1::FlyCard(int seat, int fromSlot, TStr2 card) {
     const QPoint from = canvas_->flightStart(seat, fromSlot);
     const QPoint to = canvas_->flightEnd(card);
     canvas_->FlyCard(from, to, card, flightSpeedFromSetting(settings_.flightSpeed), *this);
     update();
 }
 
-void TForm1::showFlightRect(const QRect &rect) { repaint(rect); }
-
-void TForm1::RedrawBank() { drawCounter(); }
-
-void TForm1::RedrawTabs(int highlighted)
-{
-    for (int seat = 1; seat <= 4; ++seat)
-        repaintArea(canvas_->DrawTab(seat, seat == highlighted, game_.HandPenalty[seat], game_.HandPaid[seat],
-                                     game_.Score[seat]));
+void TForm1::showFlightRect(const QRect &rect) {
+    repaint(rect);
 }
 
-void TForm1::drawCounter() { repaintArea(canvas_->DrawCounter(game_.MatchHands, game_.Bank)); }
+void TForm1::RedrawBank() {
+    drawCounter();
+}
 
-void TForm1::drawNamePlates()
-{
+void TForm1::RedrawTabs(int highlighted) {
+    for (int seat = 1; seat <= 4; ++seat)
+        repaintArea(canvas_->DrawTab(seat, seat == highlighted, game_.HandPenalty[seat],
+                                     game_.HandPaid[seat], game_.Score[seat]));
+}
+
+void TForm1::drawCounter() {
+    repaintArea(canvas_->DrawCounter(game_.MatchHands, game_.Bank));
+}
+
+void TForm1::drawNamePlates() {
     for (int seat = 1; seat <= 4; ++seat) {
         repaintArea(canvas_->ClearNamePlate(seat));
         repaintArea(canvas_->DrawNamePlate(seat, QString::fromStdString(game_.SeatName[seat]),
@@ -117,8 +122,7 @@ void TForm1::drawNamePlates()
     }
 }
 
-void TForm1::setPointer(QWidget *widget, PointerKind kind)
-{
+void TForm1::setPointer(QWidget *widget, PointerKind kind) {
     if (!settings_.redMouseCursor) {
         widget->setCursor(kind == PointerKind::Hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
         return;
@@ -132,15 +136,16 @@ void TForm1::setPointer(QWidget *widget, PointerKind kind)
     widget->setCursor(QCursor(QPixmap::fromImage(frames.front()), hot.x(), hot.y()));
 }
 
-void TForm1::CounterHover(QPoint at)
-{
+void TForm1::CounterHover(QPoint at) {
     if (!game_.InGame)
         return;
     const CounterBalloon balloon = TableCanvas::counterBalloon(game_);
     QToolTip::showText(imageKon_->mapToGlobal(at),
-                       QStringLiteral("<b>") + balloon.title.toHtmlEscaped() + QStringLiteral("</b><br>")
-                           + balloon.lines.join(QStringLiteral("<br>")).toHtmlEscaped().replace(
-                               QStringLiteral("&lt;br&gt;"), QStringLiteral("<br>")),
+                       QStringLiteral("<b>") + balloon.title.toHtmlEscaped() +
+                           QStringLiteral("</b><br>") +
+                           balloon.lines.join(QStringLiteral("<br>"))
+                               .toHtmlEscaped()
+                               .replace(QStringLiteral("&lt;br&gt;"), QStringLiteral("<br>")),
                        imageKon_);
 }
 

@@ -12,11 +12,10 @@
 #include "net/lan/LanHost.h"
 #include "net/lan/NetworkSection.h"
 #include "opponent/Chooser.h"
-#include "web/WebServices.h"
 #include "rules/Match.h"
 #include "rules/Moves.h"
 #include "store/History.h"
-
+#include "web/WebServices.h"
 
 #include <QAction>
 #include <QLabel>
@@ -29,12 +28,13 @@ namespace {
 
 constexpr int MatchTickMs = 200;
 
-QString fromUtf8(const std::string &text) { return QString::fromStdString(text); }
+QString fromUtf8(const std::string &text) {
+    return QString::fromStdString(text);
+}
 
 // The web behind the welcome window's network section: the machine's
 // address as the internet sees it, and the router help on the maker's site.
-void connectToWeb(lan::NetworkSection &section)
-{
+void connectToWeb(lan::NetworkSection &section) {
     section.SetOutsideAddressLookup([] { return web::WebServices().LookupExternalIp(); });
     const std::string site = web::Addresses::builtIn().makerSiteUrl();
     if (!site.empty())
@@ -43,15 +43,13 @@ void connectToWeb(lan::NetworkSection &section)
 
 } // namespace
 
-Outside TForm1::outside()
-{
+Outside TForm1::outside() {
     return Outside{this, this, game_.Network ? lan_->MoveAnnouncer() : nullptr, this};
 }
 
 // ---- Choosing the player --------------------------------------------------------
 
-void TForm1::startMatchFor(int playerKind)
-{
+void TForm1::startMatchFor(int playerKind) {
     if (!menuShown_ || playerKind < 1 || playerKind > kNewPlayer)
         return;
     const std::filesystem::path path = clubPath();
@@ -78,9 +76,10 @@ void TForm1::startMatchFor(int playerKind)
     }
     lan::NetworkSection *section = nullptr;
     if (settings_.multiplayer) {
-        section = form->addNetworkSection(
-            fromUtf8(settings_.hostAddress), fromUtf8(settings_.port),
-            [this](lan::NetworkSection &s, const QString &name) { return confirmNetworkStart(s, name); });
+        section = form->addNetworkSection(fromUtf8(settings_.hostAddress), fromUtf8(settings_.port),
+                                          [this](lan::NetworkSection &s, const QString &name) {
+                                              return confirmNetworkStart(s, name);
+                                          });
         connectToWeb(*section);
     }
     if (form->exec() != QDialog::Accepted)
@@ -113,8 +112,7 @@ void TForm1::startMatchFor(int playerKind)
 
 // A new name and password during a local match: a member's club line is
 // rewritten under them, a new player's name changes for this match only.
-void TForm1::changeName()
-{
+void TForm1::changeName() {
     if (!game_.InGame || !game_.IsLocalGame() || game_.IsAccountGame())
         return;
     TFormPassword form(TFormPassword::Form::NewPlayer, fromUtf8(settings_.playerName), QString(),
@@ -125,8 +123,8 @@ void TForm1::changeName()
     const std::string password = form.password().toStdString();
     settings_.playerName = name;
     if (game_.PlayerKind >= 1 && game_.PlayerKind <= 5) {
-        const StoredResult stored =
-            changeMemberName(clubPath(), game_.PlayerKind, playerRecord_, name, password, clubWritesBarred_);
+        const StoredResult stored = changeMemberName(clubPath(), game_.PlayerKind, playerRecord_,
+                                                     name, password, clubWritesBarred_);
         if (stored.write == ClubWrite::Failed) {
             Ask::error(this, word(Word::DiskWriteError));
             return;
@@ -146,8 +144,7 @@ void TForm1::changeName()
 
 // ---- The hand -------------------------------------------------------------------
 
-void TForm1::deal()
-{
+void TForm1::deal() {
     timer1_->stop();
     pictures_->chooseBack(QDate::currentDate(), settings_.alwaysOneBack);
     if (game_.Network && lan_->Host())
@@ -156,8 +153,7 @@ void TForm1::deal()
         NewHand(game_, outside());
 }
 
-void TForm1::HandDealt()
-{
+void TForm1::HandDealt() {
     quit_->setEnabled(true);
     genCount_->setEnabled(true);
     changeName_->setEnabled(game_.IsLocalGame() && !game_.IsAccountGame());
@@ -172,8 +168,8 @@ void TForm1::HandDealt()
     drawCounter();
     update();
     Play("WTasoKo", false);
-    imageKon_->setToolTip(word(Word::Game) + QStringLiteral(": ") + QString::number(game_.HandNumber)
-                          + QStringLiteral(" / 30"));
+    imageKon_->setToolTip(word(Word::Game) + QStringLiteral(": ") +
+                          QString::number(game_.HandNumber) + QStringLiteral(" / 30"));
     button7_->setText(word(Word::ToBegin));
     if (game_.Network) {
         settlementPause_ = false; // the pause holds "Next game" only, never the next hand
@@ -187,13 +183,11 @@ void TForm1::HandDealt()
     StartRecording();
 }
 
-bool TForm1::playerToMove() const
-{
+bool TForm1::playerToMove() const {
     return game_.InGame && game_.Phase == kPhasePlaying && game_.ToMove == 4;
 }
 
-void TForm1::CommandButton()
-{
+void TForm1::CommandButton() {
     if (!game_.InGame || !button7_->isEnabled())
         return;
     if (game_.Phase == kPhaseDealt) {
@@ -222,15 +216,13 @@ void TForm1::CommandButton()
     updateGameButtons();
 }
 
-void TForm1::LeaveButton()
-{
+void TForm1::LeaveButton() {
     if (!game_.InGame || !game_.MayLeave || !button8_->isEnabled())
         return;
     EndMatch(game_, game_.PlayerScore, game_.MatchHands, outside());
 }
 
-void TForm1::Tick()
-{
+void TForm1::Tick() {
     if (titleShown_) {
         title_.advance();
         update();
@@ -259,8 +251,7 @@ void TForm1::Tick()
     outlinePlayableCards();
 }
 
-void TForm1::BottomHandClick(Qt::MouseButton button, int x)
-{
+void TForm1::BottomHandClick(Qt::MouseButton button, int x) {
     if (button != Qt::LeftButton || !playerToMove())
         return;
     const int count = game_.CardCount[4];
@@ -278,13 +269,11 @@ void TForm1::BottomHandClick(Qt::MouseButton button, int x)
     updateGameButtons();
 }
 
-void TForm1::BottomHandHover(int x)
-{
+void TForm1::BottomHandHover(int x) {
     setPointer(imageCards_[4], canvas_->pointerOverBottomHand(game_, x));
 }
 
-void TForm1::updateGameButtons()
-{
+void TForm1::updateGameButtons() {
     const GameButtons buttons = gameButtonsFor(situationOf(game_));
     button7_->setText(word(buttons.commandLabel));
     button7_->setAccessibleName(button7_->text());
@@ -292,8 +281,7 @@ void TForm1::updateGameButtons()
     button8_->setEnabled(buttons.leaveEnabled && game_.MayLeave);
 }
 
-void TForm1::outlinePlayableCards()
-{
+void TForm1::outlinePlayableCards() {
     if (!settings_.highlightPlayable || !playerToMove() || game_.CardCount[4] == 0)
         return;
     repaintArea(canvas_->OutlinePlayableCards(game_));
@@ -301,8 +289,7 @@ void TForm1::outlinePlayableCards()
 
 // ---- Leaving ----------------------------------------------------------------------
 
-void TForm1::abandonMatch()
-{
+void TForm1::abandonMatch() {
     if (titleShown_ || menuShown_ || !game_.InGame)
         return;
     if (!askLeave(word(Word::AskLeaveToMenu), QStringLiteral("\n\r")))
@@ -314,16 +301,16 @@ void TForm1::abandonMatch()
     enterMenuState();
 }
 
-void TForm1::ReturnToMenu(bool)
-{
+void TForm1::ReturnToMenu(bool) {
     game_.InGame = false;
     enterMenuState();
 }
 
-void TForm1::HideTable() { hideTableControls(); }
+void TForm1::HideTable() {
+    hideTableControls();
+}
 
-void TForm1::ShowWaitBanner()
-{
+void TForm1::ShowWaitBanner() {
     const Scaling &s = layout_.scaling;
     waitBanner_->setText(word(Word::PleaseWait));
     QFont font(QStringLiteral("Comic Sans MS"));
@@ -336,10 +323,11 @@ void TForm1::ShowWaitBanner()
     waitBanner_->repaint();
 }
 
-void TForm1::HideWaitBanner() { waitBanner_->hide(); }
+void TForm1::HideWaitBanner() {
+    waitBanner_->hide();
+}
 
-void TForm1::SetCommandLabel(CommandLabel label)
-{
+void TForm1::SetCommandLabel(CommandLabel label) {
     static const Word words[] = {Word::ToBegin, Word::Pass, Word::TotalOfGame, Word::NextGame};
     button7_->setText(word(words[int(label)]));
     button7_->setAccessibleName(button7_->text());
@@ -349,8 +337,7 @@ void TForm1::SetCommandLabel(CommandLabel label)
 
 // ---- Records ------------------------------------------------------------------------
 
-void TForm1::WriteHistory(const HistoryEntry &entry)
-{
+void TForm1::WriteHistory(const HistoryEntry &entry) {
     HisStr line;
     line.HName = entry.name;
     line.HKon = entry.hands;
@@ -362,31 +349,31 @@ void TForm1::WriteHistory(const HistoryEntry &entry)
         Ask::error(this, word(Word::CantSaveHistory));
 }
 
-void TForm1::UpdateClub(const ClubUpdate &update)
-{
+void TForm1::UpdateClub(const ClubUpdate &update) {
     MemberRecord record = playerRecord_;
     record.name = TrimTrailingBlanks(update.line.name);
     record.rating = update.line.rating;
     record.hands = update.line.hands;
     record.cycleScore = update.line.total;
     lastCycleScore_ = update.line.total;
-    const StoredResult stored = recordMatchEnd(clubPath(), update.oldLine, record, clubWritesBarred_);
+    const StoredResult stored =
+        recordMatchEnd(clubPath(), update.oldLine, record, clubWritesBarred_);
     lastPlace_ = stored.place;
     if (stored.write == ClubWrite::Failed)
         Ask::error(this, word(Word::DiskWriteError));
 }
 
-void TForm1::RemoveClubLine(bool, int line)
-{
+void TForm1::RemoveClubLine(bool, int line) {
     if (removeMember(clubPath(), line, clubWritesBarred_) == ClubWrite::Failed)
         Ask::error(this, word(Word::DiskWriteError));
 }
 
-void TForm1::ShowEndOfGame(bool networkClub)
-{
+void TForm1::ShowEndOfGame(bool networkClub) {
     windows_->showEndOfGame(networkClub, lastPlace_, lastCycleScore_);
 }
 
-void TForm1::SubmitWorldTopTen(std::int32_t score) { windows_->submitWorldTopTen(score); }
+void TForm1::SubmitWorldTopTen(std::int32_t score) {
+    windows_->submitWorldTopTen(score);
+}
 
 } // namespace quarn

@@ -34,8 +34,7 @@ constexpr int MenuListFontPixels = 14;
 
 // The font made smaller until a button's text fits its width (long
 // translations such as "Лучшая десятка").
-QFont fittedButtonFont(QFont font, const QString &text, int width)
-{
+QFont fittedButtonFont(QFont font, const QString &text, int width) {
     while (font.pixelSize() > 9 && QFontMetrics(font).horizontalAdvance(text) > width)
         font.setPixelSize(font.pixelSize() - 1);
     return font;
@@ -43,16 +42,17 @@ QFont fittedButtonFont(QFont font, const QString &text, int width)
 
 } // namespace
 
-void TForm1::createMenuControls()
-{
+void TForm1::createMenuControls() {
     for (int line = 1; line <= 5; ++line) {
         memberButtons_[line] = makeButton(QStringLiteral("Button%1").arg(line), QString());
-        connect(memberButtons_[line], &QPushButton::clicked, this, [this, line] { memberButtonClick(line); });
+        connect(memberButtons_[line], &QPushButton::clicked, this,
+                [this, line] { memberButtonClick(line); });
     }
     button6_ = makeButton(QStringLiteral("Button6"), word(Word::NewPlayer));
     connect(button6_, &QPushButton::clicked, this, [this] { startMatchFor(kNewPlayer); });
     button9_ = makeButton(QStringLiteral("Button9"), word(Word::TopTen));
-    connect(button9_, &QPushButton::clicked, this, [this] { windows_->showTopTen(settings_.multiplayer); });
+    connect(button9_, &QPushButton::clicked, this,
+            [this] { windows_->showTopTen(settings_.multiplayer); });
     button10_ = makeButton(QStringLiteral("Button10"), word(Word::Options));
     connect(button10_, &QPushButton::clicked, this, [this] { windows_->showOptions(); });
     button11_ = makeButton(QStringLiteral("Button11"), word(Word::Exit));
@@ -76,14 +76,13 @@ void TForm1::createMenuControls()
         topTenPanels_[i]->hide();
     }
     // The two calendar pages, built whenever the menu is shown.
-    new MenuCalendar(this, MenuCalendar::Host{folder_, [this] { return menuShown_; },
-                                              [this] { return layout_.scaling; },
-                                              [this](QRect area) { return canvas_->image().copy(area); }});
+    new MenuCalendar(
+        this, MenuCalendar::Host{folder_, [this] { return menuShown_; },
+                                 [this] { return layout_.scaling; },
+                                 [this](QRect area) { return canvas_->image().copy(area); }});
 }
 
-
-void TForm1::createOnlinePictures()
-{
+void TForm1::createOnlinePictures() {
     const struct {
         const char *name;
         Word hint;
@@ -115,22 +114,21 @@ void TForm1::createOnlinePictures()
         button->setToolTip(word(pictures[i].hint));
         button->setFlat(true);
         button->setCursor(Qt::PointingHandCursor);
-        button->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; }"));
+        button->setStyleSheet(
+            QStringLiteral("QPushButton { border: none; background: transparent; }"));
         connect(button, &QPushButton::clicked, this, pictures[i].open);
         onlineButtons_[std::size_t(i)] = button;
     }
 }
 
-
-void TForm1::showMenu()
-{
+void TForm1::showMenu() {
     menuShown_ = true;
     buildMemberList();
     placeMenuControls();
     for (int line = 1; line <= 5; ++line)
         memberButtons_[line]->show();
-    for (QWidget *w : std::initializer_list<QWidget *>{button6_, button9_, button10_, button11_, bHistory_,
-                                                        bMode_, panel4_})
+    for (QWidget *w : std::initializer_list<QWidget *>{button6_, button9_, button10_, button11_,
+                                                       bHistory_, bMode_, panel4_})
         w->show();
     for (QLabel *panel : topTenPanels_)
         panel->show();
@@ -140,18 +138,14 @@ void TForm1::showMenu()
     update();
 }
 
-
-void TForm1::hideMenu()
-{
+void TForm1::hideMenu() {
     menuShown_ = false;
     hideGameControls();
     MenuCalendar::of(this)->hidePages();
     update();
 }
 
-
-void TForm1::placeMenuControls()
-{
+void TForm1::placeMenuControls() {
     const Scaling &s = layout_.scaling;
     QFont listFont(QStringLiteral("Courier New"));
     listFont.setPixelSize(s.fontPixels(MenuListFontPixels, settings_.fontScales[3]));
@@ -163,11 +157,13 @@ void TForm1::placeMenuControls()
     panel4_->setGeometry(s.place(MenuListLeft, 104, MenuListWidth, 26));
     panel4_->setFont(listFont);
     for (int line = 1; line <= 5; ++line) {
-        memberButtons_[line]->setGeometry(s.place(MenuListLeft, 132 + 34 * (line - 1), MenuListWidth, 32));
+        memberButtons_[line]->setGeometry(
+            s.place(MenuListLeft, 132 + 34 * (line - 1), MenuListWidth, 32));
         memberButtons_[line]->setFont(listFont);
     }
     button6_->setGeometry(s.place(MenuListLeft, 306, MenuListWidth / 2 - 4, 32));
-    bMode_->setGeometry(s.place(MenuListLeft + MenuListWidth / 2 + 4, 306, MenuListWidth / 2 - 4, 32));
+    bMode_->setGeometry(
+        s.place(MenuListLeft + MenuListWidth / 2 + 4, 306, MenuListWidth / 2 - 4, 32));
     for (int i = 0; i < 3; ++i) {
         topTenPanels_[i]->setGeometry(s.place(MenuListLeft, 346 + 22 * i, MenuListWidth, 22));
         topTenPanels_[i]->setFont(listFont);
@@ -182,16 +178,15 @@ void TForm1::placeMenuControls()
     // Four coins under the cards on the left, three under the chips on the right.
     const int icon = s.Scale(34);
     for (int i = 0; i < menuIconCount; ++i) {
-        const QRect place = i < 4 ? s.place(22 + 37 * i, 404, 34, 34) : s.place(614 + 37 * (i - 4), 404, 34, 34);
+        const QRect place =
+            i < 4 ? s.place(22 + 37 * i, 404, 34, 34) : s.place(614 + 37 * (i - 4), 404, 34, 34);
         onlineButtons_[std::size_t(i)]->setGeometry(place.left(), place.top(), icon, icon);
         onlineButtons_[std::size_t(i)]->setIcon(QIcon(menuIcon(MenuIcon(i), icon * 2)));
         onlineButtons_[std::size_t(i)]->setIconSize(QSize(icon, icon));
     }
 }
 
-
-void TForm1::buildMemberList()
-{
+void TForm1::buildMemberList() {
     const ClubMode mode = settings_.clubDisplayMode == 2 ? ClubMode::Rating : ClubMode::Score;
     panel4_->setText(word(mode == ClubMode::Rating ? Word::HeadingRating : Word::HeadingScore));
     const std::optional<ClubFile> club = readClubFile(clubPath());
@@ -199,46 +194,43 @@ void TForm1::buildMemberList()
     listFont.setPixelSize(layout_.scaling.fontPixels(MenuListFontPixels, settings_.fontScales[3]));
     listFont.setBold(true);
     const QFontMetrics metrics(listFont);
-    const auto widthOf = [&metrics](const QString &text) { return metrics.horizontalAdvance(text); };
+    const auto widthOf = [&metrics](const QString &text) {
+        return metrics.horizontalAdvance(text);
+    };
     for (int line = 1; line <= 5; ++line) {
         const QString text = club ? QString::fromStdString(club->memberLineText(line)) : QString();
         const QString label = fitMemberLabel(memberLabel(text, mode),
                                              layout_.scaling.Scale(MemberLabelMaxWidth), widthOf);
         // A '&' in a name is a letter, not a keyboard shortcut.
-        memberButtons_[line]->setText(QString(label).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        memberButtons_[line]->setText(
+            QString(label).replace(QLatin1Char('&'), QStringLiteral("&&")));
         memberButtons_[line]->setAccessibleName(label.trimmed());
     }
     for (int place = 1; place <= 3; ++place) {
         QString text;
         if (club) {
             const TopTenEntry entry = club->topTen(place);
-            text = QStringLiteral(" %1. ").arg(place) + QString::fromStdString(entry.name).leftJustified(20)
-                + QStringLiteral("  ")
-                + (entry.score ? QString::number(*entry.score) : QString()).rightJustified(6);
+            text = QStringLiteral(" %1. ").arg(place) +
+                   QString::fromStdString(entry.name).leftJustified(20) + QStringLiteral("  ") +
+                   (entry.score ? QString::number(*entry.score) : QString()).rightJustified(6);
         }
         topTenPanels_[place - 1]->setText(text);
     }
 }
 
-
-void TForm1::ButtonModeClick()
-{
+void TForm1::ButtonModeClick() {
     settings_.clubDisplayMode = settings_.clubDisplayMode == 2 ? 1 : 2;
     buildMemberList();
 }
 
-
-void TForm1::memberButtonClick(int line)
-{
+void TForm1::memberButtonClick(int line) {
     const std::optional<ClubFile> club = readClubFile(clubPath());
     if (!club || club->memberEmpty(line))
         return;
     startMatchFor(line);
 }
 
-
-void TForm1::enterMenuState()
-{
+void TForm1::enterMenuState() {
     for (QAction *action : {genCount_, quit_, changeName_})
         action->setEnabled(false);
     hideTableControls();
@@ -249,11 +241,9 @@ void TForm1::enterMenuState()
     applyMusicSetting(); // back in the menu the melody plays again
 }
 
-
 // The heading pictures above the club list, in the heading colour variant;
 // the version and the build date under the command buttons.
-void TForm1::paintMenuHeading(QPainter &painter)
-{
+void TForm1::paintMenuHeading(QPainter &painter) {
     const Scaling &s = layout_.scaling;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const int variant = settings_.headingColour;
@@ -269,20 +259,19 @@ void TForm1::paintMenuHeading(QPainter &painter)
     painter.setFont(small);
     painter.setPen(QColor(235, 225, 190));
     painter.drawText(s.place(180, 466, 400, 18), Qt::AlignCenter,
-                     QString::fromUtf8(versionText.data(), qsizetype(versionText.size())) + QStringLiteral("   ")
-                         + word(Word::BuildDate));
+                     QString::fromUtf8(versionText.data(), qsizetype(versionText.size())) +
+                         QStringLiteral("   ") + word(Word::BuildDate));
 }
 
 // A click on a heading picture moves it to the next colour variant.
-bool TForm1::headingClick(QPoint at)
-{
+bool TForm1::headingClick(QPoint at) {
     const Scaling &s = layout_.scaling;
-    if (!menuShown_ || !(s.place(180, 16, 400, 56).contains(at) || s.place(180, 68, 400, 26).contains(at)))
+    if (!menuShown_ ||
+        !(s.place(180, 16, 400, 56).contains(at) || s.place(180, 68, 400, 26).contains(at)))
         return false;
     settings_.headingColour = MenuHeadings::nextVariant(settings_.headingColour);
     update(s.place(180, 16, 400, 78));
     return true;
 }
-
 
 } // namespace quarn

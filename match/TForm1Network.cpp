@@ -25,8 +25,7 @@ constexpr int SettlementPauseMs = 2000;
 
 } // namespace
 
-void TForm1::createNetworkControls()
-{
+void TForm1::createNetworkControls() {
     lan_ = new lan::LanConnection(game_, Outside{this, this, nullptr, this}, this);
     connect(lan_, &lan::LanConnection::chatReceived, this, &TForm1::chatLineArrived);
     connect(lan_, &lan::LanConnection::gameMessageApplied, this, &TForm1::networkMessageApplied);
@@ -43,14 +42,12 @@ void TForm1::createNetworkControls()
     connect(bitBtn1_, &QPushButton::clicked, this, &TForm1::sendChatLine);
 }
 
-bool TForm1::confirmNetworkStart(lan::NetworkSection &section, const QString &name)
-{
+bool TForm1::confirmNetworkStart(lan::NetworkSection &section, const QString &name) {
     return lan_->ConfirmStart(section, name.toStdString(), this,
                               [this](const QString &message) { Ask::error(this, message); });
 }
 
-void TForm1::startNetworkMatch()
-{
+void TForm1::startNetworkMatch() {
     imageMemo_->ClearLines();
     showChatControls();
     if (lan::LanClient *client = lan_->Client()) {
@@ -65,8 +62,7 @@ void TForm1::startNetworkMatch()
     deal();
 }
 
-void TForm1::showChatControls()
-{
+void TForm1::showChatControls() {
     imageMemo_->SetScale([this](int v) { return layout_.scaling.Scale(v); });
     imageMemo_->setGeometry(layout_.memo);
     edit1_->setGeometry(layout_.chatLine);
@@ -74,8 +70,8 @@ void TForm1::showChatControls()
     // Disabled while a client waits for the host's first deal, and once the
     // connection is gone.
     const lan::LanClient *client = lan_->Client();
-    const bool connected = lan_->Session() && lan_->Session()->Joining() != lan::kIdle
-        && !(client && client->AwaitingFirstDeal());
+    const bool connected = lan_->Session() && lan_->Session()->Joining() != lan::kIdle &&
+                           !(client && client->AwaitingFirstDeal());
     for (QWidget *w : std::initializer_list<QWidget *>{imageMemo_, edit1_, bitBtn1_}) {
         w->setEnabled(connected);
         w->show();
@@ -83,8 +79,7 @@ void TForm1::showChatControls()
     }
 }
 
-void TForm1::sendChatLine()
-{
+void TForm1::sendChatLine() {
     const QString text = edit1_->text().left(lan::kChatTextMax);
     if (!game_.Network || text.isEmpty() || !lan_->Session())
         return;
@@ -93,10 +88,11 @@ void TForm1::sendChatLine()
     edit1_->clear();
 }
 
-void TForm1::chatLineArrived(int role, const QString &text) { imageMemo_->AddLine(role, text); }
+void TForm1::chatLineArrived(int role, const QString &text) {
+    imageMemo_->AddLine(role, text);
+}
 
-void TForm1::networkMessageApplied()
-{
+void TForm1::networkMessageApplied() {
     if (!game_.InGame)
         return;
     if (waitBanner_->isVisible() && game_.Phase == kPhaseDealt)
@@ -108,14 +104,12 @@ void TForm1::networkMessageApplied()
     outlinePlayableCards();
 }
 
-void TForm1::networkGameInterrupted()
-{
+void TForm1::networkGameInterrupted() {
     Ask::error(this, lan::InterruptedGameMessage());
     ReturnToMenu(false);
 }
 
-void TForm1::startSettlementPause()
-{
+void TForm1::startSettlementPause() {
     settlementPause_ = true;
     QTimer::singleShot(SettlementPauseMs, this, [this] {
         settlementPause_ = false;

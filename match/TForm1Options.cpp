@@ -14,8 +14,7 @@
 
 namespace quarn {
 
-void TForm1::redrawAfterOptions()
-{
+void TForm1::redrawAfterOptions() {
     if (titleShown_ || !started_) {
         update();
         return;
@@ -48,8 +47,7 @@ void TForm1::redrawAfterOptions()
     update();
 }
 
-void TForm1::windowSizeChanged()
-{
+void TForm1::windowSizeChanged() {
     if (titleShown_) {
         // The title screen keeps its size; the new size applies when it is left.
         return;
@@ -59,8 +57,7 @@ void TForm1::windowSizeChanged()
     redrawAfterOptions();
 }
 
-void TForm1::facesChanged()
-{
+void TForm1::facesChanged() {
     loadPictures();
     // A set whose library went missing came back as set 0.
     settings_.faceSet = pictures_->faceSet();
@@ -68,13 +65,16 @@ void TForm1::facesChanged()
     redrawAfterOptions();
 }
 
-void TForm1::backsChanged() { facesChanged(); }
+void TForm1::backsChanged() {
+    facesChanged();
+}
 
-void TForm1::backgroundChanged()
-{
-    pictures_->setMissingLibraryHandler([this](const QString &library) { showMissingLibrary(library); });
+void TForm1::backgroundChanged() {
+    pictures_->setMissingLibraryHandler(
+        [this](const QString &library) { showMissingLibrary(library); });
     const bool purple = settings_.tableDesign == 1;
-    if (!pictures_->loadBackground(settings_.backgroundPicture, settings_.backgroundColour, purple, layout_.client)) {
+    if (!pictures_->loadBackground(settings_.backgroundPicture, settings_.backgroundColour, purple,
+                                   layout_.client)) {
         if (purple) {
             // Without the graphics library every design returns to its first choice.
             settings_.menuDesign = 0;
@@ -88,39 +88,38 @@ void TForm1::backgroundChanged()
     redrawAfterOptions();
 }
 
-void TForm1::musicChanged() { applyMusicSetting(); }
+void TForm1::musicChanged() {
+    applyMusicSetting();
+}
 
-void TForm1::animationsChanged() { update(); }
+void TForm1::animationsChanged() {
+    update();
+}
 
-void TForm1::cursorsChanged()
-{
+void TForm1::cursorsChanged() {
     setPointer(this, PointerKind::Arrow);
     for (QPushButton *button : findChildren<QPushButton *>())
         setPointer(button, PointerKind::Hand);
 }
 
-void TForm1::buttonLookChanged()
-{
+void TForm1::buttonLookChanged() {
     setNewStyleOnButtons(this, settings_.newButtons);
     update();
 }
 
-void TForm1::networkModeChanged()
-{
+void TForm1::networkModeChanged() {
     // The club heading and the list come from the other club file.
     if (menuShown_)
         buildMemberList();
     update();
 }
 
-void TForm1::fontsChanged()
-{
+void TForm1::fontsChanged() {
     canvas_->setFont(TableFont{QStringLiteral("Comic Sans MS"), settings_.fontScales[0]});
     redrawAfterOptions();
 }
 
-void TForm1::designChanged()
-{
+void TForm1::designChanged() {
     for (TWemCardsButton *button : findChildren<TWemCardsButton *>()) {
         button->setColorSB(settings_.menuDesign == 1 ? TColorSB::DCards : TColorSB::DRed);
         button->setFontColor(settings_.menuDesign == 1 ? QColor(200, 175, 50) : QColor(Qt::white));
@@ -128,16 +127,15 @@ void TForm1::designChanged()
     backgroundChanged();
 }
 
-bool TForm1::downloadLibrary(const QString &libraryFile)
-{
+bool TForm1::downloadLibrary(const QString &libraryFile) {
     setCursor(Qt::WaitCursor);
-    const bool ok = web::WebServices().DownloadLibrary(libraryFile.toStdString(), folder_.toStdString());
+    const bool ok =
+        web::WebServices().DownloadLibrary(libraryFile.toStdString(), folder_.toStdString());
     setPointer(this, PointerKind::Arrow);
     return ok;
 }
 
-QSize TForm1::screenSize() const
-{
+QSize TForm1::screenSize() const {
     if (QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen())
         return s->size();
     return {};

@@ -27,8 +27,7 @@ constexpr int FailureShownMs = 4000;
 
 } // namespace
 
-void TForm1::createRecordingControls()
-{
+void TForm1::createRecordingControls() {
     if (timerGif_)
         return;
     timerGif_ = new QTimer(this);
@@ -40,19 +39,23 @@ void TForm1::createRecordingControls()
     gifBanner_->hide();
 }
 
-void TForm1::setRecordingClock(std::function<QDateTime()> clock)
-{
+void TForm1::setRecordingClock(std::function<QDateTime()> clock) {
     recordingClock_ = std::move(clock);
 }
 
-bool TForm1::recording() const { return timerGif_ && timerGif_->isActive(); }
+bool TForm1::recording() const {
+    return timerGif_ && timerGif_->isActive();
+}
 
-QString TForm1::gifFolder() const { return folder_ + QStringLiteral("GIFGame"); }
+QString TForm1::gifFolder() const {
+    return folder_ + QStringLiteral("GIFGame");
+}
 
-QString TForm1::gifBannerText() const { return gifBanner_ && gifBanner_->isVisible() ? gifBanner_->accessibleName() : QString(); }
+QString TForm1::gifBannerText() const {
+    return gifBanner_ && gifBanner_->isVisible() ? gifBanner_->accessibleName() : QString();
+}
 
-void TForm1::StartRecording()
-{
+void TForm1::StartRecording() {
     if (!settings_.recordGif)
         return;
     createRecordingControls();
@@ -65,13 +68,13 @@ void TForm1::StartRecording()
 // The picture of a frame: the window's own drawing (area 1), or the window
 // with its frame as the screen shows it (area 2). A screen that gives
 // nothing (no display) falls back to the window's own drawing.
-QImage TForm1::capturePicture()
-{
+QImage TForm1::capturePicture() {
     if (settings_.gifCaptureArea == 2) {
         if (QScreen *screen = this->screen()) {
             const QRect outside = frameGeometry();
             const QImage shot =
-                screen->grabWindow(0, outside.x(), outside.y(), outside.width(), outside.height()).toImage();
+                screen->grabWindow(0, outside.x(), outside.y(), outside.width(), outside.height())
+                    .toImage();
             if (!shot.isNull())
                 return shot;
         }
@@ -86,16 +89,14 @@ QImage TForm1::capturePicture()
     return picture;
 }
 
-void TForm1::CaptureFrame()
-{
+void TForm1::CaptureFrame() {
     if (!settings_.recordGif || !recording() || film_.full())
         return;
     const int delay = std::clamp(settings_.gifFrameDelay, minGifFrameDelay, maxGifFrameDelay);
     film_.offer(capturePicture(), delay);
 }
 
-void TForm1::CompleteFilm()
-{
+void TForm1::CompleteFilm() {
     if (!settings_.recordGif || !recording())
         return;
     RedrawTable();
@@ -107,8 +108,7 @@ void TForm1::CompleteFilm()
     SaveRecording();
 }
 
-void TForm1::SaveRecording()
-{
+void TForm1::SaveRecording() {
     if (!recording())
         return;
     timerGif_->stop();
@@ -128,15 +128,13 @@ void TForm1::SaveRecording()
     });
 }
 
-void TForm1::waitForRecordingSaved()
-{
+void TForm1::waitForRecordingSaved() {
     filmSaver_.wait();
     if (const std::optional<bool> ok = filmSaver_.takeResult())
         filmWritten(*ok);
 }
 
-void TForm1::filmWritten(bool ok)
-{
+void TForm1::filmWritten(bool ok) {
     if (ok) {
         gifBanner_->hide();
         update();
@@ -144,20 +142,21 @@ void TForm1::filmWritten(bool ok)
     }
     // Told briefly in the banner; the game goes on.
     showGifBanner(word(Word::DiskWriteError));
-    QTimer::singleShot(FailureShownMs, gifBanner_, [banner = gifBanner_, text = gifBanner_->accessibleName()] {
-        if (banner->accessibleName() == text)
-            banner->hide();
-    });
+    QTimer::singleShot(FailureShownMs, gifBanner_,
+                       [banner = gifBanner_, text = gifBanner_->accessibleName()] {
+                           if (banner->accessibleName() == text)
+                               banner->hide();
+                       });
 }
 
 // The banner: the background under it, the ribbon "AdvBar3" stretched over
 // it and the text in red, centred, 10 pixels from its top.
-void TForm1::showGifBanner(const QString &text)
-{
+void TForm1::showGifBanner(const QString &text) {
     createRecordingControls();
     const QSize client = size();
     const QRect place(int(std::lround(client.width() / 2.0 - BannerWidth / 2.0)),
-                      int(std::lround(client.height() / 2.0 - BannerHeight / 2.0)), BannerWidth, BannerHeight);
+                      int(std::lround(client.height() / 2.0 - BannerHeight / 2.0)), BannerWidth,
+                      BannerHeight);
     QImage banner(place.size(), QImage::Format_RGB32);
     QPainter painter(&banner);
     const QImage &background = pictures_->backgroundImage();
@@ -167,8 +166,9 @@ void TForm1::showGifBanner(const QString &text)
         const double fx = double(background.width()) / std::max(1, client.width());
         const double fy = double(background.height()) / std::max(1, client.height());
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(QRectF(banner.rect()), background,
-                          QRectF(place.x() * fx, place.y() * fy, place.width() * fx, place.height() * fy));
+        painter.drawImage(
+            QRectF(banner.rect()), background,
+            QRectF(place.x() * fx, place.y() * fy, place.width() * fx, place.height() * fy));
     }
     const QImage ribbon = Pictures::builtin(QStringLiteral("png"), QStringLiteral("AdvBar3"));
     if (!ribbon.isNull()) {
@@ -194,8 +194,7 @@ void TForm1::showGifBanner(const QString &text)
 
 // Closing the window: the hand still being recorded is saved, and the
 // program waits until every film is written.
-void TForm1::finishRecordingOnClose()
-{
+void TForm1::finishRecordingOnClose() {
     SaveRecording();
     waitForRecordingSaved();
 }

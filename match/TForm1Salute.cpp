@@ -8,8 +8,7 @@
 
 namespace quarn {
 
-void TForm1::salute(bool optionOn)
-{
+void TForm1::salute(bool optionOn) {
     if (optionOn && started_)
         playSalute(folder_, QCursor::pos());
 }

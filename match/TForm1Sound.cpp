@@ -15,18 +15,18 @@ constexpr int MusicTimerMs = 1000;
 
 } // namespace
 
-void TForm1::createSound()
-{
+void TForm1::createSound() {
     sound_ = std::make_unique<SoundSystem>(folder_);
     sound_->setEffectsSwitch([this] { return settings_.soundEffects; });
     soundDevice_ = sound_.get();
 
     // Right clicks on cards speak their names.
     for (int seat = 1; seat <= 4; ++seat)
-        connect(imageCards_[seat], &TImage::mouseUp, this, [this, seat](Qt::MouseButton button, QPoint at) {
-            if (button == Qt::RightButton)
-                sayHandCard(seat, at.x());
-        });
+        connect(imageCards_[seat], &TImage::mouseUp, this,
+                [this, seat](Qt::MouseButton button, QPoint at) {
+                    if (button == Qt::RightButton)
+                        sayHandCard(seat, at.x());
+                });
     connect(imageStol_, &TImage::mouseUp, this, [this](Qt::MouseButton button, QPoint at) {
         if (button == Qt::RightButton)
             sayTableCard(imageStol_->geometry().topLeft() + at);
@@ -40,8 +40,7 @@ void TForm1::createSound()
     timerMusic_->start();
 }
 
-void TForm1::Play(std::string_view name, bool waitForEnd)
-{
+void TForm1::Play(std::string_view name, bool waitForEnd) {
     if (!soundDevice_ || !settings_.soundEffects)
         return;
     if (!waitForEnd) {
@@ -57,31 +56,27 @@ void TForm1::Play(std::string_view name, bool waitForEnd)
         timer1_->start();
 }
 
-void TForm1::startMusic()
-{
+void TForm1::startMusic() {
     if (!sound_->prepareMusic())
         Ask::error(this, word(WordEntry::FileCannotCreateMusic));
     applyMusicSetting();
 }
 
-void TForm1::applyMusicSetting()
-{
+void TForm1::applyMusicSetting() {
     if (!sound_)
         return;
     const bool wanted = settings_.music && (titleShown_ || menuShown_) && !game_.InGame;
     sound_->music(wanted);
 }
 
-void TForm1::closeSound()
-{
+void TForm1::closeSound() {
     if (timerMusic_)
         timerMusic_->stop();
     // The temporary music file goes before the settings are written.
     sound_->closeMusic();
 }
 
-void TForm1::sayHandCard(int seat, int x)
-{
+void TForm1::sayHandCard(int seat, int x) {
     if (!game_.InGame || seat < 1 || seat > 4)
         return;
     // The other seats' cards lie open only once the hand is over.
@@ -93,8 +88,7 @@ void TForm1::sayHandCard(int seat, int x)
     sound_->sayCard(game_.Hands[seat][slot].card, language());
 }
 
-void TForm1::sayTableCard(QPoint clientPoint)
-{
+void TForm1::sayTableCard(QPoint clientPoint) {
     if (!game_.InGame)
         return;
     const QSize card(layout_.card.width, layout_.card.height);

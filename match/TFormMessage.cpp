@@ -18,8 +18,7 @@ namespace {
 constexpr int LineHeight = 40;
 constexpr int TopMargin = 16;
 
-QFont messageFont()
-{
+QFont messageFont() {
     QFont font(QStringLiteral("Comic Sans MS"));
     font.setPointSize(20);
     font.setBold(true);
@@ -28,21 +27,19 @@ QFont messageFont()
 
 } // namespace
 
-int TFormMessage::windowWidth(int widestLine)
-{
+int TFormMessage::windowWidth(int widestLine) {
     const int width = widestLine + LeftMargin + 50;
     return width < 350 ? 400 : width;
 }
 
-bool TFormMessage::isOpenableLink(const QString &text)
-{
+bool TFormMessage::isOpenableLink(const QString &text) {
     const QUrl url(text.trimmed(), QUrl::StrictMode);
-    return url.isValid() && (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"))
-        && !url.host().isEmpty();
+    return url.isValid() &&
+           (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https")) &&
+           !url.host().isEmpty();
 }
 
-TFormMessage::TFormMessage(const QStringList &lines, QWidget *parent) : QDialog(parent)
-{
+TFormMessage::TFormMessage(const QStringList &lines, QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormMessage"));
     setWindowTitle(QStringLiteral("Attention"));
     const QFont font = messageFont();
@@ -84,8 +81,7 @@ TFormMessage::TFormMessage(const QStringList &lines, QWidget *parent) : QDialog(
     setFixedSize(width, y + 12 + 32 + 16);
 }
 
-bool TFormMessage::eventFilter(QObject *watched, QEvent *event)
-{
+bool TFormMessage::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::MouseButtonRelease) {
         openLink(watched->property("link").toString());
         return true;
@@ -93,14 +89,12 @@ bool TFormMessage::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void TFormMessage::openLink(const QString &text)
-{
+void TFormMessage::openLink(const QString &text) {
     if (isOpenableLink(text))
         QDesktopServices::openUrl(QUrl(text.trimmed()));
 }
 
-void TFormMessage::showMessage(QWidget *parent, const QStringList &lines)
-{
+void TFormMessage::showMessage(QWidget *parent, const QStringList &lines) {
     Ask::record(lines.join(QLatin1Char('\n')));
     if (Ask::quiet())
         return;

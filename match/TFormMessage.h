@@ -13,7 +13,7 @@ namespace quarn {
 
 class TFormMessage : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TFormMessage(const QStringList &lines, QWidget *parent = nullptr);
 
     // Shows the window modally (or only records the text in quiet test mode).
@@ -27,7 +27,7 @@ public:
 
     static constexpr int LeftMargin = 20;
 
-private:
+  private:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void openLink(const QString &text);
 };

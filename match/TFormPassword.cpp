@@ -16,8 +16,7 @@ namespace quarn {
 
 namespace {
 
-QLineEdit *passwordEdit(QWidget *parent, const QString &objectName, const QString &accessible)
-{
+QLineEdit *passwordEdit(QWidget *parent, const QString &objectName, const QString &accessible) {
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(objectName);
     edit->setAccessibleName(accessible);
@@ -26,8 +25,7 @@ QLineEdit *passwordEdit(QWidget *parent, const QString &objectName, const QStrin
     return edit;
 }
 
-QLabel *buddyLabel(QWidget *parent, const QString &text, QWidget *buddy)
-{
+QLabel *buddyLabel(QWidget *parent, const QString &text, QWidget *buddy) {
     auto *label = new QLabel(text, parent);
     label->setBuddy(buddy);
     return label;
@@ -35,8 +33,7 @@ QLabel *buddyLabel(QWidget *parent, const QString &text, QWidget *buddy)
 
 } // namespace
 
-QString TFormPassword::offeredName(const QString &lastName, bool networkMode)
-{
+QString TFormPassword::offeredName(const QString &lastName, bool networkMode) {
     const int limit = networkMode ? 4 : NameMax;
     if (lastName.isEmpty() || lastName.size() > limit)
         return word(Word::MrX);
@@ -45,8 +42,7 @@ QString TFormPassword::offeredName(const QString &lastName, bool networkMode)
 
 TFormPassword::TFormPassword(Form form, const QString &name, const QString &storedPassword,
                              bool networkMode, QWidget *parent)
-    : QDialog(parent), form_(form), storedPassword_(storedPassword)
-{
+    : QDialog(parent), form_(form), storedPassword_(storedPassword) {
     setObjectName(QStringLiteral("FormPassword"));
     setWindowTitle(word(Word::Welcome));
 
@@ -69,7 +65,8 @@ TFormPassword::TFormPassword(Form form, const QString &name, const QString &stor
         editPassword_->setFocus();
     } else {
         editName_->setText(offeredName(name, networkMode));
-        editPassword2_ = passwordEdit(this, QStringLiteral("EditPassword2"), word(Word::AgainForCheck));
+        editPassword2_ =
+            passwordEdit(this, QStringLiteral("EditPassword2"), word(Word::AgainForCheck));
         grid->addWidget(buddyLabel(this, word(Word::AgainForCheck), editPassword2_), 2, 0);
         grid->addWidget(editPassword2_, 2, 1);
         editName_->selectAll();
@@ -116,11 +113,14 @@ TFormPassword::TFormPassword(Form form, const QString &name, const QString &stor
     heading->setFont(headingFont);
 }
 
-QString TFormPassword::name() const { return editName_->text().trimmed(); }
-QString TFormPassword::password() const { return editPassword_->text(); }
+QString TFormPassword::name() const {
+    return editName_->text().trimmed();
+}
+QString TFormPassword::password() const {
+    return editPassword_->text();
+}
 
-std::optional<Word> TFormPassword::entryProblem() const
-{
+std::optional<Word> TFormPassword::entryProblem() const {
     if (form_ == Form::Member) {
         if (!passwordsMatch(editPassword_->text(), storedPassword_))
             return Word::IncorrectPassword;
@@ -129,8 +129,7 @@ std::optional<Word> TFormPassword::entryProblem() const
     return newPlayerEntryProblem(name(), editPassword_->text(), editPassword2_->text());
 }
 
-void TFormPassword::tryAccept()
-{
+void TFormPassword::tryAccept() {
     const std::optional<Word> problem = entryProblem();
     if (!problem) {
         if (networkStart_ && !networkStart_(*networkSection_, name()))
@@ -147,8 +146,7 @@ void TFormPassword::tryAccept()
 
 lan::NetworkSection *TFormPassword::addNetworkSection(
     const QString &lastAddress, const QString &lastPort,
-    std::function<bool(lan::NetworkSection &, const QString &)> start)
-{
+    std::function<bool(lan::NetworkSection &, const QString &)> start) {
     networkSection_ = new lan::NetworkSection(lastAddress, lastPort, this);
     networkStart_ = std::move(start);
     auto *column = static_cast<QVBoxLayout *>(layout());

@@ -23,13 +23,13 @@ class NetworkSection;
 
 class TFormPassword : public QDialog {
     Q_OBJECT
-public:
+  public:
     enum class Form { Member, NewPlayer };
 
     // A member: name and decoded stored password. A new player: the name
     // last typed (settings) offered in the name field.
-    TFormPassword(Form form, const QString &name, const QString &storedPassword,
-                  bool networkMode, QWidget *parent = nullptr);
+    TFormPassword(Form form, const QString &name, const QString &storedPassword, bool networkMode,
+                  QWidget *parent = nullptr);
 
     // The name as typed (new player) or shown (member), without padding.
     QString name() const;
@@ -50,10 +50,11 @@ public:
     // last address and port. On confirmation, after the name and password
     // checks, start(section, name) hosts or joins; the window closes only
     // when it returns true.
-    lan::NetworkSection *addNetworkSection(const QString &lastAddress, const QString &lastPort,
-                                           std::function<bool(lan::NetworkSection &, const QString &)> start);
+    lan::NetworkSection *
+    addNetworkSection(const QString &lastAddress, const QString &lastPort,
+                      std::function<bool(lan::NetworkSection &, const QString &)> start);
 
-private:
+  private:
     void tryAccept();
 
     Form form_;

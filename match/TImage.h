@@ -10,15 +10,15 @@ namespace quarn {
 
 class TImage : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TImage(const QString &name, QWidget *parent);
 
-signals:
+  signals:
     void mouseUp(Qt::MouseButton button, QPoint position);
     void mouseMoved(QPoint position);
     void mouseLeft();
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;

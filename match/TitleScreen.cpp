@@ -19,37 +19,37 @@ constexpr int TravelHeight = TravelBottom - TravelTop;
 constexpr int TravelLength = 2 * (TravelWidth + TravelHeight);
 
 const QColor letterColours[10] = {
-    QColor(255, 64, 64),  QColor(255, 160, 32), QColor(255, 230, 40), QColor(120, 230, 60),
-    QColor(40, 200, 160), QColor(60, 170, 255), QColor(110, 110, 255), QColor(190, 90, 255),
+    QColor(255, 64, 64),  QColor(255, 160, 32),  QColor(255, 230, 40),  QColor(120, 230, 60),
+    QColor(40, 200, 160), QColor(60, 170, 255),  QColor(110, 110, 255), QColor(190, 90, 255),
     QColor(255, 90, 200), QColor(240, 240, 240),
 };
 
-bool isWide(QChar c)
-{
-    return c == QLatin1Char('W') || c == QLatin1Char('M') || c == QChar(0x041C) || c == QChar(0x0416)
-        || c == QChar(0x042E);
+bool isWide(QChar c) {
+    return c == QLatin1Char('W') || c == QLatin1Char('M') || c == QChar(0x041C) ||
+           c == QChar(0x0416) || c == QChar(0x042E);
 }
-bool isNarrow(QChar c) { return c == QLatin1Char('I') || c == QChar(0x00CD); }
-bool isHyphen(QChar c) { return c == QLatin1Char('-'); }
+bool isNarrow(QChar c) {
+    return c == QLatin1Char('I') || c == QChar(0x00CD);
+}
+bool isHyphen(QChar c) {
+    return c == QLatin1Char('-');
+}
 
 } // namespace
 
-TitleScreen::TitleScreen()
-{
+TitleScreen::TitleScreen() {
     logo_ = QPixmap::fromImage(Pictures::logo());
     for (int n = 1; n <= 4; ++n)
         travellers_.append(QPixmap::fromImage(Pictures::travellingPicture(n)));
 }
 
-void TitleScreen::setTexts(const QString &title, const QString &buildDate, const QString &credits)
-{
+void TitleScreen::setTexts(const QString &title, const QString &buildDate, const QString &credits) {
     title_ = title;
     buildDate_ = buildDate;
     credits_ = credits;
 }
 
-QVector<int> TitleScreen::letterPositions(const QString &title)
-{
+QVector<int> TitleScreen::letterPositions(const QString &title) {
     int start = 381 - 13 * int(title.size());
     for (QChar c : title) {
         if (isWide(c))
@@ -77,10 +77,11 @@ QVector<int> TitleScreen::letterPositions(const QString &title)
     return positions;
 }
 
-int TitleScreen::letterColour(int letter, int tick) { return (letter + tick / 10) % 10; }
+int TitleScreen::letterColour(int letter, int tick) {
+    return (letter + tick / 10) % 10;
+}
 
-QPoint TitleScreen::travellerPlace(int distance)
-{
+QPoint TitleScreen::travellerPlace(int distance) {
     int d = ((distance % TravelLength) + TravelLength) % TravelLength;
     if (d < TravelWidth)
         return {TravelLeft + d, TravelTop};
@@ -94,8 +95,7 @@ QPoint TitleScreen::travellerPlace(int distance)
     return {TravelLeft, TravelBottom - d};
 }
 
-void TitleScreen::paint(QPainter &painter) const
-{
+void TitleScreen::paint(QPainter &painter) const {
     painter.fillRect(0, 0, Width, Height, Qt::black);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -144,8 +144,7 @@ void TitleScreen::paint(QPainter &painter) const
     painter.drawText(QRect(0, 270, Width, 24), Qt::AlignHCenter, QStringLiteral("V 5.7f"));
     painter.drawText(QRect(0, 296, Width, 24), Qt::AlignHCenter, buildDate_);
     painter.setPen(QColor(150, 150, 150));
-    painter.drawText(QRect(0, 420, Width, 24), Qt::AlignHCenter,
-                     credits_);
+    painter.drawText(QRect(0, 420, Width, 24), Qt::AlignHCenter, credits_);
 }
 
 } // namespace quarn

@@ -14,7 +14,7 @@ class QPainter;
 namespace quarn {
 
 class TitleScreen {
-public:
+  public:
     TitleScreen();
 
     // One tick of the animation.
@@ -38,7 +38,7 @@ public:
     static constexpr int Height = 500;
     static constexpr int TitleTop = 175;
 
-private:
+  private:
     int tick_ = 0;
     QString title_;
     QString buildDate_;

@@ -14,6 +14,6 @@ namespace quarn {
 inline constexpr int kChooserSlots = 18;
 
 // The slot (1..18) of the card to play, or 0 when the seat must pass.
-std::uint8_t ChooseCard(const Hand& hand, const TableRows& table, int moveNumber);
+std::uint8_t ChooseCard(const Hand &hand, const TableRows &table, int moveNumber);
 
-}  // namespace quarn
+} // namespace quarn

@@ -7,17 +7,20 @@
 namespace quarn {
 namespace {
 
-bool Tell(HandObserver* observer, const GameState& game, const HandStep& step) {
+bool Tell(HandObserver *observer, const GameState &game, const HandStep &step) {
     return observer == nullptr || observer->After(game, step);
 }
 
-}  // namespace
+} // namespace
 
-HandResult PlaySelfHand(GameState& game, DeckRandom& random, HandObserver* observer) {
+HandResult PlaySelfHand(GameState &game, DeckRandom &random, HandObserver *observer) {
     HandResult result;
-    if (!NewHand(game, ShuffleDeck(random))) return result;
-    if (!Tell(observer, game, {HandEvent::Dealt})) return result;
-    if (!StartHand(game) || !Tell(observer, game, {HandEvent::Started})) return result;
+    if (!NewHand(game, ShuffleDeck(random)))
+        return result;
+    if (!Tell(observer, game, {HandEvent::Dealt}))
+        return result;
+    if (!StartHand(game) || !Tell(observer, game, {HandEvent::Started}))
+        return result;
 
     for (int moves = 0; game.HandInPlay(); ++moves) {
         if (moves == kHandMoveLimit) {
@@ -27,20 +30,25 @@ HandResult PlaySelfHand(GameState& game, DeckRandom& random, HandObserver* obser
         const int seat = game.ToMove;
         const int slot = ChooseCard(game.Hands[seat], game.Table, game.MoveNumber);
         if (slot == 0) {
-            if (!Pass(game, seat, true, true) || !Tell(observer, game, {HandEvent::Passed, seat})) return result;
+            if (!Pass(game, seat, true, true) || !Tell(observer, game, {HandEvent::Passed, seat}))
+                return result;
             continue;
         }
         const TStr2 card = game.Hands[seat][slot].card;
-        if (!PlayCard(game, seat, slot, true)) return result;
-        if (!Tell(observer, game, {HandEvent::Played, seat, slot, card})) return result;
+        if (!PlayCard(game, seat, slot, true))
+            return result;
+        if (!Tell(observer, game, {HandEvent::Played, seat, slot, card}))
+            return result;
         if (game.CardCount[seat] == 0) {
-            if (!EndHand(game) || !Tell(observer, game, {HandEvent::Ended, seat})) return result;
+            if (!EndHand(game) || !Tell(observer, game, {HandEvent::Ended, seat}))
+                return result;
         }
     }
     result.winner = HandWinner(game);
-    if (!SettleHand(game) || !Tell(observer, game, {HandEvent::Settled, result.winner})) return result;
+    if (!SettleHand(game) || !Tell(observer, game, {HandEvent::Settled, result.winner}))
+        return result;
     result.completed = true;
     return result;
 }
 
-}  // namespace quarn
+} // namespace quarn

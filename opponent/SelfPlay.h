@@ -12,22 +12,22 @@ enum class HandEvent { Dealt, Started, Played, Passed, Ended, Settled };
 
 struct HandStep {
     HandEvent event = HandEvent::Dealt;
-    int seat = 0;             // Played, Passed: the seat that moved
-    int slot = 0;             // Played: the slot the card left
-    TStr2 card = kEmptyCard;  // Played: the card
+    int seat = 0;            // Played, Passed: the seat that moved
+    int slot = 0;            // Played: the slot the card left
+    TStr2 card = kEmptyCard; // Played: the card
 };
 
 // Sees the game after every operation of a hand.
 class HandObserver {
-public:
+  public:
     virtual ~HandObserver() = default;
     // False stops the hand where it is.
-    virtual bool After(const GameState& /*game*/, const HandStep& /*step*/) { return true; }
+    virtual bool After(const GameState & /*game*/, const HandStep & /*step*/) { return true; }
 };
 
 struct HandResult {
-    bool completed = false;  // dealt, played out and settled
-    bool stalled = false;    // the move limit was reached
+    bool completed = false; // dealt, played out and settled
+    bool stalled = false;   // the move limit was reached
     int winner = 0;
 };
 
@@ -36,6 +36,6 @@ struct HandResult {
 inline constexpr int kHandMoveLimit = 1000;
 
 // Deals a fresh hand from the generator and plays it to its settlement.
-HandResult PlaySelfHand(GameState& game, DeckRandom& random, HandObserver* observer = nullptr);
+HandResult PlaySelfHand(GameState &game, DeckRandom &random, HandObserver *observer = nullptr);
 
-}  // namespace quarn
+} // namespace quarn

@@ -12,7 +12,7 @@
 namespace quarn {
 
 class Announcer {
-public:
+  public:
     virtual ~Announcer() = default;
     // The start command. Called on a network host and in a tournament; the
     // tournament implementation sends it only for tournament role 1.
@@ -22,9 +22,9 @@ public:
     virtual void AnnouncePass(int /*seat*/) {}
     // The settlement, with the four scores after it (index 1..4). Called on a
     // network host and in a tournament (role 1 only sends).
-    virtual void AnnounceSettle(const std::array<std::int32_t, 5>& /*scores*/) {}
+    virtual void AnnounceSettle(const std::array<std::int32_t, 5> & /*scores*/) {}
     // Leaving a network match: the host stops listening, a client disconnects.
     virtual void CloseConnection() {}
 };
 
-}  // namespace quarn
+} // namespace quarn

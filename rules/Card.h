@@ -36,8 +36,8 @@ inline constexpr int kDeckSize = 36;
 inline constexpr std::uint8_t kNoRank = 99;
 
 // The rank and suit characters as code-page-1251 bytes, index 0 unused.
-inline constexpr char kRankChars[kRankCount + 1] = {
-    '\0', '6', '7', '8', '9', '1', '\xC2', '\xC4', '\xCA', '\xD2'};
+inline constexpr char kRankChars[kRankCount + 1] = {'\0', '6',    '7',    '8',    '9',
+                                                    '1',  '\xC2', '\xC4', '\xCA', '\xD2'};
 inline constexpr char kSuitChars[kSuitCount + 1] = {'\0', '\xF7', '\xE1', '\xEA', '\xEF'};
 
 // A card code. Compared as a whole two-byte value.
@@ -45,7 +45,7 @@ struct TStr2 {
     char rank = '#';
     char suit = '#';
 
-    constexpr bool operator==(const TStr2&) const = default;
+    constexpr bool operator==(const TStr2 &) const = default;
     constexpr bool IsEmpty() const { return rank == '#' && suit == '#'; }
     // The two raw bytes, as they travel in messages and files.
     std::string Bytes() const { return std::string{rank, suit}; }
@@ -56,9 +56,9 @@ inline constexpr TStr2 kEmptyCard{'#', '#'};
 inline constexpr TStr2 kOpeningCard{'9', '\xE1'};
 
 struct SuitRank {
-    int suit = 0;  // 1..4
-    int rank = 0;  // 1..9
-    constexpr bool operator==(const SuitRank&) const = default;
+    int suit = 0; // 1..4
+    int rank = 0; // 1..9
+    constexpr bool operator==(const SuitRank &) const = default;
 };
 
 namespace detail {
@@ -67,19 +67,21 @@ namespace detail {
 template <int Count>
 constexpr std::array<std::uint8_t, 256> IndexTable(const char (&chars)[Count + 1]) {
     std::array<std::uint8_t, 256> table{};
-    for (int i = 1; i <= Count; ++i) table[static_cast<unsigned char>(chars[i])] = static_cast<std::uint8_t>(i);
+    for (int i = 1; i <= Count; ++i)
+        table[static_cast<unsigned char>(chars[i])] = static_cast<std::uint8_t>(i);
     return table;
 }
 inline constexpr auto kRankIndex = IndexTable<kRankCount>(kRankChars);
 inline constexpr auto kSuitIndex = IndexTable<kSuitCount>(kSuitChars);
-}  // namespace detail
+} // namespace detail
 
 // Suit and rank of a card code; nothing for "##" and for any byte outside
 // the two tables.
 constexpr std::optional<SuitRank> ParseCard(TStr2 card) {
     const int rank = detail::kRankIndex[static_cast<unsigned char>(card.rank)];
     const int suit = detail::kSuitIndex[static_cast<unsigned char>(card.suit)];
-    if (rank == 0 || suit == 0) return std::nullopt;
+    if (rank == 0 || suit == 0)
+        return std::nullopt;
     return SuitRank{suit, rank};
 }
 
@@ -101,4 +103,4 @@ std::string CardToUtf8(TStr2 card);
 // The inverse of CardToUtf8; nothing unless the text is exactly one card or "##".
 std::optional<TStr2> CardFromUtf8(std::string_view text);
 
-}  // namespace quarn
+} // namespace quarn

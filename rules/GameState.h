@@ -45,15 +45,14 @@
 
 namespace quarn {
 
-template <typename T>
-using PerSeat = std::array<T, kSeatCount + 1>;  // index 0 unused
+template <typename T> using PerSeat = std::array<T, kSeatCount + 1>; // index 0 unused
 
 // Rows on the table: [suit 1..4][rank 1..9], "##" where no card lies.
 using TableRows = std::array<std::array<TStr2, kRankCount + 1>, kSuitCount + 1>;
 
 // ToMove values beyond the seats.
-inline constexpr std::uint8_t kHandEnded = 5;    // waits for the settlement command
-inline constexpr std::uint8_t kHandSettled = 6;  // waits for the next deal
+inline constexpr std::uint8_t kHandEnded = 5;   // waits for the settlement command
+inline constexpr std::uint8_t kHandSettled = 6; // waits for the next deal
 
 // Phase values.
 inline constexpr std::uint8_t kPhaseDealt = 1;
@@ -81,31 +80,31 @@ struct GameState {
     SeatHands Hands{};
     PerSeat<std::uint8_t> CardCount{};
     PerSeat<std::int32_t> Score{};
-    PerSeat<std::int32_t> HandPaid{};     // stake and passes, as a negative number
-    PerSeat<std::int32_t> HandPenalty{};  // -cards left, set at the end of a hand
-    PerSeat<std::string> SeatName{};      // UTF-8
+    PerSeat<std::int32_t> HandPaid{};    // stake and passes, as a negative number
+    PerSeat<std::int32_t> HandPenalty{}; // -cards left, set at the end of a hand
+    PerSeat<std::string> SeatName{};     // UTF-8
 
     TableRows Table = EmptyTable();
 
     // Hand progress.
-    std::uint8_t ToMove = 0;      // 1..4 seat, 5 ended, 6 settled
-    std::uint8_t Phase = 0;       // 1 dealt, 2 played (until the next deal)
-    std::uint8_t MoveNumber = 0;  // 1 after the deal, +1 per card played
+    std::uint8_t ToMove = 0;     // 1..4 seat, 5 ended, 6 settled
+    std::uint8_t Phase = 0;      // 1 dealt, 2 played (until the next deal)
+    std::uint8_t MoveNumber = 0; // 1 after the deal, +1 per card played
     std::int32_t Bank = 0;
 
     // Match and player standing.
-    std::int32_t HandNumber = 0;    // running hand count of the player's record
-    std::int32_t MatchHands = 0;    // hands dealt since the match began
-    std::int32_t ScoreAtStart = 0;  // the record's score in the current cycle
-    std::int32_t PlayerScore = 0;   // copy of Score[4]
-    std::int32_t PlayerTotal = 0;   // ScoreAtStart + PlayerScore
+    std::int32_t HandNumber = 0;   // running hand count of the player's record
+    std::int32_t MatchHands = 0;   // hands dealt since the match began
+    std::int32_t ScoreAtStart = 0; // the record's score in the current cycle
+    std::int32_t PlayerScore = 0;  // copy of Score[4]
+    std::int32_t PlayerTotal = 0;  // ScoreAtStart + PlayerScore
     double RatingAtStart = 0.0;
-    double Rating = 0.0;            // computed when the match ends
+    double Rating = 0.0; // computed when the match ends
     bool MayLeave = false;
     bool InGame = false;
     bool HandsOpen = false;
-    std::uint8_t PlayerKind = kNewPlayer;  // 1..5 club line, 6 new, 7 account, 8 tournament
-    std::string PlayerName;  // UTF-8, up to 20 characters padded with blanks
+    std::uint8_t PlayerKind = kNewPlayer; // 1..5 club line, 6 new, 7 account, 8 tournament
+    std::string PlayerName;               // UTF-8, up to 20 characters padded with blanks
 
     // Mode of the match, set by whoever starts it.
     bool Network = false;
@@ -113,11 +112,12 @@ struct GameState {
     std::int32_t ClientsLess1 = -1;
     bool Tournament = false;
 
-    bool operator==(const GameState&) const = default;
+    bool operator==(const GameState &) const = default;
 
     static TableRows EmptyTable() {
         TableRows table;
-        for (auto& row : table) row.fill(kEmptyCard);
+        for (auto &row : table)
+            row.fill(kEmptyCard);
         return table;
     }
 
@@ -129,7 +129,9 @@ struct GameState {
     bool CycleComplete() const { return HandNumber % kCycleLength == 0; }
     bool IsLocalGame() const { return !Network && !Tournament; }
     bool IsAccountGame() const { return PlayerKind == kAccountPlayer && !Tournament && !Network; }
-    bool HandInPlay() const { return Phase == kPhasePlaying && ToMove >= 1 && ToMove <= kSeatCount; }
+    bool HandInPlay() const {
+        return Phase == kPhasePlaying && ToMove >= 1 && ToMove <= kSeatCount;
+    }
 };
 
-}  // namespace quarn
+} // namespace quarn

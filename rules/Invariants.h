@@ -11,6 +11,6 @@ namespace quarn {
 
 // The first broken invariant, named; nothing when all hold. The card and
 // payment checks apply from the deal (Phase 1 or 2) to the settlement.
-std::optional<std::string> CheckInvariants(const GameState& game);
+std::optional<std::string> CheckInvariants(const GameState &game);
 
-}  // namespace quarn
+} // namespace quarn

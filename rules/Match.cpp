@@ -11,9 +11,13 @@ namespace {
 constexpr std::string_view kComputerSeatName = "PC";
 constexpr std::size_t kTournamentHistoryNameLength = 51;
 
-bool IsClubLine(int kind) { return kind >= 1 && kind <= 5; }
+bool IsClubLine(int kind) {
+    return kind >= 1 && kind <= 5;
+}
 
-bool IsUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool IsUtf8Continuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 // Byte length of the first `characters` UTF-8 characters of the text.
 std::size_t PrefixBytes(std::string_view text, std::size_t characters) {
@@ -21,7 +25,8 @@ std::size_t PrefixBytes(std::string_view text, std::size_t characters) {
     std::size_t seen = 0;
     while (bytes < text.size()) {
         if (!IsUtf8Continuation(text[bytes])) {
-            if (seen == characters) break;
+            if (seen == characters)
+                break;
             ++seen;
         }
         ++bytes;
@@ -31,12 +36,13 @@ std::size_t PrefixBytes(std::string_view text, std::size_t characters) {
 
 std::size_t CharacterCount(std::string_view text) {
     std::size_t count = 0;
-    for (char c : text) count += IsUtf8Continuation(c) ? 0 : 1;
+    for (char c : text)
+        count += IsUtf8Continuation(c) ? 0 : 1;
     return count;
 }
 
 // The per-hand reset and what follows the placing of the cards.
-void BeginHand(GameState& game, const SeatHands& hands, const Outside& out) {
+void BeginHand(GameState &game, const SeatHands &hands, const Outside &out) {
     game.HandNumber += 1;
     game.MatchHands += 1;
     for (int seat = 1; seat <= kSeatCount; ++seat) {
@@ -53,62 +59,70 @@ void BeginHand(GameState& game, const SeatHands& hands, const Outside& out) {
     game.InGame = true;
     if (game.IsLocalGame()) {
         game.NetRole = kLocalRole;
-        for (int seat = 1; seat < kSeatCount; ++seat) game.SeatName[seat] = std::string(kComputerSeatName);
+        for (int seat = 1; seat < kSeatCount; ++seat)
+            game.SeatName[seat] = std::string(kComputerSeatName);
         game.SeatName[kSeatCount] = TrimTrailingBlanks(game.PlayerName);
     }
     out.View().HandDealt();
 }
 
 // Four hands that hold the 36 cards once each, nine to a seat.
-bool IsCompleteDeal(const SeatHands& hands) {
+bool IsCompleteDeal(const SeatHands &hands) {
     std::array<bool, kDeckSize + 1> seen{};
     for (int seat = 1; seat <= kSeatCount; ++seat) {
         int count = 0;
         for (int slot = 1; slot <= kHandSlots; ++slot) {
             const TStr2 card = hands[seat][slot].card;
-            if (card.IsEmpty()) continue;
+            if (card.IsEmpty())
+                continue;
             const int number = CardNumber(card);
-            if (number == 0 || seen[number]) return false;
+            if (number == 0 || seen[number])
+                return false;
             seen[number] = true;
             ++count;
         }
-        if (count != kCardsPerSeat) return false;
+        if (count != kCardsPerSeat)
+            return false;
     }
     return true;
 }
 
-MatchKind KindOf(const GameState& game) {
-    if (game.Tournament) return MatchKind::Tournament;
-    if (game.Network) return MatchKind::Network;
-    if (game.IsAccountGame()) return MatchKind::Account;
+MatchKind KindOf(const GameState &game) {
+    if (game.Tournament)
+        return MatchKind::Tournament;
+    if (game.Network)
+        return MatchKind::Network;
+    if (game.IsAccountGame())
+        return MatchKind::Account;
     return MatchKind::Local;
 }
 
-void SendMatchStatistics(const GameState& game, std::int32_t matchScore, std::int32_t matchHands,
-                         const Outside& out) {
+void SendMatchStatistics(const GameState &game, std::int32_t matchScore, std::int32_t matchHands,
+                         const Outside &out) {
     MatchStatistics stats;
     stats.kind = KindOf(game);
     switch (stats.kind) {
-        case MatchKind::Local:
-            stats.hands = matchHands;
-            stats.cycleComplete = game.CycleComplete();
-            stats.pointsWon = matchScore > 0 ? matchScore : 0;
-            stats.pointsLost = matchScore < 0 ? -matchScore : 0;
-            break;
-        case MatchKind::Network:
-            if (game.NetRole != kHostRole) return;
-            stats.hands = kNetworkBlock;
-            break;
-        case MatchKind::Tournament:
-            stats.hands = matchHands;
-            break;
-        case MatchKind::Account:
+    case MatchKind::Local:
+        stats.hands = matchHands;
+        stats.cycleComplete = game.CycleComplete();
+        stats.pointsWon = matchScore > 0 ? matchScore : 0;
+        stats.pointsLost = matchScore < 0 ? -matchScore : 0;
+        break;
+    case MatchKind::Network:
+        if (game.NetRole != kHostRole)
             return;
+        stats.hands = kNetworkBlock;
+        break;
+    case MatchKind::Tournament:
+        stats.hands = matchHands;
+        break;
+    case MatchKind::Account:
+        return;
     }
     out.Recorder().SendStatistics(stats);
 }
 
-}  // namespace
+} // namespace
 
 std::string PadName(std::string_view name, int length) {
     const std::size_t wanted = length > 0 ? static_cast<std::size_t>(length) : 0;
@@ -119,10 +133,11 @@ std::string PadName(std::string_view name, int length) {
 
 std::string TrimTrailingBlanks(std::string_view text) {
     const auto end = text.find_last_not_of(' ');
-    return std::string{end == std::string_view::npos ? std::string_view{} : text.substr(0, end + 1)};
+    return std::string{end == std::string_view::npos ? std::string_view{}
+                                                     : text.substr(0, end + 1)};
 }
 
-void NewMatch(GameState& game, const PlayerStanding& standing) {
+void NewMatch(GameState &game, const PlayerStanding &standing) {
     game.Score.fill(0);
     game.MayLeave = false;
     game.HandsOpen = false;
@@ -132,7 +147,7 @@ void NewMatch(GameState& game, const PlayerStanding& standing) {
     LoadStanding(game, standing);
 }
 
-void LoadStanding(GameState& game, const PlayerStanding& standing) {
+void LoadStanding(GameState &game, const PlayerStanding &standing) {
     const int kind = game.PlayerKind;
     if (IsClubLine(kind)) {
         game.PlayerName = PadName(standing.name);
@@ -161,17 +176,19 @@ void LoadStanding(GameState& game, const PlayerStanding& standing) {
         game.HandNumber = 0;
         game.ScoreAtStart = 0;
         game.RatingAtStart = 0.0;
-        if (!standing.name.empty()) game.PlayerName = PadName(standing.name);
+        if (!standing.name.empty())
+            game.PlayerName = PadName(standing.name);
     }
 }
 
-void NewHand(GameState& game, const Outside& out) {
+void NewHand(GameState &game, const Outside &out) {
     const Deck deck = ShuffleDeck();
     NewHand(game, deck, out);
 }
 
-bool NewHand(GameState& game, const Deck& deck, const Outside& out) {
-    if (!IsCompleteDeck(deck)) return false;
+bool NewHand(GameState &game, const Deck &deck, const Outside &out) {
+    if (!IsCompleteDeck(deck))
+        return false;
     SeatHands hands{};
     PerSeat<std::uint8_t> counts{};
     DealHands(deck, hands, counts);
@@ -179,24 +196,28 @@ bool NewHand(GameState& game, const Deck& deck, const Outside& out) {
     return true;
 }
 
-bool NewHand(GameState& game, const SeatHands& hands, const Outside& out) {
-    if (!IsCompleteDeal(hands)) return false;
+bool NewHand(GameState &game, const SeatHands &hands, const Outside &out) {
+    if (!IsCompleteDeal(hands))
+        return false;
     BeginHand(game, hands, out);
     return true;
 }
 
-int HandWinner(const GameState& game) {
+int HandWinner(const GameState &game) {
     for (int seat = 1; seat <= kSeatCount; ++seat) {
-        if (game.CardCount[seat] == 0) return seat;
+        if (game.CardCount[seat] == 0)
+            return seat;
     }
     return 0;
 }
 
-bool EndHand(GameState& game, const Outside& out) {
+bool EndHand(GameState &game, const Outside &out) {
     const int winner = HandWinner(game);
-    if (winner == 0 || !game.HandInPlay()) return false;
+    if (winner == 0 || !game.HandInPlay())
+        return false;
     for (int seat = 1; seat <= kSeatCount; ++seat) {
-        if (seat == winner) continue;
+        if (seat == winner)
+            continue;
         const int left = game.CardCount[seat] * kPenaltyPerCard;
         game.HandPenalty[seat] = -left;
         game.Score[seat] -= left;
@@ -204,30 +225,33 @@ bool EndHand(GameState& game, const Outside& out) {
     }
     RefreshPlayerScore(game);
 
-    TableView& view = out.View();
+    TableView &view = out.View();
     view.RedrawBank();
     view.RedrawTabs(0);
     out.Sound().Play(winner == kSeatCount ? kSoundPlayerWon : kSoundComputerWon, false);
     view.SetCommandLabel(CommandLabel::TotalOfGame);
     game.ToMove = kHandEnded;
-    for (int seat = 1; seat < kSeatCount; ++seat) view.RedrawHand(seat, true);
+    for (int seat = 1; seat < kSeatCount; ++seat)
+        view.RedrawHand(seat, true);
     return true;
 }
 
-bool SettleHand(GameState& game, const Outside& out) {
+bool SettleHand(GameState &game, const Outside &out) {
     const int winner = HandWinner(game);
-    if (winner == 0 || game.Phase != kPhasePlaying || game.ToMove != kHandEnded) return false;
+    if (winner == 0 || game.Phase != kPhasePlaying || game.ToMove != kHandEnded)
+        return false;
     game.Score[winner] += game.Bank;
     RefreshPlayerScore(game);
     game.Bank = 0;
     game.HandPaid.fill(0);
     game.HandPenalty.fill(0);
 
-    TableView& view = out.View();
+    TableView &view = out.View();
     view.RedrawBank();
     view.RedrawTabs(0);
     out.Sound().Play(kSoundSettled, false);
-    if ((game.Network && game.NetRole == kHostRole) || game.Tournament) out.Announce().AnnounceSettle(game.Score);
+    if ((game.Network && game.NetRole == kHostRole) || game.Tournament)
+        out.Announce().AnnounceSettle(game.Score);
     view.SetCommandLabel(CommandLabel::NextGame);
     game.MayLeave = game.Tournament || !game.Network || game.HandNumber % kNetworkBlock == 0;
     game.ToMove = kHandSettled;
@@ -243,58 +267,71 @@ double ComputeRating(std::int32_t handNumber, std::int32_t matchScore, double ra
         const double total = static_cast<double>(handsAtStart) * ratingAtStart + matchScore;
         rating = std::nearbyint(total * 1'000'000.0 / handNumber) / 1'000'000.0;
     }
-    if (std::isnan(rating)) return 0.0;
+    if (std::isnan(rating))
+        return 0.0;
     return std::clamp(rating, -kRatingLimit, kRatingLimit);
 }
 
-std::string HistoryName(const GameState& game) {
-    if (!game.Network && !game.Tournament) return TrimTrailingBlanks(game.PlayerName);
+std::string HistoryName(const GameState &game) {
+    if (!game.Network && !game.Tournament)
+        return TrimTrailingBlanks(game.PlayerName);
     std::string name;
     for (int seat = kSeatCount; seat >= 1; --seat) {
-        if (seat != kSeatCount) name += '/';
+        if (seat != kSeatCount)
+            name += '/';
         name += TrimTrailingBlanks(game.SeatName[seat]);
     }
-    if (game.Tournament) name.resize(PrefixBytes(name, kTournamentHistoryNameLength));
+    if (game.Tournament)
+        name.resize(PrefixBytes(name, kTournamentHistoryNameLength));
     return name;
 }
 
-bool EndMatch(GameState& game, std::int32_t matchScore, std::int32_t matchHands, const Outside& out) {
-    if (!game.MayLeave) return false;
-    TableView& view = out.View();
-    MatchRecorder& recorder = out.Recorder();
+bool EndMatch(GameState &game, std::int32_t matchScore, std::int32_t matchHands,
+              const Outside &out) {
+    if (!game.MayLeave)
+        return false;
+    TableView &view = out.View();
+    MatchRecorder &recorder = out.Recorder();
     const MatchKind kind = KindOf(game);
     const bool localOrNetwork = kind == MatchKind::Local || kind == MatchKind::Network;
 
     view.HideTable();
     view.ShowWaitBanner();
     std::optional<AccountUpdate> account;
-    if (kind == MatchKind::Account) account = recorder.UpdateAccountGame(game);
+    if (kind == MatchKind::Account)
+        account = recorder.UpdateAccountGame(game);
     if (kind == MatchKind::Account) {
         // Without the server's answer the account keeps its old rating.
         game.Rating = account ? account->rating : game.RatingAtStart;
     } else if (kind == MatchKind::Tournament) {
         game.Rating = game.RatingAtStart;
     } else {
-        game.Rating = ComputeRating(game.HandNumber, matchScore, game.RatingAtStart, game.HandNumber - matchHands);
+        game.Rating = ComputeRating(game.HandNumber, matchScore, game.RatingAtStart,
+                                    game.HandNumber - matchHands);
     }
     view.HideWaitBanner();
 
     const ClubLine line{game.PlayerName, game.Rating, game.HandNumber, game.PlayerTotal};
-    recorder.WriteHistory(HistoryEntry{HistoryName(game), matchHands, matchScore, game.Rating, kind});
+    recorder.WriteHistory(
+        HistoryEntry{HistoryName(game), matchHands, matchScore, game.Rating, kind});
     SendMatchStatistics(game, matchScore, matchHands, out);
 
     if (!game.CycleComplete()) {
-        if (matchScore > 0) out.Sound().Play(kSoundMatchWon, false);
-        if (matchScore < 0) out.Sound().Play(kSoundMatchLost, false);
+        if (matchScore > 0)
+            out.Sound().Play(kSoundMatchWon, false);
+        if (matchScore < 0)
+            out.Sound().Play(kSoundMatchLost, false);
     }
     if (localOrNetwork) {
         const int oldLine = IsClubLine(game.PlayerKind) ? game.PlayerKind : 0;
         recorder.UpdateClub(ClubUpdate{game.Network, oldLine, line});
     }
-    if (game.Network) out.Announce().CloseConnection();
+    if (game.Network)
+        out.Announce().CloseConnection();
     if (game.CycleComplete() && localOrNetwork) {
         recorder.ShowEndOfGame(game.Network);
-        if (kind == MatchKind::Local) recorder.SubmitWorldTopTen(game.PlayerTotal);
+        if (kind == MatchKind::Local)
+            recorder.SubmitWorldTopTen(game.PlayerTotal);
     }
     if (account && account->cycleComplete) {
         while (!recorder.SubmitAccountResult(game) && recorder.AskRetrySubmission()) {
@@ -306,10 +343,11 @@ bool EndMatch(GameState& game, std::int32_t matchScore, std::int32_t matchHands,
     return true;
 }
 
-void AbandonMatch(GameState& game, const Outside& out) {
+void AbandonMatch(GameState &game, const Outside &out) {
     const bool clubMatch = !game.Tournament && !game.IsAccountGame();
-    if (clubMatch && IsClubLine(game.PlayerKind)) out.Recorder().RemoveClubLine(game.Network, game.PlayerKind);
+    if (clubMatch && IsClubLine(game.PlayerKind))
+        out.Recorder().RemoveClubLine(game.Network, game.PlayerKind);
     game.InGame = false;
 }
 
-}  // namespace quarn
+} // namespace quarn

@@ -5,74 +5,95 @@
 namespace quarn {
 namespace {
 
-bool IsSeat(int seat) { return seat >= 1 && seat <= kSeatCount; }
+bool IsSeat(int seat) {
+    return seat >= 1 && seat <= kSeatCount;
+}
 
 // The rank that must lie on the table before a card of this rank fits:
 // the next rank towards the nine. 0 for the nine itself.
 int NeighbourTowardsNine(int rank) {
-    if (rank < kNine) return rank + 1;
-    if (rank > kNine) return rank - 1;
+    if (rank < kNine)
+        return rank + 1;
+    if (rank > kNine)
+        return rank - 1;
     return 0;
 }
 
-bool FaceUp(const GameState& game, int seat) {
+bool FaceUp(const GameState &game, int seat) {
     return seat == kSeatCount || game.HandsOpen || game.ToMove >= kHandEnded;
 }
 
-}  // namespace
+} // namespace
 
-bool IsPlayableOn(const TableRows& table, int moveNumber, TStr2 card) {
-    if (moveNumber == 1) return card == kOpeningCard;
+bool IsPlayableOn(const TableRows &table, int moveNumber, TStr2 card) {
+    if (moveNumber == 1)
+        return card == kOpeningCard;
     const auto parsed = ParseCard(card);
-    if (!parsed) return false;
-    if (table[parsed->suit][parsed->rank] != kEmptyCard) return false;
+    if (!parsed)
+        return false;
+    if (table[parsed->suit][parsed->rank] != kEmptyCard)
+        return false;
     const int neighbour = NeighbourTowardsNine(parsed->rank);
-    if (neighbour == 0) return true;
+    if (neighbour == 0)
+        return true;
     return table[parsed->suit][neighbour] != kEmptyCard;
 }
 
-bool IsPlayable(const GameState& game, TStr2 card) { return IsPlayableOn(game.Table, game.MoveNumber, card); }
+bool IsPlayable(const GameState &game, TStr2 card) {
+    return IsPlayableOn(game.Table, game.MoveNumber, card);
+}
 
-bool HasNoPlay(const GameState& game, int seat) {
-    if (!IsSeat(seat)) return false;
+bool HasNoPlay(const GameState &game, int seat) {
+    if (!IsSeat(seat))
+        return false;
     const int count = std::min<int>(game.CardCount[seat], kHandSlots);
     for (int slot = 1; slot <= count; ++slot) {
         // Move number 2 stands for "any move after the first".
-        if (IsPlayableOn(game.Table, 2, game.Hands[seat][slot].card)) return false;
+        if (IsPlayableOn(game.Table, 2, game.Hands[seat][slot].card))
+            return false;
     }
     return true;
 }
 
-int NextSeat(int seat) { return seat % kSeatCount + 1; }
+int NextSeat(int seat) {
+    return seat % kSeatCount + 1;
+}
 
-void RefreshPlayerScore(GameState& game) {
+void RefreshPlayerScore(GameState &game) {
     game.PlayerScore = game.Score[kSeatCount];
     game.PlayerTotal = game.ScoreAtStart + game.PlayerScore;
 }
 
-bool StartHand(GameState& game, const Outside& out) {
-    if (game.Phase != kPhaseDealt || !IsSeat(game.ToMove)) return false;
+bool StartHand(GameState &game, const Outside &out) {
+    if (game.Phase != kPhaseDealt || !IsSeat(game.ToMove))
+        return false;
     game.Phase = kPhasePlaying;
-    if ((game.Network && game.NetRole == kHostRole) || game.Tournament) out.Announce().AnnounceStart();
-    for (int seat = 1; seat <= kSeatCount; ++seat) Pass(game, seat, false, false, out);
+    if ((game.Network && game.NetRole == kHostRole) || game.Tournament)
+        out.Announce().AnnounceStart();
+    for (int seat = 1; seat <= kSeatCount; ++seat)
+        Pass(game, seat, false, false, out);
     RefreshPlayerScore(game);
     return true;
 }
 
-bool PlayCard(GameState& game, int seat, int slot, bool announce, const Outside& out) {
-    if (!game.HandInPlay() || !IsSeat(seat)) return false;
-    if (slot < 1 || slot > game.CardCount[seat] || slot > kHandSlots) return false;
+bool PlayCard(GameState &game, int seat, int slot, bool announce, const Outside &out) {
+    if (!game.HandInPlay() || !IsSeat(seat))
+        return false;
+    if (slot < 1 || slot > game.CardCount[seat] || slot > kHandSlots)
+        return false;
     const TStr2 card = game.Hands[seat][slot].card;
     const auto parsed = ParseCard(card);
-    if (!parsed || game.Table[parsed->suit][parsed->rank] != kEmptyCard) return false;
+    if (!parsed || game.Table[parsed->suit][parsed->rank] != kEmptyCard)
+        return false;
 
-    if (announce && (game.Network || game.Tournament)) out.Announce().AnnounceMove(seat, slot, card);
+    if (announce && (game.Network || game.Tournament))
+        out.Announce().AnnounceMove(seat, slot, card);
 
     game.Hands[seat][slot] = HandSlot{};
     game.CardCount[seat] -= 1;
     game.Table[parsed->suit][parsed->rank] = card;
 
-    TableView& view = out.View();
+    TableView &view = out.View();
     if (view.CardFlightOn()) {
         SortHand(game.Hands[seat]);
         view.RedrawHand(seat, FaceUp(game, seat));
@@ -91,16 +112,18 @@ bool PlayCard(GameState& game, int seat, int slot, bool announce, const Outside&
     return true;
 }
 
-bool Pass(GameState& game, int seat, bool announce, bool advance, const Outside& out) {
-    if (!game.HandInPlay() || !IsSeat(seat)) return false;
-    if (announce && (game.Network || game.Tournament)) out.Announce().AnnouncePass(seat);
+bool Pass(GameState &game, int seat, bool announce, bool advance, const Outside &out) {
+    if (!game.HandInPlay() || !IsSeat(seat))
+        return false;
+    if (announce && (game.Network || game.Tournament))
+        out.Announce().AnnouncePass(seat);
 
     game.Score[seat] -= kPassFee;
     RefreshPlayerScore(game);
     game.Bank += kPassFee;
     game.HandPaid[seat] -= kPassFee;
 
-    TableView& view = out.View();
+    TableView &view = out.View();
     view.RedrawBank();
     view.RedrawTabs(game.ToMove);
     out.Sound().Play(kSoundPass, true);
@@ -112,4 +135,4 @@ bool Pass(GameState& game, int seat, bool announce, bool advance, const Outside&
     return true;
 }
 
-}  // namespace quarn
+} // namespace quarn

@@ -10,16 +10,16 @@
 namespace quarn {
 
 struct Outside {
-    TableView* view = nullptr;
-    SoundPlayer* sound = nullptr;
-    Announcer* announcer = nullptr;
-    MatchRecorder* recorder = nullptr;
+    TableView *view = nullptr;
+    SoundPlayer *sound = nullptr;
+    Announcer *announcer = nullptr;
+    MatchRecorder *recorder = nullptr;
 
     // The parts, with a silent stand-in for a null pointer.
-    TableView& View() const;
-    SoundPlayer& Sound() const;
-    Announcer& Announce() const;
-    MatchRecorder& Recorder() const;
+    TableView &View() const;
+    SoundPlayer &Sound() const;
+    Announcer &Announce() const;
+    MatchRecorder &Recorder() const;
 };
 
-}  // namespace quarn
+} // namespace quarn

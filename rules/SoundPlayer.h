@@ -16,10 +16,10 @@ inline constexpr std::string_view kSoundMatchWon = "WKoGood";
 inline constexpr std::string_view kSoundMatchLost = "WKoBads";
 
 class SoundPlayer {
-public:
+  public:
     virtual ~SoundPlayer() = default;
     // waitForEnd: the operation goes on only after the sound has ended.
     virtual void Play(std::string_view /*name*/, bool /*waitForEnd*/) {}
 };
 
-}  // namespace quarn
+} // namespace quarn

@@ -11,7 +11,7 @@ namespace quarn {
 enum class CommandLabel { ToBegin, Pass, TotalOfGame, NextGame };
 
 class TableView {
-public:
+  public:
     virtual ~TableView() = default;
 
     // True when the card flight option is on: PlayCard then sorts and
@@ -49,4 +49,4 @@ public:
     virtual void ReturnToMenu(bool /*accountGame*/) {}
 };
 
-}  // namespace quarn
+} // namespace quarn

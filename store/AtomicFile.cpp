@@ -11,13 +11,14 @@ namespace {
 
 // Closes a descriptor when it goes out of scope unless released.
 class Descriptor {
-public:
+  public:
     explicit Descriptor(int fd) : fd_(fd) {}
     ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
+        if (fd_ >= 0)
+            ::close(fd_);
     }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
     int get() const { return fd_; }
     bool closeChecked() {
         const int fd = fd_;
@@ -25,7 +26,7 @@ public:
         return ::close(fd) == 0;
     }
 
-private:
+  private:
     int fd_;
 };
 
@@ -33,7 +34,8 @@ bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return false;
         }
         bytes.remove_prefix(static_cast<size_t>(written));
@@ -42,26 +44,28 @@ bool writeAll(int fd, std::string_view bytes) {
 }
 
 // A name next to the target that no other writer uses; 46 is the game's code.
-std::filesystem::path temporaryNameFor(const std::filesystem::path& path) {
+std::filesystem::path temporaryNameFor(const std::filesystem::path &path) {
     static std::atomic<unsigned> counter{0};
     const std::string name = "." + path.filename().string() + ".46-" + std::to_string(::getpid()) +
                              "-" + std::to_string(counter++) + ".tmp";
     return path.parent_path() / name;
 }
 
-void syncFolder(const std::filesystem::path& folder) {
+void syncFolder(const std::filesystem::path &folder) {
     const std::string name = folder.empty() ? std::string(".") : folder.string();
     Descriptor dir(::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() >= 0) ::fsync(dir.get());
+    if (dir.get() >= 0)
+        ::fsync(dir.get());
 }
 
-}  // namespace
+} // namespace
 
-FileBytes readFileBytes(const std::filesystem::path& path, std::size_t maxBytes) {
+FileBytes readFileBytes(const std::filesystem::path &path, std::size_t maxBytes) {
     FileBytes result;
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) {
-        result.status = errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::Unreadable;
+        result.status =
+            errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::Unreadable;
         return result;
     }
     struct stat info {};
@@ -73,12 +77,14 @@ FileBytes readFileBytes(const std::filesystem::path& path, std::size_t maxBytes)
     for (;;) {
         const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
         if (got < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             result.status = ReadStatus::Unreadable;
             result.bytes.clear();
             return result;
         }
-        if (got == 0) break;
+        if (got == 0)
+            break;
         if (result.bytes.size() + static_cast<size_t>(got) > maxBytes) {
             result.status = ReadStatus::TooLarge;
             result.bytes.clear();
@@ -90,14 +96,16 @@ FileBytes readFileBytes(const std::filesystem::path& path, std::size_t maxBytes)
     return result;
 }
 
-bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+bool writeFileAtomically(const std::filesystem::path &path, std::string_view bytes) {
     struct stat existing {};
     const bool exists = ::stat(path.c_str(), &existing) == 0;
-    if (exists && (!S_ISREG(existing.st_mode) || ::access(path.c_str(), W_OK) != 0)) return false;
+    if (exists && (!S_ISREG(existing.st_mode) || ::access(path.c_str(), W_OK) != 0))
+        return false;
 
     const std::filesystem::path temporary = temporaryNameFor(path);
     Descriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    if (fd.get() < 0) return false;
+    if (fd.get() < 0)
+        return false;
     // The new file keeps the permissions of the one it replaces.
     bool ok = !exists || ::fchmod(fd.get(), existing.st_mode & 07777) == 0;
     ok = ok && writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
@@ -111,4 +119,4 @@ bool writeFileAtomically(const std::filesystem::path& path, std::string_view byt
     return true;
 }
 
-}  // namespace quarn
+} // namespace quarn

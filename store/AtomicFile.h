@@ -11,9 +11,9 @@ namespace quarn {
 
 enum class ReadStatus {
     Ok,
-    Missing,     // no such file
-    Unreadable,  // exists but cannot be opened or read (or is not a file)
-    TooLarge,    // larger than the reader's limit: not one of our files
+    Missing,    // no such file
+    Unreadable, // exists but cannot be opened or read (or is not a file)
+    TooLarge,   // larger than the reader's limit: not one of our files
 };
 
 struct FileBytes {
@@ -22,11 +22,11 @@ struct FileBytes {
 };
 
 // Reads the whole file, refusing files larger than maxBytes.
-FileBytes readFileBytes(const std::filesystem::path& path, std::size_t maxBytes);
+FileBytes readFileBytes(const std::filesystem::path &path, std::size_t maxBytes);
 
 // Replaces the file with `bytes` through a temporary file and a rename.
 // Refuses (returns false) when the file exists but this user may not write
 // it, so a file made read-only stays untouched. The folder must exist.
-bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+bool writeFileAtomically(const std::filesystem::path &path, std::string_view bytes);
 
-}  // namespace quarn
+} // namespace quarn

@@ -45,19 +45,19 @@ inline constexpr char ClubMarkByte = static_cast<char>(146);
 
 // One member record.
 struct MemberRecord {
-    std::string name;             // UTF-8, without the padding blanks
-    double rating = 0.0;          // kept to millionths in the file
-    std::int32_t hands = 0;       // hands played, all cycles
-    std::int32_t cycleScore = 0;  // score in the current cycle of 30 hands
-    std::string encodedPassword;  // 15 digits, see encodePassword
+    std::string name;            // UTF-8, without the padding blanks
+    double rating = 0.0;         // kept to millionths in the file
+    std::int32_t hands = 0;      // hands played, all cycles
+    std::int32_t cycleScore = 0; // score in the current cycle of 30 hands
+    std::string encodedPassword; // 15 digits, see encodePassword
 
     bool operator==(const MemberRecord &) const = default;
 };
 
 // One row of the top ten.
 struct TopTenEntry {
-    std::string name;              // UTF-8, without the padding blanks
-    std::optional<int> score;      // nothing when the field is not a number
+    std::string name;         // UTF-8, without the padding blanks
+    std::optional<int> score; // nothing when the field is not a number
 
     bool operator==(const TopTenEntry &) const = default;
 };
@@ -87,7 +87,7 @@ std::optional<MemberRecord> parseMemberLine(std::string_view line);
 // --- The file in memory ----------------------------------------------------
 
 class ClubFile {
-public:
+  public:
     // A file of the right shape: exactly 17 lines (ended by CR LF or LF; the
     // last line end may be missing) of lengths 59 (1..5), 26 (6..15) and 28
     // (16, 17). Nothing otherwise.
@@ -145,7 +145,7 @@ public:
     // Puts a row into the top ten as it is (used when a file is made).
     void setTopTen(int place, const TopTenEntry &entry);
 
-private:
+  private:
     ClubFile() = default;
     std::string &lineRef(int number) { return lines_.at(static_cast<size_t>(number - 1)); }
     void sealSums();
@@ -160,9 +160,9 @@ std::optional<ClubFile> readClubFile(const std::filesystem::path &path);
 
 // What the program does with a club file at start.
 enum class ClubFileState {
-    Correct,    // the program may run
-    Missing,    // "Can`t find the file"
-    Incorrect,  // "The incorrect file": misshapen, wrong sums or no mark
+    Correct,   // the program may run
+    Missing,   // "Can`t find the file"
+    Incorrect, // "The incorrect file": misshapen, wrong sums or no mark
 };
 
 struct ClubFileCheck {
@@ -184,8 +184,8 @@ ClubFileCheck checkClubFile(const std::filesystem::path &path);
 
 // The start-up check of both club files in the program's folder.
 struct ClubFilesCheck {
-    std::filesystem::path localPath;    // Quarn.clb
-    std::filesystem::path networkPath;  // Quarn.net
+    std::filesystem::path localPath;   // Quarn.clb
+    std::filesystem::path networkPath; // Quarn.net
     ClubFileCheck local;
     ClubFileCheck network;
 
@@ -208,10 +208,10 @@ bool clubWritesBarred(const std::filesystem::path &path);
 
 // The result of an operation that rewrites a club file.
 enum class ClubWrite {
-    Written,  // the new file is in place
-    Barred,   // the attribute check barred writes: the file is unchanged
-    Failed,   // the file could not be read or replaced ("Error of disk
-              // writing!"); the old file is unchanged
+    Written, // the new file is in place
+    Barred,  // the attribute check barred writes: the file is unchanged
+    Failed,  // the file could not be read or replaced ("Error of disk
+             // writing!"); the old file is unchanged
 };
 
 // Deletes member line `slot` (1..5) and rewrites the file.
@@ -262,9 +262,9 @@ std::optional<std::string> readMemberPassword(const std::filesystem::path &path,
 
 enum class LoginCheck {
     Accepted,
-    IncorrectName,      // "Incorrect name!"
-    PasswordsDiffer,    // "The passwords do not coincide!"
-    IncorrectPassword,  // "The incorrect password!"
+    IncorrectName,     // "Incorrect name!"
+    PasswordsDiffer,   // "The passwords do not coincide!"
+    IncorrectPassword, // "The incorrect password!"
 };
 
 // A name the club file can keep: not empty nor only blanks, at most 20

@@ -16,7 +16,8 @@ PlayerStanding standingOfMember(const MemberRecord &record) {
 MemberRecord memberRecordOf(const ClubLine &line, std::string_view encodedPassword) {
     MemberRecord record;
     std::string_view name = line.name;
-    while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+    while (!name.empty() && name.back() == ' ')
+        name.remove_suffix(1);
     record.name = std::string(name);
     record.rating = line.rating;
     record.hands = line.hands;

@@ -10,10 +10,11 @@ namespace {
 
 // One iconv conversion descriptor, closed when it goes out of scope.
 class Converter {
-public:
+  public:
     Converter(const char *to, const char *from) : cd_(iconv_open(to, from)) {}
     ~Converter() {
-        if (valid()) iconv_close(cd_);
+        if (valid())
+            iconv_close(cd_);
     }
     Converter(const Converter &) = delete;
     Converter &operator=(const Converter &) = delete;
@@ -32,12 +33,13 @@ public:
             const size_t rc = iconv(cd_, &inPtr, &inLeft, &outPtr, &outLeft);
             out.append(buffer, static_cast<size_t>(outPtr - buffer));
             in.remove_prefix(in.size() - inLeft);
-            if (rc == static_cast<size_t>(-1) && errno != E2BIG) return false;
+            if (rc == static_cast<size_t>(-1) && errno != E2BIG)
+                return false;
         }
         return true;
     }
 
-private:
+  private:
     iconv_t cd_;
 };
 
@@ -45,10 +47,12 @@ private:
 
 std::optional<std::string> utf8ToCp1251(std::string_view utf8) {
     Converter converter("CP1251", "UTF-8");
-    if (!converter.valid()) return std::nullopt;
+    if (!converter.valid())
+        return std::nullopt;
     std::string out;
     out.reserve(utf8.size());
-    if (!converter.convert(utf8, out)) return std::nullopt;
+    if (!converter.convert(utf8, out))
+        return std::nullopt;
     return out;
 }
 
@@ -57,7 +61,8 @@ std::string cp1251ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() * 2);
     if (!converter.valid()) {
-        for (char c : bytes) out += static_cast<unsigned char>(c) < 0x80 ? c : '?';
+        for (char c : bytes)
+            out += static_cast<unsigned char>(c) < 0x80 ? c : '?';
         return out;
     }
     while (!converter.convert(bytes, out)) {

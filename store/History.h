@@ -16,11 +16,11 @@ namespace quarn {
 
 // One history entry as the match end hands it over (names in UTF-8).
 struct HisStr {
-    std::string HName;  // the player; in network and tournament games the names joined by "/"
-    int32_t HKon = 0;   // hands played in the match
-    int32_t HRes = 0;   // points won (negative for a loss)
-    double HRei = 0;    // rating after the match
-    uint8_t Ac = 0;     // kind of game, a HistoryGameKind
+    std::string HName; // the player; in network and tournament games the names joined by "/"
+    int32_t HKon = 0;  // hands played in the match
+    int32_t HRes = 0;  // points won (negative for a loss)
+    double HRei = 0;   // rating after the match
+    uint8_t Ac = 0;    // kind of game, a HistoryGameKind
 };
 
 enum HistoryGameKind : uint8_t {
@@ -38,7 +38,7 @@ inline constexpr int historyTotalsLength = 30;
 inline constexpr std::string_view cantSaveHistoryMessage = "Cann`t save history!";
 
 // folder/History/Quarn_I0001.hst for number 1.
-std::filesystem::path historyFilePath(const std::filesystem::path& folder, int number);
+std::filesystem::path historyFilePath(const std::filesystem::path &folder, int number);
 
 // ---- time and date ----------------------------------------------------------
 
@@ -55,7 +55,8 @@ std::string userTimeFormat();
 // The user's short date format (the locale's date format), as strftime takes it.
 std::string userDateFormat();
 // Formats a local time with strftime patterns in the user's locale.
-HistoryStamp historyStamp(const std::tm& localTime, std::string_view timeFormat, std::string_view dateFormat);
+HistoryStamp historyStamp(const std::tm &localTime, std::string_view timeFormat,
+                          std::string_view dateFormat);
 // The stamp of this moment in the user's formats.
 HistoryStamp historyStampNow();
 
@@ -64,7 +65,7 @@ HistoryStamp historyStampNow();
 // The entry line of 114 code page 1251 characters: time, date, name, hands,
 // result, rating, kind and the three sums. Numbers too wide for their
 // columns are held at the widest value that fits, so the columns never move.
-std::string historyEntryLine(const HisStr& entry, const HistoryStamp& stamp);
+std::string historyEntryLine(const HisStr &entry, const HistoryStamp &stamp);
 // '$', the character of code 146, '}', '#' up to character 99, then the sums.
 std::string historyEndLine();
 // The three five-digit sums of a line's characters 1 to 99 (all codes, codes
@@ -92,12 +93,12 @@ HistoryCheck checkHistoryBytes(std::string_view bytes);
 // intact file's bytes (its lines before the end line are kept as they are)
 // or empty for a fresh file; a new end line and totals line close it.
 std::string historyWithEntries(std::string_view existing, std::span<const HisStr> entries,
-                               const HistoryStamp& stamp);
+                               const HistoryStamp &stamp);
 
 // One row of the history window: the columns of an entry line in UTF-8.
 struct HistoryRow {
     std::string time, date, player, games, result, rating;
-    char kind = 'L';  // 'L' local, 'N' network, 'A' account, 'T' tournament
+    char kind = 'L'; // 'L' local, 'N' network, 'A' account, 'T' tournament
 };
 // The entry rows of a file's bytes, up to the end line.
 std::vector<HistoryRow> historyRows(std::string_view bytes);
@@ -109,23 +110,23 @@ struct HistoryFileInfo {
     bool intact = false;
     int entries = 0;
     std::time_t modified = 0;
-    std::string date;  // the modification date in `dateFormat`
+    std::string date; // the modification date in `dateFormat`
 };
 
 // Whether file `number` exists and is intact, its entry count and its date.
-HistoryFileInfo checkHistoryFile(const std::filesystem::path& folder, int number,
+HistoryFileInfo checkHistoryFile(const std::filesystem::path &folder, int number,
                                  std::string_view dateFormat = userDateFormat());
 
 // The intact files from number 1 up to the first missing or damaged one.
-std::vector<int> listHistoryFiles(const std::filesystem::path& folder);
+std::vector<int> listHistoryFiles(const std::filesystem::path &folder);
 
 // The entry rows of file `number`; empty when it is missing or damaged.
-std::vector<HistoryRow> readHistoryFile(const std::filesystem::path& folder, int number);
+std::vector<HistoryRow> readHistoryFile(const std::filesystem::path &folder, int number);
 
 struct HistoryAppended {
     bool ok = false;
     int fileNumber = 0;
-    std::string_view message;  // cantSaveHistoryMessage when not ok
+    std::string_view message; // cantSaveHistoryMessage when not ok
 };
 
 // Adds the entries (one per match end; up to four) to the first file that is
@@ -133,7 +134,7 @@ struct HistoryAppended {
 // is missing or damaged, which then starts afresh. A damaged file is first
 // kept aside as <name>.damaged. A file that exists but cannot be read is
 // never replaced: the entries are not written and the message is returned.
-HistoryAppended appendHistory(const std::filesystem::path& folder, std::span<const HisStr> entries,
-                              const HistoryStamp& stamp = historyStampNow());
+HistoryAppended appendHistory(const std::filesystem::path &folder, std::span<const HisStr> entries,
+                              const HistoryStamp &stamp = historyStampNow());
 
-}  // namespace quarn
+} // namespace quarn

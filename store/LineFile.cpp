@@ -11,20 +11,21 @@ std::vector<std::string_view> splitLines(std::string_view bytes) {
             bytes = {};
         } else {
             bytes.remove_prefix(end + 1);
-            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+            if (!line.empty() && line.back() == '\r')
+                line.remove_suffix(1);
         }
         lines.push_back(line);
     }
     return lines;
 }
 
-std::string joinCrlfLines(const std::vector<std::string>& lines) {
+std::string joinCrlfLines(const std::vector<std::string> &lines) {
     std::string out;
-    for (const std::string& line : lines) {
+    for (const std::string &line : lines) {
         out += line;
         out += "\r\n";
     }
     return out;
 }
 
-}  // namespace quarn
+} // namespace quarn

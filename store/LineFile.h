@@ -12,6 +12,6 @@ namespace quarn {
 std::vector<std::string_view> splitLines(std::string_view bytes);
 
 // Joins lines, each followed by CR LF.
-std::string joinCrlfLines(const std::vector<std::string>& lines);
+std::string joinCrlfLines(const std::vector<std::string> &lines);
 
-}  // namespace quarn
+} // namespace quarn

@@ -30,58 +30,59 @@ inline constexpr int maxGifFrameDelay = 5000;
 // Every value of the settings file, each with its default.
 struct Settings {
     // ---- line 2, the general flag line, one character per value ----------
-    int language = 0;                   // 1: language index 0 to 9
-    bool soundEffects = true;           // 2: with music, '0' to '3'
+    int language = 0;         // 1: language index 0 to 9
+    bool soundEffects = true; // 2: with music, '0' to '3'
     bool music = true;
-    bool gifAnimation = true;           // 3: animated pictures
-    bool cardFlight = true;             // 4
-    int clubDisplayMode = 1;            // 5: 1 score, 2 rating
-    bool multiplayer = false;           // 6: network game mode
-    bool redMouseCursor = true;         // 7: the program's own cursors
-    int flightSpeed = 4;                // 8: 1 to 6
-    int windowSize = 1;                 // 9: 1 small, 2 full screen, 3 average 1, 4 average 2, 5 large
-    bool startReported = true;          // 10: first start reported to the statistics service
-    bool likeSent = true;               // 11
-    bool radioListFromServer = true;    // 12: read the radio station list from the server first
-    int headingColour = 1;              // 13: colour variant 1 to 7 of the heading pictures
-    bool newButtons = false;            // 14
-    bool purpleWindows = false;         // 15: auxiliary windows in the "Purple" design
-    int windowDesign = 2;               // 16: 1 "Gray concise", 2 "Gray aristocratic", 3 "Gray with red ribbons"
-    int menuDesign = 0;                 // 17: 0 "Customizable", 1 "Purple"
-    int tableDesign = 0;                // 18: 0 "Customizable", 1 "Purple"
-    bool saluteOnButtons = true;        // 19
-    bool saluteOnCards = true;          // 20
+    bool gifAnimation = true;        // 3: animated pictures
+    bool cardFlight = true;          // 4
+    int clubDisplayMode = 1;         // 5: 1 score, 2 rating
+    bool multiplayer = false;        // 6: network game mode
+    bool redMouseCursor = true;      // 7: the program's own cursors
+    int flightSpeed = 4;             // 8: 1 to 6
+    int windowSize = 1;              // 9: 1 small, 2 full screen, 3 average 1, 4 average 2, 5 large
+    bool startReported = true;       // 10: first start reported to the statistics service
+    bool likeSent = true;            // 11
+    bool radioListFromServer = true; // 12: read the radio station list from the server first
+    int headingColour = 1;           // 13: colour variant 1 to 7 of the heading pictures
+    bool newButtons = false;         // 14
+    bool purpleWindows = false;      // 15: auxiliary windows in the "Purple" design
+    int windowDesign = 2; // 16: 1 "Gray concise", 2 "Gray aristocratic", 3 "Gray with red ribbons"
+    int menuDesign = 0;   // 17: 0 "Customizable", 1 "Purple"
+    int tableDesign = 0;  // 18: 0 "Customizable", 1 "Purple"
+    bool saluteOnButtons = true; // 19
+    bool saluteOnCards = true;   // 20
 
     // ---- the other lines ------------------------------------------------
-    int faceSet = 0;                    // line 4: position in the face-set list
-    int backSet = 0;                    // line 6: position in the back list
-    bool alwaysOneBack = false;         //   and "Always one"
-    bool highlightPlayable = true;      // line 8: "To sellect possible cards for move"
+    int faceSet = 0;               // line 4: position in the face-set list
+    int backSet = 0;               // line 6: position in the back list
+    bool alwaysOneBack = false;    //   and "Always one"
+    bool highlightPlayable = true; // line 8: "To sellect possible cards for move"
     // Lines 10 to 17: "Large font", "Small font", special fonts 1 and 2.
-    std::array<std::string, 4> fontNames{"Comic Sans MS", "Comic Sans MS", "FixedSys", "Courier New"};
-    std::array<int, 4> fontScales{100, 100, 100, 100};  // percent, 50 to 150
-    std::string hostAddress = "127.0.0.1";  // line 19: network game host last typed
-    std::string port = "25666";             // line 20
-    int backgroundPicture = 2;              // line 22: 1 to 10
-    int backgroundColour = 0;               //   and its colour variant 0 to 6
-    std::string playerName = "Mr.X";        // line 24: the name last typed at log-in
-    std::string ratingsPath;                // line 26: enciphered service path of the world ratings
-    std::string nick = "Incognito";         // line 27: passport, at most 12 characters
-    std::string country = "1-001";          // line 28: passport country code
-    std::string city = "Moscow";            // line 29: passport, at most 15 characters
-    char sex = 'M';                         // line 30: 'M' or 'W'
-    std::string statisticsPath;             // line 31: enciphered service path of the statistics
-    bool recordGif = false;                 // line 33
-    int gifCaptureArea = 1;                 // line 34: 1 client area, 2 whole window
-    int gifFrameDelay = 1000;               // line 35: milliseconds, 10 to 5000
+    std::array<std::string, 4> fontNames{"Comic Sans MS", "Comic Sans MS", "FixedSys",
+                                         "Courier New"};
+    std::array<int, 4> fontScales{100, 100, 100, 100}; // percent, 50 to 150
+    std::string hostAddress = "127.0.0.1";             // line 19: network game host last typed
+    std::string port = "25666";                        // line 20
+    int backgroundPicture = 2;                         // line 22: 1 to 10
+    int backgroundColour = 0;                          //   and its colour variant 0 to 6
+    std::string playerName = "Mr.X";                   // line 24: the name last typed at log-in
+    std::string ratingsPath;        // line 26: enciphered service path of the world ratings
+    std::string nick = "Incognito"; // line 27: passport, at most 12 characters
+    std::string country = "1-001";  // line 28: passport country code
+    std::string city = "Moscow";    // line 29: passport, at most 15 characters
+    char sex = 'M';                 // line 30: 'M' or 'W'
+    std::string statisticsPath;     // line 31: enciphered service path of the statistics
+    bool recordGif = false;         // line 33
+    int gifCaptureArea = 1;         // line 34: 1 client area, 2 whole window
+    int gifFrameDelay = 1000;       // line 35: milliseconds, 10 to 5000
 
-    bool operator==(const Settings&) const = default;
+    bool operator==(const Settings &) const = default;
 };
 
 // The four font names the program always starts with, whatever the file says.
-inline constexpr std::array<std::string_view, 4> startFontNames{"Comic Sans MS", "Comic Sans MS", "Fixedsys",
-                                                                "Courier New"};
-void resetFontNames(Settings& settings);
+inline constexpr std::array<std::string_view, 4> startFontNames{"Comic Sans MS", "Comic Sans MS",
+                                                                "Fixedsys", "Courier New"};
+void resetFontNames(Settings &settings);
 
 // What reading the file's bytes gave.
 struct SettingsRead {
@@ -94,28 +95,28 @@ struct SettingsRead {
 // than 35 lines is ignored; a line that breaks its rule stops the reading
 // there and what was read before stays. Values that convert but lie outside
 // their list keep their default and reading goes on.
-SettingsRead parseSettings(std::string_view bytes, const Settings& defaults = Settings{});
+SettingsRead parseSettings(std::string_view bytes, const Settings &defaults = Settings{});
 
 // The 35 lines of the file (code page 1251, without line ends). Texts that
 // the reader would refuse (empty where a value is required, line breaks,
 // characters code page 1251 lacks) are written as their default, so one bad
 // value can never stop the next reading early and lose the values after it.
-std::vector<std::string> settingsLines(const Settings& settings);
+std::vector<std::string> settingsLines(const Settings &settings);
 
 // Reads `folder`/Quarn.ini (two attempts) over `defaults`; without a readable
 // file every default stands. The caller supplies the built-in enciphered
 // service paths in `defaults`. The font names come back as startFontNames.
-Settings loadSettings(const std::filesystem::path& folder, const Settings& defaults = Settings{});
+Settings loadSettings(const std::filesystem::path &folder, const Settings &defaults = Settings{});
 
 struct SettingsSaved {
     bool ok = false;
-    std::string_view message;  // cantSaveOptionsMessage when not ok
+    std::string_view message; // cantSaveOptionsMessage when not ok
 };
 
 // Writes all 35 lines to `folder`/Quarn.ini (two attempts). The file is
 // replaced through a temporary file, so a failed save leaves the old file
 // whole. The caller does not save at all while a club file was found missing
 // or damaged at start, and deletes its temporary music file first.
-SettingsSaved saveSettings(const std::filesystem::path& folder, const Settings& settings);
+SettingsSaved saveSettings(const std::filesystem::path &folder, const Settings &settings);
 
-}  // namespace quarn
+} // namespace quarn

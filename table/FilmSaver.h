@@ -24,7 +24,7 @@
 namespace quarn {
 
 class FilmSaver {
-public:
+  public:
     FilmSaver() = default;
     FilmSaver(const FilmSaver &) = delete;
     FilmSaver &operator=(const FilmSaver &) = delete;
@@ -33,8 +33,8 @@ public:
     // Starts writing the film (after the one before it, if that is still
     // being written). When it is written, `written` is called on the thread
     // of `context`, which must outlive this saver (its owner waits for it).
-    void save(QString folder, QString name, std::vector<GifFrame> frames, QSize screen, QObject *context,
-              std::function<void()> written);
+    void save(QString folder, QString name, std::vector<GifFrame> frames, QSize screen,
+              QObject *context, std::function<void()> written);
 
     // True from save() until the film has been written.
     bool busy() const;
@@ -44,7 +44,7 @@ public:
     // being written or when the result was taken already.
     std::optional<bool> takeResult();
 
-private:
+  private:
     std::thread worker_;
     mutable std::mutex mutex_;
     bool busy_ = false;

@@ -14,7 +14,7 @@ inline constexpr int fastestFlightSpeed = 6;
 int flightSpeedFromSetting(int speed);
 
 class FlightPath {
-public:
+  public:
     FlightPath(QPoint from, QPoint to) : from_(from), to_(to) {}
 
     // The number of one-pixel steps from start to end (0 when they coincide).
@@ -25,7 +25,7 @@ public:
     QPoint from() const { return from_; }
     QPoint to() const { return to_; }
 
-private:
+  private:
     QPoint from_;
     QPoint to_;
 };
@@ -37,4 +37,4 @@ bool drawsStep(int speed, int step);
 // Speeds 1 to 4 want the 1 ms timer resolution.
 bool needsFineTimer(int speed);
 
-}  // namespace quarn
+} // namespace quarn

@@ -15,8 +15,7 @@ namespace quarn {
 namespace {
 
 struct GifCloser {
-    void operator()(GifFileType *gif) const
-    {
+    void operator()(GifFileType *gif) const {
         int error = 0;
         EGifCloseFile(gif, &error);
     }
@@ -41,8 +40,7 @@ struct QuantisedFrame {
 // One picture reduced to a palette. With transparency every palette entry
 // under half opacity is folded into one transparent index; without it the
 // picture is taken as opaque.
-bool quantise(const QImage &picture, const GifOptions &options, QuantisedFrame &out)
-{
+bool quantise(const QImage &picture, const GifOptions &options, QuantisedFrame &out) {
     const QImage rgba = picture.convertToFormat(options.transparency ? QImage::Format_RGBA8888
                                                                      : QImage::Format_RGBX8888);
     const int w = rgba.width();
@@ -56,7 +54,8 @@ bool quantise(const QImage &picture, const GifOptions &options, QuantisedFrame &
     rows.reserve(size_t(h));
     for (int y = 0; y < h; ++y)
         rows.push_back(const_cast<uchar *>(rgba.constScanLine(y)));
-    std::unique_ptr<liq_image, LiqDeleter> image(liq_image_create_rgba_rows(attr.get(), rows.data(), w, h, 0));
+    std::unique_ptr<liq_image, LiqDeleter> image(
+        liq_image_create_rgba_rows(attr.get(), rows.data(), w, h, 0));
     if (!image)
         return false;
     liq_result *rawResult = nullptr;
@@ -65,7 +64,8 @@ bool quantise(const QImage &picture, const GifOptions &options, QuantisedFrame &
     std::unique_ptr<liq_result, LiqDeleter> result(rawResult);
     liq_set_dithering_level(result.get(), options.transparency ? 0.6f : 0.5f);
     out.pixels.assign(size_t(w) * size_t(h), 0);
-    if (liq_write_remapped_image(result.get(), image.get(), out.pixels.data(), out.pixels.size()) != LIQ_OK)
+    if (liq_write_remapped_image(result.get(), image.get(), out.pixels.data(), out.pixels.size()) !=
+        LIQ_OK)
         return false;
     const liq_palette *palette = liq_get_palette(result.get());
     std::array<int, 256> remap{};
@@ -93,25 +93,24 @@ bool quantise(const QImage &picture, const GifOptions &options, QuantisedFrame &
     return true;
 }
 
-bool writeLoopExtension(GifFileType *gif)
-{
-    static const GifByteType application[] = {'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', '2', '.', '0'};
+bool writeLoopExtension(GifFileType *gif) {
+    static const GifByteType application[] = {'N', 'E', 'T', 'S', 'C', 'A',
+                                              'P', 'E', '2', '.', '0'};
     static const GifByteType loop[] = {1, 0, 0};
     return EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE) == GIF_OK &&
            EGifPutExtensionBlock(gif, sizeof application, application) == GIF_OK &&
-           EGifPutExtensionBlock(gif, sizeof loop, loop) == GIF_OK && EGifPutExtensionTrailer(gif) == GIF_OK;
+           EGifPutExtensionBlock(gif, sizeof loop, loop) == GIF_OK &&
+           EGifPutExtensionTrailer(gif) == GIF_OK;
 }
 
-int appendToArray(GifFileType *gif, const GifByteType *bytes, int length)
-{
+int appendToArray(GifFileType *gif, const GifByteType *bytes, int length) {
     static_cast<QByteArray *>(gif->UserData)->append(reinterpret_cast<const char *>(bytes), length);
     return length;
 }
 
 // The part of a frame that lies on the screen; a frame wholly off the screen
 // becomes its top-left pixel at the screen's corner.
-GifFrame clipped(const GifFrame &frame, QSize screen)
-{
+GifFrame clipped(const GifFrame &frame, QSize screen) {
     const QRect on = QRect(frame.at, frame.picture.size()) & QRect(QPoint(0, 0), screen);
     if (on.isEmpty())
         return {frame.picture.copy(0, 0, 1, 1), {0, 0}, frame.delayMs};
@@ -120,8 +119,7 @@ GifFrame clipped(const GifFrame &frame, QSize screen)
     return {frame.picture.copy(on.translated(-frame.at)), on.topLeft(), frame.delayMs};
 }
 
-bool writeFrame(GifFileType *gif, const GifFrame &frame, const GifOptions &options)
-{
+bool writeFrame(GifFileType *gif, const GifFrame &frame, const GifOptions &options) {
     QuantisedFrame q;
     if (!quantise(frame.picture, options, q))
         return false;
@@ -134,7 +132,8 @@ bool writeFrame(GifFileType *gif, const GifFrame &frame, const GifOptions &optio
     const size_t length = EGifGCBToExtension(&control, extension);
     if (EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, int(length), extension) != GIF_OK)
         return false;
-    std::unique_ptr<ColorMapObject, MapDeleter> map(GifMakeMapObject(int(q.colours.size()), q.colours.data()));
+    std::unique_ptr<ColorMapObject, MapDeleter> map(
+        GifMakeMapObject(int(q.colours.size()), q.colours.data()));
     const int w = frame.picture.width();
     const int h = frame.picture.height();
     if (!map || EGifPutImageDesc(gif, frame.at.x(), frame.at.y(), w, h, false, map.get()) != GIF_OK)
@@ -147,10 +146,11 @@ bool writeFrame(GifFileType *gif, const GifFrame &frame, const GifOptions &optio
 
 } // namespace
 
-int gifDelayCentiseconds(int delayMs) { return std::clamp((delayMs + 5) / 10, 1, 65535); }
+int gifDelayCentiseconds(int delayMs) {
+    return std::clamp((delayMs + 5) / 10, 1, 65535);
+}
 
-QByteArray encodeAnimatedGif(const std::vector<GifFrame> &frames, const GifOptions &options)
-{
+QByteArray encodeAnimatedGif(const std::vector<GifFrame> &frames, const GifOptions &options) {
     if (frames.empty() || frames.front().picture.isNull())
         return {};
     const QSize screen = options.screen.isEmpty() ? frames.front().picture.size() : options.screen;
@@ -162,8 +162,8 @@ QByteArray encodeAnimatedGif(const std::vector<GifFrame> &frames, const GifOptio
     if (!gif)
         return {};
     EGifSetGifVersion(gif.get(), true);
-    if (EGifPutScreenDesc(gif.get(), screen.width(), screen.height(), 8, 0, nullptr) != GIF_OK
-        || !writeLoopExtension(gif.get()))
+    if (EGifPutScreenDesc(gif.get(), screen.width(), screen.height(), 8, 0, nullptr) != GIF_OK ||
+        !writeLoopExtension(gif.get()))
         return {};
     for (const GifFrame &frame : frames) {
         if (frame.picture.isNull() || !writeFrame(gif.get(), clipped(frame, screen), options))
@@ -175,8 +175,8 @@ QByteArray encodeAnimatedGif(const std::vector<GifFrame> &frames, const GifOptio
     return bytes;
 }
 
-bool writeAnimatedGif(const QString &path, const std::vector<GifFrame> &frames, const GifOptions &options)
-{
+bool writeAnimatedGif(const QString &path, const std::vector<GifFrame> &frames,
+                      const GifOptions &options) {
     const QByteArray bytes = encodeAnimatedGif(frames, options);
     if (bytes.isEmpty())
         return false;
@@ -190,8 +190,7 @@ bool writeAnimatedGif(const QString &path, const std::vector<GifFrame> &frames, 
     return file.commit();
 }
 
-bool writeAnimatedGif(const QString &path, const std::vector<QImage> &frames, int delayMs)
-{
+bool writeAnimatedGif(const QString &path, const std::vector<QImage> &frames, int delayMs) {
     std::vector<GifFrame> whole;
     whole.reserve(frames.size());
     for (const QImage &picture : frames) {

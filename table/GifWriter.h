@@ -25,14 +25,14 @@ namespace quarn {
 
 struct GifFrame {
     QImage picture;
-    QPoint at{0, 0};  // top left of the picture on the animation's screen
+    QPoint at{0, 0}; // top left of the picture on the animation's screen
     int delayMs = 100;
 };
 
 struct GifOptions {
-    QSize screen;               // empty: the size of the first frame
-    bool transparency = false;  // frames with transparent pixels, each replacing the last
-    int speed = 8;              // libimagequant speed, 1 (best) to 10 (fastest)
+    QSize screen;              // empty: the size of the first frame
+    bool transparency = false; // frames with transparent pixels, each replacing the last
+    int speed = 8;             // libimagequant speed, 1 (best) to 10 (fastest)
 };
 
 // A frame's display time in the hundredths of a second a GIF stores,
@@ -46,7 +46,8 @@ QByteArray encodeAnimatedGif(const std::vector<GifFrame> &frames, const GifOptio
 // Writes the GIF through a temporary file in the target's folder, renamed
 // over the target only when complete: a failure leaves no partial file and
 // keeps an older file of that name. False when it could not be written.
-bool writeAnimatedGif(const QString &path, const std::vector<GifFrame> &frames, const GifOptions &options);
+bool writeAnimatedGif(const QString &path, const std::vector<GifFrame> &frames,
+                      const GifOptions &options);
 
 // The build-time animations: whole frames with transparency, one delay each.
 bool writeAnimatedGif(const QString &path, const std::vector<QImage> &frames, int delayMs);

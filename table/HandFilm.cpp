@@ -8,22 +8,20 @@ namespace quarn {
 
 namespace {
 
-QImage asRgb32(const QImage &picture)
-{
-    return picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_RGB32);
+QImage asRgb32(const QImage &picture) {
+    return picture.format() == QImage::Format_RGB32 ? picture
+                                                    : picture.convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
 
-bool samePicture(const QImage &a, const QImage &b)
-{
+bool samePicture(const QImage &a, const QImage &b) {
     if (a.size() != b.size())
         return false;
     return changedRectangle(a, b).isEmpty();
 }
 
-QRect changedRectangle(const QImage &before, const QImage &after)
-{
+QRect changedRectangle(const QImage &before, const QImage &after) {
     if (before.size() != after.size())
         return QRect(QPoint(0, 0), after.size());
     const QImage a = asRgb32(before);
@@ -52,15 +50,13 @@ QRect changedRectangle(const QImage &before, const QImage &after)
     return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
-void HandFilm::start()
-{
+void HandFilm::start() {
     frames_.clear();
     previous_ = QImage();
     screen_ = QSize();
 }
 
-bool HandFilm::offer(const QImage &picture, int delayMs)
-{
+bool HandFilm::offer(const QImage &picture, int delayMs) {
     if (full() || picture.isNull())
         return false;
     const QImage current = asRgb32(picture);
@@ -78,8 +74,7 @@ bool HandFilm::offer(const QImage &picture, int delayMs)
     return true;
 }
 
-std::vector<GifFrame> HandFilm::takeFrames()
-{
+std::vector<GifFrame> HandFilm::takeFrames() {
     if (!frames_.empty())
         frames_.back().delayMs = LastFrameMs;
     std::vector<GifFrame> taken = std::move(frames_);
@@ -87,13 +82,12 @@ std::vector<GifFrame> HandFilm::takeFrames()
     return taken;
 }
 
-QString filmFileName(const QDateTime &moment)
-{
+QString filmFileName(const QDateTime &moment) {
     return moment.toString(QStringLiteral("yyyy.MM.dd-HH.mm.ss")) + QStringLiteral(".gif");
 }
 
-bool saveFilm(const QString &folder, const QString &name, const std::vector<GifFrame> &frames, QSize screen)
-{
+bool saveFilm(const QString &folder, const QString &name, const std::vector<GifFrame> &frames,
+              QSize screen) {
     if (frames.empty() || !QDir().mkpath(folder))
         return false;
     GifOptions options;

@@ -30,7 +30,7 @@ bool samePicture(const QImage &a, const QImage &b);
 QRect changedRectangle(const QImage &before, const QImage &after);
 
 class HandFilm {
-public:
+  public:
     static constexpr int MaxFrames = 250;
     static constexpr int LastFrameMs = 5000;
 
@@ -50,7 +50,7 @@ public:
     // the film.
     std::vector<GifFrame> takeFrames();
 
-private:
+  private:
     std::vector<GifFrame> frames_;
     QImage previous_;
     QSize screen_;
@@ -61,6 +61,7 @@ QString filmFileName(const QDateTime &moment);
 
 // Writes a film into the folder (created when missing) under the name; the
 // file appears whole or not at all. False when it could not be written.
-bool saveFilm(const QString &folder, const QString &name, const std::vector<GifFrame> &frames, QSize screen);
+bool saveFilm(const QString &folder, const QString &name, const std::vector<GifFrame> &frames,
+              QSize screen);
 
 } // namespace quarn

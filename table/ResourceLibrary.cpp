@@ -15,8 +15,7 @@ const char *const allKinds[] = {"png", "jpeg", "gif", "bmp", "raw", "wav"};
 
 } // namespace
 
-ResourceLibrary::ResourceLibrary(const QString &programFolder, const QString &file)
-{
+ResourceLibrary::ResourceLibrary(const QString &programFolder, const QString &file) {
     QString folder = programFolder;
     if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
@@ -31,22 +30,19 @@ ResourceLibrary::ResourceLibrary(const QString &programFolder, const QString &fi
     }
 }
 
-ResourceLibrary::~ResourceLibrary()
-{
+ResourceLibrary::~ResourceLibrary() {
     if (isOpen())
         QResource::unregisterResource(path_, root_);
 }
 
-QByteArray ResourceLibrary::bytes(const QString &kind, const QString &name) const
-{
+QByteArray ResourceLibrary::bytes(const QString &kind, const QString &name) const {
     if (!isOpen())
         return {};
     QFile entry(QLatin1Char(':') + root_ + QLatin1Char('/') + kind + QLatin1Char('/') + name);
     return entry.open(QIODevice::ReadOnly) ? entry.readAll() : QByteArray();
 }
 
-QByteArray ResourceLibrary::bytes(const QString &name) const
-{
+QByteArray ResourceLibrary::bytes(const QString &name) const {
     for (const char *kind : allKinds) {
         QByteArray data = bytes(QLatin1String(kind), name);
         if (!data.isEmpty())
@@ -55,8 +51,7 @@ QByteArray ResourceLibrary::bytes(const QString &name) const
     return {};
 }
 
-QImage ResourceLibrary::picture(const QString &name) const
-{
+QImage ResourceLibrary::picture(const QString &name) const {
     for (const char *kind : pictureKinds) {
         const QImage image = QImage::fromData(bytes(QLatin1String(kind), name));
         if (!image.isNull())

@@ -14,7 +14,7 @@
 namespace quarn {
 
 class ResourceLibrary {
-public:
+  public:
     ResourceLibrary(const QString &programFolder, const QString &file);
     ~ResourceLibrary();
     ResourceLibrary(const ResourceLibrary &) = delete;
@@ -28,9 +28,9 @@ public:
     // A named picture of whichever picture kind holds it; null when absent.
     QImage picture(const QString &name) const;
 
-private:
-    QString root_;  // the registration root, "/lib/<n>/<file>"
-    QString path_;  // the file that was opened
+  private:
+    QString root_; // the registration root, "/lib/<n>/<file>"
+    QString path_; // the file that was opened
 };
 
 } // namespace quarn

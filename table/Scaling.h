@@ -48,7 +48,7 @@ int roundHalfEven(double v);
 
 // The three scale factors of a window and the functions built on them.
 class Scaling {
-public:
+  public:
     Scaling() = default;
     Scaling(Ratio s, Ratio sx, Ratio sy) : S(s), SX(sx), SY(sy) {}
 
@@ -76,4 +76,4 @@ public:
     Ratio SY{1, 1};
 };
 
-}  // namespace quarn
+} // namespace quarn

@@ -34,15 +34,18 @@ const QStringList soundFonts = {QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.s
                                 QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2"),
                                 QStringLiteral("/usr/share/sounds/sf2/FluidR3_GM.sf2")};
 
-std::uint32_t read32(const QByteArray &b, qsizetype at) { return qFromLittleEndian<std::uint32_t>(b.constData() + at); }
-std::uint16_t read16(const QByteArray &b, qsizetype at) { return qFromLittleEndian<std::uint16_t>(b.constData() + at); }
+std::uint32_t read32(const QByteArray &b, qsizetype at) {
+    return qFromLittleEndian<std::uint32_t>(b.constData() + at);
+}
+std::uint16_t read16(const QByteArray &b, qsizetype at) {
+    return qFromLittleEndian<std::uint16_t>(b.constData() + at);
+}
 
 // ---- Qt Multimedia --------------------------------------------------------------
 
 class QtWaveOutput : public WaveOutput {
-public:
-    void start(const QByteArray &wave) override
-    {
+  public:
+    void start(const QByteArray &wave) override {
         stop();
         const WaveFormat format = parseWave(wave);
         if (!format.valid)
@@ -62,8 +65,7 @@ public:
         sink_->start(&buffer_);
     }
 
-    void stop() override
-    {
+    void stop() override {
         if (sink_) {
             sink_->stop();
             sink_.reset();
@@ -75,7 +77,7 @@ public:
 
     ~QtWaveOutput() override { stop(); }
 
-private:
+  private:
     QBuffer buffer_;
     std::unique_ptr<QAudioSink> sink_;
 };
@@ -85,17 +87,15 @@ private:
 void quietLog(int, const char *, void *) {}
 
 class FluidMidiOutput : public MidiOutput {
-public:
-    FluidMidiOutput()
-    {
+  public:
+    FluidMidiOutput() {
         // The library's own messages (no audio server, ...) would only clutter the terminal.
         for (int level = 0; level < LAST_LOG_LEVEL; ++level)
             fluid_set_log_function(level, quietLog, nullptr);
     }
     ~FluidMidiOutput() override { close(); }
 
-    bool open(const QString &file) override
-    {
+    bool open(const QString &file) override {
         close();
         QString font;
         for (const QString &candidate : soundFonts)
@@ -109,7 +109,8 @@ public:
         if (!settings_)
             return false;
         synth_ = new_fluid_synth(settings_);
-        if (!synth_ || fluid_synth_sfload(synth_, QFile::encodeName(font).constData(), 1) == FLUID_FAILED) {
+        if (!synth_ ||
+            fluid_synth_sfload(synth_, QFile::encodeName(font).constData(), 1) == FLUID_FAILED) {
             close();
             return false;
         }
@@ -118,8 +119,7 @@ public:
         return true;
     }
 
-    void play() override
-    {
+    void play() override {
         if (!synth_ || failed_)
             return;
         if (!driver_) {
@@ -131,15 +131,14 @@ public:
         }
         stop();
         player_ = new_fluid_player(synth_);
-        if (!player_ || fluid_player_add(player_, file_.constData()) == FLUID_FAILED
-            || fluid_player_play(player_) == FLUID_FAILED) {
+        if (!player_ || fluid_player_add(player_, file_.constData()) == FLUID_FAILED ||
+            fluid_player_play(player_) == FLUID_FAILED) {
             stop();
             failed_ = true;
         }
     }
 
-    void stop() override
-    {
+    void stop() override {
         if (player_) {
             fluid_player_stop(player_);
             fluid_player_join(player_);
@@ -150,8 +149,7 @@ public:
             fluid_synth_all_sounds_off(synth_, -1);
     }
 
-    void close() override
-    {
+    void close() override {
         stop();
         if (driver_)
             delete_fluid_audio_driver(driver_);
@@ -164,10 +162,12 @@ public:
         settings_ = nullptr;
     }
 
-    bool playing() const override { return player_ && fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING; }
+    bool playing() const override {
+        return player_ && fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING;
+    }
     bool failed() const override { return failed_; }
 
-private:
+  private:
     fluid_settings_t *settings_ = nullptr;
     fluid_synth_t *synth_ = nullptr;
     fluid_audio_driver_t *driver_ = nullptr;
@@ -176,22 +176,19 @@ private:
     bool failed_ = false;
 };
 
-bool isMidiFile(const QString &path)
-{
+bool isMidiFile(const QString &path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) && file.read(4) == "MThd";
 }
 
 } // namespace
 
-int WaveFormat::milliseconds() const
-{
+int WaveFormat::milliseconds() const {
     const qint64 bytesPerSecond = qint64(rate) * channels * (bits / 8);
     return bytesPerSecond > 0 ? int(qint64(dataSize) * 1000 / bytesPerSecond) : 0;
 }
 
-WaveFormat parseWave(const QByteArray &wave)
-{
+WaveFormat parseWave(const QByteArray &wave) {
     WaveFormat format;
     if (wave.size() < 12 || !wave.startsWith("RIFF") || wave.mid(8, 4) != "WAVE")
         return {};
@@ -207,9 +204,9 @@ WaveFormat parseWave(const QByteArray &wave)
             format.channels = read16(wave, body + 2);
             format.rate = int(read32(wave, body + 4));
             format.bits = read16(wave, body + 14);
-            haveFormat = read16(wave, body) == 1 && format.channels >= 1 && format.channels <= 2
-                         && format.rate >= 4000 && format.rate <= 192000
-                         && (format.bits == 8 || format.bits == 16);
+            haveFormat = read16(wave, body) == 1 && format.channels >= 1 && format.channels <= 2 &&
+                         format.rate >= 4000 && format.rate <= 192000 &&
+                         (format.bits == 8 || format.bits == 16);
             if (!haveFormat)
                 return {};
         } else if (id == "data") {
@@ -227,47 +224,43 @@ WaveFormat parseWave(const QByteArray &wave)
     return {};
 }
 
-std::unique_ptr<WaveOutput> makeWaveOutput() { return std::make_unique<QtWaveOutput>(); }
-std::unique_ptr<MidiOutput> makeMidiOutput() { return std::make_unique<FluidMidiOutput>(); }
+std::unique_ptr<WaveOutput> makeWaveOutput() {
+    return std::make_unique<QtWaveOutput>();
+}
+std::unique_ptr<MidiOutput> makeMidiOutput() {
+    return std::make_unique<FluidMidiOutput>();
+}
 
-QString voiceResourceName(TStr2 card, int language)
-{
+QString voiceResourceName(TStr2 card, int language) {
     const std::optional<SuitRank> parsed = ParseCard(card);
     if (!parsed || language < 0 || language >= int(voiceCodes.size()))
         return {};
-    return faceResourceName(parsed->suit, parsed->rank, {}, {}, {}, false) + QStringLiteral("Voice")
-           + QLatin1String(voiceCodes[std::size_t(language)]);
+    return faceResourceName(parsed->suit, parsed->rank, {}, {}, {}, false) +
+           QStringLiteral("Voice") + QLatin1String(voiceCodes[std::size_t(language)]);
 }
 
 SoundSystem::SoundSystem(QString programFolder)
-    : folder_(std::move(programFolder)),
-      temporaryFolder_(QDir::tempPath()),
-      effectsOn_([] { return true; }),
-      wave_(makeWaveOutput()),
-      midi_(makeMidiOutput())
-{
+    : folder_(std::move(programFolder)), temporaryFolder_(QDir::tempPath()),
+      effectsOn_([] { return true; }), wave_(makeWaveOutput()), midi_(makeMidiOutput()) {
     if (!folder_.isEmpty() && !folder_.endsWith(QLatin1Char('/')))
         folder_ += QLatin1Char('/');
-    initBuiltinPictures();  // the effects live with the built-in pictures
+    initBuiltinPictures(); // the effects live with the built-in pictures
 }
 
-SoundSystem::~SoundSystem()
-{
+SoundSystem::~SoundSystem() {
     if (wave_)
         wave_->stop();
     if (midi_)
         midi_->close();
 }
 
-void SoundSystem::setWaveOutput(std::unique_ptr<WaveOutput> output)
-{
+void SoundSystem::setWaveOutput(std::unique_ptr<WaveOutput> output) {
     if (wave_)
         wave_->stop();
     wave_ = std::move(output);
 }
 
-void SoundSystem::setMidiOutput(std::unique_ptr<MidiOutput> output)
-{
+void SoundSystem::setMidiOutput(std::unique_ptr<MidiOutput> output) {
     if (midi_)
         midi_->close();
     midi_ = std::move(output);
@@ -276,8 +269,7 @@ void SoundSystem::setMidiOutput(std::unique_ptr<MidiOutput> output)
 
 // ---- Effects -------------------------------------------------------------------------
 
-QByteArray SoundSystem::effect(const QString &name)
-{
+QByteArray SoundSystem::effect(const QString &name) {
     auto found = effects_.constFind(name);
     if (found != effects_.constEnd())
         return *found;
@@ -289,8 +281,7 @@ QByteArray SoundSystem::effect(const QString &name)
     return bytes;
 }
 
-void SoundSystem::playSound(const QString &name, bool wait)
-{
+void SoundSystem::playSound(const QString &name, bool wait) {
     if (!effectsOn_() || !wave_)
         return;
     const QByteArray wave = effect(name);
@@ -302,13 +293,11 @@ void SoundSystem::playSound(const QString &name, bool wait)
         waitForEnd(format.milliseconds());
 }
 
-void SoundSystem::Play(std::string_view name, bool waitForEnd)
-{
+void SoundSystem::Play(std::string_view name, bool waitForEnd) {
     playSound(QString::fromLatin1(name.data(), qsizetype(name.size())), waitForEnd);
 }
 
-void SoundSystem::waitForEnd(int milliseconds)
-{
+void SoundSystem::waitForEnd(int milliseconds) {
     if (!wave_->playing())
         return;
     QEventLoop loop;
@@ -329,8 +318,7 @@ void SoundSystem::waitForEnd(int milliseconds)
 
 // ---- Spoken card names -------------------------------------------------------------------
 
-bool SoundSystem::sayCard(TStr2 card, int language)
-{
+bool SoundSystem::sayCard(TStr2 card, int language) {
     const QString name = voiceResourceName(card, language);
     if (name.isEmpty() || !wave_)
         return false;
@@ -348,13 +336,11 @@ bool SoundSystem::sayCard(TStr2 card, int language)
 
 // ---- Melody ------------------------------------------------------------------------------------
 
-QString SoundSystem::musicFile() const
-{
+QString SoundSystem::musicFile() const {
     return QDir(temporaryFolder_).filePath(QLatin1String(kMusicFileName));
 }
 
-bool SoundSystem::prepareMusic()
-{
+bool SoundSystem::prepareMusic() {
     const QString path = musicFile();
     // A file left by an earlier run is reused; one that is not a MIDI file
     // (cut short, overwritten) is written anew.
@@ -371,8 +357,7 @@ bool SoundSystem::prepareMusic()
     return true;
 }
 
-void SoundSystem::music(bool on)
-{
+void SoundSystem::music(bool on) {
     if (!midi_)
         return;
     if (!on) {
@@ -384,10 +369,11 @@ void SoundSystem::music(bool on)
     midi_->play();
 }
 
-bool SoundSystem::musicPlaying() const { return midi_ && midi_->playing(); }
+bool SoundSystem::musicPlaying() const {
+    return midi_ && midi_->playing();
+}
 
-void SoundSystem::closeMusic()
-{
+void SoundSystem::closeMusic() {
     if (midi_)
         midi_->close();
     musicOpened_ = false;

@@ -40,7 +40,7 @@ WaveFormat parseWave(const QByteArray &wave);
 
 // Plays one complete WAVE at a time.
 class WaveOutput {
-public:
+  public:
     virtual ~WaveOutput() = default;
     // Starts `wave`, cutting whatever plays.
     virtual void start(const QByteArray &wave) = 0;
@@ -50,7 +50,7 @@ public:
 
 // Plays a MIDI file from its start.
 class MidiOutput {
-public:
+  public:
     virtual ~MidiOutput() = default;
     // Takes the file; false when the player cannot work (no sound font, no synthesiser).
     virtual bool open(const QString &file) = 0;
@@ -70,7 +70,7 @@ std::unique_ptr<MidiOutput> makeMidiOutput();
 QString voiceResourceName(TStr2 card, int language);
 
 class SoundSystem : public SoundPlayer {
-public:
+  public:
     // programFolder: where the voice library is looked for (and in its parent).
     explicit SoundSystem(QString programFolder);
     ~SoundSystem() override;
@@ -110,9 +110,11 @@ public:
     void setWaveOutput(std::unique_ptr<WaveOutput> output);
     void setMidiOutput(std::unique_ptr<MidiOutput> output);
     // Called with the voice resource name each spoken card asks for.
-    void setVoiceObserver(std::function<void(const QString &)> observer) { voiceObserver_ = std::move(observer); }
+    void setVoiceObserver(std::function<void(const QString &)> observer) {
+        voiceObserver_ = std::move(observer);
+    }
 
-private:
+  private:
     QByteArray effect(const QString &name);
     void waitForEnd(int milliseconds);
 

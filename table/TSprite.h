@@ -12,22 +12,22 @@ namespace quarn {
 class TableCanvas;
 
 class TSprite {
-public:
+  public:
     // A sprite covering left..right, top..bottom with the card's face, or the
     // current back for "##".
-    TSprite(int left, int top, int right, int bottom, TStr2 card, const TableCanvas& canvas);
+    TSprite(int left, int top, int right, int bottom, TStr2 card, const TableCanvas &canvas);
 
     void moveTo(int left, int top);
     QRect rect() const { return {FLeft, FTop, FWidth, FHeight}; }
-    const QImage& picture() const { return picture_; }
+    const QImage &picture() const { return picture_; }
 
     int FLeft = 0;
     int FTop = 0;
     int FWidth = 0;
     int FHeight = 0;
 
-private:
+  private:
     QImage picture_;
 };
 
-}  // namespace quarn
+} // namespace quarn

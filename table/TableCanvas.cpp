@@ -16,19 +16,22 @@ namespace {
 
 // Text colours of the tab and the counter.
 const QColor scoreColour(0xC0, 0x00, 0xC0);   // magenta
-const QColor paymentColour(0x00, 0x00, 0xFF);  // blue
-const QColor penaltyColour(0x00, 0x00, 0x80);  // navy
+const QColor paymentColour(0x00, 0x00, 0xFF); // blue
+const QColor penaltyColour(0x00, 0x00, 0x80); // navy
 const QColor gameColour(0x00, 0x00, 0xFF);
 const QColor bankColour(0x00, 0x00, 0x80);
 
-int clampedCount(const GameState& game, int seat) { return std::clamp<int>(game.CardCount[seat], 0, handSlots); }
+int clampedCount(const GameState &game, int seat) {
+    return std::clamp<int>(game.CardCount[seat], 0, handSlots);
+}
 
-bool validSeat(int seat) { return seat >= 1 && seat <= seatCount; }
+bool validSeat(int seat) {
+    return seat >= 1 && seat <= seatCount;
+}
 
 // Draws text centred in a box, made smaller until it fits the box's width.
-void drawFittedText(QPainter& painter, const QRect& box, const QString& text, QFont font, const QColor& colour,
-                    Qt::Alignment vertical = Qt::AlignVCenter)
-{
+void drawFittedText(QPainter &painter, const QRect &box, const QString &text, QFont font,
+                    const QColor &colour, Qt::Alignment vertical = Qt::AlignVCenter) {
     int pixels = font.pixelSize();
     while (pixels > 6) {
         font.setPixelSize(pixels);
@@ -41,23 +44,22 @@ void drawFittedText(QPainter& painter, const QRect& box, const QString& text, QF
     painter.drawText(box, Qt::AlignHCenter | vertical | Qt::TextSingleLine, text);
 }
 
-QString signedNumber(int value)
-{
+QString signedNumber(int value) {
     return value > 0 ? QStringLiteral("+%1").arg(value) : QString::number(value);
 }
 
-}  // namespace
+} // namespace
 
-void FlightView::pause(int milliseconds)
-{
+void FlightView::pause(int milliseconds) {
     if (milliseconds > 0)
         QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 
-TableCanvas::TableCanvas(const Pictures& pictures) : pictures_(pictures) { LayOutTable(WindowSize::Small); }
+TableCanvas::TableCanvas(const Pictures &pictures) : pictures_(pictures) {
+    LayOutTable(WindowSize::Small);
+}
 
-void TableCanvas::LayOutTable(WindowSize size, QSize client)
-{
+void TableCanvas::LayOutTable(WindowSize size, QSize client) {
     layout_ = quarn::LayOutTable(size, client, pictures_.wideFaces());
     image_ = QImage(layout_.client, QImage::Format_RGB32);
     lefts_ = {};
@@ -68,15 +70,16 @@ void TableCanvas::LayOutTable(WindowSize size, QSize client)
     clear();
 }
 
-QRect TableCanvas::clear() { return restoreBackground(image_.rect()); }
+QRect TableCanvas::clear() {
+    return restoreBackground(image_.rect());
+}
 
-QRect TableCanvas::restoreBackground(const QRect& rect)
-{
+QRect TableCanvas::restoreBackground(const QRect &rect) {
     const QRect area = rect.intersected(image_.rect());
     if (area.isEmpty())
         return {};
     QPainter painter(&image_);
-    const QImage& background = pictures_.backgroundImage();
+    const QImage &background = pictures_.backgroundImage();
     if (background.isNull()) {
         painter.fillRect(area, QColor(0x1E, 0x6B, 0x34));
     } else if (background.size() == image_.size()) {
@@ -92,8 +95,7 @@ QRect TableCanvas::restoreBackground(const QRect& rect)
     return area;
 }
 
-QFont TableCanvas::fontOfHeight(int baseHeight, bool bold) const
-{
+QFont TableCanvas::fontOfHeight(int baseHeight, bool bold) const {
     // A font "h pixels high" is one whose line fits in h pixels.
     const int cell = layout_.scaling.fontPixels(baseHeight, font_.percent);
     QFont font(font_.family);
@@ -110,11 +112,10 @@ QFont TableCanvas::fontOfHeight(int baseHeight, bool bold) const
     return font;
 }
 
-void TableCanvas::drawCard(QPainter& painter, QPoint topLeft, TStr2 card, bool faceUp) const
-{
-    const CardSize& size = layout_.card;
+void TableCanvas::drawCard(QPainter &painter, QPoint topLeft, TStr2 card, bool faceUp) const {
+    const CardSize &size = layout_.card;
     const bool showFace = faceUp && faceSlot(card) != 0;
-    const QImage& picture = showFace ? pictures_.face(card) : pictures_.back();
+    const QImage &picture = showFace ? pictures_.face(card) : pictures_.back();
     if (size.mode == CardMode::Framed) {
         // The 69 x 94 bitmap inside a one-pixel black frame with cut corners.
         const int w = size.width;
@@ -150,8 +151,7 @@ void TableCanvas::drawCard(QPainter& painter, QPoint topLeft, TStr2 card, bool f
     }
 }
 
-QRect TableCanvas::DrawHand(const GameState& game, int seat, bool faceUp)
-{
+QRect TableCanvas::DrawHand(const GameState &game, int seat, bool faceUp) {
     if (!validSeat(seat))
         return {};
     const QRect area = layout_.hands[seat];
@@ -167,12 +167,12 @@ QRect TableCanvas::DrawHand(const GameState& game, int seat, bool faceUp)
     QPainter painter(&image_);
     painter.setClipRect(area);
     for (int slot = 1; slot <= n; ++slot)
-        drawCard(painter, area.topLeft() + QPoint(lefts_[seat][slot], 0), game.Hands[seat][slot].card, faceUp);
+        drawCard(painter, area.topLeft() + QPoint(lefts_[seat][slot], 0),
+                 game.Hands[seat][slot].card, faceUp);
     return area;
 }
 
-QRect TableCanvas::DrawEmptyHand(int seat, const QString& text)
-{
+QRect TableCanvas::DrawEmptyHand(int seat, const QString &text) {
     if (!validSeat(seat))
         return {};
     const QRect area = layout_.hands[seat];
@@ -191,8 +191,7 @@ QRect TableCanvas::DrawEmptyHand(int seat, const QString& text)
     return area;
 }
 
-QRect TableCanvas::DrawTable(const GameState& game)
-{
+QRect TableCanvas::DrawTable(const GameState &game) {
     const QRect area = layout_.table;
     restoreBackground(area);
     QPainter painter(&image_);
@@ -207,72 +206,84 @@ QRect TableCanvas::DrawTable(const GameState& game)
     return area;
 }
 
-QRect TableCanvas::DrawTab(int seat, bool highlight, int penalty, int payments, int score)
-{
+QRect TableCanvas::DrawTab(int seat, bool highlight, int penalty, int payments, int score) {
     if (!validSeat(seat))
         return {};
     const QRect area = layout_.tabs[seat];
     restoreBackground(area);
-    const Scaling& s = layout_.scaling;
+    const Scaling &s = layout_.scaling;
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setClipRect(area);
-    const QImage& picture = pictures_.tab();
+    const QImage &picture = pictures_.tab();
     if (!picture.isNull())
         painter.drawImage(area, picture);
 
-    const auto box = [&](int x, int y, int w, int h) { return QRect(area.left() + s.Scale(x), area.top() + s.Scale(y), s.Scale(w), s.Scale(h)); };
+    const auto box = [&](int x, int y, int w, int h) {
+        return QRect(area.left() + s.Scale(x), area.top() + s.Scale(y), s.Scale(w), s.Scale(h));
+    };
     drawFittedText(painter, box(4, 6, 147, 38), signedNumber(score), fontOfHeight(30), scoreColour);
-    drawFittedText(painter, box(55, 50, 42, 32), QString::number(penalty), fontOfHeight(20), penaltyColour);
-    drawFittedText(painter, box(105, 50, 41, 32), QString::number(payments), fontOfHeight(20), paymentColour);
+    drawFittedText(painter, box(55, 50, 42, 32), QString::number(penalty), fontOfHeight(20),
+                   penaltyColour);
+    drawFittedText(painter, box(105, 50, 41, 32), QString::number(payments), fontOfHeight(20),
+                   paymentColour);
 
     if (highlight && layout_.windowSize != WindowSize::Small) {
-        const QImage& hand = pictures_.handPointer(seat);
+        const QImage &hand = pictures_.handPointer(seat);
         if (!hand.isNull()) {
             const QRect spot = box(12, 50, 34, 34);
             const QSize size = hand.size().scaled(spot.size(), Qt::KeepAspectRatio);
-            painter.drawImage(QRect(spot.center() - QPoint(size.width() / 2, size.height() / 2), size), hand);
+            painter.drawImage(
+                QRect(spot.center() - QPoint(size.width() / 2, size.height() / 2), size), hand);
         }
     }
     return area;
 }
 
-QRect TableCanvas::DrawCounter(int matchHands, int bank)
-{
+QRect TableCanvas::DrawCounter(int matchHands, int bank) {
     const QRect area = layout_.counter;
     restoreBackground(area);
-    const Scaling& s = layout_.scaling;
+    const Scaling &s = layout_.scaling;
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setClipRect(area);
-    const QImage& picture = pictures_.counter();
+    const QImage &picture = pictures_.counter();
     if (!picture.isNull())
         painter.drawImage(area, picture);
 
     const QFont font = fontOfHeight(28);
     const int lineHeight = layout_.scaling.fontPixels(28, font_.percent);
     const int margin = s.Scale(6);
-    const QRect gameLine(area.left() + margin, area.top() + s.Scale(14), area.width() - 2 * margin, lineHeight);
-    const QRect bankLine(area.left() + margin, area.top() + s.Scale(42), area.width() - 2 * margin, lineHeight);
-    drawFittedText(painter, gameLine, wordGame() + QStringLiteral(": ") + QString::number(matchHands), font, gameColour, Qt::AlignTop);
-    drawFittedText(painter, bankLine, wordBank() + QStringLiteral(" ") + QString::number(bank), font, bankColour, Qt::AlignTop);
+    const QRect gameLine(area.left() + margin, area.top() + s.Scale(14), area.width() - 2 * margin,
+                         lineHeight);
+    const QRect bankLine(area.left() + margin, area.top() + s.Scale(42), area.width() - 2 * margin,
+                         lineHeight);
+    drawFittedText(painter, gameLine,
+                   wordGame() + QStringLiteral(": ") + QString::number(matchHands), font,
+                   gameColour, Qt::AlignTop);
+    drawFittedText(painter, bankLine, wordBank() + QStringLiteral(" ") + QString::number(bank),
+                   font, bankColour, Qt::AlignTop);
 
-    const QImage& coins = pictures_.bank();
+    const QImage &coins = pictures_.bank();
     if (bank != 0 && !coins.isNull()) {
-        const QRect room(area.left() + margin, area.top() + s.Scale(60) + lineHeight / 2, area.width() - 2 * margin,
+        const QRect room(area.left() + margin, area.top() + s.Scale(60) + lineHeight / 2,
+                         area.width() - 2 * margin,
                          area.height() - s.Scale(60) - lineHeight / 2 - s.Scale(4));
-        const QSize size = coins.size().scaled(room.size(), Qt::KeepAspectRatio).boundedTo(
-            coins.size() * (double(s.S.num) / double(s.S.den) / (layout_.windowSize == WindowSize::Small ? 1.0 : 2.0)));
-        const QRect spot(QPoint(room.center().x() - size.width() / 2, room.bottom() - size.height() + 1), size);
+        const QSize size =
+            coins.size()
+                .scaled(room.size(), Qt::KeepAspectRatio)
+                .boundedTo(coins.size() * (double(s.S.num) / double(s.S.den) /
+                                           (layout_.windowSize == WindowSize::Small ? 1.0 : 2.0)));
+        const QRect spot(
+            QPoint(room.center().x() - size.width() / 2, room.bottom() - size.height() + 1), size);
         painter.drawImage(spot, coins);
     }
     return area;
 }
 
-QRect TableCanvas::DrawNamePlate(int seat, const QString& name, PlateColour colour)
-{
+QRect TableCanvas::DrawNamePlate(int seat, const QString &name, PlateColour colour) {
     if (!validSeat(seat))
         return {};
     const QRect area = layout_.plates[seat];
@@ -281,7 +292,7 @@ QRect TableCanvas::DrawNamePlate(int seat, const QString& name, PlateColour colo
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setClipRect(area);
-    const QImage& picture = pictures_.plate(colour);
+    const QImage &picture = pictures_.plate(colour);
     if (!picture.isNull())
         painter.drawImage(area, picture);
     const int textWidth = layout_.scaling.Scale(150);
@@ -292,19 +303,18 @@ QRect TableCanvas::DrawNamePlate(int seat, const QString& name, PlateColour colo
     return area;
 }
 
-QRect TableCanvas::ClearNamePlate(int seat)
-{
+QRect TableCanvas::ClearNamePlate(int seat) {
     if (!validSeat(seat))
         return {};
     return restoreBackground(layout_.plates[seat]);
 }
 
-QRect TableCanvas::OutlineCard(int slot)
-{
+QRect TableCanvas::OutlineCard(int slot) {
     const int n = drawnCounts_[4];
     if (slot < 1 || slot > n || outlined_[slot])
         return {};
-    const QRect part = visibleCardPart(lefts_[4], n, layout_.card, slot).translated(layout_.hands[4].topLeft());
+    const QRect part =
+        visibleCardPart(lefts_[4], n, layout_.card, slot).translated(layout_.hands[4].topLeft());
     if (part.width() < 3 || part.height() < 3)
         return {};
     outlined_[slot] = true;
@@ -313,14 +323,18 @@ QRect TableCanvas::OutlineCard(int slot)
     painter.setCompositionMode(QPainter::RasterOp_NotDestination);
     const QRect frame = part.adjusted(1, 1, -1, -1);
     painter.fillRect(QRect(frame.left(), frame.top(), frame.width(), thickness), Qt::white);
-    painter.fillRect(QRect(frame.left(), frame.bottom() - thickness + 1, frame.width(), thickness), Qt::white);
-    painter.fillRect(QRect(frame.left(), frame.top() + thickness, thickness, frame.height() - 2 * thickness), Qt::white);
-    painter.fillRect(QRect(frame.right() - thickness + 1, frame.top() + thickness, thickness, frame.height() - 2 * thickness), Qt::white);
+    painter.fillRect(QRect(frame.left(), frame.bottom() - thickness + 1, frame.width(), thickness),
+                     Qt::white);
+    painter.fillRect(
+        QRect(frame.left(), frame.top() + thickness, thickness, frame.height() - 2 * thickness),
+        Qt::white);
+    painter.fillRect(QRect(frame.right() - thickness + 1, frame.top() + thickness, thickness,
+                           frame.height() - 2 * thickness),
+                     Qt::white);
     return part;
 }
 
-QRect TableCanvas::OutlinePlayableCards(const GameState& game)
-{
+QRect TableCanvas::OutlinePlayableCards(const GameState &game) {
     QRect changed;
     const int n = std::min(clampedCount(game, 4), drawnCounts_[4]);
     for (int slot = 1; slot <= n; ++slot)
@@ -329,30 +343,28 @@ QRect TableCanvas::OutlinePlayableCards(const GameState& game)
     return changed;
 }
 
-int TableCanvas::HitTest(int seat, int x) const
-{
+int TableCanvas::HitTest(int seat, int x) const {
     if (!validSeat(seat))
         return 0;
     return quarn::HitTest(lefts_[seat], drawnCounts_[seat], layout_.card.width, x);
 }
 
-int TableCanvas::handAreaAt(QPoint clientPoint) const
-{
+int TableCanvas::handAreaAt(QPoint clientPoint) const {
     for (int seat = 1; seat <= seatCount; ++seat)
         if (layout_.hands[seat].contains(clientPoint))
             return seat;
     return 0;
 }
 
-bool TableCanvas::overHandsOrTable(QPoint clientPoint) const
-{
+bool TableCanvas::overHandsOrTable(QPoint clientPoint) const {
     return handAreaAt(clientPoint) != 0 || layout_.table.contains(clientPoint);
 }
 
-bool TableCanvas::overCounter(QPoint clientPoint) const { return layout_.counter.contains(clientPoint); }
+bool TableCanvas::overCounter(QPoint clientPoint) const {
+    return layout_.counter.contains(clientPoint);
+}
 
-PointerKind TableCanvas::pointerOverBottomHand(const GameState& game, int x) const
-{
+PointerKind TableCanvas::pointerOverBottomHand(const GameState &game, int x) const {
     if (!game.InGame || game.Phase != kPhasePlaying || game.ToMove != 4)
         return PointerKind::Arrow;
     const int slot = HitTest(4, x);
@@ -361,36 +373,34 @@ PointerKind TableCanvas::pointerOverBottomHand(const GameState& game, int x) con
     return IsPlayable(game, game.Hands[4][slot].card) ? PointerKind::Hand : PointerKind::Arrow;
 }
 
-CounterBalloon TableCanvas::counterBalloon(const GameState& game)
-{
+CounterBalloon TableCanvas::counterBalloon(const GameState &game) {
     CounterBalloon balloon;
     balloon.title = wordCurrentGame();
-    const QString general = wordGeneralNumber() + QLatin1Char(' ') + QString::number(game.HandNumber);
+    const QString general =
+        wordGeneralNumber() + QLatin1Char(' ') + QString::number(game.HandNumber);
     if (game.Tournament) {
         balloon.lines << general << wordRoundInSession() + QStringLiteral(" 1 / 1");
         return balloon;
     }
     balloon.lines << general
-                  << wordRoundInCycle() + QLatin1Char(' ') + QString::number(game.HandInCycle()) + QStringLiteral(" / ") +
-                         QString::number(kCycleLength);
+                  << wordRoundInCycle() + QLatin1Char(' ') + QString::number(game.HandInCycle()) +
+                         QStringLiteral(" / ") + QString::number(kCycleLength);
     if (game.Network || game.IsAccountGame()) {
         int inSession = game.HandNumber % kNetworkBlock;
         if (inSession <= 0)
             inSession = inSession == 0 ? kNetworkBlock : inSession + kNetworkBlock;
-        balloon.lines << wordRoundInSession() + QLatin1Char(' ') + QString::number(inSession) + QStringLiteral(" / ") +
-                             QString::number(kNetworkBlock);
+        balloon.lines << wordRoundInSession() + QLatin1Char(' ') + QString::number(inSession) +
+                             QStringLiteral(" / ") + QString::number(kNetworkBlock);
     }
     return balloon;
 }
 
-const CardLefts& TableCanvas::cardLefts(int seat) const
-{
+const CardLefts &TableCanvas::cardLefts(int seat) const {
     static const CardLefts none{};
     return validSeat(seat) ? lefts_[seat] : none;
 }
 
-QPoint TableCanvas::flightStart(int seat, int fromSlot) const
-{
+QPoint TableCanvas::flightStart(int seat, int fromSlot) const {
     if (!validSeat(seat))
         return layout_.table.topLeft();
     const QRect area = layout_.hands[seat];
@@ -399,16 +409,14 @@ QPoint TableCanvas::flightStart(int seat, int fromSlot) const
     return {area.left() + area.width() / 2 - layout_.card.width / 2, area.top()};
 }
 
-QPoint TableCanvas::flightEnd(TStr2 card) const
-{
+QPoint TableCanvas::flightEnd(TStr2 card) const {
     const auto parsed = ParseCard(card);
     if (!parsed)
         return layout_.table.topLeft();
     return tablePlace(layout_, parsed->suit, parsed->rank);
 }
 
-int TableCanvas::FlyCard(QPoint from, QPoint to, TStr2 card, int speed, FlightView& view)
-{
+int TableCanvas::FlyCard(QPoint from, QPoint to, TStr2 card, int speed, FlightView &view) {
     speed = flightSpeedFromSetting(speed);
     const FlightPath path(from, to);
     const int steps = path.steps();
@@ -417,11 +425,12 @@ int TableCanvas::FlyCard(QPoint from, QPoint to, TStr2 card, int speed, FlightVi
 
     const QImage background = image_.copy();
     const QSize cardSize(layout_.card.width, layout_.card.height);
-    TSprite sprite(from.x(), from.y(), from.x() + cardSize.width(), from.y() + cardSize.height(), card, *this);
+    TSprite sprite(from.x(), from.y(), from.x() + cardSize.width(), from.y() + cardSize.height(),
+                   card, *this);
 
-    QRect drawn;  // where the card lies in the image now
+    QRect drawn; // where the card lies in the image now
     int shown = 0;
-    const auto restore = [&](const QRect& rect) {
+    const auto restore = [&](const QRect &rect) {
         const QRect area = rect.intersected(image_.rect());
         if (area.isEmpty())
             return;
@@ -437,15 +446,16 @@ int TableCanvas::FlyCard(QPoint from, QPoint to, TStr2 card, int speed, FlightVi
                 QPainter painter(&image_);
                 painter.drawImage(sprite.rect().topLeft(), sprite.picture());
             }
-            const QRect changed = drawn.united(sprite.rect()).adjusted(-2, -2, 2, 2).intersected(image_.rect());
+            const QRect changed =
+                drawn.united(sprite.rect()).adjusted(-2, -2, 2, 2).intersected(image_.rect());
             drawn = sprite.rect();
             view.showFlightRect(changed);
             ++shown;
         }
         view.pause(pauseAfterStep(speed, step));
     }
-    restore(drawn);  // the caller draws the card in its place on the table
+    restore(drawn); // the caller draws the card in its place on the table
     return shown;
 }
 
-}  // namespace quarn
+} // namespace quarn

@@ -49,9 +49,9 @@ struct TableFont {
 // What the window does for a flight: show a changed rectangle at once (a
 // synchronous repaint from image()) and wait between steps.
 class FlightView {
-public:
+  public:
     virtual ~FlightView() = default;
-    virtual void showFlightRect(const QRect& rect) = 0;
+    virtual void showFlightRect(const QRect &rect) = 0;
     // Waits the given milliseconds; the default sleeps.
     virtual void pause(int milliseconds);
 };
@@ -63,39 +63,39 @@ struct CounterBalloon {
 };
 
 class TableCanvas {
-public:
-    explicit TableCanvas(const Pictures& pictures);
+  public:
+    explicit TableCanvas(const Pictures &pictures);
 
     // Places every element for the window size (client: full screen only)
     // and repaints the whole image with the background.
     void LayOutTable(WindowSize size, QSize client = {});
-    const TableLayout& layout() const { return layout_; }
-    const QImage& image() const { return image_; }
+    const TableLayout &layout() const { return layout_; }
+    const QImage &image() const { return image_; }
 
-    void setFont(const TableFont& font) { font_ = font; }
-    const TableFont& font() const { return font_; }
+    void setFont(const TableFont &font) { font_ = font; }
+    const TableFont &font() const { return font_; }
 
     // Repaints the whole image with the background (the table is empty).
     QRect clear();
 
     // Draws a seat's hand from the game state, faces or backs.
-    QRect DrawHand(const GameState& game, int seat, bool faceUp);
+    QRect DrawHand(const GameState &game, int seat, bool faceUp);
     // Draws a hand area empty, optionally with a line of text across it
     // ("Expectation of the server..." on a network client).
-    QRect DrawEmptyHand(int seat, const QString& text = {});
+    QRect DrawEmptyHand(int seat, const QString &text = {});
     // Draws every card of the table at its place, spades to hearts, six to ace.
-    QRect DrawTable(const GameState& game);
+    QRect DrawTable(const GameState &game);
     QRect DrawTab(int seat, bool highlight, int penalty, int payments, int score);
     // "Game: n" and "Bank: n" (words from the current language) and the bank.
     QRect DrawCounter(int matchHands, int bank);
-    QRect DrawNamePlate(int seat, const QString& name, PlateColour colour);
+    QRect DrawNamePlate(int seat, const QString &name, PlateColour colour);
     QRect ClearNamePlate(int seat);
 
     // An inverted frame around the visible part of a bottom-hand card; a
     // card already outlined stays outlined. DrawHand(4) clears the outlines.
     QRect OutlineCard(int slot);
     // Outlines every playable card of the bottom hand (the selection help).
-    QRect OutlinePlayableCards(const GameState& game);
+    QRect OutlinePlayableCards(const GameState &game);
 
     // The slot under position x of a seat's hand area (x counted from the
     // area's left edge); 0 for none.
@@ -109,13 +109,13 @@ public:
 
     // The pointer over the bottom hand at position x of its area: the hand
     // over a playable card while the player is to move, else the arrow.
-    PointerKind pointerOverBottomHand(const GameState& game, int x) const;
+    PointerKind pointerOverBottomHand(const GameState &game, int x) const;
 
     // The counter's balloon for the game state.
-    static CounterBalloon counterBalloon(const GameState& game);
+    static CounterBalloon counterBalloon(const GameState &game);
 
     // Left edges of the cards of a seat as last drawn (index 1..36).
-    const CardLefts& cardLefts(int seat) const;
+    const CardLefts &cardLefts(int seat) const;
 
     // The flight of a played card: from the seat's hand (seat 4: the card's
     // place before the hand was sorted again, i.e. as drawn the time before
@@ -126,16 +126,16 @@ public:
     // Flies the card one pixel at a time, redrawing only the rectangle
     // around it; at the end the card is erased again. Returns the number
     // of rectangles shown.
-    int FlyCard(QPoint from, QPoint to, TStr2 card, int speed, FlightView& view);
+    int FlyCard(QPoint from, QPoint to, TStr2 card, int speed, FlightView &view);
 
     // Draws one card (face, or the current back for "##") into a painter.
-    void drawCard(class QPainter& painter, QPoint topLeft, TStr2 card, bool faceUp) const;
+    void drawCard(class QPainter &painter, QPoint topLeft, TStr2 card, bool faceUp) const;
 
-private:
-    QRect restoreBackground(const QRect& rect);
+  private:
+    QRect restoreBackground(const QRect &rect);
     QFont fontOfHeight(int baseHeight, bool bold = true) const;
 
-    const Pictures& pictures_;
+    const Pictures &pictures_;
     TableLayout layout_;
     TableFont font_;
     QImage image_;
@@ -146,4 +146,4 @@ private:
     std::array<bool, handSlots + 1> outlined_{};
 };
 
-}  // namespace quarn
+} // namespace quarn

@@ -5,18 +5,29 @@
 namespace quarn {
 
 namespace {
-QString word(WordEntry entry)
-{
+QString word(WordEntry entry) {
     const std::string_view t = text(entry);
     return QString::fromUtf8(t.data(), qsizetype(t.size()));
 }
-}  // namespace
+} // namespace
 
-QString wordGame() { return word(WordEntry::MainGame); }
-QString wordBank() { return word(WordEntry::MainBank); }
-QString wordCurrentGame() { return word(WordEntry::MainCurrentGame); }
-QString wordGeneralNumber() { return word(WordEntry::InfoTotalGames); }
-QString wordRoundInCycle() { return word(WordEntry::InfoRoundInCycle); }
-QString wordRoundInSession() { return word(WordEntry::InfoRoundInSession); }
+QString wordGame() {
+    return word(WordEntry::MainGame);
+}
+QString wordBank() {
+    return word(WordEntry::MainBank);
+}
+QString wordCurrentGame() {
+    return word(WordEntry::MainCurrentGame);
+}
+QString wordGeneralNumber() {
+    return word(WordEntry::InfoTotalGames);
+}
+QString wordRoundInCycle() {
+    return word(WordEntry::InfoRoundInCycle);
+}
+QString wordRoundInSession() {
+    return word(WordEntry::InfoRoundInSession);
+}
 
-}  // namespace quarn
+} // namespace quarn

@@ -5,11 +5,11 @@
 
 namespace quarn {
 
-QString wordGame();              // "Game"
-QString wordBank();              // "Bank:"
-QString wordCurrentGame();       // "Current game"
-QString wordGeneralNumber();     // "General number of game:"
-QString wordRoundInCycle();      // "Number of round in a current cycle:"
-QString wordRoundInSession();    // "Number of round in a current session:"
+QString wordGame();           // "Game"
+QString wordBank();           // "Bank:"
+QString wordCurrentGame();    // "Current game"
+QString wordGeneralNumber();  // "General number of game:"
+QString wordRoundInCycle();   // "Number of round in a current cycle:"
+QString wordRoundInSession(); // "Number of round in a current session:"
 
-}  // namespace quarn
+} // namespace quarn

@@ -2,19 +2,20 @@
 
 namespace quarn {
 
-AuxDesign auxDesign(const Settings &settings)
-{
+AuxDesign auxDesign(const Settings &settings) {
     if (settings.purpleWindows)
         return AuxDesign::Purple;
     switch (settings.windowDesign) {
-    case 1: return AuxDesign::GrayConcise;
-    case 3: return AuxDesign::GrayRedRibbons;
-    default: return AuxDesign::GrayAristocratic;
+    case 1:
+        return AuxDesign::GrayConcise;
+    case 3:
+        return AuxDesign::GrayRedRibbons;
+    default:
+        return AuxDesign::GrayAristocratic;
     }
 }
 
-void fallBackToAristocratic(Settings &settings)
-{
+void fallBackToAristocratic(Settings &settings) {
     settings.purpleWindows = false;
     settings.windowDesign = 2;
 }

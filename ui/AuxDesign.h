@@ -18,6 +18,8 @@ AuxDesign auxDesign(const Settings &settings);
 // Clears the "Purple" flag and makes the gray design 2.
 void fallBackToAristocratic(Settings &settings);
 
-inline bool isGray(AuxDesign design) { return design != AuxDesign::Purple; }
+inline bool isGray(AuxDesign design) {
+    return design != AuxDesign::Purple;
+}
 
 } // namespace quarn

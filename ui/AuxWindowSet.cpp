@@ -16,24 +16,22 @@ constexpr std::string_view OpenSound = "WOpenFo";
 
 } // namespace
 
-AuxWindowSet::AuxWindowSet(AuxContext context, QWidget *parent) : context_(std::move(context)), parent_(parent) {}
+AuxWindowSet::AuxWindowSet(AuxContext context, QWidget *parent)
+    : context_(std::move(context)), parent_(parent) {}
 
-void AuxWindowSet::run(QDialog &window)
-{
+void AuxWindowSet::run(QDialog &window) {
     if (runner_)
         runner_(window);
     else
         window.exec();
 }
 
-void AuxWindowSet::playSound(std::string_view name)
-{
+void AuxWindowSet::playSound(std::string_view name) {
     if (context_.sound)
         context_.sound->Play(name, false);
 }
 
-void AuxWindowSet::showOptions()
-{
+void AuxWindowSet::showOptions() {
     playSound(OpenSound);
     QSize screen = screen_;
     if (screen.isEmpty() && optionsHost_)
@@ -43,43 +41,36 @@ void AuxWindowSet::showOptions()
     run(window);
 }
 
-void AuxWindowSet::showSpeed()
-{
+void AuxWindowSet::showSpeed() {
     TFormSpeed window(context_, parent_);
     run(window);
 }
 
-void AuxWindowSet::showTopTen(bool networkClub)
-{
+void AuxWindowSet::showTopTen(bool networkClub) {
     TFormTopTen window(context_, networkClub, parent_);
     run(window);
 }
 
-void AuxWindowSet::showHistory()
-{
+void AuxWindowSet::showHistory() {
     playSound(OpenSound);
     TFormHistory window(context_, historyFile_, parent_);
     run(window);
 }
 
-void AuxWindowSet::showEnd(const EndOfGameFacts &facts)
-{
+void AuxWindowSet::showEnd(const EndOfGameFacts &facts) {
     TFormEndGame window(context_, facts, parent_);
     run(window);
 }
 
-void AuxWindowSet::showEndOfGame(bool networkClub, int place, std::int32_t score)
-{
+void AuxWindowSet::showEndOfGame(bool networkClub, int place, std::int32_t score) {
     showEnd({networkClub ? EndOfGameKind::Network : EndOfGameKind::Local, place, score, 0});
 }
 
-void AuxWindowSet::showAccountEndOfGame(int place, std::int32_t score, int bonus)
-{
+void AuxWindowSet::showAccountEndOfGame(int place, std::int32_t score, int bonus) {
     showEnd({EndOfGameKind::Account, place, score, bonus});
 }
 
-void AuxWindowSet::showGameInformation(const GameState &game)
-{
+void AuxWindowSet::showGameInformation(const GameState &game) {
     const AccountStanding account = account_ ? account_() : AccountStanding{};
     const std::optional<TournamentStanding> entry = tournament_ ? tournament_() : std::nullopt;
     // A fresh record over the program's one record, then the window.

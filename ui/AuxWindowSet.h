@@ -21,14 +21,13 @@ class QDialog;
 namespace quarn {
 
 class AuxWindowSet : public AuxiliaryWindows {
-public:
+  public:
     AuxWindowSet(AuxContext context, QWidget *parent);
 
     // Where the online parts are read from when the game information opens;
     // without them the account reads as logged out and a tournament entry as zeros.
     void setAccountSource(std::function<AccountStanding()> source) { account_ = std::move(source); }
-    void setTournamentSource(std::function<std::optional<TournamentStanding>()> source)
-    {
+    void setTournamentSource(std::function<std::optional<TournamentStanding>()> source) {
         tournament_ = std::move(source);
     }
 
@@ -51,7 +50,7 @@ public:
 
     int rememberedHistoryFile() const { return historyFile_; }
 
-private:
+  private:
     void run(QDialog &window);
     void playSound(std::string_view name);
     void showEnd(const EndOfGameFacts &facts);

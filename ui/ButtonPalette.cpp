@@ -4,18 +4,19 @@
 
 namespace quarn {
 
-int heightOf(THeightSB height)
-{
+int heightOf(THeightSB height) {
     switch (height) {
-    case THeightSB::D45: return 45;
-    case THeightSB::D60: return 60;
-    case THeightSB::D30: break;
+    case THeightSB::D45:
+        return 45;
+    case THeightSB::D60:
+        return 60;
+    case THeightSB::D30:
+        break;
     }
     return 30;
 }
 
-long long roundHalfEven(long long num, long long den)
-{
+long long roundHalfEven(long long num, long long den) {
     const bool negative = num < 0;
     const long long n = negative ? -num : num;
     long long quotient = n / den;
@@ -27,62 +28,65 @@ long long roundHalfEven(long long num, long long den)
 
 namespace {
 
-int scaled(int value, int tenths) { return int(roundHalfEven(static_cast<long long>(value) * tenths, 10)); }
-
-int lighten(int channel, int percent)
-{
-    return int(roundHalfEven(100LL * channel + static_cast<long long>(255 - channel) * percent, 100));
+int scaled(int value, int tenths) {
+    return int(roundHalfEven(static_cast<long long>(value) * tenths, 10));
 }
 
-Rgb lightened(Rgb c, int percent)
-{
+int lighten(int channel, int percent) {
+    return int(
+        roundHalfEven(100LL * channel + static_cast<long long>(255 - channel) * percent, 100));
+}
+
+Rgb lightened(Rgb c, int percent) {
     if (percent == 0)
         return c;
     return {lighten(c.r, percent), lighten(c.g, percent), lighten(c.b, percent)};
 }
 
-Rgb rearranged(Rgb c, TColorSB scheme)
-{
+Rgb rearranged(Rgb c, TColorSB scheme) {
     switch (scheme) {
-    case TColorSB::DRed: return c;
-    case TColorSB::DGreen: return {c.g, c.r, c.b};
-    case TColorSB::DBlue: return {c.b, c.r, c.r};
-    case TColorSB::DNavy: return {c.b, c.g, c.r};
-    case TColorSB::DYellow: return {c.r, c.r, c.b};
-    case TColorSB::DViolet: return {c.r, c.g, c.r};
+    case TColorSB::DRed:
+        return c;
+    case TColorSB::DGreen:
+        return {c.g, c.r, c.b};
+    case TColorSB::DBlue:
+        return {c.b, c.r, c.r};
+    case TColorSB::DNavy:
+        return {c.b, c.g, c.r};
+    case TColorSB::DYellow:
+        return {c.r, c.r, c.b};
+    case TColorSB::DViolet:
+        return {c.r, c.g, c.r};
     case TColorSB::DOrang:
         if (c.r > c.g && c.r > c.b) {
             const int b = scaled(c.b, 7);
             return {c.r, b + scaled(std::abs(c.r - b), 4), b};
         }
         return c;
-    case TColorSB::DCards: return {scaled(c.r, 7), 0, c.r};
+    case TColorSB::DCards:
+        return {scaled(c.r, 7), 0, c.r};
     }
     return c;
 }
 
 } // namespace
 
-bool changesColours(TColorSB scheme, int lightenPercent)
-{
+bool changesColours(TColorSB scheme, int lightenPercent) {
     return scheme != TColorSB::DRed || lightenPercent != 0;
 }
 
-Rgb recolour(Rgb colour, TColorSB scheme, int lightenPercent)
-{
+Rgb recolour(Rgb colour, TColorSB scheme, int lightenPercent) {
     if (!changesColours(scheme, lightenPercent))
         return colour;
     return lightened(rearranged(colour, scheme), lightenPercent);
 }
 
-bool nearPureRed(Rgb p)
-{
+bool nearPureRed(Rgb p) {
     const int dr = p.r - 255;
     return dr * dr + p.g * p.g + p.b * p.b < 180 * 180;
 }
 
-Rgb recolourSlicePixel(Rgb pixel, TColorSB scheme, int lightenPercent, bool newLook)
-{
+Rgb recolourSlicePixel(Rgb pixel, TColorSB scheme, int lightenPercent, bool newLook) {
     if (!newLook)
         return recolour(pixel, scheme, lightenPercent);
     if (!changesColours(scheme, lightenPercent))
@@ -98,23 +102,25 @@ Rgb recolourSlicePixel(Rgb pixel, TColorSB scheme, int lightenPercent, bool newL
     return nearRed ? lightened(c, lightenPercent) : c;
 }
 
-bool isExactHeight(int height) { return height == 30 || height == 45 || height == 60; }
+bool isExactHeight(int height) {
+    return height == 30 || height == 45 || height == 60;
+}
 
 namespace {
 
 // Rows from `from` to `to` in equal steps (count >= 2), green equal to blue.
-void appendBand(std::vector<Rgb> &rows, Rgb from, Rgb to, int count)
-{
+void appendBand(std::vector<Rgb> &rows, Rgb from, Rgb to, int count) {
     for (int i = 0; i < count; ++i) {
-        auto step = [&](int a, int b) { return a + int(roundHalfEven(static_cast<long long>(b - a) * i, count - 1)); };
+        auto step = [&](int a, int b) {
+            return a + int(roundHalfEven(static_cast<long long>(b - a) * i, count - 1));
+        };
         rows.push_back({step(from.r, to.r), step(from.g, to.g), step(from.b, to.b)});
     }
 }
 
 } // namespace
 
-std::vector<Rgb> classicGradient(int height)
-{
+std::vector<Rgb> classicGradient(int height) {
     std::vector<Rgb> rows;
     switch (height) {
     case 30:
@@ -139,97 +145,121 @@ std::vector<Rgb> classicGradient(int height)
         appendBand(rows, {132, 0, 0}, {246, 0, 0}, 28);
         rows.push_back({128, 0, 0});
         break;
-    default: break;
+    default:
+        break;
     }
     return rows;
 }
 
-std::string sliceSetName(int height, bool newLook)
-{
+std::string sliceSetName(int height, bool newLook) {
     const char *size = height <= 30 ? "29" : height <= 45 ? "44" : "59";
     return std::string(newLook ? "Q" : "R") + size;
 }
 
-std::string sliceName(int height, bool newLook, char part)
-{
+std::string sliceName(int height, bool newLook, char part) {
     return sliceSetName(height, newLook) + '_' + part;
 }
 
-int sliceSideWidth(int height) { return height <= 30 ? 8 : height <= 45 ? 13 : 17; }
-int sliceHeight(int height) { return height <= 30 ? 29 : height <= 45 ? 44 : 59; }
+int sliceSideWidth(int height) {
+    return height <= 30 ? 8 : height <= 45 ? 13 : 17;
+}
+int sliceHeight(int height) {
+    return height <= 30 ? 29 : height <= 45 ? 44 : 59;
+}
 
-int sideWidth(int height)
-{
+int sideWidth(int height) {
     const int nominal = height <= 30 ? 30 : height <= 45 ? 45 : 60;
     return int(roundHalfEven(static_cast<long long>(sliceSideWidth(height)) * height, nominal));
 }
 
-Rgb focusRectangleColour(TColorSB scheme)
-{
+Rgb focusRectangleColour(TColorSB scheme) {
     switch (scheme) {
-    case TColorSB::DRed: return {255, 200, 200};
-    case TColorSB::DGreen: return {200, 200, 255};
-    case TColorSB::DBlue: return {200, 255, 200};
-    case TColorSB::DNavy: return {200, 255, 200};
-    case TColorSB::DYellow: return {255, 200, 200};
-    case TColorSB::DViolet: return {255, 255, 200};
-    case TColorSB::DOrang: return {255, 128, 64};
-    case TColorSB::DCards: return {200, 175, 50};
+    case TColorSB::DRed:
+        return {255, 200, 200};
+    case TColorSB::DGreen:
+        return {200, 200, 255};
+    case TColorSB::DBlue:
+        return {200, 255, 200};
+    case TColorSB::DNavy:
+        return {200, 255, 200};
+    case TColorSB::DYellow:
+        return {255, 200, 200};
+    case TColorSB::DViolet:
+        return {255, 255, 200};
+    case TColorSB::DOrang:
+        return {255, 128, 64};
+    case TColorSB::DCards:
+        return {200, 175, 50};
     }
     return {255, 200, 200};
 }
 
-Rgb focusDotColour(TColorSB scheme)
-{
+Rgb focusDotColour(TColorSB scheme) {
     switch (scheme) {
-    case TColorSB::DRed: return {255, 255, 0};
-    case TColorSB::DGreen: return {0, 0, 255};
-    case TColorSB::DBlue: return {0, 0, 255};
-    case TColorSB::DNavy: return {0, 255, 0};
-    case TColorSB::DYellow: return {255, 0, 0};
-    case TColorSB::DViolet: return {255, 255, 255};
-    case TColorSB::DOrang: return {255, 255, 255};
-    case TColorSB::DCards: return {220, 180, 255};
+    case TColorSB::DRed:
+        return {255, 255, 0};
+    case TColorSB::DGreen:
+        return {0, 0, 255};
+    case TColorSB::DBlue:
+        return {0, 0, 255};
+    case TColorSB::DNavy:
+        return {0, 255, 0};
+    case TColorSB::DYellow:
+        return {255, 0, 0};
+    case TColorSB::DViolet:
+        return {255, 255, 255};
+    case TColorSB::DOrang:
+        return {255, 255, 255};
+    case TColorSB::DCards:
+        return {220, 180, 255};
     }
     return {255, 255, 0};
 }
 
-FocusRectangle classicFocusMark(int height)
-{
+FocusRectangle classicFocusMark(int height) {
     switch (height) {
-    case 30: return {7, 4, 7};
-    case 45: return {9, 5, 9};
-    case 60: return {11, 6, 11};
-    default: break;
+    case 30:
+        return {7, 4, 7};
+    case 45:
+        return {9, 5, 9};
+    case 60:
+        return {11, 6, 11};
+    default:
+        break;
     }
     const int v = height <= 20 ? 3 : height <= 30 ? 4 : height <= 60 ? 5 : 6;
     return {int(roundHalfEven(4LL * sideWidth(height), 5)), v, 2 * v};
 }
 
-FocusDots newLookFocusMark(int height)
-{
+FocusDots newLookFocusMark(int height) {
     const int d = height < 21 ? 3 : height <= 30 ? 4 : height <= 45 ? 5 : height <= 60 ? 6 : 7;
     const int edge = height == 30 ? 10 : height == 45 ? 13 : height == 60 ? 15 : sideWidth(height);
     return {d, int(roundHalfEven(height - d, 2)), edge};
 }
 
-int glyphEdgeDistance(int height)
-{
+int glyphEdgeDistance(int height) {
     switch (height) {
-    case 30: return 15;
-    case 45: return 18;
-    case 60: return 20;
-    default: return int(roundHalfEven(8LL * sideWidth(height), 5));
+    case 30:
+        return 15;
+    case 45:
+        return 18;
+    case 60:
+        return 20;
+    default:
+        return int(roundHalfEven(8LL * sideWidth(height), 5));
     }
 }
 
-int textGlyphDistance(int height)
-{
+int textGlyphDistance(int height) {
     switch (height) {
-    case 30: return 25;
-    case 45: return 28;
-    case 60: return 30;
-    default: return sideWidth(height) + 10;
+    case 30:
+        return 25;
+    case 45:
+        return 28;
+    case 60:
+        return 30;
+    default:
+        return sideWidth(height) + 10;
     }
 }
 
@@ -237,8 +267,7 @@ int textGlyphDistance(int height)
 
 namespace quarn {
 
-ButtonPlan planButton(int height, TColorSB scheme, bool newLook)
-{
+ButtonPlan planButton(int height, TColorSB scheme, bool newLook) {
     ButtonPlan plan;
     plan.sliceSet = sliceSetName(height, newLook);
     plan.side = sideWidth(height);

@@ -59,14 +59,14 @@ int sliceHeight(int height);
 int sideWidth(int height);
 
 // Colours of the focus mark.
-Rgb focusRectangleColour(TColorSB scheme);  // classic look
-Rgb focusDotColour(TColorSB scheme);        // new look
+Rgb focusRectangleColour(TColorSB scheme); // classic look
+Rgb focusDotColour(TColorSB scheme);       // new look
 
 // The classic focus mark: a rounded rectangle inset from the button's edges.
 struct FocusRectangle {
     int insetX = 0;
     int insetY = 0;
-    int corner = 0;  // the corner's ellipse size
+    int corner = 0; // the corner's ellipse size
 };
 FocusRectangle classicFocusMark(int height);
 
@@ -90,9 +90,9 @@ namespace quarn {
 
 // How a button of a size is put together.
 struct ButtonPlan {
-    std::string sliceSet;     // "R44", ...
-    int side = 0;             // width of each end
-    bool exactHeight = false; // ends drawn at their own size, no resampling
+    std::string sliceSet;       // "R44", ...
+    int side = 0;               // width of each end
+    bool exactHeight = false;   // ends drawn at their own size, no resampling
     bool middleAsLines = false; // classic look, exact height, not DCards
 };
 ButtonPlan planButton(int height, TColorSB scheme, bool newLook);

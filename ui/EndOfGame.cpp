@@ -4,8 +4,7 @@
 
 namespace quarn {
 
-EndOfGameView endOfGameView(const EndOfGameFacts &facts)
-{
+EndOfGameView endOfGameView(const EndOfGameFacts &facts) {
     EndOfGameView view;
     const bool best = facts.place == 1;
     const bool good = facts.place >= 2 && facts.place <= 10;
@@ -15,9 +14,15 @@ EndOfGameView endOfGameView(const EndOfGameFacts &facts)
         view.heading = WordEntry::ClubCongratulations;
         view.subtitle = WordEntry::ClubResultBest;
         switch (facts.kind) {
-        case EndOfGameKind::Local: view.titleLine = WordEntry::ClubMaster; break;
-        case EndOfGameKind::Network: view.titleLine = WordEntry::ClubBachelor; break;
-        case EndOfGameKind::Account: view.titleLine = WordEntry::ClubVicePresident; break;
+        case EndOfGameKind::Local:
+            view.titleLine = WordEntry::ClubMaster;
+            break;
+        case EndOfGameKind::Network:
+            view.titleLine = WordEntry::ClubBachelor;
+            break;
+        case EndOfGameKind::Account:
+            view.titleLine = WordEntry::ClubVicePresident;
+            break;
         }
         view.animation = "GEndBest";
         view.stillFrame = 25;
@@ -37,7 +42,8 @@ EndOfGameView endOfGameView(const EndOfGameFacts &facts)
         view.stillFrame = 3;
         view.loop = true;
         if (facts.kind == EndOfGameKind::Account && facts.place > 10)
-            view.result += " ; " + std::string(text(WordEntry::ClubPlace)) + std::to_string(facts.place);
+            view.result +=
+                " ; " + std::string(text(WordEntry::ClubPlace)) + std::to_string(facts.place);
     }
     if (best || good) {
         view.medalPlace = facts.place;

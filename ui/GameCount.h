@@ -12,13 +12,13 @@
 namespace quarn {
 
 struct TCount {
-    std::string Count_KonAll;  // "General number of game:"
-    std::string Count_KonCur;  // "Number of round in a current cycle:"
-    std::string Count_ScoBeg;  // "The initial score:"
-    std::string Count_ScoCur;  // "The current score:"
-    std::string Count_ScoAll;  // "The general score:"
-    std::string Count_ReiBeg;  // "The initial rating:"
-    std::string Count_ReiCur;  // "The current rating:"
+    std::string Count_KonAll; // "General number of game:"
+    std::string Count_KonCur; // "Number of round in a current cycle:"
+    std::string Count_ScoBeg; // "The initial score:"
+    std::string Count_ScoCur; // "The current score:"
+    std::string Count_ScoAll; // "The general score:"
+    std::string Count_ReiBeg; // "The initial rating:"
+    std::string Count_ReiCur; // "The current rating:"
 
     bool operator==(const TCount &) const = default;
 };

@@ -5,10 +5,12 @@
 
 namespace quarn {
 
-QString graphicsLibraryFile() { return QLatin1String(graphicsLibrary); }
+QString graphicsLibraryFile() {
+    return QLatin1String(graphicsLibrary);
+}
 
-std::optional<GraphicsLibrary> GraphicsLibrary::load(const QString &programFolder, const QStringList &names)
-{
+std::optional<GraphicsLibrary> GraphicsLibrary::load(const QString &programFolder,
+                                                     const QStringList &names) {
     const ResourceLibrary file(programFolder, graphicsLibraryFile());
     if (!file.isOpen())
         return std::nullopt;
@@ -21,8 +23,7 @@ std::optional<GraphicsLibrary> GraphicsLibrary::load(const QString &programFolde
     return library;
 }
 
-QImage GraphicsLibrary::picture(const QString &name) const
-{
+QImage GraphicsLibrary::picture(const QString &name) const {
     const auto found = entries_.constFind(name);
     if (found == entries_.constEnd())
         return {};

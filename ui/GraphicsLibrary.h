@@ -18,10 +18,11 @@ namespace quarn {
 QString graphicsLibraryFile();
 
 class GraphicsLibrary {
-public:
+  public:
     // The entries' bytes by name ("GFormCount"), whatever their kind (png,
     // jpeg, gif, bmp, raw). Nothing when the library cannot be opened.
-    static std::optional<GraphicsLibrary> load(const QString &programFolder, const QStringList &names);
+    static std::optional<GraphicsLibrary> load(const QString &programFolder,
+                                               const QStringList &names);
 
     bool has(const QString &name) const { return entries_.contains(name); }
     // The entry as a picture; null when absent or not a picture.
@@ -29,7 +30,7 @@ public:
     // The entry's bytes (an animation's GIF); empty when absent.
     QByteArray bytes(const QString &name) const { return entries_.value(name); }
 
-private:
+  private:
     QHash<QString, QByteArray> entries_;
 };
 

@@ -20,15 +20,15 @@
 namespace quarn {
 
 struct LibraryWindow {
-    std::string_view name;      // W
-    WordEntry title;            // the heading's text
-    int width;                  // the client size in the "Purple" design
+    std::string_view name; // W
+    WordEntry title;       // the heading's text
+    int width;             // the client size in the "Purple" design
     int height;
-    int headingWidth;           // "GForm" + W + code: fits the window beside its icon and the red ribbon
-    std::string_view concise;   // the "Gray concise" heading's base name
-    bool conciseByLanguage;     // true: concise + picture code; false: the name alone
-    std::string_view redHeading;  // a language-neutral heading for the red ribbon, or empty
-    int redWidth;               // its size
+    int headingWidth; // "GForm" + W + code: fits the window beside its icon and the red ribbon
+    std::string_view concise;    // the "Gray concise" heading's base name
+    bool conciseByLanguage;      // true: concise + picture code; false: the name alone
+    std::string_view redHeading; // a language-neutral heading for the red ribbon, or empty
+    int redWidth;                // its size
     int redHeight;
 };
 

@@ -4,8 +4,7 @@
 
 namespace quarn {
 
-bool isRgbOrRgba(const QImage &image)
-{
+bool isRgbOrRgba(const QImage &image) {
     switch (image.format()) {
     case QImage::Format_RGB32:
     case QImage::Format_ARGB32:
@@ -21,8 +20,7 @@ bool isRgbOrRgba(const QImage &image)
     }
 }
 
-QImage resampleBilinear(const QImage &source, QSize size, ResampleResult *result)
-{
+QImage resampleBilinear(const QImage &source, QSize size, ResampleResult *result) {
     auto report = [&](ResampleResult r) {
         if (result)
             *result = r;

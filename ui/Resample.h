@@ -10,11 +10,12 @@ namespace quarn {
 
 enum class ResampleResult {
     Done,
-    UnsupportedFormat,  // "Only COLOR_RGBALPHA and COLOR_RGB formats are supported"
-    TooSmall,           // a source or target side below 2 px: skipped
+    UnsupportedFormat, // "Only COLOR_RGBALPHA and COLOR_RGB formats are supported"
+    TooSmall,          // a source or target side below 2 px: skipped
 };
 
-inline constexpr const char *resampleFormatMessage = "Only COLOR_RGBALPHA and COLOR_RGB formats are supported";
+inline constexpr const char *resampleFormatMessage =
+    "Only COLOR_RGBALPHA and COLOR_RGB formats are supported";
 
 bool isRgbOrRgba(const QImage &image);
 

@@ -15,10 +15,10 @@ constexpr int FrameCount = 30;
 constexpr int FrameMs = 12;
 
 class SaluteOverlay : public QWidget {
-public:
+  public:
     explicit SaluteOverlay(QImage strip)
-        : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), strip_(std::move(strip))
-    {
+        : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+          strip_(std::move(strip)) {
         setAttribute(Qt::WA_TranslucentBackground);
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setAttribute(Qt::WA_ShowWithoutActivating);
@@ -34,14 +34,13 @@ public:
         timer_.start();
     }
 
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
+  protected:
+    void paintEvent(QPaintEvent *) override {
         QPainter painter(this);
         painter.drawImage(QPoint(0, 0), strip_, QRect(frame_ * FrameSide, 0, FrameSide, FrameSide));
     }
 
-private:
+  private:
     QImage strip_;
     QTimer timer_;
     int frame_ = 0;
@@ -49,8 +48,7 @@ private:
 
 } // namespace
 
-bool playSalute(const QString &programFolder, QPoint globalCentre)
-{
+bool playSalute(const QString &programFolder, QPoint globalCentre) {
     const auto library = GraphicsLibrary::load(programFolder, {QStringLiteral("GTouch")});
     if (!library)
         return false;

@@ -2,20 +2,17 @@
 
 namespace quarn {
 
-TAnimation::TAnimation(QWidget *parent) : QLabel(parent)
-{
+TAnimation::TAnimation(QWidget *parent) : QLabel(parent) {
     setScaledContents(true);
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
-TAnimation::~TAnimation()
-{
+TAnimation::~TAnimation() {
     // The movie reads from the buffer: release the label's hold first.
     QLabel::setMovie(nullptr);
 }
 
-bool TAnimation::load(const QByteArray &gif)
-{
+bool TAnimation::load(const QByteArray &gif) {
     clear();
     if (gif.isEmpty())
         return false;
@@ -36,8 +33,7 @@ bool TAnimation::load(const QByteArray &gif)
     return true;
 }
 
-void TAnimation::run(bool loop)
-{
+void TAnimation::run(bool loop) {
     if (!movie_)
         return;
     loop_ = loop;
@@ -46,8 +42,7 @@ void TAnimation::run(bool loop)
     movie_->start();
 }
 
-void TAnimation::standStill(int frame)
-{
+void TAnimation::standStill(int frame) {
     if (!movie_)
         return;
     movie_->stop();
@@ -56,8 +51,7 @@ void TAnimation::standStill(int frame)
     movie_->jumpToFrame(index);
 }
 
-void TAnimation::present(bool animationsOn, int stillFrame, bool loop)
-{
+void TAnimation::present(bool animationsOn, int stillFrame, bool loop) {
     if (animationsOn)
         run(loop);
     else
@@ -65,8 +59,7 @@ void TAnimation::present(bool animationsOn, int stillFrame, bool loop)
     QLabel::show();
 }
 
-void TAnimation::clear()
-{
+void TAnimation::clear() {
     QLabel::setMovie(nullptr);
     QLabel::clear();
     movie_.reset();
@@ -74,14 +67,19 @@ void TAnimation::clear()
     data_.clear();
 }
 
-int TAnimation::frameCount() const { return movie_ ? movie_->frameCount() : 0; }
+int TAnimation::frameCount() const {
+    return movie_ ? movie_->frameCount() : 0;
+}
 
-int TAnimation::currentFrame() const { return movie_ ? movie_->currentFrameNumber() + 1 : 0; }
+int TAnimation::currentFrame() const {
+    return movie_ ? movie_->currentFrameNumber() + 1 : 0;
+}
 
-bool TAnimation::running() const { return movie_ && movie_->state() == QMovie::Running; }
+bool TAnimation::running() const {
+    return movie_ && movie_->state() == QMovie::Running;
+}
 
-void TAnimation::stopAtLastFrame(int frame)
-{
+void TAnimation::stopAtLastFrame(int frame) {
     if (!loop_ && movie_ && frame == movie_->frameCount() - 1)
         movie_->setPaused(true);
 }

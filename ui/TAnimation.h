@@ -14,7 +14,7 @@ namespace quarn {
 
 class TAnimation : public QLabel {
     Q_OBJECT
-public:
+  public:
     explicit TAnimation(QWidget *parent = nullptr);
     ~TAnimation() override;
 
@@ -34,10 +34,10 @@ public:
     void clear();
 
     int frameCount() const;
-    int currentFrame() const;  // counted from 1; 0 when empty
+    int currentFrame() const; // counted from 1; 0 when empty
     bool running() const;
 
-private:
+  private:
     void stopAtLastFrame(int frame);
 
     QByteArray data_;

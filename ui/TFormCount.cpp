@@ -31,12 +31,12 @@ constexpr int CycleCaptionHeight = 38;
 int globalIconFrame = 0;
 
 // The wrapping caption keeps to two lines: a long translation gets a smaller font.
-void fitOnTwoLines(QLabel *label)
-{
+void fitOnTwoLines(QLabel *label) {
     QFont font = label->font();
     while (font.pixelSize() > 8) {
         const QFontMetrics metrics(font);
-        const QRect needed = metrics.boundingRect(QRect(0, 0, label->width(), 1000), Qt::TextWordWrap, label->text());
+        const QRect needed = metrics.boundingRect(QRect(0, 0, label->width(), 1000),
+                                                  Qt::TextWordWrap, label->text());
         if (needed.height() <= label->height() && needed.height() <= 2 * metrics.lineSpacing())
             break;
         font.setPixelSize(font.pixelSize() - 1);
@@ -44,8 +44,7 @@ void fitOnTwoLines(QLabel *label)
     label->setFont(font);
 }
 
-AuxLook countLook()
-{
+AuxLook countLook() {
     AuxLook look;
     look.window = QStringLiteral("Count");
     look.conciseHeading = QStringLiteral("CountInfo");
@@ -56,12 +55,14 @@ AuxLook countLook()
     return look;
 }
 
-QString lampName(int accountState)
-{
+QString lampName(int accountState) {
     switch (accountState) {
-    case kAccountLoggedIn: return QStringLiteral("LampY24");
-    case kAccountPlayingForRating: return QStringLiteral("LampG24");
-    default: return QStringLiteral("LampR24");
+    case kAccountLoggedIn:
+        return QStringLiteral("LampY24");
+    case kAccountPlayingForRating:
+        return QStringLiteral("LampG24");
+    default:
+        return QStringLiteral("LampR24");
     }
 }
 
@@ -70,7 +71,7 @@ QString lampName(int accountState)
 // Tops and places of one design, in pixels.
 struct TFormCount::Layout {
     int clientHeight;
-    int bandHeight;  // 0: no band
+    int bandHeight; // 0: no band
     int barTop;
     int scrollTop;
     int headingTop;
@@ -83,37 +84,94 @@ struct TFormCount::Layout {
     QSize clubSize;
     int clubLeft[2];
     int clubTop;
-    QPoint accountAt;  // relative to the band (the window in "Purple")
+    QPoint accountAt; // relative to the band (the window in "Purple")
 };
 
-const TFormCount::Layout &TFormCount::layoutOf(AuxDesign design)
-{
-    static const Layout concise{510, 48, 55, 65, 120, 10, 63, {155, 180, 220, 245, 270, 295, 320},
-                                {152, 181, 217, 242, 267, 292, 317}, 475, {112, 330}, {60, 75}, {50, 215}, 350, {23, 0}};
-    static const Layout aristocratic{525, 64, 72, 82, 135, 10, 63, {170, 195, 235, 260, 285, 310, 335},
-                                     {167, 196, 232, 257, 282, 307, 332}, 490, {112, 345}, {60, 75}, {50, 215}, 365, {25, 7}};
-    static const Layout ribbons{560, 100, 107, 117, 170, 10, 63, {205, 230, 270, 295, 320, 345, 370},
-                                {202, 231, 267, 292, 317, 342, 367}, 525, {112, 380}, {60, 75}, {50, 215}, 400, {0, 25}};
-    static const Layout purple{500, 0, 0, 0, 120, 5, 55, {158, 180, 219, 248, 279, 309, 339},
-                               {155, 185, 215, 245, 275, 305, 335}, 465, {115, 370}, {70, 70}, {10, 245}, 380, PurpleAccountAt};
+const TFormCount::Layout &TFormCount::layoutOf(AuxDesign design) {
+    static const Layout concise{510,
+                                48,
+                                55,
+                                65,
+                                120,
+                                10,
+                                63,
+                                {155, 180, 220, 245, 270, 295, 320},
+                                {152, 181, 217, 242, 267, 292, 317},
+                                475,
+                                {112, 330},
+                                {60, 75},
+                                {50, 215},
+                                350,
+                                {23, 0}};
+    static const Layout aristocratic{525,
+                                     64,
+                                     72,
+                                     82,
+                                     135,
+                                     10,
+                                     63,
+                                     {170, 195, 235, 260, 285, 310, 335},
+                                     {167, 196, 232, 257, 282, 307, 332},
+                                     490,
+                                     {112, 345},
+                                     {60, 75},
+                                     {50, 215},
+                                     365,
+                                     {25, 7}};
+    static const Layout ribbons{560,
+                                100,
+                                107,
+                                117,
+                                170,
+                                10,
+                                63,
+                                {205, 230, 270, 295, 320, 345, 370},
+                                {202, 231, 267, 292, 317, 342, 367},
+                                525,
+                                {112, 380},
+                                {60, 75},
+                                {50, 215},
+                                400,
+                                {0, 25}};
+    static const Layout purple{500,
+                               0,
+                               0,
+                               0,
+                               120,
+                               5,
+                               55,
+                               {158, 180, 219, 248, 279, 309, 339},
+                               {155, 185, 215, 245, 275, 305, 335},
+                               465,
+                               {115, 370},
+                               {70, 70},
+                               {10, 245},
+                               380,
+                               PurpleAccountAt};
     switch (design) {
-    case AuxDesign::GrayConcise: return concise;
-    case AuxDesign::GrayRedRibbons: return ribbons;
-    case AuxDesign::Purple: return purple;
-    case AuxDesign::GrayAristocratic: break;
+    case AuxDesign::GrayConcise:
+        return concise;
+    case AuxDesign::GrayRedRibbons:
+        return ribbons;
+    case AuxDesign::Purple:
+        return purple;
+    case AuxDesign::GrayAristocratic:
+        break;
     }
     return aristocratic;
 }
 
-TFormCount::TFormCount(const AuxContext &context, const TCount &count, const Situation &situation, QWidget *parent)
-    : TWemAuxForm(context, countLook(), {QStringLiteral("GIcon48COunt"), QStringLiteral("GifA"), QStringLiteral("GifB"),
-                                         QStringLiteral("GifC"), QStringLiteral("GifE"), QStringLiteral("GifF"),
-                                         QStringLiteral("GifG")},
+TFormCount::TFormCount(const AuxContext &context, const TCount &count, const Situation &situation,
+                       QWidget *parent)
+    : TWemAuxForm(context, countLook(),
+                  {QStringLiteral("GIcon48COunt"), QStringLiteral("GifA"), QStringLiteral("GifB"),
+                   QStringLiteral("GifC"), QStringLiteral("GifE"), QStringLiteral("GifF"),
+                   QStringLiteral("GifG")},
                   parent),
-      situation_(situation)
-{
+      situation_(situation) {
     const Layout &layout = layoutOf(design());
-    conciseWithoutHeading_ = design() == AuxDesign::GrayConcise && !hasLibraryPicture(look().conciseHeading);
+    conciseWithoutHeading_ =
+        design() == AuxDesign::GrayConcise && !hasLibraryPicture(look().conciseHeading);
     setFixedSize(WindowWidth, layout.clientHeight);
     setWindowTitle(word(WordEntry::InfoPlayer) + QStringLiteral(":  ") + situation_.playerName);
 
@@ -131,59 +189,65 @@ TFormCount::TFormCount(const AuxContext &context, const TCount &count, const Sit
     buildAnimations(layout);
     placeAccount(layout);
 
-    TWemCardsButton *ok = makeButton(word(WordEntry::OptOk), settingsFont(settings(), FontKind::Large, 20, true));
+    TWemCardsButton *ok =
+        makeButton(word(WordEntry::OptOk), settingsFont(settings(), FontKind::Large, 20, true));
     ok->setObjectName(QStringLiteral("ButtonOk"));
     ok->setGeometry(2, layout.okTop, 315, 30);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TFormCount::pressOk);
 }
 
-void TFormCount::buildGrayParts(const Layout &layout)
-{
+void TFormCount::buildGrayParts(const Layout &layout) {
     THeadingBand *band = headingBand();
     band->setGeometry(12, 5, 300, layout.bandHeight);
     switch (design()) {
     case AuxDesign::GrayAristocratic:
-        band->setTitle(QStringLiteral("INFO"), settingsFont(settings(), FontKind::Small, 40, true), Qt::yellow, 10);
+        band->setTitle(QStringLiteral("INFO"), settingsFont(settings(), FontKind::Small, 40, true),
+                       Qt::yellow, 10);
         break;
     case AuxDesign::GrayRedRibbons:
         band->setRibbon(uiPicture(look().redRibbon), QPoint(50, 0));
         band->setHeading(libraryPicture(look().redHeading), QPoint(50, -7));
         break;
-    default: break;
+    default:
+        break;
     }
     barTop_ = layout.barTop;
     scrollTop_ = layout.scrollTop;
     scroll_ = resampleBilinear(uiPicture(QStringLiteral("GSvitok")), QSize(315, 400));
 }
 
-void TFormCount::buildTexts(const Layout &layout, const TCount &count)
-{
+void TFormCount::buildTexts(const Layout &layout, const TCount &count) {
     const QColor headingColour = textColour(Maroon);
     heading_ = new QLabel(word(WordEntry::InfoTitle), this);
     heading_->setObjectName(QStringLiteral("LabelInfo"));
-    heading_->setFont(fitToWidth(settingsFont(settings(), FontKind::Small, 20), heading_->text(), 305));
+    heading_->setFont(
+        fitToWidth(settingsFont(settings(), FontKind::Small, 20), heading_->text(), 305));
     heading_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     heading_->setStyleSheet(QStringLiteral("color: %1").arg(headingColour.name()));
     heading_->setGeometry(layout.headingLeft, layout.headingTop, 305, 30);
 
-    const WordEntry captionWords[] = {WordEntry::InfoTotalGames,   WordEntry::InfoRoundInCycle, WordEntry::InfoInitialScore,
-                                      WordEntry::InfoCurrentScore, WordEntry::InfoGeneralScore, WordEntry::InfoInitialRating,
+    const WordEntry captionWords[] = {WordEntry::InfoTotalGames,   WordEntry::InfoRoundInCycle,
+                                      WordEntry::InfoInitialScore, WordEntry::InfoCurrentScore,
+                                      WordEntry::InfoGeneralScore, WordEntry::InfoInitialRating,
                                       WordEntry::InfoCurrentRating};
-    const std::string *texts[] = {&count.Count_KonAll, &count.Count_KonCur, &count.Count_ScoBeg, &count.Count_ScoCur,
-                                  &count.Count_ScoAll, &count.Count_ReiBeg, &count.Count_ReiCur};
+    const std::string *texts[] = {&count.Count_KonAll, &count.Count_KonCur, &count.Count_ScoBeg,
+                                  &count.Count_ScoCur, &count.Count_ScoAll, &count.Count_ReiBeg,
+                                  &count.Count_ReiCur};
     const QColor captionColour = textColour(Purple);
     const QColor valueColour = textColour(Maroon);
     for (int i = 0; i < 7; ++i) {
         auto *caption = new QLabel(word(captionWords[i]), this);
         caption->setObjectName(QStringLiteral("LabelCaption%1").arg(i + 1));
-        caption->setFont(captionWords[i] == WordEntry::InfoInitialScore
-                             ? scaledFont(settings(), QStringLiteral("Comic Sans MS"), FontKind::Small, 16)
-                             : settingsFont(settings(), FontKind::Small, 16));
+        caption->setFont(
+            captionWords[i] == WordEntry::InfoInitialScore
+                ? scaledFont(settings(), QStringLiteral("Comic Sans MS"), FontKind::Small, 16)
+                : settingsFont(settings(), FontKind::Small, 16));
         caption->setStyleSheet(QStringLiteral("color: %1").arg(captionColour.name()));
         if (i == 1) {
             caption->setWordWrap(true);
-            caption->setGeometry(layout.captionLeft, layout.captionTops[size_t(i)], CycleCaptionWidth, CycleCaptionHeight);
+            caption->setGeometry(layout.captionLeft, layout.captionTops[size_t(i)],
+                                 CycleCaptionWidth, CycleCaptionHeight);
             fitOnTwoLines(caption);
         }
         captions_[size_t(i)] = caption;
@@ -191,11 +255,15 @@ void TFormCount::buildTexts(const Layout &layout, const TCount &count)
         const QString valueText = QString::fromStdString(*texts[i]);
         auto *value = new QLabel(valueText, this);
         value->setObjectName(QStringLiteral("LabelValue%1").arg(i + 1));
-        value->setFont(fitToWidth(settingsFont(settings(), FontKind::Small, 24), valueText.trimmed(), ValueWidth));
+        value->setFont(fitToWidth(settingsFont(settings(), FontKind::Small, 24),
+                                  valueText.trimmed(), ValueWidth));
         if (i != 1) {
             // A caption ends before its value begins: a long translation gets a smaller font.
-            const int valueLeft = ValueLeft + ValueWidth - QFontMetrics(value->font()).horizontalAdvance(valueText.trimmed());
-            caption->setFont(fitToWidth(caption->font(), caption->text(), valueLeft - 6 - layout.captionLeft));
+            const int valueLeft =
+                ValueLeft + ValueWidth -
+                QFontMetrics(value->font()).horizontalAdvance(valueText.trimmed());
+            caption->setFont(
+                fitToWidth(caption->font(), caption->text(), valueLeft - 6 - layout.captionLeft));
             caption->adjustSize();
             caption->move(layout.captionLeft, layout.captionTops[size_t(i)]);
         }
@@ -206,8 +274,8 @@ void TFormCount::buildTexts(const Layout &layout, const TCount &count)
     }
 }
 
-std::pair<QString, QString> TFormCount::clubAnimations(const Situation &situation, bool networkMode, bool purple)
-{
+std::pair<QString, QString> TFormCount::clubAnimations(const Situation &situation, bool networkMode,
+                                                       bool purple) {
     auto name = [purple](char letter) {
         return (purple ? QStringLiteral("Gif") : QStringLiteral("GClub")) + QLatin1Char(letter);
     };
@@ -220,8 +288,7 @@ std::pair<QString, QString> TFormCount::clubAnimations(const Situation &situatio
     return {name('C'), name('F')};
 }
 
-void TFormCount::buildAnimations(const Layout &layout)
-{
+void TFormCount::buildAnimations(const Layout &layout) {
     const bool purple = design() == AuxDesign::Purple;
     const bool animate = settings().gifAnimation;
     genCount_ = new TAnimation(this);
@@ -231,7 +298,8 @@ void TFormCount::buildAnimations(const Layout &layout)
     genCount_->present(animate, GenCountStillFrame);
 
     const auto [left, right] = clubAnimations(situation_, settings().multiplayer, purple);
-    const int clubTop = conciseWithoutHeading_ ? layoutOf(AuxDesign::GrayAristocratic).clubTop : layout.clubTop;
+    const int clubTop =
+        conciseWithoutHeading_ ? layoutOf(AuxDesign::GrayAristocratic).clubTop : layout.clubTop;
     TAnimation **targets[] = {&leftClub_, &rightClub_};
     const QString names[] = {left, right};
     for (int i = 0; i < 2; ++i) {
@@ -249,8 +317,7 @@ void TFormCount::buildAnimations(const Layout &layout)
     }
 }
 
-void TFormCount::placeAccount(const Layout &layout)
-{
+void TFormCount::placeAccount(const Layout &layout) {
     QWidget *host = this;
     QPoint at = layout.accountAt;
     if (THeadingBand *band = headingBand()) {
@@ -268,16 +335,16 @@ void TFormCount::placeAccount(const Layout &layout)
     lamp->setGeometry(QRect(at + QPoint(24, 0), QSize(24, 24)));
 }
 
-int TFormCount::iconFrame() { return globalIconFrame; }
+int TFormCount::iconFrame() {
+    return globalIconFrame;
+}
 
-void TFormCount::iconTick()
-{
+void TFormCount::iconTick() {
     globalIconFrame = globalIconFrame >= IconFrames ? 1 : globalIconFrame + 1;
     update(QRect(IconAt, QSize(IconSide, IconSide)));
 }
 
-void TFormCount::pressOk()
-{
+void TFormCount::pressOk() {
     if (genCount_) {
         genCount_->clear();
         genCount_->hide();
@@ -285,8 +352,7 @@ void TFormCount::pressOk()
     closeWithSalute();
 }
 
-void TFormCount::paintEvent(QPaintEvent *event)
-{
+void TFormCount::paintEvent(QPaintEvent *event) {
     if (design() == AuxDesign::Purple) {
         QPainter painter(this);
         painter.fillRect(rect(), Qt::black);
@@ -296,7 +362,8 @@ void TFormCount::paintEvent(QPaintEvent *event)
             QImage icon(IconSide, IconSide, QImage::Format_ARGB32_Premultiplied);
             icon.fill(Qt::black);
             QPainter iconPainter(&icon);
-            iconPainter.drawImage(QPoint(0, 0), background_, QRect(IconAt, QSize(IconSide, IconSide)));
+            iconPainter.drawImage(QPoint(0, 0), background_,
+                                  QRect(IconAt, QSize(IconSide, IconSide)));
             iconPainter.drawImage(QPoint(0, 0), iconStrip_,
                                   QRect(IconSide * (globalIconFrame - 1), 0, IconSide, IconSide));
             iconPainter.end();

@@ -17,15 +17,16 @@ class TAnimation;
 
 class TFormCount : public TWemAuxForm {
     Q_OBJECT
-public:
+  public:
     // What the window shows besides the record.
     struct Situation {
-        QString playerName;       // as stored: 20 characters, blank-padded
+        QString playerName; // as stored: 20 characters, blank-padded
         int accountState = kAccountLoggedOut;
-        bool tournament = false;  // a tournament match is running
+        bool tournament = false; // a tournament match is running
     };
 
-    TFormCount(const AuxContext &context, const TCount &count, const Situation &situation, QWidget *parent = nullptr);
+    TFormCount(const AuxContext &context, const TCount &count, const Situation &situation,
+               QWidget *parent = nullptr);
 
     // The seven captions and values, from "General number of game:" to "The current rating:".
     const std::array<QLabel *, 7> &captions() const { return captions_; }
@@ -36,17 +37,18 @@ public:
     TAnimation *rightClub() const { return rightClub_; }
     QTimer *iconTimer() const { return iconTimer_; }
     // The names of the club animations for the situation ("" for none).
-    static std::pair<QString, QString> clubAnimations(const Situation &situation, bool networkMode, bool purple);
+    static std::pair<QString, QString> clubAnimations(const Situation &situation, bool networkMode,
+                                                      bool purple);
 
     // The frame counter of the "Purple" icon (1..60, 0 before the first tick);
     // it lives for the run of the program.
     static int iconFrame();
     void iconTick();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *event) override;
 
-private:
+  private:
     struct Layout;
     static const Layout &layoutOf(AuxDesign design);
     void buildGrayParts(const Layout &layout);

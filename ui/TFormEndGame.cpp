@@ -15,8 +15,7 @@ constexpr int WindowHeight = 720;
 constexpr QSize AnimationSize(330, 220);
 constexpr int MedalLeft = 410;
 
-AuxLook endLook()
-{
+AuxLook endLook() {
     const QString code = pictureCodeText();
     AuxLook look;
     look.window = QStringLiteral("End");
@@ -30,10 +29,10 @@ AuxLook endLook()
     return look;
 }
 
-QFont pointFont(const Settings &settings, int points, bool bold)
-{
+QFont pointFont(const Settings &settings, int points, bool bold) {
     QFont font(QString::fromStdString(settings.fontNames[1]));
-    font.setPointSizeF(points * std::clamp(settings.fontScales[1], minFontScale, maxFontScale) / 100.0);
+    font.setPointSizeF(points * std::clamp(settings.fontScales[1], minFontScale, maxFontScale) /
+                       100.0);
     font.setBold(bold);
     return font;
 }
@@ -41,15 +40,15 @@ QFont pointFont(const Settings &settings, int points, bool bold)
 } // namespace
 
 TFormEndGame::TFormEndGame(const AuxContext &context, const EndOfGameFacts &facts, QWidget *parent)
-    : TWemAuxForm(context, endLook(), {}, parent), view_(endOfGameView(facts))
-{
+    : TWemAuxForm(context, endLook(), {}, parent), view_(endOfGameView(facts)) {
     setWindowTitle(word(WordEntry::ClubCompletionOfGame));
     setFixedSize(WindowWidth, WindowHeight);
     centreHeadingBand();
 
     medal_ = medalPicture();
     animation_ = new TAnimation(this);
-    animation_->load(uiAnimation(QString::fromLatin1(view_.animation.data(), qsizetype(view_.animation.size()))));
+    animation_->load(uiAnimation(
+        QString::fromLatin1(view_.animation.data(), qsizetype(view_.animation.size()))));
     const QRect panel = panelRect();
     QRect box(QPoint(0, 0), AnimationSize);
     box.moveCenter(panel.center());
@@ -58,19 +57,20 @@ TFormEndGame::TFormEndGame(const AuxContext &context, const EndOfGameFacts &fact
     animation_->setGeometry(box);
     animation_->present(settings().gifAnimation, view_.stillFrame, view_.loop);
 
-    TWemCardsButton *ok = makeButton(word(WordEntry::OptOk), settingsFont(settings(), FontKind::Large, 20, true));
+    TWemCardsButton *ok =
+        makeButton(word(WordEntry::OptOk), settingsFont(settings(), FontKind::Large, 20, true));
     ok->setObjectName(QStringLiteral("ButtonOk"));
     ok->setGeometry((WindowWidth - 220) / 2, WindowHeight - 52, 220, 30);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TFormEndGame::closeWithSalute);
 }
 
-QImage TFormEndGame::medalPicture() const
-{
+QImage TFormEndGame::medalPicture() const {
     if (view_.medalPlace < 1)
         return {};
     QImage medal = uiPicture(QStringLiteral("GMedal"));
-    const QImage place = uiPicture(QStringLiteral("GPlace%1").arg(view_.medalPlace, 2, 10, QLatin1Char('0')));
+    const QImage place =
+        uiPicture(QStringLiteral("GPlace%1").arg(view_.medalPlace, 2, 10, QLatin1Char('0')));
     if (medal.isNull())
         return place;
     medal = medal.convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -96,8 +96,7 @@ QImage TFormEndGame::medalPicture() const
     return medal;
 }
 
-void TFormEndGame::showEvent(QShowEvent *event)
-{
+void TFormEndGame::showEvent(QShowEvent *event) {
     TWemAuxForm::showEvent(event);
     if (!soundPlayed_) {
         soundPlayed_ = true;
@@ -105,20 +104,17 @@ void TFormEndGame::showEvent(QShowEvent *event)
     }
 }
 
-int TFormEndGame::contentTop() const
-{
+int TFormEndGame::contentTop() const {
     const THeadingBand *band = headingBand();
     return band ? band->y() + band->height() + 6 : 78;
 }
 
-QRect TFormEndGame::panelRect() const
-{
+QRect TFormEndGame::panelRect() const {
     const int top = contentTop() + 118;
     return QRect(20, top, WindowWidth - 40, 250);
 }
 
-void TFormEndGame::paintEvent(QPaintEvent *event)
-{
+void TFormEndGame::paintEvent(QPaintEvent *event) {
     TWemAuxForm::paintEvent(event);
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -148,7 +144,8 @@ void TFormEndGame::paintEvent(QPaintEvent *event)
     painter.setPen(QPen(purple ? QColor(200, 160, 60) : QColor(150, 110, 50), 2));
     painter.drawRoundedRect(QRectF(panel).adjusted(0.5, 0.5, -0.5, -0.5), 14, 14);
     if (!medal_.isNull())
-        painter.drawImage(QPoint(MedalLeft, panel.top() + (panel.height() - medal_.height()) / 2), medal_);
+        painter.drawImage(QPoint(MedalLeft, panel.top() + (panel.height() - medal_.height()) / 2),
+                          medal_);
 
     const int lower = panel.bottom() + 22;
     const QString result = QString::fromStdString(view_.result);
@@ -158,7 +155,8 @@ void TFormEndGame::paintEvent(QPaintEvent *event)
     if (view_.titleLine) {
         painter.setFont(pointFont(settings(), 18, true));
         painter.setPen(purple ? QColor(Qt::yellow) : QColor(128, 0, 128));
-        painter.drawText(QRect(20, lower + 56, WindowWidth - 40, 70), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+        painter.drawText(QRect(20, lower + 56, WindowWidth - 40, 70),
+                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
                          word(*view_.titleLine));
     }
     // An ornamental rule above the button.

@@ -12,17 +12,17 @@ class TAnimation;
 
 class TFormEndGame : public TWemAuxForm {
     Q_OBJECT
-public:
+  public:
     TFormEndGame(const AuxContext &context, const EndOfGameFacts &facts, QWidget *parent = nullptr);
 
     const EndOfGameView &view() const { return view_; }
     TAnimation *animation() const { return animation_; }
 
-protected:
+  protected:
     void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
-private:
+  private:
     QImage medalPicture() const;
     int contentTop() const;
     QRect panelRect() const;

@@ -19,7 +19,7 @@ constexpr int GridWidth = 45 + 65 + 210 + 45 + 55 + 55 + 80;
 constexpr int WindowHeight = 580;
 constexpr int Margin = 10;
 constexpr int ListWidth = 180;
-constexpr int WideListWidth = 193;  // with more than 16 files, room for the scroll bar
+constexpr int WideListWidth = 193; // with more than 16 files, room for the scroll bar
 constexpr int ColumnWidths[] = {45, 65, 210, 45, 55, 55, 80};
 constexpr int GridLeft = Margin + WideListWidth + Margin;
 constexpr int GridFrame = 2;
@@ -27,8 +27,7 @@ constexpr int ScrollBarRoom = 18;
 constexpr int WindowWidth = GridLeft + GridWidth + ScrollBarRoom + 2 * GridFrame + Margin;
 constexpr int PlayerColumn = 2;
 
-AuxLook historyLook()
-{
+AuxLook historyLook() {
     const QString code = pictureCodeText();
     AuxLook look;
     look.window = QStringLiteral("History");
@@ -42,13 +41,14 @@ AuxLook historyLook()
     return look;
 }
 
-std::filesystem::path folderPath(const QString &folder) { return std::filesystem::path(folder.toStdString()); }
+std::filesystem::path folderPath(const QString &folder) {
+    return std::filesystem::path(folder.toStdString());
+}
 
 } // namespace
 
 TFormHistory::TFormHistory(const AuxContext &context, int &rememberedFile, QWidget *parent)
-    : TWemAuxForm(context, historyLook(), {}, parent), rememberedFile_(rememberedFile)
-{
+    : TWemAuxForm(context, historyLook(), {}, parent), rememberedFile_(rememberedFile) {
     setWindowTitle(word(WordEntry::HistoryTitle));
     setFixedSize(WindowWidth, WindowHeight);
     // "Purple": the lists start below the heading, the icon and the rule under them.
@@ -66,10 +66,10 @@ TFormHistory::TFormHistory(const AuxContext &context, int &rememberedFile, QWidg
     grid_ = new QTableWidget(this);
     grid_->setObjectName(QStringLiteral("StringGrid1"));
     grid_->setColumnCount(7);
-    grid_->setHorizontalHeaderLabels({word(WordEntry::HistoryTime), word(WordEntry::HistoryDate),
-                                      word(WordEntry::HistoryPlayer), word(WordEntry::HistoryGames),
-                                      word(WordEntry::HistoryResult), word(WordEntry::HistoryRating),
-                                      word(WordEntry::HistoryType)});
+    grid_->setHorizontalHeaderLabels(
+        {word(WordEntry::HistoryTime), word(WordEntry::HistoryDate), word(WordEntry::HistoryPlayer),
+         word(WordEntry::HistoryGames), word(WordEntry::HistoryResult),
+         word(WordEntry::HistoryRating), word(WordEntry::HistoryType)});
     for (int column = 0; column < 7; ++column)
         grid_->setColumnWidth(column, ColumnWidths[column]);
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -87,16 +87,21 @@ TFormHistory::TFormHistory(const AuxContext &context, int &rememberedFile, QWidg
     connect(grid_, &QTableWidget::cellEntered, this, [this](int row, int) { hoverRow(row); });
     // The heading row has its own colours.
     grid_->horizontalHeader()->setStyleSheet(
-        purple ? QStringLiteral("QHeaderView { background: #3c1060; } QHeaderView::section { background: #3c1060; color: #ffd84a; font-weight: bold;"
+        purple ? QStringLiteral("QHeaderView { background: #3c1060; } QHeaderView::section { "
+                                "background: #3c1060; color: #ffd84a; font-weight: bold;"
                                 " border: 1px solid #6a2a9a; padding: 2px 0px; }")
-               : QStringLiteral("QHeaderView { background: #800000; } QHeaderView::section { background: #800000; color: #ffff80; font-weight: bold;"
+               : QStringLiteral("QHeaderView { background: #800000; } QHeaderView::section { "
+                                "background: #800000; color: #ffff80; font-weight: bold;"
                                 " border: 1px solid #a04040; padding: 2px 0px; }"));
     if (purple) {
-        const QString dark = QStringLiteral("background: #14061f; color: yellow; border: 1px solid #6a2a9a;");
+        const QString dark =
+            QStringLiteral("background: #14061f; color: yellow; border: 1px solid #6a2a9a;");
         grid_->setStyleSheet(QStringLiteral("QTableWidget { %1 gridline-color: #3c1a56; }"
-                                            " QTableCornerButton::section { background: #3c1060; }").arg(dark));
-        list_->setStyleSheet(QStringLiteral("QListWidget { %1 } QListWidget::item:selected { background: #6a2a9a; }")
+                                            " QTableCornerButton::section { background: #3c1060; }")
                                  .arg(dark));
+        list_->setStyleSheet(
+            QStringLiteral("QListWidget { %1 } QListWidget::item:selected { background: #6a2a9a; }")
+                .arg(dark));
     }
 
     fillList();
@@ -106,24 +111,26 @@ TFormHistory::TFormHistory(const AuxContext &context, int &rememberedFile, QWidg
     connect(list_, &QListWidget::currentRowChanged, this, &TFormHistory::chooseFile);
     if (!files_.empty()) {
         const auto remembered = std::find(files_.begin(), files_.end(), rememberedFile_);
-        const int row = remembered != files_.end() ? int(remembered - files_.begin()) : int(files_.size()) - 1;
+        const int row =
+            remembered != files_.end() ? int(remembered - files_.begin()) : int(files_.size()) - 1;
         list_->setCurrentRow(row);
     }
 
-    TWemCardsButton *ok = makeButton(word(WordEntry::OptOk), settingsFont(settings(), FontKind::Large, 20, true));
+    TWemCardsButton *ok =
+        makeButton(word(WordEntry::OptOk), settingsFont(settings(), FontKind::Large, 20, true));
     ok->setObjectName(QStringLiteral("ButtonOk"));
     ok->setGeometry((WindowWidth - 220) / 2, bottom + 6, 220, 30);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TFormHistory::closeWithSalute);
 }
 
-void TFormHistory::fillList()
-{
+void TFormHistory::fillList() {
     const std::filesystem::path folder = folderPath(context().folder);
     for (int number : listHistoryFiles(folder)) {
         const HistoryFileInfo info = checkHistoryFile(folder, number);
         files_.push_back(number);
-        list_->addItem(word(WordEntry::HistoryFile) + QStringLiteral("I%1 ").arg(number, 4, 10, QLatin1Char('0')) +
+        list_->addItem(word(WordEntry::HistoryFile) +
+                       QStringLiteral("I%1 ").arg(number, 4, 10, QLatin1Char('0')) +
                        QString::fromStdString(info.date));
     }
     if (files_.empty()) {
@@ -132,50 +139,58 @@ void TFormHistory::fillList()
     }
 }
 
-void TFormHistory::chooseFile(int listRow)
-{
+void TFormHistory::chooseFile(int listRow) {
     if (listRow < 0 || listRow >= int(files_.size()))
         return;
     rememberedFile_ = files_[size_t(listRow)];
     fillGrid(rememberedFile_);
 }
 
-QString TFormHistory::kindName(char kind)
-{
+QString TFormHistory::kindName(char kind) {
     switch (kind) {
-    case 'N': return word(WordEntry::HistoryTypeNet);
-    case 'A': return word(WordEntry::HistoryTypeAccount);
-    case 'T': return word(WordEntry::HistoryTypeTourney);
-    default: return word(WordEntry::HistoryTypeLocal);
+    case 'N':
+        return word(WordEntry::HistoryTypeNet);
+    case 'A':
+        return word(WordEntry::HistoryTypeAccount);
+    case 'T':
+        return word(WordEntry::HistoryTypeTourney);
+    default:
+        return word(WordEntry::HistoryTypeLocal);
     }
 }
 
-QColor TFormHistory::kindColour(char kind) const
-{
+QColor TFormHistory::kindColour(char kind) const {
     const bool purple = design() == AuxDesign::Purple;
     switch (kind) {
-    case 'N': return purple ? QColor(90, 230, 90) : QColor(0, 128, 0);
-    case 'A': return purple ? QColor(255, 90, 90) : QColor(255, 0, 0);
-    case 'T': return purple ? QColor(110, 170, 255) : QColor(0, 0, 255);
-    default: return purple ? QColor(Qt::yellow) : palette().color(QPalette::WindowText);
+    case 'N':
+        return purple ? QColor(90, 230, 90) : QColor(0, 128, 0);
+    case 'A':
+        return purple ? QColor(255, 90, 90) : QColor(255, 0, 0);
+    case 'T':
+        return purple ? QColor(110, 170, 255) : QColor(0, 0, 255);
+    default:
+        return purple ? QColor(Qt::yellow) : palette().color(QPalette::WindowText);
     }
 }
 
-void TFormHistory::fillGrid(int file)
-{
+void TFormHistory::fillGrid(int file) {
     hoveredRow_ = -1;
     const std::vector<HistoryRow> rows = readHistoryFile(folderPath(context().folder), file);
     grid_->clearContents();
     grid_->setRowCount(int(rows.size()));
     for (int r = 0; r < int(rows.size()); ++r) {
         const HistoryRow &row = rows[size_t(r)];
-        const QString cells[] = {QString::fromStdString(row.time).trimmed(),   QString::fromStdString(row.date).trimmed(),
-                                 QString::fromStdString(row.player).trimmed(), QString::fromStdString(row.games).trimmed(),
-                                 QString::fromStdString(row.result).trimmed(), QString::fromStdString(row.rating).trimmed(),
+        const QString cells[] = {QString::fromStdString(row.time).trimmed(),
+                                 QString::fromStdString(row.date).trimmed(),
+                                 QString::fromStdString(row.player).trimmed(),
+                                 QString::fromStdString(row.games).trimmed(),
+                                 QString::fromStdString(row.result).trimmed(),
+                                 QString::fromStdString(row.rating).trimmed(),
                                  kindName(row.kind)};
         for (int column = 0; column < 7; ++column) {
             auto *item = new QTableWidgetItem(cells[column]);
-            item->setTextAlignment(Qt::AlignVCenter | (column == PlayerColumn ? Qt::AlignLeft : Qt::AlignHCenter));
+            item->setTextAlignment(Qt::AlignVCenter |
+                                   (column == PlayerColumn ? Qt::AlignLeft : Qt::AlignHCenter));
             item->setForeground(kindColour(row.kind));
             item->setData(Qt::UserRole, int(row.kind));
             grid_->setItem(r, column, item);
@@ -185,19 +200,18 @@ void TFormHistory::fillGrid(int file)
         grid_->scrollToBottom();
 }
 
-void TFormHistory::paintRow(int row, bool highlighted)
-{
+void TFormHistory::paintRow(int row, bool highlighted) {
     if (row < 0 || row >= grid_->rowCount())
         return;
     const bool purple = design() == AuxDesign::Purple;
-    const QBrush background = highlighted ? QBrush(purple ? QColor(70, 30, 110) : QColor(255, 236, 180)) : QBrush();
+    const QBrush background =
+        highlighted ? QBrush(purple ? QColor(70, 30, 110) : QColor(255, 236, 180)) : QBrush();
     for (int column = 0; column < grid_->columnCount(); ++column)
         if (QTableWidgetItem *item = grid_->item(row, column))
             item->setBackground(background);
 }
 
-void TFormHistory::hoverRow(int row)
-{
+void TFormHistory::hoverRow(int row) {
     if (grid_->rowCount() < 2)
         row = -1;
     if (row == hoveredRow_)
@@ -207,8 +221,7 @@ void TFormHistory::hoverRow(int row)
     paintRow(hoveredRow_, true);
 }
 
-bool TFormHistory::eventFilter(QObject *watched, QEvent *event)
-{
+bool TFormHistory::eventFilter(QObject *watched, QEvent *event) {
     if (grid_ && watched == grid_->viewport() && event->type() == QEvent::Leave)
         hoverRow(-1);
     return TWemAuxForm::eventFilter(watched, event);

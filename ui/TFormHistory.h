@@ -15,7 +15,7 @@ namespace quarn {
 
 class TFormHistory : public TWemAuxForm {
     Q_OBJECT
-public:
+  public:
     // rememberedFile: the file chosen at the last opening (0 the first time);
     // the window updates it whenever another file is chosen.
     TFormHistory(const AuxContext &context, int &rememberedFile, QWidget *parent = nullptr);
@@ -33,10 +33,10 @@ public:
     QColor kindColour(char kind) const;
     static QString kindName(char kind);
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-private:
+  private:
     void fillList();
     void chooseFile(int listRow);
     void fillGrid(int file);

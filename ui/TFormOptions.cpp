@@ -37,14 +37,14 @@ const QString OptionsIcon = QStringLiteral("GIcon48Opt");
 constexpr std::array<std::pair<int, int>, 4> PreviewCards{{{1, 9}, {2, 8}, {3, 7}, {4, 6}}};
 
 // The default fonts "Default" restores.
-constexpr std::array<const char *, 4> DefaultFontNames{"Comic Sans MS", "Comic Sans MS", "FixedSys", "Courier New"};
+constexpr std::array<const char *, 4> DefaultFontNames{"Comic Sans MS", "Comic Sans MS", "FixedSys",
+                                                       "Courier New"};
 
 // The auxiliary design list: "Gray aristocratic", "Gray concise",
 // "Gray with red ribbons", "Purple".
 constexpr std::array<int, 4> AuxDesignOfItem{2, 1, 3, 4};
 
-QStringList pictureCodes()
-{
+QStringList pictureCodes() {
     QStringList codes;
     for (int language = 0; language < languageCount; ++language) {
         const std::string_view code = pictureCode(language);
@@ -55,8 +55,7 @@ QStringList pictureCodes()
     return codes;
 }
 
-AuxLook optionsLook()
-{
+AuxLook optionsLook() {
     const QString code = pictureCodeText();
     AuxLook look;
     look.window = QStringLiteral("Opt");
@@ -72,16 +71,14 @@ AuxLook optionsLook()
 }
 
 // Every language's heading pictures, so a language change finds its own.
-QStringList headingPictures()
-{
+QStringList headingPictures() {
     QStringList names;
     for (const QString &code : pictureCodes())
         names << QStringLiteral("Options") + code << QStringLiteral("GFormOpt") + code;
     return names;
 }
 
-int auxItemOfSettings(const Settings &settings)
-{
+int auxItemOfSettings(const Settings &settings) {
     const int design = int(auxDesign(settings));
     for (int item = 0; item < int(AuxDesignOfItem.size()); ++item)
         if (AuxDesignOfItem[std::size_t(item)] == design)
@@ -89,38 +86,34 @@ int auxItemOfSettings(const Settings &settings)
     return 0;
 }
 
-QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
-QIcon flagIcon(const QString &name)
-{
+QIcon flagIcon(const QString &name) {
     if (name.isEmpty())
         return {};
     const QImage flag = Pictures::builtin(QStringLiteral("png"), name);
     return flag.isNull() ? QIcon() : QIcon(QPixmap::fromImage(flag));
 }
 
-QLabel *makeLabel(QWidget *parent, const QString &name)
-{
+QLabel *makeLabel(QWidget *parent, const QString &name) {
     auto *label = new QLabel(parent);
     label->setObjectName(name);
     return label;
 }
 
-template <typename T>
-T *named(T *widget, const QString &name)
-{
+template <typename T> T *named(T *widget, const QString &name) {
     widget->setObjectName(name);
     return widget;
 }
 
 } // namespace
 
-TFormOptions::TFormOptions(const AuxContext &context, OptionsHost *host, QSize screen, QWidget *parent)
+TFormOptions::TFormOptions(const AuxContext &context, OptionsHost *host, QSize screen,
+                           QWidget *parent)
     : TWemAuxForm(context, optionsLook(), headingPictures(), parent),
-      host_(host ? host : &fallbackHost_),
-      screen_(screen),
-      previewPictures_(context.folder)
-{
+      host_(host ? host : &fallbackHost_), screen_(screen), previewPictures_(context.folder) {
     setObjectName(QStringLiteral("FormOptions"));
     setFixedSize(WindowWidth, optionsHeightForDesign(int(design())));
     centreHeadingBand();
@@ -152,12 +145,13 @@ TFormOptions::TFormOptions(const AuxContext &context, OptionsHost *host, QSize s
 
 TFormOptions::~TFormOptions() = default;
 
-Settings &TFormOptions::editable() { return *context().settings; }
+Settings &TFormOptions::editable() {
+    return *context().settings;
+}
 
 // ---- Building ---------------------------------------------------------------------
 
-QWidget *TFormOptions::buildGeneralTab()
-{
+QWidget *TFormOptions::buildGeneralTab() {
     auto *page = named(new QWidget, QStringLiteral("TabGeneral"));
     auto *grid = new QGridLayout(page);
     grid->setContentsMargins(8, 6, 8, 6);
@@ -165,7 +159,8 @@ QWidget *TFormOptions::buildGeneralTab()
 
     languages_ = named(new QListWidget(page), QStringLiteral("ListBoxLanguage"));
     for (int language = 0; language < languageCount; ++language)
-        new QListWidgetItem(flagIcon(languageFlag(language)), utf8(languageName(language)), languages_);
+        new QListWidgetItem(flagIcon(languageFlag(language)), utf8(languageName(language)),
+                            languages_);
     languages_->setIconSize(QSize(16, 11));
     languages_->setFixedWidth(150);
     connect(languages_, &QListWidget::currentRowChanged, this, &TFormOptions::chooseLanguage);
@@ -257,20 +252,22 @@ QWidget *TFormOptions::buildGeneralTab()
     return page;
 }
 
-TWemCardsButton *TFormOptions::makeDownloadButton(const QString &libraryFile, const QString &caption, QWidget *parent)
-{
-    TWemCardsButton *button = makeButton(caption, settingsFont(settings(), FontKind::Small, 12, true));
+TWemCardsButton *TFormOptions::makeDownloadButton(const QString &libraryFile,
+                                                  const QString &caption, QWidget *parent) {
+    TWemCardsButton *button =
+        makeButton(caption, settingsFont(settings(), FontKind::Small, 12, true));
     button->setParent(parent);
-    button->setObjectName(QStringLiteral("Download") + QString(libraryFile).remove(QStringLiteral(".dll")));
+    button->setObjectName(QStringLiteral("Download") +
+                          QString(libraryFile).remove(QStringLiteral(".dll")));
     button->setFixedHeight(30);
-    connect(button, &QPushButton::clicked, this, [this, libraryFile] { downloadLibrary(libraryFile); });
+    connect(button, &QPushButton::clicked, this,
+            [this, libraryFile] { downloadLibrary(libraryFile); });
     downloads_.emplace(libraryFile + QString::number(downloads_.size()), button);
     button->setProperty("library", libraryFile);
     return button;
 }
 
-QWidget *TFormOptions::buildCardsTab()
-{
+QWidget *TFormOptions::buildCardsTab() {
     auto *page = named(new QWidget, QStringLiteral("TabCards"));
     auto *grid = new QGridLayout(page);
     grid->setContentsMargins(8, 6, 8, 6);
@@ -284,17 +281,19 @@ QWidget *TFormOptions::buildCardsTab()
     previewLabel_->setAlignment(Qt::AlignCenter);
     previewLabel_->setMinimumSize(PreviewStep * 3 + 71, 96);
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(makeDownloadButton(QLatin1String(cardsLibraryA), QStringLiteral("06A"), page));
-    buttons->addWidget(makeDownloadButton(QLatin1String(cardsLibraryB), QStringLiteral("06B"), page));
-    buttons->addWidget(makeDownloadButton(QLatin1String(cardsLibraryC), QStringLiteral("06C"), page));
+    buttons->addWidget(
+        makeDownloadButton(QLatin1String(cardsLibraryA), QStringLiteral("06A"), page));
+    buttons->addWidget(
+        makeDownloadButton(QLatin1String(cardsLibraryB), QStringLiteral("06B"), page));
+    buttons->addWidget(
+        makeDownloadButton(QLatin1String(cardsLibraryC), QStringLiteral("06C"), page));
     grid->addWidget(faces_, 0, 0, 2, 1);
     grid->addWidget(previewLabel_, 0, 1);
     grid->addLayout(buttons, 1, 1);
     return page;
 }
 
-QWidget *TFormOptions::buildDecksTab()
-{
+QWidget *TFormOptions::buildDecksTab() {
     auto *page = named(new QWidget, QStringLiteral("TabDecks"));
     auto *grid = new QGridLayout(page);
     grid->setContentsMargins(8, 6, 8, 6);
@@ -309,7 +308,9 @@ QWidget *TFormOptions::buildDecksTab()
     alwaysOne_ = named(new QRadioButton(modification_), QStringLiteral("RadioAlwaysOne"));
     random_ = named(new QRadioButton(modification_), QStringLiteral("RadioRandom"));
     const std::array<std::pair<QRadioButton *, BackMode>, 3> choices{
-        {{changeDecks_, BackMode::ChangeDecks}, {alwaysOne_, BackMode::AlwaysOne}, {random_, BackMode::Random}}};
+        {{changeDecks_, BackMode::ChangeDecks},
+         {alwaysOne_, BackMode::AlwaysOne},
+         {random_, BackMode::Random}}};
     for (const auto &[radio, mode] : choices) {
         modes->addWidget(radio);
         connect(radio, &QRadioButton::toggled, this, [this, mode = mode](bool on) {
@@ -319,13 +320,12 @@ QWidget *TFormOptions::buildDecksTab()
     }
     grid->addWidget(backs_, 0, 0, 2, 1);
     grid->addWidget(modification_, 0, 1);
-    grid->addWidget(makeDownloadButton(QLatin1String(cardsLibraryB), QStringLiteral("06B"), page), 1, 1,
-                    Qt::AlignBottom);
+    grid->addWidget(makeDownloadButton(QLatin1String(cardsLibraryB), QStringLiteral("06B"), page),
+                    1, 1, Qt::AlignBottom);
     return page;
 }
 
-QWidget *TFormOptions::buildGameTab()
-{
+QWidget *TFormOptions::buildGameTab() {
     auto *page = named(new QWidget, QStringLiteral("TabGame"));
     auto *box = new QVBoxLayout(page);
     minor_ = named(new QGroupBox(page), QStringLiteral("GroupMinor"));
@@ -341,8 +341,7 @@ QWidget *TFormOptions::buildGameTab()
     return page;
 }
 
-QWidget *TFormOptions::buildFontsTab()
-{
+QWidget *TFormOptions::buildFontsTab() {
     auto *page = named(new QWidget, QStringLiteral("TabFonts"));
     auto *grid = new QGridLayout(page);
     grid->setContentsMargins(8, 6, 8, 6);
@@ -385,8 +384,7 @@ QWidget *TFormOptions::buildFontsTab()
     return page;
 }
 
-QWidget *TFormOptions::buildBackgroundTab()
-{
+QWidget *TFormOptions::buildBackgroundTab() {
     auto *page = named(new QWidget, QStringLiteral("TabBackground"));
     auto *box = new QVBoxLayout(page);
     box->setContentsMargins(8, 6, 8, 6);
@@ -409,13 +407,12 @@ QWidget *TFormOptions::buildBackgroundTab()
             chooseBackground(settings().backgroundPicture, row);
     });
     box->addWidget(backgroundGroup_);
-    box->addWidget(makeDownloadButton(QLatin1String(backgroundLibrary), QStringLiteral("BG"), page), 0,
-                   Qt::AlignRight);
+    box->addWidget(makeDownloadButton(QLatin1String(backgroundLibrary), QStringLiteral("BG"), page),
+                   0, Qt::AlignRight);
     return page;
 }
 
-QWidget *TFormOptions::buildSaveGamesTab()
-{
+QWidget *TFormOptions::buildSaveGamesTab() {
     auto *page = named(new QWidget, QStringLiteral("TabSaveGames"));
     auto *grid = new QGridLayout(page);
     grid->setContentsMargins(12, 10, 12, 10);
@@ -449,8 +446,7 @@ QWidget *TFormOptions::buildSaveGamesTab()
     return page;
 }
 
-QWidget *TFormOptions::buildDllTab()
-{
+QWidget *TFormOptions::buildDllTab() {
     auto *page = named(new QWidget, QStringLiteral("TabDll"));
     auto *grid = new QGridLayout(page);
     grid->setContentsMargins(8, 6, 8, 6);
@@ -474,8 +470,7 @@ QWidget *TFormOptions::buildDllTab()
     return page;
 }
 
-QWidget *TFormOptions::buildDesignTab()
-{
+QWidget *TFormOptions::buildDesignTab() {
     auto *page = named(new QWidget, QStringLiteral("TabDesign"));
     auto *grid = new QGridLayout(page);
     grid->setContentsMargins(8, 6, 8, 6);
@@ -515,44 +510,53 @@ QWidget *TFormOptions::buildDesignTab()
     grid->addWidget(auxDesignLabel_, 2, 0);
     grid->addWidget(auxDesign_, 2, 1);
     grid->addWidget(salute_, 3, 0);
-    grid->addWidget(makeDownloadButton(QLatin1String(graphicsLibrary), QStringLiteral("Graph"), page), 3, 1,
-                    Qt::AlignBottom);
+    grid->addWidget(
+        makeDownloadButton(QLatin1String(graphicsLibrary), QStringLiteral("Graph"), page), 3, 1,
+        Qt::AlignBottom);
     grid->setRowStretch(4, 1);
     return page;
 }
 
-void TFormOptions::applyDesignColours()
-{
+void TFormOptions::applyDesignColours() {
     if (design() == AuxDesign::Purple) {
         setStyleSheet(QStringLiteral(
-            "QTabWidget::pane { border: 1px solid #a07828; background: rgba(20, 0, 30, 150); top: -1px; }"
-            "QTabBar::tab { background: #2a0a3a; color: #d8b850; border: 1px solid #a07828; padding: 3px 5px;"
+            "QTabWidget::pane { border: 1px solid #a07828; background: rgba(20, 0, 30, 150); top: "
+            "-1px; }"
+            "QTabBar::tab { background: #2a0a3a; color: #d8b850; border: 1px solid #a07828; "
+            "padding: 3px 5px;"
             "  border-top-left-radius: 4px; border-top-right-radius: 4px; }"
             "QTabBar::tab:selected { background: #4a1a60; color: #ffe070; }"
-            "QWidget#TabGeneral, QWidget#TabCards, QWidget#TabDecks, QWidget#TabGame, QWidget#TabFonts,"
-            "QWidget#TabBackground, QWidget#TabSaveGames, QWidget#TabDll, QWidget#TabDesign { background: transparent; }"
+            "QWidget#TabGeneral, QWidget#TabCards, QWidget#TabDecks, QWidget#TabGame, "
+            "QWidget#TabFonts,"
+            "QWidget#TabBackground, QWidget#TabSaveGames, QWidget#TabDll, QWidget#TabDesign { "
+            "background: transparent; }"
             "QCheckBox, QRadioButton, QLabel, QGroupBox { color: #f0d060; }"
-            "QCheckBox:disabled, QRadioButton:disabled, QLabel:disabled, QGroupBox:disabled { color: #7a6a40; }"
-            "QGroupBox { border: 1px solid #a07828; border-radius: 4px; margin-top: 8px; padding-top: 4px; }"
+            "QCheckBox:disabled, QRadioButton:disabled, QLabel:disabled, QGroupBox:disabled { "
+            "color: #7a6a40; }"
+            "QGroupBox { border: 1px solid #a07828; border-radius: 4px; margin-top: 8px; "
+            "padding-top: 4px; }"
             "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }"
-            "QListWidget, QComboBox, QSpinBox { background: #1c0626; color: #f4e4a8; border: 1px solid #a07828;"
+            "QListWidget, QComboBox, QSpinBox { background: #1c0626; color: #f4e4a8; border: 1px "
+            "solid #a07828;"
             "  selection-background-color: #7a3a90; }"
             "QComboBox QAbstractItemView { background: #1c0626; color: #f4e4a8; }"
             "QLabel#LabelFontWarning { color: #ff7060; }"));
     } else {
         setStyleSheet(QStringLiteral(
             "QTabWidget::pane { border: 1px solid #8a8a8a; background: #d8d8d8; top: -1px; }"
-            "QTabBar::tab { background: #bdbdbd; color: #202020; border: 1px solid #8a8a8a; padding: 3px 5px;"
+            "QTabBar::tab { background: #bdbdbd; color: #202020; border: 1px solid #8a8a8a; "
+            "padding: 3px 5px;"
             "  border-top-left-radius: 4px; border-top-right-radius: 4px; }"
             "QTabBar::tab:selected { background: #d8d8d8; color: #7a0000; }"
-            "QGroupBox { border: 1px solid #8a8a8a; border-radius: 4px; margin-top: 8px; padding-top: 4px; }"
-            "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; color: #7a0000; }"
+            "QGroupBox { border: 1px solid #8a8a8a; border-radius: 4px; margin-top: 8px; "
+            "padding-top: 4px; }"
+            "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; color: "
+            "#7a0000; }"
             "QLabel#LabelFontWarning { color: #b00000; }"));
     }
 }
 
-void TFormOptions::placeControls()
-{
+void TFormOptions::placeControls() {
     int top = PurpleTop;
     if (THeadingBand *band = headingBand())
         top = band->height() + 2;
@@ -564,16 +568,16 @@ void TFormOptions::placeControls()
 
 // ---- Texts --------------------------------------------------------------------------
 
-void TFormOptions::relabel()
-{
+void TFormOptions::relabel() {
     const bool wasFilling = filling_;
     filling_ = true;
     setWindowTitle(word(WordEntry::MainOptions));
-    const std::array<QString, 9> tabNames{word(WordEntry::OptTabGeneral), word(WordEntry::OptTabCards),
-                                          word(WordEntry::OptTabDecks),   word(WordEntry::OptTabGame),
-                                          word(WordEntry::OptTabFonts),   word(WordEntry::OptTabBackground),
-                                          word(WordEntry::OptTabSaveGames), word(WordEntry::OptTabDll),
-                                          word(WordEntry::OptTabDesign)};
+    const std::array<QString, 9> tabNames{
+        word(WordEntry::OptTabGeneral),   word(WordEntry::OptTabCards),
+        word(WordEntry::OptTabDecks),     word(WordEntry::OptTabGame),
+        word(WordEntry::OptTabFonts),     word(WordEntry::OptTabBackground),
+        word(WordEntry::OptTabSaveGames), word(WordEntry::OptTabDll),
+        word(WordEntry::OptTabDesign)};
     for (int tab = 0; tab < int(tabNames.size()); ++tab)
         tabs_->setTabText(tab, tabNames[std::size_t(tab)]);
 
@@ -629,7 +633,8 @@ void TFormOptions::relabel()
     for (int picture = 1; picture <= backgroundPictureCount; ++picture)
         bgPictures_->item(picture - 1)->setText(utf8(backgroundName(picture + 1)));
     for (int variant = 0; variant < backgroundColourCount; ++variant)
-        bgColours_->item(variant)->setText(utf8(backgroundColourName(colourNameNumberOfVariant(variant))));
+        bgColours_->item(variant)->setText(
+            utf8(backgroundColourName(colourNameNumberOfVariant(variant))));
 
     // Save games
     recordGif_->setText(word(WordEntry::OptSaveGamesAsGif));
@@ -642,7 +647,8 @@ void TFormOptions::relabel()
     fromServer_->setText(word(WordEntry::OptFromServer));
     fromDisk_->setText(word(WordEntry::OptFromDisk));
     for (const auto &[key, button] : downloads_)
-        button->setToolTip(word(WordEntry::WebDownload) + QLatin1Char(' ') + button->property("library").toString());
+        button->setToolTip(word(WordEntry::WebDownload) + QLatin1Char(' ') +
+                           button->property("library").toString());
 
     // Design
     menuDesignLabel_->setText(word(WordEntry::OptMainMenuDesign));
@@ -667,8 +673,8 @@ void TFormOptions::relabel()
     if (THeadingBand *band = headingBand()) {
         switch (design()) {
         case AuxDesign::GrayAristocratic:
-            band->setTitle(word(WordEntry::MainOptions).toUpper(), settingsFont(settings(), FontKind::Small, 32, true),
-                           Qt::yellow, 10);
+            band->setTitle(word(WordEntry::MainOptions).toUpper(),
+                           settingsFont(settings(), FontKind::Small, 32, true), Qt::yellow, 10);
             break;
         case AuxDesign::GrayConcise: {
             const QImage heading = libraryPicture(QStringLiteral("Options") + code);
@@ -681,24 +687,25 @@ void TFormOptions::relabel()
                                              (band->height() - heading.height()) / 2));
             break;
         }
-        case AuxDesign::Purple: break;
+        case AuxDesign::Purple:
+            break;
         }
         band->update();
     }
-    purpleHeadingNow_ = design() == AuxDesign::Purple ? libraryPicture(QStringLiteral("GFormOpt") + code) : QImage();
+    purpleHeadingNow_ = design() == AuxDesign::Purple
+                            ? libraryPicture(QStringLiteral("GFormOpt") + code)
+                            : QImage();
     filling_ = wasFilling;
     update();
 }
 
-QString TFormOptions::speedCaption() const
-{
+QString TFormOptions::speedCaption() const {
     return word(WordEntry::OptSpeed) + QLatin1Char('=') + QString::number(settings().flightSpeed);
 }
 
 // ---- Values -------------------------------------------------------------------------
 
-void TFormOptions::fill()
-{
+void TFormOptions::fill() {
     filling_ = true;
     fillGeneral();
     faces_->setCurrentRow(std::clamp(settings().faceSet, 0, faceSetCount - 1));
@@ -715,8 +722,7 @@ void TFormOptions::fill()
     drawPreview();
 }
 
-void TFormOptions::fillGeneral()
-{
+void TFormOptions::fillGeneral() {
     const Settings &s = settings();
     languages_->setCurrentRow(std::clamp(s.language, 0, languageCount - 1));
     const auto size = std::find(sizeValues_.begin(), sizeValues_.end(), s.windowSize);
@@ -732,8 +738,7 @@ void TFormOptions::fillGeneral()
     speed_->setText(speedCaption());
 }
 
-void TFormOptions::fillDecks()
-{
+void TFormOptions::fillDecks() {
     const bool wasFilling = filling_;
     filling_ = true;
     const int set = std::clamp(settings().backSet, 0, backSetCount - 1);
@@ -743,15 +748,20 @@ void TFormOptions::fillDecks()
     alwaysOne_->setEnabled(modes.alwaysOneEnabled);
     random_->setEnabled(modes.randomEnabled);
     switch (modes.shown) {
-    case BackMode::ChangeDecks: changeDecks_->setChecked(true); break;
-    case BackMode::AlwaysOne: alwaysOne_->setChecked(true); break;
-    case BackMode::Random: random_->setChecked(true); break;
+    case BackMode::ChangeDecks:
+        changeDecks_->setChecked(true);
+        break;
+    case BackMode::AlwaysOne:
+        alwaysOne_->setChecked(true);
+        break;
+    case BackMode::Random:
+        random_->setChecked(true);
+        break;
     }
     filling_ = wasFilling;
 }
 
-void TFormOptions::fillFonts()
-{
+void TFormOptions::fillFonts() {
     const bool wasFilling = filling_;
     filling_ = true;
     if (fontKinds_->currentIndex() < 0)
@@ -765,12 +775,13 @@ void TFormOptions::fillFonts()
     filling_ = wasFilling;
 }
 
-void TFormOptions::fillBackground()
-{
+void TFormOptions::fillBackground() {
     const bool wasFilling = filling_;
     filling_ = true;
-    bgPictures_->setCurrentRow(std::clamp(settings().backgroundPicture, 1, backgroundPictureCount) - 1);
-    bgColours_->setCurrentRow(std::clamp(settings().backgroundColour, 0, backgroundColourCount - 1));
+    bgPictures_->setCurrentRow(std::clamp(settings().backgroundPicture, 1, backgroundPictureCount) -
+                               1);
+    bgColours_->setCurrentRow(
+        std::clamp(settings().backgroundColour, 0, backgroundColourCount - 1));
     // Neither the menu nor the table shows the background in Purple + Purple.
     const bool bothPurple = settings().menuDesign == 1 && settings().tableDesign == 1;
     bgPictures_->setEnabled(!bothPurple);
@@ -778,8 +789,7 @@ void TFormOptions::fillBackground()
     filling_ = wasFilling;
 }
 
-void TFormOptions::fillSaveGames()
-{
+void TFormOptions::fillSaveGames() {
     const bool wasFilling = filling_;
     filling_ = true;
     const Settings &s = settings();
@@ -793,8 +803,7 @@ void TFormOptions::fillSaveGames()
     filling_ = wasFilling;
 }
 
-void TFormOptions::fillDesign()
-{
+void TFormOptions::fillDesign() {
     const bool wasFilling = filling_;
     filling_ = true;
     menuDesign_->setCurrentIndex(settings().menuDesign == 1 ? 1 : 0);
@@ -808,25 +817,23 @@ void TFormOptions::fillDesign()
     filling_ = wasFilling;
 }
 
-void TFormOptions::refreshDownloads()
-{
+void TFormOptions::refreshDownloads() {
     for (const auto &[key, button] : downloads_) {
-        const bool missing = !libraryFound(context().folder, button->property("library").toString());
+        const bool missing =
+            !libraryFound(context().folder, button->property("library").toString());
         button->setEnabled(missing);
         button->setKLightSB(missing ? 0 : 50);
     }
 }
 
-TWemCardsButton *TFormOptions::downloadButton(const QString &libraryFile) const
-{
+TWemCardsButton *TFormOptions::downloadButton(const QString &libraryFile) const {
     for (const auto &[key, button] : downloads_)
         if (button->property("library").toString() == libraryFile)
             return button;
     return nullptr;
 }
 
-void TFormOptions::drawPreview()
-{
+void TFormOptions::drawPreview() {
     previewPictures_.loadFaces(settings().faceSet, Scaling::forWindow(WindowSize::Small));
     const QSize cell(71, 96);
     QImage image(PreviewStep * int(PreviewCards.size() - 1) + cell.width(), cell.height(),
@@ -849,22 +856,19 @@ void TFormOptions::drawPreview()
 
 // ---- Choices ------------------------------------------------------------------------
 
-void TFormOptions::reportMissing(const QString &libraryFile)
-{
+void TFormOptions::reportMissing(const QString &libraryFile) {
     if (context().missingLibrary)
         context().missingLibrary(libraryFile);
 }
 
-void TFormOptions::chooseLanguage(int row)
-{
+void TFormOptions::chooseLanguage(int row) {
     if (filling_ || row < 0 || row >= languageCount)
         return;
     editable().language = row;
     setLanguage(row);
 }
 
-void TFormOptions::chooseWindowSize(int index)
-{
+void TFormOptions::chooseWindowSize(int index) {
     if (filling_ || index < 0 || index >= int(sizeValues_.size()))
         return;
     Settings &s = editable();
@@ -878,8 +882,7 @@ void TFormOptions::chooseWindowSize(int index)
     drawPreview();
 }
 
-void TFormOptions::chooseFaceSet(int row)
-{
+void TFormOptions::chooseFaceSet(int row) {
     if (filling_ || row < 0 || row >= faceSetCount)
         return;
     const QString library = libraryOfFaceSet(row);
@@ -897,8 +900,7 @@ void TFormOptions::chooseFaceSet(int row)
     drawPreview();
 }
 
-void TFormOptions::chooseBackSet(int row)
-{
+void TFormOptions::chooseBackSet(int row) {
     if (filling_ || row < 0 || row >= backSetCount)
         return;
     const QString library = libraryOfBackSet(row);
@@ -908,27 +910,25 @@ void TFormOptions::chooseBackSet(int row)
     }
     Settings &s = editable();
     s.backSet = row;
-    s.alwaysOneBack = storedAlwaysOne(row, s.alwaysOneBack ? BackMode::AlwaysOne : BackMode::ChangeDecks);
+    s.alwaysOneBack =
+        storedAlwaysOne(row, s.alwaysOneBack ? BackMode::AlwaysOne : BackMode::ChangeDecks);
     host().backsChanged();
     fillDecks();
     drawPreview();
 }
 
-void TFormOptions::chooseBackMode(BackMode mode)
-{
+void TFormOptions::chooseBackMode(BackMode mode) {
     editable().alwaysOneBack = storedAlwaysOne(settings().backSet, mode);
     fillDecks();
 }
 
-void TFormOptions::chooseFontKind(int kind)
-{
+void TFormOptions::chooseFontKind(int kind) {
     if (filling_ || kind < 0)
         return;
     fillFonts();
 }
 
-void TFormOptions::chooseFontName(const QString &name)
-{
+void TFormOptions::chooseFontName(const QString &name) {
     const int kind = fontKinds_->currentIndex();
     if (filling_ || kind < 0 || name.trimmed().size() < 2)
         return;
@@ -936,8 +936,7 @@ void TFormOptions::chooseFontName(const QString &name)
     host().fontsChanged();
 }
 
-void TFormOptions::chooseFontScale(int percent)
-{
+void TFormOptions::chooseFontScale(int percent) {
     const int kind = fontKinds_->currentIndex();
     if (filling_ || kind < 0 || percent < minFontScale || percent > maxFontScale)
         return;
@@ -945,8 +944,7 @@ void TFormOptions::chooseFontScale(int percent)
     host().fontsChanged();
 }
 
-void TFormOptions::restoreDefaultFonts()
-{
+void TFormOptions::restoreDefaultFonts() {
     Settings &s = editable();
     for (std::size_t kind = 0; kind < DefaultFontNames.size(); ++kind) {
         s.fontNames[kind] = DefaultFontNames[kind];
@@ -956,11 +954,10 @@ void TFormOptions::restoreDefaultFonts()
     fillFonts();
 }
 
-void TFormOptions::chooseBackground(int picture, int variant)
-{
+void TFormOptions::chooseBackground(int picture, int variant) {
     Settings &s = editable();
-    if (backgroundNeedsLibrary(picture, variant)
-        && !libraryFound(context().folder, QLatin1String(backgroundLibrary))) {
+    if (backgroundNeedsLibrary(picture, variant) &&
+        !libraryFound(context().folder, QLatin1String(backgroundLibrary))) {
         reportMissing(QLatin1String(backgroundLibrary));
         picture = 2;
         variant = 0;
@@ -971,14 +968,13 @@ void TFormOptions::chooseBackground(int picture, int variant)
     fillBackground();
 }
 
-bool TFormOptions::graphicsLibraryHoldsIcon() const
-{
-    const std::optional<GraphicsLibrary> library = GraphicsLibrary::load(context().folder, {OptionsIcon});
+bool TFormOptions::graphicsLibraryHoldsIcon() const {
+    const std::optional<GraphicsLibrary> library =
+        GraphicsLibrary::load(context().folder, {OptionsIcon});
     return library && library->has(OptionsIcon);
 }
 
-void TFormOptions::resetAllDesigns()
-{
+void TFormOptions::resetAllDesigns() {
     Settings &s = editable();
     s.menuDesign = 0;
     s.tableDesign = 0;
@@ -986,8 +982,7 @@ void TFormOptions::resetAllDesigns()
     reportMissing(graphicsLibraryFile());
 }
 
-void TFormOptions::chooseMenuDesign(int index)
-{
+void TFormOptions::chooseMenuDesign(int index) {
     if (filling_ || index < 0)
         return;
     if (index == 1 && !libraryFound(context().folder, graphicsLibraryFile())) {
@@ -1000,8 +995,7 @@ void TFormOptions::chooseMenuDesign(int index)
     fillBackground();
 }
 
-void TFormOptions::chooseTableDesign(int index)
-{
+void TFormOptions::chooseTableDesign(int index) {
     if (filling_ || index < 0)
         return;
     if (index != 0 && !graphicsLibraryHoldsIcon())
@@ -1013,8 +1007,7 @@ void TFormOptions::chooseTableDesign(int index)
     fillBackground();
 }
 
-void TFormOptions::chooseAuxDesign(int index)
-{
+void TFormOptions::chooseAuxDesign(int index) {
     if (filling_ || index < 0 || index >= int(AuxDesignOfItem.size()))
         return;
     if (index != 0 && !graphicsLibraryHoldsIcon()) {
@@ -1032,8 +1025,7 @@ void TFormOptions::chooseAuxDesign(int index)
     update();
 }
 
-void TFormOptions::openSpeed()
-{
+void TFormOptions::openSpeed() {
     TFormSpeed window(context(), this);
     if (runner_)
         runner_(window);
@@ -1042,11 +1034,11 @@ void TFormOptions::openSpeed()
     speed_->setText(speedCaption());
 }
 
-void TFormOptions::downloadLibrary(const QString &libraryFile)
-{
+void TFormOptions::downloadLibrary(const QString &libraryFile) {
     if (libraryFound(context().folder, libraryFile))
         return;
-    const bool arrived = host().downloadLibrary(libraryFile) && libraryFound(context().folder, libraryFile);
+    const bool arrived =
+        host().downloadLibrary(libraryFile) && libraryFound(context().folder, libraryFile);
     if (arrived) {
         playSound(DownloadedSound);
         host().facesChanged();
@@ -1060,8 +1052,7 @@ void TFormOptions::downloadLibrary(const QString &libraryFile)
     drawPreview();
 }
 
-void TFormOptions::paintEvent(QPaintEvent *event)
-{
+void TFormOptions::paintEvent(QPaintEvent *event) {
     TWemAuxForm::paintEvent(event);
     if (design() != AuxDesign::Purple || purpleHeadingNow_.isNull())
         return;

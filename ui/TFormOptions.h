@@ -5,8 +5,8 @@
 // OptionsHost, to show it at once; it writes nothing to disk itself. "Ok" and
 // Escape close it.
 
-#include "match/OptionsHost.h"
 #include "lang/Language.h"
+#include "match/OptionsHost.h"
 #include "table/Pictures.h"
 #include "ui/OptionsChoices.h"
 #include "ui/TWemAuxForm.h"
@@ -28,10 +28,11 @@ namespace quarn {
 
 class TFormOptions : public TWemAuxForm {
     Q_OBJECT
-public:
+  public:
     // host: the main window; null shows the changes nowhere but the settings.
     // screen: the screen size the size list must fit (empty: every size).
-    TFormOptions(const AuxContext &context, OptionsHost *host, QSize screen, QWidget *parent = nullptr);
+    TFormOptions(const AuxContext &context, OptionsHost *host, QSize screen,
+                 QWidget *parent = nullptr);
     ~TFormOptions() override;
 
     // How the speed window is shown: modally by default; tests look at it instead.
@@ -51,10 +52,10 @@ public:
     // Asks the button of a library to download it (the DLL tab's buttons).
     void downloadLibrary(const QString &libraryFile);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *event) override;
 
-private:
+  private:
     // Building.
     QWidget *buildGeneralTab();
     QWidget *buildCardsTab();
@@ -65,7 +66,8 @@ private:
     QWidget *buildSaveGamesTab();
     QWidget *buildDllTab();
     QWidget *buildDesignTab();
-    TWemCardsButton *makeDownloadButton(const QString &libraryFile, const QString &caption, QWidget *parent);
+    TWemCardsButton *makeDownloadButton(const QString &libraryFile, const QString &caption,
+                                        QWidget *parent);
     void applyDesignColours();
     void placeControls();
 

@@ -18,8 +18,7 @@ constexpr int FastestSpeed = 6;
 constexpr int SliderLeft = 40;
 constexpr int SliderWidth = WindowWidth - 2 * SliderLeft;
 
-AuxLook speedLook()
-{
+AuxLook speedLook() {
     const QString code = pictureCodeText();
     AuxLook look;
     look.window = QStringLiteral("Speed");
@@ -34,8 +33,8 @@ AuxLook speedLook()
 
 } // namespace
 
-TFormSpeed::TFormSpeed(const AuxContext &context, QWidget *parent) : TWemAuxForm(context, speedLook(), {}, parent)
-{
+TFormSpeed::TFormSpeed(const AuxContext &context, QWidget *parent)
+    : TWemAuxForm(context, speedLook(), {}, parent) {
     setObjectName(QStringLiteral("FormSpeed"));
     setWindowTitle(word(WordEntry::OptChoiceOfSpeed));
     setFixedSize(WindowWidth, WindowHeight);
@@ -59,7 +58,8 @@ TFormSpeed::TFormSpeed(const AuxContext &context, QWidget *parent) : TWemAuxForm
     slider_->setTickPosition(QSlider::TicksBelow);
     slider_->setValue(std::clamp(settings().flightSpeed, SlowestSpeed, FastestSpeed));
     slider_->setGeometry(SliderLeft, top + 28, SliderWidth, 28);
-    connect(slider_, &QSlider::valueChanged, this, [this](int speed) { this->context().settings->flightSpeed = speed; });
+    connect(slider_, &QSlider::valueChanged, this,
+            [this](int speed) { this->context().settings->flightSpeed = speed; });
 
     // The labels 1 to 6 under the ticks.
     const QFont labelFont = settingsFont(settings(), FontKind::Small, 12, true);
@@ -70,8 +70,9 @@ TFormSpeed::TFormSpeed(const AuxContext &context, QWidget *parent) : TWemAuxForm
         label->setFont(labelFont);
         label->setPalette(text);
         label->setAlignment(Qt::AlignCenter);
-        const int x = SliderLeft + handleRoom
-                      + (SliderWidth - 2 * handleRoom) * (speed - SlowestSpeed) / (FastestSpeed - SlowestSpeed);
+        const int x =
+            SliderLeft + handleRoom +
+            (SliderWidth - 2 * handleRoom) * (speed - SlowestSpeed) / (FastestSpeed - SlowestSpeed);
         label->setGeometry(x - 10, top + 58, 20, 18);
     }
 

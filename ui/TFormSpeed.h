@@ -12,13 +12,13 @@ namespace quarn {
 
 class TFormSpeed : public TWemAuxForm {
     Q_OBJECT
-public:
+  public:
     explicit TFormSpeed(const AuxContext &context, QWidget *parent = nullptr);
 
     QSlider *slider() const { return slider_; }
     TWemCardsButton *okButton() const { return ok_; }
 
-private:
+  private:
     QLabel *prompt_ = nullptr;
     QSlider *slider_ = nullptr;
     TWemCardsButton *ok_ = nullptr;

@@ -16,8 +16,7 @@ namespace {
 constexpr int WindowWidth = 460;
 constexpr int WindowHeight = 700;
 
-AuxLook topTenLook()
-{
+AuxLook topTenLook() {
     const QString code = pictureCodeText();
     AuxLook look;
     look.window = QStringLiteral("TopTen");
@@ -34,8 +33,7 @@ AuxLook topTenLook()
 } // namespace
 
 TFormTopTen::TFormTopTen(const AuxContext &context, bool networkClub, QWidget *parent)
-    : TWemAuxForm(context, topTenLook(), {}, parent), networkClub_(networkClub)
-{
+    : TWemAuxForm(context, topTenLook(), {}, parent), networkClub_(networkClub) {
     setWindowTitle(word(WordEntry::ClubTopTen));
     setFixedSize(WindowWidth, WindowHeight);
     centreHeadingBand();
@@ -51,28 +49,27 @@ TFormTopTen::TFormTopTen(const AuxContext &context, bool networkClub, QWidget *p
     club_->setGeometry(300, 515 + shift, 60, 75);
     club_->present(settings().gifAnimation, 1);
 
-    TWemCardsButton *ok = makeButton(word(WordEntry::OptOk), settingsFont(settings(), FontKind::Large, 20, true));
+    TWemCardsButton *ok =
+        makeButton(word(WordEntry::OptOk), settingsFont(settings(), FontKind::Large, 20, true));
     ok->setObjectName(QStringLiteral("ButtonOk"));
     ok->setGeometry((WindowWidth - 200) / 2, WindowHeight - 50, 200, 30);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TFormTopTen::closeWithSalute);
 }
 
-QString TFormTopTen::heading() const
-{
-    return networkClub_ ? word(WordEntry::ClubTopTenNetHeading) : word(WordEntry::ClubTopTenLocalHeading);
+QString TFormTopTen::heading() const {
+    return networkClub_ ? word(WordEntry::ClubTopTenNetHeading)
+                        : word(WordEntry::ClubTopTenLocalHeading);
 }
 
-int TFormTopTen::contentShift() const
-{
+int TFormTopTen::contentShift() const {
     const THeadingBand *band = headingBand();
     return band ? std::max(0, band->y() + band->height() - 64) : 0;
 }
 
-void TFormTopTen::readRows()
-{
-    const std::filesystem::path path =
-        std::filesystem::path(context().folder.toStdString()) / (networkClub_ ? NetworkClubFileName : LocalClubFileName);
+void TFormTopTen::readRows() {
+    const std::filesystem::path path = std::filesystem::path(context().folder.toStdString()) /
+                                       (networkClub_ ? NetworkClubFileName : LocalClubFileName);
     const std::optional<ClubFile> club = readClubFile(path);
     if (!club)
         return;
@@ -80,13 +77,14 @@ void TFormTopTen::readRows()
         const TopTenEntry entry = club->topTen(place);
         Row &row = rows_[size_t(place - 1)];
         row.name = QString::fromStdString(entry.name).trimmed();
-        row.score = entry.score ? QString::number(*entry.score)
-                                : QString::fromStdString(club->topTenLineText(place)).mid(ClubNameLength).trimmed();
+        row.score =
+            entry.score
+                ? QString::number(*entry.score)
+                : QString::fromStdString(club->topTenLineText(place)).mid(ClubNameLength).trimmed();
     }
 }
 
-void TFormTopTen::paintEvent(QPaintEvent *event)
-{
+void TFormTopTen::paintEvent(QPaintEvent *event) {
     TWemAuxForm::paintEvent(event);
     QPainter painter(this);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -100,8 +98,10 @@ void TFormTopTen::paintEvent(QPaintEvent *event)
 
     painter.setFont(settingsFont(settings(), FontKind::Small, 18, true));
     painter.setPen(textColour(QColor(128, 0, 0)));
-    painter.drawText(QRect(70, 120 + shift, 160, 26), Qt::AlignHCenter | Qt::AlignTop, word(WordEntry::ClubTopTen));
-    painter.drawText(QRect(250, 120 + shift, 150, 26), Qt::AlignHCenter | Qt::AlignTop, word(WordEntry::ClubScore));
+    painter.drawText(QRect(70, 120 + shift, 160, 26), Qt::AlignHCenter | Qt::AlignTop,
+                     word(WordEntry::ClubTopTen));
+    painter.drawText(QRect(250, 120 + shift, 150, 26), Qt::AlignHCenter | Qt::AlignTop,
+                     word(WordEntry::ClubScore));
 
     painter.setFont(settingsFont(settings(), FontKind::Small, 18, false));
     const QColor top3 = purple ? QColor(255, 90, 90) : QColor(255, 0, 0);
@@ -110,7 +110,8 @@ void TFormTopTen::paintEvent(QPaintEvent *event)
         const Row &row = rows_[size_t(n - 1)];
         const int y = 150 + 33 * (n - 1) + shift;
         painter.setPen(n <= 3 ? top3 : rest);
-        painter.drawText(QRect(70, y, 25, 28), Qt::AlignLeft | Qt::AlignTop, QString::number(n) + QLatin1Char('.'));
+        painter.drawText(QRect(70, y, 25, 28), Qt::AlignLeft | Qt::AlignTop,
+                         QString::number(n) + QLatin1Char('.'));
         painter.drawText(QRect(95, y, 230, 28), Qt::AlignLeft | Qt::AlignTop, row.name);
         painter.drawText(QRect(300, y, 80, 28), Qt::AlignRight | Qt::AlignTop, row.score);
     }

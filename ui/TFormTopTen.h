@@ -13,10 +13,10 @@ class TAnimation;
 
 class TFormTopTen : public TWemAuxForm {
     Q_OBJECT
-public:
+  public:
     struct Row {
-        QString name;   // characters 1 to 20, trailing blanks removed
-        QString score;  // the score as the file holds it
+        QString name;  // characters 1 to 20, trailing blanks removed
+        QString score; // the score as the file holds it
     };
 
     // networkClub: "Quarn.net" instead of "Quarn.clb".
@@ -27,10 +27,10 @@ public:
     TAnimation *topTenAnimation() const { return topTen_; }
     TAnimation *clubAnimation() const { return club_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *event) override;
 
-private:
+  private:
     void readRows();
     int contentShift() const;
 

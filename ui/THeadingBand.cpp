@@ -6,28 +6,25 @@ namespace quarn {
 
 THeadingBand::THeadingBand(QWidget *parent) : QWidget(parent) {}
 
-void THeadingBand::setFilled(bool filled)
-{
+void THeadingBand::setFilled(bool filled) {
     filled_ = filled;
     update();
 }
 
-void THeadingBand::setRibbon(const QImage &ribbon, QPoint at)
-{
+void THeadingBand::setRibbon(const QImage &ribbon, QPoint at) {
     ribbon_ = ribbon;
     ribbonAt_ = at;
     update();
 }
 
-void THeadingBand::setHeading(const QImage &heading, QPoint at)
-{
+void THeadingBand::setHeading(const QImage &heading, QPoint at) {
     heading_ = heading;
     headingAt_ = at;
     update();
 }
 
-void THeadingBand::setTitle(const QString &title, const QFont &font, const QColor &colour, int top)
-{
+void THeadingBand::setTitle(const QString &title, const QFont &font, const QColor &colour,
+                            int top) {
     title_ = title;
     titleFont_ = font;
     titleColour_ = colour;
@@ -35,8 +32,7 @@ void THeadingBand::setTitle(const QString &title, const QFont &font, const QColo
     update();
 }
 
-void THeadingBand::paintEvent(QPaintEvent *)
-{
+void THeadingBand::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (filled_)

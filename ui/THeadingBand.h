@@ -13,7 +13,7 @@ namespace quarn {
 
 class THeadingBand : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit THeadingBand(QWidget *parent = nullptr);
 
     // Filled with the window's button-face colour first.
@@ -27,10 +27,10 @@ public:
     bool hasHeading() const { return !heading_.isNull(); }
     bool hasRibbon() const { return !ribbon_.isNull(); }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *event) override;
 
-private:
+  private:
     bool filled_ = false;
     QImage ribbon_;
     QPoint ribbonAt_;

@@ -16,9 +16,9 @@ constexpr int AristocraticBandHeight = 64;
 
 } // namespace
 
-TWemAuxForm::TWemAuxForm(const AuxContext &context, AuxLook look, const QStringList &extraNames, QWidget *parent)
-    : QDialog(parent), context_(context), look_(std::move(look))
-{
+TWemAuxForm::TWemAuxForm(const AuxContext &context, AuxLook look, const QStringList &extraNames,
+                         QWidget *parent)
+    : QDialog(parent), context_(context), look_(std::move(look)) {
     initUiPictures();
     static Settings fallbackSettings;
     if (context_.settings == nullptr)
@@ -43,14 +43,14 @@ TWemAuxForm::TWemAuxForm(const AuxContext &context, AuxLook look, const QStringL
     }
 }
 
-void TWemAuxForm::chooseDesign(const QStringList &extraNames)
-{
+void TWemAuxForm::chooseDesign(const QStringList &extraNames) {
     design_ = auxDesign(*context_.settings);
     if (design_ == AuxDesign::GrayAristocratic)
         return;
     const QString backgroundName = QStringLiteral("GForm") + look_.window;
     QStringList names{backgroundName};
-    for (const QString &name : {look_.conciseHeading, look_.redHeading, look_.purpleHeading, look_.purpleIcon})
+    for (const QString &name :
+         {look_.conciseHeading, look_.redHeading, look_.purpleHeading, look_.purpleIcon})
         if (!name.isEmpty())
             names << name;
     names << extraNames;
@@ -77,8 +77,7 @@ void TWemAuxForm::chooseDesign(const QStringList &extraNames)
     }
 }
 
-void TWemAuxForm::dressHeadingBand()
-{
+void TWemAuxForm::dressHeadingBand() {
     switch (design_) {
     case AuxDesign::GrayConcise:
         band_->setFilled(true);
@@ -88,8 +87,8 @@ void TWemAuxForm::dressHeadingBand()
     case AuxDesign::GrayAristocratic: {
         const QImage ribbon = uiPicture(look_.aristocraticRibbon);
         band_->setRibbon(ribbon, QPoint(0, 0));
-        band_->setTitle(look_.aristocraticTitle.toUpper(), settingsFont(settings(), FontKind::Small, 32, true),
-                        Qt::yellow, 10);
+        band_->setTitle(look_.aristocraticTitle.toUpper(),
+                        settingsFont(settings(), FontKind::Small, 32, true), Qt::yellow, 10);
         band_->resize(ribbon.isNull() ? width() : ribbon.width(), AristocraticBandHeight);
         break;
     }
@@ -98,16 +97,18 @@ void TWemAuxForm::dressHeadingBand()
         const QImage heading = libraryPicture(look_.redHeading);
         band_->setRibbon(ribbon, QPoint(0, 0));
         // The heading centred on the ribbon.
-        band_->setHeading(heading, QPoint((ribbon.width() - heading.width()) / 2, (ribbon.height() - heading.height()) / 2));
-        band_->resize(ribbon.isNull() ? width() : ribbon.width(), ribbon.isNull() ? 100 : ribbon.height());
+        band_->setHeading(heading, QPoint((ribbon.width() - heading.width()) / 2,
+                                          (ribbon.height() - heading.height()) / 2));
+        band_->resize(ribbon.isNull() ? width() : ribbon.width(),
+                      ribbon.isNull() ? 100 : ribbon.height());
         break;
     }
-    case AuxDesign::Purple: break;
+    case AuxDesign::Purple:
+        break;
     }
 }
 
-void TWemAuxForm::centreHeadingBand()
-{
+void TWemAuxForm::centreHeadingBand() {
     if (band_ == nullptr)
         return;
     if (design_ == AuxDesign::GrayConcise) {
@@ -119,23 +120,19 @@ void TWemAuxForm::centreHeadingBand()
     band_->move((width() - band_->width()) / 2, 0);
 }
 
-QImage TWemAuxForm::libraryPicture(const QString &name) const
-{
+QImage TWemAuxForm::libraryPicture(const QString &name) const {
     return library_ && !name.isEmpty() ? library_->picture(name) : QImage();
 }
 
-QByteArray TWemAuxForm::libraryBytes(const QString &name) const
-{
+QByteArray TWemAuxForm::libraryBytes(const QString &name) const {
     return library_ ? library_->bytes(name) : QByteArray();
 }
 
-void TWemAuxForm::applyPointer(QWidget *widget, bool hand) const
-{
+void TWemAuxForm::applyPointer(QWidget *widget, bool hand) const {
     widget->setCursor(windowPointer(settings().redMouseCursor, hand));
 }
 
-TWemCardsButton *TWemAuxForm::makeButton(const QString &text, const QFont &font)
-{
+TWemCardsButton *TWemAuxForm::makeButton(const QString &text, const QFont &font) {
     auto *button = new TWemCardsButton(text, this);
     button->setFont(font);
     button->setNewStyle(settings().newButtons);
@@ -152,23 +149,22 @@ TWemCardsButton *TWemAuxForm::makeButton(const QString &text, const QFont &font)
     return button;
 }
 
-QColor TWemAuxForm::textColour(QColor gray) const { return design_ == AuxDesign::Purple ? QColor(Qt::yellow) : gray; }
+QColor TWemAuxForm::textColour(QColor gray) const {
+    return design_ == AuxDesign::Purple ? QColor(Qt::yellow) : gray;
+}
 
-void TWemAuxForm::playSound(std::string_view name)
-{
+void TWemAuxForm::playSound(std::string_view name) {
     if (context_.sound)
         context_.sound->Play(name, false);
 }
 
-void TWemAuxForm::closeWithSalute()
-{
+void TWemAuxForm::closeWithSalute() {
     if (settings().saluteOnButtons)
         playSalute(context_.folder, QCursor::pos());
     accept();
 }
 
-void TWemAuxForm::paintEvent(QPaintEvent *event)
-{
+void TWemAuxForm::paintEvent(QPaintEvent *event) {
     QDialog::paintEvent(event);
     if (design_ != AuxDesign::Purple)
         return;

@@ -27,33 +27,33 @@ class THeadingBand;
 
 // What every auxiliary window takes from the program.
 struct AuxContext {
-    QString folder;                // the program's folder
-    Settings *settings = nullptr;  // the program's settings; a design fall-back changes them
-    SoundPlayer *sound = nullptr;  // null plays nothing
+    QString folder;               // the program's folder
+    Settings *settings = nullptr; // the program's settings; a design fall-back changes them
+    SoundPlayer *sound = nullptr; // null plays nothing
     // Shows the missing-library message for a library file name.
     std::function<void(const QString &libraryFile)> missingLibrary;
 };
 
 // How a window is dressed in each design.
 struct AuxLook {
-    QString window;              // W: library pictures "GForm" + W, "GIcon48" + W
-    QString conciseHeading;      // "Gray concise": the library's heading picture
-    QString aristocraticRibbon;  // "Gray aristocratic": the program's ribbon ...
-    QString aristocraticTitle;   //   ... and the title on it (shown in capitals)
-    QString redRibbon;           // "Gray with red ribbons": the program's ribbon ...
-    QString redHeading;          //   ... and the library's heading picture over it
-    QString purpleHeading;       // "Purple": the library's heading picture
-    QString purpleIcon;          //   and its icon
+    QString window;             // W: library pictures "GForm" + W, "GIcon48" + W
+    QString conciseHeading;     // "Gray concise": the library's heading picture
+    QString aristocraticRibbon; // "Gray aristocratic": the program's ribbon ...
+    QString aristocraticTitle;  //   ... and the title on it (shown in capitals)
+    QString redRibbon;          // "Gray with red ribbons": the program's ribbon ...
+    QString redHeading;         //   ... and the library's heading picture over it
+    QString purpleHeading;      // "Purple": the library's heading picture
+    QString purpleIcon;         //   and its icon
 };
 
 class TWemAuxForm : public QDialog {
     Q_OBJECT
-public:
+  public:
     AuxDesign design() const { return design_; }
     // The picture the design found in the library (for tests and the screenshots).
     bool hasLibraryPicture(const QString &name) const { return library_ && library_->has(name); }
 
-protected:
+  protected:
     // Chooses the design and loads its library pictures; `extraNames` are
     // further library entries the window wants in the non-aristocratic designs.
     TWemAuxForm(const AuxContext &context, AuxLook look, const QStringList &extraNames = {},
@@ -82,7 +82,7 @@ protected:
 
     void paintEvent(QPaintEvent *event) override;
 
-private:
+  private:
     void chooseDesign(const QStringList &extraNames);
     void dressHeadingBand();
     void applyPointer(QWidget *widget, bool hand) const;

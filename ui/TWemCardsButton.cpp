@@ -3,23 +3,25 @@
 #include "ui/Resample.h"
 #include "ui/UiPictures.h"
 
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 namespace quarn {
 
 namespace {
 
-QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+QColor toQColor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 // Every pixel of a slice in the scheme, its alpha kept.
-void recolourPicture(QImage &image, TColorSB scheme, int lighten, bool newLook)
-{
+void recolourPicture(QImage &image, TColorSB scheme, int lighten, bool newLook) {
     image = image.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y) {
         QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
-            const Rgb c = recolourSlicePixel({qRed(line[x]), qGreen(line[x]), qBlue(line[x])}, scheme, lighten, newLook);
+            const Rgb c = recolourSlicePixel({qRed(line[x]), qGreen(line[x]), qBlue(line[x])},
+                                             scheme, lighten, newLook);
             line[x] = qRgba(c.r, c.g, c.b, qAlpha(line[x]));
         }
     }
@@ -29,40 +31,34 @@ void recolourPicture(QImage &image, TColorSB scheme, int lighten, bool newLook)
 
 TWemCardsButton::TWemCardsButton(QWidget *parent) : TWemCardsButton(QString(), parent) {}
 
-TWemCardsButton::TWemCardsButton(const QString &text, QWidget *parent) : QPushButton(text, parent)
-{
+TWemCardsButton::TWemCardsButton(const QString &text, QWidget *parent) : QPushButton(text, parent) {
     resize(100, 30);
     setAttribute(Qt::WA_Hover, true);
 }
 
-void TWemCardsButton::setColorSB(TColorSB scheme)
-{
+void TWemCardsButton::setColorSB(TColorSB scheme) {
     if (colorSB_ == scheme)
         return;
     colorSB_ = scheme;
     update();
 }
 
-void TWemCardsButton::setColorMouse(const QColor &colour)
-{
+void TWemCardsButton::setColorMouse(const QColor &colour) {
     colorMouse_ = colour;
     update();
 }
 
-void TWemCardsButton::setLightFont(bool on)
-{
+void TWemCardsButton::setLightFont(bool on) {
     lightFont_ = on;
     update();
 }
 
-void TWemCardsButton::setGrayDis(bool on)
-{
+void TWemCardsButton::setGrayDis(bool on) {
     grayDis_ = on;
     update();
 }
 
-void TWemCardsButton::setHeightSB(THeightSB height)
-{
+void TWemCardsButton::setHeightSB(THeightSB height) {
     if (heightSB_ == height && this->height() == heightOf(height))
         return;
     heightSB_ = height;
@@ -70,8 +66,7 @@ void TWemCardsButton::setHeightSB(THeightSB height)
     update();
 }
 
-void TWemCardsButton::setKLightSB(int percent)
-{
+void TWemCardsButton::setKLightSB(int percent) {
     percent = std::clamp(percent, 0, 100);
     if (kLightSB_ == percent)
         return;
@@ -79,60 +74,51 @@ void TWemCardsButton::setKLightSB(int percent)
     update();
 }
 
-void TWemCardsButton::setKontur(bool on)
-{
+void TWemCardsButton::setKontur(bool on) {
     kontur_ = on;
     update();
 }
 
-void TWemCardsButton::setSmooth(bool on)
-{
+void TWemCardsButton::setSmooth(bool on) {
     smooth_ = on;
     update();
 }
 
-void TWemCardsButton::setNewStyle(bool on)
-{
+void TWemCardsButton::setNewStyle(bool on) {
     if (newStyle_ == on)
         return;
     newStyle_ = on;
     update();
 }
 
-void TWemCardsButton::setFontColor(const QColor &colour)
-{
+void TWemCardsButton::setFontColor(const QColor &colour) {
     fontColor_ = colour;
     update();
 }
 
-void TWemCardsButton::setGlyph(const QImage &glyph)
-{
+void TWemCardsButton::setGlyph(const QImage &glyph) {
     glyph_ = glyph;
     update();
 }
 
-void TWemCardsButton::setGlyphLayout(GlyphLayout layout)
-{
+void TWemCardsButton::setGlyphLayout(GlyphLayout layout) {
     layout_ = layout;
     update();
 }
 
-void TWemCardsButton::setMargin(int margin)
-{
+void TWemCardsButton::setMargin(int margin) {
     margin_ = margin;
     update();
 }
 
-QImage TWemCardsButton::slice(const std::string &set, char part) const
-{
+QImage TWemCardsButton::slice(const std::string &set, char part) const {
     QImage image = uiPicture(QString::fromStdString(set + '_' + part));
     if (!image.isNull() && changesColours(colorSB_, kLightSB_))
         recolourPicture(image, colorSB_, kLightSB_, newStyle_);
     return image;
 }
 
-void TWemCardsButton::drawEnds(QPainter &painter, const ButtonPlan &plan, QSize size) const
-{
+void TWemCardsButton::drawEnds(QPainter &painter, const ButtonPlan &plan, QSize size) const {
     const int w = size.width(), h = size.height(), s = plan.side;
     const QRect targets[] = {QRect(0, 0, s, h - 1), QRect(w - s - 1, 0, s, h - 1)};
     const char parts[] = {'L', 'R'};
@@ -147,8 +133,7 @@ void TWemCardsButton::drawEnds(QPainter &painter, const ButtonPlan &plan, QSize 
     }
 }
 
-void TWemCardsButton::drawMiddle(QPainter &painter, const ButtonPlan &plan, QSize size) const
-{
+void TWemCardsButton::drawMiddle(QPainter &painter, const ButtonPlan &plan, QSize size) const {
     const int w = size.width(), h = size.height(), s = plan.side;
     if (!plan.middleAsLines) {
         const QImage middle = slice(plan.sliceSet, '2');
@@ -163,23 +148,27 @@ void TWemCardsButton::drawMiddle(QPainter &painter, const ButtonPlan &plan, QSiz
     }
 }
 
-void TWemCardsButton::drawGlyph(QPainter &painter, QSize size) const
-{
+void TWemCardsButton::drawGlyph(QPainter &painter, QSize size) const {
     if (glyph_.isNull())
         return;
     const int w = size.width(), h = size.height();
     const int top = int(roundHalfEven(h - glyph_.height() - 1, 2));
     int left = 0;
     switch (layout_) {
-    case GlyphLayout::Left: left = glyphEdgeDistance(h); break;
-    case GlyphLayout::Right: left = w - glyph_.width() - glyphEdgeDistance(h); break;
-    case GlyphLayout::Bottom: left = int(roundHalfEven(w - glyph_.width(), 2)); break;
+    case GlyphLayout::Left:
+        left = glyphEdgeDistance(h);
+        break;
+    case GlyphLayout::Right:
+        left = w - glyph_.width() - glyphEdgeDistance(h);
+        break;
+    case GlyphLayout::Bottom:
+        left = int(roundHalfEven(w - glyph_.width(), 2));
+        break;
     }
     painter.drawImage(left, top, glyph_);
 }
 
-QImage TWemCardsButton::facePicture(QSize size, bool /*disabled*/) const
-{
+QImage TWemCardsButton::facePicture(QSize size, bool /*disabled*/) const {
     QImage picture(size, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     if (size.width() < 2 || size.height() < 2)
@@ -192,8 +181,7 @@ QImage TWemCardsButton::facePicture(QSize size, bool /*disabled*/) const
     return picture;
 }
 
-void TWemCardsButton::drawText(QPainter &painter, const DrawState &state) const
-{
+void TWemCardsButton::drawText(QPainter &painter, const DrawState &state) const {
     QColor colour = fontColor_;
     if (lightFont_ && mouseInPos_)
         colour = colorMouse_;
@@ -218,8 +206,7 @@ void TWemCardsButton::drawText(QPainter &painter, const DrawState &state) const
     painter.drawText(area, int(horizontal | Qt::AlignVCenter | Qt::TextSingleLine), text());
 }
 
-void TWemCardsButton::drawFocusMark(QPainter &painter, const DrawState &state) const
-{
+void TWemCardsButton::drawFocusMark(QPainter &painter, const DrawState &state) const {
     if (!state.focused || !isFocused_ || !kontur_)
         return;
     const int w = width(), h = height();
@@ -229,8 +216,8 @@ void TWemCardsButton::drawFocusMark(QPainter &painter, const DrawState &state) c
         const FocusRectangle mark = classicFocusMark(h);
         painter.setPen(QPen(toQColor(focusRectangleColour(colorSB_)), 1));
         painter.setBrush(Qt::NoBrush);
-        const QRectF box(mark.insetX + shift + 0.5, mark.insetY + shift + 0.5, w - 2 * mark.insetX - 1,
-                         h - 2 * mark.insetY - 1);
+        const QRectF box(mark.insetX + shift + 0.5, mark.insetY + shift + 0.5,
+                         w - 2 * mark.insetX - 1, h - 2 * mark.insetY - 1);
         painter.drawRoundedRect(box, mark.corner / 2.0, mark.corner / 2.0);
         return;
     }
@@ -238,11 +225,11 @@ void TWemCardsButton::drawFocusMark(QPainter &painter, const DrawState &state) c
     painter.setPen(Qt::NoPen);
     painter.setBrush(toQColor(focusDotColour(colorSB_)));
     painter.drawEllipse(QRect(dots.edge + shift, dots.top + shift, dots.diameter, dots.diameter));
-    painter.drawEllipse(QRect(w - dots.edge - dots.diameter + shift, dots.top + shift, dots.diameter, dots.diameter));
+    painter.drawEllipse(QRect(w - dots.edge - dots.diameter + shift, dots.top + shift,
+                              dots.diameter, dots.diameter));
 }
 
-void TWemCardsButton::paintEvent(QPaintEvent *)
-{
+void TWemCardsButton::paintEvent(QPaintEvent *) {
     DrawState state;
     state.pressed = isDown();
     state.disabled = !isEnabled();
@@ -257,51 +244,44 @@ void TWemCardsButton::paintEvent(QPaintEvent *)
     drawFocusMark(painter, state);
 }
 
-void TWemCardsButton::enterEvent(QEnterEvent *event)
-{
+void TWemCardsButton::enterEvent(QEnterEvent *event) {
     QPushButton::enterEvent(event);
     mouseInPos_ = true;
     update();
     emit mouseEntered();
 }
 
-void TWemCardsButton::leaveEvent(QEvent *event)
-{
+void TWemCardsButton::leaveEvent(QEvent *event) {
     QPushButton::leaveEvent(event);
     mouseInPos_ = false;
     update();
     emit mouseLeft();
 }
 
-void TWemCardsButton::focusInEvent(QFocusEvent *event)
-{
+void TWemCardsButton::focusInEvent(QFocusEvent *event) {
     QPushButton::focusInEvent(event);
     isFocused_ = true;
     update();
 }
 
-void TWemCardsButton::focusOutEvent(QFocusEvent *event)
-{
+void TWemCardsButton::focusOutEvent(QFocusEvent *event) {
     QPushButton::focusOutEvent(event);
     isFocused_ = false;
     update();
 }
 
-void TWemCardsButton::changeEvent(QEvent *event)
-{
+void TWemCardsButton::changeEvent(QEvent *event) {
     QPushButton::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::EnabledChange)
         update();
 }
 
-void TWemCardsButton::mouseDoubleClickEvent(QMouseEvent *event)
-{
+void TWemCardsButton::mouseDoubleClickEvent(QMouseEvent *event) {
     // A double click is a second press, so it clicks a second time.
     mousePressEvent(event);
 }
 
-void setNewStyleOnButtons(QWidget *window, bool newStyle)
-{
+void setNewStyleOnButtons(QWidget *window, bool newStyle) {
     if (window == nullptr)
         return;
     for (TWemCardsButton *button : window->findChildren<TWemCardsButton *>())

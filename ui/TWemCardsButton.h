@@ -23,7 +23,7 @@ namespace quarn {
 
 class TWemCardsButton : public QPushButton {
     Q_OBJECT
-public:
+  public:
     enum class GlyphLayout { Left, Right, Bottom };
 
     // What the button was drawn as, handed to OnDrawButton.
@@ -32,7 +32,8 @@ public:
         bool disabled = false;
         bool focused = false;
     };
-    using DrawHandler = std::function<void(TWemCardsButton &, QPainter &, const QRect &, const DrawState &)>;
+    using DrawHandler =
+        std::function<void(TWemCardsButton &, QPainter &, const QRect &, const DrawState &)>;
 
     explicit TWemCardsButton(QWidget *parent = nullptr);
     explicit TWemCardsButton(const QString &text, QWidget *parent = nullptr);
@@ -51,7 +52,7 @@ public:
     bool grayDis() const { return grayDis_; }
     void setGrayDis(bool on);
     THeightSB heightSB() const { return heightSB_; }
-    void setHeightSB(THeightSB height);  // also sets the height to 30, 45 or 60
+    void setHeightSB(THeightSB height); // also sets the height to 30, 45 or 60
     // Lightening of every colour towards white, percent (50 for unavailable buttons).
     int kLightSB() const { return kLightSB_; }
     void setKLightSB(int percent);
@@ -85,11 +86,11 @@ public:
     // the middle and the glyph over what lies under the button (transparent).
     QImage facePicture(QSize size, bool disabled) const;
 
-signals:
-    void mouseEntered();  // OnMouseEnter
-    void mouseLeft();     // OnMouseLeave
+  signals:
+    void mouseEntered(); // OnMouseEnter
+    void mouseLeft();    // OnMouseLeave
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
@@ -98,7 +99,7 @@ protected:
     void changeEvent(QEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
-private:
+  private:
     QImage slice(const std::string &set, char part) const;
     void drawEnds(QPainter &painter, const ButtonPlan &plan, QSize size) const;
     void drawMiddle(QPainter &painter, const ButtonPlan &plan, QSize size) const;

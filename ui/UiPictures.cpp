@@ -5,12 +5,13 @@
 #include <QFile>
 #include <QPixmap>
 
-static void registerUiResources() { Q_INIT_RESOURCE(quarn_ui_res); }
+static void registerUiResources() {
+    Q_INIT_RESOURCE(quarn_ui_res);
+}
 
 namespace quarn {
 
-void initUiPictures()
-{
+void initUiPictures() {
     static const bool done = [] {
         registerUiResources();
         initBuiltinPictures();
@@ -19,14 +20,12 @@ void initUiPictures()
     (void)done;
 }
 
-QImage uiPicture(const QString &name)
-{
+QImage uiPicture(const QString &name) {
     initUiPictures();
     return Pictures::builtin(QStringLiteral("png"), name);
 }
 
-QCursor windowPointer(bool redPointers, bool hand)
-{
+QCursor windowPointer(bool redPointers, bool hand) {
     const Qt::CursorShape system = hand ? Qt::PointingHandCursor : Qt::ArrowCursor;
     if (!redPointers)
         return QCursor(system);
@@ -38,8 +37,7 @@ QCursor windowPointer(bool redPointers, bool hand)
     return QCursor(QPixmap::fromImage(frames.front()), hot.x(), hot.y());
 }
 
-QByteArray uiAnimation(const QString &name)
-{
+QByteArray uiAnimation(const QString &name) {
     initUiPictures();
     QFile file(QStringLiteral(":/res/gif/") + name);
     if (!file.open(QIODevice::ReadOnly))

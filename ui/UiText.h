@@ -18,8 +18,8 @@ enum class FontKind { Large = 0, Small = 1, Special1 = 2, Special2 = 3 };
 // (nominal x scale / 100, rounded).
 QFont settingsFont(const Settings &settings, FontKind kind, int nominalHeight, bool bold = false);
 // A named font at a nominal height scaled by a font kind's percentage.
-QFont scaledFont(const Settings &settings, const QString &family, FontKind scaleOf, int nominalHeight,
-                 bool bold = false);
+QFont scaledFont(const Settings &settings, const QString &family, FontKind scaleOf,
+                 int nominalHeight, bool bold = false);
 
 // The font, made smaller when needed, so the text fits in `width` pixels on
 // one line (long translations); never below 6 points or pixels.
@@ -31,8 +31,8 @@ enum class TextAlign { Left, Centre, Right };
 // red, green and blue halved, then in the colour itself. Left-aligned at
 // `left`, centred between `left` and `right`, or right-aligned at `right`;
 // `top` is the top of the text.
-void drawShadowedText(QPainter &painter, const QString &text, const QColor &colour, TextAlign align, int left,
-                      int right, int top);
+void drawShadowedText(QPainter &painter, const QString &text, const QColor &colour, TextAlign align,
+                      int left, int right, int top);
 QColor shadowColour(const QColor &colour);
 
 } // namespace quarn

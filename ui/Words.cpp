@@ -4,8 +4,12 @@
 
 namespace quarn {
 
-QString word(WordEntry entry) { return QString::fromUtf8(text(entry)); }
+QString word(WordEntry entry) {
+    return QString::fromUtf8(text(entry));
+}
 
-QString pictureCodeText() { return QString::fromUtf8(pictureCode()); }
+QString pictureCodeText() {
+    return QString::fromUtf8(pictureCode());
+}
 
 } // namespace quarn

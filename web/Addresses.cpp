@@ -8,12 +8,15 @@ namespace {
 // "http://host:port/anything" -> "host".
 std::string hostOf(std::string_view url) {
     const size_t scheme = url.find("://");
-    if (scheme != std::string_view::npos) url.remove_prefix(scheme + 3);
+    if (scheme != std::string_view::npos)
+        url.remove_prefix(scheme + 3);
     url = url.substr(0, url.find('/'));
     return std::string(url.substr(0, url.find(':')));
 }
 
-std::string scrambled(std::string_view text, std::uint16_t key) { return Scramble(text, key); }
+std::string scrambled(std::string_view text, std::uint16_t key) {
+    return Scramble(text, key);
+}
 
 } // namespace
 
@@ -37,7 +40,8 @@ Addresses Addresses::builtIn() {
 
 Addresses Addresses::forServer(std::string_view baseUrl, int ftpPort) {
     std::string base(baseUrl);
-    while (!base.empty() && base.back() == '/') base.pop_back();
+    while (!base.empty() && base.back() == '/')
+        base.pop_back();
     const auto at = [&](std::string_view path) { return base + std::string(path); };
     Addresses a = builtIn();
     a.accountService = scrambled(at(path::kAccountService), kAccountKey);
@@ -57,19 +61,27 @@ Addresses Addresses::forServer(std::string_view baseUrl, int ftpPort) {
     return a;
 }
 
-std::string Addresses::newsPageUrl() const { return Unscramble(newsPage, kNewsKey); }
-std::string Addresses::makerSiteUrl() const { return Unscramble(makerSite, kNewsKey); }
-std::string Addresses::paymentPageUrl() const { return Unscramble(paymentPage, kConfigKey); }
-std::string Addresses::songFolderUrl() const { return Unscramble(songFolder, kConfigKey); }
+std::string Addresses::newsPageUrl() const {
+    return Unscramble(newsPage, kNewsKey);
+}
+std::string Addresses::makerSiteUrl() const {
+    return Unscramble(makerSite, kNewsKey);
+}
+std::string Addresses::paymentPageUrl() const {
+    return Unscramble(paymentPage, kConfigKey);
+}
+std::string Addresses::songFolderUrl() const {
+    return Unscramble(songFolder, kConfigKey);
+}
 std::string Addresses::songListUrl() const {
     const std::string folder = songFolderUrl();
     return folder.empty() ? folder : folder + std::string(path::kSongListFile);
 }
 
-void putAddressesInForce(Addresses& addresses, StoredServicePaths& stored,
-                         const RemoteConfig& remote) {
-    const auto decide = [](std::string& inForce, std::string& storedCopy,
-                           const std::optional<std::string>& fromPage, std::string_view builtIn) {
+void putAddressesInForce(Addresses &addresses, StoredServicePaths &stored,
+                         const RemoteConfig &remote) {
+    const auto decide = [](std::string &inForce, std::string &storedCopy,
+                           const std::optional<std::string> &fromPage, std::string_view builtIn) {
         if (fromPage) {
             inForce = Unscramble(*fromPage, kConfigKey);
         } else if (!storedCopy.empty()) {
@@ -77,7 +89,8 @@ void putAddressesInForce(Addresses& addresses, StoredServicePaths& stored,
         } else {
             inForce.clear();
         }
-        if (storedCopy.empty()) storedCopy = builtIn;
+        if (storedCopy.empty())
+            storedCopy = builtIn;
     };
     decide(addresses.worldService, stored.worldService, remote.worldService,
            builtin::kWorldService);

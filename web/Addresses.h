@@ -64,7 +64,7 @@ struct StoredServicePaths {
 // missing stored copy is filled with the built-in value (saved with the
 // settings, in force from the next start) and the service has no address
 // until then. Account: the built-in value, replaced by the remote page's.
-void putAddressesInForce(Addresses& addresses, StoredServicePaths& stored,
-                         const RemoteConfig& remote);
+void putAddressesInForce(Addresses &addresses, StoredServicePaths &stored,
+                         const RemoteConfig &remote);
 
 } // namespace web

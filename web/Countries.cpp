@@ -156,20 +156,13 @@ constexpr Country kNorthAmerica[] = {
 };
 
 constexpr Country kSouthAmerica[] = {
-    {"Unknown", "Unknown"},
-    {"Argentina", "Argentina"},
-    {"Bolivia", "Bolivia"},
-    {"Brazil", "Brazil"},
-    {"Chile", "Chile"},
-    {"Colombia", "Colombia"},
-    {"Equador", "Equador"},
-    {"Falkland Islands", "Falkland_Isl."},
-    {"Guyana", "Guyana"},
-    {"Paraquay", "Paraquay"},
-    {"Peru", "Peru"},
-    {"South Georgia", "South_Georgia"},
-    {"Suriname", "Suriname"},
-    {"Uruquay", "Uruquay"},
+    {"Unknown", "Unknown"},     {"Argentina", "Argentina"},
+    {"Bolivia", "Bolivia"},     {"Brazil", "Brazil"},
+    {"Chile", "Chile"},         {"Colombia", "Colombia"},
+    {"Equador", "Equador"},     {"Falkland Islands", "Falkland_Isl."},
+    {"Guyana", "Guyana"},       {"Paraquay", "Paraquay"},
+    {"Peru", "Peru"},           {"South Georgia", "South_Georgia"},
+    {"Suriname", "Suriname"},   {"Uruquay", "Uruquay"},
     {"Venezuela", "Venezuela"},
 };
 
@@ -263,34 +256,42 @@ constexpr std::array<std::span<const Country>, kContinentCount> kContinents = {
 
 constexpr Country kUnknown = {"Unknown", "Unknown"};
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
 std::span<const Country> countriesOf(int continent) {
-    if (continent < 1 || continent > kContinentCount) return {};
+    if (continent < 1 || continent > kContinentCount)
+        return {};
     return kContinents[continent - 1];
 }
 
 std::string_view continentName(int continent) {
     static constexpr std::array<std::string_view, kContinentCount> names = {
         "Europe", "Asia", "North America", "South America", "Oceania", "Africa"};
-    if (continent < 1 || continent > kContinentCount) return {};
+    if (continent < 1 || continent > kContinentCount)
+        return {};
     return names[continent - 1];
 }
 
 Country CountryNames(int continent, int index) {
     const auto list = countriesOf(continent);
-    if (index < 0 || static_cast<size_t>(index) >= list.size()) return kUnknown;
+    if (index < 0 || static_cast<size_t>(index) >= list.size())
+        return kUnknown;
     return list[index];
 }
 
 std::optional<CountryCode> parseCountryCode(std::string_view code) {
-    if (code.size() != 5 || !isDigit(code[0])) return std::nullopt;
-    if (!isDigit(code[2]) || !isDigit(code[3]) || !isDigit(code[4])) return std::nullopt;
+    if (code.size() != 5 || !isDigit(code[0]))
+        return std::nullopt;
+    if (!isDigit(code[2]) || !isDigit(code[3]) || !isDigit(code[4]))
+        return std::nullopt;
     const int continent = code[0] - '0';
     const int index = (code[2] - '0') * 100 + (code[3] - '0') * 10 + (code[4] - '0');
-    if (static_cast<size_t>(index) >= countriesOf(continent).size()) return std::nullopt;
+    if (static_cast<size_t>(index) >= countriesOf(continent).size())
+        return std::nullopt;
     return CountryCode{continent, index};
 }
 
@@ -306,18 +307,21 @@ std::string formatCountryCode(int continent, int index) {
 
 Country countryOfCode(std::string_view code) {
     const auto parsed = parseCountryCode(code);
-    if (!parsed) return kUnknown;
+    if (!parsed)
+        return kUnknown;
     return CountryNames(parsed->continent, parsed->index);
 }
 
 std::string flagResourceName(int continent, int index) {
-    if (index < 0 || static_cast<size_t>(index) >= countriesOf(continent).size()) return {};
+    if (index < 0 || static_cast<size_t>(index) >= countriesOf(continent).size())
+        return {};
     return "Flag" + formatCountryCode(continent, index);
 }
 
 std::string flagResourceName(std::string_view code) {
     const auto parsed = parseCountryCode(code);
-    if (!parsed) return {};
+    if (!parsed)
+        return {};
     return flagResourceName(parsed->continent, parsed->index);
 }
 

@@ -10,9 +10,9 @@
 namespace web {
 
 // One key per role; a value must be unscrambled with the key that made it.
-constexpr std::uint16_t kAccountKey = 0x6B1D;    // account service, photos, upload, saved password
-constexpr std::uint16_t kConfigKey = 0x3E95;     // remote page, world and statistics services, payment
-constexpr std::uint16_t kNewsKey = 0x51C7;       // news page and the maker's other pages
+constexpr std::uint16_t kAccountKey = 0x6B1D; // account service, photos, upload, saved password
+constexpr std::uint16_t kConfigKey = 0x3E95;  // remote page, world and statistics services, payment
+constexpr std::uint16_t kNewsKey = 0x51C7;    // news page and the maker's other pages
 constexpr std::uint16_t kTournamentKey = 0x7A2F; // tournament web service
 
 // Sent as the User-Agent of every form post to the services.
@@ -57,23 +57,27 @@ constexpr std::string_view kPaymentPage = "/pay.php?sum=";
 
 // The built-in addresses, scrambled; the comment names the key.
 namespace builtin {
-constexpr std::string_view kAccountService = "DEM0PgMEr4bCZd15hhzG/R2YxMw102Zi0/u03GH";     // account
-constexpr std::string_view kWorldService = "Wh0e8ADhdCxEudaOgweeSt5/iRoqHgkg3o/20m4iPA";     // config
-constexpr std::string_view kStatisticsService = "Wh0e8ADhdCxEudaOgweeSt5/iRoqHwkUbykcxpbz";  // config
-constexpr std::string_view kTournamentService = "SAMkILpLMfqgrcTn/vKcuk80TXQbSDqkRIGDWPG/"; // tournament
-constexpr std::string_view kPhotoStore = "DEM0PgMEr4bCZd15hhzG/R2YxMw10yYXzKbMH/P";        // account
-constexpr std::string_view kRemoteConfigPage = "Wh0e8ADhdCxEudaOgweeSt5/iRoqHwlYpnO1KnoslbG"; // config
-constexpr std::string_view kNewsPage = "5YTd0V8HjUv7sTtJjc238Hvp/2tDswAeD7KHuT8KrC";         // news
-constexpr std::string_view kMakerSite = "5YTd0V8HjUv7sTtJjc238Hvp/2tDsA";                    // news
-constexpr std::string_view kPaymentPage = "Wh0e8ADhdCxEudaOgweeSt5/iRoqH808ljpgljcDJ3V8cD";  // config
+constexpr std::string_view kAccountService = "DEM0PgMEr4bCZd15hhzG/R2YxMw102Zi0/u03GH";  // account
+constexpr std::string_view kWorldService = "Wh0e8ADhdCxEudaOgweeSt5/iRoqHgkg3o/20m4iPA"; // config
+constexpr std::string_view kStatisticsService =
+    "Wh0e8ADhdCxEudaOgweeSt5/iRoqHwkUbykcxpbz"; // config
+constexpr std::string_view kTournamentService =
+    "SAMkILpLMfqgrcTn/vKcuk80TXQbSDqkRIGDWPG/";                                     // tournament
+constexpr std::string_view kPhotoStore = "DEM0PgMEr4bCZd15hhzG/R2YxMw10yYXzKbMH/P"; // account
+constexpr std::string_view kRemoteConfigPage =
+    "Wh0e8ADhdCxEudaOgweeSt5/iRoqHwlYpnO1KnoslbG";                                   // config
+constexpr std::string_view kNewsPage = "5YTd0V8HjUv7sTtJjc238Hvp/2tDswAeD7KHuT8KrC"; // news
+constexpr std::string_view kMakerSite = "5YTd0V8HjUv7sTtJjc238Hvp/2tDsA";            // news
+constexpr std::string_view kPaymentPage =
+    "Wh0e8ADhdCxEudaOgweeSt5/iRoqH808ljpgljcDJ3V8cD"; // config
 constexpr std::string_view kDownloadFolder =
-    "Wh0e8ADhdCxEudaOgweeSt5/iRoqHsFUekagl4EF2K1tizbTqsT5WH0JNYL";                          // config
-constexpr std::string_view kSongFolder = "Wh0e8ADhdCxEudaOgweeSt5/iRoqHIFiQRd+1C";          // config
+    "Wh0e8ADhdCxEudaOgweeSt5/iRoqHsFUekagl4EF2K1tizbTqsT5WH0JNYL";                 // config
+constexpr std::string_view kSongFolder = "Wh0e8ADhdCxEudaOgweeSt5/iRoqHIFiQRd+1C"; // config
 // Photo upload by FTP (port 21, passive): host, user, password, folder.
-constexpr std::string_view kUploadHost = "a5OUhwyd+3/f";        // account
-constexpr std::string_view kUploadUser = "cs7jVkf5VcP";         // account
-constexpr std::string_view kUploadPassword = "7Urjm0sDdaSnWB";  // account
-constexpr std::string_view kUploadFolder = "bcG58ZRP/C";        // account
+constexpr std::string_view kUploadHost = "a5OUhwyd+3/f";       // account
+constexpr std::string_view kUploadUser = "cs7jVkf5VcP";        // account
+constexpr std::string_view kUploadPassword = "7Urjm0sDdaSnWB"; // account
+constexpr std::string_view kUploadFolder = "bcG58ZRP/C";       // account
 } // namespace builtin
 
 // The one address kept readable.

@@ -10,11 +10,11 @@ namespace web {
 
 // What is being checked; the values are the modes the windows pass.
 enum FieldMode : int {
-    kTypedChar = 0, // one typed character
-    kNickField = 1, // at most 12 characters
-    kCityField = 2, // at most 15 characters, Cyrillic letters allowed
+    kTypedChar = 0,     // one typed character
+    kNickField = 1,     // at most 12 characters
+    kCityField = 2,     // at most 15 characters, Cyrillic letters allowed
     kPasswordField = 3, // 4 to 12 characters
-    kEMailField = 4, // at most 30 characters with an "@" inside
+    kEMailField = 4,    // at most 30 characters with an "@" inside
 };
 
 // Results: 1 refused, 2 accepted but holding Cyrillic letters, 3 accepted.

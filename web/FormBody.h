@@ -21,10 +21,10 @@ using FormFields = std::vector<FormField>;
 // be cut short and could smuggle in a field of its own, so such a body is
 // refused: nothing. Nothing also when a text cannot be written in code page
 // 1251.
-std::optional<std::string> rawBody(const FormFields& fields);
+std::optional<std::string> rawBody(const FormFields &fields);
 
 // The listed body: the same pairs with every value percent-escaped (all bytes
 // but letters, digits and "-._~"), in code page 1251.
-std::optional<std::string> listedBody(const FormFields& fields);
+std::optional<std::string> listedBody(const FormFields &fields);
 
 } // namespace web

@@ -15,36 +15,37 @@ void initialiseCurlOnce() {
 }
 
 struct MemorySink {
-    std::string* body;
+    std::string *body;
     size_t limit;
 };
 
-size_t writeToMemory(char* data, size_t size, size_t count, void* user) {
-    auto* sink = static_cast<MemorySink*>(user);
+size_t writeToMemory(char *data, size_t size, size_t count, void *user) {
+    auto *sink = static_cast<MemorySink *>(user);
     const size_t bytes = size * count;
-    if (sink->body->size() + bytes > sink->limit) return 0; // aborts the transfer
+    if (sink->body->size() + bytes > sink->limit)
+        return 0; // aborts the transfer
     sink->body->append(data, bytes);
     return bytes;
 }
 
-size_t writeToFile(char* data, size_t size, size_t count, void* user) {
-    return std::fwrite(data, size, count, static_cast<FILE*>(user));
+size_t writeToFile(char *data, size_t size, size_t count, void *user) {
+    return std::fwrite(data, size, count, static_cast<FILE *>(user));
 }
 
 struct FileCloser {
-    void operator()(FILE* f) const { std::fclose(f); }
+    void operator()(FILE *f) const { std::fclose(f); }
 };
 using FilePtr = std::unique_ptr<FILE, FileCloser>;
 
 struct HeaderList {
-    curl_slist* list = nullptr;
+    curl_slist *list = nullptr;
     ~HeaderList() { curl_slist_free_all(list); }
-    void add(const char* header) { list = curl_slist_append(list, header); }
+    void add(const char *header) { list = curl_slist_append(list, header); }
 };
 
 // Options every transfer gets: no proxy from the environment, no signals,
 // the connect time-out and the stall guard.
-void setCommonOptions(CURL* curl, const HttpOptions& options) {
+void setCommonOptions(CURL *curl, const HttpOptions &options) {
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_PROXY, "");
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, options.connectTimeoutMs);
@@ -52,17 +53,18 @@ void setCommonOptions(CURL* curl, const HttpOptions& options) {
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, options.stallSeconds);
 }
 
-bool succeeded(CURL* curl, CURLcode code, long* status = nullptr) {
+bool succeeded(CURL *curl, CURLcode code, long *status = nullptr) {
     long http = 0;
     curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &http);
-    if (status) *status = http;
+    if (status)
+        *status = http;
     return code == CURLE_OK && http >= 200 && http < 300;
 }
 
 } // namespace
 
 struct HttpClient::Curl {
-    CURL* handle = nullptr;
+    CURL *handle = nullptr;
 };
 
 HttpClient::HttpClient(HttpOptions options) : curl_(new Curl), options_(options) {
@@ -75,15 +77,17 @@ HttpClient::HttpClient(HttpOptions options) : curl_(new Curl), options_(options)
 }
 
 HttpClient::~HttpClient() {
-    if (curl_->handle) curl_easy_cleanup(curl_->handle);
+    if (curl_->handle)
+        curl_easy_cleanup(curl_->handle);
     delete curl_;
 }
 
-HttpReply HttpClient::post(const std::string& url, std::string_view body,
+HttpReply HttpClient::post(const std::string &url, std::string_view body,
                            std::string_view userAgent) {
     HttpReply reply;
-    CURL* curl = curl_->handle;
-    if (!curl || url.empty()) return reply;
+    CURL *curl = curl_->handle;
+    if (!curl || url.empty())
+        return reply;
     setCommonOptions(curl, options_);
     HeaderList headers;
     headers.add("Content-Type: application/x-www-form-urlencoded");
@@ -107,10 +111,11 @@ HttpReply HttpClient::post(const std::string& url, std::string_view body,
     return reply;
 }
 
-HttpReply HttpClient::get(const std::string& url) {
+HttpReply HttpClient::get(const std::string &url) {
     HttpReply reply;
-    CURL* curl = curl_->handle;
-    if (!curl || url.empty()) return reply;
+    CURL *curl = curl_->handle;
+    if (!curl || url.empty())
+        return reply;
     setCommonOptions(curl, options_);
     HeaderList headers;
     headers.add("Accept: text/html, */*");
@@ -128,11 +133,13 @@ HttpReply HttpClient::get(const std::string& url) {
     return reply;
 }
 
-bool HttpClient::getToFile(const std::string& url, const std::string& path) {
-    CURL* curl = curl_->handle;
-    if (!curl || url.empty()) return false;
+bool HttpClient::getToFile(const std::string &url, const std::string &path) {
+    CURL *curl = curl_->handle;
+    if (!curl || url.empty())
+        return false;
     FilePtr file(std::fopen(path.c_str(), "wb"));
-    if (!file) return false;
+    if (!file)
+        return false;
     setCommonOptions(curl, options_);
     curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
     curl_easy_setopt(curl, CURLOPT_HTTPGET, 1L);
@@ -148,12 +155,14 @@ bool HttpClient::getToFile(const std::string& url, const std::string& path) {
     return ok && flushed && std::fclose(file.release()) == 0;
 }
 
-bool ftpUpload(const FtpTarget& target, const std::string& localFile, const HttpOptions& options) {
+bool ftpUpload(const FtpTarget &target, const std::string &localFile, const HttpOptions &options) {
     initialiseCurlOnce();
     FilePtr file(std::fopen(localFile.c_str(), "rb"));
-    if (!file || target.host.empty()) return false;
-    std::unique_ptr<CURL, void (*)(CURL*)> curl(curl_easy_init(), curl_easy_cleanup);
-    if (!curl) return false;
+    if (!file || target.host.empty())
+        return false;
+    std::unique_ptr<CURL, void (*)(CURL *)> curl(curl_easy_init(), curl_easy_cleanup);
+    if (!curl)
+        return false;
     const std::string url =
         "ftp://" + target.host + ":" + std::to_string(target.port) + "/" + target.remotePath;
     setCommonOptions(curl.get(), options);

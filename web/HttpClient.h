@@ -30,8 +30,8 @@ class HttpClient {
   public:
     explicit HttpClient(HttpOptions options = {});
     ~HttpClient();
-    HttpClient(const HttpClient&) = delete;
-    HttpClient& operator=(const HttpClient&) = delete;
+    HttpClient(const HttpClient &) = delete;
+    HttpClient &operator=(const HttpClient &) = delete;
 
     // 0 means none: only the stall guard applies.
     void setReadTimeout(long ms) { readTimeoutMs_ = ms; }
@@ -40,18 +40,18 @@ class HttpClient {
     // A form post of an already encoded body, with Content-Type
     // "application/x-www-form-urlencoded" and Accept "text/html, */*".
     // `userAgent` empty sends no User-Agent.
-    HttpReply post(const std::string& url, std::string_view body, std::string_view userAgent);
+    HttpReply post(const std::string &url, std::string_view body, std::string_view userAgent);
 
     // A GET of a page or a file into memory.
-    HttpReply get(const std::string& url);
+    HttpReply get(const std::string &url);
 
     // A GET straight into a file; true when the whole reply arrived with a
     // 2xx status. The caller decides what to do with a partial file.
-    bool getToFile(const std::string& url, const std::string& path);
+    bool getToFile(const std::string &url, const std::string &path);
 
   private:
     struct Curl;
-    Curl* curl_;
+    Curl *curl_;
     HttpOptions options_;
     long readTimeoutMs_ = 0;
 };
@@ -65,8 +65,8 @@ struct FtpTarget {
     std::string password;
     std::string remotePath;
 };
-bool ftpUpload(const FtpTarget& target, const std::string& localFile,
-               const HttpOptions& options = {});
+bool ftpUpload(const FtpTarget &target, const std::string &localFile,
+               const HttpOptions &options = {});
 
 // Percent-escapes a path piece (a nick in a photo address).
 std::string escapePathPiece(std::string_view bytes);

@@ -11,27 +11,27 @@ namespace web {
 
 // The fourteen profile texts of an account.
 struct TInfo14 {
-    std::string Name1, Name2, About, Telephone, EMailO, Skype, WebSite, OK, VK, Telegram,
-        FaceBook, Twitter, Instagramm, YouTube;
+    std::string Name1, Name2, About, Telephone, EMailO, Skype, WebSite, OK, VK, Telegram, FaceBook,
+        Twitter, Instagramm, YouTube;
 
     static constexpr int kCount = 14;
 
     // The texts in the order they travel (which differs from the fields'
     // order: WebSite comes before Skype).
-    std::array<std::string*, kCount> wireOrder() {
-        return {&Name1, &Name2,    &About,    &Telephone, &EMailO,  &WebSite,    &Skype,
-                &OK,    &VK,       &Telegram, &FaceBook,  &Twitter, &Instagramm, &YouTube};
+    std::array<std::string *, kCount> wireOrder() {
+        return {&Name1, &Name2, &About,    &Telephone, &EMailO,  &WebSite,    &Skype,
+                &OK,    &VK,    &Telegram, &FaceBook,  &Twitter, &Instagramm, &YouTube};
     }
-    std::array<const std::string*, kCount> wireOrder() const {
-        return {&Name1, &Name2,    &About,    &Telephone, &EMailO,  &WebSite,    &Skype,
-                &OK,    &VK,       &Telegram, &FaceBook,  &Twitter, &Instagramm, &YouTube};
+    std::array<const std::string *, kCount> wireOrder() const {
+        return {&Name1, &Name2, &About,    &Telephone, &EMailO,  &WebSite,    &Skype,
+                &OK,    &VK,    &Telegram, &FaceBook,  &Twitter, &Instagramm, &YouTube};
     }
 };
 
 // The logged-in account.
 struct TWemUser {
     std::string Nick;
-    std::string Pw;       // in clear
+    std::string Pw; // in clear
     std::string City;
     std::string Country1; // the country's short name
     std::string Country2; // the country code c-nnn

@@ -5,13 +5,15 @@ namespace {
 
 std::optional<std::string> oneValue(std::string_view page, std::string_view key) {
     auto values = remoteValues(page, key, 1);
-    if (!values) return std::nullopt;
+    if (!values)
+        return std::nullopt;
     return std::move(values->front());
 }
 
 std::optional<std::string> addressValue(std::string_view page, std::string_view key) {
     auto value = oneValue(page, key);
-    if (value && value->empty()) return std::nullopt;
+    if (value && value->empty())
+        return std::nullopt;
     return value;
 }
 
@@ -20,7 +22,8 @@ std::optional<std::string> addressValue(std::string_view page, std::string_view 
 std::optional<std::vector<std::string>> remoteValues(std::string_view page, std::string_view key,
                                                      size_t count) {
     const size_t found = page.find(key);
-    if (key.empty() || found == std::string_view::npos) return std::nullopt;
+    if (key.empty() || found == std::string_view::npos)
+        return std::nullopt;
     std::vector<std::string> values;
     size_t begin = found + key.size() + 1; // the character after the key separates
     for (size_t i = 0; i < count; ++i) {
@@ -40,7 +43,8 @@ RemoteConfig parseRemoteConfig(std::string_view page) {
     RemoteConfig config;
     config.chatPaused = page.find("CTGamesPause") != std::string_view::npos;
     config.worldPaused = page.find("WTGamesPause") != std::string_view::npos;
-    if (!config.worldPaused) config.worldService = addressValue(page, "WTGamesPatt");
+    if (!config.worldPaused)
+        config.worldService = addressValue(page, "WTGamesPatt");
     config.statisticsService = addressValue(page, "StatPath");
     config.accountService = addressValue(page, "AccPath");
     if (const auto news = remoteValues(page, "NewsQuarn5.3", 5)) {

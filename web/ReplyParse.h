@@ -15,12 +15,12 @@ template <class T> struct Reply {
 };
 
 // `start` is the account record already reset for the login.
-Reply<TWemUser> parseLoginReply(std::string_view reply, const TWemUser& start);
+Reply<TWemUser> parseLoginReply(std::string_view reply, const TWemUser &start);
 Reply<TopTenRows> parseTopTenReply(std::string_view reply);
 Reply<int> parseBalanceReply(std::string_view reply);
-Reply<TInfo14> parseProfileReply(std::string_view reply, const TInfo14& current);
+Reply<TInfo14> parseProfileReply(std::string_view reply, const TInfo14 &current);
 // `start` is the results record already reset for the read.
-Reply<TWemGame> parseGameResultsReply(std::string_view reply, const TWemGame& start);
+Reply<TWemGame> parseGameResultsReply(std::string_view reply, const TWemGame &start);
 Reply<WorldRows> parseWorldRowsReply(std::string_view reply, int listId);
 Reply<TWemStat> parseStatsReply(std::string_view reply);
 // The last-number rule; -1 on failure.

@@ -16,12 +16,13 @@ std::uint16_t nextState(std::uint16_t state, unsigned char scrambledByte) {
 
 std::optional<unsigned> alphabetPosition(char c) {
     const auto pos = kAlphabet.find(c);
-    if (pos == std::string_view::npos) return std::nullopt;
+    if (pos == std::string_view::npos)
+        return std::nullopt;
     return static_cast<unsigned>(pos);
 }
 
 // Three bytes become four characters, two become three, one becomes two.
-std::string toText(const std::string& bytes) {
+std::string toText(const std::string &bytes) {
     std::string text;
     text.reserve((bytes.size() + 2) / 3 * 4);
     for (size_t i = 0; i < bytes.size(); i += 3) {
@@ -29,7 +30,8 @@ std::string toText(const std::string& bytes) {
         std::uint32_t v = 0;
         for (size_t j = 0; j < count; ++j)
             v |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i + j])) << (8 * j);
-        for (size_t k = 0; k <= count; ++k) text += kAlphabet[(v >> (6 * k)) & 63];
+        for (size_t k = 0; k <= count; ++k)
+            text += kAlphabet[(v >> (6 * k)) & 63];
     }
     return text;
 }
@@ -39,14 +41,17 @@ std::optional<std::string> fromText(std::string_view text) {
     bytes.reserve(text.size() / 4 * 3 + 2);
     for (size_t i = 0; i < text.size(); i += 4) {
         const size_t count = std::min<size_t>(4, text.size() - i);
-        if (count < 2) return std::nullopt;
+        if (count < 2)
+            return std::nullopt;
         std::uint32_t v = 0;
         for (size_t k = 0; k < count; ++k) {
             const auto p = alphabetPosition(text[i + k]);
-            if (!p) return std::nullopt;
+            if (!p)
+                return std::nullopt;
             v |= *p << (6 * k);
         }
-        for (size_t j = 0; j + 1 < count; ++j) bytes += static_cast<char>((v >> (8 * j)) & 0xFF);
+        for (size_t j = 0; j + 1 < count; ++j)
+            bytes += static_cast<char>((v >> (8 * j)) & 0xFF);
     }
     return bytes;
 }
@@ -67,7 +72,8 @@ std::string Scramble(std::string_view bytes, std::uint16_t key) {
 
 std::string Unscramble(std::string_view text, std::uint16_t key) {
     const auto scrambled = fromText(text);
-    if (!scrambled) return {};
+    if (!scrambled)
+        return {};
     std::string plain;
     plain.reserve(scrambled->size());
     std::uint16_t state = key;

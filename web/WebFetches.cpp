@@ -22,41 +22,50 @@ bool looksLikeJpeg(std::string_view bytes) {
 
 // A file name that stays inside its folder.
 bool isPlainFileName(std::string_view name) {
-    if (name.empty() || name == "." || name == "..") return false;
+    if (name.empty() || name == "." || name == "..")
+        return false;
     for (unsigned char c : name)
-        if (c < 0x20 || c == '/' || c == '\\') return false;
+        if (c < 0x20 || c == '/' || c == '\\')
+            return false;
     return true;
 }
 
 // The address page's text when it is an IPv4 or IPv6 address.
 std::string addressIn(std::string_view page) {
     const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!page.empty() && isSpace(page.front())) page.remove_prefix(1);
-    while (!page.empty() && isSpace(page.back())) page.remove_suffix(1);
-    if (page.empty() || page.size() > 45) return {};
+    while (!page.empty() && isSpace(page.front()))
+        page.remove_prefix(1);
+    while (!page.empty() && isSpace(page.back()))
+        page.remove_suffix(1);
+    if (page.empty() || page.size() > 45)
+        return {};
     for (char c : page) {
         const bool hex = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-        if (!hex && c != '.' && c != ':') return {};
+        if (!hex && c != '.' && c != ':')
+            return {};
     }
     return std::string(page);
 }
 
 // The program's folder without its last path element.
-std::string parentFolderOf(const std::string& folder) {
+std::string parentFolderOf(const std::string &folder) {
     std::filesystem::path path(folder);
-    if (!path.has_filename()) path = path.parent_path(); // "dir/" names "dir"
+    if (!path.has_filename())
+        path = path.parent_path(); // "dir/" names "dir"
     return path.parent_path().string();
 }
 
-Reply<std::string> pageReply(const HttpReply& reply) {
-    if (!reply.ok) return {};
+Reply<std::string> pageReply(const HttpReply &reply) {
+    if (!reply.ok)
+        return {};
     return {reply.body, true};
 }
 
 } // namespace
 
-HttpReply WebServices::fetch(const std::string& url) {
-    if (url.empty()) return {};
+HttpReply WebServices::fetch(const std::string &url) {
+    if (url.empty())
+        return {};
     HttpClient own(options_);
     return own.get(url);
 }
@@ -70,37 +79,44 @@ RemoteConfig WebServices::LoadRemoteConfig() {
     return page.ok ? parseRemoteConfig(page.value) : RemoteConfig{};
 }
 
-Reply<std::string> WebServices::FetchNews() { return pageReply(fetch(addresses_.newsPageUrl())); }
+Reply<std::string> WebServices::FetchNews() {
+    return pageReply(fetch(addresses_.newsPageUrl()));
+}
 
 std::string WebServices::LookupExternalIp() {
     const HttpReply reply = fetch(addresses_.externalIpPage);
     return reply.ok ? addressIn(reply.body) : std::string();
 }
 
-Reply<std::string> WebServices::FetchSongList() { return pageReply(fetch(addresses_.songListUrl())); }
+Reply<std::string> WebServices::FetchSongList() {
+    return pageReply(fetch(addresses_.songListUrl()));
+}
 
-Reply<std::string> WebServices::DownloadPhoto(const std::string& nick) {
+Reply<std::string> WebServices::DownloadPhoto(const std::string &nick) {
     const auto name = quarn::utf8ToCp1251(nick);
     const std::string folder = Unscramble(addresses_.photoStore, kAccountKey);
-    if (!name || name->empty() || folder.empty()) return {};
+    if (!name || name->empty() || folder.empty())
+        return {};
     HttpReply reply = fetch(folder + escapePathPiece(*name) + ".jpg");
-    if (!reply.ok || !looksLikeJpeg(reply.body)) return {};
+    if (!reply.ok || !looksLikeJpeg(reply.body))
+        return {};
     return {std::move(reply.body), true};
 }
 
-bool WebServices::UploadPhoto(const std::string& localFile, const std::string& nick) {
+bool WebServices::UploadPhoto(const std::string &localFile, const std::string &nick) {
     const auto name = quarn::utf8ToCp1251(nick);
-    if (!name || name->empty()) return false;
-    const UploadAccount& u = addresses_.upload;
+    if (!name || name->empty())
+        return false;
+    const UploadAccount &u = addresses_.upload;
     FtpTarget target{Unscramble(u.host, kAccountKey), u.port, Unscramble(u.user, kAccountKey),
                      Unscramble(u.password, kAccountKey),
                      Unscramble(u.folder, kAccountKey) + escapePathPiece(*name) + ".jpg"};
     return ftpUpload(target, localFile, options_);
 }
 
-bool WebServices::DownloadResource(const std::string& fileName, const std::string& targetFolder,
-                                   const std::string& saveAs) {
-    const std::string& finalName = saveAs.empty() ? fileName : saveAs;
+bool WebServices::DownloadResource(const std::string &fileName, const std::string &targetFolder,
+                                   const std::string &saveAs) {
+    const std::string &finalName = saveAs.empty() ? fileName : saveAs;
     const std::string folderUrl = Unscramble(addresses_.downloadFolder, kConfigKey);
     if (!isPlainFileName(fileName) || !isPlainFileName(finalName) || folderUrl.empty())
         return false;
@@ -110,7 +126,8 @@ bool WebServices::DownloadResource(const std::string& fileName, const std::strin
     // A fresh hidden file beside the target, renamed over it once complete.
     std::string temp = (fs::path(targetFolder) / ("." + finalName + ".XXXXXX")).string();
     const int fd = mkstemp(temp.data());
-    if (fd < 0) return false;
+    if (fd < 0)
+        return false;
     ::close(fd);
 
     HttpClient own(options_);
@@ -120,12 +137,13 @@ bool WebServices::DownloadResource(const std::string& fileName, const std::strin
         fs::rename(temp, target, ec);
         ok = !ec;
     }
-    if (!ok) fs::remove(temp, ec);
+    if (!ok)
+        fs::remove(temp, ec);
     return ok;
 }
 
-bool WebServices::DownloadLibrary(const std::string& libraryName,
-                                  const std::string& programFolder) {
+bool WebServices::DownloadLibrary(const std::string &libraryName,
+                                  const std::string &programFolder) {
     return DownloadResource(libraryName, parentFolderOf(programFolder));
 }
 

@@ -14,11 +14,13 @@ std::string prefixed(std::string_view field) {
     return std::string(kResultPrefix) + std::string(field);
 }
 
-Reply<int> numberReply(const HttpReply& reply) {
+Reply<int> numberReply(const HttpReply &reply) {
     return reply.ok ? parseNumberReply(reply.body) : Reply<int>{-1, false};
 }
 
-WorldRows startRows(int listId) { return parseWorldRowsReply({}, listId).value; }
+WorldRows startRows(int listId) {
+    return parseWorldRowsReply({}, listId).value;
+}
 
 } // namespace
 
@@ -27,46 +29,61 @@ WebServices::WebServices(Addresses addresses, HttpOptions options)
 
 std::string WebServices::serviceUrl(Service service) const {
     switch (service) {
-    case Service::Account: return Unscramble(addresses_.accountService, kAccountKey);
-    case Service::World: return addresses_.worldService;
-    case Service::Statistics: return addresses_.statisticsService;
-    case Service::Tournament: return Unscramble(addresses_.tournamentService, kTournamentKey);
+    case Service::Account:
+        return Unscramble(addresses_.accountService, kAccountKey);
+    case Service::World:
+        return addresses_.worldService;
+    case Service::Statistics:
+        return addresses_.statisticsService;
+    case Service::Tournament:
+        return Unscramble(addresses_.tournamentService, kTournamentKey);
     }
     return {};
 }
 
-HttpReply WebServices::postBody(Service service, const std::optional<std::string>& body) {
+HttpReply WebServices::postBody(Service service, const std::optional<std::string> &body) {
     const std::string url = serviceUrl(service);
-    if (!body || url.empty()) return {};
+    if (!body || url.empty())
+        return {};
     return client_.post(url, *body, kAccessToken);
 }
 
-HttpReply WebServices::postRaw(Service service, const FormFields& fields) {
+HttpReply WebServices::postRaw(Service service, const FormFields &fields) {
     return postBody(service, rawBody(fields));
 }
 
-HttpReply WebServices::postListed(Service service, const FormFields& fields) {
+HttpReply WebServices::postListed(Service service, const FormFields &fields) {
     return postBody(service, listedBody(fields));
 }
 
 // --- account service ---
 
-RegisterResult WebServices::RegisterAccount(const TWemUser& u) {
-    const HttpReply reply = postRaw(
-        Service::Account,
-        {{"nick", u.Nick}, {"pw", u.Pw}, {"city", u.City}, {"country1", u.Country1},
-         {"country2", u.Country2}, {"sex", std::string(1, u.Sex)}, {"email", u.EMail},
-         {"dater", u.DateR}, {"R01", u.R01}, {"R02", u.R02}, {"R03", u.R03},
-         {"R04", std::to_string(u.R04)}, {"R05", std::to_string(u.R05)},
-         {"R06", std::to_string(u.R06)}});
-    if (!reply.ok) return kRegisterFailed;
-    if (hasStatusWord(reply.body, "is")) return kNickTaken;
-    if (hasStatusWord(reply.body, "ok")) return kRegistered;
+RegisterResult WebServices::RegisterAccount(const TWemUser &u) {
+    const HttpReply reply = postRaw(Service::Account, {{"nick", u.Nick},
+                                                       {"pw", u.Pw},
+                                                       {"city", u.City},
+                                                       {"country1", u.Country1},
+                                                       {"country2", u.Country2},
+                                                       {"sex", std::string(1, u.Sex)},
+                                                       {"email", u.EMail},
+                                                       {"dater", u.DateR},
+                                                       {"R01", u.R01},
+                                                       {"R02", u.R02},
+                                                       {"R03", u.R03},
+                                                       {"R04", std::to_string(u.R04)},
+                                                       {"R05", std::to_string(u.R05)},
+                                                       {"R06", std::to_string(u.R06)}});
+    if (!reply.ok)
+        return kRegisterFailed;
+    if (hasStatusWord(reply.body, "is"))
+        return kNickTaken;
+    if (hasStatusWord(reply.body, "ok"))
+        return kRegistered;
     return kRegisterFailed;
 }
 
-Reply<TWemUser> WebServices::LoginAccount(const std::string& nick, const std::string& pw,
-                                          const TWemUser& current) {
+Reply<TWemUser> WebServices::LoginAccount(const std::string &nick, const std::string &pw,
+                                          const TWemUser &current) {
     TWemUser start = current;
     start.Nick = nick;
     start.Pw = pw;
@@ -78,13 +95,15 @@ Reply<TWemUser> WebServices::LoginAccount(const std::string& nick, const std::st
     start.R04 = start.R05 = start.R06 = 0;
     const HttpReply reply =
         postListed(Service::Account, {{"nick", nick}, {"pw", pw}, {"label0", "0"}});
-    if (!reply.ok) return {start, false};
+    if (!reply.ok)
+        return {start, false};
     return parseLoginReply(reply.body, start);
 }
 
 Reply<TopTenRows> WebServices::ReadTopTen() {
     const HttpReply reply = postListed(Service::Account, {{prefixed("kon"), "0"}});
-    if (!reply.ok) return {};
+    if (!reply.ok)
+        return {};
     return parseTopTenReply(reply.body);
 }
 
@@ -96,39 +115,40 @@ Reply<int> WebServices::ReadMemberCount() {
     return numberReply(postRaw(Service::Account, {{"label1", "0"}}));
 }
 
-Reply<int> WebServices::ReadBalance(const std::string& nick) {
-    const HttpReply reply =
-        postListed(Service::Account, {{"nick", nick}, {"labelwemread", "0"}});
-    if (!reply.ok) return {-1, false};
+Reply<int> WebServices::ReadBalance(const std::string &nick) {
+    const HttpReply reply = postListed(Service::Account, {{"nick", nick}, {"labelwemread", "0"}});
+    if (!reply.ok)
+        return {-1, false};
     return parseBalanceReply(reply.body);
 }
 
-bool WebServices::AddBalance(const std::string& nick, int amount) {
+bool WebServices::AddBalance(const std::string &nick, int amount) {
     const HttpReply reply = postRaw(
         Service::Account, {{"nick", nick}, {"labelwemsave", "0"}, {"R04", std::to_string(amount)}});
     return reply.ok && hasStatusWord(reply.body, "ok");
 }
 
-Reply<TInfo14> WebServices::ReadProfile(const std::string& nick, const TInfo14& current) {
-    const HttpReply reply =
-        postListed(Service::Account, {{"nick", nick}, {"labelinforead", "0"}});
-    if (!reply.ok) return {current, false};
+Reply<TInfo14> WebServices::ReadProfile(const std::string &nick, const TInfo14 &current) {
+    const HttpReply reply = postListed(Service::Account, {{"nick", nick}, {"labelinforead", "0"}});
+    if (!reply.ok)
+        return {current, false};
     return parseProfileReply(reply.body, current);
 }
 
-bool WebServices::SaveProfile(const std::string& nick, const TInfo14& info) {
+bool WebServices::SaveProfile(const std::string &nick, const TInfo14 &info) {
     static constexpr std::array<std::string_view, TInfo14::kCount> names = {
-        "namei", "name2",    "about",    "telephone", "emailo",  "website",    "skype",
-        "ok",    "vk",       "telegram", "facebook",  "twitter", "instagramm", "youtube"};
+        "namei", "name2", "about",    "telephone", "emailo",  "website",    "skype",
+        "ok",    "vk",    "telegram", "facebook",  "twitter", "instagramm", "youtube"};
     FormFields fields = {{"nick", nick}, {"labelinfosave", "0"}};
     const auto texts = info.wireOrder();
-    for (size_t i = 0; i < names.size(); ++i) fields.push_back({std::string(names[i]), *texts[i]});
+    for (size_t i = 0; i < names.size(); ++i)
+        fields.push_back({std::string(names[i]), *texts[i]});
     const HttpReply reply = postRaw(Service::Account, fields);
     return reply.ok && hasStatusWord(reply.body, "ok");
 }
 
-Reply<TWemGame> WebServices::ReadGameResults(const std::string& nick, const std::string& pw,
-                                             const TWemGame& current) {
+Reply<TWemGame> WebServices::ReadGameResults(const std::string &nick, const std::string &pw,
+                                             const TWemGame &current) {
     TWemGame start = current;
     start.Kon = start.Score = start.Sessions = start.R1 = 0;
     start.Rating = 0;
@@ -136,19 +156,24 @@ Reply<TWemGame> WebServices::ReadGameResults(const std::string& nick, const std:
     start.R2 = "#";
     const HttpReply reply =
         postListed(Service::Account, {{"nick", nick}, {"pw", pw}, {prefixed("best"), "0"}});
-    if (!reply.ok) return {start, false};
+    if (!reply.ok)
+        return {start, false};
     return parseGameResultsReply(reply.body, start);
 }
 
-bool WebServices::SaveGameResults(const std::string& nick, const std::string& pw,
-                                  const TWemGame& g) {
-    const HttpReply reply = postRaw(
-        Service::Account,
-        {{"nick", nick}, {"pw", pw}, {prefixed("kon"), std::to_string(g.Kon)},
-         {prefixed("best"), std::to_string(g.Best)}, {prefixed("rating"), formatDecimal(g.Rating)},
-         {prefixed("ses"), std::to_string(g.Sessions)}, {prefixed("konl"), std::to_string(g.KonL)},
-         {prefixed("score"), std::to_string(g.Score)}, {prefixed("R1"), std::to_string(g.R1)},
-         {prefixed("R2"), g.R2}});
+bool WebServices::SaveGameResults(const std::string &nick, const std::string &pw,
+                                  const TWemGame &g) {
+    const HttpReply reply =
+        postRaw(Service::Account, {{"nick", nick},
+                                   {"pw", pw},
+                                   {prefixed("kon"), std::to_string(g.Kon)},
+                                   {prefixed("best"), std::to_string(g.Best)},
+                                   {prefixed("rating"), formatDecimal(g.Rating)},
+                                   {prefixed("ses"), std::to_string(g.Sessions)},
+                                   {prefixed("konl"), std::to_string(g.KonL)},
+                                   {prefixed("score"), std::to_string(g.Score)},
+                                   {prefixed("R1"), std::to_string(g.R1)},
+                                   {prefixed("R2"), g.R2}});
     return reply.ok && hasStatusWord(reply.body, "ok");
 }
 
@@ -157,7 +182,8 @@ bool WebServices::SaveGameResults(const std::string& nick, const std::string& pw
 Reply<WorldRows> WebServices::ReadWorldList(int listId) {
     client_.setReadTimeout(kReadTimeoutMs);
     const HttpReply reply = postListed(Service::World, {{"gid", std::to_string(listId)}});
-    if (!reply.ok) return {startRows(listId), false};
+    if (!reply.ok)
+        return {startRows(listId), false};
     return parseWorldRowsReply(reply.body, listId);
 }
 
@@ -165,21 +191,26 @@ Reply<int> WebServices::ReadWorldCount(int listId) {
     return numberReply(postListed(Service::World, {{"rgid", std::to_string(listId)}}));
 }
 
-Reply<WorldRows> WebServices::ReadOwnResults(int listId, const std::string& nick,
-                                             const std::string& city) {
+Reply<WorldRows> WebServices::ReadOwnResults(int listId, const std::string &nick,
+                                             const std::string &city) {
     client_.setReadTimeout(kReadTimeoutMs);
-    const HttpReply reply = postRaw(
-        Service::World, {{"gid", std::to_string(listId)}, {"nick", nick}, {"city", city}});
-    if (!reply.ok) return {startRows(listId), false};
+    const HttpReply reply =
+        postRaw(Service::World, {{"gid", std::to_string(listId)}, {"nick", nick}, {"city", city}});
+    if (!reply.ok)
+        return {startRows(listId), false};
     return parseWorldRowsReply(reply.body, listId);
 }
 
-Reply<int> WebServices::SendWorldResult(const TWemRecord& e) {
-    return numberReply(postRaw(
-        Service::World,
-        {{"gid", std::to_string(e.GID)}, {"nick", e.Nick}, {"city", e.City},
-         {"country", e.Country}, {"score", std::to_string(e.Score)}, {"R7", e.R07},
-         {"R8", std::string(kProgramVersion)}, {"R9", e.R09}, {"R10", e.R10 + "*"}}));
+Reply<int> WebServices::SendWorldResult(const TWemRecord &e) {
+    return numberReply(postRaw(Service::World, {{"gid", std::to_string(e.GID)},
+                                                {"nick", e.Nick},
+                                                {"city", e.City},
+                                                {"country", e.Country},
+                                                {"score", std::to_string(e.Score)},
+                                                {"R7", e.R07},
+                                                {"R8", std::string(kProgramVersion)},
+                                                {"R9", e.R09},
+                                                {"R10", e.R10 + "*"}}));
 }
 
 // --- statistics service ---
@@ -187,7 +218,8 @@ Reply<int> WebServices::SendWorldResult(const TWemRecord& e) {
 Reply<TWemStat> WebServices::ReadStats() {
     client_.setReadTimeout(kReadTimeoutMs);
     const HttpReply reply = postListed(Service::Statistics, {{"gid", std::to_string(kGameId)}});
-    if (!reply.ok) return {};
+    if (!reply.ok)
+        return {};
     return parseStatsReply(reply.body);
 }
 
@@ -198,14 +230,14 @@ bool WebServices::SendStart(int stat1, int stat2) {
     return reply.ok && statisticsAccepted(reply.body);
 }
 
-bool WebServices::SendLike(int stat3, const std::string& nick) {
+bool WebServices::SendLike(int stat3, const std::string &nick) {
     const HttpReply reply = postRaw(
         Service::Statistics,
         {{"gid", std::to_string(kGameId)}, {"stat3", std::to_string(stat3)}, {"stat4", nick}});
     return reply.ok && statisticsAccepted(reply.body);
 }
 
-bool WebServices::SendGameStats(const std::array<int, 12>& values) {
+bool WebServices::SendGameStats(const std::array<int, 12> &values) {
     FormFields fields = {{"gid", std::to_string(kGameId)}};
     for (size_t i = 0; i < values.size(); ++i)
         fields.push_back({"R" + std::to_string(i + 1), std::to_string(values[i])});
@@ -217,7 +249,8 @@ bool WebServices::SendGameStats(const std::array<int, 12>& values) {
 
 Reply<std::string> WebServices::PostTournament(std::string_view body) {
     const HttpReply reply = postBody(Service::Tournament, quarn::utf8ToCp1251(body));
-    if (!reply.ok) return {};
+    if (!reply.ok)
+        return {};
     return {quarn::cp1251ToUtf8(reply.body), true};
 }
 

@@ -22,8 +22,8 @@
 #include "web/FormBody.h"
 #include "web/HttpClient.h"
 #include "web/Records.h"
-#include "web/ReplyParse.h"
 #include "web/RemoteConfig.h"
+#include "web/ReplyParse.h"
 
 namespace web {
 
@@ -38,45 +38,45 @@ class WebServices {
   public:
     explicit WebServices(Addresses addresses = Addresses::builtIn(), HttpOptions options = {});
 
-    Addresses& addresses() { return addresses_; }
-    const Addresses& addresses() const { return addresses_; }
-    HttpClient& sharedClient() { return client_; }
+    Addresses &addresses() { return addresses_; }
+    const Addresses &addresses() const { return addresses_; }
+    HttpClient &sharedClient() { return client_; }
 
     // --- account service ---
-    RegisterResult RegisterAccount(const TWemUser& user);
+    RegisterResult RegisterAccount(const TWemUser &user);
     // The record starts from `current` with Nick and Pw as given, PwC their
     // scrambled form, and the fields the reply carries reset ("#", "00.00.0000",
     // zeros); fails on a refusal, a transport or a number failure.
-    Reply<TWemUser> LoginAccount(const std::string& nick, const std::string& pw,
-                                 const TWemUser& current = {});
+    Reply<TWemUser> LoginAccount(const std::string &nick, const std::string &pw,
+                                 const TWemUser &current = {});
     Reply<TopTenRows> ReadTopTen();
     Reply<int> ReadPlace(double rating); // -1 on failure
     Reply<int> ReadMemberCount();        // -1 on failure
-    Reply<int> ReadBalance(const std::string& nick);
-    bool AddBalance(const std::string& nick, int amount);
+    Reply<int> ReadBalance(const std::string &nick);
+    bool AddBalance(const std::string &nick, int amount);
     // Texts the reply does not carry keep `current`'s values; ok tells whether
     // the profile was read (the windows may ignore it).
-    Reply<TInfo14> ReadProfile(const std::string& nick, const TInfo14& current);
-    bool SaveProfile(const std::string& nick, const TInfo14& info);
+    Reply<TInfo14> ReadProfile(const std::string &nick, const TInfo14 &current);
+    bool SaveProfile(const std::string &nick, const TInfo14 &info);
     // Kon, Score, Sessions, R1, Rating, PlayNow and R2 are reset before the
     // reply; the other fields keep `current`'s values.
-    Reply<TWemGame> ReadGameResults(const std::string& nick, const std::string& pw,
-                                    const TWemGame& current);
-    bool SaveGameResults(const std::string& nick, const std::string& pw, const TWemGame& game);
+    Reply<TWemGame> ReadGameResults(const std::string &nick, const std::string &pw,
+                                    const TWemGame &current);
+    bool SaveGameResults(const std::string &nick, const std::string &pw, const TWemGame &game);
 
     // --- world service ---
     Reply<WorldRows> ReadWorldList(int listId);
     Reply<int> ReadWorldCount(int listId);
-    Reply<WorldRows> ReadOwnResults(int listId, const std::string& nick, const std::string& city);
+    Reply<WorldRows> ReadOwnResults(int listId, const std::string &nick, const std::string &city);
     // Sends GID, Nick, City, Country, Score, R07, R09 and R10 of `entry` (R8 is
     // always the program version); the place taken, or -1.
-    Reply<int> SendWorldResult(const TWemRecord& entry);
+    Reply<int> SendWorldResult(const TWemRecord &entry);
 
     // --- statistics service ---
     Reply<TWemStat> ReadStats();
     bool SendStart(int stat1, int stat2);
-    bool SendLike(int stat3, const std::string& nick);
-    bool SendGameStats(const std::array<int, 12>& values);
+    bool SendLike(int stat3, const std::string &nick);
+    bool SendGameStats(const std::array<int, 12> &values);
 
     // --- tournament web service ---
     // Posts a body the lobby built ("name=value&..." in UTF-8) as it is, with
@@ -87,35 +87,35 @@ class WebServices {
     Reply<std::string> FetchRemoteConfig(); // the page, UTF-8
     // The remote page's entries; all absent when the page cannot be fetched.
     RemoteConfig LoadRemoteConfig();
-    Reply<std::string> FetchNews();         // the page, UTF-8
-    std::string LookupExternalIp();         // empty on failure
-    Reply<std::string> FetchSongList();     // the page, UTF-8
+    Reply<std::string> FetchNews();     // the page, UTF-8
+    std::string LookupExternalIp();     // empty on failure
+    Reply<std::string> FetchSongList(); // the page, UTF-8
 
     // The photo of a nick, as JPEG bytes; ok when it arrived and starts like
     // a JPEG file (the window decodes it and treats a failure as no photo).
-    Reply<std::string> DownloadPhoto(const std::string& nick);
+    Reply<std::string> DownloadPhoto(const std::string &nick);
     // Sends a local JPEG file as the nick's photo by FTP (passive mode).
-    bool UploadPhoto(const std::string& localFile, const std::string& nick);
+    bool UploadPhoto(const std::string &localFile, const std::string &nick);
 
     // Downloads `fileName` from the download folder into `targetFolder` under
     // `saveAs` (the same name when empty). The file appears only complete: it
     // is written beside the target and renamed when the whole reply arrived,
     // so a failed download leaves neither a partial file nor a changed one.
-    bool DownloadResource(const std::string& fileName, const std::string& targetFolder,
-                          const std::string& saveAs = {});
+    bool DownloadResource(const std::string &fileName, const std::string &targetFolder,
+                          const std::string &saveAs = {});
     // A missing resource library, downloaded into the folder above the
     // program's folder.
-    bool DownloadLibrary(const std::string& libraryName, const std::string& programFolder);
+    bool DownloadLibrary(const std::string &libraryName, const std::string &programFolder);
 
   private:
     enum class Service { Account, World, Statistics, Tournament };
     std::string serviceUrl(Service service) const;
     // Posts the fields; nothing (a failed reply) when the service has no
     // address or a text cannot be written in code page 1251.
-    HttpReply postRaw(Service service, const FormFields& fields);
-    HttpReply postListed(Service service, const FormFields& fields);
-    HttpReply postBody(Service service, const std::optional<std::string>& body);
-    HttpReply fetch(const std::string& url);
+    HttpReply postRaw(Service service, const FormFields &fields);
+    HttpReply postListed(Service service, const FormFields &fields);
+    HttpReply postBody(Service service, const std::optional<std::string> &body);
+    HttpReply fetch(const std::string &url);
 
     Addresses addresses_;
     HttpOptions options_;

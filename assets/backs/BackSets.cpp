@@ -20,33 +20,36 @@ namespace {
 // The colours of back 1..10: Monday to Sunday, then three more for the sets
 // that draw a random back of ten.
 struct Palette {
-    QColor base;    // the field
-    QColor light;   // pattern lines
-    QColor accent;  // frames and medallions
+    QColor base;   // the field
+    QColor light;  // pattern lines
+    QColor accent; // frames and medallions
 };
 
 const Palette palettes[11] = {
     {},
-    {QColor(0x1A, 0x2E, 0x6E), QColor(0xC6, 0xD2, 0xF4), QColor(0xF0, 0xCE, 0x68)},  // Monday: navy
-    {QColor(0x8C, 0x14, 0x22), QColor(0xF6, 0xCC, 0xC8), QColor(0xF2, 0xCC, 0x60)},  // Tuesday: crimson
-    {QColor(0x1C, 0x5E, 0x36), QColor(0xCC, 0xEC, 0xD4), QColor(0xEE, 0xD4, 0x76)},  // Wednesday: green
-    {QColor(0x4C, 0x22, 0x76), QColor(0xE2, 0xD2, 0xF6), QColor(0xF0, 0xCC, 0x66)},  // Thursday: purple
-    {QColor(0x0C, 0x5C, 0x66), QColor(0xC6, 0xF0, 0xEE), QColor(0xF2, 0xD4, 0x6E)},  // Friday: teal
-    {QColor(0x6E, 0x3A, 0x16), QColor(0xF4, 0xDE, 0xBC), QColor(0xF6, 0xCE, 0x5A)},  // Saturday: brown
-    {QColor(0x14, 0x14, 0x1C), QColor(0xD8, 0xD8, 0xE0), QColor(0xE8, 0xBE, 0x4A)},  // Sunday: black and gold
-    {QColor(0x4A, 0x5A, 0x14), QColor(0xE8, 0xF0, 0xC0), QColor(0xF0, 0xD0, 0x70)},  // olive
-    {QColor(0x2E, 0x40, 0x56), QColor(0xD6, 0xE2, 0xEE), QColor(0xE6, 0xC8, 0x78)},  // slate
-    {QColor(0x9A, 0x3A, 0x5E), QColor(0xF8, 0xD6, 0xE4), QColor(0xF4, 0xD2, 0x74)},  // rose
+    {QColor(0x1A, 0x2E, 0x6E), QColor(0xC6, 0xD2, 0xF4), QColor(0xF0, 0xCE, 0x68)}, // Monday: navy
+    {QColor(0x8C, 0x14, 0x22), QColor(0xF6, 0xCC, 0xC8),
+     QColor(0xF2, 0xCC, 0x60)}, // Tuesday: crimson
+    {QColor(0x1C, 0x5E, 0x36), QColor(0xCC, 0xEC, 0xD4),
+     QColor(0xEE, 0xD4, 0x76)}, // Wednesday: green
+    {QColor(0x4C, 0x22, 0x76), QColor(0xE2, 0xD2, 0xF6),
+     QColor(0xF0, 0xCC, 0x66)}, // Thursday: purple
+    {QColor(0x0C, 0x5C, 0x66), QColor(0xC6, 0xF0, 0xEE), QColor(0xF2, 0xD4, 0x6E)}, // Friday: teal
+    {QColor(0x6E, 0x3A, 0x16), QColor(0xF4, 0xDE, 0xBC),
+     QColor(0xF6, 0xCE, 0x5A)}, // Saturday: brown
+    {QColor(0x14, 0x14, 0x1C), QColor(0xD8, 0xD8, 0xE0),
+     QColor(0xE8, 0xBE, 0x4A)}, // Sunday: black and gold
+    {QColor(0x4A, 0x5A, 0x14), QColor(0xE8, 0xF0, 0xC0), QColor(0xF0, 0xD0, 0x70)}, // olive
+    {QColor(0x2E, 0x40, 0x56), QColor(0xD6, 0xE2, 0xEE), QColor(0xE6, 0xC8, 0x78)}, // slate
+    {QColor(0x9A, 0x3A, 0x5E), QColor(0xF8, 0xD6, 0xE4), QColor(0xF4, 0xD2, 0x74)}, // rose
 };
 
-QColor withAlpha(QColor c, int alpha)
-{
+QColor withAlpha(QColor c, int alpha) {
     c.setAlpha(alpha);
     return c;
 }
 
-QPainterPath starPath(QPointF c, qreal outer, qreal inner, int points, qreal turnDegrees = 0)
-{
+QPainterPath starPath(QPointF c, qreal outer, qreal inner, int points, qreal turnDegrees = 0) {
     QPolygonF poly;
     for (int i = 0; i < 2 * points; ++i) {
         const qreal a = M_PI * i / points - M_PI / 2 + qDegreesToRadians(turnDegrees);
@@ -59,16 +62,14 @@ QPainterPath starPath(QPointF c, qreal outer, qreal inner, int points, qreal tur
     return path;
 }
 
-QPainterPath circle(QPointF c, qreal r)
-{
+QPainterPath circle(QPointF c, qreal r) {
     QPainterPath path;
     path.addEllipse(c, r, r);
     return path;
 }
 
 // A path given in a 100 x 100 box, placed into a box.
-QPainterPath placed(const QPainterPath& unitPath, const QRectF& box)
-{
+QPainterPath placed(const QPainterPath &unitPath, const QRectF &box) {
     QTransform t;
     t.translate(box.left(), box.top());
     t.scale(box.width() / 100.0, box.height() / 100.0);
@@ -76,8 +77,7 @@ QPainterPath placed(const QPainterPath& unitPath, const QRectF& box)
 }
 
 // A heater shield in a 100 x 100 box.
-QPainterPath shield()
-{
+QPainterPath shield() {
     QPainterPath p;
     p.moveTo(8, 6);
     p.lineTo(92, 6);
@@ -89,8 +89,7 @@ QPainterPath shield()
 }
 
 // A fleur-de-lis in a 100 x 100 box.
-QPainterPath fleurDeLis()
-{
+QPainterPath fleurDeLis() {
     QPainterPath all;
     all.setFillRule(Qt::WindingFill);
     QPainterPath middle;
@@ -121,8 +120,7 @@ QPainterPath fleurDeLis()
 }
 
 // A chess knight in a 100 x 100 box.
-QPainterPath knight()
-{
+QPainterPath knight() {
     QPainterPath p;
     p.moveTo(24, 94);
     p.lineTo(24, 84);
@@ -144,12 +142,12 @@ QPainterPath knight()
 }
 
 // A straight sword pointing up in a 100 x 100 box.
-QPainterPath sword()
-{
+QPainterPath sword() {
     QPainterPath p;
     p.setFillRule(Qt::WindingFill);
     QPolygonF blade;
-    blade << QPointF(46, 72) << QPointF(46, 14) << QPointF(50, 2) << QPointF(54, 14) << QPointF(54, 72);
+    blade << QPointF(46, 72) << QPointF(46, 14) << QPointF(50, 2) << QPointF(54, 14)
+          << QPointF(54, 72);
     p.addPolygon(blade);
     p.closeSubpath();
     p.addRoundedRect(QRectF(30, 70, 40, 6), 3, 3);
@@ -158,16 +156,14 @@ QPainterPath sword()
     return p.simplified();
 }
 
-void fillField(QPainter& p, const QRectF& r, const Palette& c)
-{
+void fillField(QPainter &p, const QRectF &r, const Palette &c) {
     QRadialGradient g(r.center(), std::hypot(r.width(), r.height()) / 2);
     g.setColorAt(0, c.base.lighter(130));
     g.setColorAt(1, c.base.darker(125));
     p.fillRect(r, g);
 }
 
-void goldShape(QPainter& p, const QPainterPath& shape, qreal unit)
-{
+void goldShape(QPainter &p, const QPainterPath &shape, qreal unit) {
     art::fillGold(p, shape, shape.boundingRect());
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(0x5A, 0x3A, 0x08, 180), unit * 0.35));
@@ -175,38 +171,44 @@ void goldShape(QPainter& p, const QPainterPath& shape, qreal unit)
 }
 
 // Medieval-1: a lozenge lattice strewn with lilies, a shield in the middle.
-void medievalLilies(QPainter& p, const QRectF& r, const Palette& c, qreal unit)
-{
+void medievalLilies(QPainter &p, const QRectF &r, const Palette &c, qreal unit) {
     fillField(p, r, c);
     const qreal step = unit * 14;
     p.setPen(QPen(withAlpha(c.accent, 150), unit * 0.5));
     for (qreal d = -r.height(); d < r.width() + r.height(); d += step) {
-        p.drawLine(QPointF(r.left() + d, r.top()), QPointF(r.left() + d + r.height() * 0.75, r.bottom()));
-        p.drawLine(QPointF(r.left() + d, r.bottom()), QPointF(r.left() + d + r.height() * 0.75, r.top()));
+        p.drawLine(QPointF(r.left() + d, r.top()),
+                   QPointF(r.left() + d + r.height() * 0.75, r.bottom()));
+        p.drawLine(QPointF(r.left() + d, r.bottom()),
+                   QPointF(r.left() + d + r.height() * 0.75, r.top()));
     }
     const QPainterPath lily = fleurDeLis();
     const qreal side = unit * 6;
     int row = 0;
     for (qreal y = r.top(); y < r.bottom() + step; y += step * 0.667, ++row) {
         for (qreal x = r.left() + (row % 2 ? step / 2 : 0); x < r.right() + step; x += step)
-            p.fillPath(placed(lily, QRectF(x - side / 2, y - side / 2, side, side)), withAlpha(c.light, 150));
+            p.fillPath(placed(lily, QRectF(x - side / 2, y - side / 2, side, side)),
+                       withAlpha(c.light, 150));
     }
-    const QRectF shieldBox(r.center().x() - r.width() * 0.3, r.center().y() - r.width() * 0.34, r.width() * 0.6, r.width() * 0.68);
+    const QRectF shieldBox(r.center().x() - r.width() * 0.3, r.center().y() - r.width() * 0.34,
+                           r.width() * 0.6, r.width() * 0.68);
     const QPainterPath outline = placed(shield(), shieldBox);
     art::dropShadow(p, outline, QPointF(unit, unit), unit * 2, QColor(0, 0, 0, 140));
     goldShape(p, outline, unit);
-    const QPainterPath inner = placed(shield(), shieldBox.adjusted(unit * 2, unit * 2, -unit * 2, -unit * 2));
+    const QPainterPath inner =
+        placed(shield(), shieldBox.adjusted(unit * 2, unit * 2, -unit * 2, -unit * 2));
     QLinearGradient g(shieldBox.topLeft(), shieldBox.bottomRight());
     g.setColorAt(0, c.base.lighter(160));
     g.setColorAt(1, c.base.darker(130));
     p.fillPath(inner, g);
     const qreal lilySide = shieldBox.width() * 0.62;
-    goldShape(p, placed(lily, QRectF(shieldBox.center().x() - lilySide / 2, shieldBox.top() + shieldBox.height() * 0.16, lilySide, lilySide)), unit);
+    goldShape(p,
+              placed(lily, QRectF(shieldBox.center().x() - lilySide / 2,
+                                  shieldBox.top() + shieldBox.height() * 0.16, lilySide, lilySide)),
+              unit);
 }
 
 // Medieval-2: a gothic rose window of coloured glass in lead lines.
-void medievalRose(QPainter& p, const QRectF& r, const Palette& c, qreal unit)
-{
+void medievalRose(QPainter &p, const QRectF &r, const Palette &c, qreal unit) {
     p.fillRect(r, c.base.darker(160));
     const QPointF centre = r.center();
     const qreal big = r.width() * 0.46;
@@ -234,7 +236,8 @@ void medievalRose(QPainter& p, const QRectF& r, const Palette& c, qreal unit)
     for (int i = 0; i < 16; ++i) {
         const qreal a = 2 * M_PI * i / 16;
         p.setBrush(glass[i % 2 ? 0 : 2]);
-        p.drawEllipse(centre + QPointF(std::cos(a), std::sin(a)) * big * 0.86, big * 0.12, big * 0.12);
+        p.drawEllipse(centre + QPointF(std::cos(a), std::sin(a)) * big * 0.86, big * 0.12,
+                      big * 0.12);
     }
     for (int i = 0; i < 12; ++i) {
         p.save();
@@ -258,8 +261,7 @@ void medievalRose(QPainter& p, const QRectF& r, const Palette& c, qreal unit)
 }
 
 // Carpet: a knotted field with a stepped medallion, corner pieces and borders.
-void carpet(QPainter& p, const QRectF& r, const Palette& c, qreal unit)
-{
+void carpet(QPainter &p, const QRectF &r, const Palette &c, qreal unit) {
     p.fillRect(r, c.base);
     const qreal knot = unit * 1.0;
     const QPointF centre = r.center();
@@ -276,13 +278,14 @@ void carpet(QPainter& p, const QRectF& r, const Palette& c, qreal unit)
         }
     }
     // A stepped lozenge medallion.
-    auto stepped = [&](qreal halfWidth, qreal halfHeight, const QColor& colour) {
+    auto stepped = [&](qreal halfWidth, qreal halfHeight, const QColor &colour) {
         QPolygonF poly;
         const int steps = 7;
         for (int i = 0; i <= steps; ++i) {
             const qreal t = qreal(i) / steps;
             poly << QPointF(centre.x() + halfWidth * t, centre.y() - halfHeight * (1 - t))
-                 << QPointF(centre.x() + halfWidth * (t + 1.0 / steps), centre.y() - halfHeight * (1 - t));
+                 << QPointF(centre.x() + halfWidth * (t + 1.0 / steps),
+                            centre.y() - halfHeight * (1 - t));
         }
         QTransform mirrorX(-1, 0, 0, 1, 2 * centre.x(), 0);
         QTransform mirrorY(1, 0, 0, -1, 0, 2 * centre.y());
@@ -326,8 +329,7 @@ void carpet(QPainter& p, const QRectF& r, const Palette& c, qreal unit)
 }
 
 // Cross: a cross-stitch field of small crosses and a Maltese cross.
-void crosses(QPainter& p, const QRectF& r, const Palette& c, qreal unit)
-{
+void crosses(QPainter &p, const QRectF &r, const Palette &c, qreal unit) {
     fillField(p, r, c);
     const qreal step = unit * 4;
     p.setPen(QPen(withAlpha(c.light, 110), unit * 0.6, Qt::SolidLine, Qt::RoundCap));
@@ -337,8 +339,10 @@ void crosses(QPainter& p, const QRectF& r, const Palette& c, qreal unit)
         for (qreal x = r.left() + step / 2; x < r.right(); x += step, ++col) {
             if ((row + col) % 2)
                 continue;
-            p.drawLine(QPointF(x - step * 0.3, y - step * 0.3), QPointF(x + step * 0.3, y + step * 0.3));
-            p.drawLine(QPointF(x - step * 0.3, y + step * 0.3), QPointF(x + step * 0.3, y - step * 0.3));
+            p.drawLine(QPointF(x - step * 0.3, y - step * 0.3),
+                       QPointF(x + step * 0.3, y + step * 0.3));
+            p.drawLine(QPointF(x - step * 0.3, y + step * 0.3),
+                       QPointF(x + step * 0.3, y - step * 0.3));
         }
     }
     auto maltese = [](QPointF centre, qreal size) {
@@ -350,7 +354,8 @@ void crosses(QPainter& p, const QRectF& r, const Palette& c, qreal unit)
             t.rotate(90 * i);
             // Each arm widens outwards and ends in a V-shaped notch.
             QPolygonF arm;
-            arm << QPointF(0, 0) << QPointF(-size * 0.46, -size) << QPointF(0, -size * 0.74) << QPointF(size * 0.46, -size);
+            arm << QPointF(0, 0) << QPointF(-size * 0.46, -size) << QPointF(0, -size * 0.74)
+                << QPointF(size * 0.46, -size);
             QPainterPath path;
             path.addPolygon(t.map(arm));
             path.closeSubpath();
@@ -369,19 +374,21 @@ void crosses(QPainter& p, const QRectF& r, const Palette& c, qreal unit)
     p.setPen(QPen(c.accent, unit * 0.5));
     p.drawEllipse(centre, r.width() * 0.07, r.width() * 0.07);
     const qreal inset = r.width() * 0.16;
-    for (const QPointF corner : {r.topLeft() + QPointF(inset, inset), r.topRight() + QPointF(-inset, inset),
-                                 r.bottomLeft() + QPointF(inset, -inset), r.bottomRight() + QPointF(-inset, -inset)}) {
+    for (const QPointF corner :
+         {r.topLeft() + QPointF(inset, inset), r.topRight() + QPointF(-inset, inset),
+          r.bottomLeft() + QPointF(inset, -inset), r.bottomRight() + QPointF(-inset, -inset)}) {
         QPainterPath greek;
         greek.setFillRule(Qt::WindingFill);
-        greek.addRect(QRectF(corner.x() - inset * 0.55, corner.y() - inset * 0.15, inset * 1.1, inset * 0.3));
-        greek.addRect(QRectF(corner.x() - inset * 0.15, corner.y() - inset * 0.55, inset * 0.3, inset * 1.1));
+        greek.addRect(
+            QRectF(corner.x() - inset * 0.55, corner.y() - inset * 0.15, inset * 1.1, inset * 0.3));
+        greek.addRect(
+            QRectF(corner.x() - inset * 0.15, corner.y() - inset * 0.55, inset * 0.3, inset * 1.1));
         goldShape(p, greek.simplified(), unit);
     }
 }
 
 // Chess: a chequered board with a knight in a round medallion.
-void chess(QPainter& p, const QRectF& r, const Palette& c, qreal unit)
-{
+void chess(QPainter &p, const QRectF &r, const Palette &c, qreal unit) {
     const int columns = 8;
     const qreal side = r.width() / columns;
     const QColor dark = c.base;
@@ -410,8 +417,7 @@ void chess(QPainter& p, const QRectF& r, const Palette& c, qreal unit)
 }
 
 // Diamond: argyle lozenges and a cut gem.
-void diamonds(QPainter& p, const QRectF& r, const Palette& c, qreal unit)
-{
+void diamonds(QPainter &p, const QRectF &r, const Palette &c, qreal unit) {
     p.fillRect(r, c.base);
     const qreal w = r.width() / 3;
     const qreal h = w * 1.5;
@@ -420,15 +426,18 @@ void diamonds(QPainter& p, const QRectF& r, const Palette& c, qreal unit)
         for (int col = -1; col <= 3; ++col) {
             const QPointF centre(r.left() + col * w + (row % 2 ? w / 2 : 0), r.top() + row * h / 2);
             QPolygonF lozenge;
-            lozenge << centre + QPointF(0, -h / 2) << centre + QPointF(w / 2, 0) << centre + QPointF(0, h / 2) << centre + QPointF(-w / 2, 0);
+            lozenge << centre + QPointF(0, -h / 2) << centre + QPointF(w / 2, 0)
+                    << centre + QPointF(0, h / 2) << centre + QPointF(-w / 2, 0);
             p.setBrush((row + 8) % 2 ? c.base.lighter(125) : c.base.darker(125));
             p.drawPolygon(lozenge);
         }
     }
     p.setPen(QPen(withAlpha(c.light, 150), unit * 0.4, Qt::DashLine));
     for (qreal d = -r.height(); d < r.width() + r.height(); d += w) {
-        p.drawLine(QPointF(r.left() + d + w / 2, r.top()), QPointF(r.left() + d + w / 2 + r.height() * w / h, r.bottom()));
-        p.drawLine(QPointF(r.left() + d + w / 2, r.bottom()), QPointF(r.left() + d + w / 2 + r.height() * w / h, r.top()));
+        p.drawLine(QPointF(r.left() + d + w / 2, r.top()),
+                   QPointF(r.left() + d + w / 2 + r.height() * w / h, r.bottom()));
+        p.drawLine(QPointF(r.left() + d + w / 2, r.bottom()),
+                   QPointF(r.left() + d + w / 2 + r.height() * w / h, r.top()));
     }
     // A brilliant seen from above: a table, star facets and a girdle.
     const QPointF centre = r.center();
@@ -464,18 +473,19 @@ void diamonds(QPainter& p, const QRectF& r, const Palette& c, qreal unit)
     p.drawPolygon(girdle);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 220));
-    p.drawPath(starPath(centre + QPointF(-radius * 0.2, -radius * 0.25), radius * 0.22, radius * 0.04, 4));
+    p.drawPath(
+        starPath(centre + QPointF(-radius * 0.2, -radius * 0.25), radius * 0.22, radius * 0.04, 4));
 }
 
 // Knightly: chain mail behind a shield with crossed swords.
-void knightly(QPainter& p, const QRectF& r, const Palette& c, qreal unit)
-{
+void knightly(QPainter &p, const QRectF &r, const Palette &c, qreal unit) {
     fillField(p, r, c);
     const qreal scale = unit * 4;
     p.setBrush(Qt::NoBrush);
     int row = 0;
     for (qreal y = r.top() - scale; y < r.bottom() + scale; y += scale * 0.5, ++row) {
-        for (qreal x = r.left() + (row % 2 ? scale / 2 : 0) - scale; x < r.right() + scale; x += scale) {
+        for (qreal x = r.left() + (row % 2 ? scale / 2 : 0) - scale; x < r.right() + scale;
+             x += scale) {
             p.setPen(QPen(withAlpha(c.light, 70), unit * 0.5));
             p.drawArc(QRectF(x - scale / 2, y - scale / 2, scale, scale), 180 * 16, 180 * 16);
         }
@@ -486,7 +496,8 @@ void knightly(QPainter& p, const QRectF& r, const Palette& c, qreal unit)
         p.save();
         p.translate(centre);
         p.rotate(side * 35);
-        const QPainterPath blade = placed(sword(), QRectF(-length / 2, -length / 2, length, length));
+        const QPainterPath blade =
+            placed(sword(), QRectF(-length / 2, -length / 2, length, length));
         QLinearGradient steel(-length * 0.05, 0, length * 0.05, 0);
         steel.setColorAt(0, QColor(0xF4, 0xF6, 0xFA));
         steel.setColorAt(1, QColor(0x8A, 0x90, 0x9A));
@@ -496,11 +507,13 @@ void knightly(QPainter& p, const QRectF& r, const Palette& c, qreal unit)
         p.drawPath(blade);
         p.restore();
     }
-    const QRectF shieldBox(centre.x() - r.width() * 0.28, centre.y() - r.width() * 0.3, r.width() * 0.56, r.width() * 0.62);
+    const QRectF shieldBox(centre.x() - r.width() * 0.28, centre.y() - r.width() * 0.3,
+                           r.width() * 0.56, r.width() * 0.62);
     const QPainterPath outline = placed(shield(), shieldBox);
     art::dropShadow(p, outline, QPointF(unit, unit), unit * 2, QColor(0, 0, 0, 160));
     goldShape(p, outline, unit);
-    const QPainterPath inner = placed(shield(), shieldBox.adjusted(unit * 1.8, unit * 1.8, -unit * 1.8, -unit * 1.8));
+    const QPainterPath inner =
+        placed(shield(), shieldBox.adjusted(unit * 1.8, unit * 1.8, -unit * 1.8, -unit * 1.8));
     p.fillPath(inner, c.base.lighter(115));
     // A chevron and three stars.
     p.save();
@@ -509,23 +522,27 @@ void knightly(QPainter& p, const QRectF& r, const Palette& c, qreal unit)
     const qreal cx = shieldBox.center().x();
     const qreal top = shieldBox.top() + shieldBox.height() * 0.38;
     const qreal thick = shieldBox.height() * 0.14;
-    chevron << QPointF(shieldBox.left(), top + shieldBox.height() * 0.4) << QPointF(cx, top) << QPointF(shieldBox.right(), top + shieldBox.height() * 0.4)
-            << QPointF(shieldBox.right(), top + shieldBox.height() * 0.4 + thick) << QPointF(cx, top + thick)
+    chevron << QPointF(shieldBox.left(), top + shieldBox.height() * 0.4) << QPointF(cx, top)
+            << QPointF(shieldBox.right(), top + shieldBox.height() * 0.4)
+            << QPointF(shieldBox.right(), top + shieldBox.height() * 0.4 + thick)
+            << QPointF(cx, top + thick)
             << QPointF(shieldBox.left(), top + shieldBox.height() * 0.4 + thick);
     p.setPen(Qt::NoPen);
     p.setBrush(c.light);
     p.drawPolygon(chevron);
     p.restore();
     const qreal s = shieldBox.width() * 0.11;
-    for (const QPointF at : {QPointF(shieldBox.left() + shieldBox.width() * 0.27, shieldBox.top() + shieldBox.height() * 0.22),
-                             QPointF(shieldBox.left() + shieldBox.width() * 0.73, shieldBox.top() + shieldBox.height() * 0.22),
+    for (const QPointF at : {QPointF(shieldBox.left() + shieldBox.width() * 0.27,
+                                     shieldBox.top() + shieldBox.height() * 0.22),
+                             QPointF(shieldBox.left() + shieldBox.width() * 0.73,
+                                     shieldBox.top() + shieldBox.height() * 0.22),
                              QPointF(cx, shieldBox.top() + shieldBox.height() * 0.74)})
         goldShape(p, starPath(at, s, s * 0.42, 5), unit);
 }
 
 // The frame of the vignette sets: a field with a fine pattern and an oval.
-QPainterPath vignetteField(QPainter& p, const QRectF& r, const Palette& c, qreal unit, int patternKind)
-{
+QPainterPath vignetteField(QPainter &p, const QRectF &r, const Palette &c, qreal unit,
+                           int patternKind) {
     fillField(p, r, c);
     p.setPen(Qt::NoPen);
     const qreal step = unit * 7;
@@ -542,7 +559,8 @@ QPainterPath vignetteField(QPainter& p, const QRectF& r, const Palette& c, qreal
         }
     }
     const QPointF centre = r.center();
-    const QRectF oval(centre.x() - r.width() * 0.4, centre.y() - r.height() * 0.36, r.width() * 0.8, r.height() * 0.72);
+    const QRectF oval(centre.x() - r.width() * 0.4, centre.y() - r.height() * 0.36, r.width() * 0.8,
+                      r.height() * 0.72);
     QPainterPath outline;
     outline.addEllipse(oval);
     art::dropShadow(p, outline, QPointF(unit, unit), unit * 2, QColor(0, 0, 0, 150));
@@ -553,14 +571,12 @@ QPainterPath vignetteField(QPainter& p, const QRectF& r, const Palette& c, qreal
 }
 
 // The square box of an emblem inside a vignette.
-QRectF emblemBox(const QRectF& r, qreal share)
-{
+QRectF emblemBox(const QRectF &r, qreal share) {
     const qreal side = r.width() * share;
     return QRectF(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
 }
 
-void animals(QPainter& p, const QRectF& r, const Palette& c, qreal unit, int back)
-{
+void animals(QPainter &p, const QRectF &r, const Palette &c, qreal unit, int back) {
     const QPainterPath inner = vignetteField(p, r, c, unit, 0);
     QRadialGradient cream(r.center(), r.height() * 0.4);
     cream.setColorAt(0, QColor(0xFF, 0xF8, 0xE8));
@@ -570,8 +586,7 @@ void animals(QPainter& p, const QRectF& r, const Palette& c, qreal unit, int bac
     p.fillPath(shape, c.base.darker(115));
 }
 
-void flowers(QPainter& p, const QRectF& r, const Palette& c, qreal unit, int back)
-{
+void flowers(QPainter &p, const QRectF &r, const Palette &c, qreal unit, int back) {
     const QPainterPath inner = vignetteField(p, r, c, unit, 1);
     QRadialGradient paper(r.center(), r.height() * 0.4);
     paper.setColorAt(0, QColor(0xFF, 0xFF, 0xF6));
@@ -586,8 +601,7 @@ void flowers(QPainter& p, const QRectF& r, const Palette& c, qreal unit, int bac
     p.restore();
 }
 
-void places(QPainter& p, const QRectF& r, const Palette& c, qreal unit, int back)
-{
+void places(QPainter &p, const QRectF &r, const Palette &c, qreal unit, int back) {
     const QPainterPath inner = vignetteField(p, r, c, unit, 2);
     p.save();
     p.setClipPath(inner);
@@ -598,8 +612,7 @@ void places(QPainter& p, const QRectF& r, const Palette& c, qreal unit, int back
     p.restore();
 }
 
-void motifs(QPainter& p, const QRectF& r, const Palette& c, qreal unit, int back)
-{
+void motifs(QPainter &p, const QRectF &r, const Palette &c, qreal unit, int back) {
     const QPainterPath inner = vignetteField(p, r, c, unit, 0);
     QRadialGradient g(r.center(), r.height() * 0.4);
     g.setColorAt(0, c.base.lighter(150));
@@ -612,8 +625,7 @@ void motifs(QPainter& p, const QRectF& r, const Palette& c, qreal unit, int back
 
 // Russian: brush-painted flowers and berries on curling stems, arched
 // kokoshnik borders above and below.
-void russian(QPainter& p, const QRectF& r, const Palette& c, qreal unit)
-{
+void russian(QPainter &p, const QRectF &r, const Palette &c, qreal unit) {
     fillField(p, r, c);
     const QPointF centre = r.center();
     const QColor paint = c.light;
@@ -628,15 +640,18 @@ void russian(QPainter& p, const QRectF& r, const Palette& c, qreal unit)
             const qreal base = edge == 0 ? r.top() : r.bottom();
             const qreal dir = edge == 0 ? 1 : -1;
             arch.moveTo(x, base);
-            arch.cubicTo(x, base + dir * archW * 0.7, x + archW / 2, base + dir * archW * 0.6, x + archW / 2, base + dir * archW * 0.95);
-            arch.cubicTo(x + archW / 2, base + dir * archW * 0.6, x + archW, base + dir * archW * 0.7, x + archW, base);
+            arch.cubicTo(x, base + dir * archW * 0.7, x + archW / 2, base + dir * archW * 0.6,
+                         x + archW / 2, base + dir * archW * 0.95);
+            arch.cubicTo(x + archW / 2, base + dir * archW * 0.6, x + archW,
+                         base + dir * archW * 0.7, x + archW, base);
             arch.closeSubpath();
             p.setPen(QPen(paint, unit * 0.7));
             p.setBrush(withAlpha(c.base.darker(150), 220));
             p.drawPath(arch);
             p.setPen(Qt::NoPen);
             p.setBrush(berry);
-            p.drawEllipse(QPointF(x + archW / 2, base + dir * archW * 0.45), unit * 1.6, unit * 1.6);
+            p.drawEllipse(QPointF(x + archW / 2, base + dir * archW * 0.45), unit * 1.6,
+                          unit * 1.6);
         }
     }
     // Curling stems with leaves ("grass") from the centre towards the corners.
@@ -646,8 +661,8 @@ void russian(QPainter& p, const QRectF& r, const Palette& c, qreal unit)
         const qreal sy = i < 2 ? -1 : 1;
         QPainterPath stemPath(centre);
         const QPointF end = centre + QPointF(sx * r.width() * 0.34, sy * r.height() * 0.26);
-        stemPath.cubicTo(centre + QPointF(sx * r.width() * 0.3, sy * r.height() * 0.04), centre + QPointF(sx * r.width() * 0.1, sy * r.height() * 0.3),
-                         end);
+        stemPath.cubicTo(centre + QPointF(sx * r.width() * 0.3, sy * r.height() * 0.04),
+                         centre + QPointF(sx * r.width() * 0.1, sy * r.height() * 0.3), end);
         p.setPen(QPen(paint, unit * 0.9, Qt::SolidLine, Qt::RoundCap));
         p.drawPath(stemPath);
         for (int k = 1; k <= 4; ++k) {
@@ -668,7 +683,8 @@ void russian(QPainter& p, const QRectF& r, const Palette& c, qreal unit)
         p.setPen(QPen(c.base.darker(160), unit * 0.3));
         for (int b = 0; b < 3; ++b) {
             p.setBrush(berry);
-            p.drawEllipse(end + QPointF(sx * unit * 2.2 * (b - 1), sy * unit * 1.8 * (b % 2)), unit * 1.8, unit * 1.8);
+            p.drawEllipse(end + QPointF(sx * unit * 2.2 * (b - 1), sy * unit * 1.8 * (b % 2)),
+                          unit * 1.8, unit * 1.8);
         }
     }
     // The flower: layered brush-stroke petals.
@@ -698,54 +714,80 @@ void russian(QPainter& p, const QRectF& r, const Palette& c, qreal unit)
     p.drawEllipse(centre, radius * 0.16, radius * 0.16);
 }
 
-void drawPanel(QPainter& p, const QRectF& r, int set, int back, qreal unit)
-{
-    const Palette& c = palettes[back];
+void drawPanel(QPainter &p, const QRectF &r, int set, int back, qreal unit) {
+    const Palette &c = palettes[back];
     p.save();
     p.setClipRect(r, Qt::IntersectClip);
     switch (set) {
-    case 1: medievalLilies(p, r, c, unit); break;
-    case 2: medievalRose(p, r, c, unit); break;
-    case 3: carpet(p, r, c, unit); break;
-    case 4: crosses(p, r, c, unit); break;
-    case 5: chess(p, r, c, unit); break;
-    case 6: diamonds(p, r, c, unit); break;
-    case 7: knightly(p, r, c, unit); break;
-    case 8: animals(p, r, c, unit, back); break;
-    case 9: flowers(p, r, c, unit, back); break;
-    case 10: places(p, r, c, unit, back); break;
-    case 11: motifs(p, r, c, unit, back); break;
-    default: russian(p, r, c, unit); break;
+    case 1:
+        medievalLilies(p, r, c, unit);
+        break;
+    case 2:
+        medievalRose(p, r, c, unit);
+        break;
+    case 3:
+        carpet(p, r, c, unit);
+        break;
+    case 4:
+        crosses(p, r, c, unit);
+        break;
+    case 5:
+        chess(p, r, c, unit);
+        break;
+    case 6:
+        diamonds(p, r, c, unit);
+        break;
+    case 7:
+        knightly(p, r, c, unit);
+        break;
+    case 8:
+        animals(p, r, c, unit, back);
+        break;
+    case 9:
+        flowers(p, r, c, unit, back);
+        break;
+    case 10:
+        places(p, r, c, unit, back);
+        break;
+    case 11:
+        motifs(p, r, c, unit, back);
+        break;
+    default:
+        russian(p, r, c, unit);
+        break;
     }
     p.restore();
     // A fine frame inside the panel edge.
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(withAlpha(c.accent, 230), unit * 0.7));
-    p.drawRoundedRect(r.adjusted(unit * 1.6, unit * 1.6, -unit * 1.6, -unit * 1.6), unit * 1.5, unit * 1.5);
+    p.drawRoundedRect(r.adjusted(unit * 1.6, unit * 1.6, -unit * 1.6, -unit * 1.6), unit * 1.5,
+                      unit * 1.5);
 }
 
-const char* const weekdayParts[11] = {"", "01Mo", "02Tu", "03We", "04Th", "05Fr", "06Su", "07Su", "08XX", "09XX", "10XX"};
-const char* const setCodes[13] = {"", "Cl1", "Cl2", "Car", "Cro", "Che", "Dia", "Kni", "Ani", "Flo", "Pla", "Oth", "Rus"};
+const char *const weekdayParts[11] = {"",     "01Mo", "02Tu", "03We", "04Th", "05Fr",
+                                      "06Su", "07Su", "08XX", "09XX", "10XX"};
+const char *const setCodes[13] = {"",    "Cl1", "Cl2", "Car", "Cro", "Che", "Dia",
+                                  "Kni", "Ani", "Flo", "Pla", "Oth", "Rus"};
 
-int backCount(int set) { return set >= 8 && set <= 11 ? 10 : 7; }
+int backCount(int set) {
+    return set >= 8 && set <= 11 ? 10 : 7;
+}
 
-QImage turned(const QImage& upright)
-{
+QImage turned(const QImage &upright) {
     QTransform quarter;
     quarter.rotate(90);
     return upright.transformed(quarter, Qt::SmoothTransformation);
 }
 
-}  // namespace
+} // namespace
 
-QImage back(int set, int backNumber, QSize size)
-{
+QImage back(int set, int backNumber, QSize size) {
     const bool rounded = size.width() > smallSize.width();
     const int factor = rounded ? 3 : 4;
     QImage big = art::transparent(size * factor);
     QPainter p(&big);
     p.setRenderHint(QPainter::Antialiasing);
-    const qreal unit = big.width() / 69.0;  // about one pixel of the small bitmap
+    const qreal unit = big.width() / 69.0; // about one pixel of the small bitmap
     const QRectF card(0, 0, big.width(), big.height());
     art::paintCardBlank(p, card, factor, rounded);
     const qreal margin = big.width() * (rounded ? 0.07 : 0.055);
@@ -758,8 +800,7 @@ QImage back(int set, int backNumber, QSize size)
     return art::reduced(big, size);
 }
 
-void drawAll(Output& out)
-{
+void drawAll(Output &out) {
     for (int set = firstSet; set <= lastSet; ++set) {
         for (int n = 1; n <= backCount(set); ++n) {
             const QString stem = QStringLiteral("Ob") + QLatin1String(weekdayParts[n]);
@@ -769,9 +810,10 @@ void drawAll(Output& out)
             out.add(QStringLiteral("bmp"), stem + code, small);
             out.add(QStringLiteral("bmp"), stem + QStringLiteral("R") + code, turned(small));
             out.add(QStringLiteral("png"), stem + code + QStringLiteral("B"), large);
-            out.add(QStringLiteral("png"), stem + QStringLiteral("R") + code + QStringLiteral("B"), turned(large));
+            out.add(QStringLiteral("png"), stem + QStringLiteral("R") + code + QStringLiteral("B"),
+                    turned(large));
         }
     }
 }
 
-}  // namespace backsets
+} // namespace backsets

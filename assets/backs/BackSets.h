@@ -20,6 +20,6 @@ inline constexpr QSize largeSize{146, 198};
 QImage back(int set, int back, QSize size);
 
 // Writes every back of sets 1 to 12 into the part.
-void drawAll(Output& out);
+void drawAll(Output &out);
 
-}  // namespace backsets
+} // namespace backsets

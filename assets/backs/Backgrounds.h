@@ -26,6 +26,6 @@ QString resourceName(int picture, int variant, bool large);
 std::vector<QImage> drawPicture(int picture);
 
 // Writes the 140 JPEG pictures into the part.
-bool drawAll(Output& out, int quality);
+bool drawAll(Output &out, int quality);
 
-}  // namespace backgrounds
+} // namespace backgrounds

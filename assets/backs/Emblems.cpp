@@ -16,16 +16,14 @@ namespace {
 
 using Points = std::initializer_list<QPointF>;
 
-QPainterPath polygon(Points points)
-{
+QPainterPath polygon(Points points) {
     QPainterPath path;
     path.addPolygon(QPolygonF(QList<QPointF>(points)));
     path.closeSubpath();
     return path;
 }
 
-QPainterPath ellipse(QPointF centre, qreal rx, qreal ry, qreal degrees = 0)
-{
+QPainterPath ellipse(QPointF centre, qreal rx, qreal ry, qreal degrees = 0) {
     QPainterPath path;
     path.addEllipse(QPointF(0, 0), rx, ry);
     QTransform t;
@@ -35,8 +33,7 @@ QPainterPath ellipse(QPointF centre, qreal rx, qreal ry, qreal degrees = 0)
 }
 
 // A line or curve turned into a filled band of the given width.
-QPainterPath stroke(const QPainterPath& line, qreal width)
-{
+QPainterPath stroke(const QPainterPath &line, qreal width) {
     QPainterPathStroker stroker;
     stroker.setWidth(width);
     stroker.setCapStyle(Qt::RoundCap);
@@ -44,11 +41,10 @@ QPainterPath stroke(const QPainterPath& line, qreal width)
     return stroker.createStroke(line);
 }
 
-QPainterPath line(Points points)
-{
+QPainterPath line(Points points) {
     QPainterPath path;
     bool first = true;
-    for (const QPointF& point : points) {
+    for (const QPointF &point : points) {
         if (first)
             path.moveTo(point);
         else
@@ -58,31 +54,28 @@ QPainterPath line(Points points)
     return path;
 }
 
-QPainterPath curve(QPointF from, QPointF c1, QPointF c2, QPointF to)
-{
+QPainterPath curve(QPointF from, QPointF c1, QPointF c2, QPointF to) {
     QPainterPath path(from);
     path.cubicTo(c1, c2, to);
     return path;
 }
 
 // The union of shapes; each keeps its own holes.
-QPainterPath unite(std::initializer_list<QPainterPath> parts)
-{
+QPainterPath unite(std::initializer_list<QPainterPath> parts) {
     QPainterPath all;
-    for (const QPainterPath& part : parts)
+    for (const QPainterPath &part : parts)
         all = all.isEmpty() ? part.simplified() : all.united(part);
     return all;
 }
 
-QPainterPath cat()
-{
+QPainterPath cat() {
     return unite({ellipse({46, 68}, 20, 24), ellipse({46, 36}, 14, 12.5),
                   polygon({{34, 32}, {33, 15}, {43, 26}}), polygon({{58, 32}, {59, 15}, {49, 26}}),
-                  stroke(curve({62, 86}, {86, 90}, {90, 64}, {78, 50}), 6), ellipse({38, 90}, 7, 4), ellipse({54, 90}, 7, 4)});
+                  stroke(curve({62, 86}, {86, 90}, {90, 64}, {78, 50}), 6), ellipse({38, 90}, 7, 4),
+                  ellipse({54, 90}, 7, 4)});
 }
 
-QPainterPath horse()
-{
+QPainterPath horse() {
     // Standing, facing right: barrel, croup and chest, an arched neck, a
     // long tapering head, mane, tail and four legs with hooves.
     QPainterPath neck;
@@ -104,23 +97,25 @@ QPainterPath horse()
     QPainterPath hooves;
     for (const qreal x : {28.0, 36.0, 62.0, 69.0})
         hooves.addRect(QRectF(x - 3.2, 85, 6.4, 4));
-    return unite({ellipse({47, 50}, 22, 11), ellipse({29, 49}, 11, 12), ellipse({63, 50}, 9, 10), neck, head,
-                  polygon({{72, 18}, {73, 9}, {77, 17}}), stroke(curve({72, 17}, {64, 22}, {60, 32}, {58, 42}), 4.5),
-                  stroke(curve({19, 44}, {10, 50}, {9, 64}, {13, 78}), 5.5), legs.simplified(), hooves.simplified()});
+    return unite({ellipse({47, 50}, 22, 11), ellipse({29, 49}, 11, 12), ellipse({63, 50}, 9, 10),
+                  neck, head, polygon({{72, 18}, {73, 9}, {77, 17}}),
+                  stroke(curve({72, 17}, {64, 22}, {60, 32}, {58, 42}), 4.5),
+                  stroke(curve({19, 44}, {10, 50}, {9, 64}, {13, 78}), 5.5), legs.simplified(),
+                  hooves.simplified()});
 }
 
-QPainterPath deer()
-{
-    return unite({ellipse({46, 60}, 24, 11), polygon({{60, 56}, {64, 36}, {72, 34}, {70, 56}}), ellipse({72, 32}, 8, 5, 20),
-                  stroke(line({{30, 66}, {29, 90}}), 4), stroke(line({{36, 67}, {37, 90}}), 4),
-                  stroke(line({{58, 66}, {58, 90}}), 4), stroke(line({{64, 64}, {66, 90}}), 4),
-                  stroke(line({{68, 28}, {62, 16}, {56, 10}}), 2.5), stroke(line({{62, 16}, {66, 8}}), 2.5),
-                  stroke(line({{72, 27}, {76, 14}, {84, 8}}), 2.5), stroke(line({{76, 15}, {72, 6}}), 2.5),
-                  polygon({{66, 30}, {63, 24}, {68, 27}}), ellipse({23, 55}, 3, 4)});
+QPainterPath deer() {
+    return unite(
+        {ellipse({46, 60}, 24, 11), polygon({{60, 56}, {64, 36}, {72, 34}, {70, 56}}),
+         ellipse({72, 32}, 8, 5, 20), stroke(line({{30, 66}, {29, 90}}), 4),
+         stroke(line({{36, 67}, {37, 90}}), 4), stroke(line({{58, 66}, {58, 90}}), 4),
+         stroke(line({{64, 64}, {66, 90}}), 4), stroke(line({{68, 28}, {62, 16}, {56, 10}}), 2.5),
+         stroke(line({{62, 16}, {66, 8}}), 2.5), stroke(line({{72, 27}, {76, 14}, {84, 8}}), 2.5),
+         stroke(line({{76, 15}, {72, 6}}), 2.5), polygon({{66, 30}, {63, 24}, {68, 27}}),
+         ellipse({23, 55}, 3, 4)});
 }
 
-QPainterPath swallow()
-{
+QPainterPath swallow() {
     // Flying to the right, wings spread up and down, a forked tail.
     QPainterPath upper;
     upper.moveTo(40, 46);
@@ -132,89 +127,93 @@ QPainterPath swallow()
     lower.cubicTo(40, 68, 30, 82, 14, 92);
     lower.cubicTo(34, 84, 50, 70, 58, 54);
     lower.closeSubpath();
-    return unite({ellipse({56, 50}, 20, 8, -8), ellipse({74, 45}, 8, 7), upper, lower, polygon({{38, 50}, {8, 50}, {30, 56}, {10, 64}, {42, 56}}),
+    return unite({ellipse({56, 50}, 20, 8, -8), ellipse({74, 45}, 8, 7), upper, lower,
+                  polygon({{38, 50}, {8, 50}, {30, 56}, {10, 64}, {42, 56}}),
                   polygon({{80, 43}, {90, 45}, {80, 48}})});
 }
 
-QPainterPath fish()
-{
+QPainterPath fish() {
     QPainterPath body;
     body.moveTo(14, 50);
     body.cubicTo(30, 24, 62, 24, 76, 50);
     body.cubicTo(62, 76, 30, 76, 14, 50);
     body.closeSubpath();
     QPainterPath eye = ellipse({26, 47}, 3, 3);
-    QPainterPath all = unite({body, polygon({{72, 50}, {92, 32}, {86, 50}, {92, 68}}), polygon({{40, 30}, {52, 18}, {58, 32}}),
-                              polygon({{42, 70}, {50, 80}, {54, 68}})});
+    QPainterPath all =
+        unite({body, polygon({{72, 50}, {92, 32}, {86, 50}, {92, 68}}),
+               polygon({{40, 30}, {52, 18}, {58, 32}}), polygon({{42, 70}, {50, 80}, {54, 68}})});
     return all.subtracted(eye);
 }
 
-QPainterPath box(qreal x, qreal y, qreal w, qreal h)
-{
+QPainterPath box(qreal x, qreal y, qreal w, qreal h) {
     QPainterPath path;
     path.addRect(x, y, w, h);
     return path;
 }
 
-QPainterPath roundedBox(qreal x, qreal y, qreal w, qreal h, qreal r)
-{
+QPainterPath roundedBox(qreal x, qreal y, qreal w, qreal h, qreal r) {
     QPainterPath path;
     path.addRoundedRect(x, y, w, h, r, r);
     return path;
 }
 
-QPainterPath elephant()
-{
-    QPainterPath all = unite({ellipse({54, 52}, 28, 20), ellipse({28, 42}, 13, 13), ellipse({38, 42}, 11, 16),
-                              stroke(curve({19, 46}, {10, 60}, {12, 76}, {20, 82}), 7), roundedBox(32, 60, 9, 30, 3),
-                              roundedBox(44, 62, 9, 28, 3), roundedBox(62, 62, 9, 28, 3), roundedBox(72, 60, 9, 30, 3),
-                              stroke(line({{82, 50}, {88, 62}}), 2.5)});
+QPainterPath elephant() {
+    QPainterPath all = unite(
+        {ellipse({54, 52}, 28, 20), ellipse({28, 42}, 13, 13), ellipse({38, 42}, 11, 16),
+         stroke(curve({19, 46}, {10, 60}, {12, 76}, {20, 82}), 7), roundedBox(32, 60, 9, 30, 3),
+         roundedBox(44, 62, 9, 28, 3), roundedBox(62, 62, 9, 28, 3), roundedBox(72, 60, 9, 30, 3),
+         stroke(line({{82, 50}, {88, 62}}), 2.5)});
     return all.subtracted(ellipse({25, 40}, 2, 2));
 }
 
-QPainterPath rabbit()
-{
-    return unite({ellipse({52, 68}, 22, 18), ellipse({34, 50}, 11, 10), ellipse({30, 26}, 4.5, 16, -12),
-                  ellipse({40, 26}, 4.5, 16, 10), ellipse({76, 66}, 6, 6), ellipse({40, 84}, 10, 4), ellipse({64, 86}, 12, 4)});
+QPainterPath rabbit() {
+    return unite({ellipse({52, 68}, 22, 18), ellipse({34, 50}, 11, 10),
+                  ellipse({30, 26}, 4.5, 16, -12), ellipse({40, 26}, 4.5, 16, 10),
+                  ellipse({76, 66}, 6, 6), ellipse({40, 84}, 10, 4), ellipse({64, 86}, 12, 4)});
 }
 
-QPainterPath owl()
-{
+QPainterPath owl() {
     QPainterPath body;
     body.moveTo(50, 20);
     body.cubicTo(74, 20, 80, 50, 74, 72);
     body.cubicTo(70, 88, 30, 88, 26, 72);
     body.cubicTo(20, 50, 26, 20, 50, 20);
     body.closeSubpath();
-    QPainterPath all = unite({body, polygon({{28, 28}, {30, 10}, {40, 22}}), polygon({{72, 28}, {70, 10}, {60, 22}}),
-                              stroke(line({{22, 90}, {78, 90}}), 4)});
+    QPainterPath all =
+        unite({body, polygon({{28, 28}, {30, 10}, {40, 22}}),
+               polygon({{72, 28}, {70, 10}, {60, 22}}), stroke(line({{22, 90}, {78, 90}}), 4)});
     QPainterPath eyes = unite({ellipse({40, 38}, 8, 8), ellipse({60, 38}, 8, 8)});
     QPainterPath pupils = unite({ellipse({40, 38}, 3.5, 3.5), ellipse({60, 38}, 3.5, 3.5)});
     return all.subtracted(eyes).united(pupils).subtracted(polygon({{47, 46}, {53, 46}, {50, 54}}));
 }
 
-QPainterPath butterfly()
-{
-    return unite({ellipse({34, 36}, 18, 14, -30), ellipse({66, 36}, 18, 14, 30), ellipse({38, 64}, 12, 10, 30),
-                  ellipse({62, 64}, 12, 10, -30), ellipse({50, 52}, 3.5, 22), stroke(curve({48, 32}, {44, 22}, {40, 16}, {34, 14}), 2),
+QPainterPath butterfly() {
+    return unite({ellipse({34, 36}, 18, 14, -30), ellipse({66, 36}, 18, 14, 30),
+                  ellipse({38, 64}, 12, 10, 30), ellipse({62, 64}, 12, 10, -30),
+                  ellipse({50, 52}, 3.5, 22),
+                  stroke(curve({48, 32}, {44, 22}, {40, 16}, {34, 14}), 2),
                   stroke(curve({52, 32}, {56, 22}, {60, 16}, {66, 14}), 2)})
-        .subtracted(unite({ellipse({32, 34}, 5, 5), ellipse({68, 34}, 5, 5), ellipse({40, 66}, 3, 3), ellipse({60, 66}, 3, 3)}));
+        .subtracted(unite({ellipse({32, 34}, 5, 5), ellipse({68, 34}, 5, 5),
+                           ellipse({40, 66}, 3, 3), ellipse({60, 66}, 3, 3)}));
 }
 
-QPainterPath turtle()
-{
+QPainterPath turtle() {
     QPainterPath shell;
     shell.moveTo(22, 66);
     shell.cubicTo(24, 30, 76, 30, 78, 66);
     shell.closeSubpath();
-    QPainterPath plates = unite({stroke(line({{38, 44}, {50, 40}, {62, 44}, {66, 56}, {56, 64}, {44, 64}, {34, 56}, {38, 44}}), 2.2),
-                                 stroke(line({{50, 40}, {50, 34}}), 2), stroke(line({{34, 56}, {24, 62}}), 2), stroke(line({{66, 56}, {76, 62}}), 2)});
-    return unite({shell.subtracted(plates), ellipse({86, 62}, 8, 6), roundedBox(26, 64, 10, 16, 4), roundedBox(62, 64, 10, 16, 4),
-                  polygon({{20, 64}, {10, 68}, {20, 68}}), box(18, 64, 64, 4)});
+    QPainterPath plates = unite(
+        {stroke(
+             line({{38, 44}, {50, 40}, {62, 44}, {66, 56}, {56, 64}, {44, 64}, {34, 56}, {38, 44}}),
+             2.2),
+         stroke(line({{50, 40}, {50, 34}}), 2), stroke(line({{34, 56}, {24, 62}}), 2),
+         stroke(line({{66, 56}, {76, 62}}), 2)});
+    return unite({shell.subtracted(plates), ellipse({86, 62}, 8, 6), roundedBox(26, 64, 10, 16, 4),
+                  roundedBox(62, 64, 10, 16, 4), polygon({{20, 64}, {10, 68}, {20, 68}}),
+                  box(18, 64, 64, 4)});
 }
 
-QPainterPath sun()
-{
+QPainterPath sun() {
     QPainterPath rays;
     rays.setFillRule(Qt::WindingFill);
     for (int i = 0; i < 16; ++i) {
@@ -226,11 +225,12 @@ QPainterPath sun()
         rays.addPath(polygon({left, tip, right}));
     }
     rays.addEllipse(QPointF(50, 50), 24, 24);
-    return rays.simplified().subtracted(ellipse({50, 50}, 19, 19)).united(ellipse({50, 50}, 15, 15));
+    return rays.simplified()
+        .subtracted(ellipse({50, 50}, 19, 19))
+        .united(ellipse({50, 50}, 15, 15));
 }
 
-QPainterPath starShape(QPointF c, qreal outer, qreal inner, int points)
-{
+QPainterPath starShape(QPointF c, qreal outer, qreal inner, int points) {
     QPolygonF poly;
     for (int i = 0; i < 2 * points; ++i) {
         const qreal a = M_PI * i / points - M_PI / 2;
@@ -243,38 +243,43 @@ QPainterPath starShape(QPointF c, qreal outer, qreal inner, int points)
     return path;
 }
 
-QPainterPath moon()
-{
+QPainterPath moon() {
     QPainterPath crescent = ellipse({44, 52}, 32, 32).subtracted(ellipse({58, 44}, 28, 28));
-    return unite({crescent, starShape({72, 24}, 9, 3.6, 5), starShape({82, 56}, 6, 2.4, 5), starShape({64, 80}, 5, 2, 5)});
+    return unite({crescent, starShape({72, 24}, 9, 3.6, 5), starShape({82, 56}, 6, 2.4, 5),
+                  starShape({64, 80}, 5, 2, 5)});
 }
 
-QPainterPath anchor()
-{
-    return unite({ellipse({50, 14}, 8, 8).subtracted(ellipse({50, 14}, 4, 4)), box(46.5, 21, 7, 62), box(30, 30, 40, 6),
-                  stroke(curve({16, 60}, {20, 84}, {40, 90}, {50, 90}), 6.5), stroke(curve({84, 60}, {80, 84}, {60, 90}, {50, 90}), 6.5),
-                  polygon({{10, 64}, {16, 52}, {24, 64}}), polygon({{90, 64}, {84, 52}, {76, 64}})});
+QPainterPath anchor() {
+    return unite({ellipse({50, 14}, 8, 8).subtracted(ellipse({50, 14}, 4, 4)), box(46.5, 21, 7, 62),
+                  box(30, 30, 40, 6), stroke(curve({16, 60}, {20, 84}, {40, 90}, {50, 90}), 6.5),
+                  stroke(curve({84, 60}, {80, 84}, {60, 90}, {50, 90}), 6.5),
+                  polygon({{10, 64}, {16, 52}, {24, 64}}),
+                  polygon({{90, 64}, {84, 52}, {76, 64}})});
 }
 
-QPainterPath crown()
-{
-    QPainterPath body = polygon({{14, 74}, {10, 30}, {30, 52}, {40, 22}, {50, 48}, {60, 22}, {70, 52}, {90, 30}, {86, 74}});
-    QPainterPath jewels = unite({ellipse({10, 28}, 5, 5), ellipse({40, 20}, 5, 5), ellipse({60, 20}, 5, 5), ellipse({90, 28}, 5, 5),
-                                 ellipse({50, 12}, 5, 5)});
+QPainterPath crown() {
+    QPainterPath body = polygon(
+        {{14, 74}, {10, 30}, {30, 52}, {40, 22}, {50, 48}, {60, 22}, {70, 52}, {90, 30}, {86, 74}});
+    QPainterPath jewels =
+        unite({ellipse({10, 28}, 5, 5), ellipse({40, 20}, 5, 5), ellipse({60, 20}, 5, 5),
+               ellipse({90, 28}, 5, 5), ellipse({50, 12}, 5, 5)});
     QPainterPath band = roundedBox(12, 76, 76, 12, 3);
-    QPainterPath holes = unite({ellipse({32, 66}, 4, 4), ellipse({50, 64}, 5, 5), ellipse({68, 66}, 4, 4)});
-    return unite({body.subtracted(holes), jewels, band.subtracted(unite({ellipse({30, 82}, 2.5, 2.5), ellipse({50, 82}, 2.5, 2.5), ellipse({70, 82}, 2.5, 2.5)}))});
+    QPainterPath holes =
+        unite({ellipse({32, 66}, 4, 4), ellipse({50, 64}, 5, 5), ellipse({68, 66}, 4, 4)});
+    return unite({body.subtracted(holes), jewels,
+                  band.subtracted(unite({ellipse({30, 82}, 2.5, 2.5), ellipse({50, 82}, 2.5, 2.5),
+                                         ellipse({70, 82}, 2.5, 2.5)}))});
 }
 
-QPainterPath key()
-{
-    QPainterPath bow = ellipse({26, 50}, 18, 18).subtracted(unite({ellipse({20, 50}, 5, 5), ellipse({32, 50}, 5, 5), ellipse({26, 43}, 5, 5),
-                                                                  ellipse({26, 57}, 5, 5)}));
-    return unite({bow, box(42, 46, 48, 8), box(76, 54, 6, 14), box(86, 54, 5, 10), box(66, 54, 4, 8), ellipse({44, 50}, 5, 7)});
+QPainterPath key() {
+    QPainterPath bow = ellipse({26, 50}, 18, 18)
+                           .subtracted(unite({ellipse({20, 50}, 5, 5), ellipse({32, 50}, 5, 5),
+                                              ellipse({26, 43}, 5, 5), ellipse({26, 57}, 5, 5)}));
+    return unite({bow, box(42, 46, 48, 8), box(76, 54, 6, 14), box(86, 54, 5, 10),
+                  box(66, 54, 4, 8), ellipse({44, 50}, 5, 7)});
 }
 
-QPainterPath compass()
-{
+QPainterPath compass() {
     QPainterPath star = unite({starShape({50, 50}, 46, 9, 4)});
     QTransform t;
     t.translate(50, 50);
@@ -285,23 +290,23 @@ QPainterPath compass()
     return unite({star, diagonal, ring}).subtracted(ellipse({50, 50}, 4, 4));
 }
 
-QPainterPath snowflake()
-{
+QPainterPath snowflake() {
     QPainterPath arms;
     for (int i = 0; i < 6; ++i) {
         QTransform t;
         t.translate(50, 50);
         t.rotate(60 * i);
-        QPainterPath arm = unite({stroke(line({{0, 0}, {0, -44}}), 5), stroke(line({{0, -20}, {-12, -32}}), 4), stroke(line({{0, -20}, {12, -32}}), 4),
-                                  stroke(line({{0, -32}, {-8, -40}}), 3.5), stroke(line({{0, -32}, {8, -40}}), 3.5)});
+        QPainterPath arm =
+            unite({stroke(line({{0, 0}, {0, -44}}), 5), stroke(line({{0, -20}, {-12, -32}}), 4),
+                   stroke(line({{0, -20}, {12, -32}}), 4), stroke(line({{0, -32}, {-8, -40}}), 3.5),
+                   stroke(line({{0, -32}, {8, -40}}), 3.5)});
         arms.addPath(t.map(arm));
     }
     arms.setFillRule(Qt::WindingFill);
     return arms.simplified().united(starShape({50, 50}, 12, 7, 6));
 }
 
-QPainterPath clover()
-{
+QPainterPath clover() {
     QPainterPath leaves;
     leaves.setFillRule(Qt::WindingFill);
     for (int i = 0; i < 4; ++i) {
@@ -321,22 +326,24 @@ QPainterPath clover()
     return leaves.simplified();
 }
 
-QPainterPath horseshoe()
-{
-    QPainterPath shoe = stroke(curve({26, 88}, {6, 40}, {30, 12}, {50, 12}), 16).united(stroke(curve({74, 88}, {94, 40}, {70, 12}, {50, 12}), 16));
+QPainterPath horseshoe() {
+    QPainterPath shoe = stroke(curve({26, 88}, {6, 40}, {30, 12}, {50, 12}), 16)
+                            .united(stroke(curve({74, 88}, {94, 40}, {70, 12}, {50, 12}), 16));
     QPainterPath nails;
     nails.setFillRule(Qt::WindingFill);
-    for (const QPointF c : {QPointF(22, 70), QPointF(18, 50), QPointF(26, 30), QPointF(78, 70), QPointF(82, 50), QPointF(74, 30)})
+    for (const QPointF c : {QPointF(22, 70), QPointF(18, 50), QPointF(26, 30), QPointF(78, 70),
+                            QPointF(82, 50), QPointF(74, 30)})
         nails.addEllipse(c, 2.5, 2.5);
     return shoe.simplified().subtracted(nails);
 }
 
-QPainterPath ship()
-{
+QPainterPath ship() {
     QPainterPath hull = polygon({{8, 66}, {92, 66}, {80, 82}, {20, 82}});
-    return unite({hull, box(48, 12, 3, 56), box(26, 22, 3, 46), box(70, 26, 3, 42), polygon({{52, 14}, {52, 60}, {68, 60}}),
-                  polygon({{47, 16}, {47, 60}, {30, 60}}), polygon({{25, 26}, {25, 60}, {12, 60}}), polygon({{74, 28}, {74, 60}, {88, 60}}),
-                  polygon({{51, 8}, {62, 11}, {51, 14}}), stroke(curve({4, 90}, {20, 86}, {30, 94}, {50, 90}), 2.5),
+    return unite({hull, box(48, 12, 3, 56), box(26, 22, 3, 46), box(70, 26, 3, 42),
+                  polygon({{52, 14}, {52, 60}, {68, 60}}), polygon({{47, 16}, {47, 60}, {30, 60}}),
+                  polygon({{25, 26}, {25, 60}, {12, 60}}), polygon({{74, 28}, {74, 60}, {88, 60}}),
+                  polygon({{51, 8}, {62, 11}, {51, 14}}),
+                  stroke(curve({4, 90}, {20, 86}, {30, 94}, {50, 90}), 2.5),
                   stroke(curve({50, 90}, {70, 86}, {80, 94}, {96, 90}), 2.5)});
 }
 
@@ -344,8 +351,7 @@ QPainterPath ship()
 const QColor leafGreen(0x3C, 0x8C, 0x3A);
 const QColor stemGreen(0x2E, 0x6E, 0x2C);
 
-void stem(QPainter& p, QPointF from, QPointF c1, QPointF c2, QPointF to, qreal width)
-{
+void stem(QPainter &p, QPointF from, QPointF c1, QPointF c2, QPointF to, qreal width) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(stemGreen, width, Qt::SolidLine, Qt::RoundCap));
     QPainterPath path(from);
@@ -353,8 +359,7 @@ void stem(QPainter& p, QPointF from, QPointF c1, QPointF c2, QPointF to, qreal w
     p.drawPath(path);
 }
 
-void leaf(QPainter& p, QPointF base, qreal length, qreal width, qreal degrees)
-{
+void leaf(QPainter &p, QPointF base, qreal length, qreal width, qreal degrees) {
     QPainterPath shape;
     shape.moveTo(0, 0);
     shape.quadTo(length / 2, -width, length, 0);
@@ -362,7 +367,8 @@ void leaf(QPainter& p, QPointF base, qreal length, qreal width, qreal degrees)
     QTransform t;
     t.translate(base.x(), base.y());
     t.rotate(degrees);
-    QLinearGradient g(base, base + QPointF(std::cos(qDegreesToRadians(degrees)) * length, std::sin(qDegreesToRadians(degrees)) * length));
+    QLinearGradient g(base, base + QPointF(std::cos(qDegreesToRadians(degrees)) * length,
+                                           std::sin(qDegreesToRadians(degrees)) * length));
     g.setColorAt(0, stemGreen);
     g.setColorAt(1, leafGreen.lighter(120));
     p.setPen(Qt::NoPen);
@@ -370,9 +376,8 @@ void leaf(QPainter& p, QPointF base, qreal length, qreal width, qreal degrees)
     p.drawPath(t.map(shape));
 }
 
-void petals(QPainter& p, QPointF c, int count, qreal length, qreal width, qreal start, const QColor& inner, const QColor& outer,
-            qreal offset = 0)
-{
+void petals(QPainter &p, QPointF c, int count, qreal length, qreal width, qreal start,
+            const QColor &inner, const QColor &outer, qreal offset = 0) {
     for (int i = 0; i < count; ++i) {
         const qreal degrees = start + 360.0 * i / count;
         QPainterPath shape = ellipse(QPointF(offset + length / 2, 0), length / 2, width / 2);
@@ -388,8 +393,7 @@ void petals(QPainter& p, QPointF c, int count, qreal length, qreal width, qreal 
     }
 }
 
-void dotCentre(QPainter& p, QPointF c, qreal radius, const QColor& colour)
-{
+void dotCentre(QPainter &p, QPointF c, qreal radius, const QColor &colour) {
     QRadialGradient g(c - QPointF(radius / 3, radius / 3), radius * 1.3);
     g.setColorAt(0, colour.lighter(150));
     g.setColorAt(1, colour.darker(140));
@@ -398,8 +402,7 @@ void dotCentre(QPainter& p, QPointF c, qreal radius, const QColor& colour)
     p.drawEllipse(c, radius, radius);
 }
 
-void daisy(QPainter& p)
-{
+void daisy(QPainter &p) {
     stem(p, {50, 48}, {48, 64}, {54, 80}, {50, 98}, 2.5);
     leaf(p, {51, 78}, 22, 6, -30);
     leaf(p, {50, 86}, 20, 5, 205);
@@ -407,8 +410,7 @@ void daisy(QPainter& p)
     dotCentre(p, {50, 40}, 8, QColor(0xF2, 0xB8, 0x1C));
 }
 
-void tulip(QPainter& p)
-{
+void tulip(QPainter &p) {
     stem(p, {50, 50}, {50, 70}, {50, 84}, {50, 98}, 3);
     leaf(p, {50, 96}, 40, 8, -70);
     leaf(p, {50, 96}, 36, 7, 250);
@@ -431,8 +433,7 @@ void tulip(QPainter& p)
     p.drawLine(QPointF(50, 20), QPointF(50, 52));
 }
 
-void rose(QPainter& p)
-{
+void rose(QPainter &p) {
     stem(p, {50, 54}, {46, 70}, {54, 84}, {50, 98}, 2.5);
     leaf(p, {50, 72}, 20, 7, -25);
     leaf(p, {51, 82}, 20, 7, 200);
@@ -451,8 +452,7 @@ void rose(QPainter& p)
     p.drawEllipse(QPointF(50, 36), 3, 3);
 }
 
-void sunflower(QPainter& p)
-{
+void sunflower(QPainter &p) {
     stem(p, {50, 56}, {52, 72}, {48, 86}, {50, 98}, 3.5);
     leaf(p, {51, 74}, 24, 9, -20);
     leaf(p, {49, 86}, 22, 8, 200);
@@ -467,8 +467,7 @@ void sunflower(QPainter& p)
     }
 }
 
-void lily(QPainter& p)
-{
+void lily(QPainter &p) {
     stem(p, {50, 52}, {52, 70}, {46, 86}, {50, 98}, 2.5);
     leaf(p, {49, 90}, 30, 6, -60);
     leaf(p, {50, 90}, 30, 6, 240);
@@ -483,8 +482,7 @@ void lily(QPainter& p)
     }
 }
 
-void poppy(QPainter& p)
-{
+void poppy(QPainter &p) {
     stem(p, {50, 50}, {44, 66}, {56, 82}, {50, 98}, 2.2);
     leaf(p, {49, 84}, 20, 5, 210);
     petals(p, {50, 36}, 4, 30, 30, 45, QColor(0xFF, 0x50, 0x30), QColor(0xC8, 0x14, 0x10));
@@ -492,18 +490,18 @@ void poppy(QPainter& p)
     p.setPen(QPen(QColor(0x10, 0x10, 0x10), 1));
     for (int i = 0; i < 10; ++i) {
         const qreal a = 2 * M_PI * i / 10;
-        p.drawLine(QPointF(50 + std::cos(a) * 7, 36 + std::sin(a) * 7), QPointF(50 + std::cos(a) * 11, 36 + std::sin(a) * 11));
+        p.drawLine(QPointF(50 + std::cos(a) * 7, 36 + std::sin(a) * 7),
+                   QPointF(50 + std::cos(a) * 11, 36 + std::sin(a) * 11));
     }
 }
 
-void bluebells(QPainter& p)
-{
+void bluebells(QPainter &p) {
     stem(p, {50, 98}, {50, 60}, {56, 20}, {78, 14}, 2.2);
     leaf(p, {50, 96}, 40, 7, -80);
     leaf(p, {50, 96}, 36, 6, 255);
     const QColor blue(0x48, 0x58, 0xD0);
     const QPointF at[4] = {{56, 24}, {52, 40}, {51, 56}, {66, 17}};
-    for (const QPointF& top : at) {
+    for (const QPointF &top : at) {
         p.setPen(QPen(stemGreen, 1.4));
         p.drawLine(top, top + QPointF(-6, 6));
         const QPointF c = top + QPointF(-8, 12);
@@ -522,8 +520,7 @@ void bluebells(QPainter& p)
     }
 }
 
-void lotus(QPainter& p)
-{
+void lotus(QPainter &p) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x2A, 0x7A, 0x5A));
     p.drawEllipse(QPointF(50, 78), 40, 9);
@@ -531,8 +528,10 @@ void lotus(QPainter& p)
     for (int i = -3; i <= 3; ++i) {
         QPainterPath petal;
         petal.moveTo(50, 70);
-        petal.cubicTo(50 + i * 6 - 10, 60 - (3 - std::abs(i)) * 6, 50 + i * 9 - 2, 40 - (3 - std::abs(i)) * 6, 50 + i * 10, 34 - (3 - std::abs(i)) * 6);
-        petal.cubicTo(50 + i * 9 + 8, 44 - (3 - std::abs(i)) * 6, 50 + i * 6 + 10, 60 - (3 - std::abs(i)) * 6, 50, 70);
+        petal.cubicTo(50 + i * 6 - 10, 60 - (3 - std::abs(i)) * 6, 50 + i * 9 - 2,
+                      40 - (3 - std::abs(i)) * 6, 50 + i * 10, 34 - (3 - std::abs(i)) * 6);
+        petal.cubicTo(50 + i * 9 + 8, 44 - (3 - std::abs(i)) * 6, 50 + i * 6 + 10,
+                      60 - (3 - std::abs(i)) * 6, 50, 70);
         QLinearGradient g(50, 70, 50 + i * 10, 20);
         g.setColorAt(0, Qt::white);
         g.setColorAt(1, std::abs(i) == 3 ? pink.darker(115) : pink);
@@ -542,8 +541,7 @@ void lotus(QPainter& p)
     }
 }
 
-void blossom(QPainter& p)
-{
+void blossom(QPainter &p) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(0x5A, 0x38, 0x22), 4, Qt::SolidLine, Qt::RoundCap));
     QPainterPath branch(QPointF(8, 92));
@@ -559,8 +557,7 @@ void blossom(QPainter& p)
     }
 }
 
-void lavender(QPainter& p)
-{
+void lavender(QPainter &p) {
     const QColor purple(0x8A, 0x60, 0xC8);
     for (int s = -2; s <= 2; ++s) {
         const QPointF top(50 + s * 13, 14 + std::abs(s) * 7);
@@ -579,16 +576,14 @@ void lavender(QPainter& p)
 }
 
 // Places: a sky, a ground and a silhouette or two.
-void sky(QPainter& p, QColor top, QColor bottom)
-{
+void sky(QPainter &p, QColor top, QColor bottom) {
     QLinearGradient g(0, 0, 0, 100);
     g.setColorAt(0, top);
     g.setColorAt(1, bottom);
     p.fillRect(QRectF(0, 0, 100, 100), g);
 }
 
-void ground(QPainter& p, const QPainterPath& shape, QColor colour)
-{
+void ground(QPainter &p, const QPainterPath &shape, QColor colour) {
     QLinearGradient g(0, shape.boundingRect().top(), 0, 100);
     g.setColorAt(0, colour.lighter(115));
     g.setColorAt(1, colour.darker(140));
@@ -597,15 +592,13 @@ void ground(QPainter& p, const QPainterPath& shape, QColor colour)
     p.drawPath(shape);
 }
 
-void fill(QPainter& p, const QPainterPath& shape, QColor colour)
-{
+void fill(QPainter &p, const QPainterPath &shape, QColor colour) {
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
     p.drawPath(shape);
 }
 
-void sea(QPainter& p, qreal top, QColor colour)
-{
+void sea(QPainter &p, qreal top, QColor colour) {
     QLinearGradient g(0, top, 0, 100);
     g.setColorAt(0, colour.lighter(120));
     g.setColorAt(1, colour.darker(150));
@@ -617,28 +610,37 @@ void sea(QPainter& p, qreal top, QColor colour)
     }
 }
 
-void mountains(QPainter& p, QColor sk)
-{
+void mountains(QPainter &p, QColor sk) {
     sky(p, sk.lighter(140), QColor(0xF6, 0xE8, 0xD0));
     fill(p, ellipse({74, 26}, 8, 8), QColor(0xFF, 0xF0, 0xB0));
-    ground(p, polygon({{0, 100}, {0, 62}, {22, 34}, {38, 52}, {58, 24}, {80, 50}, {100, 40}, {100, 100}}), QColor(0x5A, 0x6A, 0x88));
+    ground(
+        p,
+        polygon({{0, 100}, {0, 62}, {22, 34}, {38, 52}, {58, 24}, {80, 50}, {100, 40}, {100, 100}}),
+        QColor(0x5A, 0x6A, 0x88));
     fill(p, polygon({{58, 24}, {66, 36}, {61, 34}, {57, 38}, {52, 32}}), Qt::white);
     fill(p, polygon({{22, 34}, {28, 42}, {24, 41}, {20, 44}, {17, 40}}), Qt::white);
-    ground(p, polygon({{0, 100}, {0, 76}, {30, 66}, {60, 74}, {100, 64}, {100, 100}}), QColor(0x3C, 0x7A, 0x3C));
+    ground(p, polygon({{0, 100}, {0, 76}, {30, 66}, {60, 74}, {100, 64}, {100, 100}}),
+           QColor(0x3C, 0x7A, 0x3C));
     for (const qreal x : {14.0, 22.0, 80.0, 88.0})
-        fill(p, polygon({{x, 60 + x / 10}, {x - 5, 78 + x / 10}, {x + 5, 78 + x / 10}}), QColor(0x1E, 0x4A, 0x24));
+        fill(p, polygon({{x, 60 + x / 10}, {x - 5, 78 + x / 10}, {x + 5, 78 + x / 10}}),
+             QColor(0x1E, 0x4A, 0x24));
 }
 
-void lighthouse(QPainter& p, QColor sk)
-{
+void lighthouse(QPainter &p, QColor sk) {
     sky(p, sk.lighter(130), QColor(0xFF, 0xE0, 0xB0));
     sea(p, 70, QColor(0x20, 0x60, 0x90));
-    ground(p, polygon({{30, 100}, {36, 80}, {50, 72}, {72, 76}, {84, 100}}), QColor(0x6A, 0x5A, 0x4A));
+    ground(p, polygon({{30, 100}, {36, 80}, {50, 72}, {72, 76}, {84, 100}}),
+           QColor(0x6A, 0x5A, 0x4A));
     QPainterPath tower = polygon({{48, 76}, {51, 30}, {61, 30}, {64, 76}});
     fill(p, tower, Qt::white);
     for (int band = 0; band < 3; ++band) {
         const qreal y = 38 + band * 13;
-        fill(p, polygon({{50.5 - band * 0.9, y}, {61.5 + band * 0.9, y}, {62 + band * 0.9, y + 6}, {50 - band * 0.9, y + 6}}), QColor(0xC8, 0x20, 0x20));
+        fill(p,
+             polygon({{50.5 - band * 0.9, y},
+                      {61.5 + band * 0.9, y},
+                      {62 + band * 0.9, y + 6},
+                      {50 - band * 0.9, y + 6}}),
+             QColor(0xC8, 0x20, 0x20));
     }
     fill(p, box(50, 22, 12, 8), QColor(0xFF, 0xE8, 0x60));
     fill(p, polygon({{48, 22}, {56, 14}, {64, 22}}), QColor(0x30, 0x30, 0x30));
@@ -651,12 +653,13 @@ void lighthouse(QPainter& p, QColor sk)
     p.drawPath(beam);
 }
 
-void castle(QPainter& p, QColor sk)
-{
+void castle(QPainter &p, QColor sk) {
     sky(p, sk.lighter(130), QColor(0xE8, 0xF0, 0xFF));
-    ground(p, polygon({{0, 100}, {0, 80}, {40, 74}, {100, 82}, {100, 100}}), QColor(0x4A, 0x80, 0x3A));
+    ground(p, polygon({{0, 100}, {0, 80}, {40, 74}, {100, 82}, {100, 100}}),
+           QColor(0x4A, 0x80, 0x3A));
     const QColor stone(0x8A, 0x82, 0x7A);
-    QPainterPath walls = unite({box(22, 50, 56, 28), box(14, 34, 16, 44), box(70, 34, 16, 44), box(40, 28, 20, 50)});
+    QPainterPath walls =
+        unite({box(22, 50, 56, 28), box(14, 34, 16, 44), box(70, 34, 16, 44), box(40, 28, 20, 50)});
     for (int i = 0; i < 4; ++i) {
         walls.addRect(14 + i * 4.5, 30, 2.5, 5);
         walls.addRect(70 + i * 4.5, 30, 2.5, 5);
@@ -677,11 +680,11 @@ void castle(QPainter& p, QColor sk)
     gate.lineTo(56, 78);
     gate.closeSubpath();
     fill(p, gate, QColor(0x3A, 0x2A, 0x1A));
-    fill(p, unite({box(20, 42, 3, 6), box(77, 42, 3, 6), box(48.5, 36, 3, 6)}), QColor(0x2A, 0x22, 0x1A));
+    fill(p, unite({box(20, 42, 3, 6), box(77, 42, 3, 6), box(48.5, 36, 3, 6)}),
+         QColor(0x2A, 0x22, 0x1A));
 }
 
-void pyramids(QPainter& p, QColor sk)
-{
+void pyramids(QPainter &p, QColor sk) {
     sky(p, sk.lighter(150), QColor(0xFF, 0xD8, 0x90));
     fill(p, ellipse({24, 24}, 9, 9), QColor(0xFF, 0xF4, 0xC0));
     ground(p, polygon({{0, 100}, {0, 74}, {100, 70}, {100, 100}}), QColor(0xD8, 0xA8, 0x5A));
@@ -697,10 +700,10 @@ void pyramids(QPainter& p, QColor sk)
     }
 }
 
-void windmill(QPainter& p, QColor sk)
-{
+void windmill(QPainter &p, QColor sk) {
     sky(p, sk.lighter(140), QColor(0xF0, 0xF6, 0xFF));
-    ground(p, polygon({{0, 100}, {0, 78}, {30, 68}, {60, 70}, {100, 80}, {100, 100}}), QColor(0x6A, 0x9A, 0x3A));
+    ground(p, polygon({{0, 100}, {0, 78}, {30, 68}, {60, 70}, {100, 80}, {100, 100}}),
+           QColor(0x6A, 0x9A, 0x3A));
     fill(p, polygon({{36, 72}, {42, 38}, {58, 38}, {64, 72}}), QColor(0xE8, 0xDC, 0xC8));
     fill(p, polygon({{38, 40}, {50, 26}, {62, 40}}), QColor(0x8A, 0x3A, 0x2A));
     fill(p, box(46, 60, 8, 12), QColor(0x5A, 0x3A, 0x22));
@@ -720,8 +723,7 @@ void windmill(QPainter& p, QColor sk)
     fill(p, ellipse(hub, 2.5, 2.5), QColor(0x30, 0x20, 0x14));
 }
 
-void island(QPainter& p, QColor sk)
-{
+void island(QPainter &p, QColor sk) {
     sky(p, sk, QColor(0xFF, 0xA8, 0x50));
     fill(p, ellipse({50, 64}, 16, 16), QColor(0xFF, 0xE0, 0x70));
     sea(p, 64, QColor(0x20, 0x50, 0x80));
@@ -747,18 +749,21 @@ void island(QPainter& p, QColor sk)
     p.drawLine(QPointF(74, 21), QPointF(78, 24));
 }
 
-void city(QPainter& p, QColor sk)
-{
+void city(QPainter &p, QColor sk) {
     sky(p, sk.darker(200), sk.darker(110));
     fill(p, ellipse({76, 20}, 8, 8).subtracted(ellipse({80, 17}, 7, 7)), QColor(0xFF, 0xF4, 0xC0));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 230, 200));
-    for (const QPointF s : {QPointF(12, 14), QPointF(30, 8), QPointF(50, 18), QPointF(62, 10), QPointF(90, 34), QPointF(20, 30)})
+    for (const QPointF s : {QPointF(12, 14), QPointF(30, 8), QPointF(50, 18), QPointF(62, 10),
+                            QPointF(90, 34), QPointF(20, 30)})
         p.drawEllipse(s, 0.8, 0.8);
-    struct Tower { qreal x, w, top; };
-    const Tower towers[] = {{2, 12, 56}, {14, 10, 40}, {24, 14, 62}, {38, 9, 30}, {47, 13, 48}, {60, 11, 36}, {71, 14, 58}, {85, 13, 44}};
+    struct Tower {
+        qreal x, w, top;
+    };
+    const Tower towers[] = {{2, 12, 56},  {14, 10, 40}, {24, 14, 62}, {38, 9, 30},
+                            {47, 13, 48}, {60, 11, 36}, {71, 14, 58}, {85, 13, 44}};
     const QColor wall(0x18, 0x1C, 0x30);
-    for (const Tower& t : towers) {
+    for (const Tower &t : towers) {
         fill(p, box(t.x, t.top, t.w, 100 - t.top), wall);
         p.setBrush(QColor(0xFF, 0xD8, 0x70));
         for (qreal y = t.top + 3; y < 96; y += 5)
@@ -769,16 +774,20 @@ void city(QPainter& p, QColor sk)
     fill(p, polygon({{42.5, 30}, {42.5, 18}, {43.5, 30}}), wall);
 }
 
-void church(QPainter& p, QColor sk)
-{
+void church(QPainter &p, QColor sk) {
     sky(p, sk.lighter(140), QColor(0xFF, 0xF0, 0xE0));
     ground(p, polygon({{0, 100}, {0, 84}, {100, 82}, {100, 100}}), QColor(0xE8, 0xF0, 0xF8));
-    fill(p, unite({box(26, 52, 48, 34), box(40, 34, 20, 52), box(20, 60, 10, 26), box(70, 60, 10, 26)}), QColor(0xF4, 0xEC, 0xE0));
+    fill(
+        p,
+        unite({box(26, 52, 48, 34), box(40, 34, 20, 52), box(20, 60, 10, 26), box(70, 60, 10, 26)}),
+        QColor(0xF4, 0xEC, 0xE0));
     auto dome = [&](QPointF base, qreal w, qreal h, QColor colour) {
         QPainterPath d;
         d.moveTo(base + QPointF(-w / 2, 0));
-        d.cubicTo(base + QPointF(-w * 0.75, -h * 0.5), base + QPointF(-w * 0.2, -h * 0.7), base + QPointF(0, -h));
-        d.cubicTo(base + QPointF(w * 0.2, -h * 0.7), base + QPointF(w * 0.75, -h * 0.5), base + QPointF(w / 2, 0));
+        d.cubicTo(base + QPointF(-w * 0.75, -h * 0.5), base + QPointF(-w * 0.2, -h * 0.7),
+                  base + QPointF(0, -h));
+        d.cubicTo(base + QPointF(w * 0.2, -h * 0.7), base + QPointF(w * 0.75, -h * 0.5),
+                  base + QPointF(w / 2, 0));
         d.closeSubpath();
         QLinearGradient g(base + QPointF(-w / 2, 0), base + QPointF(w / 2, 0));
         g.setColorAt(0, colour.lighter(140));
@@ -798,11 +807,11 @@ void church(QPainter& p, QColor sk)
     QPainterPath door;
     door.addRoundedRect(QRectF(46, 70, 8, 16), 4, 4);
     fill(p, door, QColor(0x6A, 0x3A, 0x22));
-    fill(p, unite({roundedBox(43, 44, 4, 8, 2), roundedBox(53, 44, 4, 8, 2)}), QColor(0x40, 0x50, 0x70));
+    fill(p, unite({roundedBox(43, 44, 4, 8, 2), roundedBox(53, 44, 4, 8, 2)}),
+         QColor(0x40, 0x50, 0x70));
 }
 
-void bridge(QPainter& p, QColor sk)
-{
+void bridge(QPainter &p, QColor sk) {
     sky(p, sk.lighter(130), QColor(0xFF, 0xE8, 0xD8));
     sea(p, 70, QColor(0x30, 0x68, 0x88));
     QPainterPath deck = box(0, 46, 100, 8);
@@ -821,8 +830,7 @@ void bridge(QPainter& p, QColor sk)
     ground(p, polygon({{0, 46}, {0, 30}, {14, 26}, {24, 34}, {30, 46}}), QColor(0x4A, 0x7A, 0x40));
 }
 
-void pagoda(QPainter& p, QColor sk)
-{
+void pagoda(QPainter &p, QColor sk) {
     sky(p, sk.lighter(150), QColor(0xFF, 0xE0, 0xE8));
     fill(p, ellipse({78, 22}, 9, 9), QColor(0xE8, 0x40, 0x30));
     ground(p, polygon({{0, 100}, {0, 84}, {100, 84}, {100, 100}}), QColor(0x5A, 0x7A, 0x4A));
@@ -846,70 +854,126 @@ void pagoda(QPainter& p, QColor sk)
     p.drawLine(QPointF(50, 19), QPointF(50, 8));
 }
 
-}  // namespace
+} // namespace
 
-QPainterPath animal(int n)
-{
+QPainterPath animal(int n) {
     switch (n) {
-    case 1: return cat();
-    case 2: return horse();
-    case 3: return deer();
-    case 4: return swallow();
-    case 5: return fish();
-    case 6: return elephant();
-    case 7: return rabbit();
-    case 8: return owl();
-    case 9: return butterfly();
-    default: return turtle();
+    case 1:
+        return cat();
+    case 2:
+        return horse();
+    case 3:
+        return deer();
+    case 4:
+        return swallow();
+    case 5:
+        return fish();
+    case 6:
+        return elephant();
+    case 7:
+        return rabbit();
+    case 8:
+        return owl();
+    case 9:
+        return butterfly();
+    default:
+        return turtle();
     }
 }
 
-QPainterPath motif(int n)
-{
+QPainterPath motif(int n) {
     switch (n) {
-    case 1: return sun();
-    case 2: return moon();
-    case 3: return anchor();
-    case 4: return crown();
-    case 5: return key();
-    case 6: return compass();
-    case 7: return snowflake();
-    case 8: return clover();
-    case 9: return horseshoe();
-    default: return ship();
+    case 1:
+        return sun();
+    case 2:
+        return moon();
+    case 3:
+        return anchor();
+    case 4:
+        return crown();
+    case 5:
+        return key();
+    case 6:
+        return compass();
+    case 7:
+        return snowflake();
+    case 8:
+        return clover();
+    case 9:
+        return horseshoe();
+    default:
+        return ship();
     }
 }
 
-void drawFlower(QPainter& p, int n)
-{
+void drawFlower(QPainter &p, int n) {
     switch (n) {
-    case 1: daisy(p); break;
-    case 2: tulip(p); break;
-    case 3: rose(p); break;
-    case 4: sunflower(p); break;
-    case 5: lily(p); break;
-    case 6: poppy(p); break;
-    case 7: bluebells(p); break;
-    case 8: lotus(p); break;
-    case 9: blossom(p); break;
-    default: lavender(p); break;
+    case 1:
+        daisy(p);
+        break;
+    case 2:
+        tulip(p);
+        break;
+    case 3:
+        rose(p);
+        break;
+    case 4:
+        sunflower(p);
+        break;
+    case 5:
+        lily(p);
+        break;
+    case 6:
+        poppy(p);
+        break;
+    case 7:
+        bluebells(p);
+        break;
+    case 8:
+        lotus(p);
+        break;
+    case 9:
+        blossom(p);
+        break;
+    default:
+        lavender(p);
+        break;
     }
 }
 
-void drawPlace(QPainter& p, int n, QColor skyColour)
-{
+void drawPlace(QPainter &p, int n, QColor skyColour) {
     switch (n) {
-    case 1: mountains(p, skyColour); break;
-    case 2: lighthouse(p, skyColour); break;
-    case 3: castle(p, skyColour); break;
-    case 4: pyramids(p, skyColour); break;
-    case 5: windmill(p, skyColour); break;
-    case 6: island(p, skyColour); break;
-    case 7: city(p, skyColour); break;
-    case 8: church(p, skyColour); break;
-    case 9: bridge(p, skyColour); break;
-    default: pagoda(p, skyColour); break;
+    case 1:
+        mountains(p, skyColour);
+        break;
+    case 2:
+        lighthouse(p, skyColour);
+        break;
+    case 3:
+        castle(p, skyColour);
+        break;
+    case 4:
+        pyramids(p, skyColour);
+        break;
+    case 5:
+        windmill(p, skyColour);
+        break;
+    case 6:
+        island(p, skyColour);
+        break;
+    case 7:
+        city(p, skyColour);
+        break;
+    case 8:
+        church(p, skyColour);
+        break;
+    case 9:
+        bridge(p, skyColour);
+        break;
+    default:
+        pagoda(p, skyColour);
+        break;
     }
 }
 
-}  // namespace emblems
+} // namespace emblems

@@ -19,10 +19,10 @@ QPainterPath animal(int n);
 QPainterPath motif(int n);
 // Flower 1..10 in its own colours (daisy, tulip, rose, sunflower, lily,
 // poppy, bluebells, lotus, cherry blossom, lavender).
-void drawFlower(QPainter& p, int n);
+void drawFlower(QPainter &p, int n);
 // Place 1..10 as a small landscape filling the box (mountains, lighthouse,
 // castle, pyramids, windmill, palm island, city at night, domed church,
 // bridge, pagoda); sky tinted with the given colour.
-void drawPlace(QPainter& p, int n, QColor sky);
+void drawPlace(QPainter &p, int n, QColor sky);
 
-}  // namespace emblems
+} // namespace emblems

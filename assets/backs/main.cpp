@@ -21,22 +21,22 @@
 
 namespace {
 
-QImage grid(const std::vector<QImage>& pictures, int columns, QSize cell)
-{
+QImage grid(const std::vector<QImage> &pictures, int columns, QSize cell) {
     const int rows = (int(pictures.size()) + columns - 1) / columns;
-    QImage sheet(columns * (cell.width() + 4) + 4, rows * (cell.height() + 4) + 4, QImage::Format_RGB32);
+    QImage sheet(columns * (cell.width() + 4) + 4, rows * (cell.height() + 4) + 4,
+                 QImage::Format_RGB32);
     sheet.fill(QColor(0x30, 0x60, 0x40));
     QPainter p(&sheet);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     for (std::size_t i = 0; i < pictures.size(); ++i) {
-        const QRect at(4 + int(i % columns) * (cell.width() + 4), 4 + int(i / columns) * (cell.height() + 4), cell.width(), cell.height());
+        const QRect at(4 + int(i % columns) * (cell.width() + 4),
+                       4 + int(i / columns) * (cell.height() + 4), cell.width(), cell.height());
         p.drawImage(at, pictures[i]);
     }
     return sheet;
 }
 
-void writeSheets(const QString& part, const QString& file)
-{
+void writeSheets(const QString &part, const QString &file) {
     std::vector<QImage> pictures;
     if (part == QLatin1String("backs")) {
         for (int set = backsets::firstSet; set <= backsets::lastSet; ++set)
@@ -53,15 +53,14 @@ void writeSheets(const QString& part, const QString& file)
         return;
     }
     for (int picture = 1; picture <= backgrounds::pictureCount; ++picture)
-        for (const QImage& variant : backgrounds::drawPicture(picture))
+        for (const QImage &variant : backgrounds::drawPicture(picture))
             pictures.push_back(variant);
     grid(pictures, 7, QSize(304, 200)).save(file);
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char **argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     const QString outFolder = optionValue(args, QStringLiteral("out"));
@@ -70,7 +69,8 @@ int main(int argc, char** argv)
     const QString sheet = optionValue(args, QStringLiteral("sheet"));
     const bool knownPart = part == QLatin1String("backs") || part == QLatin1String("backgrounds");
     if ((outFolder.isEmpty() && sheet.isEmpty()) || !knownPart) {
-        std::fprintf(stderr, "usage: quarn-backs --out <folder> --prefix <prefix> --part backs|backgrounds [--sheet <png>]\n");
+        std::fprintf(stderr, "usage: quarn-backs --out <folder> --prefix <prefix> --part "
+                             "backs|backgrounds [--sheet <png>]\n");
         return 2;
     }
     if (!sheet.isEmpty()) {
@@ -90,6 +90,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "quarn-backs: writing the %s failed\n", qPrintable(part));
         return 1;
     }
-    std::printf("quarn-backs: %d %s pictures in %.1f s\n", out.count(), qPrintable(part), clock.elapsed() / 1000.0);
+    std::printf("quarn-backs: %d %s pictures in %.1f s\n", out.count(), qPrintable(part),
+                clock.elapsed() / 1000.0);
     return 0;
 }

@@ -15,8 +15,7 @@ namespace {
 
 const QColor ink(40, 25, 20);
 
-void eyes(QPainter& p, double dx, double y, double r = 1.6)
-{
+void eyes(QPainter &p, double dx, double y, double r = 1.6) {
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
     p.drawEllipse(QPointF(-dx, y), r, r);
@@ -26,10 +25,11 @@ void eyes(QPainter& p, double dx, double y, double r = 1.6)
     p.drawEllipse(QPointF(dx + r * 0.35, y - r * 0.35), r * 0.35, r * 0.35);
 }
 
-QPen outline(QColor c, double w = 0.8) { return QPen(c, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+QPen outline(QColor c, double w = 0.8) {
+    return QPen(c, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
 
-void rat(QPainter& p)
-{
+void rat(QPainter &p) {
     const QColor fur(150, 150, 160), dark(90, 90, 100), pink(240, 160, 170);
     p.setPen(outline(dark));
     p.setBrush(fur);
@@ -54,8 +54,7 @@ void rat(QPainter& p)
             p.drawLine(QPointF(side * 3, 12), QPointF(side * 13, 9 + i * 3));
 }
 
-void ox(QPainter& p)
-{
+void ox(QPainter &p) {
     const QColor hide(140, 80, 40), dark(80, 40, 20), horn(245, 235, 210);
     for (int side : {-1, 1}) {
         QPainterPath h;
@@ -88,8 +87,7 @@ void ox(QPainter& p)
     eyes(p, 5.5, -2);
 }
 
-void tiger(QPainter& p)
-{
+void tiger(QPainter &p) {
     const QColor coat(240, 140, 30), stripe(40, 25, 20), white(252, 248, 240);
     for (int side : {-1, 1}) {
         QPainterPath ear;
@@ -141,8 +139,7 @@ void tiger(QPainter& p)
     eyes(p, 5.5, -3, 1.7);
 }
 
-void rabbit(QPainter& p)
-{
+void rabbit(QPainter &p) {
     const QColor fur(245, 242, 238), dark(140, 130, 130), pink(245, 170, 185);
     for (int side : {-1, 1}) {
         p.save();
@@ -173,8 +170,7 @@ void rabbit(QPainter& p)
     eyes(p, 5, 3, 1.8);
 }
 
-void dragon(QPainter& p)
-{
+void dragon(QPainter &p) {
     const QColor scale(40, 160, 80), dark(10, 70, 40), mane(230, 60, 40), belly(250, 220, 120);
     const QColor horn(120, 60, 20);
     // The serpentine body behind the head: down from the neck, a loop along
@@ -198,7 +194,8 @@ void dragon(QPainter& p)
     // Spines along the back of the body.
     p.setPen(Qt::NoPen);
     p.setBrush(mane);
-    for (const QPointF& at : {QPointF(-14, 10), QPointF(-9, 17.5), QPointF(6, 11.5), QPointF(13, 12.5)})
+    for (const QPointF &at :
+         {QPointF(-14, 10), QPointF(-9, 17.5), QPointF(6, 11.5), QPointF(13, 12.5)})
         p.drawPath(star(at, 2.4, 0.8, 3, -90));
     // The flame-like mane behind the head.
     fillOutlined(p, star(QPointF(-9, -4), 12, 6.5, 7, -60), mane, QColor(140, 20, 10), 0.7);
@@ -246,8 +243,7 @@ void dragon(QPainter& p)
     p.drawPath(whiskers);
 }
 
-void snake(QPainter& p)
-{
+void snake(QPainter &p) {
     const QColor body(110, 180, 60), dark(40, 90, 20), belly(230, 220, 120);
     QPainterPath coil;
     coil.moveTo(-14, 16);
@@ -281,8 +277,7 @@ void snake(QPainter& p)
     p.drawEllipse(QPointF(6.2, -16), 0.5, 1.3);
 }
 
-void horse(QPainter& p)
-{
+void horse(QPainter &p) {
     const QColor coat(150, 90, 45), dark(60, 30, 15), mane(45, 25, 15);
     QPainterPath head;
     head.moveTo(6, -19);
@@ -315,8 +310,7 @@ void horse(QPainter& p)
     p.drawLine(QPointF(-18, 3), QPointF(-13, 3.5));
 }
 
-void goat(QPainter& p)
-{
+void goat(QPainter &p) {
     const QColor coat(238, 228, 205), dark(120, 100, 80), horn(150, 140, 130);
     for (int side : {-1, 1}) {
         QPainterPath h;
@@ -358,8 +352,7 @@ void goat(QPainter& p)
     p.drawEllipse(QPointF(1.5, 9), 0.9, 0.7);
 }
 
-void monkey(QPainter& p)
-{
+void monkey(QPainter &p) {
     const QColor fur(130, 80, 40), dark(70, 40, 20), skin(245, 205, 160);
     p.setPen(outline(dark));
     p.setBrush(fur);
@@ -388,8 +381,7 @@ void monkey(QPainter& p)
     p.drawArc(QRectF(-4.5, 4.5, 9, 5), 200 * 16, 140 * 16);
 }
 
-void rooster(QPainter& p)
-{
+void rooster(QPainter &p) {
     const QColor feathers(250, 240, 220), dark(110, 70, 40), red(220, 30, 30);
     // The tail: sweeping feathers in dark green and red.
     const QColor tailColours[] = {QColor(20, 90, 70), QColor(200, 40, 30), QColor(30, 60, 50)};
@@ -440,8 +432,7 @@ void rooster(QPainter& p)
     p.drawEllipse(QPointF(-8, -9), 1.2, 1.2);
 }
 
-void dog(QPainter& p)
-{
+void dog(QPainter &p) {
     const QColor coat(215, 160, 90), dark(110, 60, 25), ear(120, 70, 35);
     p.setPen(outline(dark));
     p.setBrush(coat);
@@ -471,8 +462,7 @@ void dog(QPainter& p)
     eyes(p, 5, -2, 1.8);
 }
 
-void pig(QPainter& p)
-{
+void pig(QPainter &p) {
     const QColor skin(250, 175, 185), dark(190, 90, 110);
     for (int side : {-1, 1}) {
         QPainterPath e;
@@ -498,20 +488,19 @@ void pig(QPainter& p)
 }
 
 struct Animal {
-    const char* name;
-    void (*draw)(QPainter&);
+    const char *name;
+    void (*draw)(QPainter &);
 };
 
 // In the order of the word table's years, Rat to Pig.
 const Animal animals[] = {
-    {"R_VOSKRIS", rat},   {"R_VOSBULL", ox},     {"R_VOSTIGR", tiger}, {"R_VOSRABB", rabbit},
-    {"R_VOSDRAG", dragon}, {"R_VOSSNAK", snake}, {"R_VOSHORS", horse}, {"R_VOSKOZA", goat},
-    {"R_VOSMONK", monkey}, {"R_VOSPETU", rooster}, {"R_VOSDOG0", dog},  {"R_VOSPIG0", pig},
+    {"R_VOSKRIS", rat},    {"R_VOSBULL", ox},      {"R_VOSTIGR", tiger}, {"R_VOSRABB", rabbit},
+    {"R_VOSDRAG", dragon}, {"R_VOSSNAK", snake},   {"R_VOSHORS", horse}, {"R_VOSKOZA", goat},
+    {"R_VOSMONK", monkey}, {"R_VOSPETU", rooster}, {"R_VOSDOG0", dog},   {"R_VOSPIG0", pig},
 };
 
 // Lacquer red panel, a gold disc, a band of small gold lozenges below it.
-void lacquer(QPainter& p, QSize size)
-{
+void lacquer(QPainter &p, QSize size) {
     panel(p, size, QColor(205, 40, 35), QColor(120, 10, 15));
     const QPointF centre(size.width() / 2.0, 30);
     QRadialGradient gold(centre - QPointF(5, 6), 26);
@@ -537,20 +526,20 @@ void lacquer(QPainter& p, QSize size)
     }
 }
 
-}  // namespace
+} // namespace
 
-void addAnimals(Output& out)
-{
+void addAnimals(Output &out) {
     using namespace quarn::calendar_page;
     const QSize size(pictureWidth, pictureHeight);
-    for (const Animal& animal : animals) {
-        out.add(QStringLiteral("png"), QString::fromLatin1(animal.name), drawn(size, [&](QPainter& p) {
-            lacquer(p, size);
-            p.translate(size.width() / 2.0, 30);
-            p.scale(0.95, 0.95);
-            animal.draw(p);
-        }));
+    for (const Animal &animal : animals) {
+        out.add(QStringLiteral("png"), QString::fromLatin1(animal.name),
+                drawn(size, [&](QPainter &p) {
+                    lacquer(p, size);
+                    p.translate(size.width() / 2.0, 30);
+                    p.scale(0.95, 0.95);
+                    animal.draw(p);
+                }));
     }
 }
 
-}  // namespace calendar_art
+} // namespace calendar_art

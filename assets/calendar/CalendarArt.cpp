@@ -12,8 +12,7 @@ namespace {
 constexpr int oversample = 4;
 }
 
-QImage drawn(QSize size, const std::function<void(QPainter&)>& body)
-{
+QImage drawn(QSize size, const std::function<void(QPainter &)> &body) {
     QImage big = art::transparent(size * oversample);
     {
         QPainter painter(&big);
@@ -25,8 +24,7 @@ QImage drawn(QSize size, const std::function<void(QPainter&)>& body)
     return art::reduced(big, size);
 }
 
-void panel(QPainter& painter, QSize size, QColor top, QColor bottom)
-{
+void panel(QPainter &painter, QSize size, QColor top, QColor bottom) {
     const QRectF box(0.5, 0.5, size.width() - 1.0, size.height() - 1.0);
     QLinearGradient gradient(box.topLeft(), box.bottomLeft());
     gradient.setColorAt(0, top);
@@ -43,8 +41,7 @@ void panel(QPainter& painter, QSize size, QColor top, QColor bottom)
     painter.drawRoundedRect(box.adjusted(1.5, 1.5, -1.5, -box.height() * 0.55), 5, 5);
 }
 
-QPainterPath star(QPointF centre, double outer, double inner, int points, double rotationDegrees)
-{
+QPainterPath star(QPointF centre, double outer, double inner, int points, double rotationDegrees) {
     QPainterPath path;
     for (int i = 0; i < points * 2; ++i) {
         const double radius = i % 2 == 0 ? outer : inner;
@@ -59,11 +56,12 @@ QPainterPath star(QPointF centre, double outer, double inner, int points, double
     return path;
 }
 
-void fillOutlined(QPainter& painter, const QPainterPath& shape, const QBrush& fill, QColor outline, double width)
-{
+void fillOutlined(QPainter &painter, const QPainterPath &shape, const QBrush &fill, QColor outline,
+                  double width) {
     painter.setBrush(fill);
-    painter.setPen(width > 0 ? QPen(outline, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin) : QPen(Qt::NoPen));
+    painter.setPen(width > 0 ? QPen(outline, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin)
+                             : QPen(Qt::NoPen));
     painter.drawPath(shape);
 }
 
-}  // namespace calendar_art
+} // namespace calendar_art

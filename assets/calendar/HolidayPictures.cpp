@@ -20,28 +20,29 @@ const QColor ink(40, 30, 25);
 constexpr double W = quarn::calendar_page::pictureWidth;
 constexpr double H = quarn::calendar_page::pictureHeight;
 
-QPen roundPen(QColor c, double w) { return QPen(c, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+QPen roundPen(QColor c, double w) {
+    return QPen(c, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
 
 // ---- Flags -------------------------------------------------------------------
 
 const QRectF flagBox(10, 12, 40, 27);
 
-QPainterPath wavingOutline(const QRectF& r)
-{
+QPainterPath wavingOutline(const QRectF &r) {
     QPainterPath path;
     path.moveTo(r.topLeft());
-    path.cubicTo(r.left() + r.width() * 0.35, r.top() - 3, r.left() + r.width() * 0.65, r.top() + 3, r.right(), r.top());
+    path.cubicTo(r.left() + r.width() * 0.35, r.top() - 3, r.left() + r.width() * 0.65, r.top() + 3,
+                 r.right(), r.top());
     path.lineTo(r.bottomRight());
-    path.cubicTo(r.left() + r.width() * 0.65, r.bottom() + 3, r.left() + r.width() * 0.35, r.bottom() - 3,
-                 r.left(), r.bottom());
+    path.cubicTo(r.left() + r.width() * 0.65, r.bottom() + 3, r.left() + r.width() * 0.35,
+                 r.bottom() - 3, r.left(), r.bottom());
     path.closeSubpath();
     return path;
 }
 
 // A flag on a pole: the field is drawn straight into flagBox, then clipped to
 // a waving outline and shaded in folds.
-void flag(QPainter& p, const std::function<void(QPainter&, const QRectF&)>& field)
-{
+void flag(QPainter &p, const std::function<void(QPainter &, const QRectF &)> &field) {
     panel(p, QSize(int(W), int(H)), QColor(170, 215, 250), QColor(70, 130, 200));
     // A few clouds.
     p.setPen(Qt::NoPen);
@@ -77,47 +78,43 @@ void flag(QPainter& p, const std::function<void(QPainter&, const QRectF&)>& fiel
     p.drawPath(outline);
 }
 
-void horizontalStripes(QPainter& p, const QRectF& r, std::initializer_list<std::pair<QColor, double>> stripes)
-{
+void horizontalStripes(QPainter &p, const QRectF &r,
+                       std::initializer_list<std::pair<QColor, double>> stripes) {
     double total = 0;
-    for (const auto& s : stripes)
+    for (const auto &s : stripes)
         total += s.second;
     double y = r.top();
-    for (const auto& s : stripes) {
+    for (const auto &s : stripes) {
         const double h = r.height() * s.second / total;
         p.fillRect(QRectF(r.left(), y, r.width(), h + 0.2), s.first);
         y += h;
     }
 }
 
-void verticalStripes(QPainter& p, const QRectF& r, std::initializer_list<QColor> stripes)
-{
+void verticalStripes(QPainter &p, const QRectF &r, std::initializer_list<QColor> stripes) {
     const double w = r.width() / double(stripes.size());
     double x = r.left();
-    for (const QColor& c : stripes) {
+    for (const QColor &c : stripes) {
         p.fillRect(QRectF(x, r.top(), w + 0.2, r.height()), c);
         x += w;
     }
 }
 
-void russia(QPainter& p, const QRectF& r)
-{
+void russia(QPainter &p, const QRectF &r) {
     horizontalStripes(p, r, {{Qt::white, 1}, {QColor(0, 57, 166), 1}, {QColor(213, 43, 30), 1}});
 }
 
-void france(QPainter& p, const QRectF& r)
-{
+void france(QPainter &p, const QRectF &r) {
     verticalStripes(p, r, {QColor(0, 35, 149), Qt::white, QColor(237, 41, 57)});
 }
 
-void germany(QPainter& p, const QRectF& r)
-{
+void germany(QPainter &p, const QRectF &r) {
     horizontalStripes(p, r, {{Qt::black, 1}, {QColor(221, 0, 0), 1}, {QColor(255, 206, 0), 1}});
 }
 
-void spain(QPainter& p, const QRectF& r)
-{
-    horizontalStripes(p, r, {{QColor(170, 21, 27), 1}, {QColor(241, 191, 0), 2}, {QColor(170, 21, 27), 1}});
+void spain(QPainter &p, const QRectF &r) {
+    horizontalStripes(
+        p, r, {{QColor(170, 21, 27), 1}, {QColor(241, 191, 0), 2}, {QColor(170, 21, 27), 1}});
     // A small shield on the hoist side of the yellow band.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(170, 21, 27));
@@ -126,23 +123,23 @@ void spain(QPainter& p, const QRectF& r)
     p.drawRect(QRectF(r.left() + r.width() * 0.22 - 1, r.center().y() - 4.5, 7, 1.2));
 }
 
-void usa(QPainter& p, const QRectF& r)
-{
+void usa(QPainter &p, const QRectF &r) {
     for (int i = 0; i < 13; ++i)
-        p.fillRect(QRectF(r.left(), r.top() + r.height() * i / 13, r.width(), r.height() / 13 + 0.2),
-                   i % 2 ? Qt::white : QColor(178, 34, 52));
+        p.fillRect(
+            QRectF(r.left(), r.top() + r.height() * i / 13, r.width(), r.height() / 13 + 0.2),
+            i % 2 ? Qt::white : QColor(178, 34, 52));
     const QRectF canton(r.left(), r.top(), r.width() * 0.42, r.height() * 7 / 13);
     p.fillRect(canton, QColor(60, 59, 110));
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
     for (int row = 0; row < 5; ++row)
         for (int col = 0; col < 6 - row % 2; ++col)
-            p.drawPath(star(QPointF(canton.left() + 1.6 + col * 2.8 + (row % 2) * 1.4, canton.top() + 1.8 + row * 3.0),
+            p.drawPath(star(QPointF(canton.left() + 1.6 + col * 2.8 + (row % 2) * 1.4,
+                                    canton.top() + 1.8 + row * 3.0),
                             0.9, 0.38, 5));
 }
 
-void unionJack(QPainter& p, const QRectF& r)
-{
+void unionJack(QPainter &p, const QRectF &r) {
     p.fillRect(r, QColor(1, 33, 105));
     p.save();
     p.setClipRect(r);
@@ -163,20 +160,20 @@ void unionJack(QPainter& p, const QRectF& r)
 
 // ---- Symbols -------------------------------------------------------------------
 
-QPainterPath heartPath(QPointF c, double s)
-{
+QPainterPath heartPath(QPointF c, double s) {
     QPainterPath h;
     h.moveTo(c.x(), c.y() + s * 0.9);
-    h.cubicTo(c.x() - s * 0.3, c.y() + s * 0.6, c.x() - s, c.y() + s * 0.15, c.x() - s, c.y() - s * 0.35);
+    h.cubicTo(c.x() - s * 0.3, c.y() + s * 0.6, c.x() - s, c.y() + s * 0.15, c.x() - s,
+              c.y() - s * 0.35);
     h.cubicTo(c.x() - s, c.y() - s * 0.85, c.x() - s * 0.2, c.y() - s, c.x(), c.y() - s * 0.45);
     h.cubicTo(c.x() + s * 0.2, c.y() - s, c.x() + s, c.y() - s * 0.85, c.x() + s, c.y() - s * 0.35);
-    h.cubicTo(c.x() + s, c.y() + s * 0.15, c.x() + s * 0.3, c.y() + s * 0.6, c.x(), c.y() + s * 0.9);
+    h.cubicTo(c.x() + s, c.y() + s * 0.15, c.x() + s * 0.3, c.y() + s * 0.6, c.x(),
+              c.y() + s * 0.9);
     h.closeSubpath();
     return h;
 }
 
-void snowflakes(QPainter& p, int count, unsigned seed)
-{
+void snowflakes(QPainter &p, int count, unsigned seed) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 200));
     unsigned s = seed;
@@ -189,8 +186,7 @@ void snowflakes(QPainter& p, int count, unsigned seed)
     }
 }
 
-void newYear(QPainter& p)
-{
+void newYear(QPainter &p) {
     panel(p, QSize(int(W), int(H)), QColor(30, 50, 110), QColor(10, 20, 50));
     snowflakes(p, 28, 7);
     p.setPen(Qt::NoPen);
@@ -221,9 +217,10 @@ void newYear(QPainter& p)
     const struct {
         double x, y;
         QColor c;
-    } baubles[] = {{20, 33, QColor(220, 40, 40)}, {33, 35, QColor(250, 200, 40)}, {27, 45, QColor(60, 140, 240)},
-                   {16, 50, QColor(250, 200, 40)}, {38, 51, QColor(220, 40, 40)}, {27, 24, QColor(220, 40, 40)}};
-    for (const auto& b : baubles) {
+    } baubles[] = {{20, 33, QColor(220, 40, 40)},  {33, 35, QColor(250, 200, 40)},
+                   {27, 45, QColor(60, 140, 240)}, {16, 50, QColor(250, 200, 40)},
+                   {38, 51, QColor(220, 40, 40)},  {27, 24, QColor(220, 40, 40)}};
+    for (const auto &b : baubles) {
         QRadialGradient g(QPointF(b.x - 0.7, b.y - 0.7), 2.4);
         g.setColorAt(0, b.c.lighter(170));
         g.setColorAt(1, b.c);
@@ -236,11 +233,11 @@ void newYear(QPainter& p)
     glow.setColorAt(1, QColor(255, 240, 150, 0));
     p.setBrush(glow);
     p.drawEllipse(QPointF(27, 9), 8, 8);
-    fillOutlined(p, star(QPointF(27, 9), 5, 2.1, 5), QColor(255, 215, 60), QColor(180, 120, 20), 0.5);
+    fillOutlined(p, star(QPointF(27, 9), 5, 2.1, 5), QColor(255, 215, 60), QColor(180, 120, 20),
+                 0.5);
 }
 
-void knowledge(QPainter& p)
-{
+void knowledge(QPainter &p) {
     panel(p, QSize(int(W), int(H)), QColor(230, 240, 255), QColor(150, 180, 230));
     // An open book.
     QPainterPath left, right;
@@ -250,8 +247,10 @@ void knowledge(QPainter& p)
     left.cubicTo(12, 60, 20, 60, 27, 64);
     left.closeSubpath();
     right = QTransform(-1, 0, 0, 1, 54, 0).map(left);
-    fillOutlined(p, QPainterPath(left).translated(0, 1.5), QColor(140, 30, 30), QColor(90, 20, 20), 0.5);
-    fillOutlined(p, QPainterPath(right).translated(0, 1.5), QColor(140, 30, 30), QColor(90, 20, 20), 0.5);
+    fillOutlined(p, QPainterPath(left).translated(0, 1.5), QColor(140, 30, 30), QColor(90, 20, 20),
+                 0.5);
+    fillOutlined(p, QPainterPath(right).translated(0, 1.5), QColor(140, 30, 30), QColor(90, 20, 20),
+                 0.5);
     fillOutlined(p, left, QColor(255, 252, 240), QColor(150, 140, 120), 0.5);
     fillOutlined(p, right, QColor(255, 252, 240), QColor(150, 140, 120), 0.5);
     p.setPen(QPen(QColor(150, 150, 170), 0.5));
@@ -282,8 +281,7 @@ void knowledge(QPainter& p)
     p.drawRoundedRect(QRectF(39.6, 30, 2.8, 5), 1, 1);
 }
 
-void order(QPainter& p)
-{
+void order(QPainter &p) {
     panel(p, QSize(int(W), int(H)), QColor(150, 20, 25), QColor(70, 5, 10));
     const QPointF c(27, 33);
     QRadialGradient rays(c, 24);
@@ -301,8 +299,7 @@ void order(QPainter& p)
     fillOutlined(p, star(c, 3, 1.3, 5), QColor(255, 220, 120), QColor(255, 220, 120), 0);
 }
 
-void love(QPainter& p)
-{
+void love(QPainter &p) {
     panel(p, QSize(int(W), int(H)), QColor(255, 220, 235), QColor(240, 140, 180));
     QRadialGradient back(QPointF(33, 28), 14);
     back.setColorAt(0, QColor(255, 150, 180));
@@ -331,8 +328,7 @@ void love(QPainter& p)
     p.drawEllipse(QPointF(14, 31), 3, 2);
 }
 
-void georgeRibbon(QPainter& p)
-{
+void georgeRibbon(QPainter &p) {
     panel(p, QSize(int(W), int(H)), QColor(255, 250, 235), QColor(215, 200, 170));
     QPainterPath loop;
     loop.moveTo(14, 64);
@@ -342,7 +338,8 @@ void georgeRibbon(QPainter& p)
     const QColor orange(240, 140, 20), black(25, 20, 15);
     const double widths[] = {10, 8, 6, 4, 2};
     for (int i = 0; i < 5; ++i) {
-        p.setPen(QPen(i % 2 ? orange : black, widths[i], Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+        p.setPen(
+            QPen(i % 2 ? orange : black, widths[i], Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
         p.drawPath(loop);
     }
     // Swallow-tail ends.
@@ -360,8 +357,7 @@ void georgeRibbon(QPainter& p)
     }
 }
 
-void womensDay(QPainter& p)
-{
+void womensDay(QPainter &p) {
     panel(p, QSize(int(W), int(H)), QColor(255, 235, 245), QColor(235, 160, 200));
     QFont font(QStringLiteral("DejaVu Serif"));
     font.setPixelSize(48);
@@ -378,8 +374,10 @@ void womensDay(QPainter& p)
     const struct {
         double x, lean;
         QColor c;
-    } tulips[] = {{15, -14, QColor(230, 40, 60)}, {27, 0, QColor(250, 200, 40)}, {39, 14, QColor(230, 40, 60)}};
-    for (const auto& t : tulips) {
+    } tulips[] = {{15, -14, QColor(230, 40, 60)},
+                  {27, 0, QColor(250, 200, 40)},
+                  {39, 14, QColor(230, 40, 60)}};
+    for (const auto &t : tulips) {
         const QPointF bloom(t.x, 48);
         p.setPen(roundPen(QColor(40, 130, 50), 1.3));
         p.drawLine(bloom, QPointF(27, 66));
@@ -405,8 +403,7 @@ void womensDay(QPainter& p)
     fillOutlined(p, leaf, QColor(60, 160, 70), QColor(30, 90, 40), 0.4);
 }
 
-void shamrock(QPainter& p)
-{
+void shamrock(QPainter &p) {
     panel(p, QSize(int(W), int(H)), QColor(120, 200, 120), QColor(20, 100, 50));
     const QPointF c(27, 32);
     p.setPen(roundPen(QColor(20, 90, 30), 2.2));
@@ -431,8 +428,7 @@ void shamrock(QPainter& p)
     }
 }
 
-void aprilFool(QPainter& p)
-{
+void aprilFool(QPainter &p) {
     panel(p, QSize(int(W), int(H)), QColor(255, 245, 170), QColor(250, 190, 60));
     const QPointF c(27, 42);
     QRadialGradient face(c - QPointF(4, 4), 18);
@@ -475,8 +471,7 @@ void aprilFool(QPainter& p)
     p.drawEllipse(QPointF(38, 46), 2.5, 1.7);
 }
 
-void mayDay(QPainter& p)
-{
+void mayDay(QPainter &p) {
     panel(p, QSize(int(W), int(H)), QColor(190, 230, 255), QColor(110, 180, 240));
     // The sun behind.
     QRadialGradient sun(QPointF(40, 16), 12);
@@ -519,15 +514,15 @@ void mayDay(QPainter& p)
         p.drawEllipse(QPointF(33 + i * 3.5, 50 - i * 1.4 + 2), 1.6, 1.6);
 }
 
-void children(QPainter& p)
-{
+void children(QPainter &p) {
     panel(p, QSize(int(W), int(H)), QColor(220, 245, 255), QColor(150, 210, 250));
     const struct {
         QPointF c;
         QColor colour;
-    } balloons[] = {{QPointF(16, 22), QColor(235, 50, 60)}, {QPointF(38, 20), QColor(60, 120, 235)},
+    } balloons[] = {{QPointF(16, 22), QColor(235, 50, 60)},
+                    {QPointF(38, 20), QColor(60, 120, 235)},
                     {QPointF(27, 13), QColor(250, 200, 40)}};
-    for (const auto& b : balloons) {
+    for (const auto &b : balloons) {
         p.setPen(QPen(QColor(90, 90, 90), 0.5));
         p.setBrush(Qt::NoBrush);
         QPainterPath string;
@@ -567,8 +562,7 @@ void children(QPainter& p)
     p.drawEllipse(QPointF(27, 50.7), 1.2, 0.9);
 }
 
-void musicDay(QPainter& p)
-{
+void musicDay(QPainter &p) {
     panel(p, QSize(int(W), int(H)), QColor(70, 90, 180), QColor(20, 30, 90));
     // The tricolour along the bottom.
     p.setPen(Qt::NoPen);
@@ -600,16 +594,16 @@ void musicDay(QPainter& p)
     p.drawPath(beam);
 }
 
-void fireworks(QPainter& p)
-{
+void fireworks(QPainter &p) {
     panel(p, QSize(int(W), int(H)), QColor(20, 30, 80), QColor(5, 5, 25));
     const struct {
         QPointF c;
         double r;
         QColor colour;
-    } bursts[] = {{QPointF(17, 20), 12, QColor(255, 70, 70)}, {QPointF(38, 28), 11, QColor(120, 170, 255)},
+    } bursts[] = {{QPointF(17, 20), 12, QColor(255, 70, 70)},
+                  {QPointF(38, 28), 11, QColor(120, 170, 255)},
                   {QPointF(22, 44), 9, QColor(255, 255, 255)}};
-    for (const auto& b : bursts) {
+    for (const auto &b : bursts) {
         for (int i = 0; i < 16; ++i) {
             const double a = qDegreesToRadians(22.5 * i);
             const QPointF from = b.c + QPointF(qCos(a), qSin(a)) * b.r * 0.25;
@@ -634,8 +628,7 @@ void fireworks(QPainter& p)
         p.drawPath(star(QPointF(9 + i * 9, 60), 2.2, 0.9, 5));
 }
 
-void guitar(QPainter& p)
-{
+void guitar(QPainter &p) {
     panel(p, QSize(int(W), int(H)), QColor(70, 40, 90), QColor(20, 10, 30));
     // A spotlight.
     QRadialGradient spot(QPointF(27, 40), 30);
@@ -677,8 +670,7 @@ void guitar(QPainter& p)
     p.drawPath(star(QPointF(44, 56), 2.5, 1, 5));
 }
 
-void programmer(QPainter& p)
-{
+void programmer(QPainter &p) {
     panel(p, QSize(int(W), int(H)), QColor(80, 90, 110), QColor(30, 35, 50));
     // The monitor.
     p.setPen(QPen(QColor(20, 20, 25), 0.6));
@@ -693,11 +685,13 @@ void programmer(QPainter& p)
     const struct {
         double indent, length;
         QColor c;
-    } lines[] = {{0, 16, QColor(120, 220, 120)}, {4, 22, QColor(240, 200, 90)}, {4, 12, QColor(120, 200, 250)},
-                 {8, 18, QColor(120, 220, 120)}, {4, 8, QColor(240, 120, 120)}, {0, 4, QColor(120, 220, 120)}};
+    } lines[] = {{0, 16, QColor(120, 220, 120)}, {4, 22, QColor(240, 200, 90)},
+                 {4, 12, QColor(120, 200, 250)}, {8, 18, QColor(120, 220, 120)},
+                 {4, 8, QColor(240, 120, 120)},  {0, 4, QColor(120, 220, 120)}};
     for (int i = 0; i < 6; ++i) {
         p.setPen(QPen(lines[i].c, 1.6, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(11 + lines[i].indent, 16.5 + i * 4), QPointF(11 + lines[i].indent + lines[i].length, 16.5 + i * 4));
+        p.drawLine(QPointF(11 + lines[i].indent, 16.5 + i * 4),
+                   QPointF(11 + lines[i].indent + lines[i].length, 16.5 + i * 4));
     }
     // A keyboard.
     p.setPen(QPen(QColor(20, 20, 25), 0.5));
@@ -710,23 +704,21 @@ void programmer(QPainter& p)
             p.drawRect(QRectF(9 + k * 4.1 + row, 57.5 + row * 3.2, 3, 2.4));
 }
 
-QPainterPath dovePath()
-{
+QPainterPath dovePath() {
     QPainterPath d;
     d.moveTo(6, 30);
-    d.cubicTo(12, 24, 20, 26, 24, 30);   // head and back
-    d.cubicTo(26, 18, 32, 8, 46, 6);     // upper wing
+    d.cubicTo(12, 24, 20, 26, 24, 30); // head and back
+    d.cubicTo(26, 18, 32, 8, 46, 6);   // upper wing
     d.cubicTo(40, 14, 38, 22, 34, 30);
-    d.cubicTo(40, 28, 46, 28, 50, 26);   // tail
+    d.cubicTo(40, 28, 46, 28, 50, 26); // tail
     d.cubicTo(48, 32, 44, 36, 36, 38);
-    d.cubicTo(28, 44, 16, 42, 12, 34);   // belly
+    d.cubicTo(28, 44, 16, 42, 12, 34); // belly
     d.cubicTo(10, 33, 8, 32, 6, 30);
     d.closeSubpath();
     return d;
 }
 
-void peace(QPainter& p)
-{
+void peace(QPainter &p) {
     panel(p, QSize(int(W), int(H)), QColor(180, 220, 255), QColor(80, 140, 220));
     QPainterPath dove = dovePath().translated(0, 8);
     QLinearGradient g(0, 14, 0, 50);
@@ -762,8 +754,7 @@ void peace(QPainter& p)
     p.drawEllipse(QPointF(36, 60), 11, 4);
 }
 
-void olderPersons(QPainter& p)
-{
+void olderPersons(QPainter &p) {
     panel(p, QSize(int(W), int(H)), QColor(255, 230, 200), QColor(220, 160, 110));
     // A cup of tea with steam.
     QPainterPath cup;
@@ -805,8 +796,7 @@ void olderPersons(QPainter& p)
     p.drawLine(QPointF(42, 13), QPointF(47, 10));
 }
 
-void teacher(QPainter& p)
-{
+void teacher(QPainter &p) {
     panel(p, QSize(int(W), int(H)), QColor(200, 150, 100), QColor(130, 80, 40));
     p.setPen(QPen(QColor(90, 55, 25), 1.2));
     p.setBrush(QColor(40, 90, 60));
@@ -847,8 +837,7 @@ void teacher(QPainter& p)
     fillOutlined(p, leaf, QColor(70, 160, 60), QColor(30, 90, 30), 0.4);
 }
 
-void pumpkin(QPainter& p)
-{
+void pumpkin(QPainter &p) {
     panel(p, QSize(int(W), int(H)), QColor(70, 30, 100), QColor(20, 5, 35));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 250, 210));
@@ -871,7 +860,7 @@ void pumpkin(QPainter& p)
     // The pumpkin: ribs, stalk, carved face glowing from inside.
     const QPointF c(27, 46);
     const double ribs[][2] = {{-10, 9}, {10, 9}, {-5, 10}, {5, 10}, {0, 11}};
-    for (const auto& r : ribs) {
+    for (const auto &r : ribs) {
         QRadialGradient g(c + QPointF(r[0] - 2, -5), 16);
         g.setColorAt(0, QColor(255, 170, 50));
         g.setColorAt(1, QColor(210, 90, 10));
@@ -910,11 +899,11 @@ void pumpkin(QPainter& p)
     p.drawPath(face);
 }
 
-void turkey(QPainter& p)
-{
+void turkey(QPainter &p) {
     panel(p, QSize(int(W), int(H)), QColor(255, 220, 150), QColor(220, 140, 60));
     // The fan of tail feathers.
-    const QColor feathers[] = {QColor(200, 60, 30), QColor(240, 150, 40), QColor(150, 80, 30), QColor(250, 200, 70)};
+    const QColor feathers[] = {QColor(200, 60, 30), QColor(240, 150, 40), QColor(150, 80, 30),
+                               QColor(250, 200, 70)};
     for (int i = 0; i < 9; ++i) {
         p.save();
         p.translate(27, 40);
@@ -957,8 +946,7 @@ void turkey(QPainter& p)
     p.drawLine(QPointF(31, 56), QPointF(32, 63));
 }
 
-QPainterPath eggPath(QPointF c, double w, double h)
-{
+QPainterPath eggPath(QPointF c, double w, double h) {
     QPainterPath e;
     e.moveTo(c.x(), c.y() - h);
     e.cubicTo(c.x() + w * 0.9, c.y() - h, c.x() + w, c.y() + h * 0.3, c.x() + w, c.y() + h * 0.3);
@@ -969,8 +957,7 @@ QPainterPath eggPath(QPointF c, double w, double h)
     return e;
 }
 
-void easter(QPainter& p)
-{
+void easter(QPainter &p) {
     panel(p, QSize(int(W), int(H)), QColor(220, 250, 210), QColor(140, 210, 120));
     // A willow twig with catkins.
     p.setPen(roundPen(QColor(120, 70, 40), 1.0));
@@ -993,7 +980,7 @@ void easter(QPainter& p)
         QColor base, pattern;
     } eggs[] = {{QPointF(19, 44), 10, 15, QColor(210, 30, 40), QColor(255, 220, 90)},
                 {QPointF(36, 48), 8.5, 12.5, QColor(60, 110, 220), QColor(255, 255, 255)}};
-    for (const auto& e : eggs) {
+    for (const auto &e : eggs) {
         const QPainterPath shape = eggPath(e.c, e.w, e.h);
         QRadialGradient g(e.c - QPointF(e.w * 0.35, e.h * 0.4), e.h * 1.3);
         g.setColorAt(0, e.base.lighter(160));
@@ -1008,7 +995,7 @@ void easter(QPainter& p)
         QPainterPath zigzag;
         zigzag.moveTo(e.c.x() - e.w, e.c.y() + 1.5);
         for (int i = 1; i <= 8; ++i)
-            zigzag.lineTo(e.c.x() - e.w + i * e.w / 4, e.c.y() + (i % 2 ? -0.2 : 3.2) );
+            zigzag.lineTo(e.c.x() - e.w + i * e.w / 4, e.c.y() + (i % 2 ? -0.2 : 3.2));
         p.setPen(QPen(e.pattern, 0.6));
         p.drawPath(zigzag);
         p.setPen(Qt::NoPen);
@@ -1018,14 +1005,13 @@ void easter(QPainter& p)
     }
 }
 
-QPainterPath orthodoxCross(QPointF c, double s)
-{
+QPainterPath orthodoxCross(QPointF c, double s) {
     QPainterPath cross;
     const double t = s * 0.12;
-    cross.addRect(QRectF(c.x() - t / 2, c.y() - s, t, s * 2));                    // upright
+    cross.addRect(QRectF(c.x() - t / 2, c.y() - s, t, s * 2));                     // upright
     cross.addRect(QRectF(c.x() - s * 0.28, c.y() - s * 0.78, s * 0.56, t * 0.85)); // title board
-    cross.addRect(QRectF(c.x() - s * 0.55, c.y() - s * 0.48, s * 1.1, t));        // arms
-    QPainterPath foot;                                                             // the slanted footrest
+    cross.addRect(QRectF(c.x() - s * 0.55, c.y() - s * 0.48, s * 1.1, t));         // arms
+    QPainterPath foot; // the slanted footrest
     foot.moveTo(c.x() - s * 0.36, c.y() + s * 0.42);
     foot.lineTo(c.x() + s * 0.36, c.y() + s * 0.62);
     foot.lineTo(c.x() + s * 0.36, c.y() + s * 0.62 + t);
@@ -1036,8 +1022,7 @@ QPainterPath orthodoxCross(QPointF c, double s)
     return cross.simplified();
 }
 
-QPainterPath latinCross(QPointF c, double s)
-{
+QPainterPath latinCross(QPointF c, double s) {
     QPainterPath cross;
     const double t = s * 0.16;
     cross.addRect(QRectF(c.x() - t / 2, c.y() - s, t, s * 2));
@@ -1046,8 +1031,7 @@ QPainterPath latinCross(QPointF c, double s)
     return cross.simplified();
 }
 
-void goldCross(QPainter& p, const QPainterPath& cross, QPointF halo, double haloRadius)
-{
+void goldCross(QPainter &p, const QPainterPath &cross, QPointF halo, double haloRadius) {
     QRadialGradient light(halo, haloRadius);
     light.setColorAt(0, QColor(255, 250, 200, 230));
     light.setColorAt(1, QColor(255, 220, 120, 0));
@@ -1062,8 +1046,7 @@ void goldCross(QPainter& p, const QPainterPath& cross, QPointF halo, double halo
     fillOutlined(p, cross, gold, QColor(110, 70, 10), 0.6);
 }
 
-void orthodoxFeast(QPainter& p)
-{
+void orthodoxFeast(QPainter &p) {
     panel(p, QSize(int(W), int(H)), QColor(60, 90, 170), QColor(15, 25, 80));
     // A church dome silhouette at the foot.
     p.setPen(Qt::NoPen);
@@ -1078,8 +1061,7 @@ void orthodoxFeast(QPainter& p)
     goldCross(p, orthodoxCross(QPointF(27, 28), 19), QPointF(27, 20), 20);
 }
 
-void catholicFeast(QPainter& p)
-{
+void catholicFeast(QPainter &p) {
     panel(p, QSize(int(W), int(H)), QColor(170, 40, 70), QColor(70, 10, 35));
     // Rays from behind the cross.
     p.setPen(Qt::NoPen);
@@ -1096,8 +1078,7 @@ void catholicFeast(QPainter& p)
     goldCross(p, latinCross(QPointF(27, 34), 24), QPointF(27, 26), 14);
 }
 
-void christmas(QPainter& p)
-{
+void christmas(QPainter &p) {
     panel(p, QSize(int(W), int(H)), QColor(25, 40, 100), QColor(5, 10, 40));
     snowflakes(p, 18, 3);
     // The star of Bethlehem with its glow and tail.
@@ -1141,32 +1122,51 @@ void christmas(QPainter& p)
 }
 
 struct HolidayPicture {
-    const char* name;
-    std::function<void(QPainter&)> draw;
+    const char *name;
+    std::function<void(QPainter &)> draw;
 };
 
-}  // namespace
+} // namespace
 
-void addHolidayPictures(Output& out)
-{
-    const auto flagOf = [](void (*field)(QPainter&, const QRectF&)) {
-        return [field](QPainter& p) { flag(p, field); };
+void addHolidayPictures(Output &out) {
+    const auto flagOf = [](void (*field)(QPainter &, const QRectF &)) {
+        return [field](QPainter &p) { flag(p, field); };
     };
     const HolidayPicture pictures[] = {
-        {"R_NEWYEAR", newYear},          {"R_USAFLAG", flagOf(usa)},      {"R_RUSZNAN", knowledge},
-        {"R_RUSORDN", order},            {"R_RUSFLAG", flagOf(russia)},   {"R_LOVE000", love},
-        {"R_RUSGEOR", georgeRibbon},     {"R_8MARCH0", womensDay},        {"R_USAPATR", shamrock},
-        {"R_1April0", aprilFool},        {"R_1May000", mayDay},           {"R_ISPFLAG", flagOf(spain)},
-        {"R_FRAFLAG", flagOf(france)},   {"R_BABY000", children},         {"R_FRAMUS0", musicDay},
-        {"R_USA4JUL", fireworks},        {"R_USAELVI", guitar},           {"R_ALLPROG", programmer},
-        {"R_WAR0000", peace},            {"R_OLD0000", olderPersons},     {"R_DEUFLAG", flagOf(germany)},
-        {"R_TEACHER", teacher},          {"R_ENGFLAG", flagOf(unionJack)}, {"R_HALLO00", pumpkin},
-        {"R_USABLAG", turkey},           {"R_PASHA00", easter},           {"R_PRAKRES", orthodoxFeast},
-        {"R_KATKRES", catholicFeast},    {"R_ROGDEST", christmas},
+        {"R_NEWYEAR", newYear},
+        {"R_USAFLAG", flagOf(usa)},
+        {"R_RUSZNAN", knowledge},
+        {"R_RUSORDN", order},
+        {"R_RUSFLAG", flagOf(russia)},
+        {"R_LOVE000", love},
+        {"R_RUSGEOR", georgeRibbon},
+        {"R_8MARCH0", womensDay},
+        {"R_USAPATR", shamrock},
+        {"R_1April0", aprilFool},
+        {"R_1May000", mayDay},
+        {"R_ISPFLAG", flagOf(spain)},
+        {"R_FRAFLAG", flagOf(france)},
+        {"R_BABY000", children},
+        {"R_FRAMUS0", musicDay},
+        {"R_USA4JUL", fireworks},
+        {"R_USAELVI", guitar},
+        {"R_ALLPROG", programmer},
+        {"R_WAR0000", peace},
+        {"R_OLD0000", olderPersons},
+        {"R_DEUFLAG", flagOf(germany)},
+        {"R_TEACHER", teacher},
+        {"R_ENGFLAG", flagOf(unionJack)},
+        {"R_HALLO00", pumpkin},
+        {"R_USABLAG", turkey},
+        {"R_PASHA00", easter},
+        {"R_PRAKRES", orthodoxFeast},
+        {"R_KATKRES", catholicFeast},
+        {"R_ROGDEST", christmas},
     };
     const QSize size{int(W), int(H)};
-    for (const HolidayPicture& picture : pictures)
-        out.add(QStringLiteral("png"), QString::fromLatin1(picture.name), drawn(size, picture.draw));
+    for (const HolidayPicture &picture : pictures)
+        out.add(QStringLiteral("png"), QString::fromLatin1(picture.name),
+                drawn(size, picture.draw));
 }
 
-}  // namespace calendar_art
+} // namespace calendar_art

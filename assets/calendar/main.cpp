@@ -13,8 +13,7 @@
 
 #include <cstdio>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char **argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     const QString outFolder = optionValue(args, QStringLiteral("out"));
@@ -34,6 +33,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "quarn-calendar-art: writing the pictures failed\n");
         return 1;
     }
-    std::printf("quarn-calendar-art: %d pictures in %lld ms\n", out.count(), static_cast<long long>(clock.elapsed()));
+    std::printf("quarn-calendar-art: %d pictures in %lld ms\n", out.count(),
+                static_cast<long long>(clock.elapsed()));
     return 0;
 }

@@ -19,10 +19,12 @@ namespace cards {
 namespace {
 
 // Element names of a KDE card deck.
-const char* const deckSuits[5] = {"", "heart", "diamond", "club", "spade"};
-const char* const deckRanks[10] = {"", "6", "7", "8", "9", "10", "jack", "queen", "king", "1"};
+const char *const deckSuits[5] = {"", "heart", "diamond", "club", "spade"};
+const char *const deckRanks[10] = {"", "6", "7", "8", "9", "10", "jack", "queen", "king", "1"};
 
-QString elementOf(int suit, int rank) { return QStringLiteral("%1_%2").arg(deckRanks[rank], deckSuits[suit]); }
+QString elementOf(int suit, int rank) {
+    return QStringLiteral("%1_%2").arg(deckRanks[rank], deckSuits[suit]);
+}
 
 // Pixel size of a deck card rendered once and shared by every set that uses it.
 const QSize renderSize(292, 396);
@@ -30,13 +32,13 @@ const qreal logicalHeight = 198;
 
 // Where the court figure lies on a deck's card (fractions of the card):
 // the part taken into a drawn set's court frame.
-QRectF figureArea(const QString& deck)
-{
+QRectF figureArea(const QString &deck) {
     if (deck == QLatin1String("ancient-egyptians"))
         return {0.14, 0.05, 0.72, 0.56};
     if (deck == QLatin1String("nicu-ornamental") || deck == QLatin1String("nicu-white"))
         return {0.16, 0.16, 0.68, 0.56};
-    if (deck == QLatin1String("oxygen") || deck == QLatin1String("oxygen-white") || deck == QLatin1String("oxygen-air"))
+    if (deck == QLatin1String("oxygen") || deck == QLatin1String("oxygen-white") ||
+        deck == QLatin1String("oxygen-air"))
         return {0.2, 0.15, 0.64, 0.72};
     if (deck == QLatin1String("standard"))
         return {0.2, 0.13, 0.6, 0.74};
@@ -45,73 +47,77 @@ QRectF figureArea(const QString& deck)
     return {0.15, 0.08, 0.70, 0.84};
 }
 
-QString rankLabel(Ranks ranks, int rank)
-{
-    static const char* const latin[10] = {"", "6", "7", "8", "9", "10", "J", "Q", "K", "A"};
-    static const char* const roman[10] = {"", "VI", "VII", "VIII", "IX", "X", "J", "Q", "K", "A"};
+QString rankLabel(Ranks ranks, int rank) {
+    static const char *const latin[10] = {"", "6", "7", "8", "9", "10", "J", "Q", "K", "A"};
+    static const char *const roman[10] = {"", "VI", "VII", "VIII", "IX", "X", "J", "Q", "K", "A"};
     switch (ranks) {
     case Ranks::Russian: {
-        static const char* const ru[10] = {"", "6", "7", "8", "9", "10", "В", "Д", "К", "Т"};
+        static const char *const ru[10] = {"", "6", "7", "8", "9", "10", "В", "Д", "К", "Т"};
         return QString::fromUtf8(ru[rank]);
     }
     case Ranks::German: {
-        static const char* const de[10] = {"", "6", "7", "8", "9", "10", "B", "D", "K", "A"};
+        static const char *const de[10] = {"", "6", "7", "8", "9", "10", "B", "D", "K", "A"};
         return QLatin1String(de[rank]);
     }
     case Ranks::French: {
-        static const char* const fr[10] = {"", "6", "7", "8", "9", "10", "V", "D", "R", "A"};
+        static const char *const fr[10] = {"", "6", "7", "8", "9", "10", "V", "D", "R", "A"};
         return QLatin1String(fr[rank]);
     }
     case Ranks::Spanish: {
-        static const char* const es[10] = {"", "6", "7", "8", "9", "10", "S", "C", "R", "1"};
+        static const char *const es[10] = {"", "6", "7", "8", "9", "10", "S", "C", "R", "1"};
         return QLatin1String(es[rank]);
     }
-    case Ranks::Roman: return QLatin1String(roman[rank]);
+    case Ranks::Roman:
+        return QLatin1String(roman[rank]);
     case Ranks::Chinese: {
-        static const char* const zh[10] = {"", "六", "七", "八", "九", "十", "J", "Q", "K", "A"};
+        static const char *const zh[10] = {"", "六", "七", "八", "九", "十", "J", "Q", "K", "A"};
         return QString::fromUtf8(zh[rank]);
     }
     case Ranks::Czech: {
-        static const char* const cz[10] = {"", "VI", "VII", "VIII", "IX", "X", "S", "Sv", "K", "E"};
+        static const char *const cz[10] = {"", "VI", "VII", "VIII", "IX", "X", "S", "Sv", "K", "E"};
         return QLatin1String(cz[rank]);
     }
-    case Ranks::Latin: break;
+    case Ranks::Latin:
+        break;
     }
     return QLatin1String(latin[rank]);
 }
 
 // How far the frame reaches into the card: the indices and pictures start there.
-qreal contentInset(Frame frame)
-{
+qreal contentInset(Frame frame) {
     switch (frame) {
-    case Frame::None: return 4;
-    case Frame::Line: return 7;
+    case Frame::None:
+        return 4;
+    case Frame::Line:
+        return 7;
     case Frame::Double:
     case Frame::Gold:
     case Frame::Corners:
-    case Frame::Pinta: return 8.5;
+    case Frame::Pinta:
+        return 8.5;
     case Frame::Folk:
-    case Frame::Wavy: return 10;
+    case Frame::Wavy:
+        return 10;
     case Frame::GreekKey:
-    case Frame::Steps: return 11;
+    case Frame::Steps:
+        return 11;
     }
     return 7;
 }
 
-QColor seasonPaper(int suit, bool top)
-{
+QColor seasonPaper(int suit, bool top) {
     // Hearts summer, diamonds autumn, clubs winter, spades spring.
     static const QRgb tops[5] = {0xFFFFFF, 0xFFF8D8, 0xFFEEDA, 0xF2F8FF, 0xF2FFE8};
     static const QRgb bottoms[5] = {0xFFFFFF, 0xFFE49A, 0xF8C88E, 0xCFE2F6, 0xCDEDB4};
     return QColor(top ? tops[suit] : bottoms[suit]);
 }
 
-QImage makePaper(const FaceStyle& style, int suit, QSize pixels)
-{
+QImage makePaper(const FaceStyle &style, int suit, QSize pixels) {
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&image);
     const QColor top = style.paper == Paper::Seasons ? seasonPaper(suit, true) : style.paperTop;
-    const QColor bottom = style.paper == Paper::Seasons ? seasonPaper(suit, false) : style.paperBottom;
+    const QColor bottom =
+        style.paper == Paper::Seasons ? seasonPaper(suit, false) : style.paperBottom;
     QLinearGradient base(0, 0, pixels.width() * 0.3, pixels.height());
     base.setColorAt(0, top);
     base.setColorAt(1, bottom);
@@ -173,9 +179,10 @@ QImage makePaper(const FaceStyle& style, int suit, QSize pixels)
         painter.end();
         const unsigned seed = unsigned(style.set) * 31u;
         for (int y = 0; y < image.height(); ++y) {
-            QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
             for (int x = 0; x < image.width(); ++x) {
-                const double n = art::valueNoise(x / 22.0, y / 22.0, seed) * 0.8 + art::valueNoise(x / 8.0, y / 8.0, seed + 1) * 0.2;
+                const double n = art::valueNoise(x / 22.0, y / 22.0, seed) * 0.8 +
+                                 art::valueNoise(x / 8.0, y / 8.0, seed + 1) * 0.2;
                 const double f = 0.9 + 0.13 * n;
                 const QRgb c = line[x];
                 line[x] = qRgb(std::min(255, int(qRed(c) * f)), std::min(255, int(qGreen(c) * f)),
@@ -185,18 +192,19 @@ QImage makePaper(const FaceStyle& style, int suit, QSize pixels)
         return image;
     }
     case Paper::Plain:
-    case Paper::Seasons: break;
+    case Paper::Seasons:
+        break;
     }
     return image;
 }
 
 // Frames, drawn in the card's logical units (height 198).
-void drawFrame(QPainter& painter, const FaceStyle& style, int suit, qreal w, qreal h)
-{
+void drawFrame(QPainter &painter, const FaceStyle &style, int suit, qreal w, qreal h) {
     const QColor c = style.frameColour;
     painter.setBrush(Qt::NoBrush);
     switch (style.frame) {
-    case Frame::None: break;
+    case Frame::None:
+        break;
     case Frame::Line:
         painter.setPen(QPen(c, 1.0));
         painter.drawRoundedRect(QRectF(4.5, 4.5, w - 9, h - 9), 5, 5);
@@ -298,7 +306,8 @@ void drawFrame(QPainter& painter, const FaceStyle& style, int suit, qreal w, qre
         painter.setPen(QPen(c, 1.1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.drawPath(pattern);
         painter.setPen(QPen(c, 0.8));
-        painter.drawRect(QRectF(m + band + 0.5, m + band + 0.5, w - 2 * (m + band + 0.5), h - 2 * (m + band + 0.5)));
+        painter.drawRect(QRectF(m + band + 0.5, m + band + 0.5, w - 2 * (m + band + 0.5),
+                                h - 2 * (m + band + 0.5)));
         break;
     }
     case Frame::Wavy: {
@@ -366,14 +375,13 @@ void drawFrame(QPainter& painter, const FaceStyle& style, int suit, qreal w, qre
 struct Geometry {
     qreal w;
     qreal h;
-    qreal inset;    // where the frame ends
-    qreal column;   // width of the index column
+    qreal inset;  // where the frame ends
+    qreal column; // width of the index column
     qreal fontSize;
-    QRectF middle;  // between the index columns
+    QRectF middle; // between the index columns
 };
 
-Geometry geometryOf(const FaceStyle& style, qreal w, bool large)
-{
+Geometry geometryOf(const FaceStyle &style, qreal w, bool large) {
     Geometry g;
     g.w = w;
     g.h = logicalHeight;
@@ -385,8 +393,7 @@ Geometry geometryOf(const FaceStyle& style, qreal w, bool large)
     return g;
 }
 
-QFont indexFont(const FaceStyle& style, qreal pixelSize)
-{
+QFont indexFont(const FaceStyle &style, qreal pixelSize) {
     QFont font(style.font);
     font.setBold(style.bold);
     font.setItalic(style.italic);
@@ -395,8 +402,7 @@ QFont indexFont(const FaceStyle& style, qreal pixelSize)
     return font;
 }
 
-void drawIndex(QPainter& painter, const FaceStyle& style, const Geometry& g, int suit, int rank)
-{
+void drawIndex(QPainter &painter, const FaceStyle &style, const Geometry &g, int suit, int rank) {
     const QString label = rankLabel(style.ranks, rank);
     const QFont font = indexFont(style, g.fontSize);
     const QFontMetricsF metrics(font);
@@ -419,47 +425,64 @@ void drawIndex(QPainter& painter, const FaceStyle& style, const Geometry& g, int
         painter.fillPath(text, colour);
         painter.restore();
         const qreal side = g.fontSize * 0.62;
-        const QRectF box(cx - side / 2, top + metrics.ascent() * 0.92 + g.fontSize * 0.14, side, side);
+        const QRectF box(cx - side / 2, top + metrics.ascent() * 0.92 + g.fontSize * 0.14, side,
+                         side);
         drawSuit(painter, style.suits, suit, box, style.colours);
         painter.restore();
     }
 }
 
 // Pip centres of six to ten in a unit box; the lower half is drawn turned.
-std::vector<QPointF> pipLayout(int rank)
-{
+std::vector<QPointF> pipLayout(int rank) {
     std::vector<QPointF> p{{0, 0}, {1, 0}, {0, 1}, {1, 1}};
     switch (rank) {
-    case 1: p.insert(p.end(), {{0, 0.5}, {1, 0.5}}); break;
-    case 2: p.insert(p.end(), {{0, 0.5}, {1, 0.5}, {0.5, 0.25}}); break;
-    case 3: p.insert(p.end(), {{0, 0.5}, {1, 0.5}, {0.5, 0.25}, {0.5, 0.75}}); break;
-    case 4: p.insert(p.end(), {{0, 1 / 3.0}, {1, 1 / 3.0}, {0, 2 / 3.0}, {1, 2 / 3.0}, {0.5, 0.5}}); break;
-    default: p.insert(p.end(), {{0, 1 / 3.0}, {1, 1 / 3.0}, {0, 2 / 3.0}, {1, 2 / 3.0}, {0.5, 1 / 6.0}, {0.5, 5 / 6.0}}); break;
+    case 1:
+        p.insert(p.end(), {{0, 0.5}, {1, 0.5}});
+        break;
+    case 2:
+        p.insert(p.end(), {{0, 0.5}, {1, 0.5}, {0.5, 0.25}});
+        break;
+    case 3:
+        p.insert(p.end(), {{0, 0.5}, {1, 0.5}, {0.5, 0.25}, {0.5, 0.75}});
+        break;
+    case 4:
+        p.insert(p.end(), {{0, 1 / 3.0}, {1, 1 / 3.0}, {0, 2 / 3.0}, {1, 2 / 3.0}, {0.5, 0.5}});
+        break;
+    default:
+        p.insert(p.end(), {{0, 1 / 3.0},
+                           {1, 1 / 3.0},
+                           {0, 2 / 3.0},
+                           {1, 2 / 3.0},
+                           {0.5, 1 / 6.0},
+                           {0.5, 5 / 6.0}});
+        break;
     }
     return p;
 }
 
-void drawPips(QPainter& painter, const FaceStyle& style, const Geometry& g, int suit, int rank)
-{
+void drawPips(QPainter &painter, const FaceStyle &style, const Geometry &g, int suit, int rank) {
     const QRectF area = g.middle.adjusted(1, 4, -1, -4);
     const qreal pip = std::min(area.width() * 0.4, area.height() / 4.4);
     const QRectF centres = area.adjusted(pip / 2, pip / 2, -pip / 2, -pip / 2);
-    for (const QPointF& u : pipLayout(rank)) {
-        const QPointF c(centres.left() + u.x() * centres.width(), centres.top() + u.y() * centres.height());
+    for (const QPointF &u : pipLayout(rank)) {
+        const QPointF c(centres.left() + u.x() * centres.width(),
+                        centres.top() + u.y() * centres.height());
         painter.save();
         painter.translate(c);
         if (u.y() > 0.5)
             painter.rotate(180);
         // Cups, batons and swords are tall: their pips take more height.
-        const QSizeF box = style.suits == SuitSystem::Spanish && suit != 2 ? QSizeF(pip * 0.95, pip * 1.2) : QSizeF(pip, pip);
-        drawSuit(painter, style.suits, suit, QRectF(QPointF(-box.width() / 2, -box.height() / 2), box), style.colours,
+        const QSizeF box = style.suits == SuitSystem::Spanish && suit != 2
+                               ? QSizeF(pip * 0.95, pip * 1.2)
+                               : QSizeF(pip, pip);
+        drawSuit(painter, style.suits, suit,
+                 QRectF(QPointF(-box.width() / 2, -box.height() / 2), box), style.colours,
                  style.paperTop.lightness() < 100);
         painter.restore();
     }
 }
 
-void drawAce(QPainter& painter, const FaceStyle& style, const Geometry& g, int suit)
-{
+void drawAce(QPainter &painter, const FaceStyle &style, const Geometry &g, int suit) {
     const QPointF centre(g.w / 2, g.h / 2);
     const qreal side = std::min(g.middle.width() * 0.78, 70.0);
     const QRectF box(centre.x() - side / 2, centre.y() - side / 2, side, side);
@@ -507,7 +530,8 @@ void drawAce(QPainter& painter, const FaceStyle& style, const Geometry& g, int s
         break;
     }
     case Ace::Gold:
-    case Ace::Plain: break;
+    case Ace::Plain:
+        break;
     }
     painter.restore();
     if (style.ace == Ace::Gold && style.suits == SuitSystem::French) {
@@ -519,16 +543,18 @@ void drawAce(QPainter& painter, const FaceStyle& style, const Geometry& g, int s
         painter.fillPath(art::suitPath(suit, small), style.colours.suit[suit]);
     } else {
         if (style.ace == Ace::Gold)
-            art::dropShadow(painter, art::suitPath(suit, box), QPointF(1.2, 1.6), 3, QColor(0, 0, 0, 70));
+            art::dropShadow(painter, art::suitPath(suit, box), QPointF(1.2, 1.6), 3,
+                            QColor(0, 0, 0, 70));
         drawSuit(painter, style.suits, suit, box, style.colours, true);
     }
 }
 
-QPainterPath courtShape(Court court, const QRectF& r)
-{
+QPainterPath courtShape(Court court, const QRectF &r) {
     QPainterPath path;
     switch (court) {
-    case Court::Medallion: path.addEllipse(r); break;
+    case Court::Medallion:
+        path.addEllipse(r);
+        break;
     case Court::Arch: {
         const qreal rad = r.width() / 2;
         path.moveTo(r.left(), r.top() + rad);
@@ -538,74 +564,78 @@ QPainterPath courtShape(Court court, const QRectF& r)
         path.closeSubpath();
         break;
     }
-    case Court::Panel: path.addRoundedRect(r, 4, 4); break;
+    case Court::Panel:
+        path.addRoundedRect(r, 4, 4);
+        break;
     }
     return path;
 }
 
-}  // namespace
+} // namespace
 
-QSize largeFaceSize(bool wide) { return wide ? QSize(146, 198) : QSize(126, 198); }
+QSize largeFaceSize(bool wide) {
+    return wide ? QSize(146, 198) : QSize(126, 198);
+}
 
 CardPainter::CardPainter(QString deckFolder) : folder_(std::move(deckFolder)) {}
 
 CardPainter::~CardPainter() = default;
 
-QSvgRenderer* CardPainter::deck(const QString& name)
-{
+QSvgRenderer *CardPainter::deck(const QString &name) {
     auto found = decks_.find(name);
     if (found != decks_.end())
         return found->second.get();
     const QDir dir(folder_ + QStringLiteral("/svg-") + name);
-    const QStringList files = dir.entryList({QStringLiteral("*.svgz"), QStringLiteral("*.svg")}, QDir::Files, QDir::Name);
+    const QStringList files =
+        dir.entryList({QStringLiteral("*.svgz"), QStringLiteral("*.svg")}, QDir::Files, QDir::Name);
     std::unique_ptr<QSvgRenderer> renderer;
     if (!files.isEmpty()) {
         renderer = std::make_unique<QSvgRenderer>(dir.absoluteFilePath(files.first()));
         if (!renderer->isValid())
             renderer.reset();
     }
-    QSvgRenderer* result = renderer.get();
+    QSvgRenderer *result = renderer.get();
     decks_[name] = std::move(renderer);
     return result;
 }
 
-bool CardPainter::prepare(const FaceStyle& style)
-{
-    QSvgRenderer* renderer = deck(style.deck);
+bool CardPainter::prepare(const FaceStyle &style) {
+    QSvgRenderer *renderer = deck(style.deck);
     if (!renderer) {
-        std::fprintf(stderr, "quarn-cards: cannot read the deck svg-%s for set %d\n", qPrintable(style.deck), style.set);
+        std::fprintf(stderr, "quarn-cards: cannot read the deck svg-%s for set %d\n",
+                     qPrintable(style.deck), style.set);
         return false;
     }
     for (int suit = 1; suit <= 4; ++suit)
         for (int rank = 1; rank <= 9; ++rank)
             if (!renderer->elementExists(elementOf(suit, rank))) {
-                std::fprintf(stderr, "quarn-cards: the deck svg-%s has no card %s\n", qPrintable(style.deck),
-                             qPrintable(elementOf(suit, rank)));
+                std::fprintf(stderr, "quarn-cards: the deck svg-%s has no card %s\n",
+                             qPrintable(style.deck), qPrintable(elementOf(suit, rank)));
                 return false;
             }
     return true;
 }
 
-QImage CardPainter::deckCard(const QString& deckName, int suit, int rank)
-{
+QImage CardPainter::deckCard(const QString &deckName, int suit, int rank) {
     const QString key = deckName + QLatin1Char('/') + elementOf(suit, rank);
     auto found = cards_.constFind(key);
     if (found != cards_.constEnd())
         return *found;
     QImage image = art::transparent(renderSize);
-    if (QSvgRenderer* renderer = deck(deckName)) {
+    if (QSvgRenderer *renderer = deck(deckName)) {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        renderer->render(&painter, elementOf(suit, rank), QRectF(0.5, 0.5, image.width() - 1, image.height() - 1));
+        renderer->render(&painter, elementOf(suit, rank),
+                         QRectF(0.5, 0.5, image.width() - 1, image.height() - 1));
     }
     cards_.insert(key, image);
     return image;
 }
 
-QImage CardPainter::deckFace(const FaceStyle& style, int suit, int rank, bool large)
-{
-    QImage card = treated(deckCard(style.deck, suit, rank), style.treatment).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+QImage CardPainter::deckFace(const FaceStyle &style, int suit, int rank, bool large) {
+    QImage card = treated(deckCard(style.deck, suit, rank), style.treatment)
+                      .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     if (style.wash.isValid()) {
         QImage washed = card;
         QPainter painter(&washed);
@@ -630,26 +660,28 @@ QImage CardPainter::deckFace(const FaceStyle& style, int suit, int rank, bool la
     return art::reduced(cut, smallFaceSize).convertToFormat(QImage::Format_RGB32);
 }
 
-const QImage& CardPainter::paper(const FaceStyle& style, int suit, QSize pixels)
-{
+const QImage &CardPainter::paper(const FaceStyle &style, int suit, QSize pixels) {
     const int paperSuit = style.paper == Paper::Seasons ? suit : 0;
-    const QString key = QStringLiteral("%1/%2/%3x%4").arg(style.set).arg(paperSuit).arg(pixels.width()).arg(pixels.height());
+    const QString key = QStringLiteral("%1/%2/%3x%4")
+                            .arg(style.set)
+                            .arg(paperSuit)
+                            .arg(pixels.width())
+                            .arg(pixels.height());
     auto found = papers_.find(key);
     if (found == papers_.end())
         found = papers_.insert(key, makePaper(style, paperSuit, pixels));
     return *found;
 }
 
-QImage CardPainter::courtFigure(const FaceStyle& style, int suit, int rank)
-{
+QImage CardPainter::courtFigure(const FaceStyle &style, int suit, int rank) {
     const QString key = QStringLiteral("court/%1/%2/%3").arg(style.set).arg(suit).arg(rank);
     auto found = cards_.constFind(key);
     if (found != cards_.constEnd())
         return *found;
     const QImage card = deckCard(style.deck, suit, rank);
     const QRectF area = figureArea(style.deck);
-    const QRect crop(int(area.x() * card.width()), int(area.y() * card.height()), int(area.width() * card.width()),
-                     int(area.height() * card.height()));
+    const QRect crop(int(area.x() * card.width()), int(area.y() * card.height()),
+                     int(area.width() * card.width()), int(area.height() * card.height()));
     QImage figure(crop.size(), QImage::Format_ARGB32_Premultiplied);
     figure.fill(Qt::white);
     QPainter painter(&figure);
@@ -660,8 +692,7 @@ QImage CardPainter::courtFigure(const FaceStyle& style, int suit, int rank)
     return figure;
 }
 
-QImage CardPainter::drawnFace(const FaceStyle& style, int suit, int rank, bool large)
-{
+QImage CardPainter::drawnFace(const FaceStyle &style, int suit, int rank, bool large) {
     const QSize target = large ? largeFaceSize(style.wide) : smallFaceSize;
     const QSize pixels = target * 2;
     const qreal scale = pixels.height() / logicalHeight;
@@ -698,8 +729,11 @@ QImage CardPainter::drawnFace(const FaceStyle& style, int suit, int rank, bool l
         painter.save();
         painter.setClipPath(shape);
         // The figure covers the frame, centred, keeping its proportions.
-        const QSizeF fitted = QSizeF(figure.size()).scaled(panel.size(), Qt::KeepAspectRatioByExpanding);
-        painter.drawImage(QRectF(panel.center() - QPointF(fitted.width() / 2, fitted.height() / 2), fitted), figure);
+        const QSizeF fitted =
+            QSizeF(figure.size()).scaled(panel.size(), Qt::KeepAspectRatioByExpanding);
+        painter.drawImage(
+            QRectF(panel.center() - QPointF(fitted.width() / 2, fitted.height() / 2), fitted),
+            figure);
         painter.restore();
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(style.frameColour, 1.3));
@@ -716,24 +750,25 @@ QImage CardPainter::drawnFace(const FaceStyle& style, int suit, int rank, bool l
     return large ? out : out.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage CardPainter::face(const FaceStyle& style, int suit, int rank, bool large)
-{
-    return style.source == Source::Deck ? deckFace(style, suit, rank, large) : drawnFace(style, suit, rank, large);
+QImage CardPainter::face(const FaceStyle &style, int suit, int rank, bool large) {
+    return style.source == Source::Deck ? deckFace(style, suit, rank, large)
+                                        : drawnFace(style, suit, rank, large);
 }
 
-QImage CardPainter::suitSymbol(const FaceStyle& style, int suit, bool large)
-{
+QImage CardPainter::suitSymbol(const FaceStyle &style, int suit, bool large) {
     const int side = large ? largeSymbolSide : smallSymbolSide;
     QImage big = art::transparent(QSize(side, side) * 4);
     QPainter painter(&big);
     painter.setRenderHint(QPainter::Antialiasing);
     if (!large)
-        painter.fillRect(big.rect(), style.source == Source::Drawn ? style.paperTop : QColor(Qt::white));
+        painter.fillRect(big.rect(),
+                         style.source == Source::Drawn ? style.paperTop : QColor(Qt::white));
     const qreal m = big.width() * 0.07;
-    drawSuit(painter, style.suits, suit, QRectF(m, m, big.width() - 2 * m, big.height() - 2 * m), style.colours, true);
+    drawSuit(painter, style.suits, suit, QRectF(m, m, big.width() - 2 * m, big.height() - 2 * m),
+             style.colours, true);
     painter.end();
     QImage out = art::reduced(big, QSize(side, side));
     return large ? out : out.convertToFormat(QImage::Format_RGB32);
 }
 
-}  // namespace cards
+} // namespace cards

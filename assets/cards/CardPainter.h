@@ -23,30 +23,30 @@ inline constexpr int smallSymbolSide = 20;
 inline constexpr int largeSymbolSide = 40;
 
 class CardPainter {
-public:
+  public:
     // deckFolder holds the SVG decks as svg-<name>/<file>.svgz.
     explicit CardPainter(QString deckFolder);
     ~CardPainter();
 
     // False (with a message) when a deck a style needs cannot be read.
-    bool prepare(const FaceStyle& style);
+    bool prepare(const FaceStyle &style);
 
-    QImage face(const FaceStyle& style, int suit, int rank, bool large);
-    QImage suitSymbol(const FaceStyle& style, int suit, bool large);
+    QImage face(const FaceStyle &style, int suit, int rank, bool large);
+    QImage suitSymbol(const FaceStyle &style, int suit, bool large);
 
-private:
-    QSvgRenderer* deck(const QString& name);
-    QImage deckCard(const QString& deckName, int suit, int rank);
+  private:
+    QSvgRenderer *deck(const QString &name);
+    QImage deckCard(const QString &deckName, int suit, int rank);
 
-    QImage deckFace(const FaceStyle& style, int suit, int rank, bool large);
-    QImage drawnFace(const FaceStyle& style, int suit, int rank, bool large);
-    QImage courtFigure(const FaceStyle& style, int suit, int rank);
-    const QImage& paper(const FaceStyle& style, int suit, QSize pixels);
+    QImage deckFace(const FaceStyle &style, int suit, int rank, bool large);
+    QImage drawnFace(const FaceStyle &style, int suit, int rank, bool large);
+    QImage courtFigure(const FaceStyle &style, int suit, int rank);
+    const QImage &paper(const FaceStyle &style, int suit, QSize pixels);
 
     QString folder_;
     std::map<QString, std::unique_ptr<QSvgRenderer>> decks_;
-    QHash<QString, QImage> cards_;   // deck cards rendered once, by deck and element
-    QHash<QString, QImage> papers_;  // paper textures by set, suit and size
+    QHash<QString, QImage> cards_;  // deck cards rendered once, by deck and element
+    QHash<QString, QImage> papers_; // paper textures by set, suit and size
 };
 
-}  // namespace cards
+} // namespace cards

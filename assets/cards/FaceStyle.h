@@ -23,12 +23,12 @@ enum class Ranks { Latin, Russian, German, French, Spanish, Roman, Chinese, Czec
 
 struct FaceStyle {
     int set = 0;
-    QString name;        // the set's English name, for messages
-    QString code;        // its own code: the jack, queen and king
-    QString numberCode;  // the code of its six to ten
+    QString name;       // the set's English name, for messages
+    QString code;       // its own code: the jack, queen and king
+    QString numberCode; // the code of its six to ten
     QString aceCode;
-    QString suitCode;    // the code of its suit symbols
-    bool wide = true;    // 146 x 198 large pictures, otherwise 126 x 198
+    QString suitCode; // the code of its suit symbols
+    bool wide = true; // 146 x 198 large pictures, otherwise 126 x 198
 
     Source source = Source::Drawn;
     QString deck;        // the deck's folder name without "svg-" (whole cards, or court figures)
@@ -56,9 +56,9 @@ struct FaceStyle {
 };
 
 // Sets 1..47 in order.
-const std::vector<FaceStyle>& faceStyles();
+const std::vector<FaceStyle> &faceStyles();
 
 // The library letter ("A", "B", "C") that holds a set.
 QString libraryOfSet(int set);
 
-}  // namespace cards
+} // namespace cards

@@ -9,12 +9,12 @@ namespace cards {
 
 enum class Filter {
     None,
-    Sepia,    // warm brown photograph tones
-    Duotone,  // dark ink .. light paper between two colours
-    Hue,      // colours turned round the hue circle by a number of degrees
-    Engrave,  // luminance in a few steps of one ink on the paper colour
-    Pastel,   // colours washed towards a light colour
-    Vivid,    // stronger saturation and contrast
+    Sepia,   // warm brown photograph tones
+    Duotone, // dark ink .. light paper between two colours
+    Hue,     // colours turned round the hue circle by a number of degrees
+    Engrave, // luminance in a few steps of one ink on the paper colour
+    Pastel,  // colours washed towards a light colour
+    Vivid,   // stronger saturation and contrast
 };
 
 struct Treatment {
@@ -25,6 +25,6 @@ struct Treatment {
 };
 
 // The picture with the treatment applied; transparent pixels stay transparent.
-QImage treated(const QImage& picture, const Treatment& treatment);
+QImage treated(const QImage &picture, const Treatment &treatment);
 
-}  // namespace cards
+} // namespace cards

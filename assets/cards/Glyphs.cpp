@@ -2,35 +2,35 @@
 
 #include "Art.h"
 
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-#include <QLinearGradient>
 
 namespace cards {
 
 namespace {
 
 // A path given in a 100 x 100 box, mapped into a box.
-QPainterPath mapped(const QPainterPath& unit, const QRectF& box)
-{
+QPainterPath mapped(const QPainterPath &unit, const QRectF &box) {
     QTransform t;
     t.translate(box.left(), box.top());
     t.scale(box.width() / 100.0, box.height() / 100.0);
     return t.map(unit);
 }
 
-QColor darker(const QColor& c, int factor = 170) { return c.darker(factor); }
+QColor darker(const QColor &c, int factor = 170) {
+    return c.darker(factor);
+}
 
-void fillOutlined(QPainter& painter, const QPainterPath& path, const QColor& fill, qreal width)
-{
+void fillOutlined(QPainter &painter, const QPainterPath &path, const QColor &fill, qreal width) {
     painter.fillPath(path, fill);
-    painter.strokePath(path, QPen(darker(fill, 220), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.strokePath(path,
+                       QPen(darker(fill, 220), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 }
 
 // German suits.
-void drawBell(QPainter& painter, const QRectF& box, const QColor& colour)
-{
+void drawBell(QPainter &painter, const QRectF &box, const QColor &colour) {
     QPainterPath bell;
     bell.moveTo(50, 6);
     bell.cubicTo(30, 6, 22, 26, 22, 48);
@@ -59,8 +59,7 @@ void drawBell(QPainter& painter, const QRectF& box, const QColor& colour)
     painter.strokePath(mapped(loop, box), QPen(colour.darker(200), w * 1.4));
 }
 
-void drawAcorn(QPainter& painter, const QRectF& box, const QColor& colour)
-{
+void drawAcorn(QPainter &painter, const QRectF &box, const QColor &colour) {
     const qreal w = box.width() * 0.03;
     QPainterPath nut;
     nut.moveTo(22, 44);
@@ -97,11 +96,11 @@ void drawAcorn(QPainter& painter, const QRectF& box, const QColor& colour)
     QPainterPath stem;
     stem.moveTo(48, 18);
     stem.cubicTo(48, 10, 52, 4, 58, 2);
-    painter.strokePath(mapped(stem, box), QPen(cupColour.darker(150), w * 2.2, Qt::SolidLine, Qt::RoundCap));
+    painter.strokePath(mapped(stem, box),
+                       QPen(cupColour.darker(150), w * 2.2, Qt::SolidLine, Qt::RoundCap));
 }
 
-void drawLeaf(QPainter& painter, const QRectF& box, const QColor& colour)
-{
+void drawLeaf(QPainter &painter, const QRectF &box, const QColor &colour) {
     const qreal w = box.width() * 0.03;
     QPainterPath leaf;
     leaf.moveTo(50, 2);
@@ -130,12 +129,12 @@ void drawLeaf(QPainter& painter, const QRectF& box, const QColor& colour)
         veins.moveTo(50, y + 8);
         veins.lineTo(70 + i * 2, y - 4);
     }
-    painter.strokePath(mapped(veins, box), QPen(colour.darker(220), w * 1.2, Qt::SolidLine, Qt::RoundCap));
+    painter.strokePath(mapped(veins, box),
+                       QPen(colour.darker(220), w * 1.2, Qt::SolidLine, Qt::RoundCap));
 }
 
 // Spanish suits.
-void drawCup(QPainter& painter, const QRectF& box, const QColor& colour)
-{
+void drawCup(QPainter &painter, const QRectF &box, const QColor &colour) {
     const qreal w = box.width() * 0.03;
     QPainterPath cup;
     cup.moveTo(14, 6);
@@ -161,13 +160,13 @@ void drawCup(QPainter& painter, const QRectF& box, const QColor& colour)
     painter.fillPath(mapped(band, box), QColor(0xE8, 0xB8, 0x3A));
 }
 
-void drawCoin(QPainter& painter, const QRectF& box, const QColor& colour)
-{
+void drawCoin(QPainter &painter, const QRectF &box, const QColor &colour) {
     const qreal w = box.width() * 0.03;
     QPainterPath coin;
     coin.addEllipse(QRectF(6, 6, 88, 88));
     const QPainterPath path = mapped(coin, box);
-    QRadialGradient shade(box.center() - QPointF(box.width() * 0.15, box.height() * 0.15), box.width() * 0.6);
+    QRadialGradient shade(box.center() - QPointF(box.width() * 0.15, box.height() * 0.15),
+                          box.width() * 0.6);
     shade.setColorAt(0.0, colour.lighter(160));
     shade.setColorAt(0.7, colour);
     shade.setColorAt(1.0, colour.darker(160));
@@ -186,8 +185,7 @@ void drawCoin(QPainter& painter, const QRectF& box, const QColor& colour)
     painter.strokePath(mapped(star, box), QPen(colour.darker(190), w));
 }
 
-void drawBaton(QPainter& painter, const QRectF& box, const QColor& colour)
-{
+void drawBaton(QPainter &painter, const QRectF &box, const QColor &colour) {
     // A knotted club, thick at the head, leaning a little.
     const qreal w = box.width() * 0.03;
     painter.save();
@@ -222,8 +220,7 @@ void drawBaton(QPainter& painter, const QRectF& box, const QColor& colour)
     painter.restore();
 }
 
-void drawSword(QPainter& painter, const QRectF& box, const QColor& colour)
-{
+void drawSword(QPainter &painter, const QRectF &box, const QColor &colour) {
     const qreal w = box.width() * 0.03;
     QPainterPath blade;
     blade.moveTo(50, 99);
@@ -248,10 +245,10 @@ void drawSword(QPainter& painter, const QRectF& box, const QColor& colour)
     painter.strokePath(hiltPath, QPen(QColor(0x6A, 0x4A, 0x10), w));
 }
 
-}  // namespace
+} // namespace
 
-void drawSuit(QPainter& painter, SuitSystem system, int suit, const QRectF& box, const SuitColours& colours, bool outlined)
-{
+void drawSuit(QPainter &painter, SuitSystem system, int suit, const QRectF &box,
+              const SuitColours &colours, bool outlined) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const QColor colour = colours.suit[suit < 1 || suit > 4 ? 4 : suit];
@@ -264,10 +261,18 @@ void drawSuit(QPainter& painter, SuitSystem system, int suit, const QRectF& box,
             drawLeaf(painter, box, colour);
     } else if (system == SuitSystem::Spanish) {
         switch (suit) {
-        case 1: drawCup(painter, box, colour); break;
-        case 2: drawCoin(painter, box, colour); break;
-        case 3: drawBaton(painter, box, colour); break;
-        default: drawSword(painter, box, colour); break;
+        case 1:
+            drawCup(painter, box, colour);
+            break;
+        case 2:
+            drawCoin(painter, box, colour);
+            break;
+        case 3:
+            drawBaton(painter, box, colour);
+            break;
+        default:
+            drawSword(painter, box, colour);
+            break;
         }
     } else {
         const QPainterPath path = art::suitPath(suit, box);
@@ -278,4 +283,4 @@ void drawSuit(QPainter& painter, SuitSystem system, int suit, const QRectF& box,
     painter.restore();
 }
 
-}  // namespace cards
+} // namespace cards

@@ -19,7 +19,7 @@ struct SuitColours {
 
 // Draws suit 1..4 of a system into a box, with the set's colours; a thin
 // darker outline keeps light symbols visible on light paper.
-void drawSuit(QPainter& painter, SuitSystem system, int suit, const QRectF& box, const SuitColours& colours,
-              bool outlined = false);
+void drawSuit(QPainter &painter, SuitSystem system, int suit, const QRectF &box,
+              const SuitColours &colours, bool outlined = false);
 
-}  // namespace cards
+} // namespace cards

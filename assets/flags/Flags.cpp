@@ -14,37 +14,42 @@ namespace flags {
 namespace {
 
 // ISO codes in the order of each continent's list; "" for "Unknown".
-constexpr const char* europe[] = {"",   "ru", "al", "ad", "at", "by", "be", "ba", "bg", "hr", "cz", "dk", "ee",
-                                  "fo", "fi", "fr", "de", "gi", "gr", "gg", "hu", "is", "ie", "im", "it", "je",
-                                  "lv", "li", "lt", "lu", "mk", "mt", "md", "mc", "nl", "no", "pl", "pt", "ro",
-                                  "sm", "cs", "sk", "si", "es", "se", "ch", "ua", "va", "gb"};
-constexpr const char* asia[] = {"",   "af", "am", "az", "bh", "bd", "bt", "io", "bn", "kh", "cn", "cy", "tl",
-                                "ge", "hk", "in", "id", "ir", "iq", "il", "jp", "jo", "kz", "kw", "kg", "la",
-                                "lb", "mo", "my", "mv", "mn", "mm", "np", "kp", "om", "pk", "ph", "qa", "sa",
-                                "sg", "kr", "lk", "sy", "tw", "tj", "th", "tr", "tm", "ae", "uz", "vn", "ye"};
-constexpr const char* northAmerica[] = {"",   "ai", "ag", "aw", "bs", "bb", "bz", "bm", "vg", "ca", "ky", "cr",
-                                        "cu", "dm", "do", "sv", "gl", "gd", "gt", "ht", "hn", "jm", "mq", "mx",
-                                        "ms", "ni", "pa", "pr", "kn", "lc", "pm", "vc", "tt", "tc", "us", "vi"};
-constexpr const char* southAmerica[] = {"", "ar", "bo", "br", "cl", "co", "ec", "fk", "gy", "py", "pe", "gs", "sr", "uy", "ve"};
-constexpr const char* oceania[] = {"",   "as", "au", "ck", "fj", "pf", "gu", "ki", "mh", "fm", "nr", "nz",
-                                   "nu", "nf", "mp", "pw", "pg", "pn", "ws", "sb", "to", "tv", "vu", "wf"};
-constexpr const char* africa[] = {"",   "dz", "ao", "bj", "bw", "bf", "bi", "cm", "cv", "cf", "td", "km", "cg", "cd",
-                                  "dj", "eg", "gq", "er", "et", "ga", "gm", "gh", "gn", "gw", "ci", "ke", "ls", "lr",
-                                  "ly", "mg", "mw", "ml", "mr", "mu", "ma", "mz", "na", "ne", "ng", "rw", "sh", "st",
-                                  "sn", "sc", "sl", "so", "za", "sd", "sz", "tz", "tg", "tn", "ug", "zm", "zw"};
+constexpr const char *europe[] = {"",   "ru", "al", "ad", "at", "by", "be", "ba", "bg", "hr",
+                                  "cz", "dk", "ee", "fo", "fi", "fr", "de", "gi", "gr", "gg",
+                                  "hu", "is", "ie", "im", "it", "je", "lv", "li", "lt", "lu",
+                                  "mk", "mt", "md", "mc", "nl", "no", "pl", "pt", "ro", "sm",
+                                  "cs", "sk", "si", "es", "se", "ch", "ua", "va", "gb"};
+constexpr const char *asia[] = {"",   "af", "am", "az", "bh", "bd", "bt", "io", "bn", "kh", "cn",
+                                "cy", "tl", "ge", "hk", "in", "id", "ir", "iq", "il", "jp", "jo",
+                                "kz", "kw", "kg", "la", "lb", "mo", "my", "mv", "mn", "mm", "np",
+                                "kp", "om", "pk", "ph", "qa", "sa", "sg", "kr", "lk", "sy", "tw",
+                                "tj", "th", "tr", "tm", "ae", "uz", "vn", "ye"};
+constexpr const char *northAmerica[] = {"",   "ai", "ag", "aw", "bs", "bb", "bz", "bm", "vg",
+                                        "ca", "ky", "cr", "cu", "dm", "do", "sv", "gl", "gd",
+                                        "gt", "ht", "hn", "jm", "mq", "mx", "ms", "ni", "pa",
+                                        "pr", "kn", "lc", "pm", "vc", "tt", "tc", "us", "vi"};
+constexpr const char *southAmerica[] = {"",   "ar", "bo", "br", "cl", "co", "ec", "fk",
+                                        "gy", "py", "pe", "gs", "sr", "uy", "ve"};
+constexpr const char *oceania[] = {"",   "as", "au", "ck", "fj", "pf", "gu", "ki",
+                                   "mh", "fm", "nr", "nz", "nu", "nf", "mp", "pw",
+                                   "pg", "pn", "ws", "sb", "to", "tv", "vu", "wf"};
+constexpr const char *africa[] = {"",   "dz", "ao", "bj", "bw", "bf", "bi", "cm", "cv", "cf", "td",
+                                  "km", "cg", "cd", "dj", "eg", "gq", "er", "et", "ga", "gm", "gh",
+                                  "gn", "gw", "ci", "ke", "ls", "lr", "ly", "mg", "mw", "ml", "mr",
+                                  "mu", "ma", "mz", "na", "ne", "ng", "rw", "sh", "st", "sn", "sc",
+                                  "sl", "so", "za", "sd", "sz", "tz", "tg", "tn", "ug", "zm", "zw"};
 
-const std::array<std::span<const char* const>, 6> isoLists = {europe, asia, northAmerica, southAmerica, oceania, africa};
+const std::array<std::span<const char *const>, 6> isoLists = {europe,       asia,    northAmerica,
+                                                              southAmerica, oceania, africa};
 
-QImage canvas()
-{
+QImage canvas() {
     QImage image(flagSize, QImage::Format_ARGB32);
     image.fill(Qt::white);
     return image;
 }
 
 // The "Unknown" entry: a pale globe on grey-blue.
-QImage unknownFlag()
-{
+QImage unknownFlag() {
     QImage image = canvas();
     image.fill(QColor(0x8C, 0x9C, 0xB0));
     QPainter p(&image);
@@ -58,8 +63,7 @@ QImage unknownFlag()
 }
 
 // White with a red cross, a gold cross inside it.
-QImage guernsey()
-{
+QImage guernsey() {
     QImage image = canvas();
     QPainter p(&image);
     p.fillRect(0, 4, 14, 4, QColor(0xE8, 0x11, 0x2D));
@@ -70,8 +74,7 @@ QImage guernsey()
 }
 
 // White with a red saltire and a small shield at the top.
-QImage jersey()
-{
+QImage jersey() {
     QImage image = canvas();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -87,8 +90,7 @@ QImage jersey()
 }
 
 // Red with the three-legged emblem in white.
-QImage isleOfMan()
-{
+QImage isleOfMan() {
     QImage image = canvas();
     image.fill(QColor(0xCF, 0x14, 0x2B));
     QPainter p(&image);
@@ -107,13 +109,14 @@ QImage isleOfMan()
 
 // A tricolour whose colours and direction follow from the country's name,
 // for a country the package has no flag for.
-QImage derivedFlag(const QString& name)
-{
+QImage derivedFlag(const QString &name) {
     unsigned hash = 2166136261u;
     for (const QChar ch : name)
         hash = (hash ^ ch.unicode()) * 16777619u;
-    const QColor colours[] = {QColor(0xCE, 0x11, 0x26), QColor(0x00, 0x38, 0x93), QColor(0x00, 0x7A, 0x3D), QColor(0xFC, 0xD1, 0x16),
-                              QColor(0xFF, 0xFF, 0xFF), QColor(0x00, 0x00, 0x00), QColor(0x00, 0x9C, 0xDE), QColor(0xF7, 0x7F, 0x00)};
+    const QColor colours[] = {QColor(0xCE, 0x11, 0x26), QColor(0x00, 0x38, 0x93),
+                              QColor(0x00, 0x7A, 0x3D), QColor(0xFC, 0xD1, 0x16),
+                              QColor(0xFF, 0xFF, 0xFF), QColor(0x00, 0x00, 0x00),
+                              QColor(0x00, 0x9C, 0xDE), QColor(0xF7, 0x7F, 0x00)};
     QColor stripes[3];
     for (int i = 0; i < 3; ++i) {
         stripes[i] = colours[(hash >> (3 * i)) % 8];
@@ -125,15 +128,15 @@ QImage derivedFlag(const QString& name)
     const bool vertical = hash & 0x10000;
     for (int i = 0; i < 3; ++i) {
         if (vertical)
-            p.fillRect(QRect(i * 14 / 3, 0, (i + 1) * 14 / 3 - i * 14 / 3 + (i == 2 ? 1 : 0), 12), stripes[i]);
+            p.fillRect(QRect(i * 14 / 3, 0, (i + 1) * 14 / 3 - i * 14 / 3 + (i == 2 ? 1 : 0), 12),
+                       stripes[i]);
         else
             p.fillRect(QRect(0, i * 4, 14, 4), stripes[i]);
     }
     return image;
 }
 
-QImage drawnFlag(const QString& iso, const QString& name)
-{
+QImage drawnFlag(const QString &iso, const QString &name) {
     if (iso.isEmpty())
         return unknownFlag();
     if (iso == QLatin1String("gg"))
@@ -146,8 +149,7 @@ QImage drawnFlag(const QString& iso, const QString& name)
 }
 
 // A head and shoulders, drawn large and reduced.
-QImage face(QColor clothes, QColor hair, bool longHair)
-{
+QImage face(QColor clothes, QColor hair, bool longHair) {
     const int factor = 8;
     QImage big = art::transparent(faceSize * factor);
     QPainter p(&big);
@@ -184,10 +186,9 @@ QImage face(QColor clothes, QColor hair, bool longHair)
     return art::reduced(big, faceSize);
 }
 
-}  // namespace
+} // namespace
 
-QString isoCode(int continent, int index)
-{
+QString isoCode(int continent, int index) {
     if (continent < 1 || continent > 6)
         return {};
     const auto list = isoLists[continent - 1];
@@ -196,13 +197,13 @@ QString isoCode(int continent, int index)
     return QLatin1String(list[index]);
 }
 
-QImage fitted(const QImage& source)
-{
+QImage fitted(const QImage &source) {
     // The package's flags have a one-pixel shaded rim; the inside is reduced
     // to 12 x 10 and framed anew with the rim's colour.
     const QImage picture = source.convertToFormat(QImage::Format_ARGB32);
     const bool rimmed = picture.width() > 4 && picture.height() > 4;
-    const QImage inside = rimmed ? picture.copy(1, 1, picture.width() - 2, picture.height() - 2) : picture;
+    const QImage inside =
+        rimmed ? picture.copy(1, 1, picture.width() - 2, picture.height() - 2) : picture;
     QColor rim = rimmed ? QColor(picture.pixel(picture.width() / 2, 0)) : QColor(0x40, 0x40, 0x40);
     rim = rim.darker(115);
     QImage out(flagSize, QImage::Format_ARGB32);
@@ -213,8 +214,7 @@ QImage fitted(const QImage& source)
     return out;
 }
 
-QImage flag(int continent, int index, const QString& sourceFolder, bool* usedFallback)
-{
+QImage flag(int continent, int index, const QString &sourceFolder, bool *usedFallback) {
     const QString iso = isoCode(continent, index);
     if (!iso.isEmpty()) {
         const QString file = sourceFolder + QLatin1Char('/') + iso + QStringLiteral(".png");
@@ -231,7 +231,11 @@ QImage flag(int continent, int index, const QString& sourceFolder, bool* usedFal
     return drawnFlag(iso, QString::fromUtf8(names.english.data(), qsizetype(names.english.size())));
 }
 
-QImage faceMan() { return face(QColor(0x2C, 0x5C, 0xB8), QColor(0x5A, 0x3A, 0x1E), false); }
-QImage faceWoman() { return face(QColor(0xD0, 0x3C, 0x78), QColor(0xB8, 0x7A, 0x2A), true); }
+QImage faceMan() {
+    return face(QColor(0x2C, 0x5C, 0xB8), QColor(0x5A, 0x3A, 0x1E), false);
+}
+QImage faceWoman() {
+    return face(QColor(0xD0, 0x3C, 0x78), QColor(0xB8, 0x7A, 0x2A), true);
+}
 
-}  // namespace flags
+} // namespace flags

@@ -17,13 +17,13 @@ QString isoCode(int continent, int index);
 
 // A 16 x 11 flag picture of the package fitted to 14 x 12: its inside
 // reduced to 12 x 10 inside a one-pixel rim.
-QImage fitted(const QImage& source);
+QImage fitted(const QImage &source);
 
 // The flag of a country: the package's picture when the source folder has
 // it, otherwise a drawn one. usedFallback tells which.
-QImage flag(int continent, int index, const QString& sourceFolder, bool* usedFallback = nullptr);
+QImage flag(int continent, int index, const QString &sourceFolder, bool *usedFallback = nullptr);
 
 QImage faceMan();
 QImage faceWoman();
 
-}  // namespace flags
+} // namespace flags

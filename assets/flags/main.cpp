@@ -13,15 +13,15 @@
 
 #include <cstdio>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char **argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     const QString outFolder = optionValue(args, QStringLiteral("out"));
     const QString prefix = optionValue(args, QStringLiteral("prefix"), QStringLiteral("/res"));
     const QString source = optionValue(args, QStringLiteral("source"));
     if (outFolder.isEmpty() || source.isEmpty()) {
-        std::fprintf(stderr, "usage: quarn-flags --out <folder> --prefix <prefix> --source <folder>\n");
+        std::fprintf(stderr,
+                     "usage: quarn-flags --out <folder> --prefix <prefix> --source <folder>\n");
         return 2;
     }
     Output out(outFolder, QStringLiteral("part.qrc"), prefix);
@@ -31,7 +31,8 @@ int main(int argc, char** argv)
         const int count = int(web::countriesOf(continent).size());
         for (int index = 0; index < count; ++index) {
             if (index > 0 && flags::isoCode(continent, index).isEmpty()) {
-                std::fprintf(stderr, "quarn-flags: no ISO code for country %d-%03d\n", continent, index);
+                std::fprintf(stderr, "quarn-flags: no ISO code for country %d-%03d\n", continent,
+                             index);
                 return 1;
             }
             bool fallback = false;
@@ -42,17 +43,19 @@ int main(int argc, char** argv)
     }
     // The options dialog's language and face-set flags: "FlagO" + picture code.
     const struct {
-        const char* name;
-        const char* iso;
+        const char *name;
+        const char *iso;
     } languageFlags[] = {{"Eng", "gb"}, {"Rus", "ru"}, {"Deu", "de"}, {"Fra", "fr"}, {"Spa", "es"},
                          {"Chi", "cn"}, {"Ita", "it"}, {"Cze", "cz"}, {"Jap", "jp"}, {"Kor", "kr"}};
-    for (const auto& language : languageFlags) {
-        const QImage original(source + QLatin1Char('/') + QLatin1String(language.iso) + QStringLiteral(".png"));
+    for (const auto &language : languageFlags) {
+        const QImage original(source + QLatin1Char('/') + QLatin1String(language.iso) +
+                              QStringLiteral(".png"));
         if (original.isNull()) {
             std::fprintf(stderr, "quarn-flags: no flag %s.png\n", language.iso);
             return 1;
         }
-        out.add(png, QStringLiteral("FlagO") + QLatin1String(language.name), flags::fitted(original));
+        out.add(png, QStringLiteral("FlagO") + QLatin1String(language.name),
+                flags::fitted(original));
     }
     out.add(png, QStringLiteral("FaceMan16"), flags::faceMan());
     out.add(png, QStringLiteral("FaceWoman16"), flags::faceWoman());

@@ -1,7 +1,6 @@
 #include "Arguments.h"
 
-QString optionValue(const QStringList& args, const QString& name, const QString& fallback)
-{
+QString optionValue(const QStringList &args, const QString &name, const QString &fallback) {
     QString value = fallback;
     const QString flag = QStringLiteral("--") + name;
     for (int i = 1; i + 1 < args.size(); ++i)

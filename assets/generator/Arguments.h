@@ -5,4 +5,4 @@
 #include <QStringList>
 
 // The value after "--<name>" (the last one given), or fallback.
-QString optionValue(const QStringList& args, const QString& name, const QString& fallback = {});
+QString optionValue(const QStringList &args, const QString &name, const QString &fallback = {});

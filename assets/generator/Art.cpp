@@ -12,8 +12,7 @@ namespace art {
 namespace {
 
 // The suit shapes in a 100 x 100 box.
-QPainterPath heart()
-{
+QPainterPath heart() {
     QPainterPath p;
     p.moveTo(50, 94);
     p.cubicTo(36, 78, 2, 58, 2, 30);
@@ -26,8 +25,7 @@ QPainterPath heart()
     return p;
 }
 
-QPainterPath diamond()
-{
+QPainterPath diamond() {
     QPainterPath p;
     p.moveTo(50, 1);
     p.cubicTo(60, 18, 72, 36, 88, 50);
@@ -38,8 +36,7 @@ QPainterPath diamond()
     return p;
 }
 
-QPainterPath spade()
-{
+QPainterPath spade() {
     QPainterPath p;
     p.moveTo(50, 2);
     p.cubicTo(64, 22, 98, 38, 98, 62);
@@ -55,8 +52,7 @@ QPainterPath spade()
     return p;
 }
 
-QPainterPath club()
-{
+QPainterPath club() {
     QPainterPath p;
     p.setFillRule(Qt::WindingFill);
     p.addEllipse(QPointF(50, 27), 22, 22);
@@ -72,16 +68,23 @@ QPainterPath club()
     return p.united(stem).simplified();
 }
 
-}  // namespace
+} // namespace
 
-QPainterPath suitPath(int suit, const QRectF& box)
-{
+QPainterPath suitPath(int suit, const QRectF &box) {
     QPainterPath unit;
     switch (suit) {
-    case 1: unit = heart(); break;
-    case 2: unit = diamond(); break;
-    case 3: unit = club(); break;
-    default: unit = spade(); break;
+    case 1:
+        unit = heart();
+        break;
+    case 2:
+        unit = diamond();
+        break;
+    case 3:
+        unit = club();
+        break;
+    default:
+        unit = spade();
+        break;
     }
     QTransform t;
     t.translate(box.left(), box.top());
@@ -89,10 +92,11 @@ QPainterPath suitPath(int suit, const QRectF& box)
     return t.map(unit);
 }
 
-QColor suitColour(int suit) { return suit <= 2 ? QColor(0xCC, 0x10, 0x24) : QColor(0x16, 0x16, 0x1C); }
+QColor suitColour(int suit) {
+    return suit <= 2 ? QColor(0xCC, 0x10, 0x24) : QColor(0x16, 0x16, 0x1C);
+}
 
-QImage reduced(const QImage& big, QSize size)
-{
+QImage reduced(const QImage &big, QSize size) {
     // Halve while more than twice too large, then one smooth step: keeps thin
     // lines crisp without aliasing.
     QImage image = big;
@@ -103,15 +107,13 @@ QImage reduced(const QImage& big, QSize size)
     return image;
 }
 
-QImage transparent(QSize size)
-{
+QImage transparent(QSize size) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
 }
 
-QImage blurred(const QImage& source, int radius)
-{
+QImage blurred(const QImage &source, int radius) {
     if (radius < 1)
         return source;
     QImage image = source.convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -123,10 +125,10 @@ QImage blurred(const QImage& source, int radius)
             const int lines = horizontal ? h : w;
             const int length = horizontal ? w : h;
             for (int line = 0; line < lines; ++line) {
-                auto pixel = [&](int i) -> QRgb& {
+                auto pixel = [&](int i) -> QRgb & {
                     const int x = horizontal ? i : line;
                     const int y = horizontal ? line : i;
-                    return reinterpret_cast<QRgb*>(image.scanLine(y))[x];
+                    return reinterpret_cast<QRgb *>(image.scanLine(y))[x];
                 };
                 std::vector<QRgb> copy(length);
                 for (int i = 0; i < length; ++i)
@@ -138,7 +140,8 @@ QImage blurred(const QImage& source, int radius)
                     sa += qAlpha(c), sr += qRed(c), sg += qGreen(c), sb += qBlue(c);
                 }
                 for (int i = 0; i < length; ++i) {
-                    pixel(i) = qRgba(int(sr / span), int(sg / span), int(sb / span), int(sa / span));
+                    pixel(i) =
+                        qRgba(int(sr / span), int(sg / span), int(sb / span), int(sa / span));
                     const QRgb out = copy[std::clamp(i - radius, 0, length - 1)];
                     const QRgb in = copy[std::clamp(i + radius + 1, 0, length - 1)];
                     sa += qAlpha(in) - qAlpha(out);
@@ -152,8 +155,8 @@ QImage blurred(const QImage& source, int radius)
     return image;
 }
 
-void dropShadow(QPainter& painter, const QPainterPath& shape, QPointF offset, qreal blur, QColor colour)
-{
+void dropShadow(QPainter &painter, const QPainterPath &shape, QPointF offset, qreal blur,
+                QColor colour) {
     const QRectF bounds = shape.boundingRect().adjusted(-3 * blur, -3 * blur, 3 * blur, 3 * blur);
     QImage layer = transparent(bounds.size().toSize() + QSize(2, 2));
     {
@@ -166,8 +169,7 @@ void dropShadow(QPainter& painter, const QPainterPath& shape, QPointF offset, qr
     painter.drawImage(bounds.topLeft() + offset, layer);
 }
 
-void fillGold(QPainter& painter, const QPainterPath& shape, const QRectF& box)
-{
+void fillGold(QPainter &painter, const QPainterPath &shape, const QRectF &box) {
     QLinearGradient gold(box.topLeft(), box.bottomLeft());
     gold.setColorAt(0.0, QColor(0xFF, 0xF1, 0xB0));
     gold.setColorAt(0.35, QColor(0xE8, 0xB8, 0x3A));
@@ -177,8 +179,7 @@ void fillGold(QPainter& painter, const QPainterPath& shape, const QRectF& box)
     painter.fillPath(shape, gold);
 }
 
-unsigned Noise::next()
-{
+unsigned Noise::next() {
     state_ ^= state_ << 13;
     state_ ^= state_ >> 17;
     state_ ^= state_ << 5;
@@ -186,18 +187,18 @@ unsigned Noise::next()
 }
 
 namespace {
-double lattice(int x, int y, unsigned seed)
-{
+double lattice(int x, int y, unsigned seed) {
     unsigned h = unsigned(x) * 374761393u + unsigned(y) * 668265263u + seed * 2246822519u;
     h = (h ^ (h >> 13)) * 1274126177u;
     h ^= h >> 16;
     return (h & 0xFFFF) / 65535.0;
 }
-double smooth(double t) { return t * t * (3 - 2 * t); }
-}  // namespace
+double smooth(double t) {
+    return t * t * (3 - 2 * t);
+}
+} // namespace
 
-double valueNoise(double x, double y, unsigned seed)
-{
+double valueNoise(double x, double y, unsigned seed) {
     const int x0 = int(std::floor(x));
     const int y0 = int(std::floor(y));
     const double fx = smooth(x - x0);
@@ -207,8 +208,7 @@ double valueNoise(double x, double y, unsigned seed)
     return (a + (b - a) * fx) + ((c + (d - c) * fx) - (a + (b - a) * fx)) * fy;
 }
 
-void paintCardBlank(QPainter& painter, const QRectF& card, qreal factor, bool rounded)
-{
+void paintCardBlank(QPainter &painter, const QRectF &card, qreal factor, bool rounded) {
     if (!rounded) {
         painter.fillRect(card, Qt::white);
         return;
@@ -216,7 +216,8 @@ void paintCardBlank(QPainter& painter, const QRectF& card, qreal factor, bool ro
     const qreal radius = card.width() * 0.06;
     painter.setPen(QPen(QColor(0x70, 0x70, 0x70), factor));
     painter.setBrush(Qt::white);
-    painter.drawRoundedRect(card.adjusted(factor * 0.5, factor * 0.5, -factor * 0.5, -factor * 0.5), radius, radius);
+    painter.drawRoundedRect(card.adjusted(factor * 0.5, factor * 0.5, -factor * 0.5, -factor * 0.5),
+                            radius, radius);
 }
 
-}  // namespace art
+} // namespace art

@@ -10,8 +10,8 @@ namespace {
 
 struct BackStyle {
     QColor base;
-    QColor light;   // pattern lines
-    QColor accent;  // medallions and frames
+    QColor light;  // pattern lines
+    QColor accent; // medallions and frames
 };
 
 // One style per weekday, Monday first.
@@ -26,14 +26,12 @@ const BackStyle styles[8] = {
     {QColor(0x1D, 0x4F, 0xA0), QColor(0xD6, 0xE4, 0xFA), QColor(0xF6, 0xD4, 0x6A)},
 };
 
-QColor withAlpha(QColor c, int alpha)
-{
+QColor withAlpha(QColor c, int alpha) {
     c.setAlpha(alpha);
     return c;
 }
 
-void latticePattern(QPainter& p, const QRectF& r, const BackStyle& s, qreal unit)
-{
+void latticePattern(QPainter &p, const QRectF &r, const BackStyle &s, qreal unit) {
     p.setPen(QPen(withAlpha(s.light, 120), unit * 0.5));
     const qreal step = unit * 9;
     for (qreal d = -r.height(); d < r.width() + r.height(); d += step) {
@@ -46,14 +44,15 @@ void latticePattern(QPainter& p, const QRectF& r, const BackStyle& s, qreal unit
         const bool odd = int(std::lround((y - r.top()) / (step / 2))) % 2;
         for (qreal x = r.left() + (odd ? step / 2 : 0); x <= r.right() + step; x += step) {
             QPolygonF dot;
-            dot << QPointF(x, y - unit * 1.1) << QPointF(x + unit * 1.1, y) << QPointF(x, y + unit * 1.1) << QPointF(x - unit * 1.1, y);
+            dot << QPointF(x, y - unit * 1.1) << QPointF(x + unit * 1.1, y)
+                << QPointF(x, y + unit * 1.1) << QPointF(x - unit * 1.1, y);
             p.drawPolygon(dot);
         }
     }
 }
 
-void rosette(QPainter& p, QPointF centre, qreal radius, const QColor& colour, qreal unit, int petals)
-{
+void rosette(QPainter &p, QPointF centre, qreal radius, const QColor &colour, qreal unit,
+             int petals) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(colour, unit * 0.45));
     for (int i = 0; i < petals; ++i) {
@@ -66,34 +65,34 @@ void rosette(QPainter& p, QPointF centre, qreal radius, const QColor& colour, qr
     p.drawEllipse(centre, radius * 0.22, radius * 0.22);
 }
 
-void suitTiling(QPainter& p, const QRectF& r, const BackStyle& s, qreal unit)
-{
+void suitTiling(QPainter &p, const QRectF &r, const BackStyle &s, qreal unit) {
     const qreal step = unit * 12;
     int row = 0;
     for (qreal y = r.top() + step / 3; y < r.bottom(); y += step * 0.75, ++row) {
         int col = 0;
-        for (qreal x = r.left() + (row % 2 ? step / 2 : 0) - step / 4; x < r.right(); x += step, ++col) {
+        for (qreal x = r.left() + (row % 2 ? step / 2 : 0) - step / 4; x < r.right();
+             x += step, ++col) {
             const int suit = (row + col) % 4 + 1;
-            p.fillPath(art::suitPath(suit, QRectF(x, y, step * 0.42, step * 0.42)), withAlpha(s.light, 95));
+            p.fillPath(art::suitPath(suit, QRectF(x, y, step * 0.42, step * 0.42)),
+                       withAlpha(s.light, 95));
         }
     }
 }
 
-void stripes(QPainter& p, const QRectF& r, const BackStyle& s, qreal unit)
-{
+void stripes(QPainter &p, const QRectF &r, const BackStyle &s, qreal unit) {
     p.setPen(Qt::NoPen);
     p.setBrush(withAlpha(s.light, 40));
     const qreal step = unit * 6;
     for (qreal d = -r.height(); d < r.width(); d += step) {
         QPolygonF band;
         band << QPointF(r.left() + d, r.bottom()) << QPointF(r.left() + d + step / 2, r.bottom())
-             << QPointF(r.left() + d + step / 2 + r.height(), r.top()) << QPointF(r.left() + d + r.height(), r.top());
+             << QPointF(r.left() + d + step / 2 + r.height(), r.top())
+             << QPointF(r.left() + d + r.height(), r.top());
         p.drawPolygon(band);
     }
 }
 
-void dots(QPainter& p, const QRectF& r, const BackStyle& s, qreal unit)
-{
+void dots(QPainter &p, const QRectF &r, const BackStyle &s, qreal unit) {
     p.setPen(Qt::NoPen);
     p.setBrush(withAlpha(s.light, 110));
     const qreal step = unit * 6;
@@ -103,8 +102,8 @@ void dots(QPainter& p, const QRectF& r, const BackStyle& s, qreal unit)
             p.drawEllipse(QPointF(x, y), unit * 0.9, unit * 0.9);
 }
 
-void star(QPainter& p, QPointF centre, qreal outer, qreal inner, int points, const QBrush& brush, const QPen& pen)
-{
+void star(QPainter &p, QPointF centre, qreal outer, qreal inner, int points, const QBrush &brush,
+          const QPen &pen) {
     QPolygonF poly;
     for (int i = 0; i < 2 * points; ++i) {
         const qreal a = M_PI * i / points - M_PI / 2;
@@ -116,8 +115,7 @@ void star(QPainter& p, QPointF centre, qreal outer, qreal inner, int points, con
     p.drawPolygon(poly);
 }
 
-void radialLines(QPainter& p, const QRectF& r, const BackStyle& s, qreal unit)
-{
+void radialLines(QPainter &p, const QRectF &r, const BackStyle &s, qreal unit) {
     p.setPen(QPen(withAlpha(s.light, 55), unit * 0.4));
     const QPointF c = r.center();
     const qreal reach = std::hypot(r.width(), r.height());
@@ -127,8 +125,7 @@ void radialLines(QPainter& p, const QRectF& r, const BackStyle& s, qreal unit)
     }
 }
 
-void crosshatch(QPainter& p, const QRectF& r, const BackStyle& s, qreal unit)
-{
+void crosshatch(QPainter &p, const QRectF &r, const BackStyle &s, qreal unit) {
     p.setPen(QPen(withAlpha(s.light, 70), unit * 0.35));
     const qreal step = unit * 3.2;
     for (qreal x = r.left(); x < r.right(); x += step)
@@ -137,8 +134,7 @@ void crosshatch(QPainter& p, const QRectF& r, const BackStyle& s, qreal unit)
         p.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
 }
 
-void medallion(QPainter& p, QPointF c, qreal radius, const BackStyle& s, qreal unit, int suit)
-{
+void medallion(QPainter &p, QPointF c, qreal radius, const BackStyle &s, qreal unit, int suit) {
     QPainterPath ring;
     ring.addEllipse(c, radius, radius);
     art::fillGold(p, ring, ring.boundingRect());
@@ -153,15 +149,15 @@ void medallion(QPainter& p, QPointF c, qreal radius, const BackStyle& s, qreal u
     p.drawEllipse(c, radius * 0.74, radius * 0.74);
     if (suit > 0) {
         const qreal side = radius * 0.9;
-        const QPainterPath shape = art::suitPath(suit, QRectF(c.x() - side / 2, c.y() - side / 2, side, side));
+        const QPainterPath shape =
+            art::suitPath(suit, QRectF(c.x() - side / 2, c.y() - side / 2, side, side));
         art::fillGold(p, shape, shape.boundingRect());
     }
 }
 
 // The inner panel of a back of one design, filling r.
-void drawPanel(QPainter& p, const QRectF& r, int design, qreal unit)
-{
-    const BackStyle& s = styles[design];
+void drawPanel(QPainter &p, const QRectF &r, int design, qreal unit) {
+    const BackStyle &s = styles[design];
     QRadialGradient base(r.center(), std::hypot(r.width(), r.height()) / 2);
     base.setColorAt(0, s.base.lighter(125));
     base.setColorAt(1, s.base.darker(120));
@@ -193,22 +189,26 @@ void drawPanel(QPainter& p, const QRectF& r, int design, qreal unit)
         inner.addEllipse(c, r.width() * 0.26, r.height() * 0.225);
         p.fillPath(inner, s.base.darker(115));
         const qreal side = r.width() * 0.3;
-        const QPainterPath spade = art::suitPath(4, QRectF(c.x() - side / 2, c.y() - side / 2, side, side));
+        const QPainterPath spade =
+            art::suitPath(4, QRectF(c.x() - side / 2, c.y() - side / 2, side, side));
         art::fillGold(p, spade, spade.boundingRect());
         break;
     }
     case 5:
         dots(p, r, s, unit);
-        star(p, c, r.width() * 0.36, r.width() * 0.15, 8, QBrush(withAlpha(s.accent, 230)), QPen(s.base.darker(150), unit * 0.5));
+        star(p, c, r.width() * 0.36, r.width() * 0.15, 8, QBrush(withAlpha(s.accent, 230)),
+             QPen(s.base.darker(150), unit * 0.5));
         star(p, c, r.width() * 0.18, r.width() * 0.08, 8, QBrush(s.base.lighter(140)), Qt::NoPen);
         break;
     case 6:
         radialLines(p, r, s, unit);
-        star(p, c, r.width() * 0.42, r.width() * 0.07, 4, QBrush(withAlpha(s.accent, 235)), QPen(s.base.darker(160), unit * 0.4));
+        star(p, c, r.width() * 0.42, r.width() * 0.07, 4, QBrush(withAlpha(s.accent, 235)),
+             QPen(s.base.darker(160), unit * 0.4));
         p.save();
         p.translate(c);
         p.rotate(45);
-        star(p, QPointF(0, 0), r.width() * 0.26, r.width() * 0.05, 4, QBrush(withAlpha(s.light, 220)), QPen(s.base.darker(160), unit * 0.4));
+        star(p, QPointF(0, 0), r.width() * 0.26, r.width() * 0.05, 4,
+             QBrush(withAlpha(s.light, 220)), QPen(s.base.darker(160), unit * 0.4));
         p.restore();
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(withAlpha(s.accent, 200), unit * 0.6));
@@ -222,7 +222,8 @@ void drawPanel(QPainter& p, const QRectF& r, int design, qreal unit)
         for (int suit = 1; suit <= 4; ++suit) {
             const qreal a = M_PI / 2 * (suit - 1) - M_PI / 2;
             const QPointF at = c + QPointF(std::cos(a) * orbit, std::sin(a) * orbit);
-            const QPainterPath shape = art::suitPath(suit, QRectF(at.x() - side / 2, at.y() - side / 2, side, side));
+            const QPainterPath shape =
+                art::suitPath(suit, QRectF(at.x() - side / 2, at.y() - side / 2, side, side));
             art::fillGold(p, shape, shape.boundingRect());
         }
         break;
@@ -234,19 +235,19 @@ void drawPanel(QPainter& p, const QRectF& r, int design, qreal unit)
     p.setPen(QPen(withAlpha(s.accent, 230), unit * 0.8));
     p.drawRoundedRect(r.adjusted(unit * 2, unit * 2, -unit * 2, -unit * 2), unit * 2, unit * 2);
     p.setPen(QPen(withAlpha(s.light, 170), unit * 0.4));
-    p.drawRoundedRect(r.adjusted(unit * 3.4, unit * 3.4, -unit * 3.4, -unit * 3.4), unit * 1.5, unit * 1.5);
+    p.drawRoundedRect(r.adjusted(unit * 3.4, unit * 3.4, -unit * 3.4, -unit * 3.4), unit * 1.5,
+                      unit * 1.5);
 }
 
 // A whole back at a given size. With rounded corners and a border for the
 // large pictures; square and borderless for the small bitmap, which the
 // program frames itself.
-QImage back(int design, QSize size, bool rounded)
-{
+QImage back(int design, QSize size, bool rounded) {
     const int factor = 4;
     QImage big = art::transparent(size * factor);
     QPainter p(&big);
     p.setRenderHint(QPainter::Antialiasing);
-    const qreal unit = big.width() / 69.0;  // about one pixel of the small bitmap
+    const qreal unit = big.width() / 69.0; // about one pixel of the small bitmap
     const QRectF card(0, 0, big.width(), big.height());
     art::paintCardBlank(p, card, factor, rounded);
     const qreal margin = big.width() * (rounded ? 0.075 : 0.06);
@@ -259,18 +260,16 @@ QImage back(int design, QSize size, bool rounded)
     return art::reduced(big, size);
 }
 
-QImage turned(const QImage& upright)
-{
+QImage turned(const QImage &upright) {
     QTransform quarter;
     quarter.rotate(90);
     return upright.transformed(quarter, Qt::SmoothTransformation);
 }
 
-}  // namespace
+} // namespace
 
-void drawBacks(Output& out)
-{
-    const char* const parts[8] = {"", "01Mo", "02Tu", "03We", "04Th", "05Fr", "06Su", "07Su"};
+void drawBacks(Output &out) {
+    const char *const parts[8] = {"", "01Mo", "02Tu", "03We", "04Th", "05Fr", "06Su", "07Su"};
     for (int design = 1; design <= 7; ++design) {
         const QString name = QStringLiteral("Ob") + QLatin1String(parts[design]);
         const QImage small = back(design, QSize(69, 94), false);

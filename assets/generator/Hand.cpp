@@ -3,8 +3,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-QPainterPath pointingHand()
-{
+QPainterPath pointingHand() {
     QPainterPath hand;
     hand.setFillRule(Qt::WindingFill);
     // Index finger.
@@ -28,8 +27,8 @@ QPainterPath pointingHand()
     return hand.simplified();
 }
 
-void drawPointingHand(QPainter& painter, const QColor& fill, const QColor& shade, const QColor& outline, qreal outlineWidth)
-{
+void drawPointingHand(QPainter &painter, const QColor &fill, const QColor &shade,
+                      const QColor &outline, qreal outlineWidth) {
     const QPainterPath hand = pointingHand();
     QLinearGradient gradient(QPointF(10, 0), QPointF(58, 64));
     gradient.setColorAt(0, fill.lighter(108));

@@ -7,5 +7,6 @@
 
 class QPainter;
 
-QPainterPath pointingHand();  // 64 x 64 box, finger tip near (31, 3)
-void drawPointingHand(QPainter& painter, const QColor& fill, const QColor& shade, const QColor& outline, qreal outlineWidth);
+QPainterPath pointingHand(); // 64 x 64 box, finger tip near (31, 3)
+void drawPointingHand(QPainter &painter, const QColor &fill, const QColor &shade,
+                      const QColor &outline, qreal outlineWidth);

@@ -13,20 +13,21 @@
 #include <QString>
 
 class Output {
-public:
+  public:
     explicit Output(QString folder, QString qrcFile = QStringLiteral("builtin.qrc"),
                     QString prefix = QStringLiteral("/res"));
 
     // Kinds: "bmp" (written as BMP), "png", "jpeg" (quality 92).
-    bool add(const QString& kind, const QString& name, const QImage& image);
+    bool add(const QString &kind, const QString &name, const QImage &image);
     // Ready-made bytes (a WAVE sound, a GIF animation, a MIDI file, ...) of a
     // kind ("wav", "gif", "raw", ...) written as <kind>/<name>.<extension>.
-    bool addBytes(const QString& kind, const QString& name, const QByteArray& bytes, const QString& extension);
+    bool addBytes(const QString &kind, const QString &name, const QByteArray &bytes,
+                  const QString &extension);
     bool writeQrc() const;
     bool failed() const { return failed_; }
     int count() const { return index_.count(); }
 
-private:
+  private:
     QString folder_;
     QString qrcFile_;
     QString prefix_;

@@ -21,8 +21,7 @@ const QColor red(0xE0, 0x1C, 0x24);
 const QColor darkRed(0x90, 0x08, 0x10);
 const QColor outline(0x18, 0x08, 0x08);
 
-QImage frame(const std::function<void(QPainter&)>& draw)
-{
+QImage frame(const std::function<void(QPainter &)> &draw) {
     QImage big = art::transparent(QSize(side, side) * factor);
     QPainter p(&big);
     p.setRenderHint(QPainter::Antialiasing);
@@ -32,8 +31,7 @@ QImage frame(const std::function<void(QPainter&)>& draw)
     return art::reduced(big, QSize(side, side));
 }
 
-QImage strip(const std::vector<QImage>& frames)
-{
+QImage strip(const std::vector<QImage> &frames) {
     QImage out = art::transparent(QSize(side * int(frames.size()), side));
     QPainter p(&out);
     for (size_t i = 0; i < frames.size(); ++i)
@@ -41,9 +39,8 @@ QImage strip(const std::vector<QImage>& frames)
     return out;
 }
 
-QImage arrow()
-{
-    return frame([](QPainter& p) {
+QImage arrow() {
+    return frame([](QPainter &p) {
         QPainterPath a;
         a.moveTo(1.5, 1.5);
         a.lineTo(1.5, 24);
@@ -62,18 +59,16 @@ QImage arrow()
     });
 }
 
-QImage hand(qreal lift)
-{
-    return frame([lift](QPainter& p) {
+QImage hand(qreal lift) {
+    return frame([lift](QPainter &p) {
         p.translate(-1.5, lift);
         p.scale(0.5, 0.5);
         drawPointingHand(p, red, darkRed, outline, 2.6);
     });
 }
 
-QImage hourglass(qreal angle)
-{
-    return frame([angle](QPainter& p) {
+QImage hourglass(qreal angle) {
+    return frame([angle](QPainter &p) {
         p.translate(16, 16);
         p.rotate(angle);
         p.translate(-16, -16);
@@ -106,9 +101,8 @@ QImage hourglass(qreal angle)
     });
 }
 
-QImage ibeam(int glow)
-{
-    return frame([glow](QPainter& p) {
+QImage ibeam(int glow) {
+    return frame([glow](QPainter &p) {
         QColor c = red;
         c = c.lighter(100 + glow);
         QPainterPath beam;
@@ -130,10 +124,9 @@ QImage ibeam(int glow)
     });
 }
 
-}  // namespace
+} // namespace
 
-void drawPointers(Output& out)
-{
+void drawPointers(Output &out) {
     out.add(QStringLiteral("png"), QStringLiteral("CURARROW"), arrow());
 
     std::vector<QImage> hands;

@@ -3,14 +3,12 @@
 #include <QSaveFile>
 #include <QTextStream>
 
-void ResourceIndex::add(const QString& kind, const QString& name, const QString& file)
-{
+void ResourceIndex::add(const QString &kind, const QString &name, const QString &file) {
     aliases_ << kind + QLatin1Char('/') + name;
     files_ << file;
 }
 
-bool ResourceIndex::writeQrc(const QString& path, const QString& prefix) const
-{
+bool ResourceIndex::writeQrc(const QString &path, const QString &prefix) const {
     QSaveFile qrc(path);
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;

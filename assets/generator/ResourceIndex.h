@@ -8,14 +8,14 @@
 #include <QStringList>
 
 class ResourceIndex {
-public:
+  public:
     // A resource written to `file` (relative to the output folder).
-    void add(const QString& kind, const QString& name, const QString& file);
+    void add(const QString &kind, const QString &name, const QString &file);
     // Writes the .qrc at `path` in one step; false when it cannot be written.
-    bool writeQrc(const QString& path, const QString& prefix = QStringLiteral("/res")) const;
+    bool writeQrc(const QString &path, const QString &prefix = QStringLiteral("/res")) const;
     int count() const { return aliases_.size(); }
 
-private:
+  private:
     QStringList aliases_;
     QStringList files_;
 };

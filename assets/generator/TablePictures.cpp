@@ -11,11 +11,10 @@
 
 namespace {
 
-constexpr int factor = 4;  // pictures are drawn at four times the base size
+constexpr int factor = 4; // pictures are drawn at four times the base size
 
 // The frame of the tab and the counter: a mahogany rim round an ivory panel.
-QRectF panelFrame(QPainter& p, const QRectF& box)
-{
+QRectF panelFrame(QPainter &p, const QRectF &box) {
     QPainterPath outer;
     outer.addRoundedRect(box.adjusted(2, 2, -2, -2), 10, 10);
     art::dropShadow(p, outer, QPointF(1.2, 1.6), 2.5, QColor(0, 0, 0, 120));
@@ -42,8 +41,7 @@ QRectF panelFrame(QPainter& p, const QRectF& box)
 }
 
 // A sunken well for a number.
-void well(QPainter& p, const QRectF& box, qreal radius)
-{
+void well(QPainter &p, const QRectF &box, qreal radius) {
     QPainterPath shape;
     shape.addRoundedRect(box, radius, radius);
     QLinearGradient fill(box.topLeft(), box.bottomLeft());
@@ -56,8 +54,7 @@ void well(QPainter& p, const QRectF& box, qreal radius)
     p.drawPath(shape);
 }
 
-QImage render(QSize base, const std::function<void(QPainter&)>& draw)
-{
+QImage render(QSize base, const std::function<void(QPainter &)> &draw) {
     QImage big = art::transparent(base * factor);
     QPainter p(&big);
     p.setRenderHint(QPainter::Antialiasing);
@@ -67,15 +64,13 @@ QImage render(QSize base, const std::function<void(QPainter&)>& draw)
     return big;
 }
 
-void addBothSizes(Output& out, const QString& name, const QImage& big, QSize base)
-{
+void addBothSizes(Output &out, const QString &name, const QImage &big, QSize base) {
     out.add(QStringLiteral("png"), name, art::reduced(big, base));
     out.add(QStringLiteral("png"), name + QStringLiteral("B"), art::reduced(big, base * 2));
 }
 
-QImage tab()
-{
-    return render(QSize(155, 95), [](QPainter& p) {
+QImage tab() {
+    return render(QSize(155, 95), [](QPainter &p) {
         const QRectF inner = panelFrame(p, QRectF(0, 0, 155, 95));
         // The score band and a rule under it.
         p.setPen(QPen(QColor(0xB8, 0x94, 0x4C), 0.8));
@@ -94,9 +89,8 @@ QImage tab()
     });
 }
 
-QImage counter()
-{
-    return render(QSize(120, 150), [](QPainter& p) {
+QImage counter() {
+    return render(QSize(120, 150), [](QPainter &p) {
         panelFrame(p, QRectF(0, 0, 120, 150));
         p.setPen(QPen(QColor(0xB8, 0x94, 0x4C), 0.8));
         p.drawLine(QPointF(16, 40), QPointF(104, 40));
@@ -114,8 +108,7 @@ QImage counter()
     });
 }
 
-void coin(QPainter& p, QPointF centre, qreal radius, qreal thickness)
-{
+void coin(QPainter &p, QPointF centre, qreal radius, qreal thickness) {
     // The rim, then the face.
     QPainterPath rim;
     rim.addEllipse(QPointF(centre.x(), centre.y() + thickness), radius, radius * 0.42);
@@ -138,14 +131,16 @@ void coin(QPainter& p, QPointF centre, qreal radius, qreal thickness)
     p.drawEllipse(centre, radius * 0.74, radius * 0.3);
 }
 
-QImage bank()
-{
-    return render(QSize(96, 64), [](QPainter& p) {
+QImage bank() {
+    return render(QSize(96, 64), [](QPainter &p) {
         const qreal r = 13;
         const qreal t = 3.2;
-        struct Stack { qreal x; int coins; };
+        struct Stack {
+            qreal x;
+            int coins;
+        };
         const Stack stacks[] = {{24, 5}, {49, 8}, {73, 4}};
-        for (const Stack& s : stacks) {
+        for (const Stack &s : stacks) {
             QPainterPath shadow;
             shadow.addEllipse(QPointF(s.x + 2, 54), r + 1, r * 0.42 + 1);
             p.fillPath(shadow, QColor(0, 0, 0, 70));
@@ -157,9 +152,8 @@ QImage bank()
     });
 }
 
-QImage plate(QColor top, QColor bottom)
-{
-    return render(QSize(160, 20), [&](QPainter& p) {
+QImage plate(QColor top, QColor bottom) {
+    return render(QSize(160, 20), [&](QPainter &p) {
         const QRectF box(0.6, 0.6, 158.8, 18.8);
         QPainterPath pill;
         pill.addRoundedRect(box, 9.4, 9.4);
@@ -169,7 +163,8 @@ QImage plate(QColor top, QColor bottom)
         p.fillPath(pill, fill);
         // Gloss on the upper half.
         QPainterPath gloss;
-        gloss.addRoundedRect(QRectF(box.left() + 4, box.top() + 1.2, box.width() - 8, box.height() * 0.42), 6, 6);
+        gloss.addRoundedRect(
+            QRectF(box.left() + 4, box.top() + 1.2, box.width() - 8, box.height() * 0.42), 6, 6);
         QLinearGradient shine(box.topLeft(), QPointF(box.left(), box.top() + box.height() * 0.5));
         shine.setColorAt(0, QColor(255, 255, 255, 120));
         shine.setColorAt(1, QColor(255, 255, 255, 10));
@@ -182,9 +177,8 @@ QImage plate(QColor top, QColor bottom)
 
 // The ribbon of the banner shown while a hand's film is written: an ivory
 // band edged in gold, its swallow-tailed ends folded behind it.
-QImage advertisingBar()
-{
-    return render(QSize(175, 40), [](QPainter& p) {
+QImage advertisingBar() {
+    return render(QSize(175, 40), [](QPainter &p) {
         const QColor tailDark(0x7A, 0x12, 0x10);
         const QColor tailLight(0xB8, 0x2A, 0x22);
         for (int side = 0; side < 2; ++side) {
@@ -228,8 +222,7 @@ QImage advertisingBar()
     });
 }
 
-QImage hand(int rotation)
-{
+QImage hand(int rotation) {
     QImage big = art::transparent(QSize(64, 64) * factor);
     QPainter p(&big);
     p.setRenderHint(QPainter::Antialiasing);
@@ -237,20 +230,24 @@ QImage hand(int rotation)
     p.translate(32, 32);
     p.rotate(rotation);
     p.translate(-32, -32);
-    drawPointingHand(p, QColor(0xFF, 0xFF, 0xFF), QColor(0xCF, 0xD4, 0xDC), QColor(0x20, 0x20, 0x28), 2.6);
+    drawPointingHand(p, QColor(0xFF, 0xFF, 0xFF), QColor(0xCF, 0xD4, 0xDC),
+                     QColor(0x20, 0x20, 0x28), 2.6);
     p.end();
     return art::reduced(big, QSize(64, 64));
 }
 
-}  // namespace
+} // namespace
 
-void drawTablePictures(Output& out)
-{
+void drawTablePictures(Output &out) {
     addBothSizes(out, QStringLiteral("GTab"), tab(), QSize(155, 95));
     addBothSizes(out, QStringLiteral("GKon"), counter(), QSize(120, 150));
     addBothSizes(out, QStringLiteral("GBank"), bank(), QSize(96, 64));
 
-    struct PlateColours { const char* name; QColor top; QColor bottom; };
+    struct PlateColours {
+        const char *name;
+        QColor top;
+        QColor bottom;
+    };
     const PlateColours plates[] = {
         {"GSayYe", QColor(0xF0, 0xC4, 0x48), QColor(0x9C, 0x66, 0x08)},
         {"GSayGr", QColor(0x4C, 0xB8, 0x64), QColor(0x16, 0x62, 0x2A)},
@@ -258,10 +255,11 @@ void drawTablePictures(Output& out)
         {"GSayBl", QColor(0x58, 0x8E, 0xE4), QColor(0x1A, 0x3C, 0x8C)},
         {"GSayGy", QColor(0xA4, 0xA4, 0xA8), QColor(0x48, 0x48, 0x4E)},
     };
-    for (const PlateColours& c : plates)
+    for (const PlateColours &c : plates)
         addBothSizes(out, QLatin1String(c.name), plate(c.top, c.bottom), QSize(160, 20));
 
     out.add(QStringLiteral("png"), QStringLiteral("GHandUp"), hand(0));
     out.add(QStringLiteral("png"), QStringLiteral("GHandRight"), hand(90));
-    out.add(QStringLiteral("png"), QStringLiteral("AdvBar3"), art::reduced(advertisingBar(), QSize(175, 40)));
+    out.add(QStringLiteral("png"), QStringLiteral("AdvBar3"),
+            art::reduced(advertisingBar(), QSize(175, 40)));
 }

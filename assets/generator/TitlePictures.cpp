@@ -13,8 +13,7 @@ namespace {
 constexpr int factor = 4;
 
 // A small plain card with a large suit symbol and its corner index.
-void miniCard(QPainter& p, const QRectF& box, int suit, const QString& index)
-{
+void miniCard(QPainter &p, const QRectF &box, int suit, const QString &index) {
     QPainterPath card;
     card.addRoundedRect(box, box.width() * 0.1, box.width() * 0.1);
     art::dropShadow(p, card, QPointF(1.5, 2), 3, QColor(0, 0, 0, 150));
@@ -23,19 +22,21 @@ void miniCard(QPainter& p, const QRectF& box, int suit, const QString& index)
     p.setBrush(Qt::NoBrush);
     p.drawPath(card);
     const qreal side = box.width() * 0.56;
-    p.fillPath(art::suitPath(suit, QRectF(box.center().x() - side / 2, box.center().y() - side / 2 + box.height() * 0.06, side, side)),
-               art::suitColour(suit));
+    p.fillPath(
+        art::suitPath(suit, QRectF(box.center().x() - side / 2,
+                                   box.center().y() - side / 2 + box.height() * 0.06, side, side)),
+        art::suitColour(suit));
     QFont font(QStringLiteral("Liberation Serif"));
     font.setBold(true);
     font.setPixelSize(int(box.width() * 0.26));
     p.setFont(font);
     p.setPen(art::suitColour(suit));
-    p.drawText(QRectF(box.left() + box.width() * 0.07, box.top() + box.height() * 0.03, box.width() * 0.4, box.height() * 0.24),
+    p.drawText(QRectF(box.left() + box.width() * 0.07, box.top() + box.height() * 0.03,
+                      box.width() * 0.4, box.height() * 0.24),
                Qt::AlignLeft | Qt::AlignTop, index);
 }
 
-QImage logo()
-{
+QImage logo() {
     QImage big = art::transparent(QSize(120, 120) * factor);
     QPainter p(&big);
     p.setRenderHint(QPainter::Antialiasing);
@@ -67,9 +68,12 @@ QImage logo()
     return art::reduced(big, QSize(120, 120));
 }
 
-QImage chip(int suit)
-{
-    const QColor colours[5] = {{}, QColor(0xC8, 0x18, 0x28), QColor(0xE0, 0x8A, 0x10), QColor(0x18, 0x88, 0x3C), QColor(0x1C, 0x3C, 0xA8)};
+QImage chip(int suit) {
+    const QColor colours[5] = {{},
+                               QColor(0xC8, 0x18, 0x28),
+                               QColor(0xE0, 0x8A, 0x10),
+                               QColor(0x18, 0x88, 0x3C),
+                               QColor(0x1C, 0x3C, 0xA8)};
     QImage big = art::transparent(QSize(28, 28) * factor);
     QPainter p(&big);
     p.setRenderHint(QPainter::Antialiasing);
@@ -104,15 +108,14 @@ const QSize menuSize(280, 480);
 
 // The four nines cascading down, the nine of diamonds on top: the card
 // that opens every hand.
-QImage cardCascade(const QString& deckFile)
-{
+QImage cardCascade(const QString &deckFile) {
     QSvgRenderer deck(deckFile);
     QImage big = art::transparent(menuSize * 2);
     QPainter p(&big);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.scale(2, 2);
-    const char* const cards[4] = {"9_spade", "9_club", "9_heart", "9_diamond"};
+    const char *const cards[4] = {"9_spade", "9_club", "9_heart", "9_diamond"};
     const qreal shifts[4] = {-34, 30, -24, 34};
     const qreal turns[4] = {-8, 6, -5, 7};
     for (int i = 0; i < 4; ++i) {
@@ -134,8 +137,7 @@ QImage cardCascade(const QString& deckFile)
 }
 
 // One casino chip seen from the side and above.
-void sideChip(QPainter& p, QPointF centre, qreal radius, qreal thickness, const QColor& colour)
-{
+void sideChip(QPainter &p, QPointF centre, qreal radius, qreal thickness, const QColor &colour) {
     const qreal flat = 0.38;
     QPainterPath body;
     body.addEllipse(QPointF(centre.x(), centre.y() + thickness), radius, radius * flat);
@@ -150,7 +152,9 @@ void sideChip(QPainter& p, QPointF centre, qreal radius, qreal thickness, const 
     p.save();
     p.setClipPath(body.simplified());
     for (int i = -2; i <= 2; ++i)
-        p.fillRect(QRectF(centre.x() + i * radius * 0.42 - radius * 0.07, centre.y(), radius * 0.14, thickness * 2), QColor(0xF6, 0xF2, 0xE6));
+        p.fillRect(QRectF(centre.x() + i * radius * 0.42 - radius * 0.07, centre.y(), radius * 0.14,
+                          thickness * 2),
+                   QColor(0xF6, 0xF2, 0xE6));
     p.restore();
     QPainterPath top;
     top.addEllipse(centre, radius, radius * flat);
@@ -167,8 +171,7 @@ void sideChip(QPainter& p, QPointF centre, qreal radius, qreal thickness, const 
 }
 
 // The club's crest: a shield with the four suits, over stacks of chips.
-QImage crest()
-{
+QImage crest() {
     QImage big = art::transparent(menuSize * factor / 2);
     QPainter p(&big);
     p.setRenderHint(QPainter::Antialiasing);
@@ -216,9 +219,15 @@ QImage crest()
     p.restore();
 
     // Three stacks of chips under the shield.
-    struct Stack { qreal x; int chips; QColor colour; };
-    const Stack stacks[3] = {{72, 7, QColor(0xC0, 0x18, 0x24)}, {140, 10, QColor(0x18, 0x30, 0x90)}, {208, 6, QColor(0x14, 0x7A, 0x36)}};
-    for (const Stack& s : stacks) {
+    struct Stack {
+        qreal x;
+        int chips;
+        QColor colour;
+    };
+    const Stack stacks[3] = {{72, 7, QColor(0xC0, 0x18, 0x24)},
+                             {140, 10, QColor(0x18, 0x30, 0x90)},
+                             {208, 6, QColor(0x14, 0x7A, 0x36)}};
+    for (const Stack &s : stacks) {
         QPainterPath shadow;
         shadow.addEllipse(QPointF(s.x + 4, 452), 36, 13);
         p.fillPath(shadow, QColor(0, 0, 0, 90));
@@ -229,10 +238,9 @@ QImage crest()
     return art::reduced(big, menuSize);
 }
 
-}  // namespace
+} // namespace
 
-void drawTitlePictures(Output& out, const QString& deckFile)
-{
+void drawTitlePictures(Output &out, const QString &deckFile) {
     out.add(QStringLiteral("png"), QStringLiteral("Logo"), logo());
     for (int suit = 1; suit <= 4; ++suit)
         out.add(QStringLiteral("png"), QStringLiteral("GTitle%1").arg(suit), chip(suit));

@@ -14,8 +14,7 @@
 
 #include <cstdio>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char **argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     const QString outFolder = optionValue(args, QStringLiteral("out"));

@@ -13,12 +13,12 @@
 namespace radioart {
 namespace {
 
-constexpr int factor = 4;  // drawn large and reduced smoothly
+constexpr int factor = 4; // drawn large and reduced smoothly
 
 // A logo's look: its colours and the sign in its middle.
 enum class Sign { Wheel, Mast };
 struct LogoStyle {
-    const char* name;
+    const char *name;
     QColor field;
     QColor sign;
     Sign kind;
@@ -31,20 +31,17 @@ const LogoStyle logoStyles[] = {
     {"RRADIO_LOGO_RADIOUN", QColor(0x1C, 0x3C, 0x78), QColor(0xF2, 0xD4, 0x60), Sign::Mast},
 };
 
-QImage canvas(QSize size)
-{
+QImage canvas(QSize size) {
     return art::transparent(size * factor);
 }
 
-QPainterPath rounded(const QRectF& r, qreal radius)
-{
+QPainterPath rounded(const QRectF &r, qreal radius) {
     QPainterPath path;
     path.addRoundedRect(r, radius, radius);
     return path;
 }
 
-void drawSign(QPainter& p, Sign kind, QPointF c, qreal s, const QColor& colour)
-{
+void drawSign(QPainter &p, Sign kind, QPointF c, qreal s, const QColor &colour) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(colour, s * 0.12, Qt::SolidLine, Qt::RoundCap));
     switch (kind) {
@@ -53,7 +50,8 @@ void drawSign(QPainter& p, Sign kind, QPointF c, qreal s, const QColor& colour)
         p.drawEllipse(c, s * 0.18, s * 0.18);
         for (const qreal a : {90.0, 210.0, 330.0}) {
             const qreal r = qDegreesToRadians(a);
-            p.drawLine(c + QPointF(std::cos(r), std::sin(r)) * s * 0.18, c + QPointF(std::cos(r), std::sin(r)) * s * 0.8);
+            p.drawLine(c + QPointF(std::cos(r), std::sin(r)) * s * 0.18,
+                       c + QPointF(std::cos(r), std::sin(r)) * s * 0.8);
         }
         break;
     case Sign::Mast:
@@ -77,20 +75,21 @@ void drawSign(QPainter& p, Sign kind, QPointF c, qreal s, const QColor& colour)
     }
 }
 
-}  // namespace
+} // namespace
 
-QString volumeName(int steps) { return QStringLiteral("RRADIO_VOLUME%1").arg(std::clamp(steps, 0, volumeSteps), 2, 10, QLatin1Char('0')); }
+QString volumeName(int steps) {
+    return QStringLiteral("RRADIO_VOLUME%1")
+        .arg(std::clamp(steps, 0, volumeSteps), 2, 10, QLatin1Char('0'));
+}
 
-QStringList logoNames()
-{
+QStringList logoNames() {
     QStringList names;
-    for (const LogoStyle& style : logoStyles)
+    for (const LogoStyle &style : logoStyles)
         names << QLatin1String(style.name);
     return names;
 }
 
-QImage playPicture(bool playing)
-{
+QImage playPicture(bool playing) {
     QImage big = canvas(playSize);
     QPainter p(&big);
     p.setRenderHint(QPainter::Antialiasing);
@@ -117,9 +116,11 @@ QImage playPicture(bool playing)
     p.setBrush(playing ? QColor(0xF6, 0xE8, 0xA8) : QColor(0xB8, 0xB0, 0x98));
     p.drawPath(rounded(dial, 3));
     for (int i = 0; i < 7; ++i)
-        p.drawLine(QPointF(dial.left() + 4 + i * 4, dial.bottom() - 4), QPointF(dial.left() + 4 + i * 4, dial.bottom() - (i % 2 ? 6 : 8)));
+        p.drawLine(QPointF(dial.left() + 4 + i * 4, dial.bottom() - 4),
+                   QPointF(dial.left() + 4 + i * 4, dial.bottom() - (i % 2 ? 6 : 8)));
     p.setPen(QPen(QColor(0xC0, 0x20, 0x10), 1));
-    p.drawLine(QPointF(dial.left() + 19, dial.top() + 2), QPointF(dial.left() + 19, dial.bottom() - 2));
+    p.drawLine(QPointF(dial.left() + 19, dial.top() + 2),
+               QPointF(dial.left() + 19, dial.bottom() - 2));
     // The lamp: green while playing, red while stopped.
     const QPointF lamp(62, 44);
     const QColor light = playing ? QColor(0x40, 0xF0, 0x50) : QColor(0xE8, 0x28, 0x20);
@@ -141,7 +142,8 @@ QImage playPicture(bool playing)
     p.setBrush(Qt::white);
     if (playing) {
         QPolygonF triangle;
-        triangle << knob + QPointF(-2.5, -3.5) << knob + QPointF(3.8, 0) << knob + QPointF(-2.5, 3.5);
+        triangle << knob + QPointF(-2.5, -3.5) << knob + QPointF(3.8, 0)
+                 << knob + QPointF(-2.5, 3.5);
         p.drawPolygon(triangle);
     } else {
         p.drawRect(QRectF(knob.x() - 3, knob.y() - 3, 6, 6));
@@ -150,8 +152,7 @@ QImage playPicture(bool playing)
     return art::reduced(big, playSize);
 }
 
-QImage volumePicture(int steps)
-{
+QImage volumePicture(int steps) {
     steps = std::clamp(steps, 0, volumeSteps);
     QImage big = canvas(volumeSize);
     QPainter p(&big);
@@ -165,7 +166,8 @@ QImage volumePicture(int steps)
     const qreal barWidth = (volumeSize.width() - 6 - gap * (volumeSteps - 1)) / volumeSteps;
     for (int i = 0; i < volumeSteps; ++i) {
         const qreal height = 4 + (volumeSize.height() - 10) * (i + 1) / qreal(volumeSteps);
-        const QRectF bar(3 + i * (barWidth + gap), volumeSize.height() - 3 - height, barWidth, height);
+        const QRectF bar(3 + i * (barWidth + gap), volumeSize.height() - 3 - height, barWidth,
+                         height);
         const QColor on = QColor::fromHsvF(0.33 * (1.0 - i / qreal(volumeSteps - 1)), 0.85, 0.95);
         p.setPen(Qt::NoPen);
         p.setBrush(i < steps ? on : QColor(0x40, 0x40, 0x48));
@@ -175,8 +177,7 @@ QImage volumePicture(int steps)
     return art::reduced(big, volumeSize);
 }
 
-QImage frame()
-{
+QImage frame() {
     QImage big = canvas(frameSize);
     QPainter p(&big);
     p.setRenderHint(QPainter::Antialiasing);
@@ -199,17 +200,17 @@ QImage frame()
     p.drawRect(window.adjusted(-1, -1, 1, 1));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x40, 0x44, 0x4A));
-    for (const QPointF c : {QPointF(7, 7), QPointF(frameSize.width() - 7, 7), QPointF(7, frameSize.height() - 7),
-                            QPointF(frameSize.width() - 7, frameSize.height() - 7)})
+    for (const QPointF c :
+         {QPointF(7, 7), QPointF(frameSize.width() - 7, 7), QPointF(7, frameSize.height() - 7),
+          QPointF(frameSize.width() - 7, frameSize.height() - 7)})
         p.drawEllipse(c, 2.2, 2.2);
     p.end();
     return art::reduced(big, frameSize);
 }
 
-QImage logo(const QString& name)
-{
-    const LogoStyle* style = &logoStyles[1];
-    for (const LogoStyle& candidate : logoStyles)
+QImage logo(const QString &name) {
+    const LogoStyle *style = &logoStyles[1];
+    for (const LogoStyle &candidate : logoStyles)
         if (name == QLatin1String(candidate.name))
             style = &candidate;
     QImage big = canvas(logoSize);
@@ -228,7 +229,8 @@ QImage logo(const QString& name)
     for (int i = 0; i < 12; ++i) {
         const qreal a = 2 * M_PI * i / 12;
         QPolygonF ray;
-        ray << c << c + QPointF(std::cos(a - 0.12), std::sin(a - 0.12)) * 90 << c + QPointF(std::cos(a + 0.12), std::sin(a + 0.12)) * 90;
+        ray << c << c + QPointF(std::cos(a - 0.12), std::sin(a - 0.12)) * 90
+            << c + QPointF(std::cos(a + 0.12), std::sin(a + 0.12)) * 90;
         p.drawPolygon(ray);
     }
     drawSign(p, style->kind, c, logoSize.height() * 0.3, style->sign);
@@ -236,4 +238,4 @@ QImage logo(const QString& name)
     return art::reduced(big, logoSize);
 }
 
-}  // namespace radioart
+} // namespace radioart

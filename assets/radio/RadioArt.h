@@ -11,10 +11,10 @@
 
 namespace radioart {
 
-inline constexpr QSize playSize{96, 64};     // "RRADIO_MAING", "RRADIO_MAINR"
-inline constexpr QSize volumeSize{120, 20};  // "RRADIO_VOLUME00" .. "RRADIO_VOLUME10"
-inline constexpr QSize frameSize{150, 90};   // "RRADIO_RAMKA"
-inline constexpr QSize logoSize{120, 60};    // "RRADIO_LOGO_..."
+inline constexpr QSize playSize{96, 64};    // "RRADIO_MAING", "RRADIO_MAINR"
+inline constexpr QSize volumeSize{120, 20}; // "RRADIO_VOLUME00" .. "RRADIO_VOLUME10"
+inline constexpr QSize frameSize{150, 90};  // "RRADIO_RAMKA"
+inline constexpr QSize logoSize{120, 60};   // "RRADIO_LOGO_..."
 inline constexpr int volumeSteps = 10;
 
 // "RRADIO_VOLUME00" .. "RRADIO_VOLUME10".
@@ -27,6 +27,6 @@ QStringList logoNames();
 QImage playPicture(bool playing);
 QImage volumePicture(int steps);
 QImage frame();
-QImage logo(const QString& name);
+QImage logo(const QString &name);
 
-}  // namespace radioart
+} // namespace radioart

@@ -11,8 +11,7 @@
 
 #include <cstdio>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char **argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     const QString outFolder = optionValue(args, QStringLiteral("out"));
@@ -28,7 +27,7 @@ int main(int argc, char** argv)
     for (int steps = 0; steps <= radioart::volumeSteps; ++steps)
         out.add(png, radioart::volumeName(steps), radioart::volumePicture(steps));
     out.add(png, QStringLiteral("RRADIO_RAMKA"), radioart::frame());
-    for (const QString& name : radioart::logoNames())
+    for (const QString &name : radioart::logoNames())
         out.add(png, name, radioart::logo(name));
     if (out.failed() || !out.writeQrc()) {
         std::fprintf(stderr, "quarn-radio-art: writing the pictures failed\n");

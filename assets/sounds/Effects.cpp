@@ -12,8 +12,7 @@ using synth::Tone;
 using synth::Wave;
 
 // A struck bell-like note: sine with a few inharmonic partials.
-Tone bell(int note, double seconds, double volume, double fall)
-{
+Tone bell(int note, double seconds, double volume, double fall) {
     Tone t;
     t.frequency = noteHz(note);
     t.seconds = seconds;
@@ -24,8 +23,7 @@ Tone bell(int note, double seconds, double volume, double fall)
 }
 
 // A soft mallet note (marimba-like).
-Tone mallet(int note, double seconds, double volume)
-{
+Tone mallet(int note, double seconds, double volume) {
     Tone t;
     t.frequency = noteHz(note);
     t.seconds = seconds;
@@ -36,8 +34,7 @@ Tone mallet(int note, double seconds, double volume)
 }
 
 // A brass-like note: a saw with a slow attack and a little vibrato.
-Tone brass(int note, double seconds, double volume)
-{
+Tone brass(int note, double seconds, double volume) {
     Tone t;
     t.frequency = noteHz(note);
     t.seconds = seconds;
@@ -50,8 +47,7 @@ Tone brass(int note, double seconds, double volume)
 }
 
 // One card hitting the table: a short bright slap with a soft thump under it.
-Buffer cardSnap(unsigned seed)
-{
+Buffer cardSnap(unsigned seed) {
     Buffer b;
     b.addNoise(0.0, 0.09, 0.9, 900, 6500, 0.018, seed);
     Tone thump;
@@ -65,8 +61,7 @@ Buffer cardSnap(unsigned seed)
 }
 
 // A coin landing: a metallic ring with a couple of bounces.
-Buffer coin(unsigned seed, double pitch)
-{
+Buffer coin(unsigned seed, double pitch) {
     Buffer b;
     const double bounces[] = {0.0, 0.11, 0.18, 0.225};
     const double levels[] = {1.0, 0.55, 0.35, 0.2};
@@ -83,8 +78,7 @@ Buffer coin(unsigned seed, double pitch)
     return b;
 }
 
-Buffer shuffleRiffle()
-{
+Buffer shuffleRiffle() {
     // The riffle: many card edges, quick and getting quicker, then the
     // squared-up deck tapped twice.
     Buffer b;
@@ -98,8 +92,7 @@ Buffer shuffleRiffle()
     return b;
 }
 
-Buffer coinsCollected()
-{
+Buffer coinsCollected() {
     // A handful of coins swept together: a run of quick clinks over a slide.
     Buffer b;
     b.addNoise(0.0, 0.55, 0.12, 2500, 8000, 0.3, 55);
@@ -112,18 +105,18 @@ Buffer coinsCollected()
     return b;
 }
 
-Buffer arpeggio(const std::vector<int> &notes, double step, double noteSeconds, double volume)
-{
+Buffer arpeggio(const std::vector<int> &notes, double step, double noteSeconds, double volume) {
     Buffer b;
     for (std::size_t i = 0; i < notes.size(); ++i)
         b.addTone(step * double(i), bell(notes[i], noteSeconds, volume, noteSeconds / 3));
     return b;
 }
 
-Buffer handWon() { return arpeggio({72, 76, 79, 84}, 0.09, 0.6, 0.4); }
+Buffer handWon() {
+    return arpeggio({72, 76, 79, 84}, 0.09, 0.6, 0.4);
+}
 
-Buffer handLost()
-{
+Buffer handLost() {
     Buffer b;
     const int notes[] = {67, 63, 60};
     for (int i = 0; i < 3; ++i)
@@ -131,16 +124,14 @@ Buffer handLost()
     return b;
 }
 
-Buffer matchWon()
-{
+Buffer matchWon() {
     Buffer b = arpeggio({67, 72, 76, 79}, 0.1, 0.5, 0.35);
     for (int note : {72, 76, 79, 84})
         b.addTone(0.42, bell(note, 0.9, 0.2, 0.35));
     return b;
 }
 
-Buffer matchLost()
-{
+Buffer matchLost() {
     // A sliding "wah-wah" falling a tone each time.
     Buffer b;
     const int notes[] = {62, 61, 60};
@@ -156,44 +147,40 @@ Buffer matchLost()
     return b;
 }
 
-Buffer fanfare()
-{
+Buffer fanfare() {
     // Three short calls and a long chord, on a brass section.
     Buffer b;
     struct Note {
         double at, seconds;
         int note;
     };
-    const Note melody[] = {{0.0, 0.14, 67}, {0.16, 0.14, 67}, {0.32, 0.14, 67}, {0.48, 0.42, 72},
-                           {0.92, 0.16, 67}, {1.1, 0.9, 76}};
+    const Note melody[] = {{0.0, 0.14, 67},  {0.16, 0.14, 67}, {0.32, 0.14, 67},
+                           {0.48, 0.42, 72}, {0.92, 0.16, 67}, {1.1, 0.9, 76}};
     for (const Note &n : melody) {
         b.addTone(n.at, brass(n.note, n.seconds, 0.32));
         b.addTone(n.at, brass(n.note - 12, n.seconds, 0.16));
     }
     for (int note : {60, 64, 67, 72})
         b.addTone(1.1, brass(note, 0.9, 0.12));
-    b.addNoise(1.1, 0.8, 0.08, 3000, 9000, 0.25, 77);  // a cymbal
+    b.addNoise(1.1, 0.8, 0.08, 3000, 9000, 0.25, 77); // a cymbal
     return b;
 }
 
-Buffer goodPlace()
-{
+Buffer goodPlace() {
     Buffer b = arpeggio({64, 67, 71}, 0.14, 0.55, 0.35);
     for (int note : {62, 67, 71, 74})
         b.addTone(0.48, bell(note, 0.8, 0.18, 0.3));
     return b;
 }
 
-Buffer noPlace()
-{
+Buffer noPlace() {
     Buffer b;
     b.addTone(0.0, mallet(57, 0.4, 0.5));
     b.addTone(0.28, mallet(53, 0.55, 0.5));
     return b;
 }
 
-Buffer windowOpens()
-{
+Buffer windowOpens() {
     // A soft tick with a breath of air.
     Buffer b;
     b.addNoise(0.0, 0.12, 0.25, 400, 3000, 0.04, 31);
@@ -207,16 +194,14 @@ Buffer windowOpens()
     return b;
 }
 
-Buffer success()
-{
+Buffer success() {
     Buffer b;
     b.addTone(0.0, bell(79, 0.35, 0.4, 0.12));
     b.addTone(0.12, bell(84, 0.5, 0.4, 0.18));
     return b;
 }
 
-Buffer refusal()
-{
+Buffer refusal() {
     // Two low, dull bonks.
     Buffer b;
     for (int i = 0; i < 2; ++i) {
@@ -231,8 +216,7 @@ Buffer refusal()
     return b;
 }
 
-Buffer tick(double hz, double volume)
-{
+Buffer tick(double hz, double volume) {
     Buffer b;
     Tone t;
     t.frequency = hz;
@@ -245,8 +229,7 @@ Buffer tick(double hz, double volume)
     return b;
 }
 
-Buffer urgentTick()
-{
+Buffer urgentTick() {
     // The last seconds: a higher tick answered by a second one.
     Buffer b = tick(1600, 0.5);
     b.mix(0.12, tick(1600, 0.35));
@@ -255,8 +238,7 @@ Buffer urgentTick()
 
 } // namespace
 
-std::vector<Effect> makeEffects()
-{
+std::vector<Effect> makeEffects() {
     std::vector<Effect> effects;
     auto add = [&effects](const char *name, Buffer b, double peak) {
         b.normalise(peak);

@@ -10,8 +10,8 @@
 #include <vector>
 
 struct Effect {
-    QString name;  // resource name, e.g. "WHodsDo"
-    std::vector<float> samples;  // mono, synth::kRate
+    QString name;               // resource name, e.g. "WHodsDo"
+    std::vector<float> samples; // mono, synth::kRate
 };
 
 std::vector<Effect> makeEffects();

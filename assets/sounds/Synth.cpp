@@ -8,8 +8,7 @@ namespace synth {
 
 namespace {
 
-double oscillator(Wave wave, double phase)
-{
+double oscillator(Wave wave, double phase) {
     const double p = phase - std::floor(phase);
     switch (wave) {
     case Wave::Sine:
@@ -18,9 +17,9 @@ double oscillator(Wave wave, double phase)
         return p < 0.5 ? 4.0 * p - 1.0 : 3.0 - 4.0 * p;
     case Wave::Square:
         // A softened square: the sum of its first odd harmonics.
-        return (std::sin(2 * std::numbers::pi * p) + std::sin(6 * std::numbers::pi * p) / 3
-                + std::sin(10 * std::numbers::pi * p) / 5)
-               * 0.8;
+        return (std::sin(2 * std::numbers::pi * p) + std::sin(6 * std::numbers::pi * p) / 3 +
+                std::sin(10 * std::numbers::pi * p) / 5) *
+               0.8;
     case Wave::Saw: {
         double sum = 0;
         for (int h = 1; h <= 8; ++h)
@@ -31,8 +30,7 @@ double oscillator(Wave wave, double phase)
     return 0.0;
 }
 
-double envelopeAt(const Envelope &e, double t, double length)
-{
+double envelopeAt(const Envelope &e, double t, double length) {
     double level;
     if (t < e.attack)
         level = t / e.attack;
@@ -48,8 +46,7 @@ double envelopeAt(const Envelope &e, double t, double length)
     return level;
 }
 
-unsigned nextRandom(unsigned &state)
-{
+unsigned nextRandom(unsigned &state) {
     state = state * 1664525u + 1013904223u;
     return state;
 }
@@ -58,15 +55,13 @@ unsigned nextRandom(unsigned &state)
 
 Buffer::Buffer(double seconds) : samples_(std::size_t(std::max(0.0, seconds) * kRate), 0.0f) {}
 
-float &Buffer::at(std::size_t index)
-{
+float &Buffer::at(std::size_t index) {
     if (index >= samples_.size())
         samples_.resize(index + 1, 0.0f);
     return samples_[index];
 }
 
-void Buffer::addTone(double start, const Tone &tone)
-{
+void Buffer::addTone(double start, const Tone &tone) {
     const std::size_t first = std::size_t(start * kRate);
     const std::size_t count = std::size_t(tone.seconds * kRate);
     double phase = 0.0;
@@ -83,16 +78,19 @@ void Buffer::addTone(double start, const Tone &tone)
         for (std::size_t p = 0; p < tone.partials.size(); ++p) {
             partialPhases[p] += f * tone.partials[p].first / kRate;
             // Higher partials of a struck sound die away sooner.
-            const double damping = tone.envelope.fall > 0 ? std::exp(-t * tone.partials[p].first / (4 * tone.envelope.fall)) : 1.0;
-            value += tone.partials[p].second * damping * std::sin(2 * std::numbers::pi * partialPhases[p]);
+            const double damping =
+                tone.envelope.fall > 0
+                    ? std::exp(-t * tone.partials[p].first / (4 * tone.envelope.fall))
+                    : 1.0;
+            value += tone.partials[p].second * damping *
+                     std::sin(2 * std::numbers::pi * partialPhases[p]);
         }
         at(first + i) += float(value * tone.volume * envelopeAt(tone.envelope, t, tone.seconds));
     }
 }
 
-void Buffer::addNoise(double start, double seconds, double volume, double lowHz, double highHz, double fall,
-                      unsigned seed)
-{
+void Buffer::addNoise(double start, double seconds, double volume, double lowHz, double highHz,
+                      double fall, unsigned seed) {
     const std::size_t first = std::size_t(start * kRate);
     const std::size_t count = std::size_t(seconds * kRate);
     const double lowPass = 1.0 - std::exp(-2 * std::numbers::pi * highHz / kRate);
@@ -113,15 +111,13 @@ void Buffer::addNoise(double start, double seconds, double volume, double lowHz,
     }
 }
 
-void Buffer::mix(double start, const Buffer &other, double gain)
-{
+void Buffer::mix(double start, const Buffer &other, double gain) {
     const std::size_t first = std::size_t(start * kRate);
     for (std::size_t i = 0; i < other.samples_.size(); ++i)
         at(first + i) += float(other.samples_[i] * gain);
 }
 
-void Buffer::normalise(double peak)
-{
+void Buffer::normalise(double peak) {
     float highest = 0.0f;
     for (float s : samples_)
         highest = std::max(highest, std::abs(s));
@@ -137,8 +133,7 @@ void Buffer::normalise(double peak)
     }
 }
 
-QByteArray waveFile(const std::vector<float> &samples, int rate)
-{
+QByteArray waveFile(const std::vector<float> &samples, int rate) {
     std::vector<std::int16_t> pcm;
     pcm.reserve(samples.size());
     for (float s : samples)
@@ -146,8 +141,7 @@ QByteArray waveFile(const std::vector<float> &samples, int rate)
     return waveFile(pcm, rate);
 }
 
-QByteArray waveFile(const std::vector<std::int16_t> &samples, int rate)
-{
+QByteArray waveFile(const std::vector<std::int16_t> &samples, int rate) {
     QByteArray out;
     auto put32 = [&out](std::uint32_t v) {
         for (int i = 0; i < 4; ++i)
@@ -163,8 +157,8 @@ QByteArray waveFile(const std::vector<std::int16_t> &samples, int rate)
     out.append("WAVE");
     out.append("fmt ");
     put32(16);
-    put16(1);  // PCM
-    put16(1);  // mono
+    put16(1); // PCM
+    put16(1); // mono
     put32(std::uint32_t(rate));
     put32(std::uint32_t(rate * 2));
     put16(2);
@@ -176,6 +170,8 @@ QByteArray waveFile(const std::vector<std::int16_t> &samples, int rate)
     return out;
 }
 
-double noteHz(int note) { return 440.0 * std::pow(2.0, (note - 69) / 12.0); }
+double noteHz(int note) {
+    return 440.0 * std::pow(2.0, (note - 69) / 12.0);
+}
 
 } // namespace synth

@@ -31,23 +31,23 @@ struct Tone {
     double volume = 0.5;
     Wave wave = Wave::Sine;
     Envelope envelope;
-    double glideTo = 0.0;       // end frequency of a slide, 0 = none
+    double glideTo = 0.0; // end frequency of a slide, 0 = none
     double vibratoHz = 0.0;
-    double vibratoDepth = 0.0;  // fraction of the frequency
+    double vibratoDepth = 0.0; // fraction of the frequency
     // Extra partials (harmonic number, relative level) for bells and brass.
     std::vector<std::pair<double, double>> partials;
 };
 
 class Buffer {
-public:
+  public:
     explicit Buffer(double seconds = 0.0);
 
     // Adds a tone starting at `at` seconds; the buffer grows as needed.
     void addTone(double at, const Tone &tone);
     // Adds band-limited noise (a one-pole low-pass and high-pass at the given
     // corners) with an exponential decay of `fall` seconds.
-    void addNoise(double at, double seconds, double volume, double lowHz, double highHz, double fall,
-                  unsigned seed);
+    void addNoise(double at, double seconds, double volume, double lowHz, double highHz,
+                  double fall, unsigned seed);
     // Adds another buffer at `at` seconds scaled by `gain`.
     void mix(double at, const Buffer &other, double gain = 1.0);
 
@@ -58,7 +58,7 @@ public:
     const std::vector<float> &samples() const { return samples_; }
     double seconds() const { return double(samples_.size()) / kRate; }
 
-private:
+  private:
     float &at(std::size_t index);
     std::vector<float> samples_;
 };

@@ -13,8 +13,7 @@
 
 #include <cstdio>
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     const QString outFolder = optionValue(args, QStringLiteral("out"));
@@ -25,8 +24,10 @@ int main(int argc, char **argv)
     }
     Output out(outFolder, QStringLiteral("part.qrc"), prefix);
     for (const Effect &effect : makeEffects())
-        out.addBytes(QStringLiteral("wav"), effect.name, synth::waveFile(effect.samples), QStringLiteral("wav"));
-    out.addBytes(QStringLiteral("raw"), QStringLiteral("MidiSong"), makeMelody(), QStringLiteral("mid"));
+        out.addBytes(QStringLiteral("wav"), effect.name, synth::waveFile(effect.samples),
+                     QStringLiteral("wav"));
+    out.addBytes(QStringLiteral("raw"), QStringLiteral("MidiSong"), makeMelody(),
+                 QStringLiteral("mid"));
     if (out.failed() || !out.writeQrc()) {
         std::fprintf(stderr, "quarn-sounds: writing the sounds failed\n");
         return 1;

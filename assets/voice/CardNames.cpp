@@ -33,36 +33,36 @@ const Words words[kVoiceLanguages] = {
     {{"sei", "sette", "otto", "nove", "dieci", "fante", "donna", "re", "asso"},
      {"cuori", "quadri", "fiori", "picche"},
      "%r di %s"},
-    {{}, {}, ""},  // Czech: the suit is an adjective agreeing with the rank, see below
+    {{}, {}, ""}, // Czech: the suit is an adjective agreeing with the rank, see below
     {{"ろく", "なな", "はち", "きゅう", "じゅう", "ジャック", "クイーン", "キング", "エース"},
      {"ハート", "ダイヤ", "クラブ", "スペード"},
      "%sの%r"},
-    {{"육", "칠", "팔", "구", "십", "잭", "퀸", "킹", "에이스"}, {"하트", "다이아몬드", "클로버", "스페이드"}, "%s %r"},
+    {{"육", "칠", "팔", "구", "십", "잭", "퀸", "킹", "에이스"},
+     {"하트", "다이아몬드", "클로버", "스페이드"},
+     "%s %r"},
 };
 
 constexpr int kCzech = 7;
 
 // "srdcová šestka", "pikový král", "kárové eso".
-QString czechName(int suit, int rank)
-{
+QString czechName(int suit, int rank) {
     static const char *const stems[4] = {"srdcov", "károv", "křížov", "pikov"};
     static const char *const ranks[9] = {"šestka", "sedmička", "osmička", "devítka", "desítka",
                                          "kluk",   "dáma",     "král",    "eso"};
     // Feminine, masculine or neuter ending of the adjective.
     static const char *const endings[9] = {"á", "á", "á", "á", "á", "ý", "á", "ý", "é"};
-    return QString::fromUtf8(stems[suit - 1]) + QString::fromUtf8(endings[rank - 1]) + QLatin1Char(' ')
-           + QString::fromUtf8(ranks[rank - 1]);
+    return QString::fromUtf8(stems[suit - 1]) + QString::fromUtf8(endings[rank - 1]) +
+           QLatin1Char(' ') + QString::fromUtf8(ranks[rank - 1]);
 }
 
 } // namespace
 
 const VoiceLanguage voiceLanguages[kVoiceLanguages] = {
-    {"Eng", "en"}, {"Rus", "ru"}, {"Deu", "de"}, {"Fra", "fr"}, {"Spa", "es"},
+    {"Eng", "en"},  {"Rus", "ru"}, {"Deu", "de"}, {"Fra", "fr"}, {"Spa", "es"},
     {"Chi", "cmn"}, {"Ita", "it"}, {"Cze", "cs"}, {"Jap", "ja"}, {"Kor", "ko"},
 };
 
-QString spokenCardName(int language, int suit, int rank)
-{
+QString spokenCardName(int language, int suit, int rank) {
     if (language < 0 || language >= kVoiceLanguages || suit < 1 || suit > 4 || rank < 1 || rank > 9)
         return {};
     if (language == kCzech)
@@ -74,8 +74,7 @@ QString spokenCardName(int language, int suit, int rank)
     return name;
 }
 
-QString voiceResourceName(int language, int suit, int rank)
-{
-    return QLatin1String(suitPrefixes[suit]) + QLatin1String(rankParts[rank]) + QStringLiteral("Voice")
-           + QLatin1String(voiceLanguages[language].code);
+QString voiceResourceName(int language, int suit, int rank) {
+    return QLatin1String(suitPrefixes[suit]) + QLatin1String(rankParts[rank]) +
+           QStringLiteral("Voice") + QLatin1String(voiceLanguages[language].code);
 }

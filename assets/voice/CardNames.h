@@ -5,8 +5,8 @@
 #include <QString>
 
 struct VoiceLanguage {
-    const char *code;   // resource suffix: "Eng", "Rus", ...
-    const char *voice;  // espeak-ng voice name
+    const char *code;  // resource suffix: "Eng", "Rus", ...
+    const char *voice; // espeak-ng voice name
 };
 
 inline constexpr int kVoiceLanguages = 10;

@@ -11,28 +11,25 @@
 
 namespace {
 
-constexpr int kSilence = 250;              // sample level below which a sample counts as quiet
-constexpr double kMarginSeconds = 0.02;    // kept before and after the speech
+constexpr int kSilence = 250;           // sample level below which a sample counts as quiet
+constexpr double kMarginSeconds = 0.02; // kept before and after the speech
 
 struct Pcm {
     int rate = 0;
     std::vector<std::int16_t> samples;
 };
 
-std::uint32_t read32(const QByteArray &b, qsizetype at)
-{
+std::uint32_t read32(const QByteArray &b, qsizetype at) {
     return qFromLittleEndian<std::uint32_t>(b.constData() + at);
 }
 
-std::uint16_t read16(const QByteArray &b, qsizetype at)
-{
+std::uint16_t read16(const QByteArray &b, qsizetype at) {
     return qFromLittleEndian<std::uint16_t>(b.constData() + at);
 }
 
 // Reads the chunks in order; the data chunk runs to the end of the input
 // (its length field is not trusted).
-Pcm parse(const QByteArray &wave)
-{
+Pcm parse(const QByteArray &wave) {
     Pcm pcm;
     if (wave.size() < 12 || !wave.startsWith("RIFF") || wave.mid(8, 4) != "WAVE")
         return pcm;
@@ -44,7 +41,8 @@ Pcm parse(const QByteArray &wave)
         if (id == "fmt ") {
             if (size < 16 || at + 8 + 16 > wave.size())
                 return pcm;
-            if (read16(wave, at + 8) != 1 || read16(wave, at + 10) != 1 || read16(wave, at + 22) != 16)
+            if (read16(wave, at + 8) != 1 || read16(wave, at + 10) != 1 ||
+                read16(wave, at + 22) != 16)
                 return pcm;
             pcm.rate = int(read32(wave, at + 12));
             format = true;
@@ -64,8 +62,7 @@ Pcm parse(const QByteArray &wave)
     return {};
 }
 
-std::vector<std::int16_t> trimmed(const std::vector<std::int16_t> &samples, int rate)
-{
+std::vector<std::int16_t> trimmed(const std::vector<std::int16_t> &samples, int rate) {
     auto loud = [](std::int16_t s) { return std::abs(int(s)) > kSilence; };
     const auto first = std::find_if(samples.begin(), samples.end(), loud);
     if (first == samples.end())
@@ -78,8 +75,7 @@ std::vector<std::int16_t> trimmed(const std::vector<std::int16_t> &samples, int 
 }
 
 // Linear interpolation after a short low-pass, enough for speech.
-std::vector<std::int16_t> resampled(const std::vector<std::int16_t> &in, int from, int to)
-{
+std::vector<std::int16_t> resampled(const std::vector<std::int16_t> &in, int from, int to) {
     if (from == to || in.empty())
         return in;
     std::vector<double> smooth(in.size());
@@ -103,8 +99,7 @@ std::vector<std::int16_t> resampled(const std::vector<std::int16_t> &in, int fro
 
 } // namespace
 
-QByteArray speechWave(const QByteArray &espeakOutput)
-{
+QByteArray speechWave(const QByteArray &espeakOutput) {
     const Pcm pcm = parse(espeakOutput);
     if (pcm.rate <= 0)
         return {};

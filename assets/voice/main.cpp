@@ -7,8 +7,8 @@
 
 #include "Arguments.h"
 #include "CardNames.h"
-#include "SpeechWave.h"
 #include "Output.h"
+#include "SpeechWave.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -30,24 +30,24 @@ struct Job {
 // At most two speech processes at once: the build machine's cores are shared.
 constexpr int kParallel = 2;
 
-void startSpeaking(QProcess &process, const QString &espeak, const Job &job)
-{
-    process.start(espeak, {QStringLiteral("-v"), QString::fromLatin1(voiceLanguages[job.language].voice),
-                           QStringLiteral("-s"), QStringLiteral("150"), QStringLiteral("--stdout"),
-                           spokenCardName(job.language, job.suit, job.rank)});
+void startSpeaking(QProcess &process, const QString &espeak, const Job &job) {
+    process.start(espeak,
+                  {QStringLiteral("-v"), QString::fromLatin1(voiceLanguages[job.language].voice),
+                   QStringLiteral("-s"), QStringLiteral("150"), QStringLiteral("--stdout"),
+                   spokenCardName(job.language, job.suit, job.rank)});
 }
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     const QString outFolder = optionValue(args, QStringLiteral("out"));
     const QString prefix = optionValue(args, QStringLiteral("prefix"), QStringLiteral("/"));
     const QString espeak = optionValue(args, QStringLiteral("espeak"), QStringLiteral("espeak-ng"));
     if (outFolder.isEmpty()) {
-        std::fprintf(stderr, "usage: quarn-voices --out <folder> --prefix <prefix> --espeak <program>\n");
+        std::fprintf(stderr,
+                     "usage: quarn-voices --out <folder> --prefix <prefix> --espeak <program>\n");
         return 2;
     }
 
@@ -70,14 +70,16 @@ int main(int argc, char **argv)
             const Job &job = jobs[first + i];
             const QString name = voiceResourceName(job.language, job.suit, job.rank);
             QProcess &p = processes[i];
-            if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-                std::fprintf(stderr, "quarn-voices: espeak-ng (%s) failed for %s: %s\n", qPrintable(espeak),
-                             qPrintable(name), qPrintable(p.errorString()));
+            if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit ||
+                p.exitCode() != 0) {
+                std::fprintf(stderr, "quarn-voices: espeak-ng (%s) failed for %s: %s\n",
+                             qPrintable(espeak), qPrintable(name), qPrintable(p.errorString()));
                 return 1;
             }
             const QByteArray wave = speechWave(p.readAllStandardOutput());
             if (wave.isEmpty()) {
-                std::fprintf(stderr, "quarn-voices: espeak-ng gave no sound for %s\n", qPrintable(name));
+                std::fprintf(stderr, "quarn-voices: espeak-ng gave no sound for %s\n",
+                             qPrintable(name));
                 return 1;
             }
             totalBytes += wave.size();
@@ -88,7 +90,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "quarn-voices: writing the voices failed\n");
         return 1;
     }
-    std::printf("quarn-voices: %d card names, %lld bytes, %.1f s\n", out.count(), static_cast<long long>(totalBytes),
-                double(clock.elapsed()) / 1000.0);
+    std::printf("quarn-voices: %d card names, %lld bytes, %.1f s\n", out.count(),
+                static_cast<long long>(totalBytes), double(clock.elapsed()) / 1000.0);
     return 0;
 }

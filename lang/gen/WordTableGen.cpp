@@ -16,9 +16,8 @@ using quarn::words::Row;
 
 // A C++ string literal for text; octal escapes are always three digits, so the
 // character after one can never be read as part of it.
-std::string literal(const std::string& text)
-{
-    static const char* octal = "01234567";
+std::string literal(const std::string &text) {
+    static const char *octal = "01234567";
     std::string out = "\"";
     for (unsigned char c : text) {
         if (c == '"' || c == '\\') {
@@ -36,41 +35,38 @@ std::string literal(const std::string& text)
     return out + "\"";
 }
 
-std::string header(const std::vector<Row>& rows)
-{
+std::string header(const std::vector<Row> &rows) {
     std::ostringstream out;
     out << "// Generated from lang/words.tsv by quarn_lang_gen; edit the table, not this file.\n"
            "#pragma once\n\n#include <cstddef>\n#include <cstdint>\n\nnamespace quarn {\n\n"
            "enum class WordEntry : std::uint16_t {\n";
-    for (const Row& row : rows)
+    for (const Row &row : rows)
         out << "    " << row.id << ",\n";
     out << "};\n\ninline constexpr std::size_t wordEntryCount = " << rows.size()
         << ";\n\n} // namespace quarn\n";
     return out.str();
 }
 
-std::string table(const std::vector<Row>& rows)
-{
+std::string table(const std::vector<Row> &rows) {
     std::ostringstream out;
     out << "// Generated from lang/words.tsv by quarn_lang_gen; edit the table, not this file.\n"
            "#include \"lang/WordTableData.h\"\n\nnamespace quarn::detail {\n\n"
            "const std::string_view wordTable[wordEntryCount][languageCount] = {\n";
-    for (const Row& row : rows) {
+    for (const Row &row : rows) {
         out << "    { // " << row.id << "\n";
-        for (const std::string& text : row.texts)
+        for (const std::string &text : row.texts)
             out << "        " << literal(text) << ",\n";
         out << "    },\n";
     }
     out << "};\n\nconst std::string_view wordEntryIds[wordEntryCount] = {\n";
-    for (const Row& row : rows)
+    for (const Row &row : rows)
         out << "    \"" << row.id << "\",\n";
     out << "};\n\n} // namespace quarn::detail\n";
     return out.str();
 }
 
 // Writes only when the content changed, so an unchanged table rebuilds nothing.
-bool writeIfChanged(const std::filesystem::path& path, const std::string& content)
-{
+bool writeIfChanged(const std::filesystem::path &path, const std::string &content) {
     std::ifstream old(path, std::ios::binary);
     if (old) {
         std::ostringstream current;
@@ -93,8 +89,7 @@ bool writeIfChanged(const std::filesystem::path& path, const std::string& conten
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char **argv) {
     if (argc != 3) {
         std::cerr << "usage: quarn_lang_gen <words.tsv> <output folder>\n";
         return 2;
@@ -106,7 +101,7 @@ int main(int argc, char** argv)
     }
     quarn::words::File file = quarn::words::parse(in);
     if (!file.ok()) {
-        for (const std::string& error : file.errors)
+        for (const std::string &error : file.errors)
             std::cerr << argv[1] << ": " << error << "\n";
         return 1;
     }

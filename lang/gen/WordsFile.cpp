@@ -7,8 +7,7 @@ namespace quarn::words {
 
 namespace {
 
-std::vector<std::string_view> splitTabs(std::string_view line)
-{
+std::vector<std::string_view> splitTabs(std::string_view line) {
     std::vector<std::string_view> cells;
     std::size_t start = 0;
     for (;;) {
@@ -22,8 +21,7 @@ std::vector<std::string_view> splitTabs(std::string_view line)
     }
 }
 
-bool isIdentifier(std::string_view id)
-{
+bool isIdentifier(std::string_view id) {
     if (id.empty())
         return false;
     auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
@@ -36,27 +34,23 @@ bool isIdentifier(std::string_view id)
     return true;
 }
 
-bool hasRawControl(std::string_view cell)
-{
+bool hasRawControl(std::string_view cell) {
     for (unsigned char c : cell)
         if (c < 0x20 || c == 0x7f)
             return true;
     return false;
 }
 
-bool isBlank(std::string_view text)
-{
+bool isBlank(std::string_view text) {
     return text.find_first_not_of(" \n\r\t") == std::string_view::npos;
 }
 
-std::string at(int line, const std::string& what)
-{
+std::string at(int line, const std::string &what) {
     return "line " + std::to_string(line) + ": " + what;
 }
 
 // Decodes one UTF-8 sequence at text[pos]; returns its length, 0 when malformed.
-std::size_t decodeUtf8(std::string_view text, std::size_t pos, char32_t& cp)
-{
+std::size_t decodeUtf8(std::string_view text, std::size_t pos, char32_t &cp) {
     auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     unsigned char lead = byte(pos);
     std::size_t length;
@@ -85,8 +79,7 @@ std::size_t decodeUtf8(std::string_view text, std::size_t pos, char32_t& cp)
     return length;
 }
 
-bool isWide(char32_t cp)
-{
+bool isWide(char32_t cp) {
     return (cp >= 0x1100 && cp <= 0x115F) || (cp >= 0x2E80 && cp <= 0x303E) ||
            (cp >= 0x3041 && cp <= 0x33FF) || (cp >= 0x3400 && cp <= 0x4DBF) ||
            (cp >= 0x4E00 && cp <= 0x9FFF) || (cp >= 0xA000 && cp <= 0xA4CF) ||
@@ -95,15 +88,13 @@ bool isWide(char32_t cp)
            (cp >= 0xFFE0 && cp <= 0xFFE6) || (cp >= 0x20000 && cp <= 0x3FFFD);
 }
 
-bool isCombining(char32_t cp)
-{
+bool isCombining(char32_t cp) {
     return (cp >= 0x0300 && cp <= 0x036F) || (cp >= 0x3099 && cp <= 0x309A);
 }
 
 } // namespace
 
-bool isValidUtf8(std::string_view text)
-{
+bool isValidUtf8(std::string_view text) {
     char32_t cp;
     for (std::size_t pos = 0; pos < text.size();) {
         std::size_t length = decodeUtf8(text, pos, cp);
@@ -114,8 +105,7 @@ bool isValidUtf8(std::string_view text)
     return true;
 }
 
-std::size_t displayWidth(std::string_view utf8)
-{
+std::size_t displayWidth(std::string_view utf8) {
     std::size_t width = 0;
     char32_t cp;
     for (std::size_t pos = 0; pos < utf8.size();) {
@@ -131,8 +121,7 @@ std::size_t displayWidth(std::string_view utf8)
     return width;
 }
 
-bool expandEscapes(std::string_view cell, std::string& out)
-{
+bool expandEscapes(std::string_view cell, std::string &out) {
     std::string result;
     result.reserve(cell.size());
     for (std::size_t i = 0; i < cell.size(); ++i) {
@@ -143,19 +132,27 @@ bool expandEscapes(std::string_view cell, std::string& out)
         if (++i == cell.size())
             return false;
         switch (cell[i]) {
-        case 'n': result += '\n'; break;
-        case 'r': result += '\r'; break;
-        case 't': result += '\t'; break;
-        case '\\': result += '\\'; break;
-        default: return false;
+        case 'n':
+            result += '\n';
+            break;
+        case 'r':
+            result += '\r';
+            break;
+        case 't':
+            result += '\t';
+            break;
+        case '\\':
+            result += '\\';
+            break;
+        default:
+            return false;
         }
     }
     out = std::move(result);
     return true;
 }
 
-File parse(std::istream& in)
-{
+File parse(std::istream &in) {
     File file;
     std::set<std::string, std::less<>> ids;
     std::string line;
@@ -170,7 +167,9 @@ File parse(std::istream& in)
         if (!sawHeader) {
             sawHeader = true;
             if (line != headerLine)
-                file.errors.push_back(at(number, "the header must read: id en ru de fr es zh it cs ja ko, tab-separated"));
+                file.errors.push_back(
+                    at(number,
+                       "the header must read: id en ru de fr es zh it cs ja ko, tab-separated"));
             continue;
         }
         std::vector<std::string_view> cells = splitTabs(line);

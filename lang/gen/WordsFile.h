@@ -16,8 +16,8 @@ inline constexpr std::size_t languageColumns = 10;
 inline constexpr std::string_view headerLine = "id\ten\tru\tde\tfr\tes\tzh\tit\tcs\tja\tko";
 
 struct Row {
-    int line = 0;    // line number in the file, from 1
-    std::string id;  // a C++ identifier, unique in the file
+    int line = 0;                                   // line number in the file, from 1
+    std::string id;                                 // a C++ identifier, unique in the file
     std::array<std::string, languageColumns> texts; // escapes already expanded
 };
 
@@ -29,11 +29,11 @@ struct File {
 
 // Reads the whole stream. Every fault is reported with its line; a faulty line
 // is left out of rows, the others are still read.
-File parse(std::istream& in);
+File parse(std::istream &in);
 
 // Expands the escapes of one cell: \n, \r, \t and \\. Returns false (and leaves
 // out unchanged) on an unknown escape or a trailing backslash.
-bool expandEscapes(std::string_view cell, std::string& out);
+bool expandEscapes(std::string_view cell, std::string &out);
 
 // True when text is well-formed UTF-8 (no overlongs, no surrogates).
 bool isValidUtf8(std::string_view text);

@@ -29,7 +29,7 @@ std::optional<unsigned short> PortNumber(std::string_view text);
 // One line of the address list.
 struct ListedAddress {
     std::string address;
-    bool loop = false;  // "127.0.0.1", shown with the hint "Loop"
+    bool loop = false; // "127.0.0.1", shown with the hint "Loop"
 };
 
 // The six boxes: the machine's interface addresses first, then its address
@@ -39,4 +39,4 @@ struct ListedAddress {
 std::vector<ListedAddress> AddressList(const std::vector<std::string> &interfaceAddresses,
                                        const std::string &outsideAddress);
 
-}  // namespace quarn::lan
+} // namespace quarn::lan

@@ -24,12 +24,12 @@ struct ChatLine {
 };
 
 class ChatLines {
-public:
+  public:
     void Add(int role, const QString &text);
     void Clear() { lines_ = {}; }
     const std::array<std::optional<ChatLine>, kChatPanelLines> &Lines() const { return lines_; }
 
-private:
+  private:
     std::array<std::optional<ChatLine>, kChatPanelLines> lines_{};
 };
 
@@ -38,11 +38,12 @@ QColor RoleColour(int role);
 
 // The text cut to fit `limit` pixels as measured by `width`: characters go
 // from its end, at most twelve, and "..." follows when any went.
-QString FitChatLine(const QString &text, const std::function<int(const QString &)> &width, int limit);
+QString FitChatLine(const QString &text, const std::function<int(const QString &)> &width,
+                    int limit);
 
 class ChatPanel : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit ChatPanel(QWidget *parent = nullptr);
 
     // Base sizes of the 760 x 500 window to pixels (the window's Scale).
@@ -53,10 +54,10 @@ public:
     // The text line k (1..4) shows, cut to the panel.
     QString ShownText(int k) const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *event) override;
 
-private:
+  private:
     QFont lineFont() const;
 
     ChatLines lines_;

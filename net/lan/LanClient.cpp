@@ -8,18 +8,14 @@
 namespace quarn::lan {
 
 LanClient::LanClient(GameState &game, const Outside &outside, QObject *parent)
-    : LanSession(game, outside, parent)
-{
-}
+    : LanSession(game, outside, parent) {}
 
-LanClient::~LanClient()
-{
+LanClient::~LanClient() {
     if (socket_)
         socket_->disconnect(this);
 }
 
-void LanClient::StartJoining(const QString &address, quint16 port, const std::string &playerName)
-{
+void LanClient::StartJoining(const QString &address, quint16 port, const std::string &playerName) {
     closeSocket();
     reader_.Reset();
     game_.Network = true;
@@ -37,19 +33,16 @@ void LanClient::StartJoining(const QString &address, quint16 port, const std::st
     socket_->connectToHost(address, port);
 }
 
-bool LanClient::Connected() const
-{
+bool LanClient::Connected() const {
     return socket_ && socket_->state() == QAbstractSocket::ConnectedState;
 }
 
-void LanClient::sendHello()
-{
+void LanClient::sendHello() {
     if (joiningState_ == kWaiting)
         send(HelloMessage(ownWireName_));
 }
 
-void LanClient::readHost()
-{
+void LanClient::readHost() {
     // See LanHost::readPeer: a later read must not overtake this one.
     if (reading_)
         return;
@@ -66,20 +59,19 @@ void LanClient::readHost()
         if (holding_ || socket_->bytesAvailable() <= 0)
             break;
         const QByteArray bytes = socket_->readAll();
-        for (LanMessage &message : reader_.Feed(std::string_view(bytes.constData(), std::size_t(bytes.size()))))
+        for (LanMessage &message :
+             reader_.Feed(std::string_view(bytes.constData(), std::size_t(bytes.size()))))
             queue_.push_back(std::move(message));
     }
     reading_ = false;
 }
 
-void LanClient::Release()
-{
+void LanClient::Release() {
     holding_ = false;
     readHost();
 }
 
-void LanClient::handle(const LanMessage &message)
-{
+void LanClient::handle(const LanMessage &message) {
     if (message.kind == LanKind::Assignment) {
         takeAssignment(message);
         return;
@@ -121,8 +113,7 @@ void LanClient::handle(const LanMessage &message)
         emit gameMessageApplied();
 }
 
-void LanClient::takeAssignment(const LanMessage &message)
-{
+void LanClient::takeAssignment(const LanMessage &message) {
     if (joiningState_ != kWaiting)
         return;
     game_.NetRole = std::uint8_t(message.role);
@@ -135,8 +126,7 @@ void LanClient::takeAssignment(const LanMessage &message)
     emit joined();
 }
 
-void LanClient::takeUpdate(const LanMessage &message)
-{
+void LanClient::takeUpdate(const LanMessage &message) {
     // "connect3+" tells the first client of the second; "connect4+" the
     // first two of the third.
     const int clients = message.role;
@@ -147,8 +137,7 @@ void LanClient::takeUpdate(const LanMessage &message)
     emit namesChanged();
 }
 
-void LanClient::takeDeal(const LanMessage &message)
-{
+void LanClient::takeDeal(const LanMessage &message) {
     const Deck deck = TurnDeck(message.deck, game_.NetRole);
     if (!IsCompleteDeck(deck))
         return;
@@ -158,14 +147,12 @@ void LanClient::takeDeal(const LanMessage &message)
     emit gameMessageApplied();
 }
 
-void LanClient::placeNames(const WireNames &names)
-{
+void LanClient::placeNames(const WireNames &names) {
     for (int hostSeat = 1; hostSeat <= kSeatCount; ++hostSeat)
         game_.SeatName[ClientSeat(hostSeat, game_.NetRole)] = NameFromWire(names[hostSeat]);
 }
 
-void LanClient::connectionGone()
-{
+void LanClient::connectionGone() {
     if (!socket_)
         return;
     closeSocket();
@@ -188,8 +175,7 @@ void LanClient::connectionGone()
     }
 }
 
-void LanClient::endGame()
-{
+void LanClient::endGame() {
     closeSocket();
     joiningState_ = kIdle;
     awaitingFirstDeal_ = false;
@@ -198,8 +184,7 @@ void LanClient::endGame()
     emit gameInterrupted();
 }
 
-bool LanClient::SendChat(const QString &text)
-{
+bool LanClient::SendChat(const QString &text) {
     const std::string wire = ChatWireText(text);
     if (wire.empty())
         return false;
@@ -207,34 +192,34 @@ bool LanClient::SendChat(const QString &text)
     return true;
 }
 
-void LanClient::Cancel()
-{
+void LanClient::Cancel() {
     closeSocket();
     joiningState_ = kIdle;
     awaitingFirstDeal_ = false;
 }
 
-void LanClient::AnnounceMove(int, int slot, TStr2) { send(MoveMessage(slot, game_.NetRole)); }
+void LanClient::AnnounceMove(int, int slot, TStr2) {
+    send(MoveMessage(slot, game_.NetRole));
+}
 
-void LanClient::AnnouncePass(int) { send(PassMessage(game_.NetRole)); }
+void LanClient::AnnouncePass(int) {
+    send(PassMessage(game_.NetRole));
+}
 
-void LanClient::CloseConnection()
-{
+void LanClient::CloseConnection() {
     closeSocket();
     joiningState_ = kIdle;
     awaitingFirstDeal_ = false;
 }
 
-void LanClient::send(const std::string &message)
-{
+void LanClient::send(const std::string &message) {
     if (!Connected())
         return;
     socket_->write(message.data(), qint64(message.size()));
     socket_->flush();
 }
 
-void LanClient::closeSocket()
-{
+void LanClient::closeSocket() {
     if (!socket_)
         return;
     QTcpSocket *socket = socket_;

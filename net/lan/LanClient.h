@@ -17,7 +17,7 @@ namespace quarn::lan {
 
 class LanClient : public LanSession {
     Q_OBJECT
-public:
+  public:
     LanClient(GameState &game, const Outside &outside, QObject *parent = nullptr);
     ~LanClient() override;
 
@@ -51,7 +51,7 @@ public:
     // Leaving the match: the connection closes.
     void CloseConnection() override;
 
-signals:
+  signals:
     // The seat was given: role, names; the waiting and welcome windows close.
     void joined();
     // Another client joined: names and ClientsLess1 changed.
@@ -59,7 +59,7 @@ signals:
     // The connection could not be made or broke before a seat was given.
     void connectionFailed();
 
-private:
+  private:
     void sendHello();
     void readHost();
     void handle(const LanMessage &message);

@@ -10,16 +10,17 @@
 namespace quarn::lan {
 
 LanConnection::LanConnection(GameState &game, const Outside &outside, QObject *parent)
-    : QObject(parent), game_(game), outside_(outside)
-{
+    : QObject(parent), game_(game), outside_(outside) {}
+
+LanHost *LanConnection::Host() const {
+    return qobject_cast<LanHost *>(session_.data());
 }
 
-LanHost *LanConnection::Host() const { return qobject_cast<LanHost *>(session_.data()); }
+LanClient *LanConnection::Client() const {
+    return qobject_cast<LanClient *>(session_.data());
+}
 
-LanClient *LanConnection::Client() const { return qobject_cast<LanClient *>(session_.data()); }
-
-void LanConnection::replaceSession(LanSession *session)
-{
+void LanConnection::replaceSession(LanSession *session) {
     if (session_) {
         session_->disconnect(this);
         session_->Cancel();
@@ -34,9 +35,9 @@ void LanConnection::replaceSession(LanSession *session)
     connect(session, &LanSession::peerLost, this, &LanConnection::peerLost);
 }
 
-bool LanConnection::ConfirmStart(NetworkSection &section, const std::string &playerName, QWidget *parent,
-                                 const std::function<void(const QString &)> &showError)
-{
+bool LanConnection::ConfirmStart(NetworkSection &section, const std::string &playerName,
+                                 QWidget *parent,
+                                 const std::function<void(const QString &)> &showError) {
     if (const std::optional<WordEntry> problem = section.EntryProblem()) {
         showError(Text(*problem));
         return false;
@@ -62,8 +63,7 @@ bool LanConnection::ConfirmStart(NetworkSection &section, const std::string &pla
     return wait.exec() == QDialog::Accepted;
 }
 
-void LanConnection::Close()
-{
+void LanConnection::Close() {
     if (session_)
         session_->CloseConnection();
 }

@@ -19,7 +19,7 @@ class NetworkSection;
 
 class LanConnection : public QObject {
     Q_OBJECT
-public:
+  public:
     // outside: the window's screen, sound and records (its announcer is
     // ignored; the session announces).
     LanConnection(GameState &game, const Outside &outside, QObject *parent = nullptr);
@@ -44,13 +44,13 @@ public:
     // Leaving a network match: the host stops listening, a client disconnects.
     void Close();
 
-signals:
+  signals:
     void chatReceived(int role, const QString &text);
     void gameMessageApplied();
     void gameInterrupted();
     void peerLost();
 
-private:
+  private:
     void replaceSession(LanSession *session);
 
     GameState &game_;

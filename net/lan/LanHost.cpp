@@ -16,20 +16,16 @@ constexpr std::size_t kMaxConnections = 16;
 } // namespace
 
 LanHost::LanHost(GameState &game, const Outside &outside, QObject *parent)
-    : LanSession(game, outside, parent)
-{
-}
+    : LanSession(game, outside, parent) {}
 
-LanHost::~LanHost()
-{
+LanHost::~LanHost() {
     for (auto &peer : peers_) {
         if (peer->socket)
             peer->socket->disconnect(this);
     }
 }
 
-bool LanHost::StartHosting(quint16 port, const std::string &playerName)
-{
+bool LanHost::StartHosting(quint16 port, const std::string &playerName) {
     closeAll();
     peers_.clear();
     if (!server_) {
@@ -50,18 +46,22 @@ bool LanHost::StartHosting(quint16 port, const std::string &playerName)
     return true;
 }
 
-quint16 LanHost::Port() const { return Listening() ? server_->serverPort() : 0; }
+quint16 LanHost::Port() const {
+    return Listening() ? server_->serverPort() : 0;
+}
 
-bool LanHost::Listening() const { return server_ && server_->isListening(); }
+bool LanHost::Listening() const {
+    return server_ && server_->isListening();
+}
 
-void LanHost::acceptConnections()
-{
+void LanHost::acceptConnections() {
     // Connections that ended without joining are forgotten here, outside
     // their own signal handlers.
     std::erase_if(peers_, [](const auto &peer) { return peer->lost && peer->role == 0; });
     while (server_->hasPendingConnections()) {
         QTcpSocket *socket = server_->nextPendingConnection();
-        const auto live = std::count_if(peers_.begin(), peers_.end(), [](const auto &p) { return !p->lost; });
+        const auto live =
+            std::count_if(peers_.begin(), peers_.end(), [](const auto &p) { return !p->lost; });
         if (static_cast<std::size_t>(live) >= kMaxConnections) {
             socket->abort();
             socket->deleteLater();
@@ -78,8 +78,7 @@ void LanHost::acceptConnections()
     }
 }
 
-void LanHost::readPeer(Peer *peer)
-{
+void LanHost::readPeer(Peer *peer) {
     // A handler that waits in a local event loop (a modal box, a sound
     // played to its end) must not let a later read overtake this one: the
     // later bytes wait in their socket until this read is done.
@@ -120,8 +119,7 @@ void LanHost::readPeer(Peer *peer)
     reading_ = false;
 }
 
-void LanHost::handleHello(Peer &peer, const LanMessage &message)
-{
+void LanHost::handleHello(Peer &peer, const LanMessage &message) {
     if (joiningState_ != kWaiting || peer.role != 0 || Clients() >= kMaxClients)
         return;
     peer.role = Clients() + kFirstClientRole;
@@ -139,8 +137,7 @@ void LanHost::handleHello(Peer &peer, const LanMessage &message)
     emit clientJoined(Clients());
 }
 
-void LanHost::handleGameMessage(Peer &peer, const LanMessage &message)
-{
+void LanHost::handleGameMessage(Peer &peer, const LanMessage &message) {
     // Moves carry no seat: they go to the seat that is to move here, as on
     // every program, so all stay in step.
     if (peer.role == 0)
@@ -152,8 +149,7 @@ void LanHost::handleGameMessage(Peer &peer, const LanMessage &message)
     emit gameMessageApplied();
 }
 
-void LanHost::handleChat(Peer &peer, const LanMessage &message)
-{
+void LanHost::handleChat(Peer &peer, const LanMessage &message) {
     if (peer.role == 0)
         return;
     sendToClients(ChatMessage(peer.role, message.text), peer.role);
@@ -161,8 +157,7 @@ void LanHost::handleChat(Peer &peer, const LanMessage &message)
     emit chatReceived(peer.role, ChatText(message.text));
 }
 
-void LanHost::peerGone(Peer *peer)
-{
+void LanHost::peerGone(Peer *peer) {
     if (peer->lost)
         return;
     peer->lost = true;
@@ -179,8 +174,7 @@ void LanHost::peerGone(Peer *peer)
         clientLostBeforeDeal_ = true;
 }
 
-void LanHost::interruptGame()
-{
+void LanHost::interruptGame() {
     StopMatch();
     const bool others = Clients() >= 2;
     for (Peer *client : clients_) {
@@ -198,8 +192,7 @@ void LanHost::interruptGame()
     emit gameInterrupted();
 }
 
-void LanHost::MenuTick()
-{
+void LanHost::MenuTick() {
     if (!closeListener_)
         return;
     closeListener_ = false;
@@ -207,8 +200,7 @@ void LanHost::MenuTick()
         server_->close();
 }
 
-bool LanHost::Deal()
-{
+bool LanHost::Deal() {
     const Deck deck = deckSource_ ? deckSource_() : ShuffleDeck();
     if (!NewHand(game_, deck, RuleOutside()))
         return false;
@@ -228,8 +220,7 @@ bool LanHost::Deal()
     return true;
 }
 
-bool LanHost::SendChat(const QString &text)
-{
+bool LanHost::SendChat(const QString &text) {
     const std::string wire = ChatWireText(text);
     if (wire.empty())
         return false;
@@ -237,31 +228,33 @@ bool LanHost::SendChat(const QString &text)
     return true;
 }
 
-void LanHost::Cancel()
-{
+void LanHost::Cancel() {
     closeAll();
     joiningState_ = kIdle;
 }
 
-void LanHost::AnnounceStart() { sendToClients(std::string(kBegin), kHostRole); }
+void LanHost::AnnounceStart() {
+    sendToClients(std::string(kBegin), kHostRole);
+}
 
-void LanHost::AnnounceMove(int, int slot, TStr2) { sendToClients(MoveMessage(slot, kHostRole), kHostRole); }
+void LanHost::AnnounceMove(int, int slot, TStr2) {
+    sendToClients(MoveMessage(slot, kHostRole), kHostRole);
+}
 
-void LanHost::AnnouncePass(int) { sendToClients(PassMessage(kHostRole), kHostRole); }
+void LanHost::AnnouncePass(int) {
+    sendToClients(PassMessage(kHostRole), kHostRole);
+}
 
-void LanHost::AnnounceSettle(const std::array<std::int32_t, 5> &)
-{
+void LanHost::AnnounceSettle(const std::array<std::int32_t, 5> &) {
     sendToClients(std::string(kSettlement), kHostRole);
 }
 
-void LanHost::CloseConnection()
-{
+void LanHost::CloseConnection() {
     closeAll();
     joiningState_ = kIdle;
 }
 
-void LanHost::closeAll()
-{
+void LanHost::closeAll() {
     if (server_)
         server_->close();
     for (auto &peer : peers_) {
@@ -276,15 +269,13 @@ void LanHost::closeAll()
     closeListener_ = false;
 }
 
-void LanHost::fillSeatNames()
-{
+void LanHost::fillSeatNames() {
     const WireNames names = wireNames();
     for (int seat = 1; seat <= kSeatCount; ++seat)
         game_.SeatName[seat] = NameFromWire(names[seat]);
 }
 
-WireNames LanHost::wireNames() const
-{
+WireNames LanHost::wireNames() const {
     WireNames names;
     for (int seat = 1; seat <= kSeatCount; ++seat)
         names[seat] = clientNames_[seat].empty() ? std::string(kComputerName) : clientNames_[seat];
@@ -292,16 +283,14 @@ WireNames LanHost::wireNames() const
     return names;
 }
 
-void LanHost::sendToClients(const std::string &message, int originRole)
-{
+void LanHost::sendToClients(const std::string &message, int originRole) {
     for (Peer *client : clients_) {
         if (client->role != originRole && !client->lost)
             send(client->socket, message);
     }
 }
 
-void LanHost::send(QTcpSocket *socket, const std::string &message)
-{
+void LanHost::send(QTcpSocket *socket, const std::string &message) {
     if (!socket || socket->state() != QAbstractSocket::ConnectedState)
         return;
     socket->write(message.data(), qint64(message.size()));

@@ -24,7 +24,7 @@ namespace quarn::lan {
 
 class LanHost : public LanSession {
     Q_OBJECT
-public:
+  public:
     LanHost(GameState &game, const Outside &outside, QObject *parent = nullptr);
     ~LanHost() override;
 
@@ -64,15 +64,15 @@ public:
     // Leaving the match: the listening socket and the clients' connections close.
     void CloseConnection() override;
 
-signals:
+  signals:
     // A client joined; clients is the number joined now (1..3).
     void clientJoined(int clients);
 
-private:
+  private:
     struct Peer {
         QPointer<QTcpSocket> socket;
         std::unique_ptr<LanReader> reader;
-        int role = 0;  // 0 until its hello was accepted
+        int role = 0; // 0 until its hello was accepted
         bool lost = false;
     };
 
@@ -91,10 +91,10 @@ private:
     void closeAll();
 
     QTcpServer *server_ = nullptr;
-    std::vector<std::unique_ptr<Peer>> peers_;  // every accepted connection
-    std::vector<Peer *> clients_;                // joined, in the order of joining
+    std::vector<std::unique_ptr<Peer>> peers_; // every accepted connection
+    std::vector<Peer *> clients_;              // joined, in the order of joining
     std::string ownWireName_;
-    std::array<std::string, 5> clientNames_{};   // wire names by host seat
+    std::array<std::string, 5> clientNames_{}; // wire names by host seat
     std::function<Deck()> deckSource_;
     bool closeListener_ = false;
     bool clientLostBeforeDeal_ = false;

@@ -6,24 +6,34 @@
 namespace quarn::lan {
 namespace {
 
-bool IsUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool IsUtf8Continuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 // Turn of the table by role: k = 2, 3, 1 for roles 2, 3, 4 (0 for the host).
 int TurnOf(int role) {
     switch (role) {
-        case 2: return 2;
-        case 3: return 3;
-        case 4: return 1;
-        default: return 0;
+    case 2:
+        return 2;
+    case 3:
+        return 3;
+    case 4:
+        return 1;
+    default:
+        return 0;
     }
 }
 
-bool IsSeat(int seat) { return seat >= 1 && seat <= kSeatCount; }
+bool IsSeat(int seat) {
+    return seat >= 1 && seat <= kSeatCount;
+}
 
-char Digit(int value) { return static_cast<char>('0' + value % 10); }
+char Digit(int value) {
+    return static_cast<char>('0' + value % 10);
+}
 
 // The names in wire order: host seats 4, 2, 1, 3.
-std::string NamesInWireOrder(const WireNames& names) {
+std::string NamesInWireOrder(const WireNames &names) {
     std::string out;
     for (int seat : {4, 2, 1, 3}) {
         std::string name = names[seat].substr(0, kNameLength);
@@ -33,15 +43,17 @@ std::string NamesInWireOrder(const WireNames& names) {
     return out;
 }
 
-}  // namespace
+} // namespace
 
 std::string ToWireText(std::string_view utf8) {
-    if (auto whole = utf8ToCp1251(utf8)) return *whole;
+    if (auto whole = utf8ToCp1251(utf8))
+        return *whole;
     std::string out;
     std::size_t start = 0;
     while (start < utf8.size()) {
         std::size_t end = start + 1;
-        while (end < utf8.size() && IsUtf8Continuation(utf8[end])) ++end;
+        while (end < utf8.size() && IsUtf8Continuation(utf8[end]))
+            ++end;
         const auto one = utf8ToCp1251(utf8.substr(start, end - start));
         out += one && one->size() == 1 ? *one : std::string("?");
         start = end;
@@ -55,44 +67,57 @@ std::string WireName(std::string_view utf8Name) {
     return name;
 }
 
-std::string NameFromWire(std::string_view wireName) { return cp1251ToUtf8(wireName); }
+std::string NameFromWire(std::string_view wireName) {
+    return cp1251ToUtf8(wireName);
+}
 
 int HostSeatOfRole(int role) {
     switch (role) {
-        case 1: return 4;
-        case 2: return 2;
-        case 3: return 1;
-        case 4: return 3;
-        default: return 0;
+    case 1:
+        return 4;
+    case 2:
+        return 2;
+    case 3:
+        return 1;
+    case 4:
+        return 3;
+    default:
+        return 0;
     }
 }
 
 int RoleOfHostSeat(int hostSeat) {
     for (int role = 1; role <= 4; ++role) {
-        if (HostSeatOfRole(role) == hostSeat) return role;
+        if (HostSeatOfRole(role) == hostSeat)
+            return role;
     }
     return 0;
 }
 
 int ClientSeat(int hostSeat, int role) {
-    if (!IsSeat(hostSeat)) return hostSeat;
+    if (!IsSeat(hostSeat))
+        return hostSeat;
     return (hostSeat - 1 + TurnOf(role)) % kSeatCount + 1;
 }
 
 int HostSeat(int clientSeat, int role) {
-    if (!IsSeat(clientSeat)) return clientSeat;
+    if (!IsSeat(clientSeat))
+        return clientSeat;
     return (clientSeat - 1 + kSeatCount - TurnOf(role)) % kSeatCount + 1;
 }
 
 bool ComputerHoldsSeat(int clientsLess1, int hostSeat) {
     switch (hostSeat) {
-        case 1: return clientsLess1 == 0;
-        case 3: return clientsLess1 <= 1;
-        default: return false;
+    case 1:
+        return clientsLess1 == 0;
+    case 3:
+        return clientsLess1 <= 1;
+    default:
+        return false;
     }
 }
 
-Deck TurnDeck(const Deck& hostDeck, int role) {
+Deck TurnDeck(const Deck &hostDeck, int role) {
     Deck turned = hostDeck;
     for (int seat = 1; seat <= kSeatCount; ++seat) {
         const int to = ClientSeat(seat, role);
@@ -109,18 +134,20 @@ std::string HelloMessage(std::string_view wireName) {
     return std::string(kHelloHead) + name;
 }
 
-std::string AssignmentMessage(int role, const WireNames& names) {
+std::string AssignmentMessage(int role, const WireNames &names) {
     return std::string("connect2+") + Digit(role) + NamesInWireOrder(names);
 }
 
-std::string UpdateMessage(int clients, const WireNames& names) {
+std::string UpdateMessage(int clients, const WireNames &names) {
     return std::string("connect") + Digit(clients + 1) + "+" + NamesInWireOrder(names);
 }
 
-std::string DealMessage(const Deck& deck) {
+std::string DealMessage(const Deck &deck) {
     std::string out = "b";
-    for (int i = 1; i <= kDeckSize; ++i) out += deck[i].card.Bytes();
-    for (int i = 1; i <= kDeckSize; ++i) out += Digit(deck[i].rank);
+    for (int i = 1; i <= kDeckSize; ++i)
+        out += deck[i].card.Bytes();
+    for (int i = 1; i <= kDeckSize; ++i)
+        out += Digit(deck[i].rank);
     return out;
 }
 
@@ -128,10 +155,12 @@ std::string MoveMessage(int slot, int originRole) {
     return std::string("hhod") + Digit(slot / 10) + Digit(slot) + Digit(originRole);
 }
 
-std::string PassMessage(int originRole) { return std::string("hpass0") + Digit(originRole); }
+std::string PassMessage(int originRole) {
+    return std::string("hpass0") + Digit(originRole);
+}
 
 std::string ChatMessage(int senderRole, std::string_view text) {
     return std::string("s") + Digit(senderRole) + std::string(text);
 }
 
-}  // namespace quarn::lan
+} // namespace quarn::lan

@@ -43,7 +43,7 @@ inline constexpr int kGameMessageLength = 7;
 inline constexpr int kHelloLength = 19;
 inline constexpr int kAssignmentLength = 26;
 inline constexpr int kUpdateLength = 25;
-inline constexpr int kDealLength = 1 + 2 * kDeckSize + kDeckSize;  // 109
+inline constexpr int kDealLength = 1 + 2 * kDeckSize + kDeckSize; // 109
 
 inline constexpr int kMaxClients = 3;
 inline constexpr int kFirstClientRole = 2;
@@ -88,19 +88,19 @@ int HostSeat(int clientSeat, int role);
 bool ComputerHoldsSeat(int clientsLess1, int hostSeat);
 // The host's deck turned for the client of `role`: the nine-card block of
 // host seat s becomes the block of the client's seat ClientSeat(s, role).
-Deck TurnDeck(const Deck& hostDeck, int role);
+Deck TurnDeck(const Deck &hostDeck, int role);
 
 // ---- Messages --------------------------------------------------------------
 
 std::string HelloMessage(std::string_view wireName);
 // names by host seat; role 2..4.
-std::string AssignmentMessage(int role, const WireNames& names);
+std::string AssignmentMessage(int role, const WireNames &names);
 // After the second client (clients 2) "connect3+", after the third "connect4+".
-std::string UpdateMessage(int clients, const WireNames& names);
-std::string DealMessage(const Deck& deck);
+std::string UpdateMessage(int clients, const WireNames &names);
+std::string DealMessage(const Deck &deck);
 std::string MoveMessage(int slot, int originRole);
 std::string PassMessage(int originRole);
 // text: code page 1251 bytes.
 std::string ChatMessage(int senderRole, std::string_view text);
 
-}  // namespace quarn::lan
+} // namespace quarn::lan

@@ -35,51 +35,68 @@ constexpr Shape kClientShapes[] = {
 
 bool FitsClass(char shape, char byte) {
     switch (shape) {
-        case 'D': return byte >= '0' && byte <= '9';
-        case 'R': return byte >= '1' && byte <= '4';
-        case 'C': return byte >= '2' && byte <= '4';
-        case '.': return true;
-        default: return shape == byte;
+    case 'D':
+        return byte >= '0' && byte <= '9';
+    case 'R':
+        return byte >= '1' && byte <= '4';
+    case 'C':
+        return byte >= '2' && byte <= '4';
+    case '.':
+        return true;
+    default:
+        return shape == byte;
     }
 }
 
 Fit MatchShape(std::string_view shape, std::string_view data) {
     const std::size_t n = std::min(shape.size(), data.size());
     for (std::size_t i = 0; i < n; ++i) {
-        if (!FitsClass(shape[i], data[i])) return Fit::None;
+        if (!FitsClass(shape[i], data[i]))
+            return Fit::None;
     }
     return data.size() >= shape.size() ? Fit::Whole : Fit::Partial;
 }
 
-int DigitValue(char c) { return c - '0'; }
-bool IsRoleDigit(char c) { return c >= '1' && c <= '4'; }
+int DigitValue(char c) {
+    return c - '0';
+}
+bool IsRoleDigit(char c) {
+    return c >= '1' && c <= '4';
+}
 
 // The deal: "b", 36 card codes, then the rank digit of each of those cards.
 // A whole deal must hold every card once.
-Fit MatchDeal(std::string_view data, Deck* deck) {
-    if (data.empty() || data[0] != 'b') return Fit::None;
+Fit MatchDeal(std::string_view data, Deck *deck) {
+    if (data.empty() || data[0] != 'b')
+        return Fit::None;
     const std::size_t n = std::min<std::size_t>(data.size(), kDealLength);
     constexpr std::size_t kDigitsStart = 1 + 2 * kDeckSize;
     for (std::size_t i = 1; i < n; ++i) {
         const auto byte = static_cast<unsigned char>(data[i]);
         if (i < kDigitsStart) {
             const bool rankByte = (i % 2) == 1;
-            const auto& table = rankByte ? detail::kRankIndex : detail::kSuitIndex;
-            if (table[byte] == 0) return Fit::None;
+            const auto &table = rankByte ? detail::kRankIndex : detail::kSuitIndex;
+            if (table[byte] == 0)
+                return Fit::None;
         } else {
-            const std::size_t card = i - kDigitsStart;  // 0-based
+            const std::size_t card = i - kDigitsStart; // 0-based
             const int rank = detail::kRankIndex[static_cast<unsigned char>(data[1 + 2 * card])];
-            if (byte != static_cast<unsigned char>('0' + rank)) return Fit::None;
+            if (byte != static_cast<unsigned char>('0' + rank))
+                return Fit::None;
         }
     }
-    if (data.size() < static_cast<std::size_t>(kDealLength)) return Fit::Partial;
+    if (data.size() < static_cast<std::size_t>(kDealLength))
+        return Fit::Partial;
     Deck parsed{};
     for (int i = 1; i <= kDeckSize; ++i) {
         const TStr2 card{data[2 * i - 1], data[2 * i]};
-        parsed[i] = DeckPosition{card, static_cast<std::uint8_t>(DigitValue(data[kDigitsStart + i - 1]))};
+        parsed[i] =
+            DeckPosition{card, static_cast<std::uint8_t>(DigitValue(data[kDigitsStart + i - 1]))};
     }
-    if (!IsCompleteDeck(parsed)) return Fit::None;
-    if (deck != nullptr) *deck = parsed;
+    if (!IsCompleteDeck(parsed))
+        return Fit::None;
+    if (deck != nullptr)
+        *deck = parsed;
     return Fit::Whole;
 }
 
@@ -95,34 +112,34 @@ LanMessage FromShape(LanKind kind, std::string_view bytes) {
         }
     };
     switch (kind) {
-        case LanKind::Hello:
-            m.name = std::string(bytes.substr(kHelloHead.size(), kNameLength));
-            break;
-        case LanKind::Assignment:
-            m.role = DigitValue(bytes[9]);
-            readNames(10);
-            break;
-        case LanKind::Update:
-            m.role = DigitValue(bytes[7]) - 1;
-            readNames(9);
-            break;
-        case LanKind::Move:
-            m.slot = DigitValue(bytes[4]) * 10 + DigitValue(bytes[5]);
-            m.role = DigitValue(bytes[6]);
-            break;
-        case LanKind::Begin:
-        case LanKind::Pass:
-        case LanKind::Settlement:
-            m.role = DigitValue(bytes[6]);
-            break;
-        default:
-            break;
+    case LanKind::Hello:
+        m.name = std::string(bytes.substr(kHelloHead.size(), kNameLength));
+        break;
+    case LanKind::Assignment:
+        m.role = DigitValue(bytes[9]);
+        readNames(10);
+        break;
+    case LanKind::Update:
+        m.role = DigitValue(bytes[7]) - 1;
+        readNames(9);
+        break;
+    case LanKind::Move:
+        m.slot = DigitValue(bytes[4]) * 10 + DigitValue(bytes[5]);
+        m.role = DigitValue(bytes[6]);
+        break;
+    case LanKind::Begin:
+    case LanKind::Pass:
+    case LanKind::Settlement:
+        m.role = DigitValue(bytes[6]);
+        break;
+    default:
+        break;
     }
     return m;
 }
 
 class Parser {
-public:
+  public:
     explicit Parser(LanSide side) : side_(side) {}
 
     // The message starting the data, with its length: set when whole;
@@ -147,10 +164,11 @@ public:
                 found.message.deck = deck;
                 return found;
             }
-            if (deal == Fit::Partial) found.fit = Fit::Partial;
+            if (deal == Fit::Partial)
+                found.fit = Fit::Partial;
         }
-        auto tryShapes = [&](const auto& shapes) {
-            for (const Shape& s : shapes) {
+        auto tryShapes = [&](const auto &shapes) {
+            for (const Shape &s : shapes) {
                 const Fit fit = MatchShape(s.shape, data);
                 if (fit == Fit::Whole) {
                     found.fit = Fit::Whole;
@@ -158,13 +176,17 @@ public:
                     found.message = FromShape(s.kind, data.substr(0, s.shape.size()));
                     return true;
                 }
-                if (fit == Fit::Partial) found.fit = Fit::Partial;
+                if (fit == Fit::Partial)
+                    found.fit = Fit::Partial;
             }
             return false;
         };
-        if (tryShapes(kGameShapes)) return found;
-        if (gameOnly) return found;
-        if (side_ == LanSide::Host ? tryShapes(kHostShapes) : tryShapes(kClientShapes)) return found;
+        if (tryShapes(kGameShapes))
+            return found;
+        if (gameOnly)
+            return found;
+        if (side_ == LanSide::Host ? tryShapes(kHostShapes) : tryShapes(kClientShapes))
+            return found;
         return found;
     }
 
@@ -174,23 +196,27 @@ public:
     // size when there is none.
     std::size_t GameTailStart(std::string_view text) const {
         const std::size_t size = text.size();
-        auto chatStartsAt = [&](std::size_t j) { return j + 1 < size && text[j] == 's' && IsRoleDigit(text[j + 1]); };
+        auto chatStartsAt = [&](std::size_t j) {
+            return j + 1 < size && text[j] == 's' && IsRoleDigit(text[j + 1]);
+        };
         std::vector<bool> tail(size + 1, false);
         for (std::size_t i = size; i-- > 0;) {
             const Found found = FixedAt(text.substr(i), true);
-            if (found.fit != Fit::Whole) continue;
+            if (found.fit != Fit::Whole)
+                continue;
             const std::size_t next = i + found.length;
             tail[i] = next == size || tail[next] || chatStartsAt(next);
         }
         for (std::size_t i = 1; i < size; ++i) {
-            if (tail[i]) return i;
+            if (tail[i])
+                return i;
         }
         return size;
     }
 
     // The chat line at the start of the data: it runs to the end of the data
     // or to the game messages that end it. Returns the bytes it took.
-    std::size_t TakeChat(std::string_view data, std::vector<LanMessage>& out) const {
+    std::size_t TakeChat(std::string_view data, std::vector<LanMessage> &out) const {
         const std::string_view text = data.substr(2);
         const std::size_t split = GameTailStart(text);
         if (split > 0) {
@@ -204,13 +230,15 @@ public:
         return 2 + split;
     }
 
-private:
+  private:
     LanSide side_;
 };
 
-}  // namespace
+} // namespace
 
-std::size_t ChatTextEnd(std::string_view text, LanSide side) { return Parser(side).GameTailStart(text); }
+std::size_t ChatTextEnd(std::string_view text, LanSide side) {
+    return Parser(side).GameTailStart(text);
+}
 
 std::vector<LanMessage> LanReader::Feed(std::string_view chunk) {
     pending_.append(chunk);
@@ -221,7 +249,8 @@ std::vector<LanMessage> LanReader::Feed(std::string_view chunk) {
     while (pos < all.size()) {
         const std::string_view data = all.substr(pos);
         if (data[0] == 's') {
-            if (data.size() < 2) break;  // the sender's digit is still to come
+            if (data.size() < 2)
+                break; // the sender's digit is still to come
             if (IsRoleDigit(data[1])) {
                 pos += parser.TakeChat(data, out);
                 continue;
@@ -236,11 +265,11 @@ std::vector<LanMessage> LanReader::Feed(std::string_view chunk) {
         } else if (found.fit == Fit::Partial) {
             break;
         } else {
-            ++pos;  // no message starts here
+            ++pos; // no message starts here
         }
     }
     pending_.erase(0, pos);
     return out;
 }
 
-}  // namespace quarn::lan
+} // namespace quarn::lan

@@ -29,19 +29,19 @@ enum class LanKind { Hello, Assignment, Update, Deal, Begin, Move, Pass, Settlem
 
 struct LanMessage {
     LanKind kind = LanKind::Abort;
-    std::string bytes;  // the message as it travelled
+    std::string bytes; // the message as it travelled
     // Game messages: the origin role; chat: the sender's role; assignment:
     // the role given; update: the number of clients now (2 or 3).
     int role = 0;
-    int slot = 0;       // move: the two digits as a number, 0..99 (not yet checked against a hand)
-    WireNames names{};  // assignment and update, by host seat
-    std::string name;   // hello: four bytes
-    std::string text;   // chat: code page 1251 bytes, never empty
-    Deck deck{};        // deal: a complete deck (checked)
+    int slot = 0;      // move: the two digits as a number, 0..99 (not yet checked against a hand)
+    WireNames names{}; // assignment and update, by host seat
+    std::string name;  // hello: four bytes
+    std::string text;  // chat: code page 1251 bytes, never empty
+    Deck deck{};       // deal: a complete deck (checked)
 };
 
 class LanReader {
-public:
+  public:
     explicit LanReader(LanSide side) : side_(side) {}
 
     // The messages completed by this read, in order.
@@ -52,7 +52,7 @@ public:
     std::size_t Pending() const { return pending_.size(); }
     void Reset() { pending_.clear(); }
 
-private:
+  private:
     LanSide side_;
     std::string pending_;
 };
@@ -61,4 +61,4 @@ private:
 // messages that end it (see above); the text's size when it does not end so.
 std::size_t ChatTextEnd(std::string_view text, LanSide side);
 
-}  // namespace quarn::lan
+} // namespace quarn::lan

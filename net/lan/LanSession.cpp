@@ -6,19 +6,15 @@
 namespace quarn::lan {
 
 LanSession::LanSession(GameState &game, const Outside &outside, QObject *parent)
-    : QObject(parent), game_(game), outside_(outside)
-{
-}
+    : QObject(parent), game_(game), outside_(outside) {}
 
-Outside LanSession::RuleOutside()
-{
+Outside LanSession::RuleOutside() {
     Outside out = outside_;
     out.announcer = this;
     return out;
 }
 
-bool LanSession::ApplyMove(int slot)
-{
+bool LanSession::ApplyMove(int slot) {
     const int seat = game_.ToMove;
     if (!game_.HandInPlay() || slot < 1 || slot > game_.CardCount[seat])
         return false;
@@ -31,19 +27,16 @@ bool LanSession::ApplyMove(int slot)
     return true;
 }
 
-bool LanSession::ApplyPass()
-{
+bool LanSession::ApplyPass() {
     return Pass(game_, game_.ToMove, false, true, RuleOutside());
 }
 
-void LanSession::StopMatch()
-{
+void LanSession::StopMatch() {
     game_.InGame = false;
     outside_.Sound().Play(kSoundInterrupted, false);
 }
 
-std::string LanSession::ChatWireText(const QString &text)
-{
+std::string LanSession::ChatWireText(const QString &text) {
     std::string wire = ToWireText(text.left(kChatTextMax).toStdString());
     // A line that ends like game messages would be read as them: the first
     // letter of such a message is written in capitals instead.
@@ -53,8 +46,7 @@ std::string LanSession::ChatWireText(const QString &text)
     return wire;
 }
 
-QString LanSession::ChatText(const std::string &wireText)
-{
+QString LanSession::ChatText(const std::string &wireText) {
     return QString::fromStdString(NameFromWire(wireText));
 }
 

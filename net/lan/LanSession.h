@@ -18,10 +18,10 @@ namespace quarn::lan {
 
 // Joining state of a session.
 enum JoiningState : int {
-    kIdle = 0,     // not hosting nor joining
-    kWaiting = 1,  // listening, or connecting and waiting for a seat
-    kJoined = 2,   // a client that received its seat
-    kPlaying = 3,  // the host after its first deal
+    kIdle = 0,    // not hosting nor joining
+    kWaiting = 1, // listening, or connecting and waiting for a seat
+    kJoined = 2,  // a client that received its seat
+    kPlaying = 3, // the host after its first deal
 };
 
 inline constexpr std::string_view kSoundChat = "WToMenK";
@@ -29,7 +29,7 @@ inline constexpr std::string_view kSoundInterrupted = "WWrongs";
 
 class LanSession : public QObject, public Announcer {
     Q_OBJECT
-public:
+  public:
     // outside: the screen, sound and records the rule operations talk to
     // when they apply a received message; its announcer is ignored (the
     // session announces the moves made here itself).
@@ -49,7 +49,7 @@ public:
     // closed and the joining state returns to idle.
     virtual void Cancel() = 0;
 
-signals:
+  signals:
     // A chat line arrived (UTF-8 text, sender's role 1..4).
     void chatReceived(int role, const QString &text);
     // A received deal, start, move, pass or settlement was applied: the
@@ -62,7 +62,7 @@ signals:
     // A connection was lost (at any time): the chat line is disabled.
     void peerLost();
 
-protected:
+  protected:
     // Applies a received game message to the seat that is to move. A move
     // whose slot is not within 1..CardCount, or whose card does not fit the
     // table, is dropped; a move that empties a hand ends it. True when the

@@ -4,16 +4,15 @@
 
 namespace quarn::lan {
 
-QString Text(WordEntry entry)
-{
+QString Text(WordEntry entry) {
     const std::string_view t = text(entry);
     return QString::fromUtf8(t.data(), qsizetype(t.size()));
 }
 
-QString InterruptedGameMessage()
-{
-    return Text(WordEntry::NetOneOfPlayers) + QStringLiteral(" ") + Text(WordEntry::NetInterruptedGame)
-        + QStringLiteral("\n\r") + Text(WordEntry::NetPressOkForMenu);
+QString InterruptedGameMessage() {
+    return Text(WordEntry::NetOneOfPlayers) + QStringLiteral(" ") +
+           Text(WordEntry::NetInterruptedGame) + QStringLiteral("\n\r") +
+           Text(WordEntry::NetPressOkForMenu);
 }
 
 } // namespace quarn::lan

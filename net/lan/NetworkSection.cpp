@@ -19,11 +19,9 @@ namespace quarn::lan {
 
 namespace {
 
-
 // IPv4 addresses of the machine's interfaces, the loopback left out (it is
 // listed last on its own).
-std::vector<std::string> interfaceAddresses()
-{
+std::vector<std::string> interfaceAddresses() {
     std::vector<std::string> list;
     for (const QHostAddress &address : QNetworkInterface::allAddresses()) {
         if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback())
@@ -35,9 +33,8 @@ std::vector<std::string> interfaceAddresses()
 } // namespace
 
 NetworkSection::NetworkSection(const QString &lastAddress, const QString &lastPort, QWidget *parent)
-    : QWidget(parent), lastAddress_(lastAddress), lastPort_(lastPort), acceptedAddress_(lastAddress),
-      acceptedPort_(lastPort)
-{
+    : QWidget(parent), lastAddress_(lastAddress), lastPort_(lastPort),
+      acceptedAddress_(lastAddress), acceptedPort_(lastPort) {
     setObjectName(QStringLiteral("NetworkSection"));
 
     auto *group = new QGroupBox(Text(WordEntry::NetServerClient), this);
@@ -117,23 +114,29 @@ NetworkSection::NetworkSection(const QString &lastAddress, const QString &lastPo
     chooseRole(1);
 }
 
-int NetworkSection::Role() const { return client_->isChecked() ? 2 : 1; }
+int NetworkSection::Role() const {
+    return client_->isChecked() ? 2 : 1;
+}
 
-void NetworkSection::SetRole(int role) { (role == 2 ? client_ : server_)->setChecked(true); }
+void NetworkSection::SetRole(int role) {
+    (role == 2 ? client_ : server_)->setChecked(true);
+}
 
-QString NetworkSection::Address() const { return address_->text(); }
+QString NetworkSection::Address() const {
+    return address_->text();
+}
 
-QString NetworkSection::PortText() const { return port_->text(); }
+QString NetworkSection::PortText() const {
+    return port_->text();
+}
 
-void NetworkSection::chooseRole(int role)
-{
+void NetworkSection::chooseRole(int role) {
     const bool client = role == 2;
     address_->setEnabled(client);
     address_->setText(client ? acceptedAddress_ : QString());
 }
 
-void NetworkSection::addressEdited(const QString &text)
-{
+void NetworkSection::addressEdited(const QString &text) {
     if (!OnlyAddressCharacters(text.toStdString())) {
         address_->setText(acceptedAddress_);
         return;
@@ -142,8 +145,7 @@ void NetworkSection::addressEdited(const QString &text)
         acceptedAddress_ = text;
 }
 
-void NetworkSection::portEdited(const QString &text)
-{
+void NetworkSection::portEdited(const QString &text) {
     if (!OnlyPortCharacters(text.toStdString())) {
         port_->setText(acceptedPort_);
         return;
@@ -151,8 +153,7 @@ void NetworkSection::portEdited(const QString &text)
     acceptedPort_ = text;
 }
 
-std::optional<WordEntry> NetworkSection::EntryProblem()
-{
+std::optional<WordEntry> NetworkSection::EntryProblem() {
     if (Role() == 2 && !IsAddressShape(address_->text().toStdString())) {
         address_->setFocus();
         return WordEntry::NetIncorrectAddress;
@@ -164,17 +165,17 @@ std::optional<WordEntry> NetworkSection::EntryProblem()
     return std::nullopt;
 }
 
-void NetworkSection::RememberEntries()
-{
+void NetworkSection::RememberEntries() {
     if (Role() == 2)
         lastAddress_ = address_->text();
     lastPort_ = port_->text();
 }
 
-void NetworkSection::FocusPort() { port_->setFocus(); }
+void NetworkSection::FocusPort() {
+    port_->setFocus();
+}
 
-void NetworkSection::ReceiveAddresses()
-{
+void NetworkSection::ReceiveAddresses() {
     const std::string outside = outsideLookup_ ? outsideLookup_() : std::string();
     const std::vector<ListedAddress> list = AddressList(interfaceAddresses(), outside);
     for (std::size_t i = 0; i < addressBoxes_.size(); ++i) {
@@ -191,8 +192,7 @@ void NetworkSection::ReceiveAddresses()
     }
 }
 
-void NetworkSection::openRouterHelp()
-{
+void NetworkSection::openRouterHelp() {
     if (routerHelp_.isValid())
         QDesktopServices::openUrl(routerHelp_);
 }

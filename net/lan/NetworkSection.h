@@ -24,7 +24,7 @@ namespace quarn::lan {
 
 class NetworkSection : public QWidget {
     Q_OBJECT
-public:
+  public:
     // lastAddress, lastPort: as the settings keep them.
     NetworkSection(const QString &lastAddress, const QString &lastPort, QWidget *parent = nullptr);
 
@@ -48,10 +48,12 @@ public:
     // Fills the six address boxes and shows them.
     void ReceiveAddresses();
     // The machine's address as the internet sees it; empty when unknown.
-    void SetOutsideAddressLookup(std::function<std::string()> lookup) { outsideLookup_ = std::move(lookup); }
+    void SetOutsideAddressLookup(std::function<std::string()> lookup) {
+        outsideLookup_ = std::move(lookup);
+    }
     void SetRouterHelpUrl(const QUrl &url) { routerHelp_ = url; }
 
-private:
+  private:
     void chooseRole(int role);
     void addressEdited(const QString &text);
     void portEdited(const QString &text);

@@ -22,13 +22,14 @@ const WordEntry PlayerLines[] = {WordEntry::NetSecondPlayerJoined, WordEntry::Ne
 
 } // namespace
 
-TFormWait::TFormWait(LanSession &session, bool host, QWidget *parent) : QDialog(parent), session_(session)
-{
+TFormWait::TFormWait(LanSession &session, bool host, QWidget *parent)
+    : QDialog(parent), session_(session) {
     setObjectName(QStringLiteral("FormWait"));
     setWindowTitle(Text(WordEntry::NetPleaseWait));
     setModal(true);
 
-    label1_ = new QLabel(Text(host ? WordEntry::NetWaitingForPlayers : WordEntry::NetWaitingForGame), this);
+    label1_ = new QLabel(
+        Text(host ? WordEntry::NetWaitingForPlayers : WordEntry::NetWaitingForGame), this);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setWordWrap(true);
     auto *column = new QVBoxLayout(this);
@@ -62,8 +63,8 @@ TFormWait::TFormWait(LanSession &session, bool host, QWidget *parent) : QDialog(
     connect(cancel_, &QPushButton::clicked, this, &TFormWait::CancelClick);
 }
 
-TFormWait::TFormWait(LanHost &host, QWidget *parent) : TFormWait(static_cast<LanSession &>(host), true, parent)
-{
+TFormWait::TFormWait(LanHost &host, QWidget *parent)
+    : TFormWait(static_cast<LanSession &>(host), true, parent) {
     connect(&host, &LanHost::clientJoined, this, &TFormWait::clientJoined);
     // Clients that joined before the window opened.
     if (host.Clients() > 0)
@@ -71,8 +72,7 @@ TFormWait::TFormWait(LanHost &host, QWidget *parent) : TFormWait(static_cast<Lan
 }
 
 TFormWait::TFormWait(LanClient &client, QWidget *parent)
-    : TFormWait(static_cast<LanSession &>(client), false, parent)
-{
+    : TFormWait(static_cast<LanSession &>(client), false, parent) {
     client_ = &client;
     // A client is started by its seat; it has nothing to confirm.
     timer1_ = new QTimer(this);
@@ -84,28 +84,27 @@ TFormWait::TFormWait(LanClient &client, QWidget *parent)
         QTimer::singleShot(0, this, &QDialog::accept);
 }
 
-void TFormWait::clientJoined(int clients)
-{
+void TFormWait::clientJoined(int clients) {
     ok_->setEnabled(true);
     cancel_->setEnabled(false);
     for (int i = 0; i < int(players_.size()); ++i)
         players_[std::size_t(i)]->setVisible(i < clients);
 }
 
-void TFormWait::Timer1Timer()
-{
+void TFormWait::Timer1Timer() {
     if (client_ && client_->Waiting())
         label1_->setText(Text(WordEntry::NetNoGames));
 }
 
-void TFormWait::CancelClick()
-{
+void TFormWait::CancelClick() {
     if (!cancel_->isEnabled())
         return;
     session_.Cancel();
     QDialog::reject();
 }
 
-void TFormWait::reject() { CancelClick(); }
+void TFormWait::reject() {
+    CancelClick();
+}
 
 } // namespace quarn::lan

@@ -22,7 +22,7 @@ class LanClient;
 
 class TFormWait : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TFormWait(LanHost &host, QWidget *parent = nullptr);
     explicit TFormWait(LanClient &client, QWidget *parent = nullptr);
 
@@ -32,7 +32,7 @@ public:
     // Closing the window otherwise than by "Ok" is "Cancel", while it is offered.
     void reject() override;
 
-private:
+  private:
     TFormWait(LanSession &session, bool host, QWidget *parent);
     void clientJoined(int clients);
     void CancelClick();

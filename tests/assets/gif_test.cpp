@@ -8,8 +8,7 @@
 namespace quarn {
 namespace {
 
-TEST(GifBannerRibbon, IsAmongTheProgramsOwnPicturesAtTheBannerSize)
-{
+TEST(GifBannerRibbon, IsAmongTheProgramsOwnPicturesAtTheBannerSize) {
     initBuiltinPictures();
     const QImage ribbon = Pictures::builtin(QStringLiteral("png"), QStringLiteral("AdvBar3"));
     ASSERT_FALSE(ribbon.isNull());

@@ -8,8 +8,8 @@
 #include "ui/LibraryWindows.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QCoreApplication>
+#include <QFile>
 #include <QImageReader>
 #include <QResource>
 #include <QSet>
@@ -25,7 +25,9 @@ namespace {
 
 const QString libraryPath = QStringLiteral(QUARN_DIST_DIR "/WemCGraph1.dll");
 
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 // One expected entry: its kind, its name and the picture's size (an empty
 // size: any width up to `maxWidth`, at the given height).
@@ -36,25 +38,26 @@ struct Entry {
     int maxWidth = 0;
 };
 
-std::ostream &operator<<(std::ostream &out, const Entry &entry)
-{
+std::ostream &operator<<(std::ostream &out, const Entry &entry) {
     return out << entry.kind.toStdString() << '/' << entry.name.toStdString();
 }
 
 // Every entry the library must hold, by the naming scheme: per window and per
 // language (Japanese and Korean read the English pictures), plus the single
 // pictures and animations.
-std::vector<Entry> expectedEntries()
-{
+std::vector<Entry> expectedEntries() {
     std::vector<Entry> entries;
     const QString png = QStringLiteral("png");
     for (const LibraryWindow &window : libraryWindows) {
         const QString w = qs(window.name);
-        entries.push_back({QStringLiteral("jpeg"), QStringLiteral("GForm") + w, {window.width, window.height}});
+        entries.push_back(
+            {QStringLiteral("jpeg"), QStringLiteral("GForm") + w, {window.width, window.height}});
         entries.push_back({png, QStringLiteral("GIcon48") + w, {libraryIconSide, libraryIconSide}});
         for (int language = 0; language < languageCount; ++language) {
             const QString code = qs(pictureCode(language));
-            entries.push_back({png, QStringLiteral("GForm") + w + code, {window.headingWidth, libraryHeadingHeight}});
+            entries.push_back({png,
+                               QStringLiteral("GForm") + w + code,
+                               {window.headingWidth, libraryHeadingHeight}});
             if (window.conciseByLanguage)
                 entries.push_back({png, qs(window.concise) + code, {}, window.width});
         }
@@ -67,39 +70,41 @@ std::vector<Entry> expectedEntries()
     entries.push_back({png, QStringLiteral("GTouch"), {3000, 100}});
     entries.push_back({png, QStringLiteral("GIcon48COunt"), {60 * 48, 48}});
     for (char letter = 'A'; letter <= 'G'; ++letter)
-        entries.push_back({QStringLiteral("gif"), QStringLiteral("Gif") + QLatin1Char(letter), {70, 70}});
+        entries.push_back(
+            {QStringLiteral("gif"), QStringLiteral("Gif") + QLatin1Char(letter), {70, 70}});
     return entries;
 }
 
 // The names the windows are written against, spelt out: the table above must
 // not lose one of them.
 const char *const namedByTheWindows[] = {
-    "GFormOpt",     "GIcon48Opt",  "OptionsEng",  "GFormOptRus", "GFormCount",  "GIcon48COunt", "CountInfo",
-    "GFormCountL",  "GFormStat",   "GIcon48Stat", "WorldStats",  "GFormStatL",  "GFormRadio",   "Radio",
-    "GFormRadioL",  "GFormHistory", "HistoryChi", "GFormTopTenCze", "GIcon48End", "EndIta",     "BGLilu",
-    "GTouch",       "GifA",        "GifG",
+    "GFormOpt",   "GIcon48Opt",  "OptionsEng",  "GFormOptRus",  "GFormCount", "GIcon48COunt",
+    "CountInfo",  "GFormCountL", "GFormStat",   "GIcon48Stat",  "WorldStats", "GFormStatL",
+    "GFormRadio", "Radio",       "GFormRadioL", "GFormHistory", "HistoryChi", "GFormTopTenCze",
+    "GIcon48End", "EndIta",      "BGLilu",      "GTouch",       "GifA",       "GifG",
 };
 
 class GraphicsLibraryFile : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
+  protected:
+    static void SetUpTestSuite() {
         ASSERT_TRUE(QFile::exists(libraryPath)) << "build the library first";
         ASSERT_TRUE(QResource::registerResource(libraryPath, QStringLiteral("/graphics-test")));
     }
-    static void TearDownTestSuite() { QResource::unregisterResource(libraryPath, QStringLiteral("/graphics-test")); }
+    static void TearDownTestSuite() {
+        QResource::unregisterResource(libraryPath, QStringLiteral("/graphics-test"));
+    }
 
-    static QByteArray bytes(const QString &kind, const QString &name)
-    {
+    static QByteArray bytes(const QString &kind, const QString &name) {
         QFile file(QStringLiteral(":/graphics-test/") + kind + QLatin1Char('/') + name);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    static QImage picture(const QString &kind, const QString &name) { return QImage::fromData(bytes(kind, name)); }
+    static QImage picture(const QString &kind, const QString &name) {
+        return QImage::fromData(bytes(kind, name));
+    }
 };
 
 // Distinct colours, sampled: a flat or blank picture has few.
-int distinctColours(const QImage &image)
-{
+int distinctColours(const QImage &image) {
     QSet<QRgb> seen;
     for (int y = 0; y < image.height(); y += 3)
         for (int x = 0; x < image.width(); x += 3)
@@ -108,8 +113,7 @@ int distinctColours(const QImage &image)
 }
 
 // The share of pixels with some opacity.
-double inkShare(const QImage &image)
-{
+double inkShare(const QImage &image) {
     const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
     qint64 ink = 0;
     for (int y = 0; y < argb.height(); ++y)
@@ -119,8 +123,7 @@ double inkShare(const QImage &image)
 }
 
 // True when the outermost row and column of pixels are clear: nothing was cut off.
-bool clearEdges(const QImage &image)
-{
+bool clearEdges(const QImage &image) {
     const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
     for (int x = 0; x < argb.width(); ++x)
         if (qAlpha(argb.pixel(x, 0)) > 60 || qAlpha(argb.pixel(x, argb.height() - 1)) > 60)
@@ -131,8 +134,7 @@ bool clearEdges(const QImage &image)
     return true;
 }
 
-TEST_F(GraphicsLibraryFile, HoldsEveryEntryAtItsSize)
-{
+TEST_F(GraphicsLibraryFile, HoldsEveryEntryAtItsSize) {
     for (const Entry &entry : expectedEntries()) {
         SCOPED_TRACE(::testing::PrintToString(entry));
         const QByteArray data = bytes(entry.kind, entry.name);
@@ -151,23 +153,23 @@ TEST_F(GraphicsLibraryFile, HoldsEveryEntryAtItsSize)
             EXPECT_EQ(reader.format(), QByteArray("gif"));
             EXPECT_GT(reader.imageCount(), 1) << "an animation";
         } else {
-            EXPECT_EQ(reader.format(), entry.kind == QLatin1String("png") ? QByteArray("png") : QByteArray("jpeg"));
+            EXPECT_EQ(reader.format(),
+                      entry.kind == QLatin1String("png") ? QByteArray("png") : QByteArray("jpeg"));
         }
     }
 }
 
-TEST_F(GraphicsLibraryFile, HoldsTheNamesTheWindowsAskFor)
-{
+TEST_F(GraphicsLibraryFile, HoldsTheNamesTheWindowsAskFor) {
     const std::vector<Entry> entries = expectedEntries();
     for (const char *name : namedByTheWindows) {
-        const bool listed = std::any_of(entries.begin(), entries.end(),
-                                        [&](const Entry &e) { return e.name == QLatin1String(name); });
+        const bool listed = std::any_of(entries.begin(), entries.end(), [&](const Entry &e) {
+            return e.name == QLatin1String(name);
+        });
         EXPECT_TRUE(listed) << name;
     }
 }
 
-TEST_F(GraphicsLibraryFile, BackgroundsAreRichAndHeadingsStandOnAClearGround)
-{
+TEST_F(GraphicsLibraryFile, BackgroundsAreRichAndHeadingsStandOnAClearGround) {
     for (const Entry &entry : expectedEntries()) {
         SCOPED_TRACE(::testing::PrintToString(entry));
         if (entry.kind == QLatin1String("gif"))
@@ -183,13 +185,13 @@ TEST_F(GraphicsLibraryFile, BackgroundsAreRichAndHeadingsStandOnAClearGround)
         EXPECT_TRUE(image.hasAlphaChannel());
         EXPECT_GT(inkShare(image), 0.04);
         EXPECT_LT(inkShare(image), 0.9);
-        if (!entry.name.startsWith(QLatin1String("GIcon48")) && entry.name != QLatin1String("GTouch"))
+        if (!entry.name.startsWith(QLatin1String("GIcon48")) &&
+            entry.name != QLatin1String("GTouch"))
             EXPECT_TRUE(clearEdges(image));
     }
 }
 
-TEST_F(GraphicsLibraryFile, HeadingsAreDrawnInTheirLanguage)
-{
+TEST_F(GraphicsLibraryFile, HeadingsAreDrawnInTheirLanguage) {
     for (const LibraryWindow &window : libraryWindows) {
         const QString base = QStringLiteral("GForm") + qs(window.name);
         SCOPED_TRACE(base.toStdString());
@@ -204,13 +206,13 @@ TEST_F(GraphicsLibraryFile, HeadingsAreDrawnInTheirLanguage)
     }
 }
 
-TEST_F(GraphicsLibraryFile, HeadingsFitBesideTheIconAndOnTheirRibbons)
-{
+TEST_F(GraphicsLibraryFile, HeadingsFitBesideTheIconAndOnTheirRibbons) {
     // "Purple" centres the heading across the window; the icon stands at
     // (9, 22), 48 px wide, so the heading keeps 57 px clear on each side.
     for (const LibraryWindow &window : libraryWindows) {
         for (int language = 0; language < languageCount; ++language) {
-            const QString name = QStringLiteral("GForm") + qs(window.name) + qs(pictureCode(language));
+            const QString name =
+                QStringLiteral("GForm") + qs(window.name) + qs(pictureCode(language));
             const QImage heading = picture(QStringLiteral("png"), name);
             EXPECT_LE(heading.width(), window.width - 2 * (9 + 48)) << name.toStdString();
         }
@@ -222,8 +224,8 @@ TEST_F(GraphicsLibraryFile, HeadingsFitBesideTheIconAndOnTheirRibbons)
         int ribbonHeight;
     };
     const OnRibbon onRibbons[] = {
-        {"GFormOptEng", 280, 90},   {"GFormHistoryRus", 590, 116}, {"GFormEndFra", 590, 116},
-        {"GFormTopTenChi", 360, 100}, {"GFormCountL", 200, 100},   {"GFormStatL", 360, 100},
+        {"GFormOptEng", 280, 90},     {"GFormHistoryRus", 590, 116}, {"GFormEndFra", 590, 116},
+        {"GFormTopTenChi", 360, 100}, {"GFormCountL", 200, 100},     {"GFormStatL", 360, 100},
         {"GFormRadioL", 280, 90},
     };
     for (const OnRibbon &entry : onRibbons) {
@@ -234,18 +236,17 @@ TEST_F(GraphicsLibraryFile, HeadingsFitBesideTheIconAndOnTheirRibbons)
 }
 
 // Distinct frames of a strip of square frames side by side.
-int distinctFrames(const QImage &strip, int side)
-{
+int distinctFrames(const QImage &strip, int side) {
     QSet<QByteArray> frames;
     for (int x = 0; x + side <= strip.width(); x += side) {
         const QImage frame = strip.copy(x, 0, side, side).convertToFormat(QImage::Format_ARGB32);
-        frames.insert(QByteArray(reinterpret_cast<const char *>(frame.constBits()), qsizetype(frame.sizeInBytes())));
+        frames.insert(QByteArray(reinterpret_cast<const char *>(frame.constBits()),
+                                 qsizetype(frame.sizeInBytes())));
     }
     return int(frames.size());
 }
 
-TEST_F(GraphicsLibraryFile, StripsMoveFromFrameToFrame)
-{
+TEST_F(GraphicsLibraryFile, StripsMoveFromFrameToFrame) {
     struct Strip {
         const char *name;
         int side;
@@ -265,27 +266,28 @@ TEST_F(GraphicsLibraryFile, StripsMoveFromFrameToFrame)
 
 // A program folder with the library copied in (or into its parent).
 class GraphicsLibraryCopy : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         ASSERT_TRUE(root.isValid());
         program = root.path() + QStringLiteral("/Quarn/");
         ASSERT_TRUE(QDir().mkpath(program));
     }
-    bool copyTo(const QString &folder) { return QFile::copy(libraryPath, folder + QStringLiteral("WemCGraph1.dll")); }
+    bool copyTo(const QString &folder) {
+        return QFile::copy(libraryPath, folder + QStringLiteral("WemCGraph1.dll"));
+    }
 
     QTemporaryDir root;
     QString program;
 };
 
-TEST_F(GraphicsLibraryCopy, WindowLoaderFindsEveryEntryBesideTheProgramOrAbove)
-{
+TEST_F(GraphicsLibraryCopy, WindowLoaderFindsEveryEntryBesideTheProgramOrAbove) {
     QStringList names;
     for (const Entry &entry : expectedEntries())
         names << entry.name;
     for (const QString &place : {QStringLiteral("program"), QStringLiteral("parent")}) {
         SCOPED_TRACE(place.toStdString());
-        const QString folder = place == QLatin1String("program") ? program : root.path() + QLatin1Char('/');
+        const QString folder =
+            place == QLatin1String("program") ? program : root.path() + QLatin1Char('/');
         ASSERT_TRUE(copyTo(folder));
         const auto library = GraphicsLibrary::load(program, names);
         ASSERT_TRUE(library.has_value());
@@ -297,8 +299,7 @@ TEST_F(GraphicsLibraryCopy, WindowLoaderFindsEveryEntryBesideTheProgramOrAbove)
     }
 }
 
-TEST_F(GraphicsLibraryCopy, TableLoaderReadsPicturesAnimationsAndThePurpleBackground)
-{
+TEST_F(GraphicsLibraryCopy, TableLoaderReadsPicturesAnimationsAndThePurpleBackground) {
     ASSERT_TRUE(copyTo(program));
     Pictures pictures(program);
     const QString file = QStringLiteral("WemCGraph1.dll");
@@ -317,12 +318,12 @@ TEST_F(GraphicsLibraryCopy, TableLoaderReadsPicturesAnimationsAndThePurpleBackgr
     for (const Window &window : {Window{{760, 500}}, Window{{990, 650}}, Window{{1520, 1000}}}) {
         EXPECT_TRUE(pictures.loadBackground(2, 0, true, window.client));
         EXPECT_EQ(pictures.backgroundImage().size(), window.client);
-        EXPECT_GT(distinctColours(pictures.backgroundImage()), 200) << "the purple velvet, not the built-in felt";
+        EXPECT_GT(distinctColours(pictures.backgroundImage()), 200)
+            << "the purple velvet, not the built-in felt";
     }
 }
 
-TEST_F(GraphicsLibraryCopy, DamagedLibraryIsRefusedWithoutHarm)
-{
+TEST_F(GraphicsLibraryCopy, DamagedLibraryIsRefusedWithoutHarm) {
     QFile whole(libraryPath);
     ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
     const QByteArray all = whole.readAll();
@@ -346,7 +347,8 @@ TEST_F(GraphicsLibraryCopy, DamagedLibraryIsRefusedWithoutHarm)
         ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
         out.write(damage.bytes);
         out.close();
-        const auto library = GraphicsLibrary::load(program, {QStringLiteral("GFormCount"), QStringLiteral("GTouch")});
+        const auto library = GraphicsLibrary::load(
+            program, {QStringLiteral("GFormCount"), QStringLiteral("GTouch")});
         // Either refused or read as missing pictures; never a picture of the wrong size.
         if (library) {
             const QImage background = library->picture(QStringLiteral("GFormCount"));
@@ -358,8 +360,7 @@ TEST_F(GraphicsLibraryCopy, DamagedLibraryIsRefusedWithoutHarm)
 } // namespace
 } // namespace quarn
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     // Reading pictures needs an application object, but no display.
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

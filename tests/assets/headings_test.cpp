@@ -14,7 +14,7 @@ namespace {
 struct HeadingCase {
     const char *base;
     QSize size;
-    bool czech;  // the product heading has no Czech member
+    bool czech; // the product heading has no Czech member
 };
 
 const HeadingCase headings[] = {
@@ -23,10 +23,11 @@ const HeadingCase headings[] = {
     {"Net__", {800, 56}, true},
 };
 
-QString code(int language) { return QString::fromUtf8(pictureCode(language).data(), qsizetype(pictureCode(language).size())); }
+QString code(int language) {
+    return QString::fromUtf8(pictureCode(language).data(), qsizetype(pictureCode(language).size()));
+}
 
-TEST(Headings, EveryPictureCodeHasItsHeadings)
-{
+TEST(Headings, EveryPictureCodeHasItsHeadings) {
     initBuiltinPictures();
     for (const HeadingCase &heading : headings)
         for (int language = 0; language < languageCount; ++language) {
@@ -41,26 +42,27 @@ TEST(Headings, EveryPictureCodeHasItsHeadings)
         }
 }
 
-TEST(Headings, LanguagesDifferAndCzechFallsBackToEnglish)
-{
+TEST(Headings, LanguagesDifferAndCzechFallsBackToEnglish) {
     initBuiltinPictures();
     const QImage english = Pictures::builtin(QStringLiteral("png"), QStringLiteral("CapEng"));
     EXPECT_NE(english, Pictures::builtin(QStringLiteral("png"), QStringLiteral("CapRus")));
     EXPECT_NE(Pictures::builtin(QStringLiteral("png"), QStringLiteral("EliteEng")),
               Pictures::builtin(QStringLiteral("png"), QStringLiteral("Net__Eng")));
     setLanguage(Czech);
-    EXPECT_EQ(Pictures::builtin(QStringLiteral("png"), QString::fromStdString(mainHeadingPictureName())), english);
+    EXPECT_EQ(
+        Pictures::builtin(QStringLiteral("png"), QString::fromStdString(mainHeadingPictureName())),
+        english);
     setLanguage(English);
 }
 
-TEST(Headings, EveryColourVariantLooksDifferent)
-{
+TEST(Headings, EveryColourVariantLooksDifferent) {
     initBuiltinPictures();
     const QImage picture = Pictures::builtin(QStringLiteral("png"), QStringLiteral("CapEng"));
     ASSERT_FALSE(picture.isNull());
     std::vector<QImage> variants;
     for (int variant = 1; variant <= 7; ++variant)
-        variants.push_back(recolourHeading(picture, variant).convertToFormat(QImage::Format_ARGB32));
+        variants.push_back(
+            recolourHeading(picture, variant).convertToFormat(QImage::Format_ARGB32));
     for (std::size_t a = 0; a < variants.size(); ++a)
         for (std::size_t b = a + 1; b < variants.size(); ++b)
             EXPECT_NE(variants[a], variants[b]) << "variants " << a + 1 << " and " << b + 1;
@@ -69,8 +71,7 @@ TEST(Headings, EveryColourVariantLooksDifferent)
 } // namespace
 } // namespace quarn
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -17,22 +17,28 @@ const char *const effectNames[] = {"WTasoKo", "WHodsDo", "WHodBer", "WHodOtb", "
                                    "WKoGood", "WKoBads", "WFiBest", "WFiGood", "WFiBads", "WOpenFo",
                                    "WToMenK", "WWrongs", "STimerA", "STimerB"};
 
-QByteArray resource(const QString &path)
-{
+QByteArray resource(const QString &path) {
     quarn::initBuiltinPictures();
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-std::uint32_t le32(const QByteArray &b, qsizetype at) { return qFromLittleEndian<std::uint32_t>(b.constData() + at); }
-std::uint16_t le16(const QByteArray &b, qsizetype at) { return qFromLittleEndian<std::uint16_t>(b.constData() + at); }
-std::uint32_t be32(const QByteArray &b, qsizetype at) { return qFromBigEndian<std::uint32_t>(b.constData() + at); }
-std::uint16_t be16(const QByteArray &b, qsizetype at) { return qFromBigEndian<std::uint16_t>(b.constData() + at); }
+std::uint32_t le32(const QByteArray &b, qsizetype at) {
+    return qFromLittleEndian<std::uint32_t>(b.constData() + at);
+}
+std::uint16_t le16(const QByteArray &b, qsizetype at) {
+    return qFromLittleEndian<std::uint16_t>(b.constData() + at);
+}
+std::uint32_t be32(const QByteArray &b, qsizetype at) {
+    return qFromBigEndian<std::uint32_t>(b.constData() + at);
+}
+std::uint16_t be16(const QByteArray &b, qsizetype at) {
+    return qFromBigEndian<std::uint16_t>(b.constData() + at);
+}
 
 class EffectTest : public ::testing::TestWithParam<const char *> {};
 
-TEST_P(EffectTest, IsAPlayableWaveWithoutClipping)
-{
+TEST_P(EffectTest, IsAPlayableWaveWithoutClipping) {
     const QByteArray wave = resource(QStringLiteral(":/res/wav/") + QLatin1String(GetParam()));
     ASSERT_GE(wave.size(), 44) << "missing or too short";
     EXPECT_EQ(wave.left(4), "RIFF");
@@ -71,8 +77,7 @@ TEST_P(EffectTest, IsAPlayableWaveWithoutClipping)
 INSTANTIATE_TEST_SUITE_P(Effects, EffectTest, ::testing::ValuesIn(effectNames),
                          [](const auto &info) { return std::string(info.param); });
 
-TEST(Effects, AreDistinctSounds)
-{
+TEST(Effects, AreDistinctSounds) {
     std::map<QByteArray, std::string> seen;
     for (const char *name : effectNames) {
         const QByteArray wave = resource(QStringLiteral(":/res/wav/") + QLatin1String(name));
@@ -82,8 +87,7 @@ TEST(Effects, AreDistinctSounds)
 }
 
 // Reads a variable-length quantity; false past the end.
-bool readVariable(const QByteArray &b, qsizetype &at, qsizetype end, std::uint32_t &value)
-{
+bool readVariable(const QByteArray &b, qsizetype &at, qsizetype end, std::uint32_t &value) {
     value = 0;
     for (int i = 0; i < 4; ++i) {
         if (at >= end)
@@ -107,8 +111,7 @@ struct TrackSummary {
 };
 
 // Walks every event of one track chunk body.
-TrackSummary walkTrack(const QByteArray &b, qsizetype at, qsizetype end)
-{
+TrackSummary walkTrack(const QByteArray &b, qsizetype at, qsizetype end) {
     TrackSummary t;
     std::uint8_t status = 0;
     while (at < end) {
@@ -126,8 +129,8 @@ TrackSummary walkTrack(const QByteArray &b, qsizetype at, qsizetype end)
             if (!readVariable(b, at, end, length) || at + length > end)
                 return t;
             if (type == 0x51 && length == 3)
-                t.tempo = (std::uint32_t(std::uint8_t(b[at])) << 16) | (std::uint32_t(std::uint8_t(b[at + 1])) << 8)
-                          | std::uint8_t(b[at + 2]);
+                t.tempo = (std::uint32_t(std::uint8_t(b[at])) << 16) |
+                          (std::uint32_t(std::uint8_t(b[at + 1])) << 8) | std::uint8_t(b[at + 2]);
             at += length;
             if (type == 0x2F) {
                 t.endOfTrack = true;
@@ -148,7 +151,7 @@ TrackSummary walkTrack(const QByteArray &b, qsizetype at, qsizetype end)
             status = first;
             ++at;
         } else if (status == 0) {
-            return t;  // running status with no status before it
+            return t; // running status with no status before it
         }
         const int kind = status & 0xF0;
         const int dataBytes = (kind == 0xC0 || kind == 0xD0) ? 1 : 2;
@@ -165,8 +168,7 @@ TrackSummary walkTrack(const QByteArray &b, qsizetype at, qsizetype end)
     return t;
 }
 
-TEST(Melody, IsAStandardMidiFileOfOneToTwoMinutes)
-{
+TEST(Melody, IsAStandardMidiFileOfOneToTwoMinutes) {
     const QByteArray song = resource(QStringLiteral(":/res/raw/MidiSong"));
     ASSERT_GE(song.size(), 22) << "missing";
     ASSERT_EQ(song.left(4), "MThd");

@@ -16,16 +16,14 @@ const QString library = QStringLiteral(QUARN_DIST_DIR "/WemCVoice3.dll");
 const QString root = QStringLiteral("/lib/WemCVoice3.dll");
 
 class VoiceLibraryTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { registered = QResource::registerResource(library, root); }
-    static void TearDownTestSuite()
-    {
+    static void TearDownTestSuite() {
         if (registered)
             QResource::unregisterResource(library, root);
     }
 
-    static QByteArray voice(const QString &name)
-    {
+    static QByteArray voice(const QString &name) {
         QFile file(QLatin1Char(':') + root + QStringLiteral("/wav/") + name);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
@@ -35,11 +33,11 @@ protected:
 
 const char *const suits[] = {"Ch", "Bu", "Kr", "Pi"};
 const char *const ranks[] = {"06", "07", "08", "09", "10", "2J", "3Q", "4K", "5A"};
-const char *const languages[] = {"Eng", "Rus", "Deu", "Fra", "Spa", "Chi", "Ita", "Cze", "Jap", "Kor"};
+const char *const languages[] = {"Eng", "Rus", "Deu", "Fra", "Spa",
+                                 "Chi", "Ita", "Cze", "Jap", "Kor"};
 
 // The 36 cards' name stems: suit + rank ("Pi5A").
-std::vector<QString> cardStems()
-{
+std::vector<QString> cardStems() {
     std::vector<QString> stems;
     for (const char *suit : suits)
         for (const char *rank : ranks)
@@ -47,13 +45,11 @@ std::vector<QString> cardStems()
     return stems;
 }
 
-QString voiceName(const QString &stem, const char *language)
-{
+QString voiceName(const QString &stem, const char *language) {
     return stem + QStringLiteral("Voice") + QLatin1String(language);
 }
 
-TEST_F(VoiceLibraryTest, HoldsEveryCardInEveryLanguageAsAShortWave)
-{
+TEST_F(VoiceLibraryTest, HoldsEveryCardInEveryLanguageAsAShortWave) {
     ASSERT_TRUE(registered) << library.toStdString();
     int count = 0;
     for (const QString &stem : cardStems()) {
@@ -74,8 +70,7 @@ TEST_F(VoiceLibraryTest, HoldsEveryCardInEveryLanguageAsAShortWave)
     EXPECT_EQ(count, 360);
 }
 
-TEST_F(VoiceLibraryTest, EachLanguageSaysTheCardItsOwnWay)
-{
+TEST_F(VoiceLibraryTest, EachLanguageSaysTheCardItsOwnWay) {
     ASSERT_TRUE(registered);
     for (const QString &stem : cardStems()) {
         std::set<QByteArray> spoken;

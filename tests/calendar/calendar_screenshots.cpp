@@ -29,8 +29,7 @@ struct Shot {
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     QApplication app(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: calendar-screenshots FOLDER\n");
@@ -40,14 +39,16 @@ int main(int argc, char **argv)
     QDir().mkpath(out);
     Ask::setQuiet(true);
     const Shot shots[] = {
-        {QDate(2023, 1, 1), English, 1, 3}, {QDate(2022, 5, 9), Russian, 1, 3}, {QDate(2022, 4, 17), German, 3, 4},
-        {QDate(2024, 9, 12), Japanese, 1, 3}, {QDate(2022, 11, 24), English, 5, 3},
+        {QDate(2023, 1, 1), English, 1, 3},   {QDate(2022, 5, 9), Russian, 1, 3},
+        {QDate(2022, 4, 17), German, 3, 4},   {QDate(2024, 9, 12), Japanese, 1, 3},
+        {QDate(2022, 11, 24), English, 5, 3},
     };
     for (const Shot &shot : shots) {
         QTemporaryDir dir;
         const QString folder = dir.path() + QLatin1Char('/');
         for (const char *name : {"Quarn.clb", "Quarn.net", "WemCalendar01.dll"})
-            QFile::copy(QStringLiteral(QUARN_DIST_DIR "/") + QLatin1String(name), folder + QLatin1String(name));
+            QFile::copy(QStringLiteral(QUARN_DIST_DIR "/") + QLatin1String(name),
+                        folder + QLatin1String(name));
         Settings settings;
         settings.language = shot.language;
         settings.windowSize = shot.windowSize;

@@ -14,8 +14,7 @@ namespace {
 // ---- Independent Easter computations ---------------------------------------
 
 // Gregorian Easter by the anonymous (Meeus/Jones/Butcher) algorithm.
-CivilDate gregorianEasterReference(int y)
-{
+CivilDate gregorianEasterReference(int y) {
     const int a = y % 19, b = y / 100, c = y % 100, d = b / 4, e = b % 4;
     const int f = (b + 8) / 25, g = (b - f + 1) / 3;
     const int h = (19 * a + b - d - g + 15) % 30;
@@ -29,8 +28,7 @@ CivilDate gregorianEasterReference(int y)
 
 // Julian Easter by Meeus' Julian algorithm, moved forward by the given number
 // of days across the end of March or April.
-CivilDate julianEasterReference(int y, int lagDays)
-{
+CivilDate julianEasterReference(int y, int lagDays) {
     const int a = y % 4, b = y % 7, c = y % 19;
     const int d = (19 * c + 15) % 30;
     const int e = (2 * a + 4 * b - d + 34) % 7;
@@ -44,26 +42,24 @@ CivilDate julianEasterReference(int y, int lagDays)
     return {y, month, day};
 }
 
-std::string show(CivilDate d)
-{
+std::string show(CivilDate d) {
     return std::to_string(d.day) + "." + std::to_string(d.month) + "." + std::to_string(d.year);
 }
 
-TEST(Easter, CatholicMatchesTheAnonymousAlgorithm)
-{
+TEST(Easter, CatholicMatchesTheAnonymousAlgorithm) {
     for (int year = 1900; year <= 2199; ++year)
         EXPECT_EQ(show(catholicEaster(year)), show(gregorianEasterReference(year))) << year;
 }
 
-TEST(Easter, OrthodoxMatchesTheJulianAlgorithm)
-{
+TEST(Easter, OrthodoxMatchesTheJulianAlgorithm) {
     // The Julian calendar lags 13 days behind up to 2099 and 14 from 2100.
     for (int year = 1900; year <= 2199; ++year)
-        EXPECT_EQ(show(orthodoxEaster(year)), show(julianEasterReference(year, year < 2100 ? 13 : 14))) << year;
+        EXPECT_EQ(show(orthodoxEaster(year)),
+                  show(julianEasterReference(year, year < 2100 ? 13 : 14)))
+            << year;
 }
 
-TEST(Easter, KnownDates)
-{
+TEST(Easter, KnownDates) {
     const struct {
         int year;
         CivilDate orthodox;
@@ -83,13 +79,12 @@ TEST(Easter, KnownDates)
 
 // ---- Civil dates -------------------------------------------------------------
 
-TEST(CivilDates, WeekdaysAndLeapYears)
-{
+TEST(CivilDates, WeekdaysAndLeapYears) {
     const struct {
         CivilDate date;
         int weekday; // 1 Sunday .. 7 Saturday
     } cases[] = {
-        {{1970, 1, 1}, 5}, {{2000, 1, 1}, 7}, {{2022, 5, 9}, 2}, {{2024, 2, 29}, 5},
+        {{1970, 1, 1}, 5}, {{2000, 1, 1}, 7},   {{2022, 5, 9}, 2},   {{2024, 2, 29}, 5},
         {{1900, 3, 1}, 5}, {{2100, 12, 31}, 6}, {{1969, 12, 31}, 4}, {{2023, 1, 1}, 1},
     };
     for (const auto &c : cases)
@@ -101,8 +96,7 @@ TEST(CivilDates, WeekdaysAndLeapYears)
         EXPECT_TRUE(isLeapYear(year)) << year;
 }
 
-TEST(CivilDates, DayOfYearRoundTripsAndRefusesOutsideTheYear)
-{
+TEST(CivilDates, DayOfYearRoundTripsAndRefusesOutsideTheYear) {
     for (int year : {2023, 2024}) {
         for (int day = 1; day <= daysInYear(year); ++day) {
             const std::optional<CivilDate> date = dateOfDayOfYear(year, day);
@@ -117,16 +111,15 @@ TEST(CivilDates, DayOfYearRoundTripsAndRefusesOutsideTheYear)
 
 // ---- Zodiac and Chinese years -----------------------------------------------
 
-TEST(Signs, ZodiacChangesOnItsFirstDays)
-{
+TEST(Signs, ZodiacChangesOnItsFirstDays) {
     // Each sign's last and first day.
     const struct {
         int month, day, sign;
     } cases[] = {
-        {1, 1, 10},   {1, 20, 10},  {1, 21, 11}, {2, 20, 11},  {2, 21, 12},  {3, 20, 12}, {3, 21, 1},
-        {4, 20, 1},   {4, 21, 2},   {5, 20, 2},  {5, 21, 3},   {6, 21, 3},   {6, 22, 4},  {7, 22, 4},
-        {7, 23, 5},   {8, 23, 5},   {8, 24, 6},  {9, 23, 6},   {9, 24, 7},   {10, 23, 7}, {10, 24, 8},
-        {11, 22, 8},  {11, 23, 9},  {12, 21, 9}, {12, 22, 10}, {12, 31, 10},
+        {1, 1, 10},  {1, 20, 10}, {1, 21, 11}, {2, 20, 11},  {2, 21, 12},  {3, 20, 12}, {3, 21, 1},
+        {4, 20, 1},  {4, 21, 2},  {5, 20, 2},  {5, 21, 3},   {6, 21, 3},   {6, 22, 4},  {7, 22, 4},
+        {7, 23, 5},  {8, 23, 5},  {8, 24, 6},  {9, 23, 6},   {9, 24, 7},   {10, 23, 7}, {10, 24, 8},
+        {11, 22, 8}, {11, 23, 9}, {12, 21, 9}, {12, 22, 10}, {12, 31, 10},
     };
     for (const auto &c : cases)
         EXPECT_EQ(zodiacSignOf(c.month, c.day), c.sign) << c.day << "." << c.month;
@@ -134,8 +127,7 @@ TEST(Signs, ZodiacChangesOnItsFirstDays)
     EXPECT_EQ(zodiacPictureName(12), "R_12");
 }
 
-TEST(Signs, ChineseYearNameAndPictureAgree)
-{
+TEST(Signs, ChineseYearNameAndPictureAgree) {
     // Pictures in the order of the word table's years, Rat to Pig.
     const std::string_view pictures[12] = {"R_VOSKRIS", "R_VOSBULL", "R_VOSTIGR", "R_VOSRABB",
                                            "R_VOSDRAG", "R_VOSSNAK", "R_VOSHORS", "R_VOSKOZA",
@@ -153,8 +145,7 @@ TEST(Signs, ChineseYearNameAndPictureAgree)
 
 // ---- Today's holidays --------------------------------------------------------
 
-std::vector<std::string> englishTexts(CivilDate day)
-{
+std::vector<std::string> englishTexts(CivilDate day) {
     std::vector<std::string> texts;
     for (const TInfoX &holiday : holidaysOn(day))
         texts.push_back(holiday.Str[English]);
@@ -163,15 +154,14 @@ std::vector<std::string> englishTexts(CivilDate day)
 
 using Texts = std::vector<std::string>;
 
-TEST(TodaysHolidays, BuiltInTableInTableOrder)
-{
+TEST(TodaysHolidays, BuiltInTableInTableOrder) {
     const struct {
         CivilDate day;
         Texts expected;
     } cases[] = {
         {{2022, 1, 1}, {"New Year"}},
         {{2022, 1, 2}, {}},
-        {{2022, 4, 24}, {"Easter"}},                          // Orthodox
+        {{2022, 4, 24}, {"Easter"}},                             // Orthodox
         {{2022, 4, 17}, {"The entry into Jerusalem", "Easter"}}, // Catholic Easter the same day
         {{2018, 4, 8}, {"Easter"}},
         {{2018, 4, 1}, {"April Fool`s day", "The entry into Jerusalem", "Easter"}},
@@ -192,14 +182,14 @@ TEST(TodaysHolidays, BuiltInTableInTableOrder)
         EXPECT_EQ(englishTexts(c.day), c.expected) << show(c.day);
 }
 
-TEST(TodaysHolidays, ProgrammersDayMovesInLeapYears)
-{
+TEST(TodaysHolidays, ProgrammersDayMovesInLeapYears) {
     const struct {
         CivilDate day;
         bool shown;
     } cases[] = {
-        {{2024, 9, 12}, true},  {{2024, 9, 13}, false}, {{2023, 9, 13}, true}, {{2023, 9, 12}, false},
-        {{2000, 9, 12}, true},  {{2100, 9, 13}, true},  {{2100, 9, 12}, false},
+        {{2024, 9, 12}, true},  {{2024, 9, 13}, false}, {{2023, 9, 13}, true},
+        {{2023, 9, 12}, false}, {{2000, 9, 12}, true},  {{2100, 9, 13}, true},
+        {{2100, 9, 12}, false},
     };
     for (const auto &c : cases) {
         const Texts texts = englishTexts(c.day);
@@ -208,8 +198,7 @@ TEST(TodaysHolidays, ProgrammersDayMovesInLeapYears)
     }
 }
 
-TEST(TodaysHolidays, FloatingDaysOfATable)
-{
+TEST(TodaysHolidays, FloatingDaysOfATable) {
     const std::string_view table[] = {
         "****l.1.05#ALL#R_LOVE000#a#last Sunday of May#c#d#e#f#g#h#i#j#",
         "****l.7.02#ALL#R_LOVE000#a#last Saturday of February#c#d#e#f#g#h#i#j#",
@@ -240,19 +229,27 @@ TEST(TodaysHolidays, FloatingDaysOfATable)
     }
 }
 
-TEST(TodaysHolidays, ResolvedKeys)
-{
+TEST(TodaysHolidays, ResolvedKeys) {
     const CivilDate today{2022, 4, 17};
     const struct {
         std::string_view key;
         std::string resolved;
     } cases[] = {
-        {"pasha.p000", "24.04.0000"}, {"pasha.k000", "17.04.0000"}, {"pasha.p-07", "17.04.0000"},
-        {"pasha.p+39", "02.06.0000"}, {"pasha.k+49", "05.06.0000"}, {"09.05.1945", "09.05.1945"},
-        {"****3.1.04", "17.04.0000"}, {"****2.1.04", "00.00.0000"},
+        {"pasha.p000", "24.04.0000"},
+        {"pasha.k000", "17.04.0000"},
+        {"pasha.p-07", "17.04.0000"},
+        {"pasha.p+39", "02.06.0000"},
+        {"pasha.k+49", "05.06.0000"},
+        {"09.05.1945", "09.05.1945"},
+        {"****3.1.04", "17.04.0000"},
+        {"****2.1.04", "00.00.0000"},
         // Malformed keys are never today.
-        {"pasha.x000", "00.00.0000"}, {"pasha.p*07", "00.00.0000"}, {"pasha.p+x7", "00.00.0000"},
-        {"****9.1.04", "00.00.0000"}, {"****l.x.04", "00.00.0000"}, {"xxxxxxxxxx", "00.00.0000"},
+        {"pasha.x000", "00.00.0000"},
+        {"pasha.p*07", "00.00.0000"},
+        {"pasha.p+x7", "00.00.0000"},
+        {"****9.1.04", "00.00.0000"},
+        {"****l.x.04", "00.00.0000"},
+        {"xxxxxxxxxx", "00.00.0000"},
         {"pasha.k-99", "08.01.0000"}, // counted back over three months
         {"", "00.00.0000"},
     };
@@ -260,8 +257,7 @@ TEST(TodaysHolidays, ResolvedKeys)
         EXPECT_EQ(resolveDateKey(c.key, today), c.resolved) << c.key;
 }
 
-TEST(TodaysHolidays, DamagedLinesAreSkippedAndADayKeepsAtMostSix)
-{
+TEST(TodaysHolidays, DamagedLinesAreSkippedAndADayKeepsAtMostSix) {
     std::vector<std::string> lines = {
         "",
         "01.01",
@@ -271,7 +267,8 @@ TEST(TodaysHolidays, DamagedLinesAreSkippedAndADayKeepsAtMostSix)
         "01.01.0000#ALL#R_NEWYEAR#only Russian#", // texts it lacks stay empty
     };
     for (int i = 1; i <= 8; ++i)
-        lines.push_back("01.01.0000#ALL#R_NEWYEAR#ru#number " + std::to_string(i) + "#de#fr#es#zh#it#cs#ja#ko#");
+        lines.push_back("01.01.0000#ALL#R_NEWYEAR#ru#number " + std::to_string(i) +
+                        "#de#fr#es#zh#it#cs#ja#ko#");
     const std::vector<std::string_view> table(lines.begin(), lines.end());
 
     const std::vector<TInfoX> found = holidaysOn({2022, 1, 1}, table);
@@ -282,8 +279,7 @@ TEST(TodaysHolidays, DamagedLinesAreSkippedAndADayKeepsAtMostSix)
         EXPECT_EQ(found[std::size_t(i)].Str[English], "number " + std::to_string(i));
 }
 
-TEST(TodaysHolidays, EveryBuiltInHolidayHasTenTexts)
-{
+TEST(TodaysHolidays, EveryBuiltInHolidayHasTenTexts) {
     std::set<std::string> keys;
     for (std::string_view line : builtInHolidays()) {
         const std::optional<TInfoX> holiday = parseHoliday(line);
@@ -291,7 +287,8 @@ TEST(TodaysHolidays, EveryBuiltInHolidayHasTenTexts)
         EXPECT_EQ(holiday->Res.size(), 9u) << line;
         EXPECT_EQ(holiday->Res.substr(0, 2), "R_") << line;
         for (int language = 0; language < languageCount; ++language)
-            EXPECT_FALSE(holiday->Str[std::size_t(language)].empty()) << line << " language " << language;
+            EXPECT_FALSE(holiday->Str[std::size_t(language)].empty())
+                << line << " language " << language;
         // Anything after the tenth text would be ignored: a line must not
         // have more fields than the ten texts.
         EXPECT_EQ(std::count(line.begin(), line.end(), '#'), 13) << line;
@@ -303,8 +300,7 @@ TEST(TodaysHolidays, EveryBuiltInHolidayHasTenTexts)
     EXPECT_EQ(keys.size(), builtInHolidays().size()) << "every line is a holiday of its own";
 }
 
-TEST(TodaysHolidays, EasterOffsetsComeAfterTheirChurchesEaster)
-{
+TEST(TodaysHolidays, EasterOffsetsComeAfterTheirChurchesEaster) {
     // The table keeps each church's Easter before the days counted from it.
     bool seen[2] = {false, false};
     for (std::string_view line : builtInHolidays()) {
@@ -320,19 +316,24 @@ TEST(TodaysHolidays, EasterOffsetsComeAfterTheirChurchesEaster)
 
 // ---- Hints -----------------------------------------------------------------
 
-TEST(Hints, AnniversaryAndCountryLabel)
-{
+TEST(Hints, AnniversaryAndCountryLabel) {
     const struct {
         CivilDate day;
         int language;
         std::vector<std::string> hints;
     } cases[] = {
-        {{2022, 5, 9}, English, {"Victory day in Great Patriotic war (77-th anniversary, Russian Festival)"}},
-        {{2022, 5, 9}, Russian, {"День Победы в Великой Отечественной войне (77-я годовщина, Российский праздник)"}},
+        {{2022, 5, 9},
+         English,
+         {"Victory day in Great Patriotic war (77-th anniversary, Russian Festival)"}},
+        {{2022, 5, 9},
+         Russian,
+         {"День Победы в Великой Отечественной войне (77-я годовщина, Российский праздник)"}},
         {{2022, 1, 1}, English, {"New Year"}},
         {{2022, 7, 4}, English, {"Independence day (Holiday United States)"}},
         {{2022, 6, 22}, English, {"Day of remembrance and mourning"}}, // "RU-" has no label
-        {{2022, 4, 17}, English, {"The entry into Jerusalem (The Orthodox holiday)", "Easter (Catholic feast)"}},
+        {{2022, 4, 17},
+         English,
+         {"The entry into Jerusalem (The Orthodox holiday)", "Easter (Catholic feast)"}},
         {{2022, 10, 3}, German, {"Tag der Deutschen Einheit (Deutscher Feiertag)"}},
     };
     for (const auto &c : cases) {
@@ -343,8 +344,7 @@ TEST(Hints, AnniversaryAndCountryLabel)
     }
 }
 
-TEST(Hints, OnlyCountsYearsThatHavePassed)
-{
+TEST(Hints, OnlyCountsYearsThatHavePassed) {
     TInfoX holiday;
     holiday.Who = "XXX";
     holiday.Str[English] = "Event";
@@ -353,9 +353,9 @@ TEST(Hints, OnlyCountsYearsThatHavePassed)
         std::string hint;
     } cases[] = {
         {"2000", "Event (22-th anniversary)"},
-        {"2022", "Event"},  // the event's own year
-        {"2030", "Event"},  // a year still to come
-        {"20x0", "Event"},  // not a number
+        {"2022", "Event"}, // the event's own year
+        {"2030", "Event"}, // a year still to come
+        {"20x0", "Event"}, // not a number
         {"", "Event"},
     };
     for (const auto &c : cases) {

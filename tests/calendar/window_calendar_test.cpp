@@ -14,9 +14,8 @@ using namespace quarn::testing;
 namespace {
 
 class WindowCalendar : public WindowTest {
-protected:
-    void installLibrary()
-    {
+  protected:
+    void installLibrary() {
         std::filesystem::copy_file(std::filesystem::path(QUARN_DIST_DIR) / "WemCalendar01.dll",
                                    folder_ / "WemCalendar01.dll");
     }
@@ -24,8 +23,7 @@ protected:
     MenuCalendar &calendar() const { return *MenuCalendar::of(form_.get()); }
 
     // Sets the calendar's clock; the next tick sees that time.
-    void setNow(const QDateTime &now)
-    {
+    void setNow(const QDateTime &now) {
         now_ = now;
         calendar().setClock([this] { return now_; });
     }
@@ -36,8 +34,7 @@ protected:
     QDateTime now_;
 };
 
-TEST_F(WindowCalendar, MenuShowsBothPagesAndTurnsTheRightOneEveryTenSeconds)
-{
+TEST_F(WindowCalendar, MenuShowsBothPagesAndTurnsTheRightOneEveryTenSeconds) {
     installLibrary();
     openToMenu();
     MenuCalendar &cal = calendar();
@@ -68,8 +65,7 @@ TEST_F(WindowCalendar, MenuShowsBothPagesAndTurnsTheRightOneEveryTenSeconds)
     }
 }
 
-TEST_F(WindowCalendar, RebuildsForTheNewDayAfterMidnight)
-{
+TEST_F(WindowCalendar, RebuildsForTheNewDayAfterMidnight) {
     installLibrary();
     openToMenu();
     MenuCalendar &cal = calendar();
@@ -77,7 +73,9 @@ TEST_F(WindowCalendar, RebuildsForTheNewDayAfterMidnight)
     cal.pageTick();
     EXPECT_EQ(rightHint(), QStringLiteral("Year Of The Tiger"));
     cal.pageTick();
-    EXPECT_EQ(rightHint(), QStringLiteral("Victory day in Great Patriotic war (77-th anniversary, Russian Festival)"));
+    EXPECT_EQ(
+        rightHint(),
+        QStringLiteral("Victory day in Great Patriotic war (77-th anniversary, Russian Festival)"));
 
     const struct {
         QDateTime now;
@@ -85,11 +83,15 @@ TEST_F(WindowCalendar, RebuildsForTheNewDayAfterMidnight)
         QString left;
         int pages;
     } steps[] = {
-        {QDateTime(QDate(2022, 5, 10), QTime(0, 0, 5)), QDate(2022, 5, 10), QStringLiteral("Taurus"), 2},
-        {QDateTime(QDate(2022, 5, 10), QTime(0, 0, 15)), QDate(2022, 5, 10), QStringLiteral("Taurus"), 2},
+        {QDateTime(QDate(2022, 5, 10), QTime(0, 0, 5)), QDate(2022, 5, 10),
+         QStringLiteral("Taurus"), 2},
+        {QDateTime(QDate(2022, 5, 10), QTime(0, 0, 15)), QDate(2022, 5, 10),
+         QStringLiteral("Taurus"), 2},
         // A tick that comes late (the window was busy) still turns the day.
-        {QDateTime(QDate(2022, 5, 21), QTime(0, 3, 0)), QDate(2022, 5, 21), QStringLiteral("Gemini"), 2},
-        {QDateTime(QDate(2023, 1, 1), QTime(0, 0, 1)), QDate(2023, 1, 1), QStringLiteral("Capricorn"), 3},
+        {QDateTime(QDate(2022, 5, 21), QTime(0, 3, 0)), QDate(2022, 5, 21),
+         QStringLiteral("Gemini"), 2},
+        {QDateTime(QDate(2023, 1, 1), QTime(0, 0, 1)), QDate(2023, 1, 1),
+         QStringLiteral("Capricorn"), 3},
     };
     for (const auto &step : steps) {
         setNow(step.now);
@@ -105,8 +107,7 @@ TEST_F(WindowCalendar, RebuildsForTheNewDayAfterMidnight)
     EXPECT_EQ(rightHint(), QStringLiteral("New Year"));
 }
 
-TEST_F(WindowCalendar, WithoutTheLibraryBothAreasStayHidden)
-{
+TEST_F(WindowCalendar, WithoutTheLibraryBothAreasStayHidden) {
     openToMenu();
     MenuCalendar &cal = calendar();
     EXPECT_FALSE(cal.leftPage()->isVisible());
@@ -115,8 +116,7 @@ TEST_F(WindowCalendar, WithoutTheLibraryBothAreasStayHidden)
     EXPECT_TRUE(Ask::asked().empty()) << "no message for a missing calendar";
 }
 
-TEST_F(WindowCalendar, PagesLeaveWithTheMenuAndFollowTheLanguage)
-{
+TEST_F(WindowCalendar, PagesLeaveWithTheMenuAndFollowTheLanguage) {
     installLibrary();
     openToMenu();
     MenuCalendar &cal = calendar();
@@ -143,15 +143,15 @@ TEST_F(WindowCalendar, PagesLeaveWithTheMenuAndFollowTheLanguage)
     setLanguage(English);
 }
 
-TEST(MenuCalendarAreas, FollowTheWindowScale)
-{
+TEST(MenuCalendarAreas, FollowTheWindowScale) {
     const struct {
         WindowSize size;
         QSize client;
         QPoint left, right;
     } cases[] = {
         {WindowSize::Small, {}, {150, 95}, {550, 95}},
-        // round(150 * 1.3) + round(0.3 * 30) = 195 + 9; round(95 * 1.3) + round(0.3 * 50) = 124 + 15
+        // round(150 * 1.3) + round(0.3 * 30) = 195 + 9; round(95 * 1.3) + round(0.3 * 50) = 124 +
+        // 15
         {WindowSize::Average1, {}, {204, 139}, {724, 139}},
         {WindowSize::Large, {}, {330, 240}, {1130, 240}},
     };

@@ -14,7 +14,8 @@
 namespace {
 
 void require(bool condition) {
-    if (!condition) std::abort();
+    if (!condition)
+        std::abort();
 }
 
 void readEverything(const quarn::ClubFile &file) {
@@ -56,7 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     (void)quarn::checkNewPlayer(bytes.substr(0, 24), bytes.substr(0, 5), bytes.substr(0, 5));
 
     auto file = quarn::ClubFile::parse(bytes);
-    if (!file) return 0;
+    if (!file)
+        return 0;
     readEverything(*file);
 
     // The operations a match end, a rename and an abandoned match perform.
@@ -64,8 +66,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const int slot = size > 0 ? data[0] % 7 : 1;
     quarn::ClubFile changed = *file;
     changed.removeMember(slot);
-    if (slot >= 1 && slot <= quarn::ClubMemberSlots) requireSound(changed);
-    else require(changed.bytes() == file->bytes());
+    if (slot >= 1 && slot <= quarn::ClubMemberSlots)
+        requireSound(changed);
+    else
+        require(changed.bytes() == file->bytes());
     if (auto record = file->member(slot)) {
         const int place = changed.enterTopTen(record->name, record->cycleScore);
         require(place >= 0 && place <= quarn::ClubTopTenSize);

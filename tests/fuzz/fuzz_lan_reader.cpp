@@ -20,17 +20,16 @@ namespace {
 using namespace quarn;
 using namespace quarn::lan;
 
-void Require(bool condition)
-{
+void Require(bool condition) {
     if (!condition)
         std::abort();
 }
 
-void CheckWellFormed(const LanMessage &m)
-{
+void CheckWellFormed(const LanMessage &m) {
     switch (m.kind) {
     case LanKind::Hello:
-        Require(m.bytes.size() == std::size_t(kHelloLength) && m.name.size() == std::size_t(kNameLength));
+        Require(m.bytes.size() == std::size_t(kHelloLength) &&
+                m.name.size() == std::size_t(kNameLength));
         break;
     case LanKind::Assignment:
         Require(m.bytes.size() == std::size_t(kAssignmentLength) && m.role >= 2 && m.role <= 4);
@@ -50,7 +49,8 @@ void CheckWellFormed(const LanMessage &m)
         Require(m.bytes.size() == std::size_t(kGameMessageLength) && m.role >= 1 && m.role <= 4);
         break;
     case LanKind::Chat:
-        Require(!m.text.empty() && m.role >= 1 && m.role <= 4 && m.bytes.size() == m.text.size() + 2);
+        Require(!m.text.empty() && m.role >= 1 && m.role <= 4 &&
+                m.bytes.size() == m.text.size() + 2);
         break;
     case LanKind::Abort:
         Require(m.bytes == kAbort);
@@ -60,8 +60,7 @@ void CheckWellFormed(const LanMessage &m)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     if (size < 2)
         return 0;
     const LanSide side = (data[0] % 2 == 0) ? LanSide::Host : LanSide::Client;

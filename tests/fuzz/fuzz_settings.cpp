@@ -10,14 +10,17 @@
 #include <string>
 #include <string_view>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char *>(data), size);
     const quarn::SettingsRead read = quarn::parseSettings(bytes);
-    if (read.ignored && !(read.values == quarn::Settings{})) __builtin_trap();
+    if (read.ignored && !(read.values == quarn::Settings{}))
+        __builtin_trap();
 
     const std::string written = quarn::joinCrlfLines(quarn::settingsLines(read.values));
     const quarn::SettingsRead again = quarn::parseSettings(written);
-    if (again.ignored || again.stoppedAtLine != 0) __builtin_trap();
-    if (quarn::joinCrlfLines(quarn::settingsLines(again.values)) != written) __builtin_trap();
+    if (again.ignored || again.stoppedAtLine != 0)
+        __builtin_trap();
+    if (quarn::joinCrlfLines(quarn::settingsLines(again.values)) != written)
+        __builtin_trap();
     return 0;
 }

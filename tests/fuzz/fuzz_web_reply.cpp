@@ -12,8 +12,8 @@
 #include <cstdint>
 #include <string_view>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::string_view reply(reinterpret_cast<const char*>(data), size);
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    const std::string_view reply(reinterpret_cast<const char *>(data), size);
     web::parseLoginReply(reply, web::TWemUser{});
     web::parseTopTenReply(reply);
     web::parseBalanceReply(reply);

@@ -13,13 +13,12 @@ using namespace quarn;
 
 // Every test starts and ends in English, the state of a first start.
 class LanguageTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override { setLanguage(English); }
     void TearDown() override { setLanguage(English); }
 };
 
-TEST_F(LanguageTest, StartsInEnglishAndTextFollowsTheChosenLanguage)
-{
+TEST_F(LanguageTest, StartsInEnglishAndTextFollowsTheChosenLanguage) {
     EXPECT_EQ(language(), English);
     EXPECT_EQ(text(WordEntry::MainExit), "Exit");
     setLanguage(Russian);
@@ -29,8 +28,7 @@ TEST_F(LanguageTest, StartsInEnglishAndTextFollowsTheChosenLanguage)
     EXPECT_EQ(text(WordEntry::ClubDefaultName), "Mr.X");
 }
 
-TEST_F(LanguageTest, IndexNeverLeavesZeroToNine)
-{
+TEST_F(LanguageTest, IndexNeverLeavesZeroToNine) {
     for (int index : {-1, 10, 20, 255, -128}) {
         setLanguage(German);
         setLanguage(index);
@@ -42,26 +40,24 @@ TEST_F(LanguageTest, IndexNeverLeavesZeroToNine)
     EXPECT_EQ(text(static_cast<WordEntry>(wordEntryCount)), "");
 }
 
-TEST_F(LanguageTest, SettingsCharacterGivesTheIndexOrEnglish)
-{
+TEST_F(LanguageTest, SettingsCharacterGivesTheIndexOrEnglish) {
     struct Case {
         char stored;
         int index;
     };
     const Case cases[] = {
-        {'0', English}, {'1', Russian}, {'7', Czech},  {'9', Korean}, {'a', English},
-        {'k', English}, {'l', English}, {'A', English}, {' ', English}, {'\0', English},
-        {'#', English},
+        {'0', English}, {'1', Russian},  {'7', Czech},   {'9', Korean},
+        {'a', English}, {'k', English},  {'l', English}, {'A', English},
+        {' ', English}, {'\0', English}, {'#', English},
     };
-    for (const Case& c : cases)
+    for (const Case &c : cases)
         EXPECT_EQ(languageFromSettingsChar(c.stored), c.index) << "'" << c.stored << "'";
     for (int index = 0; index < languageCount; ++index)
         EXPECT_EQ(languageFromSettingsChar(settingsCharOfLanguage(index)), index);
     EXPECT_EQ(settingsCharOfLanguage(42), '0');
 }
 
-TEST_F(LanguageTest, PictureCodesFlagsAndHeadings)
-{
+TEST_F(LanguageTest, PictureCodesFlagsAndHeadings) {
     struct Case {
         int index;
         std::string_view code;
@@ -81,7 +77,7 @@ TEST_F(LanguageTest, PictureCodesFlagsAndHeadings)
         {Japanese, "Eng", "FlagOJap", "CapEng", "日本"},
         {Korean, "Eng", "FlagOKor", "CapEng", "한국인"},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         setLanguage(c.index);
         EXPECT_EQ(pictureCode(), c.code) << c.index;
         EXPECT_EQ(pictureCode(c.index), c.code) << c.index;
@@ -94,12 +90,10 @@ TEST_F(LanguageTest, PictureCodesFlagsAndHeadings)
     EXPECT_EQ(pictureCode(12), "Eng");
 }
 
-TEST_F(LanguageTest, ListenersHearEachChangeOnce)
-{
+TEST_F(LanguageTest, ListenersHearEachChangeOnce) {
     std::vector<int> heardByMain, heardByOptions;
     LanguageSubscription main = onLanguageChanged([&](int l) { heardByMain.push_back(l); });
-    LanguageSubscription options =
-        onLanguageChanged([&](int l) { heardByOptions.push_back(l); });
+    LanguageSubscription options = onLanguageChanged([&](int l) { heardByOptions.push_back(l); });
     setLanguage(French);
     setLanguage(French); // no change, nothing to relabel
     setLanguage(99);     // clamped to English
@@ -107,16 +101,15 @@ TEST_F(LanguageTest, ListenersHearEachChangeOnce)
     EXPECT_EQ(heardByOptions, heardByMain);
 }
 
-TEST_F(LanguageTest, ListenerSeesTheNewLanguageAlreadyInForce)
-{
+TEST_F(LanguageTest, ListenerSeesTheNewLanguageAlreadyInForce) {
     std::string_view seen;
-    LanguageSubscription relabel = onLanguageChanged([&](int) { seen = text(WordEntry::MainExit); });
+    LanguageSubscription relabel =
+        onLanguageChanged([&](int) { seen = text(WordEntry::MainExit); });
     setLanguage(German);
     EXPECT_EQ(seen, "Beenden");
 }
 
-TEST_F(LanguageTest, ClosedWindowIsNoLongerCalled)
-{
+TEST_F(LanguageTest, ClosedWindowIsNoLongerCalled) {
     int calls = 0;
     {
         LanguageSubscription window = onLanguageChanged([&](int) { ++calls; });
@@ -137,8 +130,7 @@ TEST_F(LanguageTest, ClosedWindowIsNoLongerCalled)
     EXPECT_EQ(calls, 2);
 }
 
-TEST_F(LanguageTest, ListenerMayCloseAnotherWindowWhileRelabelling)
-{
+TEST_F(LanguageTest, ListenerMayCloseAnotherWindowWhileRelabelling) {
     int secondCalls = 0;
     auto second = std::make_unique<LanguageSubscription>();
     LanguageSubscription first = onLanguageChanged([&](int) { second.reset(); });
@@ -148,8 +140,7 @@ TEST_F(LanguageTest, ListenerMayCloseAnotherWindowWhileRelabelling)
     EXPECT_EQ(secondCalls, 0);
 }
 
-TEST_F(LanguageTest, LineBreaksAreExpandedIntoLineFeedThenCarriageReturn)
-{
+TEST_F(LanguageTest, LineBreaksAreExpandedIntoLineFeedThenCarriageReturn) {
     for (int lang = 0; lang < languageCount; ++lang) {
         std::string_view message = text(WordEntry::MainHelpNotTranslated, lang);
         EXPECT_NE(message.find("\n\r"), std::string_view::npos) << lang;
@@ -159,8 +150,7 @@ TEST_F(LanguageTest, LineBreaksAreExpandedIntoLineFeedThenCarriageReturn)
               "Excuse!\n\rThe file of the help is not translated to the English language.");
 }
 
-TEST_F(LanguageTest, ClubHeadingFollowsModeAndLanguage)
-{
+TEST_F(LanguageTest, ClubHeadingFollowsModeAndLanguage) {
     EXPECT_EQ(clubHeading(1), " The members of club    Games    Score ");
     EXPECT_EQ(clubHeading(2), " The members of club    Games   Rating ");
     EXPECT_EQ(clubHeading(0), clubHeading(1));
@@ -169,8 +159,7 @@ TEST_F(LanguageTest, ClubHeadingFollowsModeAndLanguage)
     EXPECT_EQ(clubHeading(2), text(WordEntry::MainClubHeadingRating, Russian));
 }
 
-TEST_F(LanguageTest, AttributeWarningPutsThePathBetweenItsTwoParts)
-{
+TEST_F(LanguageTest, AttributeWarningPutsThePathBetweenItsTwoParts) {
     EXPECT_EQ(attributeWarning("/games/Quarn/Quarn.clb"),
               "The file \"/games/Quarn/Quarn.clb\" has incorrect attributes!\n\r"
               "The work of the program will be incorrect!");
@@ -181,10 +170,9 @@ TEST_F(LanguageTest, AttributeWarningPutsThePathBetweenItsTwoParts)
     EXPECT_TRUE(warning.ends_with(text(WordEntry::FileAttributesAfter)));
 }
 
-TEST_F(LanguageTest, NumberedTextsGiveNothingOutsideTheirRuns)
-{
+TEST_F(LanguageTest, NumberedTextsGiveNothingOutsideTheirRuns) {
     struct Case {
-        const char* name;
+        const char *name;
         std::string_view (*lookup)(int);
         int count;
         std::string_view first, last;
@@ -197,7 +185,7 @@ TEST_F(LanguageTest, NumberedTextsGiveNothingOutsideTheirRuns)
         {"zodiac", zodiacSign, 12, "Aries", "Pisces"},
         {"year", chineseYear, 12, "Year Of The Rat", "Year Of The Pig"},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         EXPECT_EQ(c.lookup(1), c.first) << c.name;
         EXPECT_EQ(c.lookup(c.count), c.last) << c.name;
         EXPECT_EQ(c.lookup(0), "") << c.name;
@@ -206,8 +194,7 @@ TEST_F(LanguageTest, NumberedTextsGiveNothingOutsideTheirRuns)
     }
 }
 
-TEST_F(LanguageTest, HolidayLabelsByCountryCode)
-{
+TEST_F(LanguageTest, HolidayLabelsByCountryCode) {
     EXPECT_EQ(holidayLabel("RUS"), "Russian Festival");
     EXPECT_EQ(holidayLabel("KAT"), "Catholic feast");
     EXPECT_EQ(holidayLabel("ISP"), "Spanish holiday");
@@ -217,8 +204,7 @@ TEST_F(LanguageTest, HolidayLabelsByCountryCode)
     EXPECT_EQ(anniversarySuffix(), "-th anniversary");
 }
 
-TEST_F(LanguageTest, ProductTexts)
-{
+TEST_F(LanguageTest, ProductTexts) {
     EXPECT_EQ(versionText, "V 5.7f");
     EXPECT_EQ(buildDate(), "October 18, 2022");
     EXPECT_EQ(productTitleShort(), "QUARN");

@@ -16,8 +16,7 @@ namespace {
 
 using namespace quarn;
 
-const words::File& shippedFile()
-{
+const words::File &shippedFile() {
     static const words::File file = [] {
         std::ifstream in(QUARN_SOURCE_DIR "/lang/words.tsv", std::ios::binary);
         return words::parse(in);
@@ -25,28 +24,27 @@ const words::File& shippedFile()
     return file;
 }
 
-WordEntry entryAt(std::size_t index) { return static_cast<WordEntry>(index); }
+WordEntry entryAt(std::size_t index) {
+    return static_cast<WordEntry>(index);
+}
 
-WordEntry offset(WordEntry first, int by)
-{
+WordEntry offset(WordEntry first, int by) {
     return static_cast<WordEntry>(static_cast<int>(first) + by);
 }
 
-TEST(WordTable, FileIsWellFormedAndEveryCellFilled)
-{
-    const words::File& file = shippedFile();
-    for (const std::string& error : file.errors)
+TEST(WordTable, FileIsWellFormedAndEveryCellFilled) {
+    const words::File &file = shippedFile();
+    for (const std::string &error : file.errors)
         ADD_FAILURE() << "lang/words.tsv: " << error;
     EXPECT_EQ(file.rows.size(), wordEntryCount);
 }
 
-TEST(WordTable, CompiledTableHoldsTheFileTextForEveryLanguage)
-{
-    const words::File& file = shippedFile();
+TEST(WordTable, CompiledTableHoldsTheFileTextForEveryLanguage) {
+    const words::File &file = shippedFile();
     ASSERT_TRUE(file.ok());
     ASSERT_EQ(file.rows.size(), wordEntryCount);
     for (std::size_t i = 0; i < wordEntryCount; ++i) {
-        const words::Row& row = file.rows[i];
+        const words::Row &row = file.rows[i];
         EXPECT_EQ(wordEntryId(entryAt(i)), row.id);
         for (int lang = 0; lang < languageCount; ++lang)
             EXPECT_EQ(text(entryAt(i), lang), row.texts[static_cast<std::size_t>(lang)])
@@ -57,33 +55,52 @@ TEST(WordTable, CompiledTableHoldsTheFileTextForEveryLanguage)
 // Texts the program keeps in English in every language: names, fixed
 // headings and messages that are not translated.
 const std::set<std::string, std::less<>> keptInEnglish = {
-    "ClubDefaultName",  "OptTabDll",
-    "ClubTopTenLocalHeading", "ClubTopTenNetHeading", "InfoRibbon",
-    "HistoryNoFiles",   "HistoryTypeLocal",   "HistoryTypeNet",
-    "HistoryTypeAccount", "HistoryTypeTourney", "HistoryCannotSave",
-    "WebNoConnect",     "WebNoConnectMessage", "WebMessageCaption",
-    "TourTop10",        "AccPageTop10",       "AccPageWems",
-    "AccEMail",         "WorldCategoryAccountRating", "WorldCategoryAccountScore",
-    "WorldCategoryWindowsScore", "WorldCategoryAndroidScore", "WorldCategoryTournament",
-    "WorldCategoryLocal", "WorldCategoryNet", "FigureWems",
-    "FigureNoConnectColon", "FigureNoConnect", "FigureNoConnectBlank",
+    "ClubDefaultName",
+    "OptTabDll",
+    "ClubTopTenLocalHeading",
+    "ClubTopTenNetHeading",
+    "InfoRibbon",
+    "HistoryNoFiles",
+    "HistoryTypeLocal",
+    "HistoryTypeNet",
+    "HistoryTypeAccount",
+    "HistoryTypeTourney",
+    "HistoryCannotSave",
+    "WebNoConnect",
+    "WebNoConnectMessage",
+    "WebMessageCaption",
+    "TourTop10",
+    "AccPageTop10",
+    "AccPageWems",
+    "AccEMail",
+    "WorldCategoryAccountRating",
+    "WorldCategoryAccountScore",
+    "WorldCategoryWindowsScore",
+    "WorldCategoryAndroidScore",
+    "WorldCategoryTournament",
+    "WorldCategoryLocal",
+    "WorldCategoryNet",
+    "FigureWems",
+    "FigureNoConnectColon",
+    "FigureNoConnect",
+    "FigureNoConnectBlank",
     "NetRouterHelp",
 };
 
 // Latin words that stay in Latin letters in the Russian or East Asian column.
 const std::set<std::pair<std::string_view, int>> latinOnPurpose = {
-    {"ProductTitleShort", Chinese}, {"ProductTitleShort", Japanese},
-    {"ProductTitleShort", Korean},  {"FaceSetDoods", Chinese},
+    {"ProductTitleShort", Chinese},
+    {"ProductTitleShort", Japanese},
+    {"ProductTitleShort", Korean},
+    {"FaceSetDoods", Chinese},
 };
 
-bool hasLatinLetters(std::string_view text)
-{
+bool hasLatinLetters(std::string_view text) {
     return std::any_of(text.begin(), text.end(),
                        [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); });
 }
 
-TEST(WordTable, TranslationsAreNotCopiesOfTheEnglish)
-{
+TEST(WordTable, TranslationsAreNotCopiesOfTheEnglish) {
     // A column that repeats the English text is a forgotten translation, unless
     // the text is kept in English on purpose. Russian and the three East Asian
     // languages write their own letters, so any copied Latin word shows there.
@@ -106,8 +123,7 @@ TEST(WordTable, TranslationsAreNotCopiesOfTheEnglish)
     }
 }
 
-std::size_t countOf(std::string_view text, std::string_view part)
-{
+std::size_t countOf(std::string_view text, std::string_view part) {
     std::size_t count = 0;
     for (std::size_t at = text.find(part); at != std::string_view::npos;
          at = text.find(part, at + part.size()))
@@ -115,8 +131,7 @@ std::size_t countOf(std::string_view text, std::string_view part)
     return count;
 }
 
-TEST(WordTable, TranslationsKeepLineBreaksAndTheBlanksCodeJoinsOn)
-{
+TEST(WordTable, TranslationsKeepLineBreaksAndTheBlanksCodeJoinsOn) {
     // Code appends values to texts such as "Result: " and puts paths between the
     // attribute entries: a lost line break or edge blank glues words together.
     for (std::size_t i = 0; i < wordEntryCount; ++i) {
@@ -142,8 +157,7 @@ TEST(WordTable, TranslationsKeepLineBreaksAndTheBlanksCodeJoinsOn)
 
 // ---- Runs read by offset ------------------------------------------------
 
-TEST(WordTable, ClubHeadingsFollowTheModeEntry)
-{
+TEST(WordTable, ClubHeadingsFollowTheModeEntry) {
     EXPECT_EQ(offset(WordEntry::MainMode, 1), WordEntry::MainClubHeadingScore);
     EXPECT_EQ(offset(WordEntry::MainMode, 2), WordEntry::MainClubHeadingRating);
     EXPECT_EQ(text(WordEntry::MainMode, English), "Mode");
@@ -153,8 +167,7 @@ TEST(WordTable, ClubHeadingsFollowTheModeEntry)
               " The members of club    Games   Rating ");
 }
 
-TEST(WordTable, AttributeWarningIsTwoConsecutiveEntries)
-{
+TEST(WordTable, AttributeWarningIsTwoConsecutiveEntries) {
     EXPECT_EQ(offset(WordEntry::FileAttributesBefore, 1), WordEntry::FileAttributesAfter);
     EXPECT_EQ(text(WordEntry::FileAttributesBefore, English), "The file \"");
     EXPECT_EQ(text(WordEntry::FileAttributesAfter, English),
@@ -162,16 +175,15 @@ TEST(WordTable, AttributeWarningIsTwoConsecutiveEntries)
 }
 
 struct EntryRun {
-    const char* name;
+    const char *name;
     WordEntry first;
     std::vector<std::string_view> english;
 };
 
 class WordTableRun : public testing::TestWithParam<EntryRun> {};
 
-TEST_P(WordTableRun, HoldsItsEntriesConsecutivelyInOrder)
-{
-    const EntryRun& run = GetParam();
+TEST_P(WordTableRun, HoldsItsEntriesConsecutivelyInOrder) {
+    const EntryRun &run = GetParam();
     for (std::size_t i = 0; i < run.english.size(); ++i)
         EXPECT_EQ(text(offset(run.first, static_cast<int>(i)), English), run.english[i])
             << run.name << " entry " << i + 1;
@@ -179,44 +191,98 @@ TEST_P(WordTableRun, HoldsItsEntriesConsecutivelyInOrder)
 
 INSTANTIATE_TEST_SUITE_P(
     Runs, WordTableRun,
-    testing::Values(
-        EntryRun{"FaceAndBackSets", WordEntry::FaceSetClassical1,
-            {"Classical-1", "Medieval-1", "Modern", "Ancient Egypt", "Baronesse", "Celtic",
-             "Corona", "Crown", "English Pattern", "Frankfurt", "Historical costumes",
-             "Native Americans", "Old Garden Roses", "Parrots", "Royal", "Shakespeare",
-             "Big Ben", "Four Reigns of English History", "Large Print London", "Classical-2",
-             "Hearts", "Seasons", "Rhine Style", "Medieval-2", "Doods", "Playboy", "Epic",
-             "USSR", "Plastic", "Skat - German suits", "Skat - Tournament suits",
-             "Skat - French suits", "White palekh", "Diana", "Princely", "For solitaires",
-             "Satin", "Slavic", "Maya", "Bast", "French", "Spanish 1", "Spanish 2",
-             "Spanish 3", "Spanish 4", "Chinese", "Italian", "Czech", "Animals", "Flowers",
-             "Other", "Russian", "Places", "Carpet", "Cross", "Chess", "Diamond",
-             "Knightly"}},
-        EntryRun{"Backgrounds", WordEntry::BgClassic,
-            {"Classic", "Sun", "Felt", "Gradient", "Cloth", "Carpet", "Tree", "Casino",
-             "Pattern", "Silk", "Ornament"}},
-        EntryRun{"BackgroundColours", WordEntry::BgColourGreen,
-            {"Green", "Red", "Orang", "Violet", "Yellow", "Light-Blue", "Dark Blue"}},
-        EntryRun{"Months", WordEntry::CalMonthJanuary,
-            {"January", "February", "March", "April", "May", "June", "July", "August",
-             "September", "October", "November", "December"}},
-        EntryRun{"Zodiac", WordEntry::CalZodiacAries,
-            {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra", "Scorpio",
-             "Sagittarius", "Capricorn", "Aquarius", "Pisces"}},
-        EntryRun{"ChineseYears", WordEntry::CalYearRat,
-            {"Year Of The Rat", "Year Of The Ox", "Year Of The Tiger", "Year Of The Rabbit",
-             "Year Of The Dragon", "Year Of The Snake", "Year Of The Horse",
-             "Year Of The Goat", "Year Of The Monkey", "Year Of The Rooster",
-             "Year Of The Dog", "Year Of The Pig"}},
-        EntryRun{"HolidayLabels", WordEntry::CalHolidayEng,
-            {"Holiday UK", "Russian Festival", "German holiday", "French holiday",
-             "Spanish holiday", "Holiday United States", "The Orthodox holiday",
-             "Catholic feast"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::Values(EntryRun{"FaceAndBackSets",
+                             WordEntry::FaceSetClassical1,
+                             {"Classical-1",
+                              "Medieval-1",
+                              "Modern",
+                              "Ancient Egypt",
+                              "Baronesse",
+                              "Celtic",
+                              "Corona",
+                              "Crown",
+                              "English Pattern",
+                              "Frankfurt",
+                              "Historical costumes",
+                              "Native Americans",
+                              "Old Garden Roses",
+                              "Parrots",
+                              "Royal",
+                              "Shakespeare",
+                              "Big Ben",
+                              "Four Reigns of English History",
+                              "Large Print London",
+                              "Classical-2",
+                              "Hearts",
+                              "Seasons",
+                              "Rhine Style",
+                              "Medieval-2",
+                              "Doods",
+                              "Playboy",
+                              "Epic",
+                              "USSR",
+                              "Plastic",
+                              "Skat - German suits",
+                              "Skat - Tournament suits",
+                              "Skat - French suits",
+                              "White palekh",
+                              "Diana",
+                              "Princely",
+                              "For solitaires",
+                              "Satin",
+                              "Slavic",
+                              "Maya",
+                              "Bast",
+                              "French",
+                              "Spanish 1",
+                              "Spanish 2",
+                              "Spanish 3",
+                              "Spanish 4",
+                              "Chinese",
+                              "Italian",
+                              "Czech",
+                              "Animals",
+                              "Flowers",
+                              "Other",
+                              "Russian",
+                              "Places",
+                              "Carpet",
+                              "Cross",
+                              "Chess",
+                              "Diamond",
+                              "Knightly"}},
+                    EntryRun{"Backgrounds",
+                             WordEntry::BgClassic,
+                             {"Classic", "Sun", "Felt", "Gradient", "Cloth", "Carpet", "Tree",
+                              "Casino", "Pattern", "Silk", "Ornament"}},
+                    EntryRun{
+                        "BackgroundColours",
+                        WordEntry::BgColourGreen,
+                        {"Green", "Red", "Orang", "Violet", "Yellow", "Light-Blue", "Dark Blue"}},
+                    EntryRun{"Months",
+                             WordEntry::CalMonthJanuary,
+                             {"January", "February", "March", "April", "May", "June", "July",
+                              "August", "September", "October", "November", "December"}},
+                    EntryRun{"Zodiac",
+                             WordEntry::CalZodiacAries,
+                             {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra",
+                              "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"}},
+                    EntryRun{"ChineseYears",
+                             WordEntry::CalYearRat,
+                             {"Year Of The Rat", "Year Of The Ox", "Year Of The Tiger",
+                              "Year Of The Rabbit", "Year Of The Dragon", "Year Of The Snake",
+                              "Year Of The Horse", "Year Of The Goat", "Year Of The Monkey",
+                              "Year Of The Rooster", "Year Of The Dog", "Year Of The Pig"}},
+                    EntryRun{"HolidayLabels",
+                             WordEntry::CalHolidayEng,
+                             {"Holiday UK", "Russian Festival", "German holiday", "French holiday",
+                              "Spanish holiday", "Holiday United States", "The Orthodox holiday",
+                              "Catholic feast"}}),
+    [](const auto &info) { return std::string(info.param.name); });
 
-TEST(WordTable, RunLengthsMatchTheirAccessors)
-{
-    EXPECT_EQ(offset(WordEntry::FaceSetClassical1, faceSetNameCount - 1), WordEntry::BackSetKnightly);
+TEST(WordTable, RunLengthsMatchTheirAccessors) {
+    EXPECT_EQ(offset(WordEntry::FaceSetClassical1, faceSetNameCount - 1),
+              WordEntry::BackSetKnightly);
     EXPECT_EQ(offset(WordEntry::BgClassic, backgroundNameCount), WordEntry::BgColourGreen);
     EXPECT_EQ(offset(WordEntry::BgColourGreen, backgroundColourCount - 1),
               WordEntry::BgColourDarkBlue);
@@ -231,8 +297,7 @@ struct Cell {
     bool blank;
 };
 
-std::vector<Cell> cellsOf(std::string_view utf8)
-{
+std::vector<Cell> cellsOf(std::string_view utf8) {
     std::vector<Cell> cells;
     std::size_t column = 0;
     for (std::size_t pos = 0; pos < utf8.size();) {
@@ -256,13 +321,12 @@ std::vector<Cell> cellsOf(std::string_view utf8)
 // The member lines below the heading put the name from column 1, the hand
 // count from column 24 and the score or rating ending at column 37 (from 0):
 // every language keeps those columns so the heading stands over its values.
-void expectClubHeadingLayout(std::string_view heading, const std::string& where)
-{
+void expectClubHeadingLayout(std::string_view heading, const std::string &where) {
     SCOPED_TRACE(where + ": \"" + std::string(heading) + "\"");
     EXPECT_EQ(words::displayWidth(heading), 39u);
     std::vector<Cell> cells = cellsOf(heading);
-    auto at = [&](std::size_t column) -> const Cell* {
-        for (const Cell& cell : cells)
+    auto at = [&](std::size_t column) -> const Cell * {
+        for (const Cell &cell : cells)
             if (cell.column == column)
                 return &cell;
         return nullptr; // inside a wide character
@@ -276,7 +340,7 @@ void expectClubHeadingLayout(std::string_view heading, const std::string& where)
     EXPECT_TRUE(blankAt(38)) << "column 38 must be blank";
     // Columns 24 to 37: two words, the second ending at column 37.
     std::string words;
-    for (const Cell& cell : cells)
+    for (const Cell &cell : cells)
         if (cell.column >= 24 && cell.column < 38)
             words += cell.blank ? ' ' : 'x';
     std::size_t firstEnd = words.find(' ');
@@ -287,8 +351,7 @@ void expectClubHeadingLayout(std::string_view heading, const std::string& where)
         << "the last column must end at column 37";
 }
 
-TEST(WordTable, ClubHeadingsKeepTheirColumnsInEveryLanguage)
-{
+TEST(WordTable, ClubHeadingsKeepTheirColumnsInEveryLanguage) {
     for (int lang = 0; lang < languageCount; ++lang) {
         expectClubHeadingLayout(text(WordEntry::MainClubHeadingScore, lang),
                                 "score heading, column " + std::to_string(lang));
@@ -299,8 +362,7 @@ TEST(WordTable, ClubHeadingsKeepTheirColumnsInEveryLanguage)
 
 // ---- Texts quoted exactly -----------------------------------------------
 
-TEST(WordTable, EnglishKeepsTheProgramsOwnSpellings)
-{
+TEST(WordTable, EnglishKeepsTheProgramsOwnSpellings) {
     struct Case {
         WordEntry entry;
         std::string_view english;
@@ -315,12 +377,11 @@ TEST(WordTable, EnglishKeepsTheProgramsOwnSpellings)
         {WordEntry::ClubNameChanged,
          "Your name and/or the password were successfully changed!\n\rNew name: "},
     };
-    for (const Case& c : cases)
+    for (const Case &c : cases)
         EXPECT_EQ(text(c.entry, English), c.english) << wordEntryId(c.entry);
 }
 
-TEST(WordTable, RussianMonthsAreInTheGenitive)
-{
+TEST(WordTable, RussianMonthsAreInTheGenitive) {
     EXPECT_EQ(text(WordEntry::CalMonthJanuary, Russian), "января");
     EXPECT_EQ(text(WordEntry::CalMonthMay, Russian), "мая");
     EXPECT_EQ(text(WordEntry::CalMonthDecember, Russian), "декабря");

@@ -17,13 +17,12 @@ struct ButtonCase {
     bool tick;
 };
 
-HandSituation local(int phase, int toMove, int hand = 1, bool noPlay = false)
-{
+HandSituation local(int phase, int toMove, int hand = 1, bool noPlay = false) {
     return {phase, toMove, MatchKind::Local, 0, 0, hand, noPlay};
 }
 
-HandSituation of(MatchKind kind, int phase, int toMove, int hand, int netRole = 0, int tourRole = 0)
-{
+HandSituation of(MatchKind kind, int phase, int toMove, int hand, int netRole = 0,
+                 int tourRole = 0) {
     return {phase, toMove, kind, netRole, tourRole, hand, false};
 }
 
@@ -31,34 +30,43 @@ const ButtonCase buttonCases[] = {
     {"LocalDealtWaitsForStart", local(1, 2), Word::ToBegin, true, false, false},
     {"LocalDealtPlayerHoldsOpeningNine", local(1, 4), Word::ToBegin, true, false, false},
     {"HostDealt", of(MatchKind::Network, 1, 1, 1, 1), Word::ToBegin, true, false, false},
-    {"ClientDealtWaitsForHost", of(MatchKind::Network, 1, 1, 1, 2), Word::ToBegin, false, false, false},
-    {"TournamentDealtRoleOne", of(MatchKind::Tournament, 1, 3, 1, 0, 1), Word::ToBegin, true, false, false},
-    {"TournamentDealtOtherRole", of(MatchKind::Tournament, 1, 3, 1, 0, 2), Word::ToBegin, false, false, false},
+    {"ClientDealtWaitsForHost", of(MatchKind::Network, 1, 1, 1, 2), Word::ToBegin, false, false,
+     false},
+    {"TournamentDealtRoleOne", of(MatchKind::Tournament, 1, 3, 1, 0, 1), Word::ToBegin, true, false,
+     false},
+    {"TournamentDealtOtherRole", of(MatchKind::Tournament, 1, 3, 1, 0, 2), Word::ToBegin, false,
+     false, false},
     {"ComputerSeatToMove", local(2, 1), Word::Pass, false, false, true},
     {"LastComputerSeatToMove", local(2, 3), Word::Pass, false, false, true},
     {"PlayerToMoveWithPlayableCard", local(2, 4, 1, false), Word::Pass, false, false, true},
     {"PlayerToMoveWithoutPlay", local(2, 4, 1, true), Word::Pass, true, false, true},
     {"LocalHandEnded", local(2, 5), Word::TotalOfGame, true, false, true},
     {"ClientHandEnded", of(MatchKind::Network, 2, 5, 4, 3), Word::TotalOfGame, false, false, true},
-    {"TournamentHandEndedOtherRole", of(MatchKind::Tournament, 2, 5, 1, 0, 4), Word::TotalOfGame, false, false, true},
+    {"TournamentHandEndedOtherRole", of(MatchKind::Tournament, 2, 5, 1, 0, 4), Word::TotalOfGame,
+     false, false, true},
     {"LocalSettledMidCycle", local(2, 6, 7), Word::NextGame, true, true, true},
     {"LocalSettledCycleComplete", local(2, 6, 30), Word::NextGame, false, true, true},
     {"LocalSettledSecondCycleComplete", local(2, 6, 60), Word::NextGame, false, true, true},
     {"LocalSettledJustAfterCycle", local(2, 6, 31), Word::NextGame, true, true, true},
     {"HostSettledMidBlock", of(MatchKind::Network, 2, 6, 4, 1), Word::NextGame, true, false, true},
-    {"HostSettledBlockComplete", of(MatchKind::Network, 2, 6, 6, 1), Word::NextGame, false, true, true},
-    {"ClientSettledMidBlock", of(MatchKind::Network, 2, 6, 4, 2), Word::NextGame, false, false, true},
-    {"ClientSettledBlockComplete", of(MatchKind::Network, 2, 6, 6, 4), Word::NextGame, false, true, true},
+    {"HostSettledBlockComplete", of(MatchKind::Network, 2, 6, 6, 1), Word::NextGame, false, true,
+     true},
+    {"ClientSettledMidBlock", of(MatchKind::Network, 2, 6, 4, 2), Word::NextGame, false, false,
+     true},
+    {"ClientSettledBlockComplete", of(MatchKind::Network, 2, 6, 6, 4), Word::NextGame, false, true,
+     true},
     {"AccountSettledMidBlock", of(MatchKind::Account, 2, 6, 5), Word::NextGame, true, false, true},
-    {"AccountSettledBlockComplete", of(MatchKind::Account, 2, 6, 9), Word::NextGame, false, true, true},
-    {"TournamentSettledRoleOne", of(MatchKind::Tournament, 2, 6, 1, 0, 1), Word::NextGame, false, true, true},
-    {"TournamentSettledOtherRole", of(MatchKind::Tournament, 2, 6, 1, 0, 3), Word::NextGame, false, false, true},
+    {"AccountSettledBlockComplete", of(MatchKind::Account, 2, 6, 9), Word::NextGame, false, true,
+     true},
+    {"TournamentSettledRoleOne", of(MatchKind::Tournament, 2, 6, 1, 0, 1), Word::NextGame, false,
+     true, true},
+    {"TournamentSettledOtherRole", of(MatchKind::Tournament, 2, 6, 1, 0, 3), Word::NextGame, false,
+     false, true},
 };
 
 class GameButtonsTest : public ::testing::TestWithParam<ButtonCase> {};
 
-TEST_P(GameButtonsTest, FollowTheHand)
-{
+TEST_P(GameButtonsTest, FollowTheHand) {
     const ButtonCase &c = GetParam();
     const GameButtons b = gameButtonsFor(c.situation);
     EXPECT_EQ(b.commandLabel, c.label);
@@ -78,8 +86,7 @@ namespace {
 
 // Which computer seats this program's tick moves, by kind of match and
 // number of connected clients.
-TEST(TickSeats, FollowTheMatchAndTheClients)
-{
+TEST(TickSeats, FollowTheMatchAndTheClients) {
     const struct {
         const char *name;
         bool network;

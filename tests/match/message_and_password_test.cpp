@@ -1,9 +1,9 @@
 // The message window's size and link rule, and the entry checks of the
 // name-and-password window.
+#include "QtPrint.h"
 #include "match/Ask.h"
 #include "match/TFormMessage.h"
 #include "match/TFormPassword.h"
-#include "QtPrint.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,8 +17,7 @@ namespace {
 
 // Types a text into a line; letters outside ASCII go in as a keyboard layout
 // would put them (the test library types ASCII only).
-void typeInto(QLineEdit *edit, const QString &text)
-{
+void typeInto(QLineEdit *edit, const QString &text) {
     for (QChar c : text) {
         if (c.unicode() < 128)
             QTest::keyClick(edit, c.toLatin1());
@@ -27,8 +26,7 @@ void typeInto(QLineEdit *edit, const QString &text)
     }
 }
 
-TEST(MessageWindow, WidthFollowsWidestLineWithMinimum)
-{
+TEST(MessageWindow, WidthFollowsWidestLineWithMinimum) {
     const struct {
         int widest;
         int width;
@@ -37,8 +35,7 @@ TEST(MessageWindow, WidthFollowsWidestLineWithMinimum)
         EXPECT_EQ(TFormMessage::windowWidth(c.widest), c.width) << c.widest;
 }
 
-TEST(MessageWindow, OpensOnlyWebAddresses)
-{
+TEST(MessageWindow, OpensOnlyWebAddresses) {
     const struct {
         const char *text;
         bool openable;
@@ -55,15 +52,15 @@ TEST(MessageWindow, OpensOnlyWebAddresses)
         EXPECT_EQ(TFormMessage::isOpenableLink(QString::fromUtf8(c.text)), c.openable) << c.text;
 }
 
-TEST(MessageWindow, ShowsAtMostThreeLinesAndClosesWithOk)
-{
+TEST(MessageWindow, ShowsAtMostThreeLinesAndClosesWithOk) {
     TFormMessage form({QStringLiteral("Can`t find the file WemCards06A.dll"), QStringLiteral("two"),
                        QStringLiteral("http://127.0.0.1/"), QStringLiteral("four")});
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Attention"));
     EXPECT_NE(form.findChild<QWidget *>(QStringLiteral("Line3")), nullptr);
     EXPECT_EQ(form.findChild<QWidget *>(QStringLiteral("Line4")), nullptr);
     for (const char *line : {"Line1", "Line2", "Line3"})
-        EXPECT_EQ(form.findChild<QLabel *>(QString::fromLatin1(line))->textFormat(), Qt::PlainText) << line;
+        EXPECT_EQ(form.findChild<QLabel *>(QString::fromLatin1(line))->textFormat(), Qt::PlainText)
+            << line;
     form.show();
     QTest::mouseClick(form.findChild<QPushButton *>(QStringLiteral("ButtonOk")), Qt::LeftButton);
     EXPECT_EQ(form.result(), QDialog::Accepted);
@@ -81,8 +78,7 @@ struct EntryCase {
 
 class PasswordEntryTest : public ::testing::TestWithParam<EntryCase> {};
 
-TEST_P(PasswordEntryTest, ChecksTheEntry)
-{
+TEST_P(PasswordEntryTest, ChecksTheEntry) {
     const EntryCase &c = GetParam();
     TFormPassword form(c.form, QStringLiteral("Anna"), c.stored, false);
     auto *name = form.findChild<QLineEdit *>(QStringLiteral("EditName"));
@@ -110,33 +106,35 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         EntryCase{"MemberRightPassword", Form::Member, "abc", "", "abc", "", std::nullopt},
         EntryCase{"MemberPaddedPassword", Form::Member, "abc  ", "", "abc", "", std::nullopt},
-        EntryCase{"MemberWrongPassword", Form::Member, "abc", "", "abd", "", Word::IncorrectPassword},
+        EntryCase{"MemberWrongPassword", Form::Member, "abc", "", "abd", "",
+                  Word::IncorrectPassword},
         EntryCase{"MemberPasswordCutToFive", Form::Member, "abcde", "", "abcdef", "", std::nullopt},
-        EntryCase{"NewPlayerAccepted", Form::NewPlayer, "", "Boris", "12345", "12345", std::nullopt},
+        EntryCase{"NewPlayerAccepted", Form::NewPlayer, "", "Boris", "12345", "12345",
+                  std::nullopt},
         EntryCase{"NewPlayerEmptyName", Form::NewPlayer, "", "", "1", "1", Word::IncorrectName},
         EntryCase{"NewPlayerBlankName", Form::NewPlayer, "", "   ", "1", "1", Word::IncorrectName},
         EntryCase{"NewPlayerPasswordsDiffer", Form::NewPlayer, "", "Boris", "123", "124",
                   Word::PasswordsDiffer},
-        EntryCase{"NewPlayerCyrillicName", Form::NewPlayer, "", QStringLiteral("Борис"), "1", "1", std::nullopt},
-        EntryCase{"NewPlayerNameTheClubCannotKeep", Form::NewPlayer, "", QStringLiteral("王小明"), "1", "1",
-                  Word::IncorrectName},
-        EntryCase{"NewPlayerPasswordTheClubCannotKeep", Form::NewPlayer, "", "Boris", QStringLiteral("密码"),
-                  QStringLiteral("密码"), Word::IncorrectPassword}),
+        EntryCase{"NewPlayerCyrillicName", Form::NewPlayer, "", QStringLiteral("Борис"), "1", "1",
+                  std::nullopt},
+        EntryCase{"NewPlayerNameTheClubCannotKeep", Form::NewPlayer, "", QStringLiteral("王小明"),
+                  "1", "1", Word::IncorrectName},
+        EntryCase{"NewPlayerPasswordTheClubCannotKeep", Form::NewPlayer, "", "Boris",
+                  QStringLiteral("密码"), QStringLiteral("密码"), Word::IncorrectPassword}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(PasswordWindow, NameFieldsKeepTheirLimits)
-{
+TEST(PasswordWindow, NameFieldsKeepTheirLimits) {
     TFormPassword form(TFormPassword::Form::NewPlayer, QString(), QString(), false);
     auto *name = form.findChild<QLineEdit *>(QStringLiteral("EditName"));
     name->clear();
     QTest::keyClicks(name, QStringLiteral("A name much longer than twenty"));
     EXPECT_EQ(form.name(), QStringLiteral("A name much longer t"));
-    QTest::keyClicks(form.findChild<QLineEdit *>(QStringLiteral("EditPassword")), QStringLiteral("1234567"));
+    QTest::keyClicks(form.findChild<QLineEdit *>(QStringLiteral("EditPassword")),
+                     QStringLiteral("1234567"));
     EXPECT_EQ(form.password(), QStringLiteral("12345"));
 }
 
-TEST(PasswordWindow, OffersTheLastNameWhenShortEnough)
-{
+TEST(PasswordWindow, OffersTheLastNameWhenShortEnough) {
     const struct {
         const char *last;
         bool network;
@@ -150,14 +148,14 @@ TEST(PasswordWindow, OffersTheLastNameWhenShortEnough)
         {"Boris", true, "Mr.X"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(TFormPassword::offeredName(QString::fromUtf8(c.last), c.network), QString::fromUtf8(c.offered))
+        EXPECT_EQ(TFormPassword::offeredName(QString::fromUtf8(c.last), c.network),
+                  QString::fromUtf8(c.offered))
             << c.last;
 }
 
-TEST(PasswordWindow, MemberNameCannotBeEdited)
-{
-    TFormPassword form(TFormPassword::Form::Member, QStringLiteral("Anna                "), QStringLiteral("x"),
-                       false);
+TEST(PasswordWindow, MemberNameCannotBeEdited) {
+    TFormPassword form(TFormPassword::Form::Member, QStringLiteral("Anna                "),
+                       QStringLiteral("x"), false);
     auto *name = form.findChild<QLineEdit *>(QStringLiteral("EditName"));
     EXPECT_TRUE(name->isReadOnly());
     EXPECT_EQ(form.name(), QStringLiteral("Anna"));

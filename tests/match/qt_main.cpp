@@ -7,9 +7,8 @@
 namespace {
 
 class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
+  public:
+    void SetUp() override {
         static int argc = 1;
         static char name[] = "match_tests";
         static char *argv[] = {name, nullptr};
@@ -17,11 +16,10 @@ public:
         quarn::Ask::setQuiet(true);
     }
 
-private:
+  private:
     QApplication *app_ = nullptr;
 };
 
 const auto *const environment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 } // namespace
-

@@ -13,8 +13,7 @@ namespace {
 
 class MatchThroughWindow : public WindowTest {};
 
-TEST_F(MatchThroughWindow, NewPlayerPlaysTwoHandsAndLeavesWithTheResultRecorded)
-{
+TEST_F(MatchThroughWindow, NewPlayerPlaysTwoHandsAndLeavesWithTheResultRecorded) {
     writeSettings(quickSettings());
     TForm1 &form = openToMenu();
     logInNewPlayer(QStringLiteral("Tester"));
@@ -97,12 +96,13 @@ TEST_F(MatchThroughWindow, NewPlayerPlaysTwoHandsAndLeavesWithTheResultRecorded)
     // The menu shows the new member.
     bool listed = false;
     for (int line = 1; line <= 5; ++line)
-        listed = listed || control<QPushButton>(("Button" + std::to_string(line)).c_str())->text().startsWith("Tester");
+        listed = listed || control<QPushButton>(("Button" + std::to_string(line)).c_str())
+                               ->text()
+                               .startsWith("Tester");
     EXPECT_TRUE(listed);
 }
 
-TEST_F(MatchThroughWindow, CardFlightPlaysTheSameHand)
-{
+TEST_F(MatchThroughWindow, CardFlightPlaysTheSameHand) {
     Settings s;
     s.cardFlight = true;
     s.flightSpeed = 6;
@@ -111,13 +111,12 @@ TEST_F(MatchThroughWindow, CardFlightPlaysTheSameHand)
     logInNewPlayer(QStringLiteral("Flyer"));
     QTest::mouseClick(button7(), Qt::LeftButton);
     playHandToItsEnd(false);
-    EXPECT_EQ(form.game().CardCount[1] + form.game().CardCount[2] + form.game().CardCount[3]
-                  + form.game().CardCount[4] + form.game().MoveNumber - 1,
+    EXPECT_EQ(form.game().CardCount[1] + form.game().CardCount[2] + form.game().CardCount[3] +
+                  form.game().CardCount[4] + form.game().MoveNumber - 1,
               36);
 }
 
-TEST_F(MatchThroughWindow, MemberWithTheWrongPasswordStaysInTheMenu)
-{
+TEST_F(MatchThroughWindow, MemberWithTheWrongPasswordStaysInTheMenu) {
     addMember("Anna", "abc", 12, 5, 0.5);
     writeSettings(quickSettings());
     TForm1 &form = openToMenu();
@@ -134,8 +133,7 @@ TEST_F(MatchThroughWindow, MemberWithTheWrongPasswordStaysInTheMenu)
     EXPECT_EQ(form.game().SeatName[4], "Anna");
 }
 
-TEST_F(MatchThroughWindow, EmptyMemberButtonDoesNothing)
-{
+TEST_F(MatchThroughWindow, EmptyMemberButtonDoesNothing) {
     writeSettings(quickSettings());
     TForm1 &form = openToMenu();
     QTest::mouseClick(control<QPushButton>("Button3"), Qt::LeftButton);
@@ -144,8 +142,7 @@ TEST_F(MatchThroughWindow, EmptyMemberButtonDoesNothing)
     EXPECT_EQ(sound_.count("WOpenFo"), 0);
 }
 
-TEST_F(MatchThroughWindow, CancelledLogInKeepsTheMenu)
-{
+TEST_F(MatchThroughWindow, CancelledLogInKeepsTheMenu) {
     writeSettings(quickSettings());
     TForm1 &form = openToMenu();
     answerLogIn(QStringLiteral("Nobody"), QStringLiteral("1"), QStringLiteral("1"), true);
@@ -167,8 +164,7 @@ struct LeaveCase {
 
 class LeaveMidMatch : public WindowTest, public ::testing::WithParamInterface<LeaveCase> {};
 
-TEST_P(LeaveMidMatch, AsksAndRemovesTheMemberOnlyOnYes)
-{
+TEST_P(LeaveMidMatch, AsksAndRemovesTheMemberOnlyOnYes) {
     const LeaveCase &c = GetParam();
     addMember("Anna", "abc", 12, 5, 0.5);
     writeSettings(quickSettings());
@@ -186,9 +182,12 @@ TEST_P(LeaveMidMatch, AsksAndRemovesTheMemberOnlyOnYes)
         control<QMenu>("PopupMenu1")->findChild<QAction *>(QStringLiteral("Quit"))->trigger();
 
     ASSERT_EQ(Ask::asked().size(), 1);
-    EXPECT_EQ(Ask::asked().front(),
-              c.byClosing ? QStringLiteral("You want to leave from game? All datas for want of it will be lost!")
-                          : QStringLiteral("You want to leave in the main menu?\n\rAll datas for want of it will be lost!"));
+    EXPECT_EQ(
+        Ask::asked().front(),
+        c.byClosing
+            ? QStringLiteral("You want to leave from game? All datas for want of it will be lost!")
+            : QStringLiteral(
+                  "You want to leave in the main menu?\n\rAll datas for want of it will be lost!"));
     EXPECT_EQ(club()->memberEmpty(1), c.memberRemoved);
     EXPECT_EQ(form.isVisible(), c.windowOpen);
     EXPECT_TRUE(listHistoryFiles(folder_).empty()) << "nothing is recorded";
@@ -202,8 +201,7 @@ INSTANTIATE_TEST_SUITE_P(Ways, LeaveMidMatch,
                                            LeaveCase{"CloseNo", true, false, false, true}),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(MatchThroughWindow, ClosingInTheMenuAsksNothingAndSavesTheSettings)
-{
+TEST_F(MatchThroughWindow, ClosingInTheMenuAsksNothingAndSavesTheSettings) {
     writeSettings(quickSettings());
     TForm1 &form = openToMenu();
     QTest::mouseClick(control<QPushButton>("BMode"), Qt::LeftButton);
@@ -213,8 +211,7 @@ TEST_F(MatchThroughWindow, ClosingInTheMenuAsksNothingAndSavesTheSettings)
     EXPECT_EQ(loadSettings(folder_).clubDisplayMode, 2);
 }
 
-TEST_F(MatchThroughWindow, CompletedCycleAllowsOnlyLeavingAndShowsTheEndOfGame)
-{
+TEST_F(MatchThroughWindow, CompletedCycleAllowsOnlyLeavingAndShowsTheEndOfGame) {
     addMember("Anna", "abc", 29, 70, 2.0);
     writeSettings(quickSettings());
     TForm1 &form = openToMenu();

@@ -17,9 +17,8 @@ const QDateTime SettledAt(QDate(2022, 10, 18), QTime(9, 28, 14));
 const QString FilmName = QStringLiteral("2022.10.18-09.28.14.gif");
 
 class RecordingThroughWindow : public WindowTest {
-protected:
-    Settings recordingSettings(bool on, int delayMs = 200)
-    {
+  protected:
+    Settings recordingSettings(bool on, int delayMs = 200) {
         Settings s = quickSettings();
         s.recordGif = on;
         s.gifCaptureArea = 1;
@@ -28,8 +27,7 @@ protected:
     }
 
     // Opens the window with the settings, logs in a new player and deals.
-    TForm1 &dealWith(const Settings &settings)
-    {
+    TForm1 &dealWith(const Settings &settings) {
         writeSettings(settings);
         TForm1 &form = openToMenu();
         form.setRecordingClock([this] { return clockNow_; });
@@ -38,36 +36,32 @@ protected:
         return form;
     }
 
-    void settle()
-    {
+    void settle() {
         ASSERT_EQ(form_->game().ToMove, kHandEnded);
         QTest::mouseClick(button7(), Qt::LeftButton);
         ASSERT_EQ(form_->game().ToMove, kHandSettled);
     }
 
     QString gifFolder() const { return QString::fromStdString((folder_ / "GIFGame").string()); }
-    QStringList films() const
-    {
-        return QDir(gifFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+    QStringList films() const {
+        return QDir(gifFolder())
+            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
     }
-    std::optional<DecodedGif> film(const QString &name) const
-    {
+    std::optional<DecodedGif> film(const QString &name) const {
         return decodeGifFile(gifFolder() + QLatin1Char('/') + name);
     }
 
     QDateTime clockNow_ = SettledAt;
 };
 
-void expectDelays(const DecodedGif &gif, int delayCs)
-{
+void expectDelays(const DecodedGif &gif, int delayCs) {
     ASSERT_FALSE(gif.frames.empty());
     for (std::size_t i = 0; i + 1 < gif.frames.size(); ++i)
         EXPECT_EQ(gif.frames[i].delayCs, delayCs) << "frame " << i;
     EXPECT_EQ(gif.frames.back().delayCs, 500) << "the last frame stays 5 seconds";
 }
 
-TEST_F(RecordingThroughWindow, PlayedHandIsSavedAtItsSettlement)
-{
+TEST_F(RecordingThroughWindow, PlayedHandIsSavedAtItsSettlement) {
     TForm1 &form = dealWith(recordingSettings(true, 200));
     EXPECT_TRUE(form.recording());
     EXPECT_EQ(form.film().frameCount(), 1) << "the deal is the first frame";
@@ -88,7 +82,8 @@ TEST_F(RecordingThroughWindow, PlayedHandIsSavedAtItsSettlement)
     ASSERT_TRUE(gif);
     EXPECT_GT(gif->frames.size(), 1u);
     EXPECT_LE(gif->frames.size(), 250u);
-    EXPECT_EQ(int(gif->frames.size()), framesBeforeSettling + 1) << "the settled table is the last frame";
+    EXPECT_EQ(int(gif->frames.size()), framesBeforeSettling + 1)
+        << "the settled table is the last frame";
     EXPECT_EQ(gif->screen, form.size());
     expectDelays(*gif, 20);
     EXPECT_EQ(gif->frames.front().rect, QRect(QPoint(0, 0), form.size()));
@@ -105,8 +100,7 @@ TEST_F(RecordingThroughWindow, PlayedHandIsSavedAtItsSettlement)
     EXPECT_EQ(films(), (QStringList{FilmName, QStringLiteral("2022.10.18-09.29.29.gif")}));
 }
 
-TEST_F(RecordingThroughWindow, WholeWindowAreaRecordsEvenWithoutAScreenToCopy)
-{
+TEST_F(RecordingThroughWindow, WholeWindowAreaRecordsEvenWithoutAScreenToCopy) {
     Settings settings = recordingSettings(true);
     settings.gifCaptureArea = 2;
     TForm1 &form = dealWith(settings);
@@ -125,8 +119,7 @@ TEST_F(RecordingThroughWindow, WholeWindowAreaRecordsEvenWithoutAScreenToCopy)
     EXPECT_EQ(gif->frames.back().delayCs, 500);
 }
 
-TEST_F(RecordingThroughWindow, IdleTicksAddNoFrames)
-{
+TEST_F(RecordingThroughWindow, IdleTicksAddNoFrames) {
     TForm1 &form = dealWith(recordingSettings(true));
     QTest::mouseClick(button7(), Qt::LeftButton);
     // Wait for the player's turn: nothing moves on the table then.
@@ -145,8 +138,7 @@ TEST_F(RecordingThroughWindow, IdleTicksAddNoFrames)
     EXPECT_EQ(form.film().frameCount(), frames + 1) << "the move changed the table";
 }
 
-TEST_F(RecordingThroughWindow, RecordingOffWritesNothing)
-{
+TEST_F(RecordingThroughWindow, RecordingOffWritesNothing) {
     TForm1 &form = dealWith(recordingSettings(false));
     EXPECT_FALSE(form.recording());
     QTest::mouseClick(button7(), Qt::LeftButton);
@@ -160,8 +152,7 @@ TEST_F(RecordingThroughWindow, RecordingOffWritesNothing)
     EXPECT_TRUE(form.gifBannerText().isEmpty());
 }
 
-TEST_F(RecordingThroughWindow, OptionSwitchedOffMidHandDropsTheFilm)
-{
+TEST_F(RecordingThroughWindow, OptionSwitchedOffMidHandDropsTheFilm) {
     TForm1 &form = dealWith(recordingSettings(true));
     QTest::mouseClick(button7(), Qt::LeftButton);
     form.Tick();
@@ -177,10 +168,10 @@ struct LeavingCase {
     bool byClosing;
 };
 
-class LeavingMidHand : public RecordingThroughWindow, public ::testing::WithParamInterface<LeavingCase> {};
+class LeavingMidHand : public RecordingThroughWindow,
+                       public ::testing::WithParamInterface<LeavingCase> {};
 
-TEST_P(LeavingMidHand, SavesTheHandSoFar)
-{
+TEST_P(LeavingMidHand, SavesTheHandSoFar) {
     TForm1 &form = dealWith(recordingSettings(true, 150));
     QTest::mouseClick(button7(), Qt::LeftButton);
     for (int tick = 0; tick < 6; ++tick) {
@@ -208,11 +199,11 @@ TEST_P(LeavingMidHand, SavesTheHandSoFar)
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, LeavingMidHand,
-                         ::testing::Values(LeavingCase{"Closing", true}, LeavingCase{"AbandoningToTheMenu", false}),
+                         ::testing::Values(LeavingCase{"Closing", true},
+                                           LeavingCase{"AbandoningToTheMenu", false}),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(RecordingThroughWindow, LeavingAfterTheSettlementHasNothingMoreToSave)
-{
+TEST_F(RecordingThroughWindow, LeavingAfterTheSettlementHasNothingMoreToSave) {
     TForm1 &form = dealWith(recordingSettings(true));
     QTest::mouseClick(button7(), Qt::LeftButton);
     playHandToItsEnd(false);
@@ -231,10 +222,10 @@ struct BlockedCase {
     bool readOnlyFolder;
 };
 
-class RecordingBlocked : public RecordingThroughWindow, public ::testing::WithParamInterface<BlockedCase> {};
+class RecordingBlocked : public RecordingThroughWindow,
+                         public ::testing::WithParamInterface<BlockedCase> {};
 
-TEST_P(RecordingBlocked, PlayerIsToldAndTheGameGoesOn)
-{
+TEST_P(RecordingBlocked, PlayerIsToldAndTheGameGoesOn) {
     const BlockedCase &c = GetParam();
     const QString folder = gifFolder();
     if (c.folderIsAFile) {
@@ -264,7 +255,8 @@ TEST_P(RecordingBlocked, PlayerIsToldAndTheGameGoesOn)
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_EQ(file.readAll(), QByteArray("not a folder"));
     } else {
-        EXPECT_EQ(films(), c.nameIsAFolder ? QStringList{FilmName} : QStringList{}) << "nothing half-written";
+        EXPECT_EQ(films(), c.nameIsAFolder ? QStringList{FilmName} : QStringList{})
+            << "nothing half-written";
     }
     // The game goes on, and the next hand is recorded again.
     QTest::mouseClick(button7(), Qt::LeftButton);

@@ -8,11 +8,11 @@
 #include "store/History.h"
 
 #include <QContextMenuEvent>
-#include <fstream>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QToolTip>
+#include <fstream>
 
 using namespace quarn;
 using namespace quarn::testing;
@@ -20,22 +20,20 @@ using namespace quarn::testing;
 namespace {
 
 class WindowScreens : public WindowTest {
-protected:
-    QAction *entry(const char *name) const
-    {
+  protected:
+    QAction *entry(const char *name) const {
         return control<QMenu>("PopupMenu1")->findChild<QAction *>(QString::fromLatin1(name));
     }
-    std::map<std::string, bool> entriesEnabled() const
-    {
+    std::map<std::string, bool> entriesEnabled() const {
         std::map<std::string, bool> enabled;
-        for (const char *name : {"GenCount", "Quit", "ChangeName", "MSpeed", "Help", "About", "MRadio", "MChat"})
+        for (const char *name :
+             {"GenCount", "Quit", "ChangeName", "MSpeed", "Help", "About", "MRadio", "MChat"})
             enabled[name] = entry(name)->isEnabled();
         return enabled;
     }
 };
 
-TEST_F(WindowScreens, FirstPaintCompletesTheStartUp)
-{
+TEST_F(WindowScreens, FirstPaintCompletesTheStartUp) {
     Settings s = quickSettings();
     s.language = German;
     writeSettings(s);
@@ -52,14 +50,13 @@ TEST_F(WindowScreens, FirstPaintCompletesTheStartUp)
 struct DamageCase {
     const char *name;
     const char *file;
-    bool remove;  // remove the file instead of changing a character
+    bool remove; // remove the file instead of changing a character
     const char *message;
 };
 
 class StartUpRefusal : public WindowTest, public ::testing::WithParamInterface<DamageCase> {};
 
-TEST_P(StartUpRefusal, ShowsItsErrorAndEndsWithoutSavingSettings)
-{
+TEST_P(StartUpRefusal, ShowsItsErrorAndEndsWithoutSavingSettings) {
     const DamageCase &c = GetParam();
     const std::filesystem::path path = folder_ / c.file;
     if (c.remove) {
@@ -74,8 +71,8 @@ TEST_P(StartUpRefusal, ShowsItsErrorAndEndsWithoutSavingSettings)
     TForm1 &form = openWindow();
     EXPECT_FALSE(form.startUp());
     EXPECT_EQ(Ask::asked(),
-              QStringList{QString::fromLatin1(c.message) + QStringLiteral(" \"") + QString::fromStdString(path.string())
-                          + QStringLiteral("\"!")});
+              QStringList{QString::fromLatin1(c.message) + QStringLiteral(" \"") +
+                          QString::fromStdString(path.string()) + QStringLiteral("\"!")});
     QTRY_VERIFY(!form.isVisible());
     EXPECT_FALSE(std::filesystem::exists(folder_ / "Quarn.ini")) << "settings are not saved";
     QTest::keyRelease(&form, Qt::Key_Space);
@@ -95,10 +92,10 @@ struct LeaveTitleCase {
     bool byKey;
 };
 
-class TitleScreenLeaving : public WindowTest, public ::testing::WithParamInterface<LeaveTitleCase> {};
+class TitleScreenLeaving : public WindowTest,
+                           public ::testing::WithParamInterface<LeaveTitleCase> {};
 
-TEST_P(TitleScreenLeaving, ClickOrKeyShowsTheMenu)
-{
+TEST_P(TitleScreenLeaving, ClickOrKeyShowsTheMenu) {
     writeSettings(quickSettings());
     TForm1 &form = openWindow();
     ASSERT_TRUE(form.startUp());
@@ -119,11 +116,11 @@ TEST_P(TitleScreenLeaving, ClickOrKeyShowsTheMenu)
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, TitleScreenLeaving,
-                         ::testing::Values(LeaveTitleCase{"Key", true}, LeaveTitleCase{"Click", false}),
+                         ::testing::Values(LeaveTitleCase{"Key", true},
+                                           LeaveTitleCase{"Click", false}),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(WindowScreens, WindowSizeFromTheSettingsAppliesWhenTheTitleCloses)
-{
+TEST_F(WindowScreens, WindowSizeFromTheSettingsAppliesWhenTheTitleCloses) {
     const struct {
         int setting;
         QSize client;
@@ -138,14 +135,13 @@ TEST_F(WindowScreens, WindowSizeFromTheSettingsAppliesWhenTheTitleCloses)
     }
 }
 
-TEST_F(WindowScreens, PopupEntriesFollowTheScreen)
-{
+TEST_F(WindowScreens, PopupEntriesFollowTheScreen) {
     writeSettings(quickSettings());
     TForm1 &form = openWindow();
     ASSERT_TRUE(form.startUp());
-    const std::map<std::string, bool> onTitle{{"GenCount", false}, {"Quit", false},  {"ChangeName", false},
-                                              {"MSpeed", true},    {"Help", true},   {"About", true},
-                                              {"MRadio", false},   {"MChat", false}};
+    const std::map<std::string, bool> onTitle{
+        {"GenCount", false}, {"Quit", false}, {"ChangeName", false}, {"MSpeed", true},
+        {"Help", true},      {"About", true}, {"MRadio", false},     {"MChat", false}};
     EXPECT_EQ(entriesEnabled(), onTitle);
 
     QTest::keyRelease(&form, Qt::Key_Space);
@@ -172,8 +168,7 @@ TEST_F(WindowScreens, PopupEntriesFollowTheScreen)
     EXPECT_EQ(entriesEnabled(), inMenu);
 }
 
-TEST_F(WindowScreens, PopupMenuNeverOpensOverTheHandsOrTheTable)
-{
+TEST_F(WindowScreens, PopupMenuNeverOpensOverTheHandsOrTheTable) {
     writeSettings(quickSettings());
     TForm1 &form = openToMenu();
     logInNewPlayer(QStringLiteral("Tester"));
@@ -181,11 +176,15 @@ TEST_F(WindowScreens, PopupMenuNeverOpensOverTheHandsOrTheTable)
     const struct {
         const char *control;
         bool opens;
-    } cases[] = {{"ImageCards4", false}, {"ImageCards1", false}, {"ImageStol", false}, {"ImageTab4", true},
+    } cases[] = {{"ImageCards4", false},
+                 {"ImageCards1", false},
+                 {"ImageStol", false},
+                 {"ImageTab4", true},
                  {"ImageKon", true}};
     for (const auto &c : cases) {
         QWidget *target = control(c.control);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), target->mapToGlobal(QPoint(5, 5)));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                target->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(target, &event);
         EXPECT_EQ(menu->isVisible(), c.opens) << c.control;
         menu->hide();
@@ -193,18 +192,19 @@ TEST_F(WindowScreens, PopupMenuNeverOpensOverTheHandsOrTheTable)
     (void)form;
 }
 
-TEST_F(WindowScreens, ModeButtonSwitchesTheClubList)
-{
+TEST_F(WindowScreens, ModeButtonSwitchesTheClubList) {
     addMember("Anna", "abc", 47, -12, 1.506);
     writeSettings(quickSettings());
     TForm1 &form = openToMenu();
     auto *heading = control<QLabel>("Panel4");
     auto *first = control<QPushButton>("Button1");
     EXPECT_EQ(heading->text(), QStringLiteral(" The members of club    Games    Score "));
-    EXPECT_TRUE(first->text().endsWith(QStringLiteral(" 17       -12"))) << first->text().toStdString();
+    EXPECT_TRUE(first->text().endsWith(QStringLiteral(" 17       -12")))
+        << first->text().toStdString();
     QTest::mouseClick(control<QPushButton>("BMode"), Qt::LeftButton);
     EXPECT_EQ(heading->text(), QStringLiteral(" The members of club    Games   Rating "));
-    EXPECT_TRUE(first->text().endsWith(QStringLiteral(" 47    1,51"))) << first->text().toStdString();
+    EXPECT_TRUE(first->text().endsWith(QStringLiteral(" 47    1,51")))
+        << first->text().toStdString();
     EXPECT_EQ(form.settings().clubDisplayMode, 2);
 }
 
@@ -213,10 +213,10 @@ struct ChangeNameCase {
     bool member;
 };
 
-class ChangeNameMidMatch : public WindowTest, public ::testing::WithParamInterface<ChangeNameCase> {};
+class ChangeNameMidMatch : public WindowTest,
+                           public ::testing::WithParamInterface<ChangeNameCase> {};
 
-TEST_P(ChangeNameMidMatch, RenamesThePlayer)
-{
+TEST_P(ChangeNameMidMatch, RenamesThePlayer) {
     addMember("Anna", "abc", 12, 5, 0.5);
     writeSettings(quickSettings());
     TForm1 &form = openToMenu();
@@ -229,8 +229,10 @@ TEST_P(ChangeNameMidMatch, RenamesThePlayer)
     answerLogIn(QStringLiteral("Annabel"), QStringLiteral("xyz"), QStringLiteral("xyz"));
     control<QMenu>("PopupMenu1")->findChild<QAction *>(QStringLiteral("ChangeName"))->trigger();
 
-    EXPECT_EQ(Ask::asked(), QStringList{QStringLiteral(
-                                "Your name and/or the password were successfully changed!\n\rNew name: Annabel")});
+    EXPECT_EQ(
+        Ask::asked(),
+        QStringList{QStringLiteral(
+            "Your name and/or the password were successfully changed!\n\rNew name: Annabel")});
     EXPECT_EQ(form.game().SeatName[4], "Annabel");
     const std::optional<MemberRecord> line1 = club()->member(1);
     ASSERT_TRUE(line1);
@@ -244,11 +246,11 @@ TEST_P(ChangeNameMidMatch, RenamesThePlayer)
 }
 
 INSTANTIATE_TEST_SUITE_P(Players, ChangeNameMidMatch,
-                         ::testing::Values(ChangeNameCase{"Member", true}, ChangeNameCase{"NewPlayer", false}),
+                         ::testing::Values(ChangeNameCase{"Member", true},
+                                           ChangeNameCase{"NewPlayer", false}),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(WindowScreens, HiddenCommandOnTheSendButtonTurnsTheHands)
-{
+TEST_F(WindowScreens, HiddenCommandOnTheSendButtonTurnsTheHands) {
     writeSettings(quickSettings());
     TForm1 &form = openToMenu();
     logInNewPlayer(QStringLiteral("Tester"));
@@ -259,15 +261,14 @@ TEST_F(WindowScreens, HiddenCommandOnTheSendButtonTurnsTheHands)
     EXPECT_FALSE(form.game().HandsOpen);
 }
 
-TEST(HiddenCommandBuffer, ToggleOnlyWhenTheWholeBufferReadsTheNumber)
-{
+TEST(HiddenCommandBuffer, ToggleOnlyWhenTheWholeBufferReadsTheNumber) {
     const struct {
         const char *typed;
         bool toggles;
         const char *left;
     } cases[] = {
-        {"61837", true, ""},     {"6183", false, "6183"},   {"061837", true, ""},
-        {"561837", false, "561837"}, {"61837x", false, "x"}, {"x", false, "x"},
+        {"61837", true, ""},         {"6183", false, "6183"}, {"061837", true, ""},
+        {"561837", false, "561837"}, {"61837x", false, "x"},  {"x", false, "x"},
     };
     for (const auto &c : cases) {
         HiddenCommand command;
@@ -279,8 +280,7 @@ TEST(HiddenCommandBuffer, ToggleOnlyWhenTheWholeBufferReadsTheNumber)
     }
 }
 
-TEST(TitleLetters, PositionsFollowTheLetterWidths)
-{
+TEST(TitleLetters, PositionsFollowTheLetterWidths) {
     const struct {
         const char *title;
         std::vector<int> xs;
@@ -297,20 +297,18 @@ TEST(TitleLetters, PositionsFollowTheLetterWidths)
     }
 }
 
-TEST(TitleLetters, ColoursRotateEveryTenTicks)
-{
+TEST(TitleLetters, ColoursRotateEveryTenTicks) {
     EXPECT_EQ(TitleScreen::letterColour(0, 0), 0);
     EXPECT_EQ(TitleScreen::letterColour(0, 9), 0);
     EXPECT_EQ(TitleScreen::letterColour(0, 10), 1);
     EXPECT_EQ(TitleScreen::letterColour(3, 75), 0);
 }
 
-TEST(TitleTravellers, GoRoundTheRectangleClockwise)
-{
+TEST(TitleTravellers, GoRoundTheRectangleClockwise) {
     const struct {
         int distance;
         QPoint place;
-    } cases[] = {{0, {155, 68}},   {395, {550, 68}},  {396, {550, 69}},  {689, {550, 362}},
+    } cases[] = {{0, {155, 68}},     {395, {550, 68}},  {396, {550, 69}},  {689, {550, 362}},
                  {1084, {155, 362}}, {1377, {155, 69}}, {1378, {155, 68}}, {-1, {155, 69}}};
     for (const auto &c : cases)
         EXPECT_EQ(TitleScreen::travellerPlace(c.distance), c.place) << c.distance;
@@ -320,19 +318,20 @@ TEST(TitleTravellers, GoRoundTheRectangleClockwise)
 
 namespace {
 
-TEST_F(WindowScreens, ReadOnlyClubFileWarnsAndIsNotWritten)
-{
+TEST_F(WindowScreens, ReadOnlyClubFileWarnsAndIsNotWritten) {
     writeSettings(quickSettings());
     const std::filesystem::path path = folder_ / "Quarn.clb";
-    std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read
-                                           | std::filesystem::perms::others_read);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::group_read |
+                                           std::filesystem::perms::others_read);
     std::ifstream before(path, std::ios::binary);
     const std::string bytesBefore((std::istreambuf_iterator<char>(before)), {});
 
     TForm1 &form = openToMenu();
-    EXPECT_EQ(Ask::asked(), QStringList{QStringLiteral("The file \"") + QString::fromStdString(path.string())
-                                        + QStringLiteral("\" has incorrect attributes!\n\rThe work of the program "
-                                                         "will be incorrect!")});
+    EXPECT_EQ(Ask::asked(),
+              QStringList{QStringLiteral("The file \"") + QString::fromStdString(path.string()) +
+                          QStringLiteral("\" has incorrect attributes!\n\rThe work of the program "
+                                         "will be incorrect!")});
     logInNewPlayer(QStringLiteral("Tester"));
     QTest::mouseClick(button7(), Qt::LeftButton);
     playHandToItsEnd(false);
@@ -347,10 +346,10 @@ TEST_F(WindowScreens, ReadOnlyClubFileWarnsAndIsNotWritten)
     EXPECT_TRUE(std::filesystem::exists(folder_ / "Quarn.ini")) << "the settings are still saved";
 }
 
-TEST_F(WindowScreens, RussianEditionStampStartsInRussian)
-{
+TEST_F(WindowScreens, RussianEditionStampStartsInRussian) {
     writeSettings(quickSettings());
-    ASSERT_TRUE(writeFileAtomically(folder_ / "Quarn.clb", ClubFile::fresh("1Q5700lnx0", "tail").bytes()));
+    ASSERT_TRUE(
+        writeFileAtomically(folder_ / "Quarn.clb", ClubFile::fresh("1Q5700lnx0", "tail").bytes()));
     TForm1 &form = openWindow();
     ASSERT_TRUE(form.startUp());
     EXPECT_EQ(language(), Russian);
@@ -366,8 +365,7 @@ namespace {
 
 // Every menu control and pop-up entry whose window another part builds is
 // there, enabled, and asks for its window.
-TEST_F(WindowScreens, MenuControlsOpenTheirWindows)
-{
+TEST_F(WindowScreens, MenuControlsOpenTheirWindows) {
     writeSettings(quickSettings());
     TForm1 &form = openToMenu();
     const struct {
@@ -408,7 +406,8 @@ TEST_F(WindowScreens, MenuControlsOpenTheirWindows)
             QTest::mouseClick(button, Qt::LeftButton);
         }
         EXPECT_EQ(windows_.opened, std::vector<std::string>{c.window}) << c.control;
-        EXPECT_EQ(Ask::asked(), c.message ? QStringList{QString::fromUtf8(c.message)} : QStringList{})
+        EXPECT_EQ(Ask::asked(),
+                  c.message ? QStringList{QString::fromUtf8(c.message)} : QStringList{})
             << c.control;
         EXPECT_TRUE(form.menuShown()) << c.control;
     }
@@ -420,31 +419,32 @@ namespace {
 
 // Names are shown as typed: an ampersand is no shortcut mark and angle
 // brackets are no markup.
-TEST_F(WindowScreens, ClubListShowsNamesAsTyped)
-{
+TEST_F(WindowScreens, ClubListShowsNamesAsTyped) {
     addMember("Tom & Jerry", "abc", 3, 4, 1.0);
     writeSettings(quickSettings());
-    ASSERT_EQ(storeResult(folder_ / "Quarn.clb", [] {
-                  MemberRecord r = newPlayerRecord("<b>Bold</b>", "x");
-                  r.hands = 30;
-                  r.cycleScore = 99;
-                  return r;
-              }()).place,
+    ASSERT_EQ(storeResult(folder_ / "Quarn.clb",
+                          [] {
+                              MemberRecord r = newPlayerRecord("<b>Bold</b>", "x");
+                              r.hands = 30;
+                              r.cycleScore = 99;
+                              return r;
+                          }())
+                  .place,
               1);
     openToMenu();
     EXPECT_TRUE(control<QPushButton>("Button1")->text().startsWith(QStringLiteral("Tom && Jerry")))
         << control<QPushButton>("Button1")->text().toStdString();
     auto *first = control<QLabel>("PanelTop1");
     EXPECT_EQ(first->textFormat(), Qt::PlainText);
-    EXPECT_TRUE(first->text().contains(QStringLiteral("<b>Bold</b>"))) << first->text().toStdString();
+    EXPECT_TRUE(first->text().contains(QStringLiteral("<b>Bold</b>")))
+        << first->text().toStdString();
 }
 
 } // namespace
 
 namespace {
 
-TEST_F(WindowScreens, CounterBalloonTellsTheHandOfTheCycle)
-{
+TEST_F(WindowScreens, CounterBalloonTellsTheHandOfTheCycle) {
     addMember("Anna", "abc", 40, 5, 0.5);
     writeSettings(quickSettings());
     openToMenu();
@@ -454,15 +454,15 @@ TEST_F(WindowScreens, CounterBalloonTellsTheHandOfTheCycle)
     ASSERT_TRUE(QToolTip::isVisible());
     EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("General number of game: 41")))
         << QToolTip::text().toStdString();
-    EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("Number of round in a current cycle: 11 / 30")))
+    EXPECT_TRUE(
+        QToolTip::text().contains(QStringLiteral("Number of round in a current cycle: 11 / 30")))
         << QToolTip::text().toStdString();
     QToolTip::hideText();
 }
 
 } // namespace
 
-TEST_F(WindowScreens, ClickOnTheHeadingCyclesItsColourVariant)
-{
+TEST_F(WindowScreens, ClickOnTheHeadingCyclesItsColourVariant) {
     Settings settings = quickSettings();
     settings.headingColour = 6;
     writeSettings(settings);
@@ -475,24 +475,24 @@ TEST_F(WindowScreens, ClickOnTheHeadingCyclesItsColourVariant)
     EXPECT_NE(form.grab().toImage(), before) << "the heading is drawn in the new variant";
     QTest::mouseClick(&form, Qt::LeftButton, {}, clubHeading);
     EXPECT_EQ(form.settings().headingColour, 1) << "after 7 comes 1";
-    QTest::mouseClick(&form, Qt::LeftButton, {}, form.layout().scaling.place(300, 480, 10, 10).center());
+    QTest::mouseClick(&form, Qt::LeftButton, {},
+                      form.layout().scaling.place(300, 480, 10, 10).center());
     EXPECT_EQ(form.settings().headingColour, 1) << "a click beside the headings changes nothing";
 }
 
 // The ripple at the pointer is a small window of its own over the screen.
-int visibleSalutes()
-{
+int visibleSalutes() {
     int count = 0;
     for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->isVisible() && (w->windowFlags() & Qt::ToolTip) == Qt::ToolTip && w->size() == QSize(100, 100))
+        if (w->isVisible() && (w->windowFlags() & Qt::ToolTip) == Qt::ToolTip &&
+            w->size() == QSize(100, 100))
             ++count;
     return count;
 }
 
 class SaluteOption : public WindowTest, public ::testing::WithParamInterface<bool> {};
 
-TEST_P(SaluteOption, ButtonClickPlaysTheSaluteOnlyWhenItIsOn)
-{
+TEST_P(SaluteOption, ButtonClickPlaysTheSaluteOnlyWhenItIsOn) {
     const std::filesystem::path library = std::filesystem::path(QUARN_DIST_DIR) / "WemCGraph1.dll";
     if (!std::filesystem::exists(library))
         GTEST_SKIP() << "the graphics library is not built";

@@ -4,10 +4,10 @@
 // It also prints the time from process start to the first painted title
 // screen and the resident memory in the menu.
 #include "match/Ask.h"
-#include "store/Settings.h"
 #include "match/TForm1.h"
 #include "match/TFormPassword.h"
 #include "rules/Moves.h"
+#include "store/Settings.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,8 +30,7 @@ namespace {
 using namespace quarn;
 
 // Milliseconds since this process started (from /proc).
-double millisecondsSinceProcessStart()
-{
+double millisecondsSinceProcessStart() {
     std::ifstream stat("/proc/self/stat");
     std::string text((std::istreambuf_iterator<char>(stat)), {});
     const auto close = text.rfind(')');
@@ -47,8 +46,7 @@ double millisecondsSinceProcessStart()
     return nowMs - startTicks * 1000.0 / double(sysconf(_SC_CLK_TCK));
 }
 
-long residentKilobytes()
-{
+long residentKilobytes() {
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line))
@@ -57,26 +55,25 @@ long residentKilobytes()
     return 0;
 }
 
-void settle()
-{
+void settle() {
     for (int i = 0; i < 5; ++i)
         QApplication::processEvents();
 }
 
-void save(TForm1 &form, const QString &folder, const QString &name)
-{
+void save(TForm1 &form, const QString &folder, const QString &name) {
     settle();
     form.grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
-void logIn(TForm1 &form, const QString &picture)
-{
+void logIn(TForm1 &form, const QString &picture) {
     QTimer::singleShot(0, [picture] {
         auto *dialog = qobject_cast<TFormPassword *>(QApplication::activeModalWidget());
         if (!dialog)
             return;
-        QTest::keyClicks(dialog->findChild<QLineEdit *>(QStringLiteral("EditPassword")), QStringLiteral("pw"));
-        QTest::keyClicks(dialog->findChild<QLineEdit *>(QStringLiteral("EditPassword2")), QStringLiteral("pw"));
+        QTest::keyClicks(dialog->findChild<QLineEdit *>(QStringLiteral("EditPassword")),
+                         QStringLiteral("pw"));
+        QTest::keyClicks(dialog->findChild<QLineEdit *>(QStringLiteral("EditPassword2")),
+                         QStringLiteral("pw"));
         settle();
         dialog->grab().save(picture);
         dialog->accept();
@@ -84,8 +81,7 @@ void logIn(TForm1 &form, const QString &picture)
     form.findChild<QPushButton *>(QStringLiteral("Button6"))->click();
 }
 
-bool playerMove(TForm1 &form)
-{
+bool playerMove(TForm1 &form) {
     const GameState &g = form.game();
     for (int slot = 1; slot <= g.CardCount[4]; ++slot)
         if (IsPlayable(g, g.Hands[4][slot].card)) {
@@ -96,11 +92,11 @@ bool playerMove(TForm1 &form)
     return false;
 }
 
-void walk(const QString &dist, const QString &out, int windowSize, const char *tag)
-{
+void walk(const QString &dist, const QString &out, int windowSize, const char *tag) {
     QTemporaryDir dir;
     for (const char *name : {"Quarn.clb", "Quarn.net"})
-        QFile::copy(dist + QLatin1Char('/') + QLatin1String(name), dir.path() + QLatin1Char('/') + QLatin1String(name));
+        QFile::copy(dist + QLatin1Char('/') + QLatin1String(name),
+                    dir.path() + QLatin1Char('/') + QLatin1String(name));
     Settings settings;
     settings.windowSize = windowSize;
     settings.cardFlight = false;
@@ -145,8 +141,7 @@ void walk(const QString &dist, const QString &out, int windowSize, const char *t
 
 } // namespace
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     const double atStart = millisecondsSinceProcessStart();
     if (argc < 2) {
         std::fprintf(stderr, "usage: match-screenshots FOLDER\n");
@@ -169,8 +164,9 @@ int main(int argc, char *argv[])
         form.show();
         while (!form.started())
             QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-        std::printf("process start to first painted title screen: %.0f ms (before the window: %.0f ms)\n",
-                    millisecondsSinceProcessStart(), atStart);
+        std::printf(
+            "process start to first painted title screen: %.0f ms (before the window: %.0f ms)\n",
+            millisecondsSinceProcessStart(), atStart);
     }
 
     walk(dist, out, 1, "small");

@@ -17,9 +17,8 @@ namespace {
 
 // Records what it plays; each sound "plays" for playMs milliseconds.
 class RecordingWave : public WaveOutput {
-public:
-    void start(const QByteArray &wave) override
-    {
+  public:
+    void start(const QByteArray &wave) override {
         started.push_back(wave);
         since.start();
     }
@@ -31,20 +30,17 @@ public:
 };
 
 class RecordingMidi : public MidiOutput {
-public:
-    bool open(const QString &file) override
-    {
+  public:
+    bool open(const QString &file) override {
         opened = file;
         return true;
     }
-    void play() override
-    {
+    void play() override {
         ++plays;
         isPlaying = true;
     }
     void stop() override { isPlaying = false; }
-    void close() override
-    {
+    void close() override {
         ++closes;
         isPlaying = false;
     }
@@ -57,17 +53,15 @@ public:
 };
 
 class WindowSoundTest : public WindowTest {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         WindowTest::SetUp();
         ASSERT_TRUE(temporary_.isValid());
     }
 
     // The window with its own sound system (no recording device in front of
     // it), recording outputs and a private temporary folder.
-    TForm1 &openWithSound(const Settings &settings)
-    {
+    TForm1 &openWithSound(const Settings &settings) {
         writeSettings(settings);
         form_ = std::make_unique<TForm1>(dir_.path() + QLatin1Char('/'));
         form_->setAuxiliaryWindows(&windows_);
@@ -78,20 +72,19 @@ protected:
         form_->sound().setWaveOutput(std::move(w));
         form_->sound().setMidiOutput(std::move(m));
         form_->sound().setTemporaryFolder(temporary_.path());
-        form_->sound().setVoiceObserver([this](const QString &name) { voices_.push_back(name.toStdString()); });
+        form_->sound().setVoiceObserver(
+            [this](const QString &name) { voices_.push_back(name.toStdString()); });
         form_->show();
         EXPECT_TRUE(form_->startUp());
         return *form_;
     }
 
-    void toMenu()
-    {
+    void toMenu() {
         QTest::keyRelease(form_.get(), Qt::Key_Space);
         ASSERT_TRUE(form_->menuShown());
     }
 
-    void fireMusicTimer()
-    {
+    void fireMusicTimer() {
         auto *timer = form_->findChild<QTimer *>(QStringLiteral("TimerMusic"));
         ASSERT_NE(timer, nullptr);
         EXPECT_TRUE(timer->isActive());
@@ -100,10 +93,10 @@ protected:
     }
 
     // Right-clicks the middle of slot `slot` of a seat's hand area.
-    void rightClickCard(int seat, int slot)
-    {
+    void rightClickCard(int seat, int slot) {
         const int x = form_->canvas().cardLefts(seat)[std::size_t(slot)] + 3;
-        QTest::mouseClick(control(("ImageCards" + std::to_string(seat)).c_str()), Qt::RightButton, {}, QPoint(x, 20));
+        QTest::mouseClick(control(("ImageCards" + std::to_string(seat)).c_str()), Qt::RightButton,
+                          {}, QPoint(x, 20));
     }
 
     QTemporaryDir temporary_;
@@ -112,8 +105,7 @@ protected:
     std::vector<std::string> voices_;
 };
 
-TEST_F(WindowSoundTest, EffectsFollowTheirSwitch)
-{
+TEST_F(WindowSoundTest, EffectsFollowTheirSwitch) {
     for (const bool on : {true, false}) {
         SCOPED_TRACE(on ? "effects on" : "effects off");
         Settings s = quickSettings();
@@ -125,7 +117,8 @@ TEST_F(WindowSoundTest, EffectsFollowTheirSwitch)
         QFile deal(QStringLiteral(":/res/wav/WTasoKo"));
         ASSERT_TRUE(deal.open(QIODevice::ReadOnly));
         const QByteArray shuffle = deal.readAll();
-        const bool heard = std::find(wave_->started.begin(), wave_->started.end(), shuffle) != wave_->started.end();
+        const bool heard = std::find(wave_->started.begin(), wave_->started.end(), shuffle) !=
+                           wave_->started.end();
         EXPECT_EQ(heard, on) << "the deal's shuffle";
         if (!on) {
             EXPECT_TRUE(wave_->started.empty());
@@ -134,12 +127,11 @@ TEST_F(WindowSoundTest, EffectsFollowTheirSwitch)
     }
 }
 
-TEST_F(WindowSoundTest, AMoveWaitsForItsSoundWithoutTheTickMovingAgain)
-{
+TEST_F(WindowSoundTest, AMoveWaitsForItsSoundWithoutTheTickMovingAgain) {
     openWithSound(quickSettings());
     toMenu();
     logInNewPlayer(QStringLiteral("Listener"));
-    QTest::mouseClick(button7(), Qt::LeftButton);  // "To Begin"
+    QTest::mouseClick(button7(), Qt::LeftButton); // "To Begin"
     const GameState &g = form_->game();
     for (int step = 0; step < 20 && g.ToMove == 4; ++step) {
         const int slot = firstSlot(true);
@@ -159,8 +151,7 @@ TEST_F(WindowSoundTest, AMoveWaitsForItsSoundWithoutTheTickMovingAgain)
     EXPECT_TRUE(form_->timer()->isActive()) << "the tick goes on after the sound";
 }
 
-TEST_F(WindowSoundTest, RightClicksSpeakCardsInTheCurrentLanguage)
-{
+TEST_F(WindowSoundTest, RightClicksSpeakCardsInTheCurrentLanguage) {
     Settings s = quickSettings();
     s.language = Korean;
     openWithSound(s);
@@ -181,7 +172,7 @@ TEST_F(WindowSoundTest, RightClicksSpeakCardsInTheCurrentLanguage)
     rightClickCard(2, 1);
     EXPECT_EQ(voices_.size(), 1u);
 
-    QTest::mouseClick(button7(), Qt::LeftButton);  // "To Begin"
+    QTest::mouseClick(button7(), Qt::LeftButton); // "To Begin"
     playHandToItsEnd(false);
     voices_.clear();
 
@@ -197,14 +188,14 @@ TEST_F(WindowSoundTest, RightClicksSpeakCardsInTheCurrentLanguage)
     // The nine of diamonds lies on the table after every hand.
     voices_.clear();
     const QRect table = control("ImageStol")->geometry();
-    const QPoint nine = tablePlace(form_->layout(), kDiamonds, kNine) - table.topLeft() + QPoint(5, 5);
+    const QPoint nine =
+        tablePlace(form_->layout(), kDiamonds, kNine) - table.topLeft() + QPoint(5, 5);
     QTest::mouseClick(control("ImageStol"), Qt::RightButton, {}, nine);
     ASSERT_FALSE(voices_.empty());
     EXPECT_EQ(voices_.back(), "Bu09VoiceKor");
 }
 
-TEST_F(WindowSoundTest, MelodyPlaysOnTitleAndMenuButNotInAMatch)
-{
+TEST_F(WindowSoundTest, MelodyPlaysOnTitleAndMenuButNotInAMatch) {
     openWithSound(quickSettings());
     EXPECT_EQ(midi_->opened, temporary_.path() + QStringLiteral("/temp46_25.mid"));
     EXPECT_TRUE(QFileInfo::exists(midi_->opened));
@@ -227,14 +218,13 @@ TEST_F(WindowSoundTest, MelodyPlaysOnTitleAndMenuButNotInAMatch)
     // Through a hand and out to the menu: the melody is back.
     QTest::mouseClick(button7(), Qt::LeftButton);
     playHandToItsEnd(false);
-    QTest::mouseClick(button7(), Qt::LeftButton);  // "Total of game"
-    QTest::mouseClick(button8(), Qt::LeftButton);  // "Exit to menu"
+    QTest::mouseClick(button7(), Qt::LeftButton); // "Total of game"
+    QTest::mouseClick(button8(), Qt::LeftButton); // "Exit to menu"
     ASSERT_TRUE(form_->menuShown());
     EXPECT_TRUE(midi_->isPlaying);
 }
 
-TEST_F(WindowSoundTest, MusicSwitchStartsAndStopsAtOnce)
-{
+TEST_F(WindowSoundTest, MusicSwitchStartsAndStopsAtOnce) {
     Settings s = quickSettings();
     s.music = false;
     openWithSound(s);
@@ -250,8 +240,7 @@ TEST_F(WindowSoundTest, MusicSwitchStartsAndStopsAtOnce)
     EXPECT_FALSE(midi_->isPlaying);
 }
 
-TEST_F(WindowSoundTest, LostMusicFileSilencesTheMelodyUntilTheNextStart)
-{
+TEST_F(WindowSoundTest, LostMusicFileSilencesTheMelodyUntilTheNextStart) {
     openWithSound(quickSettings());
     toMenu();
     midi_->isPlaying = false;
@@ -262,8 +251,7 @@ TEST_F(WindowSoundTest, LostMusicFileSilencesTheMelodyUntilTheNextStart)
     EXPECT_EQ(Ask::asked(), messagesBefore);
 }
 
-TEST_F(WindowSoundTest, AnUnwritableMusicFileIsReportedAndTheGameGoesOn)
-{
+TEST_F(WindowSoundTest, AnUnwritableMusicFileIsReportedAndTheGameGoesOn) {
     writeSettings(quickSettings());
     form_ = std::make_unique<TForm1>(dir_.path() + QLatin1Char('/'));
     form_->setAuxiliaryWindows(&windows_);
@@ -278,8 +266,7 @@ TEST_F(WindowSoundTest, AnUnwritableMusicFileIsReportedAndTheGameGoesOn)
     toMenu();
 }
 
-TEST_F(WindowSoundTest, ClosingStopsTheMelodyAndDeletesItsFile)
-{
+TEST_F(WindowSoundTest, ClosingStopsTheMelodyAndDeletesItsFile) {
     openWithSound(quickSettings());
     toMenu();
     const QString file = midi_->opened;

@@ -13,15 +13,16 @@ using test::MakeTable;
 
 TEST(ChooserOpening, PlaysTheNineOfDiamondsOrPasses) {
     struct Case {
-        const char* hand;
+        const char *hand;
         int slot;
     };
     const Case cases[] = {
         {"6ч 7ч Вк Дк 9б 1б Кп Тп 6п", 5},
-        {"9ч 9к 9п 6ч", 0},  // other nines do not open
+        {"9ч 9к 9п 6ч", 0}, // other nines do not open
         {"", 0},
     };
-    for (const Case& c : cases) EXPECT_EQ(ChooseCard(MakeHand(c.hand), GameState::EmptyTable(), 1), c.slot) << c.hand;
+    for (const Case &c : cases)
+        EXPECT_EQ(ChooseCard(MakeHand(c.hand), GameState::EmptyTable(), 1), c.slot) << c.hand;
 }
 
 TEST(ChooserOpening, LooksAtSlotsOneToEighteenAndTakesTheHighestOfDuplicates) {
@@ -34,19 +35,20 @@ TEST(ChooserOpening, LooksAtSlotsOneToEighteenAndTakesTheHighestOfDuplicates) {
 }
 
 struct ChoiceCase {
-    const char* name;
-    const char* hand;  // slots 1.. in this order (not sorted)
-    const char* table;
-    const char* expected;  // "" for a pass
+    const char *name;
+    const char *hand; // slots 1.. in this order (not sorted)
+    const char *table;
+    const char *expected; // "" for a pass
 };
 
 class ChooserChoice : public ::testing::TestWithParam<ChoiceCase> {};
 
 TEST_P(ChooserChoice, PicksByPreferenceListThenByPlayableOrder) {
-    const ChoiceCase& c = GetParam();
+    const ChoiceCase &c = GetParam();
     const Hand hand = MakeHand(c.hand);
     const TableRows table = MakeTable(c.table);
-    const int moveNumber = static_cast<int>(test::Cards(c.table).size()) + 2;  // never the opening move
+    const int moveNumber =
+        static_cast<int>(test::Cards(c.table).size()) + 2; // never the opening move
     const int slot = ChooseCard(hand, table, moveNumber);
     const std::string chosen = slot == 0 ? "" : CardToUtf8(hand[slot].card);
     EXPECT_EQ(chosen, c.expected);
@@ -91,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Cards that are not on the playable list are never chosen, even in
         // a better list.
         ChoiceCase{"OnlyThePlayableEndOfARow", "6ч 7ч Тп", "9б 9ч 9п 1п Вп Дп", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Chooser, TakesTheHighestSlotOfADuplicatedCard) {
     Hand hand = MakeHand("1б 6ч Тп");
@@ -114,5 +116,5 @@ TEST(Chooser, SkipsSlotsThatHoldNoCard) {
     EXPECT_EQ(ChooseCard(hand, MakeTable("9б"), 2), 2);
 }
 
-}  // namespace
-}  // namespace quarn
+} // namespace
+} // namespace quarn

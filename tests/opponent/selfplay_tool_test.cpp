@@ -18,30 +18,34 @@ struct ToolRun {
     int exitCode = -1;
 };
 
-ToolRun RunTool(const std::string& arguments) {
+ToolRun RunTool(const std::string &arguments) {
     ToolRun run;
     const std::string command = std::string(QUARN_SELFPLAY) + " " + arguments + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
+    FILE *pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return run;
     char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        run.out.append(buffer, n);
     const int status = pclose(pipe);
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
 }
 
-std::vector<std::string> Lines(const std::string& text) {
+std::vector<std::string> Lines(const std::string &text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
     return lines;
 }
 
 // Everything but the speed line, which differs from run to run.
-std::string WithoutSpeed(const std::string& out) {
+std::string WithoutSpeed(const std::string &out) {
     std::string kept;
-    for (const auto& line : Lines(out)) {
-        if (!line.starts_with("hands/s: ")) kept += line + "\n";
+    for (const auto &line : Lines(out)) {
+        if (!line.starts_with("hands/s: "))
+            kept += line + "\n";
     }
     return kept;
 }
@@ -56,65 +60,79 @@ TEST(SelfPlayTool, TraceOfASeededHandMatchesTheRecordedOne) {
     EXPECT_TRUE(run.out.starts_with(golden.str())) << run.out;
 }
 
-bool IsInteger(const std::string& word, long low, long high) {
-    if (word.empty() || (word.size() > 1 && (word[0] == '0' || (word[0] == '-' && word[1] == '0')))) return false;
+bool IsInteger(const std::string &word, long low, long high) {
+    if (word.empty() || (word.size() > 1 && (word[0] == '0' || (word[0] == '-' && word[1] == '0'))))
+        return false;
     std::size_t used = 0;
     long value = 0;
     try {
         value = std::stol(word, &used);
-    } catch (const std::exception&) {
+    } catch (const std::exception &) {
         return false;
     }
     return used == word.size() && value >= low && value <= high;
 }
 
-bool IsCard(const std::string& word) {
+bool IsCard(const std::string &word) {
     const auto card = quarn::CardFromUtf8(word);
     return card && !card->IsEmpty();
 }
 
 // Words separated by single blanks; nothing when there are stray blanks.
-std::optional<std::vector<std::string>> Words(const std::string& line) {
+std::optional<std::vector<std::string>> Words(const std::string &line) {
     std::vector<std::string> words;
     std::size_t start = 0;
     while (true) {
         const std::size_t blank = line.find(' ', start);
         words.push_back(line.substr(start, blank - start));
-        if (words.back().empty()) return std::nullopt;
-        if (blank == std::string::npos) return words;
+        if (words.back().empty())
+            return std::nullopt;
+        if (blank == std::string::npos)
+            return words;
         start = blank + 1;
     }
 }
 
 // Whether a line is one of the trace lines, field by field.
-bool IsTraceLine(const std::string& line) {
+bool IsTraceLine(const std::string &line) {
     const auto words = Words(line);
-    if (!words) return false;
-    const std::vector<std::string>& w = *words;
+    if (!words)
+        return false;
+    const std::vector<std::string> &w = *words;
     constexpr long kBig = 1L << 40;
-    const std::string& what = w[0];
-    if (what == "hand") return w.size() == 2 && IsInteger(w[1], 1, kBig);
+    const std::string &what = w[0];
+    if (what == "hand")
+        return w.size() == 2 && IsInteger(w[1], 1, kBig);
     if (what == "deal") {
-        if (w.size() != 11 || !IsInteger(w[1], 1, 4)) return false;
+        if (w.size() != 11 || !IsInteger(w[1], 1, 4))
+            return false;
         for (std::size_t i = 2; i < w.size(); ++i) {
-            if (!IsCard(w[i])) return false;
+            if (!IsCard(w[i]))
+                return false;
         }
         return true;
     }
-    if (what == "start") return w.size() == 2 && w[1] == "8";
-    if (what == "play") return w.size() == 4 && IsInteger(w[1], 1, 4) && IsInteger(w[2], 1, 9) && IsCard(w[3]);
-    if (what == "pass") return w.size() == 3 && IsInteger(w[1], 1, 4) && IsInteger(w[2], 10, kBig);
+    if (what == "start")
+        return w.size() == 2 && w[1] == "8";
+    if (what == "play")
+        return w.size() == 4 && IsInteger(w[1], 1, 4) && IsInteger(w[2], 1, 9) && IsCard(w[3]);
+    if (what == "pass")
+        return w.size() == 3 && IsInteger(w[1], 1, 4) && IsInteger(w[2], 10, kBig);
     if (what == "end") {
-        if (w.size() != 7 || !IsInteger(w[1], 1, 4) || !IsInteger(w[6], 8, kBig)) return false;
+        if (w.size() != 7 || !IsInteger(w[1], 1, 4) || !IsInteger(w[6], 8, kBig))
+            return false;
         for (std::size_t i = 2; i <= 5; ++i) {
-            if (!IsInteger(w[i], -9, 0)) return false;
+            if (!IsInteger(w[i], -9, 0))
+                return false;
         }
-        return w[1 + std::stoi(w[1])] == "0";  // the winner pays nothing
+        return w[1 + std::stoi(w[1])] == "0"; // the winner pays nothing
     }
     if (what == "settle") {
-        if (w.size() != 5) return false;
+        if (w.size() != 5)
+            return false;
         for (std::size_t i = 1; i <= 4; ++i) {
-            if (!IsInteger(w[i], -kBig, kBig)) return false;
+            if (!IsInteger(w[i], -kBig, kBig))
+                return false;
         }
         return true;
     }
@@ -122,12 +140,14 @@ bool IsTraceLine(const std::string& line) {
 }
 
 // Whether a line is one of the summary lines printed after the hands.
-bool IsSummaryLine(const std::string& line) {
+bool IsSummaryLine(const std::string &line) {
     int seat = 0;
     long long score = 0, won = 0, passes = 0;
-    if (std::sscanf(line.c_str(), "seat %d: score %lld, hands won %lld, passes %lld", &seat, &score, &won, &passes) == 4) {
+    if (std::sscanf(line.c_str(), "seat %d: score %lld, hands won %lld, passes %lld", &seat, &score,
+                    &won, &passes) == 4) {
         char again[200];
-        std::snprintf(again, sizeof again, "seat %d: score %lld, hands won %lld, passes %lld", seat, score, won, passes);
+        std::snprintf(again, sizeof again, "seat %d: score %lld, hands won %lld, passes %lld", seat,
+                      score, won, passes);
         return line == again && seat >= 1 && seat <= 4;
     }
     return line.starts_with("hands/s: ") && IsInteger(line.substr(9), 0, 1L << 40);
@@ -143,16 +163,20 @@ TEST(SelfPlayTool, EveryLineFollowsTheTraceFormat) {
         EXPECT_TRUE(IsTraceLine(lines[i])) << lines[i];
         hands += lines[i].starts_with("hand ") ? 1 : 0;
     }
-    for (std::size_t i = lines.size() - 5; i < lines.size(); ++i) EXPECT_TRUE(IsSummaryLine(lines[i])) << lines[i];
+    for (std::size_t i = lines.size() - 5; i < lines.size(); ++i)
+        EXPECT_TRUE(IsSummaryLine(lines[i])) << lines[i];
     EXPECT_EQ(hands, 40);
     EXPECT_TRUE(lines.back().starts_with("hands/s: "));
 }
 
 TEST(SelfPlayTool, LineCheckerRejectsMalformedLines) {
-    const char* bad[] = {"hand 0", "hand", "deal 5 6ч 7ч 8ч 9ч 1ч Вч Дч Кч Тч", "deal 1 6ч 7ч", "start 9",
-                         "play 1 10 9б", "play 1 1 9x", "pass 1 8", "end 2 -1 -1 -1 -1 11", "end 1 0 0 0 0",
-                         "settle 1 2 3", "play  1 1 9б", "play 1 1 9б ", "play 1 01 9б"};
-    for (const char* line : bad) EXPECT_FALSE(IsTraceLine(line)) << line;
+    const char *bad[] = {"hand 0",        "hand",         "deal 5 6ч 7ч 8ч 9ч 1ч Вч Дч Кч Тч",
+                         "deal 1 6ч 7ч",  "start 9",      "play 1 10 9б",
+                         "play 1 1 9x",   "pass 1 8",     "end 2 -1 -1 -1 -1 11",
+                         "end 1 0 0 0 0", "settle 1 2 3", "play  1 1 9б",
+                         "play 1 1 9б ",  "play 1 01 9б"};
+    for (const char *line : bad)
+        EXPECT_FALSE(IsTraceLine(line)) << line;
     EXPECT_TRUE(IsTraceLine("end 2 -1 0 -3 -2 14"));
     EXPECT_FALSE(IsSummaryLine("seat 5: score 1, hands won 2, passes 3"));
     EXPECT_FALSE(IsSummaryLine("hands/s: fast"));
@@ -170,11 +194,12 @@ TEST(SelfPlayTool, TheSameSeedGivesTheSameOutputWhereverTheFlagStands) {
 }
 
 TEST(SelfPlayTool, BadArgumentsGiveUsageExitCode) {
-    for (const char* arguments : {"", "0", "-3", "x", "5 seed", "5 1 2", "5 -1", "1e3", "--trace"}) {
+    for (const char *arguments :
+         {"", "0", "-3", "x", "5 seed", "5 1 2", "5 -1", "1e3", "--trace"}) {
         const ToolRun run = RunTool(arguments);
         EXPECT_EQ(run.exitCode, 2) << "[" << arguments << "]";
         EXPECT_TRUE(run.out.empty()) << "[" << arguments << "]";
     }
 }
 
-}  // namespace
+} // namespace

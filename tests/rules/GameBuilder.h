@@ -16,32 +16,36 @@ namespace quarn::test {
 
 inline TStr2 C(std::string_view utf8) {
     const auto card = CardFromUtf8(utf8);
-    if (!card) ADD_FAILURE() << "not a card: " << utf8;
+    if (!card)
+        ADD_FAILURE() << "not a card: " << utf8;
     return card.value_or(kEmptyCard);
 }
 
-inline std::vector<TStr2> Cards(const std::string& utf8List) {
+inline std::vector<TStr2> Cards(const std::string &utf8List) {
     std::vector<TStr2> cards;
     std::istringstream words(utf8List);
-    for (std::string word; words >> word;) cards.push_back(C(word));
+    for (std::string word; words >> word;)
+        cards.push_back(C(word));
     return cards;
 }
 
-inline std::string Text(const std::vector<TStr2>& cards) {
+inline std::string Text(const std::vector<TStr2> &cards) {
     std::string text;
-    for (const TStr2 card : cards) text += (text.empty() ? "" : " ") + CardToUtf8(card);
+    for (const TStr2 card : cards)
+        text += (text.empty() ? "" : " ") + CardToUtf8(card);
     return text;
 }
 
 // The cards of slots 1..count, in UTF-8, blank-separated.
-inline std::string HandText(const Hand& hand, int count) {
+inline std::string HandText(const Hand &hand, int count) {
     std::vector<TStr2> cards;
-    for (int slot = 1; slot <= count; ++slot) cards.push_back(hand[slot].card);
+    for (int slot = 1; slot <= count; ++slot)
+        cards.push_back(hand[slot].card);
     return Text(cards);
 }
 
 // A hand with the given cards in slots 1.. in the given order (not sorted).
-inline Hand MakeHand(const std::string& utf8List) {
+inline Hand MakeHand(const std::string &utf8List) {
     Hand hand;
     int slot = 1;
     for (const TStr2 card : Cards(utf8List)) {
@@ -50,7 +54,7 @@ inline Hand MakeHand(const std::string& utf8List) {
     return hand;
 }
 
-inline TableRows MakeTable(const std::string& utf8List) {
+inline TableRows MakeTable(const std::string &utf8List) {
     TableRows table = GameState::EmptyTable();
     for (const TStr2 card : Cards(utf8List)) {
         const auto parsed = ParseCard(card);
@@ -61,7 +65,8 @@ inline TableRows MakeTable(const std::string& utf8List) {
 
 // A hand in play: the given seats' hands (sorted) and table, the stakes paid,
 // the move number following the cards on the table.
-inline GameState PlayingState(const std::array<std::string, 4>& hands, const std::string& table, int toMove) {
+inline GameState PlayingState(const std::array<std::string, 4> &hands, const std::string &table,
+                              int toMove) {
     GameState game;
     for (int seat = 1; seat <= kSeatCount; ++seat) {
         game.Hands[seat] = MakeHand(hands[seat - 1]);
@@ -79,4 +84,4 @@ inline GameState PlayingState(const std::array<std::string, 4>& hands, const std
     return game;
 }
 
-}  // namespace quarn::test
+} // namespace quarn::test

@@ -9,16 +9,16 @@ namespace {
 
 struct NumberedCard {
     int number;
-    const char* utf8;
+    const char *utf8;
     int suit;
     int rank;
-    const char* bytes;  // code page 1251
+    const char *bytes; // code page 1251
 };
 
 class CardNumbers : public ::testing::TestWithParam<NumberedCard> {};
 
 TEST_P(CardNumbers, NumberCodeSuitAndRankAgree) {
-    const NumberedCard& c = GetParam();
+    const NumberedCard &c = GetParam();
     const TStr2 card = CardFromNumber(c.number);
     EXPECT_EQ(CardToUtf8(card), c.utf8);
     EXPECT_EQ(card.Bytes(), std::string(c.bytes));
@@ -56,13 +56,23 @@ TEST(Cards, EveryNumberGivesADistinctCardThatRoundTrips) {
 
 TEST(Cards, OutOfRangeIndexesAndNumbersGiveTheEmptyCode) {
     const std::pair<int, int> badSuitRank[] = {{0, 1}, {5, 1}, {1, 0}, {1, 10}, {-1, -1}};
-    for (const auto& [suit, rank] : badSuitRank) EXPECT_EQ(MakeCard(suit, rank), kEmptyCard) << suit << "," << rank;
-    for (const int number : {0, 37, -5, 1000}) EXPECT_EQ(CardFromNumber(number), kEmptyCard) << number;
+    for (const auto &[suit, rank] : badSuitRank)
+        EXPECT_EQ(MakeCard(suit, rank), kEmptyCard) << suit << "," << rank;
+    for (const int number : {0, 37, -5, 1000})
+        EXPECT_EQ(CardFromNumber(number), kEmptyCard) << number;
 }
 
 TEST(Cards, BytesOutsideTheTablesAreNotCards) {
-    const char* notCards[] = {"##", "0\xF7", "9x", "9\xE0", "A\xEF", "\xF7" "9", "9\xC2", "  "};
-    for (const char* bytes : notCards) {
+    const char *notCards[] = {"##",
+                              "0\xF7",
+                              "9x",
+                              "9\xE0",
+                              "A\xEF",
+                              "\xF7"
+                              "9",
+                              "9\xC2",
+                              "  "};
+    for (const char *bytes : notCards) {
         const TStr2 card{bytes[0], bytes[1]};
         EXPECT_FALSE(ParseCard(card)) << bytes;
         EXPECT_EQ(CardNumber(card), 0) << bytes;
@@ -79,7 +89,8 @@ TEST(Cards, RawBytesAreAcceptedOnlyAsACardOrTheEmptyCode) {
 
 TEST(Cards, Utf8TextIsAcceptedOnlyAsExactlyOneCard) {
     EXPECT_EQ(CardFromUtf8("##"), kEmptyCard);
-    for (const std::string_view bad : {"", "9", "9б ", " 9б", "9бб", "бб", "99", "9b", "ВТ", "\xD0", "9\xD0"}) {
+    for (const std::string_view bad :
+         {"", "9", "9б ", " 9б", "9бб", "бб", "99", "9b", "ВТ", "\xD0", "9\xD0"}) {
         EXPECT_FALSE(CardFromUtf8(bad)) << bad;
     }
 }
@@ -90,5 +101,5 @@ TEST(Cards, EmptyCodeIsWrittenAsItselfAndGarbageAsQuestionMarks) {
     EXPECT_EQ(CardToUtf8(TStr2{'\x01', '\xE1'}), "?б");
 }
 
-}  // namespace
-}  // namespace quarn
+} // namespace
+} // namespace quarn

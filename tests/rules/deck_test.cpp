@@ -12,9 +12,10 @@ using test::C;
 using test::HandText;
 using test::MakeHand;
 
-std::string DeckText(const Deck& deck, int from, int to) {
+std::string DeckText(const Deck &deck, int from, int to) {
     std::vector<TStr2> cards;
-    for (int i = from; i <= to; ++i) cards.push_back(deck[i].card);
+    for (int i = from; i <= to; ++i)
+        cards.push_back(deck[i].card);
     return test::Text(cards);
 }
 
@@ -60,7 +61,8 @@ TEST(Shuffle, CardsSpreadEvenlyOverPositions) {
     DeckRandom random(12345);
     for (int i = 0; i < kShuffles; ++i) {
         const Deck deck = ShuffleDeck(random);
-        for (int position = 1; position <= kDeckSize; ++position) ++counts[position][CardNumber(deck[position].card)];
+        for (int position = 1; position <= kDeckSize; ++position)
+            ++counts[position][CardNumber(deck[position].card)];
     }
     const double expected = kShuffles / double(kDeckSize);
     double chiSquare = 0;
@@ -82,14 +84,16 @@ TEST(Deal, BlocksOfNineGoToSeatsOneToFourInDeckOrder) {
         deck[position] = DeckPosition{card, static_cast<std::uint8_t>(ParseCard(card)->rank)};
     }
     SeatHands hands{};
-    hands[2][20] = HandSlot{C("Тп"), kAce};  // left over from an earlier hand
+    hands[2][20] = HandSlot{C("Тп"), kAce}; // left over from an earlier hand
     std::array<std::uint8_t, kSeatCount + 1> counts{};
     DealHands(deck, hands, counts);
     for (int seat = 1; seat <= kSeatCount; ++seat) {
         EXPECT_EQ(counts[seat], 9);
         EXPECT_EQ(HandText(hands[seat], 9), DeckText(deck, (seat - 1) * 9 + 1, seat * 9));
-        for (int slot = 1; slot <= 9; ++slot) EXPECT_EQ(hands[seat][slot].rank, deck[(seat - 1) * 9 + slot].rank);
-        for (int slot = 10; slot <= kHandSlots; ++slot) EXPECT_EQ(hands[seat][slot], HandSlot{});
+        for (int slot = 1; slot <= 9; ++slot)
+            EXPECT_EQ(hands[seat][slot].rank, deck[(seat - 1) * 9 + slot].rank);
+        for (int slot = 10; slot <= kHandSlots; ++slot)
+            EXPECT_EQ(hands[seat][slot], HandSlot{});
     }
 }
 
@@ -98,16 +102,19 @@ TEST(Deck, IncompleteOrDamagedDecksAreRecognised) {
     const Deck good = ShuffleDeck(random);
     ASSERT_TRUE(IsCompleteDeck(good));
     struct Damage {
-        const char* what;
-        void (*apply)(Deck&);
+        const char *what;
+        void (*apply)(Deck &);
     };
     const Damage damages[] = {
-        {"duplicate card", [](Deck& d) { d[5] = d[6]; }},
-        {"empty position", [](Deck& d) { d[36] = DeckPosition{}; }},
-        {"wrong rank index", [](Deck& d) { d[1].rank = d[1].rank % 9 + 1; }},
-        {"garbage bytes", [](Deck& d) { d[10].card = TStr2{'x', 'y'}; }},
+        {"duplicate card", [](Deck &d) { d[5] = d[6]; }},
+        {"empty position", [](Deck &d) { d[36] = DeckPosition{}; }},
+        {"wrong rank index", [](Deck &d) { d[1].rank = d[1].rank % 9 + 1; }},
+        {"garbage bytes",
+         [](Deck &d) {
+             d[10].card = TStr2{'x', 'y'};
+         }},
     };
-    for (const Damage& damage : damages) {
+    for (const Damage &damage : damages) {
         Deck deck = good;
         damage.apply(deck);
         EXPECT_FALSE(IsCompleteDeck(deck)) << damage.what;
@@ -115,9 +122,9 @@ TEST(Deck, IncompleteOrDamagedDecksAreRecognised) {
 }
 
 struct SortCase {
-    const char* name;
-    const char* cards;
-    const char* sorted;
+    const char *name;
+    const char *cards;
+    const char *sorted;
 };
 
 class SortHandCases : public ::testing::TestWithParam<SortCase> {};
@@ -128,18 +135,21 @@ TEST_P(SortHandCases, CardsEndInHandOrderFollowedByEmptySlots) {
     const std::string sorted = GetParam().sorted;
     EXPECT_EQ(count, static_cast<int>(test::Cards(sorted).size()));
     EXPECT_EQ(HandText(hand, count), sorted);
-    for (int slot = 1; slot <= count; ++slot) EXPECT_EQ(hand[slot].rank, ParseCard(hand[slot].card)->rank);
-    for (int slot = count + 1; slot <= kHandSlots; ++slot) EXPECT_EQ(hand[slot], HandSlot{});
+    for (int slot = 1; slot <= count; ++slot)
+        EXPECT_EQ(hand[slot].rank, ParseCard(hand[slot].card)->rank);
+    for (int slot = count + 1; slot <= kHandSlots; ++slot)
+        EXPECT_EQ(hand[slot], HandSlot{});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Hands, SortHandCases,
-    ::testing::Values(SortCase{"Mixed", "Тп 6ч 9б Вк 7ч", "6ч 7ч Вк 9б Тп"},
-                      SortCase{"SuitsHeartsClubsDiamondsSpades", "6п 6б 6к 6ч", "6ч 6к 6б 6п"},
-                      SortCase{"RanksSixToAceWithTheTenBetweenNineAndJack", "Тч 1ч Вч 9ч 6ч", "6ч 9ч 1ч Вч Тч"},
-                      SortCase{"AlreadySorted", "7ч 8к 9б Дп", "7ч 8к 9б Дп"},
-                      SortCase{"Empty", "", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Hands, SortHandCases,
+                         ::testing::Values(SortCase{"Mixed", "Тп 6ч 9б Вк 7ч", "6ч 7ч Вк 9б Тп"},
+                                           SortCase{"SuitsHeartsClubsDiamondsSpades", "6п 6б 6к 6ч",
+                                                    "6ч 6к 6б 6п"},
+                                           SortCase{"RanksSixToAceWithTheTenBetweenNineAndJack",
+                                                    "Тч 1ч Вч 9ч 6ч", "6ч 9ч 1ч Вч Тч"},
+                                           SortCase{"AlreadySorted", "7ч 8к 9б Дп", "7ч 8к 9б Дп"},
+                                           SortCase{"Empty", "", ""}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST(SortHand, GapsLeftByPlayedCardsAreClosed) {
     Hand hand = MakeHand("6ч 7ч 8ч Вк Дк 9б 1б Кп Тп");
@@ -161,7 +171,8 @@ TEST(SortHand, SlotsHoldingNoCardAreDropped) {
 TEST(OpeningSeat, IsTheHolderOfTheNineOfDiamondsWhateverItsNumber) {
     for (int holder = 1; holder <= kSeatCount; ++holder) {
         SeatHands hands{};
-        for (int seat = 1; seat <= kSeatCount; ++seat) hands[seat] = MakeHand(seat == holder ? "6ч 9б" : "9ч 9к 9п");
+        for (int seat = 1; seat <= kSeatCount; ++seat)
+            hands[seat] = MakeHand(seat == holder ? "6ч 9б" : "9ч 9к 9п");
         EXPECT_EQ(OpeningSeat(hands), holder);
     }
     EXPECT_EQ(OpeningSeat(SeatHands{}), 0);
@@ -169,7 +180,7 @@ TEST(OpeningSeat, IsTheHolderOfTheNineOfDiamondsWhateverItsNumber) {
 
 TEST(SlotLookup, FindsTheHighestSlotWithinTheSearchedRange) {
     Hand hand = MakeHand("6ч 9б 7ч");
-    hand[20] = HandSlot{C("9б"), kNine};  // a duplicate beyond slot 18
+    hand[20] = HandSlot{C("9б"), kNine}; // a duplicate beyond slot 18
     EXPECT_EQ(SlotOf(hand, C("9б")), 20);
     EXPECT_EQ(SlotOf(hand, C("9б"), 18), 2);
     hand[5] = HandSlot{C("9б"), kNine};
@@ -179,5 +190,5 @@ TEST(SlotLookup, FindsTheHighestSlotWithinTheSearchedRange) {
     EXPECT_FALSE(HoldsCard(hand, C("7ч"), 2));
 }
 
-}  // namespace
-}  // namespace quarn
+} // namespace
+} // namespace quarn

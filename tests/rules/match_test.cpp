@@ -22,7 +22,7 @@ Deck SeededDeck(std::uint64_t seed) {
 
 TEST(NewHand, ResetsTheHandAndDealsSortedHands) {
     GameState game = PlayingState({"6ч", "7ч", "8ч", ""}, "9б 9п", 3);
-    game.Score = {0, 5, -5, 3, -3};  // the previous hand was settled
+    game.Score = {0, 5, -5, 3, -3}; // the previous hand was settled
     game.Bank = 30;
     game.HandPaid[2] = -9;
     game.HandPenalty[1] = -4;
@@ -30,7 +30,7 @@ TEST(NewHand, ResetsTheHandAndDealsSortedHands) {
     game.MatchHands = 4;
     game.InGame = false;
     game.PlayerName = PadName("Ann");
-    game.NetRole = 3;  // left from an earlier network match
+    game.NetRole = 3; // left from an earlier network match
     EventLog log;
     const Deck deck = SeededDeck(1);
     ASSERT_TRUE(NewHand(game, deck, log.Out()));
@@ -98,7 +98,8 @@ TEST(NewHand, DamagedDecksAndDealsAreRefusedAndChangeNothing) {
     duplicate[1][1] = hands[2][1];
     SeatHands garbage = hands;
     garbage[4][2].card = TStr2{'z', 'z'};
-    for (const SeatHands* bad : {&shortSeat, &duplicate, &garbage}) EXPECT_FALSE(NewHand(game, *bad, log.Out()));
+    for (const SeatHands *bad : {&shortSeat, &duplicate, &garbage})
+        EXPECT_FALSE(NewHand(game, *bad, log.Out()));
     EXPECT_EQ(game, before);
     EXPECT_TRUE(log.events.empty());
 
@@ -110,7 +111,7 @@ TEST(NewHand, FromGivenHandsSortsEachSeatWhereverItsCardsLie) {
     SeatHands hands{};
     PerSeat<std::uint8_t> counts{};
     DealHands(SeededDeck(5), hands, counts);
-    std::swap(hands[2][1], hands[2][30]);  // a card in a far slot, a gap at slot 1
+    std::swap(hands[2][1], hands[2][30]); // a card in a far slot, a gap at slot 1
     GameState game;
     ASSERT_TRUE(NewHand(game, hands));
     EXPECT_EQ(game.CardCount[2], 9);
@@ -118,23 +119,23 @@ TEST(NewHand, FromGivenHandsSortsEachSeatWhereverItsCardsLie) {
 }
 
 struct StandingCase {
-    const char* name;
+    const char *name;
     std::uint8_t kind;
     PlayerStanding standing;
     std::int32_t handNumber;
     std::int32_t scoreAtStart;
     std::int32_t playerTotal;
     double ratingAtStart;
-    const char* playerName;
+    const char *playerName;
 };
 
 class Standing : public ::testing::TestWithParam<StandingCase> {};
 
 TEST_P(Standing, IsLoadedByPlayerKind) {
-    const StandingCase& c = GetParam();
+    const StandingCase &c = GetParam();
     GameState game;
     game.PlayerName = PadName("Typed");
-    game.ScoreAtStart = 77;  // left from an earlier match
+    game.ScoreAtStart = 77; // left from an earlier match
     game.Score = {0, 5, -5, 3, -3};
     game.MayLeave = game.HandsOpen = true;
     game.MatchHands = 9;
@@ -156,18 +157,58 @@ TEST_P(Standing, IsLoadedByPlayerKind) {
 INSTANTIATE_TEST_SUITE_P(
     Kinds, Standing,
     ::testing::Values(
-        StandingCase{"ClubLine", 3, {"Ann", 1.25, 59, 14}, 59, 14, 14, 1.25, "Ann                 "},
-        StandingCase{"ClubLineLongName", 1, {"Abcdefghijklmnopqrstuvwxyz", -2.5, 10, -7}, 10, -7, -7, -2.5,
+        StandingCase{
+            "ClubLine", 3, {"Ann", 1.25, 59, 14}, 59, 14, 14, 1.25, "Ann                 "},
+        StandingCase{"ClubLineLongName",
+                     1,
+                     {"Abcdefghijklmnopqrstuvwxyz", -2.5, 10, -7},
+                     10,
+                     -7,
+                     -7,
+                     -2.5,
                      "Abcdefghijklmnopqrst"},
-        StandingCase{"NewPlayerKeepsTypedName", kNewPlayer, {"", 3.0, 40, 9}, 0, 0, 0, 0.0, "Typed               "},
-        StandingCase{"NewPlayerGivenName", kNewPlayer, {"Женя", 0, 0, 0}, 0, 0, 0, 0.0, "Женя                "},
-        StandingCase{"Account", kAccountPlayer, {"nick", 0.75, 12, 6}, 12, 6, 6, 0.75, "nick                "},
-        StandingCase{"AccountWithoutHands", kAccountPlayer, {"nick", 0.75, 0, 6}, 0, 0, 0, 0.0,
+        StandingCase{"NewPlayerKeepsTypedName",
+                     kNewPlayer,
+                     {"", 3.0, 40, 9},
+                     0,
+                     0,
+                     0,
+                     0.0,
+                     "Typed               "},
+        StandingCase{"NewPlayerGivenName",
+                     kNewPlayer,
+                     {"Женя", 0, 0, 0},
+                     0,
+                     0,
+                     0,
+                     0.0,
+                     "Женя                "},
+        StandingCase{"Account",
+                     kAccountPlayer,
+                     {"nick", 0.75, 12, 6},
+                     12,
+                     6,
+                     6,
+                     0.75,
+                     "nick                "},
+        StandingCase{"AccountWithoutHands",
+                     kAccountPlayer,
+                     {"nick", 0.75, 0, 6},
+                     0,
+                     0,
+                     0,
+                     0.0,
                      "nick                "},
         // The entry's score stays the player's total through the stakes.
-        StandingCase{"TournamentEntry", kTournamentPlayer, {"tnick", 2.5, 31, 40}, 31, 40, 40, 2.5,
+        StandingCase{"TournamentEntry",
+                     kTournamentPlayer,
+                     {"tnick", 2.5, 31, 40},
+                     31,
+                     40,
+                     40,
+                     2.5,
                      "tnick               "}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Standing, TournamentTotalFollowsTheHandFromTheEntrysScore) {
     GameState game;
@@ -183,8 +224,8 @@ TEST(Standing, TournamentTotalFollowsTheHandFromTheEntrysScore) {
 // Scoring cases: the seats' cards left when the winner goes out and the
 // passes made; the hand's net change per seat after settlement.
 struct ScoringCase {
-    const char* name;
-    std::array<int, 4> cardsLeft;  // seats 1..4, one of them 0
+    const char *name;
+    std::array<int, 4> cardsLeft; // seats 1..4, one of them 0
     std::array<int, 4> passes;
     int bankAfterEnd;
     std::array<int, 4> net;
@@ -193,17 +234,19 @@ struct ScoringCase {
 class Scoring : public ::testing::TestWithParam<ScoringCase> {};
 
 // A hand in play whose seats hold the given numbers of cards.
-GameState HandWithCardsLeft(const std::array<int, 4>& cardsLeft) {
+GameState HandWithCardsLeft(const std::array<int, 4> &cardsLeft) {
     GameState game = PlayingState({"", "", "", ""}, "", 1);
-    for (int seat = 1; seat <= kSeatCount; ++seat) game.CardCount[seat] = static_cast<std::uint8_t>(cardsLeft[seat - 1]);
+    for (int seat = 1; seat <= kSeatCount; ++seat)
+        game.CardCount[seat] = static_cast<std::uint8_t>(cardsLeft[seat - 1]);
     return game;
 }
 
 TEST_P(Scoring, LosersPayPerCardAndTheWinnerTakesTheBank) {
-    const ScoringCase& c = GetParam();
+    const ScoringCase &c = GetParam();
     GameState game = HandWithCardsLeft(c.cardsLeft);
     for (int seat = 1; seat <= kSeatCount; ++seat) {
-        for (int i = 0; i < c.passes[seat - 1]; ++i) ASSERT_TRUE(Pass(game, seat, false, false));
+        for (int i = 0; i < c.passes[seat - 1]; ++i)
+            ASSERT_TRUE(Pass(game, seat, false, false));
     }
     ASSERT_TRUE(EndHand(game));
     EXPECT_EQ(game.Bank, c.bankAfterEnd);
@@ -234,8 +277,9 @@ INSTANTIATE_TEST_SUITE_P(
         ScoringCase{"WorkedExample", {2, 4, 0, 1}, {0, 1, 0, 0}, 17, {-4, -8, 15, -3}},
         ScoringCase{"NoPassesOneCardEach", {1, 1, 1, 0}, {0, 0, 0, 0}, 11, {-3, -3, -3, 9}},
         ScoringCase{"WinnerHadPassed", {0, 9, 3, 2}, {2, 0, 1, 0}, 28, {22, -11, -7, -4}},
-        ScoringCase{"FirstSeatWinsAfterManyPasses", {0, 5, 5, 5}, {3, 3, 3, 3}, 47, {39, -13, -13, -13}}),
-    [](const auto& info) { return std::string(info.param.name); });
+        ScoringCase{
+            "FirstSeatWinsAfterManyPasses", {0, 5, 5, 5}, {3, 3, 3, 3}, 47, {39, -13, -13, -13}}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(EndHand, ShowsPenaltiesPlaysTheOutcomeAndOpensTheHands) {
     for (const int winner : {2, 4}) {
@@ -245,7 +289,8 @@ TEST(EndHand, ShowsPenaltiesPlaysTheOutcomeAndOpensTheHands) {
         EventLog log;
         ASSERT_TRUE(EndHand(game, log.Out()));
         const std::string sound = winner == 4 ? "sound WKoGutX nowait" : "sound WKoBadX nowait";
-        EXPECT_EQ(log.events, (Events{"bank", "tabs 0", sound, "label 2", "hand 1 up", "hand 2 up", "hand 3 up"}));
+        EXPECT_EQ(log.events, (Events{"bank", "tabs 0", sound, "label 2", "hand 1 up", "hand 2 up",
+                                      "hand 3 up"}));
     }
 }
 
@@ -258,7 +303,7 @@ TEST(EndHand, IsRefusedWithoutAWinnerAndWhenTheHandHasAlreadyEnded) {
     GameState ended = HandWithCardsLeft({0, 2, 3, 4});
     ASSERT_TRUE(EndHand(ended));
     const GameState afterEnd = ended;
-    EXPECT_FALSE(EndHand(ended));  // a second call would charge the losers twice
+    EXPECT_FALSE(EndHand(ended)); // a second call would charge the losers twice
     EXPECT_EQ(ended, afterEnd);
 }
 
@@ -275,7 +320,7 @@ TEST(SettleHand, IsRefusedUnlessTheHandHasEnded) {
 }
 
 struct SettleCase {
-    const char* name;
+    const char *name;
     bool network;
     std::uint8_t netRole;
     bool tournament;
@@ -287,7 +332,7 @@ struct SettleCase {
 class Settlement : public ::testing::TestWithParam<SettleCase> {};
 
 TEST_P(Settlement, SetsMayLeaveByTheBlockRulesAndAnnouncesFromTheHost) {
-    const SettleCase& c = GetParam();
+    const SettleCase &c = GetParam();
     GameState game = HandWithCardsLeft({1, 0, 2, 3});
     game.Network = c.network;
     game.NetRole = c.netRole;
@@ -298,7 +343,8 @@ TEST_P(Settlement, SetsMayLeaveByTheBlockRulesAndAnnouncesFromTheHost) {
     ASSERT_TRUE(SettleHand(game, log.Out()));
     EXPECT_EQ(game.MayLeave, c.mayLeave);
     Events expected{"bank", "tabs 0", "sound WHodOtb nowait"};
-    if (c.announced) expected.push_back("announce-settle -3 12 -4 -5");
+    if (c.announced)
+        expected.push_back("announce-settle -3 12 -4 -5");
     expected.insert(expected.end(), {"label 3", "film"});
     EXPECT_EQ(log.events, expected);
 }
@@ -312,10 +358,10 @@ INSTANTIATE_TEST_SUITE_P(
                       SettleCase{"NetworkClientMidBlock", true, 2, false, 5, false, false},
                       SettleCase{"NetworkClientBlockEnd", true, 4, false, 9, true, false},
                       SettleCase{"Tournament", false, 0, true, 1, true, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto &info) { return std::string(info.param.name); });
 
 struct RatingCase {
-    const char* name;
+    const char *name;
     std::int32_t handNumber;
     std::int32_t matchScore;
     double ratingAtStart;
@@ -326,8 +372,9 @@ struct RatingCase {
 class Rating : public ::testing::TestWithParam<RatingCase> {};
 
 TEST_P(Rating, IsTheAveragePerHandRoundedAndClamped) {
-    const RatingCase& c = GetParam();
-    EXPECT_DOUBLE_EQ(ComputeRating(c.handNumber, c.matchScore, c.ratingAtStart, c.handsAtStart), c.rating);
+    const RatingCase &c = GetParam();
+    EXPECT_DOUBLE_EQ(ComputeRating(c.handNumber, c.matchScore, c.ratingAtStart, c.handsAtStart),
+                     c.rating);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -346,7 +393,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RatingCase{"NoHandsKeepsTheStartRating", 0, 5, 1.25, 0, 1.25},
                       RatingCase{"NegativeHandCountKeepsTheStartRating", -3, 5, 1.25, 0, 1.25},
                       RatingCase{"NoHandsClampsADamagedStartRating", 0, 0, 500.0, 0, 99.99}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Rating, NotANumberFromADamagedRecordGivesZero) {
     EXPECT_EQ(ComputeRating(10, 3, std::nan(""), 5), 0.0);
@@ -355,12 +402,12 @@ TEST(Rating, NotANumberFromADamagedRecordGivesZero) {
 
 // Match-end scenarios: the full order of what goes out when leaving.
 struct EndCase {
-    const char* name;
+    const char *name;
     std::uint8_t kind;
     bool network;
     std::uint8_t netRole;
     bool tournament;
-    std::int32_t handNumber;  // at the end
+    std::int32_t handNumber; // at the end
     std::int32_t matchHands;
     std::int32_t playerScore;
     std::optional<AccountUpdate> account;
@@ -372,7 +419,7 @@ struct EndCase {
 class MatchEnd : public ::testing::TestWithParam<EndCase> {};
 
 TEST_P(MatchEnd, RecordsTheResultsInOrder) {
-    const EndCase& c = GetParam();
+    const EndCase &c = GetParam();
     GameState game;
     game.PlayerKind = c.kind;
     game.Network = c.network;
@@ -399,7 +446,7 @@ TEST_P(MatchEnd, RecordsTheResultsInOrder) {
 
 const Events kBanner{"hide-table", "banner-on", "banner-off"};
 
-Events With(Events head, const Events& tail) {
+Events With(Events head, const Events &tail) {
     head.insert(head.end(), tail.begin(), tail.end());
     return head;
 }
@@ -409,43 +456,88 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Club member 2 leaves after hand 37 (7 of its cycle), 10 hands won +5:
         // (27 * 1.5 + 5) / 37 = 1.22973.
-        EndCase{"LocalWonMidCycle", 2, false, 0, false, 37, 10, 5, std::nullopt, 0, 0,
-                With(kBanner, {"history Ann 10 5 1.22973 0", "stats 0 10 0 5 0", "sound WKoGood nowait",
-                               "club 0 2 [Ann                 ] 1.22973 37 25", "menu 0"})},
+        EndCase{
+            "LocalWonMidCycle", 2, false, 0, false, 37, 10, 5, std::nullopt, 0, 0,
+            With(kBanner, {"history Ann 10 5 1.22973 0", "stats 0 10 0 5 0", "sound WKoGood nowait",
+                           "club 0 2 [Ann                 ] 1.22973 37 25", "menu 0"})},
         EndCase{"LocalLostMidCycle", 6, false, 0, false, 4, 4, -12, std::nullopt, 0, 0,
                 With(kBanner, {"history Ann 4 -12 -3 0", "stats 0 4 0 0 12", "sound WKoBads nowait",
                                "club 0 0 [Ann                 ] -3 4 8", "menu 0"})},
         EndCase{"LocalEvenNoSound", 1, false, 0, false, 5, 5, 0, std::nullopt, 0, 0,
-                With(kBanner, {"history Ann 5 0 0 0", "stats 0 5 0 0 0", "club 0 1 [Ann                 ] 0 5 20",
-                               "menu 0"})},
+                With(kBanner, {"history Ann 5 0 0 0", "stats 0 5 0 0 0",
+                               "club 0 1 [Ann                 ] 0 5 20", "menu 0"})},
         // A completed cycle: no sound, the end-of-game window and the top ten.
         EndCase{"LocalCycleComplete", 4, false, 0, false, 30, 30, 9, std::nullopt, 0, 0,
-                With(kBanner, {"history Ann 30 9 0.3 0", "stats 0 30 1 9 0", "club 0 4 [Ann                 ] 0.3 30 29",
-                               "end-of-game 0", "top-ten 29", "menu 0"})},
+                With(kBanner, {"history Ann 30 9 0.3 0", "stats 0 30 1 9 0",
+                               "club 0 4 [Ann                 ] 0.3 30 29", "end-of-game 0",
+                               "top-ten 29", "menu 0"})},
         // (0 * 1.5 + 6) / 6 = 1 for a network player's block.
         EndCase{"NetworkHost", 6, true, 1, false, 6, 6, 6, std::nullopt, 0, 0,
-                With(kBanner, {"history Ann/Bob/Cid/Dan 6 6 1 3", "stats 3 3 0 0 0", "sound WKoGood nowait",
-                               "club 1 0 [Ann                 ] 1 6 26", "close", "menu 0"})},
+                With(kBanner,
+                     {"history Ann/Bob/Cid/Dan 6 6 1 3", "stats 3 3 0 0 0", "sound WKoGood nowait",
+                      "club 1 0 [Ann                 ] 1 6 26", "close", "menu 0"})},
         EndCase{"NetworkClientCycleComplete", 3, true, 2, false, 30, 3, -3, std::nullopt, 0, 0,
-                With(kBanner, {"history Ann/Bob/Cid/Dan 3 -3 1.25 3", "club 1 3 [Ann                 ] 1.25 30 17",
-                               "close", "end-of-game 1", "menu 0"})},
+                With(kBanner, {"history Ann/Bob/Cid/Dan 3 -3 1.25 3",
+                               "club 1 3 [Ann                 ] 1.25 30 17", "close",
+                               "end-of-game 1", "menu 0"})},
         EndCase{"Tournament", kTournamentPlayer, false, 0, true, 12, 1, 4, std::nullopt, 0, 0,
-                With(kBanner, {"history Ann/Bob/Cid/Dan 1 4 1.5 2", "stats 2 1 0 0 0", "sound WKoGood nowait", "menu 0"})},
-        EndCase{"AccountMidCycle", kAccountPlayer, false, 0, false, 15, 3, 2, AccountUpdate{0.8, false}, 0, 0,
+                With(kBanner, {"history Ann/Bob/Cid/Dan 1 4 1.5 2", "stats 2 1 0 0 0",
+                               "sound WKoGood nowait", "menu 0"})},
+        EndCase{"AccountMidCycle",
+                kAccountPlayer,
+                false,
+                0,
+                false,
+                15,
+                3,
+                2,
+                AccountUpdate{0.8, false},
+                0,
+                0,
                 {"hide-table", "banner-on", "account-update", "banner-off", "history Ann 3 2 0.8 1",
                  "sound WKoGood nowait", "menu 1"}},
-        EndCase{"AccountServerFailsKeepsOldRating", kAccountPlayer, false, 0, false, 15, 3, 2, std::nullopt, 0, 0,
+        EndCase{"AccountServerFailsKeepsOldRating",
+                kAccountPlayer,
+                false,
+                0,
+                false,
+                15,
+                3,
+                2,
+                std::nullopt,
+                0,
+                0,
                 {"hide-table", "banner-on", "account-update", "banner-off", "history Ann 3 2 1.5 1",
                  "sound WKoGood nowait", "menu 1"}},
-        EndCase{"AccountCycleSubmittedAfterRetries", kAccountPlayer, false, 0, false, 30, 3, -1,
-                AccountUpdate{0.4, true}, 2, 5,
-                {"hide-table", "banner-on", "account-update", "banner-off", "history Ann 3 -1 0.4 1", "submit",
-                 "ask-retry", "submit", "ask-retry", "submit", "end-of-game 0", "menu 1"}},
-        EndCase{"AccountSubmissionGivenUp", kAccountPlayer, false, 0, false, 30, 3, -1, AccountUpdate{0.4, true}, 3,
+        EndCase{"AccountCycleSubmittedAfterRetries",
+                kAccountPlayer,
+                false,
+                0,
+                false,
+                30,
+                3,
+                -1,
+                AccountUpdate{0.4, true},
+                2,
+                5,
+                {"hide-table", "banner-on", "account-update", "banner-off",
+                 "history Ann 3 -1 0.4 1", "submit", "ask-retry", "submit", "ask-retry", "submit",
+                 "end-of-game 0", "menu 1"}},
+        EndCase{"AccountSubmissionGivenUp",
+                kAccountPlayer,
+                false,
+                0,
+                false,
+                30,
+                3,
+                -1,
+                AccountUpdate{0.4, true},
+                3,
                 1,
-                {"hide-table", "banner-on", "account-update", "banner-off", "history Ann 3 -1 0.4 1", "submit",
-                 "ask-retry", "submit", "ask-retry", "end-of-game 0", "menu 1"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+                {"hide-table", "banner-on", "account-update", "banner-off",
+                 "history Ann 3 -1 0.4 1", "submit", "ask-retry", "submit", "ask-retry",
+                 "end-of-game 0", "menu 1"}}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(MatchEnd, DoesNothingUntilTheMatchMayBeLeft) {
     GameState game;
@@ -464,15 +556,17 @@ TEST(MatchEnd, TournamentHistoryNameIsCutTo51Characters) {
     game.Tournament = true;
     game.SeatName = {"", std::string(20, 'd'), std::string(20, 'c'), "Боб", std::string(20, 'a')};
     const std::string name = HistoryName(game);
-    EXPECT_EQ(name, std::string(20, 'a') + "/Боб/" + std::string(20, 'c') + "/" + std::string(5, 'd'));
+    EXPECT_EQ(name,
+              std::string(20, 'a') + "/Боб/" + std::string(20, 'c') + "/" + std::string(5, 'd'));
     game.Tournament = false;
     game.Network = true;
-    EXPECT_EQ(HistoryName(game), std::string(20, 'a') + "/Боб/" + std::string(20, 'c') + "/" + std::string(20, 'd'));
+    EXPECT_EQ(HistoryName(game),
+              std::string(20, 'a') + "/Боб/" + std::string(20, 'c') + "/" + std::string(20, 'd'));
 }
 
 TEST(AbandonMatch, RemovesOnlyAClubMembersLine) {
     struct Case {
-        const char* name;
+        const char *name;
         std::uint8_t kind;
         bool network;
         bool tournament;
@@ -485,7 +579,7 @@ TEST(AbandonMatch, RemovesOnlyAClubMembersLine) {
         {"account", kAccountPlayer, false, false, {}},
         {"tournament", kTournamentPlayer, false, true, {}},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         GameState game;
         game.PlayerKind = c.kind;
         game.Network = c.network;
@@ -499,17 +593,20 @@ TEST(AbandonMatch, RemovesOnlyAClubMembersLine) {
 }
 
 TEST(Names, ArePaddedOrCutByCharactersAndTrimmed) {
-    const std::pair<const char*, const char*> pads[] = {
+    const std::pair<const char *, const char *> pads[] = {
         {"", "                    "},
         {"Ann", "Ann                 "},
         {"Женя", "Женя                "},
         {"ЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖ", "ЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖ"},
         {"abcdefghijklmnopqrstu", "abcdefghijklmnopqrst"},
     };
-    for (const auto& [name, padded] : pads) EXPECT_EQ(PadName(name), padded) << name;
-    const std::pair<const char*, const char*> trims[] = {{"Ann   ", "Ann"}, {"   ", ""}, {"", ""}, {" A b ", " A b"}};
-    for (const auto& [text, trimmed] : trims) EXPECT_EQ(TrimTrailingBlanks(text), trimmed) << text;
+    for (const auto &[name, padded] : pads)
+        EXPECT_EQ(PadName(name), padded) << name;
+    const std::pair<const char *, const char *> trims[] = {
+        {"Ann   ", "Ann"}, {"   ", ""}, {"", ""}, {" A b ", " A b"}};
+    for (const auto &[text, trimmed] : trims)
+        EXPECT_EQ(TrimTrailingBlanks(text), trimmed) << text;
 }
 
-}  // namespace
-}  // namespace quarn
+} // namespace
+} // namespace quarn

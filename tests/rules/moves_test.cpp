@@ -17,33 +17,37 @@ using test::PlayingState;
 using Events = std::vector<std::string>;
 
 struct PlayableCase {
-    const char* table;
-    const char* card;
+    const char *table;
+    const char *card;
     bool playable;
 };
 
 class Playability : public ::testing::TestWithParam<PlayableCase> {};
 
 TEST_P(Playability, FollowsTheRowsOnTheTable) {
-    const PlayableCase& c = GetParam();
+    const PlayableCase &c = GetParam();
     const TableRows table = test::MakeTable(c.table);
     const int moveNumber = static_cast<int>(test::Cards(c.table).size()) + 1;
     EXPECT_EQ(IsPlayableOn(table, moveNumber, C(c.card)), c.playable) << "table: " << c.table;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, Playability,
-    ::testing::Values(
-        // Move 1: the nine of diamonds only, not even another nine.
-        PlayableCase{"", "9б", true}, PlayableCase{"", "9ч", false}, PlayableCase{"", "8б", false},
-        // After it every nine, and the diamonds next to it.
-        PlayableCase{"9б", "9ч", true}, PlayableCase{"9б", "9п", true}, PlayableCase{"9б", "8б", true},
-        PlayableCase{"9б", "1б", true}, PlayableCase{"9б", "7б", false}, PlayableCase{"9б", "Вб", false},
-        PlayableCase{"9б 8б", "7б", true}, PlayableCase{"9б 8б", "6б", false}, PlayableCase{"9б 8б 7б", "6б", true},
-        // A row grows from its own nine only.
-        PlayableCase{"9б", "8ч", false}, PlayableCase{"9б 9п", "Вп", false}, PlayableCase{"9б 9п 1п", "Вп", true},
-        PlayableCase{"9б 9к 1к Вк Дк", "Кк", true}, PlayableCase{"9б 9к 1к Вк Дк Кк", "Тк", true},
-        PlayableCase{"9б 9к 1к Вк Дк", "Тк", false}));
+INSTANTIATE_TEST_SUITE_P(Rows, Playability,
+                         ::testing::Values(
+                             // Move 1: the nine of diamonds only, not even another nine.
+                             PlayableCase{"", "9б", true}, PlayableCase{"", "9ч", false},
+                             PlayableCase{"", "8б", false},
+                             // After it every nine, and the diamonds next to it.
+                             PlayableCase{"9б", "9ч", true}, PlayableCase{"9б", "9п", true},
+                             PlayableCase{"9б", "8б", true}, PlayableCase{"9б", "1б", true},
+                             PlayableCase{"9б", "7б", false}, PlayableCase{"9б", "Вб", false},
+                             PlayableCase{"9б 8б", "7б", true}, PlayableCase{"9б 8б", "6б", false},
+                             PlayableCase{"9б 8б 7б", "6б", true},
+                             // A row grows from its own nine only.
+                             PlayableCase{"9б", "8ч", false}, PlayableCase{"9б 9п", "Вп", false},
+                             PlayableCase{"9б 9п 1п", "Вп", true},
+                             PlayableCase{"9б 9к 1к Вк Дк", "Кк", true},
+                             PlayableCase{"9б 9к 1к Вк Дк Кк", "Тк", true},
+                             PlayableCase{"9б 9к 1к Вк Дк", "Тк", false}));
 
 TEST(Playability, CardsAlreadyOnTheTableAndNonCardsAreNotPlayable) {
     const TableRows table = test::MakeTable("9б 8б");
@@ -54,20 +58,19 @@ TEST(Playability, CardsAlreadyOnTheTableAndNonCardsAreNotPlayable) {
 
 TEST(HasNoPlay, IsTrueOnlyWhenNoHeldCardFits) {
     struct Case {
-        const char* hand;
-        const char* table;
+        const char *hand;
+        const char *table;
         bool noPlay;
     };
     const Case cases[] = {
-        {"Вп", "9б 9п", true},          // the ten of spades is still out
-        {"Вп 9ч", "9б 9п", false},      // an unplayed nine always fits
-        {"Вп 1п", "9б 9п", false},
-        {"7б 6б Тк", "9б 9к", true},
-        {"1ч", "", true},               // at move 1 the opening rule is ignored...
-        {"1ч 9к", "", false},           // ...so a nine counts as a play
+        {"Вп", "9б 9п", true},     // the ten of spades is still out
+        {"Вп 9ч", "9б 9п", false}, // an unplayed nine always fits
+        {"Вп 1п", "9б 9п", false}, {"7б 6б Тк", "9б 9к", true},
+        {"1ч", "", true},     // at move 1 the opening rule is ignored...
+        {"1ч 9к", "", false}, // ...so a nine counts as a play
         {"", "9б", true},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         GameState game = PlayingState({"", "", "", c.hand}, c.table, 4);
         EXPECT_EQ(HasNoPlay(game, 4), c.noPlay) << c.hand << " on " << c.table;
     }
@@ -78,7 +81,8 @@ TEST(HasNoPlay, IsTrueOnlyWhenNoHeldCardFits) {
 
 TEST(NextSeat, GoesRoundInTheOrderOfPlay) {
     const std::pair<int, int> order[] = {{1, 2}, {2, 3}, {3, 4}, {4, 1}};
-    for (const auto& [seat, next] : order) EXPECT_EQ(NextSeat(seat), next);
+    for (const auto &[seat, next] : order)
+        EXPECT_EQ(NextSeat(seat), next);
 }
 
 // A dealt hand from a fixed deck.
@@ -110,7 +114,8 @@ TEST(StartHand, TakesTheStakesAndLeavesTheTurnWithTheOpener) {
     const std::string tabs = "tabs " + std::to_string(opener);
     const Events stake = {"bank", tabs, "sound WHodBer wait"};
     Events expected;
-    for (int i = 0; i < 4; ++i) expected.insert(expected.end(), stake.begin(), stake.end());
+    for (int i = 0; i < 4; ++i)
+        expected.insert(expected.end(), stake.begin(), stake.end());
     EXPECT_EQ(log.events, expected);
 }
 
@@ -125,11 +130,11 @@ TEST(StartHand, IsRefusedOutsideTheDealtPhase) {
 }
 
 struct AnnounceCase {
-    const char* name;
+    const char *name;
     bool network;
     std::uint8_t netRole;
     bool tournament;
-    bool announce;  // the operation's flag
+    bool announce; // the operation's flag
     bool startSent;
     bool moveSent;
 };
@@ -137,7 +142,7 @@ struct AnnounceCase {
 class Announcing : public ::testing::TestWithParam<AnnounceCase> {};
 
 TEST_P(Announcing, GoesOutOnlyFromTheRightParticipant) {
-    const AnnounceCase& c = GetParam();
+    const AnnounceCase &c = GetParam();
     GameState game = DealtGame();
     game.Network = c.network;
     game.NetRole = c.netRole;
@@ -149,9 +154,11 @@ TEST_P(Announcing, GoesOutOnlyFromTheRightParticipant) {
     ASSERT_TRUE(PlayCard(game, opener, slot, c.announce, log.Out()));
     ASSERT_TRUE(Pass(game, game.ToMove, c.announce, true, log.Out()));
     Events expected;
-    if (c.startSent) expected.push_back("announce-start");
+    if (c.startSent)
+        expected.push_back("announce-start");
     if (c.moveSent) {
-        expected.push_back("announce-move " + std::to_string(opener) + " " + std::to_string(slot) + " 9б");
+        expected.push_back("announce-move " + std::to_string(opener) + " " + std::to_string(slot) +
+                           " 9б");
         expected.push_back("announce-pass " + std::to_string(NextSeat(opener)));
     }
     EXPECT_EQ(log.Only({"announce-start", "announce-move", "announce-pass"}), expected);
@@ -159,18 +166,19 @@ TEST_P(Announcing, GoesOutOnlyFromTheRightParticipant) {
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, Announcing,
-    ::testing::Values(AnnounceCase{"Local", false, 0, false, true, false, false},
-                      AnnounceCase{"NetworkHost", true, 1, false, true, true, true},
-                      AnnounceCase{"NetworkHostRelayingReceivedMove", true, 1, false, false, true, false},
-                      AnnounceCase{"NetworkClient", true, 2, false, true, false, true},
-                      AnnounceCase{"NetworkClientApplyingReceivedMove", true, 3, false, false, false, false},
-                      AnnounceCase{"Tournament", false, 0, true, true, true, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(
+        AnnounceCase{"Local", false, 0, false, true, false, false},
+        AnnounceCase{"NetworkHost", true, 1, false, true, true, true},
+        AnnounceCase{"NetworkHostRelayingReceivedMove", true, 1, false, false, true, false},
+        AnnounceCase{"NetworkClient", true, 2, false, true, false, true},
+        AnnounceCase{"NetworkClientApplyingReceivedMove", true, 3, false, false, false, false},
+        AnnounceCase{"Tournament", false, 0, true, true, true, true}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(PlayCard, MovesTheCardToItsPlaceAndTheTurnOn) {
     GameState game = PlayingState({"6ч 8б 9п", "", "", "7ч 1б Кп Тп"}, "9б", 1);
     EventLog log;
-    ASSERT_TRUE(PlayCard(game, 4, 2, false, log.Out()));  // the ten of diamonds
+    ASSERT_TRUE(PlayCard(game, 4, 2, false, log.Out())); // the ten of diamonds
     EXPECT_EQ(game.Table[kDiamonds][kTen], C("1б"));
     EXPECT_EQ(game.CardCount[4], 3);
     EXPECT_EQ(HandText(game.Hands[4], 4), "7ч Кп Тп ##");
@@ -185,16 +193,17 @@ TEST(PlayCard, WithCardFlightTheHandIsRedrawnBeforeTheCardFlies) {
     EventLog log;
     log.flight = true;
     ASSERT_TRUE(PlayCard(game, 1, 2, false, log.Out()));
-    EXPECT_EQ(log.events, (Events{"hand 1 down", "fly 1 2 8б", "table", "sound WHodsDo wait", "tabs 2"}));
+    EXPECT_EQ(log.events,
+              (Events{"hand 1 down", "fly 1 2 8б", "table", "sound WHodsDo wait", "tabs 2"}));
     game.HandsOpen = true;
     log.events.clear();
-    ASSERT_TRUE(PlayCard(game, 1, 2, false, log.Out()));  // the nine of spades
+    ASSERT_TRUE(PlayCard(game, 1, 2, false, log.Out())); // the nine of spades
     EXPECT_EQ(log.events.front(), "hand 1 up");
 }
 
 TEST(PlayCard, AfterSlotThreeOfNineTheHandIsCompactedToEight) {
     GameState game = PlayingState({"6ч 7ч 9к 8ч 1к 9ч 1б 9п Тп", "", "", ""}, "", 1);
-    game.MoveNumber = 2;  // the opening card does not matter here
+    game.MoveNumber = 2; // the opening card does not matter here
     ASSERT_EQ(HandText(game.Hands[1], 3), "6ч 7ч 8ч");
     ASSERT_TRUE(PlayCard(game, 1, 3, false));
     EXPECT_EQ(game.CardCount[1], 8);
@@ -205,25 +214,25 @@ TEST(PlayCard, AfterSlotThreeOfNineTheHandIsCompactedToEight) {
 TEST(PlayCard, RefusesWhatWouldCorruptTheGame) {
     const GameState start = PlayingState({"6ч 8б 9п", "", "", "7ч"}, "9б", 1);
     struct Case {
-        const char* what;
+        const char *what;
         int seat;
         int slot;
-        void (*prepare)(GameState&);
+        void (*prepare)(GameState &);
     };
     const Case cases[] = {
-        {"slot 0", 1, 0, [](GameState&) {}},
-        {"slot beyond the card count", 1, 4, [](GameState&) {}},
-        {"slot far beyond the hand", 1, 200, [](GameState&) {}},
-        {"negative slot", 1, -1, [](GameState&) {}},
-        {"seat 0", 0, 1, [](GameState&) {}},
-        {"seat 5", 5, 1, [](GameState&) {}},
-        {"hand not started", 1, 1, [](GameState& g) { g.Phase = kPhaseDealt; }},
-        {"hand ended", 1, 1, [](GameState& g) { g.ToMove = kHandEnded; }},
-        {"hand settled", 1, 1, [](GameState& g) { g.ToMove = kHandSettled; }},
-        {"place on the table taken", 1, 1, [](GameState& g) { g.Table[kHearts][kSix] = C("6ч"); }},
-        {"slot holds no card", 1, 1, [](GameState& g) { g.Hands[1][1] = HandSlot{}; }},
+        {"slot 0", 1, 0, [](GameState &) {}},
+        {"slot beyond the card count", 1, 4, [](GameState &) {}},
+        {"slot far beyond the hand", 1, 200, [](GameState &) {}},
+        {"negative slot", 1, -1, [](GameState &) {}},
+        {"seat 0", 0, 1, [](GameState &) {}},
+        {"seat 5", 5, 1, [](GameState &) {}},
+        {"hand not started", 1, 1, [](GameState &g) { g.Phase = kPhaseDealt; }},
+        {"hand ended", 1, 1, [](GameState &g) { g.ToMove = kHandEnded; }},
+        {"hand settled", 1, 1, [](GameState &g) { g.ToMove = kHandSettled; }},
+        {"place on the table taken", 1, 1, [](GameState &g) { g.Table[kHearts][kSix] = C("6ч"); }},
+        {"slot holds no card", 1, 1, [](GameState &g) { g.Hands[1][1] = HandSlot{}; }},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         GameState game = start;
         c.prepare(game);
         const GameState before = game;
@@ -267,8 +276,9 @@ TEST(Pass, TwoPassesOfOneSeatCostFour) {
 
 TEST(Pass, IsRefusedOutsidePlayAndForUnknownSeats) {
     const GameState start = PlayingState({"Вп", "", "", ""}, "9б 9п", 1);
-    const std::pair<int, std::uint8_t> cases[] = {{0, 1}, {5, 1}, {1, kHandEnded}, {1, kHandSettled}};
-    for (const auto& [seat, toMove] : cases) {
+    const std::pair<int, std::uint8_t> cases[] = {
+        {0, 1}, {5, 1}, {1, kHandEnded}, {1, kHandSettled}};
+    for (const auto &[seat, toMove] : cases) {
         GameState game = start;
         game.ToMove = toMove;
         const GameState before = game;
@@ -277,5 +287,5 @@ TEST(Pass, IsRefusedOutsidePlayAndForUnknownSeats) {
     }
 }
 
-}  // namespace
-}  // namespace quarn
+} // namespace
+} // namespace quarn

@@ -57,7 +57,7 @@ TEST_F(DealtTable, EveryoneGetsTheSameDealOfOneWholeDeck) {
     // 36 different cards of six ranks to ace in four suits, read as code page 1251.
     std::set<std::string> cards;
     const std::string ranks = quarn::cp1251ToUtf8("6789\xC2\xC4\xCA\xD2"
-                                              "1");
+                                                  "1");
     const std::string suits = quarn::cp1251ToUtf8("\xF7\xE1\xEA\xEF");
     for (int i = 0; i < 36; ++i) {
         const QByteArray code = message.mid(1 + 2 * i, 2);

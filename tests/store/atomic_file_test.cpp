@@ -17,7 +17,7 @@ using namespace quarn;
 namespace {
 
 struct SplitCase {
-    const char* name;
+    const char *name;
     std::string bytes;
     std::vector<std::string> lines;
 };
@@ -34,18 +34,17 @@ INSTANTIATE_TEST_SUITE_P(
     Files, LineSplitting,
     ::testing::Values(SplitCase{"CrLf", "a\r\nb\r\n", {"a", "b"}},
                       SplitCase{"LastLineWithoutEnd", "a\r\nb", {"a", "b"}},
-                      SplitCase{"BareLf", "a\nb\n", {"a", "b"}},
-                      SplitCase{"Empty", "", {}},
+                      SplitCase{"BareLf", "a\nb\n", {"a", "b"}}, SplitCase{"Empty", "", {}},
                       SplitCase{"EmptyLines", "\r\n\r\n", {"", ""}},
                       SplitCase{"LoneCrStaysInLine", "a\rb\r\r\n", {"a\rb\r"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(LineJoining, EndsEveryLineWithCrLf) {
     EXPECT_EQ(joinCrlfLines({"a", "", "b"}), "a\r\n\r\nb\r\n");
 }
 
 class AtomicFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         folder_ = fs::temp_directory_path() /
                   ("quarn-atomic-" + std::to_string(::getpid()) + "-" +
@@ -57,11 +56,10 @@ protected:
         fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add);
         fs::remove_all(folder_);
     }
-    std::string contents(const fs::path& path) const {
-        return readFileBytes(path, 1 << 20).bytes;
-    }
+    std::string contents(const fs::path &path) const { return readFileBytes(path, 1 << 20).bytes; }
     size_t entriesInFolder() const {
-        return static_cast<size_t>(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
+        return static_cast<size_t>(
+            std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
     }
     fs::path folder_;
 };
@@ -80,11 +78,13 @@ TEST_F(AtomicFileTest, KeepsThePermissionsOfTheReplacedFile) {
     ASSERT_TRUE(writeFileAtomically(file, "old"));
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     ASSERT_TRUE(writeFileAtomically(file, "new"));
-    EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(fs::status(file).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 TEST_F(AtomicFileTest, RefusesAReadOnlyFileAndKeepsIt) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root may write read-only files";
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root may write read-only files";
     const fs::path file = folder_ / "Quarn.ini";
     ASSERT_TRUE(writeFileAtomically(file, "kept"));
     fs::permissions(file, fs::perms::owner_read);
@@ -96,7 +96,8 @@ TEST_F(AtomicFileTest, RefusesAReadOnlyFileAndKeepsIt) {
 TEST_F(AtomicFileTest, FailsWhenTheFolderCannotBeWritten) {
     EXPECT_FALSE(writeFileAtomically(folder_ / "missing" / "Quarn.ini", "x"));
     EXPECT_FALSE(writeFileAtomically(folder_, "a folder is not a file"));
-    if (::geteuid() == 0) return;
+    if (::geteuid() == 0)
+        return;
     const fs::path file = folder_ / "Quarn.ini";
     ASSERT_TRUE(writeFileAtomically(file, "kept"));
     fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
@@ -112,9 +113,10 @@ TEST_F(AtomicFileTest, ReadTellsMissingUnreadableAndTooLargeApart) {
     EXPECT_EQ(readFileBytes(file, 10).status, ReadStatus::Ok);
     EXPECT_EQ(readFileBytes(file, 9).status, ReadStatus::TooLarge);
     EXPECT_TRUE(readFileBytes(file, 9).bytes.empty());
-    if (::geteuid() == 0) return;
+    if (::geteuid() == 0)
+        return;
     fs::permissions(file, fs::perms::none);
     EXPECT_EQ(readFileBytes(file, 10).status, ReadStatus::Unreadable);
 }
 
-}  // namespace
+} // namespace

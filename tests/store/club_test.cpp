@@ -40,7 +40,8 @@ std::string independentSums(const std::string &bytes) {
     std::string body;
     int line = 1;
     for (size_t i = 0; i < bytes.size() && line <= 16; ++i) {
-        if (bytes[i] == '\r') continue;
+        if (bytes[i] == '\r')
+            continue;
         if (bytes[i] == '\n') {
             ++line;
             continue;
@@ -51,8 +52,10 @@ std::string independentSums(const std::string &bytes) {
     for (size_t i = 0; i < body.size(); ++i) {
         const int code = static_cast<unsigned char>(body[i]);
         s1 += code;
-        if ((i + 1) % 2 == 0) s2 += code;
-        if ((i + 1) % 3 == 0) s3 += code;
+        if ((i + 1) % 2 == 0)
+            s2 += code;
+        if ((i + 1) % 3 == 0)
+            s3 += code;
     }
     char digits[64];
     std::snprintf(digits, sizeof digits, "%06ld%06ld%06ld", s1, s2, s3);
@@ -64,11 +67,13 @@ MemberRecord member(const std::string &name, double rating, int hands, int score
     return {name, rating, hands, score, encodePassword(password).value()};
 }
 
-ClubFile freshClub() { return ClubFile::fresh("0Q5700tst0", "test"); }
+ClubFile freshClub() {
+    return ClubFile::fresh("0Q5700tst0", "test");
+}
 
 // A temporary folder with a copy of a fixture as Quarn.clb.
 class ClubFolder : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
         folder_ = fs::temp_directory_path() /
@@ -78,7 +83,8 @@ protected:
     }
     void TearDown() override {
         std::error_code ec;
-        fs::permissions(folder_ / LocalClubFileName, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::permissions(folder_ / LocalClubFileName, fs::perms::owner_all, fs::perm_options::add,
+                        ec);
         fs::remove_all(folder_, ec);
     }
 
@@ -109,14 +115,22 @@ TEST(ClubRatingField, FormatsWithCommaSixDecimalsRightAligned) {
         double rating;
         const char *text;
     } cases[] = {
-        {0.0, "  0,000000"},   {1.5, "  1,500000"},   {-3.0, " -3,000000"},
-        {1.681818, "  1,681818"}, {99.99, " 99,990000"}, {-99.99, "-99,990000"},
-        {120.0, " 99,990000"}, {-120.0, "-99,990000"}, {-0.0000001, "  0,000000"},
-        {0.25, "  0,250000"},  {-0.5, " -0,500000"},
+        {0.0, "  0,000000"},
+        {1.5, "  1,500000"},
+        {-3.0, " -3,000000"},
+        {1.681818, "  1,681818"},
+        {99.99, " 99,990000"},
+        {-99.99, "-99,990000"},
+        {120.0, " 99,990000"},
+        {-120.0, "-99,990000"},
+        {-0.0000001, "  0,000000"},
+        {0.25, "  0,250000"},
+        {-0.5, " -0,500000"},
         {std::numeric_limits<double>::quiet_NaN(), "  0,000000"},
         {std::numeric_limits<double>::infinity(), " 99,990000"},
     };
-    for (const auto &c : cases) EXPECT_EQ(formatRating(c.rating), c.text) << c.rating;
+    for (const auto &c : cases)
+        EXPECT_EQ(formatRating(c.rating), c.text) << c.rating;
 }
 
 TEST(ClubRatingField, ParsesOnlyCommaDecimals) {
@@ -124,13 +138,23 @@ TEST(ClubRatingField, ParsesOnlyCommaDecimals) {
         const char *text;
         std::optional<double> rating;
     } cases[] = {
-        {"  0,000000", 0.0}, {"  1,500000", 1.5}, {" -3,000000", -3.0}, {"-99,990000", -99.99},
-        {"7", 7.0},          {"1,5", 1.5},        {"  1.500000", std::nullopt},
-        {"", std::nullopt},  {"  ,500000", std::nullopt}, {"1,", std::nullopt},
-        {"--1,000000", std::nullopt}, {"1,1234567", std::nullopt}, {"1 ,000000", std::nullopt},
+        {"  0,000000", 0.0},
+        {"  1,500000", 1.5},
+        {" -3,000000", -3.0},
+        {"-99,990000", -99.99},
+        {"7", 7.0},
+        {"1,5", 1.5},
+        {"  1.500000", std::nullopt},
+        {"", std::nullopt},
+        {"  ,500000", std::nullopt},
+        {"1,", std::nullopt},
+        {"--1,000000", std::nullopt},
+        {"1,1234567", std::nullopt},
+        {"1 ,000000", std::nullopt},
         {"##########", std::nullopt},
     };
-    for (const auto &c : cases) EXPECT_EQ(parseRating(c.text), c.rating) << c.text;
+    for (const auto &c : cases)
+        EXPECT_EQ(parseRating(c.text), c.rating) << c.text;
 }
 
 TEST(ClubRatingField, RoundTripKeepsMillionths) {
@@ -144,7 +168,8 @@ TEST(ClubRatingField, RoundTripKeepsMillionths) {
 TEST(ClubPassword, EncodesEachByteAsThreeDigitsWithTheKey) {
     static_assert(ClubPasswordKey >= 100 && ClubPasswordKey + 255 <= 999);
     const std::string blank = std::to_string(' ' + ClubPasswordKey);
-    EXPECT_EQ(encodePassword("A"), std::to_string('A' + ClubPasswordKey) + blank + blank + blank + blank);
+    EXPECT_EQ(encodePassword("A"),
+              std::to_string('A' + ClubPasswordKey) + blank + blank + blank + blank);
     EXPECT_EQ(encodePassword(""), blank + blank + blank + blank + blank);
     // Cyrillic letters go in as their code page 1251 bytes.
     EXPECT_EQ(encodePassword("Я").value().substr(0, 3), std::to_string(0xDF + ClubPasswordKey));
@@ -152,7 +177,8 @@ TEST(ClubPassword, EncodesEachByteAsThreeDigitsWithTheKey) {
 
 TEST(ClubPassword, EveryCodePageCharacterRoundTrips) {
     for (int code = 1; code < 256; ++code) {
-        if (code == 0x98) continue;  // no character in code page 1251
+        if (code == 0x98)
+            continue; // no character in code page 1251
         const std::string text = cp1251ToUtf8(std::string(1, static_cast<char>(code)));
         const auto encoded = encodePassword(text);
         ASSERT_TRUE(encoded.has_value()) << code;
@@ -164,12 +190,12 @@ TEST(ClubPassword, EveryCodePageCharacterRoundTrips) {
 TEST(ClubPassword, RefusesWhatTheFileCannotHold) {
     EXPECT_FALSE(encodePassword("密码"));
     EXPECT_FALSE(encodePassword("sixsix"));
-    EXPECT_FALSE(encodePassword("\xff\xfe"));  // not UTF-8
+    EXPECT_FALSE(encodePassword("\xff\xfe")); // not UTF-8
     const std::string k = std::to_string(ClubPasswordKey);
     for (const std::string &bad : {std::string("12345678901234"), std::string("1234567890123456"),
-                                  std::string("45645645645645x"), std::string(15, ' '),
-                                  std::to_string(ClubPasswordKey - 1) + k + k + k + k,
-                                  std::to_string(ClubPasswordKey + 256) + k + k + k + k})
+                                   std::string("45645645645645x"), std::string(15, ' '),
+                                   std::to_string(ClubPasswordKey - 1) + k + k + k + k,
+                                   std::to_string(ClubPasswordKey + 256) + k + k + k + k})
         EXPECT_FALSE(decodePassword(bad)) << bad;
 }
 
@@ -231,7 +257,12 @@ TEST(ClubMemberLine, EmptySlotAndDamagedFields) {
     EXPECT_FALSE(parseMemberLine(std::string(37, '#') + " " + std::string(21, '#')));
     EXPECT_FALSE(parseMemberLine("too short"));
     // Fields that are not numbers read as 0 and never stop the reader.
-    const std::string damaged = "Damaged             " "  x,yz    " "    abc" " " "  --  " + std::string(15, '9');
+    const std::string damaged = "Damaged             "
+                                "  x,yz    "
+                                "    abc"
+                                " "
+                                "  --  " +
+                                std::string(15, '9');
     ASSERT_EQ(damaged.size(), 59u);
     const auto record = parseMemberLine(damaged);
     ASSERT_TRUE(record.has_value());
@@ -294,10 +325,11 @@ TEST(ClubSums, AnyChangedCharacterOfLinesOneToSixteenIsCaught) {
     const auto file = ClubFile::parse(readBytes(ClubData / "valid.clb"));
     ASSERT_TRUE(file && file->isCorrect());
     const std::string bytes = file->bytes();
-    const size_t stampLine = bytes.size() - 30;  // line 17 holds the sums themselves
+    const size_t stampLine = bytes.size() - 30; // line 17 holds the sums themselves
     int checked = 0;
     for (size_t i = 0; i < stampLine; ++i) {
-        if (bytes[i] == '\r' || bytes[i] == '\n') continue;
+        if (bytes[i] == '\r' || bytes[i] == '\n')
+            continue;
         std::string edited = bytes;
         edited[i] = static_cast<char>(edited[i] == 'a' ? 'b' : 'a');
         const auto damaged = ClubFile::parse(edited);
@@ -352,7 +384,8 @@ TEST(ClubFileMemory, FreshFileIsCorrectAndEmpty) {
     EXPECT_EQ(file.editionCode(), "abc");
     EXPECT_EQ(file.line(17).size(), 28u);
     EXPECT_EQ(file.line(16), std::string("\x92}tail") + std::string(22, ' '));
-    for (int slot = 1; slot <= ClubMemberSlots; ++slot) EXPECT_TRUE(file.memberEmpty(slot));
+    for (int slot = 1; slot <= ClubMemberSlots; ++slot)
+        EXPECT_TRUE(file.memberEmpty(slot));
     EXPECT_EQ(file.topTen(1).score, std::nullopt);
     ASSERT_TRUE(ClubFile::parse(file.bytes()).has_value());
 }
@@ -372,11 +405,9 @@ TEST(ClubTopTen, NewerEntryWinsTiesAndPushesTheTenthOut) {
         int score;
         int place;
     } cases[] = {
-        {50, 1},  // equal to the first: takes place 1
-        {99, 1},
-        {47, 2},
-        {5, 10},  // equal to the tenth: place 10, the old tenth is gone
-        {4, 0},   // below all: not entered
+        {50, 1},                    // equal to the first: takes place 1
+        {99, 1},  {47, 2}, {5, 10}, // equal to the tenth: place 10, the old tenth is gone
+        {4, 0},                     // below all: not entered
         {-30, 0},
     };
     for (const auto &c : cases) {
@@ -396,7 +427,7 @@ TEST(ClubTopTen, NewerEntryWinsTiesAndPushesTheTenthOut) {
 }
 
 TEST(ClubTopTen, RowsThatAreNotNumbersGiveWay) {
-    ClubFile file = freshClub();  // ten blank rows
+    ClubFile file = freshClub(); // ten blank rows
     EXPECT_EQ(file.enterTopTen("First", -5), 1);
     EXPECT_EQ(file.enterTopTen("Second", -7), 2);
     EXPECT_EQ(file.topTen(3).score, std::nullopt);
@@ -423,10 +454,10 @@ TEST(ClubMembers, StoredInRatingOrderNewerFirstOnTies) {
         std::vector<std::string> names;
     } cases[] = {
         {5.0, 1, {"New", "R4", "R3", "R2", "R1"}},
-        {3.0, 2, {"R4", "New", "R3", "R2", "R1"}},  // tie with R3: the newer goes first
+        {3.0, 2, {"R4", "New", "R3", "R2", "R1"}}, // tie with R3: the newer goes first
         {2.5, 3, {"R4", "R3", "New", "R2", "R1"}},
         {0.0, 5, {"R4", "R3", "R2", "R1", "New"}},
-        {-0.5, 0, {"R4", "R3", "R2", "R1", "R0"}},  // lower than all of a full club
+        {-0.5, 0, {"R4", "R3", "R2", "R1", "R0"}}, // lower than all of a full club
     };
     for (const auto &c : cases) {
         ClubFile file = fullClub();
@@ -448,10 +479,8 @@ TEST(ClubMembers, RemoveMovesTheLinesBelowUp) {
         int slot;
         std::vector<std::string> names;
     } cases[] = {
-        {1, {"R3", "R2", "R1", "R0", "#"}},
-        {3, {"R4", "R3", "R1", "R0", "#"}},
-        {5, {"R4", "R3", "R2", "R1", "#"}},
-        {0, {"R4", "R3", "R2", "R1", "R0"}},
+        {1, {"R3", "R2", "R1", "R0", "#"}},  {3, {"R4", "R3", "R1", "R0", "#"}},
+        {5, {"R4", "R3", "R2", "R1", "#"}},  {0, {"R4", "R3", "R2", "R1", "R0"}},
         {6, {"R4", "R3", "R2", "R1", "R0"}},
     };
     for (const auto &c : cases) {
@@ -486,7 +515,7 @@ TEST_F(ClubOnDisk, MatchEndAfterHand30EntersTheTopTenAndRestartsTheScore) {
     const auto result = recordMatchEnd(path, 1, member("Ann", 1.2, 30, 42), false);
     EXPECT_EQ(result.write, ClubWrite::Written);
     EXPECT_TRUE(result.cycleComplete);
-    EXPECT_EQ(result.place, 3);  // 42 lies between 45 and 40
+    EXPECT_EQ(result.place, 3); // 42 lies between 45 and 40
     EXPECT_EQ(result.memberLine, 1);
     EXPECT_EQ(result.record.cycleScore, 0);
     const ClubFile file = reread(path);
@@ -522,7 +551,7 @@ TEST_F(ClubOnDisk, StoreResultEntersACompletedCycleOnce) {
 TEST_F(ClubOnDisk, RenameKeepsTheRecordAndMovesItWithTies) {
     ClubFile start = clubWithTopTen();
     start.insertMember(member("Tie", 2.0, 30, 0));
-    start.insertMember(member("Me", 2.0, 30, 0, "old"));  // line 1; "Tie" line 2
+    start.insertMember(member("Me", 2.0, 30, 0, "old")); // line 1; "Tie" line 2
     EXPECT_EQ(memberNames(start)[0], "Me");
     const fs::path path = installClub(start);
     const auto topBefore = reread(path).topTen(10);
@@ -530,7 +559,7 @@ TEST_F(ClubOnDisk, RenameKeepsTheRecordAndMovesItWithTies) {
     const auto result = changeMemberName(path, 1, *start.member(1), "Renamed", "new");
     EXPECT_EQ(result.write, ClubWrite::Written);
     EXPECT_EQ(result.memberLine, 1);
-    EXPECT_FALSE(result.cycleComplete);  // a rename never re-enters the top ten
+    EXPECT_FALSE(result.cycleComplete); // a rename never re-enters the top ten
     EXPECT_EQ(result.record, member("Renamed", 2.0, 30, 0, "new"));
     const ClubFile file = reread(path);
     EXPECT_EQ(memberNames(file), (std::vector<std::string>{"Renamed", "Tie", "#", "#", "#"}));
@@ -541,7 +570,8 @@ TEST_F(ClubOnDisk, RenameKeepsTheRecordAndMovesItWithTies) {
     // the caller learns that its slot moved, so a later removal hits it.
     const auto moved = changeMemberName(path, 2, *file.member(2), "Tie2", "x");
     EXPECT_EQ(moved.memberLine, 1);
-    EXPECT_EQ(memberNames(reread(path)), (std::vector<std::string>{"Tie2", "Renamed", "#", "#", "#"}));
+    EXPECT_EQ(memberNames(reread(path)),
+              (std::vector<std::string>{"Tie2", "Renamed", "#", "#", "#"}));
 }
 
 TEST_F(ClubOnDisk, RemoveMemberRewritesTheFile) {
@@ -566,7 +596,8 @@ TEST_F(ClubOnDisk, UnreadableFileIsNeverOverwritten) {
     for (const char *fixture : {"sixteen_lines.clb", "binary_garbage.clb", "utf8_saved.clb"}) {
         const fs::path path = install(fixture);
         const std::string before = readBytes(path);
-        EXPECT_EQ(recordMatchEnd(path, 1, member("X", 1.0, 30, 9)).write, ClubWrite::Failed) << fixture;
+        EXPECT_EQ(recordMatchEnd(path, 1, member("X", 1.0, 30, 9)).write, ClubWrite::Failed)
+            << fixture;
         EXPECT_EQ(removeMember(path, 1), ClubWrite::Failed) << fixture;
         EXPECT_EQ(readBytes(path), before) << fixture;
     }
@@ -576,7 +607,8 @@ TEST_F(ClubOnDisk, UnreadableFileIsNeverOverwritten) {
 
 TEST_F(ClubOnDisk, OperationsReplaceTheFileWholeAndLeaveNoTemporaryFiles) {
     const fs::path path = install("valid.clb");
-    EXPECT_EQ(recordMatchEnd(path, 2, member("Борис", 0.5, 4, 1, "12345")).write, ClubWrite::Written);
+    EXPECT_EQ(recordMatchEnd(path, 2, member("Борис", 0.5, 4, 1, "12345")).write,
+              ClubWrite::Written);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
     const std::string bytes = readBytes(path);
     EXPECT_EQ(independentSums(bytes), "583:" + reread(path).computedSums());
@@ -587,11 +619,12 @@ TEST_F(ClubOnDisk, ReadMemberAndPasswordOrNothing) {
     const fs::path path = install("valid.clb");
     EXPECT_EQ(readMember(path, 2), member("Борис", 0.0, 3, -4, "12345"));
     EXPECT_EQ(readMember(path, 5), std::nullopt);
-    EXPECT_EQ(readMember(install("edited_mark_tail.clb", "shape-only.clb"), 1), member("Anna Berg", 2.5, 45, 12, "rose"));
+    EXPECT_EQ(readMember(install("edited_mark_tail.clb", "shape-only.clb"), 1),
+              member("Anna Berg", 2.5, 45, 12, "rose"));
     EXPECT_EQ(readMember(install("long_member_line.clb", "misshapen.clb"), 1), std::nullopt);
     EXPECT_EQ(readMemberPassword(path, 1), "rose ");
     EXPECT_EQ(readMemberPassword(path, 3), "     ");
-    EXPECT_EQ(readMemberPassword(path, 4), std::nullopt);  // empty slot
+    EXPECT_EQ(readMemberPassword(path, 4), std::nullopt); // empty slot
     EXPECT_EQ(readMemberPassword(path, 9), std::nullopt);
     EXPECT_EQ(readMemberPassword(folder_ / "absent", 1), std::nullopt);
 }
@@ -645,8 +678,10 @@ TEST_F(ClubOnDisk, BothFilesAtStart) {
     for (const auto &c : cases) {
         fs::remove(folder_ / LocalClubFileName);
         fs::remove(folder_ / NetworkClubFileName);
-        if (c.local) install(c.local, LocalClubFileName);
-        if (c.network) install(c.network, NetworkClubFileName);
+        if (c.local)
+            install(c.local, LocalClubFileName);
+        if (c.network)
+            install(c.network, NetworkClubFileName);
         const auto check = checkClubFiles(folder_);
         EXPECT_EQ(check.mayRun(), c.mayRun) << c.local << " " << c.network;
         EXPECT_EQ(check.russianEdition(), c.russian);
@@ -679,7 +714,7 @@ TEST(ClubLogin, NewPlayerEntry) {
         {"Twenty-one characters", "abc", "abc", LoginCheck::IncorrectName},
         {"Line\nbreak", "abc", "abc", LoginCheck::IncorrectName},
         {"Tab\there", "abc", "abc", LoginCheck::IncorrectName},
-        {"\xc3\x28", "abc", "abc", LoginCheck::IncorrectName},  // broken UTF-8
+        {"\xc3\x28", "abc", "abc", LoginCheck::IncorrectName}, // broken UTF-8
         {"", "abc", "abd", LoginCheck::IncorrectName},         // the name is checked first
         {"Mr.X", "abc", "abd", LoginCheck::PasswordsDiffer},
         {"Mr.X", "abc", "", LoginCheck::PasswordsDiffer},
@@ -687,7 +722,8 @@ TEST(ClubLogin, NewPlayerEntry) {
         {"Mr.X", "sixsix", "sixsix", LoginCheck::IncorrectPassword},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(checkNewPlayer(c.name, c.password, c.repeated), c.expected) << c.name << "/" << c.password;
+        EXPECT_EQ(checkNewPlayer(c.name, c.password, c.repeated), c.expected)
+            << c.name << "/" << c.password;
 }
 
 TEST(ClubLogin, NewPlayerRecordStartsAtZero) {
@@ -704,17 +740,18 @@ TEST_F(ClubOnDisk, MemberPasswordCheck) {
         LoginCheck expected;
     } cases[] = {
         {1, "rose", LoginCheck::Accepted},
-        {1, "rose ", LoginCheck::Accepted},  // blank-padded to 5 on both sides
+        {1, "rose ", LoginCheck::Accepted}, // blank-padded to 5 on both sides
         {1, "Rose", LoginCheck::IncorrectPassword},
         {1, "rosebud", LoginCheck::IncorrectPassword},
         {1, "", LoginCheck::IncorrectPassword},
         {2, "12345", LoginCheck::Accepted},
         {3, "", LoginCheck::Accepted},
         {3, "密", LoginCheck::IncorrectPassword},
-        {4, "", LoginCheck::IncorrectPassword},  // empty slot
+        {4, "", LoginCheck::IncorrectPassword}, // empty slot
         {0, "", LoginCheck::IncorrectPassword},
     };
-    for (const auto &c : cases) EXPECT_EQ(checkMemberLogin(path, c.slot, c.typed), c.expected) << c.slot << c.typed;
+    for (const auto &c : cases)
+        EXPECT_EQ(checkMemberLogin(path, c.slot, c.typed), c.expected) << c.slot << c.typed;
     EXPECT_EQ(checkMemberLogin(folder_ / "absent", 1, "rose"), LoginCheck::IncorrectPassword);
 }
 
@@ -760,7 +797,8 @@ TEST(ShippedClubFiles, HoldAnEmptyClubAndAPlausibleTopTen) {
     for (const char *name : {LocalClubFileName, NetworkClubFileName}) {
         const auto file = readClubFile(fs::path(QUARN_DIST_DIR) / name);
         ASSERT_TRUE(file.has_value()) << name;
-        for (int slot = 1; slot <= ClubMemberSlots; ++slot) EXPECT_TRUE(file->memberEmpty(slot)) << name;
+        for (int slot = 1; slot <= ClubMemberSlots; ++slot)
+            EXPECT_TRUE(file->memberEmpty(slot)) << name;
         int previous = std::numeric_limits<int>::max();
         for (int place = 1; place <= ClubTopTenSize; ++place) {
             const TopTenEntry entry = file->topTen(place);

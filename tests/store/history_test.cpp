@@ -22,15 +22,16 @@ namespace {
 
 const HistoryStamp fiveToNine{"9:05", "06.05.2024"};
 
-std::string fixture(const char* name) {
+std::string fixture(const char *name) {
     return readFileBytes(fs::path(QUARN_TEST_DATA) / "history" / name, 1 << 20).bytes;
 }
 
 // ---- the entry line -----------------------------------------------------------
 
 TEST(HistoryLine, EntryIsWrittenAtItsColumnsWithItsSums) {
-    const std::string expected = std::string(" 9:0506.05.2024") + "\xC8\xE2\xE0\xED" + std::string(47, ' ') +
-                                 " 12" + "        -7" + "     -0,58" + "L#########" + "04418" + "02179" + "01440";
+    const std::string expected = std::string(" 9:0506.05.2024") + "\xC8\xE2\xE0\xED" +
+                                 std::string(47, ' ') + " 12" + "        -7" + "     -0,58" +
+                                 "L#########" + "04418" + "02179" + "01440";
     EXPECT_EQ(historyEntryLine({"Иван", 12, -7, -0.583333, LocalGame}, fiveToNine), expected);
 }
 
@@ -56,17 +57,17 @@ TEST(HistoryLine, SumsCoverOnlyTheFirst99Characters) {
 }
 
 struct ColumnCase {
-    const char* name;
+    const char *name;
     HisStr entry;
     HistoryStamp stamp;
-    int first;  // first character of the column, from 1
+    int first; // first character of the column, from 1
     std::string text;
 };
 
 class HistoryColumns : public ::testing::TestWithParam<ColumnCase> {};
 
 TEST_P(HistoryColumns, AreCutAndPaddedToTheirWidths) {
-    const ColumnCase& c = GetParam();
+    const ColumnCase &c = GetParam();
     const std::string line = historyEntryLine(c.entry, c.stamp);
     ASSERT_EQ(line.size(), 114u);
     EXPECT_EQ(line.substr(static_cast<size_t>(c.first - 1), c.text.size()), c.text);
@@ -84,28 +85,39 @@ INSTANTIATE_TEST_SUITE_P(
         ColumnCase{"ShortDatePaddedLeft", plain, {"9:05", "6.5.24"}, 6, "    6.5.24"},
         ColumnCase{"LongDateCutToTen", plain, {"9:05", "Monday, 6 May 2024"}, 6, "Monday, 6 "},
         ColumnCase{"NamePaddedToFiftyOne", plain, fiveToNine, 16, "Mr.X" + std::string(47, ' ')},
-        ColumnCase{"NameCutToFiftyOne", {std::string(60, 'n') + "END", 1, 0, 0, 0}, fiveToNine, 16,
+        ColumnCase{"NameCutToFiftyOne",
+                   {std::string(60, 'n') + "END", 1, 0, 0, 0},
+                   fiveToNine,
+                   16,
                    std::string(51, 'n') + "  1"},
-        ColumnCase{"CyrillicNameIsOneBytePerLetter", {"Пётр/Anna", 1, 0, 0, 0}, fiveToNine, 16,
+        ColumnCase{"CyrillicNameIsOneBytePerLetter",
+                   {"Пётр/Anna", 1, 0, 0, 0},
+                   fiveToNine,
+                   16,
                    "\xCF\xB8\xF2\xF0/Anna "},
-        ColumnCase{"LineBreakInNameCannotSplitTheLine", {"A\r\nB", 1, 0, 0, 0}, fiveToNine, 16, "A??B "},
-        ColumnCase{"LettersWithoutCodeBecomeQuestionMarks", {"王a", 1, 0, 0, 0}, fiveToNine, 16, "?a "},
+        ColumnCase{
+            "LineBreakInNameCannotSplitTheLine", {"A\r\nB", 1, 0, 0, 0}, fiveToNine, 16, "A??B "},
+        ColumnCase{
+            "LettersWithoutCodeBecomeQuestionMarks", {"王a", 1, 0, 0, 0}, fiveToNine, 16, "?a "},
         ColumnCase{"Hands", {"x", 30, 0, 0, 0}, fiveToNine, 67, " 30"},
         ColumnCase{"HandsTooWideAreHeld", {"x", 12345, 0, 0, 0}, fiveToNine, 67, "999"},
         ColumnCase{"NegativeResult", {"x", 1, -12, 0, 0}, fiveToNine, 70, "       -12"},
         ColumnCase{"LowestResultFits", {"x", 1, INT_MIN, 0, 0}, fiveToNine, 70, "-999999999"},
         ColumnCase{"HighestResultFits", {"x", 1, INT_MAX, 0, 0}, fiveToNine, 70, "2147483647"},
         ColumnCase{"ZeroRating", {"x", 1, 0, 0.0, 0}, fiveToNine, 80, "      0,00"},
-        ColumnCase{"RatingRoundedToTwoDecimals", {"x", 1, 0, 1.681818, 0}, fiveToNine, 80, "      1,68"},
+        ColumnCase{
+            "RatingRoundedToTwoDecimals", {"x", 1, 0, 1.681818, 0}, fiveToNine, 80, "      1,68"},
         ColumnCase{"LowestRating", {"x", 1, 0, -99.99, 0}, fiveToNine, 80, "    -99,99"},
-        ColumnCase{"TinyNegativeRatingIsZero", {"x", 1, 0, -0.001, 0}, fiveToNine, 80, "      0,00"},
-        ColumnCase{"RatingThatIsNoNumber", {"x", 1, 0, std::nan(""), 0}, fiveToNine, 80, "      0,00"},
+        ColumnCase{
+            "TinyNegativeRatingIsZero", {"x", 1, 0, -0.001, 0}, fiveToNine, 80, "      0,00"},
+        ColumnCase{
+            "RatingThatIsNoNumber", {"x", 1, 0, std::nan(""), 0}, fiveToNine, 80, "      0,00"},
         ColumnCase{"LocalGame", {"x", 1, 0, 0, LocalGame}, fiveToNine, 90, "L#########"},
         ColumnCase{"AccountGame", {"x", 1, 0, 0, AccountGame}, fiveToNine, 90, "A#########"},
         ColumnCase{"TournamentGame", {"x", 1, 0, 0, TournamentGame}, fiveToNine, 90, "T#########"},
         ColumnCase{"NetworkGame", {"x", 1, 0, 0, NetworkGame}, fiveToNine, 90, "N#########"},
         ColumnCase{"UnknownKindIsLocal", {"x", 1, 0, 0, 7}, fiveToNine, 90, "L#########"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto &info) { return std::string(info.param.name); });
 
 // ---- time and date --------------------------------------------------------------
 
@@ -136,7 +148,7 @@ TEST(HistoryStampFormats, DateTheCodePageCannotWriteFallsBackToNumbers) {
 // ---- checking files -------------------------------------------------------------
 
 struct CheckCase {
-    const char* file;
+    const char *file;
     bool intact;
     int entries;
 };
@@ -149,31 +161,31 @@ TEST_P(HistoryCheckFixtures, RecogniseChangedAndDamagedFiles) {
     EXPECT_EQ(check.entries, GetParam().entries);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fixtures, HistoryCheckFixtures,
-    ::testing::Values(CheckCase{"three_entries.hst", true, 3},
-                      CheckCase{"bare_lf_line_ends.hst", true, 3},
-                      CheckCase{"end_line_only.hst", true, 0},
-                      CheckCase{"short_lines_skipped.hst", true, 3},
-                      CheckCase{"entry_longer_than_114.hst", true, 3},
-                      CheckCase{"totals_with_trailing_text.hst", true, 3},
-                      CheckCase{"name_changed.hst", false, 0},
-                      CheckCase{"name_changed_line_sums_mended.hst", false, 0},
-                      CheckCase{"line_sum_digit_changed.hst", false, 0},
-                      CheckCase{"totals_changed.hst", false, 0},
-                      CheckCase{"totals_missing.hst", false, 0},
-                      CheckCase{"totals_29_characters.hst", false, 0},
-                      CheckCase{"end_line_missing.hst", false, 0},
-                      CheckCase{"all_lines_short.hst", false, 0},
-                      CheckCase{"empty.hst", false, 0},
-                      CheckCase{"binary_garbage.hst", false, 0}),
-    [](const auto& info) {
-        std::string name = info.param.file;
-        for (char& c : name) {
-            if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-        }
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Fixtures, HistoryCheckFixtures,
+                         ::testing::Values(CheckCase{"three_entries.hst", true, 3},
+                                           CheckCase{"bare_lf_line_ends.hst", true, 3},
+                                           CheckCase{"end_line_only.hst", true, 0},
+                                           CheckCase{"short_lines_skipped.hst", true, 3},
+                                           CheckCase{"entry_longer_than_114.hst", true, 3},
+                                           CheckCase{"totals_with_trailing_text.hst", true, 3},
+                                           CheckCase{"name_changed.hst", false, 0},
+                                           CheckCase{"name_changed_line_sums_mended.hst", false, 0},
+                                           CheckCase{"line_sum_digit_changed.hst", false, 0},
+                                           CheckCase{"totals_changed.hst", false, 0},
+                                           CheckCase{"totals_missing.hst", false, 0},
+                                           CheckCase{"totals_29_characters.hst", false, 0},
+                                           CheckCase{"end_line_missing.hst", false, 0},
+                                           CheckCase{"all_lines_short.hst", false, 0},
+                                           CheckCase{"empty.hst", false, 0},
+                                           CheckCase{"binary_garbage.hst", false, 0}),
+                         [](const auto &info) {
+                             std::string name = info.param.file;
+                             for (char &c : name) {
+                                 if (!std::isalnum(static_cast<unsigned char>(c)))
+                                     c = '_';
+                             }
+                             return name;
+                         });
 
 // Every single character of an entry line, changed, makes the file damaged.
 TEST(HistoryCheck, AnyChangedCharacterOfAnEntryIsFound) {
@@ -205,7 +217,7 @@ TEST(HistoryRows, GiveTheColumnsOfTheEntriesUpToTheEndLine) {
 // ---- appending ------------------------------------------------------------------
 
 class HistoryFolder : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         folder_ = fs::temp_directory_path() /
                   ("quarn-history-" + std::to_string(::getpid()) + "-" +
@@ -215,8 +227,9 @@ protected:
     }
     void TearDown() override { fs::remove_all(folder_); }
 
-    HistoryAppended append(const std::string& name, int count = 1) {
-        const std::vector<HisStr> entries(static_cast<size_t>(count), HisStr{name, 3, 5, 1.25, LocalGame});
+    HistoryAppended append(const std::string &name, int count = 1) {
+        const std::vector<HisStr> entries(static_cast<size_t>(count),
+                                          HisStr{name, 3, 5, 1.25, LocalGame});
         return appendHistory(folder_, entries, fiveToNine);
     }
     std::string bytesOf(int number) const {
@@ -247,10 +260,11 @@ TEST_F(HistoryFolder, LaterEntriesAreAddedAfterTheEarlierOnes) {
     ASSERT_TRUE(append("first").ok);
     const std::string before = bytesOf(1);
     const std::string firstLine = before.substr(0, 116);
-    ASSERT_TRUE(appendHistory(folder_, std::vector<HisStr>{{"second", 1, 1, 1, NetworkGame},
-                                                           {"third", 1, 1, 1, AccountGame},
-                                                           {"fourth", 1, 1, 1, TournamentGame},
-                                                           {"fifth", 1, 1, 1, LocalGame}},
+    ASSERT_TRUE(appendHistory(folder_,
+                              std::vector<HisStr>{{"second", 1, 1, 1, NetworkGame},
+                                                  {"third", 1, 1, 1, AccountGame},
+                                                  {"fourth", 1, 1, 1, TournamentGame},
+                                                  {"fifth", 1, 1, 1, LocalGame}},
                               fiveToNine)
                     .ok);
     EXPECT_EQ(bytesOf(1).substr(0, 116), firstLine);
@@ -296,7 +310,8 @@ TEST_F(HistoryFolder, DamagedFileIsReplacedAndItsBytesAreKeptAside) {
     const std::vector<HistoryRow> rows = readHistoryFile(folder_, 1);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].player.substr(0, 5), "fresh");
-    EXPECT_EQ(readFileBytes(folder_ / "History" / "Quarn_I0001.hst.damaged", 1 << 20).bytes, damaged);
+    EXPECT_EQ(readFileBytes(folder_ / "History" / "Quarn_I0001.hst.damaged", 1 << 20).bytes,
+              damaged);
 
     damaged[21] = 'Q';
     ASSERT_TRUE(writeFileAtomically(historyFilePath(folder_, 1), damaged));
@@ -350,8 +365,8 @@ TEST_F(HistoryFolder, FileInfoGivesTheModificationDateInTheGivenFormat) {
     local.tm_hour = 12;
     local.tm_isdst = -1;
     const std::time_t when = std::mktime(&local);
-    const auto fileTime = fs::file_time_type::clock::now() +
-                          std::chrono::seconds(when - std::time(nullptr));
+    const auto fileTime =
+        fs::file_time_type::clock::now() + std::chrono::seconds(when - std::time(nullptr));
     fs::last_write_time(historyFilePath(folder_, 1), fileTime);
     const HistoryFileInfo info = checkHistoryFile(folder_, 1, "%d.%m.%Y");
     EXPECT_EQ(info.date, "31.12.2021");
@@ -366,4 +381,4 @@ TEST_F(HistoryFolder, NumbersOutsideTheRangeDoNotExist) {
     EXPECT_EQ(historyFilePath(folder_, 9999).filename(), "Quarn_I9999.hst");
 }
 
-}  // namespace
+} // namespace

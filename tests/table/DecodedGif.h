@@ -22,7 +22,7 @@ struct DecodedFrame {
     int delayCs = 0;
     int disposal = 0;
     int transparent = -1;
-    QImage shown;  // the screen after this frame, ARGB32 (transparent where nothing was drawn)
+    QImage shown; // the screen after this frame, ARGB32 (transparent where nothing was drawn)
 };
 
 struct DecodedGif {
@@ -38,8 +38,7 @@ struct Reader {
     int offset = 0;
 };
 
-inline int readBytes(GifFileType *gif, GifByteType *into, int length)
-{
+inline int readBytes(GifFileType *gif, GifByteType *into, int length) {
     auto *reader = static_cast<Reader *>(gif->UserData);
     const int n = std::min(length, int(reader->bytes->size()) - reader->offset);
     std::memcpy(into, reader->bytes->constData() + reader->offset, size_t(std::max(n, 0)));
@@ -49,8 +48,7 @@ inline int readBytes(GifFileType *gif, GifByteType *into, int length)
 
 } // namespace detail
 
-inline std::optional<DecodedGif> decodeGif(const QByteArray &bytes)
-{
+inline std::optional<DecodedGif> decodeGif(const QByteArray &bytes) {
     detail::Reader reader{&bytes};
     int error = 0;
     GifFileType *gif = DGifOpen(&reader, detail::readBytes, &error);
@@ -68,8 +66,8 @@ inline std::optional<DecodedGif> decodeGif(const QByteArray &bytes)
         const SavedImage &image = gif->SavedImages[i];
         for (int e = 0; e < image.ExtensionBlockCount; ++e) {
             const ExtensionBlock &block = image.ExtensionBlocks[e];
-            if (block.Function == APPLICATION_EXT_FUNC_CODE && block.ByteCount == 11
-                && std::memcmp(block.Bytes, "NETSCAPE2.0", 11) == 0)
+            if (block.Function == APPLICATION_EXT_FUNC_CODE && block.ByteCount == 11 &&
+                std::memcmp(block.Bytes, "NETSCAPE2.0", 11) == 0)
                 out.loops = true;
         }
         GraphicsControlBlock control{};
@@ -103,8 +101,7 @@ inline std::optional<DecodedGif> decodeGif(const QByteArray &bytes)
     return out;
 }
 
-inline std::optional<DecodedGif> decodeGifFile(const QString &path)
-{
+inline std::optional<DecodedGif> decodeGifFile(const QString &path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
@@ -112,8 +109,7 @@ inline std::optional<DecodedGif> decodeGifFile(const QString &path)
 }
 
 // The largest difference of one colour channel between two pictures of one size.
-inline int largestChannelDifference(const QImage &a, const QImage &b)
-{
+inline int largestChannelDifference(const QImage &a, const QImage &b) {
     const QImage x = a.convertToFormat(QImage::Format_RGB32);
     const QImage y = b.convertToFormat(QImage::Format_RGB32);
     int largest = 0;
@@ -121,8 +117,8 @@ inline int largestChannelDifference(const QImage &a, const QImage &b)
         for (int col = 0; col < x.width(); ++col) {
             const QRgb p = x.pixel(col, row);
             const QRgb q = y.pixel(col, row);
-            largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                                std::abs(qBlue(p) - qBlue(q))});
+            largest = std::max({largest, std::abs(qRed(p) - qRed(q)),
+                                std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
         }
     return largest;
 }

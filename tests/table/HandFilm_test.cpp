@@ -23,8 +23,7 @@ using testing::decodeGif;
 using testing::largestChannelDifference;
 
 // A table-like picture: a felt gradient with a few coloured cards.
-QImage tablePicture(QSize size, int cards)
-{
+QImage tablePicture(QSize size, int cards) {
     QImage picture(size, QImage::Format_RGB32);
     QPainter p(&picture);
     QLinearGradient felt(0, 0, size.width(), size.height());
@@ -38,8 +37,7 @@ QImage tablePicture(QSize size, int cards)
     return picture;
 }
 
-QImage filled(QSize size, QRgb colour)
-{
+QImage filled(QSize size, QRgb colour) {
     QImage picture(size, QImage::Format_RGB32);
     picture.fill(colour);
     return picture;
@@ -50,15 +48,14 @@ QImage filled(QSize size, QRgb colour)
 struct ChangeCase {
     const char *name;
     QSize before;
-    std::vector<QPoint> changed;  // pixels painted in another colour
+    std::vector<QPoint> changed; // pixels painted in another colour
     QSize after;
     QRect expected;
 };
 
 class ChangedRectangle : public ::testing::TestWithParam<ChangeCase> {};
 
-TEST_P(ChangedRectangle, BoundsEveryChangedPixel)
-{
+TEST_P(ChangedRectangle, BoundsEveryChangedPixel) {
     const ChangeCase &c = GetParam();
     const QImage before = filled(c.before, qRgb(10, 20, 30));
     QImage after = filled(c.after, qRgb(10, 20, 30));
@@ -70,16 +67,16 @@ TEST_P(ChangedRectangle, BoundsEveryChangedPixel)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ChangedRectangle,
-    ::testing::Values(ChangeCase{"Equal", {40, 30}, {}, {40, 30}, QRect()},
-                      ChangeCase{"OnePixel", {40, 30}, {{7, 9}}, {40, 30}, QRect(7, 9, 1, 1)},
-                      ChangeCase{"Corners", {40, 30}, {{0, 0}, {39, 29}}, {40, 30}, QRect(0, 0, 40, 30)},
-                      ChangeCase{"TwoSpots", {40, 30}, {{30, 3}, {5, 20}}, {40, 30}, QRect(5, 3, 26, 18)},
-                      ChangeCase{"LastColumnOnly", {40, 30}, {{39, 12}}, {40, 30}, QRect(39, 12, 1, 1)},
-                      ChangeCase{"OtherSize", {40, 30}, {}, {41, 30}, QRect(0, 0, 41, 30)}),
+    ::testing::Values(
+        ChangeCase{"Equal", {40, 30}, {}, {40, 30}, QRect()},
+        ChangeCase{"OnePixel", {40, 30}, {{7, 9}}, {40, 30}, QRect(7, 9, 1, 1)},
+        ChangeCase{"Corners", {40, 30}, {{0, 0}, {39, 29}}, {40, 30}, QRect(0, 0, 40, 30)},
+        ChangeCase{"TwoSpots", {40, 30}, {{30, 3}, {5, 20}}, {40, 30}, QRect(5, 3, 26, 18)},
+        ChangeCase{"LastColumnOnly", {40, 30}, {{39, 12}}, {40, 30}, QRect(39, 12, 1, 1)},
+        ChangeCase{"OtherSize", {40, 30}, {}, {41, 30}, QRect(0, 0, 41, 30)}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(SamePicture, FormatDoesNotMatterOnlyPixels)
-{
+TEST(SamePicture, FormatDoesNotMatterOnlyPixels) {
     const QImage rgb = tablePicture({60, 40}, 1);
     EXPECT_TRUE(samePicture(rgb, rgb.convertToFormat(QImage::Format_ARGB32_Premultiplied)));
     EXPECT_FALSE(samePicture(rgb, tablePicture({60, 40}, 2)));
@@ -87,20 +84,21 @@ TEST(SamePicture, FormatDoesNotMatterOnlyPixels)
 
 // ---- The film --------------------------------------------------------------------
 
-TEST(HandFilm, KeepsOnlyChangedPicturesAsTheirChangedRectangles)
-{
+TEST(HandFilm, KeepsOnlyChangedPicturesAsTheirChangedRectangles) {
     HandFilm film;
     film.start();
     const QSize size(120, 80);
     EXPECT_TRUE(film.offer(tablePicture(size, 1), 200));
     for (int idle = 0; idle < 100; ++idle)
-        EXPECT_FALSE(film.offer(tablePicture(size, 1), 200)) << "an unchanged picture adds no frame";
+        EXPECT_FALSE(film.offer(tablePicture(size, 1), 200))
+            << "an unchanged picture adds no frame";
     EXPECT_TRUE(film.offer(tablePicture(size, 2), 200));
     EXPECT_FALSE(film.offer(QImage(), 200)) << "a failed capture adds nothing";
 
     ASSERT_EQ(film.frameCount(), 2);
     EXPECT_EQ(film.screen(), size);
-    EXPECT_EQ(QRect(film.frames()[0].at, film.frames()[0].picture.size()), QRect(QPoint(0, 0), size));
+    EXPECT_EQ(QRect(film.frames()[0].at, film.frames()[0].picture.size()),
+              QRect(QPoint(0, 0), size));
     // Only the second card appeared.
     EXPECT_EQ(QRect(film.frames()[1].at, film.frames()[1].picture.size()), QRect(40, 20, 26, 36));
 
@@ -112,8 +110,7 @@ TEST(HandFilm, KeepsOnlyChangedPicturesAsTheirChangedRectangles)
     EXPECT_TRUE(film.offer(tablePicture(size, 2), 200)) << "a new film starts from a whole picture";
 }
 
-TEST(HandFilm, StopsAtTwoHundredFiftyFramesAndStillKeepsThem)
-{
+TEST(HandFilm, StopsAtTwoHundredFiftyFramesAndStillKeepsThem) {
     HandFilm film;
     film.start();
     for (int i = 0; i < 300; ++i)
@@ -123,8 +120,7 @@ TEST(HandFilm, StopsAtTwoHundredFiftyFramesAndStillKeepsThem)
     EXPECT_EQ(film.takeFrames().size(), std::size_t(HandFilm::MaxFrames));
 }
 
-TEST(HandFilm, PictureOfAnotherSizeIsANewWholeFrame)
-{
+TEST(HandFilm, PictureOfAnotherSizeIsANewWholeFrame) {
     HandFilm film;
     film.start();
     film.offer(filled({30, 20}, qRgb(1, 2, 3)), 100);
@@ -139,8 +135,7 @@ struct NameCase {
     const char *name;
 };
 
-TEST(FilmFileName, DateAndTimeWithPoints)
-{
+TEST(FilmFileName, DateAndTimeWithPoints) {
     const NameCase cases[] = {
         {QDateTime(QDate(2022, 10, 18), QTime(9, 28, 14)), "2022.10.18-09.28.14.gif"},
         {QDateTime(QDate(2009, 1, 2), QTime(23, 5, 7)), "2009.01.02-23.05.07.gif"},
@@ -152,16 +147,15 @@ TEST(FilmFileName, DateAndTimeWithPoints)
 
 // ---- The encoder -----------------------------------------------------------------
 
-TEST(GifDelay, RoundedToHundredthsAndNeverZero)
-{
-    const std::pair<int, int> cases[] = {{10, 1}, {14, 1}, {15, 2}, {200, 20}, {1000, 100}, {5000, 500}, {0, 1},
-                                         {-30, 1}, {10'000'000, 65535}};
+TEST(GifDelay, RoundedToHundredthsAndNeverZero) {
+    const std::pair<int, int> cases[] = {{10, 1},   {14, 1},     {15, 2},
+                                         {200, 20}, {1000, 100}, {5000, 500},
+                                         {0, 1},    {-30, 1},    {10'000'000, 65535}};
     for (auto [ms, cs] : cases)
         EXPECT_EQ(gifDelayCentiseconds(ms), cs) << ms << " ms";
 }
 
-TEST(GifEncoder, FilmReadsBackAsTheHandWasSeen)
-{
+TEST(GifEncoder, FilmReadsBackAsTheHandWasSeen) {
     const QSize size(160, 100);
     std::vector<QImage> seen;
     HandFilm film;
@@ -172,7 +166,8 @@ TEST(GifEncoder, FilmReadsBackAsTheHandWasSeen)
     }
     GifOptions options;
     options.screen = film.screen();
-    const std::optional<testing::DecodedGif> gif = decodeGif(encodeAnimatedGif(film.takeFrames(), options));
+    const std::optional<testing::DecodedGif> gif =
+        decodeGif(encodeAnimatedGif(film.takeFrames(), options));
     ASSERT_TRUE(gif);
     EXPECT_EQ(gif->screen, size);
     EXPECT_TRUE(gif->loops);
@@ -185,17 +180,18 @@ TEST(GifEncoder, FilmReadsBackAsTheHandWasSeen)
         EXPECT_LE(largestChannelDifference(frame.shown, seen[i]), 24) << "frame " << i;
     }
     EXPECT_EQ(gif->frames[0].rect, QRect(QPoint(0, 0), size));
-    EXPECT_LT(gif->frames[1].rect.width() * gif->frames[1].rect.height(), size.width() * size.height() / 8);
+    EXPECT_LT(gif->frames[1].rect.width() * gif->frames[1].rect.height(),
+              size.width() * size.height() / 8);
 }
 
-TEST(GifEncoder, AnimationsKeepTheirTransparency)
-{
+TEST(GifEncoder, AnimationsKeepTheirTransparency) {
     QImage frame(QSize(20, 20), QImage::Format_ARGB32);
     frame.fill(Qt::transparent);
     QPainter(&frame).fillRect(QRect(5, 5, 10, 10), Qt::blue);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.gif"));
-    ASSERT_TRUE(writeAnimatedGif(path, std::vector<QImage>{frame, frame.mirrored(true, false)}, 80));
+    ASSERT_TRUE(
+        writeAnimatedGif(path, std::vector<QImage>{frame, frame.mirrored(true, false)}, 80));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const std::optional<testing::DecodedGif> gif = decodeGif(file.readAll());
@@ -210,8 +206,7 @@ TEST(GifEncoder, AnimationsKeepTheirTransparency)
     }
 }
 
-TEST(GifEncoder, FramesOffTheScreenAreClippedNotRefused)
-{
+TEST(GifEncoder, FramesOffTheScreenAreClippedNotRefused) {
     const std::vector<GifFrame> frames{{filled({10, 10}, qRgb(200, 0, 0)), {0, 0}, 100},
                                        {filled({8, 8}, qRgb(0, 200, 0)), {6, 6}, 100},
                                        {filled({4, 4}, qRgb(0, 0, 200)), {50, 50}, 100}};
@@ -222,26 +217,24 @@ TEST(GifEncoder, FramesOffTheScreenAreClippedNotRefused)
     EXPECT_TRUE(QRect(0, 0, 10, 10).contains(gif->frames[2].rect));
 }
 
-TEST(GifEncoder, NothingToWriteGivesNoBytes)
-{
+TEST(GifEncoder, NothingToWriteGivesNoBytes) {
     EXPECT_TRUE(encodeAnimatedGif({}, {}).isEmpty());
     EXPECT_TRUE(encodeAnimatedGif({{QImage(), {0, 0}, 100}}, {}).isEmpty());
 }
 
 // ---- Writing films ---------------------------------------------------------------
 
-std::vector<GifFrame> smallFilm()
-{
-    return {{filled({12, 8}, qRgb(1, 2, 3)), {0, 0}, 100}, {filled({2, 2}, qRgb(9, 9, 9)), {3, 3}, 5000}};
+std::vector<GifFrame> smallFilm() {
+    return {{filled({12, 8}, qRgb(1, 2, 3)), {0, 0}, 100},
+            {filled({2, 2}, qRgb(9, 9, 9)), {3, 3}, 5000}};
 }
 
-QStringList entries(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+QStringList entries(const QString &folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                                  QDir::Name);
 }
 
-TEST(SaveFilm, CreatesTheFolderAndReplacesAFilmOfTheSameName)
-{
+TEST(SaveFilm, CreatesTheFolderAndReplacesAFilmOfTheSameName) {
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("GIFGame"));
     ASSERT_TRUE(saveFilm(folder, QStringLiteral("x.gif"), smallFilm(), {12, 8}));
@@ -249,21 +242,21 @@ TEST(SaveFilm, CreatesTheFolderAndReplacesAFilmOfTheSameName)
     longer.insert(longer.begin() + 1, {filled({1, 1}, qRgb(80, 80, 80)), {0, 0}, 100});
     ASSERT_TRUE(saveFilm(folder, QStringLiteral("x.gif"), longer, {12, 8}));
     EXPECT_EQ(entries(folder), QStringList{QStringLiteral("x.gif")});
-    const std::optional<testing::DecodedGif> gif = testing::decodeGifFile(folder + QStringLiteral("/x.gif"));
+    const std::optional<testing::DecodedGif> gif =
+        testing::decodeGifFile(folder + QStringLiteral("/x.gif"));
     ASSERT_TRUE(gif);
     EXPECT_EQ(gif->frames.size(), 3u);
 }
 
 struct ObstacleCase {
     const char *name;
-    bool folderIsAFile;  // "GIFGame" is a plain file
-    bool nameIsAFolder;  // the film's name is taken by a folder
+    bool folderIsAFile; // "GIFGame" is a plain file
+    bool nameIsAFolder; // the film's name is taken by a folder
 };
 
 class SaveFilmBlocked : public ::testing::TestWithParam<ObstacleCase> {};
 
-TEST_P(SaveFilmBlocked, FailsAndLeavesWhatWasThere)
-{
+TEST_P(SaveFilmBlocked, FailsAndLeavesWhatWasThere) {
     const ObstacleCase &c = GetParam();
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("GIFGame"));
@@ -281,7 +274,8 @@ TEST_P(SaveFilmBlocked, FailsAndLeavesWhatWasThere)
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_EQ(file.readAll(), QByteArray("mine"));
     } else {
-        EXPECT_EQ(entries(folder), QStringList{QStringLiteral("x.gif")}) << "no temporary file is left";
+        EXPECT_EQ(entries(folder), QStringList{QStringLiteral("x.gif")})
+            << "no temporary file is left";
         EXPECT_TRUE(QFileInfo(folder + QStringLiteral("/x.gif")).isDir());
     }
 }
@@ -291,8 +285,7 @@ INSTANTIATE_TEST_SUITE_P(Obstacles, SaveFilmBlocked,
                                            ObstacleCase{"NameIsAFolder", false, true}),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST(FilmSaver, WritesFilmsInTurnAndReportsEachOnce)
-{
+TEST(FilmSaver, WritesFilmsInTurnAndReportsEachOnce) {
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("GIFGame"));
     QObject context;
@@ -318,8 +311,7 @@ TEST(FilmSaver, WritesFilmsInTurnAndReportsEachOnce)
     EXPECT_EQ(entries(folder), (QStringList{QStringLiteral("1.gif"), QStringLiteral("2.gif")}));
 }
 
-TEST(FilmSaver, UnwritableFilmIsReportedAsFailed)
-{
+TEST(FilmSaver, UnwritableFilmIsReportedAsFailed) {
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("GIFGame"));
     ASSERT_TRUE(QDir().mkpath(folder + QStringLiteral("/x.gif")));

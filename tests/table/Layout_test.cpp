@@ -9,13 +9,15 @@
 namespace quarn {
 namespace {
 
-TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour)
-{
-    struct Case { std::int64_t num, den, expected; };
-    const Case cases[] = {
-        {5, 2, 2}, {7, 2, 4}, {-5, 2, -2}, {-7, 2, -4}, {1, 3, 0}, {2, 3, 1}, {-1, 3, 0}, {-2, 3, -1}, {10, 5, 2}, {0, 7, 0},
+TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
+    struct Case {
+        std::int64_t num, den, expected;
     };
-    for (const Case& c : cases)
+    const Case cases[] = {
+        {5, 2, 2}, {7, 2, 4},  {-5, 2, -2}, {-7, 2, -4}, {1, 3, 0},
+        {2, 3, 1}, {-1, 3, 0}, {-2, 3, -1}, {10, 5, 2},  {0, 7, 0},
+    };
+    for (const Case &c : cases)
         EXPECT_EQ(roundHalfEven(c.num, c.den), c.expected) << c.num << "/" << c.den;
     EXPECT_EQ(roundHalfEven(3, 0), 0) << "a zero denominator must not crash";
 }
@@ -28,38 +30,36 @@ struct ScaleCase {
 
 class ScaleTest : public testing::TestWithParam<ScaleCase> {};
 
-TEST_P(ScaleTest, ScalesExactly)
-{
-    const ScaleCase& c = GetParam();
+TEST_P(ScaleTest, ScalesExactly) {
+    const ScaleCase &c = GetParam();
     EXPECT_EQ(Scaling::forWindow(c.size).Scale(c.base), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(WindowSizes, ScaleTest,
-                         testing::Values(
-                             // 1.3 x 35 is exactly 45.5: the half goes to 46, not to 45 as a
-                             // binary 1.3 would give.
-                             ScaleCase{WindowSize::Average1, 35, 46}, ScaleCase{WindowSize::Average1, 45, 58},
-                             ScaleCase{WindowSize::Average1, 71, 92}, ScaleCase{WindowSize::Average1, 96, 125},
-                             ScaleCase{WindowSize::Average1, 61, 79}, ScaleCase{WindowSize::Average2, 71, 121},
-                             ScaleCase{WindowSize::Average2, 96, 163}, ScaleCase{WindowSize::Average2, 5, 8},
-                             ScaleCase{WindowSize::Average2, 15, 26}, ScaleCase{WindowSize::Small, 394, 394},
-                             ScaleCase{WindowSize::Large, 394, 788}));
+INSTANTIATE_TEST_SUITE_P(
+    WindowSizes, ScaleTest,
+    testing::Values(
+        // 1.3 x 35 is exactly 45.5: the half goes to 46, not to 45 as a
+        // binary 1.3 would give.
+        ScaleCase{WindowSize::Average1, 35, 46}, ScaleCase{WindowSize::Average1, 45, 58},
+        ScaleCase{WindowSize::Average1, 71, 92}, ScaleCase{WindowSize::Average1, 96, 125},
+        ScaleCase{WindowSize::Average1, 61, 79}, ScaleCase{WindowSize::Average2, 71, 121},
+        ScaleCase{WindowSize::Average2, 96, 163}, ScaleCase{WindowSize::Average2, 5, 8},
+        ScaleCase{WindowSize::Average2, 15, 26}, ScaleCase{WindowSize::Small, 394, 394},
+        ScaleCase{WindowSize::Large, 394, 788}));
 
-TEST(Scaling, FullScreenKeepsProportionsAndCentres)
-{
+TEST(Scaling, FullScreenKeepsProportionsAndCentres) {
     // A wide screen: twice the base width, the base height. S is the smaller factor.
     const Scaling s = Scaling::forWindow(WindowSize::FullScreen, QSize(1520, 500));
     EXPECT_EQ(s.Scale(394), 394);
     EXPECT_EQ(s.PosX(183, 394), 366 + 197) << "round(183 x 2) + round((2 - 1) x 394 / 2)";
     EXPECT_EQ(s.PosY(160, 200), 160);
 
-    const Scaling tall = Scaling::forWindow(WindowSize::FullScreen, QSize(760, 575));  // SY = 1.15
+    const Scaling tall = Scaling::forWindow(WindowSize::FullScreen, QSize(760, 575)); // SY = 1.15
     EXPECT_EQ(tall.PosY(10, 5), 12) << "round(11.5) + round(0.375)";
     EXPECT_EQ(tall.PosX(10, 5), 10);
 }
 
-TEST(Scaling, WindowSizeSettingsOutsideTheListGiveTheSmallWindow)
-{
+TEST(Scaling, WindowSizeSettingsOutsideTheListGiveTheSmallWindow) {
     EXPECT_EQ(windowSizeFromSetting(0), WindowSize::Small);
     EXPECT_EQ(windowSizeFromSetting(6), WindowSize::Small);
     EXPECT_EQ(windowSizeFromSetting(4), WindowSize::Average2);
@@ -67,9 +67,12 @@ TEST(Scaling, WindowSizeSettingsOutsideTheListGiveTheSmallWindow)
     EXPECT_EQ(clientSizeFor(WindowSize::Average2), QSize(1290, 850));
 }
 
-TEST(CardSize, FollowsTheScaleAndTheWidthOfTheSet)
-{
-    struct Case { WindowSize size; bool wide; CardSize expected; };
+TEST(CardSize, FollowsTheScaleAndTheWidthOfTheSet) {
+    struct Case {
+        WindowSize size;
+        bool wide;
+        CardSize expected;
+    };
     const Case cases[] = {
         {WindowSize::Small, true, {71, 96, CardMode::Framed}},
         {WindowSize::Small, false, {71, 96, CardMode::Framed}},
@@ -79,7 +82,7 @@ TEST(CardSize, FollowsTheScaleAndTheWidthOfTheSet)
         {WindowSize::Large, true, {146, 198, CardMode::Large}},
         {WindowSize::Large, false, {126, 198, CardMode::Large}},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         const CardSize got = cardSizeFor(Scaling::forWindow(c.size), c.wide);
         EXPECT_EQ(got.width, c.expected.width) << int(c.size) << c.wide;
         EXPECT_EQ(got.height, c.expected.height) << int(c.size) << c.wide;
@@ -87,8 +90,7 @@ TEST(CardSize, FollowsTheScaleAndTheWidthOfTheSet)
     }
 }
 
-TEST(LayOutTable, PlacesTheElementsOfTheSmallWindow)
-{
+TEST(LayOutTable, PlacesTheElementsOfTheSmallWindow) {
     const TableLayout l = LayOutTable(WindowSize::Small);
     EXPECT_EQ(l.hands[1], QRect(15, 178, 165, 96));
     EXPECT_EQ(l.hands[4], QRect(250, 395, 260, 96));
@@ -103,9 +105,9 @@ TEST(LayOutTable, PlacesTheElementsOfTheSmallWindow)
     EXPECT_EQ(l.chatLine, QRect(595, 128, 94, 20));
 }
 
-TEST(LayOutTable, EveryElementLiesInsideTheClientArea)
-{
-    for (WindowSize size : {WindowSize::Small, WindowSize::Average1, WindowSize::Average2, WindowSize::Large}) {
+TEST(LayOutTable, EveryElementLiesInsideTheClientArea) {
+    for (WindowSize size :
+         {WindowSize::Small, WindowSize::Average1, WindowSize::Average2, WindowSize::Large}) {
         const TableLayout l = LayOutTable(size);
         const QRect client(QPoint(0, 0), l.client);
         for (int seat = 1; seat <= 4; ++seat) {
@@ -121,8 +123,7 @@ TEST(LayOutTable, EveryElementLiesInsideTheClientArea)
     }
 }
 
-TEST(LayOutTable, LargeWindowTableAndAceOfHearts)
-{
+TEST(LayOutTable, LargeWindowTableAndAceOfHearts) {
     const TableLayout l = LayOutTable(WindowSize::Large);
     EXPECT_EQ(l.table.size(), QSize(788, 400));
     EXPECT_EQ(tablePlace(l, 1, 9) - l.table.topLeft(), QPoint(640, 200));
@@ -130,8 +131,7 @@ TEST(LayOutTable, LargeWindowTableAndAceOfHearts)
     EXPECT_EQ(tablePlace(l, 2, 4) - l.table.topLeft(), QPoint(240, 134));
 }
 
-TEST(LayOutTable, FullScreenTakesTheClientArea)
-{
+TEST(LayOutTable, FullScreenTakesTheClientArea) {
     const TableLayout l = LayOutTable(WindowSize::FullScreen, QSize(1920, 1050));
     EXPECT_EQ(l.client, QSize(1920, 1050));
     EXPECT_EQ(l.card.mode, CardMode::Large) << "S = min(1920/760, 1050/500) = 2.1";
@@ -139,7 +139,7 @@ TEST(LayOutTable, FullScreenTakesTheClientArea)
 }
 
 struct LeftsCase {
-    const char* what;
+    const char *what;
     int width;
     int cards;
     int cardWidth;
@@ -148,9 +148,8 @@ struct LeftsCase {
 
 class CardLeftsTest : public testing::TestWithParam<LeftsCase> {};
 
-TEST_P(CardLeftsTest, PlacesTheCards)
-{
-    const LeftsCase& c = GetParam();
+TEST_P(CardLeftsTest, PlacesTheCards) {
+    const LeftsCase &c = GetParam();
     const CardLefts lefts = cardLefts(c.width, c.cards, c.cardWidth);
     for (size_t i = 0; i < c.expected.size(); ++i)
         EXPECT_EQ(lefts[i + 1], c.expected[i]) << c.what << " card " << i + 1;
@@ -160,29 +159,37 @@ TEST_P(CardLeftsTest, PlacesTheCards)
 
 INSTANTIATE_TEST_SUITE_P(
     Hands, CardLeftsTest,
-    testing::Values(LeftsCase{"nine cards overlap in the bottom hand", 260, 9, 71, {0, 23, 46, 69, 92, 115, 138, 161, 184}},
-                    LeftsCase{"two cards side by side, centred on 82", 165, 2, 71, {8, 82}},
-                    LeftsCase{"one card centred", 260, 1, 71, {93}},
-                    LeftsCase{"a half pixel rounds to even", 170, 1, 71, {48}},
-                    LeftsCase{"no cards", 260, 0, 71, {}},
-                    LeftsCase{"one card wider than its area", 60, 1, 71, {0}},
-                    LeftsCase{"more cards than pixels stack at the left", 80, 9, 71, {0, 0, 0, 0, 0, 0, 0, 0, 0}},
-                    LeftsCase{"large window bottom hand", 520, 9, 146, {0, 46, 92, 138, 184, 230, 276, 322, 368}}));
+    testing::Values(
+        LeftsCase{"nine cards overlap in the bottom hand",
+                  260,
+                  9,
+                  71,
+                  {0, 23, 46, 69, 92, 115, 138, 161, 184}},
+        LeftsCase{"two cards side by side, centred on 82", 165, 2, 71, {8, 82}},
+        LeftsCase{"one card centred", 260, 1, 71, {93}},
+        LeftsCase{"a half pixel rounds to even", 170, 1, 71, {48}},
+        LeftsCase{"no cards", 260, 0, 71, {}},
+        LeftsCase{"one card wider than its area", 60, 1, 71, {0}},
+        LeftsCase{
+            "more cards than pixels stack at the left", 80, 9, 71, {0, 0, 0, 0, 0, 0, 0, 0, 0}},
+        LeftsCase{
+            "large window bottom hand", 520, 9, 146, {0, 46, 92, 138, 184, 230, 276, 322, 368}}));
 
-TEST(HitTest, FindsTheSlotUnderAPosition)
-{
-    const CardLefts lefts = cardLefts(260, 9, 71);  // 0, 23, ..., 184
-    struct Case { int x; int slot; };
+TEST(HitTest, FindsTheSlotUnderAPosition) {
+    const CardLefts lefts = cardLefts(260, 9, 71); // 0, 23, ..., 184
+    struct Case {
+        int x;
+        int slot;
+    };
     const Case cases[] = {
         {0, 1}, {22, 1}, {23, 2}, {183, 8}, {184, 9}, {254, 9}, {255, 0}, {-1, 0}, {1000, 0},
     };
-    for (const Case& c : cases)
+    for (const Case &c : cases)
         EXPECT_EQ(HitTest(lefts, 9, 71, c.x), c.slot) << "x = " << c.x;
 }
 
-TEST(HitTest, SideBySideCardsLeaveTheMarginsEmpty)
-{
-    const CardLefts lefts = cardLefts(165, 2, 71);  // 8 and 82
+TEST(HitTest, SideBySideCardsLeaveTheMarginsEmpty) {
+    const CardLefts lefts = cardLefts(165, 2, 71); // 8 and 82
     EXPECT_EQ(HitTest(lefts, 2, 71, 7), 0);
     EXPECT_EQ(HitTest(lefts, 2, 71, 8), 1);
     EXPECT_EQ(HitTest(lefts, 2, 71, 81), 1) << "the gap before card 2 belongs to card 1";
@@ -191,8 +198,7 @@ TEST(HitTest, SideBySideCardsLeaveTheMarginsEmpty)
     EXPECT_EQ(HitTest(lefts, 0, 71, 10), 0) << "an empty hand has no cards to hit";
 }
 
-TEST(VisibleCardPart, IsCutByTheNextCard)
-{
+TEST(VisibleCardPart, IsCutByTheNextCard) {
     const CardLefts lefts = cardLefts(260, 9, 71);
     const CardSize card{71, 96, CardMode::Framed};
     EXPECT_EQ(visibleCardPart(lefts, 9, card, 1), QRect(0, 0, 23, 96));
@@ -201,8 +207,7 @@ TEST(VisibleCardPart, IsCutByTheNextCard)
     EXPECT_TRUE(visibleCardPart(lefts, 9, card, 0).isEmpty());
 }
 
-TEST(FlightPath, MovesOnePixelAlongTheLongerDistance)
-{
+TEST(FlightPath, MovesOnePixelAlongTheLongerDistance) {
     const FlightPath path(QPoint(250, 395), QPoint(550, 295));
     EXPECT_EQ(path.steps(), 300);
     EXPECT_EQ(path.at(0), QPoint(250, 395));
@@ -220,24 +225,29 @@ TEST(FlightPath, MovesOnePixelAlongTheLongerDistance)
     EXPECT_EQ(FlightPath(QPoint(5, 5), QPoint(5, 5)).steps(), 0);
 }
 
-TEST(FlightPace, PausesBySpeed)
-{
-    struct Case { int speed; std::vector<int> pauses; bool drawsFirst; bool fineTimer; };
+TEST(FlightPace, PausesBySpeed) {
+    struct Case {
+        int speed;
+        std::vector<int> pauses;
+        bool drawsFirst;
+        bool fineTimer;
+    };
     const Case cases[] = {
-        {1, {2, 2, 2, 2, 2, 2}, true, true}, {2, {1, 1, 1, 1, 1, 1}, true, true},
-        {3, {0, 1, 0, 1, 0, 1}, true, true}, {4, {0, 0, 1, 0, 0, 1}, true, true},
+        {1, {2, 2, 2, 2, 2, 2}, true, true},  {2, {1, 1, 1, 1, 1, 1}, true, true},
+        {3, {0, 1, 0, 1, 0, 1}, true, true},  {4, {0, 0, 1, 0, 0, 1}, true, true},
         {5, {0, 0, 0, 0, 0, 0}, true, false}, {6, {0, 0, 0, 0, 0, 0}, false, false},
-        {0, {0, 0, 1, 0, 0, 1}, true, true},  // out of range: the default speed 4
+        {0, {0, 0, 1, 0, 0, 1}, true, true}, // out of range: the default speed 4
         {9, {0, 0, 1, 0, 0, 1}, true, true},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         for (int step = 1; step <= 6; ++step)
-            EXPECT_EQ(pauseAfterStep(c.speed, step), c.pauses[step - 1]) << "speed " << c.speed << " step " << step;
+            EXPECT_EQ(pauseAfterStep(c.speed, step), c.pauses[step - 1])
+                << "speed " << c.speed << " step " << step;
         EXPECT_EQ(drawsStep(c.speed, 1), c.drawsFirst) << "speed " << c.speed;
         EXPECT_TRUE(drawsStep(c.speed, 2));
         EXPECT_EQ(needsFineTimer(c.speed), c.fineTimer) << "speed " << c.speed;
     }
 }
 
-}  // namespace
-}  // namespace quarn
+} // namespace
+} // namespace quarn

@@ -1,6 +1,6 @@
 #include "QtEnvironment.h"
 
 namespace {
-[[maybe_unused]] ::testing::Environment* const qtEnvironment =
+[[maybe_unused]] ::testing::Environment *const qtEnvironment =
     ::testing::AddGlobalTestEnvironment(new quarn::testing_support::QtEnvironment);
 }

@@ -10,20 +10,19 @@
 namespace quarn::testing_support {
 
 class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
+  public:
+    void SetUp() override {
         if (QGuiApplication::instance() == nullptr) {
             static int argc = 1;
             static char name[] = "table_tests";
-            static char* argv[] = {name, nullptr};
+            static char *argv[] = {name, nullptr};
             app_ = std::make_unique<QGuiApplication>(argc, argv);
         }
     }
     void TearDown() override { app_.reset(); }
 
-private:
+  private:
     std::unique_ptr<QGuiApplication> app_;
 };
 
-}  // namespace quarn::testing_support
+} // namespace quarn::testing_support

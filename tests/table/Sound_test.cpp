@@ -22,15 +22,13 @@ namespace {
 using namespace quarn;
 
 class RecordingWave : public WaveOutput {
-public:
-    void start(const QByteArray &wave) override
-    {
+  public:
+    void start(const QByteArray &wave) override {
         started.push_back(wave);
         pollsLeft = pollsWhilePlaying;
     }
     void stop() override { ++stops; }
-    bool playing() const override
-    {
+    bool playing() const override {
         // Counts the questions: the sound "ends" after pollsWhilePlaying of them.
         if (pollsLeft <= 0)
             return false;
@@ -40,31 +38,27 @@ public:
     }
     std::vector<QByteArray> started;
     int stops = 0;
-    int pollsWhilePlaying = 0;  // -1: never ends
+    int pollsWhilePlaying = 0; // -1: never ends
     mutable int pollsLeft = 0;
     mutable int polls = 0;
 };
 
 class RecordingMidi : public MidiOutput {
-public:
-    bool open(const QString &file) override
-    {
+  public:
+    bool open(const QString &file) override {
         opened = file;
         ++opens;
         return opens_;
     }
-    void play() override
-    {
+    void play() override {
         ++plays;
         isPlaying = !fails;
     }
-    void stop() override
-    {
+    void stop() override {
         ++stops;
         isPlaying = false;
     }
-    void close() override
-    {
+    void close() override {
         ++closes;
         isPlaying = false;
     }
@@ -77,19 +71,23 @@ public:
     bool opens_ = true;
 };
 
-QByteArray builtinEffect(const char *name)
-{
+QByteArray builtinEffect(const char *name) {
     QFile file(QStringLiteral(":/res/wav/") + QLatin1String(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // A small WAVE of `samples` 16-bit samples at 8 kHz.
-QByteArray tinyWave(int samples, char fill)
-{
+QByteArray tinyWave(int samples, char fill) {
     QByteArray data(samples * 2, fill);
     QByteArray w("RIFF");
-    auto put32 = [&w](quint32 v) { for (int i = 0; i < 4; ++i) w.append(char(v >> (8 * i))); };
-    auto put16 = [&w](quint16 v) { w.append(char(v)); w.append(char(v >> 8)); };
+    auto put32 = [&w](quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            w.append(char(v >> (8 * i)));
+    };
+    auto put16 = [&w](quint16 v) {
+        w.append(char(v));
+        w.append(char(v >> 8));
+    };
     put32(36 + quint32(data.size()));
     w.append("WAVEfmt ");
     put32(16);
@@ -105,9 +103,8 @@ QByteArray tinyWave(int samples, char fill)
 }
 
 class SoundTest : public ::testing::Test {
-public:
-    void SetUp() override
-    {
+  public:
+    void SetUp() override {
         ASSERT_TRUE(root.isValid());
         program = root.path() + QStringLiteral("/Quarn/");
         temporary = root.path() + QStringLiteral("/tmp");
@@ -122,12 +119,13 @@ public:
         sound->setMidiOutput(std::move(m));
         sound->setTemporaryFolder(temporary);
         sound->setEffectsSwitch([this] { return effectsOn; });
-        sound->setVoiceObserver([this](const QString &name) { asked.push_back(name.toStdString()); });
+        sound->setVoiceObserver(
+            [this](const QString &name) { asked.push_back(name.toStdString()); });
     }
 
     // A voice library made with rcc holding the given resources under wav/.
-    bool makeVoiceLibrary(const QString &path, const std::vector<std::pair<QString, QByteArray>> &entries)
-    {
+    bool makeVoiceLibrary(const QString &path,
+                          const std::vector<std::pair<QString, QByteArray>> &entries) {
         QTemporaryDir work;
         QFile qrc(work.path() + QStringLiteral("/voice.qrc"));
         if (!qrc.open(QIODevice::WriteOnly))
@@ -142,12 +140,12 @@ public:
         qrc.write("</qresource></RCC>\n");
         qrc.close();
         QProcess rcc;
-        rcc.start(QStringLiteral(QUARN_RCC), {QStringLiteral("--binary"), qrc.fileName(), QStringLiteral("-o"), path});
+        rcc.start(QStringLiteral(QUARN_RCC),
+                  {QStringLiteral("--binary"), qrc.fileName(), QStringLiteral("-o"), path});
         return rcc.waitForFinished(30000) && rcc.exitCode() == 0;
     }
 
-    QByteArray musicFileBytes() const
-    {
+    QByteArray musicFileBytes() const {
         QFile f(sound->musicFile());
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
@@ -164,17 +162,16 @@ public:
 
 // ---- Effects ----------------------------------------------------------------------
 
-TEST_F(SoundTest, EffectsPlayTheirResourceOnlyWhileSwitchedOn)
-{
+TEST_F(SoundTest, EffectsPlayTheirResourceOnlyWhileSwitchedOn) {
     struct Case {
         const char *name;
         bool on;
         bool heard;
     };
     const Case cases[] = {
-        {"WHodsDo", true, true},  {"WWrongs", true, true},  {"STimerB", true, true},
-        {"WHodsDo", false, false}, {"WFiBest", false, false},
-        {"WNoSuch", true, false},  // an unknown name is silently nothing
+        {"WHodsDo", true, true},   {"WWrongs", true, true},
+        {"STimerB", true, true},   {"WHodsDo", false, false},
+        {"WFiBest", false, false}, {"WNoSuch", true, false}, // an unknown name is silently nothing
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string(c.name) + (c.on ? " on" : " off"));
@@ -188,8 +185,7 @@ TEST_F(SoundTest, EffectsPlayTheirResourceOnlyWhileSwitchedOn)
     }
 }
 
-TEST_F(SoundTest, TheRulesInterfacePlaysTheSameEffects)
-{
+TEST_F(SoundTest, TheRulesInterfacePlaysTheSameEffects) {
     sound->Play("WKoGutX", false);
     sound->Play("WHodOtb", false);
     ASSERT_EQ(wave->started.size(), 2u);
@@ -197,8 +193,7 @@ TEST_F(SoundTest, TheRulesInterfacePlaysTheSameEffects)
     EXPECT_EQ(wave->started[1], builtinEffect("WHodOtb"));
 }
 
-TEST_F(SoundTest, WaitingReturnsWhenTheSoundEndsAndNeverHangs)
-{
+TEST_F(SoundTest, WaitingReturnsWhenTheSoundEndsAndNeverHangs) {
     // Without wait the output is not asked whether it still plays.
     wave->pollsWhilePlaying = 3;
     sound->playSound(QStringLiteral("WHodBer"), false);
@@ -219,20 +214,19 @@ TEST_F(SoundTest, WaitingReturnsWhenTheSoundEndsAndNeverHangs)
 
 // ---- Voice resource names -------------------------------------------------------------
 
-TEST(VoiceNames, FollowSuitRankVoiceAndLanguageCode)
-{
+TEST(VoiceNames, FollowSuitRankVoiceAndLanguageCode) {
     struct Case {
         TStr2 card;
         int language;
         const char *name;
     };
     const Case cases[] = {
-        {{'\xD2', '\xEF'}, 9, "Pi5AVoiceKor"},  // ace of spades, Korean
+        {{'\xD2', '\xEF'}, 9, "Pi5AVoiceKor"}, // ace of spades, Korean
         {{'\xD2', '\xEF'}, 2, "Pi5AVoiceDeu"},
         {{'6', '\xF7'}, 0, "Ch06VoiceEng"},
         {{'1', '\xE1'}, 1, "Bu10VoiceRus"},
         {{'\xC2', '\xEA'}, 3, "Kr2JVoiceFra"},
-        {{'\xC4', '\xF7'}, 8, "Ch3QVoiceJap"},  // Japanese keeps its own code
+        {{'\xC4', '\xF7'}, 8, "Ch3QVoiceJap"}, // Japanese keeps its own code
         {{'\xCA', '\xE1'}, 5, "Bu4KVoiceChi"},
         {{'9', '\xEA'}, 7, "Kr09VoiceCze"},
         {{'7', '\xEF'}, 4, "Pi07VoiceSpa"},
@@ -248,8 +242,7 @@ TEST(VoiceNames, FollowSuitRankVoiceAndLanguageCode)
 
 // ---- Spoken card names ---------------------------------------------------------------------
 
-TEST_F(SoundTest, SaysTheCardFromTheLibraryBesideTheProgramOrAboveIt)
-{
+TEST_F(SoundTest, SaysTheCardFromTheLibraryBesideTheProgramOrAboveIt) {
     const QByteArray korean = tinyWave(4000, 3);
     const QByteArray english = tinyWave(4000, 5);
     for (const QString &folder : {program, root.path() + QLatin1Char('/')}) {
@@ -259,7 +252,7 @@ TEST_F(SoundTest, SaysTheCardFromTheLibraryBesideTheProgramOrAboveIt)
                                             {QStringLiteral("Pi5AVoiceEng"), english}}));
         asked.clear();
         wave->started.clear();
-        effectsOn = false;  // speaking does not depend on the effects switch
+        effectsOn = false; // speaking does not depend on the effects switch
         EXPECT_TRUE(sound->sayCard(TStr2{'\xD2', '\xEF'}, 9));
         EXPECT_EQ(asked, std::vector<std::string>{"Pi5AVoiceKor"});
         ASSERT_EQ(wave->started.size(), 1u);
@@ -272,14 +265,14 @@ TEST_F(SoundTest, SaysTheCardFromTheLibraryBesideTheProgramOrAboveIt)
     }
 }
 
-TEST_F(SoundTest, MissingLibraryOrVoiceGivesFalseAndSilence)
-{
+TEST_F(SoundTest, MissingLibraryOrVoiceGivesFalseAndSilence) {
     EXPECT_FALSE(sound->sayCard(TStr2{'\xD2', '\xEF'}, 9)) << "no library";
     EXPECT_EQ(asked, std::vector<std::string>{"Pi5AVoiceKor"});
 
     const QString path = program + QLatin1String(kVoiceLibrary);
-    ASSERT_TRUE(makeVoiceLibrary(path, {{QStringLiteral("Pi5AVoiceKor"), tinyWave(100, 1)},
-                                        {QStringLiteral("Ch06VoiceKor"), QByteArray("not a wave at all")}}));
+    ASSERT_TRUE(makeVoiceLibrary(
+        path, {{QStringLiteral("Pi5AVoiceKor"), tinyWave(100, 1)},
+               {QStringLiteral("Ch06VoiceKor"), QByteArray("not a wave at all")}}));
     EXPECT_FALSE(sound->sayCard(TStr2{'\xD2', '\xEF'}, 0)) << "no English voice in the library";
     EXPECT_FALSE(sound->sayCard(TStr2{'6', '\xF7'}, 9)) << "a damaged voice";
     EXPECT_FALSE(sound->sayCard(kEmptyCard, 9));
@@ -297,8 +290,7 @@ TEST_F(SoundTest, MissingLibraryOrVoiceGivesFalseAndSilence)
 
 // ---- Melody ------------------------------------------------------------------------------------
 
-TEST_F(SoundTest, PrepareWritesTheSongToTheTemporaryFileAndOpensIt)
-{
+TEST_F(SoundTest, PrepareWritesTheSongToTheTemporaryFileAndOpensIt) {
     EXPECT_EQ(sound->musicFile(), temporary + QStringLiteral("/temp46_25.mid"));
     ASSERT_TRUE(sound->prepareMusic());
     QFile song(QStringLiteral(":/res/raw/MidiSong"));
@@ -307,8 +299,7 @@ TEST_F(SoundTest, PrepareWritesTheSongToTheTemporaryFileAndOpensIt)
     EXPECT_EQ(midi->opened, sound->musicFile());
 }
 
-TEST_F(SoundTest, ALeftoverFileIsReusedUnlessItIsNoMidiFile)
-{
+TEST_F(SoundTest, ALeftoverFileIsReusedUnlessItIsNoMidiFile) {
     struct Case {
         const char *what;
         QByteArray before;
@@ -334,16 +325,14 @@ TEST_F(SoundTest, ALeftoverFileIsReusedUnlessItIsNoMidiFile)
     }
 }
 
-TEST_F(SoundTest, AnUnwritableTemporaryFolderIsReported)
-{
+TEST_F(SoundTest, AnUnwritableTemporaryFolderIsReported) {
     sound->setTemporaryFolder(root.path() + QStringLiteral("/no/such/folder"));
     EXPECT_FALSE(sound->prepareMusic());
     sound->music(true);
     EXPECT_EQ(midi->plays, 0) << "no music without its file";
 }
 
-TEST_F(SoundTest, MusicStartsOnceStopsAndRestarts)
-{
+TEST_F(SoundTest, MusicStartsOnceStopsAndRestarts) {
     sound->music(true);
     EXPECT_EQ(midi->plays, 0) << "not prepared yet";
     ASSERT_TRUE(sound->prepareMusic());
@@ -357,8 +346,7 @@ TEST_F(SoundTest, MusicStartsOnceStopsAndRestarts)
     EXPECT_EQ(midi->plays, 2);
 }
 
-TEST_F(SoundTest, LostFileOrFailedPlayerSilencesTheMelodyQuietly)
-{
+TEST_F(SoundTest, LostFileOrFailedPlayerSilencesTheMelodyQuietly) {
     struct Case {
         const char *what;
         std::function<void(SoundTest &)> spoil;
@@ -366,7 +354,8 @@ TEST_F(SoundTest, LostFileOrFailedPlayerSilencesTheMelodyQuietly)
     const Case cases[] = {
         {"file deleted", [](SoundTest &t) { QFile::remove(t.sound->musicFile()); }},
         {"player failed", [](SoundTest &t) { t.midi->fails = true; }},
-        {"player could not open", [](SoundTest &t) {
+        {"player could not open",
+         [](SoundTest &t) {
              t.midi->opens_ = false;
              ASSERT_TRUE(t.sound->prepareMusic());
          }},
@@ -382,8 +371,7 @@ TEST_F(SoundTest, LostFileOrFailedPlayerSilencesTheMelodyQuietly)
     }
 }
 
-TEST_F(SoundTest, ClosingStopsThePlayerAndDeletesTheFile)
-{
+TEST_F(SoundTest, ClosingStopsThePlayerAndDeletesTheFile) {
     ASSERT_TRUE(sound->prepareMusic());
     sound->music(true);
     sound->closeMusic();
@@ -394,10 +382,10 @@ TEST_F(SoundTest, ClosingStopsThePlayerAndDeletesTheFile)
     EXPECT_EQ(midi->plays, 1) << "closed: no more melody";
 }
 
-// ---- WAVE layout ------------------------------------------------------------------------------------
+// ---- WAVE layout
+// ------------------------------------------------------------------------------------
 
-TEST(WaveLayout, ReadsGoodFilesAndRefusesDamagedOnes)
-{
+TEST(WaveLayout, ReadsGoodFilesAndRefusesDamagedOnes) {
     const QByteArray good = tinyWave(800, 0);
     const WaveFormat f = parseWave(good);
     ASSERT_TRUE(f.valid);
@@ -414,13 +402,39 @@ TEST(WaveLayout, ReadsGoodFilesAndRefusesDamagedOnes)
     };
     const Case damaged[] = {
         {"empty", [] { return QByteArray(); }},
-        {"not RIFF", [&] { QByteArray b = good; b[0] = 'X'; return b; }},
+        {"not RIFF",
+         [&] {
+             QByteArray b = good;
+             b[0] = 'X';
+             return b;
+         }},
         {"cut inside the data", [&] { return good.left(100); }},
         {"cut inside the format", [&] { return good.left(30); }},
-        {"not PCM", [&] { QByteArray b = good; b[20] = 3; return b; }},
-        {"24 bits", [&] { QByteArray b = good; b[34] = 24; return b; }},
-        {"no channels", [&] { QByteArray b = good; b[22] = 0; return b; }},
-        {"chunk length beyond the end", [&] { QByteArray b = good; b[16] = char(0xFF); b[17] = char(0xFF); return b; }},
+        {"not PCM",
+         [&] {
+             QByteArray b = good;
+             b[20] = 3;
+             return b;
+         }},
+        {"24 bits",
+         [&] {
+             QByteArray b = good;
+             b[34] = 24;
+             return b;
+         }},
+        {"no channels",
+         [&] {
+             QByteArray b = good;
+             b[22] = 0;
+             return b;
+         }},
+        {"chunk length beyond the end",
+         [&] {
+             QByteArray b = good;
+             b[16] = char(0xFF);
+             b[17] = char(0xFF);
+             return b;
+         }},
         {"data before format", [&] { return good.left(12) + good.mid(36) + good.mid(12, 24); }},
     };
     for (const Case &c : damaged)

@@ -17,8 +17,7 @@ using testing_support::dealtGame;
 using testing_support::gameInPlay;
 
 // Everything outside rect is unchanged between the two images.
-bool sameOutside(const QImage& before, const QImage& after, const QRect& rect)
-{
+bool sameOutside(const QImage &before, const QImage &after, const QRect &rect) {
     for (int y = 0; y < before.height(); ++y)
         for (int x = 0; x < before.width(); ++x)
             if (!rect.contains(x, y) && before.pixel(x, y) != after.pixel(x, y))
@@ -27,17 +26,15 @@ bool sameOutside(const QImage& before, const QImage& after, const QRect& rect)
 }
 
 class CanvasTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         pictures.loadFaces(0, Scaling());
         pictures.loadBacks(0, Scaling());
         pictures.loadBackground(2, 0, false, QSize(760, 500));
         pictures.loadTablePictures(Scaling());
         canvas.LayOutTable(WindowSize::Small);
     }
-    void layOut(WindowSize size)
-    {
+    void layOut(WindowSize size) {
         const TableLayout l = LayOutTable(size);
         pictures.loadFaces(0, l.scaling);
         pictures.loadBacks(0, l.scaling);
@@ -50,29 +47,29 @@ protected:
     TableCanvas canvas{pictures};
 };
 
-TEST_F(CanvasTest, EveryCardOfTheBottomHandIsHitWhereItIsDrawn)
-{
+TEST_F(CanvasTest, EveryCardOfTheBottomHandIsHitWhereItIsDrawn) {
     const GameState game = dealtGame();
-    for (WindowSize size : {WindowSize::Small, WindowSize::Average1, WindowSize::Average2, WindowSize::Large}) {
+    for (WindowSize size :
+         {WindowSize::Small, WindowSize::Average1, WindowSize::Average2, WindowSize::Large}) {
         layOut(size);
         canvas.DrawHand(game, 4, true);
-        const CardLefts& lefts = canvas.cardLefts(4);
+        const CardLefts &lefts = canvas.cardLefts(4);
         for (int slot = 1; slot <= 9; ++slot) {
             EXPECT_EQ(canvas.HitTest(4, lefts[slot]), slot) << int(size);
             EXPECT_EQ(canvas.HitTest(4, lefts[slot] + 1), slot) << int(size);
         }
         EXPECT_EQ(canvas.HitTest(4, lefts[9] + canvas.layout().card.width), 0) << int(size);
         const QRect area = canvas.layout().hands[4];
-        EXPECT_LE(lefts[9] + canvas.layout().card.width, area.width()) << "the last card is not cut off";
+        EXPECT_LE(lefts[9] + canvas.layout().card.width, area.width())
+            << "the last card is not cut off";
     }
 }
 
-TEST_F(CanvasTest, RedrawingASmallerHandClearsTheCardsThatLeft)
-{
+TEST_F(CanvasTest, RedrawingASmallerHandClearsTheCardsThatLeft) {
     GameState game = dealtGame();
     canvas.DrawHand(game, 2, false);
     const QImage full = canvas.image().copy();
-    game.CardCount[2] = 2;  // the hand shrank to two cards, laid side by side
+    game.CardCount[2] = 2; // the hand shrank to two cards, laid side by side
     canvas.DrawHand(game, 2, false);
     const QRect area = canvas.layout().hands[2];
     // The right end of the area held a card before and is background now.
@@ -81,11 +78,10 @@ TEST_F(CanvasTest, RedrawingASmallerHandClearsTheCardsThatLeft)
     EXPECT_EQ(canvas.image().pixel(probe), pictures.backgroundImage().pixel(probe));
 }
 
-TEST_F(CanvasTest, DrawingsStayInsideTheirRectangles)
-{
+TEST_F(CanvasTest, DrawingsStayInsideTheirRectangles) {
     const GameState game = gameInPlay(12);
     struct Drawing {
-        const char* what;
+        const char *what;
         std::function<QRect()> draw;
     };
     const std::vector<Drawing> drawings{
@@ -94,25 +90,27 @@ TEST_F(CanvasTest, DrawingsStayInsideTheirRectangles)
         {"table", [&] { return canvas.DrawTable(game); }},
         {"tab", [&] { return canvas.DrawTab(3, true, -5, -4, 17); }},
         {"counter", [&] { return canvas.DrawCounter(12, 14); }},
-        {"plate", [&] { return canvas.DrawNamePlate(2, QStringLiteral("PC"), PlateColour::Yellow); }},
-        {"empty hand", [&] { return canvas.DrawEmptyHand(2, QStringLiteral("Expectation of the server...")); }},
+        {"plate",
+         [&] { return canvas.DrawNamePlate(2, QStringLiteral("PC"), PlateColour::Yellow); }},
+        {"empty hand",
+         [&] { return canvas.DrawEmptyHand(2, QStringLiteral("Expectation of the server...")); }},
     };
     for (WindowSize size : {WindowSize::Small, WindowSize::Large}) {
         layOut(size);
-        for (const Drawing& d : drawings) {
+        for (const Drawing &d : drawings) {
             const QImage before = canvas.image().copy();
             const QRect changed = d.draw();
             EXPECT_FALSE(changed.isEmpty()) << d.what;
             EXPECT_NE(before, canvas.image()) << d.what << " drew nothing";
-            EXPECT_TRUE(sameOutside(before, canvas.image(), changed)) << d.what << " drew outside " << int(size);
+            EXPECT_TRUE(sameOutside(before, canvas.image(), changed))
+                << d.what << " drew outside " << int(size);
         }
     }
 }
 
-TEST_F(CanvasTest, BadSeatsSlotsAndCountsDrawNothing)
-{
+TEST_F(CanvasTest, BadSeatsSlotsAndCountsDrawNothing) {
     GameState game = dealtGame();
-    game.CardCount[4] = 200;  // a damaged count must not read past the hand
+    game.CardCount[4] = 200; // a damaged count must not read past the hand
     const QImage before = canvas.image().copy();
     EXPECT_TRUE(canvas.DrawHand(game, 0, true).isEmpty());
     EXPECT_TRUE(canvas.DrawHand(game, 5, true).isEmpty());
@@ -125,8 +123,7 @@ TEST_F(CanvasTest, BadSeatsSlotsAndCountsDrawNothing)
     EXPECT_TRUE(canvas.OutlineCard(37).isEmpty());
 }
 
-TEST_F(CanvasTest, AnOutlinedCardStaysOutlinedUntilTheHandIsRedrawn)
-{
+TEST_F(CanvasTest, AnOutlinedCardStaysOutlinedUntilTheHandIsRedrawn) {
     const GameState game = dealtGame();
     canvas.DrawHand(game, 4, true);
     const QImage clean = canvas.image().copy();
@@ -142,9 +139,8 @@ TEST_F(CanvasTest, AnOutlinedCardStaysOutlinedUntilTheHandIsRedrawn)
     EXPECT_EQ(clean, canvas.image());
 }
 
-TEST_F(CanvasTest, OutlinesOnlyThePlayableCards)
-{
-    GameState game = gameInPlay(0);  // started: only the nine of diamonds may be played
+TEST_F(CanvasTest, OutlinesOnlyThePlayableCards) {
+    GameState game = gameInPlay(0); // started: only the nine of diamonds may be played
     game.ToMove = 4;
     canvas.DrawHand(game, 4, true);
     const QImage clean = canvas.image().copy();
@@ -154,14 +150,14 @@ TEST_F(CanvasTest, OutlinesOnlyThePlayableCards)
         EXPECT_TRUE(changed.isEmpty());
         EXPECT_EQ(clean, canvas.image());
     } else {
-        const QRect part = visibleCardPart(canvas.cardLefts(4), game.CardCount[4], canvas.layout().card, holder)
-                               .translated(canvas.layout().hands[4].topLeft());
+        const QRect part =
+            visibleCardPart(canvas.cardLefts(4), game.CardCount[4], canvas.layout().card, holder)
+                .translated(canvas.layout().hands[4].topLeft());
         EXPECT_EQ(changed, part);
     }
 }
 
-TEST_F(CanvasTest, PointerShowsTheHandOnlyOverPlayableCardsOnThePlayersTurn)
-{
+TEST_F(CanvasTest, PointerShowsTheHandOnlyOverPlayableCardsOnThePlayersTurn) {
     GameState game = gameInPlay(0);
     canvas.DrawHand(game, 4, true);
     // Give seat 4 the nine of diamonds in slot 1 and a six in slot 2 (unplayable at move 1).
@@ -169,9 +165,17 @@ TEST_F(CanvasTest, PointerShowsTheHandOnlyOverPlayableCardsOnThePlayersTurn)
     game.Hands[4][2].card = MakeCard(kSpades, kSix);
     const int overFirst = canvas.cardLefts(4)[1] + 1;
     const int overSecond = canvas.cardLefts(4)[2] + 1;
-    struct Case { const char* what; bool inGame; int phase; int toMove; int x; PointerKind expected; };
+    struct Case {
+        const char *what;
+        bool inGame;
+        int phase;
+        int toMove;
+        int x;
+        PointerKind expected;
+    };
     const Case cases[] = {
-        {"playable card on the player's turn", true, kPhasePlaying, 4, overFirst, PointerKind::Hand},
+        {"playable card on the player's turn", true, kPhasePlaying, 4, overFirst,
+         PointerKind::Hand},
         {"unplayable card", true, kPhasePlaying, 4, overSecond, PointerKind::Arrow},
         {"beside the cards", true, kPhasePlaying, 4, 2000, PointerKind::Arrow},
         {"another seat to move", true, kPhasePlaying, 2, overFirst, PointerKind::Arrow},
@@ -179,7 +183,7 @@ TEST_F(CanvasTest, PointerShowsTheHandOnlyOverPlayableCardsOnThePlayersTurn)
         {"hand ended", true, kPhasePlaying, kHandEnded, overFirst, PointerKind::Arrow},
         {"no match", false, kPhasePlaying, 4, overFirst, PointerKind::Arrow},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         game.InGame = c.inGame;
         game.Phase = std::uint8_t(c.phase);
         game.ToMove = std::uint8_t(c.toMove);
@@ -187,24 +191,50 @@ TEST_F(CanvasTest, PointerShowsTheHandOnlyOverPlayableCardsOnThePlayersTurn)
     }
 }
 
-TEST(CounterBalloon, ShowsTheHandNumbersOfTheKindOfMatch)
-{
-    struct Case { const char* what; int handNumber; bool network; bool tournament; int kind; QStringList lines; };
+TEST(CounterBalloon, ShowsTheHandNumbersOfTheKindOfMatch) {
+    struct Case {
+        const char *what;
+        int handNumber;
+        bool network;
+        bool tournament;
+        int kind;
+        QStringList lines;
+    };
     const Case cases[] = {
-        {"local, inside a cycle", 59, false, false, kNewPlayer,
+        {"local, inside a cycle",
+         59,
+         false,
+         false,
+         kNewPlayer,
          {"General number of game: 59", "Number of round in a current cycle: 29 / 30"}},
-        {"local, last hand of a cycle", 60, false, false, 1,
+        {"local, last hand of a cycle",
+         60,
+         false,
+         false,
+         1,
          {"General number of game: 60", "Number of round in a current cycle: 30 / 30"}},
-        {"network, end of a block", 33, true, false, 1,
+        {"network, end of a block",
+         33,
+         true,
+         false,
+         1,
          {"General number of game: 33", "Number of round in a current cycle: 3 / 30",
           "Number of round in a current session: 3 / 3"}},
-        {"account game", 7, false, false, kAccountPlayer,
+        {"account game",
+         7,
+         false,
+         false,
+         kAccountPlayer,
          {"General number of game: 7", "Number of round in a current cycle: 7 / 30",
           "Number of round in a current session: 1 / 3"}},
-        {"tournament", 12, false, true, kTournamentPlayer,
+        {"tournament",
+         12,
+         false,
+         true,
+         kTournamentPlayer,
          {"General number of game: 12", "Number of round in a current session: 1 / 1"}},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         GameState game;
         game.HandNumber = c.handNumber;
         game.Network = c.network;
@@ -218,10 +248,9 @@ TEST(CounterBalloon, ShowsTheHandNumbersOfTheKindOfMatch)
 
 // Records what the flight shows and how long it waits.
 class FlightRecorder : public FlightView {
-public:
-    void showFlightRect(const QRect& rect) override { rects.push_back(rect); }
-    void pause(int milliseconds) override
-    {
+  public:
+    void showFlightRect(const QRect &rect) override { rects.push_back(rect); }
+    void pause(int milliseconds) override {
         if (milliseconds > 0) {
             ++pauses;
             waited += milliseconds;
@@ -232,25 +261,31 @@ public:
     int waited = 0;
 };
 
-TEST_F(CanvasTest, FlightRedrawsOnlyAroundTheCardAndPausesBySpeed)
-{
+TEST_F(CanvasTest, FlightRedrawsOnlyAroundTheCardAndPausesBySpeed) {
     const GameState game = gameInPlay(6);
     canvas.DrawHand(game, 4, true);
     canvas.DrawTable(game);
     const QPoint from(250, 395);
-    const QPoint to(550, 295);  // 300 pixels along x
-    struct Case { int speed; int shown; int pauses; int waited; };
-    const Case cases[] = {
-        {5, 300, 0, 0}, {6, 299, 0, 0}, {1, 300, 300, 600}, {2, 300, 300, 300}, {3, 300, 150, 150}, {4, 300, 100, 100},
+    const QPoint to(550, 295); // 300 pixels along x
+    struct Case {
+        int speed;
+        int shown;
+        int pauses;
+        int waited;
     };
-    for (const Case& c : cases) {
+    const Case cases[] = {
+        {5, 300, 0, 0},     {6, 299, 0, 0},     {1, 300, 300, 600},
+        {2, 300, 300, 300}, {3, 300, 150, 150}, {4, 300, 100, 100},
+    };
+    for (const Case &c : cases) {
         const QImage before = canvas.image().copy();
         FlightRecorder view;
-        EXPECT_EQ(canvas.FlyCard(from, to, MakeCard(kHearts, kAce), c.speed, view), c.shown) << c.speed;
+        EXPECT_EQ(canvas.FlyCard(from, to, MakeCard(kHearts, kAce), c.speed, view), c.shown)
+            << c.speed;
         EXPECT_EQ(int(view.rects.size()), c.shown) << c.speed;
         EXPECT_EQ(view.pauses, c.pauses) << c.speed;
         EXPECT_EQ(view.waited, c.waited) << c.speed;
-        for (const QRect& r : view.rects) {
+        for (const QRect &r : view.rects) {
             EXPECT_LE(r.width(), canvas.layout().card.width + 2 + 4);
             EXPECT_LE(r.height(), canvas.layout().card.height + 1 + 4);
         }
@@ -258,13 +293,11 @@ TEST_F(CanvasTest, FlightRedrawsOnlyAroundTheCardAndPausesBySpeed)
     }
 }
 
-TEST_F(CanvasTest, FlightShowsTheCardOnTheWay)
-{
+TEST_F(CanvasTest, FlightShowsTheCardOnTheWay) {
     class Snapshot : public FlightView {
-    public:
-        explicit Snapshot(const TableCanvas& canvas) : canvas_(canvas) {}
-        void showFlightRect(const QRect& rect) override
-        {
+      public:
+        explicit Snapshot(const TableCanvas &canvas) : canvas_(canvas) {}
+        void showFlightRect(const QRect &rect) override {
             if (++count == 150) {
                 middle = canvas_.image().copy(rect);
                 middleRect = rect;
@@ -275,8 +308,8 @@ TEST_F(CanvasTest, FlightShowsTheCardOnTheWay)
         QImage middle;
         QRect middleRect;
 
-    private:
-        const TableCanvas& canvas_;
+      private:
+        const TableCanvas &canvas_;
     };
     const QImage background = canvas.image().copy();
     Snapshot view(canvas);
@@ -287,8 +320,7 @@ TEST_F(CanvasTest, FlightShowsTheCardOnTheWay)
     EXPECT_NE(view.middle, background.copy(view.middleRect));
 }
 
-TEST_F(CanvasTest, FlightStartsWhereTheCardWasBeforeTheHandWasRedrawn)
-{
+TEST_F(CanvasTest, FlightStartsWhereTheCardWasBeforeTheHandWasRedrawn) {
     GameState game = gameInPlay(0);
     canvas.DrawHand(game, 4, true);
     const QRect area = canvas.layout().hands[4];
@@ -300,13 +332,14 @@ TEST_F(CanvasTest, FlightStartsWhereTheCardWasBeforeTheHandWasRedrawn)
     canvas.DrawHand(game, 4, true);
     EXPECT_EQ(canvas.flightStart(4, 5), area.topLeft() + QPoint(oldLeftOfSlot5, 0));
     const QRect left = canvas.layout().hands[1];
-    EXPECT_EQ(canvas.flightStart(1, 3), QPoint(left.left() + left.width() / 2 - 71 / 2, left.top()));
-    EXPECT_EQ(canvas.flightEnd(MakeCard(kHearts, kAce)), tablePlace(canvas.layout(), kHearts, kAce));
+    EXPECT_EQ(canvas.flightStart(1, 3),
+              QPoint(left.left() + left.width() / 2 - 71 / 2, left.top()));
+    EXPECT_EQ(canvas.flightEnd(MakeCard(kHearts, kAce)),
+              tablePlace(canvas.layout(), kHearts, kAce));
 }
 
-TEST_F(CanvasTest, AreasUnderTheMouse)
-{
-    const TableLayout& l = canvas.layout();
+TEST_F(CanvasTest, AreasUnderTheMouse) {
+    const TableLayout &l = canvas.layout();
     EXPECT_EQ(canvas.handAreaAt(l.hands[4].center()), 4);
     EXPECT_EQ(canvas.handAreaAt(l.hands[1].topLeft()), 1);
     EXPECT_EQ(canvas.handAreaAt(QPoint(5, 490)), 0);
@@ -315,5 +348,5 @@ TEST_F(CanvasTest, AreasUnderTheMouse)
     EXPECT_TRUE(canvas.overCounter(l.counter.center()));
 }
 
-}  // namespace
-}  // namespace quarn
+} // namespace
+} // namespace quarn

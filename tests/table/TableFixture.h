@@ -8,8 +8,7 @@
 
 namespace quarn::testing_support {
 
-inline GameState dealtGame(unsigned seed = 46)
-{
+inline GameState dealtGame(unsigned seed = 46) {
     GameState game;
     game.PlayerKind = kNewPlayer;
     NewMatch(game, PlayerStanding{"Mr.X", 0.0, 0, 0});
@@ -19,8 +18,7 @@ inline GameState dealtGame(unsigned seed = 46)
 }
 
 // Plays the first playable card of each seat (or passes) for a number of moves.
-inline GameState gameInPlay(int moves, unsigned seed = 46)
-{
+inline GameState gameInPlay(int moves, unsigned seed = 46) {
     GameState game = dealtGame(seed);
     StartHand(game);
     for (int move = 0; move < moves && game.HandInPlay(); ++move) {
@@ -42,4 +40,4 @@ inline GameState gameInPlay(int moves, unsigned seed = 46)
     return game;
 }
 
-}  // namespace quarn::testing_support
+} // namespace quarn::testing_support

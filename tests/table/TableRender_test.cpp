@@ -16,31 +16,35 @@ namespace {
 using testing_support::dealtGame;
 using testing_support::gameInPlay;
 
-void drawWholeTable(TableCanvas& canvas, const GameState& game)
-{
+void drawWholeTable(TableCanvas &canvas, const GameState &game) {
     const bool ended = game.ToMove > 4;
     for (int seat = 1; seat <= 4; ++seat) {
         canvas.DrawHand(game, seat, seat == 4 || game.HandsOpen || ended);
-        canvas.DrawTab(seat, seat == game.ToMove, game.HandPenalty[seat], game.HandPaid[seat], game.Score[seat]);
-        canvas.DrawNamePlate(seat, QString::fromStdString(game.SeatName[seat]), PlateColour::Yellow);
+        canvas.DrawTab(seat, seat == game.ToMove, game.HandPenalty[seat], game.HandPaid[seat],
+                       game.Score[seat]);
+        canvas.DrawNamePlate(seat, QString::fromStdString(game.SeatName[seat]),
+                             PlateColour::Yellow);
     }
     canvas.DrawTable(game);
     canvas.DrawCounter(game.MatchHands, game.Bank);
 }
 
 struct Scene {
-    const char* name;
-    int moves;  // -1: just dealt
+    const char *name;
+    int moves; // -1: just dealt
 };
 
-TEST(TableRender, WholeTablesFitTheirWindows)
-{
+TEST(TableRender, WholeTablesFitTheirWindows) {
     QDir().mkpath(QStringLiteral(QUARN_TABLE_SHOTS));
     const Scene scenes[] = {{"dealt", -1}, {"in-play", 14}, {"late", 40}};
-    const struct { WindowSize size; const char* name; } sizes[] = {
-        {WindowSize::Small, "small"}, {WindowSize::Average1, "average1"}, {WindowSize::Average2, "average2"},
-        {WindowSize::Large, "large"}};
-    for (const auto& s : sizes) {
+    const struct {
+        WindowSize size;
+        const char *name;
+    } sizes[] = {{WindowSize::Small, "small"},
+                 {WindowSize::Average1, "average1"},
+                 {WindowSize::Average2, "average2"},
+                 {WindowSize::Large, "large"}};
+    for (const auto &s : sizes) {
         const TableLayout layout = LayOutTable(s.size);
         Pictures pictures{QString()};
         pictures.loadFaces(0, layout.scaling);
@@ -49,7 +53,7 @@ TEST(TableRender, WholeTablesFitTheirWindows)
         pictures.loadTablePictures(layout.scaling);
         pictures.chooseBack(QDate(2024, 6, 5), false);
         TableCanvas canvas(pictures);
-        for (const Scene& scene : scenes) {
+        for (const Scene &scene : scenes) {
             canvas.LayOutTable(s.size);
             GameState game = scene.moves < 0 ? dealtGame() : gameInPlay(scene.moves);
             game.SeatName[4] = "Mr.X";
@@ -62,18 +66,20 @@ TEST(TableRender, WholeTablesFitTheirWindows)
                 for (int slot = 1; slot <= game.CardCount[seat]; ++slot) {
                     const QRect card(area.topLeft() + QPoint(canvas.cardLefts(seat)[slot], 0),
                                      QSize(layout.card.width, layout.card.height));
-                    EXPECT_TRUE(area.contains(card)) << s.name << " seat " << seat << " slot " << slot;
-                    EXPECT_TRUE(client.contains(card)) << s.name << " seat " << seat << " slot " << slot;
+                    EXPECT_TRUE(area.contains(card))
+                        << s.name << " seat " << seat << " slot " << slot;
+                    EXPECT_TRUE(client.contains(card))
+                        << s.name << " seat " << seat << " slot " << slot;
                 }
             }
-            const QString file = QStringLiteral(QUARN_TABLE_SHOTS "/table-%1-%2.png").arg(s.name, scene.name);
+            const QString file =
+                QStringLiteral(QUARN_TABLE_SHOTS "/table-%1-%2.png").arg(s.name, scene.name);
             EXPECT_TRUE(canvas.image().save(file)) << file.toStdString();
         }
     }
 }
 
-TEST(TableRender, CounterSpeaksTheCurrentLanguage)
-{
+TEST(TableRender, CounterSpeaksTheCurrentLanguage) {
     const TableLayout layout = LayOutTable(WindowSize::Small);
     Pictures pictures{QString()};
     pictures.loadTablePictures(layout.scaling);
@@ -89,10 +95,11 @@ TEST(TableRender, CounterSpeaksTheCurrentLanguage)
             english = counter;
         else
             EXPECT_NE(counter, english) << "language " << language;
-        canvas.image().save(QStringLiteral(QUARN_TABLE_SHOTS "/table-small-language%1.png").arg(language));
+        canvas.image().save(
+            QStringLiteral(QUARN_TABLE_SHOTS "/table-small-language%1.png").arg(language));
     }
     setLanguage(English);
 }
 
-}  // namespace
-}  // namespace quarn
+} // namespace
+} // namespace quarn

@@ -2,6 +2,8 @@
 
 namespace quarn::testing_support {
 
-void useLanguage(int language) { setLanguage(language); }
+void useLanguage(int language) {
+    setLanguage(language);
+}
 
 } // namespace quarn::testing_support

@@ -1,7 +1,7 @@
 #include "UiFixture.h"
 
-#include "ui/Words.h"
 #include "ui/UiPictures.h"
+#include "ui/Words.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -19,8 +19,7 @@ namespace quarn::testing_support {
 namespace {
 
 // Library background sizes by window.
-QSize backgroundSize(const QString &window)
-{
+QSize backgroundSize(const QString &window) {
     if (window == QLatin1String("Count"))
         return {325, 500};
     if (window == QLatin1String("History"))
@@ -33,8 +32,7 @@ QSize backgroundSize(const QString &window)
 }
 
 // A deep purple night with a soft glow and scattered stars.
-QImage purpleBackground(QSize size)
-{
+QImage purpleBackground(QSize size) {
     QImage image(size, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -59,8 +57,7 @@ QImage purpleBackground(QSize size)
 }
 
 // Lettering on a transparent picture: gold for "Purple", maroon otherwise.
-QImage lettering(const QString &text, QSize size, bool gold)
-{
+QImage lettering(const QString &text, QSize size, bool gold) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -91,8 +88,7 @@ QImage lettering(const QString &text, QSize size, bool gold)
 }
 
 // 60 frames of 48 x 48: a diamond turning.
-QImage iconStrip()
-{
+QImage iconStrip() {
     QImage image(48 * 60, 48, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -113,16 +109,14 @@ QImage iconStrip()
     return image;
 }
 
-QString windowOf(const QString &name)
-{
+QString windowOf(const QString &name) {
     for (const char *w : {"Count", "History", "TopTen", "End"})
         if (name.contains(QLatin1String(w)))
             return QLatin1String(w);
     return {};
 }
 
-QString headingText(const QString &window)
-{
+QString headingText(const QString &window) {
     if (window == QLatin1String("Count"))
         return QStringLiteral("Information");
     if (window == QLatin1String("History"))
@@ -132,8 +126,7 @@ QString headingText(const QString &window)
     return QStringLiteral("The completion of game");
 }
 
-bool saveEntry(const QString &dir, const QString &name, QStringList &files, QStringList &aliases)
-{
+bool saveEntry(const QString &dir, const QString &name, QStringList &files, QStringList &aliases) {
     QByteArray bytes;
     QString kind = QStringLiteral("png");
     const QString window = windowOf(name);
@@ -154,7 +147,8 @@ bool saveEntry(const QString &dir, const QString &name, QStringList &files, QStr
         } else if (name == QLatin1String("GFormCountL")) {
             image = lettering(QStringLiteral("Info"), {200, 80}, true);
         } else if (name.startsWith(QLatin1String("GForm"))) {
-            image = lettering(headingText(window), {name.contains(QLatin1String("Count")) ? 300 : 380, 60}, true);
+            image = lettering(headingText(window),
+                              {name.contains(QLatin1String("Count")) ? 300 : 380, 60}, true);
         } else {
             image = lettering(headingText(window), {300, 48}, false);
         }
@@ -173,8 +167,7 @@ bool saveEntry(const QString &dir, const QString &name, QStringList &files, QStr
 
 } // namespace
 
-QStringList allLibraryEntries()
-{
+QStringList allLibraryEntries() {
     QStringList names;
     const QString code = pictureCodeText();
     for (const char *w : {"Count", "History", "TopTen", "End"}) {
@@ -182,15 +175,14 @@ QStringList allLibraryEntries()
         names << QStringLiteral("GForm") + window << QStringLiteral("GForm") + window + code
               << QStringLiteral("GIcon48") + window << window + code;
     }
-    names << QStringLiteral("CountInfo") << QStringLiteral("GFormCountL") << QStringLiteral("GIcon48COunt")
-          << QStringLiteral("GTouch");
+    names << QStringLiteral("CountInfo") << QStringLiteral("GFormCountL")
+          << QStringLiteral("GIcon48COunt") << QStringLiteral("GTouch");
     for (char letter : {'A', 'B', 'C', 'E', 'F', 'G'})
         names << QStringLiteral("Gif") + QLatin1Char(letter);
     return names;
 }
 
-bool makeGraphicsLibrary(const QString &folder, const QStringList &names)
-{
+bool makeGraphicsLibrary(const QString &folder, const QStringList &names) {
     QTemporaryDir work;
     QStringList files, aliases;
     for (const QString &name : names)
@@ -201,23 +193,24 @@ bool makeGraphicsLibrary(const QString &folder, const QStringList &names)
         return false;
     qrc.write("<!DOCTYPE RCC><RCC version=\"1.0\"><qresource>\n");
     for (int i = 0; i < files.size(); ++i)
-        qrc.write(QStringLiteral("<file alias=\"%1\">%2</file>\n").arg(aliases[i], files[i]).toUtf8());
+        qrc.write(
+            QStringLiteral("<file alias=\"%1\">%2</file>\n").arg(aliases[i], files[i]).toUtf8());
     qrc.write("</qresource></RCC>\n");
     qrc.close();
     QProcess rcc;
-    rcc.start(QStringLiteral(QUARN_RCC), {QStringLiteral("--binary"), qrc.fileName(), QStringLiteral("-o"),
-                                          folder + QStringLiteral("/WemCGraph1.dll")});
-    return rcc.waitForFinished(60000) && rcc.exitStatus() == QProcess::NormalExit && rcc.exitCode() == 0;
+    rcc.start(QStringLiteral(QUARN_RCC),
+              {QStringLiteral("--binary"), qrc.fileName(), QStringLiteral("-o"),
+               folder + QStringLiteral("/WemCGraph1.dll")});
+    return rcc.waitForFinished(60000) && rcc.exitStatus() == QProcess::NormalExit &&
+           rcc.exitCode() == 0;
 }
 
-WindowFixture::WindowFixture()
-{
+WindowFixture::WindowFixture() {
     folder_ = root_.path() + QStringLiteral("/Quarn/");
     QDir().mkpath(folder_);
 }
 
-AuxContext WindowFixture::context()
-{
+AuxContext WindowFixture::context() {
     AuxContext context;
     context.folder = folder_;
     context.settings = &settings;
@@ -226,8 +219,7 @@ AuxContext WindowFixture::context()
     return context;
 }
 
-void chooseDesign(Settings &settings, int design)
-{
+void chooseDesign(Settings &settings, int design) {
     settings.purpleWindows = design == 4;
     settings.windowDesign = design == 4 ? 2 : design;
 }
@@ -242,24 +234,26 @@ void chooseDesign(Settings &settings, int design)
 
 namespace quarn::testing_support {
 
-bool writeClubFile(const QString &folder, bool networkClub, const std::vector<std::pair<std::string, int>> &topTen)
-{
+bool writeClubFile(const QString &folder, bool networkClub,
+                   const std::vector<std::pair<std::string, int>> &topTen) {
     ClubFile club = ClubFile::fresh("0000010460", "");
     for (size_t i = 0; i < topTen.size() && i < 10; ++i)
         club.setTopTen(int(i) + 1, TopTenEntry{topTen[i].first, topTen[i].second});
-    std::ofstream out(std::filesystem::path(folder.toStdString()) / (networkClub ? NetworkClubFileName : LocalClubFileName),
+    std::ofstream out(std::filesystem::path(folder.toStdString()) /
+                          (networkClub ? NetworkClubFileName : LocalClubFileName),
                       std::ios::binary);
     out << club.bytes();
     return bool(out);
 }
 
-bool writeHistoryFile(const QString &folder, int number, const std::vector<HistoryLine> &lines)
-{
+bool writeHistoryFile(const QString &folder, int number, const std::vector<HistoryLine> &lines) {
     std::vector<HisStr> entries;
     for (const HistoryLine &line : lines)
-        entries.push_back(HisStr{line.name, line.hands, line.result, line.rating, uint8_t(line.kind)});
+        entries.push_back(
+            HisStr{line.name, line.hands, line.result, line.rating, uint8_t(line.kind)});
     const std::string bytes = historyWithEntries({}, entries, HistoryStamp{"21:05", "03.10.2024"});
-    const std::filesystem::path path = historyFilePath(std::filesystem::path(folder.toStdString()), number);
+    const std::filesystem::path path =
+        historyFilePath(std::filesystem::path(folder.toStdString()), number);
     std::filesystem::create_directories(path.parent_path());
     std::ofstream out(path, std::ios::binary);
     out << bytes;

@@ -18,9 +18,8 @@ namespace quarn::testing_support {
 
 // Records every sound asked for.
 class RecordingSound : public SoundPlayer {
-public:
-    void Play(std::string_view name, bool waitForEnd) override
-    {
+  public:
+    void Play(std::string_view name, bool waitForEnd) override {
         played.emplace_back(name);
         waited.push_back(waitForEnd);
     }
@@ -38,7 +37,7 @@ bool makeGraphicsLibrary(const QString &folder, const QStringList &names);
 
 // A program folder, settings and a sound recorder, and the context built from them.
 class WindowFixture {
-public:
+  public:
     WindowFixture();
     AuxContext context();
     QString folder() const { return folder_; }
@@ -47,7 +46,7 @@ public:
     RecordingSound sound;
     QStringList missingLibraries;
 
-private:
+  private:
     QTemporaryDir root_;
     QString folder_;
 };
@@ -68,7 +67,7 @@ struct HistoryLine {
     int hands = 0;
     int result = 0;
     double rating = 0;
-    int kind = 0;  // 0 local, 1 account, 2 tournament, 3 network
+    int kind = 0; // 0 local, 1 account, 2 tournament, 3 network
 };
 // History file `number` in the program folder holding the lines, stamped at
 // a fixed time ("21:05", "03.10.2024").

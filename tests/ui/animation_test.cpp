@@ -8,17 +8,17 @@
 namespace quarn {
 namespace {
 
-TEST(Animation, ProgramAnimationsHaveTheFramesTheWindowsStandOn)
-{
+TEST(Animation, ProgramAnimationsHaveTheFramesTheWindowsStandOn) {
     struct Case {
         const char *name;
         int stillFrame;
         QSize size;
     };
-    const Case cases[] = {{"GGenCount", 14, {100, 90}}, {"GEndBest", 25, {300, 200}}, {"GEndGood", 24, {300, 200}},
-                          {"GEndBads", 3, {300, 200}},  {"GClubA", 1, {60, 75}},     {"GClubB", 1, {60, 75}},
-                          {"GClubC", 1, {60, 75}},      {"GClubE", 1, {60, 75}},     {"GClubF", 1, {60, 75}},
-                          {"GClubG", 1, {60, 75}},      {"GTopTen", 1, {140, 110}}};
+    const Case cases[] = {
+        {"GGenCount", 14, {100, 90}}, {"GEndBest", 25, {300, 200}}, {"GEndGood", 24, {300, 200}},
+        {"GEndBads", 3, {300, 200}},  {"GClubA", 1, {60, 75}},      {"GClubB", 1, {60, 75}},
+        {"GClubC", 1, {60, 75}},      {"GClubE", 1, {60, 75}},      {"GClubF", 1, {60, 75}},
+        {"GClubG", 1, {60, 75}},      {"GTopTen", 1, {140, 110}}};
     for (const Case &c : cases) {
         TAnimation animation;
         ASSERT_TRUE(animation.load(uiAnimation(QString::fromLatin1(c.name)))) << c.name;
@@ -30,12 +30,11 @@ TEST(Animation, ProgramAnimationsHaveTheFramesTheWindowsStandOn)
     }
 }
 
-TEST(Animation, DamagedOrEmptyBytesDoNotLoad)
-{
+TEST(Animation, DamagedOrEmptyBytesDoNotLoad) {
     const QByteArray good = uiAnimation(QStringLiteral("GClubF"));
     ASSERT_FALSE(good.isEmpty());
-    const QByteArray inputs[] = {QByteArray(), QByteArray("GIF89a"), QByteArray(500, '\0'), good.left(13),
-                                 QByteArray("\x89PNG\r\n\x1a\n garbage")};
+    const QByteArray inputs[] = {QByteArray(), QByteArray("GIF89a"), QByteArray(500, '\0'),
+                                 good.left(13), QByteArray("\x89PNG\r\n\x1a\n garbage")};
     for (const QByteArray &bytes : inputs) {
         TAnimation animation;
         EXPECT_FALSE(animation.load(bytes)) << bytes.size();
@@ -46,8 +45,7 @@ TEST(Animation, DamagedOrEmptyBytesDoNotLoad)
     }
 }
 
-TEST(Animation, StillFrameIsKeptInsideTheAnimation)
-{
+TEST(Animation, StillFrameIsKeptInsideTheAnimation) {
     TAnimation animation;
     ASSERT_TRUE(animation.load(uiAnimation(QStringLiteral("GEndBads"))));
     const int last = animation.frameCount();

@@ -26,8 +26,7 @@ namespace {
 
 using namespace testing_support;
 
-const LibraryWindow *libraryWindow(std::string_view name)
-{
+const LibraryWindow *libraryWindow(std::string_view name) {
     for (const LibraryWindow &window : libraryWindows)
         if (window.name == name)
             return &window;
@@ -35,15 +34,16 @@ const LibraryWindow *libraryWindow(std::string_view name)
 }
 
 struct WindowCase {
-    const char *name;  // the window's library name W
+    const char *name; // the window's library name W
     std::function<std::unique_ptr<TWemAuxForm>(const AuxContext &)> make;
 };
 
 const WindowCase windowCases[] = {
     {"Count",
      [](const AuxContext &c) {
-         return std::make_unique<TFormCount>(c, TCount{"60", "30", "12", "5", "17", "  0,40", "  0,37"},
-                                             TFormCount::Situation{QStringLiteral("Anna                "), 2, false});
+         return std::make_unique<TFormCount>(
+             c, TCount{"60", "30", "12", "5", "17", "  0,40", "  0,37"},
+             TFormCount::Situation{QStringLiteral("Anna                "), 2, false});
      }},
     {"History",
      [](const AuxContext &c) {
@@ -51,7 +51,8 @@ const WindowCase windowCases[] = {
          return std::make_unique<TFormHistory>(c, remembered);
      }},
     {"TopTen", [](const AuxContext &c) { return std::make_unique<TFormTopTen>(c, false); }},
-    {"Opt", [](const AuxContext &c) { return std::make_unique<TFormOptions>(c, nullptr, QSize()); }},
+    {"Opt",
+     [](const AuxContext &c) { return std::make_unique<TFormOptions>(c, nullptr, QSize()); }},
     // The speed window wears the options dialog's pictures.
     {"Speed", [](const AuxContext &c) { return std::make_unique<TFormSpeed>(c); }},
     {"End",
@@ -61,21 +62,21 @@ const WindowCase windowCases[] = {
 };
 
 class BuiltLibrary : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         const QString built = QStringLiteral(QUARN_DIST_DIR "/WemCGraph1.dll");
         ASSERT_TRUE(QFile::exists(built)) << "build library_WemCGraph1_dll first";
         ASSERT_TRUE(QFile::copy(built, f.folder() + QStringLiteral("WemCGraph1.dll")));
-        ASSERT_TRUE(writeClubFile(f.folder(), false, {{"Anna", 142}, {"Boris", 97}, {"Mr.X", 64}, {"Clara", 51}}));
-        ASSERT_TRUE(writeHistoryFile(f.folder(), 1, {{"Anna", 12, 34, 2.83, 0}, {"Anna/Boris", 9, -6, -0.67, 3}}));
+        ASSERT_TRUE(writeClubFile(f.folder(), false,
+                                  {{"Anna", 142}, {"Boris", 97}, {"Mr.X", 64}, {"Clara", 51}}));
+        ASSERT_TRUE(writeHistoryFile(f.folder(), 1,
+                                     {{"Anna", 12, 34, 2.83, 0}, {"Anna/Boris", 9, -6, -0.67, 3}}));
     }
 
     WindowFixture f;
 };
 
-TEST_F(BuiltLibrary, EveryWindowKeepsEveryDesignInEveryPictureLanguage)
-{
+TEST_F(BuiltLibrary, EveryWindowKeepsEveryDesignInEveryPictureLanguage) {
     const char *designNames[] = {"", "concise", "aristocratic", "ribbons", "purple"};
     const QString shots = QStringLiteral(QUARN_UI_SHOTS);
     QDir().mkpath(shots);
@@ -83,8 +84,8 @@ TEST_F(BuiltLibrary, EveryWindowKeepsEveryDesignInEveryPictureLanguage)
         useLanguage(language);
         for (const WindowCase &window : windowCases) {
             for (int design = 1; design <= 4; ++design) {
-                SCOPED_TRACE(std::string(window.name) + " design " + designNames[design] + " language " +
-                             std::to_string(language));
+                SCOPED_TRACE(std::string(window.name) + " design " + designNames[design] +
+                             " language " + std::to_string(language));
                 chooseDesign(f.settings, design);
                 f.missingLibraries.clear();
                 const std::unique_ptr<TWemAuxForm> form = window.make(f.context());

@@ -16,10 +16,15 @@
 namespace quarn {
 namespace {
 
-QRgb opaque(int r, int g, int b) { return qRgb(r, g, b); }
+QRgb opaque(int r, int g, int b) {
+    return qRgb(r, g, b);
+}
 
 // The button's picture as painted into an image, unpremultiplied.
-QImage face(const TWemCardsButton &button) { return button.facePicture(button.size(), !button.isEnabled()).convertToFormat(QImage::Format_ARGB32); }
+QImage face(const TWemCardsButton &button) {
+    return button.facePicture(button.size(), !button.isEnabled())
+        .convertToFormat(QImage::Format_ARGB32);
+}
 
 struct PixelCase {
     const char *what;
@@ -33,8 +38,7 @@ struct PixelCase {
 
 class ButtonPixel : public ::testing::TestWithParam<PixelCase> {};
 
-TEST_P(ButtonPixel, IsTheSchemesColour)
-{
+TEST_P(ButtonPixel, IsTheSchemesColour) {
     const PixelCase &c = GetParam();
     TWemCardsButton button;
     button.resize(100, c.height);
@@ -49,24 +53,62 @@ TEST_P(ButtonPixel, IsTheSchemesColour)
 INSTANTIATE_TEST_SUITE_P(
     Middle, ButtonPixel,
     ::testing::Values(
-        PixelCase{"red row 16 of the 30-px gradient", TColorSB::DRed, 0, false, 30, {50, 15}, opaque(136, 0, 0)},
-        PixelCase{"navy turns row 16 blue", TColorSB::DNavy, 0, false, 30, {50, 15}, opaque(0, 0, 136)},
-        PixelCase{"red lightened by half, top row", TColorSB::DRed, 50, false, 30, {50, 0}, opaque(192, 128, 128)},
-        PixelCase{"green, 45 px, first ramp row", TColorSB::DGreen, 0, false, 45, {50, 23}, opaque(0, 136, 0)},
-        PixelCase{"violet, 60 px, last ramp row", TColorSB::DViolet, 0, false, 60, {50, 57}, opaque(246, 0, 246)},
-        PixelCase{"cards stretch the middle slice, recoloured", TColorSB::DCards, 0, false, 30, {50, 15}, opaque(95, 0, 136)},
-        PixelCase{"the line middle reaches the right end", TColorSB::DRed, 0, false, 30, {100 - 8 - 2, 15}, opaque(136, 0, 0)}));
+        PixelCase{"red row 16 of the 30-px gradient",
+                  TColorSB::DRed,
+                  0,
+                  false,
+                  30,
+                  {50, 15},
+                  opaque(136, 0, 0)},
+        PixelCase{
+            "navy turns row 16 blue", TColorSB::DNavy, 0, false, 30, {50, 15}, opaque(0, 0, 136)},
+        PixelCase{"red lightened by half, top row",
+                  TColorSB::DRed,
+                  50,
+                  false,
+                  30,
+                  {50, 0},
+                  opaque(192, 128, 128)},
+        PixelCase{"green, 45 px, first ramp row",
+                  TColorSB::DGreen,
+                  0,
+                  false,
+                  45,
+                  {50, 23},
+                  opaque(0, 136, 0)},
+        PixelCase{"violet, 60 px, last ramp row",
+                  TColorSB::DViolet,
+                  0,
+                  false,
+                  60,
+                  {50, 57},
+                  opaque(246, 0, 246)},
+        PixelCase{"cards stretch the middle slice, recoloured",
+                  TColorSB::DCards,
+                  0,
+                  false,
+                  30,
+                  {50, 15},
+                  opaque(95, 0, 136)},
+        PixelCase{"the line middle reaches the right end",
+                  TColorSB::DRed,
+                  0,
+                  false,
+                  30,
+                  {100 - 8 - 2, 15},
+                  opaque(136, 0, 0)}));
 
-TEST(ButtonSlices, RedUnlightenedPaintsTheSlicesUnchanged)
-{
+TEST(ButtonSlices, RedUnlightenedPaintsTheSlicesUnchanged) {
     for (int height : {30, 45, 60}) {
         TWemCardsButton button;
         button.resize(120, height);
         const QImage painted = button.facePicture(button.size(), false);
         const std::string set = sliceSetName(height, false);
         const auto premultiplied = QImage::Format_ARGB32_Premultiplied;
-        const QImage left = uiPicture(QString::fromStdString(set + "_L")).convertToFormat(premultiplied);
-        const QImage right = uiPicture(QString::fromStdString(set + "_R")).convertToFormat(premultiplied);
+        const QImage left =
+            uiPicture(QString::fromStdString(set + "_L")).convertToFormat(premultiplied);
+        const QImage right =
+            uiPicture(QString::fromStdString(set + "_R")).convertToFormat(premultiplied);
         ASSERT_FALSE(left.isNull());
         const int s = sideWidth(height);
         EXPECT_EQ(painted.copy(0, 0, s, height - 1), left) << height;
@@ -74,8 +116,7 @@ TEST(ButtonSlices, RedUnlightenedPaintsTheSlicesUnchanged)
     }
 }
 
-TEST(ButtonSlices, NewLookCardsKeepsTheDarkRim)
-{
+TEST(ButtonSlices, NewLookCardsKeepsTheDarkRim) {
     const QImage middle = uiPicture(QStringLiteral("Q29_2")).convertToFormat(QImage::Format_ARGB32);
     ASSERT_FALSE(middle.isNull());
     const QRgb rim = middle.pixel(0, 0);
@@ -88,12 +129,12 @@ TEST(ButtonSlices, NewLookCardsKeepsTheDarkRim)
     button.setNewStyle(true);
     const QImage painted = face(button);
     EXPECT_EQ(painted.pixel(50, 0), rim);
-    const Rgb changed = recolourSlicePixel({qRed(body), qGreen(body), qBlue(body)}, TColorSB::DCards, 0, true);
+    const Rgb changed =
+        recolourSlicePixel({qRed(body), qGreen(body), qBlue(body)}, TColorSB::DCards, 0, true);
     EXPECT_EQ(painted.pixel(50, 20), qRgba(changed.r, changed.g, changed.b, qAlpha(body)));
 }
 
-TEST(ButtonSlices, OddHeightUsesTheNextSetResampledWithAStretchedMiddle)
-{
+TEST(ButtonSlices, OddHeightUsesTheNextSetResampledWithAStretchedMiddle) {
     const ButtonPlan plan = planButton(40, TColorSB::DRed, false);
     EXPECT_EQ(plan.sliceSet, "R44");
     EXPECT_EQ(plan.side, 12);
@@ -113,8 +154,7 @@ TEST(ButtonSlices, OddHeightUsesTheNextSetResampledWithAStretchedMiddle)
     EXPECT_LT(qAlpha(painted.pixel(0, 0)), 255) << "a rounded end leaves the corner open";
 }
 
-TEST(ButtonSlices, SchemeAndLightLeaveExactHeightsAsLinesOnlyInTheClassicLook)
-{
+TEST(ButtonSlices, SchemeAndLightLeaveExactHeightsAsLinesOnlyInTheClassicLook) {
     struct Case {
         int height;
         TColorSB scheme;
@@ -134,8 +174,7 @@ struct FocusedButton {
     TWemCardsButton *button = new TWemCardsButton(&window);
     TWemCardsButton *other = new TWemCardsButton(&window);
 
-    FocusedButton()
-    {
+    FocusedButton() {
         window.resize(240, 80);
         button->setGeometry(10, 10, 100, 30);
         other->setGeometry(120, 10, 100, 30);
@@ -145,15 +184,15 @@ struct FocusedButton {
     }
 };
 
-TEST(ButtonFocus, ClassicRectangleAndNewLookDotsOnlyWhileFocused)
-{
+TEST(ButtonFocus, ClassicRectangleAndNewLookDotsOnlyWhileFocused) {
     FocusedButton f;
     QTRY_VERIFY(f.button->hasFocus());
     EXPECT_TRUE(f.button->isFocused());
 
     f.button->setColorSB(TColorSB::DNavy);
     QImage shot = f.button->grab().toImage();
-    EXPECT_EQ(QColor(shot.pixel(50, 4)), QColor(200, 255, 200)) << "classic mark on the top edge of its rectangle";
+    EXPECT_EQ(QColor(shot.pixel(50, 4)), QColor(200, 255, 200))
+        << "classic mark on the top edge of its rectangle";
 
     f.button->setNewStyle(true);
     shot = f.button->grab().toImage();
@@ -183,8 +222,7 @@ struct TextCase {
 
 class ButtonText : public ::testing::TestWithParam<TextCase> {};
 
-TEST_P(ButtonText, TakesItsColourFromTheState)
-{
+TEST_P(ButtonText, TakesItsColourFromTheState) {
     const TextCase &c = GetParam();
     const QColor font(0, 0, 255), mouse(0, 255, 0), silver(192, 192, 192);
     QWidget window;
@@ -223,14 +261,14 @@ TEST_P(ButtonText, TakesItsColourFromTheState)
 
 INSTANTIATE_TEST_SUITE_P(
     States, ButtonText,
-    ::testing::Values(TextCase{"enabled", true, false, false, false, QColor(0, 0, 255)},
-                      TextCase{"mouse over without LightFont", true, false, false, true, QColor(0, 0, 255)},
-                      TextCase{"mouse over with LightFont", true, false, true, true, QColor(0, 255, 0)},
-                      TextCase{"disabled with GrayDis", false, true, false, false, QColor(192, 192, 192)},
-                      TextCase{"disabled without GrayDis", false, false, false, false, QColor(0, 0, 255)}));
+    ::testing::Values(
+        TextCase{"enabled", true, false, false, false, QColor(0, 0, 255)},
+        TextCase{"mouse over without LightFont", true, false, false, true, QColor(0, 0, 255)},
+        TextCase{"mouse over with LightFont", true, false, true, true, QColor(0, 255, 0)},
+        TextCase{"disabled with GrayDis", false, true, false, false, QColor(192, 192, 192)},
+        TextCase{"disabled without GrayDis", false, false, false, false, QColor(0, 0, 255)}));
 
-TEST(ButtonMouse, DoubleClickCountsAsSecondClick)
-{
+TEST(ButtonMouse, DoubleClickCountsAsSecondClick) {
     QWidget window;
     auto *button = new TWemCardsButton(QStringLiteral("Ok"), &window);
     window.show();
@@ -243,12 +281,13 @@ TEST(ButtonMouse, DoubleClickCountsAsSecondClick)
     EXPECT_EQ(clicks.count(), 2);
 }
 
-TEST(ButtonMouse, EnterAndLeaveSetTheStateThenTellTheWindow)
-{
+TEST(ButtonMouse, EnterAndLeaveSetTheStateThenTellTheWindow) {
     TWemCardsButton button;
     bool inWhenEntered = false, inWhenLeft = true;
-    QObject::connect(&button, &TWemCardsButton::mouseEntered, [&] { inWhenEntered = button.mouseInPos(); });
-    QObject::connect(&button, &TWemCardsButton::mouseLeft, [&] { inWhenLeft = button.mouseInPos(); });
+    QObject::connect(&button, &TWemCardsButton::mouseEntered,
+                     [&] { inWhenEntered = button.mouseInPos(); });
+    QObject::connect(&button, &TWemCardsButton::mouseLeft,
+                     [&] { inWhenLeft = button.mouseInPos(); });
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
     QApplication::sendEvent(&button, &enter);
     EXPECT_TRUE(inWhenEntered);
@@ -257,15 +296,15 @@ TEST(ButtonMouse, EnterAndLeaveSetTheStateThenTellTheWindow)
     EXPECT_FALSE(inWhenLeft);
 }
 
-TEST(ButtonSize, NewButtonAndHeightSetting)
-{
+TEST(ButtonSize, NewButtonAndHeightSetting) {
     TWemCardsButton button;
     EXPECT_EQ(button.size(), QSize(100, 30));
     EXPECT_EQ(button.colorSB(), TColorSB::DRed);
     EXPECT_TRUE(button.kontur());
     EXPECT_TRUE(button.smooth());
     EXPECT_FALSE(button.newStyle());
-    const std::pair<THeightSB, int> heights[] = {{THeightSB::D45, 45}, {THeightSB::D60, 60}, {THeightSB::D30, 30}};
+    const std::pair<THeightSB, int> heights[] = {
+        {THeightSB::D45, 45}, {THeightSB::D60, 60}, {THeightSB::D30, 30}};
     for (const auto &[setting, height] : heights) {
         button.setHeightSB(setting);
         EXPECT_EQ(button.height(), height);
@@ -273,8 +312,7 @@ TEST(ButtonSize, NewButtonAndHeightSetting)
     }
 }
 
-TEST(ButtonPaint, TinyAndHugeButtonsPaintWithoutFault)
-{
+TEST(ButtonPaint, TinyAndHugeButtonsPaintWithoutFault) {
     const QSize sizes[] = {{1, 1}, {2, 2}, {10, 5}, {16, 16}, {5, 90}, {400, 120}};
     for (const QSize size : sizes) {
         for (bool newLook : {false, true}) {
@@ -295,15 +333,22 @@ struct ResampleCase {
     ResampleResult result;
 };
 
-TEST(Resample, RefusesOtherFormatsAndTinySides)
-{
+TEST(Resample, RefusesOtherFormatsAndTinySides) {
     const ResampleCase cases[] = {
         {"RGBA", QImage::Format_ARGB32, {8, 29}, {12, 39}, ResampleResult::Done},
         {"RGB", QImage::Format_RGB888, {8, 29}, {5, 19}, ResampleResult::Done},
         {"palette", QImage::Format_Indexed8, {8, 29}, {12, 39}, ResampleResult::UnsupportedFormat},
         {"grey", QImage::Format_Grayscale8, {8, 29}, {12, 39}, ResampleResult::UnsupportedFormat},
-        {"source one pixel wide", QImage::Format_ARGB32, {1, 29}, {12, 39}, ResampleResult::TooSmall},
-        {"target one pixel high", QImage::Format_ARGB32, {8, 29}, {12, 1}, ResampleResult::TooSmall},
+        {"source one pixel wide",
+         QImage::Format_ARGB32,
+         {1, 29},
+         {12, 39},
+         ResampleResult::TooSmall},
+        {"target one pixel high",
+         QImage::Format_ARGB32,
+         {8, 29},
+         {12, 1},
+         ResampleResult::TooSmall},
     };
     for (const ResampleCase &c : cases) {
         QImage source(c.from, c.format);
@@ -318,8 +363,7 @@ TEST(Resample, RefusesOtherFormatsAndTinySides)
     }
 }
 
-TEST(Resample, InterpolatesBetweenNeighbours)
-{
+TEST(Resample, InterpolatesBetweenNeighbours) {
     QImage source(2, 2, QImage::Format_ARGB32);
     source.setPixel(0, 0, qRgb(0, 0, 0));
     source.setPixel(1, 0, qRgb(200, 0, 0));
@@ -337,8 +381,7 @@ TEST(Resample, InterpolatesBetweenNeighbours)
 namespace quarn {
 namespace {
 
-TEST(ButtonGlyph, SitsAtItsLayoutsPlace)
-{
+TEST(ButtonGlyph, SitsAtItsLayoutsPlace) {
     struct Case {
         int height;
         TWemCardsButton::GlyphLayout layout;
@@ -347,8 +390,12 @@ TEST(ButtonGlyph, SitsAtItsLayoutsPlace)
     using L = TWemCardsButton::GlyphLayout;
     // A 16 x 16 glyph on a button 120 px wide.
     const Case cases[] = {
-        {30, L::Left, {15, 6}},   {45, L::Left, {18, 14}},  {60, L::Left, {20, 22}},
-        {40, L::Left, {19, 12}},  {30, L::Right, {120 - 16 - 15, 6}}, {40, L::Right, {120 - 16 - 19, 12}},
+        {30, L::Left, {15, 6}},
+        {45, L::Left, {18, 14}},
+        {60, L::Left, {20, 22}},
+        {40, L::Left, {19, 12}},
+        {30, L::Right, {120 - 16 - 15, 6}},
+        {40, L::Right, {120 - 16 - 19, 12}},
         {30, L::Bottom, {52, 6}},
     };
     QImage glyph(16, 16, QImage::Format_ARGB32);
@@ -358,7 +405,8 @@ TEST(ButtonGlyph, SitsAtItsLayoutsPlace)
         button.resize(120, c.height);
         button.setGlyph(glyph);
         button.setGlyphLayout(c.layout);
-        const QImage painted = button.facePicture(button.size(), false).convertToFormat(QImage::Format_ARGB32);
+        const QImage painted =
+            button.facePicture(button.size(), false).convertToFormat(QImage::Format_ARGB32);
         auto green = [&](QPoint p) { return QColor(painted.pixel(p)) == QColor(0, 255, 0); };
         EXPECT_TRUE(green(c.topLeft)) << c.height << " top left";
         EXPECT_TRUE(green(c.topLeft + QPoint(15, 15))) << c.height << " bottom right";

@@ -22,18 +22,19 @@ using namespace testing_support;
 const TCount sample{"60", "30", "12", "5", "17", "  0,40", "  0,48"};
 
 class CountWindow : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
+  protected:
+    static void SetUpTestSuite() {
         library_ = new QTemporaryDir;
         ASSERT_TRUE(makeGraphicsLibrary(library_->path(), allLibraryEntries()));
     }
-    static void TearDownTestSuite()
-    {
+    static void TearDownTestSuite() {
         delete library_;
         library_ = nullptr;
     }
-    void withLibrary() { ASSERT_TRUE(QFile::copy(library_->path() + "/WemCGraph1.dll", f.folder() + "WemCGraph1.dll")); }
+    void withLibrary() {
+        ASSERT_TRUE(
+            QFile::copy(library_->path() + "/WemCGraph1.dll", f.folder() + "WemCGraph1.dll"));
+    }
 
     WindowFixture f;
     static QTemporaryDir *library_;
@@ -41,39 +42,40 @@ protected:
 
 QTemporaryDir *CountWindow::library_ = nullptr;
 
-TEST_F(CountWindow, ShowsTheRecordUnderItsCaptions)
-{
-    TFormCount window(f.context(), sample, {QStringLiteral("Anna                "), kAccountLoggedOut, false});
+TEST_F(CountWindow, ShowsTheRecordUnderItsCaptions) {
+    TFormCount window(f.context(), sample,
+                      {QStringLiteral("Anna                "), kAccountLoggedOut, false});
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Player:  Anna                "));
     EXPECT_EQ(window.headingLabel()->text(), QStringLiteral("Information about game"));
-    const QStringList captions{"General number of game:", "Number of round in a current cycle:", "The initial score:",
-                               "The current score:",      "The general score:",
-                               "The initial rating:",     "The current rating:"};
+    const QStringList captions{"General number of game:", "Number of round in a current cycle:",
+                               "The initial score:",      "The current score:",
+                               "The general score:",      "The initial rating:",
+                               "The current rating:"};
     const QStringList values{"60", "30", "12", "5", "17", "  0,40", "  0,48"};
     for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(window.captions()[size_t(i)]->text(), captions[i]);
         EXPECT_EQ(window.values()[size_t(i)]->text(), values[i]);
-        EXPECT_EQ(window.values()[size_t(i)]->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+        EXPECT_EQ(window.values()[size_t(i)]->alignment() & Qt::AlignHorizontal_Mask,
+                  Qt::AlignRight);
     }
     EXPECT_EQ(window.captions()[2]->font().family(), QStringLiteral("Comic Sans MS"))
         << "the initial score always takes Comic Sans MS";
 }
 
-TEST_F(CountWindow, FontsFollowTheSettingsScales)
-{
+TEST_F(CountWindow, FontsFollowTheSettingsScales) {
     f.settings.fontScales = {130, 60, 100, 100};
     f.settings.fontNames[1] = "Courier New";
     TFormCount window(f.context(), sample, {});
-    EXPECT_EQ(window.values()[0]->font().pixelSize(), 14);  // 24 x 60 % = 14.4
-    EXPECT_EQ(window.captions()[0]->font().pixelSize(), 10);  // 16 x 60 % = 9.6
+    EXPECT_EQ(window.values()[0]->font().pixelSize(), 14);   // 24 x 60 % = 14.4
+    EXPECT_EQ(window.captions()[0]->font().pixelSize(), 10); // 16 x 60 % = 9.6
     EXPECT_EQ(window.captions()[0]->font().family(), QStringLiteral("Courier New"));
     EXPECT_EQ(window.captions()[2]->font().family(), QStringLiteral("Comic Sans MS"));
     EXPECT_EQ(window.captions()[2]->font().pixelSize(), 10);
-    EXPECT_EQ(window.findChild<QPushButton *>(QStringLiteral("ButtonOk"))->font().pixelSize(), 26);  // 20 x 130 %
+    EXPECT_EQ(window.findChild<QPushButton *>(QStringLiteral("ButtonOk"))->font().pixelSize(),
+              26); // 20 x 130 %
 }
 
-TEST_F(CountWindow, CaptionsEndBeforeTheirValuesInEveryLanguage)
-{
+TEST_F(CountWindow, CaptionsEndBeforeTheirValuesInEveryLanguage) {
     f.settings.fontScales = {100, 150, 100, 100};
     const TCount wide{"99999", "30", "-9999", "-9999", "-19998", "-99,99", "-99,99"};
     for (int language = 0; language < 10; ++language) {
@@ -82,9 +84,11 @@ TEST_F(CountWindow, CaptionsEndBeforeTheirValuesInEveryLanguage)
         for (int i = 0; i < 7; ++i) {
             const QLabel *caption = window.captions()[size_t(i)];
             const QLabel *value = window.values()[size_t(i)];
-            const int valueLeft = value->geometry().right() + 1 -
-                                  QFontMetrics(value->font()).horizontalAdvance(value->text().trimmed());
-            const int captionRight = caption->x() + QFontMetrics(caption->font()).horizontalAdvance(caption->text());
+            const int valueLeft =
+                value->geometry().right() + 1 -
+                QFontMetrics(value->font()).horizontalAdvance(value->text().trimmed());
+            const int captionRight =
+                caption->x() + QFontMetrics(caption->font()).horizontalAdvance(caption->text());
             if (i == 1)
                 EXPECT_LE(caption->geometry().right(), value->x()) << "language " << language;
             else
@@ -94,8 +98,7 @@ TEST_F(CountWindow, CaptionsEndBeforeTheirValuesInEveryLanguage)
     useLanguage(0);
 }
 
-TEST_F(CountWindow, EachDesignHasItsLayout)
-{
+TEST_F(CountWindow, EachDesignHasItsLayout) {
     withLibrary();
     struct Case {
         int design;
@@ -117,16 +120,17 @@ TEST_F(CountWindow, EachDesignHasItsLayout)
         EXPECT_EQ(window.size(), QSize(325, c.height)) << c.design;
         EXPECT_EQ(window.headingLabel()->y(), c.headingTop) << c.design;
         EXPECT_EQ(window.captions()[0]->y(), c.firstCaptionTop) << c.design;
-        EXPECT_EQ(window.findChild<QPushButton *>(QStringLiteral("ButtonOk"))->geometry(), QRect(2, c.okTop, 315, 30))
+        EXPECT_EQ(window.findChild<QPushButton *>(QStringLiteral("ButtonOk"))->geometry(),
+                  QRect(2, c.okTop, 315, 30))
             << c.design;
         EXPECT_EQ(window.genCount()->y(), c.genCountTop) << c.design;
         EXPECT_EQ(window.leftClub()->y(), c.clubTop) << c.design;
-        EXPECT_EQ(window.iconTimer() != nullptr, c.design == 4) << "the icon timer runs only in Purple";
+        EXPECT_EQ(window.iconTimer() != nullptr, c.design == 4)
+            << "the icon timer runs only in Purple";
     }
 }
 
-TEST_F(CountWindow, ButtonTakesTheSchemeOfTheDesign)
-{
+TEST_F(CountWindow, ButtonTakesTheSchemeOfTheDesign) {
     withLibrary();
     for (int design : {2, 4}) {
         chooseDesign(f.settings, design);
@@ -139,8 +143,7 @@ TEST_F(CountWindow, ButtonTakesTheSchemeOfTheDesign)
     }
 }
 
-TEST(CountWindowClubs, AnimationsFollowTheSituation)
-{
+TEST(CountWindowClubs, AnimationsFollowTheSituation) {
     struct Case {
         bool tournament;
         bool network;
@@ -167,8 +170,7 @@ TEST(CountWindowClubs, AnimationsFollowTheSituation)
     }
 }
 
-TEST_F(CountWindow, GrayClubsAlwaysRunWhileTheCounterFollowsTheSetting)
-{
+TEST_F(CountWindow, GrayClubsAlwaysRunWhileTheCounterFollowsTheSetting) {
     f.settings.gifAnimation = false;
     TFormCount window(f.context(), sample, {});
     EXPECT_TRUE(window.leftClub()->running());
@@ -177,8 +179,7 @@ TEST_F(CountWindow, GrayClubsAlwaysRunWhileTheCounterFollowsTheSetting)
     EXPECT_EQ(window.genCount()->currentFrame(), 14);
 }
 
-TEST_F(CountWindow, PurpleClubsFollowTheSettingAndTheSituation)
-{
+TEST_F(CountWindow, PurpleClubsFollowTheSettingAndTheSituation) {
     withLibrary();
     chooseDesign(f.settings, 4);
     struct Case {
@@ -188,7 +189,9 @@ TEST_F(CountWindow, PurpleClubsFollowTheSettingAndTheSituation)
         bool rightShown;
         bool rightRuns;
     };
-    const Case cases[] = {{true, false, true, true, true}, {false, false, false, true, false}, {true, true, true, false, false}};
+    const Case cases[] = {{true, false, true, true, true},
+                          {false, false, false, true, false},
+                          {true, true, true, false, false}};
     for (const Case &c : cases) {
         f.settings.gifAnimation = c.animations;
         TFormCount::Situation situation;
@@ -203,8 +206,7 @@ TEST_F(CountWindow, PurpleClubsFollowTheSettingAndTheSituation)
     }
 }
 
-TEST_F(CountWindow, PurpleIconCounterRunsOnAcrossOpenings)
-{
+TEST_F(CountWindow, PurpleIconCounterRunsOnAcrossOpenings) {
     withLibrary();
     chooseDesign(f.settings, 4);
     int before = 0;
@@ -226,9 +228,8 @@ TEST_F(CountWindow, PurpleIconCounterRunsOnAcrossOpenings)
     EXPECT_LE(TFormCount::iconFrame(), 60);
 }
 
-TEST_F(CountWindow, OkEmptiesTheCounterAnimationAndCloses)
-{
-    f.settings.saluteOnButtons = true;  // without the library the salute does nothing
+TEST_F(CountWindow, OkEmptiesTheCounterAnimationAndCloses) {
+    f.settings.saluteOnButtons = true; // without the library the salute does nothing
     TFormCount window(f.context(), sample, {});
     window.show();
     window.findChild<QPushButton *>(QStringLiteral("ButtonOk"))->click();
@@ -238,8 +239,7 @@ TEST_F(CountWindow, OkEmptiesTheCounterAnimationAndCloses)
     EXPECT_FALSE(window.isVisible());
 }
 
-TEST_F(CountWindow, WindowSetFillsTheRecordThenOpens)
-{
+TEST_F(CountWindow, WindowSetFillsTheRecordThenOpens) {
     AuxWindowSet windows(f.context(), nullptr);
     windows.setAccountSource([] { return AccountStanding{kAccountPlayingForRating, 27, 3.5}; });
     GameState game;

@@ -16,8 +16,7 @@ namespace {
 
 using namespace testing_support;
 
-QStringList without(QStringList names, const QStringList &left)
-{
+QStringList without(QStringList names, const QStringList &left) {
     for (const QString &name : left)
         names.removeAll(name);
     return names;
@@ -27,16 +26,15 @@ struct FallBackCase {
     const char *what;
     int design;
     bool library;
-    QStringList missing;   // entries left out of the library
-    int windowDesign;      // what the window shows
-    int settingsDesign;    // what later windows take
-    int messages;          // missing-library messages
+    QStringList missing; // entries left out of the library
+    int windowDesign;    // what the window shows
+    int settingsDesign;  // what later windows take
+    int messages;        // missing-library messages
 };
 
 class DesignFallBack : public ::testing::TestWithParam<FallBackCase> {};
 
-TEST_P(DesignFallBack, OfTheGameInformationWindow)
-{
+TEST_P(DesignFallBack, OfTheGameInformationWindow) {
     const FallBackCase &c = GetParam();
     WindowFixture f;
     if (c.library) {
@@ -65,21 +63,23 @@ INSTANTIATE_TEST_SUITE_P(
         FallBackCase{"purple with the library", 4, true, {}, 4, 4, 0},
         FallBackCase{"concise without the library: silent", 1, false, {}, 2, 2, 0},
         FallBackCase{"concise with the library", 1, true, {}, 1, 1, 0},
-        FallBackCase{"concise lacking its heading: message, layout kept", 1, true, {"CountInfo"}, 1, 2, 1},
-        FallBackCase{"ribbons lacking their heading: no message", 3, true, {"GFormCountL"}, 3, 3, 0},
+        FallBackCase{
+            "concise lacking its heading: message, layout kept", 1, true, {"CountInfo"}, 1, 2, 1},
+        FallBackCase{
+            "ribbons lacking their heading: no message", 3, true, {"GFormCountL"}, 3, 3, 0},
         FallBackCase{"ribbons lacking the background", 3, true, {"GFormCount"}, 2, 2, 0},
         FallBackCase{"purple lacking the background", 4, true, {"GFormCount"}, 2, 2, 0}));
 
-TEST(DesignChoice, SettingsChooseTheDesign)
-{
+TEST(DesignChoice, SettingsChooseTheDesign) {
     struct Case {
         bool purple;
         int gray;
         AuxDesign design;
     };
-    const Case cases[] = {{false, 1, AuxDesign::GrayConcise},  {false, 2, AuxDesign::GrayAristocratic},
-                          {false, 3, AuxDesign::GrayRedRibbons}, {true, 1, AuxDesign::Purple},
-                          {false, 0, AuxDesign::GrayAristocratic}, {false, 9, AuxDesign::GrayAristocratic}};
+    const Case cases[] = {
+        {false, 1, AuxDesign::GrayConcise},      {false, 2, AuxDesign::GrayAristocratic},
+        {false, 3, AuxDesign::GrayRedRibbons},   {true, 1, AuxDesign::Purple},
+        {false, 0, AuxDesign::GrayAristocratic}, {false, 9, AuxDesign::GrayAristocratic}};
     for (const Case &c : cases) {
         Settings settings;
         settings.purpleWindows = c.purple;
@@ -94,8 +94,7 @@ TEST(DesignChoice, SettingsChooseTheDesign)
     EXPECT_EQ(settings.windowDesign, 2);
 }
 
-TEST(DesignLibrary, FoundInTheParentFolderToo)
-{
+TEST(DesignLibrary, FoundInTheParentFolderToo) {
     WindowFixture f;
     ASSERT_TRUE(makeGraphicsLibrary(f.folder() + QStringLiteral(".."), allLibraryEntries()));
     chooseDesign(f.settings, 4);
@@ -103,8 +102,7 @@ TEST(DesignLibrary, FoundInTheParentFolderToo)
     EXPECT_EQ(window.design(), AuxDesign::Purple);
 }
 
-TEST(DesignLibrary, AFileThatIsNoLibraryCountsAsMissing)
-{
+TEST(DesignLibrary, AFileThatIsNoLibraryCountsAsMissing) {
     WindowFixture f;
     QFile junk(f.folder() + QStringLiteral("WemCGraph1.dll"));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
@@ -116,8 +114,7 @@ TEST(DesignLibrary, AFileThatIsNoLibraryCountsAsMissing)
     EXPECT_FALSE(window.grab().isNull());
 }
 
-TEST(DesignLibrary, ABackgroundThatIsNoPictureCountsAsMissing)
-{
+TEST(DesignLibrary, ABackgroundThatIsNoPictureCountsAsMissing) {
     WindowFixture f;
     ASSERT_TRUE(makeGraphicsLibrary(f.folder(), allLibraryEntries()));
     // Replace the library with one whose background entry holds text.
@@ -128,11 +125,13 @@ TEST(DesignLibrary, ABackgroundThatIsNoPictureCountsAsMissing)
     bad.close();
     QFile qrc(work.path() + QStringLiteral("/lib.qrc"));
     ASSERT_TRUE(qrc.open(QIODevice::WriteOnly));
-    qrc.write("<!DOCTYPE RCC><RCC version=\"1.0\"><qresource><file alias=\"jpeg/GFormCount\">bg</file></qresource></RCC>");
+    qrc.write("<!DOCTYPE RCC><RCC version=\"1.0\"><qresource><file "
+              "alias=\"jpeg/GFormCount\">bg</file></qresource></RCC>");
     qrc.close();
     QProcess rcc;
-    rcc.start(QStringLiteral(QUARN_RCC), {QStringLiteral("--binary"), qrc.fileName(), QStringLiteral("-o"),
-                                          f.folder() + QStringLiteral("WemCGraph1.dll")});
+    rcc.start(QStringLiteral(QUARN_RCC),
+              {QStringLiteral("--binary"), qrc.fileName(), QStringLiteral("-o"),
+               f.folder() + QStringLiteral("WemCGraph1.dll")});
     ASSERT_TRUE(rcc.waitForFinished(60000));
     chooseDesign(f.settings, 4);
     TFormCount window(f.context(), TCount{}, {});

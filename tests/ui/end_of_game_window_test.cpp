@@ -16,12 +16,11 @@ namespace {
 using namespace testing_support;
 
 class EndOfGameWindow : public ::testing::Test {
-protected:
+  protected:
     WindowFixture f;
 };
 
-TEST_F(EndOfGameWindow, PlaysItsSoundOnceWhenShownWithoutWaiting)
-{
+TEST_F(EndOfGameWindow, PlaysItsSoundOnceWhenShownWithoutWaiting) {
     TFormEndGame window(f.context(), {EndOfGameKind::Local, 3, 60, 0});
     EXPECT_TRUE(f.sound.played.empty()) << "nothing before the window shows";
     window.show();
@@ -33,8 +32,7 @@ TEST_F(EndOfGameWindow, PlaysItsSoundOnceWhenShownWithoutWaiting)
     EXPECT_EQ(window.size(), QSize(620, 720));
 }
 
-TEST_F(EndOfGameWindow, AnimationRunsOrStandsOnItsFrame)
-{
+TEST_F(EndOfGameWindow, AnimationRunsOrStandsOnItsFrame) {
     struct Case {
         int place;
         bool animations;
@@ -42,7 +40,11 @@ TEST_F(EndOfGameWindow, AnimationRunsOrStandsOnItsFrame)
         int frame;
     };
     // A running animation is on whichever frame it reached (0: not checked).
-    const Case cases[] = {{1, false, false, 25}, {5, false, false, 24}, {0, false, false, 3}, {1, true, true, 0}, {0, true, true, 0}};
+    const Case cases[] = {{1, false, false, 25},
+                          {5, false, false, 24},
+                          {0, false, false, 3},
+                          {1, true, true, 0},
+                          {0, true, true, 0}};
     for (const Case &c : cases) {
         f.settings.gifAnimation = c.animations;
         TFormEndGame window(f.context(), {EndOfGameKind::Local, c.place, 10, 0});
@@ -55,13 +57,13 @@ TEST_F(EndOfGameWindow, AnimationRunsOrStandsOnItsFrame)
     }
 }
 
-TEST_F(EndOfGameWindow, WindowSetShowsTheClubsKindAndTheAccountsPlace)
-{
+TEST_F(EndOfGameWindow, WindowSetShowsTheClubsKindAndTheAccountsPlace) {
     AuxWindowSet windows(f.context(), nullptr);
     std::vector<std::string> shown;
     windows.setRunner([&](QDialog &dialog) {
         auto &end = dynamic_cast<TFormEndGame &>(dialog);
-        shown.push_back(end.view().result + "/" + std::to_string(end.view().titleLine ? int(*end.view().titleLine) : -1));
+        shown.push_back(end.view().result + "/" +
+                        std::to_string(end.view().titleLine ? int(*end.view().titleLine) : -1));
         dialog.findChild<QPushButton *>(QStringLiteral("ButtonOk"))->click();
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
     });

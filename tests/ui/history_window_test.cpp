@@ -21,16 +21,20 @@ namespace {
 using namespace testing_support;
 
 class HistoryWindow : public ::testing::Test {
-protected:
-    std::filesystem::path folderPath() const { return std::filesystem::path(f.folder().toStdString()); }
-    QString fileName(int number) const { return QString::fromStdString(historyFilePath(folderPath(), number).string()); }
-    void writeFiles(int count)
-    {
-        for (int number = 1; number <= count; ++number)
-            ASSERT_TRUE(writeHistoryFile(f.folder(), number, {{"Player " + std::to_string(number), number, number, 1.0, 0}}));
+  protected:
+    std::filesystem::path folderPath() const {
+        return std::filesystem::path(f.folder().toStdString());
     }
-    QStringList listTexts(const TFormHistory &window) const
-    {
+    QString fileName(int number) const {
+        return QString::fromStdString(historyFilePath(folderPath(), number).string());
+    }
+    void writeFiles(int count) {
+        for (int number = 1; number <= count; ++number)
+            ASSERT_TRUE(
+                writeHistoryFile(f.folder(), number,
+                                 {{"Player " + std::to_string(number), number, number, 1.0, 0}}));
+    }
+    QStringList listTexts(const TFormHistory &window) const {
         QStringList texts;
         for (int i = 0; i < window.fileList()->count(); ++i)
             texts << window.fileList()->item(i)->text();
@@ -41,8 +45,7 @@ protected:
     int remembered = 0;
 };
 
-TEST_F(HistoryWindow, GridShowsTheEntriesOfAPreparedFileByKind)
-{
+TEST_F(HistoryWindow, GridShowsTheEntriesOfAPreparedFileByKind) {
     ASSERT_TRUE(writeHistoryFile(f.folder(), 1,
                                  {{"Anna", 12, 34, 2.83, 0},
                                   {"Anna/Boris", 9, -6, -0.67, 3},
@@ -71,7 +74,8 @@ TEST_F(HistoryWindow, GridShowsTheEntriesOfAPreparedFileByKind)
         {{"21:05", "03.10.2024", "Anna", "12", "34", "2,83", "Local"}, windowText},
         {{"21:05", "03.10.2024", "Anna/Boris", "9", "-6", "-0,67", "Net"}, QColor(0, 128, 0)},
         {{"21:05", "03.10.2024", "Anna", "3", "11", "3,67", "Account"}, QColor(255, 0, 0)},
-        {{"21:05", "03.10.2024", "Anna/PC 1/PC 2/Boris", "1", "8", "8,00", "Tourney"}, QColor(0, 0, 255)},
+        {{"21:05", "03.10.2024", "Anna/PC 1/PC 2/Boris", "1", "8", "8,00", "Tourney"},
+         QColor(0, 0, 255)},
     };
     for (int r = 0; r < 4; ++r) {
         for (int column = 0; column < 7; ++column) {
@@ -79,14 +83,15 @@ TEST_F(HistoryWindow, GridShowsTheEntriesOfAPreparedFileByKind)
             ASSERT_NE(item, nullptr);
             EXPECT_EQ(item->text(), QString::fromUtf8(rows[r].cells[column])) << r << "," << column;
             EXPECT_EQ(item->foreground().color(), rows[r].colour) << r << "," << column;
-            const Qt::Alignment horizontal = Qt::Alignment(item->textAlignment()) & Qt::AlignHorizontal_Mask;
-            EXPECT_EQ(horizontal, column == 2 ? Qt::AlignLeft : Qt::AlignHCenter) << r << "," << column;
+            const Qt::Alignment horizontal =
+                Qt::Alignment(item->textAlignment()) & Qt::AlignHorizontal_Mask;
+            EXPECT_EQ(horizontal, column == 2 ? Qt::AlignLeft : Qt::AlignHCenter)
+                << r << "," << column;
         }
     }
 }
 
-TEST_F(HistoryWindow, WithoutFilesTheListSaysSoAndIsDisabled)
-{
+TEST_F(HistoryWindow, WithoutFilesTheListSaysSoAndIsDisabled) {
     TFormHistory window(f.context(), remembered);
     EXPECT_EQ(listTexts(window), QStringList{QStringLiteral("No History Files")});
     EXPECT_FALSE(window.fileList()->isEnabled());
@@ -94,8 +99,7 @@ TEST_F(HistoryWindow, WithoutFilesTheListSaysSoAndIsDisabled)
     EXPECT_EQ(remembered, 0);
 }
 
-TEST_F(HistoryWindow, RemembersTheChosenFileAndFallsBackToTheLast)
-{
+TEST_F(HistoryWindow, RemembersTheChosenFileAndFallsBackToTheLast) {
     writeFiles(3);
     {
         TFormHistory first(f.context(), remembered);
@@ -103,7 +107,8 @@ TEST_F(HistoryWindow, RemembersTheChosenFileAndFallsBackToTheLast)
         EXPECT_EQ(remembered, 3);
         first.fileList()->setCurrentRow(1);
         EXPECT_EQ(remembered, 2);
-        EXPECT_EQ(first.grid()->item(0, 2)->text(), QStringLiteral("Player 2")) << "choosing reloads the grid";
+        EXPECT_EQ(first.grid()->item(0, 2)->text(), QStringLiteral("Player 2"))
+            << "choosing reloads the grid";
     }
     {
         TFormHistory again(f.context(), remembered);
@@ -118,13 +123,12 @@ TEST_F(HistoryWindow, RemembersTheChosenFileAndFallsBackToTheLast)
     EXPECT_EQ(remembered, 1);
 }
 
-TEST_F(HistoryWindow, ADamagedFileEndsTheList)
-{
+TEST_F(HistoryWindow, ADamagedFileEndsTheList) {
     writeFiles(3);
     QFile file(fileName(2));
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     QByteArray bytes = file.readAll();
-    bytes[20] = bytes[20] == 'x' ? 'y' : 'x';  // a character of the name
+    bytes[20] = bytes[20] == 'x' ? 'y' : 'x'; // a character of the name
     file.seek(0);
     file.write(bytes);
     file.close();
@@ -132,8 +136,7 @@ TEST_F(HistoryWindow, ADamagedFileEndsTheList)
     EXPECT_EQ(window.files(), std::vector<int>{1});
 }
 
-TEST_F(HistoryWindow, ListWidensForMoreThanSixteenFiles)
-{
+TEST_F(HistoryWindow, ListWidensForMoreThanSixteenFiles) {
     writeFiles(16);
     {
         TFormHistory window(f.context(), remembered);
@@ -145,8 +148,7 @@ TEST_F(HistoryWindow, ListWidensForMoreThanSixteenFiles)
     EXPECT_EQ(window.fileList()->width(), 193);
 }
 
-TEST_F(HistoryWindow, RowUnderTheMouseIsHighlightedOnlyWithSeveralRows)
-{
+TEST_F(HistoryWindow, RowUnderTheMouseIsHighlightedOnlyWithSeveralRows) {
     ASSERT_TRUE(writeHistoryFile(f.folder(), 1, {{"One", 1, 1, 1.0, 0}}));
     ASSERT_TRUE(writeHistoryFile(f.folder(), 2, {{"One", 1, 1, 1.0, 0}, {"Two", 2, 2, 1.0, 3}}));
     TFormHistory window(f.context(), remembered);
@@ -155,7 +157,8 @@ TEST_F(HistoryWindow, RowUnderTheMouseIsHighlightedOnlyWithSeveralRows)
     const QBrush lit = window.grid()->item(1, 0)->background();
     EXPECT_NE(lit.style(), Qt::NoBrush);
     window.hoverRow(0);
-    EXPECT_EQ(window.grid()->item(1, 0)->background().style(), Qt::NoBrush) << "the old row is cleared";
+    EXPECT_EQ(window.grid()->item(1, 0)->background().style(), Qt::NoBrush)
+        << "the old row is cleared";
     window.hoverRow(-1);
     EXPECT_EQ(window.grid()->item(0, 0)->background().style(), Qt::NoBrush);
 
@@ -164,8 +167,7 @@ TEST_F(HistoryWindow, RowUnderTheMouseIsHighlightedOnlyWithSeveralRows)
     EXPECT_EQ(window.hoveredRow(), -1) << "a single row is not highlighted";
 }
 
-TEST_F(HistoryWindow, WindowSetPlaysTheOpeningSoundAndKeepsTheChoice)
-{
+TEST_F(HistoryWindow, WindowSetPlaysTheOpeningSoundAndKeepsTheChoice) {
     writeFiles(2);
     AuxWindowSet windows(f.context(), nullptr);
     std::vector<int> chosen;

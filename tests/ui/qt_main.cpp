@@ -7,9 +7,8 @@
 namespace {
 
 class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
+  public:
+    void SetUp() override {
         static int argc = 1;
         static char name[] = "ui_tests";
         static char *argv[] = {name, nullptr};
@@ -19,7 +18,7 @@ public:
         QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans")});
     }
 
-private:
+  private:
     QApplication *app_ = nullptr;
 };
 

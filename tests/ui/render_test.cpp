@@ -24,15 +24,13 @@ namespace {
 
 using namespace testing_support;
 
-QString shotPath(const QString &name)
-{
+QString shotPath(const QString &name) {
     QDir().mkpath(QStringLiteral(QUARN_UI_SHOTS));
     return QStringLiteral(QUARN_UI_SHOTS) + QLatin1Char('/') + name + QStringLiteral(".png");
 }
 
 // Distinct colours in a picture, up to a limit: a blank or flat picture has few.
-int distinctColours(const QImage &image, int limit = 64)
-{
+int distinctColours(const QImage &image, int limit = 64) {
     QSet<QRgb> seen;
     for (int y = 0; y < image.height() && seen.size() < limit; y += 2)
         for (int x = 0; x < image.width() && seen.size() < limit; x += 2)
@@ -40,8 +38,7 @@ int distinctColours(const QImage &image, int limit = 64)
     return int(seen.size());
 }
 
-void saveShot(QWidget &window, const QString &name)
-{
+void saveShot(QWidget &window, const QString &name) {
     window.show();
     const QImage shot = window.grab().toImage();
     EXPECT_TRUE(shot.save(shotPath(name))) << name.toStdString();
@@ -49,8 +46,7 @@ void saveShot(QWidget &window, const QString &name)
     window.hide();
 }
 
-TEST(Render, ButtonSheetInEverySchemeLookAndHeight)
-{
+TEST(Render, ButtonSheetInEverySchemeLookAndHeight) {
     QWidget sheet;
     sheet.setStyleSheet(QStringLiteral("background: #d4d0c8"));
     const int heights[] = {22, 30, 40, 45, 60};
@@ -62,7 +58,8 @@ TEST(Render, ButtonSheetInEverySchemeLookAndHeight)
                 button->setGeometry(10 + scheme * 130, y, 120, height);
                 button->setColorSB(TColorSB(scheme));
                 button->setNewStyle(newLook);
-                button->setFontColor(scheme == int(TColorSB::DCards) ? QColor(200, 175, 50) : Qt::white);
+                button->setFontColor(scheme == int(TColorSB::DCards) ? QColor(200, 175, 50)
+                                                                     : Qt::white);
                 QFont font(QStringLiteral("Comic Sans MS"));
                 font.setBold(true);
                 font.setPixelSize(height / 2);
@@ -79,16 +76,26 @@ TEST(Render, ButtonSheetInEverySchemeLookAndHeight)
 }
 
 // Every window in the four designs, with a library that holds every picture.
-TEST(Render, EveryWindowInEveryDesign)
-{
+TEST(Render, EveryWindowInEveryDesign) {
     WindowFixture f;
     ASSERT_TRUE(makeGraphicsLibrary(f.folder(), allLibraryEntries()));
     ASSERT_TRUE(writeClubFile(f.folder(), false,
-                              {{"Anna", 142}, {"Boris", 97}, {"Mr.X", 64}, {"Clara", 51}, {"Dmitri", 40},
-                               {"Eve", 22}, {"Felix", 9}, {"Greta", 0}, {"Hugo", -12}, {"Ivan", -30}}));
+                              {{"Anna", 142},
+                               {"Boris", 97},
+                               {"Mr.X", 64},
+                               {"Clara", 51},
+                               {"Dmitri", 40},
+                               {"Eve", 22},
+                               {"Felix", 9},
+                               {"Greta", 0},
+                               {"Hugo", -12},
+                               {"Ivan", -30}}));
     ASSERT_TRUE(writeHistoryFile(f.folder(), 1,
-                                 {{"Anna", 12, 34, 2.83, 0}, {"Anna/Boris", 9, -6, -0.67, 3}, {"Anna", 3, 11, 3.67, 1},
-                                  {"Anna/PC 1/PC 2/Boris", 1, 8, 8.0, 2}, {"Mr.X", 30, -15, -0.5, 0}}));
+                                 {{"Anna", 12, 34, 2.83, 0},
+                                  {"Anna/Boris", 9, -6, -0.67, 3},
+                                  {"Anna", 3, 11, 3.67, 1},
+                                  {"Anna/PC 1/PC 2/Boris", 1, 8, 8.0, 2},
+                                  {"Mr.X", 30, -15, -0.5, 0}}));
     const char *designNames[] = {"", "concise", "aristocratic", "ribbons", "purple"};
     for (int design = 1; design <= 4; ++design) {
         chooseDesign(f.settings, design);
@@ -107,7 +114,8 @@ TEST(Render, EveryWindowInEveryDesign)
         saveShot(topTen, QStringLiteral("topten") + suffix);
 
         for (int place : {1, 4, 0}) {
-            TFormEndGame end(f.context(), EndOfGameFacts{EndOfGameKind::Local, place, 97 - place, 0});
+            TFormEndGame end(f.context(),
+                             EndOfGameFacts{EndOfGameKind::Local, place, 97 - place, 0});
             saveShot(end, QStringLiteral("end%1").arg(place) + suffix);
         }
     }
@@ -117,11 +125,12 @@ TEST(Render, EveryWindowInEveryDesign)
 }
 
 // The windows whose texts are longest in other languages, in the default design.
-TEST(Render, WindowsInOtherLanguages)
-{
+TEST(Render, WindowsInOtherLanguages) {
     WindowFixture f;
-    ASSERT_TRUE(writeHistoryFile(f.folder(), 1, {{"Anna", 12, 34, 2.83, 0}, {"Anna/Boris", 9, -6, -0.67, 3}}));
-    const std::pair<int, const char *> languages[] = {{1, "ru"}, {2, "de"}, {3, "fr"}, {5, "zh"}, {9, "ko"}};
+    ASSERT_TRUE(writeHistoryFile(f.folder(), 1,
+                                 {{"Anna", 12, 34, 2.83, 0}, {"Anna/Boris", 9, -6, -0.67, 3}}));
+    const std::pair<int, const char *> languages[] = {
+        {1, "ru"}, {2, "de"}, {3, "fr"}, {5, "zh"}, {9, "ko"}};
     for (const auto &[language, code] : languages) {
         useLanguage(language);
         const QString suffix = QLatin1Char('-') + QLatin1String(code);

@@ -16,12 +16,11 @@ namespace {
 using namespace testing_support;
 
 class TopTenWindow : public ::testing::Test {
-protected:
+  protected:
     WindowFixture f;
 };
 
-TEST_F(TopTenWindow, ShowsTheRowsOfTheClubInUse)
-{
+TEST_F(TopTenWindow, ShowsTheRowsOfTheClubInUse) {
     ASSERT_TRUE(writeClubFile(f.folder(), false, {{"Anna", 142}, {"Boris", 97}, {"Mr.X", 64}}));
     ASSERT_TRUE(writeClubFile(f.folder(), true, {{"Net One", 30}, {"Net Two", -2}}));
     struct Case {
@@ -33,8 +32,9 @@ TEST_F(TopTenWindow, ShowsTheRowsOfTheClubInUse)
         const char *secondScore;
         const char *club;
     };
-    const Case cases[] = {{false, "WINDOWS. LOCAL GAMES WITH PC", "Anna", "142", "Boris", "97", "GClubF"},
-                          {true, "WINDOWS. NET GAMES", "Net One", "30", "Net Two", "-2", "GClubG"}};
+    const Case cases[] = {
+        {false, "WINDOWS. LOCAL GAMES WITH PC", "Anna", "142", "Boris", "97", "GClubF"},
+        {true, "WINDOWS. NET GAMES", "Net One", "30", "Net Two", "-2", "GClubG"}};
     for (const Case &c : cases) {
         TFormTopTen window(f.context(), c.network);
         EXPECT_EQ(window.windowTitle(), QStringLiteral("Top Ten"));
@@ -48,8 +48,7 @@ TEST_F(TopTenWindow, ShowsTheRowsOfTheClubInUse)
     }
 }
 
-TEST_F(TopTenWindow, AnimationsRunOnlyWhenSwitchedOn)
-{
+TEST_F(TopTenWindow, AnimationsRunOnlyWhenSwitchedOn) {
     ASSERT_TRUE(writeClubFile(f.folder(), false, {}));
     for (bool on : {true, false}) {
         f.settings.gifAnimation = on;
@@ -62,8 +61,7 @@ TEST_F(TopTenWindow, AnimationsRunOnlyWhenSwitchedOn)
     }
 }
 
-TEST_F(TopTenWindow, AMissingOrDamagedFileShowsEmptyRows)
-{
+TEST_F(TopTenWindow, AMissingOrDamagedFileShowsEmptyRows) {
     TFormTopTen missing(f.context(), false);
     for (const auto &row : missing.rows())
         EXPECT_TRUE(row.name.isEmpty() && row.score.isEmpty());
@@ -77,12 +75,12 @@ TEST_F(TopTenWindow, AMissingOrDamagedFileShowsEmptyRows)
     EXPECT_FALSE(damaged.grab().isNull());
 }
 
-TEST_F(TopTenWindow, WindowSetOpensItWithoutASound)
-{
+TEST_F(TopTenWindow, WindowSetOpensItWithoutASound) {
     ASSERT_TRUE(writeClubFile(f.folder(), true, {{"Net One", 30}}));
     AuxWindowSet windows(f.context(), nullptr);
     QString firstName;
-    windows.setRunner([&](QDialog &dialog) { firstName = dynamic_cast<TFormTopTen &>(dialog).rows()[0].name; });
+    windows.setRunner(
+        [&](QDialog &dialog) { firstName = dynamic_cast<TFormTopTen &>(dialog).rows()[0].name; });
     windows.showTopTen(true);
     EXPECT_EQ(firstName, QStringLiteral("Net One"));
     EXPECT_TRUE(f.sound.played.empty());

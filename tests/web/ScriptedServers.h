@@ -30,16 +30,16 @@ struct RecordedRequest {
     std::string head;   // the header lines
     std::string body;
     // The value of a header, empty when absent (names compared without case).
-    std::string header(const std::string& name) const;
-    bool hasHeader(const std::string& name) const;
+    std::string header(const std::string &name) const;
+    bool hasHeader(const std::string &name) const;
 };
 
 class ScriptedHttpServer {
   public:
     ScriptedHttpServer();
     ~ScriptedHttpServer();
-    ScriptedHttpServer(const ScriptedHttpServer&) = delete;
-    ScriptedHttpServer& operator=(const ScriptedHttpServer&) = delete;
+    ScriptedHttpServer(const ScriptedHttpServer &) = delete;
+    ScriptedHttpServer &operator=(const ScriptedHttpServer &) = delete;
 
     int port() const { return port_; }
     std::string base() const; // "http://127.0.0.1:<port>"
@@ -67,8 +67,8 @@ class ScriptedFtpServer {
   public:
     ScriptedFtpServer(std::string user, std::string password);
     ~ScriptedFtpServer();
-    ScriptedFtpServer(const ScriptedFtpServer&) = delete;
-    ScriptedFtpServer& operator=(const ScriptedFtpServer&) = delete;
+    ScriptedFtpServer(const ScriptedFtpServer &) = delete;
+    ScriptedFtpServer &operator=(const ScriptedFtpServer &) = delete;
 
     int port() const { return port_; }
 

@@ -7,8 +7,8 @@
 
 namespace {
 
-using web::CountryNames;
 using web::countriesOf;
+using web::CountryNames;
 using web::parseCountryCode;
 
 TEST(CountryTable, ContinentsHaveTheirSizesAndStartWithUnknown) {
@@ -29,7 +29,7 @@ TEST(CountryTable, ContinentsHaveTheirSizesAndStartWithUnknown) {
 TEST(CountryTable, ShortNamesTravelSafely) {
     for (int continent = 1; continent <= web::kContinentCount; ++continent) {
         std::set<std::string_view> english;
-        for (const auto& country : countriesOf(continent)) {
+        for (const auto &country : countriesOf(continent)) {
             SCOPED_TRACE(std::string(country.english));
             EXPECT_FALSE(country.shortName.empty());
             EXPECT_LE(country.shortName.size(), 15u);
@@ -56,7 +56,7 @@ struct NamesCase {
 class CountryNamesTest : public testing::TestWithParam<NamesCase> {};
 
 TEST_P(CountryNamesTest, GivesBothNames) {
-    const auto& c = GetParam();
+    const auto &c = GetParam();
     const auto names = CountryNames(c.continent, c.index);
     EXPECT_EQ(names.english, c.english);
     EXPECT_EQ(names.shortName, c.shortName);
@@ -70,18 +70,15 @@ INSTANTIATE_TEST_SUITE_P(
                     NamesCase{2, 7, "British Indian Ocean Territory", "B.I.O.T."},
                     NamesCase{2, 51, "Yemen", "Yemen"},
                     NamesCase{3, 31, "Saint Vincent and the Grenadines", "S.V._Grenadines"},
-                    NamesCase{3, 34, "USA", "USA"},
-                    NamesCase{4, 14, "Venezuela", "Venezuela"},
+                    NamesCase{3, 34, "USA", "USA"}, NamesCase{4, 14, "Venezuela", "Venezuela"},
                     NamesCase{5, 14, "Northern Mariana Islands", "N._Mariana_Isl."},
                     NamesCase{5, 23, "Wallis and Futuna", "Wallis-Futuna"},
                     NamesCase{6, 12, "Congo Republic", "Congo_Republic"},
                     NamesCase{6, 24, "Ivory Coast (Cote Divoire)", "Cote_Divoire"},
                     NamesCase{6, 54, "Zimbabwe", "Zimbabwe"},
                     // outside the table
-                    NamesCase{1, 49, "Unknown", "Unknown"},
-                    NamesCase{2, -1, "Unknown", "Unknown"},
-                    NamesCase{0, 1, "Unknown", "Unknown"},
-                    NamesCase{7, 0, "Unknown", "Unknown"}));
+                    NamesCase{1, 49, "Unknown", "Unknown"}, NamesCase{2, -1, "Unknown", "Unknown"},
+                    NamesCase{0, 1, "Unknown", "Unknown"}, NamesCase{7, 0, "Unknown", "Unknown"}));
 
 struct CodeCase {
     std::string_view code;
@@ -93,7 +90,7 @@ struct CodeCase {
 class CountryCodeTest : public testing::TestWithParam<CodeCase> {};
 
 TEST_P(CountryCodeTest, ReadsOnlyCountriesOfTheTable) {
-    const auto& c = GetParam();
+    const auto &c = GetParam();
     const auto parsed = parseCountryCode(c.code);
     ASSERT_EQ(parsed.has_value(), c.valid);
     if (parsed) {

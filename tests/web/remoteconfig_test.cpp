@@ -51,7 +51,7 @@ TEST(RemoteConfig, PausedWorldListsIgnoreTheirAddress) {
 }
 
 TEST(RemoteConfig, OddPagesChangeNothing) {
-    for (const char* page : {"", "<html>404</html>", "AccPath=#StatPath=#", "N#e#w#s"}) {
+    for (const char *page : {"", "<html>404</html>", "AccPath=#StatPath=#", "N#e#w#s"}) {
         SCOPED_TRACE(page);
         const RemoteConfig c = parseRemoteConfig(page);
         EXPECT_FALSE(c.accountService.has_value());
@@ -71,7 +71,7 @@ TEST(AddressInForce, StoredCopyRemotePageAndBuiltIn) {
     const std::string storedWorld = Scramble("http://stored/world.php", kConfigKey);
 
     struct Case {
-        const char* name;
+        const char *name;
         StoredServicePaths stored;
         RemoteConfig remote;
         std::string world, statistics, account; // in force
@@ -108,7 +108,7 @@ TEST(AddressInForce, StoredCopyRemotePageAndBuiltIn) {
          storedWorld,
          std::string(builtin::kStatisticsService)},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         Addresses a = Addresses::builtIn();
         StoredServicePaths stored = c.stored;

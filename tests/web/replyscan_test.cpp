@@ -13,7 +13,9 @@ namespace {
 using namespace web;
 using Texts = std::vector<std::string>;
 
-Texts texts(const std::vector<std::string_view>& views) { return Texts(views.begin(), views.end()); }
+Texts texts(const std::vector<std::string_view> &views) {
+    return Texts(views.begin(), views.end());
+}
 
 struct StatusCase {
     std::string reply;
@@ -38,7 +40,7 @@ TEST(ReplyScan, StatusWords) {
         {"$I know nothing~Smith$", "no", true, false},
         {"$Reno", "no", true, false},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.reply);
         EXPECT_EQ(hasStatusWord(c.reply, c.word), c.anywhere);
         EXPECT_EQ(hasStatusWordOutsideRecord(c.reply, c.word), c.outsideRecord);
@@ -59,7 +61,7 @@ TEST(ReplyScan, FirstRecord) {
         {"no", std::nullopt},
         {"", std::nullopt},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.reply);
         const auto record = firstRecord(c.reply);
         ASSERT_EQ(record.has_value(), c.record.has_value());
@@ -79,7 +81,8 @@ TEST(ReplyScan, FieldsKeepEmptyPieces) {
 
 TEST(ReplyScan, ListEntries) {
     std::string twelve;
-    for (int i = 1; i <= 12; ++i) twelve += "$" + std::to_string(i) + " x*";
+    for (int i = 1; i <= 12; ++i)
+        twelve += "$" + std::to_string(i) + " x*";
     const struct {
         std::string reply;
         Texts entries;
@@ -93,7 +96,7 @@ TEST(ReplyScan, ListEntries) {
         {"no", {}},
         {twelve, {"1 x", "2 x", "3 x", "4 x", "5 x", "6 x", "7 x", "8 x", "9 x", "10 x"}},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.reply);
         EXPECT_EQ(texts(listEntries(c.reply)), c.entries);
     }
@@ -119,7 +122,7 @@ TEST(ReplyScan, LastNumber) {
         {"", std::nullopt},
         {"1234", std::nullopt},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.reply);
         EXPECT_EQ(lastNumber(c.reply), c.number);
     }
@@ -130,11 +133,11 @@ TEST(ReplyScan, StatisticsAcknowledgement) {
         std::string reply;
         bool accepted;
     } cases[] = {
-        {"$ ok#", true},  {"$1ok#", true}, {"$ ok", true},   {"$xok$", true},
-        {"$ ok#$", true}, {"$ok#", false}, {"$ok", false},   {"ok", false},
-        {"$ no#", false}, {"$", false},    {"", false},      {"$ o#k", false},
+        {"$ ok#", true},  {"$1ok#", true}, {"$ ok", true}, {"$xok$", true},
+        {"$ ok#$", true}, {"$ok#", false}, {"$ok", false}, {"ok", false},
+        {"$ no#", false}, {"$", false},    {"", false},    {"$ o#k", false},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.reply);
         EXPECT_EQ(statisticsAccepted(c.reply), c.accepted);
     }
@@ -145,12 +148,20 @@ TEST(ReplyScan, Integers) {
         std::string text;
         std::optional<int> value;
     } cases[] = {
-        {"12", 12},           {"-3", -3},          {"+4", 4},
-        {"0", 0},             {"-2147483648", -2147483647 - 1},
-        {"2147483648", std::nullopt}, {"", std::nullopt}, {"-", std::nullopt},
-        {"1 ", std::nullopt}, {" 1", std::nullopt}, {"1.5", std::nullopt}, {"0x10", std::nullopt},
+        {"12", 12},
+        {"-3", -3},
+        {"+4", 4},
+        {"0", 0},
+        {"-2147483648", -2147483647 - 1},
+        {"2147483648", std::nullopt},
+        {"", std::nullopt},
+        {"-", std::nullopt},
+        {"1 ", std::nullopt},
+        {" 1", std::nullopt},
+        {"1.5", std::nullopt},
+        {"0x10", std::nullopt},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(toInteger(c.text), c.value);
     }
@@ -161,12 +172,23 @@ TEST(ReplyScan, Decimals) {
         std::string text;
         std::optional<double> value;
     } cases[] = {
-        {"12.5", 12.5},   {"12,5", 12.5},   {"-2.117", -2.117}, {"7", 7.0},
-        {"", 0.0},        {" 3.5 ", 3.5},   {"1x5", 1.5},       {"-0,25", -0.25},
-        {"abc", std::nullopt}, {"1.2.3", std::nullopt}, {"-", std::nullopt},
-        {"inf", std::nullopt}, {"nan", std::nullopt},   {"1.5e999", std::nullopt}, {"1e5", 1.5},
+        {"12.5", 12.5},
+        {"12,5", 12.5},
+        {"-2.117", -2.117},
+        {"7", 7.0},
+        {"", 0.0},
+        {" 3.5 ", 3.5},
+        {"1x5", 1.5},
+        {"-0,25", -0.25},
+        {"abc", std::nullopt},
+        {"1.2.3", std::nullopt},
+        {"-", std::nullopt},
+        {"inf", std::nullopt},
+        {"nan", std::nullopt},
+        {"1.5e999", std::nullopt},
+        {"1e5", 1.5},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.text);
         const auto value = toDecimal(c.text);
         ASSERT_EQ(value.has_value(), c.value.has_value());
@@ -195,7 +217,7 @@ TEST(ReplyScan, DecimalsInRequests) {
         {std::nan(""), "0"},
         {HUGE_VAL, "0"},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(formatDecimal(c.value), c.text);
     }
@@ -204,14 +226,15 @@ TEST(ReplyScan, DecimalsInRequests) {
 // Qt programs run under the user's locale; a comma locale must not leak into
 // the requests nor stop the replies from being read.
 TEST(ReplyScan, DecimalsIgnoreTheLocale) {
-    const char* comma = nullptr;
-    for (const char* name : {"de_DE.UTF-8", "ru_RU.UTF-8", "fr_FR.UTF-8", "de_DE", "ru_RU"}) {
+    const char *comma = nullptr;
+    for (const char *name : {"de_DE.UTF-8", "ru_RU.UTF-8", "fr_FR.UTF-8", "de_DE", "ru_RU"}) {
         if (std::setlocale(LC_NUMERIC, name)) {
             comma = name;
             break;
         }
     }
-    if (!comma) GTEST_SKIP() << "no locale with a decimal comma installed";
+    if (!comma)
+        GTEST_SKIP() << "no locale with a decimal comma installed";
     EXPECT_EQ(formatDecimal(12.5), "12.5");
     EXPECT_EQ(toDecimal("12.5"), 12.5);
     std::setlocale(LC_NUMERIC, "C");

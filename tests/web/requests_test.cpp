@@ -30,8 +30,8 @@ class Requests : public testing::Test {
 // --- what goes out ---
 
 struct Outgoing {
-    const char* name;
-    std::function<void(WebServices&)> call;
+    const char *name;
+    std::function<void(WebServices &)> call;
     std::string path;
     std::string body; // code page 1251
 };
@@ -72,59 +72,59 @@ TEST_F(Requests, EachRequestPostsItsFieldsToItsService) {
     entry.R10 = "Hello_all";
 
     const Outgoing table[] = {
-        {"RegisterAccount", [&](WebServices& w) { w.RegisterAccount(user); }, "/acc.php",
+        {"RegisterAccount", [&](WebServices &w) { w.RegisterAccount(user); }, "/acc.php",
          "nick=Player&pw=secret1&city=\xCC\xEE\xF1\xEA\xE2\xE0&country1=Russia&country2=1-001&"
          "sex=W&email=p@x.ru&dater=01.02.2024&R01=xxx&R02=xxx&R03=xxx&R04=0&R05=-3&R06=0"},
-        {"LoginAccount", [](WebServices& w) { w.LoginAccount("Player", "pa ss"); }, "/acc.php",
+        {"LoginAccount", [](WebServices &w) { w.LoginAccount("Player", "pa ss"); }, "/acc.php",
          "nick=Player&pw=pa%20ss&label0=0"},
-        {"ReadTopTen", [](WebServices& w) { w.ReadTopTen(); }, "/acc.php", "crdQuarnkon=0"},
-        {"ReadPlace", [](WebServices& w) { w.ReadPlace(12.5); }, "/acc.php",
-         "crdQuarnrating=12.5"},
-        {"ReadPlace tiny", [](WebServices& w) { w.ReadPlace(0.000001); }, "/acc.php",
+        {"ReadTopTen", [](WebServices &w) { w.ReadTopTen(); }, "/acc.php", "crdQuarnkon=0"},
+        {"ReadPlace", [](WebServices &w) { w.ReadPlace(12.5); }, "/acc.php", "crdQuarnrating=12.5"},
+        {"ReadPlace tiny", [](WebServices &w) { w.ReadPlace(0.000001); }, "/acc.php",
          "crdQuarnrating=0"},
-        {"ReadMemberCount", [](WebServices& w) { w.ReadMemberCount(); }, "/acc.php", "label1=0"},
-        {"ReadBalance", [](WebServices& w) { w.ReadBalance("Player"); }, "/acc.php",
+        {"ReadMemberCount", [](WebServices &w) { w.ReadMemberCount(); }, "/acc.php", "label1=0"},
+        {"ReadBalance", [](WebServices &w) { w.ReadBalance("Player"); }, "/acc.php",
          "nick=Player&labelwemread=0"},
-        {"AddBalance", [](WebServices& w) { w.AddBalance("Player", -25); }, "/acc.php",
+        {"AddBalance", [](WebServices &w) { w.AddBalance("Player", -25); }, "/acc.php",
          "nick=Player&labelwemsave=0&R04=-25"},
-        {"ReadProfile", [](WebServices& w) { w.ReadProfile("Player", {}); }, "/acc.php",
+        {"ReadProfile", [](WebServices &w) { w.ReadProfile("Player", {}); }, "/acc.php",
          "nick=Player&labelinforead=0"},
-        {"SaveProfile", [&](WebServices& w) { w.SaveProfile("Player", info); }, "/acc.php",
+        {"SaveProfile", [&](WebServices &w) { w.SaveProfile("Player", info); }, "/acc.php",
          "nick=Player&labelinfosave=0&namei=Ann&name2=&about=&telephone=&emailo=&website=w.org&"
          "skype=sk&ok=&vk=&telegram=&facebook=&twitter=&instagramm=&youtube=yt"},
-        {"ReadGameResults", [](WebServices& w) { w.ReadGameResults("Player", "pw12", {}); },
+        {"ReadGameResults", [](WebServices &w) { w.ReadGameResults("Player", "pw12", {}); },
          "/acc.php", "nick=Player&pw=pw12&crdQuarnbest=0"},
-        {"SaveGameResults", [&](WebServices& w) { w.SaveGameResults("Player", "pw12", game); },
+        {"SaveGameResults", [&](WebServices &w) { w.SaveGameResults("Player", "pw12", game); },
          "/acc.php",
          "nick=Player&pw=pw12&crdQuarnkon=12&crdQuarnbest=40&crdQuarnrating=2.55&crdQuarnses=1&"
          "crdQuarnkonl=3&crdQuarnscore=-5&crdQuarnR1=0&crdQuarnR2=#"},
-        {"ReadWorldList", [](WebServices& w) { w.ReadWorldList(346); }, "/world.php", "gid=346"},
-        {"ReadWorldCount", [](WebServices& w) { w.ReadWorldCount(46); }, "/world.php",
-         "rgid=46"},
-        {"ReadOwnResults", [](WebServices& w) { w.ReadOwnResults(146, "Player", "Omsk"); },
+        {"ReadWorldList", [](WebServices &w) { w.ReadWorldList(346); }, "/world.php", "gid=346"},
+        {"ReadWorldCount", [](WebServices &w) { w.ReadWorldCount(46); }, "/world.php", "rgid=46"},
+        {"ReadOwnResults", [](WebServices &w) { w.ReadOwnResults(146, "Player", "Omsk"); },
          "/world.php", "gid=146&nick=Player&city=Omsk"},
-        {"SendWorldResult", [&](WebServices& w) { w.SendWorldResult(entry); }, "/world.php",
+        {"SendWorldResult", [&](WebServices &w) { w.SendWorldResult(entry); }, "/world.php",
          "gid=100&nick=\xC8\xE3\xF0\xEE\xEA&city=Omsk&country=1-001&score=7&R7=M&R8=5.7f&"
          "R9=12:00_01.02.2024_Quarn&R10=Hello_all*"},
-        {"ReadStats", [](WebServices& w) { w.ReadStats(); }, "/stat.php", "gid=46"},
-        {"SendStart", [](WebServices& w) { w.SendStart(1, 0); }, "/stat.php",
+        {"ReadStats", [](WebServices &w) { w.ReadStats(); }, "/stat.php", "gid=46"},
+        {"SendStart", [](WebServices &w) { w.SendStart(1, 0); }, "/stat.php",
          "gid=46&stat1=1&stat2=0"},
-        {"SendLike", [](WebServices& w) { w.SendLike(1, "Player"); }, "/stat.php",
+        {"SendLike", [](WebServices &w) { w.SendLike(1, "Player"); }, "/stat.php",
          "gid=46&stat3=1&stat4=Player"},
         {"SendGameStats",
-         [](WebServices& w) { w.SendGameStats({12, 0, 0, 40, 0, 0, 0, 0, 0, 0, 0, -1}); },
+         [](WebServices &w) {
+             w.SendGameStats({12, 0, 0, 40, 0, 0, 0, 0, 0, 0, 0, -1});
+         },
          "/stat.php", "gid=46&R1=12&R2=0&R3=0&R4=40&R5=0&R6=0&R7=0&R8=0&R9=0&R10=0&R11=0&R12=-1"},
-        {"PostTournament", [](WebServices& w) { w.PostTournament("readtable410=&gid=46"); },
+        {"PostTournament", [](WebServices &w) { w.PostTournament("readtable410=&gid=46"); },
          "/tour.php", "readtable410=&gid=46"},
     };
     size_t seen = 0;
-    for (const auto& c : table) {
+    for (const auto &c : table) {
         SCOPED_TRACE(c.name);
         server.answer("$ok$");
         c.call(web);
         const auto requests = server.requests();
         ASSERT_EQ(requests.size(), seen + 1);
-        const auto& r = requests[seen++];
+        const auto &r = requests[seen++];
         EXPECT_EQ(r.method, "POST");
         EXPECT_EQ(r.target, c.path);
         EXPECT_EQ(r.body, c.body);
@@ -151,10 +151,10 @@ TEST_F(Requests, RegisterAccountStatus) {
         int status;
         RegisterResult result;
     } cases[] = {
-        {"$ok$", 200, kRegistered},   {"$is$", 200, kNickTaken},  {"ok is", 200, kNickTaken},
+        {"$ok$", 200, kRegistered},     {"$is$", 200, kNickTaken},  {"ok is", 200, kNickTaken},
         {"$no$", 200, kRegisterFailed}, {"", 200, kRegisterFailed}, {"$ok$", 500, kRegisterFailed},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.reply);
         server.answer(c.reply, c.status);
         EXPECT_EQ(web.RegisterAccount(TWemUser{}), c.result);
@@ -191,11 +191,11 @@ TEST_F(Requests, LoginAccountOddReplies) {
     } cases[] = {
         {"$no$ error: wrong password", false, "#", 0},
         {"no", false, "#", 0},
-        {"", true, "#", 0},                  // no record: the reset values
+        {"", true, "#", 0},                      // no record: the reset values
         {"$\xCE\xEC\xF1\xEA$", true, "Омск", 0}, // a short record fills what it has
         {"$Omsk a b M e d x y z many 0 0$", false, "Omsk", 0},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.reply);
         server.answer(c.reply);
         const auto r = web.LoginAccount("Player", "secret1");
@@ -235,10 +235,10 @@ TEST_F(Requests, NumberReplies) {
         int number;
         bool ok;
     } cases[] = {
-        {"$17$", 200, 17, true}, {"$17", 200, 1, true}, {"17$", 200, -1, false},
+        {"$17$", 200, 17, true}, {"$17", 200, 1, true},    {"17$", 200, -1, false},
         {"", 200, -1, false},    {"$17$", 404, -1, false},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.reply);
         server.answer(c.reply, c.status);
         const auto place = web.ReadPlace(2.5);
@@ -257,10 +257,10 @@ TEST_F(Requests, ReadBalance) {
         bool ok;
         int balance;
     } cases[] = {
-        {"$250$", true, 250}, {"$-4$", true, -4}, {"$no$", false, -1},
+        {"$250$", true, 250}, {"$-4$", true, -4},   {"$no$", false, -1},
         {"no", false, -1},    {"$abc$", false, -1}, {"ok", false, -1},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.reply);
         server.answer(c.reply);
         const auto r = web.ReadBalance("Player");
@@ -365,7 +365,7 @@ TEST_F(Requests, StatisticsAcknowledgements) {
         std::string reply;
         bool ok;
     } cases[] = {{"$ ok#", true}, {"$1ok#", true}, {"$ok#", false}, {"ok", false}};
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.reply);
         server.answer(c.reply);
         EXPECT_EQ(web.SendStart(1, 1), c.ok);
@@ -405,10 +405,10 @@ TEST_F(Requests, ReadTimeoutStartsWithTheFirstListRead) {
     server.answer("$ok$");
     web.AddBalance("Ann", 1);
     EXPECT_EQ(web.sharedClient().readTimeout(), 0);
-    for (const auto& read : std::vector<std::function<void(WebServices&)>>{
-             [](WebServices& w) { w.ReadWorldList(46); },
-             [](WebServices& w) { w.ReadOwnResults(46, "Ann", "Omsk"); },
-             [](WebServices& w) { w.ReadStats(); }}) {
+    for (const auto &read : std::vector<std::function<void(WebServices &)>>{
+             [](WebServices &w) { w.ReadWorldList(46); },
+             [](WebServices &w) { w.ReadOwnResults(46, "Ann", "Omsk"); },
+             [](WebServices &w) { w.ReadStats(); }}) {
         WebServices fresh{Addresses::forServer(server.base())};
         server.answer("");
         read(fresh);
@@ -463,7 +463,8 @@ TEST(RequestsTransport, OversizedReplyFails) {
 }
 
 TEST(RequestsTransport, NoServerMeansFailure) {
-    WebServices web{Addresses::forServer("http://127.0.0.1:" + std::to_string(webtest::closedPort()))};
+    WebServices web{
+        Addresses::forServer("http://127.0.0.1:" + std::to_string(webtest::closedPort()))};
     EXPECT_EQ(web.RegisterAccount(TWemUser{}), kRegisterFailed);
     EXPECT_FALSE(web.LoginAccount("Ann", "pw12").ok);
     EXPECT_EQ(web.ReadPlace(1).value, -1);

@@ -30,7 +30,7 @@ const Vector kVectors[] = {
 };
 
 TEST(Scramble, KnownVectors) {
-    for (const auto& v : kVectors) {
+    for (const auto &v : kVectors) {
         SCOPED_TRACE(v.scrambled);
         EXPECT_EQ(Scramble(v.plain, v.key), v.scrambled);
         EXPECT_EQ(Unscramble(v.scrambled, v.key), v.plain);
@@ -39,7 +39,8 @@ TEST(Scramble, KnownVectors) {
 
 TEST(Scramble, RoundTripsEveryLengthAndByte) {
     std::string all;
-    for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
     for (std::uint16_t key : {0, 1, 0x00FF, 0x8000, 0xFFFF}) {
         for (size_t length = 0; length <= all.size(); length += 37) {
             const std::string plain = all.substr(all.size() - length);
@@ -61,7 +62,7 @@ TEST(Scramble, WrongKeyDoesNotRevealTheText) {
 }
 
 TEST(Unscramble, DamagedTextGivesNothing) {
-    for (const char* damaged : {"B", "BBIfB", "BB!f", "BB If", "BBI\xC8"}) {
+    for (const char *damaged : {"B", "BBIfB", "BB!f", "BB If", "BBI\xC8"}) {
         SCOPED_TRACE(damaged);
         EXPECT_EQ(Unscramble(damaged, 0), "");
     }
@@ -93,7 +94,7 @@ TEST(BuiltInAddresses, UnscrambleWithTheirKeys) {
         {b::kUploadPassword, web::kAccountKey, "Ph0toWem46"},
         {b::kUploadFolder, web::kAccountKey, "photos/"},
     };
-    for (const auto& entry : table) {
+    for (const auto &entry : table) {
         SCOPED_TRACE(entry.plain);
         EXPECT_EQ(Unscramble(entry.scrambled, entry.key), entry.plain);
         // no address is kept readable
@@ -107,7 +108,8 @@ TEST(BuiltInAddresses, ServerElsewhereGetsEveryAddress) {
     EXPECT_EQ(Unscramble(a.accountService, web::kAccountKey), "http://10.1.2.3:9000/acc.php");
     EXPECT_EQ(a.worldService, "http://10.1.2.3:9000/world.php");
     EXPECT_EQ(a.statisticsService, "http://10.1.2.3:9000/stat.php");
-    EXPECT_EQ(Unscramble(a.tournamentService, web::kTournamentKey), "http://10.1.2.3:9000/tour.php");
+    EXPECT_EQ(Unscramble(a.tournamentService, web::kTournamentKey),
+              "http://10.1.2.3:9000/tour.php");
     EXPECT_EQ(a.newsPageUrl(), "http://10.1.2.3:9000/news.html");
     EXPECT_EQ(a.makerSiteUrl(), "http://10.1.2.3:9000/");
     EXPECT_EQ(a.songListUrl(), "http://10.1.2.3:9000/musik/_playlist.html");

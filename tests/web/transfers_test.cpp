@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 
 const std::string kJpeg = std::string("\xFF\xD8\xFF\xE0", 4) + "JFIF-ish bytes";
 
-std::string readFile(const fs::path& path) {
+std::string readFile(const fs::path &path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
@@ -37,7 +37,8 @@ class Transfers : public testing::Test {
 
     std::vector<std::string> folderEntries() const {
         std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename());
+        for (const auto &e : fs::directory_iterator(folder))
+            names.push_back(e.path().filename());
         return names;
     }
 
@@ -63,7 +64,7 @@ TEST_F(Transfers, PlainFetchesUseTheirPagesWithoutTheToken) {
 
     const auto requests = server.requests();
     ASSERT_EQ(requests.size(), 3u);
-    const char* paths[] = {"/config.txt", "/news.html", "/musik/_playlist.html"};
+    const char *paths[] = {"/config.txt", "/news.html", "/musik/_playlist.html"};
     for (size_t i = 0; i < requests.size(); ++i) {
         SCOPED_TRACE(paths[i]);
         EXPECT_EQ(requests[i].method, "GET");
@@ -85,14 +86,11 @@ TEST_F(Transfers, ExternalAddress) {
         int status;
         std::string address;
     } cases[] = {
-        {"203.0.113.5", 200, "203.0.113.5"},
-        {"  203.0.113.5\r\n", 200, "203.0.113.5"},
-        {"2001:db8::1", 200, "2001:db8::1"},
-        {"<html>error</html>", 200, ""},
-        {"1.2.3.4 5.6.7.8", 200, ""},
-        {"203.0.113.5", 404, ""},
+        {"203.0.113.5", 200, "203.0.113.5"}, {"  203.0.113.5\r\n", 200, "203.0.113.5"},
+        {"2001:db8::1", 200, "2001:db8::1"}, {"<html>error</html>", 200, ""},
+        {"1.2.3.4 5.6.7.8", 200, ""},        {"203.0.113.5", 404, ""},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.page);
         server.answer(c.page, c.status);
         EXPECT_EQ(web.LookupExternalIp(), c.address);
@@ -134,7 +132,7 @@ TEST_F(Transfers, DownloadedLibraryAppearsWhole) {
 
 TEST_F(Transfers, LibraryGoesToTheFolderAboveTheProgram) {
     fs::create_directories(folder / "Quarn");
-    for (const std::string& program : {(folder / "Quarn").string(), (folder / "Quarn/").string()}) {
+    for (const std::string &program : {(folder / "Quarn").string(), (folder / "Quarn/").string()}) {
         SCOPED_TRACE(program);
         server.answer("library");
         ASSERT_TRUE(web.DownloadLibrary("WemCGraph1.dll", program));
@@ -154,7 +152,7 @@ TEST_F(Transfers, FailedDownloadLeavesTheFolderAsItWas) {
     ScriptedReply missing;
     missing.status = 404;
     missing.body = "not here";
-    for (const auto& reply : {cut, closed, missing}) {
+    for (const auto &reply : {cut, closed, missing}) {
         server.push(reply);
         EXPECT_FALSE(web.DownloadResource("WemRadio.rad", folder.string(), "WemRadio.ser"));
         EXPECT_EQ(readFile(folder / "WemRadio.ser"), "old list");
@@ -164,10 +162,11 @@ TEST_F(Transfers, FailedDownloadLeavesTheFolderAsItWas) {
 }
 
 TEST_F(Transfers, DownloadNamesStayInTheirFolder) {
-    for (const char* name : {"", ".", "..", "../WemCards06A.dll", "a/b.dll", "a\\b.dll"}) {
+    for (const char *name : {"", ".", "..", "../WemCards06A.dll", "a/b.dll", "a\\b.dll"}) {
         SCOPED_TRACE(name);
         EXPECT_FALSE(web.DownloadResource(name, folder.string()));
-        EXPECT_FALSE(web.DownloadResource("WemCards06A.dll", folder.string(), name[0] ? name : "."));
+        EXPECT_FALSE(
+            web.DownloadResource("WemCards06A.dll", folder.string(), name[0] ? name : "."));
     }
     EXPECT_TRUE(server.requests().empty());
     EXPECT_TRUE(folderEntries().empty());

@@ -21,15 +21,29 @@ constexpr const char *MarkTail = "Quarn club, edition 5.7";
 using TopTen = std::array<quarn::TopTenEntry, quarn::ClubTopTenSize>;
 
 const TopTen LocalTopTen = {{
-    {"Aurelia Stone", 64}, {"Boris Kettle", 57}, {"Celeste Marr", 51}, {"Dmitri Vale", 46},
-    {"Elena Frost", 40},   {"Felix Brandt", 35}, {"Greta Holm", 29},   {"Hugo Lindqvist", 23},
-    {"Ines Moreau", 18},   {"Jonas Weald", 12},
+    {"Aurelia Stone", 64},
+    {"Boris Kettle", 57},
+    {"Celeste Marr", 51},
+    {"Dmitri Vale", 46},
+    {"Elena Frost", 40},
+    {"Felix Brandt", 35},
+    {"Greta Holm", 29},
+    {"Hugo Lindqvist", 23},
+    {"Ines Moreau", 18},
+    {"Jonas Weald", 12},
 }};
 
 const TopTen NetworkTopTen = {{
-    {"Karla Nyx", 48},    {"Leon Ashby", 43},  {"Mira Quell", 39},   {"Nestor Pike", 34},
-    {"Olga Renn", 30},    {"Pavel Dorn", 26},  {"Quinn Hale", 21},   {"Rosa Tamm", 17},
-    {"Stefan Orrin", 11}, {"Tilda Voss", 6},
+    {"Karla Nyx", 48},
+    {"Leon Ashby", 43},
+    {"Mira Quell", 39},
+    {"Nestor Pike", 34},
+    {"Olga Renn", 30},
+    {"Pavel Dorn", 26},
+    {"Quinn Hale", 21},
+    {"Rosa Tamm", 17},
+    {"Stefan Orrin", 11},
+    {"Tilda Voss", 6},
 }};
 
 bool makeClubFile(const std::filesystem::path &path, const TopTen &topTen) {

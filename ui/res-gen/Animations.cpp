@@ -19,8 +19,7 @@ namespace {
 
 using Painter = std::function<void(QPainter &, int frame, int frames)>;
 
-std::vector<QImage> frames(QSize size, int count, const Painter &paint)
-{
+std::vector<QImage> frames(QSize size, int count, const Painter &paint) {
     std::vector<QImage> out;
     for (int i = 0; i < count; ++i) {
         QImage image = draw::transparent(size);
@@ -34,8 +33,7 @@ std::vector<QImage> frames(QSize size, int count, const Painter &paint)
 }
 
 // A playing card with a red diamond nine look: white face, rounded, pips.
-void card(QPainter &p, const QRectF &box, int suit, const QString &rank)
-{
+void card(QPainter &p, const QRectF &box, int suit, const QString &rank) {
     QPainterPath shape;
     shape.addRoundedRect(box, box.width() * 0.12, box.width() * 0.12);
     p.fillPath(shape.translated(1.5, 1.5), QColor(0, 0, 0, 70));
@@ -47,17 +45,18 @@ void card(QPainter &p, const QRectF &box, int suit, const QString &rank)
     p.drawPath(shape);
     const QColor ink = suit == 1 || suit == 2 ? QColor(200, 20, 30) : QColor(20, 20, 30);
     const qreal pip = box.width() * 0.42;
-    p.fillPath(draw::suit(suit, QRectF(box.center() - QPointF(pip / 2, pip / 2), QSizeF(pip, pip))), ink);
+    p.fillPath(draw::suit(suit, QRectF(box.center() - QPointF(pip / 2, pip / 2), QSizeF(pip, pip))),
+               ink);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
     font.setPixelSize(qMax(6, int(box.height() * 0.2)));
     p.setFont(font);
     p.setPen(ink);
-    p.drawText(QRectF(box.left() + 2, box.top() + 1, box.width() * 0.4, box.height() * 0.25), Qt::AlignCenter, rank);
+    p.drawText(QRectF(box.left() + 2, box.top() + 1, box.width() * 0.4, box.height() * 0.25),
+               Qt::AlignCenter, rank);
 }
 
-void sparkle(QPainter &p, QPointF at, qreal size, qreal strength)
-{
+void sparkle(QPainter &p, QPointF at, qreal size, qreal strength) {
     if (strength <= 0)
         return;
     QColor c(255, 250, 200, int(255 * qMin(1.0, strength)));
@@ -69,14 +68,13 @@ void sparkle(QPainter &p, QPointF at, qreal size, qreal strength)
     p.drawEllipse(at, size * 0.25, size * 0.25);
 }
 
-void trophy(QPainter &p, const QRectF &box)
-{
+void trophy(QPainter &p, const QRectF &box) {
     const qreal w = box.width(), h = box.height();
     QPainterPath cup;
     cup.moveTo(box.left() + w * 0.18, box.top());
     cup.lineTo(box.right() - w * 0.18, box.top());
-    cup.cubicTo(box.right() - w * 0.18, box.top() + h * 0.5, box.center().x() + w * 0.1, box.top() + h * 0.58,
-                box.center().x() + w * 0.06, box.top() + h * 0.66);
+    cup.cubicTo(box.right() - w * 0.18, box.top() + h * 0.5, box.center().x() + w * 0.1,
+                box.top() + h * 0.58, box.center().x() + w * 0.06, box.top() + h * 0.66);
     cup.lineTo(box.center().x() + w * 0.06, box.top() + h * 0.8);
     cup.lineTo(box.center().x() + w * 0.24, box.top() + h * 0.86);
     cup.lineTo(box.center().x() + w * 0.24, box.bottom());
@@ -84,8 +82,8 @@ void trophy(QPainter &p, const QRectF &box)
     cup.lineTo(box.center().x() - w * 0.24, box.top() + h * 0.86);
     cup.lineTo(box.center().x() - w * 0.06, box.top() + h * 0.8);
     cup.lineTo(box.center().x() - w * 0.06, box.top() + h * 0.66);
-    cup.cubicTo(box.center().x() - w * 0.1, box.top() + h * 0.58, box.left() + w * 0.18, box.top() + h * 0.5,
-                box.left() + w * 0.18, box.top());
+    cup.cubicTo(box.center().x() - w * 0.1, box.top() + h * 0.58, box.left() + w * 0.18,
+                box.top() + h * 0.5, box.left() + w * 0.18, box.top());
     cup.closeSubpath();
     // Handles.
     QPainterPath handles;
@@ -106,8 +104,7 @@ void trophy(QPainter &p, const QRectF &box)
     p.drawPath(shape);
 }
 
-void gemDiamond(QPainter &p, const QRectF &box, qreal light)
-{
+void gemDiamond(QPainter &p, const QRectF &box, qreal light) {
     const QPainterPath d = draw::diamond(box);
     QLinearGradient g(box.topLeft(), box.bottomRight());
     g.setColorAt(0, QColor(255, int(90 + 100 * light), int(90 + 100 * light)));
@@ -119,8 +116,7 @@ void gemDiamond(QPainter &p, const QRectF &box, qreal light)
     p.drawPath(d);
 }
 
-std::vector<QImage> genCount()
-{
+std::vector<QImage> genCount() {
     return frames({100, 90}, 24, [](QPainter &p, int f, int n) {
         // Open from frame 0 to 12, stay open to 16, then close.
         const qreal t = f <= 12 ? f / 12.0 : f <= 16 ? 1.0 : 1.0 - (f - 16) / double(n - 16);
@@ -140,10 +136,9 @@ std::vector<QImage> genCount()
 }
 
 // The club emblems, drawn in a 60 x 75 box.
-Painter clubPainter(char which)
-{
+Painter clubPainter(char which) {
     switch (which) {
-    case 'A':  // a crown with a running glint
+    case 'A': // a crown with a running glint
         return [](QPainter &p, int f, int n) {
             QPainterPath crown;
             crown.moveTo(8, 58);
@@ -169,7 +164,7 @@ Painter clubPainter(char which)
             glint.setColorAt(1, QColor(255, 255, 255, 0));
             p.fillPath(crown, glint);
         };
-    case 'B':  // a spinning star
+    case 'B': // a spinning star
         return [](QPainter &p, int f, int n) {
             const qreal squeeze = std::abs(std::cos(f * M_PI / n));
             p.translate(30, 38);
@@ -179,7 +174,7 @@ Painter clubPainter(char which)
             p.setPen(QPen(QColor(120, 80, 10), 1));
             p.drawPath(s);
         };
-    case 'C':  // the nine of diamonds turning over
+    case 'C': // the nine of diamonds turning over
         return [](QPainter &p, int f, int n) {
             const qreal angle = f * 2 * M_PI / n;
             const qreal squeeze = std::cos(angle);
@@ -198,13 +193,13 @@ Painter clubPainter(char which)
                 p.drawRoundedRect(QRectF(-18, -28, 36, 56), 4, 4);
             }
         };
-    case 'E':  // a tournament cup that shines
+    case 'E': // a tournament cup that shines
         return [](QPainter &p, int f, int n) {
             trophy(p, QRectF(8, 10, 44, 58));
             sparkle(p, QPointF(44, 16), 6, 0.5 + 0.5 * std::sin(f * 2 * M_PI / n));
             sparkle(p, QPointF(14, 30), 4, 0.5 - 0.5 * std::sin(f * 2 * M_PI / n));
         };
-    case 'F':  // the club's diamond, pulsing, with sparks
+    case 'F': // the club's diamond, pulsing, with sparks
         return [](QPainter &p, int f, int n) {
             const qreal pulse = 0.5 + 0.5 * std::sin(f * 2 * M_PI / n);
             const qreal grow = 2 * pulse;
@@ -212,7 +207,7 @@ Painter clubPainter(char which)
             sparkle(p, QPointF(48, 14), 5, pulse);
             sparkle(p, QPointF(12, 62), 4, 1 - pulse);
         };
-    case 'D':  // a fan of four aces opening and closing
+    case 'D': // a fan of four aces opening and closing
         return [](QPainter &p, int f, int n) {
             const qreal open = 0.5 - 0.5 * std::cos(f * 2 * M_PI / n);
             for (int suit = 1; suit <= 4; ++suit) {
@@ -223,7 +218,7 @@ Painter clubPainter(char which)
                 p.restore();
             }
         };
-    case 'G':  // two screens with a signal passing between them
+    case 'G': // two screens with a signal passing between them
     default:
         return [](QPainter &p, int f, int n) {
             for (int side = 0; side < 2; ++side) {
@@ -253,8 +248,7 @@ Painter clubPainter(char which)
 
 } // namespace
 
-std::vector<QImage> clubAnimation(char which, QSize size)
-{
+std::vector<QImage> clubAnimation(char which, QSize size) {
     const Painter emblem = clubPainter(which);
     // The 60 x 75 design scaled evenly into the box and centred.
     const qreal scale = std::min(size.width() / 60.0, size.height() / 75.0);
@@ -267,8 +261,7 @@ std::vector<QImage> clubAnimation(char which, QSize size)
 
 namespace {
 
-std::vector<QImage> topTen()
-{
+std::vector<QImage> topTen() {
     return frames({140, 110}, 20, [](QPainter &p, int f, int n) {
         trophy(p, QRectF(38, 12, 64, 86));
         QFont font(QStringLiteral("DejaVu Serif"));
@@ -288,15 +281,15 @@ std::vector<QImage> topTen()
 }
 
 // A firework burst at `centre`, age 0..1.
-void burst(QPainter &p, QPointF centre, qreal age, QColor colour)
-{
+void burst(QPainter &p, QPointF centre, qreal age, QColor colour) {
     if (age <= 0 || age > 1)
         return;
     const int rays = 14;
     const qreal radius = 10 + 50 * std::sqrt(age);
     for (int i = 0; i < rays; ++i) {
         const qreal a = i * 2 * M_PI / rays;
-        const QPointF tip = centre + QPointF(std::cos(a) * radius, std::sin(a) * radius + 10 * age * age);
+        const QPointF tip =
+            centre + QPointF(std::cos(a) * radius, std::sin(a) * radius + 10 * age * age);
         QColor c = colour;
         c.setAlpha(int(255 * (1 - age * age)));
         p.setPen(QPen(c, 2.2 - 1.4 * age, Qt::SolidLine, Qt::RoundCap));
@@ -307,8 +300,7 @@ void burst(QPainter &p, QPointF centre, qreal age, QColor colour)
     }
 }
 
-void laurel(QPainter &p, QPointF c, qreal r)
-{
+void laurel(QPainter &p, QPointF c, qreal r) {
     for (int side = -1; side <= 1; side += 2) {
         for (int i = 0; i < 9; ++i) {
             const qreal angle = M_PI / 2 + side * (0.35 + i * 0.27);
@@ -328,24 +320,24 @@ void laurel(QPainter &p, QPointF c, qreal r)
     }
 }
 
-std::vector<QImage> endBest()
-{
+std::vector<QImage> endBest() {
     return frames({300, 200}, 32, [](QPainter &p, int f, int) {
         trophy(p, QRectF(112, 88, 76, 104));
         const struct {
             QPointF at;
             int start;
             QColor colour;
-        } shells[] = {{{70, 60}, 0, QColor(255, 80, 80)},   {{230, 50}, 6, QColor(255, 220, 60)},
-                      {{150, 36}, 12, QColor(120, 200, 255)}, {{90, 40}, 18, QColor(180, 120, 255)},
+        } shells[] = {{{70, 60}, 0, QColor(255, 80, 80)},
+                      {{230, 50}, 6, QColor(255, 220, 60)},
+                      {{150, 36}, 12, QColor(120, 200, 255)},
+                      {{90, 40}, 18, QColor(180, 120, 255)},
                       {{210, 80}, 22, QColor(120, 255, 140)}};
         for (const auto &shell : shells)
             burst(p, shell.at, (f - shell.start) / 12.0, shell.colour);
     });
 }
 
-std::vector<QImage> endGood()
-{
+std::vector<QImage> endGood() {
     return frames({300, 200}, 30, [](QPainter &p, int f, int n) {
         laurel(p, QPointF(150, 110), 70);
         const QPainterPath s = draw::star(QPointF(150, 110), 34, 14);
@@ -364,8 +356,7 @@ std::vector<QImage> endGood()
     });
 }
 
-std::vector<QImage> endBads()
-{
+std::vector<QImage> endBads() {
     return frames({300, 200}, 12, [](QPainter &p, int f, int n) {
         p.save();
         p.translate(150, 150);
@@ -375,7 +366,8 @@ std::vector<QImage> endBads()
         // The cloud.
         QPainterPath cloud;
         cloud.setFillRule(Qt::WindingFill);
-        for (QRectF puff : {QRectF(88, 20, 60, 44), QRectF(124, 8, 70, 56), QRectF(170, 22, 54, 40), QRectF(100, 36, 120, 32)})
+        for (QRectF puff : {QRectF(88, 20, 60, 44), QRectF(124, 8, 70, 56), QRectF(170, 22, 54, 40),
+                            QRectF(100, 36, 120, 32)})
             cloud.addEllipse(puff);
         cloud = cloud.simplified();
         QLinearGradient grey(0, 8, 0, 68);
@@ -398,11 +390,11 @@ std::vector<QImage> endBads()
 
 } // namespace
 
-void drawAnimations(Output &out)
-{
+void drawAnimations(Output &out) {
     out.addGif(QStringLiteral("GGenCount"), genCount(), 80);
     for (char which : {'A', 'B', 'C', 'E', 'F', 'G'})
-        out.addGif(QStringLiteral("GClub") + QLatin1Char(which), clubAnimation(which, {60, 75}), 90);
+        out.addGif(QStringLiteral("GClub") + QLatin1Char(which), clubAnimation(which, {60, 75}),
+                   90);
     out.addGif(QStringLiteral("GTopTen"), topTen(), 90);
     out.addGif(QStringLiteral("GEndBest"), endBest(), 80);
     out.addGif(QStringLiteral("GEndGood"), endGood(), 80);

@@ -8,8 +8,7 @@
 
 namespace {
 
-QImage account()
-{
+QImage account() {
     const int k = 4;
     QImage big = draw::transparent(QSize(48 * k, 48 * k));
     QPainter p(&big);
@@ -35,8 +34,7 @@ QImage account()
     return draw::reduced(big, QSize(48, 48));
 }
 
-QImage lamp(QColor colour)
-{
+QImage lamp(QColor colour) {
     const int k = 4;
     QImage big = draw::transparent(QSize(24 * k, 24 * k));
     QPainter p(&big);
@@ -60,8 +58,7 @@ QImage lamp(QColor colour)
 
 } // namespace
 
-void drawBadges(Output &out)
-{
+void drawBadges(Output &out) {
     out.addPng(QStringLiteral("Account48"), account());
     out.addPng(QStringLiteral("LampR24"), lamp(QColor(230, 30, 30)));
     out.addPng(QStringLiteral("LampY24"), lamp(QColor(240, 200, 20)));

@@ -4,8 +4,8 @@
 #include "Output.h"
 
 #include <QColor>
-#include <QLinearGradient>
 #include <QImage>
+#include <QLinearGradient>
 #include <QPainterPath>
 #include <QRectF>
 
@@ -30,10 +30,11 @@ QPainterPath diamond(const QRectF &box);
 QPainterPath suit(int suit, const QRectF &box);
 // Deterministic pseudo-random numbers.
 class Noise {
-public:
+  public:
     explicit Noise(unsigned seed) : state_(seed * 2654435761u + 1u) {}
     double unit();
-private:
+
+  private:
     unsigned state_;
 };
 

@@ -29,7 +29,9 @@ namespace {
 
 using namespace quarn;
 
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 const QColor deepPurple(24, 4, 40);
 const QColor velvet(86, 22, 124);
@@ -37,8 +39,7 @@ const QColor goldLight(255, 236, 160);
 const QColor goldMid(228, 178, 58);
 const QColor goldDark(140, 88, 18);
 
-QLinearGradient goldDown(const QRectF &box)
-{
+QLinearGradient goldDown(const QRectF &box) {
     QLinearGradient g(box.topLeft(), box.bottomLeft());
     g.setColorAt(0, goldLight);
     g.setColorAt(0.45, goldMid);
@@ -48,8 +49,7 @@ QLinearGradient goldDown(const QRectF &box)
 }
 
 // A soft copy of a picture: reduced and enlarged again smoothly (a cheap blur).
-QImage softened(const QImage &image, int factor)
-{
+QImage softened(const QImage &image, int factor) {
     const QSize small(std::max(1, image.width() / factor), std::max(1, image.height() / factor));
     return image.scaled(small, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .scaled(image.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -57,8 +57,7 @@ QImage softened(const QImage &image, int factor)
 
 // ---- Velvet backgrounds ----------------------------------------------------
 
-void velvetBase(QPainter &p, QSize size, unsigned seed)
-{
+void velvetBase(QPainter &p, QSize size, unsigned seed) {
     const QRectF all(QPointF(0, 0), QSizeF(size));
     QLinearGradient base(all.topLeft(), all.bottomRight());
     base.setColorAt(0, QColor(46, 10, 72));
@@ -67,7 +66,8 @@ void velvetBase(QPainter &p, QSize size, unsigned seed)
     p.fillRect(all, base);
 
     // A light from above the middle.
-    QRadialGradient light(QPointF(size.width() / 2.0, size.height() * 0.28), std::max(size.width(), size.height()) * 0.7);
+    QRadialGradient light(QPointF(size.width() / 2.0, size.height() * 0.28),
+                          std::max(size.width(), size.height()) * 0.7);
     light.setColorAt(0, QColor(170, 90, 220, 110));
     light.setColorAt(1, QColor(170, 90, 220, 0));
     p.fillRect(all, light);
@@ -90,7 +90,8 @@ void velvetBase(QPainter &p, QSize size, unsigned seed)
     draw::Noise noise(seed);
     for (int i = 0; i < size.width() * size.height() / 6; ++i) {
         const QPointF at(noise.unit() * size.width(), noise.unit() * size.height());
-        p.fillRect(QRectF(at, QSizeF(1, 1)), noise.unit() < 0.5 ? QColor(0, 0, 0, 22) : QColor(255, 220, 255, 14));
+        p.fillRect(QRectF(at, QSizeF(1, 1)),
+                   noise.unit() < 0.5 ? QColor(0, 0, 0, 22) : QColor(255, 220, 255, 14));
     }
 
     // Darker corners.
@@ -101,8 +102,7 @@ void velvetBase(QPainter &p, QSize size, unsigned seed)
 }
 
 // A gold scroll in a corner: a diamond and two curls, mirrored by (sx, sy).
-void cornerFlourish(QPainter &p, QPointF corner, qreal sx, qreal sy, qreal size)
-{
+void cornerFlourish(QPainter &p, QPointF corner, qreal sx, qreal sy, qreal size) {
     p.save();
     p.translate(corner);
     p.scale(sx, sy);
@@ -116,15 +116,15 @@ void cornerFlourish(QPainter &p, QPointF corner, qreal sx, qreal sy, qreal size)
     p.drawPath(curl.translated(1, 1));
     p.setPen(QPen(QBrush(goldDown(QRectF(0, 0, size, size))), 1.6, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(curl);
-    const QPainterPath gem = draw::diamond(QRectF(size * 0.05, size * 0.05, size * 0.22, size * 0.3));
+    const QPainterPath gem =
+        draw::diamond(QRectF(size * 0.05, size * 0.05, size * 0.22, size * 0.3));
     p.fillPath(gem, goldDown(gem.boundingRect()));
     p.restore();
 }
 
 // The gold border with a scroll in each corner; `withTopLeft` false leaves
 // the top left corner to the window's icon medallion.
-void goldFrame(QPainter &p, QSize size, bool withTopLeft = true)
-{
+void goldFrame(QPainter &p, QSize size, bool withTopLeft = true) {
     const QRectF outer(1.5, 1.5, size.width() - 3, size.height() - 3);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QBrush(goldDown(outer)), 3));
@@ -140,8 +140,7 @@ void goldFrame(QPainter &p, QSize size, bool withTopLeft = true)
 }
 
 // The enamel disc in a gold ring on which the window's icon stands.
-void medallion(QPainter &p, QPointF centre, qreal radius)
-{
+void medallion(QPainter &p, QPointF centre, qreal radius) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 110));
     p.drawEllipse(centre + QPointF(1.5, 2), radius + 1, radius + 1);
@@ -161,8 +160,7 @@ void medallion(QPainter &p, QPointF centre, qreal radius)
     p.drawEllipse(ring.adjusted(radius / 16, radius / 16, -radius / 16, -radius / 16));
 }
 
-QImage windowBackground(const LibraryWindow &window, unsigned seed)
-{
+QImage windowBackground(const LibraryWindow &window, unsigned seed) {
     const QSize size(window.width, window.height);
     QImage image(size, QImage::Format_RGB32);
     QPainter p(&image);
@@ -195,8 +193,7 @@ QImage windowBackground(const LibraryWindow &window, unsigned seed)
     return image;
 }
 
-QImage menuBackground()
-{
+QImage menuBackground() {
     const QSize size(purpleMenuWidth, purpleMenuHeight);
     QImage image(size, QImage::Format_RGB32);
     QPainter p(&image);
@@ -216,8 +213,7 @@ QImage menuBackground()
 
 enum class Lettering { Gold, Plum };
 
-QFont headingFont(bool cjk, int pixelSize)
-{
+QFont headingFont(bool cjk, int pixelSize) {
     QFont font;
     if (cjk) {
         font.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("DejaVu Sans")});
@@ -233,31 +229,31 @@ QFont headingFont(bool cjk, int pixelSize)
     return font;
 }
 
-bool hasCjk(const QString &text)
-{
+bool hasCjk(const QString &text) {
     return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x2E80; });
 }
 
 // The text as an outline, as large as fits the box less a margin, centred.
-QPainterPath fittedText(const QString &text, QSizeF box, qreal margin)
-{
+QPainterPath fittedText(const QString &text, QSizeF box, qreal margin) {
     const bool cjk = hasCjk(text);
     for (int pixels = int(box.height() * 0.62); pixels >= 8; --pixels) {
         QPainterPath path;
         path.addText(0, 0, headingFont(cjk, pixels), text);
         const QRectF bounds = path.boundingRect();
-        if (bounds.width() <= box.width() - 2 * margin && bounds.height() <= box.height() - 2 * margin)
-            return path.translated(box.width() / 2 - bounds.center().x(), box.height() / 2 - bounds.center().y());
+        if (bounds.width() <= box.width() - 2 * margin &&
+            bounds.height() <= box.height() - 2 * margin)
+            return path.translated(box.width() / 2 - bounds.center().x(),
+                                   box.height() / 2 - bounds.center().y());
     }
     QPainterPath path;
     path.addText(0, 0, headingFont(cjk, 8), text);
-    return path.translated(margin - path.boundingRect().left(), box.height() / 2 - path.boundingRect().center().y());
+    return path.translated(margin - path.boundingRect().left(),
+                           box.height() / 2 - path.boundingRect().center().y());
 }
 
 // A heading on a transparent ground: gold with a dark outline and shadow for
 // the purple and red grounds, plum with a gold edge for the gray band.
-QImage lettering(const QString &text, QSize size, Lettering style, qreal centreY = -1)
-{
+QImage lettering(const QString &text, QSize size, Lettering style, qreal centreY = -1) {
     QPainterPath path = fittedText(text, QSizeF(size), style == Lettering::Gold ? 7 : 4);
     if (centreY >= 0)
         path.translate(0, centreY - path.boundingRect().center().y());
@@ -267,7 +263,8 @@ QImage lettering(const QString &text, QSize size, Lettering style, qreal centreY
     {
         QPainter p(&shadow);
         p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(QColor(0, 0, 0, style == Lettering::Gold ? 230 : 90), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(QPen(QColor(0, 0, 0, style == Lettering::Gold ? 230 : 90), 4, Qt::SolidLine,
+                      Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(QColor(0, 0, 0, style == Lettering::Gold ? 230 : 90));
         p.drawPath(path.translated(1.5, 2));
     }
@@ -286,7 +283,8 @@ QImage lettering(const QString &text, QSize size, Lettering style, qreal centreY
         p.strokePath(path.translated(0, 1), QPen(QColor(255, 250, 220, 120), 0.8));
         p.restore();
     } else {
-        p.strokePath(path, QPen(QColor(236, 190, 80), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.strokePath(path,
+                     QPen(QColor(236, 190, 80), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         QLinearGradient plum(bounds.topLeft(), bounds.bottomLeft());
         plum.setColorAt(0, QColor(130, 40, 170));
         plum.setColorAt(1, QColor(52, 8, 78));
@@ -298,13 +296,13 @@ QImage lettering(const QString &text, QSize size, Lettering style, qreal centreY
 
 // ---- Icons ---------------------------------------------------------------------
 
-QString emblemGlyph(std::string_view window)
-{
+QString emblemGlyph(std::string_view window) {
     static const std::pair<std::string_view, char16_t> glyphs[] = {
-        {"Opt", u'\u2699'},        {"Count", u'\u2139'},      {"History", u'\u2630'}, {"TopTen", u'\u265B'},
-        {"End", u'\u2605'},        {"Radio", u'\u266B'},      {"Acc", u'\u263A'},     {"AccInfo", u'\u270D'},
-        {"ServerWrite", u'\u270E'}, {"ServerRead", u'\u2691'}, {"ServerInfo", u'\u272A'}, {"Chat", u'\u2709'},
-        {"Tour", u'\u2660'},       {"TourTop", u'\u265A'},   {"Speed", u'\u27A4'},
+        {"Opt", u'\u2699'},        {"Count", u'\u2139'},      {"History", u'\u2630'},
+        {"TopTen", u'\u265B'},     {"End", u'\u2605'},        {"Radio", u'\u266B'},
+        {"Acc", u'\u263A'},        {"AccInfo", u'\u270D'},    {"ServerWrite", u'\u270E'},
+        {"ServerRead", u'\u2691'}, {"ServerInfo", u'\u272A'}, {"Chat", u'\u2709'},
+        {"Tour", u'\u2660'},       {"TourTop", u'\u265A'},    {"Speed", u'\u27A4'},
     };
     for (const auto &[name, glyph] : glyphs)
         if (name == window)
@@ -312,8 +310,7 @@ QString emblemGlyph(std::string_view window)
     return QString(QChar(u'\u2666'));
 }
 
-void drawEmblem(QPainter &p, std::string_view window, QRectF box)
-{
+void drawEmblem(QPainter &p, std::string_view window, QRectF box) {
     QPainterPath shape;
     if (window == "Stat") {
         // Three rising bars.
@@ -339,8 +336,7 @@ void drawEmblem(QPainter &p, std::string_view window, QRectF box)
     p.strokePath(shape, QPen(QColor(255, 245, 200, 90), 0.6));
 }
 
-QImage windowIcon(std::string_view window)
-{
+QImage windowIcon(std::string_view window) {
     QImage image = draw::transparent({libraryIconSide, libraryIconSide});
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -352,8 +348,7 @@ QImage windowIcon(std::string_view window)
 
 // The game information window's icon: the medallion with a glint running
 // round the ring and the emblem breathing, frame by frame.
-QImage countIconStripPicture()
-{
+QImage countIconStripPicture() {
     const int side = libraryIconSide;
     QImage strip = draw::transparent({side * countIconFrames, side});
     QPainter p(&strip);
@@ -381,8 +376,7 @@ QImage countIconStripPicture()
 }
 
 // The click ripple: two gold rings widen and fade while sparks fly outwards.
-QImage saluteStripPicture()
-{
+QImage saluteStripPicture() {
     const int side = saluteFrameSide;
     QImage strip = draw::transparent({side * saluteFrames, side});
     QPainter p(&strip);
@@ -412,7 +406,8 @@ QImage saluteStripPicture()
             const qreal distance = 8 + 38 * t;
             const QPointF at = centre + QPointF(std::cos(angle), std::sin(angle)) * distance;
             const qreal size = 5 * (1 - t) + 1;
-            p.fillPath(draw::star(at, size, size * 0.4, angle), QColor(255, 240, 170, int(255 * (1 - t * t))));
+            p.fillPath(draw::star(at, size, size * 0.4, angle),
+                       QColor(255, 240, 170, int(255 * (1 - t * t))));
         }
         if (t < 0.4) {
             QRadialGradient flash(centre, 14);
@@ -429,11 +424,12 @@ QImage saluteStripPicture()
 }
 
 // The heading's text in a language: the window's title from the word table.
-QString titleIn(const LibraryWindow &window, int language) { return qs(text(window.title, language)); }
+QString titleIn(const LibraryWindow &window, int language) {
+    return qs(text(window.title, language));
+}
 
 // The languages that have pictures of their own: one per picture code.
-std::vector<int> pictureLanguages()
-{
+std::vector<int> pictureLanguages() {
     std::vector<int> languages;
     std::vector<std::string_view> seen;
     for (int language = 0; language < languageCount; ++language) {
@@ -447,8 +443,7 @@ std::vector<int> pictureLanguages()
 }
 
 // The language-neutral headings' texts.
-QString neutralHeading(std::string_view name)
-{
+QString neutralHeading(std::string_view name) {
     if (name == "CountInfo" || name == "GFormCountL")
         return QStringLiteral("INFO");
     if (name == "WorldStats" || name == "GFormStatL")
@@ -456,10 +451,11 @@ QString neutralHeading(std::string_view name)
     return QStringLiteral("Radio");
 }
 
-int conciseWidth(const LibraryWindow &window) { return std::min(window.width - 25, 420); }
+int conciseWidth(const LibraryWindow &window) {
+    return std::min(window.width - 25, 420);
+}
 
-void drawWindow(Output &out, const LibraryWindow &window, unsigned seed)
-{
+void drawWindow(Output &out, const LibraryWindow &window, unsigned seed) {
     const QString name = qs(window.name);
     out.addJpeg(QStringLiteral("GForm") + name, windowBackground(window, seed));
     out.addPng(QStringLiteral("GIcon48") + name, windowIcon(window.name));
@@ -469,8 +465,9 @@ void drawWindow(Output &out, const LibraryWindow &window, unsigned seed)
         out.addPng(QStringLiteral("GForm") + name + code,
                    lettering(title, {window.headingWidth, libraryHeadingHeight}, Lettering::Gold));
         if (window.conciseByLanguage)
-            out.addPng(qs(window.concise) + code,
-                       lettering(title, {conciseWidth(window), conciseHeadingHeight}, Lettering::Plum));
+            out.addPng(
+                qs(window.concise) + code,
+                lettering(title, {conciseWidth(window), conciseHeadingHeight}, Lettering::Plum));
     }
     if (!window.conciseByLanguage) {
         const QString concise = qs(window.concise);
@@ -479,26 +476,29 @@ void drawWindow(Output &out, const LibraryWindow &window, unsigned seed)
             // lamp: the word stands right of them.
             QImage band = draw::transparent({300, conciseHeadingHeight});
             QPainter p(&band);
-            p.drawImage(80, 0, lettering(neutralHeading(window.concise), {220, conciseHeadingHeight}, Lettering::Plum));
+            p.drawImage(80, 0,
+                        lettering(neutralHeading(window.concise), {220, conciseHeadingHeight},
+                                  Lettering::Plum));
             p.end();
             out.addPng(concise, band);
         } else {
-            out.addPng(concise, lettering(neutralHeading(window.concise), {conciseWidth(window), conciseHeadingHeight},
-                                          Lettering::Plum));
+            out.addPng(concise,
+                       lettering(neutralHeading(window.concise),
+                                 {conciseWidth(window), conciseHeadingHeight}, Lettering::Plum));
         }
     }
     if (!window.redHeading.empty()) {
         // The count window draws its ribbon heading 7 px above the ribbon.
         const qreal centreY = window.name == "Count" ? window.redHeight / 2.0 + 7 : -1;
-        out.addPng(qs(window.redHeading), lettering(neutralHeading(window.redHeading),
-                                                    {window.redWidth, window.redHeight}, Lettering::Gold, centreY));
+        out.addPng(qs(window.redHeading),
+                   lettering(neutralHeading(window.redHeading), {window.redWidth, window.redHeight},
+                             Lettering::Gold, centreY));
     }
 }
 
 } // namespace
 
-void drawGraphicsLibrary(Output &out)
-{
+void drawGraphicsLibrary(Output &out) {
     out.addJpeg(qs(purpleMenuBackground), menuBackground());
     unsigned seed = 1;
     for (const LibraryWindow &window : libraryWindows)
@@ -506,6 +506,6 @@ void drawGraphicsLibrary(Output &out)
     out.addPng(qs(countIconStrip), countIconStripPicture());
     out.addPng(qs(saluteStrip), saluteStripPicture());
     for (char letter : clubAnimationLetters)
-        out.addGif(QStringLiteral("Gif") + QLatin1Char(letter), clubAnimation(letter, {clubAnimationSide, clubAnimationSide}),
-                   90);
+        out.addGif(QStringLiteral("Gif") + QLatin1Char(letter),
+                   clubAnimation(letter, {clubAnimationSide, clubAnimationSide}), 90);
 }

@@ -15,8 +15,7 @@ constexpr int MedalWidth = 150;
 constexpr int MedalHeight = 200;
 constexpr int PlaceSize = 80;
 
-QImage medal()
-{
+QImage medal() {
     QImage image = draw::transparent(QSize(MedalWidth, MedalHeight));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -74,8 +73,7 @@ QImage medal()
     return image;
 }
 
-QImage place(int n)
-{
+QImage place(int n) {
     const int k = 3;
     QImage big = draw::transparent(QSize(PlaceSize * k, PlaceSize * k));
     QPainter p(&big);
@@ -120,8 +118,7 @@ QImage place(int n)
 
 } // namespace
 
-void drawMedals(Output &out)
-{
+void drawMedals(Output &out) {
     out.addPng(QStringLiteral("GMedal"), medal());
     for (int n = 1; n <= 10; ++n)
         out.addPng(QStringLiteral("GPlace%1").arg(n, 2, 10, QLatin1Char('0')), place(n));

@@ -11,8 +11,9 @@
 #include <vector>
 
 class Output {
-public:
-    explicit Output(QString folder, QString qrcFile = QStringLiteral("ui.qrc"), QString prefix = QStringLiteral("/res"));
+  public:
+    explicit Output(QString folder, QString qrcFile = QStringLiteral("ui.qrc"),
+                    QString prefix = QStringLiteral("/res"));
 
     // "png" pictures keep their alpha.
     bool addPng(const QString &name, const QImage &image);
@@ -25,7 +26,7 @@ public:
     bool failed() const { return failed_; }
     int count() const { return index_.count(); }
 
-private:
+  private:
     bool record(const QString &kind, const QString &name, const QString &file, bool ok);
 
     QString folder_;

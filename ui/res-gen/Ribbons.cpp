@@ -13,8 +13,7 @@
 
 namespace {
 
-QLinearGradient satin(qreal top, qreal bottom, QColor light, QColor mid, QColor dark)
-{
+QLinearGradient satin(qreal top, qreal bottom, QColor light, QColor mid, QColor dark) {
     QLinearGradient g(0, top, 0, bottom);
     g.setColorAt(0.0, dark);
     g.setColorAt(0.18, light);
@@ -24,9 +23,8 @@ QLinearGradient satin(qreal top, qreal bottom, QColor light, QColor mid, QColor 
     return g;
 }
 
-QImage capRibbon(int width, int height)
-{
-    const int k = 3;  // drawn larger, then reduced
+QImage capRibbon(int width, int height) {
+    const int k = 3; // drawn larger, then reduced
     QImage big = draw::transparent(QSize(width * k, height * k));
     QPainter p(&big);
     p.setRenderHint(QPainter::Antialiasing);
@@ -47,7 +45,8 @@ QImage capRibbon(int width, int height)
         tailPath.lineTo(outer, tailBottom);
         tailPath.lineTo(inner, tailBottom);
         tailPath.closeSubpath();
-        p.fillPath(tailPath, satin(tailTop, tailBottom, QColor(150, 30, 36), QColor(110, 14, 20), QColor(60, 4, 8)));
+        p.fillPath(tailPath, satin(tailTop, tailBottom, QColor(150, 30, 36), QColor(110, 14, 20),
+                                   QColor(60, 4, 8)));
         p.setPen(QPen(QColor(200, 160, 70), 1.2));
         p.drawPath(tailPath);
         // The fold where the tail turns under the band.
@@ -68,7 +67,8 @@ QImage capRibbon(int width, int height)
     band.lineTo(right, bandBottom);
     band.quadTo((left + right) / 2, bandBottom - height * 0.08, left, bandBottom);
     band.closeSubpath();
-    p.fillPath(band, satin(bandTop, bandBottom, QColor(196, 52, 58), QColor(150, 22, 30), QColor(84, 6, 12)));
+    p.fillPath(band, satin(bandTop, bandBottom, QColor(196, 52, 58), QColor(150, 22, 30),
+                           QColor(84, 6, 12)));
     // Gold piping along both edges.
     QPen piping(QColor(232, 196, 96), 1.6);
     p.setPen(piping);
@@ -86,8 +86,7 @@ QImage capRibbon(int width, int height)
     return draw::reduced(big, QSize(width, height));
 }
 
-QImage lenta(int width, int height)
-{
+QImage lenta(int width, int height) {
     const int k = 3;
     QImage big = draw::transparent(QSize(width * k, height * k));
     QPainter p(&big);
@@ -117,7 +116,8 @@ QImage lenta(int width, int height)
     // Light where the wave faces up, shadow where it turns away.
     for (qreal x = x0; x < x1; x += 1) {
         const qreal slope = std::cos((x / width) * 2 * M_PI);
-        const QColor tint = slope > 0 ? QColor(255, 255, 255, int(34 * slope)) : QColor(0, 0, 0, int(-50 * slope));
+        const QColor tint =
+            slope > 0 ? QColor(255, 255, 255, int(34 * slope)) : QColor(0, 0, 0, int(-50 * slope));
         p.setPen(QPen(tint, 1.1));
         p.drawLine(QPointF(x, centreY(x) - thick / 2 + 1), QPointF(x, centreY(x) + thick / 2 - 1));
     }
@@ -138,8 +138,8 @@ QImage lenta(int width, int height)
         p.setBrush(shade);
         p.drawRoundedRect(roll, curl * 0.5, curl * 0.35);
         // The rolled edge seen end-on.
-        const QRectF end(side == 0 ? roll.left() - 1 : roll.right() - curl * 0.45 + 1, roll.top() + 1,
-                         curl * 0.45, roll.height() - 2);
+        const QRectF end(side == 0 ? roll.left() - 1 : roll.right() - curl * 0.45 + 1,
+                         roll.top() + 1, curl * 0.45, roll.height() - 2);
         QRadialGradient spiral(end.center(), end.width());
         spiral.setColorAt(0, QColor(70, 0, 6));
         spiral.setColorAt(0.5, QColor(190, 40, 46));
@@ -151,8 +151,7 @@ QImage lenta(int width, int height)
     return draw::reduced(big, QSize(width, height));
 }
 
-QImage scroll(int width, int height)
-{
+QImage scroll(int width, int height) {
     QImage image = draw::transparent(QSize(width, height));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -167,7 +166,8 @@ QImage scroll(int width, int height)
     p.fillRect(sheet, paper);
     draw::Noise noise(46);
     for (int i = 0; i < 900; ++i) {
-        const QPointF at(sheet.left() + noise.unit() * sheet.width(), sheet.top() + noise.unit() * sheet.height());
+        const QPointF at(sheet.left() + noise.unit() * sheet.width(),
+                         sheet.top() + noise.unit() * sheet.height());
         p.setPen(QPen(QColor(150, 110, 60, int(10 + noise.unit() * 26)), 0.5 + noise.unit() * 1.2));
         p.drawPoint(at);
     }
@@ -205,13 +205,14 @@ QImage scroll(int width, int height)
 
 } // namespace
 
-void drawRibbons(Output &out)
-{
+void drawRibbons(Output &out) {
     out.addPng(QStringLiteral("GCap610"), capRibbon(610, 64));
     out.addPng(QStringLiteral("GCap300"), capRibbon(300, 64));
     const QSize lentas[] = {{280, 90}, {590, 116}, {200, 100}, {360, 100}};
     for (const QSize size : lentas) {
-        const QString name = QStringLiteral("GLenta%1x%2").arg(size.width()).arg(size.height(), 3, 10, QLatin1Char('0'));
+        const QString name = QStringLiteral("GLenta%1x%2")
+                                 .arg(size.width())
+                                 .arg(size.height(), 3, 10, QLatin1Char('0'));
         out.addPng(name, lenta(size.width(), size.height()));
     }
     out.addPng(QStringLiteral("GSvitok"), scroll(300, 380));

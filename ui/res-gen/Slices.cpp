@@ -19,8 +19,7 @@ namespace {
 using quarn::Rgb;
 
 // Fraction of a pixel inside a rounded rectangle (4 x 4 samples).
-double coverage(int px, int py, double width, double height, double radius, double inset)
-{
+double coverage(int px, int py, double width, double height, double radius, double inset) {
     int inside = 0;
     for (int sy = 0; sy < 4; ++sy) {
         for (int sx = 0; sx < 4; ++sx) {
@@ -40,16 +39,15 @@ double coverage(int px, int py, double width, double height, double radius, doub
     return inside / 16.0;
 }
 
-QRgb mix(Rgb a, Rgb b, double t, double alpha)
-{
+QRgb mix(Rgb a, Rgb b, double t, double alpha) {
     auto channel = [&](int x, int y) { return int(std::lround(x + (y - x) * t)); };
-    return qRgba(channel(a.r, b.r), channel(a.g, b.g), channel(a.b, b.b), int(std::lround(255 * alpha)));
+    return qRgba(channel(a.r, b.r), channel(a.g, b.g), channel(a.b, b.b),
+                 int(std::lround(255 * alpha)));
 }
 
 // A whole button of the slice height, `side` px ends and a 2-px middle; the
 // colour of an inner pixel is `body(row)`, the rim is `rim`.
-QImage button(int side, int height, const std::function<Rgb(int)> &body, Rgb rim, double rimWidth)
-{
+QImage button(int side, int height, const std::function<Rgb(int)> &body, Rgb rim, double rimWidth) {
     const int width = 2 * side + 2;
     QImage image(width, height, QImage::Format_ARGB32);
     const double radius = side;
@@ -68,8 +66,7 @@ QImage button(int side, int height, const std::function<Rgb(int)> &body, Rgb rim
     return image;
 }
 
-void addSlices(Output &out, const QString &set, const QImage &whole, int side)
-{
+void addSlices(Output &out, const QString &set, const QImage &whole, int side) {
     const int h = whole.height();
     out.addPng(set + QStringLiteral("_L"), whole.copy(0, 0, side, h));
     out.addPng(set + QStringLiteral("_R"), whole.copy(side + 2, 0, side, h));
@@ -78,14 +75,14 @@ void addSlices(Output &out, const QString &set, const QImage &whole, int side)
 
 } // namespace
 
-void drawButtonSlices(Output &out)
-{
+void drawButtonSlices(Output &out) {
     for (int nominal : {30, 45, 60}) {
         const int side = quarn::sliceSideWidth(nominal);
         const int height = quarn::sliceHeight(nominal);
         const std::vector<Rgb> rows = quarn::classicGradient(nominal);
         // Classic: the gradient rows inside, a rim in the top row's dark red.
-        const QImage classic = button(side, height, [&](int y) { return rows[size_t(y)]; }, rows.front(), 1.0);
+        const QImage classic = button(
+            side, height, [&](int y) { return rows[size_t(y)]; }, rows.front(), 1.0);
         addSlices(out, QString::fromStdString(quarn::sliceSetName(nominal, false)), classic, side);
 
         // New look: a light top half with a gloss line, a deep red bottom half.
@@ -98,7 +95,8 @@ void drawButtonSlices(Output &out)
                 return {255, int(std::lround(86 - 60 * u)), int(std::lround(86 - 60 * u))};
             }
             const double u = (t - 0.5) / 0.5;
-            return {int(std::lround(228 - 44 * u)), int(std::lround(8 - 8 * u)), int(std::lround(8 - 8 * u))};
+            return {int(std::lround(228 - 44 * u)), int(std::lround(8 - 8 * u)),
+                    int(std::lround(8 - 8 * u))};
         };
         const QImage fresh = button(side, height, body, Rgb{44, 44, 48}, 1.3);
         addSlices(out, QString::fromStdString(quarn::sliceSetName(nominal, true)), fresh, side);

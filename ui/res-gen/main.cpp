@@ -14,8 +14,7 @@
 
 #include <cstdio>
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     QString outFolder;
@@ -30,12 +29,14 @@ int main(int argc, char **argv)
             library = true;
     }
     if (outFolder.isEmpty()) {
-        std::fprintf(stderr, "usage: quarn-ui-assets --out <folder> [--prefix <prefix> --library]\n");
+        std::fprintf(stderr,
+                     "usage: quarn-ui-assets --out <folder> [--prefix <prefix> --library]\n");
         return 2;
     }
     QElapsedTimer clock;
     clock.start();
-    Output out = library ? Output(outFolder, QStringLiteral("part.qrc"), prefix) : Output(outFolder);
+    Output out =
+        library ? Output(outFolder, QStringLiteral("part.qrc"), prefix) : Output(outFolder);
     if (library) {
         drawGraphicsLibrary(out);
     } else {
@@ -49,6 +50,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "quarn-ui-assets: writing the pictures failed\n");
         return 1;
     }
-    std::printf("quarn-ui-assets: %d pictures in %lld ms\n", out.count(), static_cast<long long>(clock.elapsed()));
+    std::printf("quarn-ui-assets: %d pictures in %lld ms\n", out.count(),
+                static_cast<long long>(clock.elapsed()));
     return 0;
 }

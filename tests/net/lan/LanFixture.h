@@ -24,18 +24,18 @@ namespace quarn::lan::testing {
 inline constexpr int kWaitMs = 10000;
 
 // Waits (running the event loop) until the condition holds.
-template <typename Condition>
-bool WaitUntil(Condition condition)
-{
+template <typename Condition> bool WaitUntil(Condition condition) {
     return QTest::qWaitFor(condition, kWaitMs);
 }
 
-inline std::string Bytes(const QByteArray &bytes) { return std::string(bytes.constData(), std::size_t(bytes.size())); }
+inline std::string Bytes(const QByteArray &bytes) {
+    return std::string(bytes.constData(), std::size_t(bytes.size()));
+}
 
 // One end of a connection driven by the test: sends exact bytes, collects
 // everything that arrives.
 class RawPeer {
-public:
+  public:
     explicit RawPeer(QTcpSocket *socket = nullptr);
     ~RawPeer();
     bool Connect(quint16 port);
@@ -45,7 +45,7 @@ public:
     const std::string &Received() const { return received_; }
     QTcpSocket &Socket() { return *socket_; }
 
-private:
+  private:
     std::unique_ptr<QTcpSocket> owned_;
     QTcpSocket *socket_;
     std::string received_;
@@ -53,19 +53,19 @@ private:
 
 // A raw host listening on a free port, taking one client.
 class RawHost {
-public:
+  public:
     RawHost();
     quint16 Port() const { return server_.serverPort(); }
     // Waits for the client's connection.
     RawPeer &Accept();
 
-private:
+  private:
     QTcpServer server_;
     std::unique_ptr<RawPeer> peer_;
 };
 
 class SoundLog : public SoundPlayer {
-public:
+  public:
     void Play(std::string_view name, bool) override { played.emplace_back(name); }
     int Count(std::string_view name) const;
     std::vector<std::string> played;
@@ -74,13 +74,13 @@ public:
 // Writes the club line of a finished network match into its own network
 // club file, as the main window does.
 class NetClubRecorder : public MatchRecorder {
-public:
+  public:
     explicit NetClubRecorder(std::filesystem::path folder) : folder_(std::move(folder)) {}
     void UpdateClub(const ClubUpdate &update) override;
     std::filesystem::path NetClubPath() const { return folder_ / "Quarn.net"; }
     std::vector<ClubUpdate> updates;
 
-private:
+  private:
     std::filesystem::path folder_;
 };
 

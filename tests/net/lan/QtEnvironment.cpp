@@ -7,9 +7,8 @@
 namespace {
 
 class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
+  public:
+    void SetUp() override {
         if (QApplication::instance() == nullptr) {
             static int argc = 1;
             static char name[] = "net_lan_tests";
@@ -19,7 +18,7 @@ public:
     }
     void TearDown() override { app_.reset(); }
 
-private:
+  private:
     std::unique_ptr<QApplication> app_;
 };
 

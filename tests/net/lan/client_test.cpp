@@ -17,8 +17,7 @@ using testing::RawPeer;
 using testing::WaitUntil;
 
 // Host seats 4, 2, 1, 3 hold Anna, Bob, Cleo, Dan.
-WireNames FullTable()
-{
+WireNames FullTable() {
     WireNames names;
     names[1] = "Cleo";
     names[2] = "Bob ";
@@ -28,10 +27,9 @@ WireNames FullTable()
 }
 
 class ClientOverRawHost : public ::testing::Test {
-protected:
+  protected:
     // Connects; the host takes the hello.
-    RawPeer &Connect(std::string_view name = "Cleo Patra")
-    {
+    RawPeer &Connect(std::string_view name = "Cleo Patra") {
         client().StartJoining(QStringLiteral("127.0.0.1"), raw.Port(), std::string(name));
         RawPeer &peer = raw.Accept();
         hello = peer.Take(kHelloLength);
@@ -39,8 +37,7 @@ protected:
     }
 
     // Connected and seated as `role`; the host has not dealt.
-    RawPeer &Seated(int role)
-    {
+    RawPeer &Seated(int role) {
         RawPeer &peer = Connect();
         QSignalSpy joined(&client(), &LanClient::joined);
         peer.Send(AssignmentMessage(role, FullTable()));
@@ -50,8 +47,7 @@ protected:
 
     // Seated as role 2 with the host's deal of the deck applied; `reference`
     // is the host's own game after that deal.
-    RawPeer &Dealt(const Deck &deck)
-    {
+    RawPeer &Dealt(const Deck &deck) {
         RawPeer &peer = Seated(2);
         reference.Network = true;
         reference.NetRole = kHostRole;
@@ -70,8 +66,7 @@ protected:
     std::string hello;
 };
 
-TEST_F(ClientOverRawHost, HelloAsSoonAsConnected)
-{
+TEST_F(ClientOverRawHost, HelloAsSoonAsConnected) {
     Connect("Cleo Patra");
     EXPECT_EQ(hello, "wem4625connect1Cleo");
     EXPECT_EQ(game().NetRole, 2);
@@ -79,8 +74,7 @@ TEST_F(ClientOverRawHost, HelloAsSoonAsConnected)
     EXPECT_TRUE(client().Waiting());
 }
 
-TEST_F(ClientOverRawHost, AssignmentGivesRoleAndTurnedNames)
-{
+TEST_F(ClientOverRawHost, AssignmentGivesRoleAndTurnedNames) {
     struct Case {
         int role;
         std::array<std::string, 5> seatNames; // the client's seats 1..4
@@ -104,12 +98,12 @@ TEST_F(ClientOverRawHost, AssignmentGivesRoleAndTurnedNames)
         EXPECT_FALSE(program.Client().Waiting());
         EXPECT_TRUE(program.Client().AwaitingFirstDeal());
         for (int seat = 1; seat <= 4; ++seat)
-            EXPECT_EQ(program.game.SeatName[seat], c.seatNames[seat]) << "role " << c.role << " seat " << seat;
+            EXPECT_EQ(program.game.SeatName[seat], c.seatNames[seat])
+                << "role " << c.role << " seat " << seat;
     }
 }
 
-TEST_F(ClientOverRawHost, UpdatesReachTheClientsThatJoinedBefore)
-{
+TEST_F(ClientOverRawHost, UpdatesReachTheClientsThatJoinedBefore) {
     struct Case {
         int role;
         int clients; // the update after the second (2) or third (3) client
@@ -132,14 +126,15 @@ TEST_F(ClientOverRawHost, UpdatesReachTheClientsThatJoinedBefore)
         peer.Send("s1sync");
         ASSERT_TRUE(chat.wait(testing::kWaitMs));
         EXPECT_EQ(names.count(), c.taken ? 1 : 0) << c.role << " " << c.clients;
-        EXPECT_EQ(program.game.ClientsLess1, c.taken ? c.clients - 1 : c.role - 2) << c.role << " " << c.clients;
+        EXPECT_EQ(program.game.ClientsLess1, c.taken ? c.clients - 1 : c.role - 2)
+            << c.role << " " << c.clients;
         const int danAt = ClientSeat(3, c.role);
-        EXPECT_EQ(program.game.SeatName[danAt], c.taken ? "Dan " : "PC  ") << c.role << " " << c.clients;
+        EXPECT_EQ(program.game.SeatName[danAt], c.taken ? "Dan " : "PC  ")
+            << c.role << " " << c.clients;
     }
 }
 
-TEST_F(ClientOverRawHost, HeldMessagesWaitUntilTheMatchHasStarted)
-{
+TEST_F(ClientOverRawHost, HeldMessagesWaitUntilTheMatchHasStarted) {
     client().HoldAfterJoining(true);
     RawPeer &peer = Connect();
     QSignalSpy joined(&client(), &LanClient::joined);
@@ -159,8 +154,7 @@ TEST_F(ClientOverRawHost, HeldMessagesWaitUntilTheMatchHasStarted)
     EXPECT_EQ(game().Phase, kPhasePlaying);
 }
 
-TEST_F(ClientOverRawHost, SecondAssignmentIsIgnored)
-{
+TEST_F(ClientOverRawHost, SecondAssignmentIsIgnored) {
     RawPeer &peer = Seated(2);
     QSignalSpy chat(&client(), &LanSession::chatReceived);
     peer.Send(AssignmentMessage(4, FullTable()));
@@ -169,8 +163,7 @@ TEST_F(ClientOverRawHost, SecondAssignmentIsIgnored)
     EXPECT_EQ(game().NetRole, 2);
 }
 
-TEST_F(ClientOverRawHost, DealIsTurnedToTheClientsSeats)
-{
+TEST_F(ClientOverRawHost, DealIsTurnedToTheClientsSeats) {
     const Deck deck = testing::DeckOpenedBy(4, 21);
     Dealt(deck);
     EXPECT_FALSE(client().AwaitingFirstDeal());
@@ -183,8 +176,7 @@ TEST_F(ClientOverRawHost, DealIsTurnedToTheClientsSeats)
     EXPECT_EQ(game().ToMove, 2); // the host opens, and sits at seat 2 here
 }
 
-TEST_F(ClientOverRawHost, StartAndMoveInOneReadAreBothApplied)
-{
+TEST_F(ClientOverRawHost, StartAndMoveInOneReadAreBothApplied) {
     const Deck deck = testing::DeckOpenedBy(4, 22);
     RawPeer &peer = Dealt(deck);
     const int slot = testing::SlotOfCard(reference, 4, kOpeningCard);
@@ -197,8 +189,7 @@ TEST_F(ClientOverRawHost, StartAndMoveInOneReadAreBothApplied)
     EXPECT_EQ(game().ToMove, ClientSeat(1, 2));
 }
 
-TEST_F(ClientOverRawHost, MessageSplitOverTwoReads)
-{
+TEST_F(ClientOverRawHost, MessageSplitOverTwoReads) {
     const Deck deck = testing::DeckOpenedBy(4, 23);
     RawPeer &peer = Dealt(deck);
     peer.Send(kBegin);
@@ -209,8 +200,7 @@ TEST_F(ClientOverRawHost, MessageSplitOverTwoReads)
     ASSERT_TRUE(WaitUntil([&] { return game().MoveNumber == 2; }));
 }
 
-TEST_F(ClientOverRawHost, OwnMovesGoToTheHostWithTheRoleDigit)
-{
+TEST_F(ClientOverRawHost, OwnMovesGoToTheHostWithTheRoleDigit) {
     const Deck deck = testing::DeckOpenedBy(2, 24); // the client opens
     RawPeer &peer = Dealt(deck);
     peer.Send(kBegin);
@@ -224,8 +214,7 @@ TEST_F(ClientOverRawHost, OwnMovesGoToTheHostWithTheRoleDigit)
     EXPECT_EQ(peer.Take(kGameMessageLength), "hpass02");
 }
 
-TEST_F(ClientOverRawHost, ChatLineIsShownNotPlayed)
-{
+TEST_F(ClientOverRawHost, ChatLineIsShownNotPlayed) {
     RawPeer &peer = Dealt(testing::DeckOpenedBy(4, 25));
     const GameState before = game();
     QSignalSpy chat(&client(), &LanSession::chatReceived);
@@ -254,8 +243,7 @@ TEST_F(ClientOverRawHost, ChatLineIsShownNotPlayed)
     EXPECT_FALSE(client().SendChat(QString()));
 }
 
-TEST_F(ClientOverRawHost, SlotsOutsideTheHandAreDropped)
-{
+TEST_F(ClientOverRawHost, SlotsOutsideTheHandAreDropped) {
     const Deck deck = testing::DeckOpenedBy(4, 26);
     RawPeer &peer = Dealt(deck);
     peer.Send(kBegin);
@@ -267,8 +255,7 @@ TEST_F(ClientOverRawHost, SlotsOutsideTheHandAreDropped)
     EXPECT_EQ(game().ToMove, ClientSeat(1, 2));
 }
 
-TEST_F(ClientOverRawHost, AbortEndsTheGame)
-{
+TEST_F(ClientOverRawHost, AbortEndsTheGame) {
     RawPeer &peer = Dealt(testing::DeckOpenedBy(4, 27));
     QSignalSpy interrupted(&client(), &LanSession::gameInterrupted);
     peer.Send(kAbort);
@@ -276,11 +263,11 @@ TEST_F(ClientOverRawHost, AbortEndsTheGame)
     EXPECT_FALSE(game().InGame);
     EXPECT_EQ(program.sound.Count(kSoundInterrupted), 1);
     EXPECT_FALSE(client().Connected());
-    EXPECT_TRUE(WaitUntil([&] { return peer.Socket().state() == QAbstractSocket::UnconnectedState; }));
+    EXPECT_TRUE(
+        WaitUntil([&] { return peer.Socket().state() == QAbstractSocket::UnconnectedState; }));
 }
 
-TEST_F(ClientOverRawHost, LostHostDuringAGameOrBeforeTheFirstDealInterrupts)
-{
+TEST_F(ClientOverRawHost, LostHostDuringAGameOrBeforeTheFirstDealInterrupts) {
     for (bool dealt : {false, true}) {
         RawHost host;
         Program program(Program::Kind::Client);
@@ -304,8 +291,7 @@ TEST_F(ClientOverRawHost, LostHostDuringAGameOrBeforeTheFirstDealInterrupts)
     }
 }
 
-TEST_F(ClientOverRawHost, LostHostAfterTheBlockIsOnlyALostPeer)
-{
+TEST_F(ClientOverRawHost, LostHostAfterTheBlockIsOnlyALostPeer) {
     RawPeer &peer = Dealt(testing::DeckOpenedBy(4, 28));
     game().MayLeave = true; // a settled third hand
     QSignalSpy interrupted(&client(), &LanSession::gameInterrupted);
@@ -316,8 +302,7 @@ TEST_F(ClientOverRawHost, LostHostAfterTheBlockIsOnlyALostPeer)
     EXPECT_TRUE(game().InGame);
 }
 
-TEST(ClientConnect, NobodyListeningLeavesTheClientWaiting)
-{
+TEST(ClientConnect, NobodyListeningLeavesTheClientWaiting) {
     quint16 port = 0;
     {
         QTcpServer probe;

@@ -15,15 +15,14 @@ using testing::RawPeer;
 using testing::WaitUntil;
 
 class HostOverRawSockets : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(host().StartHosting(0, "Anna Karenina")); }
 
     LanHost &host() { return program.Host(); }
     GameState &game() { return program.game; }
 
     // A raw client that joined with the name; its assignment taken.
-    std::unique_ptr<RawPeer> Join(std::string_view wireName)
-    {
+    std::unique_ptr<RawPeer> Join(std::string_view wireName) {
         auto peer = std::make_unique<RawPeer>();
         EXPECT_TRUE(peer->Connect(host().Port()));
         peer->Send(HelloMessage(wireName));
@@ -33,8 +32,7 @@ protected:
 
     // Deals the deck and starts the hand as the host's person does; every
     // client takes the deal and the start.
-    void DealAndStart(const Deck &deck, std::vector<RawPeer *> clients)
-    {
+    void DealAndStart(const Deck &deck, std::vector<RawPeer *> clients) {
         host().SetDeckSource([deck] { return deck; });
         ASSERT_TRUE(host().Deal());
         ASSERT_TRUE(StartHand(game(), program.Out()));
@@ -47,18 +45,23 @@ protected:
     Program program{Program::Kind::Host};
 };
 
-TEST_F(HostOverRawSockets, SeatsNamesAndUpdatesAsClientsJoin)
-{
+TEST_F(HostOverRawSockets, SeatsNamesAndUpdatesAsClientsJoin) {
     QSignalSpy joined(&host(), &LanHost::clientJoined);
     struct Step {
         std::string name;
         std::string assignment;
-        std::string update;  // to each client that joined earlier
+        std::string update; // to each client that joined earlier
         std::array<std::string, 5> seatNames;
     } steps[] = {
         {"Bob ", "connect2+2AnnaBob PC  PC  ", "", {"", "PC  ", "Bob ", "PC  ", "Anna"}},
-        {"Cleo", "connect2+3AnnaBob CleoPC  ", "connect3+AnnaBob CleoPC  ", {"", "Cleo", "Bob ", "PC  ", "Anna"}},
-        {"Dan ", "connect2+4AnnaBob CleoDan ", "connect4+AnnaBob CleoDan ", {"", "Cleo", "Bob ", "Dan ", "Anna"}},
+        {"Cleo",
+         "connect2+3AnnaBob CleoPC  ",
+         "connect3+AnnaBob CleoPC  ",
+         {"", "Cleo", "Bob ", "PC  ", "Anna"}},
+        {"Dan ",
+         "connect2+4AnnaBob CleoDan ",
+         "connect4+AnnaBob CleoDan ",
+         {"", "Cleo", "Bob ", "Dan ", "Anna"}},
     };
     std::vector<std::unique_ptr<RawPeer>> clients;
     for (const Step &step : steps) {
@@ -80,8 +83,7 @@ TEST_F(HostOverRawSockets, SeatsNamesAndUpdatesAsClientsJoin)
     EXPECT_TRUE(game().Network);
 }
 
-TEST(HostHello, AnotherGameOrProtocolGetsNoSeat)
-{
+TEST(HostHello, AnotherGameOrProtocolGetsNoSeat) {
     const std::string wrongHellos[] = {
         "wem4725connect1Evil", // another game code
         "wem4626connect1Evil", // another protocol number
@@ -101,8 +103,7 @@ TEST(HostHello, AnotherGameOrProtocolGetsNoSeat)
     }
 }
 
-TEST_F(HostOverRawSockets, NoSeatAfterTheDealNorForAFourthClient)
-{
+TEST_F(HostOverRawSockets, NoSeatAfterTheDealNorForAFourthClient) {
     auto first = Join("Bob ");
     const Deck deck = testing::DeckOpenedBy(4);
     host().SetDeckSource([deck] { return deck; });
@@ -122,8 +123,7 @@ TEST_F(HostOverRawSockets, NoSeatAfterTheDealNorForAFourthClient)
     EXPECT_EQ(game().SeatName[1], "PC  ");
 }
 
-TEST_F(HostOverRawSockets, TwoGameMessagesInOneReadAreAppliedInOrderAndRelayedOnceEach)
-{
+TEST_F(HostOverRawSockets, TwoGameMessagesInOneReadAreAppliedInOrderAndRelayedOnceEach) {
     auto first = Join("Bob ");
     auto second = Join("Cleo");
     first->Take(kUpdateLength);
@@ -149,8 +149,7 @@ TEST_F(HostOverRawSockets, TwoGameMessagesInOneReadAreAppliedInOrderAndRelayedOn
     EXPECT_EQ(second->Take(kGameMessageLength), "hpass01");
 }
 
-TEST_F(HostOverRawSockets, MessageSplitOverTwoReads)
-{
+TEST_F(HostOverRawSockets, MessageSplitOverTwoReads) {
     auto first = Join("Bob ");
     DealAndStart(testing::DeckOpenedBy(2), {first.get()});
     const std::string move = MoveMessage(testing::SlotOfCard(game(), 2, kOpeningCard), 2);
@@ -161,8 +160,7 @@ TEST_F(HostOverRawSockets, MessageSplitOverTwoReads)
     EXPECT_EQ(game().Table[kDiamonds][kNine], kOpeningCard);
 }
 
-TEST_F(HostOverRawSockets, ChatLinesAreRelayedAndNeverPlayed)
-{
+TEST_F(HostOverRawSockets, ChatLinesAreRelayedAndNeverPlayed) {
     auto first = Join("Bob ");
     auto second = Join("Cleo");
     first->Take(kUpdateLength);
@@ -180,8 +178,7 @@ TEST_F(HostOverRawSockets, ChatLinesAreRelayedAndNeverPlayed)
     EXPECT_EQ(game(), before);
 }
 
-TEST_F(HostOverRawSockets, MovesThatCannotBeMadeAreDroppedNotRelayed)
-{
+TEST_F(HostOverRawSockets, MovesThatCannotBeMadeAreDroppedNotRelayed) {
     auto first = Join("Bob ");
     auto second = Join("Cleo");
     first->Take(kUpdateLength);
@@ -199,8 +196,7 @@ TEST_F(HostOverRawSockets, MovesThatCannotBeMadeAreDroppedNotRelayed)
     EXPECT_EQ(game().CardCount[2], 8);
 }
 
-TEST_F(HostOverRawSockets, ClientLostMidHandEndsTheGameForEveryone)
-{
+TEST_F(HostOverRawSockets, ClientLostMidHandEndsTheGameForEveryone) {
     QSignalSpy interrupted(&host(), &LanSession::gameInterrupted);
     QSignalSpy lost(&host(), &LanSession::peerLost);
     auto first = Join("Bob ");
@@ -214,7 +210,8 @@ TEST_F(HostOverRawSockets, ClientLostMidHandEndsTheGameForEveryone)
     EXPECT_FALSE(game().InGame);
     EXPECT_EQ(program.sound.Count(kSoundInterrupted), 1);
     EXPECT_EQ(second->Take(kAbort.size()), kAbort);
-    EXPECT_TRUE(WaitUntil([&] { return second->Socket().state() == QAbstractSocket::UnconnectedState; }));
+    EXPECT_TRUE(
+        WaitUntil([&] { return second->Socket().state() == QAbstractSocket::UnconnectedState; }));
 
     // The listening socket closes at the next tick in the menu.
     EXPECT_TRUE(host().CloseListenerPending());
@@ -224,8 +221,7 @@ TEST_F(HostOverRawSockets, ClientLostMidHandEndsTheGameForEveryone)
     EXPECT_FALSE(host().Listening());
 }
 
-TEST_F(HostOverRawSockets, OnlyClientLostSendsNoAbort)
-{
+TEST_F(HostOverRawSockets, OnlyClientLostSendsNoAbort) {
     QSignalSpy interrupted(&host(), &LanSession::gameInterrupted);
     auto first = Join("Bob ");
     DealAndStart(testing::DeckOpenedBy(4), {first.get()});
@@ -234,8 +230,7 @@ TEST_F(HostOverRawSockets, OnlyClientLostSendsNoAbort)
     EXPECT_FALSE(game().InGame);
 }
 
-TEST_F(HostOverRawSockets, ClientLostAfterTheBlockIsOnlyALostPeer)
-{
+TEST_F(HostOverRawSockets, ClientLostAfterTheBlockIsOnlyALostPeer) {
     QSignalSpy interrupted(&host(), &LanSession::gameInterrupted);
     QSignalSpy lost(&host(), &LanSession::peerLost);
     auto first = Join("Bob ");
@@ -247,8 +242,7 @@ TEST_F(HostOverRawSockets, ClientLostAfterTheBlockIsOnlyALostPeer)
     EXPECT_TRUE(game().InGame);
 }
 
-TEST_F(HostOverRawSockets, ClientLostWhileWaitingEndsTheGameAtTheDeal)
-{
+TEST_F(HostOverRawSockets, ClientLostWhileWaitingEndsTheGameAtTheDeal) {
     QSignalSpy interrupted(&host(), &LanSession::gameInterrupted);
     QSignalSpy lost(&host(), &LanSession::peerLost);
     auto first = Join("Bob ");
@@ -260,17 +254,16 @@ TEST_F(HostOverRawSockets, ClientLostWhileWaitingEndsTheGameAtTheDeal)
     EXPECT_FALSE(game().InGame);
 }
 
-TEST_F(HostOverRawSockets, CancelClosesTheListener)
-{
+TEST_F(HostOverRawSockets, CancelClosesTheListener) {
     auto first = Join("Bob ");
     host().Cancel();
     EXPECT_FALSE(host().Listening());
     EXPECT_EQ(host().Joining(), kIdle);
-    EXPECT_TRUE(WaitUntil([&] { return first->Socket().state() == QAbstractSocket::UnconnectedState; }));
+    EXPECT_TRUE(
+        WaitUntil([&] { return first->Socket().state() == QAbstractSocket::UnconnectedState; }));
 }
 
-TEST(HostListen, PortInUseIsReported)
-{
+TEST(HostListen, PortInUseIsReported) {
     QTcpServer other;
     ASSERT_TRUE(other.listen(QHostAddress::Any, 0));
     Program program(Program::Kind::Host);

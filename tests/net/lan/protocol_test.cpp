@@ -15,7 +15,8 @@ Deck SeededDeck(std::uint64_t seed) {
     return ShuffleDeck(random);
 }
 
-WireNames Names(std::string_view s1, std::string_view s2, std::string_view s3, std::string_view s4) {
+WireNames Names(std::string_view s1, std::string_view s2, std::string_view s3,
+                std::string_view s4) {
     WireNames names;
     names[1] = s1;
     names[2] = s2;
@@ -28,21 +29,26 @@ TEST(LanMessages, ExactBytes) {
     const WireNames oneClient = Names("PC  ", "Bob ", "PC  ", "Anna");
     const WireNames threeClients = Names("Cleo", "Bob ", "Dan ", "Anna");
     struct Case {
-        const char* what;
+        const char *what;
         std::string built;
         std::string expected;
     } cases[] = {
         {"hello", HelloMessage("Bob "), "wem4625connect1Bob "},
-        {"assignment of the first client", AssignmentMessage(2, oneClient), "connect2+2AnnaBob PC  PC  "},
-        {"assignment of the third client", AssignmentMessage(4, threeClients), "connect2+4AnnaBob CleoDan "},
-        {"update after the second client", UpdateMessage(2, oneClient), "connect3+AnnaBob PC  PC  "},
-        {"update after the third client", UpdateMessage(3, threeClients), "connect4+AnnaBob CleoDan "},
+        {"assignment of the first client", AssignmentMessage(2, oneClient),
+         "connect2+2AnnaBob PC  PC  "},
+        {"assignment of the third client", AssignmentMessage(4, threeClients),
+         "connect2+4AnnaBob CleoDan "},
+        {"update after the second client", UpdateMessage(2, oneClient),
+         "connect3+AnnaBob PC  PC  "},
+        {"update after the third client", UpdateMessage(3, threeClients),
+         "connect4+AnnaBob CleoDan "},
         {"move from the host", MoveMessage(5, 1), "hhod051"},
         {"move from a client", MoveMessage(9, 4), "hhod094"},
         {"pass", PassMessage(3), "hpass03"},
         {"chat", ChatMessage(2, "hi bob"), "s2hi bob"},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.built, c.expected) << c.what;
+    for (const Case &c : cases)
+        EXPECT_EQ(c.built, c.expected) << c.what;
     EXPECT_EQ(HelloMessage("Bob ").size(), std::size_t(kHelloLength));
     EXPECT_EQ(AssignmentMessage(2, oneClient).size(), std::size_t(kAssignmentLength));
     EXPECT_EQ(UpdateMessage(3, threeClients).size(), std::size_t(kUpdateLength));
@@ -68,10 +74,13 @@ TEST(LanNames, FirstFourCharactersInCodePage1251) {
         {"Anna Karenina       ", "Anna", "Anna"},
         {"Al", "Al  ", "Al  "},
         {"", "    ", "    "},
-        {"\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD", "\xC8\xE2\xE0\xED", "\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD"},  // Иван
-        {"\xE6\x97\xA5\xE6\x9C\xAC" "ab", "??ab", "??ab"},  // characters code page 1251 cannot write
+        {"\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD", "\xC8\xE2\xE0\xED",
+         "\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD"}, // Иван
+        {"\xE6\x97\xA5\xE6\x9C\xAC"
+         "ab",
+         "??ab", "??ab"}, // characters code page 1251 cannot write
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         EXPECT_EQ(WireName(c.utf8), c.wire) << c.utf8;
         EXPECT_EQ(NameFromWire(WireName(c.utf8)), c.back) << c.utf8;
     }
@@ -84,7 +93,7 @@ TEST(LanSeats, EachClientSitsAtItsOwnSeatFour) {
         int hostAt;
         int firstClientAt;
     } cases[] = {{2, 2, 4}, {3, 3, 1}, {4, 1, 3}};
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         EXPECT_EQ(ClientSeat(HostSeatOfRole(c.role), c.role), 4) << "role " << c.role;
         EXPECT_EQ(ClientSeat(4, c.role), c.hostAt) << "role " << c.role;
         EXPECT_EQ(ClientSeat(2, c.role), c.firstClientAt) << "role " << c.role;
@@ -118,7 +127,8 @@ TEST(LanSeats, ComputerHoldsSeatsNoClientTakes) {
     };
     for (int less1 = 0; less1 <= 2; ++less1) {
         for (int seat = 1; seat <= 4; ++seat) {
-            EXPECT_EQ(ComputerHoldsSeat(less1, seat), expected[less1][seat]) << less1 << " seat " << seat;
+            EXPECT_EQ(ComputerHoldsSeat(less1, seat), expected[less1][seat])
+                << less1 << " seat " << seat;
         }
     }
 }
@@ -133,11 +143,12 @@ TEST(LanSeats, TurnedDeckDealsEveryClientTheHostsHandsTurned) {
         client.Network = true;
         ASSERT_TRUE(NewHand(client, TurnDeck(deck, role)));
         for (int seat = 1; seat <= 4; ++seat) {
-            EXPECT_EQ(client.Hands[ClientSeat(seat, role)], host.Hands[seat]) << "role " << role << " seat " << seat;
+            EXPECT_EQ(client.Hands[ClientSeat(seat, role)], host.Hands[seat])
+                << "role " << role << " seat " << seat;
         }
         EXPECT_EQ(HostSeat(client.ToMove, role), host.ToMove) << "role " << role;
     }
 }
 
-}  // namespace
-}  // namespace quarn::lan
+} // namespace
+} // namespace quarn::lan

@@ -14,11 +14,12 @@ Deck SeededDeck(std::uint64_t seed) {
 }
 
 // The messages of all the reads, each message as its bytes.
-std::vector<std::string> Read(LanSide side, const std::vector<std::string>& reads) {
+std::vector<std::string> Read(LanSide side, const std::vector<std::string> &reads) {
     LanReader reader(side);
     std::vector<std::string> out;
-    for (const std::string& chunk : reads) {
-        for (const LanMessage& m : reader.Feed(chunk)) out.push_back(m.bytes);
+    for (const std::string &chunk : reads) {
+        for (const LanMessage &m : reader.Feed(chunk))
+            out.push_back(m.bytes);
     }
     return out;
 }
@@ -71,14 +72,12 @@ TEST(LanReader, ReadsEachMessageWithItsFields) {
         int role;
         int slot;
     } games[] = {
-        {"hbegin1", LanKind::Begin, 1, 0},
-        {"hhod072", LanKind::Move, 2, 7},
-        {"hhod004", LanKind::Move, 4, 0},
-        {"hpass03", LanKind::Pass, 3, 0},
+        {"hbegin1", LanKind::Begin, 1, 0},      {"hhod072", LanKind::Move, 2, 7},
+        {"hhod004", LanKind::Move, 4, 0},       {"hpass03", LanKind::Pass, 3, 0},
         {"hitogs1", LanKind::Settlement, 1, 0},
     };
     for (LanSide side : {LanSide::Host, LanSide::Client}) {
-        for (const Game& g : games) {
+        for (const Game &g : games) {
             const auto m = ReadOnce(side, g.bytes);
             ASSERT_EQ(m.size(), 1u) << g.bytes;
             EXPECT_EQ(m[0].kind, g.kind) << g.bytes;
@@ -106,18 +105,21 @@ TEST(LanReader, MessagesSurviveAnySplitOfTheStream) {
     } cases[] = {
         {LanSide::Host, {"wem4625connect1Bob ", "hhod032", "hpass02", "hhod012", "abort"}},
         {LanSide::Client,
-         {AssignmentMessage(2, SampleNames()), UpdateMessage(2, SampleNames()), DealMessage(deck), "hbegin1",
-          "hhod051", "hpass03", "hitogs1", "abort"}},
+         {AssignmentMessage(2, SampleNames()), UpdateMessage(2, SampleNames()), DealMessage(deck),
+          "hbegin1", "hhod051", "hpass03", "hitogs1", "abort"}},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         std::string stream;
-        for (const std::string& m : c.messages) stream += m;
+        for (const std::string &m : c.messages)
+            stream += m;
         EXPECT_EQ(Read(c.side, {stream}), c.messages);
         for (std::size_t cut = 1; cut < stream.size(); ++cut) {
-            EXPECT_EQ(Read(c.side, {stream.substr(0, cut), stream.substr(cut)}), c.messages) << "cut at " << cut;
+            EXPECT_EQ(Read(c.side, {stream.substr(0, cut), stream.substr(cut)}), c.messages)
+                << "cut at " << cut;
         }
         std::vector<std::string> bytes;
-        for (char b : stream) bytes.emplace_back(1, b);
+        for (char b : stream)
+            bytes.emplace_back(1, b);
         EXPECT_EQ(Read(c.side, bytes), c.messages);
     }
 }
@@ -135,7 +137,7 @@ TEST(LanReader, KeepsAnIncompleteMessageForTheNextRead) {
         {LanSide::Client, "abo"},
         {LanSide::Client, "s"},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         LanReader reader(c.side);
         EXPECT_TRUE(reader.Feed(c.head).empty()) << c.head;
         EXPECT_EQ(reader.Pending(), c.head.size()) << c.head;
@@ -144,13 +146,17 @@ TEST(LanReader, KeepsAnIncompleteMessageForTheNextRead) {
 
 TEST(LanReader, ChatRunsToTheEndOfItsRead) {
     struct Case {
-        const char* what;
+        const char *what;
         std::vector<std::string> reads;
-        std::vector<std::pair<LanKind, std::string>> expected;  // kind, chat text or bytes
+        std::vector<std::pair<LanKind, std::string>> expected; // kind, chat text or bytes
     } cases[] = {
-        {"letters of game messages inside a chat line", {"s2hi bob, hbegin"}, {{LanKind::Chat, "hi bob, hbegin"}}},
+        {"letters of game messages inside a chat line",
+         {"s2hi bob, hbegin"},
+         {{LanKind::Chat, "hi bob, hbegin"}}},
         {"a chat line that looks like a move", {"s3hhod011"}, {{LanKind::Chat, "hhod011"}}},
-        {"the next read starts anew", {"s2hello", "hhod012"}, {{LanKind::Chat, "hello"}, {LanKind::Move, "hhod012"}}},
+        {"the next read starts anew",
+         {"s2hello", "hhod012"},
+         {{LanKind::Chat, "hello"}, {LanKind::Move, "hhod012"}}},
         {"game messages that end the read are no text",
          {"s1good luckhhod051hpass01"},
          {{LanKind::Chat, "good luck"}, {LanKind::Move, "hhod051"}, {LanKind::Pass, "hpass01"}}},
@@ -161,13 +167,15 @@ TEST(LanReader, ChatRunsToTheEndOfItsRead) {
         {"a sender's digit in the next read", {"s", "4bye"}, {{LanKind::Chat, "bye"}}},
         {"an empty line is nothing", {"s2", "hbegin1"}, {{LanKind::Begin, "hbegin1"}}},
         {"no sender digit", {"sxhbegin1"}, {{LanKind::Begin, "hbegin1"}}},
-        {"a game message before the chat", {"hhod051s1nice"}, {{LanKind::Move, "hhod051"}, {LanKind::Chat, "nice"}}},
+        {"a game message before the chat",
+         {"hhod051s1nice"},
+         {{LanKind::Move, "hhod051"}, {LanKind::Chat, "nice"}}},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         LanReader reader(LanSide::Client);
         std::vector<std::pair<LanKind, std::string>> got;
-        for (const std::string& chunk : c.reads) {
-            for (const LanMessage& m : reader.Feed(chunk)) {
+        for (const std::string &chunk : c.reads) {
+            for (const LanMessage &m : reader.Feed(chunk)) {
                 got.emplace_back(m.kind, m.kind == LanKind::Chat ? m.text : m.bytes);
             }
         }
@@ -177,7 +185,8 @@ TEST(LanReader, ChatRunsToTheEndOfItsRead) {
 }
 
 TEST(LanReader, ChatSenderDigit) {
-    const auto m = ReadOnce(LanSide::Host, "s3\xCF\xF0\xE8\xE2\xE5\xF2");  // "Привет" in code page 1251
+    const auto m =
+        ReadOnce(LanSide::Host, "s3\xCF\xF0\xE8\xE2\xE5\xF2"); // "Привет" in code page 1251
     ASSERT_EQ(m.size(), 1u);
     EXPECT_EQ(m[0].role, 3);
     EXPECT_EQ(m[0].text, "\xCF\xF0\xE8\xE2\xE5\xF2");
@@ -186,8 +195,8 @@ TEST(LanReader, ChatSenderDigit) {
 TEST(LanReader, GarbageNeverSwallowsTheMessagesAfterIt) {
     const std::string deal = DealMessage(SeededDeck(4));
     std::string duplicateCard = deal;
-    duplicateCard[3] = duplicateCard[1];  // card 2 takes the rank of card 1...
-    duplicateCard[4] = duplicateCard[2];  // ...and its suit: card 1 twice
+    duplicateCard[3] = duplicateCard[1]; // card 2 takes the rank of card 1...
+    duplicateCard[4] = duplicateCard[2]; // ...and its suit: card 1 twice
     duplicateCard[74] = duplicateCard[73];
     std::string wrongDigit = deal;
     wrongDigit[100] = wrongDigit[100] == '9' ? '1' : '9';
@@ -212,9 +221,10 @@ TEST(LanReader, GarbageNeverSwallowsTheMessagesAfterIt) {
     };
     const std::string valid[] = {"hhod031", "hpass02", "hitogs1"};
     for (LanSide side : {LanSide::Host, LanSide::Client}) {
-        for (const std::string& junk : garbage) {
+        for (const std::string &junk : garbage) {
             std::string tail;
-            for (const std::string& v : valid) tail += v;
+            for (const std::string &v : valid)
+                tail += v;
             const std::vector<std::string> expected(std::begin(valid), std::end(valid));
             EXPECT_EQ(Read(side, {junk + tail}), expected) << "one read after " << junk;
             EXPECT_EQ(Read(side, {junk, tail}), expected) << "two reads after " << junk;
@@ -241,7 +251,8 @@ TEST(LanReader, DealThenOtherBytesInTheSameRead) {
 TEST(LanReader, LongGarbageKeepsNothingBack) {
     LanReader reader(LanSide::Client);
     std::string junk;
-    for (int i = 0; i < 5000; ++i) junk += char('0' + i % 7);
+    for (int i = 0; i < 5000; ++i)
+        junk += char('0' + i % 7);
     EXPECT_TRUE(reader.Feed(junk).empty());
     EXPECT_EQ(reader.Pending(), 0u);
     const auto m = reader.Feed("hhod021");
@@ -249,5 +260,5 @@ TEST(LanReader, LongGarbageKeepsNothingBack) {
     EXPECT_EQ(m[0].slot, 2);
 }
 
-}  // namespace
-}  // namespace quarn::lan
+} // namespace
+} // namespace quarn::lan

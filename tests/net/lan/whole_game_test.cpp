@@ -23,13 +23,13 @@ using testing::WaitUntil;
 const char *const kNames[] = {"Anna", "Bob", "Cleo", "Dan"};
 
 class NetworkGame {
-public:
-    NetworkGame(int clients, const QString &folder)
-    {
+  public:
+    NetworkGame(int clients, const QString &folder) {
         for (int i = 0; i <= clients; ++i) {
             const std::filesystem::path path = folder.toStdString() + "/" + kNames[i];
             testing::WriteFreshNetClub(path);
-            programs_.push_back(std::make_unique<Program>(i == 0 ? Program::Kind::Host : Program::Kind::Client, path));
+            programs_.push_back(std::make_unique<Program>(
+                i == 0 ? Program::Kind::Host : Program::Kind::Client, path));
         }
     }
 
@@ -41,12 +41,12 @@ public:
 
     // Hosting, joining one by one, and the start of every program's match
     // as a new player.
-    void Join(std::uint64_t seed)
-    {
+    void Join(std::uint64_t seed) {
         ASSERT_TRUE(host().Host().StartHosting(0, kNames[0]));
         for (int i = 1; i <= clients(); ++i) {
             QSignalSpy joined(&client(i).Client(), &LanClient::joined);
-            client(i).Client().StartJoining(QStringLiteral("127.0.0.1"), host().Host().Port(), kNames[i]);
+            client(i).Client().StartJoining(QStringLiteral("127.0.0.1"), host().Host().Port(),
+                                            kNames[i]);
             ASSERT_TRUE(joined.wait(testing::kWaitMs)) << "client " << i;
             ASSERT_EQ(client(i).game.NetRole, i + 1);
         }
@@ -61,8 +61,7 @@ public:
 
     // One action of whichever person or computer seat holds the turn, as the
     // windows make it; false when the block is over.
-    bool Act()
-    {
+    bool Act() {
         GameState &g = host().game;
         if (g.Phase == kPhaseDealt)
             return StartHand(g, host().Out());
@@ -83,8 +82,7 @@ public:
 
     // Plays until the block of hands is over; every action is waited for
     // on every program before the next.
-    void PlayBlock()
-    {
+    void PlayBlock() {
         ASSERT_TRUE(host().Host().Deal());
         ASSERT_TRUE(WaitUntil([&] { return allAgree(); }));
         int actions = 0;
@@ -95,8 +93,7 @@ public:
     }
 
     // Every client holds the host's game, turned to its own seat.
-    bool allAgree()
-    {
+    bool allAgree() {
         for (int i = 1; i <= clients(); ++i) {
             if (!programs_[std::size_t(i)] || !agrees(client(i)))
                 return false;
@@ -104,8 +101,7 @@ public:
         return true;
     }
 
-    bool namesAgree()
-    {
+    bool namesAgree() {
         for (int i = 1; i <= clients(); ++i) {
             for (int seat = 1; seat <= 4; ++seat) {
                 if (client(i).game.SeatName[ClientSeat(seat, i + 1)] != host().game.SeatName[seat])
@@ -115,9 +111,8 @@ public:
         return true;
     }
 
-private:
-    static void Move(Program &p, int seat)
-    {
+  private:
+    static void Move(Program &p, int seat) {
         GameState &g = p.game;
         const int slot = ChooseCard(g.Hands[seat], g.Table, g.MoveNumber);
         if (slot != 0)
@@ -128,20 +123,19 @@ private:
             EndHand(g, p.Out());
     }
 
-    bool agrees(Program &c)
-    {
+    bool agrees(Program &c) {
         const GameState &h = host().game;
         const GameState &g = c.game;
         const int role = g.NetRole;
-        if (g.MatchHands != h.MatchHands || g.HandNumber != h.HandNumber || g.Phase != h.Phase
-            || g.MoveNumber != h.MoveNumber || g.Bank != h.Bank || g.Table != h.Table
-            || g.MayLeave != h.MayLeave || HostSeat(g.ToMove, role) != h.ToMove)
+        if (g.MatchHands != h.MatchHands || g.HandNumber != h.HandNumber || g.Phase != h.Phase ||
+            g.MoveNumber != h.MoveNumber || g.Bank != h.Bank || g.Table != h.Table ||
+            g.MayLeave != h.MayLeave || HostSeat(g.ToMove, role) != h.ToMove)
             return false;
         for (int seat = 1; seat <= 4; ++seat) {
             const int turned = ClientSeat(seat, role);
-            if (g.Score[turned] != h.Score[seat] || g.CardCount[turned] != h.CardCount[seat]
-                || g.Hands[turned] != h.Hands[seat] || g.HandPaid[turned] != h.HandPaid[seat]
-                || g.HandPenalty[turned] != h.HandPenalty[seat])
+            if (g.Score[turned] != h.Score[seat] || g.CardCount[turned] != h.CardCount[seat] ||
+                g.Hands[turned] != h.Hands[seat] || g.HandPaid[turned] != h.HandPaid[seat] ||
+                g.HandPenalty[turned] != h.HandPenalty[seat])
                 return false;
         }
         return true;
@@ -151,12 +145,11 @@ private:
 };
 
 class WholeGames : public ::testing::TestWithParam<int> {
-protected:
+  protected:
     QTemporaryDir folder;
 };
 
-TEST_P(WholeGames, EveryProgramEndsTheBlockWithTheSameGameAndRecordsIt)
-{
+TEST_P(WholeGames, EveryProgramEndsTheBlockWithTheSameGameAndRecordsIt) {
     const int clients = GetParam();
     NetworkGame net(clients, folder.path());
     net.Join(100 + std::uint64_t(clients));
@@ -192,8 +185,7 @@ TEST_P(WholeGames, EveryProgramEndsTheBlockWithTheSameGameAndRecordsIt)
 INSTANTIATE_TEST_SUITE_P(Clients, WholeGames, ::testing::Values(1, 2, 3),
                          [](const auto &info) { return std::to_string(info.param) + "Clients"; });
 
-TEST(WholeGame, ChatTravelsToEveryOtherPlayer)
-{
+TEST(WholeGame, ChatTravelsToEveryOtherPlayer) {
     QTemporaryDir folder;
     NetworkGame net(3, folder.path());
     net.Join(3);
@@ -209,7 +201,8 @@ TEST(WholeGame, ChatTravelsToEveryOtherPlayer)
         for (int i = 0; i <= 3; ++i) {
             if (i == sender)
                 continue;
-            ASSERT_TRUE(WaitUntil([&] { return !spies[std::size_t(i)]->isEmpty(); })) << sender << "->" << i;
+            ASSERT_TRUE(WaitUntil([&] { return !spies[std::size_t(i)]->isEmpty(); }))
+                << sender << "->" << i;
             const QList<QVariant> got = spies[std::size_t(i)]->takeFirst();
             EXPECT_EQ(got.at(0).toInt(), sender + 1);
             EXPECT_EQ(got.at(1).toString(), line);
@@ -219,8 +212,7 @@ TEST(WholeGame, ChatTravelsToEveryOtherPlayer)
         EXPECT_TRUE(spy->isEmpty());
 }
 
-TEST(WholeGame, ChatBetweenMovesKeepsEveryoneInStep)
-{
+TEST(WholeGame, ChatBetweenMovesKeepsEveryoneInStep) {
     QTemporaryDir folder;
     NetworkGame net(2, folder.path());
     net.Join(5);
@@ -237,8 +229,7 @@ TEST(WholeGame, ChatBetweenMovesKeepsEveryoneInStep)
     EXPECT_EQ(net.host().game.ToMove, kHandEnded);
 }
 
-TEST(WholeGame, ClientClosedMidHandSendsEveryoneToTheMenu)
-{
+TEST(WholeGame, ClientClosedMidHandSendsEveryoneToTheMenu) {
     QTemporaryDir folder;
     NetworkGame net(3, folder.path());
     net.Join(9);
@@ -255,7 +246,8 @@ TEST(WholeGame, ClientClosedMidHandSendsEveryoneToTheMenu)
     net.dropClient(2); // the second client's program closes
 
     ASSERT_TRUE(WaitUntil([&] {
-        return hostInterrupted.count() == 1 && firstInterrupted.count() == 1 && thirdInterrupted.count() == 1;
+        return hostInterrupted.count() == 1 && firstInterrupted.count() == 1 &&
+               thirdInterrupted.count() == 1;
     }));
     for (Program *p : {&net.host(), &net.client(1), &net.client(3)}) {
         EXPECT_FALSE(p->game.InGame);

@@ -24,35 +24,31 @@ using testing::Program;
 using testing::RawPeer;
 using testing::WaitUntil;
 
-template <typename T>
-T *Child(QWidget &parent, const char *name)
-{
+template <typename T> T *Child(QWidget &parent, const char *name) {
     T *child = parent.findChild<T *>(QString::fromLatin1(name));
     EXPECT_NE(child, nullptr) << name;
     return child;
 }
 
-TEST(AddressRules, AddressNeedsFourPartsOfOneToThreeCharacters)
-{
+TEST(AddressRules, AddressNeedsFourPartsOfOneToThreeCharacters) {
     const struct {
         const char *text;
         bool accepted;
     } cases[] = {
-        {"192.168.0.1", true}, {"999.1.1.1", true},   {"1.2.3.4", true},  {"192.168.0", false},
-        {"1234.1.1.1", false}, {"1.2.3.4.5", false},  {"1..2.3", false},  {"1.2.3.", false},
-        {"", false},           {"...", false},        {".1.2.3", false},  {"12.34.56.7890", false},
+        {"192.168.0.1", true}, {"999.1.1.1", true},  {"1.2.3.4", true}, {"192.168.0", false},
+        {"1234.1.1.1", false}, {"1.2.3.4.5", false}, {"1..2.3", false}, {"1.2.3.", false},
+        {"", false},           {"...", false},       {".1.2.3", false}, {"12.34.56.7890", false},
     };
     for (const auto &c : cases)
         EXPECT_EQ(IsAddressShape(c.text), c.accepted) << c.text;
 }
 
-TEST(AddressRules, PortMustBeAUsablePortNumber)
-{
+TEST(AddressRules, PortMustBeAUsablePortNumber) {
     const struct {
         const char *text;
         int port; // 0: refused
-    } cases[] = {{"25666", 25666}, {"1", 1}, {"65535", 65535}, {"", 0}, {"0", 0}, {"00000", 0},
-                 {"65536", 0},     {"99999", 0}, {"123456", 0}, {"12a", 0}};
+    } cases[] = {{"25666", 25666}, {"1", 1},     {"65535", 65535}, {"", 0},       {"0", 0},
+                 {"00000", 0},     {"65536", 0}, {"99999", 0},     {"123456", 0}, {"12a", 0}};
     for (const auto &c : cases) {
         const auto port = PortNumber(c.text);
         EXPECT_EQ(port.has_value(), c.port != 0) << c.text;
@@ -62,8 +58,7 @@ TEST(AddressRules, PortMustBeAUsablePortNumber)
     }
 }
 
-TEST(AddressRules, ListKeepsRoomForTheOutsideAndLoopAddresses)
-{
+TEST(AddressRules, ListKeepsRoomForTheOutsideAndLoopAddresses) {
     const std::vector<std::string> seven = {"10.0.0.1", "10.0.0.2", "10.0.0.3", "10.0.0.4",
                                             "10.0.0.5", "10.0.0.6", "10.0.0.7"};
     const struct {
@@ -74,7 +69,9 @@ TEST(AddressRules, ListKeepsRoomForTheOutsideAndLoopAddresses)
         {{}, "", {"127.0.0.1"}},
         {{"192.168.1.5"}, "203.0.113.7", {"192.168.1.5", "203.0.113.7", "127.0.0.1"}},
         {seven, "", {"10.0.0.1", "10.0.0.2", "10.0.0.3", "10.0.0.4", "10.0.0.5", "127.0.0.1"}},
-        {seven, "203.0.113.7", {"10.0.0.1", "10.0.0.2", "10.0.0.3", "10.0.0.4", "203.0.113.7", "127.0.0.1"}},
+        {seven,
+         "203.0.113.7",
+         {"10.0.0.1", "10.0.0.2", "10.0.0.3", "10.0.0.4", "203.0.113.7", "127.0.0.1"}},
     };
     for (const auto &c : cases) {
         const std::vector<ListedAddress> list = AddressList(c.interfaces, c.outside);
@@ -87,15 +84,14 @@ TEST(AddressRules, ListKeepsRoomForTheOutsideAndLoopAddresses)
 }
 
 class NetworkSectionTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { setLanguage(English); }
     NetworkSection section{QStringLiteral("192.168.0.7"), QStringLiteral("25666")};
     QLineEdit *address = Child<QLineEdit>(section, "EditAddress");
     QLineEdit *port = Child<QLineEdit>(section, "EditPort");
 };
 
-TEST_F(NetworkSectionTest, ServerItemFirstWithAnEmptyDisabledAddress)
-{
+TEST_F(NetworkSectionTest, ServerItemFirstWithAnEmptyDisabledAddress) {
     EXPECT_EQ(section.Role(), 1);
     EXPECT_TRUE(address->text().isEmpty());
     EXPECT_FALSE(address->isEnabled());
@@ -109,8 +105,7 @@ TEST_F(NetworkSectionTest, ServerItemFirstWithAnEmptyDisabledAddress)
     EXPECT_TRUE(address->text().isEmpty());
 }
 
-TEST_F(NetworkSectionTest, BoxesPutBackTheLastAcceptedTextAfterAForeignCharacter)
-{
+TEST_F(NetworkSectionTest, BoxesPutBackTheLastAcceptedTextAfterAForeignCharacter) {
     section.SetRole(2);
     const auto retype = [](QLineEdit *box, const char *keys) {
         box->setFocus();
@@ -134,8 +129,7 @@ TEST_F(NetworkSectionTest, BoxesPutBackTheLastAcceptedTextAfterAForeignCharacter
     EXPECT_EQ(address->text(), QStringLiteral("10.56"));
 }
 
-TEST_F(NetworkSectionTest, ConfirmationChecksAddressAndPort)
-{
+TEST_F(NetworkSectionTest, ConfirmationChecksAddressAndPort) {
     section.show();
     const struct {
         int role;
@@ -163,8 +157,7 @@ TEST_F(NetworkSectionTest, ConfirmationChecksAddressAndPort)
     }
 }
 
-TEST_F(NetworkSectionTest, RemembersTheClientsAddressAndThePort)
-{
+TEST_F(NetworkSectionTest, RemembersTheClientsAddressAndThePort) {
     section.SetRole(2);
     address->setText(QStringLiteral("10.1.2.3"));
     port->setText(QStringLiteral("3000"));
@@ -178,14 +171,14 @@ TEST_F(NetworkSectionTest, RemembersTheClientsAddressAndThePort)
     EXPECT_EQ(section.LastPort(), QStringLiteral("4000"));
 }
 
-TEST_F(NetworkSectionTest, ReceivedAddressesEndWithTheOutsideAndLoopAddresses)
-{
+TEST_F(NetworkSectionTest, ReceivedAddressesEndWithTheOutsideAndLoopAddresses) {
     section.SetOutsideAddressLookup([] { return std::string("203.0.113.7"); });
     section.show();
     QTest::mouseClick(Child<QPushButton>(section, "ButtonReceiveAddresses"), Qt::LeftButton);
     std::vector<QLineEdit *> shown;
     for (int i = 1; i <= 6; ++i) {
-        QLineEdit *box = Child<QLineEdit>(section, QStringLiteral("EditIP%1").arg(i).toLatin1().constData());
+        QLineEdit *box =
+            Child<QLineEdit>(section, QStringLiteral("EditIP%1").arg(i).toLatin1().constData());
         EXPECT_TRUE(box->isReadOnly());
         if (box->isVisible())
             shown.push_back(box);
@@ -196,8 +189,7 @@ TEST_F(NetworkSectionTest, ReceivedAddressesEndWithTheOutsideAndLoopAddresses)
     EXPECT_EQ(shown.back()->toolTip(), QStringLiteral("Loop"));
 }
 
-TEST(WaitingWindow, HostAnnouncesEachClientAndThenOnlyStarts)
-{
+TEST(WaitingWindow, HostAnnouncesEachClientAndThenOnlyStarts) {
     setLanguage(English);
     Program program(Program::Kind::Host);
     ASSERT_TRUE(program.Host().StartHosting(0, "Anna"));
@@ -212,7 +204,8 @@ TEST(WaitingWindow, HostAnnouncesEachClientAndThenOnlyStarts)
     EXPECT_TRUE(cancel->isEnabled());
 
     const char *lines[] = {"LabelPlayer2", "LabelPlayer3", "LabelPlayer4"};
-    const char *texts[] = {"The second player was connected...", "The third player was connected...",
+    const char *texts[] = {"The second player was connected...",
+                           "The third player was connected...",
                            "The fourth player was connected..."};
     std::vector<std::unique_ptr<RawPeer>> clients;
     for (int n = 1; n <= 3; ++n) {
@@ -237,8 +230,7 @@ TEST(WaitingWindow, HostAnnouncesEachClientAndThenOnlyStarts)
     EXPECT_TRUE(program.Host().Listening());
 }
 
-TEST(WaitingWindow, HostCancelStopsListening)
-{
+TEST(WaitingWindow, HostCancelStopsListening) {
     Program program(Program::Kind::Host);
     ASSERT_TRUE(program.Host().StartHosting(0, "Anna"));
     TFormWait form(program.Host());
@@ -249,8 +241,7 @@ TEST(WaitingWindow, HostCancelStopsListening)
     EXPECT_EQ(program.Host().Joining(), kIdle);
 }
 
-TEST(WaitingWindow, ClientClosesWithTheStartResultWhenSeated)
-{
+TEST(WaitingWindow, ClientClosesWithTheStartResultWhenSeated) {
     setLanguage(English);
     Program host(Program::Kind::Host);
     ASSERT_TRUE(host.Host().StartHosting(0, "Anna"));
@@ -266,8 +257,7 @@ TEST(WaitingWindow, ClientClosesWithTheStartResultWhenSeated)
     EXPECT_EQ(client.Client().Joining(), kJoined);
 }
 
-TEST(WaitingWindow, ClientWithoutAGameSaysSoAndCancels)
-{
+TEST(WaitingWindow, ClientWithoutAGameSaysSoAndCancels) {
     setLanguage(English);
     quint16 port = 0;
     {
@@ -282,14 +272,14 @@ TEST(WaitingWindow, ClientWithoutAGameSaysSoAndCancels)
     form.open();
     ASSERT_TRUE(failed.wait(testing::kWaitMs));
     form.Timer1Timer();
-    EXPECT_EQ(Child<QLabel>(form, "Label1")->text(), QStringLiteral("There are no accessible games"));
+    EXPECT_EQ(Child<QLabel>(form, "Label1")->text(),
+              QStringLiteral("There are no accessible games"));
     QTest::mouseClick(Child<QPushButton>(form, "ButtonCancel"), Qt::LeftButton);
     EXPECT_EQ(form.result(), QDialog::Rejected);
     EXPECT_EQ(client.Client().Joining(), kIdle);
 }
 
-TEST(ChatPanelLines, NewLinesFillUpThenScroll)
-{
+TEST(ChatPanelLines, NewLinesFillUpThenScroll) {
     ChatLines lines;
     for (int i = 1; i <= 6; ++i) {
         lines.Add(i % 4 + 1, QString::number(i));
@@ -310,8 +300,7 @@ TEST(ChatPanelLines, NewLinesFillUpThenScroll)
     EXPECT_FALSE(lines.Lines()[0].has_value());
 }
 
-TEST(ChatPanelLines, WideLinesLoseAtMostTwelveCharactersAndEndInDots)
-{
+TEST(ChatPanelLines, WideLinesLoseAtMostTwelveCharactersAndEndInDots) {
     const auto tenPixelsEach = [](const QString &t) { return 10 * int(t.size()); };
     const struct {
         const char *text;
@@ -324,20 +313,19 @@ TEST(ChatPanelLines, WideLinesLoseAtMostTwelveCharactersAndEndInDots)
         {"abcdefghijklmnopqrstuvwxyz", "abcdefghijklmn..."}, // twelve gone, still too wide
     };
     for (const auto &c : cases)
-        EXPECT_EQ(FitChatLine(QString::fromLatin1(c.text), tenPixelsEach, 85), QString::fromLatin1(c.shown))
+        EXPECT_EQ(FitChatLine(QString::fromLatin1(c.text), tenPixelsEach, 85),
+                  QString::fromLatin1(c.shown))
             << c.text;
 }
 
-TEST(ChatPanelLines, RoleColours)
-{
+TEST(ChatPanelLines, RoleColours) {
     EXPECT_EQ(RoleColour(1), QColor(128, 0, 0));
     EXPECT_EQ(RoleColour(2), QColor(0, 0, 128));
     EXPECT_EQ(RoleColour(3), QColor(0, 128, 0));
     EXPECT_EQ(RoleColour(4), QColor(128, 128, 0));
 }
 
-TEST(ChatPanelLines, PanelDrawsEachLineInItsSendersColour)
-{
+TEST(ChatPanelLines, PanelDrawsEachLineInItsSendersColour) {
     ChatPanel panel;
     panel.resize(200, 80);
     panel.AddLine(2, QStringLiteral("WWWW"));
@@ -360,11 +348,11 @@ TEST(ChatPanelLines, PanelDrawsEachLineInItsSendersColour)
     EXPECT_GT(inked, 0);
 }
 
-TEST(LanTexts, InterruptedGameMessage)
-{
+TEST(LanTexts, InterruptedGameMessage) {
     setLanguage(English);
     EXPECT_EQ(InterruptedGameMessage(),
-              QStringLiteral("One of player has interrupted game!\n\rPress OK for exit to the main menu..."));
+              QStringLiteral(
+                  "One of player has interrupted game!\n\rPress OK for exit to the main menu..."));
 }
 
 } // namespace
@@ -374,12 +362,12 @@ namespace quarn::lan {
 namespace {
 
 class ConnectionTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { setLanguage(English); }
 
-    bool Confirm(NetworkSection &section)
-    {
-        return connection.ConfirmStart(section, "Bob", nullptr, [this](const QString &m) { errors << m; });
+    bool Confirm(NetworkSection &section) {
+        return connection.ConfirmStart(section, "Bob", nullptr,
+                                       [this](const QString &m) { errors << m; });
     }
 
     GameState game;
@@ -388,8 +376,7 @@ protected:
     QStringList errors;
 };
 
-TEST_F(ConnectionTest, RefusedEntriesKeepTheWelcomeWindowOpen)
-{
+TEST_F(ConnectionTest, RefusedEntriesKeepTheWelcomeWindowOpen) {
     QTcpServer taken;
     ASSERT_TRUE(taken.listen(QHostAddress::Any, 0));
     const struct {
@@ -411,8 +398,7 @@ TEST_F(ConnectionTest, RefusedEntriesKeepTheWelcomeWindowOpen)
     }
 }
 
-TEST_F(ConnectionTest, ClientStartsWhenSeatedAndPassesTheSessionsSignalsOn)
-{
+TEST_F(ConnectionTest, ClientStartsWhenSeatedAndPassesTheSessionsSignalsOn) {
     Program host(Program::Kind::Host);
     ASSERT_TRUE(host.Host().StartHosting(0, "Anna"));
     NetworkSection section(QStringLiteral("127.0.0.1"), QString::number(host.Host().Port()));

@@ -11,8 +11,7 @@ namespace quarn::testing_support {
 
 namespace {
 
-QImage purpleBackground()
-{
+QImage purpleBackground() {
     QImage image(500, 410, QImage::Format_RGB32);
     QPainter p(&image);
     QLinearGradient fade(0, 0, 0, 410);
@@ -24,8 +23,7 @@ QImage purpleBackground()
     return image;
 }
 
-QImage heading(QSize size, const QString &text, bool purple)
-{
+QImage heading(QSize size, const QString &text, bool purple) {
     QImage image(size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -39,8 +37,7 @@ QImage heading(QSize size, const QString &text, bool purple)
     return image;
 }
 
-QImage icon()
-{
+QImage icon() {
     QImage image(48, 48, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -53,8 +50,8 @@ QImage icon()
     return image;
 }
 
-bool save(const QString &dir, const QString &kind, const QString &name, const QImage &image, QStringList &lines)
-{
+bool save(const QString &dir, const QString &kind, const QString &name, const QImage &image,
+          QStringList &lines) {
     const QString file = dir + QLatin1Char('/') + kind + QLatin1Char('_') + name;
     if (!image.save(file, kind == QLatin1String("jpeg") ? "JPEG" : "PNG"))
         return false;
@@ -64,8 +61,7 @@ bool save(const QString &dir, const QString &kind, const QString &name, const QI
 
 } // namespace
 
-bool RecordingHost::downloadLibrary(const QString &libraryFile)
-{
+bool RecordingHost::downloadLibrary(const QString &libraryFile) {
     ++calls["download"];
     downloaded << libraryFile;
     if (downloadsArrive)
@@ -73,33 +69,35 @@ bool RecordingHost::downloadLibrary(const QString &libraryFile)
     return downloadsArrive;
 }
 
-void placeLibrary(const QString &folder, const QString &libraryFile)
-{
+void placeLibrary(const QString &folder, const QString &libraryFile) {
     QFile file(folder + QLatin1Char('/') + libraryFile);
     if (file.open(QIODevice::WriteOnly))
         file.write("library");
 }
 
-bool makeOptionsLibrary(const QString &folder)
-{
+bool makeOptionsLibrary(const QString &folder) {
     QTemporaryDir work;
     QStringList lines;
-    bool ok = save(work.path(), QStringLiteral("jpeg"), QStringLiteral("GFormOpt"), purpleBackground(), lines)
-              && save(work.path(), QStringLiteral("png"), QStringLiteral("GIcon48Opt"), icon(), lines)
-              && save(work.path(), QStringLiteral("jpeg"), QStringLiteral("GFormSpeed"), purpleBackground(), lines)
-              && save(work.path(), QStringLiteral("png"), QStringLiteral("GIcon48Speed"), icon(), lines)
-              && save(work.path(), QStringLiteral("png"), QStringLiteral("GTouch"),
-                      QImage(3000, 100, QImage::Format_ARGB32), lines);
+    bool ok =
+        save(work.path(), QStringLiteral("jpeg"), QStringLiteral("GFormOpt"), purpleBackground(),
+             lines) &&
+        save(work.path(), QStringLiteral("png"), QStringLiteral("GIcon48Opt"), icon(), lines) &&
+        save(work.path(), QStringLiteral("jpeg"), QStringLiteral("GFormSpeed"), purpleBackground(),
+             lines) &&
+        save(work.path(), QStringLiteral("png"), QStringLiteral("GIcon48Speed"), icon(), lines) &&
+        save(work.path(), QStringLiteral("png"), QStringLiteral("GTouch"),
+             QImage(3000, 100, QImage::Format_ARGB32), lines);
     for (const char *code : {"Eng", "Rus", "Deu", "Fra", "Spa", "Chi", "Ita", "Cze"}) {
         const QString c = QLatin1String(code);
-        ok = ok && save(work.path(), QStringLiteral("png"), QStringLiteral("GFormOpt") + c,
-                        heading({260, 56}, QStringLiteral("Options ") + c, true), lines)
-             && save(work.path(), QStringLiteral("png"), QStringLiteral("Options") + c,
-                     heading({240, 44}, QStringLiteral("Options ") + c, false), lines)
-             && save(work.path(), QStringLiteral("png"), QStringLiteral("GFormSpeed") + c,
-                     heading({240, 56}, QStringLiteral("Speed ") + c, true), lines)
-             && save(work.path(), QStringLiteral("png"), QStringLiteral("Speed") + c,
-                     heading({240, 44}, QStringLiteral("Speed ") + c, false), lines);
+        ok = ok &&
+             save(work.path(), QStringLiteral("png"), QStringLiteral("GFormOpt") + c,
+                  heading({260, 56}, QStringLiteral("Options ") + c, true), lines) &&
+             save(work.path(), QStringLiteral("png"), QStringLiteral("Options") + c,
+                  heading({240, 44}, QStringLiteral("Options ") + c, false), lines) &&
+             save(work.path(), QStringLiteral("png"), QStringLiteral("GFormSpeed") + c,
+                  heading({240, 56}, QStringLiteral("Speed ") + c, true), lines) &&
+             save(work.path(), QStringLiteral("png"), QStringLiteral("Speed") + c,
+                  heading({240, 44}, QStringLiteral("Speed ") + c, false), lines);
     }
     if (!ok)
         return false;
@@ -111,9 +109,11 @@ bool makeOptionsLibrary(const QString &folder)
     qrc.write("\n</qresource></RCC>\n");
     qrc.close();
     QProcess rcc;
-    rcc.start(QStringLiteral(QUARN_RCC), {QStringLiteral("--binary"), qrc.fileName(), QStringLiteral("-o"),
-                                          folder + QStringLiteral("/WemCGraph1.dll")});
-    return rcc.waitForFinished(60000) && rcc.exitStatus() == QProcess::NormalExit && rcc.exitCode() == 0;
+    rcc.start(QStringLiteral(QUARN_RCC),
+              {QStringLiteral("--binary"), qrc.fileName(), QStringLiteral("-o"),
+               folder + QStringLiteral("/WemCGraph1.dll")});
+    return rcc.waitForFinished(60000) && rcc.exitStatus() == QProcess::NormalExit &&
+           rcc.exitCode() == 0;
 }
 
 } // namespace quarn::testing_support

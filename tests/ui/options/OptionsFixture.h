@@ -19,7 +19,7 @@ namespace quarn::testing_support {
 
 // Counts every call of the dialog; a download "arrives" when `downloads` says so.
 class RecordingHost : public OptionsHost {
-public:
+  public:
     void windowSizeChanged() override { ++calls["size"]; }
     void facesChanged() override { ++calls["faces"]; }
     void backsChanged() override { ++calls["backs"]; }
@@ -33,14 +33,13 @@ public:
     void designChanged() override { ++calls["design"]; }
     void showPassport() override { ++calls["passport"]; }
     bool downloadLibrary(const QString &libraryFile) override;
-    int count(const std::string &what) const
-    {
+    int count(const std::string &what) const {
         const auto found = calls.find(what);
         return found == calls.end() ? 0 : found->second;
     }
 
     std::map<std::string, int> calls;
-    QString folder;           // where a download puts its file
+    QString folder; // where a download puts its file
     bool downloadsArrive = false;
     QStringList downloaded;
 };
@@ -52,9 +51,7 @@ bool makeOptionsLibrary(const QString &folder);
 // An empty file standing for a resource library (the dialog only looks for it).
 void placeLibrary(const QString &folder, const QString &libraryFile);
 
-template <typename T>
-T *control(const QWidget &window, const char *name)
-{
+template <typename T> T *control(const QWidget &window, const char *name) {
     return window.findChild<T *>(QLatin1String(name));
 }
 

@@ -12,14 +12,13 @@ namespace {
 
 using namespace testing_support;
 
-TEST(WindowSizes, OnlyThoseThatFitTheScreenAreOffered)
-{
+TEST(WindowSizes, OnlyThoseThatFitTheScreenAreOffered) {
     struct Case {
         QSize screen;
         std::vector<int> offered;
     };
     const Case cases[] = {
-        {{1280, 1024}, {1, 2, 3}},       // average 2 needs 1290 x 870
+        {{1280, 1024}, {1, 2, 3}}, // average 2 needs 1290 x 870
         {{1920, 1080}, {1, 2, 3, 4, 5}},
         {{1520, 1020}, {1, 2, 3, 4, 5}}, // exactly the large window's need
         {{1519, 1080}, {1, 2, 3, 4}},
@@ -30,22 +29,21 @@ TEST(WindowSizes, OnlyThoseThatFitTheScreenAreOffered)
         {{989, 800}, {1, 2}},
         {{1024, 669}, {1, 2}},
         {{800, 600}, {1, 2}},
-        {{}, {1, 2, 3, 4, 5}},           // unknown screen: keep them all
+        {{}, {1, 2, 3, 4, 5}}, // unknown screen: keep them all
     };
     for (const Case &c : cases)
-        EXPECT_EQ(fittingWindowSizes(c.screen), c.offered) << c.screen.width() << " x " << c.screen.height();
+        EXPECT_EQ(fittingWindowSizes(c.screen), c.offered)
+            << c.screen.width() << " x " << c.screen.height();
 }
 
-TEST(WindowSizes, HintShowsTheClientSizeButNotForFullScreen)
-{
+TEST(WindowSizes, HintShowsTheClientSizeButNotForFullScreen) {
     const std::pair<int, const char *> cases[] = {
         {1, "760 x 500"}, {2, ""}, {3, "990 x 650"}, {4, "1290 x 850"}, {5, "1520 x 1000"}};
     for (const auto &[size, hint] : cases)
         EXPECT_EQ(windowSizeHint(size), QLatin1String(hint)) << size;
 }
 
-TEST(BackModes, RandomSetsForceRandomAndTheOthersForbidIt)
-{
+TEST(BackModes, RandomSetsForceRandomAndTheOthersForbidIt) {
     struct Case {
         int set;
         bool alwaysOne;
@@ -56,8 +54,8 @@ TEST(BackModes, RandomSetsForceRandomAndTheOthersForbidIt)
         {0, false, true, true, false, BackMode::ChangeDecks},
         {0, true, true, true, false, BackMode::AlwaysOne},
         {7, true, true, true, false, BackMode::AlwaysOne},
-        {8, false, false, false, true, BackMode::Random},  // "Animals"
-        {9, true, false, false, true, BackMode::Random},   // "Flowers" ignores "Always one"
+        {8, false, false, false, true, BackMode::Random}, // "Animals"
+        {9, true, false, false, true, BackMode::Random},  // "Flowers" ignores "Always one"
         {11, false, false, false, true, BackMode::Random},
         {12, false, true, true, false, BackMode::ChangeDecks},
         {12, true, true, true, false, BackMode::AlwaysOne},
@@ -71,32 +69,29 @@ TEST(BackModes, RandomSetsForceRandomAndTheOthersForbidIt)
     }
 }
 
-TEST(BackModes, OnlyAlwaysOneIsStored)
-{
+TEST(BackModes, OnlyAlwaysOneIsStored) {
     EXPECT_TRUE(storedAlwaysOne(3, BackMode::AlwaysOne));
     EXPECT_FALSE(storedAlwaysOne(3, BackMode::ChangeDecks));
     EXPECT_FALSE(storedAlwaysOne(3, BackMode::Random));
     EXPECT_FALSE(storedAlwaysOne(10, BackMode::AlwaysOne));
 }
 
-TEST(BackgroundColours, EachItemIsNamedAfterTheColourItLoads)
-{
+TEST(BackgroundColours, EachItemIsNamedAfterTheColourItLoads) {
     // The variants' picture codes are Gr, Re, Or, Ye, B1, B2, Fi; the word
     // table keeps "Violet" fourth, so the names must be mapped, not counted.
     const char *names[] = {"Green", "Red", "Orang", "Yellow", "Light-Blue", "Dark Blue", "Violet"};
     for (int variant = 0; variant < backgroundColourCount; ++variant)
-        EXPECT_EQ(backgroundColourName(colourNameNumberOfVariant(variant)), names[variant]) << variant;
+        EXPECT_EQ(backgroundColourName(colourNameNumberOfVariant(variant)), names[variant])
+            << variant;
 }
 
-TEST(BackgroundColours, OnlyFeltInGreenIsBuiltIn)
-{
+TEST(BackgroundColours, OnlyFeltInGreenIsBuiltIn) {
     EXPECT_FALSE(backgroundNeedsLibrary(2, 0));
     EXPECT_TRUE(backgroundNeedsLibrary(2, 1));
     EXPECT_TRUE(backgroundNeedsLibrary(1, 0));
 }
 
-TEST(Libraries, FoundBesideTheProgramOrInItsParentFolder)
-{
+TEST(Libraries, FoundBesideTheProgramOrInItsParentFolder) {
     WindowFixture f;
     const QString file = QStringLiteral("WemCards06C.dll");
     EXPECT_FALSE(libraryFound(f.folder(), file));
@@ -107,11 +102,14 @@ TEST(Libraries, FoundBesideTheProgramOrInItsParentFolder)
     EXPECT_FALSE(libraryFound(f.folder(), QStringLiteral("WemCards06A.dll")));
 }
 
-TEST(Libraries, FaceAndBackSetsNameTheirLibraries)
-{
-    const std::pair<int, const char *> faces[] = {
-        {0, ""}, {1, "WemCards06A.dll"}, {31, "WemCards06A.dll"}, {32, "WemCards06B.dll"},
-        {39, "WemCards06B.dll"}, {40, "WemCards06C.dll"}, {47, "WemCards06C.dll"}};
+TEST(Libraries, FaceAndBackSetsNameTheirLibraries) {
+    const std::pair<int, const char *> faces[] = {{0, ""},
+                                                  {1, "WemCards06A.dll"},
+                                                  {31, "WemCards06A.dll"},
+                                                  {32, "WemCards06B.dll"},
+                                                  {39, "WemCards06B.dll"},
+                                                  {40, "WemCards06C.dll"},
+                                                  {47, "WemCards06C.dll"}};
     for (const auto &[set, library] : faces)
         EXPECT_EQ(libraryOfFaceSet(set), QLatin1String(library)) << set;
     EXPECT_TRUE(libraryOfBackSet(0).isEmpty());
@@ -119,16 +117,14 @@ TEST(Libraries, FaceAndBackSetsNameTheirLibraries)
         EXPECT_EQ(libraryOfBackSet(set), QStringLiteral("WemCards06B.dll")) << set;
 }
 
-TEST(Flags, LanguageFlagsUseTheirOwnCodesForJapaneseAndKorean)
-{
+TEST(Flags, LanguageFlagsUseTheirOwnCodesForJapaneseAndKorean) {
     const char *flags[] = {"FlagOEng", "FlagORus", "FlagODeu", "FlagOFra", "FlagOSpa",
                            "FlagOChi", "FlagOIta", "FlagOCze", "FlagOJap", "FlagOKor"};
     for (int language = 0; language < languageCount; ++language)
         EXPECT_EQ(languageFlag(language), QLatin1String(flags[language])) << language;
 }
 
-TEST(Designs, DialogHeightFollowsTheDesign)
-{
+TEST(Designs, DialogHeightFollowsTheDesign) {
     const std::pair<int, int> cases[] = {{1, 360}, {2, 375}, {3, 410}, {4, 400}};
     for (const auto &[design, height] : cases)
         EXPECT_EQ(optionsHeightForDesign(design), height) << design;

@@ -25,12 +25,11 @@ namespace {
 using namespace testing_support;
 
 class OptionsDialog : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { host.folder = f.folder(); }
     void TearDown() override { useLanguage(English); }
 
-    std::unique_ptr<TFormOptions> open(QSize screen = {1920, 1080})
-    {
+    std::unique_ptr<TFormOptions> open(QSize screen = {1920, 1080}) {
         return std::make_unique<TFormOptions>(f.context(), &host, screen);
     }
 
@@ -38,23 +37,23 @@ protected:
     RecordingHost host;
 };
 
-QString entryText(WordEntry entry, int language)
-{
+QString entryText(WordEntry entry, int language) {
     const std::string_view t = text(entry, language);
     return QString::fromUtf8(t.data(), qsizetype(t.size()));
 }
 
-TEST_F(OptionsDialog, LanguageChangeRelabelsEveryTabAtOnce)
-{
+TEST_F(OptionsDialog, LanguageChangeRelabelsEveryTabAtOnce) {
     auto dialog = open();
-    const WordEntry tabs[] = {WordEntry::OptTabGeneral,   WordEntry::OptTabCards,      WordEntry::OptTabDecks,
-                              WordEntry::OptTabGame,      WordEntry::OptTabFonts,      WordEntry::OptTabBackground,
-                              WordEntry::OptTabSaveGames, WordEntry::OptTabDll,        WordEntry::OptTabDesign};
-    const std::pair<const char *, WordEntry> checks[] = {{"CheckBoxSound", WordEntry::OptSound},
-                                                         {"CheckBoxFly", WordEntry::OptFlyCards},
-                                                         {"CheckBoxRecordGif", WordEntry::OptSaveGamesAsGif},
-                                                         {"CheckBoxSaluteCards", WordEntry::OptSaluteCards},
-                                                         {"CheckBoxHighlight", WordEntry::OptHighlightPlayable}};
+    const WordEntry tabs[] = {
+        WordEntry::OptTabGeneral,   WordEntry::OptTabCards, WordEntry::OptTabDecks,
+        WordEntry::OptTabGame,      WordEntry::OptTabFonts, WordEntry::OptTabBackground,
+        WordEntry::OptTabSaveGames, WordEntry::OptTabDll,   WordEntry::OptTabDesign};
+    const std::pair<const char *, WordEntry> checks[] = {
+        {"CheckBoxSound", WordEntry::OptSound},
+        {"CheckBoxFly", WordEntry::OptFlyCards},
+        {"CheckBoxRecordGif", WordEntry::OptSaveGamesAsGif},
+        {"CheckBoxSaluteCards", WordEntry::OptSaluteCards},
+        {"CheckBoxHighlight", WordEntry::OptHighlightPlayable}};
     // From the last language back to the first, so every step is a change.
     for (int language = languageCount - 1; language >= 0; --language) {
         control<QListWidget>(*dialog, "ListBoxLanguage")->setCurrentRow(language);
@@ -62,22 +61,24 @@ TEST_F(OptionsDialog, LanguageChangeRelabelsEveryTabAtOnce)
         EXPECT_EQ(quarn::language(), language);
         EXPECT_EQ(dialog->windowTitle(), entryText(WordEntry::MainOptions, language)) << language;
         for (int tab = 0; tab < 9; ++tab)
-            EXPECT_EQ(dialog->tabs()->tabText(tab), entryText(tabs[tab], language)) << language << " tab " << tab;
+            EXPECT_EQ(dialog->tabs()->tabText(tab), entryText(tabs[tab], language))
+                << language << " tab " << tab;
         for (const auto &[name, entry] : checks)
-            EXPECT_EQ(control<QCheckBox>(*dialog, name)->text(), entryText(entry, language)) << name;
+            EXPECT_EQ(control<QCheckBox>(*dialog, name)->text(), entryText(entry, language))
+                << name;
         EXPECT_EQ(control<QGroupBox>(*dialog, "GroupModification")->title(),
                   entryText(WordEntry::OptModification, language));
         EXPECT_EQ(control<QListWidget>(*dialog, "ListBoxFaces")->item(47)->text(),
                   entryText(WordEntry::FaceSetCzech, language));
         EXPECT_EQ(dialog->okButton()->text(), entryText(WordEntry::OptOk, language));
-        EXPECT_EQ(dialog->speedButton()->text(), entryText(WordEntry::OptSpeed, language) + QStringLiteral("=4"));
+        EXPECT_EQ(dialog->speedButton()->text(),
+                  entryText(WordEntry::OptSpeed, language) + QStringLiteral("=4"));
     }
     // The tab "DLL" keeps its caption in every language.
     EXPECT_EQ(dialog->tabs()->tabText(7), QStringLiteral("DLL"));
 }
 
-TEST_F(OptionsDialog, OpensShowingTheSettings)
-{
+TEST_F(OptionsDialog, OpensShowingTheSettings) {
     f.settings.soundEffects = false;
     f.settings.music = true;
     f.settings.cardFlight = false;
@@ -94,12 +95,16 @@ TEST_F(OptionsDialog, OpensShowingTheSettings)
     EXPECT_TRUE(control<QCheckBox>(*dialog, "CheckBoxMusic")->isChecked());
     EXPECT_FALSE(control<QCheckBox>(*dialog, "CheckBoxFly")->isChecked());
     EXPECT_TRUE(control<QCheckBox>(*dialog, "CheckBoxMultiplayer")->isChecked());
-    EXPECT_EQ(control<QComboBox>(*dialog, "ComboBoxSize")->currentText(), QStringLiteral("Average window 1"));
+    EXPECT_EQ(control<QComboBox>(*dialog, "ComboBoxSize")->currentText(),
+              QStringLiteral("Average window 1"));
     EXPECT_EQ(control<QComboBox>(*dialog, "ComboBoxSize")->toolTip(), QStringLiteral("990 x 650"));
-    EXPECT_EQ(control<QListWidget>(*dialog, "ListBoxBacks")->currentItem()->text(), QStringLiteral("Flowers"));
+    EXPECT_EQ(control<QListWidget>(*dialog, "ListBoxBacks")->currentItem()->text(),
+              QStringLiteral("Flowers"));
     EXPECT_TRUE(control<QRadioButton>(*dialog, "RadioRandom")->isChecked());
-    EXPECT_EQ(control<QListWidget>(*dialog, "ListBoxBackground")->currentItem()->text(), QStringLiteral("Casino"));
-    EXPECT_EQ(control<QListWidget>(*dialog, "ListBoxColour")->currentItem()->text(), QStringLiteral("Violet"));
+    EXPECT_EQ(control<QListWidget>(*dialog, "ListBoxBackground")->currentItem()->text(),
+              QStringLiteral("Casino"));
+    EXPECT_EQ(control<QListWidget>(*dialog, "ListBoxColour")->currentItem()->text(),
+              QStringLiteral("Violet"));
     EXPECT_FALSE(control<QCheckBox>(*dialog, "CheckBoxHighlight")->isChecked());
     EXPECT_EQ(dialog->speedButton()->text(), QStringLiteral("Speed=2"));
     EXPECT_TRUE(control<QRadioButton>(*dialog, "RadioFromDisk")->isChecked());
@@ -108,12 +113,11 @@ TEST_F(OptionsDialog, OpensShowingTheSettings)
     EXPECT_TRUE(f.missingLibraries.isEmpty());
 }
 
-TEST_F(OptionsDialog, SwitchesTakeEffectAtOnce)
-{
+TEST_F(OptionsDialog, SwitchesTakeEffectAtOnce) {
     struct Case {
         const char *box;
         bool Settings::*value;
-        const char *call;  // what the main window is asked to do ("" nothing)
+        const char *call; // what the main window is asked to do ("" nothing)
     };
     const Case cases[] = {{"CheckBoxSound", &Settings::soundEffects, ""},
                           {"CheckBoxMusic", &Settings::music, "music"},
@@ -143,8 +147,7 @@ TEST_F(OptionsDialog, SwitchesTakeEffectAtOnce)
     EXPECT_TRUE(dialog->speedButton()->newStyle());
 }
 
-TEST_F(OptionsDialog, SizeListOffersOnlySizesThatFitTheScreen)
-{
+TEST_F(OptionsDialog, SizeListOffersOnlySizesThatFitTheScreen) {
     auto dialog = open({1280, 1024});
     auto *sizes = control<QComboBox>(*dialog, "ComboBoxSize");
     ASSERT_EQ(sizes->count(), 3);
@@ -160,28 +163,31 @@ TEST_F(OptionsDialog, SizeListOffersOnlySizesThatFitTheScreen)
     EXPECT_TRUE(sizes->toolTip().isEmpty());
 }
 
-TEST_F(OptionsDialog, SaveGamesControlsFollowTheWindowSizeAndTheRecording)
-{
+TEST_F(OptionsDialog, SaveGamesControlsFollowTheWindowSizeAndTheRecording) {
     struct Case {
         int windowSize;
         bool recording;
         bool boxEnabled;
         bool captureEnabled;
     };
-    const Case cases[] = {{1, false, true, false}, {1, true, true, true}, {3, false, false, false},
+    const Case cases[] = {{1, false, true, false},
+                          {1, true, true, true},
+                          {3, false, false, false},
                           {2, false, false, false}};
     for (const Case &c : cases) {
         f.settings.windowSize = c.windowSize;
         f.settings.recordGif = c.recording;
         auto dialog = open();
-        EXPECT_EQ(control<QCheckBox>(*dialog, "CheckBoxRecordGif")->isEnabled(), c.boxEnabled) << c.windowSize;
-        EXPECT_EQ(control<QComboBox>(*dialog, "ComboBoxCapture")->isEnabled(), c.captureEnabled) << c.windowSize;
-        EXPECT_EQ(control<QSpinBox>(*dialog, "EditDelay")->isEnabled(), c.captureEnabled) << c.windowSize;
+        EXPECT_EQ(control<QCheckBox>(*dialog, "CheckBoxRecordGif")->isEnabled(), c.boxEnabled)
+            << c.windowSize;
+        EXPECT_EQ(control<QComboBox>(*dialog, "ComboBoxCapture")->isEnabled(), c.captureEnabled)
+            << c.windowSize;
+        EXPECT_EQ(control<QSpinBox>(*dialog, "EditDelay")->isEnabled(), c.captureEnabled)
+            << c.windowSize;
     }
 }
 
-TEST_F(OptionsDialog, RecordingValuesAreStoredAndALargerWindowStopsTheRecording)
-{
+TEST_F(OptionsDialog, RecordingValuesAreStoredAndALargerWindowStopsTheRecording) {
     auto dialog = open();
     auto *record = control<QCheckBox>(*dialog, "CheckBoxRecordGif");
     record->click();
@@ -201,13 +207,12 @@ TEST_F(OptionsDialog, RecordingValuesAreStoredAndALargerWindowStopsTheRecording)
     EXPECT_FALSE(control<QComboBox>(*dialog, "ComboBoxCapture")->isEnabled());
 }
 
-TEST_F(OptionsDialog, FaceSetWithoutItsLibraryReturnsToTheFirstItem)
-{
+TEST_F(OptionsDialog, FaceSetWithoutItsLibraryReturnsToTheFirstItem) {
     struct Case {
         int set;
-        const char *present;  // the library placed beside the program
+        const char *present; // the library placed beside the program
         int kept;
-        const char *message;  // the missing library reported
+        const char *message; // the missing library reported
     };
     const Case cases[] = {{5, "", 0, "WemCards06A.dll"},
                           {35, "WemCards06A.dll", 0, "WemCards06B.dll"},
@@ -232,8 +237,7 @@ TEST_F(OptionsDialog, FaceSetWithoutItsLibraryReturnsToTheFirstItem)
     }
 }
 
-TEST_F(OptionsDialog, PreviewShowsFourCardsSixtyThreePixelsApart)
-{
+TEST_F(OptionsDialog, PreviewShowsFourCardsSixtyThreePixelsApart) {
     auto dialog = open();
     const QImage &preview = dialog->preview();
     EXPECT_EQ(preview.size(), QSize(3 * 63 + 71, 96));
@@ -244,8 +248,7 @@ TEST_F(OptionsDialog, PreviewShowsFourCardsSixtyThreePixelsApart)
     EXPECT_EQ(qAlpha(preview.pixel(3 * 63 + 70, 48)), 0);
 }
 
-TEST_F(OptionsDialog, BackSetsChooseTheirModes)
-{
+TEST_F(OptionsDialog, BackSetsChooseTheirModes) {
     placeLibrary(f.folder(), QStringLiteral("WemCards06B.dll"));
     auto dialog = open();
     auto *backs = control<QListWidget>(*dialog, "ListBoxBacks");
@@ -282,8 +285,7 @@ TEST_F(OptionsDialog, BackSetsChooseTheirModes)
     EXPECT_GE(host.count("backs"), 4);
 }
 
-TEST_F(OptionsDialog, BackSetWithoutTheLibraryReturnsToTheFirstSet)
-{
+TEST_F(OptionsDialog, BackSetWithoutTheLibraryReturnsToTheFirstSet) {
     auto dialog = open();
     control<QListWidget>(*dialog, "ListBoxBacks")->setCurrentRow(8);
     EXPECT_EQ(f.settings.backSet, 0);
@@ -292,8 +294,7 @@ TEST_F(OptionsDialog, BackSetWithoutTheLibraryReturnsToTheFirstSet)
     EXPECT_TRUE(control<QRadioButton>(*dialog, "RadioChangeDecks")->isChecked());
 }
 
-TEST_F(OptionsDialog, BackgroundChoices)
-{
+TEST_F(OptionsDialog, BackgroundChoices) {
     struct Case {
         bool library;
         const char *list;
@@ -301,8 +302,8 @@ TEST_F(OptionsDialog, BackgroundChoices)
         int picture, variant;
         int messages;
     };
-    const Case cases[] = {{false, "ListBoxBackground", 0, 2, 0, 1},  // "Sun" needs the library
-                          {false, "ListBoxColour", 6, 2, 0, 1},      // so does "Felt" in violet
+    const Case cases[] = {{false, "ListBoxBackground", 0, 2, 0, 1}, // "Sun" needs the library
+                          {false, "ListBoxColour", 6, 2, 0, 1},     // so does "Felt" in violet
                           {true, "ListBoxBackground", 9, 10, 0, 0},
                           {true, "ListBoxColour", 3, 2, 3, 0}};
     for (const Case &c : cases) {
@@ -322,20 +323,21 @@ TEST_F(OptionsDialog, BackgroundChoices)
     }
 }
 
-TEST_F(OptionsDialog, BackgroundListsAreDisabledOnlyInPurpleAndPurple)
-{
-    const std::tuple<int, int, bool> cases[] = {{0, 0, true}, {1, 0, true}, {0, 1, true}, {1, 1, false}};
+TEST_F(OptionsDialog, BackgroundListsAreDisabledOnlyInPurpleAndPurple) {
+    const std::tuple<int, int, bool> cases[] = {
+        {0, 0, true}, {1, 0, true}, {0, 1, true}, {1, 1, false}};
     for (const auto &[menu, table, enabled] : cases) {
         f.settings.menuDesign = menu;
         f.settings.tableDesign = table;
         auto dialog = open();
-        EXPECT_EQ(control<QListWidget>(*dialog, "ListBoxBackground")->isEnabled(), enabled) << menu << table;
-        EXPECT_EQ(control<QListWidget>(*dialog, "ListBoxColour")->isEnabled(), enabled) << menu << table;
+        EXPECT_EQ(control<QListWidget>(*dialog, "ListBoxBackground")->isEnabled(), enabled)
+            << menu << table;
+        EXPECT_EQ(control<QListWidget>(*dialog, "ListBoxColour")->isEnabled(), enabled)
+            << menu << table;
     }
 }
 
-TEST_F(OptionsDialog, FontKindsEachKeepTheirNameAndScale)
-{
+TEST_F(OptionsDialog, FontKindsEachKeepTheirNameAndScale) {
     auto dialog = open();
     auto *kinds = control<QComboBox>(*dialog, "ComboBoxFontKind");
     auto *names = control<QComboBox>(*dialog, "ComboBoxFontName");
@@ -374,14 +376,13 @@ struct DesignCase {
     const char *list;
     int item;
     int menu, table;
-    int auxDesign;  // AuxDesign value the settings then hold
+    int auxDesign; // AuxDesign value the settings then hold
     int messages;
 };
 
 class OptionsDesigns : public OptionsDialog, public ::testing::WithParamInterface<DesignCase> {};
 
-TEST_P(OptionsDesigns, NeedTheGraphicsLibrary)
-{
+TEST_P(OptionsDesigns, NeedTheGraphicsLibrary) {
     const DesignCase &c = GetParam();
     if (c.library) {
         ASSERT_TRUE(makeOptionsLibrary(f.folder()));
@@ -397,22 +398,24 @@ TEST_P(OptionsDesigns, NeedTheGraphicsLibrary)
     }
     // The lists show what the settings hold.
     EXPECT_EQ(control<QComboBox>(*dialog, "ComboBoxMenuDesign")->currentIndex(), c.menu) << c.what;
-    EXPECT_EQ(control<QComboBox>(*dialog, "ComboBoxTableDesign")->currentIndex(), c.table) << c.what;
+    EXPECT_EQ(control<QComboBox>(*dialog, "ComboBoxTableDesign")->currentIndex(), c.table)
+        << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Designs, OptionsDesigns,
-    ::testing::Values(DesignCase{"purple menu without the library", false, "ComboBoxMenuDesign", 1, 0, 0, 2, 1},
-                      DesignCase{"purple table without the library", false, "ComboBoxTableDesign", 1, 0, 0, 2, 1},
-                      DesignCase{"concise windows without the library", false, "ComboBoxAuxDesign", 1, 0, 0, 2, 1},
-                      DesignCase{"purple windows without the library", false, "ComboBoxAuxDesign", 3, 0, 0, 2, 1},
-                      DesignCase{"purple menu", true, "ComboBoxMenuDesign", 1, 1, 0, 2, 0},
-                      DesignCase{"purple table", true, "ComboBoxTableDesign", 1, 0, 1, 2, 0},
-                      DesignCase{"red ribbons", true, "ComboBoxAuxDesign", 2, 0, 0, 3, 0},
-                      DesignCase{"purple windows", true, "ComboBoxAuxDesign", 3, 0, 0, 4, 0}));
+    ::testing::Values(
+        DesignCase{"purple menu without the library", false, "ComboBoxMenuDesign", 1, 0, 0, 2, 1},
+        DesignCase{"purple table without the library", false, "ComboBoxTableDesign", 1, 0, 0, 2, 1},
+        DesignCase{"concise windows without the library", false, "ComboBoxAuxDesign", 1, 0, 0, 2,
+                   1},
+        DesignCase{"purple windows without the library", false, "ComboBoxAuxDesign", 3, 0, 0, 2, 1},
+        DesignCase{"purple menu", true, "ComboBoxMenuDesign", 1, 1, 0, 2, 0},
+        DesignCase{"purple table", true, "ComboBoxTableDesign", 1, 0, 1, 2, 0},
+        DesignCase{"red ribbons", true, "ComboBoxAuxDesign", 2, 0, 0, 3, 0},
+        DesignCase{"purple windows", true, "ComboBoxAuxDesign", 3, 0, 0, 4, 0}));
 
-TEST_F(OptionsDialog, FailedDesignChoiceResetsAllThreeDesigns)
-{
+TEST_F(OptionsDialog, FailedDesignChoiceResetsAllThreeDesigns) {
     f.settings.menuDesign = 1;
     f.settings.windowDesign = 3;
     auto dialog = open();
@@ -420,11 +423,11 @@ TEST_F(OptionsDialog, FailedDesignChoiceResetsAllThreeDesigns)
     EXPECT_EQ(f.settings.menuDesign, 0);
     EXPECT_EQ(f.settings.tableDesign, 0);
     EXPECT_EQ(auxDesign(f.settings), AuxDesign::GrayAristocratic);
-    EXPECT_EQ(control<QComboBox>(*dialog, "ComboBoxAuxDesign")->currentText(), QStringLiteral("Gray aristocratic"));
+    EXPECT_EQ(control<QComboBox>(*dialog, "ComboBoxAuxDesign")->currentText(),
+              QStringLiteral("Gray aristocratic"));
 }
 
-TEST_F(OptionsDialog, SaluteNeedsTheGraphicsLibrary)
-{
+TEST_F(OptionsDialog, SaluteNeedsTheGraphicsLibrary) {
     for (const bool library : {false, true}) {
         WindowFixture local;
         if (library) {
@@ -440,13 +443,14 @@ TEST_F(OptionsDialog, SaluteNeedsTheGraphicsLibrary)
     }
 }
 
-TEST_F(OptionsDialog, DownloadButtonsOnlyForMissingLibraries)
-{
+TEST_F(OptionsDialog, DownloadButtonsOnlyForMissingLibraries) {
     placeLibrary(f.folder(), QStringLiteral("WemCards06A.dll"));
     placeLibrary(f.folder() + QStringLiteral(".."), QStringLiteral("WemBackG03.dll"));
     auto dialog = open();
-    const std::pair<const char *, bool> cases[] = {{"WemCards06A.dll", false}, {"WemBackG03.dll", false},
-                                                   {"WemCards06B.dll", true},  {"WemCGraph1.dll", true},
+    const std::pair<const char *, bool> cases[] = {{"WemCards06A.dll", false},
+                                                   {"WemBackG03.dll", false},
+                                                   {"WemCards06B.dll", true},
+                                                   {"WemCGraph1.dll", true},
                                                    {"WemRadio02.dll", true}};
     for (const auto &[library, enabled] : cases) {
         TWemCardsButton *button = dialog->downloadButton(QLatin1String(library));
@@ -458,8 +462,7 @@ TEST_F(OptionsDialog, DownloadButtonsOnlyForMissingLibraries)
     }
 }
 
-TEST_F(OptionsDialog, DownloadSuccessAndFailure)
-{
+TEST_F(OptionsDialog, DownloadSuccessAndFailure) {
     struct Case {
         bool arrives;
         const char *sound;
@@ -484,8 +487,7 @@ TEST_F(OptionsDialog, DownloadSuccessAndFailure)
     }
 }
 
-TEST_F(OptionsDialog, RadioListSourceIsStored)
-{
+TEST_F(OptionsDialog, RadioListSourceIsStored) {
     auto dialog = open();
     control<QRadioButton>(*dialog, "RadioFromDisk")->click();
     EXPECT_FALSE(f.settings.radioListFromServer);
@@ -493,15 +495,13 @@ TEST_F(OptionsDialog, RadioListSourceIsStored)
     EXPECT_TRUE(f.settings.radioListFromServer);
 }
 
-TEST_F(OptionsDialog, PassportButtonAsksTheMainWindow)
-{
+TEST_F(OptionsDialog, PassportButtonAsksTheMainWindow) {
     auto dialog = open();
     control<TWemCardsButton>(*dialog, "ButtonPassport")->click();
     EXPECT_EQ(host.count("passport"), 1);
 }
 
-TEST_F(OptionsDialog, OkAndEscapeClose)
-{
+TEST_F(OptionsDialog, OkAndEscapeClose) {
     for (const bool escape : {false, true}) {
         auto dialog = open();
         dialog->show();
@@ -514,8 +514,7 @@ TEST_F(OptionsDialog, OkAndEscapeClose)
     }
 }
 
-TEST_F(OptionsDialog, HeightFollowsTheDesign)
-{
+TEST_F(OptionsDialog, HeightFollowsTheDesign) {
     ASSERT_TRUE(makeOptionsLibrary(f.folder()));
     const std::pair<int, int> cases[] = {{1, 360}, {2, 375}, {3, 410}, {4, 400}};
     for (const auto &[design, height] : cases) {
@@ -527,8 +526,7 @@ TEST_F(OptionsDialog, HeightFollowsTheDesign)
     }
 }
 
-TEST_F(OptionsDialog, SpeedButtonOpensTheSpeedWindowAndShowsTheChoice)
-{
+TEST_F(OptionsDialog, SpeedButtonOpensTheSpeedWindowAndShowsTheChoice) {
     auto dialog = open();
     EXPECT_EQ(dialog->speedButton()->text(), QStringLiteral("Speed=4"));
     int opened = 0;
@@ -544,17 +542,19 @@ TEST_F(OptionsDialog, SpeedButtonOpensTheSpeedWindowAndShowsTheChoice)
     EXPECT_EQ(dialog->speedButton()->text(), QStringLiteral("Speed=2"));
 }
 
-TEST(SpeedWindow, SliderStoresEverySpeedFromOneToSix)
-{
+TEST(SpeedWindow, SliderStoresEverySpeedFromOneToSix) {
     WindowFixture f;
     TFormSpeed window(f.context());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Choice of speed"));
-    EXPECT_EQ(control<QLabel>(window, "Label1")->text(), QStringLiteral("Select a flight speed of cards:"));
+    EXPECT_EQ(control<QLabel>(window, "Label1")->text(),
+              QStringLiteral("Select a flight speed of cards:"));
     EXPECT_EQ(window.slider()->minimum(), 1);
     EXPECT_EQ(window.slider()->maximum(), 6);
     EXPECT_EQ(window.slider()->value(), 4);
     for (int speed = 1; speed <= 6; ++speed) {
-        EXPECT_NE(control<QLabel>(window, QStringLiteral("LabelSpeed%1").arg(speed).toLatin1().constData()), nullptr);
+        EXPECT_NE(control<QLabel>(window,
+                                  QStringLiteral("LabelSpeed%1").arg(speed).toLatin1().constData()),
+                  nullptr);
         window.slider()->setValue(speed);
         EXPECT_EQ(f.settings.flightSpeed, speed);
     }
@@ -567,8 +567,7 @@ TEST(SpeedWindow, SliderStoresEverySpeedFromOneToSix)
     EXPECT_FALSE(window.isVisible());
 }
 
-TEST(SpeedWindow, ASpeedOutsideTheRangeShowsTheNearestWithoutStoringIt)
-{
+TEST(SpeedWindow, ASpeedOutsideTheRangeShowsTheNearestWithoutStoringIt) {
     WindowFixture f;
     f.settings.flightSpeed = 9;
     TFormSpeed window(f.context());

@@ -20,17 +20,15 @@ using namespace quarn::testing;
 namespace {
 
 class OptionsOnMainWindow : public WindowTest {
-protected:
-    void TearDown() override
-    {
+  protected:
+    void TearDown() override {
         setLanguage(English);
         WindowTest::TearDown();
     }
 
     // Opens the options from the menu's "Options" button and lets `act` work
     // the dialog as a player would.
-    void useOptions(TForm1 &form, const std::function<void(TFormOptions &)> &act)
-    {
+    void useOptions(TForm1 &form, const std::function<void(TFormOptions &)> &act) {
         AuxWindowSet windows({form.folder(), &form.editableSettings(), &sound_,
                               [this](const QString &file) { missing_ << file; }},
                              &form);
@@ -46,8 +44,7 @@ protected:
         form.setAuxiliaryWindows(nullptr);
     }
 
-    QStringList memberTexts() const
-    {
+    QStringList memberTexts() const {
         QStringList texts;
         for (int line = 1; line <= 5; ++line)
             texts << control<QPushButton>(("Button" + std::to_string(line)).c_str())->text();
@@ -57,37 +54,41 @@ protected:
     QStringList missing_;
 };
 
-QString entryText(WordEntry entry, int language)
-{
+QString entryText(WordEntry entry, int language) {
     const std::string_view t = text(entry, language);
     return QString::fromUtf8(t.data(), qsizetype(t.size()));
 }
 
-TEST_F(OptionsOnMainWindow, LanguageChangeRelabelsTheMainWindow)
-{
+TEST_F(OptionsOnMainWindow, LanguageChangeRelabelsTheMainWindow) {
     writeSettings(quickSettings());
     TForm1 &form = openToMenu();
     for (const int language : {German, Japanese, Russian, English}) {
         useOptions(form, [language](TFormOptions &options) {
-            options.findChild<QListWidget *>(QStringLiteral("ListBoxLanguage"))->setCurrentRow(language);
+            options.findChild<QListWidget *>(QStringLiteral("ListBoxLanguage"))
+                ->setCurrentRow(language);
         });
         EXPECT_EQ(form.settings().language, language);
         EXPECT_EQ(form.windowTitle(), entryText(WordEntry::ProductTitle, language)) << language;
-        EXPECT_EQ(control<QPushButton>("Button10")->text(), entryText(WordEntry::MainOptions, language)) << language;
-        EXPECT_EQ(control<QPushButton>("Button11")->text(), entryText(WordEntry::MainExit, language)) << language;
-        EXPECT_EQ(control<QMenu>("PopupMenu1")->findChild<QAction *>(QStringLiteral("MSpeed"))->text(),
-                  entryText(WordEntry::MainSpeed, language));
+        EXPECT_EQ(control<QPushButton>("Button10")->text(),
+                  entryText(WordEntry::MainOptions, language))
+            << language;
+        EXPECT_EQ(control<QPushButton>("Button11")->text(),
+                  entryText(WordEntry::MainExit, language))
+            << language;
+        EXPECT_EQ(
+            control<QMenu>("PopupMenu1")->findChild<QAction *>(QStringLiteral("MSpeed"))->text(),
+            entryText(WordEntry::MainSpeed, language));
     }
 }
 
-TEST_F(OptionsOnMainWindow, SizeChangeResizesAndLaysTheMenuOutAgain)
-{
+TEST_F(OptionsOnMainWindow, SizeChangeResizesAndLaysTheMenuOutAgain) {
     struct Case {
-        int item;  // in the list of a 1920 x 1080 screen
+        int item; // in the list of a 1920 x 1080 screen
         QSize client;
-        int memberLeft;  // the first member button at x = 214 scaled
+        int memberLeft; // the first member button at x = 214 scaled
     };
-    const Case cases[] = {{2, {990, 650}, 278}, {4, {1520, 1000}, 428}, {3, {1290, 850}, 364}, {0, {760, 500}, 214}};
+    const Case cases[] = {
+        {2, {990, 650}, 278}, {4, {1520, 1000}, 428}, {3, {1290, 850}, 364}, {0, {760, 500}, 214}};
     writeSettings(quickSettings());
     TForm1 &form = openToMenu();
     for (const Case &c : cases) {
@@ -101,8 +102,7 @@ TEST_F(OptionsOnMainWindow, SizeChangeResizesAndLaysTheMenuOutAgain)
     }
 }
 
-TEST_F(OptionsOnMainWindow, FaceSetWithoutItsLibraryFallsBackOnTheMainWindowToo)
-{
+TEST_F(OptionsOnMainWindow, FaceSetWithoutItsLibraryFallsBackOnTheMainWindowToo) {
     writeSettings(quickSettings());
     TForm1 &form = openToMenu();
     useOptions(form, [](TFormOptions &options) {
@@ -112,8 +112,7 @@ TEST_F(OptionsOnMainWindow, FaceSetWithoutItsLibraryFallsBackOnTheMainWindowToo)
     EXPECT_EQ(missing_, QStringList{QStringLiteral("WemCards06A.dll")});
 }
 
-TEST_F(OptionsOnMainWindow, MultiplayerSwitchesAndComesBackToTheLocalClub)
-{
+TEST_F(OptionsOnMainWindow, MultiplayerSwitchesAndComesBackToTheLocalClub) {
     writeSettings(quickSettings());
     TForm1 &form = openToMenu();
     const QStringList local = memberTexts();
@@ -127,8 +126,7 @@ TEST_F(OptionsOnMainWindow, MultiplayerSwitchesAndComesBackToTheLocalClub)
     EXPECT_EQ(memberTexts(), local);
 }
 
-TEST_F(OptionsOnMainWindow, NewButtonsRedrawTheMainWindowsButtons)
-{
+TEST_F(OptionsOnMainWindow, NewButtonsRedrawTheMainWindowsButtons) {
     writeSettings(quickSettings());
     TForm1 &form = openToMenu();
     useOptions(form, [](TFormOptions &options) {
@@ -139,8 +137,7 @@ TEST_F(OptionsOnMainWindow, NewButtonsRedrawTheMainWindowsButtons)
         EXPECT_TRUE(control<TWemCardsButton>(name)->newStyle()) << name;
 }
 
-TEST_F(OptionsOnMainWindow, SpeedEntryOfThePopUpMenuOpensTheSpeedWindow)
-{
+TEST_F(OptionsOnMainWindow, SpeedEntryOfThePopUpMenuOpensTheSpeedWindow) {
     writeSettings(quickSettings());
     TForm1 &form = openToMenu();
     AuxWindowSet windows({form.folder(), &form.editableSettings(), &sound_, {}}, &form);

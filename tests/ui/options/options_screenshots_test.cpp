@@ -12,8 +12,7 @@ namespace {
 
 using namespace testing_support;
 
-int distinctColours(const QImage &image)
-{
+int distinctColours(const QImage &image) {
     QSet<QRgb> colours;
     for (int y = 0; y < image.height(); y += 4)
         for (int x = 0; x < image.width(); x += 4)
@@ -21,8 +20,7 @@ int distinctColours(const QImage &image)
     return int(colours.size());
 }
 
-TEST(OptionsScreenshots, EveryTabInEveryDesign)
-{
+TEST(OptionsScreenshots, EveryTabInEveryDesign) {
     QDir().mkpath(QStringLiteral(QUARN_OPTIONS_SHOTS));
     const std::pair<int, const char *> designs[] = {
         {2, "aristocratic"}, {1, "concise"}, {3, "ribbons"}, {4, "purple"}};
@@ -38,7 +36,9 @@ TEST(OptionsScreenshots, EveryTabInEveryDesign)
             const QImage shot = dialog.grab().toImage();
             EXPECT_EQ(shot.size(), dialog.size());
             EXPECT_GT(distinctColours(shot), 8) << name << " tab " << tab;
-            shot.save(QStringLiteral(QUARN_OPTIONS_SHOTS "/options-%1-%2.png").arg(QLatin1String(name)).arg(tab));
+            shot.save(QStringLiteral(QUARN_OPTIONS_SHOTS "/options-%1-%2.png")
+                          .arg(QLatin1String(name))
+                          .arg(tab));
         }
     }
 }

@@ -5,13 +5,13 @@
 // 127.0.0.1 and play through their buttons and card clicks.
 
 #include "match/Ask.h"
-#include "store/Settings.h"
 #include "match/TForm1.h"
 #include "match/TFormPassword.h"
 #include "net/lan/LanClient.h"
 #include "net/lan/LanHost.h"
 #include "net/lan/TFormWait.h"
 #include "rules/Moves.h"
+#include "store/Settings.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -30,39 +30,36 @@ namespace quarn::lan::window_testing {
 
 inline constexpr int kWaitMs = 15000;
 
-template <typename Condition>
-bool WaitUntil(Condition condition)
-{
+template <typename Condition> bool WaitUntil(Condition condition) {
     return QTest::qWaitFor(condition, kWaitMs);
 }
 
 // A port nobody listens on just now.
-inline quint16 FreePort()
-{
+inline quint16 FreePort() {
     QTcpServer probe;
     probe.listen(QHostAddress::LocalHost, 0);
     return probe.serverPort();
 }
 
 // Runs `step` inside the next modal loop, once the modal window of type T is up.
-template <typename T>
-void WhenModal(std::function<void(T &)> step)
-{
+template <typename T> void WhenModal(std::function<void(T &)> step) {
     QTimer::singleShot(0, [step] {
         T *window = nullptr;
-        WaitUntil([&] { return (window = qobject_cast<T *>(QApplication::activeModalWidget())) != nullptr; });
+        WaitUntil([&] {
+            return (window = qobject_cast<T *>(QApplication::activeModalWidget())) != nullptr;
+        });
         if (window)
             step(*window);
     });
 }
 
 class Program {
-public:
-    Program()
-    {
+  public:
+    Program() {
         folder_ = std::filesystem::path(dir_.path().toStdString());
         for (const char *name : {"Quarn.clb", "Quarn.net"})
-            std::filesystem::copy_file(std::filesystem::path(QUARN_DIST_DIR) / name, folder_ / name);
+            std::filesystem::copy_file(std::filesystem::path(QUARN_DIST_DIR) / name,
+                                       folder_ / name);
         Settings settings;
         settings.cardFlight = false;
         settings.multiplayer = true;
@@ -73,8 +70,7 @@ public:
         QTest::keyRelease(form_.get(), Qt::Key_Space);
     }
 
-    ~Program()
-    {
+    ~Program() {
         if (form_)
             form_->setAttribute(Qt::WA_DeleteOnClose, false);
     }
@@ -84,8 +80,7 @@ public:
     std::filesystem::path folder() const { return folder_; }
     void close() { form_.reset(); }
 
-    template <typename T = QWidget> T *control(const char *name) const
-    {
+    template <typename T = QWidget> T *control(const char *name) const {
         return form_->findChild<T *>(QString::fromLatin1(name));
     }
     QPushButton *button7() const { return control<QPushButton>("Button7"); }
@@ -94,22 +89,25 @@ public:
     // to serve (address empty) or to join the address; `then` runs inside
     // the waiting window that opens.
     void startNewPlayer(const QString &name, const QString &address, quint16 port,
-                        std::function<void(TFormWait &)> then = {})
-    {
+                        std::function<void(TFormWait &)> then = {}) {
         WhenModal<TFormPassword>([=](TFormPassword &welcome) {
             auto *edit = welcome.findChild<QLineEdit *>(QStringLiteral("EditName"));
             edit->clear();
             QTest::keyClicks(edit, name);
-            QTest::keyClicks(welcome.findChild<QLineEdit *>(QStringLiteral("EditPassword")), QStringLiteral("pw"));
-            QTest::keyClicks(welcome.findChild<QLineEdit *>(QStringLiteral("EditPassword2")), QStringLiteral("pw"));
+            QTest::keyClicks(welcome.findChild<QLineEdit *>(QStringLiteral("EditPassword")),
+                             QStringLiteral("pw"));
+            QTest::keyClicks(welcome.findChild<QLineEdit *>(QStringLiteral("EditPassword2")),
+                             QStringLiteral("pw"));
             if (!address.isEmpty()) {
                 welcome.findChild<QRadioButton *>(QStringLiteral("RadioClient"))->setChecked(true);
                 welcome.findChild<QLineEdit *>(QStringLiteral("EditAddress"))->setText(address);
             }
-            welcome.findChild<QLineEdit *>(QStringLiteral("EditPort"))->setText(QString::number(port));
+            welcome.findChild<QLineEdit *>(QStringLiteral("EditPort"))
+                ->setText(QString::number(port));
             if (then)
                 WhenModal<TFormWait>(then);
-            QTest::mouseClick(welcome.findChild<QPushButton *>(QStringLiteral("ButtonOk")), Qt::LeftButton);
+            QTest::mouseClick(welcome.findChild<QPushButton *>(QStringLiteral("ButtonOk")),
+                              Qt::LeftButton);
             if (welcome.isVisible())
                 welcome.reject();
         });
@@ -117,15 +115,13 @@ public:
     }
 
     // Clicks slot `slot` of the bottom hand.
-    void clickCard(int slot)
-    {
+    void clickCard(int slot) {
         const int x = form_->canvas().cardLefts(4)[std::size_t(slot)] + 3;
         QTest::mouseClick(control("ImageCards4"), Qt::LeftButton, {}, QPoint(x, 20));
     }
 
     // The person's move: a playable card, or "Pass" when none fits.
-    void playOwnMove()
-    {
+    void playOwnMove() {
         const GameState &g = game();
         for (int slot = 1; slot <= g.CardCount[4]; ++slot) {
             if (IsPlayable(g, g.Hands[4][slot].card)) {
@@ -136,7 +132,7 @@ public:
         QTest::mouseClick(button7(), Qt::LeftButton);
     }
 
-private:
+  private:
     QTemporaryDir dir_;
     std::filesystem::path folder_;
     std::unique_ptr<TForm1> form_;
@@ -144,8 +140,7 @@ private:
 
 // A host and one client that started a network match: the host has dealt.
 struct HostAndClient {
-    bool Start()
-    {
+    bool Start() {
         Ask::setQuiet(true);
         const quint16 port = FreePort();
         host.startNewPlayer(QStringLiteral("Anna"), QString(), port, [this, port](TFormWait &wait) {
@@ -154,12 +149,12 @@ struct HostAndClient {
             WaitUntil([&] { return ok->isEnabled(); });
             QTest::mouseClick(ok, Qt::LeftButton);
         });
-        return WaitUntil([&] { return host.game().MatchHands == 1 && client.game().MatchHands == 1; });
+        return WaitUntil(
+            [&] { return host.game().MatchHands == 1 && client.game().MatchHands == 1; });
     }
 
     // One move by whoever holds the turn, as its window takes it.
-    void Step()
-    {
+    void Step() {
         const GameState &g = host.game();
         if (g.ToMove == 2)
             client.playOwnMove();
@@ -169,12 +164,11 @@ struct HostAndClient {
             host.form().Tick();
     }
 
-    bool InStep() const
-    {
+    bool InStep() const {
         const GameState &h = host.game();
         const GameState &c = client.game();
-        return c.MoveNumber == h.MoveNumber && c.Bank == h.Bank && c.Phase == h.Phase && c.Table == h.Table
-            && HostSeat(c.ToMove, 2) == h.ToMove;
+        return c.MoveNumber == h.MoveNumber && c.Bank == h.Bank && c.Phase == h.Phase &&
+               c.Table == h.Table && HostSeat(c.ToMove, 2) == h.ToMove;
     }
 
     Program host;

@@ -6,8 +6,7 @@
 
 #include <cstdio>
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     using namespace quarn::lan::window_testing;
     QApplication app(argc, argv);
     if (argc != 2) {

@@ -18,8 +18,7 @@ namespace {
 using window_testing::HostAndClient;
 using window_testing::WaitUntil;
 
-TEST(NetworkWindows, ClientSeesTheHostAtItsSeatTwoAndTheSameDeal)
-{
+TEST(NetworkWindows, ClientSeesTheHostAtItsSeatTwoAndTheSameDeal) {
     HostAndClient net;
     ASSERT_TRUE(net.Start());
     const GameState &h = net.host.game();
@@ -41,8 +40,7 @@ TEST(NetworkWindows, ClientSeesTheHostAtItsSeatTwoAndTheSameDeal)
     EXPECT_EQ(net.client.form().settings().hostAddress, "127.0.0.1");
 }
 
-TEST(NetworkWindows, AHandIsPlayedToItsSettlementOnBothWindows)
-{
+TEST(NetworkWindows, AHandIsPlayedToItsSettlementOnBothWindows) {
     HostAndClient net;
     ASSERT_TRUE(net.Start());
     QTest::mouseClick(net.host.button7(), Qt::LeftButton); // "To Begin"
@@ -65,8 +63,7 @@ TEST(NetworkWindows, AHandIsPlayedToItsSettlementOnBothWindows)
     ASSERT_TRUE(WaitUntil([&] { return net.client.game().MatchHands == 2; }));
 }
 
-TEST(NetworkWindows, ABlockOfThreeHandsIsRecordedInEachNetworkClubFile)
-{
+TEST(NetworkWindows, ABlockOfThreeHandsIsRecordedInEachNetworkClubFile) {
     HostAndClient net;
     ASSERT_TRUE(net.Start());
     for (int hand = 1; hand <= kNetworkBlock; ++hand) {
@@ -84,8 +81,9 @@ TEST(NetworkWindows, ABlockOfThreeHandsIsRecordedInEachNetworkClubFile)
         EXPECT_FALSE(net.host.control<QPushButton>("Button8")->isEnabled());
         QTest::mouseClick(net.host.button7(), Qt::LeftButton); // "Total of game"
         ASSERT_TRUE(WaitUntil([&] { return net.client.game().ToMove == kHandSettled; }))
-            << "hand " << hand << " host " << int(net.host.game().ToMove) << " client " << int(net.client.game().ToMove)
-            << " button " << net.host.button7()->isEnabled() << " " << net.host.button7()->text().toStdString();
+            << "hand " << hand << " host " << int(net.host.game().ToMove) << " client "
+            << int(net.client.game().ToMove) << " button " << net.host.button7()->isEnabled() << " "
+            << net.host.button7()->text().toStdString();
     }
     // After the third hand only leaving is possible, on both windows.
     EXPECT_FALSE(net.host.button7()->isEnabled());
@@ -104,18 +102,19 @@ TEST(NetworkWindows, ABlockOfThreeHandsIsRecordedInEachNetworkClubFile)
         std::int32_t score;
     } players[] = {{&net.host, "Anna", hostScore}, {&net.client, "Bob", clientScore}};
     for (const auto &player : players) {
-        const std::optional<MemberRecord> member = readMember(player.program->folder() / "Quarn.net", 1);
+        const std::optional<MemberRecord> member =
+            readMember(player.program->folder() / "Quarn.net", 1);
         ASSERT_TRUE(member.has_value()) << player.name;
         EXPECT_EQ(member->name, player.name);
         EXPECT_EQ(member->hands, kNetworkBlock);
         EXPECT_EQ(member->cycleScore, player.score);
-        const std::optional<MemberRecord> local = readMember(player.program->folder() / "Quarn.clb", 1);
+        const std::optional<MemberRecord> local =
+            readMember(player.program->folder() / "Quarn.clb", 1);
         EXPECT_TRUE(!local || local->name != player.name) << "the local club file stays as it was";
     }
 }
 
-TEST(NetworkWindows, ChatLinesReachTheOtherWindow)
-{
+TEST(NetworkWindows, ChatLinesReachTheOtherWindow) {
     HostAndClient net;
     ASSERT_TRUE(net.Start());
     auto *edit = net.client.control<QLineEdit>("Edit1");
@@ -133,8 +132,7 @@ TEST(NetworkWindows, ChatLinesReachTheOtherWindow)
     EXPECT_EQ(*other->Lines().Lines()[0], (ChatLine{2, QStringLiteral("hello there")}));
 }
 
-TEST(NetworkWindows, HiddenCommandOnTheSendButtonTurnsTheHandsOver)
-{
+TEST(NetworkWindows, HiddenCommandOnTheSendButtonTurnsTheHandsOver) {
     HostAndClient net;
     ASSERT_TRUE(net.Start());
     auto *send = net.host.control<QPushButton>("BitBtn1");
@@ -147,8 +145,7 @@ TEST(NetworkWindows, HiddenCommandOnTheSendButtonTurnsTheHandsOver)
     EXPECT_FALSE(net.host.control<ChatPanel>("ImageMemo")->Lines().Lines()[0].has_value());
 }
 
-TEST(NetworkWindows, ClientClosedMidHandSendsTheHostToItsMenu)
-{
+TEST(NetworkWindows, ClientClosedMidHandSendsTheHostToItsMenu) {
     HostAndClient net;
     ASSERT_TRUE(net.Start());
     QTest::mouseClick(net.host.button7(), Qt::LeftButton);
