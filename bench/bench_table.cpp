@@ -41,9 +41,9 @@ GameState handInPlay() {
             if (IsPlayable(game, game.Hands[seat][slot].card))
                 chosen = slot;
         if (chosen != 0)
-            PlayCard(game, seat, chosen, false);
+            PlayCard(game, seat, chosen, Announce::No);
         else
-            Pass(game, seat, false, true);
+            Pass(game, seat, Announce::No, Advance::Yes);
     }
     return game;
 }

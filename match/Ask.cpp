@@ -1,6 +1,6 @@
 #include "match/Ask.h"
 
-#include "match/Words.h"
+#include "lang/QtWords.h"
 
 #include <QApplication>
 #include <QList>
@@ -39,7 +39,7 @@ QMessageBox::StandardButton Ask::run(QWidget *parent, QMessageBox::Icon icon, co
         return queuedAnswers().takeFirst();
     if (quietFlag())
         return fallback;
-    QMessageBox box(icon, word(Word::ProductTitle), forDisplay(text), buttons, parent);
+    QMessageBox box(icon, qText(productTitle()), forDisplay(text), buttons, parent);
     box.setObjectName(QStringLiteral("AskBox"));
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(fallback);

@@ -9,19 +9,19 @@ bool passwordsMatch(const QString &typed, const QString &stored) {
            stored.leftJustified(5, QLatin1Char(' '), true);
 }
 
-std::optional<Word> newPlayerEntryProblem(const QString &name, const QString &password,
-                                          const QString &again) {
+std::optional<WordEntry> newPlayerEntryProblem(const QString &name, const QString &password,
+                                               const QString &again) {
     switch (checkNewPlayer(name.toStdString(), password.toStdString(), again.toStdString())) {
     case LoginCheck::Accepted:
         return std::nullopt;
     case LoginCheck::IncorrectName:
-        return Word::IncorrectName;
+        return WordEntry::ClubIncorrectName;
     case LoginCheck::PasswordsDiffer:
-        return Word::PasswordsDiffer;
+        return WordEntry::ClubPasswordsDiffer;
     case LoginCheck::IncorrectPassword:
-        return Word::IncorrectPassword;
+        return WordEntry::ClubIncorrectPassword;
     }
-    return Word::IncorrectName;
+    return WordEntry::ClubIncorrectName;
 }
 
 } // namespace quarn

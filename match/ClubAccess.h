@@ -2,7 +2,7 @@
 // The log-in checks of the club files in the windows' own terms: QString in,
 // the message to show out.
 
-#include "match/Words.h"
+#include "lang/QtWords.h"
 
 #include <QString>
 #include <optional>
@@ -15,7 +15,7 @@ bool passwordsMatch(const QString &typed, const QString &stored);
 
 // A new player's entry: the name must be one the club file can keep and the
 // two passwords must agree and be writable. Nothing when it is acceptable.
-std::optional<Word> newPlayerEntryProblem(const QString &name, const QString &password,
-                                          const QString &again);
+std::optional<WordEntry> newPlayerEntryProblem(const QString &name, const QString &password,
+                                               const QString &again);
 
 } // namespace quarn

@@ -1,5 +1,8 @@
 #include "match/GameButtons.h"
 
+#include "rules/GameState.h"
+#include "rules/Moves.h"
+
 namespace quarn {
 
 namespace {
@@ -21,9 +24,9 @@ bool givesCommands(const HandSituation &s) {
 
 GameButtons afterSettlement(const HandSituation &s) {
     GameButtons b;
-    b.commandLabel = Word::NextGame;
+    b.commandLabel = WordEntry::MainNextGame;
     b.tickRunning = true;
-    const bool cycleComplete = s.handNumber % 30 == 0;
+    const bool cycleComplete = CycleComplete(s.handNumber);
     const bool blockComplete = s.handNumber % 3 == 0;
     switch (s.kind) {
     case MatchKind::Local:
@@ -51,18 +54,18 @@ GameButtons afterSettlement(const HandSituation &s) {
 GameButtons gameButtonsFor(const HandSituation &s) {
     GameButtons b;
     if (s.phase == 1) {
-        b.commandLabel = Word::ToBegin;
+        b.commandLabel = WordEntry::MainToBegin;
         b.commandEnabled = givesCommands(s);
         return b;
     }
     b.tickRunning = true;
     if (s.toMove >= 1 && s.toMove <= 3) {
-        b.commandLabel = Word::Pass;
-    } else if (s.toMove == 4) {
-        b.commandLabel = Word::Pass;
+        b.commandLabel = WordEntry::MainPass;
+    } else if (s.toMove == kPlayerSeat) {
+        b.commandLabel = WordEntry::MainPass;
         b.commandEnabled = s.playerHasNoPlay;
     } else if (s.toMove == 5) {
-        b.commandLabel = Word::TotalOfGame;
+        b.commandLabel = WordEntry::MainTotalOfGame;
         b.commandEnabled = givesCommands(s);
     } else {
         b = afterSettlement(s);
@@ -71,9 +74,6 @@ GameButtons gameButtonsFor(const HandSituation &s) {
 }
 
 } // namespace quarn
-
-#include "rules/GameState.h"
-#include "rules/Moves.h"
 
 namespace quarn {
 
@@ -105,7 +105,8 @@ HandSituation situationOf(const GameState &game, int tournamentRole) {
     s.netRole = game.NetRole;
     s.tournamentRole = tournamentRole;
     s.handNumber = game.HandNumber;
-    s.playerHasNoPlay = game.Phase == kPhasePlaying && game.ToMove == 4 && HasNoPlay(game, 4);
+    s.playerHasNoPlay =
+        game.Phase == kPhasePlaying && game.ToMove == kPlayerSeat && HasNoPlay(game, kPlayerSeat);
     return s;
 }
 

@@ -5,7 +5,7 @@
 // when the match may be left with its results. This is the whole table in one
 // pure function, so the window and the tests share it.
 
-#include "match/Words.h"
+#include "lang/WordEntry.h"
 #include "rules/MatchRecorder.h"
 
 namespace quarn {
@@ -21,7 +21,7 @@ struct HandSituation {
 };
 
 struct GameButtons {
-    Word commandLabel = Word::ToBegin;
+    WordEntry commandLabel = WordEntry::MainToBegin;
     bool commandEnabled = false;
     bool leaveEnabled = false;
     bool tickRunning = false;

@@ -1,5 +1,7 @@
 #include "match/MemberLabel.h"
 
+#include "rules/GameState.h"
+
 namespace quarn {
 
 namespace {
@@ -19,7 +21,7 @@ QString handsInCycle(const QString &hands) {
     const long long n = hands.trimmed().toLongLong(&ok);
     if (!ok)
         return QStringLiteral("###");
-    return QString::number(n % 30).rightJustified(3, QLatin1Char(' '));
+    return QString::number(n % kCycleLength).rightJustified(3, QLatin1Char(' '));
 }
 
 QString ratingTwoDecimals(const QString &rating) {

@@ -1,9 +1,9 @@
 #include "match/TForm1.h"
 
+#include "lang/QtWords.h"
 #include "match/Ask.h"
 #include "match/TFormMessage.h"
 #include "match/TImage.h"
-#include "match/Words.h"
 #include "rules/Match.h"
 #include "ui/TWemCardsButton.h"
 
@@ -82,7 +82,8 @@ QString quotedPath(const std::filesystem::path &path) {
 
 } // namespace
 
-TForm1::TForm1(const QString &folder, QWidget *parent) : QWidget(parent), folder_(folder) {
+TForm1::TForm1(const QString &folder, QWidget *parent)
+    : QWidget(parent), folder_(folder), driver_([this] { return outside(); }) {
     if (!folder_.endsWith(QLatin1Char('/')))
         folder_ += QLatin1Char('/');
     substituteFonts();
@@ -91,8 +92,8 @@ TForm1::TForm1(const QString &folder, QWidget *parent) : QWidget(parent), folder
     canvas_ = std::make_unique<TableCanvas>(*pictures_);
 
     setObjectName(QStringLiteral("Form1"));
-    setAccessibleName(word(Word::ProductTitle));
-    setWindowTitle(word(Word::ProductTitle));
+    setAccessibleName(qText(productTitle()));
+    setWindowTitle(qText(productTitle()));
     setFixedSize(TitleScreen::Width, TitleScreen::Height);
     move(0, 0);
     QPalette colours = palette();
@@ -111,14 +112,14 @@ TForm1::TForm1(const QString &folder, QWidget *parent) : QWidget(parent), folder
     createNetworkControls();
     createSound();
     hideGameControls();
-    title_.setTexts(word(Word::ProductTitleShort), word(Word::BuildDate), word(Word::Credits));
+    title_.setTexts(qText(productTitleShort()), qText(buildDate()), word(WordEntry::MainCredits));
     languageSubscription_ = onLanguageChanged([this](int) { relabel(); });
 
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName(QStringLiteral("Timer1"));
-    timer1_->setInterval(TitleTickMs);
-    connect(timer1_, &QTimer::timeout, this, &TForm1::Tick);
-    timer1_->start();
+    tickTimer_ = new QTimer(this);
+    tickTimer_->setObjectName(QStringLiteral("Timer1"));
+    tickTimer_->setInterval(TitleTickMs);
+    connect(tickTimer_, &QTimer::timeout, this, &TForm1::Tick);
+    tickTimer_->start();
 }
 
 TForm1::~TForm1() = default;
@@ -139,23 +140,23 @@ QPushButton *TForm1::makeButton(const QString &name, const QString &text) {
 }
 
 void TForm1::createTableControls() {
-    for (int seat = 1; seat <= 4; ++seat) {
-        imageCards_[seat] = new TImage(QStringLiteral("ImageCards%1").arg(seat), this);
-        imageCards_[seat]->setContextMenuPolicy(Qt::PreventContextMenu);
-        imageTab_[seat] = new TImage(QStringLiteral("ImageTab%1").arg(seat), this);
-        imageSay_[seat] = new TImage(QStringLiteral("ImageSay%1").arg(seat), this);
+    for (int seat = 1; seat <= kSeatCount; ++seat) {
+        handImages_[seat] = new TImage(QStringLiteral("ImageCards%1").arg(seat), this);
+        handImages_[seat]->setContextMenuPolicy(Qt::PreventContextMenu);
+        tabImages_[seat] = new TImage(QStringLiteral("ImageTab%1").arg(seat), this);
+        namePlates_[seat] = new TImage(QStringLiteral("ImageSay%1").arg(seat), this);
     }
-    imageStol_ = new TImage(QStringLiteral("ImageStol"), this);
-    imageStol_->setContextMenuPolicy(Qt::PreventContextMenu);
-    imageKon_ = new TImage(QStringLiteral("ImageKon"), this);
-    imageKoloda_ = new TImage(QStringLiteral("ImageKoloda"), this);
+    tableImage_ = new TImage(QStringLiteral("ImageStol"), this);
+    tableImage_->setContextMenuPolicy(Qt::PreventContextMenu);
+    counterImage_ = new TImage(QStringLiteral("ImageKon"), this);
+    deckImage_ = new TImage(QStringLiteral("ImageKoloda"), this);
 
-    connect(imageCards_[4], &TImage::mouseUp, this,
+    connect(handImages_[kPlayerSeat], &TImage::mouseUp, this,
             [this](Qt::MouseButton button, QPoint at) { BottomHandClick(button, at.x()); });
-    connect(imageCards_[4], &TImage::mouseMoved, this,
+    connect(handImages_[kPlayerSeat], &TImage::mouseMoved, this,
             [this](QPoint at) { BottomHandHover(at.x()); });
-    connect(imageKon_, &TImage::mouseMoved, this, &TForm1::CounterHover);
-    connect(imageKon_, &TImage::mouseLeft, this, [] { QToolTip::hideText(); });
+    connect(counterImage_, &TImage::mouseMoved, this, &TForm1::CounterHover);
+    connect(counterImage_, &TImage::mouseLeft, this, [] { QToolTip::hideText(); });
 
     waitBanner_ = new QLabel(this);
     waitBanner_->setObjectName(QStringLiteral("WaitBanner"));
@@ -164,68 +165,71 @@ void TForm1::createTableControls() {
                                               "border: 2px solid #c8a040; border-radius: 8px;"));
     waitBanner_->hide();
 
-    edit1_ = new QLineEdit(this);
-    edit1_->setObjectName(QStringLiteral("Edit1"));
-    edit1_->setAccessibleName(word(Word::Chat));
-    edit1_->hide();
-    bitBtn1_ = makeButton(QStringLiteral("BitBtn1"), QStringLiteral(">"));
-    bitBtn1_->setAccessibleName(word(Word::Chat));
-    bitBtn1_->setFocusPolicy(Qt::StrongFocus);
-    bitBtn1_->installEventFilter(this);
+    chatLine_ = new QLineEdit(this);
+    chatLine_->setObjectName(QStringLiteral("Edit1"));
+    chatLine_->setAccessibleName(word(WordEntry::MainChat));
+    chatLine_->hide();
+    sendButton_ = makeButton(QStringLiteral("BitBtn1"), QStringLiteral(">"));
+    sendButton_->setAccessibleName(word(WordEntry::MainChat));
+    sendButton_->setFocusPolicy(Qt::StrongFocus);
+    sendButton_->installEventFilter(this);
 }
 
 void TForm1::createGameButtons() {
-    button7_ = makeButton(QStringLiteral("Button7"), word(Word::ToBegin));
-    button8_ = makeButton(QStringLiteral("Button8"), word(Word::ExitToMenu));
-    connect(button7_, &QPushButton::clicked, this, &TForm1::CommandButton);
-    connect(button8_, &QPushButton::clicked, this, &TForm1::LeaveButton);
+    commandButton_ = makeButton(QStringLiteral("Button7"), word(WordEntry::MainToBegin));
+    leaveButton_ = makeButton(QStringLiteral("Button8"), word(WordEntry::MainExitToMenu));
+    connect(commandButton_, &QPushButton::clicked, this, &TForm1::CommandButton);
+    connect(leaveButton_, &QPushButton::clicked, this, &TForm1::LeaveButton);
     // The player must see at a glance whether "Pass" or "Exit to menu" may be pressed.
-    for (QPushButton *button : {button7_, button8_})
+    for (QPushButton *button : {commandButton_, leaveButton_})
         if (auto *owner = qobject_cast<TWemCardsButton *>(button))
             owner->setGrayDis(true);
 }
 
 void TForm1::createPopupMenu() {
-    popupMenu1_ = new QMenu(this);
-    popupMenu1_->setObjectName(QStringLiteral("PopupMenu1"));
-    auto entry = [this](const QString &name, Word label) {
-        QAction *action = popupMenu1_->addAction(word(label));
+    popupMenu_ = new QMenu(this);
+    popupMenu_->setObjectName(QStringLiteral("PopupMenu1"));
+    auto entry = [this](const QString &name, WordEntry label) {
+        QAction *action = popupMenu_->addAction(word(label));
         action->setObjectName(name);
         return action;
     };
-    genCount_ = entry(QStringLiteral("GenCount"), Word::GeneralScore);
-    quit_ = entry(QStringLiteral("Quit"), Word::ExitToMenu);
-    changeName_ = entry(QStringLiteral("ChangeName"), Word::ChangeName);
-    popupMenu1_->addSeparator();
-    mSpeed_ = entry(QStringLiteral("MSpeed"), Word::Speed);
-    help_ = entry(QStringLiteral("Help"), Word::Help);
-    about_ = entry(QStringLiteral("About"), Word::About);
-    popupMenu1_->addSeparator();
-    mRadio_ = entry(QStringLiteral("MRadio"), Word::Radio);
-    mChat_ = entry(QStringLiteral("MChat"), Word::Chat);
+    generalScoreAction_ = entry(QStringLiteral("GenCount"), WordEntry::MainGeneralScore);
+    exitToMenuAction_ = entry(QStringLiteral("Quit"), WordEntry::MainExitToMenu);
+    changeNameAction_ = entry(QStringLiteral("ChangeName"), WordEntry::MainChangeName);
+    popupMenu_->addSeparator();
+    speedAction_ = entry(QStringLiteral("MSpeed"), WordEntry::MainSpeed);
+    helpAction_ = entry(QStringLiteral("Help"), WordEntry::MainHelp);
+    aboutAction_ = entry(QStringLiteral("About"), WordEntry::MainAbout);
+    popupMenu_->addSeparator();
+    radioAction_ = entry(QStringLiteral("MRadio"), WordEntry::MainRadio);
+    chatAction_ = entry(QStringLiteral("MChat"), WordEntry::MainChat);
 
-    connect(popupMenu1_, &QMenu::triggered, this, [this] { salute(settings_.saluteOnButtons); });
-    connect(genCount_, &QAction::triggered, this, [this] { windows_->showGameInformation(game_); });
-    connect(quit_, &QAction::triggered, this, &TForm1::abandonMatch);
-    connect(changeName_, &QAction::triggered, this, &TForm1::changeName);
-    connect(mSpeed_, &QAction::triggered, this, [this] { windows_->showSpeed(); });
-    connect(help_, &QAction::triggered, this, [this] {
+    connect(popupMenu_, &QMenu::triggered, this, [this] { salute(settings_.saluteOnButtons); });
+    connect(generalScoreAction_, &QAction::triggered, this,
+            [this] { windows_->showGameInformation(game_); });
+    connect(exitToMenuAction_, &QAction::triggered, this, &TForm1::abandonMatch);
+    connect(changeNameAction_, &QAction::triggered, this, &TForm1::changeName);
+    connect(speedAction_, &QAction::triggered, this, [this] { windows_->showSpeed(); });
+    connect(helpAction_, &QAction::triggered, this, [this] {
         if (language() == English)
-            Ask::inform(this, word(Word::HelpNotTranslated));
+            Ask::inform(this, word(WordEntry::MainHelpNotTranslated));
         windows_->showHelp();
     });
-    connect(about_, &QAction::triggered, this, [this] { windows_->showAbout(); });
-    connect(mRadio_, &QAction::triggered, this, [this] { windows_->showRadio(); });
-    connect(mChat_, &QAction::triggered, this, [this] { windows_->showChat(); });
+    connect(aboutAction_, &QAction::triggered, this, [this] { windows_->showAbout(); });
+    connect(radioAction_, &QAction::triggered, this, [this] { windows_->showRadio(); });
+    connect(chatAction_, &QAction::triggered, this, [this] { windows_->showChat(); });
 
-    for (QAction *action : {genCount_, quit_, changeName_, mRadio_, mChat_})
+    for (QAction *action :
+         {generalScoreAction_, exitToMenuAction_, changeNameAction_, radioAction_, chatAction_})
         action->setEnabled(false);
 }
 
 void TForm1::hideGameControls() {
     hideTableControls();
-    for (QWidget *w : std::initializer_list<QWidget *>{button6_, button9_, button10_, button11_,
-                                                       bHistory_, bMode_, panel4_})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{newPlayerButton_, topTenButton_, optionsButton_,
+                                          exitButton_, historyButton_, modeButton_, memberHeading_})
         w->hide();
     for (int line = 1; line <= 5; ++line)
         memberButtons_[line]->hide();
@@ -236,41 +240,42 @@ void TForm1::hideGameControls() {
 }
 
 void TForm1::relabel() {
-    setWindowTitle(word(Word::ProductTitle));
-    title_.setTexts(word(Word::ProductTitleShort), word(Word::BuildDate), word(Word::Credits));
-    if (menuShown_)
+    setWindowTitle(qText(productTitle()));
+    title_.setTexts(qText(productTitleShort()), qText(buildDate()), word(WordEntry::MainCredits));
+    if (menuShown())
         buildMemberList();
-    button6_->setText(word(Word::NewPlayer));
-    button9_->setText(word(Word::TopTen));
-    button10_->setText(word(Word::Options));
-    button11_->setText(word(Word::Exit));
-    bHistory_->setText(word(Word::History));
-    bMode_->setText(word(Word::Mode));
-    button8_->setText(word(Word::ExitToMenu));
-    genCount_->setText(word(Word::GeneralScore));
-    quit_->setText(word(Word::ExitToMenu));
-    changeName_->setText(word(Word::ChangeName));
-    mSpeed_->setText(word(Word::Speed));
-    help_->setText(word(Word::Help));
-    about_->setText(word(Word::About));
-    mRadio_->setText(word(Word::Radio));
-    mChat_->setText(word(Word::Chat));
-    for (QPushButton *b : {button6_, button9_, button10_, button11_, bHistory_, bMode_, button8_})
+    newPlayerButton_->setText(word(WordEntry::MainNewPlayer));
+    topTenButton_->setText(word(WordEntry::MainTopTen));
+    optionsButton_->setText(word(WordEntry::MainOptions));
+    exitButton_->setText(word(WordEntry::MainExit));
+    historyButton_->setText(word(WordEntry::MainHistory));
+    modeButton_->setText(word(WordEntry::MainMode));
+    leaveButton_->setText(word(WordEntry::MainExitToMenu));
+    generalScoreAction_->setText(word(WordEntry::MainGeneralScore));
+    exitToMenuAction_->setText(word(WordEntry::MainExitToMenu));
+    changeNameAction_->setText(word(WordEntry::MainChangeName));
+    speedAction_->setText(word(WordEntry::MainSpeed));
+    helpAction_->setText(word(WordEntry::MainHelp));
+    aboutAction_->setText(word(WordEntry::MainAbout));
+    radioAction_->setText(word(WordEntry::MainRadio));
+    chatAction_->setText(word(WordEntry::MainChat));
+    for (QPushButton *b : {newPlayerButton_, topTenButton_, optionsButton_, exitButton_,
+                           historyButton_, modeButton_, leaveButton_})
         b->setAccessibleName(b->text());
     // Fonts fitted to the new texts.
-    if (menuShown_)
+    if (menuShown())
         placeMenuControls();
 }
 
 // ---- Start-up -------------------------------------------------------------
 
 bool TForm1::startUp() {
-    if (started_)
-        return !clubFailed_;
-    started_ = true;
+    if (started())
+        return startUp_ != StartUp::ClubFailed;
+    startUp_ = StartUp::Done;
     settings_ = loadSettings(std::filesystem::path(folder_.toStdString()));
     if (!checkClubFiles()) {
-        clubFailed_ = true;
+        startUp_ = StartUp::ClubFailed;
         QTimer::singleShot(0, this, &QWidget::close);
         return false;
     }
@@ -290,16 +295,17 @@ bool TForm1::checkClubFiles() {
         {&clubCheck_.local, &clubCheck_.localPath}, {&clubCheck_.network, &clubCheck_.networkPath}};
     for (const auto &[check, path] : files) {
         if (check->state == ClubFileState::Missing) {
-            Ask::error(this, word(Word::CantFindFile) + quotedPath(*path));
+            Ask::error(this, word(WordEntry::FileCannotFind) + quotedPath(*path));
             return false;
         }
         if (check->state == ClubFileState::Incorrect) {
-            Ask::error(this, word(Word::IncorrectFile) + quotedPath(*path));
+            Ask::error(this, word(WordEntry::FileIncorrect) + quotedPath(*path));
             return false;
         }
         if (check->writesBarred) {
-            Ask::error(this, word(Word::FileQuote) + QString::fromStdString(path->string()) +
-                                 word(Word::BadAttributes));
+            Ask::error(this, word(WordEntry::FileAttributesBefore) +
+                                 QString::fromStdString(path->string()) +
+                                 word(WordEntry::FileAttributesAfter));
             clubWritesBarred_ = true;
         }
     }
@@ -335,37 +341,38 @@ void TForm1::loadPictures() {
 }
 
 void TForm1::showMissingLibrary(const QString &libraryFile) {
-    TFormMessage::showMessage(this, {word(Word::CantFindFile) + QLatin1Char(' ') + libraryFile});
+    TFormMessage::showMessage(this,
+                              {word(WordEntry::FileCannotFind) + QLatin1Char(' ') + libraryFile});
 }
 
 // ---- Screens --------------------------------------------------------------
 
 void TForm1::leaveTitle() {
-    if (!titleShown_)
+    if (!titleShown())
         return;
     if (!startUp())
         return;
-    timer1_->stop();
-    titleShown_ = false;
+    tickTimer_->stop();
+    screen_ = nextScreen(screen_, ScreenEvent::TitleLeft);
     applyWindowSize();
     loadPictures();
-    mRadio_->setEnabled(true);
-    mChat_->setEnabled(true);
+    radioAction_->setEnabled(true);
+    chatAction_->setEnabled(true);
     showMenu();
-    timer1_->setInterval(TitleTickMs);
-    timer1_->start();
+    tickTimer_->setInterval(TitleTickMs);
+    tickTimer_->start();
 }
 
 // ---- Window events ------------------------------------------------------------
 
 void TForm1::paintEvent(QPaintEvent *event) {
     QPainter painter(this);
-    if (titleShown_) {
+    if (titleShown()) {
         painter.scale(double(width()) / TitleScreen::Width, double(height()) / TitleScreen::Height);
         title_.paint(painter);
     } else {
         painter.drawImage(event->rect(), canvas_->image(), event->rect());
-        if (menuShown_) {
+        if (menuShown()) {
             const QImage left = Pictures::menuPicture(1);
             const QImage right = Pictures::menuPicture(2);
             const Scaling &s = layout_.scaling;
@@ -376,14 +383,14 @@ void TForm1::paintEvent(QPaintEvent *event) {
             paintMenuHeading(painter);
         }
     }
-    if (!started_ && !startScheduled_) {
-        startScheduled_ = true;
+    if (startUp_ == StartUp::Pending) {
+        startUp_ = StartUp::Scheduled;
         QTimer::singleShot(0, this, [this] { startUp(); });
     }
 }
 
 void TForm1::keyReleaseEvent(QKeyEvent *event) {
-    if (titleShown_) {
+    if (titleShown()) {
         leaveTitle();
         return;
     }
@@ -391,7 +398,7 @@ void TForm1::keyReleaseEvent(QKeyEvent *event) {
 }
 
 void TForm1::mouseReleaseEvent(QMouseEvent *event) {
-    if (titleShown_ && event->button() == Qt::LeftButton) {
+    if (titleShown() && event->button() == Qt::LeftButton) {
         leaveTitle();
         return;
     }
@@ -401,13 +408,13 @@ void TForm1::mouseReleaseEvent(QMouseEvent *event) {
 }
 
 void TForm1::contextMenuEvent(QContextMenuEvent *event) {
-    if (titleShown_)
+    if (titleShown())
         return;
-    popupMenu1_->popup(event->globalPos());
+    popupMenu_->popup(event->globalPos());
 }
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == bitBtn1_ && event->type() == QEvent::KeyPress) {
+    if (watched == sendButton_ && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (!key->text().isEmpty() && hiddenCommand_.type(key->text())) {
             game_.HandsOpen = !game_.HandsOpen;
@@ -419,33 +426,33 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event) {
 }
 
 bool TForm1::askLeave(const QString &question, const QString &separator) {
-    return Ask::question(this, question + separator + word(Word::DataWillBeLost));
+    return Ask::question(this, question + separator + word(WordEntry::MainDataWillBeLost));
 }
 
 void TForm1::closeEvent(QCloseEvent *event) {
-    if (game_.InGame && !clubFailed_) {
-        Play("WOpenFo", false);
-        if (!askLeave(word(Word::AskLeaveGame), QStringLiteral(" "))) {
+    if (game_.InGame && startUp_ != StartUp::ClubFailed) {
+        Play(kSoundWindowOpens, false);
+        if (!askLeave(word(WordEntry::MainLeaveGameQuestion), QStringLiteral(" "))) {
             event->ignore();
             return;
         }
     }
-    timer1_->stop();
+    tickTimer_->stop();
     finishRecordingOnClose();
     closeSound();
     saveSettingsOnClose();
     if (game_.InGame)
-        AbandonMatch(game_, outside());
+        driver_.abandon();
     event->accept();
 }
 
 void TForm1::saveSettingsOnClose() {
-    if (clubFailed_ || !started_)
+    if (startUp_ != StartUp::Done)
         return;
     const SettingsSaved saved =
         saveSettings(std::filesystem::path(folder_.toStdString()), settings_);
     if (!saved.ok)
-        Ask::error(this, word(Word::CantSaveOptions));
+        Ask::error(this, word(WordEntry::FileCannotSaveOptions));
 }
 
 std::filesystem::path TForm1::clubPath() const {

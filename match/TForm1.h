@@ -1,15 +1,16 @@
 #pragma once
 // The main window: the title screen, the menu with the club's members, and
-// the table of a match against three computer seats. It owns the one game
-// state and the settings, drives the computer seats with its tick, takes the
-// player's clicks and commands, and is the screen, the sound and the record
+// the table of a match (match/Screen.h). It owns the settings and the match
+// driver (match/MatchDriver.h), which owns the game state and moves the
+// seats; the window shows the screens, routes the tick, the player's clicks
+// and commands to the driver, and is the screen, the sound and the record
 // keeper that the rule operations talk to.
 
 #include "lang/Language.h"
-#include "match/AuxiliaryWindows.h"
 #include "match/HiddenCommand.h"
+#include "match/MatchDriver.h"
 #include "match/MenuHeadings.h"
-#include "match/OptionsHost.h"
+#include "match/Screen.h"
 #include "match/TitleScreen.h"
 #include "net/lan/LanConnection.h"
 #include "rules/GameState.h"
@@ -25,6 +26,8 @@
 #include "table/Pictures.h"
 #include "table/Sound.h"
 #include "table/TableCanvas.h"
+#include "ui/AuxiliaryWindows.h"
+#include "ui/OptionsHost.h"
 
 #include <QPointer>
 #include <QString>
@@ -66,7 +69,7 @@ class TForm1 : public QWidget,
     // loads the pictures. False when a club file is missing or damaged: its
     // error box has been shown and the window closes.
     bool startUp();
-    bool started() const { return started_; }
+    bool started() const { return startUp_ == StartUp::Done || startUp_ == StartUp::ClubFailed; }
 
     // ---- Screens and commands ---------------------------------------------
     void leaveTitle();
@@ -82,9 +85,12 @@ class TForm1 : public QWidget,
     // Pop-up "To change a name".
     void changeName();
 
-    bool titleShown() const { return titleShown_; }
-    bool menuShown() const { return menuShown_; }
+    Screen screen() const { return screen_; }
+    bool titleShown() const { return screen_ == Screen::Title; }
+    bool menuShown() const { return screen_ == Screen::Menu; }
     const GameState &game() const { return game_; }
+    // The match: its seats, their choosers and every move.
+    MatchDriver &driver() { return driver_; }
     const Settings &settings() const { return settings_; }
     // The settings the other windows change (options, design fall-backs).
     Settings &editableSettings() { return settings_; }
@@ -94,7 +100,7 @@ class TForm1 : public QWidget,
     // The message window for a picture library that cannot be found.
     void showMissingLibrary(const QString &libraryFile);
     const TableLayout &layout() const { return layout_; }
-    QTimer *timer() const { return timer1_; }
+    QTimer *timer() const { return tickTimer_; }
     QString folder() const { return folder_; }
     // The table as drawn, with the left edges of the cards of every hand.
     const TableCanvas &canvas() const { return *canvas_; }
@@ -209,7 +215,6 @@ class TForm1 : public QWidget,
     void afterMove();
     void updateGameButtons();
     void outlinePlayableCards();
-    bool playerToMove() const;
     void ButtonModeClick();
     void memberButtonClick(int line);
     bool askLeave(const QString &question, const QString &separator);
@@ -257,15 +262,15 @@ class TForm1 : public QWidget,
     void CounterHover(QPoint at);
 
     QString folder_;
-    GameState game_;
+    MatchDriver driver_;
+    // The driver's game: drawn by the window, which also keeps its own
+    // fields (the open hands, the player's name) in it.
+    GameState &game_ = driver_.game();
     Settings settings_;
     ClubFilesCheck clubCheck_;
-    bool clubFailed_ = false;
     bool clubWritesBarred_ = false;
-    bool started_ = false;
-    bool startScheduled_ = false;
-    bool titleShown_ = true;
-    bool menuShown_ = false;
+    StartUp startUp_ = StartUp::Pending;
+    Screen screen_ = Screen::Title;
     int menuTick_ = 0;
 
     // The player of the match as read at its start.
@@ -285,49 +290,49 @@ class TForm1 : public QWidget,
     AuxiliaryWindows *windows_ = &silentWindows_;
     SoundPlayer *soundDevice_ = nullptr;
     std::unique_ptr<SoundSystem> sound_;
-    QTimer *timerMusic_ = nullptr;
+    QTimer *musicTimer_ = nullptr;
 
-    QTimer *timer1_ = nullptr;
-    std::array<TImage *, 5> imageCards_{};
-    std::array<TImage *, 5> imageTab_{};
-    std::array<TImage *, 5> imageSay_{};
-    TImage *imageStol_ = nullptr;
-    TImage *imageKon_ = nullptr;
-    TImage *imageKoloda_ = nullptr;
+    QTimer *tickTimer_ = nullptr;
+    std::array<TImage *, 5> handImages_{};
+    std::array<TImage *, 5> tabImages_{};
+    std::array<TImage *, 5> namePlates_{};
+    TImage *tableImage_ = nullptr;
+    TImage *counterImage_ = nullptr;
+    TImage *deckImage_ = nullptr;
     QLabel *waitBanner_ = nullptr;
-    QPushButton *button7_ = nullptr;
-    QPushButton *button8_ = nullptr;
+    QPushButton *commandButton_ = nullptr;
+    QPushButton *leaveButton_ = nullptr;
     std::array<QPushButton *, 6> memberButtons_{};
-    QPushButton *button6_ = nullptr;
-    QPushButton *button9_ = nullptr;
-    QPushButton *button10_ = nullptr;
-    QPushButton *button11_ = nullptr;
-    QPushButton *bHistory_ = nullptr;
-    QPushButton *bMode_ = nullptr;
-    QLabel *panel4_ = nullptr;
+    QPushButton *newPlayerButton_ = nullptr;
+    QPushButton *topTenButton_ = nullptr;
+    QPushButton *optionsButton_ = nullptr;
+    QPushButton *exitButton_ = nullptr;
+    QPushButton *historyButton_ = nullptr;
+    QPushButton *modeButton_ = nullptr;
+    QLabel *memberHeading_ = nullptr;
     std::array<QPushButton *, 7> onlineButtons_{};
     std::array<QLabel *, 3> topTenPanels_{};
-    QLineEdit *edit1_ = nullptr;
-    QPushButton *bitBtn1_ = nullptr;
-    lan::ChatPanel *imageMemo_ = nullptr;
+    QLineEdit *chatLine_ = nullptr;
+    QPushButton *sendButton_ = nullptr;
+    lan::ChatPanel *chatPanel_ = nullptr;
     lan::LanConnection *lan_ = nullptr;
     bool settlementPause_ = false;
-    QTimer *timerGif_ = nullptr;
+    QTimer *gifTimer_ = nullptr;
     QLabel *gifBanner_ = nullptr;
     HandFilm film_;
     std::function<QDateTime()> recordingClock_;
     // Destroyed before the film and the window's controls: it waits for a
     // film still being written.
     FilmSaver filmSaver_;
-    QMenu *popupMenu1_ = nullptr;
-    QAction *genCount_ = nullptr;
-    QAction *quit_ = nullptr;
-    QAction *changeName_ = nullptr;
-    QAction *mSpeed_ = nullptr;
-    QAction *help_ = nullptr;
-    QAction *about_ = nullptr;
-    QAction *mRadio_ = nullptr;
-    QAction *mChat_ = nullptr;
+    QMenu *popupMenu_ = nullptr;
+    QAction *generalScoreAction_ = nullptr;
+    QAction *exitToMenuAction_ = nullptr;
+    QAction *changeNameAction_ = nullptr;
+    QAction *speedAction_ = nullptr;
+    QAction *helpAction_ = nullptr;
+    QAction *aboutAction_ = nullptr;
+    QAction *radioAction_ = nullptr;
+    QAction *chatAction_ = nullptr;
 };
 
 } // namespace quarn

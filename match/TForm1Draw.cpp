@@ -6,8 +6,8 @@
 
 #include "net/lan/ChatPanel.h"
 
+#include "lang/QtWords.h"
 #include "match/TImage.h"
-#include "match/Words.h"
 #include "rules/Moves.h"
 #include "table/FlightPath.h"
 
@@ -25,41 +25,41 @@ void TForm1::repaintArea(const QRect &rect) {
 
 void TForm1::showTableControls() {
     layout_ = canvas_->layout();
-    for (int seat = 1; seat <= 4; ++seat) {
-        imageCards_[seat]->setGeometry(layout_.hands[seat]);
-        imageTab_[seat]->setGeometry(layout_.tabs[seat]);
-        imageSay_[seat]->setGeometry(layout_.plates[seat]);
-        imageCards_[seat]->show();
-        imageTab_[seat]->show();
-        imageSay_[seat]->show();
+    for (int seat = 1; seat <= kSeatCount; ++seat) {
+        handImages_[seat]->setGeometry(layout_.hands[seat]);
+        tabImages_[seat]->setGeometry(layout_.tabs[seat]);
+        namePlates_[seat]->setGeometry(layout_.plates[seat]);
+        handImages_[seat]->show();
+        tabImages_[seat]->show();
+        namePlates_[seat]->show();
     }
-    imageStol_->setGeometry(layout_.table);
-    imageStol_->show();
-    imageKon_->setGeometry(layout_.counter);
-    imageKon_->show();
-    button7_->setGeometry(layout_.button7);
-    button8_->setGeometry(layout_.button8);
+    tableImage_->setGeometry(layout_.table);
+    tableImage_->show();
+    counterImage_->setGeometry(layout_.counter);
+    counterImage_->show();
+    commandButton_->setGeometry(layout_.button7);
+    leaveButton_->setGeometry(layout_.button8);
     QFont font(QStringLiteral("Comic Sans MS"));
     font.setPixelSize(layout_.scaling.fontPixels(16, settings_.fontScales[0]));
     font.setBold(true);
-    button7_->setFont(font);
-    button8_->setFont(font);
-    button7_->show();
-    button8_->show();
-    for (int seat = 1; seat <= 4; ++seat)
-        imageCards_[seat]->raise();
+    commandButton_->setFont(font);
+    leaveButton_->setFont(font);
+    commandButton_->show();
+    leaveButton_->show();
+    for (int seat = 1; seat <= kSeatCount; ++seat)
+        handImages_[seat]->raise();
     update();
 }
 
 void TForm1::hideTableControls() {
-    for (int seat = 1; seat <= 4; ++seat) {
-        imageCards_[seat]->hide();
-        imageTab_[seat]->hide();
-        imageSay_[seat]->hide();
+    for (int seat = 1; seat <= kSeatCount; ++seat) {
+        handImages_[seat]->hide();
+        tabImages_[seat]->hide();
+        namePlates_[seat]->hide();
     }
     for (QWidget *w : std::initializer_list<QWidget *>{
-             imageStol_, imageKon_, imageKoloda_, button7_, button8_,
-             static_cast<QWidget *>(edit1_), bitBtn1_, static_cast<QWidget *>(imageMemo_)})
+             tableImage_, counterImage_, deckImage_, commandButton_, leaveButton_,
+             static_cast<QWidget *>(chatLine_), sendButton_, static_cast<QWidget *>(chatPanel_)})
         w->hide();
     if (canvas_)
         canvas_->clear();
@@ -67,7 +67,7 @@ void TForm1::hideTableControls() {
 }
 
 bool TForm1::seatFaceUp(int seat) const {
-    return seat == 4 || game_.HandsOpen || game_.ToMove == kHandEnded ||
+    return seat == kPlayerSeat || game_.HandsOpen || game_.ToMove == kHandEnded ||
            game_.ToMove == kHandSettled;
 }
 
@@ -105,7 +105,7 @@ void TForm1::RedrawBank() {
 }
 
 void TForm1::RedrawTabs(int highlighted) {
-    for (int seat = 1; seat <= 4; ++seat)
+    for (int seat = 1; seat <= kSeatCount; ++seat)
         repaintArea(canvas_->DrawTab(seat, seat == highlighted, game_.HandPenalty[seat],
                                      game_.HandPaid[seat], game_.Score[seat]));
 }
@@ -115,7 +115,7 @@ void TForm1::drawCounter() {
 }
 
 void TForm1::drawNamePlates() {
-    for (int seat = 1; seat <= 4; ++seat) {
+    for (int seat = 1; seat <= kSeatCount; ++seat) {
         repaintArea(canvas_->ClearNamePlate(seat));
         repaintArea(canvas_->DrawNamePlate(seat, QString::fromStdString(game_.SeatName[seat]),
                                            PlateColour::Yellow));
@@ -140,13 +140,13 @@ void TForm1::CounterHover(QPoint at) {
     if (!game_.InGame)
         return;
     const CounterBalloon balloon = TableCanvas::counterBalloon(game_);
-    QToolTip::showText(imageKon_->mapToGlobal(at),
+    QToolTip::showText(counterImage_->mapToGlobal(at),
                        QStringLiteral("<b>") + balloon.title.toHtmlEscaped() +
                            QStringLiteral("</b><br>") +
                            balloon.lines.join(QStringLiteral("<br>"))
                                .toHtmlEscaped()
                                .replace(QStringLiteral("&lt;br&gt;"), QStringLiteral("<br>")),
-                       imageKon_);
+                       counterImage_);
 }
 
 } // namespace quarn

@@ -1,17 +1,16 @@
-// The match as played through the main window: choosing the player, the
-// deal, the tick that moves the computer seats, the player's clicks and
-// commands, leaving, and the records kept when the match ends.
+// The match as shown by the main window: choosing the player, the deal, the
+// tick and the player's clicks and commands routed to the match driver,
+// leaving, and the records kept when the match ends.
 #include "match/TForm1.h"
 
+#include "lang/QtWords.h"
 #include "match/Ask.h"
 #include "match/GameButtons.h"
 #include "match/TFormPassword.h"
 #include "match/TImage.h"
-#include "match/Words.h"
 #include "net/lan/ChatPanel.h"
 #include "net/lan/LanHost.h"
 #include "net/lan/NetworkSection.h"
-#include "opponent/Chooser.h"
 #include "rules/Match.h"
 #include "rules/Moves.h"
 #include "store/History.h"
@@ -50,7 +49,7 @@ Outside TForm1::outside() {
 // ---- Choosing the player --------------------------------------------------------
 
 void TForm1::startMatchFor(int playerKind) {
-    if (!menuShown_ || playerKind < 1 || playerKind > kNewPlayer)
+    if (!menuShown() || playerKind < 1 || playerKind > kNewPlayer)
         return;
     const std::filesystem::path path = clubPath();
     MemberRecord record;
@@ -65,12 +64,12 @@ void TForm1::startMatchFor(int playerKind) {
         if (!stored)
             return;
         game_.PlayerKind = std::uint8_t(playerKind);
-        Play("WOpenFo", false);
+        Play(kSoundWindowOpens, false);
         form.emplace(TFormPassword::Form::Member, fromUtf8(record.name), fromUtf8(*stored),
                      settings_.multiplayer, this);
     } else {
         game_.PlayerKind = kNewPlayer;
-        Play("WOpenFo", false);
+        Play(kSoundWindowOpens, false);
         form.emplace(TFormPassword::Form::NewPlayer, fromUtf8(settings_.playerName), QString(),
                      settings_.multiplayer, this);
     }
@@ -96,14 +95,11 @@ void TForm1::startMatchFor(int playerKind) {
     playerRecord_ = record;
 
     hideMenu();
-    timer1_->stop();
+    tickTimer_->stop();
     applyMusicSetting(); // the melody stops for the match
     // In network play the welcome window's connection has set the role.
-    game_.Network = section != nullptr;
-    game_.Tournament = false;
-    if (!game_.Network)
-        game_.NetRole = kLocalRole;
-    NewMatch(game_, PlayerStanding{record.name, record.rating, record.hands, record.cycleScore});
+    driver_.newMatch(section != nullptr,
+                     PlayerStanding{record.name, record.rating, record.hands, record.cycleScore});
     if (game_.Network)
         startNetworkMatch();
     else
@@ -126,7 +122,7 @@ void TForm1::changeName() {
         const StoredResult stored = changeMemberName(clubPath(), game_.PlayerKind, playerRecord_,
                                                      name, password, clubWritesBarred_);
         if (stored.write == ClubWrite::Failed) {
-            Ask::error(this, word(Word::DiskWriteError));
+            Ask::error(this, word(WordEntry::FileDiskWriteError));
             return;
         }
         if (stored.write == ClubWrite::Written && stored.memberLine != 0) {
@@ -137,77 +133,74 @@ void TForm1::changeName() {
         playerRecord_ = newPlayerRecord(name, password);
     }
     game_.PlayerName = PadName(name);
-    game_.SeatName[4] = name;
+    game_.SeatName[kPlayerSeat] = name;
     drawNamePlates();
-    Ask::inform(this, word(Word::NameChanged) + form.name());
+    Ask::inform(this, word(WordEntry::ClubNameChanged) + form.name());
 }
 
 // ---- The hand -------------------------------------------------------------------
 
 void TForm1::deal() {
-    timer1_->stop();
+    tickTimer_->stop();
     pictures_->chooseBack(QDate::currentDate(), settings_.alwaysOneBack);
     if (game_.Network && lan_->Host())
         lan_->Host()->Deal(); // the clients get the same deck
     else
-        NewHand(game_, outside());
+        driver_.deal();
 }
 
 void TForm1::HandDealt() {
-    quit_->setEnabled(true);
-    genCount_->setEnabled(true);
-    changeName_->setEnabled(game_.IsLocalGame() && !game_.IsAccountGame());
+    exitToMenuAction_->setEnabled(true);
+    generalScoreAction_->setEnabled(true);
+    changeNameAction_->setEnabled(game_.IsLocalGame() && !game_.IsAccountGame());
     canvas_->LayOutTable(layout_.windowSize, layout_.client);
     showTableControls();
-    imageKoloda_->hide();
-    for (int seat = 1; seat <= 4; ++seat)
+    deckImage_->hide();
+    for (int seat = 1; seat <= kSeatCount; ++seat)
         drawSeatHand(seat, seatFaceUp(seat));
     RedrawTable();
     drawNamePlates();
     RedrawTabs(0);
     drawCounter();
     update();
-    Play("WTasoKo", false);
-    imageKon_->setToolTip(word(Word::Game) + QStringLiteral(": ") +
-                          QString::number(game_.HandNumber) + QStringLiteral(" / 30"));
-    button7_->setText(word(Word::ToBegin));
+    Play(kSoundDealt, false);
+    counterImage_->setToolTip(word(WordEntry::MainGame) + QStringLiteral(": ") +
+                              QString::number(game_.HandNumber) + QStringLiteral(" / ") +
+                              QString::number(kCycleLength));
+    commandButton_->setText(word(WordEntry::MainToBegin));
     if (game_.Network) {
         settlementPause_ = false; // the pause holds "Next game" only, never the next hand
         if (game_.MatchHands == 1)
-            imageMemo_->ClearLines();
+            chatPanel_->ClearLines();
         showChatControls();
     }
     updateGameButtons();
-    timer1_->setInterval(MatchTickMs);
-    timer1_->stop();
+    tickTimer_->setInterval(MatchTickMs);
+    tickTimer_->stop();
     StartRecording();
 }
 
-bool TForm1::playerToMove() const {
-    return game_.InGame && game_.Phase == kPhasePlaying && game_.ToMove == 4;
-}
-
 void TForm1::CommandButton() {
-    if (!game_.InGame || !button7_->isEnabled())
+    if (!game_.InGame || !commandButton_->isEnabled())
         return;
     if (game_.Phase == kPhaseDealt) {
-        StartHand(game_, outside());
+        driver_.start();
         SetCommandLabel(CommandLabel::Pass);
-        timer1_->start();
+        tickTimer_->start();
         updateGameButtons();
         outlinePlayableCards();
         return;
     }
     switch (game_.ToMove) {
-    case 4:
-        button7_->setEnabled(false);
-        Pass(game_, 4, true, true, outside());
+    case kPlayerSeat:
+        commandButton_->setEnabled(false);
+        driver_.playerPasses();
         break;
     case kHandEnded:
-        SettleHand(game_, outside());
+        driver_.settle();
         break;
     case kHandSettled:
-        timer1_->stop();
+        tickTimer_->stop();
         deal();
         return;
     default:
@@ -217,72 +210,59 @@ void TForm1::CommandButton() {
 }
 
 void TForm1::LeaveButton() {
-    if (!game_.InGame || !game_.MayLeave || !button8_->isEnabled())
+    if (!game_.InGame || !game_.MayLeave || !leaveButton_->isEnabled())
         return;
-    EndMatch(game_, game_.PlayerScore, game_.MatchHands, outside());
+    driver_.endMatch();
 }
 
 void TForm1::Tick() {
-    if (titleShown_) {
+    if (titleShown()) {
         title_.advance();
         update();
         return;
     }
-    if (menuShown_) {
+    if (menuShown()) {
         if (lan::LanHost *host = lan_->Host())
             host->MenuTick(); // the host that lost a client stops listening
         ++menuTick_;
         update(layout_.scaling.place(180, 22, 400, 56));
         return;
     }
-    if (!game_.InGame || game_.Phase != kPhasePlaying || game_.ToMove < 1 || game_.ToMove > 3)
+    if (!driver_.moveComputerSeat())
         return;
-    const int seat = game_.ToMove;
-    if (!tickMovesSeat(game_, seat))
-        return;
-    const std::uint8_t slot = ChooseCard(game_.Hands[seat], game_.Table, game_.MoveNumber);
-    if (slot != 0)
-        PlayCard(game_, seat, slot, true, outside());
-    else
-        Pass(game_, seat, true, true, outside());
-    if (game_.CardCount[seat] == 0)
-        EndHand(game_, outside());
     updateGameButtons();
     outlinePlayableCards();
 }
 
 void TForm1::BottomHandClick(Qt::MouseButton button, int x) {
-    if (button != Qt::LeftButton || !playerToMove())
+    if (button != Qt::LeftButton || !driver_.playerToMove())
         return;
-    const int count = game_.CardCount[4];
-    const int slot = canvas_->HitTest(4, x);
-    if (slot < 1 || slot > count)
+    const int slot = canvas_->HitTest(kPlayerSeat, x);
+    if (!driver_.isPlayerSlot(slot))
         return;
     salute(settings_.saluteOnCards);
-    if (!IsPlayable(game_, game_.Hands[4][slot].card)) {
-        Play("WWrongs", false);
+    if (!driver_.playerPlays(slot)) {
+        Play(kSoundRefused, false);
         return;
     }
-    PlayCard(game_, 4, slot, true, outside());
-    if (game_.CardCount[4] == 0)
-        EndHand(game_, outside());
     updateGameButtons();
 }
 
 void TForm1::BottomHandHover(int x) {
-    setPointer(imageCards_[4], canvas_->pointerOverBottomHand(game_, x));
+    setPointer(handImages_[kPlayerSeat], canvas_->pointerOverBottomHand(game_, x));
 }
 
 void TForm1::updateGameButtons() {
     const GameButtons buttons = gameButtonsFor(situationOf(game_));
-    button7_->setText(word(buttons.commandLabel));
-    button7_->setAccessibleName(button7_->text());
-    button7_->setEnabled(buttons.commandEnabled && !settlementPause_);
-    button8_->setEnabled(buttons.leaveEnabled && game_.MayLeave);
+    commandButton_->setText(word(buttons.commandLabel));
+    commandButton_->setAccessibleName(commandButton_->text());
+    commandButton_->setEnabled(buttons.commandEnabled && !settlementPause_);
+    leaveButton_->setEnabled(buttons.leaveEnabled && game_.MayLeave);
 }
 
 void TForm1::outlinePlayableCards() {
-    if (!settings_.highlightPlayable || !playerToMove() || game_.CardCount[4] == 0)
+    if (!settings_.highlightPlayable || !driver_.playerToMove() ||
+        game_.CardCount[kPlayerSeat] == 0)
         return;
     repaintArea(canvas_->OutlinePlayableCards(game_));
 }
@@ -290,12 +270,12 @@ void TForm1::outlinePlayableCards() {
 // ---- Leaving ----------------------------------------------------------------------
 
 void TForm1::abandonMatch() {
-    if (titleShown_ || menuShown_ || !game_.InGame)
+    if (screen_ != Screen::Table || !game_.InGame)
         return;
-    if (!askLeave(word(Word::AskLeaveToMenu), QStringLiteral("\n\r")))
+    if (!askLeave(word(WordEntry::MainLeaveToMenuQuestion), QStringLiteral("\n\r")))
         return;
     SaveRecording();
-    AbandonMatch(game_, outside());
+    driver_.abandon();
     if (game_.Network)
         lan_->Close();
     enterMenuState();
@@ -312,7 +292,7 @@ void TForm1::HideTable() {
 
 void TForm1::ShowWaitBanner() {
     const Scaling &s = layout_.scaling;
-    waitBanner_->setText(word(Word::PleaseWait));
+    waitBanner_->setText(word(WordEntry::MainPleaseWait));
     QFont font(QStringLiteral("Comic Sans MS"));
     font.setPixelSize(s.fontPixels(24));
     font.setBold(true);
@@ -328,9 +308,10 @@ void TForm1::HideWaitBanner() {
 }
 
 void TForm1::SetCommandLabel(CommandLabel label) {
-    static const Word words[] = {Word::ToBegin, Word::Pass, Word::TotalOfGame, Word::NextGame};
-    button7_->setText(word(words[int(label)]));
-    button7_->setAccessibleName(button7_->text());
+    static const WordEntry words[] = {WordEntry::MainToBegin, WordEntry::MainPass,
+                                      WordEntry::MainTotalOfGame, WordEntry::MainNextGame};
+    commandButton_->setText(word(words[int(label)]));
+    commandButton_->setAccessibleName(commandButton_->text());
     if (label == CommandLabel::NextGame && game_.Network)
         startSettlementPause();
 }
@@ -346,7 +327,7 @@ void TForm1::WriteHistory(const HistoryEntry &entry) {
     line.Ac = static_cast<std::uint8_t>(entry.kind);
     const HisStr lines[] = {line};
     if (!appendHistory(std::filesystem::path(folder_.toStdString()), lines).ok)
-        Ask::error(this, word(Word::CantSaveHistory));
+        Ask::error(this, qText(cantSaveHistoryMessage));
 }
 
 void TForm1::UpdateClub(const ClubUpdate &update) {
@@ -360,12 +341,12 @@ void TForm1::UpdateClub(const ClubUpdate &update) {
         recordMatchEnd(clubPath(), update.oldLine, record, clubWritesBarred_);
     lastPlace_ = stored.place;
     if (stored.write == ClubWrite::Failed)
-        Ask::error(this, word(Word::DiskWriteError));
+        Ask::error(this, word(WordEntry::FileDiskWriteError));
 }
 
 void TForm1::RemoveClubLine(bool, int line) {
     if (removeMember(clubPath(), line, clubWritesBarred_) == ClubWrite::Failed)
-        Ask::error(this, word(Word::DiskWriteError));
+        Ask::error(this, word(WordEntry::FileDiskWriteError));
 }
 
 void TForm1::ShowEndOfGame(bool networkClub) {

@@ -2,12 +2,12 @@
 // pictures that open the online windows.
 #include "match/TForm1.h"
 
+#include "lang/QtWords.h"
 #include "match/Ask.h"
 #include "match/MemberLabel.h"
 #include "match/MenuCalendar.h"
 #include "match/MenuHeadings.h"
 #include "match/MenuIcons.h"
-#include "match/Words.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -48,27 +48,27 @@ void TForm1::createMenuControls() {
         connect(memberButtons_[line], &QPushButton::clicked, this,
                 [this, line] { memberButtonClick(line); });
     }
-    button6_ = makeButton(QStringLiteral("Button6"), word(Word::NewPlayer));
-    connect(button6_, &QPushButton::clicked, this, [this] { startMatchFor(kNewPlayer); });
-    button9_ = makeButton(QStringLiteral("Button9"), word(Word::TopTen));
-    connect(button9_, &QPushButton::clicked, this,
+    newPlayerButton_ = makeButton(QStringLiteral("Button6"), word(WordEntry::MainNewPlayer));
+    connect(newPlayerButton_, &QPushButton::clicked, this, [this] { startMatchFor(kNewPlayer); });
+    topTenButton_ = makeButton(QStringLiteral("Button9"), word(WordEntry::MainTopTen));
+    connect(topTenButton_, &QPushButton::clicked, this,
             [this] { windows_->showTopTen(settings_.multiplayer); });
-    button10_ = makeButton(QStringLiteral("Button10"), word(Word::Options));
-    connect(button10_, &QPushButton::clicked, this, [this] { windows_->showOptions(); });
-    button11_ = makeButton(QStringLiteral("Button11"), word(Word::Exit));
-    connect(button11_, &QPushButton::clicked, this, &QWidget::close);
-    bHistory_ = makeButton(QStringLiteral("BHistory"), word(Word::History));
-    connect(bHistory_, &QPushButton::clicked, this, [this] { windows_->showHistory(); });
-    bMode_ = makeButton(QStringLiteral("BMode"), word(Word::Mode));
-    connect(bMode_, &QPushButton::clicked, this, &TForm1::ButtonModeClick);
+    optionsButton_ = makeButton(QStringLiteral("Button10"), word(WordEntry::MainOptions));
+    connect(optionsButton_, &QPushButton::clicked, this, [this] { windows_->showOptions(); });
+    exitButton_ = makeButton(QStringLiteral("Button11"), word(WordEntry::MainExit));
+    connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
+    historyButton_ = makeButton(QStringLiteral("BHistory"), word(WordEntry::MainHistory));
+    connect(historyButton_, &QPushButton::clicked, this, [this] { windows_->showHistory(); });
+    modeButton_ = makeButton(QStringLiteral("BMode"), word(WordEntry::MainMode));
+    connect(modeButton_, &QPushButton::clicked, this, &TForm1::ButtonModeClick);
 
     // Names typed by players are shown as they are, never as markup.
-    panel4_ = new QLabel(this);
-    panel4_->setTextFormat(Qt::PlainText);
+    memberHeading_ = new QLabel(this);
+    memberHeading_->setTextFormat(Qt::PlainText);
     // Centred like the member labels below it, so the columns meet.
-    panel4_->setAlignment(Qt::AlignCenter);
-    panel4_->setObjectName(QStringLiteral("Panel4"));
-    panel4_->hide();
+    memberHeading_->setAlignment(Qt::AlignCenter);
+    memberHeading_->setObjectName(QStringLiteral("Panel4"));
+    memberHeading_->hide();
     for (int i = 0; i < 3; ++i) {
         topTenPanels_[i] = new QLabel(this);
         topTenPanels_[i]->setTextFormat(Qt::PlainText);
@@ -77,7 +77,7 @@ void TForm1::createMenuControls() {
     }
     // The two calendar pages, built whenever the menu is shown.
     new MenuCalendar(
-        this, MenuCalendar::Host{folder_, [this] { return menuShown_; },
+        this, MenuCalendar::Host{folder_, [this] { return menuShown(); },
                                  [this] { return layout_.scaling; },
                                  [this](QRect area) { return canvas_->image().copy(area); }});
 }
@@ -85,24 +85,24 @@ void TForm1::createMenuControls() {
 void TForm1::createOnlinePictures() {
     const struct {
         const char *name;
-        Word hint;
+        WordEntry hint;
         std::function<void()> open;
     } pictures[] = {
-        {"ImageAccount", Word::HintAccount,
+        {"ImageAccount", WordEntry::AccHintLoggedOut,
          [this] {
              windows_->showAccount();
              buildMemberList();
          }},
-        {"ImageTournament", Word::HintTournament,
+        {"ImageTournament", WordEntry::MainTournamentHint,
          [this] {
              if (!windows_->showTournament())
-                 Ask::inform(this, word(Word::LogInFirst));
+                 Ask::inform(this, word(WordEntry::TourLogInFirst));
          }},
-        {"ImageStatistics", Word::HintStatistics, [this] { windows_->showStatistics(); }},
-        {"ImageNews", Word::HintNews, [this] { windows_->showNews(); }},
-        {"ImageChat", Word::HintChat, [this] { windows_->showChat(); }},
-        {"ImageRadio", Word::Radio, [this] { windows_->showRadio(); }},
-        {"ImageHomePage", Word::HintHomePage, [this] { windows_->openHomePage(); }},
+        {"ImageStatistics", WordEntry::MainStatisticsHint, [this] { windows_->showStatistics(); }},
+        {"ImageNews", WordEntry::ChatNewsHint, [this] { windows_->showNews(); }},
+        {"ImageChat", WordEntry::ChatHint, [this] { windows_->showChat(); }},
+        {"ImageRadio", WordEntry::MainRadio, [this] { windows_->showRadio(); }},
+        {"ImageHomePage", WordEntry::MainHomePageHint, [this] { windows_->openHomePage(); }},
     };
     for (int i = 0; i < menuIconCount; ++i) {
         // Pictures, not owner-drawn buttons: a coin with its glyph and nothing else.
@@ -122,13 +122,13 @@ void TForm1::createOnlinePictures() {
 }
 
 void TForm1::showMenu() {
-    menuShown_ = true;
     buildMemberList();
     placeMenuControls();
     for (int line = 1; line <= 5; ++line)
         memberButtons_[line]->show();
-    for (QWidget *w : std::initializer_list<QWidget *>{button6_, button9_, button10_, button11_,
-                                                       bHistory_, bMode_, panel4_})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{newPlayerButton_, topTenButton_, optionsButton_,
+                                          exitButton_, historyButton_, modeButton_, memberHeading_})
         w->show();
     for (QLabel *panel : topTenPanels_)
         panel->show();
@@ -139,7 +139,7 @@ void TForm1::showMenu() {
 }
 
 void TForm1::hideMenu() {
-    menuShown_ = false;
+    screen_ = nextScreen(screen_, ScreenEvent::MatchChosen);
     hideGameControls();
     MenuCalendar::of(this)->hidePages();
     update();
@@ -154,26 +154,26 @@ void TForm1::placeMenuControls() {
     buttonFont.setPixelSize(s.fontPixels(16, settings_.fontScales[0]));
     buttonFont.setBold(true);
 
-    panel4_->setGeometry(s.place(MenuListLeft, 104, MenuListWidth, 26));
-    panel4_->setFont(listFont);
+    memberHeading_->setGeometry(s.place(MenuListLeft, 104, MenuListWidth, 26));
+    memberHeading_->setFont(listFont);
     for (int line = 1; line <= 5; ++line) {
         memberButtons_[line]->setGeometry(
             s.place(MenuListLeft, 132 + 34 * (line - 1), MenuListWidth, 32));
         memberButtons_[line]->setFont(listFont);
     }
-    button6_->setGeometry(s.place(MenuListLeft, 306, MenuListWidth / 2 - 4, 32));
-    bMode_->setGeometry(
+    newPlayerButton_->setGeometry(s.place(MenuListLeft, 306, MenuListWidth / 2 - 4, 32));
+    modeButton_->setGeometry(
         s.place(MenuListLeft + MenuListWidth / 2 + 4, 306, MenuListWidth / 2 - 4, 32));
     for (int i = 0; i < 3; ++i) {
         topTenPanels_[i]->setGeometry(s.place(MenuListLeft, 346 + 22 * i, MenuListWidth, 22));
         topTenPanels_[i]->setFont(listFont);
     }
-    QPushButton *row[] = {button9_, button10_, bHistory_, button11_};
+    QPushButton *row[] = {topTenButton_, optionsButton_, historyButton_, exitButton_};
     for (int i = 0; i < 4; ++i) {
         row[i]->setGeometry(s.place(180 + 102 * i, 428, 94, 32));
         row[i]->setFont(fittedButtonFont(buttonFont, row[i]->text(), row[i]->width() - s.Scale(8)));
     }
-    for (QPushButton *b : {button6_, bMode_})
+    for (QPushButton *b : {newPlayerButton_, modeButton_})
         b->setFont(fittedButtonFont(buttonFont, b->text(), b->width() - s.Scale(8)));
     // Four coins under the cards on the left, three under the chips on the right.
     const int icon = s.Scale(34);
@@ -188,7 +188,8 @@ void TForm1::placeMenuControls() {
 
 void TForm1::buildMemberList() {
     const ClubMode mode = settings_.clubDisplayMode == 2 ? ClubMode::Rating : ClubMode::Score;
-    panel4_->setText(word(mode == ClubMode::Rating ? Word::HeadingRating : Word::HeadingScore));
+    memberHeading_->setText(word(mode == ClubMode::Rating ? WordEntry::MainClubHeadingRating
+                                                          : WordEntry::MainClubHeadingScore));
     const std::optional<ClubFile> club = readClubFile(clubPath());
     QFont listFont(QStringLiteral("Courier New"));
     listFont.setPixelSize(layout_.scaling.fontPixels(MenuListFontPixels, settings_.fontScales[3]));
@@ -231,13 +232,14 @@ void TForm1::memberButtonClick(int line) {
 }
 
 void TForm1::enterMenuState() {
-    for (QAction *action : {genCount_, quit_, changeName_})
+    for (QAction *action : {generalScoreAction_, exitToMenuAction_, changeNameAction_})
         action->setEnabled(false);
     hideTableControls();
     waitBanner_->hide();
+    screen_ = nextScreen(screen_, ScreenEvent::MatchLeft);
     showMenu();
-    timer1_->setInterval(MenuTickMs);
-    timer1_->start();
+    tickTimer_->setInterval(MenuTickMs);
+    tickTimer_->start();
     applyMusicSetting(); // back in the menu the melody plays again
 }
 
@@ -260,13 +262,13 @@ void TForm1::paintMenuHeading(QPainter &painter) {
     painter.setPen(QColor(235, 225, 190));
     painter.drawText(s.place(180, 466, 400, 18), Qt::AlignCenter,
                      QString::fromUtf8(versionText.data(), qsizetype(versionText.size())) +
-                         QStringLiteral("   ") + word(Word::BuildDate));
+                         QStringLiteral("   ") + qText(buildDate()));
 }
 
 // A click on a heading picture moves it to the next colour variant.
 bool TForm1::headingClick(QPoint at) {
     const Scaling &s = layout_.scaling;
-    if (!menuShown_ ||
+    if (!menuShown() ||
         !(s.place(180, 16, 400, 56).contains(at) || s.place(180, 68, 400, 26).contains(at)))
         return false;
     settings_.headingColour = MenuHeadings::nextVariant(settings_.headingColour);

@@ -3,8 +3,8 @@
 // and its four-line panel, and the end of a game when a player leaves.
 #include "match/TForm1.h"
 
+#include "lang/QtWords.h"
 #include "match/Ask.h"
-#include "match/Words.h"
 #include "net/lan/ChatPanel.h"
 #include "net/lan/LanClient.h"
 #include "net/lan/LanHost.h"
@@ -31,15 +31,15 @@ void TForm1::createNetworkControls() {
     connect(lan_, &lan::LanConnection::gameMessageApplied, this, &TForm1::networkMessageApplied);
     connect(lan_, &lan::LanConnection::gameInterrupted, this, &TForm1::networkGameInterrupted);
     connect(lan_, &lan::LanConnection::peerLost, this, [this] {
-        edit1_->setEnabled(false);
-        bitBtn1_->setEnabled(false);
+        chatLine_->setEnabled(false);
+        sendButton_->setEnabled(false);
     });
 
-    imageMemo_ = new lan::ChatPanel(this);
-    imageMemo_->hide();
-    edit1_->setMaxLength(lan::kChatTextMax);
-    connect(edit1_, &QLineEdit::returnPressed, this, &TForm1::sendChatLine);
-    connect(bitBtn1_, &QPushButton::clicked, this, &TForm1::sendChatLine);
+    chatPanel_ = new lan::ChatPanel(this);
+    chatPanel_->hide();
+    chatLine_->setMaxLength(lan::kChatTextMax);
+    connect(chatLine_, &QLineEdit::returnPressed, this, &TForm1::sendChatLine);
+    connect(sendButton_, &QPushButton::clicked, this, &TForm1::sendChatLine);
 }
 
 bool TForm1::confirmNetworkStart(lan::NetworkSection &section, const QString &name) {
@@ -48,7 +48,7 @@ bool TForm1::confirmNetworkStart(lan::NetworkSection &section, const QString &na
 }
 
 void TForm1::startNetworkMatch() {
-    imageMemo_->ClearLines();
+    chatPanel_->ClearLines();
     showChatControls();
     if (lan::LanClient *client = lan_->Client()) {
         // The host's first deal deals the first hand.
@@ -63,16 +63,16 @@ void TForm1::startNetworkMatch() {
 }
 
 void TForm1::showChatControls() {
-    imageMemo_->SetScale([this](int v) { return layout_.scaling.Scale(v); });
-    imageMemo_->setGeometry(layout_.memo);
-    edit1_->setGeometry(layout_.chatLine);
-    bitBtn1_->setGeometry(layout_.sendButton);
+    chatPanel_->SetScale([this](int v) { return layout_.scaling.Scale(v); });
+    chatPanel_->setGeometry(layout_.memo);
+    chatLine_->setGeometry(layout_.chatLine);
+    sendButton_->setGeometry(layout_.sendButton);
     // Disabled while a client waits for the host's first deal, and once the
     // connection is gone.
     const lan::LanClient *client = lan_->Client();
     const bool connected = lan_->Session() && lan_->Session()->Joining() != lan::kIdle &&
                            !(client && client->AwaitingFirstDeal());
-    for (QWidget *w : std::initializer_list<QWidget *>{imageMemo_, edit1_, bitBtn1_}) {
+    for (QWidget *w : std::initializer_list<QWidget *>{chatPanel_, chatLine_, sendButton_}) {
         w->setEnabled(connected);
         w->show();
         w->raise();
@@ -80,16 +80,16 @@ void TForm1::showChatControls() {
 }
 
 void TForm1::sendChatLine() {
-    const QString text = edit1_->text().left(lan::kChatTextMax);
+    const QString text = chatLine_->text().left(lan::kChatTextMax);
     if (!game_.Network || text.isEmpty() || !lan_->Session())
         return;
     lan_->Session()->SendChat(text);
-    imageMemo_->AddLine(game_.NetRole, text);
-    edit1_->clear();
+    chatPanel_->AddLine(game_.NetRole, text);
+    chatLine_->clear();
 }
 
 void TForm1::chatLineArrived(int role, const QString &text) {
-    imageMemo_->AddLine(role, text);
+    chatPanel_->AddLine(role, text);
 }
 
 void TForm1::networkMessageApplied() {
@@ -98,8 +98,8 @@ void TForm1::networkMessageApplied() {
     if (waitBanner_->isVisible() && game_.Phase == kPhaseDealt)
         waitBanner_->hide();
     // A start from the host runs the tick as the start command does here.
-    if (game_.Phase == kPhasePlaying && !timer1_->isActive())
-        timer1_->start();
+    if (game_.Phase == kPhasePlaying && !tickTimer_->isActive())
+        tickTimer_->start();
     updateGameButtons();
     outlinePlayableCards();
 }

@@ -15,11 +15,11 @@
 namespace quarn {
 
 void TForm1::redrawAfterOptions() {
-    if (titleShown_ || !started_) {
+    if (titleShown() || !started()) {
         update();
         return;
     }
-    if (menuShown_) {
+    if (menuShown()) {
         placeMenuControls();
         buildMemberList();
         // The calendar pages take the new background and window size.
@@ -35,20 +35,20 @@ void TForm1::redrawAfterOptions() {
     // The table of a running match, drawn again for the new layout or pictures.
     canvas_->LayOutTable(layout_.windowSize, layout_.client);
     showTableControls();
-    for (int seat = 1; seat <= 4; ++seat)
+    for (int seat = 1; seat <= kSeatCount; ++seat)
         drawSeatHand(seat, seatFaceUp(seat));
     RedrawTable();
     drawNamePlates();
-    const bool someoneToMove = game_.ToMove >= 1 && game_.ToMove <= 4;
+    const bool someoneToMove = game_.ToMove >= 1 && game_.ToMove <= kSeatCount;
     RedrawTabs(someoneToMove ? game_.ToMove : 0);
     drawCounter();
-    if (playerToMove())
+    if (driver_.playerToMove())
         outlinePlayableCards();
     update();
 }
 
 void TForm1::windowSizeChanged() {
-    if (titleShown_) {
+    if (titleShown()) {
         // The title screen keeps its size; the new size applies when it is left.
         return;
     }
@@ -109,7 +109,7 @@ void TForm1::buttonLookChanged() {
 
 void TForm1::networkModeChanged() {
     // The club heading and the list come from the other club file.
-    if (menuShown_)
+    if (menuShown())
         buildMemberList();
     update();
 }

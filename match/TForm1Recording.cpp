@@ -4,7 +4,7 @@
 // while a small banner says so.
 #include "match/TForm1.h"
 
-#include "match/Words.h"
+#include "lang/QtWords.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -28,12 +28,12 @@ constexpr int FailureShownMs = 4000;
 } // namespace
 
 void TForm1::createRecordingControls() {
-    if (timerGif_)
+    if (gifTimer_)
         return;
-    timerGif_ = new QTimer(this);
-    timerGif_->setObjectName(QStringLiteral("TimerGIF"));
-    timerGif_->setInterval(CaptureIntervalMs);
-    connect(timerGif_, &QTimer::timeout, this, &TForm1::CaptureFrame);
+    gifTimer_ = new QTimer(this);
+    gifTimer_->setObjectName(QStringLiteral("TimerGIF"));
+    gifTimer_->setInterval(CaptureIntervalMs);
+    connect(gifTimer_, &QTimer::timeout, this, &TForm1::CaptureFrame);
     gifBanner_ = new QLabel(this);
     gifBanner_->setObjectName(QStringLiteral("GifBanner"));
     gifBanner_->hide();
@@ -44,7 +44,7 @@ void TForm1::setRecordingClock(std::function<QDateTime()> clock) {
 }
 
 bool TForm1::recording() const {
-    return timerGif_ && timerGif_->isActive();
+    return gifTimer_ && gifTimer_->isActive();
 }
 
 QString TForm1::gifFolder() const {
@@ -61,7 +61,7 @@ void TForm1::StartRecording() {
     createRecordingControls();
     repaint();
     film_.start();
-    timerGif_->start();
+    gifTimer_->start();
     CaptureFrame();
 }
 
@@ -101,7 +101,7 @@ void TForm1::CompleteFilm() {
         return;
     RedrawTable();
     RedrawTabs(0);
-    for (int seat = 1; seat <= 4; ++seat)
+    for (int seat = 1; seat <= kSeatCount; ++seat)
         drawSeatHand(seat, seatFaceUp(seat));
     updateGameButtons();
     CaptureFrame();
@@ -111,7 +111,7 @@ void TForm1::CompleteFilm() {
 void TForm1::SaveRecording() {
     if (!recording())
         return;
-    timerGif_->stop();
+    gifTimer_->stop();
     QSize screen = film_.screen();
     std::vector<GifFrame> frames = film_.takeFrames();
     // Switched off during the hand: the film is dropped, nothing is written.
@@ -120,7 +120,7 @@ void TForm1::SaveRecording() {
     // A film still being written is finished (and its banner settled) first,
     // so films are written in the order of their hands.
     waitForRecordingSaved();
-    showGifBanner(word(Word::CreatingGif));
+    showGifBanner(word(WordEntry::MainCreatingGif));
     const QDateTime now = recordingClock_ ? recordingClock_() : QDateTime::currentDateTime();
     filmSaver_.save(gifFolder(), filmFileName(now), std::move(frames), screen, this, [this] {
         if (const std::optional<bool> ok = filmSaver_.takeResult())
@@ -141,7 +141,7 @@ void TForm1::filmWritten(bool ok) {
         return;
     }
     // Told briefly in the banner; the game goes on.
-    showGifBanner(word(Word::DiskWriteError));
+    showGifBanner(word(WordEntry::FileDiskWriteError));
     QTimer::singleShot(FailureShownMs, gifBanner_,
                        [banner = gifBanner_, text = gifBanner_->accessibleName()] {
                            if (banner->accessibleName() == text)

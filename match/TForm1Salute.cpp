@@ -9,7 +9,7 @@
 namespace quarn {
 
 void TForm1::salute(bool optionOn) {
-    if (optionOn && started_)
+    if (optionOn && started())
         playSalute(folder_, QCursor::pos());
 }
 

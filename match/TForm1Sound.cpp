@@ -21,23 +21,23 @@ void TForm1::createSound() {
     soundDevice_ = sound_.get();
 
     // Right clicks on cards speak their names.
-    for (int seat = 1; seat <= 4; ++seat)
-        connect(imageCards_[seat], &TImage::mouseUp, this,
+    for (int seat = 1; seat <= kSeatCount; ++seat)
+        connect(handImages_[seat], &TImage::mouseUp, this,
                 [this, seat](Qt::MouseButton button, QPoint at) {
                     if (button == Qt::RightButton)
                         sayHandCard(seat, at.x());
                 });
-    connect(imageStol_, &TImage::mouseUp, this, [this](Qt::MouseButton button, QPoint at) {
+    connect(tableImage_, &TImage::mouseUp, this, [this](Qt::MouseButton button, QPoint at) {
         if (button == Qt::RightButton)
-            sayTableCard(imageStol_->geometry().topLeft() + at);
+            sayTableCard(tableImage_->geometry().topLeft() + at);
     });
 
     // The melody repeats on the title screen and in the menu.
-    timerMusic_ = new QTimer(this);
-    timerMusic_->setObjectName(QStringLiteral("TimerMusic"));
-    timerMusic_->setInterval(MusicTimerMs);
-    connect(timerMusic_, &QTimer::timeout, this, &TForm1::applyMusicSetting);
-    timerMusic_->start();
+    musicTimer_ = new QTimer(this);
+    musicTimer_->setObjectName(QStringLiteral("TimerMusic"));
+    musicTimer_->setInterval(MusicTimerMs);
+    connect(musicTimer_, &QTimer::timeout, this, &TForm1::applyMusicSetting);
+    musicTimer_->start();
 }
 
 void TForm1::Play(std::string_view name, bool waitForEnd) {
@@ -49,11 +49,11 @@ void TForm1::Play(std::string_view name, bool waitForEnd) {
     }
     // The move waits for its sound; the tick must not make the next move
     // from inside that wait.
-    const bool ticking = timer1_->isActive();
-    timer1_->stop();
+    const bool ticking = tickTimer_->isActive();
+    tickTimer_->stop();
     soundDevice_->Play(name, true);
     if (ticking)
-        timer1_->start();
+        tickTimer_->start();
 }
 
 void TForm1::startMusic() {
@@ -65,22 +65,22 @@ void TForm1::startMusic() {
 void TForm1::applyMusicSetting() {
     if (!sound_)
         return;
-    const bool wanted = settings_.music && (titleShown_ || menuShown_) && !game_.InGame;
+    const bool wanted = settings_.music && (titleShown() || menuShown()) && !game_.InGame;
     sound_->music(wanted);
 }
 
 void TForm1::closeSound() {
-    if (timerMusic_)
-        timerMusic_->stop();
+    if (musicTimer_)
+        musicTimer_->stop();
     // The temporary music file goes before the settings are written.
     sound_->closeMusic();
 }
 
 void TForm1::sayHandCard(int seat, int x) {
-    if (!game_.InGame || seat < 1 || seat > 4)
+    if (!game_.InGame || seat < 1 || seat > kSeatCount)
         return;
     // The other seats' cards lie open only once the hand is over.
-    if (seat != 4 && game_.ToMove <= 4)
+    if (seat != kPlayerSeat && game_.ToMove <= kSeatCount)
         return;
     const int slot = canvas_->HitTest(seat, x);
     if (slot < 1 || slot > game_.CardCount[seat])
@@ -94,7 +94,7 @@ void TForm1::sayTableCard(QPoint clientPoint) {
     const QSize card(layout_.card.width, layout_.card.height);
     // The cards are drawn from spades to hearts, each row from the six up:
     // the last one drawn lies on top, so search in the opposite order.
-    for (int suit = 1; suit <= 4; ++suit) {
+    for (int suit = 1; suit <= kSuitCount; ++suit) {
         for (int rank = 9; rank >= 1; --rank) {
             const TStr2 onTable = game_.Table[suit][rank];
             if (onTable.IsEmpty())

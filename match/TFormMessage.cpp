@@ -1,7 +1,7 @@
 #include "match/TFormMessage.h"
 
+#include "lang/QtWords.h"
 #include "match/Ask.h"
-#include "match/Words.h"
 #include "ui/TWemCardsButton.h"
 
 #include <QDesktopServices>
@@ -72,9 +72,9 @@ TFormMessage::TFormMessage(const QStringList &lines, QWidget *parent) : QDialog(
         }
         y += LineHeight;
     }
-    auto *ok = new TWemCardsButton(word(Word::Ok), this);
+    auto *ok = new TWemCardsButton(word(WordEntry::OptOk), this);
     ok->setObjectName(QStringLiteral("ButtonOk"));
-    ok->setAccessibleName(word(Word::Ok));
+    ok->setAccessibleName(word(WordEntry::OptOk));
     ok->setDefault(true);
     ok->setGeometry((width - 90) / 2, y + 12, 90, 32);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -36,7 +36,7 @@ QLabel *buddyLabel(QWidget *parent, const QString &text, QWidget *buddy) {
 QString TFormPassword::offeredName(const QString &lastName, bool networkMode) {
     const int limit = networkMode ? 4 : NameMax;
     if (lastName.isEmpty() || lastName.size() > limit)
-        return word(Word::MrX);
+        return word(WordEntry::ClubDefaultName);
     return lastName;
 }
 
@@ -44,18 +44,19 @@ TFormPassword::TFormPassword(Form form, const QString &name, const QString &stor
                              bool networkMode, QWidget *parent)
     : QDialog(parent), form_(form), storedPassword_(storedPassword) {
     setObjectName(QStringLiteral("FormPassword"));
-    setWindowTitle(word(Word::Welcome));
+    setWindowTitle(word(WordEntry::ClubWelcome));
 
     auto *grid = new QGridLayout;
     editName_ = new QLineEdit(this);
     editName_->setObjectName(QStringLiteral("EditName"));
-    editName_->setAccessibleName(word(Word::EnterName));
+    editName_->setAccessibleName(word(WordEntry::ClubEnterName));
     editName_->setMaxLength(networkMode ? 4 : NameMax);
-    grid->addWidget(buddyLabel(this, word(Word::EnterName), editName_), 0, 0);
+    grid->addWidget(buddyLabel(this, word(WordEntry::ClubEnterName), editName_), 0, 0);
     grid->addWidget(editName_, 0, 1);
 
-    editPassword_ = passwordEdit(this, QStringLiteral("EditPassword"), word(Word::EnterPassword));
-    grid->addWidget(buddyLabel(this, word(Word::EnterPassword), editPassword_), 1, 0);
+    editPassword_ =
+        passwordEdit(this, QStringLiteral("EditPassword"), word(WordEntry::ClubEnterPassword));
+    grid->addWidget(buddyLabel(this, word(WordEntry::ClubEnterPassword), editPassword_), 1, 0);
     grid->addWidget(editPassword_, 1, 1);
 
     if (form_ == Form::Member) {
@@ -66,20 +67,20 @@ TFormPassword::TFormPassword(Form form, const QString &name, const QString &stor
     } else {
         editName_->setText(offeredName(name, networkMode));
         editPassword2_ =
-            passwordEdit(this, QStringLiteral("EditPassword2"), word(Word::AgainForCheck));
-        grid->addWidget(buddyLabel(this, word(Word::AgainForCheck), editPassword2_), 2, 0);
+            passwordEdit(this, QStringLiteral("EditPassword2"), word(WordEntry::ClubPasswordAgain));
+        grid->addWidget(buddyLabel(this, word(WordEntry::ClubPasswordAgain), editPassword2_), 2, 0);
         grid->addWidget(editPassword2_, 2, 1);
         editName_->selectAll();
         editName_->setFocus();
     }
 
-    auto *ok = new TWemCardsButton(word(Word::Ok), this);
+    auto *ok = new TWemCardsButton(word(WordEntry::OptOk), this);
     ok->setObjectName(QStringLiteral("ButtonOk"));
-    ok->setAccessibleName(word(Word::Ok));
+    ok->setAccessibleName(word(WordEntry::OptOk));
     ok->setDefault(true);
-    auto *cancel = new TWemCardsButton(word(Word::Cancel), this);
+    auto *cancel = new TWemCardsButton(word(WordEntry::ClubCancel), this);
     cancel->setObjectName(QStringLiteral("ButtonCancel"));
-    cancel->setAccessibleName(word(Word::Cancel));
+    cancel->setAccessibleName(word(WordEntry::ClubCancel));
     connect(ok, &QPushButton::clicked, this, &TFormPassword::tryAccept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -91,7 +92,7 @@ TFormPassword::TFormPassword(Form form, const QString &name, const QString &stor
     for (QPushButton *button : {ok, cancel})
         button->setMinimumSize(96, 30);
 
-    auto *heading = new QLabel(word(Word::Welcome), this);
+    auto *heading = new QLabel(word(WordEntry::ClubWelcome), this);
     heading->setObjectName(QStringLiteral("LabelWelcome"));
     QFont headingFont(QStringLiteral("Comic Sans MS"));
     headingFont.setPixelSize(22);
@@ -120,17 +121,17 @@ QString TFormPassword::password() const {
     return editPassword_->text();
 }
 
-std::optional<Word> TFormPassword::entryProblem() const {
+std::optional<WordEntry> TFormPassword::entryProblem() const {
     if (form_ == Form::Member) {
         if (!passwordsMatch(editPassword_->text(), storedPassword_))
-            return Word::IncorrectPassword;
+            return WordEntry::ClubIncorrectPassword;
         return std::nullopt;
     }
     return newPlayerEntryProblem(name(), editPassword_->text(), editPassword2_->text());
 }
 
 void TFormPassword::tryAccept() {
-    const std::optional<Word> problem = entryProblem();
+    const std::optional<WordEntry> problem = entryProblem();
     if (!problem) {
         if (networkStart_ && !networkStart_(*networkSection_, name()))
             return; // the section's message was shown; the window stays
@@ -138,7 +139,7 @@ void TFormPassword::tryAccept() {
         return;
     }
     Ask::error(this, word(*problem));
-    if (*problem == Word::IncorrectName)
+    if (*problem == WordEntry::ClubIncorrectName)
         editName_->setFocus();
     else
         editPassword_->setFocus();

@@ -4,7 +4,7 @@
 // for a new player a name is typed and the password twice. The window stays
 // open on a wrong entry, with the message shown and the faulty field focused.
 
-#include "match/Words.h"
+#include "lang/QtWords.h"
 
 #include <QDialog>
 #include <QString>
@@ -37,7 +37,7 @@ class TFormPassword : public QDialog {
     QString password() const;
 
     // The message for the present entries, none when they are acceptable.
-    std::optional<Word> entryProblem() const;
+    std::optional<WordEntry> entryProblem() const;
 
     static constexpr int NameMax = 20;
     static constexpr int PasswordMax = 5;

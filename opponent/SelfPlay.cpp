@@ -30,19 +30,18 @@ HandResult PlaySelfHand(GameState &game, DeckRandom &random, HandObserver *obser
         const int seat = game.ToMove;
         const int slot = ChooseCard(game.Hands[seat], game.Table, game.MoveNumber);
         if (slot == 0) {
-            if (!Pass(game, seat, true, true) || !Tell(observer, game, {HandEvent::Passed, seat}))
+            if (!MoveSeat(game, seat, 0, Announce::Yes) ||
+                !Tell(observer, game, {HandEvent::Passed, seat}))
                 return result;
             continue;
         }
         const TStr2 card = game.Hands[seat][slot].card;
-        if (!PlayCard(game, seat, slot, true))
+        if (!MoveSeat(game, seat, slot, Announce::Yes))
             return result;
         if (!Tell(observer, game, {HandEvent::Played, seat, slot, card}))
             return result;
-        if (game.CardCount[seat] == 0) {
-            if (!EndHand(game) || !Tell(observer, game, {HandEvent::Ended, seat}))
-                return result;
-        }
+        if (game.ToMove == kHandEnded && !Tell(observer, game, {HandEvent::Ended, seat}))
+            return result;
     }
     result.winner = HandWinner(game);
     if (!SettleHand(game) || !Tell(observer, game, {HandEvent::Settled, result.winner}))

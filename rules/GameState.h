@@ -9,18 +9,19 @@
 //   NewHand(g, out)                   every deal (Phase 1, ToMove = holder of "9б")
 //   StartHand(g, out)                 the start command: stakes, Phase 2
 //   while g.ToMove is 1..4:
-//       computer seat: slot = ChooseCard(...) (opponent/Chooser.h);
-//                      slot ? PlayCard(g, seat, slot, true, out)
-//                           : Pass(g, seat, true, true, out)
+//       computer seat: slot = ChooseCard(...) (opponent/Chooser.h), then
+//                      MoveSeat(g, seat, slot, Announce::Yes, out): the card,
+//                      or a pass when slot is 0
 //       local player:  IsPlayable / HasNoPlay decide what a click or the
-//                      pass command may do, then PlayCard or Pass
-//       after a card:  if the seat's CardCount is 0, EndHand(g, out) (ToMove 5)
+//                      pass command may do, then MoveSeat
+//       a seat's last card ends the hand inside MoveSeat (PlayCardAndEndHand,
+//       ToMove 5)
 //   SettleHand(g, out)                the settlement command (ToMove 6, MayLeave)
 //   NewHand(g, out) again, or EndMatch(g, g.PlayerScore, g.MatchHands, out)
 //
 // Network clients and tournament participants apply received deals, starts,
-// moves, passes and settlements through the same operations with the
-// announce flag cleared.
+// moves, passes and settlements through the same operations with
+// Announce::No.
 //
 // Indexing: every per-seat array is std::array<..., 5> indexed by seat 1..4
 // (index 0 unused); Table is indexed [suit 1..4][rank 1..9] (index 0 of both
@@ -50,6 +51,9 @@ template <typename T> using PerSeat = std::array<T, kSeatCount + 1>; // index 0 
 // Rows on the table: [suit 1..4][rank 1..9], "##" where no card lies.
 using TableRows = std::array<std::array<TStr2, kRankCount + 1>, kSuitCount + 1>;
 
+// The local player's seat, drawn at the bottom of the table.
+inline constexpr int kPlayerSeat = kSeatCount;
+
 // ToMove values beyond the seats.
 inline constexpr std::uint8_t kHandEnded = 5;   // waits for the settlement command
 inline constexpr std::uint8_t kHandSettled = 6; // waits for the next deal
@@ -70,10 +74,21 @@ inline constexpr std::uint8_t kHostRole = 1;
 inline constexpr int kStake = 2;
 inline constexpr int kPassFee = 2;
 inline constexpr int kPenaltyPerCard = 1;
-inline constexpr int kCycleLength = 30;
+inline constexpr int kCycleLength = 30; // hands in a rating cycle
 inline constexpr int kNetworkBlock = 3;
 inline constexpr int kPlayerNameLength = 20;
 inline constexpr double kRatingLimit = 99.99;
+
+// Whether a running hand count stands at the end of a cycle (0 counts too).
+constexpr bool CycleComplete(std::int32_t hands) {
+    return hands % kCycleLength == 0;
+}
+
+// Position of a running hand count in its cycle, 1..30.
+constexpr int HandInCycle(std::int32_t hands) {
+    const int rest = hands % kCycleLength;
+    return rest == 0 ? kCycleLength : rest;
+}
 
 struct GameState {
     // Per seat, index 1..4.
@@ -122,11 +137,8 @@ struct GameState {
     }
 
     // Position of the current hand in its cycle, 1..30.
-    int HandInCycle() const {
-        const int rest = HandNumber % kCycleLength;
-        return rest == 0 ? kCycleLength : rest;
-    }
-    bool CycleComplete() const { return HandNumber % kCycleLength == 0; }
+    int HandInCycle() const { return quarn::HandInCycle(HandNumber); }
+    bool CycleComplete() const { return quarn::CycleComplete(HandNumber); }
     bool IsLocalGame() const { return !Network && !Tournament; }
     bool IsAccountGame() const { return PlayerKind == kAccountPlayer && !Tournament && !Network; }
     bool HandInPlay() const {

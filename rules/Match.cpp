@@ -61,7 +61,7 @@ void BeginHand(GameState &game, const SeatHands &hands, const Outside &out) {
         game.NetRole = kLocalRole;
         for (int seat = 1; seat < kSeatCount; ++seat)
             game.SeatName[seat] = std::string(kComputerSeatName);
-        game.SeatName[kSeatCount] = TrimTrailingBlanks(game.PlayerName);
+        game.SeatName[kPlayerSeat] = TrimTrailingBlanks(game.PlayerName);
     }
     out.View().HandDealt();
 }
@@ -228,12 +228,27 @@ bool EndHand(GameState &game, const Outside &out) {
     TableView &view = out.View();
     view.RedrawBank();
     view.RedrawTabs(0);
-    out.Sound().Play(winner == kSeatCount ? kSoundPlayerWon : kSoundComputerWon, false);
+    out.Sound().Play(winner == kPlayerSeat ? kSoundPlayerWon : kSoundComputerWon, false);
     view.SetCommandLabel(CommandLabel::TotalOfGame);
     game.ToMove = kHandEnded;
     for (int seat = 1; seat < kSeatCount; ++seat)
         view.RedrawHand(seat, true);
     return true;
+}
+
+bool PlayCardAndEndHand(GameState &game, int seat, int slot, Announce announce,
+                        const Outside &out) {
+    if (!PlayCard(game, seat, slot, announce, out))
+        return false;
+    if (game.CardCount[seat] == 0)
+        EndHand(game, out);
+    return true;
+}
+
+bool MoveSeat(GameState &game, int seat, int slot, Announce announce, const Outside &out) {
+    if (slot == 0)
+        return Pass(game, seat, announce, Advance::Yes, out);
+    return PlayCardAndEndHand(game, seat, slot, announce, out);
 }
 
 bool SettleHand(GameState &game, const Outside &out) {

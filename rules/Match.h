@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "rules/GameState.h"
+#include "rules/Moves.h"
 #include "rules/Outside.h"
 
 namespace quarn {
@@ -56,6 +57,17 @@ int HandWinner(const GameState &game);
 // per card left into the bank, ToMove 5. Returns false and changes nothing
 // when no seat has gone out or the hand has already ended.
 bool EndHand(GameState &game, const Outside &out = {});
+
+// A seat's card played, and the hand ended (EndHand) when it was the seat's
+// last card. Returns false and changes nothing when PlayCard refuses.
+bool PlayCardAndEndHand(GameState &game, int seat, int slot, Announce announce,
+                        const Outside &out = {});
+
+// The one move of a seat, whoever decided it (computer, player, network peer,
+// game server): slot 1..CardCount plays that card (PlayCardAndEndHand), slot
+// 0 passes and the turn moves on. Legality is the caller's check. Returns
+// false and changes nothing when the operation refuses.
+bool MoveSeat(GameState &game, int seat, int slot, Announce announce, const Outside &out = {});
 
 // The settlement while ToMove is 5: the winner takes the bank, the hand's
 // payments are cleared, announced, MayLeave set by the cycle and block

@@ -20,7 +20,7 @@ int NeighbourTowardsNine(int rank) {
 }
 
 bool FaceUp(const GameState &game, int seat) {
-    return seat == kSeatCount || game.HandsOpen || game.ToMove >= kHandEnded;
+    return seat == kPlayerSeat || game.HandsOpen || game.ToMove >= kHandEnded;
 }
 
 } // namespace
@@ -60,7 +60,7 @@ int NextSeat(int seat) {
 }
 
 void RefreshPlayerScore(GameState &game) {
-    game.PlayerScore = game.Score[kSeatCount];
+    game.PlayerScore = game.Score[kPlayerSeat];
     game.PlayerTotal = game.ScoreAtStart + game.PlayerScore;
 }
 
@@ -71,12 +71,12 @@ bool StartHand(GameState &game, const Outside &out) {
     if ((game.Network && game.NetRole == kHostRole) || game.Tournament)
         out.Announce().AnnounceStart();
     for (int seat = 1; seat <= kSeatCount; ++seat)
-        Pass(game, seat, false, false, out);
+        Pass(game, seat, Announce::No, Advance::No, out);
     RefreshPlayerScore(game);
     return true;
 }
 
-bool PlayCard(GameState &game, int seat, int slot, bool announce, const Outside &out) {
+bool PlayCard(GameState &game, int seat, int slot, Announce announce, const Outside &out) {
     if (!game.HandInPlay() || !IsSeat(seat))
         return false;
     if (slot < 1 || slot > game.CardCount[seat] || slot > kHandSlots)
@@ -86,7 +86,7 @@ bool PlayCard(GameState &game, int seat, int slot, bool announce, const Outside 
     if (!parsed || game.Table[parsed->suit][parsed->rank] != kEmptyCard)
         return false;
 
-    if (announce && (game.Network || game.Tournament))
+    if (announce == Announce::Yes && (game.Network || game.Tournament))
         out.Announce().AnnounceMove(seat, slot, card);
 
     game.Hands[seat][slot] = HandSlot{};
@@ -112,10 +112,10 @@ bool PlayCard(GameState &game, int seat, int slot, bool announce, const Outside 
     return true;
 }
 
-bool Pass(GameState &game, int seat, bool announce, bool advance, const Outside &out) {
+bool Pass(GameState &game, int seat, Announce announce, Advance advance, const Outside &out) {
     if (!game.HandInPlay() || !IsSeat(seat))
         return false;
-    if (announce && (game.Network || game.Tournament))
+    if (announce == Announce::Yes && (game.Network || game.Tournament))
         out.Announce().AnnouncePass(seat);
 
     game.Score[seat] -= kPassFee;
@@ -128,7 +128,7 @@ bool Pass(GameState &game, int seat, bool announce, bool advance, const Outside 
     view.RedrawTabs(game.ToMove);
     out.Sound().Play(kSoundPass, true);
 
-    if (advance) {
+    if (advance == Advance::Yes) {
         game.ToMove = static_cast<std::uint8_t>(NextSeat(game.ToMove));
         view.RedrawTabs(game.ToMove);
     }

@@ -8,6 +8,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "rules/GameState.h"
 #include "store/AtomicFile.h"
 #include "store/Cp1251.h"
 #include "store/LineFile.h"
@@ -231,7 +232,7 @@ ClubWrite rewriteClubFile(const fs::path &path, bool writesBarred, Change &&chan
 }
 
 bool cycleCompletes(std::int32_t hands) {
-    return hands > 0 && hands % 30 == 0;
+    return hands > 0 && CycleComplete(hands);
 }
 
 // Enters the top ten when the record completes a cycle, then stores it.

@@ -1,15 +1,8 @@
 #include "table/TableWords.h"
 
-#include "lang/Language.h"
+#include "lang/QtWords.h"
 
 namespace quarn {
-
-namespace {
-QString word(WordEntry entry) {
-    const std::string_view t = text(entry);
-    return QString::fromUtf8(t.data(), qsizetype(t.size()));
-}
-} // namespace
 
 QString wordGame() {
     return word(WordEntry::MainGame);

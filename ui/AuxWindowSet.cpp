@@ -1,6 +1,7 @@
 #include "ui/AuxWindowSet.h"
 
 #include "rules/Match.h"
+#include "rules/SoundPlayer.h"
 #include "ui/TFormCount.h"
 #include "ui/TFormEndGame.h"
 #include "ui/TFormHistory.h"
@@ -12,7 +13,7 @@ namespace quarn {
 
 namespace {
 
-constexpr std::string_view OpenSound = "WOpenFo";
+constexpr std::string_view OpenSound = kSoundWindowOpens;
 
 } // namespace
 

@@ -7,10 +7,10 @@
 //   AuxWindowSet windows({folder, &settings, &soundPlayer, showMissingLibrary}, mainWindow);
 //   mainWindow.setAuxiliaryWindows(&windows);
 
-#include "match/AuxiliaryWindows.h"
-#include "match/OptionsHost.h"
+#include "ui/AuxiliaryWindows.h"
 #include "ui/EndOfGame.h"
 #include "ui/GameCount.h"
+#include "ui/OptionsHost.h"
 #include "ui/TWemAuxForm.h"
 
 #include <functional>

@@ -1,6 +1,7 @@
 #include "ui/EndOfGame.h"
 
 #include "lang/Language.h"
+#include "rules/SoundPlayer.h"
 
 namespace quarn {
 
@@ -10,7 +11,7 @@ EndOfGameView endOfGameView(const EndOfGameFacts &facts) {
     const bool good = facts.place >= 2 && facts.place <= 10;
     view.result = std::string(text(WordEntry::ClubResult)) + std::to_string(facts.score);
     if (best) {
-        view.sound = "WFiBest";
+        view.sound = kSoundBestPlace;
         view.heading = WordEntry::ClubCongratulations;
         view.subtitle = WordEntry::ClubResultBest;
         switch (facts.kind) {
@@ -27,14 +28,14 @@ EndOfGameView endOfGameView(const EndOfGameFacts &facts) {
         view.animation = "GEndBest";
         view.stillFrame = 25;
     } else if (good) {
-        view.sound = "WFiGood";
+        view.sound = kSoundGoodPlace;
         view.heading = WordEntry::ClubCongratulations;
         view.subtitle = WordEntry::ClubResultGood;
         view.titleLine = WordEntry::ClubInTopTen;
         view.animation = "GEndGood";
         view.stillFrame = 24;
     } else {
-        view.sound = "WFiBads";
+        view.sound = kSoundNoPlace;
         view.heading = WordEntry::ClubOurRegrets;
         view.subtitle = WordEntry::ClubResultWishBest;
         view.titleLine = WordEntry::ClubNotInTopTen;

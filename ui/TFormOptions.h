@@ -6,9 +6,9 @@
 // Escape close it.
 
 #include "lang/Language.h"
-#include "match/OptionsHost.h"
 #include "table/Pictures.h"
 #include "ui/OptionsChoices.h"
+#include "ui/OptionsHost.h"
 #include "ui/TWemAuxForm.h"
 
 #include <functional>

@@ -4,12 +4,8 @@
 
 namespace quarn {
 
-QString word(WordEntry entry) {
-    return QString::fromUtf8(text(entry));
-}
-
 QString pictureCodeText() {
-    return QString::fromUtf8(pictureCode());
+    return qText(pictureCode());
 }
 
 } // namespace quarn

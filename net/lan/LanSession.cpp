@@ -20,15 +20,11 @@ bool LanSession::ApplyMove(int slot) {
         return false;
     if (!IsPlayable(game_, game_.Hands[seat][slot].card))
         return false;
-    if (!PlayCard(game_, seat, slot, false, RuleOutside()))
-        return false;
-    if (game_.CardCount[seat] == 0)
-        EndHand(game_, RuleOutside());
-    return true;
+    return MoveSeat(game_, seat, slot, Announce::No, RuleOutside());
 }
 
 bool LanSession::ApplyPass() {
-    return Pass(game_, game_.ToMove, false, true, RuleOutside());
+    return MoveSeat(game_, game_.ToMove, 0, Announce::No, RuleOutside());
 }
 
 void LanSession::StopMatch() {

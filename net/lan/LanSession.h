@@ -1,7 +1,7 @@
 #pragma once
 // What the host and a client of a network game have in common: the game
 // state they drive, the rule operations that apply received messages (with
-// the announce flag cleared), the joining state, chat and the end of a game
+// Announce::No), the joining state, chat and the end of a game
 // when a peer is lost. Everything runs on the thread of the window's event
 // loop; socket events never interleave with the game tick.
 
@@ -13,6 +13,7 @@
 #include "rules/Announcer.h"
 #include "rules/GameState.h"
 #include "rules/Outside.h"
+#include "rules/SoundPlayer.h"
 
 namespace quarn::lan {
 
@@ -24,8 +25,8 @@ enum JoiningState : int {
     kPlaying = 3, // the host after its first deal
 };
 
-inline constexpr std::string_view kSoundChat = "WToMenK";
-inline constexpr std::string_view kSoundInterrupted = "WWrongs";
+inline constexpr std::string_view kSoundChat = kSoundSuccess;
+inline constexpr std::string_view kSoundInterrupted = kSoundRefused;
 
 class LanSession : public QObject, public Announcer {
     Q_OBJECT

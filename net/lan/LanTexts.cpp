@@ -1,12 +1,11 @@
 #include "net/lan/LanTexts.h"
 
-#include "lang/Language.h"
+#include "lang/QtWords.h"
 
 namespace quarn::lan {
 
 QString Text(WordEntry entry) {
-    const std::string_view t = text(entry);
-    return QString::fromUtf8(t.data(), qsizetype(t.size()));
+    return word(entry);
 }
 
 QString InterruptedGameMessage() {

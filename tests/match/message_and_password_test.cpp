@@ -73,7 +73,7 @@ struct EntryCase {
     QString typedName;
     QString password;
     QString password2;
-    std::optional<Word> problem;
+    std::optional<WordEntry> problem;
 };
 
 class PasswordEntryTest : public ::testing::TestWithParam<EntryCase> {};
@@ -107,20 +107,23 @@ INSTANTIATE_TEST_SUITE_P(
         EntryCase{"MemberRightPassword", Form::Member, "abc", "", "abc", "", std::nullopt},
         EntryCase{"MemberPaddedPassword", Form::Member, "abc  ", "", "abc", "", std::nullopt},
         EntryCase{"MemberWrongPassword", Form::Member, "abc", "", "abd", "",
-                  Word::IncorrectPassword},
+                  WordEntry::ClubIncorrectPassword},
         EntryCase{"MemberPasswordCutToFive", Form::Member, "abcde", "", "abcdef", "", std::nullopt},
         EntryCase{"NewPlayerAccepted", Form::NewPlayer, "", "Boris", "12345", "12345",
                   std::nullopt},
-        EntryCase{"NewPlayerEmptyName", Form::NewPlayer, "", "", "1", "1", Word::IncorrectName},
-        EntryCase{"NewPlayerBlankName", Form::NewPlayer, "", "   ", "1", "1", Word::IncorrectName},
+        EntryCase{"NewPlayerEmptyName", Form::NewPlayer, "", "", "1", "1",
+                  WordEntry::ClubIncorrectName},
+        EntryCase{"NewPlayerBlankName", Form::NewPlayer, "", "   ", "1", "1",
+                  WordEntry::ClubIncorrectName},
         EntryCase{"NewPlayerPasswordsDiffer", Form::NewPlayer, "", "Boris", "123", "124",
-                  Word::PasswordsDiffer},
+                  WordEntry::ClubPasswordsDiffer},
         EntryCase{"NewPlayerCyrillicName", Form::NewPlayer, "", QStringLiteral("Борис"), "1", "1",
                   std::nullopt},
         EntryCase{"NewPlayerNameTheClubCannotKeep", Form::NewPlayer, "", QStringLiteral("王小明"),
-                  "1", "1", Word::IncorrectName},
+                  "1", "1", WordEntry::ClubIncorrectName},
         EntryCase{"NewPlayerPasswordTheClubCannotKeep", Form::NewPlayer, "", "Boris",
-                  QStringLiteral("密码"), QStringLiteral("密码"), Word::IncorrectPassword}),
+                  QStringLiteral("密码"), QStringLiteral("密码"),
+                  WordEntry::ClubIncorrectPassword}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(PasswordWindow, NameFieldsKeepTheirLimits) {

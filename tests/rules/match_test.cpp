@@ -246,7 +246,7 @@ TEST_P(Scoring, LosersPayPerCardAndTheWinnerTakesTheBank) {
     GameState game = HandWithCardsLeft(c.cardsLeft);
     for (int seat = 1; seat <= kSeatCount; ++seat) {
         for (int i = 0; i < c.passes[seat - 1]; ++i)
-            ASSERT_TRUE(Pass(game, seat, false, false));
+            ASSERT_TRUE(Pass(game, seat, Announce::No, Advance::No));
     }
     ASSERT_TRUE(EndHand(game));
     EXPECT_EQ(game.Bank, c.bankAfterEnd);

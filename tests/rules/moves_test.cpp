@@ -109,7 +109,6 @@ TEST(StartHand, TakesTheStakesAndLeavesTheTurnWithTheOpener) {
     }
     EXPECT_EQ(game.PlayerScore, -2);
     EXPECT_EQ(game.PlayerTotal, 8);
-    EXPECT_EQ(CheckInvariants(game), std::nullopt);
     // Four stakes, each a silent pass that does not move the turn.
     const std::string tabs = "tabs " + std::to_string(opener);
     const Events stake = {"bank", tabs, "sound WHodBer wait"};
@@ -134,7 +133,7 @@ struct AnnounceCase {
     bool network;
     std::uint8_t netRole;
     bool tournament;
-    bool announce; // the operation's flag
+    Announce announce; // the operation's flag
     bool startSent;
     bool moveSent;
 };
@@ -152,7 +151,7 @@ TEST_P(Announcing, GoesOutOnlyFromTheRightParticipant) {
     const int opener = game.ToMove;
     const int slot = SlotOf(game.Hands[opener], kOpeningCard);
     ASSERT_TRUE(PlayCard(game, opener, slot, c.announce, log.Out()));
-    ASSERT_TRUE(Pass(game, game.ToMove, c.announce, true, log.Out()));
+    ASSERT_TRUE(Pass(game, game.ToMove, c.announce, Advance::Yes, log.Out()));
     Events expected;
     if (c.startSent)
         expected.push_back("announce-start");
@@ -166,19 +165,20 @@ TEST_P(Announcing, GoesOutOnlyFromTheRightParticipant) {
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, Announcing,
-    ::testing::Values(
-        AnnounceCase{"Local", false, 0, false, true, false, false},
-        AnnounceCase{"NetworkHost", true, 1, false, true, true, true},
-        AnnounceCase{"NetworkHostRelayingReceivedMove", true, 1, false, false, true, false},
-        AnnounceCase{"NetworkClient", true, 2, false, true, false, true},
-        AnnounceCase{"NetworkClientApplyingReceivedMove", true, 3, false, false, false, false},
-        AnnounceCase{"Tournament", false, 0, true, true, true, true}),
+    ::testing::Values(AnnounceCase{"Local", false, 0, false, Announce::Yes, false, false},
+                      AnnounceCase{"NetworkHost", true, 1, false, Announce::Yes, true, true},
+                      AnnounceCase{"NetworkHostRelayingReceivedMove", true, 1, false, Announce::No,
+                                   true, false},
+                      AnnounceCase{"NetworkClient", true, 2, false, Announce::Yes, false, true},
+                      AnnounceCase{"NetworkClientApplyingReceivedMove", true, 3, false,
+                                   Announce::No, false, false},
+                      AnnounceCase{"Tournament", false, 0, true, Announce::Yes, true, true}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(PlayCard, MovesTheCardToItsPlaceAndTheTurnOn) {
     GameState game = PlayingState({"6ч 8б 9п", "", "", "7ч 1б Кп Тп"}, "9б", 1);
     EventLog log;
-    ASSERT_TRUE(PlayCard(game, 4, 2, false, log.Out())); // the ten of diamonds
+    ASSERT_TRUE(PlayCard(game, 4, 2, Announce::No, log.Out())); // the ten of diamonds
     EXPECT_EQ(game.Table[kDiamonds][kTen], C("1б"));
     EXPECT_EQ(game.CardCount[4], 3);
     EXPECT_EQ(HandText(game.Hands[4], 4), "7ч Кп Тп ##");
@@ -192,12 +192,12 @@ TEST(PlayCard, WithCardFlightTheHandIsRedrawnBeforeTheCardFlies) {
     GameState game = PlayingState({"6ч 8б 9п", "", "", "7ч 1б Кп Тп"}, "9б", 2);
     EventLog log;
     log.flight = true;
-    ASSERT_TRUE(PlayCard(game, 1, 2, false, log.Out()));
+    ASSERT_TRUE(PlayCard(game, 1, 2, Announce::No, log.Out()));
     EXPECT_EQ(log.events,
               (Events{"hand 1 down", "fly 1 2 8б", "table", "sound WHodsDo wait", "tabs 2"}));
     game.HandsOpen = true;
     log.events.clear();
-    ASSERT_TRUE(PlayCard(game, 1, 2, false, log.Out())); // the nine of spades
+    ASSERT_TRUE(PlayCard(game, 1, 2, Announce::No, log.Out())); // the nine of spades
     EXPECT_EQ(log.events.front(), "hand 1 up");
 }
 
@@ -205,7 +205,7 @@ TEST(PlayCard, AfterSlotThreeOfNineTheHandIsCompactedToEight) {
     GameState game = PlayingState({"6ч 7ч 9к 8ч 1к 9ч 1б 9п Тп", "", "", ""}, "", 1);
     game.MoveNumber = 2; // the opening card does not matter here
     ASSERT_EQ(HandText(game.Hands[1], 3), "6ч 7ч 8ч");
-    ASSERT_TRUE(PlayCard(game, 1, 3, false));
+    ASSERT_TRUE(PlayCard(game, 1, 3, Announce::No));
     EXPECT_EQ(game.CardCount[1], 8);
     EXPECT_EQ(HandText(game.Hands[1], 8), "6ч 7ч 9ч 9к 1к 1б 9п Тп");
     EXPECT_EQ(game.Hands[1][9], HandSlot{});
@@ -237,7 +237,7 @@ TEST(PlayCard, RefusesWhatWouldCorruptTheGame) {
         c.prepare(game);
         const GameState before = game;
         EventLog log;
-        EXPECT_FALSE(PlayCard(game, c.seat, c.slot, true, log.Out())) << c.what;
+        EXPECT_FALSE(PlayCard(game, c.seat, c.slot, Announce::Yes, log.Out())) << c.what;
         EXPECT_EQ(game, before) << c.what;
         EXPECT_TRUE(log.events.empty()) << c.what;
     }
@@ -246,7 +246,7 @@ TEST(PlayCard, RefusesWhatWouldCorruptTheGame) {
 TEST(Pass, ChargesTheFeeAndMovesTheTurnOnlyWhenAsked) {
     GameState game = PlayingState({"", "", "", "Вп"}, "9б 9п", 4);
     EventLog log;
-    ASSERT_TRUE(Pass(game, 4, false, true, log.Out()));
+    ASSERT_TRUE(Pass(game, 4, Announce::No, Advance::Yes, log.Out()));
     EXPECT_EQ(game.Score[4], -4);
     EXPECT_EQ(game.HandPaid[4], -4);
     EXPECT_EQ(game.Bank, 10);
@@ -256,7 +256,7 @@ TEST(Pass, ChargesTheFeeAndMovesTheTurnOnlyWhenAsked) {
     EXPECT_EQ(log.events, (Events{"bank", "tabs 4", "sound WHodBer wait", "tabs 1"}));
 
     log.events.clear();
-    ASSERT_TRUE(Pass(game, 2, false, false, log.Out()));
+    ASSERT_TRUE(Pass(game, 2, Announce::No, Advance::No, log.Out()));
     EXPECT_EQ(game.ToMove, 1);
     EXPECT_EQ(game.Score[2], -4);
     EXPECT_EQ(log.events, (Events{"bank", "tabs 1", "sound WHodBer wait"}));
@@ -267,7 +267,7 @@ TEST(Pass, TwoPassesOfOneSeatCostFour) {
     const int before = game.Score[1];
     for (int turn = 0; turn < 2; ++turn) {
         game.ToMove = 1;
-        ASSERT_TRUE(Pass(game, 1, false, true));
+        ASSERT_TRUE(Pass(game, 1, Announce::No, Advance::Yes));
     }
     EXPECT_EQ(before - game.Score[1], 4);
     EXPECT_EQ(game.Bank, 12);
@@ -282,9 +282,111 @@ TEST(Pass, IsRefusedOutsidePlayAndForUnknownSeats) {
         GameState game = start;
         game.ToMove = toMove;
         const GameState before = game;
-        EXPECT_FALSE(Pass(game, seat, true, true)) << seat << " " << int(toMove);
+        EXPECT_FALSE(Pass(game, seat, Announce::Yes, Advance::Yes)) << seat << " " << int(toMove);
         EXPECT_EQ(game, before);
     }
+}
+
+// MoveSeat is the one move of every seat: a card (ending the hand after the
+// seat's last one) or, with slot 0, a pass that moves the turn on.
+struct MoveSeatCase {
+    const char *name;
+    std::array<std::string, 4> hands;
+    const char *table;
+    int seat;
+    int slot;
+    bool accepted;
+    int toMoveAfter;     // kHandEnded when the seat went out
+    const char *lastLog; // the last thing the screen or the sound heard
+};
+
+class MovingASeat : public ::testing::TestWithParam<MoveSeatCase> {};
+
+TEST_P(MovingASeat, PlaysPassesOrEndsTheHandInOneStep) {
+    const MoveSeatCase &c = GetParam();
+    GameState game = PlayingState(c.hands, c.table, c.seat);
+    game.Network = true; // the move is announced to the others
+    game.NetRole = kHostRole;
+    const GameState before = game;
+    EventLog log;
+    EXPECT_EQ(MoveSeat(game, c.seat, c.slot, Announce::Yes, log.Out()), c.accepted);
+    if (!c.accepted) {
+        EXPECT_EQ(game, before);
+        EXPECT_TRUE(log.events.empty());
+        return;
+    }
+    EXPECT_EQ(game.ToMove, c.toMoveAfter);
+    EXPECT_EQ(log.events.back(), c.lastLog);
+    if (c.toMoveAfter == kHandEnded) {
+        EXPECT_EQ(HandWinner(game), c.seat);
+    }
+    // An announced move reaches the others exactly once, before it is shown.
+    const Events sent = log.Only({"announce-move", "announce-pass"});
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(log.events.front(), sent.front());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Moves, MovingASeat,
+    ::testing::Values(
+        MoveSeatCase{
+            "CardWithCardsLeft", {"6ч 8б 9п", "7ч", "7п", "Вп"}, "9б", 1, 2, true, 2, "tabs 2"},
+        MoveSeatCase{"LastCardEndsTheHand",
+                     {"8б", "7ч", "7п", "Вп Дп"},
+                     "9б",
+                     1,
+                     1,
+                     true,
+                     kHandEnded,
+                     "hand 3 up"},
+        MoveSeatCase{"PlayersLastCardEndsTheHand",
+                     {"7ч", "7п 6п", "Вп", "8б"},
+                     "9б",
+                     4,
+                     1,
+                     true,
+                     kHandEnded,
+                     "hand 3 up"},
+        MoveSeatCase{
+            "SlotZeroPassesAndMovesOn", {"6ч", "7ч", "7п", "Вп"}, "9б 9п", 3, 0, true, 4, "tabs 4"},
+        MoveSeatCase{
+            "SlotBeyondTheHandIsRefused", {"6ч", "7ч", "7п", "Вп"}, "9б", 2, 2, false, 0, ""}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(MoveSeat, DoesWhatPlayEndAndPassDidStepByStep) {
+    // The operation replaces "PlayCard, then EndHand when that was the last
+    // card" and "Pass with the turn moving on": same state, same calls.
+    const GameState start = PlayingState({"8б", "7ч 1б", "7п", "Вп"}, "9б", 1);
+    for (const int seat : {1, 2}) {
+        for (const int slot : {0, 1}) {
+            GameState one = start;
+            GameState steps = start;
+            one.ToMove = steps.ToMove = static_cast<std::uint8_t>(seat);
+            EventLog oneLog;
+            EventLog stepsLog;
+            ASSERT_TRUE(MoveSeat(one, seat, slot, Announce::No, oneLog.Out()));
+            if (slot == 0) {
+                ASSERT_TRUE(Pass(steps, seat, Announce::No, Advance::Yes, stepsLog.Out()));
+            } else {
+                ASSERT_TRUE(PlayCard(steps, seat, slot, Announce::No, stepsLog.Out()));
+                if (steps.CardCount[seat] == 0) {
+                    ASSERT_TRUE(EndHand(steps, stepsLog.Out()));
+                }
+            }
+            EXPECT_EQ(one, steps) << seat << " " << slot;
+            EXPECT_EQ(oneLog.events, stepsLog.events) << seat << " " << slot;
+        }
+    }
+}
+
+TEST(PlayCardAndEndHand, IsRefusedLikePlayCardAndNeverEndsAHandTwice) {
+    GameState game = PlayingState({"8б", "7ч", "7п", "Вп"}, "9б", 1);
+    ASSERT_TRUE(PlayCardAndEndHand(game, 1, 1, Announce::No));
+    ASSERT_EQ(game.ToMove, kHandEnded);
+    const GameState ended = game;
+    EXPECT_FALSE(PlayCardAndEndHand(game, 2, 1, Announce::No));
+    EXPECT_FALSE(MoveSeat(game, 2, 0, Announce::No));
+    EXPECT_EQ(game, ended);
 }
 
 } // namespace

@@ -30,12 +30,7 @@ inline GameState gameInPlay(int moves, unsigned seed = 46) {
                 break;
             }
         }
-        if (chosen != 0)
-            PlayCard(game, seat, chosen, false);
-        else
-            Pass(game, seat, false, true);
-        if (game.CardCount[seat] == 0)
-            EndHand(game);
+        MoveSeat(game, seat, chosen, Announce::No);
     }
     return game;
 }

@@ -207,10 +207,10 @@ TEST_F(ClientOverRawHost, OwnMovesGoToTheHostWithTheRoleDigit) {
     ASSERT_TRUE(WaitUntil([&] { return game().Phase == kPhasePlaying; }));
     ASSERT_EQ(game().ToMove, 4);
     const int slot = testing::SlotOfCard(game(), 4, kOpeningCard);
-    ASSERT_TRUE(PlayCard(game(), 4, slot, true, program.Out()));
+    ASSERT_TRUE(PlayCard(game(), 4, slot, Announce::Yes, program.Out()));
     EXPECT_EQ(peer.Take(kGameMessageLength), MoveMessage(slot, 2));
     game().ToMove = 4; // as if the others had passed
-    ASSERT_TRUE(Pass(game(), 4, true, true, program.Out()));
+    ASSERT_TRUE(Pass(game(), 4, Announce::Yes, Advance::Yes, program.Out()));
     EXPECT_EQ(peer.Take(kGameMessageLength), "hpass02");
 }
 

@@ -144,7 +144,7 @@ TEST_F(HostOverRawSockets, TwoGameMessagesInOneReadAreAppliedInOrderAndRelayedOn
     EXPECT_EQ(second->Take(2 * kGameMessageLength), both);
 
     // The next message from the host is the first thing the origin hears.
-    ASSERT_TRUE(Pass(game(), 4, true, true, program.Out()));
+    ASSERT_TRUE(Pass(game(), 4, Announce::Yes, Advance::Yes, program.Out()));
     EXPECT_EQ(first->Take(kGameMessageLength), "hpass01");
     EXPECT_EQ(second->Take(kGameMessageLength), "hpass01");
 }

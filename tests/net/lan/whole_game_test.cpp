@@ -115,12 +115,7 @@ class NetworkGame {
     static void Move(Program &p, int seat) {
         GameState &g = p.game;
         const int slot = ChooseCard(g.Hands[seat], g.Table, g.MoveNumber);
-        if (slot != 0)
-            ASSERT_TRUE(PlayCard(g, seat, slot, true, p.Out()));
-        else
-            ASSERT_TRUE(Pass(g, seat, true, true, p.Out()));
-        if (g.CardCount[seat] == 0)
-            EndHand(g, p.Out());
+        ASSERT_TRUE(MoveSeat(g, seat, slot, Announce::Yes, p.Out()));
     }
 
     bool agrees(Program &c) {

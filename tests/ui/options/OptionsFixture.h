@@ -4,7 +4,7 @@
 // pictures, and finding the dialog's controls by name.
 
 #include "UiFixture.h"
-#include "match/OptionsHost.h"
+#include "ui/OptionsHost.h"
 #include "ui/TFormOptions.h"
 
 #include <QDir>
