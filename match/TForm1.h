@@ -85,7 +85,7 @@ class TForm1 : public QWidget,
     // Pop-up "To change a name".
     void changeName();
 
-    Screen screen() const { return screen_; }
+    Screen shownScreen() const { return screen_; }
     bool titleShown() const { return screen_ == Screen::Title; }
     bool menuShown() const { return screen_ == Screen::Menu; }
     const GameState &game() const { return game_; }
