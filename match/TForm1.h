@@ -9,6 +9,7 @@
 #include "match/AuxiliaryWindows.h"
 #include "match/HiddenCommand.h"
 #include "match/MenuHeadings.h"
+#include "match/MenuPictures.h"
 #include "match/OptionsHost.h"
 #include "match/TitleScreen.h"
 #include "net/lan/LanConnection.h"
@@ -266,7 +267,6 @@ class TForm1 : public QWidget,
     bool startScheduled_ = false;
     bool titleShown_ = true;
     bool menuShown_ = false;
-    int menuTick_ = 0;
 
     // The player of the match as read at its start.
     MemberRecord playerRecord_;
@@ -275,6 +275,7 @@ class TForm1 : public QWidget,
 
     TitleScreen title_;
     MenuHeadings headings_;
+    MenuPictures menuPictures_;
     TableLayout layout_;
     std::unique_ptr<Pictures> pictures_;
     std::unique_ptr<TableCanvas> canvas_;

@@ -224,17 +224,12 @@ void TForm1::LeaveButton() {
 
 void TForm1::Tick() {
     if (titleShown_) {
-        title_.advance();
-        update();
+        // Only the moving pictures and, every tenth tick, the title's letters.
+        update(TitleScreen::onWindow(title_.advance(), size()));
         return;
     }
-    if (menuShown_) {
-        if (lan::LanHost *host = lan_->Host())
-            host->MenuTick(); // the host that lost a client stops listening
-        ++menuTick_;
-        update(layout_.scaling.place(180, 22, 400, 56));
+    if (menuShown_)
         return;
-    }
     if (!game_.InGame || game_.Phase != kPhasePlaying || game_.ToMove < 1 || game_.ToMove > 3)
         return;
     const int seat = game_.ToMove;
