@@ -354,13 +354,14 @@ void TForm1::leaveTitle() {
         return;
     tickTimer_->stop();
     screen_ = nextScreen(screen_, ScreenEvent::TitleLeft);
+    title_.release(); // the title screen is never shown again
     applyWindowSize();
     loadPictures();
     radioAction_->setEnabled(true);
     chatAction_->setEnabled(true);
+    // The menu has nothing that moves with the tick: it stays stopped until
+    // the first hand is started.
     showMenu();
-    tickTimer_->setInterval(TitleTickMs);
-    tickTimer_->start();
 }
 
 // ---- Window events ------------------------------------------------------------
@@ -369,17 +370,16 @@ void TForm1::paintEvent(QPaintEvent *event) {
     QPainter painter(this);
     if (titleShown()) {
         painter.scale(double(width()) / TitleScreen::Width, double(height()) / TitleScreen::Height);
-        title_.paint(painter);
+        title_.paint(painter, event->rect());
     } else {
         painter.drawImage(event->rect(), canvas_->image(), event->rect());
         if (menuShown()) {
-            const QImage left = Pictures::menuPicture(1);
-            const QImage right = Pictures::menuPicture(2);
-            const Scaling &s = layout_.scaling;
-            if (!left.isNull())
-                painter.drawImage(s.place(20, 120, 140, 240), left);
-            if (!right.isNull())
-                painter.drawImage(s.place(600, 120, 140, 240), right);
+            // Reduced once for the scale and kept: a repaint only copies them.
+            for (int n = 1; n <= 2; ++n) {
+                const QRect place = MenuPictures::place(n, layout_.scaling);
+                if (event->rect().intersects(place))
+                    painter.drawImage(place, menuPictures_.picture(n, layout_.scaling));
+            }
             paintMenuHeading(painter);
         }
     }

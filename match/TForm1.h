@@ -10,6 +10,7 @@
 #include "match/HiddenCommand.h"
 #include "match/MatchDriver.h"
 #include "match/MenuHeadings.h"
+#include "match/MenuPictures.h"
 #include "match/Screen.h"
 #include "match/TitleScreen.h"
 #include "net/lan/LanConnection.h"
@@ -271,7 +272,6 @@ class TForm1 : public QWidget,
     bool clubWritesBarred_ = false;
     StartUp startUp_ = StartUp::Pending;
     Screen screen_ = Screen::Title;
-    int menuTick_ = 0;
 
     // The player of the match as read at its start.
     MemberRecord playerRecord_;
@@ -280,6 +280,7 @@ class TForm1 : public QWidget,
 
     TitleScreen title_;
     MenuHeadings headings_;
+    MenuPictures menuPictures_;
     TableLayout layout_;
     std::unique_ptr<Pictures> pictures_;
     std::unique_ptr<TableCanvas> canvas_;

@@ -217,17 +217,12 @@ void TForm1::LeaveButton() {
 
 void TForm1::Tick() {
     if (titleShown()) {
-        title_.advance();
-        update();
+        // Only the moving pictures and, every tenth tick, the title's letters.
+        update(TitleScreen::onWindow(title_.advance(), size()));
         return;
     }
-    if (menuShown()) {
-        if (lan::LanHost *host = lan_->Host())
-            host->MenuTick(); // the host that lost a client stops listening
-        ++menuTick_;
-        update(layout_.scaling.place(180, 22, 400, 56));
+    if (menuShown())
         return;
-    }
     if (!driver_.moveComputerSeat())
         return;
     updateGameButtons();

@@ -8,6 +8,7 @@
 #include "match/MenuCalendar.h"
 #include "match/MenuHeadings.h"
 #include "match/MenuIcons.h"
+#include "net/lan/LanHost.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -23,8 +24,6 @@
 namespace quarn {
 
 namespace {
-
-constexpr int MenuTickMs = 20;
 
 // The club list stands between the two calendar pages (x 150..210 and
 // 550..610 at the small size).
@@ -122,6 +121,10 @@ void TForm1::createOnlinePictures() {
 }
 
 void TForm1::showMenu() {
+    // Nothing in the menu moves with the tick: it rests until the next deal.
+    tickTimer_->stop();
+    if (lan::LanHost *host = lan_->Host())
+        host->MenuTick(); // the host that lost a client during the match stops listening
     buildMemberList();
     placeMenuControls();
     for (int line = 1; line <= 5; ++line)
@@ -238,8 +241,6 @@ void TForm1::enterMenuState() {
     waitBanner_->hide();
     screen_ = nextScreen(screen_, ScreenEvent::MatchLeft);
     showMenu();
-    tickTimer_->setInterval(MenuTickMs);
-    tickTimer_->start();
     applyMusicSetting(); // back in the menu the melody plays again
 }
 

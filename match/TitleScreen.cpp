@@ -1,7 +1,7 @@
 #include "match/TitleScreen.h"
 
 #include <QColor>
-#include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 
 #include "table/Pictures.h"
@@ -38,15 +38,82 @@ bool isHyphen(QChar c) {
 } // namespace
 
 TitleScreen::TitleScreen() {
+    loadPictures();
+}
+
+void TitleScreen::loadPictures() const {
+    if (!travellers_.isEmpty())
+        return;
     logo_ = QPixmap::fromImage(Pictures::logo());
     for (int n = 1; n <= 4; ++n)
         travellers_.append(QPixmap::fromImage(Pictures::travellingPicture(n)));
 }
 
+void TitleScreen::release() {
+    logo_ = QPixmap();
+    travellers_.clear();
+    still_ = QImage();
+}
+
 void TitleScreen::setTexts(const QString &title, const QString &buildDate, const QString &credits) {
+    if (title == title_ && buildDate == buildDate_ && credits == credits_)
+        return;
     title_ = title;
     buildDate_ = buildDate;
     credits_ = credits;
+    still_ = QImage(); // drawn again with the new texts
+    titleArea_ = QRect();
+}
+
+QFont TitleScreen::titleFont() {
+    // 44 points on the original screen; letters narrowed so that they stand
+    // apart at the 26-pixel step of the title.
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(44);
+    font.setBold(true);
+    font.setStretch(QFont::SemiCondensed);
+    return font;
+}
+
+QRect TitleScreen::travellerArea(int traveller, int tick) const {
+    const QPoint at = travellerPlace(tick + traveller * TravelLength / 4);
+    const QPixmap *picture = traveller < travellers_.size() ? &travellers_[traveller] : nullptr;
+    const QSize size = picture && !picture->isNull() ? picture->size() : QSize(24, 24);
+    // A pixel more on each side for the smoothed edge of the stand-in circle.
+    return QRect(at, size).adjusted(-1, -1, 1, 1);
+}
+
+QRect TitleScreen::titleArea() const {
+    if (titleArea_.isNull()) {
+        // From the first letter to the end of the last one, so that the
+        // travellers on the path's sides never touch it.
+        const QFontMetrics metrics(titleFont());
+        const QVector<int> xs = letterPositions(title_);
+        const int left = xs.isEmpty() ? Width / 2 : xs.first();
+        const int right =
+            xs.isEmpty() ? Width / 2 : xs.last() + metrics.horizontalAdvance(title_.back()) + 4;
+        titleArea_ = QRect(left, TitleTop, right - left, metrics.height()).adjusted(-4, -4, 4, 4);
+    }
+    return titleArea_;
+}
+
+QRegion TitleScreen::advance() {
+    loadPictures();
+    QRegion changed;
+    for (int i = 0; i < travellers_.size(); ++i)
+        changed += travellerArea(i, tick_);
+    const int before = tick_++;
+    for (int i = 0; i < travellers_.size(); ++i)
+        changed += travellerArea(i, tick_);
+    if (letterColour(0, before) != letterColour(0, tick_))
+        changed += titleArea();
+    return changed;
+}
+
+QRegion TitleScreen::onWindow(const QRegion &changed, QSize window) {
+    // Stretched pictures blend into their neighbours: a stretched screen
+    // (which the window never shows, it keeps the title's size) is drawn whole.
+    return window == QSize(Width, Height) ? changed : QRegion(QRect(QPoint(0, 0), window));
 }
 
 QVector<int> TitleScreen::letterPositions(const QString &title) {
@@ -95,7 +162,7 @@ QPoint TitleScreen::travellerPlace(int distance) {
     return {TravelLeft, TravelBottom - d};
 }
 
-void TitleScreen::paint(QPainter &painter) const {
+void TitleScreen::paintStill(QPainter &painter) const {
     painter.fillRect(0, 0, Width, Height, Qt::black);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -111,21 +178,45 @@ void TitleScreen::paint(QPainter &painter) const {
         painter.drawPixmap(Width - 40 - logo_.width(), 40, logo_);
     }
 
-    // 44 points on the original screen; letters narrowed so that they stand
-    // apart at the 26-pixel step of the title.
-    QFont titleFont(QStringLiteral("Arial"));
-    titleFont.setPixelSize(44);
-    titleFont.setBold(true);
-    titleFont.setStretch(QFont::SemiCondensed);
-    painter.setFont(titleFont);
-    const QVector<int> xs = letterPositions(title_);
-    const int baseline = TitleTop + painter.fontMetrics().ascent();
-    for (int i = 0; i < title_.size(); ++i) {
-        painter.setPen(letterColours[letterColour(i, tick_)]);
-        painter.drawText(xs[i], baseline, QString(title_.at(i)));
+    QFont small(QStringLiteral("Arial"));
+    small.setPointSize(12);
+    painter.setFont(small);
+    painter.setPen(QColor(220, 220, 220));
+    painter.drawText(QRect(0, 270, Width, 24), Qt::AlignHCenter, QStringLiteral("V 5.7f"));
+    painter.drawText(QRect(0, 296, Width, 24), Qt::AlignHCenter, buildDate_);
+    painter.setPen(QColor(150, 150, 150));
+    painter.drawText(QRect(0, 420, Width, 24), Qt::AlignHCenter, credits_);
+}
+
+void TitleScreen::paint(QPainter &painter, const QRect &windowArea) const {
+    loadPictures();
+    if (still_.isNull()) {
+        still_ = QImage(Width, Height, QImage::Format_RGB32);
+        QPainter stillPainter(&still_);
+        paintStill(stillPainter);
+    }
+    painter.drawImage(0, 0, still_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+
+    // The area to draw in the screen's own coordinates (the painter stretches them).
+    const QRect clip =
+        windowArea.isNull()
+            ? QRect(0, 0, Width, Height)
+            : painter.worldTransform().inverted().mapRect(QRectF(windowArea)).toAlignedRect();
+    if (clip.intersects(titleArea())) {
+        painter.setFont(titleFont());
+        const QVector<int> xs = letterPositions(title_);
+        const int baseline = TitleTop + painter.fontMetrics().ascent();
+        for (int i = 0; i < title_.size(); ++i) {
+            painter.setPen(letterColours[letterColour(i, tick_)]);
+            painter.drawText(xs[i], baseline, QString(title_.at(i)));
+        }
     }
 
     for (int i = 0; i < travellers_.size(); ++i) {
+        if (!clip.intersects(travellerArea(i, tick_)))
+            continue;
         const QPixmap &p = travellers_[i];
         const QPoint at = travellerPlace(tick_ + i * TravelLength / 4);
         if (!p.isNull())
@@ -136,15 +227,6 @@ void TitleScreen::paint(QPainter &painter) const {
             painter.drawEllipse(QRect(at, QSize(24, 24)));
         }
     }
-
-    QFont small(QStringLiteral("Arial"));
-    small.setPointSize(12);
-    painter.setFont(small);
-    painter.setPen(QColor(220, 220, 220));
-    painter.drawText(QRect(0, 270, Width, 24), Qt::AlignHCenter, QStringLiteral("V 5.7f"));
-    painter.drawText(QRect(0, 296, Width, 24), Qt::AlignHCenter, buildDate_);
-    painter.setPen(QColor(150, 150, 150));
-    painter.drawText(QRect(0, 420, Width, 24), Qt::AlignHCenter, credits_);
 }
 
 } // namespace quarn

@@ -95,39 +95,32 @@ class FluidMidiOutput : public MidiOutput {
     }
     ~FluidMidiOutput() override { close(); }
 
+    // The sound font (some megabytes once loaded) is read only when the
+    // melody first plays, so it costs nothing while the music is off.
     bool open(const QString &file) override {
         close();
-        QString font;
+        font_.clear();
         for (const QString &candidate : soundFonts)
             if (QFileInfo(candidate).isFile()) {
-                font = candidate;
+                font_ = QFile::encodeName(candidate);
                 break;
             }
-        if (font.isEmpty())
+        if (font_.isEmpty())
             return false;
-        settings_ = new_fluid_settings();
-        if (!settings_)
-            return false;
-        synth_ = new_fluid_synth(settings_);
-        if (!synth_ ||
-            fluid_synth_sfload(synth_, QFile::encodeName(font).constData(), 1) == FLUID_FAILED) {
-            close();
-            return false;
-        }
         file_ = QFile::encodeName(file);
         failed_ = false;
         return true;
     }
 
     void play() override {
-        if (!synth_ || failed_)
+        if (font_.isEmpty() || failed_)
             return;
-        if (!driver_) {
-            driver_ = new_fluid_audio_driver(settings_, synth_);
-            if (!driver_) {
-                failed_ = true;
-                return;
-            }
+        if (!driver_ && !startSynthesiser()) {
+            // No synthesiser or no audio device: nothing will ever sound, so
+            // the sound font is not kept.
+            failed_ = true;
+            close();
+            return;
         }
         stop();
         player_ = new_fluid_player(synth_);
@@ -168,6 +161,20 @@ class FluidMidiOutput : public MidiOutput {
     bool failed() const override { return failed_; }
 
   private:
+    bool startSynthesiser() {
+        settings_ = new_fluid_settings();
+        if (!settings_)
+            return false;
+        // Only the samples of the instruments the melody uses are read.
+        fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
+        synth_ = new_fluid_synth(settings_);
+        if (!synth_ || fluid_synth_sfload(synth_, font_.constData(), 1) == FLUID_FAILED)
+            return false;
+        driver_ = new_fluid_audio_driver(settings_, synth_);
+        return driver_ != nullptr;
+    }
+
+    QByteArray font_;
     fluid_settings_t *settings_ = nullptr;
     fluid_synth_t *synth_ = nullptr;
     fluid_audio_driver_t *driver_ = nullptr;

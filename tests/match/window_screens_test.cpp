@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QToolTip>
 #include <fstream>
 
@@ -106,8 +107,12 @@ TEST_P(TitleScreenLeaving, ClickOrKeyShowsTheMenu) {
         QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(300, 300));
     EXPECT_FALSE(form.titleShown());
     EXPECT_TRUE(form.menuShown());
-    EXPECT_TRUE(form.timer()->isActive());
-    EXPECT_EQ(form.timer()->interval(), 20);
+    // Nothing in the menu moves with the tick: it rests, and only the slow
+    // timers (the melody's check, the calendar pages) run.
+    EXPECT_FALSE(form.timer()->isActive());
+    for (const QTimer *timer : form.findChildren<QTimer *>())
+        if (timer->isActive())
+            EXPECT_GE(timer->interval(), 1000) << timer->objectName().toStdString();
     EXPECT_TRUE(control("Button6")->isVisible());
     EXPECT_FALSE(control("Button7")->isVisible());
     // In the menu a key has no function.
@@ -312,6 +317,71 @@ TEST(TitleTravellers, GoRoundTheRectangleClockwise) {
                  {1084, {155, 362}}, {1377, {155, 69}}, {1378, {155, 68}}, {-1, {155, 69}}};
     for (const auto &c : cases)
         EXPECT_EQ(TitleScreen::travellerPlace(c.distance), c.place) << c.distance;
+}
+
+// The screen as a window of the given size shows it at `ticks`, drawn whole.
+QImage wholeTitle(const TitleScreen &title, QSize window) {
+    QImage image(window, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.scale(double(window.width()) / TitleScreen::Width,
+                  double(window.height()) / TitleScreen::Height);
+    title.paint(painter);
+    return image;
+}
+
+// A tick repaints only the places it reports; the picture must then be the
+// one a full repaint gives, or the travellers leave trails and the title
+// keeps old colours. The span crosses a colour turn (tick 10) and a corner
+// of the path (tick 395 for the first traveller).
+TEST(TitleRepaint, ReportedPlacesMakeTheWholePicture) {
+    const struct {
+        QSize window;
+        int from;
+        int to;
+    } cases[] = {
+        {{TitleScreen::Width, TitleScreen::Height}, 0, 24},
+        {{TitleScreen::Width, TitleScreen::Height}, 388, 402},
+        {{990, 650}, 4, 14}, // a stretched title screen
+    };
+    for (const auto &c : cases) {
+        TitleScreen title;
+        title.setTexts(QStringLiteral("QUARN"), QStringLiteral("1 May 2026"),
+                       QStringLiteral("Credits"));
+        while (title.tick() < c.from)
+            title.advance();
+        QImage shown = wholeTitle(title, c.window);
+        for (int tick = c.from; tick < c.to; ++tick) {
+            const QRegion changed = TitleScreen::onWindow(title.advance(), c.window);
+            QPainter painter(&shown);
+            painter.setClipRegion(changed);
+            painter.scale(double(c.window.width()) / TitleScreen::Width,
+                          double(c.window.height()) / TitleScreen::Height);
+            title.paint(painter, changed.boundingRect());
+            painter.end();
+            ASSERT_EQ(shown, wholeTitle(title, c.window))
+                << "tick " << title.tick() << " at " << c.window.width();
+        }
+    }
+}
+
+TEST(TitleRepaint, ATickReportsTheTravellersAndTheTitleOnlyWhenItsColoursTurn) {
+    TitleScreen title;
+    title.setTexts(QStringLiteral("QUARN"), QString(), QString());
+    const QRect whole(0, 0, TitleScreen::Width, TitleScreen::Height);
+    const QRect titleBand(TitleScreen::Width / 2 - 40, TitleScreen::TitleTop + 10, 80, 20);
+    for (int tick = 1; tick <= 20; ++tick) {
+        const QRegion changed = title.advance();
+        // Four pictures, each at its old and new place: a small part of the screen.
+        qint64 area = 0;
+        for (const QRect &r : changed)
+            area += qint64(r.width()) * r.height();
+        const bool turn = tick % 10 == 0;
+        EXPECT_EQ(changed.intersects(titleBand), turn) << tick;
+        if (!turn)
+            EXPECT_LT(area, qint64(whole.width()) * whole.height() / 20) << tick;
+        EXPECT_TRUE(changed.contains(TitleScreen::travellerPlace(tick))) << tick;
+        EXPECT_TRUE(changed.contains(TitleScreen::travellerPlace(tick - 1))) << tick;
+    }
 }
 
 } // namespace
