@@ -223,6 +223,7 @@ void TForm1::buildMemberList() {
 }
 
 void TForm1::ButtonModeClick() {
+    Play("WOpenFo", false);
     settings_.clubDisplayMode = settings_.clubDisplayMode == 2 ? 1 : 2;
     buildMemberList();
 }

@@ -95,6 +95,51 @@ Reply Pages::news(const QByteArray &base) const {
     return textReply(page, "text/html; charset=utf-8");
 }
 
+Reply Pages::routerHelp() const {
+    if (QFileInfo::exists(dataFile(QStringLiteral("router.html"))))
+        return fileReply(dataFile(QStringLiteral("router.html")), "text/html; charset=utf-8");
+    const QByteArray page = R"(<!DOCTYPE html>
+<html><head><meta charset="utf-8"><title>Quarn: network games through a router</title></head>
+<body>
+<h1>Network games through a router</h1>
+<p>One program is the <b>server</b> (the host: it chooses "Server create the game" in the
+welcome window); the others are <b>clients</b> ("Client enters to game"). The clients connect
+to the host over TCP, on the port written in "Enter Port of server:" (25666 unless you change
+it). Everyone must use the same port.</p>
+
+<h2>All players on the same local network</h2>
+<p>Nothing needs to be set on the router. The host presses "To receive the IP-addresses" and
+tells the others one of its local addresses (such as 192.168.1.20); the clients enter it in
+"Enter IP of server:". If a client still finds "There are no accessible games", allow Quarn
+through the firewall of the host's computer for incoming TCP connections on the port.</p>
+
+<h2>Players outside the host's network</h2>
+<p>A router does not pass connections from the internet to a computer behind it unless it is
+told to. Only the host's router needs this; clients connect outwards and need no change.</p>
+<ol>
+<li>On the host, press "To receive the IP-addresses". Note the local address of the computer
+(for example 192.168.1.20) and the address as seen from the internet (the one the program
+fetches from the web; it is the router's outside address).</li>
+<li>Open the router's settings page in a web browser: usually http://192.168.0.1 or
+http://192.168.1.1 (it is printed on the router or in its manual), and log in.</li>
+<li>Find the page called "Port forwarding", "Virtual server", "NAT" or "Applications".</li>
+<li>Add a rule: protocol <b>TCP</b>, outside (external) port <b>25666</b>, inside (internal)
+port <b>25666</b>, inside address: the host computer's local address from step 1. Save it.</li>
+<li>Give the host computer a fixed local address (an address reservation in the router's DHCP
+settings), so that the rule still points to it after a restart.</li>
+<li>Allow Quarn through the host computer's firewall for incoming TCP on the same port.</li>
+<li>Tell the other players the router's outside address and the port. They choose "Client
+enters to game", enter that address and port, and confirm.</li>
+</ol>
+<p>If you use another port, forward that port instead and have every player enter it.
+Some internet providers give no address of your own (the router's outside address differs from
+the one the program fetches, or starts with 10. or 100.64 to 100.127); then forwarding cannot
+work, and one of the other players should try to be the host.</p>
+</body></html>
+)";
+    return textReply(page, "text/html; charset=utf-8");
+}
+
 Reply Pages::externalAddress(const QHostAddress &caller) {
     bool isV4 = false;
     const quint32 v4 = caller.toIPv4Address(&isV4);

@@ -1,6 +1,7 @@
 #pragma once
 // What the server offers besides the services, fetched with plain GETs: the
-// remote configuration page, the news page, the caller's address, account
+// remote configuration page, the news page, the router help page, the
+// caller's address, account
 // photos, resource-library downloads (and the radio station list), the song
 // list and the songs. A club overrides any of them with files in its data
 // folder; the defaults are generated.
@@ -29,6 +30,10 @@ class Pages {
 
     Reply config(const QByteArray &base) const;
     Reply news(const QByteArray &base) const;
+    // The help page behind the "?" of the welcome window's network section:
+    // how to let players from outside the local network reach a host
+    // through its router (the game's port forwarded to the host).
+    Reply routerHelp() const;
     static Reply externalAddress(const QHostAddress &caller);
     Reply photo(const QString &fileName) const;
     Reply download(const QString &fileName, const QByteArray &base) const;

@@ -210,6 +210,8 @@ void WemServer::onRequest(const QHttpServerRequest &request, QTcpSocket *socket)
         reply = pages_->config(base);
     else if (path == "/news.html")
         reply = pages_->news(base);
+    else if (path == "/router.html")
+        reply = pages_->routerHelp();
     else if (path == "/get_ip.php")
         reply = Pages::externalAddress(request.remoteAddress());
     else if (decodedPath.startsWith(QStringLiteral("/photos/")))

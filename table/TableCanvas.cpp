@@ -191,6 +191,13 @@ QRect TableCanvas::DrawEmptyHand(int seat, const QString &text) {
     return area;
 }
 
+QRect TableCanvas::DrawAwaitingDeal(int hostSeat, const QString &text) {
+    QRect changed;
+    for (int seat = 1; seat <= seatCount; ++seat)
+        changed = changed.united(DrawEmptyHand(seat, seat == hostSeat ? text : QString()));
+    return changed;
+}
+
 QRect TableCanvas::DrawTable(const GameState &game) {
     const QRect area = layout_.table;
     restoreBackground(area);
@@ -318,10 +325,16 @@ QRect TableCanvas::OutlineCard(int slot) {
     if (part.width() < 3 || part.height() < 3)
         return {};
     outlined_[slot] = true;
-    const int thickness = std::max(2, layout_.scaling.Scale(2));
+    // The frame lies just inside the card's own edge line, which stays as it
+    // is; where the next card covers this one it runs up to that card, so no
+    // line of the card shows between the two. It is thin enough to keep
+    // clear of the rank in the corner (the "1" of a ten starts two pixels
+    // inside the edge line in the small window).
+    const int thickness = std::max(1, layout_.scaling.Scale(2) - 1);
+    const bool covered = part.width() < layout_.card.width;
+    const QRect frame = part.adjusted(1, 1, covered ? 0 : -1, -1);
     QPainter painter(&image_);
     painter.setCompositionMode(QPainter::RasterOp_NotDestination);
-    const QRect frame = part.adjusted(1, 1, -1, -1);
     painter.fillRect(QRect(frame.left(), frame.top(), frame.width(), thickness), Qt::white);
     painter.fillRect(QRect(frame.left(), frame.bottom() - thickness + 1, frame.width(), thickness),
                      Qt::white);

@@ -83,6 +83,10 @@ class TableCanvas {
     // Draws a hand area empty, optionally with a line of text across it
     // ("Expectation of the server..." on a network client).
     QRect DrawEmptyHand(int seat, const QString &text = {});
+    // A network client waiting for the host's first deal: the text across
+    // the hand area of the host's seat (as the client sees it), the three
+    // other hand areas empty.
+    QRect DrawAwaitingDeal(int hostSeat, const QString &text);
     // Draws every card of the table at its place, spades to hearts, six to ace.
     QRect DrawTable(const GameState &game);
     QRect DrawTab(int seat, bool highlight, int penalty, int payments, int score);

@@ -152,6 +152,8 @@ void LanHost::handleGameMessage(Peer &peer, const LanMessage &message) {
 void LanHost::handleChat(Peer &peer, const LanMessage &message) {
     if (peer.role == 0)
         return;
+    // Relayed as a line of the chat line's 15 characters, whatever the
+    // client sent.
     sendToClients(ChatMessage(peer.role, message.text), peer.role);
     outside_.Sound().Play(kSoundChat, false);
     emit chatReceived(peer.role, ChatText(message.text));

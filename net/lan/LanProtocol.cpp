@@ -160,7 +160,10 @@ std::string PassMessage(int originRole) {
 }
 
 std::string ChatMessage(int senderRole, std::string_view text) {
-    return std::string("s") + Digit(senderRole) + std::string(text);
+    std::string line =
+        std::string("s") + Digit(senderRole) + std::string(text.substr(0, kChatTextMax));
+    line.resize(2 + kChatTextMax, ' ');
+    return line;
 }
 
 } // namespace quarn::lan

@@ -15,7 +15,7 @@
 //   move         "hhod" slot(2 digits) origin role                7 bytes
 //   pass         "hpass0" origin role                             7 bytes
 //   settlement   "hitogs1"                                        7 bytes
-//   chat         "s" sender role, text                     to the end of its read
+//   chat         "s" sender role, text (blank-padded)          17 bytes
 //   abort        "abort"                                          5 bytes
 //
 // The four names of the assignment and the updates stand in the order of the
@@ -100,7 +100,9 @@ std::string UpdateMessage(int clients, const WireNames &names);
 std::string DealMessage(const Deck &deck);
 std::string MoveMessage(int slot, int originRole);
 std::string PassMessage(int originRole);
-// text: code page 1251 bytes.
+// text: code page 1251 bytes, cut to the chat line's 15 characters and
+// padded with blanks to them, so a reader knows where the line ends even
+// when messages follow it in the same read.
 std::string ChatMessage(int senderRole, std::string_view text);
 
 } // namespace quarn::lan

@@ -57,6 +57,12 @@ Fit MatchShape(std::string_view shape, std::string_view data) {
     return data.size() >= shape.size() ? Fit::Whole : Fit::Partial;
 }
 
+std::string_view TrimChatPadding(std::string_view text) {
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
 int DigitValue(char c) {
     return c - '0';
 }
@@ -151,7 +157,7 @@ class Parser {
     };
 
     // Messages other than chat.
-    Found FixedAt(std::string_view data, bool gameOnly) const {
+    Found FixedAt(std::string_view data) const {
         Found found;
         if (side_ == LanSide::Client) {
             Deck deck{};
@@ -183,51 +189,31 @@ class Parser {
         };
         if (tryShapes(kGameShapes))
             return found;
-        if (gameOnly)
-            return found;
-        if (side_ == LanSide::Host ? tryShapes(kHostShapes) : tryShapes(kClientShapes))
-            return found;
+        if (side_ == LanSide::Host)
+            tryShapes(kHostShapes);
+        else
+            tryShapes(kClientShapes);
         return found;
     }
 
-    // Where the game messages that end a chat text begin: the earliest
-    // place after its first byte from which the rest is one or more whole
-    // game messages, up to the end or up to the next chat line. The text's
-    // size when there is none.
-    std::size_t GameTailStart(std::string_view text) const {
-        const std::size_t size = text.size();
-        auto chatStartsAt = [&](std::size_t j) {
-            return j + 1 < size && text[j] == 's' && IsRoleDigit(text[j + 1]);
-        };
-        std::vector<bool> tail(size + 1, false);
-        for (std::size_t i = size; i-- > 0;) {
-            const Found found = FixedAt(text.substr(i), true);
-            if (found.fit != Fit::Whole)
-                continue;
-            const std::size_t next = i + found.length;
-            tail[i] = next == size || tail[next] || chatStartsAt(next);
-        }
-        for (std::size_t i = 1; i < size; ++i) {
-            if (tail[i])
-                return i;
-        }
-        return size;
-    }
-
-    // The chat line at the start of the data: it runs to the end of the data
-    // or to the game messages that end it. Returns the bytes it took.
+    // The chat line at the start of the data: its text runs to the end of
+    // the data, but never past the chat line's 15 characters, so whatever it
+    // holds (letters of game messages too) is text. Senders pad the text
+    // with blanks to 15 characters, which ends the line where it ends and
+    // lets messages that follow it in the same read be read; the padding is
+    // not part of the text. Returns the bytes the line took.
     std::size_t TakeChat(std::string_view data, std::vector<LanMessage> &out) const {
-        const std::string_view text = data.substr(2);
-        const std::size_t split = GameTailStart(text);
-        if (split > 0) {
+        const std::string_view line = data.substr(0, 2 + kChatTextMax);
+        const std::string_view text = TrimChatPadding(line.substr(2));
+        if (!text.empty()) {
             LanMessage chat;
             chat.kind = LanKind::Chat;
             chat.role = DigitValue(data[1]);
-            chat.text = std::string(text.substr(0, split));
-            chat.bytes = std::string(data.substr(0, 2 + split));
+            chat.text = std::string(text);
+            chat.bytes = std::string(line);
             out.push_back(std::move(chat));
         }
-        return 2 + split;
+        return line.size();
     }
 
   private:
@@ -235,10 +221,6 @@ class Parser {
 };
 
 } // namespace
-
-std::size_t ChatTextEnd(std::string_view text, LanSide side) {
-    return Parser(side).GameTailStart(text);
-}
 
 std::vector<LanMessage> LanReader::Feed(std::string_view chunk) {
     pending_.append(chunk);
@@ -258,7 +240,7 @@ std::vector<LanMessage> LanReader::Feed(std::string_view chunk) {
             ++pos;
             continue;
         }
-        Parser::Found found = parser.FixedAt(data, false);
+        Parser::Found found = parser.FixedAt(data);
         if (found.fit == Fit::Whole) {
             out.push_back(std::move(found.message));
             pos += found.length;

@@ -2,13 +2,13 @@
 // Takes apart the byte stream of one connection into messages. TCP may split
 // a message over two reads or join several into one, so the reader keeps an
 // incomplete message for the next read (a game message is 7 bytes, the deal
-// 109, the joining messages 19, 25 or 26). A chat line has no terminator: it
-// runs to the end of the read that carries it, except that whole game
-// messages that end that read, or stand between the line and another chat
-// line, are taken as messages (chat lines and moves sent close together may
-// arrive in one read, and no move may be lost). Bytes that start no message
-// are skipped one at a time, so garbage never swallows a valid message that
-// follows it.
+// 109, the joining messages 19, 25 or 26). A chat line has no terminator: its
+// text runs to the end of the read that carries it, but never past the chat
+// line's 15 characters, and nothing in it is ever taken for a message. This
+// program's senders pad chat text with blanks to 15 characters, so chat
+// lines and moves sent close together and joined in one read are all read.
+// Bytes that start no message are skipped one at a time, so garbage never
+// swallows a valid message that follows it.
 // Plain C++: the session feeds it what each read returned.
 
 #include <cstddef>
@@ -36,7 +36,7 @@ struct LanMessage {
     int slot = 0;      // move: the two digits as a number, 0..99 (not yet checked against a hand)
     WireNames names{}; // assignment and update, by host seat
     std::string name;  // hello: four bytes
-    std::string text;  // chat: code page 1251 bytes, never empty
+    std::string text;  // chat: code page 1251 bytes without the padding, never empty
     Deck deck{};       // deal: a complete deck (checked)
 };
 
@@ -56,9 +56,5 @@ class LanReader {
     LanSide side_;
     std::string pending_;
 };
-
-// Where a reader on `side` ends a chat line with this text: before the game
-// messages that end it (see above); the text's size when it does not end so.
-std::size_t ChatTextEnd(std::string_view text, LanSide side);
 
 } // namespace quarn::lan

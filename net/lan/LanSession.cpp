@@ -33,13 +33,7 @@ void LanSession::StopMatch() {
 }
 
 std::string LanSession::ChatWireText(const QString &text) {
-    std::string wire = ToWireText(text.left(kChatTextMax).toStdString());
-    // A line that ends like game messages would be read as them: the first
-    // letter of such a message is written in capitals instead.
-    for (std::size_t end = ChatTextEnd(wire, LanSide::Client); end < wire.size();
-         end = ChatTextEnd(wire, LanSide::Client))
-        wire[end] = char(wire[end] - 'a' + 'A');
-    return wire;
+    return ToWireText(text.left(kChatTextMax).toStdString());
 }
 
 QString LanSession::ChatText(const std::string &wireText) {

@@ -72,8 +72,8 @@ class LanSession : public QObject, public Announcer {
     bool ApplyPass();
     // The match stops: InGame cleared, the sound of a wrong move played.
     void StopMatch();
-    // The chat text as it goes on the wire: at most 15 characters, without
-    // an ending that a reader would take for game messages.
+    // The chat text as it goes on the wire: at most 15 characters in code
+    // page 1251.
     static std::string ChatWireText(const QString &text);
     static QString ChatText(const std::string &wireText);
 

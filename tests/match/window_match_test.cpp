@@ -204,6 +204,7 @@ TEST_F(MatchThroughWindow, ClosingInTheMenuAsksNothingAndSavesTheSettings) {
     writeSettings(quickSettings());
     TForm1 &form = openToMenu();
     QTest::mouseClick(control<QPushButton>("BMode"), Qt::LeftButton);
+    EXPECT_EQ(sound_.count("WOpenFo"), 1) << "the club display mode plays its sound";
     QTest::mouseClick(control<QPushButton>("Button11"), Qt::LeftButton);
     EXPECT_FALSE(form.isVisible());
     EXPECT_TRUE(Ask::asked().isEmpty());

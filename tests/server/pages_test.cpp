@@ -3,6 +3,7 @@
 #include "ServiceFixture.h"
 
 #include "server/Pages.h"
+#include "web/Addresses.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,6 +51,19 @@ TEST_F(Pages, NewsCarriesItsNumberAndTheAddressPageTheCaller) {
     put(QStringLiteral("news.html"), "<p>WemNews00042</p>");
     EXPECT_EQ(client->get("/news.html").body, "<p>WemNews00042</p>");
     EXPECT_EQ(client->get("/get_ip.php").body, "127.0.0.1");
+}
+
+TEST_F(Pages, TheRouterHelpIsWhereTheWelcomeWindowLooksForIt) {
+    // The welcome window's "?" opens the maker's site + "router.html".
+    const std::string site = web::Addresses::forServer(server->baseUrl(), 21).makerSiteUrl();
+    ASSERT_EQ(site.rfind(server->baseUrl(), 0), 0u) << site;
+    const HttpResult page = client->get(site.substr(server->baseUrl().size()) + "router.html");
+    ASSERT_EQ(page.status, 200);
+    for (const char *fact : {"25666", "TCP", "Port forwarding", "Enter Port of server:",
+                             "To receive the IP-addresses", "Client enters to game"})
+        EXPECT_NE(page.body.find(fact), std::string::npos) << fact;
+    put(QStringLiteral("router.html"), "<p>Ask the club's admin.</p>");
+    EXPECT_EQ(client->get("/router.html").body, "<p>Ask the club's admin.</p>");
 }
 
 TEST_F(Pages, PhotosAreServedOnlyAsJpegPicturesOfValidNicks) {

@@ -108,6 +108,104 @@ TEST_F(CanvasTest, DrawingsStayInsideTheirRectangles) {
     }
 }
 
+TEST_F(CanvasTest, AClientAwaitingTheDealShowsTheTextOnlyOverTheHostsHand) {
+    const GameState game = dealtGame();
+    const QString text = QStringLiteral("Expectation of the server...");
+    for (WindowSize size : {WindowSize::Small, WindowSize::Large}) {
+        for (int hostSeat = 1; hostSeat <= 3; ++hostSeat) {
+            layOut(size);
+            for (int seat = 1; seat <= 4; ++seat)
+                canvas.DrawHand(game, seat, seat == 4);
+            const QImage before = canvas.image().copy();
+            const QRect changed = canvas.DrawAwaitingDeal(hostSeat, text);
+            const QImage &background = pictures.backgroundImage();
+            for (int seat = 1; seat <= 4; ++seat) {
+                const QRect area = canvas.layout().hands[seat];
+                EXPECT_TRUE(changed.contains(area)) << seat;
+                const QImage drawn = canvas.image().copy(area);
+                const QImage empty = background.copy(area).convertToFormat(drawn.format());
+                if (seat == hostSeat)
+                    EXPECT_NE(drawn, empty) << "the text over the host's seat " << seat;
+                else
+                    EXPECT_EQ(drawn, empty) << "seat " << seat << " is empty, size " << int(size);
+                EXPECT_EQ(canvas.HitTest(seat, area.width() / 2), 0) << "no card to click";
+            }
+            QRect hands;
+            for (int seat = 1; seat <= 4; ++seat)
+                hands = hands.united(canvas.layout().hands[seat]);
+            EXPECT_TRUE(sameOutside(before, canvas.image(), hands)) << "only the hand areas change";
+        }
+    }
+}
+
+// A bottom hand of the two red tens among other cards.
+GameState handWithRedTens() {
+    GameState game = dealtGame();
+    const TStr2 cards[] = {
+        MakeCard(kHearts, kSix),   MakeCard(kHearts, kTen), MakeCard(kClubs, kNine),
+        MakeCard(kDiamonds, kTen), MakeCard(kSpades, kAce), MakeCard(kDiamonds, kSix),
+        MakeCard(kClubs, kTen),    MakeCard(kSpades, kTen), MakeCard(kHearts, kSeven)};
+    game.CardCount[4] = 9;
+    for (int slot = 1; slot <= 9; ++slot)
+        game.Hands[4][slot].card = cards[slot - 1];
+    return game;
+}
+
+bool isRedInk(QRgb pixel) {
+    return qRed(pixel) > 150 && qGreen(pixel) < 110 && qBlue(pixel) < 110;
+}
+
+TEST_F(CanvasTest, TheOutlineRunsAlongTheCardsEdgeAndLeavesItsIndexReadable) {
+    const GameState game = handWithRedTens();
+    for (WindowSize size :
+         {WindowSize::Small, WindowSize::Average1, WindowSize::Average2, WindowSize::Large}) {
+        layOut(size);
+        canvas.DrawHand(game, 4, true);
+        const QImage clean = canvas.image().copy();
+        for (int slot = 1; slot <= 9; ++slot)
+            canvas.OutlineCard(slot);
+        const QImage &outlined = canvas.image();
+        const QPoint origin = canvas.layout().hands[4].topLeft();
+        const CardSize &card = canvas.layout().card;
+        for (int slot = 1; slot <= 9; ++slot) {
+            const QRect part =
+                visibleCardPart(canvas.cardLefts(4), 9, card, slot).translated(origin);
+            // The card's edge line stays dark (inverting it would show a
+            // light line), the frame starts right inside it, and where the
+            // next card covers this one the frame runs up to that card.
+            const bool last = slot == 9;
+            const int right = last ? part.right() - 1 : part.right();
+            for (int y = part.top() + 1; y < part.bottom(); ++y) {
+                EXPECT_EQ(clean.pixel(part.left(), y), outlined.pixel(part.left(), y))
+                    << "size " << int(size) << " slot " << slot << " y " << y;
+                for (int x : {part.left() + 1, right})
+                    EXPECT_NE(clean.pixel(x, y), outlined.pixel(x, y))
+                        << "size " << int(size) << " slot " << slot << " x " << x << " y " << y;
+            }
+            if (last)
+                for (int y = part.top() + 1; y < part.bottom(); ++y)
+                    EXPECT_EQ(clean.pixel(part.right(), y), outlined.pixel(part.right(), y))
+                        << "size " << int(size) << " y " << y;
+        }
+        // The index of the red tens ("10" and its suit) keeps every red pixel:
+        // an outline over the "1" would make the card read "0".
+        for (int slot : {2, 4}) {
+            const QRect part =
+                visibleCardPart(canvas.cardLefts(4), 9, card, slot).translated(origin);
+            const QRect index(part.topLeft(), QSize(card.width / 4, card.height / 3));
+            int ink = 0;
+            for (int y = index.top(); y <= index.bottom(); ++y)
+                for (int x = index.left(); x <= index.right(); ++x)
+                    if (isRedInk(clean.pixel(x, y))) {
+                        ++ink;
+                        EXPECT_TRUE(isRedInk(outlined.pixel(x, y)))
+                            << "size " << int(size) << " slot " << slot << " x " << x << " y " << y;
+                    }
+            EXPECT_GT(ink, 10) << "the index of slot " << slot << " shows";
+        }
+    }
+}
+
 TEST_F(CanvasTest, BadSeatsSlotsAndCountsDrawNothing) {
     GameState game = dealtGame();
     game.CardCount[4] = 200; // a damaged count must not read past the hand

@@ -225,16 +225,16 @@ TEST_F(ClientOverRawHost, ChatLineIsShownNotPlayed) {
     EXPECT_EQ(program.sound.Count(kSoundChat), 1);
     EXPECT_EQ(game(), before);
 
-    // Sent in code page 1251, cut to the chat line's 15 characters; an
-    // ending that reads like game messages is written in capitals.
+    // Sent in code page 1251, cut to the chat line's 15 characters and
+    // padded with blanks to them; letters of game messages stay as typed.
     const struct {
         QString typed;
         std::string sent;
     } lines[] = {
-        {QStringLiteral("Привет, hi"), "s2\xCF\xF0\xE8\xE2\xE5\xF2, hi"},
+        {QStringLiteral("Привет, hi"), "s2\xCF\xF0\xE8\xE2\xE5\xF2, hi     "},
         {QStringLiteral("0123456789abcdefgh"), "s20123456789abcde"},
-        {QStringLiteral("ok hbegin1"), "s2ok Hbegin1"},
-        {QStringLiteral("xhpass02hhod011"), "s2xHpass02Hhod011"},
+        {QStringLiteral("ok hbegin1"), "s2ok hbegin1     "},
+        {QStringLiteral("xhpass02hhod011"), "s2xhpass02hhod011"},
     };
     for (const auto &line : lines) {
         ASSERT_TRUE(client().SendChat(line.typed));

@@ -167,14 +167,27 @@ TEST_F(HostOverRawSockets, ChatLinesAreRelayedAndNeverPlayed) {
     DealAndStart(testing::DeckOpenedBy(2), {first.get(), second.get()});
     const GameState before = game();
     QSignalSpy chat(&host(), &LanSession::chatReceived);
-    const std::string lines[] = {"s2hi bob", "s2hbegin1 ok", "s2b9\xE1 hhod"};
-    for (const std::string &line : lines) {
-        first->Send(line);
-        ASSERT_TRUE(chat.wait(testing::kWaitMs)) << line;
+    // Relayed as the text padded with blanks to the chat line's 15
+    // characters; a longer line is cut to them, and nothing in a line is
+    // played.
+    const auto padded = [](std::string text) { return text + std::string(15 - text.size(), ' '); };
+    const struct {
+        std::string sent;
+        std::string relayed;
+    } lines[] = {
+        {"s2hi bob", "s2" + padded("hi bob")},
+        {"s2hbegin1 ok", "s2" + padded("hbegin1 ok")},
+        {"s2b9\xE1 hhod", "s2" + padded("b9\xE1 hhod")},
+        {"s2hpass02hhod021", "s2" + padded("hpass02hhod021")},
+        {"s20123456789abcdefghij", "s20123456789abcde"},
+    };
+    for (const auto &line : lines) {
+        first->Send(line.sent);
+        ASSERT_TRUE(chat.wait(testing::kWaitMs)) << line.sent;
         EXPECT_EQ(chat.takeFirst().at(0).toInt(), 2);
-        EXPECT_EQ(second->Take(line.size()), line);
+        EXPECT_EQ(second->Take(line.relayed.size()), line.relayed);
     }
-    EXPECT_EQ(program.sound.Count(kSoundChat), 3);
+    EXPECT_EQ(program.sound.Count(kSoundChat), int(std::size(lines)));
     EXPECT_EQ(game(), before);
 }
 

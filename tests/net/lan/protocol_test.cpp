@@ -45,7 +45,9 @@ TEST(LanMessages, ExactBytes) {
         {"move from the host", MoveMessage(5, 1), "hhod051"},
         {"move from a client", MoveMessage(9, 4), "hhod094"},
         {"pass", PassMessage(3), "hpass03"},
-        {"chat", ChatMessage(2, "hi bob"), "s2hi bob"},
+        {"chat, padded to the chat line's 15 characters", ChatMessage(2, "hi bob"),
+         "s2hi bob         "},
+        {"chat cut to 15 characters", ChatMessage(1, "0123456789abcdefgh"), "s10123456789abcde"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(c.built, c.expected) << c.what;

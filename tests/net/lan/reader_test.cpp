@@ -144,7 +144,8 @@ TEST(LanReader, KeepsAnIncompleteMessageForTheNextRead) {
     }
 }
 
-TEST(LanReader, ChatRunsToTheEndOfItsRead) {
+TEST(LanReader, ChatRunsToTheEndOfItsReadOrItsFifteenCharacters) {
+    const std::string blanks13(13, ' ');
     struct Case {
         const char *what;
         std::vector<std::string> reads;
@@ -154,15 +155,28 @@ TEST(LanReader, ChatRunsToTheEndOfItsRead) {
          {"s2hi bob, hbegin"},
          {{LanKind::Chat, "hi bob, hbegin"}}},
         {"a chat line that looks like a move", {"s3hhod011"}, {{LanKind::Chat, "hhod011"}}},
+        {"a chat line that ends like game messages",
+         {"s1luckhhod051"},
+         {{LanKind::Chat, "luckhhod051"}}},
+        {"a chat line of game messages only",
+         {"s2hbegin1hpass02"},
+         {{LanKind::Chat, "hbegin1hpass02"}}},
+        {"a chat line that looks like the start of a deal",
+         {"s4b9\xE1\xEA hi"},
+         {{LanKind::Chat, "b9\xE1\xEA hi"}}},
         {"the next read starts anew",
          {"s2hello", "hhod012"},
          {{LanKind::Chat, "hello"}, {LanKind::Move, "hhod012"}}},
-        {"game messages that end the read are no text",
-         {"s1good luckhhod051hpass01"},
+        {"a padded line and the game messages after it",
+         {"s1good luck" + std::string(6, ' ') + "hhod051hpass01"},
          {{LanKind::Chat, "good luck"}, {LanKind::Move, "hhod051"}, {LanKind::Pass, "hpass01"}}},
-        {"game messages between two chat lines",
-         {"s1go hhodhbegin1s2ok"},
-         {{LanKind::Chat, "go hhod"}, {LanKind::Begin, "hbegin1"}, {LanKind::Chat, "ok"}}},
+        {"a line ends after its fifteen characters",
+         {"s1123456789012345hbegin1s2ok"},
+         {{LanKind::Chat, "123456789012345"}, {LanKind::Begin, "hbegin1"}, {LanKind::Chat, "ok"}}},
+        {"a padded line split over two reads",
+         {"s2hi" + std::string(5, ' '), std::string(8, ' ') + "hitogs1"},
+         {{LanKind::Chat, "hi"}, {LanKind::Settlement, "hitogs1"}}},
+        {"padding only is nothing", {"s3" + blanks13 + "  "}, {}},
         {"a chat line that merely mentions another", {"s1say s2hi"}, {{LanKind::Chat, "say s2hi"}}},
         {"a sender's digit in the next read", {"s", "4bye"}, {{LanKind::Chat, "bye"}}},
         {"an empty line is nothing", {"s2", "hbegin1"}, {{LanKind::Begin, "hbegin1"}}},
@@ -181,6 +195,28 @@ TEST(LanReader, ChatRunsToTheEndOfItsRead) {
         }
         EXPECT_EQ(got, c.expected) << c.what;
         EXPECT_EQ(reader.Pending(), 0u) << c.what;
+    }
+}
+
+TEST(LanReader, ChatWithLettersOfMessagesIsNeverAGameMessage) {
+    // Lines a person may type, sent as this program sends them and as bare
+    // text, to either side, alone or before a move in the same read.
+    const std::string texts[] = {
+        "hhod011", "ahbegin1", "xhpass02hhod011", "ok hitogs1", "b",
+        "hb",      "bhhod021", "sure hpass01",    "hhhhhhhhh",  "123456789hbegin"};
+    for (LanSide side : {LanSide::Host, LanSide::Client}) {
+        for (const std::string &text : texts) {
+            for (const std::string &line : {ChatMessage(2, text), "s2" + text}) {
+                const auto alone = ReadOnce(side, line);
+                ASSERT_EQ(alone.size(), 1u) << line;
+                EXPECT_EQ(alone[0].kind, LanKind::Chat) << line;
+                EXPECT_EQ(alone[0].text, text) << line;
+            }
+            const auto withMove = ReadOnce(side, ChatMessage(3, text) + "hhod043");
+            ASSERT_EQ(withMove.size(), 2u) << text;
+            EXPECT_EQ(withMove[0].text, text);
+            EXPECT_EQ(withMove[1].bytes, "hhod043");
+        }
     }
 }
 
