@@ -209,11 +209,7 @@ void TForm1::createPopupMenu() {
     connect(quit_, &QAction::triggered, this, &TForm1::abandonMatch);
     connect(changeName_, &QAction::triggered, this, &TForm1::changeName);
     connect(mSpeed_, &QAction::triggered, this, [this] { windows_->showSpeed(); });
-    connect(help_, &QAction::triggered, this, [this] {
-        if (language() == English)
-            Ask::inform(this, word(Word::HelpNotTranslated));
-        windows_->showHelp();
-    });
+    connect(help_, &QAction::triggered, this, [this] { windows_->showHelp(); });
     connect(about_, &QAction::triggered, this, [this] { windows_->showAbout(); });
     connect(mRadio_, &QAction::triggered, this, [this] { windows_->showRadio(); });
     connect(mChat_, &QAction::triggered, this, [this] { windows_->showChat(); });

@@ -1,8 +1,10 @@
 #include "ui/AuxWindowSet.h"
 
 #include "rules/Match.h"
+#include "ui/TFormAbout.h"
 #include "ui/TFormCount.h"
 #include "ui/TFormEndGame.h"
+#include "ui/TFormHelp.h"
 #include "ui/TFormHistory.h"
 #include "ui/TFormOptions.h"
 #include "ui/TFormSpeed.h"
@@ -81,6 +83,18 @@ void AuxWindowSet::showGameInformation(const GameState &game) {
     situation.accountState = account.state;
     situation.tournament = game.Tournament;
     TFormCount window(context_, currentCount(), situation, parent_);
+    run(window);
+}
+
+void AuxWindowSet::showHelp() {
+    playSound(OpenSound);
+    TFormHelp window(context_, parent_);
+    run(window);
+}
+
+void AuxWindowSet::showAbout() {
+    playSound(OpenSound);
+    TFormAbout window(context_, parent_);
     run(window);
 }
 
