@@ -23,8 +23,8 @@ Listeners &listeners() {
 }
 
 constexpr std::array<std::string_view, languageCount> nativeNames = {
-    "English", "Русский",  "Deutsche", "Français", "Español",
-    "中文",    "Italiano", "Čeština",  "日本",     "한국인",
+    "English", "Русский",  "Deutsch", "Français", "Español",
+    "中文",    "Italiano", "Čeština", "日本語",   "한국어",
 };
 
 constexpr std::array<std::string_view, languageCount> pictureCodes = {
@@ -130,6 +130,14 @@ std::string_view clubName() {
 
 std::string_view clubHeading(int mode) {
     return runText(WordEntry::MainClubHeadingScore, 2, mode == 2 ? 2 : 1);
+}
+
+std::string textWith(WordEntry entry, std::string_view value) {
+    std::string message(text(entry));
+    const std::size_t at = message.find("%1");
+    if (at != std::string::npos)
+        message.replace(at, 2, value);
+    return message;
 }
 
 std::string attributeWarning(std::string_view path) {

@@ -77,6 +77,9 @@ std::string_view clubName();
 // The club list heading of display mode 1 (score) or 2 (rating); any other
 // mode shows the score heading.
 std::string_view clubHeading(int mode);
+// The text of entry in the current language with value in place of its "%1"
+// (a player's name); value is put in as it stands, never read for placeholders.
+std::string textWith(WordEntry entry, std::string_view value);
 // "The file \"" + path + "\" has incorrect attributes!..." in the current language.
 std::string attributeWarning(std::string_view path);
 

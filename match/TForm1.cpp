@@ -211,11 +211,7 @@ void TForm1::createPopupMenu() {
     connect(exitToMenuAction_, &QAction::triggered, this, &TForm1::abandonMatch);
     connect(changeNameAction_, &QAction::triggered, this, &TForm1::changeName);
     connect(speedAction_, &QAction::triggered, this, [this] { windows_->showSpeed(); });
-    connect(helpAction_, &QAction::triggered, this, [this] {
-        if (language() == English)
-            Ask::inform(this, word(WordEntry::MainHelpNotTranslated));
-        windows_->showHelp();
-    });
+    connect(helpAction_, &QAction::triggered, this, [this] { windows_->showHelp(); });
     connect(aboutAction_, &QAction::triggered, this, [this] { windows_->showAbout(); });
     connect(radioAction_, &QAction::triggered, this, [this] { windows_->showRadio(); });
     connect(chatAction_, &QAction::triggered, this, [this] { windows_->showChat(); });

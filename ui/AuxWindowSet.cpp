@@ -2,8 +2,10 @@
 
 #include "rules/Match.h"
 #include "rules/SoundPlayer.h"
+#include "ui/TFormAbout.h"
 #include "ui/TFormCount.h"
 #include "ui/TFormEndGame.h"
+#include "ui/TFormHelp.h"
 #include "ui/TFormHistory.h"
 #include "ui/TFormOptions.h"
 #include "ui/TFormSpeed.h"
@@ -82,6 +84,18 @@ void AuxWindowSet::showGameInformation(const GameState &game) {
     situation.accountState = account.state;
     situation.tournament = game.Tournament;
     TFormCount window(context_, currentCount(), situation, parent_);
+    run(window);
+}
+
+void AuxWindowSet::showHelp() {
+    playSound(OpenSound);
+    TFormHelp window(context_, parent_);
+    run(window);
+}
+
+void AuxWindowSet::showAbout() {
+    playSound(OpenSound);
+    TFormAbout window(context_, parent_);
     run(window);
 }
 

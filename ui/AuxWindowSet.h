@@ -1,6 +1,6 @@
 #pragma once
 // The auxiliary windows as the main window opens them: the club's top ten,
-// the history, the end of a cycle and the game information. Each window is
+// the history, the end of a cycle, the game information, help and about. Each window is
 // created when it opens, shown modally and freed when it closes; the set
 // keeps only what outlives a window (the history file chosen last).
 //
@@ -47,6 +47,8 @@ class AuxWindowSet : public AuxiliaryWindows {
     // After a rated account game: the world place, the score and the reward.
     void showAccountEndOfGame(int place, std::int32_t score, int bonus);
     void showGameInformation(const GameState &game) override;
+    void showHelp() override;
+    void showAbout() override;
 
     int rememberedHistoryFile() const { return historyFile_; }
 

@@ -36,7 +36,7 @@ inline constexpr int libraryHeadingHeight = 60;
 inline constexpr int conciseHeadingHeight = 48;
 inline constexpr int libraryIconSide = 48;
 
-inline constexpr std::array<LibraryWindow, 16> libraryWindows{{
+inline constexpr std::array<LibraryWindow, 18> libraryWindows{{
     {"Opt", WordEntry::MainOptions, 500, 400, 260, "Options", true, "", 0, 0},
     {"Speed", WordEntry::OptChoiceOfSpeed, 340, 220, 220, "Speed", true, "", 0, 0},
     {"Count", WordEntry::InfoTitle, 325, 500, 200, "CountInfo", false, "GFormCountL", 200, 100},
@@ -53,6 +53,8 @@ inline constexpr std::array<LibraryWindow, 16> libraryWindows{{
     {"Chat", WordEntry::MainChat, 640, 600, 460, "Chat", true, "", 0, 0},
     {"Tour", WordEntry::MainTournamentHint, 760, 560, 520, "Tour", true, "", 0, 0},
     {"TourTop", WordEntry::TourTopTenCaption, 460, 600, 330, "TourTop", true, "", 0, 0},
+    {"Help", WordEntry::MainHelp, 660, 620, 420, "Help", true, "", 0, 0},
+    {"About", WordEntry::MainAbout, 520, 620, 340, "About", true, "", 0, 0},
 }};
 
 // The main menu and game table background of the "Purple" design, at the

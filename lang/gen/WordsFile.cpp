@@ -152,6 +152,30 @@ bool expandEscapes(std::string_view cell, std::string &out) {
     return true;
 }
 
+namespace {
+
+std::size_t occurrences(std::string_view text, std::string_view part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string_view::npos;
+         at = text.find(part, at + part.size()))
+        ++count;
+    return count;
+}
+
+// A text with a name inside holds the one placeholder "%1" in every
+// language; a text without one has it in none.
+bool placeholdersAgree(const Row &row) {
+    const std::size_t english = occurrences(row.texts[0], "%1");
+    if (english > 1)
+        return false;
+    for (const std::string &text : row.texts)
+        if (occurrences(text, "%1") != english)
+            return false;
+    return true;
+}
+
+} // namespace
+
 File parse(std::istream &in) {
     File file;
     std::set<std::string, std::less<>> ids;
@@ -203,6 +227,11 @@ File parse(std::istream &in) {
                 file.errors.push_back(at(number, where + " of " + row.id + " is empty"));
                 sound = false;
             }
+        }
+        if (sound && !placeholdersAgree(row)) {
+            file.errors.push_back(at(number, row.id + ": every column must hold \"%1\" once, as "
+                                                      "the English does, or none must"));
+            sound = false;
         }
         if (sound)
             file.rows.push_back(std::move(row));

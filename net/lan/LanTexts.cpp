@@ -9,8 +9,7 @@ QString Text(WordEntry entry) {
 }
 
 QString InterruptedGameMessage() {
-    return Text(WordEntry::NetOneOfPlayers) + QStringLiteral(" ") +
-           Text(WordEntry::NetInterruptedGame) + QStringLiteral("\n\r") +
+    return Text(WordEntry::NetInterruptedGame) + QStringLiteral("\n\r") +
            Text(WordEntry::NetPressOkForMenu);
 }
 

@@ -68,14 +68,14 @@ TEST_F(LanguageTest, PictureCodesFlagsAndHeadings) {
     const Case cases[] = {
         {English, "Eng", "FlagOEng", "CapEng", "English"},
         {Russian, "Rus", "FlagORus", "CapRus", "Русский"},
-        {German, "Deu", "FlagODeu", "CapDeu", "Deutsche"},
+        {German, "Deu", "FlagODeu", "CapDeu", "Deutsch"},
         {French, "Fra", "FlagOFra", "CapFra", "Français"},
         {Spanish, "Spa", "FlagOSpa", "CapSpa", "Español"},
         {Chinese, "Chi", "FlagOChi", "CapChi", "中文"},
         {Italian, "Ita", "FlagOIta", "CapIta", "Italiano"},
         {Czech, "Cze", "FlagOCze", "CapEng", "Čeština"},
-        {Japanese, "Eng", "FlagOJap", "CapEng", "日本"},
-        {Korean, "Eng", "FlagOKor", "CapEng", "한국인"},
+        {Japanese, "Eng", "FlagOJap", "CapEng", "日本語"},
+        {Korean, "Eng", "FlagOKor", "CapEng", "한국어"},
     };
     for (const Case &c : cases) {
         setLanguage(c.index);
@@ -168,6 +168,28 @@ TEST_F(LanguageTest, AttributeWarningPutsThePathBetweenItsTwoParts) {
     EXPECT_TRUE(warning.starts_with(text(WordEntry::FileAttributesBefore)));
     EXPECT_NE(warning.find("Quarn.net"), std::string::npos);
     EXPECT_TRUE(warning.ends_with(text(WordEntry::FileAttributesAfter)));
+}
+
+TEST_F(LanguageTest, NameGoesInsideTheSentenceInEveryLanguage) {
+    EXPECT_EQ(textWith(WordEntry::TourPlayerInterrupted, "Anna"),
+              "Player Anna interrupted the game!");
+    EXPECT_EQ(textWith(WordEntry::TourPlayerTimeIsUp, "Anna"), "Player Anna time is up!");
+    for (int lang = 0; lang < languageCount; ++lang) {
+        setLanguage(lang);
+        for (WordEntry entry : {WordEntry::TourPlayerInterrupted, WordEntry::TourPlayerTimeIsUp}) {
+            const std::string message = textWith(entry, "Anna");
+            EXPECT_NE(message.find("Anna"), std::string::npos) << lang;
+            EXPECT_EQ(message.find("%1"), std::string::npos) << lang;
+        }
+    }
+    setLanguage(Korean);
+    EXPECT_EQ(textWith(WordEntry::TourPlayerInterrupted, "Anna"), "Anna 님이 게임을 중단했습니다!");
+    // A nick that itself reads like a placeholder is put in as it stands.
+    setLanguage(English);
+    EXPECT_EQ(textWith(WordEntry::TourPlayerInterrupted, "%1%2"),
+              "Player %1%2 interrupted the game!");
+    // A text without a placeholder comes back unchanged.
+    EXPECT_EQ(textWith(WordEntry::MainExit, "Anna"), "Exit");
 }
 
 TEST_F(LanguageTest, NumberedTextsGiveNothingOutsideTheirRuns) {

@@ -381,6 +381,73 @@ TEST(WordTable, EnglishKeepsTheProgramsOwnSpellings) {
         EXPECT_EQ(text(c.entry, English), c.english) << wordEntryId(c.entry);
 }
 
+// ---- Words that must not be confused --------------------------------------
+
+TEST(WordTable, PassportDoesNotReadLikeThePassButton) {
+    for (int lang = 0; lang < languageCount; ++lang) {
+        const std::string_view pass = text(WordEntry::MainPass, lang);
+        for (WordEntry passport :
+             {WordEntry::OptPassport, WordEntry::WorldPassport, WordEntry::ChatPassport}) {
+            const std::string_view shown = text(passport, lang);
+            EXPECT_FALSE(pass.starts_with(shown))
+                << wordEntryId(passport) << " \"" << shown << "\" in column " << lang;
+        }
+    }
+}
+
+TEST(WordTable, ExitLogOffAndSignOutAreThreeWords) {
+    // Closing the program, giving up a tournament seat and leaving the account.
+    for (int lang = 0; lang < languageCount; ++lang) {
+        const std::string_view exit = text(WordEntry::MainExit, lang);
+        const std::string_view logOff = text(WordEntry::TourLogOff, lang);
+        const std::string_view signOut = text(WordEntry::AccSignOut, lang);
+        EXPECT_NE(exit, logOff) << lang;
+        EXPECT_NE(exit, signOut) << lang;
+        EXPECT_NE(logOff, signOut) << lang;
+    }
+}
+
+TEST(WordTable, SpanishSaysPartidaForAHandAndPromedioForTheRating) {
+    const WordEntry hands[] = {
+        WordEntry::MainNextGame,       WordEntry::MainCurrentGame,
+        WordEntry::MainGame,           WordEntry::MainTotalOfGame,
+        WordEntry::MainGamesInCycle,   WordEntry::ClubCompletionOfGame,
+        WordEntry::NetNumberOfGames,   WordEntry::InfoRoundInCycle,
+        WordEntry::InfoTotalGames,     WordEntry::HistoryGames,
+        WordEntry::NetInterruptedGame, WordEntry::TourTopGames,
+        WordEntry::AccResPlayedGames,  WordEntry::TourPlayerInterrupted,
+    };
+    for (WordEntry entry : hands)
+        EXPECT_NE(text(entry, Spanish).find("artida"), std::string_view::npos)
+            << wordEntryId(entry) << ": " << text(entry, Spanish);
+    const WordEntry ratings[] = {
+        WordEntry::MainClubHeadingRating,
+        WordEntry::InfoInitialRating,
+        WordEntry::InfoCurrentRating,
+        WordEntry::HistoryRating,
+        WordEntry::AccResRating,
+        WordEntry::AccTopRating,
+        WordEntry::TourRating,
+        WordEntry::TourTopRating,
+    };
+    for (WordEntry entry : ratings)
+        EXPECT_NE(text(entry, Spanish).find("romedio"), std::string_view::npos)
+            << wordEntryId(entry) << ": " << text(entry, Spanish);
+    for (std::size_t i = 0; i < wordEntryCount; ++i)
+        EXPECT_EQ(text(entryAt(i), Spanish).find("ivel"), std::string_view::npos)
+            << wordEntryId(entryAt(i));
+}
+
+TEST(WordTable, InterruptedNetworkGameIsOneSentence) {
+    // The whole sentence is one entry, so each language can order it its own way.
+    EXPECT_EQ(text(WordEntry::NetInterruptedGame, English), "One of player has interrupted game!");
+    EXPECT_EQ(text(WordEntry::NetInterruptedGame, Spanish),
+              "¡Uno de los jugadores ha interrumpido la partida!");
+    EXPECT_EQ(text(WordEntry::NetInterruptedGame, Japanese),
+              "プレイヤーの一人がゲームを中断しました！");
+    EXPECT_EQ(text(WordEntry::NetInterruptedGame, Korean), "플레이어 한 명이 게임을 중단했습니다!");
+}
+
 TEST(WordTable, RussianMonthsAreInTheGenitive) {
     EXPECT_EQ(text(WordEntry::CalMonthJanuary, Russian), "января");
     EXPECT_EQ(text(WordEntry::CalMonthMay, Russian), "мая");

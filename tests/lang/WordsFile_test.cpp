@@ -56,6 +56,11 @@ INSTANTIATE_TEST_SUITE_P(
                "line 2: has 12 columns"},
         Damage{"BlankLine", header + row("A", "x") + "\n" + row("B", "y"), "line 3: has 1 columns"},
         Damage{"EmptyCell", header + withCell(""), "column en of Id is empty"},
+        Damage{"PlaceholderLostInATranslation", header + withCell("Player %1 left"),
+               "line 2: Id: every column must hold \"%1\" once"},
+        Damage{"PlaceholderOnlyInATranslation", header + "Id\ta\tb\tc\td\t%1 e\tf\tg\th\ti\tj\n",
+               "must hold \"%1\""},
+        Damage{"PlaceholderTwice", header + row("Id", "%1 and %1"), "must hold \"%1\" once"},
         Damage{"BlankCell", header + withCell("   "), "column en of Id is empty"},
         Damage{"CarriageReturnLineEnd", header + "A\ta\tb\tc\td\te\tf\tg\th\ti\tj\r\n",
                "line 2: column ko holds a control character"},
@@ -88,6 +93,12 @@ TEST(WordsFile, KeepsLeadingAndTrailingBlanksAndTheLastLineWithoutNewline) {
     ASSERT_EQ(file.rows.size(), 1u);
     EXPECT_EQ(file.rows[0].texts[0], " Games  ");
     EXPECT_EQ(file.rows[0].texts[9], "j");
+}
+
+TEST(WordsFile, AcceptsOnePlaceholderInEveryColumn) {
+    File file = parseText(header + row("Left", "%1 left") + row("Plain", "100% sure"));
+    ASSERT_TRUE(file.ok()) << file.errors.front();
+    EXPECT_EQ(file.rows.size(), 2u);
 }
 
 TEST(WordsFile, ExpandsEscapes) {

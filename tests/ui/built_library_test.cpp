@@ -6,8 +6,10 @@
 
 #include "ui/EndOfGame.h"
 #include "ui/LibraryWindows.h"
+#include "ui/TFormAbout.h"
 #include "ui/TFormCount.h"
 #include "ui/TFormEndGame.h"
+#include "ui/TFormHelp.h"
 #include "ui/TFormHistory.h"
 #include "ui/TFormOptions.h"
 #include "ui/TFormSpeed.h"
@@ -59,6 +61,8 @@ const WindowCase windowCases[] = {
      [](const AuxContext &c) {
          return std::make_unique<TFormEndGame>(c, EndOfGameFacts{EndOfGameKind::Local, 1, 96, 0});
      }},
+    {"Help", [](const AuxContext &c) { return std::make_unique<TFormHelp>(c); }},
+    {"About", [](const AuxContext &c) { return std::make_unique<TFormAbout>(c); }},
 };
 
 class BuiltLibrary : public ::testing::Test {

@@ -298,11 +298,15 @@ QImage lettering(const QString &text, QSize size, Lettering style, qreal centreY
 
 QString emblemGlyph(std::string_view window) {
     static const std::pair<std::string_view, char16_t> glyphs[] = {
-        {"Opt", u'\u2699'},        {"Count", u'\u2139'},      {"History", u'\u2630'},
-        {"TopTen", u'\u265B'},     {"End", u'\u2605'},        {"Radio", u'\u266B'},
-        {"Acc", u'\u263A'},        {"AccInfo", u'\u270D'},    {"ServerWrite", u'\u270E'},
-        {"ServerRead", u'\u2691'}, {"ServerInfo", u'\u272A'}, {"Chat", u'\u2709'},
-        {"Tour", u'\u2660'},       {"TourTop", u'\u265A'},    {"Speed", u'\u27A4'},
+        {"Opt", u'\u2699'},         {"Count", u'\u2139'},
+        {"History", u'\u2630'},     {"TopTen", u'\u265B'},
+        {"End", u'\u2605'},         {"Radio", u'\u266B'},
+        {"Acc", u'\u263A'},         {"AccInfo", u'\u270D'},
+        {"ServerWrite", u'\u270E'}, {"ServerRead", u'\u2691'},
+        {"ServerInfo", u'\u272A'},  {"Chat", u'\u2709'},
+        {"Tour", u'\u2660'},        {"TourTop", u'\u265A'},
+        {"Speed", u'\u27A4'},       {"Help", u'?'},
+        {"About", u'\u00A9'},
     };
     for (const auto &[name, glyph] : glyphs)
         if (name == window)
