@@ -29,7 +29,8 @@ namespace {
 constexpr int TitleTickMs = 20;
 constexpr QColor Silver(192, 192, 192);
 
-// The fonts the settings name, mapped once onto fonts a Debian system has.
+// The fonts the settings name, mapped once onto fonts a Debian system has
+// (Qt looks substitutions up without regard to case).
 void substituteFonts() {
     static bool done = false;
     if (done)
@@ -41,8 +42,6 @@ void substituteFonts() {
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono"),
                                                                QStringLiteral("DejaVu Sans Mono")});
-    QFont::insertSubstitutions(QStringLiteral("Fixedsys"), {QStringLiteral("DejaVu Sans Mono"),
-                                                            QStringLiteral("Liberation Mono")});
     QFont::insertSubstitutions(QStringLiteral("FixedSys"), {QStringLiteral("DejaVu Sans Mono"),
                                                             QStringLiteral("Liberation Mono")});
 }

@@ -219,8 +219,12 @@ class SettingsReader {
     }
 
     void readIndividual() {
-        if (!line(8).empty() && line(8)[0] == '0')
+        const std::string_view individual = line(8);
+        if (!individual.empty() && individual[0] == '0')
             v_.highlightPlayable = false;
+        // '1' asks for strong computer opponents; '#' or anything else, the standard chooser.
+        if (individual.size() >= 2)
+            v_.strongOpponents = individual[1] == '1';
     }
 
     bool readFontName(int font) {
@@ -348,7 +352,7 @@ std::string writableText(const std::string &text, std::string_view fallback, siz
 
 void resetFontNames(Settings &settings) {
     for (size_t i = 0; i < settings.fontNames.size(); ++i)
-        settings.fontNames[i] = startFontNames[i];
+        settings.fontNames[i] = defaultFontNames[i];
 }
 
 SettingsRead parseSettings(std::string_view bytes, const Settings &defaults) {
@@ -372,7 +376,7 @@ std::vector<std::string> settingsLines(const Settings &s) {
     set(2, generalLine(s));
     set(4, std::to_string(s.faceSet));
     set(6, twoDigits(inRange(s.backSet, 0, 99) ? s.backSet : 0) + flag(s.alwaysOneBack));
-    set(8, std::string(1, flag(s.highlightPlayable)) + "#####");
+    set(8, std::string{flag(s.highlightPlayable), s.strongOpponents ? '1' : '#'} + "####");
     for (size_t i = 0; i < 4; ++i) {
         set(10 + static_cast<int>(i), writableText(s.fontNames[i], standard.fontNames[i], 2));
         set(14 + static_cast<int>(i), std::to_string(s.fontScales[i]));

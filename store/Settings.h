@@ -27,6 +27,12 @@ inline constexpr int maxFontScale = 150;
 inline constexpr int minGifFrameDelay = 10;
 inline constexpr int maxGifFrameDelay = 5000;
 
+// The four fonts "Large font", "Small font", "Special font 1" and "Special
+// font 2" as shipped: the default file, the names the program starts with and
+// what the options' button "Default" restores.
+inline constexpr std::array<std::string_view, 4> defaultFontNames{"Comic Sans MS", "Comic Sans MS",
+                                                                  "FixedSys", "Courier New"};
+
 // Every value of the settings file, each with its default.
 struct Settings {
     // ---- line 2, the general flag line, one character per value ----------
@@ -57,9 +63,11 @@ struct Settings {
     int backSet = 0;               // line 6: position in the back list
     bool alwaysOneBack = false;    //   and "Always one"
     bool highlightPlayable = true; // line 8: "To sellect possible cards for move"
+    bool strongOpponents = false;  //   character 2: the computer seats play strongly
     // Lines 10 to 17: "Large font", "Small font", special fonts 1 and 2.
-    std::array<std::string, 4> fontNames{"Comic Sans MS", "Comic Sans MS", "FixedSys",
-                                         "Courier New"};
+    std::array<std::string, 4> fontNames{
+        std::string(defaultFontNames[0]), std::string(defaultFontNames[1]),
+        std::string(defaultFontNames[2]), std::string(defaultFontNames[3])};
     std::array<int, 4> fontScales{100, 100, 100, 100}; // percent, 50 to 150
     std::string hostAddress = "127.0.0.1";             // line 19: network game host last typed
     std::string port = "25666";                        // line 20
@@ -79,9 +87,7 @@ struct Settings {
     bool operator==(const Settings &) const = default;
 };
 
-// The four font names the program always starts with, whatever the file says.
-inline constexpr std::array<std::string_view, 4> startFontNames{"Comic Sans MS", "Comic Sans MS",
-                                                                "Fixedsys", "Courier New"};
+// The program always starts with the default font names, whatever the file says.
 void resetFontNames(Settings &settings);
 
 // What reading the file's bytes gave.
@@ -105,7 +111,7 @@ std::vector<std::string> settingsLines(const Settings &settings);
 
 // Reads `folder`/Quarn.ini (two attempts) over `defaults`; without a readable
 // file every default stands. The caller supplies the built-in enciphered
-// service paths in `defaults`. The font names come back as startFontNames.
+// service paths in `defaults`. The font names come back as defaultFontNames.
 Settings loadSettings(const std::filesystem::path &folder, const Settings &defaults = Settings{});
 
 struct SettingsSaved {

@@ -1,13 +1,12 @@
 #pragma once
 // The options dialog "Options": nine tabs over the settings, each control
-// taking effect the moment it changes (there is no Cancel). The dialog writes
-// the new value into the program's settings and asks the main window, through
-// OptionsHost, to show it at once; it writes nothing to disk itself. "Ok" and
-// Escape close it.
+// taking effect the moment it changes (there is no Cancel). Each tab is a
+// page of its own (ui/options/); the dialog holds the tabs, the heading in
+// the current language, the "Ok" button and the download buttons, and tells
+// one page when a change on another affects it. It writes nothing to disk
+// itself. "Ok" and Escape close it.
 
 #include "lang/Language.h"
-#include "table/Pictures.h"
-#include "ui/OptionsChoices.h"
 #include "ui/OptionsHost.h"
 #include "ui/TWemAuxForm.h"
 
@@ -15,16 +14,18 @@
 #include <map>
 #include <vector>
 
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QListWidget;
-class QRadioButton;
-class QSpinBox;
 class QTabWidget;
 
 namespace quarn {
+
+class BackgroundPage;
+class CardsPage;
+class DecksPage;
+class DesignPage;
+class GeneralPage;
+class OptionsPage;
+class SaveGamesPage;
+struct OptionsPageTools;
 
 class TFormOptions : public TWemAuxForm {
     Q_OBJECT
@@ -41,12 +42,12 @@ class TFormOptions : public TWemAuxForm {
 
     QTabWidget *tabs() const { return tabs_; }
     // The window sizes the size list offers (setting values, in list order).
-    const std::vector<int> &offeredSizes() const { return sizeValues_; }
+    const std::vector<int> &offeredSizes() const;
     // The four-card preview of the chosen face set, as drawn.
-    const QImage &preview() const { return previewImage_; }
+    const QImage &preview() const;
     // The download button of a library file.
     TWemCardsButton *downloadButton(const QString &libraryFile) const;
-    TWemCardsButton *speedButton() const { return speed_; }
+    TWemCardsButton *speedButton() const;
     TWemCardsButton *okButton() const { return ok_; }
 
     // Asks the button of a library to download it (the DLL tab's buttons).
@@ -56,126 +57,38 @@ class TFormOptions : public TWemAuxForm {
     void paintEvent(QPaintEvent *event) override;
 
   private:
-    // Building.
-    QWidget *buildGeneralTab();
-    QWidget *buildCardsTab();
-    QWidget *buildDecksTab();
-    QWidget *buildGameTab();
-    QWidget *buildFontsTab();
-    QWidget *buildBackgroundTab();
-    QWidget *buildSaveGamesTab();
-    QWidget *buildDllTab();
-    QWidget *buildDesignTab();
+    OptionsPageTools pageTools();
+    void addPages(const OptionsPageTools &tools, QSize screen);
+    void linkPages();
     TWemCardsButton *makeDownloadButton(const QString &libraryFile, const QString &caption,
                                         QWidget *parent);
     void applyDesignColours();
     void placeControls();
 
-    // Texts and values.
     void relabel();
-    void fill();
-    void fillGeneral();
-    void fillDecks();
-    void fillFonts();
-    void fillBackground();
-    void fillSaveGames();
-    void fillDesign();
+    void relabelHeading();
+    void load();
     void refreshDownloads();
-    void drawPreview();
-    QString speedCaption() const;
-
-    // Choices.
-    void chooseLanguage(int row);
-    void chooseWindowSize(int index);
-    void chooseFaceSet(int row);
-    void chooseBackSet(int row);
-    void chooseBackMode(BackMode mode);
-    void chooseFontKind(int kind);
-    void chooseFontName(const QString &name);
-    void chooseFontScale(int percent);
-    void restoreDefaultFonts();
-    void chooseBackground(int picture, int variant);
-    void chooseMenuDesign(int index);
-    void chooseTableDesign(int index);
-    void chooseAuxDesign(int index);
     void openSpeed();
-
-    Settings &editable();
-    OptionsHost &host() { return *host_; }
     void reportMissing(const QString &libraryFile);
-    bool graphicsLibraryHoldsIcon() const;
-    void resetAllDesigns();
 
     OptionsHost fallbackHost_;
     OptionsHost *host_ = nullptr;
-    QSize screen_;
     Runner runner_;
     LanguageSubscription languageSubscription_;
-    bool filling_ = false;
-    Pictures previewPictures_;
-    QImage previewImage_;
     QImage purpleHeadingNow_;
 
     QTabWidget *tabs_ = nullptr;
     TWemCardsButton *ok_ = nullptr;
     std::map<QString, TWemCardsButton *> downloads_;
 
-    // General
-    QListWidget *languages_ = nullptr;
-    QComboBox *sizes_ = nullptr;
-    std::vector<int> sizeValues_;
-    QCheckBox *multiplayer_ = nullptr;
-    QGroupBox *multimedia_ = nullptr;
-    QCheckBox *sound_ = nullptr;
-    QCheckBox *music_ = nullptr;
-    QCheckBox *gif_ = nullptr;
-    QCheckBox *fly_ = nullptr;
-    QCheckBox *redCursor_ = nullptr;
-    QCheckBox *newButtons_ = nullptr;
-    TWemCardsButton *speed_ = nullptr;
-    TWemCardsButton *passport_ = nullptr;
-    // Cards
-    QListWidget *faces_ = nullptr;
-    QLabel *previewLabel_ = nullptr;
-    // Decks
-    QListWidget *backs_ = nullptr;
-    QGroupBox *modification_ = nullptr;
-    QRadioButton *changeDecks_ = nullptr;
-    QRadioButton *alwaysOne_ = nullptr;
-    QRadioButton *random_ = nullptr;
-    // Game
-    QGroupBox *minor_ = nullptr;
-    QCheckBox *highlight_ = nullptr;
-    // Fonts
-    QComboBox *fontKinds_ = nullptr;
-    QComboBox *fontNames_ = nullptr;
-    QLabel *scaleLabel_ = nullptr;
-    QSpinBox *scale_ = nullptr;
-    TWemCardsButton *defaultFonts_ = nullptr;
-    QLabel *fontWarning_ = nullptr;
-    // BG
-    QGroupBox *backgroundGroup_ = nullptr;
-    QListWidget *bgPictures_ = nullptr;
-    QListWidget *bgColours_ = nullptr;
-    // Save games
-    QCheckBox *recordGif_ = nullptr;
-    QComboBox *capture_ = nullptr;
-    QLabel *delayLabel_ = nullptr;
-    QSpinBox *delay_ = nullptr;
-    // DLL
-    QGroupBox *radioGroup_ = nullptr;
-    QRadioButton *fromServer_ = nullptr;
-    QRadioButton *fromDisk_ = nullptr;
-    // Design
-    QLabel *menuDesignLabel_ = nullptr;
-    QLabel *tableDesignLabel_ = nullptr;
-    QLabel *auxDesignLabel_ = nullptr;
-    QComboBox *menuDesign_ = nullptr;
-    QComboBox *tableDesign_ = nullptr;
-    QComboBox *auxDesign_ = nullptr;
-    QGroupBox *salute_ = nullptr;
-    QCheckBox *saluteButtons_ = nullptr;
-    QCheckBox *saluteCards_ = nullptr;
+    std::vector<OptionsPage *> pages_; // in tab order
+    GeneralPage *general_ = nullptr;
+    CardsPage *cards_ = nullptr;
+    DecksPage *decks_ = nullptr;
+    BackgroundPage *background_ = nullptr;
+    SaveGamesPage *saveGames_ = nullptr;
+    DesignPage *design_ = nullptr;
 };
 
 } // namespace quarn

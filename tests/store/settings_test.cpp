@@ -94,6 +94,7 @@ Settings customSettings() {
     s.backSet = 12;
     s.alwaysOneBack = true;
     s.highlightPlayable = false;
+    s.strongOpponents = true;
     s.fontNames = {"DejaVu Sans", "Liberation Serif", "Terminus", "Liberation Mono"};
     s.fontScales = {50, 150, 75, 120};
     s.hostAddress = "192.168.0.17";
@@ -125,7 +126,10 @@ Settings keptBefore(Settings s, int first) {
         {4, [](Settings &s, const Settings &d) { s.faceSet = d.faceSet; }},
         {6, [](Settings &s,
                const Settings &d) { s.backSet = d.backSet, s.alwaysOneBack = d.alwaysOneBack; }},
-        {8, [](Settings &s, const Settings &d) { s.highlightPlayable = d.highlightPlayable; }},
+        {8,
+         [](Settings &s, const Settings &d) {
+             s.highlightPlayable = d.highlightPlayable, s.strongOpponents = d.strongOpponents;
+         }},
         {10, [](Settings &s, const Settings &d) { s.fontNames[0] = d.fontNames[0]; }},
         {11, [](Settings &s, const Settings &d) { s.fontNames[1] = d.fontNames[1]; }},
         {12, [](Settings &s, const Settings &d) { s.fontNames[2] = d.fontNames[2]; }},
@@ -187,7 +191,7 @@ TEST(SettingsLayout, CustomValuesAreWrittenInCodePage1251AtTheirPositions) {
         {2, "320021064##171131100"},
         {4, "47"},
         {6, "121"},
-        {8, "0#####"},
+        {8, "01####"},
         {14, "50"},
         {22, "106"},
         {24, "\xC8\xE2\xE0\xED \xCF\xE5\xF2\xF0\xEE\xE2"},
@@ -366,9 +370,21 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"BackSetPastTheList", 6, "135",
                  [](Settings &s) { s.backSet = 0, s.alwaysOneBack = false; }},
         LineCase{"LongBackLineUsesThreeCharacters", 6, "0710", [](Settings &s) { s.backSet = 7; }},
-        LineCase{"HighlightOnUnlessZero", 8, "x", [](Settings &s) { s.highlightPlayable = true; }},
+        // A line of one character leaves the opponents at their default, the standard chooser.
+        LineCase{"HighlightOnUnlessZero", 8, "x",
+                 [](Settings &s) { s.highlightPlayable = true, s.strongOpponents = false; }},
         LineCase{"EmptyHighlightLineKeepsItOn", 8, "",
-                 [](Settings &s) { s.highlightPlayable = true; }},
+                 [](Settings &s) { s.highlightPlayable = true, s.strongOpponents = false; }},
+        LineCase{"StrongOpponentsOnOne", 8, "11####",
+                 [](Settings &s) { s.highlightPlayable = true, s.strongOpponents = true; }},
+        LineCase{"StandardChooserOnHash", 8, "0#####",
+                 [](Settings &s) { s.strongOpponents = false; }},
+        LineCase{"StandardChooserOnAnyOtherCharacter", 8, "0x####",
+                 [](Settings &s) { s.strongOpponents = false; }},
+        LineCase{"StandardChooserOnZero", 8, "00", [](Settings &s) { s.strongOpponents = false; }},
+        LineCase{"StrongOpponentsOnShortLine", 8, "01", [](Settings &) {}},
+        LineCase{"CharactersThreeToSixAreIgnored", 8, "0#1111",
+                 [](Settings &s) { s.strongOpponents = false; }},
         LineCase{"TwoCharacterFontName", 12, "Ab", [](Settings &s) { s.fontNames[2] = "Ab"; }},
         LineCase{"ScaleAboveRange", 15, "151", [](Settings &s) { s.fontScales[1] = 100; }},
         LineCase{"ScaleBelowRange", 16, "49", [](Settings &s) { s.fontScales[2] = 100; }},
@@ -524,7 +540,7 @@ TEST_F(SettingsFileTest, RoundTripKeepsEveryValueButTheFontNames) {
     Settings expected = saved;
     resetFontNames(expected);
     EXPECT_EQ(loadSettings(folder_), expected);
-    EXPECT_EQ(loadSettings(folder_).fontNames[2], "Fixedsys");
+    EXPECT_EQ(loadSettings(folder_).fontNames[2], defaultFontNames[2]);
 }
 
 TEST_F(SettingsFileTest, SecondSaveReplacesTheFirst) {

@@ -53,7 +53,8 @@ TEST_F(OptionsDialog, LanguageChangeRelabelsEveryTabAtOnce) {
         {"CheckBoxFly", WordEntry::OptFlyCards},
         {"CheckBoxRecordGif", WordEntry::OptSaveGamesAsGif},
         {"CheckBoxSaluteCards", WordEntry::OptSaluteCards},
-        {"CheckBoxHighlight", WordEntry::OptHighlightPlayable}};
+        {"CheckBoxHighlight", WordEntry::OptHighlightPlayable},
+        {"CheckBoxStrongOpponents", WordEntry::OptStrongOpponents}};
     // From the last language back to the first, so every step is a change.
     for (int language = languageCount - 1; language >= 0; --language) {
         control<QListWidget>(*dialog, "ListBoxLanguage")->setCurrentRow(language);
@@ -88,6 +89,7 @@ TEST_F(OptionsDialog, OpensShowingTheSettings) {
     f.settings.backgroundPicture = 7;
     f.settings.backgroundColour = 6;
     f.settings.highlightPlayable = false;
+    f.settings.strongOpponents = true;
     f.settings.flightSpeed = 2;
     f.settings.radioListFromServer = false;
     auto dialog = open();
@@ -106,6 +108,7 @@ TEST_F(OptionsDialog, OpensShowingTheSettings) {
     EXPECT_EQ(control<QListWidget>(*dialog, "ListBoxColour")->currentItem()->text(),
               QStringLiteral("Violet"));
     EXPECT_FALSE(control<QCheckBox>(*dialog, "CheckBoxHighlight")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>(*dialog, "CheckBoxStrongOpponents")->isChecked());
     EXPECT_EQ(dialog->speedButton()->text(), QStringLiteral("Speed=2"));
     EXPECT_TRUE(control<QRadioButton>(*dialog, "RadioFromDisk")->isChecked());
     // Opening changes nothing and asks nothing of the main window.
@@ -126,7 +129,8 @@ TEST_F(OptionsDialog, SwitchesTakeEffectAtOnce) {
                           {"CheckBoxCursor", &Settings::redMouseCursor, "cursors"},
                           {"CheckBoxNewButtons", &Settings::newButtons, "buttons"},
                           {"CheckBoxMultiplayer", &Settings::multiplayer, "network"},
-                          {"CheckBoxHighlight", &Settings::highlightPlayable, ""}};
+                          {"CheckBoxHighlight", &Settings::highlightPlayable, ""},
+                          {"CheckBoxStrongOpponents", &Settings::strongOpponents, ""}};
     auto dialog = open();
     for (const Case &c : cases) {
         QCheckBox *box = control<QCheckBox>(*dialog, c.box);
@@ -145,6 +149,19 @@ TEST_F(OptionsDialog, SwitchesTakeEffectAtOnce) {
     control<QCheckBox>(*dialog, "CheckBoxNewButtons")->click();
     EXPECT_TRUE(dialog->okButton()->newStyle());
     EXPECT_TRUE(dialog->speedButton()->newStyle());
+}
+
+TEST_F(OptionsDialog, StrongOpponentsBoxSitsInTheMinorGroupOfTheGameTab) {
+    auto dialog = open();
+    auto *minor = control<QGroupBox>(*dialog, "GroupMinor");
+    auto *strong = control<QCheckBox>(*dialog, "CheckBoxStrongOpponents");
+    ASSERT_NE(strong, nullptr);
+    EXPECT_EQ(strong->parentWidget(), minor);
+    EXPECT_EQ(control<QCheckBox>(*dialog, "CheckBoxHighlight")->parentWidget(), minor);
+    EXPECT_EQ(strong->text(), QStringLiteral("Strong computer opponents"));
+    // Off by default: the computer seats use the standard chooser.
+    EXPECT_FALSE(strong->isChecked());
+    EXPECT_EQ(dialog->tabs()->indexOf(minor->parentWidget()), 3);
 }
 
 TEST_F(OptionsDialog, SizeListOffersOnlySizesThatFitTheScreen) {
