@@ -25,6 +25,7 @@
 #include "table/Pictures.h"
 #include "table/Sound.h"
 #include "table/TableCanvas.h"
+#include "web/WebClient.h"
 
 #include <QPointer>
 #include <QString>
@@ -107,6 +108,9 @@ class TForm1 : public QWidget,
     SoundSystem &sound() const { return *sound_; }
     // The network connection of network play (host or client).
     lan::LanConnection &network() const { return *lan_; }
+    // The one web client every online request shares (cookies, time-outs,
+    // the addresses in force).
+    web::WebClient &web() const { return *web_; }
 
     // ---- TableView ---------------------------------------------------------
     bool CardFlightOn() const override;
@@ -311,6 +315,7 @@ class TForm1 : public QWidget,
     QPushButton *bitBtn1_ = nullptr;
     lan::ChatPanel *imageMemo_ = nullptr;
     lan::LanConnection *lan_ = nullptr;
+    std::unique_ptr<web::WebClient> web_;
     bool settlementPause_ = false;
     QTimer *timerGif_ = nullptr;
     QLabel *gifBanner_ = nullptr;

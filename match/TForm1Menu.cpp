@@ -187,7 +187,8 @@ void TForm1::placeMenuControls() {
 }
 
 void TForm1::buildMemberList() {
-    const ClubMode mode = settings_.clubDisplayMode == 2 ? ClubMode::Rating : ClubMode::Score;
+    const ClubMode mode =
+        settings_.clubDisplayMode == ClubDisplayMode::Rating ? ClubMode::Rating : ClubMode::Score;
     panel4_->setText(word(mode == ClubMode::Rating ? Word::HeadingRating : Word::HeadingScore));
     const std::optional<ClubFile> club = readClubFile(clubPath());
     QFont listFont(QStringLiteral("Courier New"));
@@ -219,7 +220,9 @@ void TForm1::buildMemberList() {
 }
 
 void TForm1::ButtonModeClick() {
-    settings_.clubDisplayMode = settings_.clubDisplayMode == 2 ? 1 : 2;
+    settings_.clubDisplayMode = settings_.clubDisplayMode == ClubDisplayMode::Rating
+                                    ? ClubDisplayMode::Score
+                                    : ClubDisplayMode::Rating;
     buildMemberList();
 }
 

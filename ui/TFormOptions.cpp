@@ -432,7 +432,7 @@ QWidget *TFormOptions::buildSaveGamesTab() {
     });
     connect(capture_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (!filling_ && index >= 0)
-            editable().gifCaptureArea = index + 1;
+            editable().gifCaptureArea = static_cast<GifCaptureArea>(index + 1);
     });
     connect(delay_, &QSpinBox::valueChanged, this, [this](int value) {
         if (!filling_ && value >= minGifFrameDelay && value <= maxGifFrameDelay)
@@ -725,9 +725,9 @@ void TFormOptions::fill() {
 void TFormOptions::fillGeneral() {
     const Settings &s = settings();
     languages_->setCurrentRow(std::clamp(s.language, 0, languageCount - 1));
-    const auto size = std::find(sizeValues_.begin(), sizeValues_.end(), s.windowSize);
+    const auto size = std::find(sizeValues_.begin(), sizeValues_.end(), int(s.windowSize));
     sizes_->setCurrentIndex(size == sizeValues_.end() ? -1 : int(size - sizeValues_.begin()));
-    sizes_->setToolTip(windowSizeHint(s.windowSize));
+    sizes_->setToolTip(windowSizeHint(int(s.windowSize)));
     multiplayer_->setChecked(s.multiplayer);
     sound_->setChecked(s.soundEffects);
     music_->setChecked(s.music);
@@ -783,7 +783,8 @@ void TFormOptions::fillBackground() {
     bgColours_->setCurrentRow(
         std::clamp(settings().backgroundColour, 0, backgroundColourCount - 1));
     // Neither the menu nor the table shows the background in Purple + Purple.
-    const bool bothPurple = settings().menuDesign == 1 && settings().tableDesign == 1;
+    const bool bothPurple = settings().menuDesign == ScreenDesign::Purple &&
+                            settings().tableDesign == ScreenDesign::Purple;
     bgPictures_->setEnabled(!bothPurple);
     bgColours_->setEnabled(!bothPurple);
     filling_ = wasFilling;
@@ -794,8 +795,8 @@ void TFormOptions::fillSaveGames() {
     filling_ = true;
     const Settings &s = settings();
     recordGif_->setChecked(s.recordGif);
-    recordGif_->setEnabled(s.windowSize == 1);
-    capture_->setCurrentIndex(s.gifCaptureArea == 2 ? 1 : 0);
+    recordGif_->setEnabled(s.windowSize == WindowSizeSetting::Small);
+    capture_->setCurrentIndex(s.gifCaptureArea == GifCaptureArea::WholeWindow ? 1 : 0);
     delay_->setValue(std::clamp(s.gifFrameDelay, minGifFrameDelay, maxGifFrameDelay));
     capture_->setEnabled(s.recordGif);
     delay_->setEnabled(s.recordGif);
@@ -806,8 +807,8 @@ void TFormOptions::fillSaveGames() {
 void TFormOptions::fillDesign() {
     const bool wasFilling = filling_;
     filling_ = true;
-    menuDesign_->setCurrentIndex(settings().menuDesign == 1 ? 1 : 0);
-    tableDesign_->setCurrentIndex(settings().tableDesign == 1 ? 1 : 0);
+    menuDesign_->setCurrentIndex(settings().menuDesign == ScreenDesign::Purple ? 1 : 0);
+    tableDesign_->setCurrentIndex(settings().tableDesign == ScreenDesign::Purple ? 1 : 0);
     auxDesign_->setCurrentIndex(auxItemOfSettings(settings()));
     const bool library = libraryFound(context().folder, graphicsLibraryFile());
     saluteButtons_->setEnabled(library);
@@ -872,11 +873,11 @@ void TFormOptions::chooseWindowSize(int index) {
     if (filling_ || index < 0 || index >= int(sizeValues_.size()))
         return;
     Settings &s = editable();
-    s.windowSize = sizeValues_[std::size_t(index)];
+    s.windowSize = static_cast<WindowSizeSetting>(sizeValues_[std::size_t(index)]);
     // Recording works only in the small window.
-    if (s.windowSize != 1)
+    if (s.windowSize != WindowSizeSetting::Small)
         s.recordGif = false;
-    sizes_->setToolTip(windowSizeHint(s.windowSize));
+    sizes_->setToolTip(windowSizeHint(int(s.windowSize)));
     host().windowSizeChanged();
     fillSaveGames();
     drawPreview();
@@ -976,8 +977,8 @@ bool TFormOptions::graphicsLibraryHoldsIcon() const {
 
 void TFormOptions::resetAllDesigns() {
     Settings &s = editable();
-    s.menuDesign = 0;
-    s.tableDesign = 0;
+    s.menuDesign = ScreenDesign::Customizable;
+    s.tableDesign = ScreenDesign::Customizable;
     fallBackToAristocratic(s);
     reportMissing(graphicsLibraryFile());
 }
@@ -989,7 +990,7 @@ void TFormOptions::chooseMenuDesign(int index) {
         reportMissing(graphicsLibraryFile());
         index = 0;
     }
-    editable().menuDesign = index;
+    editable().menuDesign = index == 1 ? ScreenDesign::Purple : ScreenDesign::Customizable;
     host().designChanged();
     fillDesign();
     fillBackground();
@@ -1001,7 +1002,7 @@ void TFormOptions::chooseTableDesign(int index) {
     if (index != 0 && !graphicsLibraryHoldsIcon())
         resetAllDesigns();
     else
-        editable().tableDesign = index;
+        editable().tableDesign = index == 1 ? ScreenDesign::Purple : ScreenDesign::Customizable;
     host().designChanged();
     fillDesign();
     fillBackground();
@@ -1018,7 +1019,7 @@ void TFormOptions::chooseAuxDesign(int index) {
         const int design = AuxDesignOfItem[std::size_t(index)];
         s.purpleWindows = design == int(AuxDesign::Purple);
         if (!s.purpleWindows)
-            s.windowDesign = design;
+            s.windowDesign = static_cast<WindowDesign>(design);
     }
     fillDesign();
     fillBackground();
