@@ -6,6 +6,7 @@
 #include "match/TImage.h"
 #include "rules/Match.h"
 #include "ui/TWemCardsButton.h"
+#include "web/WebServices.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -51,8 +52,9 @@ void substituteFonts() {
 void applyButtonLook(QWidget *window, const Settings &settings) {
     setNewStyleOnButtons(window, settings.newButtons);
     for (TWemCardsButton *button : window->findChildren<TWemCardsButton *>()) {
-        button->setColorSB(settings.menuDesign == 1 ? TColorSB::DCards : TColorSB::DRed);
-        button->setFontColor(settings.menuDesign == 1 ? QColor(200, 175, 50) : QColor(Qt::white));
+        const bool purple = settings.menuDesign == ScreenDesign::Purple;
+        button->setColorSB(purple ? TColorSB::DCards : TColorSB::DRed);
+        button->setFontColor(purple ? QColor(200, 175, 50) : QColor(Qt::white));
     }
 }
 
@@ -89,6 +91,7 @@ TForm1::TForm1(const QString &folder, QWidget *parent)
     initBuiltinPictures();
     pictures_ = std::make_unique<Pictures>(folder_);
     canvas_ = std::make_unique<TableCanvas>(*pictures_);
+    web_ = std::make_unique<web::WebClient>(web::serverOfRun(folder_.toStdString()));
 
     setObjectName(QStringLiteral("Form1"));
     setAccessibleName(qText(productTitle()));
@@ -280,6 +283,10 @@ bool TForm1::startUp() {
     relabel();
     loadPictures();
     applyButtonLook(this, settings_);
+    web::StoredServicePaths stored{settings_.ratingsPath, settings_.statisticsPath};
+    web::WebServices(*web_).StartOnline(stored);
+    settings_.ratingsPath = stored.worldService;
+    settings_.statisticsPath = stored.statisticsService;
     startMusic();
     return true;
 }
@@ -308,7 +315,7 @@ bool TForm1::checkClubFiles() {
 }
 
 void TForm1::applyWindowSize() {
-    const WindowSize size = windowSizeFromSetting(settings_.windowSize);
+    const WindowSize size = windowSizeFromSetting(int(settings_.windowSize));
     QSize screenArea(TitleScreen::Width, TitleScreen::Height);
     if (QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen())
         screenArea = s->availableGeometry().size();
@@ -328,7 +335,7 @@ void TForm1::loadPictures() {
     pictures_->loadFaces(settings_.faceSet, layout_.scaling);
     pictures_->loadBacks(settings_.backSet, layout_.scaling);
     pictures_->loadBackground(settings_.backgroundPicture, settings_.backgroundColour,
-                              settings_.tableDesign == 1, layout_.client);
+                              settings_.tableDesign == ScreenDesign::Purple, layout_.client);
     pictures_->loadTablePictures(layout_.scaling);
     canvas_->LayOutTable(layout_.windowSize, layout_.client);
     canvas_->setFont(TableFont{QStringLiteral("Comic Sans MS"), settings_.fontScales[0]});

@@ -29,6 +29,7 @@
 #include "table/TableCanvas.h"
 #include "ui/AuxiliaryWindows.h"
 #include "ui/OptionsHost.h"
+#include "web/WebClient.h"
 
 #include <QPointer>
 #include <QString>
@@ -114,6 +115,9 @@ class TForm1 : public QWidget,
     SoundSystem &sound() const { return *sound_; }
     // The network connection of network play (host or client).
     lan::LanConnection &network() const { return *lan_; }
+    // The one web client every online request shares (cookies, time-outs,
+    // the addresses in force).
+    web::WebClient &web() const { return *web_; }
 
     // ---- TableView ---------------------------------------------------------
     bool CardFlightOn() const override;
@@ -317,6 +321,7 @@ class TForm1 : public QWidget,
     QPushButton *sendButton_ = nullptr;
     lan::ChatPanel *chatPanel_ = nullptr;
     lan::LanConnection *lan_ = nullptr;
+    std::unique_ptr<web::WebClient> web_;
     bool settlementPause_ = false;
     QTimer *gifTimer_ = nullptr;
     QLabel *gifBanner_ = nullptr;

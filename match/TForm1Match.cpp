@@ -33,9 +33,10 @@ QString fromUtf8(const std::string &text) {
 
 // The web behind the welcome window's network section: the machine's
 // address as the internet sees it, and the router help on the maker's site.
-void connectToWeb(lan::NetworkSection &section) {
-    section.SetOutsideAddressLookup([] { return web::WebServices().LookupExternalIp(); });
-    const std::string site = web::Addresses::builtIn().makerSiteUrl();
+void connectToWeb(lan::NetworkSection &section, web::WebClient &client) {
+    section.SetOutsideAddressLookup(
+        [&client] { return web::WebServices(client).LookupExternalIp(); });
+    const std::string site = client.addresses().makerSiteUrl();
     if (!site.empty())
         section.SetRouterHelpUrl(QUrl(QString::fromStdString(site + "router.html")));
 }
@@ -79,7 +80,7 @@ void TForm1::startMatchFor(int playerKind) {
                                           [this](lan::NetworkSection &s, const QString &name) {
                                               return confirmNetworkStart(s, name);
                                           });
-        connectToWeb(*section);
+        connectToWeb(*section, *web_);
     }
     if (form->exec() != QDialog::Accepted)
         return;

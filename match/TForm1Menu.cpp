@@ -190,7 +190,8 @@ void TForm1::placeMenuControls() {
 }
 
 void TForm1::buildMemberList() {
-    const ClubMode mode = settings_.clubDisplayMode == 2 ? ClubMode::Rating : ClubMode::Score;
+    const ClubMode mode =
+        settings_.clubDisplayMode == ClubDisplayMode::Rating ? ClubMode::Rating : ClubMode::Score;
     memberHeading_->setText(word(mode == ClubMode::Rating ? WordEntry::MainClubHeadingRating
                                                           : WordEntry::MainClubHeadingScore));
     const std::optional<ClubFile> club = readClubFile(clubPath());
@@ -223,8 +224,10 @@ void TForm1::buildMemberList() {
 }
 
 void TForm1::ButtonModeClick() {
-    Play("WOpenFo", false);
-    settings_.clubDisplayMode = settings_.clubDisplayMode == 2 ? 1 : 2;
+    Play(kSoundWindowOpens, false);
+    settings_.clubDisplayMode = settings_.clubDisplayMode == ClubDisplayMode::Rating
+                                    ? ClubDisplayMode::Score
+                                    : ClubDisplayMode::Rating;
     buildMemberList();
 }
 

@@ -72,13 +72,13 @@ void TForm1::backsChanged() {
 void TForm1::backgroundChanged() {
     pictures_->setMissingLibraryHandler(
         [this](const QString &library) { showMissingLibrary(library); });
-    const bool purple = settings_.tableDesign == 1;
+    const bool purple = settings_.tableDesign == ScreenDesign::Purple;
     if (!pictures_->loadBackground(settings_.backgroundPicture, settings_.backgroundColour, purple,
                                    layout_.client)) {
         if (purple) {
             // Without the graphics library every design returns to its first choice.
-            settings_.menuDesign = 0;
-            settings_.tableDesign = 0;
+            settings_.menuDesign = ScreenDesign::Customizable;
+            settings_.tableDesign = ScreenDesign::Customizable;
             fallBackToAristocratic(settings_);
         } else {
             settings_.backgroundPicture = pictures_->background();
@@ -121,8 +121,9 @@ void TForm1::fontsChanged() {
 
 void TForm1::designChanged() {
     for (TWemCardsButton *button : findChildren<TWemCardsButton *>()) {
-        button->setColorSB(settings_.menuDesign == 1 ? TColorSB::DCards : TColorSB::DRed);
-        button->setFontColor(settings_.menuDesign == 1 ? QColor(200, 175, 50) : QColor(Qt::white));
+        const bool purple = settings_.menuDesign == ScreenDesign::Purple;
+        button->setColorSB(purple ? TColorSB::DCards : TColorSB::DRed);
+        button->setFontColor(purple ? QColor(200, 175, 50) : QColor(Qt::white));
     }
     backgroundChanged();
 }
@@ -130,7 +131,7 @@ void TForm1::designChanged() {
 bool TForm1::downloadLibrary(const QString &libraryFile) {
     setCursor(Qt::WaitCursor);
     const bool ok =
-        web::WebServices().DownloadLibrary(libraryFile.toStdString(), folder_.toStdString());
+        web::WebServices(*web_).DownloadLibrary(libraryFile.toStdString(), folder_.toStdString());
     setPointer(this, PointerKind::Arrow);
     return ok;
 }

@@ -69,7 +69,7 @@ void TForm1::StartRecording() {
 // with its frame as the screen shows it (area 2). A screen that gives
 // nothing (no display) falls back to the window's own drawing.
 QImage TForm1::capturePicture() {
-    if (settings_.gifCaptureArea == 2) {
+    if (settings_.gifCaptureArea == GifCaptureArea::WholeWindow) {
         if (QScreen *screen = this->screen()) {
             const QRect outside = frameGeometry();
             const QImage shot =

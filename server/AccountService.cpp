@@ -2,9 +2,11 @@
 
 #include "server/FieldRules.h"
 #include "server/PasswordHash.h"
+#include "web/ProfileFields.h"
 
 #include <QDateTime>
 #include <QSqlQuery>
+#include <QStringList>
 
 namespace server {
 namespace {
@@ -50,29 +52,13 @@ bool holdsRefusalWord(const QByteArray &text) {
     return text.contains("no");
 }
 
-struct ProfileField {
-    const char *wire;   // name in the save request
-    const char *column; // column of the profiles table
-    int maxLength;      // the editor's limit
-};
+using web::kProfileFields;
+using web::ProfileField;
 
-// In the order of the wire (and of the reply).
-constexpr ProfileField kProfileFields[] = {
-    {"namei", "name1", 20},
-    {"name2", "name2", 20},
-    {"about", "about", 50},
-    {"telephone", "telephone", 20},
-    {"emailo", "emailo", 50},
-    {"website", "website", 50},
-    {"skype", "skype", 50},
-    {"ok", "ok", 50},
-    {"vk", "vk", 50},
-    {"telegram", "telegram", 50},
-    {"facebook", "facebook", 60},
-    {"twitter", "twitter", 50},
-    {"instagramm", "instagramm", 50},
-    {"youtube", "youtube", 50},
-};
+// The profile columns in the order of the wire, as an SQL list.
+QString profileColumns(std::string_view suffix = {}) {
+    return QString::fromStdString(web::profileColumnList(suffix));
+}
 
 } // namespace
 
@@ -254,10 +240,11 @@ Reply AccountService::registerAccount(const ServiceRequest &request) {
          fromWire(email), fromWire(dater), fromWire(r01), fromWire(r02), fromWire(r03), now()});
     if (db_.rowsAffected(q) == 0)
         return statusReply("is");
-    db_.run(QStringLiteral(
-                "INSERT INTO profiles (nick, name1, name2, about, telephone, emailo, website, "
-                "skype, ok, vk, telegram, facebook, twitter, instagramm, youtube) "
-                "VALUES (?, '', '', '', '', '', '', '', '', '', '', '', '', '', '')"),
+    QStringList emptyTexts;
+    for (size_t i = 0; i < kProfileFields.size(); ++i)
+        emptyTexts << QStringLiteral("''");
+    db_.run(QStringLiteral("INSERT INTO profiles (nick, %1) VALUES (?, %2)")
+                .arg(profileColumns(), emptyTexts.join(QStringLiteral(", "))),
             {fromWire(nick)});
     return statusReply("ok");
 }
@@ -426,16 +413,14 @@ Reply AccountService::readProfile(const FormFields &form) {
     if (!nick)
         return errorReply(400, QStringLiteral("field nick absent"));
     QSqlQuery &q =
-        db_.run(QStringLiteral("SELECT name1, name2, about, telephone, emailo, website, skype, "
-                               "ok, vk, telegram, facebook, twitter, instagramm, youtube "
-                               "FROM profiles WHERE nick = ?"),
+        db_.run(QStringLiteral("SELECT %1 FROM profiles WHERE nick = ?").arg(profileColumns()),
                 {fromWire(*nick)});
     if (!q.next()) {
         q.finish();
         return statusReply("no", QStringLiteral("unknown member"));
     }
     QList<QByteArray> texts;
-    for (int i = 0; i < 14; ++i)
+    for (int i = 0; i < int(kProfileFields.size()); ++i)
         texts << toWire(q.value(i).toString());
     q.finish();
     Reply reply;
@@ -449,27 +434,27 @@ Reply AccountService::saveProfile(const FormFields &form, const QString &session
         return errorReply(400, QStringLiteral("field nick absent"));
     QVariantList values;
     for (const ProfileField &field : kProfileFields) {
-        auto text = form.value(field.wire, BodyStyle::Raw);
-        if (!text && QByteArray(field.wire) == "namei")
+        const QByteArray wire = QByteArray::fromStdString(std::string(field.wire));
+        auto text = form.value(wire, BodyStyle::Raw);
+        if (!text && wire == "namei")
             text = form.value("name1", BodyStyle::Raw);
         if (!text)
             return errorReply(400,
-                              QStringLiteral("field %1 absent").arg(QLatin1String(field.wire)));
+                              QStringLiteral("field %1 absent").arg(QString::fromLatin1(wire)));
         if (!isProfileText(*text, field.maxLength))
             return errorReply(400,
                               QStringLiteral("%1: at most %2 characters, without $, ~ or control "
                                              "characters")
-                                  .arg(QLatin1String(field.wire))
+                                  .arg(QString::fromLatin1(wire))
                                   .arg(field.maxLength));
         values << fromWire(*text);
     }
     if (sessionNick.isEmpty() || fromWire(*nick) != sessionNick)
         return statusReply("no", QStringLiteral("log in first"));
+    // Database::run takes its values as a braced list.
+    static_assert(kProfileFields.size() == 14);
     QSqlQuery &q = db_.run(
-        QStringLiteral("UPDATE profiles SET name1 = ?, name2 = ?, about = ?, telephone = ?, "
-                       "emailo = ?, website = ?, skype = ?, ok = ?, vk = ?, telegram = ?, "
-                       "facebook = ?, twitter = ?, instagramm = ?, youtube = ? "
-                       "WHERE nick = ?"),
+        QStringLiteral("UPDATE profiles SET %1 WHERE nick = ?").arg(profileColumns(" = ?")),
         {values[0], values[1], values[2], values[3], values[4], values[5], values[6], values[7],
          values[8], values[9], values[10], values[11], values[12], values[13], sessionNick});
     if (db_.rowsAffected(q) != 1)

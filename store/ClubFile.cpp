@@ -149,44 +149,6 @@ std::int32_t toInt32(std::int64_t value) {
         value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
-// Length of the UTF-8 sequence that starts with this byte (1 for a byte
-// that cannot start one, so a broken sequence is taken a byte at a time).
-size_t utf8SequenceLength(unsigned char lead) {
-    if (lead < 0x80)
-        return 1;
-    if ((lead & 0xE0) == 0xC0)
-        return 2;
-    if ((lead & 0xF0) == 0xE0)
-        return 3;
-    if ((lead & 0xF8) == 0xF0)
-        return 4;
-    return 1;
-}
-
-// Code page 1251 bytes of a text that must go into the file whatever it
-// holds: characters without a code page 1251 form and control characters,
-// which would break the lines, become '?'.
-std::string toFileText(std::string_view utf8) {
-    std::string out;
-    if (auto whole = utf8ToCp1251(utf8)) {
-        out = std::move(*whole);
-    } else {
-        while (!utf8.empty()) {
-            const size_t length =
-                std::min(utf8SequenceLength(static_cast<unsigned char>(utf8.front())), utf8.size());
-            auto one = utf8ToCp1251(utf8.substr(0, length));
-            out += one ? *one : std::string("?");
-            utf8.remove_prefix(length);
-        }
-    }
-    for (char &c : out) {
-        const auto code = static_cast<unsigned char>(c);
-        if (code < 0x20 || code == 0x7F)
-            c = '?';
-    }
-    return out;
-}
-
 // Blank-padded on the right or cut to width.
 std::string fitted(std::string text, size_t width) {
     text.resize(width, ' ');
@@ -194,7 +156,7 @@ std::string fitted(std::string text, size_t width) {
 }
 
 std::string fileName(std::string_view utf8) {
-    return fitted(toFileText(utf8), ClubNameLength);
+    return fitted(utf8ToCp1251Line(utf8), ClubNameLength);
 }
 
 std::string textOfName(std::string_view bytes) {
@@ -314,7 +276,7 @@ std::string formatMemberLine(const MemberRecord &record) {
     line += formatInteger(record.hands, HandsWidth);
     line += ' ';
     line += formatInteger(record.cycleScore, ScoreWidth);
-    line += fitted(toFileText(record.encodedPassword), EncodedPasswordLength);
+    line += fitted(utf8ToCp1251Line(record.encodedPassword), EncodedPasswordLength);
     return line;
 }
 
@@ -353,9 +315,9 @@ ClubFile ClubFile::fresh(std::string_view editionStamp, std::string_view markTai
     for (int place = 1; place <= ClubTopTenSize; ++place)
         file.lineRef(FirstTopTenLine + place - 1) = std::string(ClubTopTenLineLength, ' ');
     file.lineRef(MarkLine) =
-        std::string(1, ClubMarkByte) + '}' + fitted(toFileText(markTail), ClubMarkTailLength);
+        std::string(1, ClubMarkByte) + '}' + fitted(utf8ToCp1251Line(markTail), ClubMarkTailLength);
     file.lineRef(StampLine) =
-        fitted(toFileText(editionStamp), ClubEditionStampLength) + std::string(18, '0');
+        fitted(utf8ToCp1251Line(editionStamp), ClubEditionStampLength) + std::string(18, '0');
     file.sealSums();
     return file;
 }

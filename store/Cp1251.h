@@ -17,4 +17,19 @@ std::optional<std::string> utf8ToCp1251(std::string_view utf8);
 // converts back.
 std::string cp1251ToUtf8(std::string_view bytes);
 
+// Byte length of the well-formed UTF-8 character at the front of `text`
+// (no overlong forms, surrogates or values past U+10FFFF); 1 for a byte that
+// does not start one, so broken text is taken a byte at a time and never
+// swallows the character after it. 0 for an empty text.
+size_t utf8CharacterLength(std::string_view text);
+
+// Code page 1251 bytes of any text, one byte per character: a character the
+// code page lacks and every byte that is not part of a well-formed UTF-8
+// character become '?'.
+std::string utf8ToCp1251Lossy(std::string_view utf8);
+
+// As utf8ToCp1251Lossy, and control characters (codes below 0x20 and 0x7F),
+// which would break a line of a file, become '?' as well.
+std::string utf8ToCp1251Line(std::string_view utf8);
+
 } // namespace quarn

@@ -57,46 +57,6 @@ class UserTimeLocale {
     locale_t locale_;
 };
 
-// Length of the well-formed UTF-8 character at the front of `text`; 1 for a
-// byte that does not start one.
-size_t utf8CharacterLength(std::string_view text) {
-    const auto lead = static_cast<unsigned char>(text.front());
-    size_t length = 1;
-    if (lead >= 0xF0 && lead <= 0xF4)
-        length = 4;
-    else if (lead >= 0xE0 && lead <= 0xEF)
-        length = 3;
-    else if (lead >= 0xC2 && lead <= 0xDF)
-        length = 2;
-    if (length > text.size())
-        return 1;
-    for (size_t i = 1; i < length; ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
-            return 1;
-    }
-    return length;
-}
-
-// The text in code page 1251, one byte per character: characters the code
-// page lacks and control characters (which would break the line) become '?'.
-std::string cp1251Column(std::string_view utf8) {
-    std::string out;
-    if (std::optional<std::string> whole = utf8ToCp1251(utf8)) {
-        out = std::move(*whole);
-    } else {
-        while (!utf8.empty()) {
-            const size_t length = utf8CharacterLength(utf8);
-            out += utf8ToCp1251(utf8.substr(0, length)).value_or("?");
-            utf8.remove_prefix(length);
-        }
-    }
-    for (char &c : out) {
-        if (static_cast<unsigned char>(c) < 0x20)
-            c = '?';
-    }
-    return out;
-}
-
 std::string padLeft(std::string text, size_t width) {
     if (text.size() < width)
         text.insert(0, width - text.size(), ' ');
@@ -267,12 +227,12 @@ LineSums historyLineSums(std::string_view line) {
 }
 
 std::string historyEntryLine(const HisStr &entry, const HistoryStamp &stamp) {
-    std::string line = padLeft(cp1251Column(stamp.time), 5);
+    std::string line = padLeft(utf8ToCp1251Line(stamp.time), 5);
     // Only the end line may begin with '$'.
     if (line.front() == '$')
         line.front() = '?';
-    line += padLeft(cp1251Column(stamp.date), 10);
-    line += padRight(cp1251Column(entry.HName), 51);
+    line += padLeft(utf8ToCp1251Line(stamp.date), 10);
+    line += padRight(utf8ToCp1251Line(entry.HName), 51);
     line += padLeft(std::to_string(std::clamp(entry.HKon, -99, 999)), 3);
     line += padLeft(std::to_string(std::max(entry.HRes, -999999999)), 10);
     line += padLeft(ratingText(entry.HRei), 10);
@@ -399,8 +359,8 @@ HistoryAppended appendHistory(const std::filesystem::path &folder, std::span<con
         const FileBytes file = readFileBytes(path, maxHistoryFileSize);
         if (file.status == ReadStatus::Missing)
             break;
-        if (file.status == ReadStatus::Unreadable)
-            return failed;
+        // A file that cannot be read counts as damaged: kept aside, its
+        // number starts afresh, so it cannot block every later entry.
         const HistoryCheck check =
             file.status == ReadStatus::Ok ? checkHistoryBytes(file.bytes) : HistoryCheck{};
         if (!check.intact) {

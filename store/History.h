@@ -132,8 +132,9 @@ struct HistoryAppended {
 // Adds the entries (one per match end; up to four) to the first file that is
 // intact and holds fewer than 840 entries, or to the first number whose file
 // is missing or damaged, which then starts afresh. A damaged file is first
-// kept aside as <name>.damaged. A file that exists but cannot be read is
-// never replaced: the entries are not written and the message is returned.
+// kept aside as <name>.damaged; so is a file that exists but cannot be read
+// (a folder in its place, say). When a file cannot be kept aside, the
+// entries are not written and the message is returned.
 HistoryAppended appendHistory(const std::filesystem::path &folder, std::span<const HisStr> entries,
                               const HistoryStamp &stamp = historyStampNow());
 

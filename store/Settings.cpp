@@ -157,7 +157,7 @@ class SettingsReader {
         if (at(4) == '0')
             v_.cardFlight = false;
         if (at(5) == '2')
-            v_.clubDisplayMode = 2;
+            v_.clubDisplayMode = ClubDisplayMode::Rating;
         if (at(6) == '1')
             v_.multiplayer = true;
         if (at(7) == '0')
@@ -165,7 +165,7 @@ class SettingsReader {
         if (char c = at(8); c >= '1' && c <= '6')
             v_.flightSpeed = c - '0';
         if (char c = at(9); c >= '1' && c <= '5')
-            v_.windowSize = c - '0';
+            v_.windowSize = static_cast<WindowSizeSetting>(c - '0');
         if (flags.size() >= 10)
             v_.startReported = at(10) == 'R';
         if (flags.size() >= 11)
@@ -184,11 +184,11 @@ class SettingsReader {
         if (flags.size() >= 15)
             v_.purpleWindows = at(15) == '1';
         if (char c = at(16); c >= '1' && c <= '3')
-            v_.windowDesign = c - '0';
+            v_.windowDesign = static_cast<WindowDesign>(c - '0');
         if (char c = at(17); c == '0' || c == '1')
-            v_.menuDesign = c - '0';
+            v_.menuDesign = static_cast<ScreenDesign>(c - '0');
         if (char c = at(18); c == '0' || c == '1')
-            v_.tableDesign = c - '0';
+            v_.tableDesign = static_cast<ScreenDesign>(c - '0');
         if (char c = at(19); c == '0' || c == '1')
             v_.saluteOnButtons = c == '1';
         if (char c = at(20); c == '0' || c == '1')
@@ -286,7 +286,7 @@ class SettingsReader {
         if (!area)
             return 34;
         if (inRange(*area, 1, 2))
-            v_.gifCaptureArea = *area;
+            v_.gifCaptureArea = static_cast<GifCaptureArea>(*area);
         const std::optional<int> delay = strictInteger(line(35));
         if (!delay)
             return 35;
@@ -313,11 +313,11 @@ std::string generalLine(const Settings &s) {
     flags[1] = s.soundEffects ? (s.music ? '1' : '2') : (s.music ? '3' : '0');
     flags[2] = flag(s.gifAnimation);
     flags[3] = flag(s.cardFlight);
-    flags[4] = s.clubDisplayMode == 2 ? '2' : '1';
+    flags[4] = s.clubDisplayMode == ClubDisplayMode::Rating ? '2' : '1';
     flags[5] = flag(s.multiplayer);
     flags[6] = flag(s.redMouseCursor);
     flags[7] = digitIn(s.flightSpeed, 1, 6, '4');
-    flags[8] = digitIn(s.windowSize, 1, 5, '1');
+    flags[8] = digitIn(static_cast<int>(s.windowSize), 1, 5, '1');
     if (s.startReported)
         flags[9] = 'R';
     if (s.likeSent)
@@ -326,9 +326,9 @@ std::string generalLine(const Settings &s) {
     flags[12] = digitIn(s.headingColour, 1, 7, '1');
     flags[13] = flag(s.newButtons);
     flags[14] = flag(s.purpleWindows);
-    flags[15] = digitIn(s.windowDesign, 1, 3, '1');
-    flags[16] = s.menuDesign == 1 ? '1' : '0';
-    flags[17] = s.tableDesign == 1 ? '1' : '0';
+    flags[15] = digitIn(static_cast<int>(s.windowDesign), 1, 3, '1');
+    flags[16] = s.menuDesign == ScreenDesign::Purple ? '1' : '0';
+    flags[17] = s.tableDesign == ScreenDesign::Purple ? '1' : '0';
     flags[18] = flag(s.saluteOnButtons);
     flags[19] = flag(s.saluteOnCards);
     return flags;
@@ -389,14 +389,14 @@ std::vector<std::string> settingsLines(const Settings &s) {
         inRange(s.backgroundColour, 0, 9) ? s.backgroundColour : standard.backgroundColour;
     set(22, twoDigits(picture) + static_cast<char>('0' + colour));
     set(24, writableText(s.playerName, standard.playerName, 1));
-    set(26, writableText(s.ratingsPath, ""));
+    set(26, writableText(s.ratingsPath, standard.ratingsPath, 1));
     set(27, writableText(s.nick, standard.nick));
     set(28, isValidCountryCode(s.country) ? s.country : standard.country);
     set(29, writableText(s.city, standard.city));
     set(30, std::string(1, s.sex == 'W' ? 'W' : 'M'));
-    set(31, writableText(s.statisticsPath, ""));
+    set(31, writableText(s.statisticsPath, standard.statisticsPath, 1));
     set(33, std::string(1, s.recordGif ? gifOnMarker : gifOffMarker));
-    set(34, std::to_string(s.gifCaptureArea));
+    set(34, s.gifCaptureArea == GifCaptureArea::WholeWindow ? "2" : "1");
     set(35, std::to_string(s.gifFrameDelay));
     return lines;
 }

@@ -5,6 +5,7 @@
 // switches are packed one character each into the 20-character line 2.
 // The file layout is shared with other card games of the same family.
 #include "lang/Language.h"
+#include "web/Endpoints.h" // the built-in service paths of lines 26 and 31 (constants only)
 
 #include <array>
 #include <filesystem>
@@ -33,30 +34,44 @@ inline constexpr int maxGifFrameDelay = 5000;
 inline constexpr std::array<std::string_view, 4> defaultFontNames{"Comic Sans MS", "Comic Sans MS",
                                                                   "FixedSys", "Courier New"};
 
+// The settings that choose one of a few codes; the values are the file's.
+enum class ClubDisplayMode : int { Score = 1, Rating = 2 };
+enum class WindowSizeSetting : int {
+    Small = 1,
+    FullScreen = 2,
+    Average1 = 3,
+    Average2 = 4,
+    Large = 5,
+};
+enum class WindowDesign : int { GrayConcise = 1, GrayAristocratic = 2, GrayWithRedRibbons = 3 };
+// The main menu's and the game table's design.
+enum class ScreenDesign : int { Customizable = 0, Purple = 1 };
+enum class GifCaptureArea : int { ClientArea = 1, WholeWindow = 2 };
+
 // Every value of the settings file, each with its default.
 struct Settings {
     // ---- line 2, the general flag line, one character per value ----------
     int language = 0;         // 1: language index 0 to 9
     bool soundEffects = true; // 2: with music, '0' to '3'
     bool music = true;
-    bool gifAnimation = true;        // 3: animated pictures
-    bool cardFlight = true;          // 4
-    int clubDisplayMode = 1;         // 5: 1 score, 2 rating
-    bool multiplayer = false;        // 6: network game mode
-    bool redMouseCursor = true;      // 7: the program's own cursors
-    int flightSpeed = 4;             // 8: 1 to 6
-    int windowSize = 1;              // 9: 1 small, 2 full screen, 3 average 1, 4 average 2, 5 large
+    bool gifAnimation = true;                                 // 3: animated pictures
+    bool cardFlight = true;                                   // 4
+    ClubDisplayMode clubDisplayMode = ClubDisplayMode::Score; // 5
+    bool multiplayer = false;                                 // 6: network game mode
+    bool redMouseCursor = true;                               // 7: the program's own cursors
+    int flightSpeed = 4;                                      // 8: 1 to 6
+    WindowSizeSetting windowSize = WindowSizeSetting::Small;  // 9
     bool startReported = true;       // 10: first start reported to the statistics service
     bool likeSent = true;            // 11
     bool radioListFromServer = true; // 12: read the radio station list from the server first
     int headingColour = 1;           // 13: colour variant 1 to 7 of the heading pictures
     bool newButtons = false;         // 14
     bool purpleWindows = false;      // 15: auxiliary windows in the "Purple" design
-    int windowDesign = 2; // 16: 1 "Gray concise", 2 "Gray aristocratic", 3 "Gray with red ribbons"
-    int menuDesign = 0;   // 17: 0 "Customizable", 1 "Purple"
-    int tableDesign = 0;  // 18: 0 "Customizable", 1 "Purple"
-    bool saluteOnButtons = true; // 19
-    bool saluteOnCards = true;   // 20
+    WindowDesign windowDesign = WindowDesign::GrayAristocratic; // 16
+    ScreenDesign menuDesign = ScreenDesign::Customizable;       // 17
+    ScreenDesign tableDesign = ScreenDesign::Customizable;      // 18
+    bool saluteOnButtons = true;                                // 19
+    bool saluteOnCards = true;                                  // 20
 
     // ---- the other lines ------------------------------------------------
     int faceSet = 0;               // line 4: position in the face-set list
@@ -74,15 +89,17 @@ struct Settings {
     int backgroundPicture = 2;                         // line 22: 1 to 10
     int backgroundColour = 0;                          //   and its colour variant 0 to 6
     std::string playerName = "Mr.X";                   // line 24: the name last typed at log-in
-    std::string ratingsPath;        // line 26: enciphered service path of the world ratings
+    // line 26: enciphered service path of the world ratings
+    std::string ratingsPath{web::builtin::kWorldService};
     std::string nick = "Incognito"; // line 27: passport, at most 12 characters
     std::string country = "1-001";  // line 28: passport country code
     std::string city = "Moscow";    // line 29: passport, at most 15 characters
     char sex = 'M';                 // line 30: 'M' or 'W'
-    std::string statisticsPath;     // line 31: enciphered service path of the statistics
-    bool recordGif = false;         // line 33
-    int gifCaptureArea = 1;         // line 34: 1 client area, 2 whole window
-    int gifFrameDelay = 1000;       // line 35: milliseconds, 10 to 5000
+    // line 31: enciphered service path of the statistics
+    std::string statisticsPath{web::builtin::kStatisticsService};
+    bool recordGif = false;                                     // line 33
+    GifCaptureArea gifCaptureArea = GifCaptureArea::ClientArea; // line 34
+    int gifFrameDelay = 1000;                                   // line 35: milliseconds, 10 to 5000
 
     bool operator==(const Settings &) const = default;
 };

@@ -6,9 +6,9 @@ AuxDesign auxDesign(const Settings &settings) {
     if (settings.purpleWindows)
         return AuxDesign::Purple;
     switch (settings.windowDesign) {
-    case 1:
+    case WindowDesign::GrayConcise:
         return AuxDesign::GrayConcise;
-    case 3:
+    case WindowDesign::GrayWithRedRibbons:
         return AuxDesign::GrayRedRibbons;
     default:
         return AuxDesign::GrayAristocratic;
@@ -17,7 +17,7 @@ AuxDesign auxDesign(const Settings &settings) {
 
 void fallBackToAristocratic(Settings &settings) {
     settings.purpleWindows = false;
-    settings.windowDesign = 2;
+    settings.windowDesign = WindowDesign::GrayAristocratic;
 }
 
 } // namespace quarn

@@ -100,4 +100,13 @@ void putAddressesInForce(Addresses &addresses, StoredServicePaths &stored,
         remote.accountService ? *remote.accountService : std::string(builtin::kAccountService);
 }
 
+void replaceAddressesFromPage(Addresses &addresses, const RemoteConfig &remote) {
+    if (remote.worldService)
+        addresses.worldService = Unscramble(*remote.worldService, kConfigKey);
+    if (remote.statisticsService)
+        addresses.statisticsService = Unscramble(*remote.statisticsService, kConfigKey);
+    if (remote.accountService)
+        addresses.accountService = *remote.accountService;
+}
+
 } // namespace web

@@ -38,6 +38,10 @@ struct Addresses {
     // in force: putAddressesInForce decides them.
     static Addresses builtIn();
 
+    // No address at all: every request fails at once, as with a server that
+    // is down (a server file that names no server).
+    static Addresses none() { return {}; }
+
     // Every address of a wem-server reached at `baseUrl` ("http://host:port"),
     // scrambled with the built-in keys, with all services in force; the upload
     // goes to the same host at `ftpPort`. For servers other than the built-in
@@ -66,5 +70,10 @@ struct StoredServicePaths {
 // until then. Account: the built-in value, replaced by the remote page's.
 void putAddressesInForce(Addresses &addresses, StoredServicePaths &stored,
                          const RemoteConfig &remote);
+
+// For a server named outright (Addresses::forServer), whose own services are
+// in force from the start: the remote page's entries replace them, and the
+// stored copies, which belong to the built-in server, are not used.
+void replaceAddressesFromPage(Addresses &addresses, const RemoteConfig &remote);
 
 } // namespace web

@@ -14,18 +14,8 @@ struct TInfo14 {
     std::string Name1, Name2, About, Telephone, EMailO, Skype, WebSite, OK, VK, Telegram, FaceBook,
         Twitter, Instagramm, YouTube;
 
+    // Their names and wire order: web/ProfileFields.h.
     static constexpr int kCount = 14;
-
-    // The texts in the order they travel (which differs from the fields'
-    // order: WebSite comes before Skype).
-    std::array<std::string *, kCount> wireOrder() {
-        return {&Name1, &Name2, &About,    &Telephone, &EMailO,  &WebSite,    &Skype,
-                &OK,    &VK,    &Telegram, &FaceBook,  &Twitter, &Instagramm, &YouTube};
-    }
-    std::array<const std::string *, kCount> wireOrder() const {
-        return {&Name1, &Name2, &About,    &Telephone, &EMailO,  &WebSite,    &Skype,
-                &OK,    &VK,    &Telegram, &FaceBook,  &Twitter, &Instagramm, &YouTube};
-    }
 };
 
 // The logged-in account.

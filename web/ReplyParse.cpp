@@ -1,6 +1,7 @@
 #include "web/ReplyParse.h"
 
 #include "store/Cp1251.h"
+#include "web/ProfileFields.h"
 #include "web/ReplyScan.h"
 
 #include <optional>
@@ -140,9 +141,8 @@ Reply<TInfo14> parseProfileReply(std::string_view reply, const TInfo14 &current)
     if (!record)
         return result;
     const Fields f = splitFields(*record, '~');
-    const auto texts = result.value.wireOrder();
-    for (size_t i = 0; i < texts.size(); ++i)
-        takeText(f, i + 1, *texts[i]);
+    for (size_t i = 0; i < kProfileFields.size(); ++i)
+        takeText(f, i + 1, result.value.*kProfileFields[i].text);
     result.ok = true;
     return result;
 }

@@ -5,6 +5,7 @@
 #include "store/Cp1251.h"
 #include "web/Scramble.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -66,12 +67,12 @@ Reply<std::string> pageReply(const HttpReply &reply) {
 HttpReply WebServices::fetch(const std::string &url) {
     if (url.empty())
         return {};
-    HttpClient own(options_);
+    HttpClient own(client_->options());
     return own.get(url);
 }
 
 Reply<std::string> WebServices::FetchRemoteConfig() {
-    return pageReply(fetch(Unscramble(addresses_.remoteConfigPage, kConfigKey)));
+    return pageReply(fetch(Unscramble(addresses().remoteConfigPage, kConfigKey)));
 }
 
 RemoteConfig WebServices::LoadRemoteConfig() {
@@ -79,22 +80,40 @@ RemoteConfig WebServices::LoadRemoteConfig() {
     return page.ok ? parseRemoteConfig(page.value) : RemoteConfig{};
 }
 
+RemoteConfig WebServices::StartOnline(StoredServicePaths &stored) {
+    HttpOptions quick = client_->options();
+    quick.connectTimeoutMs = std::min(quick.connectTimeoutMs, kStartConnectTimeoutMs);
+    HttpClient once(quick);
+    // A server that takes the connection but does not answer holds the
+    // start no longer than a list read may.
+    once.setReadTimeout(kReadTimeoutMs);
+    const std::string url = Unscramble(addresses().remoteConfigPage, kConfigKey);
+    const HttpReply page = url.empty() ? HttpReply{} : once.get(url);
+    RemoteConfig remote = page.ok ? parseRemoteConfig(page.body) : RemoteConfig{};
+    if (client_->source() == ServerSource::BuiltIn)
+        putAddressesInForce(addresses(), stored, remote);
+    else
+        replaceAddressesFromPage(addresses(), remote);
+    client_->setRemote(remote);
+    return remote;
+}
+
 Reply<std::string> WebServices::FetchNews() {
-    return pageReply(fetch(addresses_.newsPageUrl()));
+    return pageReply(fetch(addresses().newsPageUrl()));
 }
 
 std::string WebServices::LookupExternalIp() {
-    const HttpReply reply = fetch(addresses_.externalIpPage);
+    const HttpReply reply = fetch(addresses().externalIpPage);
     return reply.ok ? addressIn(reply.body) : std::string();
 }
 
 Reply<std::string> WebServices::FetchSongList() {
-    return pageReply(fetch(addresses_.songListUrl()));
+    return pageReply(fetch(addresses().songListUrl()));
 }
 
 Reply<std::string> WebServices::DownloadPhoto(const std::string &nick) {
     const auto name = quarn::utf8ToCp1251(nick);
-    const std::string folder = Unscramble(addresses_.photoStore, kAccountKey);
+    const std::string folder = Unscramble(addresses().photoStore, kAccountKey);
     if (!name || name->empty() || folder.empty())
         return {};
     HttpReply reply = fetch(folder + escapePathPiece(*name) + ".jpg");
@@ -107,17 +126,17 @@ bool WebServices::UploadPhoto(const std::string &localFile, const std::string &n
     const auto name = quarn::utf8ToCp1251(nick);
     if (!name || name->empty())
         return false;
-    const UploadAccount &u = addresses_.upload;
+    const UploadAccount &u = addresses().upload;
     FtpTarget target{Unscramble(u.host, kAccountKey), u.port, Unscramble(u.user, kAccountKey),
                      Unscramble(u.password, kAccountKey),
                      Unscramble(u.folder, kAccountKey) + escapePathPiece(*name) + ".jpg"};
-    return ftpUpload(target, localFile, options_);
+    return ftpUpload(target, localFile, client_->options());
 }
 
 bool WebServices::DownloadResource(const std::string &fileName, const std::string &targetFolder,
                                    const std::string &saveAs) {
     const std::string &finalName = saveAs.empty() ? fileName : saveAs;
-    const std::string folderUrl = Unscramble(addresses_.downloadFolder, kConfigKey);
+    const std::string folderUrl = Unscramble(addresses().downloadFolder, kConfigKey);
     if (!isPlainFileName(fileName) || !isPlainFileName(finalName) || folderUrl.empty())
         return false;
     namespace fs = std::filesystem;
@@ -130,7 +149,7 @@ bool WebServices::DownloadResource(const std::string &fileName, const std::strin
         return false;
     ::close(fd);
 
-    HttpClient own(options_);
+    HttpClient own(client_->options());
     bool ok = own.getToFile(folderUrl + escapePathPiece(fileName), temp);
     std::error_code ec;
     if (ok) {

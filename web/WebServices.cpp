@@ -1,6 +1,7 @@
 #include "web/WebServices.h"
 
 #include "store/Cp1251.h"
+#include "web/ProfileFields.h"
 #include "web/ReplyParse.h"
 #include "web/ReplyScan.h"
 #include "web/Scramble.h"
@@ -24,19 +25,27 @@ WorldRows startRows(int listId) {
 
 } // namespace
 
+WebServices::WebServices(WebClient &client) : client_(&client) {}
+
 WebServices::WebServices(Addresses addresses, HttpOptions options)
-    : addresses_(std::move(addresses)), options_(options), client_(options) {}
+    : own_(std::make_unique<WebClient>(
+          // Addresses whose services are not yet in force are the built-in kind.
+          ServerOfRun{addresses.worldService.empty() ? ServerSource::BuiltIn : ServerSource::File,
+                      {},
+                      std::move(addresses)},
+          options)),
+      client_(own_.get()) {}
 
 std::string WebServices::serviceUrl(Service service) const {
     switch (service) {
     case Service::Account:
-        return Unscramble(addresses_.accountService, kAccountKey);
+        return Unscramble(addresses().accountService, kAccountKey);
     case Service::World:
-        return addresses_.worldService;
+        return addresses().worldService;
     case Service::Statistics:
-        return addresses_.statisticsService;
+        return addresses().statisticsService;
     case Service::Tournament:
-        return Unscramble(addresses_.tournamentService, kTournamentKey);
+        return Unscramble(addresses().tournamentService, kTournamentKey);
     }
     return {};
 }
@@ -45,7 +54,7 @@ HttpReply WebServices::postBody(Service service, const std::optional<std::string
     const std::string url = serviceUrl(service);
     if (!body || url.empty())
         return {};
-    return client_.post(url, *body, kAccessToken);
+    return sharedClient().post(url, *body, kAccessToken);
 }
 
 HttpReply WebServices::postRaw(Service service, const FormFields &fields) {
@@ -136,13 +145,9 @@ Reply<TInfo14> WebServices::ReadProfile(const std::string &nick, const TInfo14 &
 }
 
 bool WebServices::SaveProfile(const std::string &nick, const TInfo14 &info) {
-    static constexpr std::array<std::string_view, TInfo14::kCount> names = {
-        "namei", "name2", "about",    "telephone", "emailo",  "website",    "skype",
-        "ok",    "vk",    "telegram", "facebook",  "twitter", "instagramm", "youtube"};
     FormFields fields = {{"nick", nick}, {"labelinfosave", "0"}};
-    const auto texts = info.wireOrder();
-    for (size_t i = 0; i < names.size(); ++i)
-        fields.push_back({std::string(names[i]), *texts[i]});
+    for (const ProfileField &field : kProfileFields)
+        fields.push_back({std::string(field.wire), info.*field.text});
     const HttpReply reply = postRaw(Service::Account, fields);
     return reply.ok && hasStatusWord(reply.body, "ok");
 }
@@ -180,7 +185,7 @@ bool WebServices::SaveGameResults(const std::string &nick, const std::string &pw
 // --- world service ---
 
 Reply<WorldRows> WebServices::ReadWorldList(int listId) {
-    client_.setReadTimeout(kReadTimeoutMs);
+    sharedClient().setReadTimeout(kReadTimeoutMs);
     const HttpReply reply = postListed(Service::World, {{"gid", std::to_string(listId)}});
     if (!reply.ok)
         return {startRows(listId), false};
@@ -193,7 +198,7 @@ Reply<int> WebServices::ReadWorldCount(int listId) {
 
 Reply<WorldRows> WebServices::ReadOwnResults(int listId, const std::string &nick,
                                              const std::string &city) {
-    client_.setReadTimeout(kReadTimeoutMs);
+    sharedClient().setReadTimeout(kReadTimeoutMs);
     const HttpReply reply =
         postRaw(Service::World, {{"gid", std::to_string(listId)}, {"nick", nick}, {"city", city}});
     if (!reply.ok)
@@ -216,7 +221,7 @@ Reply<int> WebServices::SendWorldResult(const TWemRecord &e) {
 // --- statistics service ---
 
 Reply<TWemStat> WebServices::ReadStats() {
-    client_.setReadTimeout(kReadTimeoutMs);
+    sharedClient().setReadTimeout(kReadTimeoutMs);
     const HttpReply reply = postListed(Service::Statistics, {{"gid", std::to_string(kGameId)}});
     if (!reply.ok)
         return {};

@@ -5,16 +5,19 @@
 // or the transport fails, and never longer than the time-outs allow; no call
 // shows anything or retries.
 //
-// Form posts go through the one shared client (cookies kept, the access token
-// as User-Agent). Its read time-out is unset until the first world list,
-// own-results or statistics read sets 3000 ms, which then holds for every
-// later post. Plain fetches, photos, downloads and the upload each use a
-// client of their own.
+// A WebServices is a light view on the run's WebClient, which the main
+// window owns: make one where a request is needed. Form posts go through the
+// client's one HTTP client (cookies kept, the access token as User-Agent).
+// Its read time-out is unset until the first world list, own-results or
+// statistics read sets 3000 ms, which then holds for every later post, from
+// any view. Plain fetches, photos, downloads and the upload each use an HTTP
+// client of their own with the shared options.
 //
 // Bodies travel in code page 1251: raw bodies unescaped (see FormBody.h),
 // listed bodies percent-escaped. Replies are read as code page 1251 and their
 // texts handed back in UTF-8.
 #include <array>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -24,6 +27,7 @@
 #include "web/Records.h"
 #include "web/RemoteConfig.h"
 #include "web/ReplyParse.h"
+#include "web/WebClient.h"
 
 namespace web {
 
@@ -36,11 +40,23 @@ enum RegisterResult : int {
 
 class WebServices {
   public:
+    // Requests through the run's shared client.
+    explicit WebServices(WebClient &client);
+    // Requests through a client of its own (tools and tests).
     explicit WebServices(Addresses addresses = Addresses::builtIn(), HttpOptions options = {});
 
-    Addresses &addresses() { return addresses_; }
-    const Addresses &addresses() const { return addresses_; }
-    HttpClient &sharedClient() { return client_; }
+    Addresses &addresses() { return client_->addresses(); }
+    const Addresses &addresses() const { return client_->addresses(); }
+    HttpClient &sharedClient() { return client_->forms(); }
+
+    // --- start ---
+    // Reads the remote configuration page once, with the short start connect
+    // time-out, keeps it in the client and puts the service addresses in
+    // force: for the built-in server from the page, the stored copies
+    // (settings lines 26 and 31, filled with the built-in values when empty)
+    // and the built-in constants; for a server named by the server file from
+    // the page and the server's own addresses.
+    RemoteConfig StartOnline(StoredServicePaths &stored);
 
     // --- account service ---
     RegisterResult RegisterAccount(const TWemUser &user);
@@ -117,9 +133,8 @@ class WebServices {
     HttpReply postBody(Service service, const std::optional<std::string> &body);
     HttpReply fetch(const std::string &url);
 
-    Addresses addresses_;
-    HttpOptions options_;
-    HttpClient client_;
+    std::unique_ptr<WebClient> own_;
+    WebClient *client_;
 };
 
 } // namespace web

@@ -6,10 +6,6 @@
 namespace quarn::lan {
 namespace {
 
-bool IsUtf8Continuation(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
 // Turn of the table by role: k = 2, 3, 1 for roles 2, 3, 4 (0 for the host).
 int TurnOf(int role) {
     switch (role) {
@@ -46,19 +42,7 @@ std::string NamesInWireOrder(const WireNames &names) {
 } // namespace
 
 std::string ToWireText(std::string_view utf8) {
-    if (auto whole = utf8ToCp1251(utf8))
-        return *whole;
-    std::string out;
-    std::size_t start = 0;
-    while (start < utf8.size()) {
-        std::size_t end = start + 1;
-        while (end < utf8.size() && IsUtf8Continuation(utf8[end]))
-            ++end;
-        const auto one = utf8ToCp1251(utf8.substr(start, end - start));
-        out += one && one->size() == 1 ? *one : std::string("?");
-        start = end;
-    }
-    return out;
+    return utf8ToCp1251Lossy(utf8);
 }
 
 std::string WireName(std::string_view utf8Name) {

@@ -51,7 +51,7 @@ int main(int argc, char **argv) {
                         folder + QLatin1String(name));
         Settings settings;
         settings.language = shot.language;
-        settings.windowSize = shot.windowSize;
+        settings.windowSize = static_cast<WindowSizeSetting>(shot.windowSize);
         saveSettings(std::filesystem::path(folder.toStdString()), settings);
         TForm1 form(folder);
         form.show();

@@ -208,7 +208,7 @@ TEST_F(MatchThroughWindow, ClosingInTheMenuAsksNothingAndSavesTheSettings) {
     QTest::mouseClick(control<QPushButton>("Button11"), Qt::LeftButton);
     EXPECT_FALSE(form.isVisible());
     EXPECT_TRUE(Ask::asked().isEmpty());
-    EXPECT_EQ(loadSettings(folder_).clubDisplayMode, 2);
+    EXPECT_EQ(loadSettings(folder_).clubDisplayMode, ClubDisplayMode::Rating);
 }
 
 TEST_F(MatchThroughWindow, CompletedCycleAllowsOnlyLeavingAndShowsTheEndOfGame) {

@@ -21,7 +21,7 @@ class RecordingThroughWindow : public WindowTest {
     Settings recordingSettings(bool on, int delayMs = 200) {
         Settings s = quickSettings();
         s.recordGif = on;
-        s.gifCaptureArea = 1;
+        s.gifCaptureArea = GifCaptureArea::ClientArea;
         s.gifFrameDelay = delayMs;
         return s;
     }
@@ -102,7 +102,7 @@ TEST_F(RecordingThroughWindow, PlayedHandIsSavedAtItsSettlement) {
 
 TEST_F(RecordingThroughWindow, WholeWindowAreaRecordsEvenWithoutAScreenToCopy) {
     Settings settings = recordingSettings(true);
-    settings.gifCaptureArea = 2;
+    settings.gifCaptureArea = GifCaptureArea::WholeWindow;
     TForm1 &form = dealWith(settings);
     EXPECT_EQ(form.film().frameCount(), 1);
     QTest::mouseClick(button7(), Qt::LeftButton);

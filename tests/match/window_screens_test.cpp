@@ -132,7 +132,7 @@ TEST_F(WindowScreens, WindowSizeFromTheSettingsAppliesWhenTheTitleCloses) {
     } cases[] = {{1, {760, 500}}, {3, {990, 650}}, {4, {1290, 850}}, {5, {1520, 1000}}};
     for (const auto &c : cases) {
         Settings s = quickSettings();
-        s.windowSize = c.setting;
+        s.windowSize = static_cast<WindowSizeSetting>(c.setting);
         writeSettings(s);
         TForm1 &form = openToMenu();
         EXPECT_EQ(form.size(), c.client) << c.setting;
@@ -210,7 +210,7 @@ TEST_F(WindowScreens, ModeButtonSwitchesTheClubList) {
     EXPECT_EQ(heading->text(), QStringLiteral(" The members of club    Games   Rating "));
     EXPECT_TRUE(first->text().endsWith(QStringLiteral(" 47    1,51")))
         << first->text().toStdString();
-    EXPECT_EQ(form.settings().clubDisplayMode, 2);
+    EXPECT_EQ(form.settings().clubDisplayMode, ClubDisplayMode::Rating);
 }
 
 struct ChangeNameCase {

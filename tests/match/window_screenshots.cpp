@@ -98,7 +98,7 @@ void walk(const QString &dist, const QString &out, int windowSize, const char *t
         QFile::copy(dist + QLatin1Char('/') + QLatin1String(name),
                     dir.path() + QLatin1Char('/') + QLatin1String(name));
     Settings settings;
-    settings.windowSize = windowSize;
+    settings.windowSize = static_cast<WindowSizeSetting>(windowSize);
     settings.cardFlight = false;
     settings.playerName = "Alexandra";
     saveSettings(std::filesystem::path(dir.path().toStdString()), settings);

@@ -3,10 +3,14 @@
 // program's reply scanning reads.
 #include "ServiceFixture.h"
 
+#include "store/AtomicFile.h"
 #include "web/WebServices.h"
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
+
+#include <filesystem>
 
 using namespace servertest;
 
@@ -196,6 +200,38 @@ TEST_P(ProgramRequests, PagesPhotosAndDownloads) {
     ASSERT_TRUE(radio.open(QIODevice::ReadOnly));
     EXPECT_TRUE(radio.readAll().contains("/radio/QRN0001#"));
     EXPECT_FALSE(web->DownloadResource("WemCards06A.dll", target.path().toStdString()));
+}
+
+// The program's online start: a server file beside the program names the
+// club's server, the configuration page read from it puts the addresses in
+// force and every request then reaches that server; with the server gone the
+// same start gives no page and requests fail.
+TEST_P(ProgramRequests, ServerFileLeadsTheStartAndEveryRequestToTheClubServer) {
+    QTemporaryDir top;
+    const std::filesystem::path program = std::filesystem::path(top.path().toStdString()) / "Quarn";
+    std::filesystem::create_directories(program);
+    const std::string line = server->baseUrl().substr(std::string("http://").size());
+    ASSERT_TRUE(quarn::writeFileAtomically(program.parent_path() / "Quarn.srv", line + "\r\n"));
+
+    web::WebClient club(web::serverOfRun(program));
+    ASSERT_EQ(club.source(), web::ServerSource::File);
+    web::StoredServicePaths stored{std::string(web::builtin::kWorldService),
+                                   std::string(web::builtin::kStatisticsService)};
+    const web::RemoteConfig remote = web::WebServices(club).StartOnline(stored);
+    ASSERT_TRUE(remote.downloadLink);
+    EXPECT_EQ(*remote.downloadLink, server->baseUrl() + "/downloads/progr/cards/");
+    EXPECT_EQ(club.addresses().worldService, server->baseUrl() + "/world.php");
+
+    web::WebServices requests(club);
+    EXPECT_EQ(requests.RegisterAccount(user("Ann")), web::kRegistered);
+    EXPECT_TRUE(requests.LoginAccount("Ann", "secret1").ok);
+    EXPECT_TRUE(requests.ReadWorldList(web::kLocalGamesList).ok);
+    EXPECT_TRUE(requests.SendStart(1, 0));
+
+    server->stop();
+    web::WebClient later(web::serverOfRun(program));
+    EXPECT_FALSE(web::WebServices(later).StartOnline(stored).downloadLink);
+    EXPECT_FALSE(web::WebServices(later).LoginAccount("Ann", "secret1").ok);
 }
 
 } // namespace

@@ -335,13 +335,22 @@ TEST_F(HistoryFolder, DeletedMiddleFileEndsTheListAndIsWrittenNext) {
     EXPECT_EQ(bytesOf(3), third);
 }
 
-TEST_F(HistoryFolder, UnreadableFileIsNeverReplaced) {
-    fs::create_directories(historyFilePath(folder_, 1));
-    const HistoryAppended appended = append("lost");
-    EXPECT_FALSE(appended.ok);
-    EXPECT_EQ(appended.message, "Cann`t save history!");
-    EXPECT_TRUE(fs::is_directory(historyFilePath(folder_, 1)));
-    EXPECT_FALSE(fs::exists(historyFilePath(folder_, 2)));
+// A file that exists but cannot be read (here a folder in its place) is
+// handled like a damaged one: kept aside, and its number starts afresh, so
+// this and every later entry is written.
+TEST_F(HistoryFolder, UnreadableFileIsKeptAsideAndItsNumberStartsAfresh) {
+    fs::create_directories(historyFilePath(folder_, 1) / "inside");
+    const HistoryAppended appended = append("kept");
+    ASSERT_TRUE(appended.ok) << appended.message;
+    EXPECT_EQ(appended.fileNumber, 1);
+    EXPECT_TRUE(fs::is_directory(folder_ / "History" / "Quarn_I0001.hst.damaged" / "inside"));
+    EXPECT_EQ(std::vector<int>{1}, listHistoryFiles(folder_));
+
+    ASSERT_TRUE(append("later").ok);
+    const std::vector<HistoryRow> rows = readHistoryFile(folder_, 1);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].player.substr(0, 4), "kept");
+    EXPECT_EQ(rows[1].player.substr(0, 5), "later");
 }
 
 TEST_F(HistoryFolder, FolderThatCannotBeMadeReportsTheMessage) {

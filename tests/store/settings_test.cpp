@@ -54,12 +54,12 @@ const char *const defaultFile = "<# General>\r\n"
                                 "<# Name Of Player>\r\n"
                                 "Mr.X\r\n"
                                 "<# World Top Ten>\r\n"
-                                "\r\n"
+                                "Wh0e8ADhdCxEudaOgweeSt5/iRoqHgkg3o/20m4iPA\r\n"
                                 "Incognito\r\n"
                                 "1-001\r\n"
                                 "Moscow\r\n"
                                 "M\r\n"
-                                "\r\n"
+                                "Wh0e8ADhdCxEudaOgweeSt5/iRoqHwkUbykcxpbz\r\n"
                                 "<# Save Games as GIF>\r\n"
                                 "\xEB\r\n"
                                 "1\r\n"
@@ -74,20 +74,20 @@ Settings customSettings() {
     s.music = false;
     s.gifAnimation = false;
     s.cardFlight = false;
-    s.clubDisplayMode = 2;
+    s.clubDisplayMode = ClubDisplayMode::Rating;
     s.multiplayer = true;
     s.redMouseCursor = false;
     s.flightSpeed = 6;
-    s.windowSize = 4;
+    s.windowSize = WindowSizeSetting::Average2;
     s.startReported = false;
     s.likeSent = false;
     s.radioListFromServer = false;
     s.headingColour = 7;
     s.newButtons = true;
     s.purpleWindows = true;
-    s.windowDesign = 3;
-    s.menuDesign = 1;
-    s.tableDesign = 1;
+    s.windowDesign = WindowDesign::GrayWithRedRibbons;
+    s.menuDesign = ScreenDesign::Purple;
+    s.tableDesign = ScreenDesign::Purple;
     s.saluteOnButtons = false;
     s.saluteOnCards = false;
     s.faceSet = 47;
@@ -109,7 +109,7 @@ Settings customSettings() {
     s.sex = 'W';
     s.statisticsPath = "Kv3%stat";
     s.recordGif = true;
-    s.gifCaptureArea = 2;
+    s.gifCaptureArea = GifCaptureArea::WholeWindow;
     s.gifFrameDelay = 5000;
     return s;
 }
@@ -228,8 +228,6 @@ TEST_P(GeneralLineWriting, WritesTheCodeAndReadsItBack) {
     Settings expected = s;
     if (expected.flightSpeed < 1 || expected.flightSpeed > 6)
         expected.flightSpeed = 4;
-    if (expected.windowDesign < 1 || expected.windowDesign > 3)
-        expected.windowDesign = 1;
     EXPECT_EQ(read.values, expected);
 }
 
@@ -241,22 +239,24 @@ INSTANTIATE_TEST_SUITE_P(
                          2, '0'},
         GeneralWriteCase{"SoundOnMusicOff", [](Settings &s) { s.music = false; }, 2, '2'},
         GeneralWriteCase{"SoundOffMusicOn", [](Settings &s) { s.soundEffects = false; }, 2, '3'},
-        GeneralWriteCase{"RatingMode", [](Settings &s) { s.clubDisplayMode = 2; }, 5, '2'},
+        GeneralWriteCase{"RatingMode",
+                         [](Settings &s) { s.clubDisplayMode = ClubDisplayMode::Rating; }, 5, '2'},
         GeneralWriteCase{"Multiplayer", [](Settings &s) { s.multiplayer = true; }, 6, '1'},
         GeneralWriteCase{"SlowestFlight", [](Settings &s) { s.flightSpeed = 1; }, 8, '1'},
         GeneralWriteCase{"SpeedOutOfRangeWritesFour", [](Settings &s) { s.flightSpeed = 9; }, 8,
                          '4'},
-        GeneralWriteCase{"AverageWindow2", [](Settings &s) { s.windowSize = 4; }, 9, '4'},
+        GeneralWriteCase{"AverageWindow2",
+                         [](Settings &s) { s.windowSize = WindowSizeSetting::Average2; }, 9, '4'},
         GeneralWriteCase{"StartNotReported", [](Settings &s) { s.startReported = false; }, 10, '#'},
         GeneralWriteCase{"NoLike", [](Settings &s) { s.likeSent = false; }, 11, '#'},
         GeneralWriteCase{"RadioListFromDisk", [](Settings &s) { s.radioListFromServer = false; },
                          12, '1'},
         GeneralWriteCase{"HeadingColour5", [](Settings &s) { s.headingColour = 5; }, 13, '5'},
         GeneralWriteCase{"PurpleWindows", [](Settings &s) { s.purpleWindows = true; }, 15, '1'},
-        GeneralWriteCase{"GrayConcise", [](Settings &s) { s.windowDesign = 1; }, 16, '1'},
-        GeneralWriteCase{"DesignOutOfRangeWritesOne", [](Settings &s) { s.windowDesign = 0; }, 16,
-                         '1'},
-        GeneralWriteCase{"PurpleTable", [](Settings &s) { s.tableDesign = 1; }, 18, '1'},
+        GeneralWriteCase{"GrayConcise",
+                         [](Settings &s) { s.windowDesign = WindowDesign::GrayConcise; }, 16, '1'},
+        GeneralWriteCase{"PurpleTable", [](Settings &s) { s.tableDesign = ScreenDesign::Purple; },
+                         18, '1'},
         GeneralWriteCase{"NoCardSalute", [](Settings &s) { s.saluteOnCards = false; }, 20, '0'}),
     [](const auto &info) { return std::string(info.param.name); });
 
@@ -300,8 +300,8 @@ INSTANTIATE_TEST_SUITE_P(
                         0},
         GeneralReadCase{"ClubModeOnlyChangesOnTwo", "####3", [](Settings &) {}, 0},
         GeneralReadCase{"MultiplayerOnlyOnOne", "#####2", [](Settings &) {}, 0},
-        GeneralReadCase{"SpeedOutsideItsCodes", "#######75", [](Settings &s) { s.windowSize = 5; },
-                        0},
+        GeneralReadCase{"SpeedOutsideItsCodes", "#######75",
+                        [](Settings &s) { s.windowSize = WindowSizeSetting::Large; }, 0},
         GeneralReadCase{"ShortLineKeepsYesFlags", "#########", [](Settings &) {}, 0},
         GeneralReadCase{"ReportFlagsAreNoWithoutTheirLetter", "#########rl2",
                         [](Settings &s) {
@@ -325,9 +325,9 @@ INSTANTIATE_TEST_SUITE_P(
         GeneralReadCase{"DesignsAndSalutes", "############11130100",
                         [](Settings &s) {
                             s.newButtons = s.purpleWindows = true;
-                            s.windowDesign = 3;
-                            s.menuDesign = 0;
-                            s.tableDesign = 1;
+                            s.windowDesign = WindowDesign::GrayWithRedRibbons;
+                            s.menuDesign = ScreenDesign::Customizable;
+                            s.tableDesign = ScreenDesign::Purple;
                             s.saluteOnButtons = s.saluteOnCards = false;
                             s.startReported = s.likeSent = false;
                             s.radioListFromServer = false;
@@ -393,7 +393,8 @@ INSTANTIATE_TEST_SUITE_P(
                  [](Settings &s) { s.backgroundPicture = 2, s.backgroundColour = 5; }},
         LineCase{"BackgroundColourPastTheList", 22, "037",
                  [](Settings &s) { s.backgroundPicture = 3, s.backgroundColour = 0; }},
-        LineCase{"EmptyRatingsPathKeepsDefault", 26, "", [](Settings &s) { s.ratingsPath = ""; }},
+        LineCase{"EmptyRatingsPathKeepsDefault", 26, "",
+                 [](Settings &s) { s.ratingsPath = Settings{}.ratingsPath; }},
         LineCase{"NickCutToTwelve", 27, "ABCDEFGHIJKLMN",
                  [](Settings &s) { s.nick = "ABCDEFGHIJKL"; }},
         LineCase{"CyrillicNickCutToTwelveLetters", 27, std::string(13, '\xC6'),
@@ -414,11 +415,12 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"UnknownSexIsM", 30, "F", [](Settings &s) { s.sex = 'M'; }},
         LineCase{"TwoLetterSexIsM", 30, "WW", [](Settings &s) { s.sex = 'M'; }},
         LineCase{"EmptyStatisticsPathKeepsDefault", 31, "",
-                 [](Settings &s) { s.statisticsPath = ""; }},
+                 [](Settings &s) { s.statisticsPath = Settings{}.statisticsPath; }},
         LineCase{"GifOff", 33, "\xEB", [](Settings &s) { s.recordGif = false; }},
         LineCase{"GifOnlyOnTheOneLetter", 33, "\xE8\xE8", [](Settings &s) { s.recordGif = false; }},
         LineCase{"GifUtf8LetterIsNotTheMarker", 33, "и", [](Settings &s) { s.recordGif = false; }},
-        LineCase{"CaptureAreaPastTheList", 34, "3", [](Settings &s) { s.gifCaptureArea = 1; }},
+        LineCase{"CaptureAreaPastTheList", 34, "3",
+                 [](Settings &s) { s.gifCaptureArea = GifCaptureArea::ClientArea; }},
         LineCase{"DelayBelowRange", 35, "9", [](Settings &s) { s.gifFrameDelay = 1000; }},
         LineCase{"LowestDelay", 35, "10", [](Settings &s) { s.gifFrameDelay = 10; }}),
     [](const auto &info) { return std::string(info.param.name); });
@@ -614,7 +616,10 @@ INSTANTIATE_TEST_SUITE_P(
                        "Comic Sans MS"},
         UnwritableCase{"ChineseCity", [](Settings &s) { s.city = "北京"; }, 29, "Moscow"},
         UnwritableCase{"NickWithLineBreak", [](Settings &s) { s.nick = "a\nb"; }, 27, "Incognito"},
-        UnwritableCase{"PathWithLineBreak", [](Settings &s) { s.ratingsPath = "a\rb"; }, 26, ""},
+        UnwritableCase{"PathWithLineBreak", [](Settings &s) { s.ratingsPath = "a\rb"; }, 26,
+                       "Wh0e8ADhdCxEudaOgweeSt5/iRoqHgkg3o/20m4iPA"},
+        UnwritableCase{"EmptyStatisticsPath", [](Settings &s) { s.statisticsPath.clear(); }, 31,
+                       "Wh0e8ADhdCxEudaOgweeSt5/iRoqHwkUbykcxpbz"},
         UnwritableCase{"BadCountry", [](Settings &s) { s.country = "9-999"; }, 28, "1-001"},
         UnwritableCase{"CountryPastItsContinent", [](Settings &s) { s.country = "4-015"; }, 28,
                        "1-001"},

@@ -221,7 +221,7 @@ AuxContext WindowFixture::context() {
 
 void chooseDesign(Settings &settings, int design) {
     settings.purpleWindows = design == 4;
-    settings.windowDesign = design == 4 ? 2 : design;
+    settings.windowDesign = static_cast<WindowDesign>(design == 4 ? 2 : design);
 }
 
 } // namespace quarn::testing_support

@@ -83,15 +83,15 @@ TEST(DesignChoice, SettingsChooseTheDesign) {
     for (const Case &c : cases) {
         Settings settings;
         settings.purpleWindows = c.purple;
-        settings.windowDesign = c.gray;
+        settings.windowDesign = static_cast<WindowDesign>(c.gray);
         EXPECT_EQ(auxDesign(settings), c.design) << c.purple << c.gray;
     }
     Settings settings;
     settings.purpleWindows = true;
-    settings.windowDesign = 3;
+    settings.windowDesign = WindowDesign::GrayWithRedRibbons;
     fallBackToAristocratic(settings);
     EXPECT_FALSE(settings.purpleWindows);
-    EXPECT_EQ(settings.windowDesign, 2);
+    EXPECT_EQ(settings.windowDesign, WindowDesign::GrayAristocratic);
 }
 
 TEST(DesignLibrary, FoundInTheParentFolderToo) {

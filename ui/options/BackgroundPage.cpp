@@ -47,7 +47,8 @@ void BackgroundPage::load() {
     bgColours_->setCurrentRow(
         std::clamp(settings().backgroundColour, 0, backgroundColourCount - 1));
     // Neither the menu nor the table shows the background in Purple + Purple.
-    const bool bothPurple = settings().menuDesign == 1 && settings().tableDesign == 1;
+    const bool bothPurple = settings().menuDesign == ScreenDesign::Purple &&
+                            settings().tableDesign == ScreenDesign::Purple;
     bgPictures_->setEnabled(!bothPurple);
     bgColours_->setEnabled(!bothPurple);
 }

@@ -75,8 +75,8 @@ DesignPage::DesignPage(const OptionsPageTools &tools, const QString &optionsIcon
 
 void DesignPage::load() {
     const QuietControls quiet{menuDesign_, tableDesign_, auxDesign_, saluteButtons_, saluteCards_};
-    menuDesign_->setCurrentIndex(settings().menuDesign == 1 ? 1 : 0);
-    tableDesign_->setCurrentIndex(settings().tableDesign == 1 ? 1 : 0);
+    menuDesign_->setCurrentIndex(settings().menuDesign == ScreenDesign::Purple ? 1 : 0);
+    tableDesign_->setCurrentIndex(settings().tableDesign == ScreenDesign::Purple ? 1 : 0);
     auxDesign_->setCurrentIndex(auxItemOfSettings(settings()));
     const bool library = libraryFound(folder(), graphicsLibraryFile());
     saluteButtons_->setEnabled(library);
@@ -109,8 +109,8 @@ bool DesignPage::graphicsLibraryHoldsIcon() const {
 
 void DesignPage::resetAllDesigns() {
     Settings &s = editable();
-    s.menuDesign = 0;
-    s.tableDesign = 0;
+    s.menuDesign = ScreenDesign::Customizable;
+    s.tableDesign = ScreenDesign::Customizable;
     fallBackToAristocratic(s);
     reportMissing(graphicsLibraryFile());
 }
@@ -122,7 +122,7 @@ void DesignPage::chooseMenuDesign(int index) {
         reportMissing(graphicsLibraryFile());
         index = 0;
     }
-    editable().menuDesign = index;
+    editable().menuDesign = index == 1 ? ScreenDesign::Purple : ScreenDesign::Customizable;
     host().designChanged();
     load();
     emit designsChanged();
@@ -134,7 +134,7 @@ void DesignPage::chooseTableDesign(int index) {
     if (index != 0 && !graphicsLibraryHoldsIcon())
         resetAllDesigns();
     else
-        editable().tableDesign = index;
+        editable().tableDesign = index == 1 ? ScreenDesign::Purple : ScreenDesign::Customizable;
     host().designChanged();
     load();
     emit designsChanged();
@@ -151,7 +151,7 @@ void DesignPage::chooseAuxDesign(int index) {
         const int design = AuxDesignOfItem[std::size_t(index)];
         s.purpleWindows = design == int(AuxDesign::Purple);
         if (!s.purpleWindows)
-            s.windowDesign = design;
+            s.windowDesign = static_cast<WindowDesign>(design);
     }
     load();
     emit designsChanged();

@@ -94,9 +94,9 @@ void GeneralPage::load() {
                               gif_,       fly_,   redCursor_,   newButtons_};
     const Settings &s = settings();
     languages_->setCurrentRow(std::clamp(s.language, 0, languageCount - 1));
-    const auto size = std::find(sizeValues_.begin(), sizeValues_.end(), s.windowSize);
+    const auto size = std::find(sizeValues_.begin(), sizeValues_.end(), int(s.windowSize));
     sizes_->setCurrentIndex(size == sizeValues_.end() ? -1 : int(size - sizeValues_.begin()));
-    sizes_->setToolTip(windowSizeHint(s.windowSize));
+    sizes_->setToolTip(windowSizeHint(int(s.windowSize)));
     multiplayer_->setChecked(s.multiplayer);
     sound_->setChecked(s.soundEffects);
     music_->setChecked(s.music);
@@ -141,11 +141,11 @@ void GeneralPage::chooseWindowSize(int index) {
     if (index < 0 || index >= int(sizeValues_.size()))
         return;
     Settings &s = editable();
-    s.windowSize = sizeValues_[std::size_t(index)];
+    s.windowSize = static_cast<WindowSizeSetting>(sizeValues_[std::size_t(index)]);
     // Recording works only in the small window.
-    if (s.windowSize != 1)
+    if (s.windowSize != WindowSizeSetting::Small)
         s.recordGif = false;
-    sizes_->setToolTip(windowSizeHint(s.windowSize));
+    sizes_->setToolTip(windowSizeHint(int(s.windowSize)));
     host().windowSizeChanged();
     emit windowSizeChanged();
 }

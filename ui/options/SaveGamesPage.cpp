@@ -28,7 +28,7 @@ SaveGamesPage::SaveGamesPage(const OptionsPageTools &tools)
     });
     connect(capture_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0)
-            editable().gifCaptureArea = index + 1;
+            editable().gifCaptureArea = static_cast<GifCaptureArea>(index + 1);
     });
     connect(delay_, &QSpinBox::valueChanged, this, [this](int value) {
         if (value >= minGifFrameDelay && value <= maxGifFrameDelay)
@@ -45,8 +45,8 @@ void SaveGamesPage::load() {
     const QuietControls quiet{recordGif_, capture_, delay_};
     const Settings &s = settings();
     recordGif_->setChecked(s.recordGif);
-    recordGif_->setEnabled(s.windowSize == 1);
-    capture_->setCurrentIndex(s.gifCaptureArea == 2 ? 1 : 0);
+    recordGif_->setEnabled(s.windowSize == WindowSizeSetting::Small);
+    capture_->setCurrentIndex(s.gifCaptureArea == GifCaptureArea::WholeWindow ? 1 : 0);
     delay_->setValue(std::clamp(s.gifFrameDelay, minGifFrameDelay, maxGifFrameDelay));
     capture_->setEnabled(s.recordGif);
     delay_->setEnabled(s.recordGif);

@@ -84,7 +84,7 @@ TEST_F(OptionsDialog, OpensShowingTheSettings) {
     f.settings.music = true;
     f.settings.cardFlight = false;
     f.settings.multiplayer = true;
-    f.settings.windowSize = 3;
+    f.settings.windowSize = WindowSizeSetting::Average1;
     f.settings.backSet = 9;
     f.settings.backgroundPicture = 7;
     f.settings.backgroundColour = 6;
@@ -172,11 +172,11 @@ TEST_F(OptionsDialog, SizeListOffersOnlySizesThatFitTheScreen) {
     EXPECT_EQ(sizes->itemText(1), QStringLiteral("Full screen"));
     EXPECT_EQ(sizes->itemText(2), QStringLiteral("Average window 1"));
     sizes->setCurrentIndex(2);
-    EXPECT_EQ(f.settings.windowSize, 3);
+    EXPECT_EQ(f.settings.windowSize, WindowSizeSetting::Average1);
     EXPECT_EQ(host.count("size"), 1);
     EXPECT_EQ(sizes->toolTip(), QStringLiteral("990 x 650"));
     sizes->setCurrentIndex(1);
-    EXPECT_EQ(f.settings.windowSize, 2);
+    EXPECT_EQ(f.settings.windowSize, WindowSizeSetting::FullScreen);
     EXPECT_TRUE(sizes->toolTip().isEmpty());
 }
 
@@ -192,7 +192,7 @@ TEST_F(OptionsDialog, SaveGamesControlsFollowTheWindowSizeAndTheRecording) {
                           {3, false, false, false},
                           {2, false, false, false}};
     for (const Case &c : cases) {
-        f.settings.windowSize = c.windowSize;
+        f.settings.windowSize = static_cast<WindowSizeSetting>(c.windowSize);
         f.settings.recordGif = c.recording;
         auto dialog = open();
         EXPECT_EQ(control<QCheckBox>(*dialog, "CheckBoxRecordGif")->isEnabled(), c.boxEnabled)
@@ -211,13 +211,13 @@ TEST_F(OptionsDialog, RecordingValuesAreStoredAndALargerWindowStopsTheRecording)
     EXPECT_TRUE(f.settings.recordGif);
     EXPECT_TRUE(control<QComboBox>(*dialog, "ComboBoxCapture")->isEnabled());
     control<QComboBox>(*dialog, "ComboBoxCapture")->setCurrentIndex(1);
-    EXPECT_EQ(f.settings.gifCaptureArea, 2);
+    EXPECT_EQ(f.settings.gifCaptureArea, GifCaptureArea::WholeWindow);
     control<QSpinBox>(*dialog, "EditDelay")->setValue(250);
     EXPECT_EQ(f.settings.gifFrameDelay, 250);
 
     // The large window: recording off, the box greyed.
     control<QComboBox>(*dialog, "ComboBoxSize")->setCurrentIndex(4);
-    EXPECT_EQ(f.settings.windowSize, 5);
+    EXPECT_EQ(f.settings.windowSize, WindowSizeSetting::Large);
     EXPECT_FALSE(f.settings.recordGif);
     EXPECT_FALSE(record->isChecked());
     EXPECT_FALSE(record->isEnabled());
@@ -344,8 +344,8 @@ TEST_F(OptionsDialog, BackgroundListsAreDisabledOnlyInPurpleAndPurple) {
     const std::tuple<int, int, bool> cases[] = {
         {0, 0, true}, {1, 0, true}, {0, 1, true}, {1, 1, false}};
     for (const auto &[menu, table, enabled] : cases) {
-        f.settings.menuDesign = menu;
-        f.settings.tableDesign = table;
+        f.settings.menuDesign = static_cast<ScreenDesign>(menu);
+        f.settings.tableDesign = static_cast<ScreenDesign>(table);
         auto dialog = open();
         EXPECT_EQ(control<QListWidget>(*dialog, "ListBoxBackground")->isEnabled(), enabled)
             << menu << table;
@@ -406,8 +406,8 @@ TEST_P(OptionsDesigns, NeedTheGraphicsLibrary) {
     }
     auto dialog = open();
     control<QComboBox>(*dialog, c.list)->setCurrentIndex(c.item);
-    EXPECT_EQ(f.settings.menuDesign, c.menu) << c.what;
-    EXPECT_EQ(f.settings.tableDesign, c.table) << c.what;
+    EXPECT_EQ(int(f.settings.menuDesign), c.menu) << c.what;
+    EXPECT_EQ(int(f.settings.tableDesign), c.table) << c.what;
     EXPECT_EQ(int(auxDesign(f.settings)), c.auxDesign) << c.what;
     EXPECT_EQ(f.missingLibraries.size(), c.messages) << c.what;
     if (c.messages > 0) {
@@ -433,12 +433,12 @@ INSTANTIATE_TEST_SUITE_P(
         DesignCase{"purple windows", true, "ComboBoxAuxDesign", 3, 0, 0, 4, 0}));
 
 TEST_F(OptionsDialog, FailedDesignChoiceResetsAllThreeDesigns) {
-    f.settings.menuDesign = 1;
-    f.settings.windowDesign = 3;
+    f.settings.menuDesign = ScreenDesign::Purple;
+    f.settings.windowDesign = WindowDesign::GrayWithRedRibbons;
     auto dialog = open();
     control<QComboBox>(*dialog, "ComboBoxTableDesign")->setCurrentIndex(1);
-    EXPECT_EQ(f.settings.menuDesign, 0);
-    EXPECT_EQ(f.settings.tableDesign, 0);
+    EXPECT_EQ(f.settings.menuDesign, ScreenDesign::Customizable);
+    EXPECT_EQ(f.settings.tableDesign, ScreenDesign::Customizable);
     EXPECT_EQ(auxDesign(f.settings), AuxDesign::GrayAristocratic);
     EXPECT_EQ(control<QComboBox>(*dialog, "ComboBoxAuxDesign")->currentText(),
               QStringLiteral("Gray aristocratic"));

@@ -1,0 +1,47 @@
+#pragma once
+// The one web client of a program run, owned by the main window and shared
+// by every request: the server of the run and its addresses in force, the
+// HTTP client of the form posts (its cookies and its read time-out hold for
+// every later post), the options of every transfer, and the remote
+// configuration page as read at start. WebServices works through it.
+#include "web/Addresses.h"
+#include "web/HttpClient.h"
+#include "web/RemoteConfig.h"
+#include "web/ServerFile.h"
+
+namespace web {
+
+// Connect time-out of the configuration fetch at start. A server that is
+// down refuses at once; an address that does not answer at all (a machine
+// switched off, a wrong address in the server file) would otherwise hold the
+// first paint for the full 10 s. 1.5 s is many times a slow Internet round
+// trip, yet short enough that a start without the server stays brisk.
+constexpr long kStartConnectTimeoutMs = 1500;
+
+class WebClient {
+  public:
+    explicit WebClient(ServerOfRun server = {}, HttpOptions options = {});
+    WebClient(const WebClient &) = delete;
+    WebClient &operator=(const WebClient &) = delete;
+
+    ServerSource source() const { return source_; }
+    Addresses &addresses() { return addresses_; }
+    const Addresses &addresses() const { return addresses_; }
+    const HttpOptions &options() const { return options_; }
+    // The client of the form posts to the services.
+    HttpClient &forms() { return forms_; }
+
+    // The page's entries as read at start; all absent before and when it
+    // could not be read.
+    const RemoteConfig &remote() const { return remote_; }
+    void setRemote(RemoteConfig remote) { remote_ = std::move(remote); }
+
+  private:
+    ServerSource source_;
+    Addresses addresses_;
+    HttpOptions options_;
+    HttpClient forms_;
+    RemoteConfig remote_;
+};
+
+} // namespace web
