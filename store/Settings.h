@@ -5,7 +5,7 @@
 // switches are packed one character each into the 20-character line 2.
 // The file layout is shared with other card games of the same family.
 #include "lang/Language.h"
-#include "web/Endpoints.h" // the built-in service paths of lines 26 and 31 (constants only)
+#include "store/BuiltinServicePaths.h"
 
 #include <array>
 #include <filesystem>
@@ -90,13 +90,13 @@ struct Settings {
     int backgroundColour = 0;                          //   and its colour variant 0 to 6
     std::string playerName = "Mr.X";                   // line 24: the name last typed at log-in
     // line 26: enciphered service path of the world ratings
-    std::string ratingsPath{web::builtin::kWorldService};
+    std::string ratingsPath{kBuiltinWorldServicePath};
     std::string nick = "Incognito"; // line 27: passport, at most 12 characters
     std::string country = "1-001";  // line 28: passport country code
     std::string city = "Moscow";    // line 29: passport, at most 15 characters
     char sex = 'M';                 // line 30: 'M' or 'W'
     // line 31: enciphered service path of the statistics
-    std::string statisticsPath{web::builtin::kStatisticsService};
+    std::string statisticsPath{kBuiltinStatisticsServicePath};
     bool recordGif = false;                                     // line 33
     GifCaptureArea gifCaptureArea = GifCaptureArea::ClientArea; // line 34
     int gifFrameDelay = 1000;                                   // line 35: milliseconds, 10 to 5000

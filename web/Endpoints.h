@@ -4,6 +4,8 @@
 // Every address but the external-address page is kept scrambled with its
 // role's key. The built-in ones name the project's own server, wem-server,
 // on this machine: HTTP on 127.0.0.1:8046, the game server from 25046 on.
+#include "store/BuiltinServicePaths.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -57,10 +59,9 @@ constexpr std::string_view kPaymentPage = "/pay.php?sum=";
 
 // The built-in addresses, scrambled; the comment names the key.
 namespace builtin {
-constexpr std::string_view kAccountService = "DEM0PgMEr4bCZd15hhzG/R2YxMw102Zi0/u03GH";  // account
-constexpr std::string_view kWorldService = "Wh0e8ADhdCxEudaOgweeSt5/iRoqHgkg3o/20m4iPA"; // config
-constexpr std::string_view kStatisticsService =
-    "Wh0e8ADhdCxEudaOgweeSt5/iRoqHwkUbykcxpbz"; // config
+constexpr std::string_view kAccountService = "DEM0PgMEr4bCZd15hhzG/R2YxMw102Zi0/u03GH"; // account
+constexpr std::string_view kWorldService = quarn::kBuiltinWorldServicePath;             // config
+constexpr std::string_view kStatisticsService = quarn::kBuiltinStatisticsServicePath;   // config
 constexpr std::string_view kTournamentService =
     "SAMkILpLMfqgrcTn/vKcuk80TXQbSDqkRIGDWPG/";                                     // tournament
 constexpr std::string_view kPhotoStore = "DEM0PgMEr4bCZd15hhzG/R2YxMw10yYXzKbMH/P"; // account
