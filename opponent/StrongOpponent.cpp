@@ -25,32 +25,6 @@ std::uint64_t SplitMix(std::uint64_t &x) {
     return z ^ (z >> 31);
 }
 
-// How many of the other seats' past choices among two or more cards that
-// fitted the standard chooser would have made otherwise, had they held these
-// hands: the cards they played since are added back to replay the hand.
-int Disagreements(const PerSeat<CardSet> &hands, const HandKnowledge &knowledge, int seat) {
-    PerSeat<CardSet> held = hands;
-    for (int i = 0; i < knowledge.PlayCount(); ++i) {
-        const PlayedCard &play = knowledge.Play(i);
-        held[play.seat] |= CardSet{1} << play.bit;
-    }
-    CardSet table = 0;
-    int disagreements = 0;
-    for (int i = 0; i < knowledge.PlayCount(); ++i) {
-        const PlayedCard &play = knowledge.Play(i);
-        const int moveNumber = i + 1;
-        if (play.seat != seat) {
-            const CardSet fits = PlayableCards(table, moveNumber) & held[play.seat];
-            if ((fits & (fits - 1)) != 0 &&
-                quarn::ChooseCardBit(held[play.seat], table, moveNumber) != play.bit)
-                ++disagreements;
-        }
-        held[play.seat] &= ~(CardSet{1} << play.bit);
-        table |= CardSet{1} << play.bit;
-    }
-    return disagreements;
-}
-
 // A walk over the deals that agree with the counts and the passes, each
 // visited in proportion to weight^(disagreements): deals under which the
 // other seats' plays look like the standard chooser's are preferred.
@@ -59,15 +33,33 @@ class DealChain {
   public:
     DealChain(const DealSampler &sampler, const HandKnowledge &knowledge, int seat,
               OpponentRandom &random)
-        : knowledge_(knowledge), seat_(seat), exclusions_(sampler.AgreesWithPasses()) {
+        : knowledge_(knowledge), exclusions_(sampler.AgreesWithPasses()) {
         for (int other = 1; other <= kSeatCount; ++other) {
             if (other != seat)
                 others_[otherCount_++] = other;
         }
         for (int d = 0; d < static_cast<int>(weightOf_.size()); ++d)
             weightOf_[d] = std::pow(kDisagreementWeight, d);
+        // The table before each play, and each seat's plays in order.
+        CardSet table = 0;
+        for (int i = 0; i < knowledge.PlayCount(); ++i) {
+            const PlayedCard &play = knowledge.Play(i);
+            const CardSet card = CardSet{1} << play.bit;
+            if (play.seat != seat) {
+                SeatPlays &plays = plays_[play.seat];
+                plays.table[plays.count] = table;
+                plays.moveNumber[plays.count] = static_cast<std::uint8_t>(i + 1);
+                plays.card[plays.count] = play.bit;
+                ++plays.count;
+                plays.cards |= card;
+            }
+            table |= card;
+        }
         deal_ = sampler.Sample(random);
-        disagreements_ = Disagreements(deal_, knowledge_, seat_);
+        for (const int other : others_) {
+            disagreements_[other] = Disagreements(other, deal_[other]);
+            total_ += disagreements_[other];
+        }
     }
 
     const PerSeat<CardSet> &Deal() const { return deal_; }
@@ -78,14 +70,41 @@ class DealChain {
     }
 
   private:
+    // One other seat's plays: the table each was made on, and the card.
+    struct SeatPlays {
+        std::array<CardSet, kDeckSize> table{};
+        std::array<std::uint8_t, kDeckSize> moveNumber{};
+        std::array<std::uint8_t, kDeckSize> card{};
+        int count = 0;
+        CardSet cards = 0;
+    };
+
     const HandKnowledge &knowledge_;
-    int seat_;
     bool exclusions_; // false when the passes noted contradict each other
     std::array<int, 3> others_{};
     int otherCount_ = 0;
     std::array<double, kDeckSize + 1> weightOf_{};
+    PerSeat<SeatPlays> plays_{};
     PerSeat<CardSet> deal_{};
-    int disagreements_ = 0;
+    PerSeat<int> disagreements_{};
+    int total_ = 0;
+
+    // How many of the seat's past choices among two or more cards that
+    // fitted the standard chooser would have made otherwise, had it held
+    // these cards now: the cards it played since are added back.
+    int Disagreements(int seat, CardSet heldNow) const {
+        const SeatPlays &plays = plays_[seat];
+        CardSet held = heldNow | plays.cards;
+        int disagreements = 0;
+        for (int i = 0; i < plays.count; ++i) {
+            const CardSet fits = PlayableCards(plays.table[i], plays.moveNumber[i]) & held;
+            if ((fits & (fits - 1)) != 0 &&
+                quarn::ChooseCardBit(held, plays.table[i], plays.moveNumber[i]) != plays.card[i])
+                ++disagreements;
+            held &= ~(CardSet{1} << plays.card[i]);
+        }
+        return disagreements;
+    }
 
     static int PickCard(CardSet cards, OpponentRandom &random) {
         int skip = static_cast<int>(random.Below(static_cast<std::uint64_t>(CardCountOf(cards))));
@@ -94,6 +113,9 @@ class DealChain {
         return LowestBit(cards);
     }
 
+    // Swaps a card of one other seat with a card of another, kept in
+    // proportion to weight^(more disagreements) when it explains the plays
+    // worse.
     void Step(OpponentRandom &random) {
         const int first = static_cast<int>(random.Below(3));
         const int second = (first + 1 + static_cast<int>(random.Below(2))) % 3;
@@ -106,17 +128,22 @@ class DealChain {
         if (exclusions_ &&
             ((knowledge_.Excluded(to) & x) != 0 || (knowledge_.Excluded(from) & y) != 0))
             return;
-        PerSeat<CardSet> next = deal_;
-        next[from] = (next[from] & ~x) | y;
-        next[to] = (next[to] & ~y) | x;
-        const int d = Disagreements(next, knowledge_, seat_);
-        if (d > disagreements_) {
-            const double accept = weightOf_[d] / weightOf_[disagreements_];
+        const CardSet nextFrom = (deal_[from] & ~x) | y;
+        const CardSet nextTo = (deal_[to] & ~y) | x;
+        const int fromDisagreements = Disagreements(from, nextFrom);
+        const int toDisagreements = Disagreements(to, nextTo);
+        const int total = total_ - disagreements_[from] - disagreements_[to] + fromDisagreements +
+                          toDisagreements;
+        if (total > total_) {
+            const double accept = weightOf_[total] / weightOf_[total_];
             if (static_cast<double>(random.Next() >> 11) * 0x1.0p-53 >= accept)
                 return;
         }
-        deal_ = next;
-        disagreements_ = d;
+        deal_[from] = nextFrom;
+        deal_[to] = nextTo;
+        disagreements_[from] = fromDisagreements;
+        disagreements_[to] = toDisagreements;
+        total_ = total;
     }
 };
 

@@ -2,14 +2,24 @@
 // The strong computer opponent: a search over deals of the cards the seat
 // cannot see. For each card it may play it plays the hand out in many deals
 // that agree with everything the seat knows (its own hand, the table, the
-// other seats' card counts and what their passes proved), every seat then
-// following the standard chooser, and it plays the card with the best
-// average points for itself at the end of the hand: the bank if it wins,
-// minus its passes and the cards it is left with.
+// other seats' card counts, what their passes proved and the order of their
+// plays), every seat then following the standard chooser, and it plays the
+// card with the best average points for itself at the end of the hand: the
+// bank if it wins, minus its passes and the cards it is left with.
+//
+// The deals are drawn from those that agree with the counts and passes, and
+// among them a deal under which the other seats' plays look like the
+// standard chooser's is preferred: the computer seats play so, and what a
+// seat chose among several cards tells what else it held.
 //
 // Its strength is the number of rollouts per legal card, so a seeded
 // opponent makes the same choices on every machine. It draws from its own
 // generator, never from the deal's.
+//
+// Use by whoever drives a hand: keep one HandKnowledge per hand (see
+// opponent/HandKnowledge.h) and one StrongOpponent per computer seat for the
+// match, and when that seat is to move call ChooseCard(game, knowledge):
+// a slot for PlayCard, or 0 for Pass.
 
 #include <array>
 #include <cstdint>
@@ -21,8 +31,9 @@
 
 namespace quarn {
 
-// Rollouts per legal card by default: a choice among eight cards early in a
-// hand stays well within 150 ms on one core (see bench/bench_opponent.cpp).
+// Rollouts per legal card by default. The widest choice there is (eight
+// cards at the fifth card of a hand) takes about 10 ms of one core
+// (BM_StrongWidestChoice in bench/bench_opponent.cpp), well within 150 ms.
 inline constexpr int kDefaultRollouts = 2000;
 
 // What a seat may know of a hand in play.

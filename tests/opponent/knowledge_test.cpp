@@ -36,6 +36,21 @@ TEST(HandKnowledge, APassRulesOutWhatFitTheTableThen) {
     EXPECT_EQ(knowledge, HandKnowledge{});
 }
 
+TEST(HandKnowledge, RecordsThePlaysInOrderOnceEach) {
+    HandKnowledge knowledge;
+    knowledge.NotePlay(2, C("9б"));
+    knowledge.NotePlay(3, CardBitOf(C("9ч")));
+    knowledge.NotePlay(3, C("9б"));    // already played: a driver's slip
+    knowledge.NotePlay(5, C("8б"));    // no such seat
+    knowledge.NotePlay(1, kEmptyCard); // not a card
+    knowledge.NotePlay(1, 36);         // not a card
+    ASSERT_EQ(knowledge.PlayCount(), 2);
+    EXPECT_EQ(knowledge.Play(0), (PlayedCard{2, static_cast<std::uint8_t>(CardBitOf(C("9б")))}));
+    EXPECT_EQ(knowledge.Play(1), (PlayedCard{3, static_cast<std::uint8_t>(CardBitOf(C("9ч")))}));
+    knowledge.Reset();
+    EXPECT_EQ(knowledge.PlayCount(), 0);
+}
+
 TEST(HandKnowledge, ReadsTheTableOfAGameRecord) {
     const GameState game = test::PlayingState({"6ч", "7ч", "8ч", "Тп"}, "9б 9п 1п Вп Дп Кп", 3);
     HandKnowledge knowledge;
