@@ -1,7 +1,8 @@
 #pragma once
 // Whole hands played by four computer seats through the game's own
 // operations: the deal, the start, chooser moves and passes, the end of the
-// hand and the settlement. Used by the self-play tool, tests and benchmarks.
+// hand and the settlement. Used by tests and benchmarks; the self-play tool
+// plays the compact twin (opponent/CompactHand.h) for speed.
 
 #include "rules/Deck.h"
 #include "rules/GameState.h"

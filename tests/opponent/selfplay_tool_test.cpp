@@ -150,8 +150,22 @@ bool IsSummaryLine(const std::string &line) {
                       score, won, passes);
         return line == again && seat >= 1 && seat <= 4;
     }
+    double average = 0, error = 0;
+    if (std::sscanf(line.c_str(), "average seat %d: %lf points per hand, standard error %lf", &seat,
+                    &average, &error) == 3) {
+        char again[200];
+        std::snprintf(again, sizeof again,
+                      "average seat %d: %.4f points per hand, standard error %.4f", seat, average,
+                      error);
+        const std::string plain = again;
+        return (line == plain || line == plain + ", strong") && seat >= 1 && seat <= 4 &&
+               error >= 0;
+    }
     return line.starts_with("hands/s: ") && IsInteger(line.substr(9), 0, 1L << 40);
 }
+
+// The summary: four seat lines, four average lines and the speed.
+constexpr std::size_t kSummaryLines = 9;
 
 TEST(SelfPlayTool, EveryLineFollowsTheTraceFormat) {
     const ToolRun run = RunTool("40 9 --trace");
@@ -159,11 +173,11 @@ TEST(SelfPlayTool, EveryLineFollowsTheTraceFormat) {
     const auto lines = Lines(run.out);
     ASSERT_GT(lines.size(), 5u);
     int hands = 0;
-    for (std::size_t i = 0; i + 5 < lines.size(); ++i) {
+    for (std::size_t i = 0; i + kSummaryLines < lines.size(); ++i) {
         EXPECT_TRUE(IsTraceLine(lines[i])) << lines[i];
         hands += lines[i].starts_with("hand ") ? 1 : 0;
     }
-    for (std::size_t i = lines.size() - 5; i < lines.size(); ++i)
+    for (std::size_t i = lines.size() - kSummaryLines; i < lines.size(); ++i)
         EXPECT_TRUE(IsSummaryLine(lines[i])) << lines[i];
     EXPECT_EQ(hands, 40);
     EXPECT_TRUE(lines.back().starts_with("hands/s: "));
@@ -180,6 +194,9 @@ TEST(SelfPlayTool, LineCheckerRejectsMalformedLines) {
     EXPECT_TRUE(IsTraceLine("end 2 -1 0 -3 -2 14"));
     EXPECT_FALSE(IsSummaryLine("seat 5: score 1, hands won 2, passes 3"));
     EXPECT_FALSE(IsSummaryLine("hands/s: fast"));
+    EXPECT_FALSE(IsSummaryLine("average seat 4: 1.5 points per hand, standard error 0.1000"));
+    EXPECT_FALSE(IsSummaryLine("average seat 4: 1.5000 points per hand, standard error -0.1000"));
+    EXPECT_TRUE(IsSummaryLine("average seat 4: -1.5000 points per hand, standard error 0.1000"));
 }
 
 TEST(SelfPlayTool, TheSameSeedGivesTheSameOutputWhereverTheFlagStands) {
@@ -190,16 +207,72 @@ TEST(SelfPlayTool, TheSameSeedGivesTheSameOutputWhereverTheFlagStands) {
     EXPECT_EQ(WithoutSpeed(first.out), WithoutSpeed(second.out));
     EXPECT_NE(WithoutSpeed(first.out), WithoutSpeed(other.out));
     const ToolRun quiet = RunTool("25 123");
-    EXPECT_EQ(Lines(quiet.out).size(), 5u);
+    EXPECT_EQ(Lines(quiet.out).size(), kSummaryLines);
 }
 
 TEST(SelfPlayTool, BadArgumentsGiveUsageExitCode) {
     for (const char *arguments :
-         {"", "0", "-3", "x", "5 seed", "5 1 2", "5 -1", "1e3", "--trace"}) {
+         {"", "0", "-3", "x", "5 seed", "5 1 2", "5 -1", "1e3", "--trace", "5 --strong",
+          "5 --strong 5", "5 --strong 0", "5 --strong 44", "5 --strong x", "5 --rollouts",
+          "5 --rollouts 0", "5 --rollouts -2", "5 --strong 4 --rollouts many"}) {
         const ToolRun run = RunTool(arguments);
         EXPECT_EQ(run.exitCode, 2) << "[" << arguments << "]";
         EXPECT_TRUE(run.out.empty()) << "[" << arguments << "]";
     }
+}
+
+// The lines of one kind, in order.
+std::vector<std::string> LinesStartingWith(const std::string &out, const std::string &start) {
+    std::vector<std::string> kept;
+    for (const auto &line : Lines(out)) {
+        if (line.starts_with(start))
+            kept.push_back(line);
+    }
+    return kept;
+}
+
+TEST(SelfPlayTool, CheckingEveryOperationChangesNothingButTheSpeed) {
+    const ToolRun fast = RunTool("60 5 --trace");
+    const ToolRun checked = RunTool("60 5 --trace --check");
+    ASSERT_EQ(fast.exitCode, 0);
+    ASSERT_EQ(checked.exitCode, 0);
+    EXPECT_EQ(WithoutSpeed(fast.out), WithoutSpeed(checked.out));
+}
+
+TEST(SelfPlayTool, StrongSeatsPlayTheSameDeals) {
+    const ToolRun standard = RunTool("6 77 --trace");
+    const ToolRun strong = RunTool("6 77 --trace --strong 24 --rollouts 20");
+    const ToolRun checked = RunTool("6 77 --trace --strong 24 --rollouts 20 --check");
+    ASSERT_EQ(standard.exitCode, 0);
+    ASSERT_EQ(strong.exitCode, 0);
+    EXPECT_EQ(LinesStartingWith(standard.out, "deal "), LinesStartingWith(strong.out, "deal "));
+    EXPECT_NE(LinesStartingWith(standard.out, "play "), LinesStartingWith(strong.out, "play "));
+    EXPECT_EQ(WithoutSpeed(strong.out), WithoutSpeed(checked.out));
+    const auto averages = LinesStartingWith(strong.out, "average seat ");
+    ASSERT_EQ(averages.size(), 4u);
+    EXPECT_FALSE(averages[0].ends_with(", strong"));
+    EXPECT_TRUE(averages[1].ends_with(", strong"));
+    EXPECT_FALSE(averages[2].ends_with(", strong"));
+    EXPECT_TRUE(averages[3].ends_with(", strong"));
+}
+
+TEST(SelfPlayTool, AveragesAreTheScoresPerHand) {
+    const ToolRun run = RunTool("40 3");
+    ASSERT_EQ(run.exitCode, 0);
+    const auto seats = LinesStartingWith(run.out, "seat ");
+    const auto averages = LinesStartingWith(run.out, "average seat ");
+    ASSERT_EQ(seats.size(), 4u);
+    ASSERT_EQ(averages.size(), 4u);
+    double sum = 0;
+    for (int i = 0; i < 4; ++i) {
+        long long score = 0;
+        double average = 0;
+        ASSERT_EQ(std::sscanf(seats[i].c_str(), "seat %*d: score %lld", &score), 1);
+        ASSERT_EQ(std::sscanf(averages[i].c_str(), "average seat %*d: %lf", &average), 1);
+        EXPECT_NEAR(average, score / 40.0, 1e-4);
+        sum += average;
+    }
+    EXPECT_NEAR(sum, 0.0, 1e-3);
 }
 
 } // namespace
