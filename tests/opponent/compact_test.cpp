@@ -101,16 +101,13 @@ TEST(CompactHand, PlaysEveryHandExactlyAsTheRuleOperations) {
             }
             ASSERT_EQ(legal == 0, HasNoPlay(game, seat));
             if (legal == 0) {
-                ASSERT_TRUE(Pass(game, seat, false, true));
+                ASSERT_TRUE(MoveSeat(game, seat, 0, Announce::No));
                 hand.Pass();
             } else {
                 const int chosen = randomMoves ? RandomLegalBit(legal, moves) : bit;
                 const int chosenSlot = SlotOfBit(held, chosen);
                 ASSERT_TRUE(IsPlayable(game, game.Hands[seat][chosenSlot].card));
-                ASSERT_TRUE(PlayCard(game, seat, chosenSlot, false));
-                if (game.CardCount[seat] == 0) {
-                    ASSERT_TRUE(EndHand(game));
-                }
+                ASSERT_TRUE(MoveSeat(game, seat, chosenSlot, Announce::No));
                 hand.Play(chosen);
             }
             ++comparedMoves;

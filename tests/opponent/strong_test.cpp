@@ -28,7 +28,7 @@ TEST_P(StrongPosition, TheSearchFindsTheOnlySensibleCard) {
     HandKnowledge knowledge;
     for (int seat : c.passedOnThisTable) {
         knowledge.NotePass(game, seat);
-        Pass(game, seat, false, false);
+        Pass(game, seat, Announce::No, Advance::No);
     }
     const int seat = game.ToMove;
     const int standard = ChooseCard(game.Hands[seat], game.Table, game.MoveNumber);

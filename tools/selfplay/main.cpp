@@ -224,7 +224,7 @@ class SelfPlayRun {
         if (options_.check) {
             if (!HasNoPlay(game_, seat))
                 return Fail("the game record holds a playable card for a seat that passed");
-            if (!Pass(game_, seat, true, true))
+            if (!MoveSeat(game_, seat, 0, Announce::Yes))
                 return Fail("Pass refused");
         }
         if (options_.trace)
@@ -241,10 +241,8 @@ class SelfPlayRun {
         hand_.Play(bit);
         knowledge_.NotePlay(seat, bit);
         if (options_.check) {
-            if (!PlayCard(game_, seat, slot, true))
-                return Fail("PlayCard refused the chosen card");
-            if (game_.CardCount[seat] == 0 && !EndHand(game_))
-                return Fail("EndHand refused the end of the hand");
+            if (!MoveSeat(game_, seat, slot, Announce::Yes))
+                return Fail("the rules refused the chosen card");
         }
         if (options_.trace) {
             out_ += "play " + std::to_string(seat) + ' ' + std::to_string(slot) + ' ' +
