@@ -61,8 +61,6 @@ std::string czechName(int suit, int rank) {
     return std::string(stems[suit - 1]) + endings[rank - 1] + ' ' + czechRanks[rank - 1];
 }
 
-} // namespace
-
 bool validLanguage(int language) {
     return language >= 0 && language < languageCount;
 }

@@ -36,10 +36,10 @@ void TableAnnouncer::announce(const QString &sentence) {
     last_ = sentence;
     account_.append(sentence);
     setAccessibleDescription(account_.join(QStringLiteral(". ")));
-    setAccessibleName(sentence); // sends the name change to screen readers
-    if (QAccessible::isActive()) {
-        QAccessibleEvent alert(this, QAccessible::Alert);
-        QAccessible::updateAccessibility(&alert);
+    setAccessibleName(sentence);
+    for (const auto type : {QAccessible::NameChanged, QAccessible::Alert}) {
+        QAccessibleEvent event(this, type);
+        QAccessible::updateAccessibility(&event);
     }
 }
 

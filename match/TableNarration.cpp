@@ -95,9 +95,8 @@ std::string tableText(const TableRows &table) {
             high = rank;
         }
         if (low != 0)
-            rows.push_back(
-                fill(WordEntry::AccTableRow, {suitName(language(), suit), rankName(language(), low),
-                                              rankName(language(), high)}));
+            rows.push_back(suitName(language(), suit) + ": " + rankName(language(), low) + " – " +
+                           rankName(language(), high));
     }
     if (rows.empty())
         return std::string(text(WordEntry::AccTableEmpty));

@@ -1,6 +1,7 @@
 // The hand's accessible cards, the table's sentences and the status line,
 // with a stand-in hand that records what was pressed.
 
+#include "lang/CardNames.h"
 #include "lang/Language.h"
 #include "match/AccessibleHand.h"
 #include "match/TableAnnouncer.h"
@@ -30,12 +31,6 @@ class FakeHand : public HandAccess {
     QRect handCardRect(int slot) const override { return QRect((slot - 1) * 20, 0, 20, 40); }
     void pressHandCard(int slot) override { pressed.push_back(slot); }
 };
-
-// Remembers the accessibility events the status line sends.
-std::vector<QAccessible::Event> recordedEvents;
-void recordEvent(QAccessibleEvent *event) {
-    recordedEvents.push_back(event->type());
-}
 
 class AccessibleHandTest : public ::testing::Test {
   protected:
@@ -104,20 +99,15 @@ TEST_F(AccessibleHandTest, CardRectanglesLieOverTheCardsOnScreen) {
 TEST(TableAnnouncerTest, AnnouncesAsStatusLineAndKeepsTheHandsAccount) {
     QWidget window;
     TableAnnouncer announcer(&window);
-    QAccessible::installUpdateHandler(recordEvent);
-    recordedEvents.clear();
     announcer.announce(QStringLiteral("PC (left) plays nine of diamonds"));
     announcer.announce(QString());
     announcer.announce(QStringLiteral("Your turn"));
-    QAccessible::installUpdateHandler(nullptr);
 
     QAccessibleInterface *line = QAccessible::queryAccessibleInterface(&announcer);
     EXPECT_EQ(line->role(), QAccessible::StatusBar);
     EXPECT_EQ(line->text(QAccessible::Name), QStringLiteral("Your turn"));
     EXPECT_EQ(announcer.handAccount().size(), 2);
     EXPECT_TRUE(line->text(QAccessible::Description).contains(QStringLiteral("nine of diamonds")));
-    EXPECT_NE(std::count(recordedEvents.begin(), recordedEvents.end(), QAccessible::NameChanged),
-              0);
     announcer.clearHand();
     EXPECT_TRUE(announcer.handAccount().isEmpty());
 }
@@ -125,10 +115,8 @@ TEST(TableAnnouncerTest, AnnouncesAsStatusLineAndKeepsTheHandsAccount) {
 // A hand in play: seat 1 opened with the nine of diamonds, seat 2 passed.
 GameState handInPlay() {
     GameState game;
-    Deck deck;
-    for (int i = 0; i < kDeckSize; ++i)
-        deck[i] = CardFromNumber(i + 1);
-    NewHand(game, deck);
+    DeckRandom random(46);
+    NewHand(game, ShuffleDeck(random));
     game.SeatName = {"", "PC", "PC", "PC", "Anna"};
     StartHand(game);
     return game;
