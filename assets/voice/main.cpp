@@ -6,9 +6,10 @@
 // writes <folder>/wav/<suit><rank>Voice<language>.wav and <folder>/part.qrc.
 
 #include "Arguments.h"
-#include "CardNames.h"
 #include "Output.h"
 #include "SpeechWave.h"
+#include "VoiceNames.h"
+#include "lang/CardNames.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -31,10 +32,10 @@ struct Job {
 constexpr int kParallel = 2;
 
 void startSpeaking(QProcess &process, const QString &espeak, const Job &job) {
-    process.start(espeak,
-                  {QStringLiteral("-v"), QString::fromLatin1(voiceLanguages[job.language].voice),
-                   QStringLiteral("-s"), QStringLiteral("150"), QStringLiteral("--stdout"),
-                   spokenCardName(job.language, job.suit, job.rank)});
+    process.start(
+        espeak, {QStringLiteral("-v"), QString::fromLatin1(voiceLanguages[job.language].voice),
+                 QStringLiteral("-s"), QStringLiteral("150"), QStringLiteral("--stdout"),
+                 QString::fromStdString(quarn::spokenCardName(job.language, job.suit, job.rank))});
 }
 
 } // namespace

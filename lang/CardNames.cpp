@@ -1,9 +1,9 @@
-#include "CardNames.h"
+#include "lang/CardNames.h"
 
+#include "lang/Language.h"
+
+namespace quarn {
 namespace {
-
-const char *const suitPrefixes[5] = {"", "Ch", "Bu", "Kr", "Pi"};
-const char *const rankParts[10] = {"", "06", "07", "08", "09", "10", "2J", "3Q", "4K", "5A"};
 
 // Per language: the nine ranks, the four suits and how they are put together
 // ("%r" the rank, "%s" the suit).
@@ -13,7 +13,7 @@ struct Words {
     const char *pattern;
 };
 
-const Words words[kVoiceLanguages] = {
+const Words words[languageCount] = {
     {{"six", "seven", "eight", "nine", "ten", "jack", "queen", "king", "ace"},
      {"hearts", "diamonds", "clubs", "spades"},
      "%r of %s"},
@@ -42,39 +42,60 @@ const Words words[kVoiceLanguages] = {
      "%s %r"},
 };
 
+constexpr int kRussian = 1;
 constexpr int kCzech = 7;
 
+// The rows of the table are named by the suit alone: Russian names them in the
+// nominative (the card names use the genitive), Czech by its nouns (the card
+// names use adjectives).
+const char *const russianSuits[4] = {"черви", "бубны", "трефы", "пики"};
+const char *const czechSuits[4] = {"srdce", "káry", "kříže", "piky"};
+const char *const czechRanks[9] = {"šestka", "sedmička", "osmička", "devítka", "desítka",
+                                   "kluk",   "dáma",     "král",    "eso"};
+
 // "srdcová šestka", "pikový král", "kárové eso".
-QString czechName(int suit, int rank) {
+std::string czechName(int suit, int rank) {
     static const char *const stems[4] = {"srdcov", "károv", "křížov", "pikov"};
-    static const char *const ranks[9] = {"šestka", "sedmička", "osmička", "devítka", "desítka",
-                                         "kluk",   "dáma",     "král",    "eso"};
     // Feminine, masculine or neuter ending of the adjective.
     static const char *const endings[9] = {"á", "á", "á", "á", "á", "ý", "á", "ý", "é"};
-    return QString::fromUtf8(stems[suit - 1]) + QString::fromUtf8(endings[rank - 1]) +
-           QLatin1Char(' ') + QString::fromUtf8(ranks[rank - 1]);
+    return std::string(stems[suit - 1]) + endings[rank - 1] + ' ' + czechRanks[rank - 1];
+}
+
+bool validLanguage(int language) {
+    return language >= 0 && language < languageCount;
+}
+
+void replaceAll(std::string &text, const std::string &from, const std::string &to) {
+    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
 }
 
 } // namespace
 
-const VoiceLanguage voiceLanguages[kVoiceLanguages] = {
-    {"Eng", "en"},  {"Rus", "ru"}, {"Deu", "de"}, {"Fra", "fr"}, {"Spa", "es"},
-    {"Chi", "cmn"}, {"Ita", "it"}, {"Cze", "cs"}, {"Jap", "ja"}, {"Kor", "ko"},
-};
-
-QString spokenCardName(int language, int suit, int rank) {
-    if (language < 0 || language >= kVoiceLanguages || suit < 1 || suit > 4 || rank < 1 || rank > 9)
+std::string spokenCardName(int language, int suit, int rank) {
+    if (!validLanguage(language) || suit < 1 || suit > 4 || rank < 1 || rank > 9)
         return {};
     if (language == kCzech)
         return czechName(suit, rank);
     const Words &w = words[language];
-    QString name = QString::fromUtf8(w.pattern);
-    name.replace(QStringLiteral("%r"), QString::fromUtf8(w.ranks[rank - 1]));
-    name.replace(QStringLiteral("%s"), QString::fromUtf8(w.suits[suit - 1]));
+    std::string name = w.pattern;
+    replaceAll(name, "%r", w.ranks[rank - 1]);
+    replaceAll(name, "%s", w.suits[suit - 1]);
     return name;
 }
 
-QString voiceResourceName(int language, int suit, int rank) {
-    return QLatin1String(suitPrefixes[suit]) + QLatin1String(rankParts[rank]) +
-           QStringLiteral("Voice") + QLatin1String(voiceLanguages[language].code);
+std::string rankName(int language, int rank) {
+    if (!validLanguage(language) || rank < 1 || rank > 9)
+        return {};
+    return language == kCzech ? czechRanks[rank - 1] : words[language].ranks[rank - 1];
 }
+
+std::string suitName(int language, int suit) {
+    if (!validLanguage(language) || suit < 1 || suit > 4)
+        return {};
+    if (language == kRussian)
+        return russianSuits[suit - 1];
+    return language == kCzech ? czechSuits[suit - 1] : words[language].suits[suit - 1];
+}
+
+} // namespace quarn

@@ -1,6 +1,6 @@
 #pragma once
-// How a player of each language says the name of a card, and the espeak-ng
-// voice that says it.
+// The espeak-ng voice of each language and the resource names of the spoken
+// card names in the voice library.
 
 #include <QString>
 
@@ -12,10 +12,6 @@ struct VoiceLanguage {
 inline constexpr int kVoiceLanguages = 10;
 // In the order of the program's language index.
 extern const VoiceLanguage voiceLanguages[kVoiceLanguages];
-
-// The spoken name of the card of suit 1..4 (hearts, diamonds, clubs, spades)
-// and rank 1..9 (six .. ace) in language 0..9.
-QString spokenCardName(int language, int suit, int rank);
 
 // The resource name: suit + rank + "Voice" + language code ("Pi5AVoiceDeu").
 QString voiceResourceName(int language, int suit, int rank);
