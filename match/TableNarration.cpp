@@ -44,8 +44,6 @@ WordEntry placeWord(int seat) {
     }
 }
 
-constexpr int kPlayerSeat = 4;
-
 } // namespace
 
 std::string cardName(TStr2 card) {
