@@ -48,6 +48,22 @@ void MatchDriver::setChooser(int seat, SeatChooser chooser) {
     choosers_[std::size_t(seat)] = chooser ? std::move(chooser) : SeatChooser(chooseStandard);
 }
 
+void MatchDriver::setStrongOpponents(bool on, std::uint64_t seed) {
+    for (int seat = 1; seat < kPlayerSeat; ++seat) {
+        if (on)
+            strong_[std::size_t(seat)].emplace(seed + std::uint64_t(seat), kDefaultRollouts);
+        else
+            strong_[std::size_t(seat)].reset();
+    }
+}
+
+void MatchDriver::noteMoveMade(int seat, TStr2 card) {
+    if (card.IsEmpty())
+        knowledge_.NotePass(game_, seat);
+    else
+        knowledge_.NotePlay(seat, card);
+}
+
 void MatchDriver::newMatch(bool network, const PlayerStanding &standing) {
     game_.Network = network;
     game_.Tournament = false;
@@ -57,6 +73,7 @@ void MatchDriver::newMatch(bool network, const PlayerStanding &standing) {
 }
 
 void MatchDriver::deal() {
+    knowledge_.Reset();
     NewHand(game_, outside_());
 }
 
@@ -73,8 +90,10 @@ bool MatchDriver::moveComputerSeat() {
     return moveSeat(seat, chosenMove(seat));
 }
 
-int MatchDriver::chosenMove(int seat) const {
-    const int slot = choosers_[std::size_t(seat)](game_, seat);
+int MatchDriver::chosenMove(int seat) {
+    auto &strong = strong_[std::size_t(seat)];
+    const int slot = strong ? int(strong->ChooseCard(game_, knowledge_))
+                            : choosers_[std::size_t(seat)](game_, seat);
     return isLegalMove(game_, seat, slot) ? slot : chooseStandard(game_, seat);
 }
 
@@ -110,7 +129,12 @@ void MatchDriver::abandon() {
 }
 
 bool MatchDriver::moveSeat(int seat, int slot) {
-    return MoveSeat(game_, seat, slot, Announce::Yes, outside_());
+    const bool validSlot = slot >= 1 && slot <= game_.CardCount[seat] && slot <= kHandSlots;
+    const TStr2 card = validSlot ? game_.Hands[seat][slot].card : kEmptyCard;
+    if (!MoveSeat(game_, seat, slot, Announce::Yes, outside_()))
+        return false;
+    noteMoveMade(seat, card);
+    return true;
 }
 
 } // namespace quarn

@@ -7,12 +7,16 @@
 // rule operation, MoveSeat). The window shows what the operations report
 // through the Outside it hands in and routes input here.
 
+#include "opponent/HandKnowledge.h"
+#include "opponent/StrongOpponent.h"
 #include "rules/GameState.h"
 #include "rules/Match.h"
 #include "rules/Outside.h"
 
 #include <array>
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace quarn {
 
@@ -52,6 +56,21 @@ class MatchDriver {
     // standard chooser.
     void setChooser(int seat, SeatChooser chooser);
 
+    // The computer seats play with the strong opponent (each seat its own,
+    // seeded from seed) or, when off, with their choosers (the standard one
+    // unless replaced).
+    void setStrongOpponents(bool on, std::uint64_t seed);
+    bool strongOpponents() const { return strong_[1].has_value(); }
+
+    // What every seat's moves of this hand proved, for the strong opponent.
+    // The driver notes the moves it makes itself; a move applied elsewhere
+    // (received from a network peer) is noted with noteMoveMade.
+    const HandKnowledge &knowledge() const { return knowledge_; }
+    // A new hand lies on the table (every deal, also one received).
+    void handDealt() { knowledge_.Reset(); }
+    // After a move applied elsewhere: the seat's card, or "##" for a pass.
+    void noteMoveMade(int seat, TStr2 card);
+
     // A new match for the standing: network or local mode set, the
     // tournament mode cleared, NewMatch. A local match takes role 0; a
     // network match keeps the role its connection set.
@@ -89,11 +108,13 @@ class MatchDriver {
     // The chooser's move, or the standard chooser's when the chosen one is
     // not a legal move (a slot out of range, an unplayable card, a pass while
     // a card fits): a faulty chooser never breaks the game.
-    int chosenMove(int seat) const;
+    int chosenMove(int seat);
 
     std::function<Outside()> outside_;
     GameState game_;
     std::array<SeatChooser, kSeatCount + 1> choosers_{};
+    std::array<std::optional<StrongOpponent>, kSeatCount> strong_{};
+    HandKnowledge knowledge_;
 };
 
 } // namespace quarn

@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <random>
+
 namespace quarn {
 
 namespace {
@@ -101,6 +103,8 @@ void TForm1::startMatchFor(int playerKind) {
     // In network play the welcome window's connection has set the role.
     driver_.newMatch(section != nullptr,
                      PlayerStanding{record.name, record.rating, record.hands, record.cycleScore});
+    // The option plays this program's computer seats (a network host's too).
+    driver_.setStrongOpponents(settings_.strongOpponents, std::random_device{}());
     if (game_.Network)
         startNetworkMatch();
     else
@@ -143,7 +147,6 @@ void TForm1::changeName() {
 
 void TForm1::deal() {
     tickTimer_->stop();
-    pictures_->chooseBack(QDate::currentDate(), settings_.alwaysOneBack);
     if (game_.Network && lan_->Host())
         lan_->Host()->Deal(); // the clients get the same deck
     else
@@ -151,6 +154,9 @@ void TForm1::deal() {
 }
 
 void TForm1::HandDealt() {
+    // Every deal, a client's received one too, chooses its backs by one rule.
+    pictures_->chooseBack(QDate::currentDate(), settings_.alwaysOneBack);
+    driver_.handDealt();
     exitToMenuAction_->setEnabled(true);
     generalScoreAction_->setEnabled(true);
     changeNameAction_->setEnabled(game_.IsLocalGame() && !game_.IsAccountGame());
@@ -165,9 +171,10 @@ void TForm1::HandDealt() {
     drawCounter();
     update();
     Play(kSoundDealt, false);
-    counterImage_->setToolTip(word(WordEntry::MainGame) + QStringLiteral(": ") +
-                              QString::number(game_.HandNumber) + QStringLiteral(" / ") +
-                              QString::number(kCycleLength));
+    // The counter's balloon (CounterHover) shows the same; a tooltip would hide it.
+    counterImage_->setAccessibleDescription(word(WordEntry::MainGame) + QStringLiteral(": ") +
+                                            QString::number(game_.HandNumber) +
+                                            QStringLiteral(" / ") + QString::number(kCycleLength));
     commandButton_->setText(word(WordEntry::MainToBegin));
     if (game_.Network) {
         settlementPause_ = false; // the pause holds "Next game" only, never the next hand

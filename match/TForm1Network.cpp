@@ -29,6 +29,9 @@ void TForm1::createNetworkControls() {
     lan_ = new lan::LanConnection(game_, Outside{this, this, nullptr, this}, this);
     connect(lan_, &lan::LanConnection::chatReceived, this, &TForm1::chatLineArrived);
     connect(lan_, &lan::LanConnection::gameMessageApplied, this, &TForm1::networkMessageApplied);
+    connect(lan_, &lan::LanConnection::seatMoved, this, [this](int seat, int cardNumber) {
+        driver_.noteMoveMade(seat, cardNumber == 0 ? kEmptyCard : CardFromNumber(cardNumber));
+    });
     connect(lan_, &lan::LanConnection::gameInterrupted, this, &TForm1::networkGameInterrupted);
     connect(lan_, &lan::LanConnection::peerLost, this, [this] {
         chatLine_->setEnabled(false);

@@ -31,6 +31,7 @@ void LanConnection::replaceSession(LanSession *session) {
         return;
     connect(session, &LanSession::chatReceived, this, &LanConnection::chatReceived);
     connect(session, &LanSession::gameMessageApplied, this, &LanConnection::gameMessageApplied);
+    connect(session, &LanSession::seatMoved, this, &LanConnection::seatMoved);
     connect(session, &LanSession::gameInterrupted, this, &LanConnection::gameInterrupted);
     connect(session, &LanSession::peerLost, this, &LanConnection::peerLost);
 }

@@ -47,6 +47,7 @@ class LanConnection : public QObject {
   signals:
     void chatReceived(int role, const QString &text);
     void gameMessageApplied();
+    void seatMoved(int seat, int cardNumber);
     void gameInterrupted();
     void peerLost();
 

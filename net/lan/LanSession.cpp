@@ -18,13 +18,21 @@ bool LanSession::ApplyMove(int slot) {
     const int seat = game_.ToMove;
     if (!game_.HandInPlay() || slot < 1 || slot > game_.CardCount[seat])
         return false;
-    if (!IsPlayable(game_, game_.Hands[seat][slot].card))
+    const TStr2 card = game_.Hands[seat][slot].card;
+    if (!IsPlayable(game_, card))
         return false;
-    return MoveSeat(game_, seat, slot, Announce::No, RuleOutside());
+    if (!MoveSeat(game_, seat, slot, Announce::No, RuleOutside()))
+        return false;
+    emit seatMoved(seat, CardNumber(card));
+    return true;
 }
 
 bool LanSession::ApplyPass() {
-    return MoveSeat(game_, game_.ToMove, 0, Announce::No, RuleOutside());
+    const int seat = game_.ToMove;
+    if (!MoveSeat(game_, seat, 0, Announce::No, RuleOutside()))
+        return false;
+    emit seatMoved(seat, 0);
+    return true;
 }
 
 void LanSession::StopMatch() {

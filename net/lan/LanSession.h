@@ -56,6 +56,9 @@ class LanSession : public QObject, public Announcer {
     // A received deal, start, move, pass or settlement was applied: the
     // window brings its buttons up to date.
     void gameMessageApplied();
+    // A received move was applied: the seat's card (its number 1..36), or 0
+    // for a pass. Whoever keeps an account of the hand notes it.
+    void seatMoved(int seat, int cardNumber);
     // The game ended because a player left: InGame is cleared and the sound
     // played; the window shows "One of player has interrupted game!" and
     // returns to the menu.
