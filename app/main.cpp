@@ -1,5 +1,6 @@
 // The game program: one main window in the program's own folder, with the
 // auxiliary windows it opens.
+#include "match/HintTimes.h"
 #include "match/TForm1.h"
 #include "ui/AuxWindowSet.h"
 
@@ -9,6 +10,7 @@ int main(int, char *argv[]) {
     // The program takes no arguments of its own; Qt sees only the program name.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
+    quarn::installHintTimes(app);
     const QString folder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     quarn::TForm1 window(folder);
     quarn::AuxWindowSet windows(

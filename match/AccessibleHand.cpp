@@ -172,6 +172,11 @@ void makeHandAccessible(QWidget *handControl, HandAccess *source) {
         return true;
     }();
     (void)installed;
+    if (!source) {
+        handSources().remove(handControl);
+        handAccessChanged(handControl);
+        return;
+    }
     handSources().insert(handControl, source);
     // An interface made for the control before it had its cards (an active
     // screen reader may ask early) is dropped, so the next query makes ours.

@@ -25,8 +25,8 @@ class HandAccess {
     virtual void pressHandCard(int slot) = 0;
 };
 
-// Gives the hand control its accessible cards. The source must outlive the
-// control or be detached by the control's destruction.
+// Gives the hand control its accessible cards; a null source takes them away
+// (call it before the source goes while the control stays).
 void makeHandAccessible(QWidget *handControl, HandAccess *source);
 
 // Tells screen readers that the hand's cards, names or states changed.

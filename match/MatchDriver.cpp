@@ -62,6 +62,8 @@ void MatchDriver::noteMoveMade(int seat, TStr2 card) {
         knowledge_.NotePass(game_, seat);
     else
         knowledge_.NotePlay(seat, card);
+    if (moveListener_)
+        moveListener_(seat, card);
 }
 
 void MatchDriver::newMatch(bool network, const PlayerStanding &standing) {

@@ -70,6 +70,10 @@ class MatchDriver {
     void handDealt() { knowledge_.Reset(); }
     // After a move applied elsewhere: the seat's card, or "##" for a pass.
     void noteMoveMade(int seat, TStr2 card);
+    // Told of every move noted, after it was applied.
+    void setMoveListener(std::function<void(int seat, TStr2 card)> listener) {
+        moveListener_ = std::move(listener);
+    }
 
     // A new match for the standing: network or local mode set, the
     // tournament mode cleared, NewMatch. A local match takes role 0; a
@@ -115,6 +119,7 @@ class MatchDriver {
     std::array<SeatChooser, kSeatCount + 1> choosers_{};
     std::array<std::optional<StrongOpponent>, kSeatCount> strong_{};
     HandKnowledge knowledge_;
+    std::function<void(int seat, TStr2 card)> moveListener_;
 };
 
 } // namespace quarn

@@ -1,5 +1,7 @@
 #include "match/TForm1.h"
 
+#include "match/HintTimes.h"
+
 #include "lang/QtWords.h"
 #include "match/Ask.h"
 #include "match/TFormMessage.h"
@@ -122,6 +124,7 @@ TForm1::TForm1(const QString &folder, QWidget *parent)
     tickTimer_->setInterval(TitleTickMs);
     connect(tickTimer_, &QTimer::timeout, this, &TForm1::Tick);
     tickTimer_->start();
+    setHintDurations(*this);
 }
 
 TForm1::~TForm1() = default;
@@ -175,6 +178,20 @@ void TForm1::createTableControls() {
     sendButton_->setAccessibleName(word(WordEntry::MainChat));
     sendButton_->setFocusPolicy(Qt::StrongFocus);
     sendButton_->installEventFilter(this);
+
+    announcer_ = new TableAnnouncer(this);
+    TableControls controls;
+    controls.hand = handImages_[kPlayerSeat];
+    for (int seat = 1; seat <= kSeatCount; ++seat) {
+        controls.namePlates[std::size_t(seat)] = namePlates_[seat];
+        controls.tabs[std::size_t(seat)] = tabImages_[seat];
+    }
+    controls.counter = counterImage_;
+    controls.table = tableImage_;
+    access_ = std::make_unique<TableAccessibility>(
+        game_, *canvas_, controls, *announcer_, [this] { return driver_.playerToMove(); },
+        [this](int x) { BottomHandClick(Qt::LeftButton, x); });
+    driver_.setMoveListener([this](int seat, TStr2 card) { access_->seatMoved(seat, card); });
 }
 
 void TForm1::createGameButtons() {
@@ -242,6 +259,7 @@ void TForm1::relabel() {
     title_.setTexts(qText(productTitleShort()), qText(buildDate()), word(WordEntry::MainCredits));
     if (menuShown())
         buildMemberList();
+    access_->describe();
     newPlayerButton_->setText(word(WordEntry::MainNewPlayer));
     topTenButton_->setText(word(WordEntry::MainTopTen));
     optionsButton_->setText(word(WordEntry::MainOptions));
@@ -316,13 +334,26 @@ bool TForm1::checkClubFiles() {
 
 void TForm1::applyWindowSize() {
     const WindowSize size = windowSizeFromSetting(int(settings_.windowSize));
+    QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
+    // Full screen covers the whole screen without a frame; the fixed sizes
+    // are framed windows centred in the screen's free area.
+    const bool fullScreen = size == WindowSize::FullScreen;
     QSize screenArea(TitleScreen::Width, TitleScreen::Height);
-    if (QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen())
-        screenArea = s->availableGeometry().size();
+    if (s)
+        screenArea = fullScreen ? s->geometry().size() : s->availableGeometry().size();
     canvas_->LayOutTable(size, clientSizeFor(size, screenArea));
     layout_ = canvas_->layout();
     setFixedSize(layout_.client);
-    if (QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen()) {
+    if (fullScreen) {
+        if (isVisible())
+            showFullScreen();
+        else
+            setWindowState(windowState() | Qt::WindowFullScreen);
+        return;
+    }
+    if (windowState() & Qt::WindowFullScreen)
+        showNormal();
+    if (s) {
         const QRect area = s->availableGeometry();
         move(area.left() + std::max(0, (area.width() - width()) / 2),
              area.top() + std::max(0, (area.height() - height()) / 2));

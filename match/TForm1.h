@@ -12,6 +12,8 @@
 #include "match/MenuHeadings.h"
 #include "match/MenuPictures.h"
 #include "match/Screen.h"
+#include "match/TableAccessibility.h"
+#include "match/TableAnnouncer.h"
 #include "match/TitleScreen.h"
 #include "net/lan/LanConnection.h"
 #include "rules/GameState.h"
@@ -321,6 +323,8 @@ class TForm1 : public QWidget,
     QPushButton *sendButton_ = nullptr;
     lan::ChatPanel *chatPanel_ = nullptr;
     lan::LanConnection *lan_ = nullptr;
+    TableAnnouncer *announcer_ = nullptr;
+    std::unique_ptr<TableAccessibility> access_;
     std::unique_ptr<web::WebClient> web_;
     bool settlementPause_ = false;
     QTimer *gifTimer_ = nullptr;

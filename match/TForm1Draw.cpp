@@ -4,6 +4,8 @@
 // mark where each element lies.
 #include "match/TForm1.h"
 
+#include "match/HintTimes.h"
+
 #include "net/lan/ChatPanel.h"
 
 #include "lang/QtWords.h"
@@ -146,7 +148,7 @@ void TForm1::CounterHover(QPoint at) {
                            balloon.lines.join(QStringLiteral("<br>"))
                                .toHtmlEscaped()
                                .replace(QStringLiteral("&lt;br&gt;"), QStringLiteral("<br>")),
-                       counterImage_);
+                       counterImage_, QRect(), HintShowMs);
 }
 
 } // namespace quarn

@@ -116,6 +116,7 @@ void TForm1::startMatchFor(int playerKind) {
 void TForm1::changeName() {
     if (!game_.InGame || !game_.IsLocalGame() || game_.IsAccountGame())
         return;
+    Play(kSoundWindowOpens, false);
     TFormPassword form(TFormPassword::Form::NewPlayer, fromUtf8(settings_.playerName), QString(),
                        settings_.multiplayer, this);
     if (form.exec() != QDialog::Accepted)
@@ -186,6 +187,7 @@ void TForm1::HandDealt() {
     tickTimer_->setInterval(MatchTickMs);
     tickTimer_->stop();
     StartRecording();
+    access_->handDealt();
 }
 
 void TForm1::CommandButton() {
@@ -193,6 +195,7 @@ void TForm1::CommandButton() {
         return;
     if (game_.Phase == kPhaseDealt) {
         driver_.start();
+        access_->handStarted();
         SetCommandLabel(CommandLabel::Pass);
         tickTimer_->start();
         updateGameButtons();
@@ -204,9 +207,13 @@ void TForm1::CommandButton() {
         commandButton_->setEnabled(false);
         driver_.playerPasses();
         break;
-    case kHandEnded:
-        driver_.settle();
+    case kHandEnded: {
+        const int winner = HandWinner(game_);
+        const int bank = game_.Bank;
+        if (driver_.settle())
+            access_->handSettled(winner, bank);
         break;
+    }
     case kHandSettled:
         tickTimer_->stop();
         deal();
@@ -275,6 +282,7 @@ void TForm1::outlinePlayableCards() {
 void TForm1::abandonMatch() {
     if (screen_ != Screen::Table || !game_.InGame)
         return;
+    Play(kSoundWindowOpens, false);
     if (!askLeave(word(WordEntry::MainLeaveToMenuQuestion), QStringLiteral("\n\r")))
         return;
     SaveRecording();

@@ -3,6 +3,8 @@
 // and its four-line panel, and the end of a game when a player leaves.
 #include "match/TForm1.h"
 
+#include "net/lan/LanProtocol.h"
+
 #include "lang/QtWords.h"
 #include "match/Ask.h"
 #include "net/lan/ChatPanel.h"
@@ -54,11 +56,14 @@ void TForm1::startNetworkMatch() {
     chatPanel_->ClearLines();
     showChatControls();
     if (lan::LanClient *client = lan_->Client()) {
-        // The host's first deal deals the first hand.
-        waitBanner_->setText(lan::Text(WordEntry::MainWaitingForServer));
-        waitBanner_->setGeometry(layout_.scaling.place(230, 60, 300, 60));
-        waitBanner_->show();
-        waitBanner_->raise();
+        // The host's first deal deals the first hand; until it comes, its
+        // text lies across the host's hand area and the other areas are empty.
+        const QString waiting = lan::Text(WordEntry::MainWaitingForServer);
+        canvas_->LayOutTable(layout_.windowSize, layout_.client);
+        canvas_->DrawAwaitingDeal(lan::ClientSeat(kPlayerSeat, game_.NetRole), waiting);
+        tableImage_->setAccessibleDescription(waiting);
+        announcer_->announce(waiting);
+        update();
         client->Release();
         return;
     }
