@@ -3,6 +3,7 @@
 // and its four-line panel, and the end of a game when a player leaves.
 #include "match/TForm1.h"
 
+#include "match/TImage.h"
 #include "net/lan/LanProtocol.h"
 
 #include "lang/QtWords.h"
