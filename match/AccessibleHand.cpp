@@ -178,13 +178,12 @@ void makeHandAccessible(QWidget *handControl, HandAccess *source) {
         return;
     }
     handSources().insert(handControl, source);
-    // An interface made for the control before it had its cards (an active
-    // screen reader may ask early) is dropped, so the next query makes ours.
-    if (QAccessible::isActive()) {
-        QAccessibleInterface *existing = QAccessible::queryAccessibleInterface(handControl);
-        if (existing && !dynamic_cast<AccessibleHandControl *>(existing))
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(existing));
-    }
+    // An interface made for the control before it had its cards (its name
+    // was set, or a screen reader asked early) is dropped, so the next query
+    // makes ours.
+    QAccessibleInterface *existing = QAccessible::queryAccessibleInterface(handControl);
+    if (existing && !dynamic_cast<AccessibleHandControl *>(existing))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(existing));
     QObject::connect(handControl, &QObject::destroyed,
                      [handControl] { handSources().remove(handControl); });
 }

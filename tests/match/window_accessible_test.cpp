@@ -76,8 +76,9 @@ TEST_F(AccessibleTableTest, AWholeHandIsPlayedThroughTheTreeAlone) {
     }
     EXPECT_NE(announcer()->lastAnnouncement().indexOf(QStringLiteral("nine of diamonds")), -1);
 
+    // A button's press action clicks it on the next turn of the event loop.
     press(button(QStringLiteral("To Begin")));
-    ASSERT_EQ(form_->game().Phase, kPhasePlaying);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form_->game().Phase == kPhasePlaying; }));
 
     int playerMoves = 0;
     for (int step = 0; step < 500 && form_->game().ToMove != kHandEnded; ++step) {
@@ -93,6 +94,7 @@ TEST_F(AccessibleTableTest, AWholeHandIsPlayedThroughTheTreeAlone) {
                 playable = cards->child(i);
         if (!playable) {
             press(button(QStringLiteral("Pass")));
+            ASSERT_TRUE(QTest::qWaitFor([&] { return form_->game().ToMove != 4; }));
             EXPECT_EQ(announcer()->handAccount().filter(QStringLiteral("You pass")).size() > 0,
                       true);
         } else {
@@ -113,6 +115,7 @@ TEST_F(AccessibleTableTest, AWholeHandIsPlayedThroughTheTreeAlone) {
     EXPECT_EQ(controlName("ImageKon").toStdString(), bankText(form_->game()));
     EXPECT_EQ(controlName("ImageStol").toStdString(), tableText(form_->game().Table));
     press(button(QStringLiteral("Total of game")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form_->game().ToMove == kHandSettled; }));
     EXPECT_NE(announcer()->lastAnnouncement().indexOf(QStringLiteral("takes the bank")), -1);
     EXPECT_EQ(scoreSum(), 0);
 }
