@@ -25,6 +25,8 @@ struct ServerOptions {
     // Key derivations waiting or running, in all and per address.
     int maxPasswordChecks = 32;
     int maxPasswordChecksPerAddress = 2;
+    // How long a delayed or unadmitted password check waits for its refusal.
+    int refusalHoldMs = 1000;
     // PBKDF2 rounds for new password hashes; not on the command line (the
     // tests lower it to keep their many registrations quick).
     int passwordIterations = 60'000;

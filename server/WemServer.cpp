@@ -156,6 +156,8 @@ bool WemServer::start(QString *error) {
     front_ = std::make_unique<Front>(*this);
     auto *listener = new GuardedTcpServer(
         {options_.maxConnectionsPerAddress, options_.maxConnections}, logLine, front_.get());
+    // Bursts of new connections wait in the kernel's queue instead of being dropped.
+    listener->setListenBacklogSize(1024);
     if (!listener->listen(options_.listen, options_.httpPort)) {
         if (error)
             *error = QStringLiteral("HTTP port %1: %2")
@@ -272,7 +274,7 @@ void WemServer::serveService(Service &service, const QHttpServerRequest &request
                               QStringLiteral("too many wrong passwords for the nick or from "
                                              "the address: wait %1 s")
                                   .arg(wait),
-                              keepAlive, remote, path);
+                              keepAlive, remote, path, options_.refusalHoldMs);
             }
         }
     } catch (const DatabaseError &e) {
@@ -283,7 +285,7 @@ void WemServer::serveService(Service &service, const QHttpServerRequest &request
     if (task.kind == AccountService::PasswordTask::Kind::None)
         return dispatch(service, std::move(serviceRequest), socket, keepAlive, remote, path);
     if (const auto full = passwordQueue_->admit(request.remoteAddress()))
-        return refuse(socket, 503, *full, keepAlive, remote, path);
+        return refuse(socket, 503, *full, keepAlive, remote, path, options_.refusalHoldMs);
     deriveThenDispatch(service, std::move(task), std::move(serviceRequest), socket, keepAlive,
                        remote, path);
 }
@@ -318,10 +320,18 @@ void WemServer::deriveThenDispatch(Service &service, AccountService::PasswordTas
 }
 
 void WemServer::refuse(QTcpSocket *socket, int status, const QString &why, bool keepAlive,
-                       const QByteArray &remote, const QByteArray &path) {
+                       const QByteArray &remote, const QByteArray &path, int holdMs) {
     log_->note("refused " + remote + " POST " + printable(path).left(100) + ' ' +
                QByteArray::number(status) + ": " + why.toUtf8());
-    answer(socket, errorReply(status, why), keepAlive, remote, "POST", path);
+    if (holdMs <= 0)
+        return answer(socket, errorReply(status, why), keepAlive, remote, "POST", path);
+    // A guesser's connection waits for its refusal, so a flood of guesses
+    // costs the server a timer per connection and second, not a reply per request.
+    QPointer<QTcpSocket> guard(socket);
+    QTimer::singleShot(holdMs, this, [this, guard, status, why, keepAlive, remote, path] {
+        if (guard)
+            answer(guard, errorReply(status, why), keepAlive, remote, "POST", path);
+    });
 }
 
 void WemServer::dispatch(Service &service, ServiceRequest request, QPointer<QTcpSocket> socket,

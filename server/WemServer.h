@@ -81,9 +81,9 @@ class WemServer : public QObject {
     Reply runService(Service &service, const ServiceRequest &request);
     void answer(QTcpSocket *socket, Reply reply, bool keepAlive, const QByteArray &remote,
                 const QByteArray &method, const QByteArray &path);
-    // Answers a refusal and says why in one line of the log.
+    // Answers a refusal, after holdMs, and says why in one line of the log.
     void refuse(QTcpSocket *socket, int status, const QString &why, bool keepAlive,
-                const QByteArray &remote, const QByteArray &path);
+                const QByteArray &remote, const QByteArray &path, int holdMs = 0);
     // Runs the key derivation of a request on a worker, then dispatches it.
     void deriveThenDispatch(Service &service, AccountService::PasswordTask task,
                             ServiceRequest request, QTcpSocket *socket, bool keepAlive,

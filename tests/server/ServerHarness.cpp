@@ -237,7 +237,8 @@ RunningServer::RunningServer(const ServerSetup &setup) {
     options_.gamePortBase = freePortBlock();
     options_.quiet = true;
     options_.passwordIterations =
-        1000; // many registrations per test; the default is tested on its own
+        1000;                   // many registrations per test; the default is tested on its own
+    options_.refusalHoldMs = 0; // refusals at once: the tests wait for nothing
     if (setup.adjust)
         setup.adjust(options_);
     std::promise<std::pair<QString, quint16>> started;
