@@ -13,6 +13,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -42,24 +43,33 @@ class Services {
                                        {},
                                        {}};
         server::Service &service = serviceOf(target);
+        server::Reply reply;
+        QString error;
         try {
             if (target == Target::Account) {
                 const auto task = accounts_->passwordTask(request.form);
                 server::AccountService::doPasswordTask(task, request);
             }
-            server::Reply reply;
-            if (service.writes(request.form))
-                db_.atomically([&] {
-                    reply = service.handle(request);
-                    return reply.status == 200;
-                });
-            else
+            if (!service.writes(request.form))
                 reply = service.handle(request);
-            // A reply is never empty and an error always says so.
-            if (reply.body.isEmpty() || (reply.status != 200 && !reply.body.startsWith("$no$")))
-                std::abort();
-        } catch (const server::DatabaseError &) {
-            // A statement the database refused: reported as a storage failure by the server.
+            else
+                db_.atomically(
+                    [&] {
+                        reply = service.handle(request);
+                        return reply.status == 200;
+                    },
+                    &error);
+        } catch (const server::DatabaseError &e) {
+            error = QString::fromUtf8(e.what());
+        }
+        // The database never refuses what the service let through (the server
+        // would answer "storage failed"), a reply is never empty and an error
+        // always says "$no$".
+        if (!error.isEmpty() || reply.body.isEmpty() ||
+            (reply.status != 200 && !reply.body.startsWith("$no$"))) {
+            std::fprintf(stderr, "status %d, reply [%s], storage [%s]\n", reply.status,
+                         reply.body.constData(), qPrintable(error));
+            std::abort();
         }
     }
 
