@@ -175,8 +175,9 @@ AccountService::PasswordTask AccountService::passwordTask(const FormFields &form
     } else if (kind == Kind::Login || kind == Kind::ReadResults || kind == Kind::SaveResults) {
         task.kind = PasswordTask::Kind::Verify;
         task.password = *pw;
+        task.nick = fromWire(*nick);
         if (isAccountNick(*nick))
-            task.stored = storedHash(fromWire(*nick));
+            task.stored = storedHash(task.nick);
     }
     return task;
 }

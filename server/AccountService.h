@@ -31,6 +31,7 @@ class AccountService : public Service {
     struct PasswordTask {
         enum class Kind { None, Verify, Hash } kind = Kind::None;
         QByteArray password;
+        QString nick;                       // Verify: the account asked for
         std::optional<PasswordHash> stored; // Verify: empty when the nick has no account
         int iterations = kPasswordIterations;
     };

@@ -156,6 +156,12 @@ void Database::createSchema() {
         QStringLiteral("CREATE TABLE IF NOT EXISTS pending_bonus (%1, nick TEXT NOT NULL, "
                        "amount BIGINT NOT NULL, created TEXT NOT NULL)")
             .arg(id),
+        // Login sessions and failed password checks, shared by the servers of
+        // one PostgreSQL database (a single SQLite server keeps them in memory).
+        QStringLiteral("CREATE TABLE IF NOT EXISTS sessions (id TEXT PRIMARY KEY, "
+                       "nick TEXT NOT NULL, last_use BIGINT NOT NULL)"),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS login_failures (key TEXT PRIMARY KEY, "
+                       "failures BIGINT NOT NULL, last_failure BIGINT NOT NULL)"),
     };
     for (const QString &sql : statements)
         exec(sql);

@@ -14,6 +14,50 @@ constexpr const char *kBuffer = "wemFrameBuffer";
 GameServer::GameServer(Lobby &lobby, ScoreSink scores, TableRelay::DeckSource deck, QObject *parent)
     : QObject(parent), lobby_(lobby), scores_(std::move(scores)), deck_(std::move(deck)) {}
 
+void GameServer::setLimits(Limits limits, LogLine log) {
+    limits_ = limits;
+    log_ = std::move(log);
+}
+
+bool GameServer::admitUnannounced(QTcpSocket *socket) {
+    const QHostAddress caller = socket->peerAddress();
+    int fromCaller = 0;
+    for (auto it = unannounced_.begin(); it != unannounced_.end();) {
+        if (!it->first) {
+            it = unannounced_.erase(it);
+            continue;
+        }
+        if (it->second == caller)
+            ++fromCaller;
+        ++it;
+    }
+    const QByteArray who = caller.toString().toLatin1();
+    if (fromCaller >= limits_.perAddress) {
+        if (log_)
+            log_("game server refused a connection from " + who + ": " +
+                 QByteArray::number(fromCaller) + " connections of that address not announced");
+        return false;
+    }
+    if (unannounced_.size() >= limits_.total) {
+        const auto oldest = unannounced_.takeFirst();
+        if (log_)
+            log_("game server closed an unannounced connection of " +
+                 oldest.second.toString().toLatin1() + ": " + QByteArray::number(limits_.total) +
+                 " connections waiting to announce");
+        oldest.first->abort();
+    }
+    unannounced_.append({QPointer<QTcpSocket>(socket), caller});
+    return true;
+}
+
+void GameServer::markAnnounced(QTcpSocket *socket) {
+    for (qsizetype i = 0; i < unannounced_.size(); ++i)
+        if (unannounced_[i].first == socket) {
+            unannounced_.removeAt(i);
+            return;
+        }
+}
+
 GameServer::~GameServer() {
     close();
 }
@@ -64,6 +108,11 @@ void GameServer::accept(int table) {
     QTcpServer *listener = tables_[size_t(table - 1)].listener.get();
     while (QTcpSocket *socket = listener->nextPendingConnection()) {
         socket->setParent(this);
+        if (!admitUnannounced(socket)) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         connect(socket, &QTcpSocket::readyRead, this,
                 [this, table, socket] { readFrom(table, socket); });
@@ -97,6 +146,7 @@ void GameServer::readFrom(int table, QTcpSocket *socket) {
                 return;
             }
             t.roles[size_t(*announced - 1)] = socket;
+            markAnnounced(socket);
             lobby_.setConnected(table, *announced, true);
             apply(table, effects);
             continue;

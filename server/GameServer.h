@@ -25,8 +25,18 @@ class GameServer : public QObject {
     using ScoreSink =
         std::function<void(const std::array<QString, 4> &, const std::array<qint64, 4> &)>;
 
+    // Connections that have not announced their role yet: at most this many
+    // per caller address (more are refused) and in all (beyond it the oldest
+    // of them is closed, as a program announces itself at once).
+    struct Limits {
+        int perAddress = 8;
+        int total = 200;
+    };
+    using LogLine = std::function<void(const QByteArray &)>;
+
     GameServer(Lobby &lobby, ScoreSink scores,
                TableRelay::DeckSource deck = TableRelay::shuffledDeck, QObject *parent = nullptr);
+    void setLimits(Limits limits, LogLine log);
     ~GameServer() override;
 
     // Listens on base + 1 to base + 10; false with a message when a port is taken.
@@ -49,11 +59,18 @@ class GameServer : public QObject {
     void dropped(int table, QTcpSocket *socket);
     void apply(int table, const TableRelay::Effects &effects);
     int roleOf(int table, QTcpSocket *socket) const;
+    // Counts a new connection among the unannounced ones; false when it is refused.
+    bool admitUnannounced(QTcpSocket *socket);
+    void markAnnounced(QTcpSocket *socket);
 
     Lobby &lobby_;
     ScoreSink scores_;
     TableRelay::DeckSource deck_;
     std::array<Table, 10> tables_;
+    Limits limits_;
+    LogLine log_;
+    // Connections not announced yet, oldest first, with their callers.
+    QList<QPair<QPointer<QTcpSocket>, QHostAddress>> unannounced_;
 };
 
 } // namespace server

@@ -1,10 +1,15 @@
 #pragma once
 // The HTTP side of the server below the routing: writing answers straight to
-// the connection, and a listening socket that refuses oversized requests
-// before they are buffered.
+// the connection (large files in pieces), and a listening socket that refuses
+// oversized requests before they are buffered and keeps the number of
+// connections per address and in all within limits.
 #include "server/Reply.h"
 
+#include <QHash>
+#include <QHostAddress>
 #include <QTcpServer>
+
+#include <functional>
 
 class QTcpSocket;
 
@@ -15,22 +20,43 @@ namespace server {
 constexpr qint64 kMaxRequestBytes = 16 * 1024;
 // A connection that sends nothing for this long is closed (radio streams excepted).
 constexpr int kIdleMs = 120'000;
-// Marks a connection that streams (the radio): it is never idle.
+// Marks a connection that streams (the radio, a large file): it is never idle.
 inline constexpr const char *kStreamingProperty = "wemStreaming";
 
 QByteArray reasonPhrase(int status);
-// The whole HTTP/1.1 answer for a reply.
+// The whole HTTP/1.1 answer for a reply (for a file reply: its head only).
 QByteArray httpResponse(const Reply &reply, bool keepAlive);
-// Writes the answer and marks the connection's request as answered.
+// Writes the answer and marks the connection's request as answered. A file
+// reply is sent in pieces as the caller takes them, then the connection closes.
 void writeReply(QTcpSocket *socket, const Reply &reply, bool keepAlive);
+
+// One line of the server's log, for what the front refuses.
+using LogLine = std::function<void(const QByteArray &)>;
 
 class GuardedTcpServer : public QTcpServer {
     Q_OBJECT
   public:
-    using QTcpServer::QTcpServer;
+    struct Limits {
+        int perAddress = 64; // connections of one address at once
+        int total = 4096;    // connections at once; beyond it the longest idle one is closed
+    };
+    GuardedTcpServer(Limits limits, LogLine log, QObject *parent = nullptr);
+    int connections() const { return total_; }
 
   protected:
     void incomingConnection(qintptr descriptor) override;
+
+  private:
+    void forget(QTcpSocket *socket);
+    // Closes the connection that has been idle longest, if one is idle at all.
+    bool closeLongestIdle();
+
+    Limits limits_;
+    LogLine log_;
+    QHash<QHostAddress, int> perAddress_;
+    QHash<QTcpSocket *, QHostAddress> peers_; // the connections counted, with their callers
+    int total_ = 0;
+    qint64 activity_ = 0; // numbers the connections' last activities in their order
 };
 
 } // namespace server

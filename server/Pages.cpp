@@ -6,13 +6,26 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 
 namespace server {
 namespace {
 
-constexpr qint64 kMaxServedFile = 256 * 1024 * 1024;
-constexpr qint64 kMaxPhotoBytes = 2 * 1024 * 1024;
+// Files up to this size go out in one piece; larger ones are streamed from the disk.
+constexpr qint64 kInMemoryFile = 64 * 1024;
+
+// What the download folder offers, and nothing else: the resource libraries
+// the program fetches when one is missing, and the radio station list. The
+// program's folder also holds the club files, the settings and the program
+// itself, which must never be served.
+const QStringList kDownloadable = {
+    QStringLiteral("WemCards06A.dll"),   QStringLiteral("WemCards06B.dll"),
+    QStringLiteral("WemCards06C.dll"),   QStringLiteral("WemBackG03.dll"),
+    QStringLiteral("WemCGraph1.dll"),    QStringLiteral("WemCVoice3.dll"),
+    QStringLiteral("WemCalendar01.dll"), QStringLiteral("WemRadio02.dll"),
+    QStringLiteral("WemRadio.rad"),
+};
 
 // Songs offered when the data folder has none: artist~title.mp3, "_" for
 // blanks. The content is WAVE audio; players recognise it by its header.
@@ -25,15 +38,29 @@ const QStringList kGeneratedSongs = {
     QStringLiteral("Seat_Four~Ace_of_Spades_Waltz.mp3"),
 };
 
+// A file's reply: small files are read at once, larger ones are named for
+// the front to stream, so a reply never holds a large file in memory.
 Reply fileReply(const QString &path, const QByteArray &contentType) {
     QFile file(path);
-    if (!QFileInfo(path).isFile() || file.size() > kMaxServedFile ||
-        !file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return errorReply(404, QStringLiteral("not found"));
     Reply reply;
-    reply.body = file.readAll();
     reply.contentType = contentType;
+    if (file.size() > kInMemoryFile) {
+        reply.filePath = path;
+        reply.fileSize = file.size();
+    } else {
+        reply.body = file.read(kInMemoryFile);
+    }
     return reply;
+}
+
+// A small file read whole, at most `limit` bytes; nothing when it is larger or missing.
+std::optional<QByteArray> smallFile(const QString &path, qint64 limit) {
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || file.size() > limit || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.read(limit);
 }
 
 Reply textReply(const QByteArray &body, const QByteArray &contentType) {
@@ -45,8 +72,42 @@ Reply textReply(const QByteArray &body, const QByteArray &contentType) {
 
 } // namespace
 
-Pages::Pages(QString dataDir, QString programDir)
-    : dataDir_(std::move(dataDir)), programDir_(std::move(programDir)) {}
+QByteArray photoUploadPassword(const QString &dataDir, QString *error) {
+    static const QRegularExpression usable(QStringLiteral("^[A-Za-z0-9]{8,64}$"));
+    QFile file(QDir(dataDir).filePath(QStringLiteral("ftp-password")));
+    if (file.exists()) {
+        if (!file.open(QIODevice::ReadOnly)) {
+            *error = QStringLiteral("cannot read %1").arg(file.fileName());
+            return {};
+        }
+        const QByteArray password = file.readLine(100).trimmed();
+        if (!usable.match(QString::fromLatin1(password)).hasMatch()) {
+            *error = QStringLiteral("%1 must hold 8 to 64 letters and digits").arg(file.fileName());
+            return {};
+        }
+        return password;
+    }
+    static const char kAlphabet[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QByteArray password;
+    for (int i = 0; i < 20; ++i)
+        password += kAlphabet[QRandomGenerator::system()->bounded(int(sizeof kAlphabet) - 1)];
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
+        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
+        file.write(password + '\n') != password.size() + 1 || !file.flush()) {
+        *error = QStringLiteral("cannot write %1").arg(file.fileName());
+        return {};
+    }
+    return password;
+}
+
+bool isJpegPicture(const QByteArray &bytes) {
+    return bytes.startsWith("\xFF\xD8\xFF");
+}
+
+Pages::Pages(QString dataDir, QString programDir, QByteArray photoPassword)
+    : dataDir_(std::move(dataDir)), programDir_(std::move(programDir)),
+      photoPassword_(std::move(photoPassword)) {}
 
 QString Pages::dataFile(const QString &relative) const {
     return QDir(dataDir_).filePath(relative);
@@ -65,8 +126,22 @@ QByteArray Pages::baseUrl(const QByteArray &hostHeader, const QByteArray &fallba
 }
 
 Reply Pages::config(const QByteArray &base) const {
-    if (QFileInfo::exists(dataFile(QStringLiteral("config.txt"))))
-        return fileReply(dataFile(QStringLiteral("config.txt")), "text/plain; charset=utf-8");
+    // The program learns this installation's upload account from the page.
+    const QByteArray upload =
+        photoPassword_.isEmpty()
+            ? QByteArray()
+            : QByteArray(kPhotoUploadKey) + '=' + kPhotoUploadUser + '#' + photoPassword_ + "#\n";
+    if (QFileInfo::exists(dataFile(QStringLiteral("config.txt")))) {
+        auto own = smallFile(dataFile(QStringLiteral("config.txt")), kInMemoryFile);
+        if (!own)
+            return errorReply(404, QStringLiteral("configuration page missing or too large"));
+        if (!own->contains(kPhotoUploadKey)) {
+            if (!own->isEmpty() && !own->endsWith('\n'))
+                *own += '\n';
+            *own += upload;
+        }
+        return textReply(*own, "text/plain; charset=utf-8");
+    }
     // Keys the program looks for anywhere in the page: the pause keys must
     // not appear at all, or the chat and the world lists would be paused.
     const QByteArray page =
@@ -78,7 +153,7 @@ Reply Pages::config(const QByteArray &base) const {
         base +
         "/downloads/progr/cards/#\n"
         "Google_Play_Link_Quarn=" +
-        base + "/news.html#\n";
+        base + "/news.html#\n" + upload;
     return textReply(page, "text/plain; charset=utf-8");
 }
 
@@ -153,17 +228,19 @@ Reply Pages::photo(const QString &fileName) const {
     const QString nick = fileName.chopped(4);
     if (!isAccountNick(toWire(nick)))
         return errorReply(404, QStringLiteral("not a nick"));
-    Reply reply = fileReply(dataFile(QStringLiteral("ftp/photos/") + fileName), "image/jpeg");
-    // Uploads are not checked on arrival: serve only what looks like a JPEG picture.
-    if (reply.status == 200 &&
-        (reply.body.size() > kMaxPhotoBytes || !reply.body.startsWith("\xFF\xD8")))
+    const auto bytes =
+        smallFile(dataFile(QStringLiteral("ftp/photos/") + fileName), kMaxPhotoBytes);
+    if (!bytes)
+        return errorReply(404, QStringLiteral("no photo"));
+    // Serve only what looks like a JPEG picture, whatever came to lie there.
+    if (!isJpegPicture(*bytes))
         return errorReply(404, QStringLiteral("not a photo"));
-    return reply;
+    return textReply(*bytes, "image/jpeg");
 }
 
 Reply Pages::download(const QString &fileName, const QByteArray &base) const {
-    if (!isPlainFileName(fileName))
-        return errorReply(404, QStringLiteral("not found"));
+    if (!kDownloadable.contains(fileName))
+        return errorReply(404, QStringLiteral("not offered for download"));
     // The station list names this server's own streams unless the club put one of its own.
     const bool stationList = fileName == QStringLiteral("WemRadio.rad");
     for (const QString &folder :

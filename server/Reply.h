@@ -19,8 +19,13 @@ struct Reply {
     QByteArray body;
     QByteArray contentType = "text/html; charset=windows-1251";
     QList<QPair<QByteArray, QByteArray>> headers;
-    // Set by a successful login: the server opens a session for this nick.
+    // Set by a successful login: the server opens a session for this nick,
+    // remembering (as a keyed digest) that it was opened with this password.
     std::optional<QString> sessionNick;
+    QByteArray sessionPassword;
+    // A file sent in pieces from the disk instead of `body` (large downloads and songs).
+    QString filePath;
+    qint64 fileSize = 0;
 };
 
 // "$" + n + "$": read by the program's last-number rule.

@@ -72,7 +72,17 @@ ParsedOptions parseServerOptions(const QStringList &arguments) {
         QStringLiteral("ADDR"));
     const QCommandLineOption quiet(QStringLiteral("quiet"),
                                    QStringLiteral("Do not log one line per request."));
-    parser.addOptions({help, listen, httpPort, gameBase, data, db, publicAddr, quiet});
+    const QCommandLineOption perAddress(
+        QStringLiteral("max-connections-per-address"),
+        QStringLiteral("HTTP connections one caller address may hold at once (default 64)."),
+        QStringLiteral("N"), QStringLiteral("64"));
+    const QCommandLineOption total(
+        QStringLiteral("max-connections"),
+        QStringLiteral("HTTP connections at once; beyond it the longest idle one is closed "
+                       "(default 4096)."),
+        QStringLiteral("N"), QStringLiteral("4096"));
+    parser.addOptions(
+        {help, listen, httpPort, gameBase, data, db, publicAddr, quiet, perAddress, total});
 
     if (!parser.parse(arguments))
         return failure(parser.errorText() + "\n" + parser.helpText());
@@ -108,6 +118,15 @@ ParsedOptions parseServerOptions(const QStringList &arguments) {
         return failure(
             QStringLiteral("--public-address: not an address: %1").arg(options.publicAddress));
     options.quiet = parser.isSet(quiet);
+    for (const auto &[option, target] : {std::pair{&perAddress, &options.maxConnectionsPerAddress},
+                                         std::pair{&total, &options.maxConnections}}) {
+        bool ok = false;
+        const int value = parser.value(*option).toInt(&ok);
+        if (!ok || value < 1 || value > 1'000'000)
+            return failure(QStringLiteral("--%1: expected a number from 1 to 1000000: %2")
+                               .arg(option->names().first(), parser.value(*option)));
+        *target = value;
+    }
     return {options, QString(), 0};
 }
 

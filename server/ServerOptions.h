@@ -11,11 +11,22 @@ namespace server {
 struct ServerOptions {
     QHostAddress listen{QHostAddress::LocalHost};
     quint16 httpPort = 8046;
-    quint16 gamePortBase = 25046; // table t listens on base + t
-    QString dataDir;              // empty: "wem-data" beside the executable
-    QString databaseUrl;          // empty: SQLite in the data folder
-    QString publicAddress;        // empty: derived from the listen address
-    bool quiet = false;           // no request log (the load benchmark)
+    quint16 gamePortBase = 25046;      // table t listens on base + t
+    QString dataDir;                   // empty: "wem-data" beside the executable
+    QString databaseUrl;               // empty: SQLite in the data folder
+    QString publicAddress;             // empty: derived from the listen address
+    bool quiet = false;                // no request log (the load benchmark)
+    int maxConnectionsPerAddress = 64; // HTTP connections of one caller address at once
+    int maxConnections = 4096;         // HTTP connections at once
+    // Not on the command line (the tests lower them): game-server connections
+    // that have not announced their role yet, per address and in all.
+    int maxUnannouncedPerAddress = 8;
+    int maxUnannounced = 200;
+    // Key derivations waiting or running, in all and per address.
+    int maxPasswordChecks = 32;
+    int maxPasswordChecksPerAddress = 2;
+    // How long a delayed or unadmitted password check waits for its refusal.
+    int refusalHoldMs = 1000;
     // PBKDF2 rounds for new password hashes; not on the command line (the
     // tests lower it to keep their many registrations quick).
     int passwordIterations = 60'000;

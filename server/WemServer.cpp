@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHttpServerRequest>
+#include <QThread>
 #include <QTimer>
 
 namespace server {
@@ -107,22 +108,40 @@ bool WemServer::start(QString *error) {
         return false;
     }
     log_ = std::make_unique<RequestLog>(!options_.quiet);
+    QString passwordError;
+    photoPassword_ = photoUploadPassword(options_.dataDir, &passwordError);
+    if (photoPassword_.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("photo upload password: %1").arg(passwordError);
+        return false;
+    }
     QString dbError;
     if (!db_.open(options_.databaseUrl, options_.dataDir, &dbError)) {
         if (error)
             *error = QStringLiteral("database: %1").arg(dbError);
         return false;
     }
+    // Servers sharing a PostgreSQL database share the sessions and the
+    // failure counts too; a lone SQLite server keeps them in memory.
+    Database *shared = db_.kind() == Database::Kind::Postgres ? &db_ : nullptr;
+    sessions_ = std::make_unique<Sessions>(shared);
+    throttle_ = std::make_unique<LoginThrottle>(shared);
+    passwordQueue_ = std::make_unique<PasswordQueue>(options_.maxPasswordChecks,
+                                                     options_.maxPasswordChecksPerAddress);
+    // Key derivations use at most half the cores: the event loop keeps the rest.
+    passwordWorkers_.setMaxThreadCount(std::max(1, QThread::idealThreadCount() / 2));
     accounts_ = std::make_unique<AccountService>(db_, options_.passwordIterations);
     world_ = std::make_unique<WorldService>(db_, *accounts_);
     stats_ = std::make_unique<StatsService>(db_);
-    pages_ = std::make_unique<Pages>(options_.dataDir, programDir_);
+    pages_ = std::make_unique<Pages>(options_.dataDir, programDir_, photoPassword_);
     games_ = std::make_unique<GameServer>(lobby_, [this](const auto &nicks, const auto &scores) {
         tour_->recordScores(nicks, scores);
     });
     tour_ = std::make_unique<TourService>(
         db_, lobby_, options_.gameServerAddress(), options_.gamePortBase,
         [this] { return games_ && games_->isListening(); }, tourMessage(options_.dataDir));
+    const auto logLine = [this](const QByteArray &line) { log_->note(line); };
+    games_->setLimits({options_.maxUnannouncedPerAddress, options_.maxUnannounced}, logLine);
     QString gameError;
     if (!games_->listen(options_.listen, options_.gamePortBase, &gameError)) {
         if (error)
@@ -135,7 +154,10 @@ bool WemServer::start(QString *error) {
             [this] { lobby_.expireUnconnected(QDateTime::currentMSecsSinceEpoch(), kSeatWaitMs); });
     seatWatch->start(10'000);
     front_ = std::make_unique<Front>(*this);
-    auto *listener = new GuardedTcpServer(front_.get());
+    auto *listener = new GuardedTcpServer(
+        {options_.maxConnectionsPerAddress, options_.maxConnections}, logLine, front_.get());
+    // Bursts of new connections wait in the kernel's queue instead of being dropped.
+    listener->setListenBacklogSize(1024);
     if (!listener->listen(options_.listen, options_.httpPort)) {
         if (error)
             *error = QStringLiteral("HTTP port %1: %2")
@@ -190,11 +212,9 @@ void WemServer::onRequest(const QHttpServerRequest &request, QTcpSocket *socket)
             return answer(socket, errorReply(405, QStringLiteral("the services take form posts")),
                           keepAlive, remote, method, path);
         if (headers.userAgent != kAccessToken)
-            return answer(
-                socket,
-                errorReply(403,
-                           QStringLiteral("wrong user agent: the services need the access token")),
-                keepAlive, remote, method, path);
+            return refuse(socket, 403,
+                          QStringLiteral("wrong user agent: the services need the access token"),
+                          keepAlive, remote, path);
         return serveService(*service, request, headers.cookie, socket, keepAlive, remote, path);
     }
     if (request.method() != QHttpServerRequest::Method::Get)
@@ -235,33 +255,65 @@ void WemServer::serveService(Service &service, const QHttpServerRequest &request
     QString formError;
     auto form = FormFields::parse(request.body(), &formError);
     if (!form)
-        return answer(socket, errorReply(400, formError), keepAlive, remote, "POST", path);
-    ServiceRequest serviceRequest{std::move(*form),
-                                  request.remoteAddress(),
-                                  sessions_.nickOf(Sessions::idFromCookieHeader(cookie)),
-                                  {},
-                                  {}};
+        return refuse(socket, 400, formError, keepAlive, remote, path);
+    ServiceRequest serviceRequest{std::move(*form), request.remoteAddress(), QString(), {}, {}};
     AccountService::PasswordTask task;
-    if (&service == accounts_.get()) {
-        try {
+    try {
+        serviceRequest.sessionNick = sessions_->nickOf(Sessions::idFromCookieHeader(cookie));
+        if (&service == accounts_.get())
             task = accounts_->passwordTask(serviceRequest.form);
-        } catch (const DatabaseError &e) {
-            log_->note(QByteArray("database error: ") + e.what());
-            return answer(socket, errorReply(500, QStringLiteral("storage failed")), keepAlive,
-                          remote, "POST", path);
+        if (task.kind == AccountService::PasswordTask::Kind::Verify) {
+            // The session of that nick's own login with that same password
+            // vouches for it: no second derivation.
+            if (!task.nick.isEmpty() && task.nick == serviceRequest.sessionNick &&
+                sessions_->openedWith(Sessions::idFromCookieHeader(cookie), task.password)) {
+                serviceRequest.passwordVerified = true;
+                task.kind = AccountService::PasswordTask::Kind::None;
+            } else if (const qint64 wait =
+                           throttle_->waitSeconds(task.nick, request.remoteAddress());
+                       wait > 0) {
+                return refuse(socket, 429,
+                              QStringLiteral("too many wrong passwords for the nick or from "
+                                             "the address: wait %1 s")
+                                  .arg(wait),
+                              keepAlive, remote, path, options_.refusalHoldMs);
+            }
         }
+    } catch (const DatabaseError &e) {
+        log_->note(QByteArray("database error: ") + e.what());
+        return answer(socket, errorReply(500, QStringLiteral("storage failed")), keepAlive, remote,
+                      "POST", path);
     }
     if (task.kind == AccountService::PasswordTask::Kind::None)
         return dispatch(service, std::move(serviceRequest), socket, keepAlive, remote, path);
-    // The key derivation runs on a worker; the request goes on here when it is done.
-    auto shared = std::make_shared<ServiceRequest>(std::move(serviceRequest));
+    if (const auto full = passwordQueue_->admit(request.remoteAddress()))
+        return refuse(socket, 503, *full, keepAlive, remote, path, options_.refusalHoldMs);
+    deriveThenDispatch(service, std::move(task), std::move(serviceRequest), socket, keepAlive,
+                       remote, path);
+}
+
+void WemServer::deriveThenDispatch(Service &service, AccountService::PasswordTask task,
+                                   ServiceRequest request, QTcpSocket *socket, bool keepAlive,
+                                   const QByteArray &remote, const QByteArray &path) {
+    auto shared = std::make_shared<ServiceRequest>(std::move(request));
     QPointer<QTcpSocket> guard(socket);
     Service *target = &service;
     passwordWorkers_.start([this, task, shared, guard, keepAlive, remote, path, target] {
         AccountService::doPasswordTask(task, *shared);
         QMetaObject::invokeMethod(
             this,
-            [this, shared, guard, keepAlive, remote, path, target] {
+            [this, task, shared, guard, keepAlive, remote, path, target] {
+                passwordQueue_->release(shared->remote);
+                if (task.kind == AccountService::PasswordTask::Kind::Verify) {
+                    try {
+                        if (shared->passwordVerified.value_or(false))
+                            throttle_->recordSuccess(task.nick);
+                        else
+                            throttle_->recordFailure(task.nick, shared->remote);
+                    } catch (const DatabaseError &e) {
+                        log_->note(QByteArray("database error: ") + e.what());
+                    }
+                }
                 if (guard)
                     dispatch(*target, std::move(*shared), guard, keepAlive, remote, path);
             },
@@ -269,10 +321,29 @@ void WemServer::serveService(Service &service, const QHttpServerRequest &request
     });
 }
 
+void WemServer::refuse(QTcpSocket *socket, int status, const QString &why, bool keepAlive,
+                       const QByteArray &remote, const QByteArray &path, int holdMs) {
+    log_->note("refused " + remote + " POST " + printable(path).left(100) + ' ' +
+               QByteArray::number(status) + ": " + why.toUtf8());
+    if (holdMs <= 0)
+        return answer(socket, errorReply(status, why), keepAlive, remote, "POST", path);
+    // A guesser's connection waits for its refusal, so a flood of guesses
+    // costs the server a timer per connection and second, not a reply per request.
+    QPointer<QTcpSocket> guard(socket);
+    QTimer::singleShot(holdMs, this, [this, guard, status, why, keepAlive, remote, path] {
+        if (guard)
+            answer(guard, errorReply(status, why), keepAlive, remote, "POST", path);
+    });
+}
+
 void WemServer::dispatch(Service &service, ServiceRequest request, QPointer<QTcpSocket> socket,
                          bool keepAlive, const QByteArray &remote, const QByteArray &path) {
-    if (!service.writes(request.form))
-        return answer(socket, runReader(service, request), keepAlive, remote, "POST", path);
+    if (!service.writes(request.form)) {
+        Reply reply = runReader(service, request);
+        if (reply.sessionNick) // a login: the session remembers its password's digest
+            reply.sessionPassword = request.form.value("pw", BodyStyle::Listed).value_or("");
+        return answer(socket, reply, keepAlive, remote, "POST", path);
+    }
     pending_.push_back({&service, std::move(request), socket, keepAlive, remote, path});
     if (!flushScheduled_) {
         flushScheduled_ = true;
@@ -339,8 +410,13 @@ void WemServer::flushWrites() {
 void WemServer::answer(QTcpSocket *socket, Reply reply, bool keepAlive, const QByteArray &remote,
                        const QByteArray &method, const QByteArray &path) {
     if (reply.sessionNick) {
-        const QByteArray id = sessions_.open(*reply.sessionNick);
-        reply.headers.append({"Set-Cookie", Sessions::setCookieValue(id)});
+        try {
+            const QByteArray id = sessions_->open(*reply.sessionNick, reply.sessionPassword);
+            reply.headers.append({"Set-Cookie", Sessions::setCookieValue(id)});
+        } catch (const DatabaseError &e) {
+            log_->note(QByteArray("database error: ") + e.what());
+            reply = errorReply(503, QStringLiteral("the session could not be stored"));
+        }
     }
     log_->add(remote, method, printable(path), reply.status, reply.body.size());
     writeReply(socket, reply, keepAlive);
@@ -355,9 +431,12 @@ void WemServer::startRadio(const QString &id, QTcpSocket *socket, const QByteArr
     if (!station)
         return answer(socket, errorReply(404, QStringLiteral("no such station")), false, remote,
                       "GET", path);
-    if (streams_ >= kMaxStreams)
+    if (streams_ >= kMaxStreams) {
+        log_->note("refused " + remote + " GET " + printable(path).left(100) +
+                   " 503: " + QByteArray::number(kMaxStreams) + " radio listeners already");
         return answer(socket, errorReply(503, QStringLiteral("too many listeners")), false, remote,
                       "GET", path);
+    }
     log_->add(remote, "GET", printable(path), 200, -1);
     ++streams_;
     socket->setProperty(kStreamingProperty, true);

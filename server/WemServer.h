@@ -12,6 +12,7 @@
 #include "server/GameServer.h"
 #include "server/Lobby.h"
 #include "server/Pages.h"
+#include "server/PasswordGuard.h"
 #include "server/RequestLog.h"
 #include "server/ServerOptions.h"
 #include "server/Sessions.h"
@@ -49,6 +50,9 @@ class WemServer : public QObject {
     Lobby &lobby() { return lobby_; }
     RequestLog &log() { return *log_; }
 
+    // This installation's password of the photo upload account.
+    const QByteArray &photoPassword() const { return photoPassword_; }
+
     // Radio streams at once; more get 503.
     static constexpr int kMaxStreams = 32;
     // How long a taken seat waits for its program's game-server connection.
@@ -77,6 +81,13 @@ class WemServer : public QObject {
     Reply runService(Service &service, const ServiceRequest &request);
     void answer(QTcpSocket *socket, Reply reply, bool keepAlive, const QByteArray &remote,
                 const QByteArray &method, const QByteArray &path);
+    // Answers a refusal, after holdMs, and says why in one line of the log.
+    void refuse(QTcpSocket *socket, int status, const QString &why, bool keepAlive,
+                const QByteArray &remote, const QByteArray &path, int holdMs = 0);
+    // Runs the key derivation of a request on a worker, then dispatches it.
+    void deriveThenDispatch(Service &service, AccountService::PasswordTask task,
+                            ServiceRequest request, QTcpSocket *socket, bool keepAlive,
+                            const QByteArray &remote, const QByteArray &path);
     void flushWrites();
     void startRadio(const QString &id, QTcpSocket *socket, const QByteArray &remote,
                     const QByteArray &path);
@@ -85,7 +96,10 @@ class WemServer : public QObject {
     QString programDir_;
     Database db_;
     Lobby lobby_;
-    Sessions sessions_;
+    std::unique_ptr<Sessions> sessions_;
+    std::unique_ptr<LoginThrottle> throttle_;
+    std::unique_ptr<PasswordQueue> passwordQueue_;
+    QByteArray photoPassword_;
     std::unique_ptr<RequestLog> log_;
     std::unique_ptr<AccountService> accounts_;
     std::unique_ptr<WorldService> world_;

@@ -150,6 +150,8 @@ Reply WorldService::sendResult(const FormFields &form, const QString &sessionNic
         return errorReply(400, QStringLiteral("nick: expected 1 to 12 letters, digits or signs"));
     if (!isPassportCity(city))
         return errorReply(400, QStringLiteral("city: expected 2 to 15 letters"));
+    if (!form.has("country"))
+        return errorReply(400, QStringLiteral("field country absent"));
     if (account ? !(country.isEmpty() || isToken(country, 15)) : !isCountryCode(country))
         return errorReply(
             400, QStringLiteral("country: expected a country %1").arg(account ? "name" : "code"));
@@ -186,8 +188,10 @@ Reply WorldService::sendResult(const FormFields &form, const QString &sessionNic
     db_.run(QStringLiteral(
                 "INSERT INTO world_results (gid, score, nick, country, city, r07, r08, r09, r10, "
                 "created) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-            {*gid, value, fromWire(nick), fromWire(country), fromWire(city), fromWire(r7),
-             fromWire(r8), fromWire(r9), fromWire(r10), nowText()});
+            // An account list entry may have an empty country name: stored as "", not NULL.
+            {*gid, value, fromWire(nick),
+             country.isEmpty() ? QStringLiteral("") : fromWire(country), fromWire(city),
+             fromWire(r7), fromWire(r8), fromWire(r9), fromWire(r10), nowText()});
     cache_.remove(*gid);
     const qint64 place = ahead + 1;
     if (account) {

@@ -8,6 +8,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -38,6 +39,16 @@ void quitOnSignals(QCoreApplication &app) {
     std::signal(SIGPIPE, SIG_IGN);
 }
 
+// Connections are bounded by the server's own limits, not by the soft limit
+// of open files (often 1024): raise it as far as the system allows.
+void raiseOpenFileLimit() {
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < limit.rlim_max) {
+        limit.rlim_cur = limit.rlim_max;
+        ::setrlimit(RLIMIT_NOFILE, &limit);
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -56,6 +67,7 @@ int main(int argc, char **argv) {
     // The build puts the game's program folder beside the server's folder.
     const QString programDir = QDir(appDir).absoluteFilePath(QStringLiteral("../Quarn"));
 
+    raiseOpenFileLimit();
     server::WemServer wem(options, programDir);
     QString error;
     if (!wem.start(&error)) {

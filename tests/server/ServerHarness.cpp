@@ -186,12 +186,13 @@ namespace {
 
 class ServerThread : public QThread {
   public:
-    ServerThread(server::ServerOptions options, std::promise<std::pair<QString, quint16>> &started)
-        : options_(std::move(options)), started_(started) {}
+    ServerThread(server::ServerOptions options, QString programDir,
+                 std::promise<std::pair<QString, quint16>> &started)
+        : options_(std::move(options)), programDir_(std::move(programDir)), started_(started) {}
 
   protected:
     void run() override {
-        server::WemServer wem(options_, QString());
+        server::WemServer wem(options_, programDir_);
         QString error;
         if (!wem.start(&error)) {
             started_.set_value({error.isEmpty() ? QStringLiteral("start failed") : error, 0});
@@ -204,20 +205,26 @@ class ServerThread : public QThread {
 
   private:
     server::ServerOptions options_;
+    QString programDir_;
     std::promise<std::pair<QString, quint16>> &started_;
 };
 
 } // namespace
 
-RunningServer::RunningServer(Backend backend, const QString &dataDir) {
+RunningServer::RunningServer(Backend backend, const QString &dataDir)
+    : RunningServer(ServerSetup{backend, dataDir, {}, {}, {}}) {}
+
+RunningServer::RunningServer(const ServerSetup &setup) {
     ensureApplication();
-    if (dataDir.isEmpty()) {
+    if (setup.dataDir.isEmpty()) {
         temp_ = std::make_unique<QTemporaryDir>();
         options_.dataDir = temp_->path();
     } else {
-        options_.dataDir = dataDir;
+        options_.dataDir = setup.dataDir;
     }
-    if (backend == Backend::Postgres) {
+    if (!setup.databaseUrl.isEmpty()) {
+        options_.databaseUrl = setup.databaseUrl;
+    } else if (setup.backend == Backend::Postgres) {
         PostgresCluster &cluster = PostgresCluster::instance();
         if (!cluster.available()) {
             error_ = QStringLiteral("PostgreSQL unavailable: ") + cluster.whyNot();
@@ -230,10 +237,13 @@ RunningServer::RunningServer(Backend backend, const QString &dataDir) {
     options_.gamePortBase = freePortBlock();
     options_.quiet = true;
     options_.passwordIterations =
-        1000; // many registrations per test; the default is tested on its own
+        1000;                   // many registrations per test; the default is tested on its own
+    options_.refusalHoldMs = 0; // refusals at once: the tests wait for nothing
+    if (setup.adjust)
+        setup.adjust(options_);
     std::promise<std::pair<QString, quint16>> started;
     auto result = started.get_future();
-    thread_ = new ServerThread(options_, started);
+    thread_ = new ServerThread(options_, setup.programDir, started);
     thread_->start();
     const auto [error, port] = result.get();
     error_ = error;
@@ -362,8 +372,18 @@ void DirectDb::exec(const QString &sql) {
 
 // --- raw game-server connection -------------------------------------------------------
 
-GameClient::GameClient(quint16 port) {
+GameClient::GameClient(quint16 port, const char *source) {
     fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
+    if (source) {
+        sockaddr_in local{};
+        local.sin_family = AF_INET;
+        ::inet_pton(AF_INET, source, &local.sin_addr);
+        if (::bind(fd_, reinterpret_cast<sockaddr *>(&local), sizeof local) != 0) {
+            ::close(fd_);
+            fd_ = -1;
+            return;
+        }
+    }
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_port = htons(port);

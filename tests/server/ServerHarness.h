@@ -8,6 +8,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -49,10 +50,20 @@ class PostgresCluster {
     int databases_ = 0;
 };
 
+// What a test server is started with beyond the defaults.
+struct ServerSetup {
+    Backend backend = Backend::Sqlite;
+    QString dataDir;     // empty: a temporary folder
+    QString databaseUrl; // a given database (a second server on the same one)
+    QString programDir;  // the game's program folder offered for downloads
+    std::function<void(server::ServerOptions &)> adjust; // lowered limits and the like
+};
+
 // wem-server on its own thread, started in the constructor.
 class RunningServer {
   public:
     explicit RunningServer(Backend backend = Backend::Sqlite, const QString &dataDir = QString());
+    explicit RunningServer(const ServerSetup &setup);
     ~RunningServer();
     bool ok() const { return error_.isEmpty(); }
     const QString &error() const { return error_; }
@@ -88,6 +99,8 @@ class HttpClient {
     HttpResult post(const std::string &path, const std::string &body,
                     const char *agent = "KorbelWintaph");
     HttpResult get(const std::string &path, long maxBytes = 0);
+    // Talks to another server from now on, keeping the cookies.
+    void setBaseUrl(std::string baseUrl) { base_ = std::move(baseUrl); }
 
   private:
     std::string base_;
@@ -112,7 +125,8 @@ class DirectDb {
 // A raw game-server connection: sends 50-byte frames, receives bytes.
 class GameClient {
   public:
-    GameClient(quint16 port);
+    // source: the local address to connect from (any of 127.0.0.0/8 reaches the server).
+    GameClient(quint16 port, const char *source = nullptr);
     ~GameClient();
     bool connected() const { return fd_ >= 0; }
     void send(const QByteArray &bytes);

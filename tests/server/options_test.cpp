@@ -29,7 +29,8 @@ TEST(ServerOptions, EveryOptionIsRead) {
     const auto parsed = parseServerOptions(
         args({"--listen", "0.0.0.0", "--http-port", "9000", "--game-port-base", "30000", "--data",
               "/srv/wem", "--db", "postgresql://wem:pw@db.example:5432/wem", "--public-address",
-              "192.0.2.7", "--quiet"}));
+              "192.0.2.7", "--quiet", "--max-connections-per-address", "16", "--max-connections",
+              "500"}));
     ASSERT_TRUE(parsed.options) << parsed.message.toStdString();
     EXPECT_EQ(parsed.options->httpPort, 9000);
     EXPECT_EQ(parsed.options->gamePortBase, 30000);
@@ -38,6 +39,8 @@ TEST(ServerOptions, EveryOptionIsRead) {
               QStringLiteral("postgresql://wem:pw@db.example:5432/wem"));
     EXPECT_EQ(parsed.options->gameServerAddress(), QStringLiteral("192.0.2.7"));
     EXPECT_TRUE(parsed.options->quiet);
+    EXPECT_EQ(parsed.options->maxConnectionsPerAddress, 16);
+    EXPECT_EQ(parsed.options->maxConnections, 500);
 }
 
 TEST(ServerOptions, ListeningEverywhereGivesPlayersLoopbackUnlessAPublicAddressIsSet) {
@@ -64,6 +67,8 @@ TEST(ServerOptions, BadArgumentsAreRefusedWithAReason) {
         args({"--listen", "not-an-address"}),
         args({"--db", "mysql://x"}),
         args({"--public-address", "nowhere"}),
+        args({"--max-connections-per-address", "0"}),
+        args({"--max-connections", "many"}),
         args({"--unknown"}),
         args({"stray"}),
     };

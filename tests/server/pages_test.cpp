@@ -41,9 +41,12 @@ TEST_F(Pages, TheDefaultConfigurationPausesNothingAndGivesTheLinks) {
     EXPECT_NE(
         page.body.find("DownLoad_Link_Quarn=" + server->baseUrl() + "/downloads/progr/cards/#"),
         std::string::npos);
-    // A club's own page replaces it.
+    // A club's own page replaces it; the upload account is added when it lacks one.
     put(QStringLiteral("config.txt"), "CTGamesPause\n");
-    EXPECT_EQ(client->get("/config.txt").body, "CTGamesPause\n");
+    EXPECT_EQ(client->get("/config.txt").body.rfind("CTGamesPause\nPhotoUpload_Quarn=wemphoto#", 0),
+              0u);
+    put(QStringLiteral("config.txt"), "CTGamesPause\nPhotoUpload_Quarn=club#Secret123#\n");
+    EXPECT_EQ(client->get("/config.txt").body, "CTGamesPause\nPhotoUpload_Quarn=club#Secret123#\n");
 }
 
 TEST_F(Pages, NewsCarriesItsNumberAndTheAddressPageTheCaller) {

@@ -68,6 +68,7 @@ TEST_P(WorldLists, BadEntriesAreRefusedAndNotStored) {
         {"sex not M or W",
          "gid=46&nick=Ann&city=Oslo&country=1-035&score=1&R7=Q&R8=5.7f&R9=#&R10=#*"},
         {"a field absent", "gid=46&nick=Ann&city=Oslo&score=10&R7=M&R8=5.7f&R9=#&R10=#*"},
+        {"account list entry without a country", "gid=346&nick=Ann&city=Moscow" + tail},
     };
     for (const Case &c : cases) {
         const HttpResult reply = world(c.body);
