@@ -1,5 +1,5 @@
 // The main window's two animated pictures: `RxGIFAn1` and `RxGIFAn2` in the
-// top corners of the menu, `RxGIFAn1` also in the top left corner of the
+// top corners of the menu, `RxGIFAn1` also in the top right corner of the
 // table. They run at their own frame delays while "Gif-animation" is on and
 // stand on their first frame while it is off; each repaints only itself, and
 // a hidden one keeps no timer (ui/TAnimation). The "Purple" menu design takes
@@ -25,9 +25,9 @@ struct AnimationSpec {
 };
 
 // Beside the heading pictures, above the two menu pictures; on the table in
-// the free corner left of the top hand.
+// the free top right corner, above the right hand.
 constexpr AnimationSpec animationSpecs[] = {
-    {"RxGIFAn1", 'F', {90, 62}, true, {48, 52}},
+    {"RxGIFAn1", 'F', {90, 62}, true, {715, 55}},
     {"RxGIFAn2", 'C', {670, 62}, false, {}},
 };
 constexpr int StandingFrame = 1;
