@@ -7,6 +7,7 @@
 #include "match/TFormMessage.h"
 #include "match/TImage.h"
 #include "rules/Match.h"
+#include "ui/AuxDesign.h"
 #include "ui/TWemCardsButton.h"
 #include "web/WebServices.h"
 
@@ -47,17 +48,6 @@ void substituteFonts() {
                                                                QStringLiteral("DejaVu Sans Mono")});
     QFont::insertSubstitutions(QStringLiteral("FixedSys"), {QStringLiteral("DejaVu Sans Mono"),
                                                             QStringLiteral("Liberation Mono")});
-}
-
-// The owner-drawn buttons take the look of the settings: the new look or the
-// classic one, red on the customizable menu and purple-gold on the "Purple" one.
-void applyButtonLook(QWidget *window, const Settings &settings) {
-    setNewStyleOnButtons(window, settings.newButtons);
-    for (TWemCardsButton *button : window->findChildren<TWemCardsButton *>()) {
-        const bool purple = settings.menuDesign == ScreenDesign::Purple;
-        button->setColorSB(purple ? TColorSB::DCards : TColorSB::DRed);
-        button->setFontColor(purple ? QColor(200, 175, 50) : QColor(Qt::white));
-    }
 }
 
 // Buttons like brass-edged ivory plates; the club list as light text on the felt.
@@ -112,6 +102,7 @@ TForm1::TForm1(const QString &folder, QWidget *parent)
     createGameButtons();
     createMenuControls();
     createOnlinePictures();
+    createAnimations();
     createPopupMenu();
     createNetworkControls();
     createSound();
@@ -278,6 +269,7 @@ void TForm1::relabel() {
     for (QPushButton *b : {newPlayerButton_, topTenButton_, optionsButton_, exitButton_,
                            historyButton_, modeButton_, leaveButton_})
         b->setAccessibleName(b->text());
+    nameAnimations();
     // Fonts fitted to the new texts.
     if (menuShown())
         placeMenuControls();
@@ -300,7 +292,8 @@ bool TForm1::startUp() {
     setLanguage(settings_.language);
     relabel();
     loadPictures();
-    applyButtonLook(this, settings_);
+    setNewStyleOnButtons(this, settings_.newButtons);
+    colourButtons();
     web::StoredServicePaths stored{settings_.ratingsPath, settings_.statisticsPath};
     web::WebServices(*web_).StartOnline(stored);
     settings_.ratingsPath = stored.worldService;
@@ -360,17 +353,73 @@ void TForm1::applyWindowSize() {
     }
 }
 
+// The owner-drawn buttons: red on the customizable menu, purple and gold on
+// the "Purple" one.
+void TForm1::colourButtons() {
+    const bool purple = settings_.menuDesign == ScreenDesign::Purple;
+    for (TWemCardsButton *button : findChildren<TWemCardsButton *>()) {
+        button->setColorSB(purple ? TColorSB::DCards : TColorSB::DRed);
+        button->setFontColor(purple ? QColor(200, 175, 50) : QColor(Qt::white));
+    }
+}
+
+// Every picture for the window size. A choice whose library is missing
+// comes back as the program's own and stays so in the settings: the missing
+// library is told once, not again at the next loading (leaving the title,
+// a new window size).
 void TForm1::loadPictures() {
     pictures_->setMissingLibraryHandler(
         [this](const QString &library) { showMissingLibrary(library); });
     pictures_->loadFaces(settings_.faceSet, layout_.scaling);
     pictures_->loadBacks(settings_.backSet, layout_.scaling);
-    pictures_->loadBackground(settings_.backgroundPicture, settings_.backgroundColour,
-                              settings_.tableDesign == ScreenDesign::Purple, layout_.client);
+    settings_.faceSet = pictures_->faceSet();
+    settings_.backSet = pictures_->backSet();
+    loadScreenBackground();
     pictures_->loadTablePictures(layout_.scaling);
     canvas_->LayOutTable(layout_.windowSize, layout_.client);
-    canvas_->setFont(TableFont{QStringLiteral("Comic Sans MS"), settings_.fontScales[0]});
+    canvas_->setFont(
+        TableFont{QString::fromStdString(settings_.fontNames[0]), settings_.fontScales[0]});
+    loadAnimations();
     setPointer(this, PointerKind::Arrow);
+}
+
+void TForm1::loadScreenBackground() {
+    const ScreenDesign design =
+        screen_ == Screen::Table ? settings_.tableDesign : settings_.menuDesign;
+    const int picture = settings_.backgroundPicture;
+    const int colour = settings_.backgroundColour;
+    if (design == ScreenDesign::Purple) {
+        purpleBackground_ = pictures_->loadBackground(picture, colour, true, layout_.client);
+        if (purpleBackground_)
+            return;
+        // Without the graphics library every design returns to its first choice.
+        settings_.menuDesign = ScreenDesign::Customizable;
+        settings_.tableDesign = ScreenDesign::Customizable;
+        fallBackToAristocratic(settings_);
+        colourButtons();
+    }
+    purpleBackground_ = false;
+    if (!pictures_->loadBackground(picture, colour, false, layout_.client)) {
+        settings_.backgroundPicture = pictures_->background();
+        settings_.backgroundColour = pictures_->backgroundVariant();
+    }
+}
+
+bool TForm1::followScreenDesign() {
+    const ScreenDesign design =
+        screen_ == Screen::Table ? settings_.tableDesign : settings_.menuDesign;
+    if ((design == ScreenDesign::Purple) == purpleBackground_)
+        return false;
+    loadScreenBackground();
+    return true;
+}
+
+QFont TForm1::windowFont(FontKind kind, int basePixels, bool bold) const {
+    const auto index = std::size_t(kind);
+    QFont font(QString::fromStdString(settings_.fontNames[index]));
+    font.setPixelSize(layout_.scaling.fontPixels(basePixels, settings_.fontScales[index]));
+    font.setBold(bold);
+    return font;
 }
 
 void TForm1::showMissingLibrary(const QString &libraryFile) {
@@ -413,7 +462,8 @@ void TForm1::paintEvent(QPaintEvent *event) {
                 if (event->rect().intersects(place))
                     painter.drawImage(place, menuPictures_.picture(n, layout_.scaling));
             }
-            paintMenuHeading(painter);
+            if (event->rect().intersects(menuHeadingArea()))
+                paintMenuHeading(painter);
         }
     }
     if (startUp_ == StartUp::Pending) {

@@ -31,6 +31,7 @@
 #include "table/TableCanvas.h"
 #include "ui/AuxiliaryWindows.h"
 #include "ui/OptionsHost.h"
+#include "ui/UiText.h"
 #include "web/WebClient.h"
 
 #include <QPointer>
@@ -50,6 +51,7 @@ class QTimer;
 
 namespace quarn {
 
+class TAnimation;
 class TImage;
 namespace lan {
 class ChatPanel;
@@ -197,11 +199,20 @@ class TForm1 : public QWidget,
     QPushButton *makeButton(const QString &name, const QString &text);
     void hideGameControls();
     void relabel();
+    // The owner-drawn buttons in the colours of the menu's design.
+    void colourButtons();
 
     // Start-up parts.
     bool checkClubFiles();
     void applyWindowSize();
     void loadPictures();
+    // The background of the screen shown (the menu's design on the title and
+    // in the menu, the table's in a match); a library that cannot be read
+    // brings the settings back to a choice the program has.
+    void loadScreenBackground();
+    // Loads it when the screen shown needs the other design's background;
+    // true when it did.
+    bool followScreenDesign();
 
     // Screens.
     void showMenu();
@@ -209,6 +220,8 @@ class TForm1 : public QWidget,
     void buildMemberList();
     void placeMenuControls();
     void paintMenuHeading(QPainter &painter);
+    // Where paintMenuHeading draws: the headings, the version and the date.
+    QRect menuHeadingArea() const;
     bool headingClick(QPoint at);
     // The click salute at the mouse pointer when its option is on.
     void salute(bool optionOn);
@@ -259,6 +272,17 @@ class TForm1 : public QWidget,
     // Options (TForm1Options.cpp).
     void redrawAfterOptions();
 
+    // The animated pictures (TForm1Animations.cpp).
+    void createAnimations();
+    void nameAnimations();
+    void loadAnimations();
+    void placeAnimations();
+    void showAnimations();
+
+    // A font of the settings (name and percentage of its kind) at a base
+    // pixel height, scaled for the window.
+    QFont windowFont(FontKind kind, int basePixels, bool bold = true) const;
+
     // Drawing.
     void drawSeatHand(int seat, bool faceUp);
     void drawNamePlates();
@@ -300,6 +324,9 @@ class TForm1 : public QWidget,
     QTimer *musicTimer_ = nullptr;
 
     QTimer *tickTimer_ = nullptr;
+    // True while the loaded background is the "Purple" design's.
+    bool purpleBackground_ = false;
+    std::array<TAnimation *, 2> animations_{};
     std::array<TImage *, 5> handImages_{};
     std::array<TImage *, 5> tabImages_{};
     std::array<TImage *, 5> namePlates_{};

@@ -41,9 +41,7 @@ void TForm1::showTableControls() {
     counterImage_->show();
     commandButton_->setGeometry(layout_.button7);
     leaveButton_->setGeometry(layout_.button8);
-    QFont font(QStringLiteral("Comic Sans MS"));
-    font.setPixelSize(layout_.scaling.fontPixels(16, settings_.fontScales[0]));
-    font.setBold(true);
+    const QFont font = windowFont(FontKind::Large, 16);
     commandButton_->setFont(font);
     leaveButton_->setFont(font);
     commandButton_->show();

@@ -304,10 +304,7 @@ void TForm1::HideTable() {
 void TForm1::ShowWaitBanner() {
     const Scaling &s = layout_.scaling;
     waitBanner_->setText(word(WordEntry::MainPleaseWait));
-    QFont font(QStringLiteral("Comic Sans MS"));
-    font.setPixelSize(s.fontPixels(24));
-    font.setBold(true);
-    waitBanner_->setFont(font);
+    waitBanner_->setFont(windowFont(FontKind::Large, 24));
     waitBanner_->setGeometry(s.place(230, 220, 300, 60));
     waitBanner_->show();
     waitBanner_->raise();

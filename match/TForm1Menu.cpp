@@ -125,8 +125,12 @@ void TForm1::showMenu() {
     tickTimer_->stop();
     if (lan::LanHost *host = lan_->Host())
         host->MenuTick(); // the host that lost a client during the match stops listening
+    // The menu's own design, when the table's was shown.
+    if (followScreenDesign())
+        canvas_->clear();
     buildMemberList();
     placeMenuControls();
+    showAnimations();
     for (int line = 1; line <= 5; ++line)
         memberButtons_[line]->show();
     for (QWidget *w :
@@ -143,19 +147,17 @@ void TForm1::showMenu() {
 
 void TForm1::hideMenu() {
     screen_ = nextScreen(screen_, ScreenEvent::MatchChosen);
+    followScreenDesign(); // the table's design; the canvas is cleared below
     hideGameControls();
     MenuCalendar::of(this)->hidePages();
+    showAnimations();
     update();
 }
 
 void TForm1::placeMenuControls() {
     const Scaling &s = layout_.scaling;
-    QFont listFont(QStringLiteral("Courier New"));
-    listFont.setPixelSize(s.fontPixels(MenuListFontPixels, settings_.fontScales[3]));
-    listFont.setBold(true);
-    QFont buttonFont(QStringLiteral("Comic Sans MS"));
-    buttonFont.setPixelSize(s.fontPixels(16, settings_.fontScales[0]));
-    buttonFont.setBold(true);
+    const QFont listFont = windowFont(FontKind::Special2, MenuListFontPixels);
+    const QFont buttonFont = windowFont(FontKind::Large, 16);
 
     memberHeading_->setGeometry(s.place(MenuListLeft, 104, MenuListWidth, 26));
     memberHeading_->setFont(listFont);
@@ -195,10 +197,7 @@ void TForm1::buildMemberList() {
     memberHeading_->setText(word(mode == ClubMode::Rating ? WordEntry::MainClubHeadingRating
                                                           : WordEntry::MainClubHeadingScore));
     const std::optional<ClubFile> club = readClubFile(clubPath());
-    QFont listFont(QStringLiteral("Courier New"));
-    listFont.setPixelSize(layout_.scaling.fontPixels(MenuListFontPixels, settings_.fontScales[3]));
-    listFont.setBold(true);
-    const QFontMetrics metrics(listFont);
+    const QFontMetrics metrics(windowFont(FontKind::Special2, MenuListFontPixels));
     const auto widthOf = [&metrics](const QString &text) {
         return metrics.horizontalAdvance(text);
     };
@@ -268,6 +267,10 @@ void TForm1::paintMenuHeading(QPainter &painter) {
     painter.drawText(s.place(180, 466, 400, 18), Qt::AlignCenter,
                      QString::fromUtf8(versionText.data(), qsizetype(versionText.size())) +
                          QStringLiteral("   ") + qText(buildDate()));
+}
+
+QRect TForm1::menuHeadingArea() const {
+    return layout_.scaling.place(180, 16, 400, 468);
 }
 
 // A click on a heading picture moves it to the next colour variant.

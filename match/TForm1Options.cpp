@@ -4,7 +4,6 @@
 
 #include "match/MenuCalendar.h"
 
-#include "ui/AuxDesign.h"
 #include "ui/TWemCardsButton.h"
 #include "web/WebServices.h"
 
@@ -20,6 +19,7 @@ void TForm1::redrawAfterOptions() {
         return;
     }
     if (menuShown()) {
+        canvas_->clear(); // the menu's background, perhaps a new one
         placeMenuControls();
         buildMemberList();
         // The calendar pages take the new background and window size.
@@ -58,10 +58,7 @@ void TForm1::windowSizeChanged() {
 }
 
 void TForm1::facesChanged() {
-    loadPictures();
-    // A set whose library went missing came back as set 0.
-    settings_.faceSet = pictures_->faceSet();
-    settings_.backSet = pictures_->backSet();
+    loadPictures(); // a set whose library went missing comes back as set 0
     redrawAfterOptions();
 }
 
@@ -70,30 +67,12 @@ void TForm1::backsChanged() {
 }
 
 void TForm1::backgroundChanged() {
-    pictures_->setMissingLibraryHandler(
-        [this](const QString &library) { showMissingLibrary(library); });
-    const bool purple = settings_.tableDesign == ScreenDesign::Purple;
-    if (!pictures_->loadBackground(settings_.backgroundPicture, settings_.backgroundColour, purple,
-                                   layout_.client)) {
-        if (purple) {
-            // Without the graphics library every design returns to its first choice.
-            settings_.menuDesign = ScreenDesign::Customizable;
-            settings_.tableDesign = ScreenDesign::Customizable;
-            fallBackToAristocratic(settings_);
-        } else {
-            settings_.backgroundPicture = pictures_->background();
-            settings_.backgroundColour = pictures_->backgroundVariant();
-        }
-    }
+    loadScreenBackground();
     redrawAfterOptions();
 }
 
 void TForm1::musicChanged() {
     applyMusicSetting();
-}
-
-void TForm1::animationsChanged() {
-    update();
 }
 
 void TForm1::cursorsChanged() {
@@ -115,17 +94,16 @@ void TForm1::networkModeChanged() {
 }
 
 void TForm1::fontsChanged() {
-    canvas_->setFont(TableFont{QStringLiteral("Comic Sans MS"), settings_.fontScales[0]});
+    canvas_->setFont(
+        TableFont{QString::fromStdString(settings_.fontNames[0]), settings_.fontScales[0]});
     redrawAfterOptions();
 }
 
 void TForm1::designChanged() {
-    for (TWemCardsButton *button : findChildren<TWemCardsButton *>()) {
-        const bool purple = settings_.menuDesign == ScreenDesign::Purple;
-        button->setColorSB(purple ? TColorSB::DCards : TColorSB::DRed);
-        button->setFontColor(purple ? QColor(200, 175, 50) : QColor(Qt::white));
-    }
-    backgroundChanged();
+    colourButtons();
+    loadScreenBackground();
+    loadAnimations();
+    redrawAfterOptions();
 }
 
 bool TForm1::downloadLibrary(const QString &libraryFile) {

@@ -5,6 +5,7 @@
 #include "match/TForm1.h"
 
 #include "lang/QtWords.h"
+#include "ui/TAnimation.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -59,6 +60,9 @@ void TForm1::StartRecording() {
     if (!settings_.recordGif)
         return;
     createRecordingControls();
+    // The film holds the table only: a running animation would make every
+    // capture a new frame. It stays hidden until the menu shows it again.
+    animations_[0]->hide();
     repaint();
     film_.start();
     gifTimer_->start();
@@ -117,6 +121,7 @@ void TForm1::SaveRecording() {
     // Switched off during the hand: the film is dropped, nothing is written.
     if (!settings_.recordGif || frames.empty())
         return;
+    animations_[0]->hide();
     // A film still being written is finished (and its banner settled) first,
     // so films are written in the order of their hands.
     waitForRecordingSaved();

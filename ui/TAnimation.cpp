@@ -1,5 +1,8 @@
 #include "ui/TAnimation.h"
 
+#include <QHideEvent>
+#include <QShowEvent>
+
 namespace quarn {
 
 TAnimation::TAnimation(QWidget *parent) : QLabel(parent) {
@@ -37,14 +40,16 @@ void TAnimation::run(bool loop) {
     if (!movie_)
         return;
     loop_ = loop;
+    running_ = true;
     movie_->stop();
     movie_->jumpToFrame(0);
-    movie_->start();
+    followVisibility(isVisible() && !window()->isMinimized());
 }
 
 void TAnimation::standStill(int frame) {
     if (!movie_)
         return;
+    running_ = false;
     movie_->stop();
     const int count = frameCount();
     const int index = count > 0 ? std::clamp(frame, 1, count) - 1 : 0;
@@ -60,6 +65,7 @@ void TAnimation::present(bool animationsOn, int stillFrame, bool loop) {
 }
 
 void TAnimation::clear() {
+    running_ = false;
     QLabel::setMovie(nullptr);
     QLabel::clear();
     movie_.reset();
@@ -76,12 +82,42 @@ int TAnimation::currentFrame() const {
 }
 
 bool TAnimation::running() const {
+    return movie_ && running_;
+}
+
+bool TAnimation::ticking() const {
     return movie_ && movie_->state() == QMovie::Running;
 }
 
-void TAnimation::stopAtLastFrame(int frame) {
-    if (!loop_ && movie_ && frame == movie_->frameCount() - 1)
+void TAnimation::showEvent(QShowEvent *event) {
+    QLabel::showEvent(event);
+    followVisibility(true);
+}
+
+void TAnimation::hideEvent(QHideEvent *event) {
+    // Also the spontaneous hide of a minimized window, which stays "visible".
+    QLabel::hideEvent(event);
+    followVisibility(false);
+}
+
+// The frame timer runs only while the animation runs and can be seen.
+void TAnimation::followVisibility(bool shown) {
+    if (!movie_)
+        return;
+    const bool tick = running_ && shown;
+    if (tick && movie_->state() == QMovie::NotRunning)
+        movie_->start();
+    else if (tick && movie_->state() == QMovie::Paused)
+        movie_->setPaused(false);
+    else if (!tick && movie_->state() == QMovie::Running)
         movie_->setPaused(true);
+}
+
+void TAnimation::stopAtLastFrame(int frame) {
+    if (!loop_ && movie_ && frame == movie_->frameCount() - 1) {
+        running_ = false;
+        movie_->setPaused(true);
+    }
 }
 
 } // namespace quarn

@@ -1,7 +1,9 @@
 #pragma once
 // An animated picture of a window (the program's own GIF animations or those
 // of the graphics library): it runs, looping or once, or stands still on one
-// frame when animations are switched off.
+// frame when animations are switched off. It advances only while it is
+// shown: a hidden animation (or one in a hidden or minimized window) keeps
+// no timer and goes on where it stood when it is shown again.
 
 #include <QBuffer>
 #include <QByteArray>
@@ -35,15 +37,24 @@ class TAnimation : public QLabel {
 
     int frameCount() const;
     int currentFrame() const; // counted from 1; 0 when empty
+    // True when it runs (whenever it is shown), false when it stands still.
     bool running() const;
+    // True while its frame timer is live: running and shown.
+    bool ticking() const;
+
+  protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
   private:
     void stopAtLastFrame(int frame);
+    void followVisibility(bool shown);
 
     QByteArray data_;
     std::unique_ptr<QBuffer> buffer_;
     std::unique_ptr<QMovie> movie_;
     bool loop_ = true;
+    bool running_ = false;
 };
 
 } // namespace quarn

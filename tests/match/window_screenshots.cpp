@@ -1,6 +1,8 @@
 // match-screenshots FOLDER: plays through the main window as a player would
 // and writes pictures of the title, the menu, a dealt hand, a hand in play
-// and a finished hand, at the small and at the large window, into FOLDER.
+// and a finished hand, at the small and at the large window, into FOLDER;
+// then the same with the "Purple" menu design (when the graphics library
+// has been built).
 // It also prints the time from process start to the first painted title
 // screen and the resident memory in the menu.
 #include "match/Ask.h"
@@ -92,12 +94,18 @@ bool playerMove(TForm1 &form) {
     return false;
 }
 
-void walk(const QString &dist, const QString &out, int windowSize, const char *tag) {
+void walk(const QString &dist, const QString &out, int windowSize, const char *tag,
+          bool purpleMenu = false) {
     QTemporaryDir dir;
     for (const char *name : {"Quarn.clb", "Quarn.net"})
         QFile::copy(dist + QLatin1Char('/') + QLatin1String(name),
                     dir.path() + QLatin1Char('/') + QLatin1String(name));
     Settings settings;
+    if (purpleMenu) {
+        QFile::copy(dist + QStringLiteral("/WemCGraph1.dll"),
+                    dir.path() + QStringLiteral("/WemCGraph1.dll"));
+        settings.menuDesign = ScreenDesign::Purple;
+    }
     settings.windowSize = static_cast<WindowSizeSetting>(windowSize);
     settings.cardFlight = false;
     settings.playerName = "Alexandra";
@@ -171,6 +179,10 @@ int main(int argc, char *argv[]) {
 
     walk(dist, out, 1, "small");
     walk(dist, out, 5, "large");
+    if (QFile::exists(dist + QStringLiteral("/WemCGraph1.dll"))) {
+        walk(dist, out, 1, "small-purple", true);
+        walk(dist, out, 5, "large-purple", true);
+    }
     std::printf("pictures written to %s\n", qPrintable(out));
     return 0;
 }

@@ -3,6 +3,8 @@
 #include "ui/TAnimation.h"
 #include "ui/UiPictures.h"
 
+#include <QTest>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace quarn {
@@ -56,6 +58,42 @@ TEST(Animation, StillFrameIsKeptInsideTheAnimation) {
     animation.clear();
     EXPECT_FALSE(animation.loaded());
     EXPECT_EQ(animation.frameCount(), 0);
+}
+
+// An animation keeps a frame timer only while it runs and can be seen: a
+// hidden one, or one in a hidden window, costs nothing and goes on from the
+// frame it stood on.
+TEST(Animation, RunsOnlyWhileShown) {
+    QWidget window;
+    auto *animation = new TAnimation(&window);
+    ASSERT_TRUE(animation->load(uiAnimation(QStringLiteral("GClubF"))));
+    animation->run();
+    EXPECT_TRUE(animation->running());
+    EXPECT_FALSE(animation->ticking()) << "the window is not shown yet";
+
+    window.show();
+    EXPECT_TRUE(animation->ticking());
+    QTRY_VERIFY(animation->currentFrame() > 1);
+
+    animation->hide();
+    EXPECT_FALSE(animation->ticking());
+    EXPECT_TRUE(animation->running());
+    const int stood = animation->currentFrame();
+    animation->show();
+    EXPECT_TRUE(animation->ticking());
+    EXPECT_EQ(animation->currentFrame(), stood);
+
+    window.hide();
+    EXPECT_FALSE(animation->ticking());
+    window.show();
+    EXPECT_TRUE(animation->ticking());
+
+    animation->standStill(2);
+    EXPECT_FALSE(animation->ticking());
+    animation->hide();
+    animation->show();
+    EXPECT_FALSE(animation->ticking()) << "a still animation stays still when shown";
+    EXPECT_EQ(animation->currentFrame(), 2);
 }
 
 } // namespace
