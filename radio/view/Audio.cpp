@@ -1,13 +1,24 @@
 #include "radio/view/Audio.h"
 
+#include <QAudioDevice>
 #include <QAudioOutput>
+#include <QMediaDevices>
 #include <QMediaPlayer>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 
 #include <algorithm>
 
 namespace quarn {
 
-Audio::Audio(QObject *parent) : QObject(parent) {}
+void Audio::prepareBackend() {
+    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
+        qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+}
+
+Audio::Audio(QObject *parent) : QObject(parent) {
+    prepareBackend();
+}
 
 Audio::~Audio() {
     Free();
@@ -22,6 +33,9 @@ bool Audio::StreamCreateURL(const QString &url) {
         return false;
     source_ = address;
     ended_ = false;
+    created_ = true;
+    if (QMediaDevices::defaultAudioOutput().isNull())
+        return true; // fetched on play, heard nowhere
     output_ = new QAudioOutput(this);
     output_->setVolume(float(volume_));
     player_ = new QMediaPlayer(this);
@@ -29,31 +43,57 @@ bool Audio::StreamCreateURL(const QString &url) {
     connect(player_, &QMediaPlayer::errorOccurred, this, [this] { onError(); });
     connect(player_, &QMediaPlayer::mediaStatusChanged, this,
             [this](QMediaPlayer::MediaStatus status) {
-                if (status == QMediaPlayer::InvalidMedia) {
+                if (status == QMediaPlayer::InvalidMedia)
                     onError();
-                } else if (status == QMediaPlayer::EndOfMedia && playing_) {
-                    playing_ = false;
-                    ended_ = true;
-                    emit finished();
-                }
+                else if (status == QMediaPlayer::EndOfMedia)
+                    onEnd();
             });
     player_->setSource(source_);
     return true;
 }
 
 void Audio::ChannelPlay() {
-    if (!player_ || playing_)
+    if (!created_ || playing_)
         return;
     playing_ = true;
     ended_ = false;
-    player_->play();
+    if (player_)
+        player_->play();
+    else
+        fetchWithoutDevice();
+}
+
+void Audio::fetchWithoutDevice() {
+    if (!network_)
+        network_ = new QNetworkAccessManager(this);
+    QNetworkRequest request(source_);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::NoLessSafeRedirectPolicy);
+    reply_ = network_->get(request);
+    QNetworkReply *reply = reply_;
+    connect(reply, &QNetworkReply::readyRead, this,
+            [this, reply] { discarded_ += reply->skip(reply->bytesAvailable()); });
+    connect(reply, &QNetworkReply::finished, this, [this, reply] {
+        reply->deleteLater();
+        if (reply != reply_)
+            return;
+        reply_ = nullptr;
+        if (reply->error() == QNetworkReply::NoError)
+            onEnd();
+        else
+            onError();
+    });
 }
 
 void Audio::ChannelStop() {
-    if (!player_)
-        return;
     playing_ = false;
-    player_->pause();
+    if (player_)
+        player_->pause();
+    if (reply_) {
+        QNetworkReply *reply = reply_;
+        reply_ = nullptr; // its end is no longer the stream's
+        reply->abort();
+    }
 }
 
 void Audio::ChannelSetVolume(double volume) {
@@ -71,7 +111,7 @@ qint64 Audio::ChannelGetLength() const {
 }
 
 void Audio::Free() {
-    playing_ = false;
+    ChannelStop();
     if (player_) {
         player_->disconnect(this);
         player_->stop();
@@ -81,17 +121,25 @@ void Audio::Free() {
     }
     player_ = nullptr;
     output_ = nullptr;
+    created_ = false;
     source_.clear();
 }
 
-void Audio::onError() {
-    if (!player_)
+void Audio::onEnd() {
+    if (!playing_)
         return;
-    const bool wasPlaying = playing_;
     playing_ = false;
-    player_->stop();
-    if (wasPlaying || player_->mediaStatus() == QMediaPlayer::InvalidMedia)
-        emit failed();
+    ended_ = true;
+    emit finished();
+}
+
+void Audio::onError() {
+    if (!created_)
+        return;
+    playing_ = false;
+    if (player_)
+        player_->stop();
+    emit failed();
 }
 
 } // namespace quarn

@@ -4,8 +4,9 @@
 // volume, read its position and length, and free it. Built on Qt Multimedia;
 // opening and buffering run in the background, so no call waits for the
 // network. A stream that cannot be opened or breaks off is stopped and
-// reported by `failed`; without an audio device every call still works and
-// the stream simply cannot be heard.
+// reported by `failed`. Without an audio output device the stream is still
+// fetched (and its failures reported) but its bytes go nowhere, so the radio
+// and the player behave the same, silently.
 
 #include <QObject>
 #include <QString>
@@ -13,6 +14,8 @@
 
 class QAudioOutput;
 class QMediaPlayer;
+class QNetworkAccessManager;
+class QNetworkReply;
 
 namespace quarn {
 
@@ -21,6 +24,11 @@ class Audio : public QObject {
   public:
     explicit Audio(QObject *parent = nullptr);
     ~Audio() override;
+
+    // Chooses the FFmpeg media backend unless one is chosen already; call it
+    // before the program's first use of Qt Multimedia (the GStreamer backend
+    // of Qt 6.4 crashes when GStreamer's base plugins are missing).
+    static void prepareBackend();
 
     // Replaces the current stream with one for `url`, not yet playing; false
     // (and no stream) for an address that is not http, https or a local file.
@@ -36,12 +44,14 @@ class Audio : public QObject {
     // Releases the stream.
     void Free();
 
-    bool hasStream() const { return player_ != nullptr; }
+    bool hasStream() const { return created_; }
     bool playing() const { return playing_; }
     // The stream reached its end (a song) since it last started.
     bool ended() const { return ended_; }
     double volume() const { return volume_; }
     QUrl source() const { return source_; }
+    // Bytes of the stream that arrived without an output device (tests).
+    qint64 discardedBytes() const { return discarded_; }
 
   signals:
     // The stream could not be opened or broke off; it is stopped.
@@ -51,9 +61,15 @@ class Audio : public QObject {
 
   private:
     void onError();
+    void onEnd();
+    void fetchWithoutDevice();
 
     QMediaPlayer *player_ = nullptr;
     QAudioOutput *output_ = nullptr;
+    bool created_ = false;
+    QNetworkAccessManager *network_ = nullptr;
+    QNetworkReply *reply_ = nullptr;
+    qint64 discarded_ = 0;
     QUrl source_;
     double volume_ = 1.0;
     bool playing_ = false;
