@@ -173,11 +173,7 @@ void TMyMediaPL::playClicked() {
 void TMyMediaPL::NextSong() {
     if (songs_.empty())
         return;
-    audio_.Free();
-    n_ = int(QRandomGenerator::global()->bounded(Max())) + 1;
-    createStream(volume_ / 100.0);
-    audio_.ChannelPlay();
-    updatePlayHint();
+    playRandomSong();
     startPlaying();
     DrawMusicButton(1, false);
     DrawMusicButton(2, false);
@@ -203,12 +199,7 @@ void TMyMediaPL::timerTick() {
         return;
     const qint64 length = audio_.ChannelGetLength();
     if (audio_.ended() || (length > 0 && audio_.ChannelGetPosition() >= length)) {
-        // The next song, without redrawing the buttons.
-        audio_.Free();
-        n_ = int(QRandomGenerator::global()->bounded(Max())) + 1;
-        createStream(volume_ / 100.0);
-        audio_.ChannelPlay();
-        updatePlayHint();
+        playRandomSong(); // without redrawing the buttons
     }
 }
 
@@ -223,6 +214,10 @@ void TMyMediaPL::songFailed() {
         DrawMusicButton(1, false);
         return;
     }
+    playRandomSong();
+}
+
+void TMyMediaPL::playRandomSong() {
     audio_.Free();
     n_ = int(QRandomGenerator::global()->bounded(Max())) + 1;
     createStream(volume_ / 100.0);

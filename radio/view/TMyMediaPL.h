@@ -99,6 +99,8 @@ class TMyMediaPL : public QObject {
   private:
     void createStream(double volume);
     void startPlaying();
+    // Stops the song and plays one chosen at random.
+    void playRandomSong();
     void timerTick();
     void songFailed();
     void updatePlayHint();

@@ -7,6 +7,8 @@
 #include "tests/server/ServerHarness.h"
 #include "web/WebServices.h"
 
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -145,11 +147,19 @@ TEST_F(MusicOnServer, PlaysTheServedSongsOneAfterAnother) {
     EXPECT_TRUE(player.Play());
     const QUrl first = player.audio().source();
     EXPECT_TRUE(first.toString().startsWith(QString::fromStdString(server_.baseUrl())));
-    // The song ends (as the end-of-song timer sees it): the next one starts.
-    emit player.audio().finished();
+    EXPECT_EQ(player.ImagePlay()->accessibleDescription().isEmpty(), false);
+    // Each song that ends is followed by the next (without an audio device a
+    // song "ends" once it has arrived whole).
+    QSignalSpy ended(&player.audio(), &Audio::finished);
+    if (QMediaDevices::defaultAudioOutput().isNull())
+        QTRY_VERIFY_WITH_TIMEOUT(ended.count() >= 2, 20000);
+    else
+        emit player.audio().finished();
     EXPECT_TRUE(player.Play());
     EXPECT_TRUE(player.audio().hasStream());
     EXPECT_TRUE(player.audio().playing());
+    player.playClicked();
+    EXPECT_FALSE(player.Play());
 }
 
 TEST_F(MusicOnServer, SongsThatCannotBeOpenedStopThePlayerInsteadOfLooping) {

@@ -11,10 +11,10 @@
 #include "web/WebServices.h"
 
 #include "table/ResourceLibrary.h"
+#include <QAudioDevice>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
-#include <QAudioDevice>
 #include <QMediaDevices>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -33,6 +33,12 @@ const QByteArray kList = QByteArray::fromStdString(
                  "USA#QRN0004#Quarn Radio New York#USA#http://127.0.0.1:9/n#RRADIO_LOGO_QRN0004\r\n"
                  "USA#QRN0011#No Logo FM#USA#http://127.0.0.1:9/x\r\n")
         .value());
+
+// What a choice in a box does: the entry becomes current, then the box reports it.
+void choose(QComboBox *box, int index) {
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}
 
 using RadioStart = RadioFolderFixture;
 
@@ -144,7 +150,7 @@ TEST_F(RadioWindow, StationBoxIsFilteredByCountry) {
     EXPECT_EQ(stationNames(window), QStringList({QStringLiteral("Авторадио Moscow"),
                                                  QStringLiteral("Quarn Radio Volga")}));
     EXPECT_EQ(window.stationBox()->currentIndex(), 0); // the current station
-    emit window.countryBox()->activated(12);           // USA
+    choose(window.countryBox(), 12);                   // USA
     EXPECT_EQ(radio_->radio().KakStations, 12);
     EXPECT_EQ(stationNames(window),
               QStringList({QStringLiteral("Quarn Radio New York"), QStringLiteral("No Logo FM")}));
@@ -158,7 +164,7 @@ TEST_F(RadioWindow, ChoosingAStationSetsItsValuesAndSwitchesAPlayingStream) {
     TFormRadio window(*radio_);
     emit window.playButton()->clicked();
     ASSERT_TRUE(radio_->radio().Enabled);
-    emit window.stationBox()->activated(1);
+    choose(window.stationBox(), 1);
     EXPECT_EQ(radio_->radio().Name, "Quarn Radio Volga");
     EXPECT_EQ(radio_->radio().Country, "Russian Federation");
     EXPECT_EQ(radio_->radio().Resurs, "RRADIO_LOGO_QRN0002");
@@ -170,7 +176,7 @@ TEST_F(RadioWindow, ACountryWithoutStationsKeepsTheStationPlaying) {
     TFormRadio window(*radio_);
     emit window.playButton()->clicked();
     const QUrl playing = radio_->audio().source();
-    emit window.countryBox()->activated(1); // Ukraine: none in the list
+    choose(window.countryBox(), 1); // Ukraine: none in the list
     EXPECT_EQ(window.stationBox()->count(), 0);
     EXPECT_EQ(radio_->radio().Name, "Авторадио Moscow");
     EXPECT_EQ(radio_->audio().source(), playing);
@@ -232,7 +238,12 @@ TEST_F(RadioWindow, IndicatorShowsTheStateAndTogglesOnALeftClick) {
     QTest::keyClick(&indicator, Qt::Key_Space);
     EXPECT_FALSE(radio_->radio().Enabled);
     EXPECT_FALSE(radio_->audio().hasStream());
+    QTest::mouseClick(&indicator, Qt::LeftButton);
+    QDir().mkpath(QStringLiteral(QUARN_RADIO_SHOTS));
+    indicator.grab().save(QStringLiteral(QUARN_RADIO_SHOTS "/indicator-playing.png"));
+    QTest::mouseClick(&indicator, Qt::LeftButton);
     const QImage picture = indicator.grab().toImage();
+    picture.save(QStringLiteral(QUARN_RADIO_SHOTS "/indicator-off.png"));
     EXPECT_EQ(picture.size(), QSize(220, 125));
     EXPECT_NE(picture.pixel(37 + 70, 6 + 40), picture.pixel(2, 2)); // the radio is drawn
 }
@@ -323,11 +334,13 @@ TEST_F(RadioOnServer, EveryServedStationHasItsOwnLogoInTheLibrary) {
 
 TEST_F(RadioOnServer, SwitchedOnItStreamsTheChosenStation) {
     TFormRadio window(*radio_);
-    emit window.countryBox()->activated(26); // Japan
+    choose(window.countryBox(), 26); // Japan
     ASSERT_EQ(window.stationBox()->count(), 1);
     EXPECT_EQ(radio_->radio().Resurs, "RRADIO_LOGO_QRN0008");
     emit window.playButton()->clicked();
     EXPECT_TRUE(radio_->radio().Enabled);
+    QDir().mkpath(QStringLiteral(QUARN_RADIO_SHOTS));
+    window.grab().save(QStringLiteral(QUARN_RADIO_SHOTS "/radio-japan-playing.png"));
     EXPECT_EQ(radio_->audio().source().toString(),
               QString::fromStdString(server_.baseUrl()) + QStringLiteral("/radio/QRN0008"));
     emit window.buttonPlus()->clicked();
@@ -368,7 +381,7 @@ TEST_F(RadioOnServer, AMissingStreamShowsTheFailureAndStaysUsable) {
     EXPECT_EQ(indicator.statePicture(), QStringLiteral("GRadioR"));
     // Still usable: another station plays.
     TFormRadio window(*radio_);
-    emit window.stationBox()->activated(0);
+    choose(window.stationBox(), 0);
     EXPECT_FALSE(radio_->streamFailed());
     EXPECT_EQ(radio_->look(), RadioLook::Playing);
     QTest::mouseClick(&indicator, Qt::LeftButton);
