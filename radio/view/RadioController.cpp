@@ -64,12 +64,13 @@ void RadioController::RadioSave() {
 void RadioController::StartWithMenu() {
     if (!radio_.CanUse || !radio_.Enabled)
         return;
-    if (context_.melody && context_.melody->melodyOn())
-        context_.melody->switchMelodyOff();
     PlayRadio();
 }
 
 void RadioController::PlayRadio() {
+    // While the radio plays the melody is off (and the options' music box with it).
+    if (context_.melody && context_.melody->melodyOn())
+        context_.melody->switchMelodyOff();
     streamFailed_ = false;
     if (!audio_.StreamCreateURL(QString::fromStdString(radio_.URL))) {
         streamFailed_ = true;

@@ -93,6 +93,31 @@ TEST_F(RadioStart, CanUseNeedsTheLibraryAndAList) {
     }
 }
 
+class FakeMelody : public MelodyControl {
+  public:
+    bool melodyOn() const override { return on; }
+    void switchMelodyOff() override { on = false; }
+    bool on = true;
+};
+
+TEST_F(RadioStart, ShowingTheMenuPlaysAnEnabledRadioAndSilencesTheMelody) {
+    withLibrary();
+    put(parent() + "/WemRadio.rad", kList);
+    for (const bool enabled : {false, true}) {
+        SCOPED_TRACE(enabled);
+        put(parent() + "/WemRadio.ini", QByteArray("A\r\nhttp://127.0.0.1:9/a\r\nUSA\r\nL\r\n") +
+                                            (enabled ? "1" : "0") + "\r\n50\r\n12\r\n");
+        FakeMelody melody;
+        RadioContext c = context();
+        c.melody = &melody;
+        RadioController radio(c);
+        radio.RadioStart();
+        radio.StartWithMenu();
+        EXPECT_EQ(radio.audio().hasStream(), enabled);
+        EXPECT_EQ(melody.on, !enabled);
+    }
+}
+
 TEST_F(RadioStart, WithoutTheRadioEveryUseShowsTheMessage) {
     RadioController radio(context());
     radio.RadioStart();
