@@ -312,7 +312,7 @@ QByteArray Pages::stationList(const QByteArray &base) {
         "# Quarn radio stations served by wem-server: code#id#name#country#address#logo\r\n";
     for (const Station &s : stations())
         text += s.country + '#' + s.id + '#' + s.name + '#' + s.countryName + '#' + base +
-                "/radio/" + s.id + "#RRADIO_LOGO_RADIOUN\r\n";
+                "/radio/" + s.id + "#RRADIO_LOGO_" + s.id + "\r\n";
     return text;
 }
 

@@ -2,6 +2,7 @@
 
 #include "Art.h"
 
+#include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -22,13 +23,32 @@ struct LogoStyle {
     QColor field;
     QColor sign;
     Sign kind;
+    const char *label; // lettering under the sign; none when null
 };
 
 // The default station, the station without a logo of its own, and the
 // stations of the station list the club server hands out.
 const LogoStyle logoStyles[] = {
-    {"RRADIO_LOGO_AVTORADIO", QColor(0xC8, 0x10, 0x20), QColor(0xFF, 0xFF, 0xFF), Sign::Wheel},
-    {"RRADIO_LOGO_RADIOUN", QColor(0x1C, 0x3C, 0x78), QColor(0xF2, 0xD4, 0x60), Sign::Mast},
+    {"RRADIO_LOGO_AVTORADIO", QColor(0xC8, 0x10, 0x20), QColor(0xFF, 0xFF, 0xFF), Sign::Wheel,
+     nullptr},
+    {"RRADIO_LOGO_RADIOUN", QColor(0x1C, 0x3C, 0x78), QColor(0xF2, 0xD4, 0x60), Sign::Mast,
+     nullptr},
+    {"RRADIO_LOGO_QRN0001", QColor(0x8A, 0x10, 0x18), QColor(0xFF, 0xE0, 0x70), Sign::Wheel,
+     "MOSCOW"},
+    {"RRADIO_LOGO_QRN0002", QColor(0x10, 0x60, 0x90), QColor(0xE8, 0xF8, 0xFF), Sign::Mast,
+     "VOLGA"},
+    {"RRADIO_LOGO_QRN0003", QColor(0x20, 0x50, 0xB0), QColor(0xFF, 0xD8, 0x20), Sign::Wheel,
+     "KYIV"},
+    {"RRADIO_LOGO_QRN0004", QColor(0x18, 0x20, 0x48), QColor(0xF0, 0x40, 0x40), Sign::Mast,
+     "NEW YORK"},
+    {"RRADIO_LOGO_QRN0005", QColor(0x60, 0x10, 0x60), QColor(0xFF, 0xFF, 0xFF), Sign::Wheel,
+     "LONDON"},
+    {"RRADIO_LOGO_QRN0006", QColor(0x20, 0x20, 0x20), QColor(0xFF, 0xC0, 0x00), Sign::Mast,
+     "BERLIN"},
+    {"RRADIO_LOGO_QRN0007", QColor(0x10, 0x28, 0x80), QColor(0xFF, 0x80, 0x90), Sign::Wheel,
+     "PARIS"},
+    {"RRADIO_LOGO_QRN0008", QColor(0xE8, 0xE8, 0xE8), QColor(0xC0, 0x10, 0x30), Sign::Mast,
+     "TOKYO"},
 };
 
 QImage canvas(QSize size) {
@@ -233,7 +253,18 @@ QImage logo(const QString &name) {
             << c + QPointF(std::cos(a + 0.12), std::sin(a + 0.12)) * 90;
         p.drawPolygon(ray);
     }
-    drawSign(p, style->kind, c, logoSize.height() * 0.3, style->sign);
+    if (style->label) {
+        drawSign(p, style->kind, c - QPointF(0, 7), logoSize.height() * 0.24, style->sign);
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setBold(true);
+        font.setPixelSize(12);
+        p.setFont(font);
+        p.setPen(style->sign);
+        p.drawText(QRectF(0, logoSize.height() - 17, logoSize.width(), 15), Qt::AlignCenter,
+                   QString::fromLatin1(style->label));
+    } else {
+        drawSign(p, style->kind, c, logoSize.height() * 0.3, style->sign);
+    }
     p.end();
     return art::reduced(big, logoSize);
 }

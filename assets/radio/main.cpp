@@ -1,8 +1,12 @@
 // quarn-radio-art: the pictures of the radio library WemRadio02.dll.
 //
-//   quarn-radio-art --out <folder> --prefix <prefix>
+//   quarn-radio-art --out <folder> --prefix <prefix> [--main]
+//
+// With --main it draws the program's own pictures of the radio indicator and
+// the music player's buttons instead.
 
 #include "Arguments.h"
+#include "MainPictures.h"
 #include "Output.h"
 #include "RadioArt.h"
 
@@ -22,6 +26,22 @@ int main(int argc, char **argv) {
     }
     Output out(outFolder, QStringLiteral("part.qrc"), prefix);
     const QString png = QStringLiteral("png");
+    if (args.contains(QStringLiteral("--main"))) {
+        using radioart::MusicButton;
+        using radioart::RadioLamp;
+        out.add(png, QStringLiteral("GPolkaNw"), radioart::shelf());
+        out.add(png, QStringLiteral("GRadioA"), radioart::indicatorRadio());
+        out.add(png, QStringLiteral("GRadioB"), radioart::indicatorState(RadioLamp::Broken));
+        out.add(png, QStringLiteral("GRadioR"), radioart::indicatorState(RadioLamp::Off));
+        out.add(png, QStringLiteral("GRadioG"), radioart::indicatorState(RadioLamp::Playing));
+        out.add(png, QStringLiteral("MP_Play"), radioart::musicButton(MusicButton::Play));
+        out.add(png, QStringLiteral("MP_Pause"), radioart::musicButton(MusicButton::Pause));
+        out.add(png, QStringLiteral("MP_Next"), radioart::musicButton(MusicButton::Next));
+        out.add(png, QStringLiteral("MP_Volume"), radioart::musicButton(MusicButton::Volume));
+        if (out.failed() || !out.writeQrc())
+            return 1;
+        return 0;
+    }
     out.add(png, QStringLiteral("RRADIO_MAING"), radioart::playPicture(true));
     out.add(png, QStringLiteral("RRADIO_MAINR"), radioart::playPicture(false));
     for (int steps = 0; steps <= radioart::volumeSteps; ++steps)

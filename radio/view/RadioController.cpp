@@ -1,0 +1,186 @@
+#include "radio/view/RadioController.h"
+
+#include "radio/StationList.h"
+#include "radio/view/TFormRadio.h"
+#include "table/ResourceLibrary.h"
+#include "ui/Words.h"
+
+#include <QMessageBox>
+
+namespace quarn {
+
+namespace {
+
+const QString kRadioLibrary = QStringLiteral("WemRadio02.dll");
+
+} // namespace
+
+RadioController::RadioController(RadioContext context, QObject *parent)
+    : QObject(parent), context_(std::move(context)), radio_(defaultRadio()) {
+    connect(&audio_, &Audio::failed, this, [this] {
+        // The station plays nothing; the indicator shows it as stopped and
+        // a left click tries again.
+        streamFailed_ = true;
+        audio_.Free();
+        emit changed();
+    });
+}
+
+std::string RadioController::programFolder() const {
+    return context_.aux.folder.toStdString();
+}
+
+bool RadioController::listFromServer() const {
+    return context_.aux.settings == nullptr || context_.aux.settings->radioListFromServer;
+}
+
+void RadioController::RadioStart() {
+    StopRadio();
+    radio_.CanUse = ResourceLibrary(context_.aux.folder, kRadioLibrary).isOpen();
+    bool listPresent = false;
+    if (listFromServer()) {
+        listPresent =
+            context_.fetchList && context_.fetchList(radioFolder(programFolder()).string(),
+                                                     std::string(kServerStationList));
+    } else {
+        listPresent = diskStationListPresent(programFolder());
+    }
+    radio_.CanUse = radio_.CanUse && listPresent;
+    if (radio_.CanUse) {
+        radio_ = loadRadioState(radioStatePath(programFolder()));
+        radio_.CanUse = true;
+    } else {
+        radio_.Enabled = false;
+    }
+    streamFailed_ = false;
+    emit changed();
+}
+
+void RadioController::RadioSave() {
+    StopRadio();
+    saveRadioState(radioStatePath(programFolder()), radio_);
+}
+
+void RadioController::StartWithMenu() {
+    if (!radio_.CanUse || !radio_.Enabled)
+        return;
+    PlayRadio();
+}
+
+void RadioController::PlayRadio() {
+    // While the radio plays the melody is off (and the options' music box with it).
+    if (context_.melody && context_.melody->melodyOn())
+        context_.melody->switchMelodyOff();
+    streamFailed_ = false;
+    if (!audio_.StreamCreateURL(QString::fromStdString(radio_.URL))) {
+        streamFailed_ = true;
+        emit changed();
+        return;
+    }
+    audio_.ChannelSetVolume(radio_.Volume / 100.0);
+    audio_.ChannelPlay();
+    emit changed();
+    emit startedPlaying();
+}
+
+void RadioController::StopRadio() {
+    // A live stream is released, so its connection closes too.
+    audio_.Free();
+    streamFailed_ = false;
+    emit changed();
+}
+
+bool RadioController::cannotUseMessage() {
+    if (radio_.CanUse)
+        return false;
+    const QString text = word(WordEntry::RadioCannotFind) + QString::fromLatin1(kDiskStationList) +
+                         QStringLiteral(" + ") + kRadioLibrary;
+    if (context_.message)
+        context_.message(text);
+    else
+        QMessageBox::information(nullptr, word(WordEntry::RadioCaption), text);
+    return true;
+}
+
+void RadioController::ToggleRadio(Qt::MouseButton button, QWidget *windowParent) {
+    if (cannotUseMessage())
+        return;
+    if (button == Qt::RightButton) {
+        OpenRadio(windowParent);
+        return;
+    }
+    if (button != Qt::LeftButton)
+        return;
+    if (radio_.Enabled && streamFailed_) {
+        PlayRadio(); // the station failed: try it again
+        return;
+    }
+    setEnabled(!radio_.Enabled);
+}
+
+void RadioController::OpenRadio(QWidget *parent) {
+    if (cannotUseMessage())
+        return;
+    TFormRadio window(*this, parent);
+    window.exec();
+}
+
+void RadioController::setEnabled(bool on) {
+    radio_.Enabled = on && radio_.CanUse;
+    if (radio_.Enabled)
+        PlayRadio();
+    else
+        StopRadio();
+}
+
+void RadioController::setVolume(int volume) {
+    radio_.Volume = std::clamp(volume, 0, kRadioMaxVolume);
+    audio_.ChannelSetVolume(radio_.Volume / 100.0);
+}
+
+void RadioController::setCountry(int position) {
+    if (position >= 0 && position < kRadioCountryCount)
+        radio_.KakStations = position;
+}
+
+void RadioController::SelectStation(const std::string &id) {
+    const auto list = readStationList(stationListFile().toStdString());
+    radio_.Resurs = kNoLogo;
+    if (list) {
+        if (const auto station = findStation(*list, id)) {
+            radio_.Name = station->Name;
+            radio_.Country = station->Country;
+            radio_.URL = station->URL;
+            radio_.Resurs = station->Resurs;
+        }
+    }
+    audio_.Free();
+    if (radio_.Enabled)
+        PlayRadio();
+    else
+        emit changed();
+}
+
+void RadioController::yieldToMusic() {
+    if (radio_.Enabled) {
+        radio_.Enabled = false;
+        StopRadio();
+    }
+}
+
+RadioLook RadioController::look() const {
+    if (!radio_.CanUse)
+        return RadioLook::CannotUse;
+    return radio_.Enabled && !streamFailed_ ? RadioLook::Playing : RadioLook::Off;
+}
+
+QString RadioController::hint() const {
+    return word(WordEntry::RadioCaption) + QStringLiteral(": ") +
+           QString::fromStdString(radio_.Name);
+}
+
+QString RadioController::stationListFile() const {
+    return QString::fromStdString(stationListPath(programFolder(), listFromServer()).string());
+}
+
+} // namespace quarn

@@ -1,0 +1,105 @@
+#pragma once
+// The radio as the main window drives it: the one TRadio record, its start
+// (the station list from the server or the disk, the state file), its save
+// at exit, playing and stopping the current station, the indicator's clicks
+// and the radio window. The main window owns one controller.
+
+#include "radio/RadioState.h"
+#include "radio/view/Audio.h"
+#include "ui/TWemAuxForm.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <string>
+
+class QWidget;
+
+namespace quarn {
+
+// The background melody as the radio and the music player switch it: the
+// main window implements it (switching music off also unchecks the options'
+// music box, that is, clears the setting).
+class MelodyControl {
+  public:
+    virtual ~MelodyControl() = default;
+    virtual bool melodyOn() const = 0;
+    virtual void switchMelodyOff() = 0;
+};
+
+struct RadioContext {
+    AuxContext aux; // the program's folder, settings, sound, missing-library message
+    // Fetches the server's station list into `file` (WemRadio.ser); true
+    // when it arrived whole. Unset: the fetch fails.
+    std::function<bool(const std::string &targetFolder, const std::string &saveAs)> fetchList;
+    // Shows the message window with one line; unset: a message box.
+    std::function<void(const QString &text)> message;
+    MelodyControl *melody = nullptr;
+};
+
+// What the indicator shows.
+enum class RadioLook { CannotUse, Off, Playing };
+
+class RadioController : public QObject {
+    Q_OBJECT
+  public:
+    explicit RadioController(RadioContext context, QObject *parent = nullptr);
+
+    // At the first paint, and again when the options change the list source.
+    void RadioStart();
+    // When the main window closes: an incomplete station becomes the
+    // default, and the state file is rewritten.
+    void RadioSave();
+    // When the title screen gives way to the menu: with the radio on, the
+    // melody goes off and the station plays.
+    void StartWithMenu();
+    void PlayRadio();
+    void StopRadio();
+    // The indicator: the left button switches on or off, the right opens the window.
+    void ToggleRadio(Qt::MouseButton button, QWidget *windowParent = nullptr);
+    void OpenRadio(QWidget *parent);
+
+    // The radio window's changes.
+    void setEnabled(bool on);
+    void setVolume(int volume);
+    void setCountry(int position);
+    // Takes the station's values from the list (by identifier) and, when
+    // the radio is on, switches to its stream at once.
+    void SelectStation(const std::string &id);
+
+    // The music player started a song: the radio goes off for it.
+    void yieldToMusic();
+
+    const TRadio &radio() const { return radio_; }
+    RadioLook look() const;
+    // "Wem Internet-Radio: " + the station's name.
+    QString hint() const;
+    // The station list the window reads (the server's or the disk's copy).
+    QString stationListFile() const;
+    const RadioContext &context() const { return context_; }
+    Audio &audio() { return audio_; }
+    // The stream broke off or could not be opened since it last started.
+    bool streamFailed() const { return streamFailed_; }
+
+    // For tests and the state file's place.
+    void setRadio(const TRadio &radio) { radio_ = radio; }
+
+  signals:
+    // Anything the indicator shows changed.
+    void changed();
+    // The radio started playing (the music player stops for it).
+    void startedPlaying();
+
+  private:
+    bool cannotUseMessage();
+    bool listFromServer() const;
+    std::string programFolder() const;
+
+    RadioContext context_;
+    TRadio radio_;
+    Audio audio_;
+    bool streamFailed_ = false;
+};
+
+} // namespace quarn

@@ -1,0 +1,175 @@
+// The music player against a running wem-server: the song list, the
+// buttons, the songs following one another, and its give and take with the
+// radio and the melody.
+#include "RadioFixture.h"
+
+#include "radio/view/TMyMediaPL.h"
+#include "tests/server/ServerHarness.h"
+#include "web/WebServices.h"
+
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWidget>
+
+namespace quarn::radiotest {
+namespace {
+
+class FakeMelody : public MelodyControl {
+  public:
+    bool melodyOn() const override { return on; }
+    void switchMelodyOff() override { on = false; }
+    bool on = true;
+};
+
+MusicContext pageContext(std::optional<std::string> page, MelodyControl *melody) {
+    MusicContext context;
+    context.fetchSongList = [page] { return page; };
+    context.songFolderUrl = "http://127.0.0.1:9/musik/";
+    context.melody = melody;
+    return context;
+}
+
+std::string songsPage(int count) {
+    std::string page;
+    for (int i = 1; i <= count; ++i)
+        page += "Band_" + std::to_string(i) + "~Song_" + std::to_string(i) + ".mp3\r\n";
+    return page;
+}
+
+TEST(MusicPlayer, InUseOnlyWithMoreThanFourSongs) {
+    const struct {
+        std::optional<std::string> page;
+        bool inUse;
+    } cases[] = {{std::nullopt, false}, {songsPage(4), false}, {songsPage(5), true}};
+    for (const auto &c : cases) {
+        QWidget window;
+        window.resize(1290, 850);
+        TMyMediaPL player(pageContext(c.page, nullptr), &window);
+        player.MusicSetup();
+        EXPECT_EQ(player.Create(), c.inUse);
+        player.setWindowState(1.7, false, QImage());
+        player.drawAll();
+        EXPECT_EQ(player.ImagePlay()->isVisibleTo(&window), c.inUse);
+        EXPECT_FALSE(player.Play());
+        EXPECT_EQ(player.Volume(), 50);
+    }
+}
+
+TEST(MusicPlayer, ButtonsShowOnlyFromScale15OutsideTheTitleScreen) {
+    QWidget window;
+    window.resize(1290, 850);
+    TMyMediaPL player(pageContext(songsPage(6), nullptr), &window);
+    player.MusicSetup();
+    const struct {
+        double scale;
+        bool title;
+        bool shown;
+    } cases[] = {{1.49, false, false}, {1.5, true, false}, {1.5, false, true}};
+    for (const auto &c : cases) {
+        player.setWindowState(c.scale, c.title, QImage());
+        player.drawAll();
+        for (QWidget *button : {static_cast<QWidget *>(player.ImagePlay()),
+                                static_cast<QWidget *>(player.ImageNext()),
+                                static_cast<QWidget *>(player.ImageVol())})
+            EXPECT_EQ(button->isVisibleTo(&window), c.shown) << c.scale << c.title;
+    }
+    EXPECT_EQ(player.ImagePlay()->pos(), QPoint(10, 850 - 70));
+    EXPECT_EQ(player.ImageNext()->pos(), QPoint(75, 850 - 70));
+    EXPECT_EQ(player.ImageVol()->pos(), QPoint(140, 850 - 70));
+    EXPECT_FALSE(player.ImageVol()->accessibleName().isEmpty());
+}
+
+TEST(MusicPlayer, VolumeClicksAndTheDeadMiddle) {
+    QWidget window;
+    window.resize(1290, 850);
+    TMyMediaPL player(pageContext(songsPage(6), nullptr), &window);
+    player.MusicSetup();
+    player.setWindowState(1.7, false, QImage());
+    player.drawAll();
+    QTest::mouseClick(player.ImageVol(), Qt::LeftButton, {}, QPoint(50, 30));
+    EXPECT_EQ(player.Volume(), 55);
+    EXPECT_DOUBLE_EQ(player.audio().volume(), 0.55);
+    QTest::mouseClick(player.ImageVol(), Qt::LeftButton, {}, QPoint(30, 30));
+    EXPECT_EQ(player.Volume(), 55);
+    QTest::mouseClick(player.ImageVol(), Qt::LeftButton, {}, QPoint(10, 30));
+    EXPECT_EQ(player.Volume(), 50);
+}
+
+TEST(MusicPlayer, PlayingSwitchesTheMelodyOffAndStopsForTheRadio) {
+    QWidget window;
+    window.resize(1290, 850);
+    FakeMelody melody;
+    TMyMediaPL player(pageContext(songsPage(6), &melody), &window);
+    player.MusicSetup();
+    QSignalSpy started(&player, &TMyMediaPL::startedPlaying);
+    player.playClicked();
+    EXPECT_TRUE(player.Play());
+    EXPECT_FALSE(melody.on);
+    EXPECT_EQ(started.count(), 1);
+    player.stopForRadio();
+    EXPECT_FALSE(player.Play());
+}
+
+class MusicOnServer : public RadioFolderFixture {
+  protected:
+    void SetUp() override {
+        RadioFolderFixture::SetUp();
+        ASSERT_TRUE(server_.ok());
+        web_ = std::make_unique<web::WebServices>(web::Addresses::forServer(server_.baseUrl()));
+    }
+    MusicContext serverContext() {
+        MusicContext context;
+        context.fetchSongList = [this]() -> std::optional<std::string> {
+            auto reply = web_->FetchSongList();
+            if (!reply.ok)
+                return std::nullopt;
+            return reply.value;
+        };
+        context.songFolderUrl = web_->addresses().songFolderUrl();
+        return context;
+    }
+    servertest::RunningServer server_;
+    std::unique_ptr<web::WebServices> web_;
+};
+
+TEST_F(MusicOnServer, PlaysTheServedSongsOneAfterAnother) {
+    QWidget window;
+    window.resize(1290, 850);
+    TMyMediaPL player(serverContext(), &window);
+    player.MusicSetup();
+    ASSERT_TRUE(player.Create());
+    ASSERT_GE(player.Max(), 5);
+    for (const Song &song : player.songs())
+        EXPECT_EQ(song.url.rfind(server_.baseUrl() + "/musik/", 0), 0u) << song.url;
+    player.NextSong();
+    EXPECT_TRUE(player.Play());
+    const QUrl first = player.audio().source();
+    EXPECT_TRUE(first.toString().startsWith(QString::fromStdString(server_.baseUrl())));
+    EXPECT_EQ(player.ImagePlay()->accessibleDescription().isEmpty(), false);
+    // Each song that ends is followed by the next (without an audio device a
+    // song "ends" once it has arrived whole).
+    QSignalSpy ended(&player.audio(), &Audio::finished);
+    if (QMediaDevices::defaultAudioOutput().isNull())
+        QTRY_VERIFY_WITH_TIMEOUT(ended.count() >= 2, 20000);
+    else
+        emit player.audio().finished();
+    EXPECT_TRUE(player.Play());
+    EXPECT_TRUE(player.audio().hasStream());
+    EXPECT_TRUE(player.audio().playing());
+    player.playClicked();
+    EXPECT_FALSE(player.Play());
+}
+
+TEST_F(MusicOnServer, SongsThatCannotBeOpenedStopThePlayerInsteadOfLooping) {
+    QWidget window;
+    TMyMediaPL player(pageContext(songsPage(5), nullptr), &window);
+    player.MusicSetup();
+    player.NextSong();
+    QSignalSpy failed(&player.audio(), &Audio::failed);
+    QTRY_VERIFY_WITH_TIMEOUT(!player.Play(), 20000);
+}
+
+} // namespace
+} // namespace quarn::radiotest
