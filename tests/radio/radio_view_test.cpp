@@ -295,12 +295,12 @@ TEST_F(RadioWindow, WindowInEachDesign) {
     const struct {
         const char *name;
         bool purple;
-        int design;
+        WindowDesign design;
         int height;
-    } designs[] = {{"concise", false, 1, 279},
-                   {"aristocratic", false, 2, 295},
-                   {"red", false, 3, 325},
-                   {"purple", true, 2, 320}};
+    } designs[] = {{"concise", false, WindowDesign::GrayConcise, 279},
+                   {"aristocratic", false, WindowDesign::GrayAristocratic, 295},
+                   {"red", false, WindowDesign::GrayWithRedRibbons, 325},
+                   {"purple", true, WindowDesign::GrayAristocratic, 320}};
     for (const auto &d : designs) {
         SCOPED_TRACE(d.name);
         settings_.purpleWindows = d.purple;
