@@ -2,6 +2,7 @@
 // auxiliary windows it opens.
 #include "match/HintTimes.h"
 #include "match/TForm1.h"
+#include "radio/view/Audio.h"
 #include "ui/AuxWindowSet.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 int main(int, char *argv[]) {
     // The program takes no arguments of its own; Qt sees only the program name.
     int qtArgc = 1;
+    quarn::Audio::prepareBackend(); // before Qt Multimedia starts
     QApplication app(qtArgc, argv);
     quarn::installHintTimes(app);
     const QString folder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
@@ -18,6 +20,7 @@ int main(int, char *argv[]) {
          [&window](const QString &libraryFile) { window.showMissingLibrary(libraryFile); }},
         &window);
     windows.setOptionsHost(&window);
+    windows.setRadioOpener([&window] { window.radio().OpenRadio(&window); });
     window.setAuxiliaryWindows(&windows);
     window.show();
     return app.exec();

@@ -106,6 +106,7 @@ TForm1::TForm1(const QString &folder, QWidget *parent)
     createPopupMenu();
     createNetworkControls();
     createSound();
+    createRadio();
     hideGameControls();
     title_.setTexts(qText(productTitleShort()), qText(buildDate()), word(WordEntry::MainCredits));
     languageSubscription_ = onLanguageChanged([this](int) { relabel(); });
@@ -299,6 +300,7 @@ bool TForm1::startUp() {
     settings_.ratingsPath = stored.worldService;
     settings_.statisticsPath = stored.statisticsService;
     startMusic();
+    radio_->RadioStart();
     return true;
 }
 
@@ -444,6 +446,7 @@ void TForm1::leaveTitle() {
     // The menu has nothing that moves with the tick: it stays stopped until
     // the first hand is started.
     showMenu();
+    radio_->StartWithMenu();
 }
 
 // ---- Window events ------------------------------------------------------------
@@ -536,6 +539,8 @@ void TForm1::saveSettingsOnClose() {
         saveSettings(std::filesystem::path(folder_.toStdString()), settings_);
     if (!saved.ok)
         Ask::error(this, word(WordEntry::FileCannotSaveOptions));
+    radio_->StopRadio();
+    radio_->RadioSave();
 }
 
 std::filesystem::path TForm1::clubPath() const {

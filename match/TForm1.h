@@ -16,6 +16,7 @@
 #include "match/TableAnnouncer.h"
 #include "match/TitleScreen.h"
 #include "net/lan/LanConnection.h"
+#include "radio/view/RadioController.h"
 #include "rules/GameState.h"
 #include "rules/MatchRecorder.h"
 #include "rules/Outside.h"
@@ -63,7 +64,8 @@ class TForm1 : public QWidget,
                public SoundPlayer,
                public MatchRecorder,
                public FlightView,
-               public OptionsHost {
+               public OptionsHost,
+               public MelodyControl {
     Q_OBJECT
   public:
     // folder: the program's folder, ending in a slash.
@@ -181,6 +183,12 @@ class TForm1 : public QWidget,
     bool downloadLibrary(const QString &libraryFile) override;
     QSize screenSize() const override;
 
+    // ---- MelodyControl (the radio switches the melody off) ----------------
+    bool melodyOn() const override;
+    void switchMelodyOff() override;
+    // The internet radio of the window (its indicator, the "Radio" entry).
+    RadioController &radio() const { return *radio_; }
+
   protected:
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -219,6 +227,9 @@ class TForm1 : public QWidget,
     void hideMenu();
     void buildMemberList();
     void placeMenuControls();
+    // The radio and its indicator (TForm1Radio.cpp).
+    void createRadio();
+    void placeRadioIndicator();
     void paintMenuHeading(QPainter &painter);
     // Where paintMenuHeading draws: the headings, the version and the date.
     QRect menuHeadingArea() const;
@@ -351,6 +362,8 @@ class TForm1 : public QWidget,
     lan::ChatPanel *chatPanel_ = nullptr;
     lan::LanConnection *lan_ = nullptr;
     TableAnnouncer *announcer_ = nullptr;
+    std::unique_ptr<RadioController> radio_;
+    QWidget *radioIndicator_ = nullptr;
     std::unique_ptr<TableAccessibility> access_;
     std::unique_ptr<web::WebClient> web_;
     bool settlementPause_ = false;

@@ -147,6 +147,7 @@ void TForm1::showMenu() {
 
 void TForm1::hideMenu() {
     screen_ = nextScreen(screen_, ScreenEvent::MatchChosen);
+    radioIndicator_->hide();
     followScreenDesign(); // the table's design; the canvas is cleared below
     hideGameControls();
     MenuCalendar::of(this)->hidePages();
@@ -189,6 +190,7 @@ void TForm1::placeMenuControls() {
         onlineButtons_[std::size_t(i)]->setIcon(QIcon(menuIcon(MenuIcon(i), icon * 2)));
         onlineButtons_[std::size_t(i)]->setIconSize(QSize(icon, icon));
     }
+    placeRadioIndicator();
 }
 
 void TForm1::buildMemberList() {

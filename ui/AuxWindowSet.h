@@ -38,6 +38,8 @@ class AuxWindowSet : public AuxiliaryWindows {
     // screen size its size list must fit (taken from the host when empty).
     void setOptionsHost(OptionsHost *host) { optionsHost_ = host; }
     void setScreenSize(QSize screen) { screen_ = screen; }
+    // Opens the radio window (the main window's radio owns it).
+    void setRadioOpener(std::function<void()> opener) { radio_ = std::move(opener); }
 
     void showOptions() override;
     void showSpeed() override;
@@ -49,6 +51,10 @@ class AuxWindowSet : public AuxiliaryWindows {
     void showGameInformation(const GameState &game) override;
     void showHelp() override;
     void showAbout() override;
+    void showRadio() override {
+        if (radio_)
+            radio_();
+    }
 
     int rememberedHistoryFile() const { return historyFile_; }
 
@@ -65,6 +71,7 @@ class AuxWindowSet : public AuxiliaryWindows {
     int historyFile_ = 0;
     OptionsHost *optionsHost_ = nullptr;
     QSize screen_;
+    std::function<void()> radio_;
 };
 
 } // namespace quarn
