@@ -144,3 +144,37 @@ TEST(MatchDriver, SettingAChooserForThePlayerOrAnUnknownSeatIsIgnored) {
 
 } // namespace
 } // namespace quarn
+
+namespace quarn {
+namespace {
+
+// Every move the driver makes or is told of reaches the strong opponent's
+// account of the hand and the move listener, in order.
+TEST(MatchDriver, EveryMoveIsNotedForTheStrongOpponentAndTheListener) {
+    MatchDriver driver = DriverAt(1);
+    std::vector<std::pair<int, TStr2>> heard;
+    driver.setMoveListener([&](int seat, TStr2 card) { heard.emplace_back(seat, card); });
+    driver.setStrongOpponents(true, 46);
+    ASSERT_TRUE(driver.strongOpponents());
+
+    ASSERT_TRUE(driver.moveComputerSeat()); // seat 1: a card that fits
+    ASSERT_TRUE(driver.moveComputerSeat()); // seat 2: nothing fits, a pass
+    driver.noteMoveMade(3, kEmptyCard);     // a peer's pass, applied elsewhere
+
+    ASSERT_EQ(heard.size(), 3u);
+    EXPECT_EQ(heard[0].first, 1);
+    EXPECT_TRUE(heard[0].second == C("8б") || heard[0].second == C("9п"));
+    EXPECT_EQ(heard[1], std::make_pair(2, kEmptyCard));
+    const HandKnowledge &known = driver.knowledge();
+    EXPECT_EQ(known.PlayCount(), 1);
+    EXPECT_EQ(known.Play(0).seat, 1);
+    EXPECT_NE(known.Excluded(2), 0u) << "a pass proves the seat held no card that fitted";
+
+    driver.handDealt();
+    EXPECT_EQ(driver.knowledge(), HandKnowledge{});
+    driver.setStrongOpponents(false, 0);
+    EXPECT_FALSE(driver.strongOpponents());
+}
+
+} // namespace
+} // namespace quarn
