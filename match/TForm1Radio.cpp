@@ -8,6 +8,8 @@
 #include "ui/TAnimation.h"
 #include "web/WebServices.h"
 
+#include <QPushButton>
+
 namespace quarn {
 
 void TForm1::createRadio() {
@@ -33,7 +35,16 @@ void TForm1::placeRadioIndicator() {
                                           memberButtons_[5]->geometry(),
                                           newPlayerButton_->geometry(), layout_.client.height())
                     : std::nullopt;
-    if (!place) {
+    // This menu keeps its online pictures where the indicator's place falls
+    // at some sizes: the indicator stays away rather than cover them (the
+    // radio picture among them opens the radio window as well).
+    const auto coversAPicture = [this](const QRect &area) {
+        for (const QPushButton *picture : onlineButtons_)
+            if (picture && area.intersects(picture->geometry()))
+                return true;
+        return false;
+    };
+    if (!place || coversAPicture(QRect(*place, kRadioIndicatorSize))) {
         indicator->hide();
         return;
     }
