@@ -7,6 +7,7 @@
 #include "ui/THeadingBand.h"
 #include "ui/Words.h"
 #include "web/Countries.h"
+#include "web/view/CountryPictures.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -53,12 +54,8 @@ QPixmap flagOf(const RadioCountry &country) {
     for (int continent = 1; continent <= web::kContinentCount; ++continent) {
         const auto list = web::countriesOf(continent);
         for (std::size_t index = 0; index < list.size(); ++index)
-            if (list[index].english == country.flagCountry) {
-                const QString name =
-                    QString::fromStdString(web::flagResourceName(continent, int(index)));
-                return QPixmap::fromImage(
-                    QImage(QStringLiteral(":/res/png/") + name).scaled(14, 12));
-            }
+            if (list[index].english == country.flagCountry)
+                return flagPicture(web::formatCountryCode(continent, int(index)));
     }
     return {};
 }
