@@ -33,6 +33,7 @@
 #include "ui/AuxiliaryWindows.h"
 #include "ui/OptionsHost.h"
 #include "ui/UiText.h"
+#include "web/Account.h"
 #include "web/WebClient.h"
 
 #include <QPointer>
@@ -124,6 +125,8 @@ class TForm1 : public QWidget,
     // The one web client every online request shares (cookies, time-outs,
     // the addresses in force).
     web::WebClient &web() const { return *web_; }
+    // The online account of the run: state, records, photos, flags.
+    web::Account &account() { return account_; }
 
     // ---- TableView ---------------------------------------------------------
     bool CardFlightOn() const override;
@@ -366,6 +369,7 @@ class TForm1 : public QWidget,
     QWidget *radioIndicator_ = nullptr;
     std::unique_ptr<TableAccessibility> access_;
     std::unique_ptr<web::WebClient> web_;
+    web::Account account_;
     bool settlementPause_ = false;
     QTimer *gifTimer_ = nullptr;
     QLabel *gifBanner_ = nullptr;
