@@ -239,17 +239,29 @@ RunningServer::RunningServer(const ServerSetup &setup) {
     options_.passwordIterations =
         1000;                   // many registrations per test; the default is tested on its own
     options_.refusalHoldMs = 0; // refusals at once: the tests wait for nothing
+    const quint16 chosenBase = options_.gamePortBase;
     if (setup.adjust)
         setup.adjust(options_);
-    std::promise<std::pair<QString, quint16>> started;
-    auto result = started.get_future();
-    thread_ = new ServerThread(options_, setup.programDir, started);
-    thread_->start();
-    const auto [error, port] = result.get();
-    error_ = error;
-    httpPort_ = port;
-    if (!error_.isEmpty())
+    const bool ownPorts = options_.gamePortBase == chosenBase;
+    // The free block was probed and closed again before the server binds it,
+    // so a test running beside this one may take a port in between: the
+    // server then starts again on another block rather than fail the test.
+    constexpr int kStartAttempts = 6;
+    for (int attempt = 1; attempt <= kStartAttempts; ++attempt) {
+        std::promise<std::pair<QString, quint16>> started;
+        auto result = started.get_future();
+        thread_ = new ServerThread(options_, setup.programDir, started);
+        thread_->start();
+        const auto [error, port] = result.get();
+        error_ = error;
+        httpPort_ = port;
+        if (error_.isEmpty())
+            return;
         stop();
+        if (!ownPorts || !error_.contains(QStringLiteral("port"), Qt::CaseInsensitive))
+            return;
+        options_.gamePortBase = freePortBlock();
+    }
 }
 
 RunningServer::~RunningServer() {
