@@ -52,8 +52,9 @@ bool storePreCharge(WebServices &web, const Account &account, const TWemGame &ch
     return false;
 }
 
+// Ratings may come back with no more than six decimals.
 bool sameRating(double a, double b) {
-    return std::abs(a - b) <= 1e-9 * std::max(1.0, std::abs(a));
+    return std::abs(a - b) <= 1e-5;
 }
 
 // The record the service holds is the one last sent.

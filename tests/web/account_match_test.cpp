@@ -292,8 +292,9 @@ TEST_F(AccountMatchTest, LostAcknowledgementIsNotCountedTwice) {
     const double charged = PreChargedRating(2.5, 9);
     char held[80], stored[80];
     std::snprintf(held, sizeof held, "$12 40 %.15g 1 0 0 0 #$", charged);
-    std::snprintf(stored, sizeof stored, "$12 40 %.15g 1 12 20 0 #$",
-                  RecordedRating(charged, 12, 6));
+    // Read back with six decimals, as the service writes ratings.
+    std::snprintf(stored, sizeof stored, "$12 40 %.6f 1 12 20 0 #$",
+                  RecordedRating(charged, 12, 6) + 4e-7);
     server.answer(held);
     server.push(closed());
     server.answer(stored);
