@@ -20,6 +20,7 @@ int main(int, char *argv[]) {
          [&window](const QString &libraryFile) { window.showMissingLibrary(libraryFile); }},
         &window);
     windows.setOptionsHost(&window);
+    windows.setAccountSource([&window] { return window.accountStanding(); });
     windows.setRadioOpener([&window] { window.radio().OpenRadio(&window); });
     window.setAuxiliaryWindows(&windows);
     window.show();

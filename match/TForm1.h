@@ -31,9 +31,11 @@
 #include "table/Sound.h"
 #include "table/TableCanvas.h"
 #include "ui/AuxiliaryWindows.h"
+#include "ui/GameCount.h"
 #include "ui/OptionsHost.h"
 #include "ui/UiText.h"
 #include "web/Account.h"
+#include "web/AccountMatch.h"
 #include "web/WebClient.h"
 
 #include <QPointer>
@@ -42,6 +44,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -128,6 +131,21 @@ class TForm1 : public QWidget,
     // The online account of the run: state, records, photos, flags.
     web::Account &account() { return account_; }
 
+    // ---- The account match (TForm1AccountMatch.cpp) ------------------------
+    // The account entry (Button5) while logged in outside network play: the
+    // account window, the pre-charge and, when it is stored, the first deal.
+    void startAccountMatch();
+    // Opens the account window modally with "Play global rating" enabled.
+    void setAccountWindowForMatch(std::function<void()> open) {
+        openAccountWindowForMatch_ = std::move(open);
+    }
+    // Redraws the menu's account picture after the account state changed.
+    void setAccountPictureUpdate(std::function<void()> update) {
+        accountPictureUpdate_ = std::move(update);
+    }
+    // What the game information window shows of the account.
+    AccountStanding accountStanding() const;
+
     // ---- TableView ---------------------------------------------------------
     bool CardFlightOn() const override;
     void RedrawTable() override;
@@ -152,6 +170,8 @@ class TForm1 : public QWidget,
     void RemoveClubLine(bool networkClub, int line) override;
     void ShowEndOfGame(bool networkClub) override;
     void SubmitWorldTopTen(std::int32_t score) override;
+    std::optional<AccountUpdate> UpdateAccountGame(const GameState &game) override;
+    bool SubmitAccountResult(const GameState &game) override;
 
     // ---- FlightView ---------------------------------------------------------
     void showFlightRect(const QRect &rect) override;
@@ -252,6 +272,13 @@ class TForm1 : public QWidget,
     void ButtonModeClick();
     void memberButtonClick(int line);
     bool askLeave(const QString &question, const QString &separator);
+
+    // The account match (TForm1AccountMatch.cpp).
+    web::AccountMatchIo accountMatchIo();
+    void showAccountEndOfGame();
+    // Back from an account match (recorded or abandoned): state 3 becomes 2.
+    void leaveAccountMatch();
+    void accountChanged();
 
     // Network play (TForm1Network.cpp).
     void createNetworkControls();
@@ -370,6 +397,10 @@ class TForm1 : public QWidget,
     std::unique_ptr<TableAccessibility> access_;
     std::unique_ptr<web::WebClient> web_;
     web::Account account_;
+    std::function<void()> openAccountWindowForMatch_;
+    std::function<void()> accountPictureUpdate_;
+    // The account list's answer for the end-of-game window.
+    std::optional<web::AccountGameSubmission> accountSubmission_;
     bool settlementPause_ = false;
     QTimer *gifTimer_ = nullptr;
     QLabel *gifBanner_ = nullptr;

@@ -286,14 +286,19 @@ void TForm1::abandonMatch() {
     if (!askLeave(word(WordEntry::MainLeaveToMenuQuestion), QStringLiteral("\n\r")))
         return;
     SaveRecording();
+    const bool accountGame = game_.IsAccountGame();
     driver_.abandon();
+    if (accountGame)
+        leaveAccountMatch();
     if (game_.Network)
         lan_->Close();
     enterMenuState();
 }
 
-void TForm1::ReturnToMenu(bool) {
+void TForm1::ReturnToMenu(bool accountGame) {
     game_.InGame = false;
+    if (accountGame)
+        leaveAccountMatch();
     enterMenuState();
 }
 
@@ -358,6 +363,10 @@ void TForm1::RemoveClubLine(bool, int line) {
 }
 
 void TForm1::ShowEndOfGame(bool networkClub) {
+    if (game_.IsAccountGame()) {
+        showAccountEndOfGame();
+        return;
+    }
     windows_->showEndOfGame(networkClub, lastPlace_, lastCycleScore_);
 }
 

@@ -233,6 +233,10 @@ void TForm1::ButtonModeClick() {
 }
 
 void TForm1::memberButtonClick(int line) {
+    if (line == 5 && account_.isLoggedIn() && !settings_.multiplayer) {
+        startAccountMatch();
+        return;
+    }
     const std::optional<ClubFile> club = readClubFile(clubPath());
     if (!club || club->memberEmpty(line))
         return;

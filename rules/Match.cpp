@@ -349,9 +349,12 @@ bool EndMatch(GameState &game, std::int32_t matchScore, std::int32_t matchHands,
             recorder.SubmitWorldTopTen(game.PlayerTotal);
     }
     if (account && account->cycleComplete) {
-        while (!recorder.SubmitAccountResult(game) && recorder.AskRetrySubmission()) {
-        }
-        recorder.ShowEndOfGame(false);
+        bool submitted = recorder.SubmitAccountResult(game);
+        while (!submitted && recorder.AskRetrySubmission())
+            submitted = recorder.SubmitAccountResult(game);
+        // A result given up has no place to show.
+        if (submitted)
+            recorder.ShowEndOfGame(false);
     }
     game.InGame = false;
     view.ReturnToMenu(kind == MatchKind::Account);

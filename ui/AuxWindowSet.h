@@ -46,8 +46,7 @@ class AuxWindowSet : public AuxiliaryWindows {
     void showTopTen(bool networkClub) override;
     void showHistory() override;
     void showEndOfGame(bool networkClub, int place, std::int32_t score) override;
-    // After a rated account game: the world place, the score and the reward.
-    void showAccountEndOfGame(int place, std::int32_t score, int bonus);
+    void showAccountEndOfGame(int place, std::int32_t score, int bonus) override;
     void showGameInformation(const GameState &game) override;
     void showHelp() override;
     void showAbout() override;

@@ -19,6 +19,9 @@ class AuxiliaryWindows {
     // After a completed cycle: the place in the club's top ten (0 when the
     // result did not enter it) and the cycle score.
     virtual void showEndOfGame(bool /*networkClub*/, int /*place*/, std::int32_t /*score*/) {}
+    // After a rated account game: the place in the account list, the game's
+    // score and the bonus in Wems (0 none, -1 could not be added).
+    virtual void showAccountEndOfGame(int /*place*/, std::int32_t /*score*/, int /*bonus*/) {}
     virtual void submitWorldTopTen(std::int32_t /*score*/) {}
     virtual void showGameInformation(const GameState & /*game*/) {}
     virtual void showSpeed() {}

@@ -41,6 +41,9 @@ class RecordingWindows : public AuxiliaryWindows {
     void showEndOfGame(bool networkClub, int place, std::int32_t score) override {
         endOfGame.push_back({networkClub, place, score});
     }
+    void showAccountEndOfGame(int place, std::int32_t score, int bonus) override {
+        accountEndOfGame.push_back({place, score, bonus});
+    }
     void submitWorldTopTen(std::int32_t score) override { worldTopTen.push_back(score); }
     void showGameInformation(const GameState &) override { ++gameInformation; }
     void showOptions() override { opened.push_back("options"); }
@@ -68,6 +71,12 @@ class RecordingWindows : public AuxiliaryWindows {
         std::int32_t score;
     };
     std::vector<EndOfGame> endOfGame;
+    struct AccountEndOfGame {
+        int place;
+        std::int32_t score;
+        int bonus;
+    };
+    std::vector<AccountEndOfGame> accountEndOfGame;
     std::vector<std::int32_t> worldTopTen;
     int gameInformation = 0;
 };

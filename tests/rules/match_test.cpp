@@ -536,7 +536,7 @@ INSTANTIATE_TEST_SUITE_P(
                 1,
                 {"hide-table", "banner-on", "account-update", "banner-off",
                  "history Ann 3 -1 0.4 1", "submit", "ask-retry", "submit", "ask-retry",
-                 "end-of-game 0", "menu 1"}}),
+                 "menu 1"}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(MatchEnd, DoesNothingUntilTheMatchMayBeLeft) {
