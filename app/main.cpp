@@ -21,6 +21,7 @@ int main(int, char *argv[]) {
         &window);
     windows.setOptionsHost(&window);
     windows.setRadioOpener([&window] { window.radio().OpenRadio(&window); });
+    windows.setAccountOpener([&window] { window.openAccountWindow(); });
     window.setAuxiliaryWindows(&windows);
     window.show();
     return app.exec();
