@@ -4,6 +4,7 @@
 #include "ui/THeadingBand.h"
 #include "web/AccountSteps.h"
 #include "web/Countries.h"
+#include "web/Scramble.h"
 #include "web/WebClient.h"
 #include "web/view/AccountPictures.h"
 #include "web/view/CountryPictures.h"
@@ -22,6 +23,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace quarn {

@@ -12,6 +12,7 @@
 #include "web/view/AccountTalk.h"
 
 #include <array>
+#include <functional>
 
 class QCheckBox;
 class QComboBox;

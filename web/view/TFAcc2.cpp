@@ -141,8 +141,8 @@ void TFAcc2::showPhoto(const QImage &photo) {
 }
 
 bool TFAcc2::isAcceptablePhoto(const QString &file) {
-    QImageReader reader(file, "jpeg");
-    reader.setDecideFormatFromContent(true);
+    QImageReader reader(file);
+    reader.setDecideFormatFromContent(true); // the content decides, not the file name
     if (reader.format() != "jpeg")
         return false;
     const QImage image = reader.read();

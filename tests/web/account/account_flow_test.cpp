@@ -4,6 +4,7 @@
 // refusals, and the profile with its photo.
 #include "ServerHarness.h"
 
+#include "lang/Language.h"
 #include "store/Settings.h"
 #include "web/AccountSteps.h"
 #include "web/Scramble.h"
@@ -11,11 +12,14 @@
 #include "web/view/TFAcc1.h"
 #include "web/view/TFAcc2.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -98,7 +102,16 @@ class AccountFlow : public testing::Test {
     static void type(QWidget *window, const char *field, const QString &text) {
         auto *edit = child<QLineEdit>(window, field);
         edit->clear();
-        QTest::keyClicks(edit, text);
+        typeInto(edit, text);
+    }
+    // Key presses carrying each character, as a keyboard of any layout sends them.
+    static void typeInto(QWidget *edit, const QString &text) {
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(edit, &press);
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(edit, &release);
+        }
     }
 
     void registerDirectly(const std::string &nick, const std::string &pw = "secret1") {
@@ -148,14 +161,14 @@ TEST_F(AccountFlow, RegisterSaveTheLoginAndBeLoggedInAtTheNextStart) {
     EXPECT_FALSE(create->isEnabled());
     type(window.get(), "EditNick", QStringLiteral("Player"));
     type(window.get(), "EditPassword", QStringLiteral("secret1"));
-    type(window.get(), "EditCity", QStringLiteral("Krasnodar"));
-    type(window.get(), "EditEMail", QStringLiteral("snow@mail.org"));
+    type(window.get(), "EditCity", QStringLiteral("Kazan"));
+    type(window.get(), "EditEMail", QStringLiteral("player@mail.org"));
     EXPECT_EQ(window->fieldLamp(web::kEMailField), 3);
     ASSERT_TRUE(create->isEnabled());
     create->click();
     ASSERT_EQ(talk.said, QStringList{word(WordEntry::AccCreated)});
     EXPECT_EQ(account.state, web::AccountState::LoggedIn);
-    EXPECT_EQ(account.user.City, "Krasnodar");
+    EXPECT_EQ(account.user.City, "Kazan");
     EXPECT_TRUE(account.countRead);
     EXPECT_EQ(account.memberCount, 1);
     EXPECT_TRUE(account.resultsRead);
@@ -196,7 +209,7 @@ TEST_F(AccountFlow, RegisterSaveTheLoginAndBeLoggedInAtTheNextStart) {
     EXPECT_TRUE(next.savedLogin);
     EXPECT_EQ(next.user.Nick, "Player");
     EXPECT_EQ(next.user.Pw, "secret1");
-    EXPECT_EQ(next.user.City, "Krasnodar");
+    EXPECT_EQ(next.user.City, "Kazan");
     EXPECT_EQ(next.user.Country1, "Russia");
 
     // Sign out, delete the saved login: the next start stays logged out.
@@ -288,7 +301,7 @@ TEST_F(AccountFlow, TransfersMoveWemsAndRefuseWhatTheyCannotDo) {
     // Enabling: an amount, a recipient, not oneself.
     amount->setValue(30);
     EXPECT_FALSE(transfer->isEnabled());
-    QTest::keyClicks(to, QStringLiteral("Ann"));
+    typeInto(to, QStringLiteral("Ann"));
     EXPECT_FALSE(transfer->isEnabled());
     to->setText(QStringLiteral("Bob"));
     EXPECT_TRUE(transfer->isEnabled());
@@ -496,8 +509,8 @@ TEST_F(ProfileFlow, TheServersUploadPasswordIsTakenAtStart) {
 TEST_F(ProfileFlow, UpdateInfoStoresTheTextsWithoutDollarOrTilde) {
     TFAcc2 editor(AuxContext{folder, &settings, nullptr, {}}, *client, account, talk.hooks());
     EXPECT_FALSE(editor.updateInfoButton()->isEnabled());
-    QTest::keyClicks(editor.field(0), QStringLiteral("Anna"));
-    QTest::keyClicks(editor.field(2), QStringLiteral("cards$and~chess"));
+    typeInto(editor.field(0), QStringLiteral("Anna"));
+    typeInto(editor.field(2), QStringLiteral("cards$and~chess"));
     ASSERT_TRUE(editor.updateInfoButton()->isEnabled());
     editor.updateInfoButton()->click();
     EXPECT_FALSE(editor.updateInfoButton()->isEnabled());
@@ -546,6 +559,78 @@ TEST_F(ProfileFlow, APhotoOfTheRightSizeIsUploadedAndShown) {
     ASSERT_TRUE(shown.loadFromData(QByteArray::fromStdString(account.photo(1).jpeg), "JPEG"));
     EXPECT_EQ(shown.size(), QSize(200, 250));
     EXPECT_GT(qGreen(shown.pixel(100, 100)), 120);
+}
+
+// ---- pictures of every page for a look by eye -------------------------------------
+// Runs only when QUARN_ACCOUNT_SHOTS names a folder for the pictures and
+// QUARN_GRAPHICS_LIBRARY the graphics library file the designs need.
+
+TEST_F(AccountFlow, Screenshots) {
+    const QString shots = qEnvironmentVariable("QUARN_ACCOUNT_SHOTS");
+    const QString library = qEnvironmentVariable("QUARN_GRAPHICS_LIBRARY");
+    if (shots.isEmpty() || library.isEmpty())
+        GTEST_SKIP() << "set QUARN_ACCOUNT_SHOTS and QUARN_GRAPHICS_LIBRARY to take the pictures";
+    QDir().mkpath(shots);
+    QFile::copy(library, folder + QStringLiteral("WemCGraph1.dll"));
+    registerDirectly("Ann");
+    registerDirectly("Bob");
+    fund("Ann", 12345);
+    web::Account account;
+    account.user.Nick = "Ann";
+    account.user.Pw = "secret1";
+    web::WebServices web(*client);
+    ASSERT_TRUE(web::LogIn(web, account));
+    web::TInfo14 info;
+    info.Name1 = "Anna";
+    info.Name2 = "Karenina";
+    info.About = "Cards, chess and long walks";
+    info.EMailO = "anna@mail.org";
+    info.WebSite = "http://anna.example.org";
+    info.Telegram = "@anna";
+    web::SaveOwnProfile(web, account, info);
+    web::TWemGame game;
+    game.Kon = 12;
+    game.Score = 7;
+    game.KonL = 12;
+    game.Rating = 0.5833;
+    web.SaveGameResults("Ann", "secret1", game);
+    const struct {
+        const char *name;
+        bool purple;
+        WindowDesign gray;
+    } designs[] = {{"concise", false, WindowDesign::GrayConcise},
+                   {"aristocratic", false, WindowDesign::GrayAristocratic},
+                   {"red", false, WindowDesign::GrayWithRedRibbons},
+                   {"purple", true, WindowDesign::GrayAristocratic}};
+    for (int language : {0, 1}) {
+        setLanguage(language);
+        for (const auto &design : designs) {
+            settings.purpleWindows = design.purple;
+            settings.windowDesign = design.gray;
+            auto window = openWindow(account);
+            window->show();
+            for (int page = 0; page < window->pages()->count(); ++page) {
+                window->pages()->setCurrentIndex(page);
+                QCoreApplication::processEvents();
+                window->grab().save(QStringLiteral("%1/acc1-%2-%3-page%4.png")
+                                        .arg(shots, design.name)
+                                        .arg(language)
+                                        .arg(page + 1));
+            }
+            TFAcc2 editor(AuxContext{folder, &settings, nullptr, {}}, *client, account,
+                          talk.hooks());
+            editor.show();
+            QCoreApplication::processEvents();
+            editor.grab().save(
+                QStringLiteral("%1/acc2-%2-%3.png").arg(shots, design.name).arg(language));
+        }
+    }
+    setLanguage(0);
+    web::Account loggedOut;
+    auto window = openWindow(loggedOut);
+    window->show();
+    QCoreApplication::processEvents();
+    window->grab().save(shots + QStringLiteral("/acc1-loggedout.png"));
 }
 
 } // namespace
