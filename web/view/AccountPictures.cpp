@@ -138,9 +138,9 @@ QImage drawn(const QString &name) {
     if (name == QLatin1String("GAcNoF"))
         return noPhoto(false);
     if (name == QLatin1String("Windows"))
-        return badge(QStringLiteral("Windows"), QColor(0, 120, 215), 110, 30);
+        return badge(QStringLiteral("Windows"), QColor(0, 120, 215), 92, 28);
     if (name == QLatin1String("Android"))
-        return badge(QStringLiteral("Android"), QColor(60, 170, 80), 110, 30);
+        return badge(QStringLiteral("Android"), QColor(60, 170, 80), 92, 28);
     if (name == QLatin1String("WemCoin"))
         return coin();
     for (const IconLook &icon : kIcons)

@@ -136,6 +136,16 @@ TFAcc1::TFAcc1(const AuxContext &context, web::WebClient &client, web::Account &
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] { closeWithSalute(); });
 
+    if (design() == AuxDesign::Purple)
+        pages_->setStyleSheet(QStringLiteral(
+            "QTabWidget::pane { background: rgba(45, 0, 70, 170); border: 1px solid #c8a0ff; }"
+            "QTabBar::tab { background: rgba(70, 10, 100, 200); color: #ffff80;"
+            " border: 1px solid #c8a0ff; padding: 4px 8px; }"
+            "QTabBar::tab:selected { background: rgba(120, 40, 160, 230); color: yellow; }"));
+    // A disabled button shows gray letters.
+    for (TWemCardsButton *button : findChildren<TWemCardsButton *>())
+        button->setGrayDis(true);
+
     hidePassword_->setChecked(true);
     fillAccountPage();
 }
@@ -172,7 +182,10 @@ void TFAcc1::buildMyAccount(QWidget *page) {
     nick_ = edit("EditNick", 40, 12);
     password_ = edit("EditPassword", 70, 12);
     // Hidden letters are shown as "#".
-    password_->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 35; }"));
+    password_->setStyleSheet(
+        QStringLiteral("QLineEdit { lineedit-password-character: 35; background: white;"
+                       " border: 1px solid #a0a0a0; border-radius: 2px; padding: 1px 2px; }"
+                       "QLineEdit:disabled { background: #ececec; color: #909090; }"));
     city_ = edit("EditCity", 100, 15);
     email_ = edit("EditEMail", 130, 30);
     continent_ = new QComboBox(page);
@@ -582,9 +595,10 @@ void TFAcc1::paintTopTen(QWidget *page) {
                                  WordEntry::AccTopCity,    WordEntry::AccTopRating};
     p.setFont(pageFont(13, true));
     p.setPen(textColour(QColor(128, 0, 0)));
-    for (int c = 0; c < 6; ++c)
+    for (int c = 0; c < 5; ++c)
         p.drawText(QRect(columns[c], 34, 130, 22), Qt::AlignLeft | Qt::AlignVCenter,
                    word(headers[c]));
+    p.drawText(QRect(columns[5], 34, 110, 22), Qt::AlignRight | Qt::AlignVCenter, word(headers[5]));
     p.setFont(pageFont(13, false));
     for (int n = 1; n <= 10; ++n) {
         const web::TWemTop10 &row = account_.topTen[std::size_t(n - 1)];

@@ -126,6 +126,8 @@ TFAcc2::TFAcc2(const AuxContext &context, web::WebClient &client, web::Account &
     close->setGeometry((WindowWidth - 140) / 2, height() - 44, 140, 32);
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, [this] { closeWithSalute(); });
+    for (TWemCardsButton *button : findChildren<TWemCardsButton *>())
+        button->setGrayDis(true);
 }
 
 void TFAcc2::showPhoto(const QImage &photo) {

@@ -128,6 +128,14 @@ class AccountFlow : public testing::Test {
         ASSERT_EQ(own.RegisterAccount(user), web::kRegistered) << nick;
     }
 
+    // Logs in through the account steps, as the window's login does.
+    bool logIn(web::Account &account, const std::string &nick) {
+        account.user.Nick = nick;
+        account.user.Pw = "secret1";
+        web::WebServices web(*client);
+        return web::LogIn(web, account);
+    }
+
     void fund(const std::string &nick, int amount) {
         DirectDb db(server->databaseUrl(), server->dataDir());
         db.exec(QStringLiteral("UPDATE accounts SET balance = %1 WHERE nick = '%2'")
@@ -285,10 +293,8 @@ TEST_F(AccountFlow, TransfersMoveWemsAndRefuseWhatTheyCannotDo) {
     registerDirectly("Bob");
     fund("Ann", 100);
     web::Account account;
-    account.user.Nick = "Ann";
-    account.user.Pw = "secret1";
+    ASSERT_TRUE(logIn(account, "Ann"));
     web::WebServices web(*client);
-    ASSERT_TRUE(web::LogIn(web, account));
     auto window = openWindow(account);
     window->pages()->setCurrentIndex(TFAcc1::Wems);
     child<QPushButton>(window.get(), "ButtonRefreshWems")->click();
@@ -382,10 +388,8 @@ TEST_F(AccountFlow, TypedKeysAreRefusedPerFieldAndLampsFollowTheCheck) {
 TEST_F(AccountFlow, TheWindowIsReadOnlyWhileAnAccountMatchRuns) {
     registerDirectly("Ann");
     web::Account account;
-    account.user.Nick = "Ann";
-    account.user.Pw = "secret1";
+    ASSERT_TRUE(logIn(account, "Ann"));
     web::WebServices web(*client);
-    ASSERT_TRUE(web::LogIn(web, account));
     {
         auto window = openWindow(account, true);
         auto *box = child<QCheckBox>(window.get(), "CheckBoxRating");
@@ -411,10 +415,8 @@ TEST_F(AccountFlow, TheWindowIsReadOnlyWhileAnAccountMatchRuns) {
 TEST_F(AccountFlow, ResultsTopTenAndPresidentFromTheServerOrNoConnect) {
     registerDirectly("Ann");
     web::Account account;
-    account.user.Nick = "Ann";
-    account.user.Pw = "secret1";
+    ASSERT_TRUE(logIn(account, "Ann"));
     web::WebServices web(*client);
-    ASSERT_TRUE(web::LogIn(web, account));
     auto window = openWindow(account);
     const QStringList results = window->resultTexts();
     ASSERT_EQ(results.size(), 9);
@@ -450,10 +452,7 @@ class ProfileFlow : public AccountFlow {
         if (HasFatalFailure())
             return;
         registerDirectly("Ann");
-        account.user.Nick = "Ann";
-        account.user.Pw = "secret1";
-        web::WebServices web(*client);
-        ASSERT_TRUE(web::LogIn(web, account));
+        ASSERT_TRUE(logIn(account, "Ann"));
     }
     bool startFtp() {
         if (::geteuid() != 0 || !QFileInfo(QStringLiteral("/usr/sbin/vsftpd")).isExecutable())
@@ -576,10 +575,8 @@ TEST_F(AccountFlow, Screenshots) {
     registerDirectly("Bob");
     fund("Ann", 12345);
     web::Account account;
-    account.user.Nick = "Ann";
-    account.user.Pw = "secret1";
+    ASSERT_TRUE(logIn(account, "Ann"));
     web::WebServices web(*client);
-    ASSERT_TRUE(web::LogIn(web, account));
     web::TInfo14 info;
     info.Name1 = "Anna";
     info.Name2 = "Karenina";
