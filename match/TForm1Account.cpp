@@ -37,7 +37,8 @@ QPixmap accountPictureWithLamp(web::AccountState state, int size) {
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.setRenderHint(QPainter::Antialiasing);
     const int lamp = size * 11 / 24;
-    p.drawImage(QRect(0, 0, size - lamp / 3, size - lamp / 3), accountPicture("Account48"));
+    p.drawImage(QRect(0, 0, size - lamp / 3, size - lamp / 3),
+                accountPicture(QStringLiteral("Account48")));
     p.drawImage(QRect(size - lamp, size - lamp, lamp, lamp), accountPicture(lampName(state)));
     return picture;
 }
