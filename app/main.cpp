@@ -22,6 +22,7 @@ int main(int, char *argv[]) {
     windows.setOptionsHost(&window);
     windows.setAccountSource([&window] { return window.accountStanding(); });
     windows.setRadioOpener([&window] { window.radio().OpenRadio(&window); });
+    windows.setAccountOpener([&window] { window.openAccountWindow(); });
     window.setAuxiliaryWindows(&windows);
     window.show();
     return app.exec();

@@ -299,6 +299,7 @@ bool TForm1::startUp() {
     web::WebServices(*web_).StartOnline(stored);
     settings_.ratingsPath = stored.worldService;
     settings_.statisticsPath = stored.statisticsService;
+    startUpAccountLogin();
     startMusic();
     radio_->RadioStart();
     return true;

@@ -130,6 +130,9 @@ class TForm1 : public QWidget,
     web::WebClient &web() const { return *web_; }
     // The online account of the run: state, records, photos, flags.
     web::Account &account() { return account_; }
+    // The account window (TForm1Account.cpp); forAccountMatch: opened by the
+    // start of an account match, the only time "Play global rating" can be ticked.
+    void openAccountWindow(bool forAccountMatch = false);
 
     // ---- The account match (TForm1AccountMatch.cpp) ------------------------
     // The account entry (Button5) while logged in outside network play: the
@@ -225,6 +228,9 @@ class TForm1 : public QWidget,
     void createTableControls();
     void createMenuControls();
     void createOnlinePictures();
+    // The saved login at the first paint, and the account picture's lamp and hint.
+    void startUpAccountLogin();
+    void showAccountState();
     void createGameButtons();
     void createPopupMenu();
     QPushButton *makeButton(const QString &name, const QString &text);

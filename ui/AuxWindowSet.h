@@ -40,6 +40,8 @@ class AuxWindowSet : public AuxiliaryWindows {
     void setScreenSize(QSize screen) { screen_ = screen; }
     // Opens the radio window (the main window's radio owns it).
     void setRadioOpener(std::function<void()> opener) { radio_ = std::move(opener); }
+    // Opens the account window (the main window holds the account).
+    void setAccountOpener(std::function<void()> opener) { accountOpener_ = std::move(opener); }
 
     void showOptions() override;
     void showSpeed() override;
@@ -53,6 +55,11 @@ class AuxWindowSet : public AuxiliaryWindows {
     void showRadio() override {
         if (radio_)
             radio_();
+    }
+
+    void showAccount() override {
+        if (accountOpener_)
+            accountOpener_();
     }
 
     int rememberedHistoryFile() const { return historyFile_; }
@@ -71,6 +78,7 @@ class AuxWindowSet : public AuxiliaryWindows {
     OptionsHost *optionsHost_ = nullptr;
     QSize screen_;
     std::function<void()> radio_;
+    std::function<void()> accountOpener_;
 };
 
 } // namespace quarn

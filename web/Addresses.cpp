@@ -109,4 +109,11 @@ void replaceAddressesFromPage(Addresses &addresses, const RemoteConfig &remote) 
         addresses.accountService = *remote.accountService;
 }
 
+void takeUploadLogin(Addresses &addresses, const RemoteConfig &remote) {
+    if (!remote.photoUpload)
+        return;
+    addresses.upload.user = scrambled(remote.photoUpload->user, kAccountKey);
+    addresses.upload.password = scrambled(remote.photoUpload->password, kAccountKey);
+}
+
 } // namespace web

@@ -76,4 +76,8 @@ void putAddressesInForce(Addresses &addresses, StoredServicePaths &stored,
 // stored copies, which belong to the built-in server, are not used.
 void replaceAddressesFromPage(Addresses &addresses, const RemoteConfig &remote);
 
+// The upload's user and password from the remote page, kept scrambled like
+// the built-in ones; unchanged when the page gives none.
+void takeUploadLogin(Addresses &addresses, const RemoteConfig &remote);
+
 } // namespace web

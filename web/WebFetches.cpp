@@ -94,6 +94,7 @@ RemoteConfig WebServices::StartOnline(StoredServicePaths &stored) {
         putAddressesInForce(addresses(), stored, remote);
     else
         replaceAddressesFromPage(addresses(), remote);
+    takeUploadLogin(addresses(), remote);
     client_->setRemote(remote);
     return remote;
 }
