@@ -84,6 +84,11 @@ TForm1::TForm1(const QString &folder, QWidget *parent)
     pictures_ = std::make_unique<Pictures>(folder_);
     canvas_ = std::make_unique<TableCanvas>(*pictures_);
     web_ = std::make_unique<web::WebClient>(web::serverOfRun(folder_.toStdString()));
+    // The account match opens the account window with "Play global rating"
+    // enabled and redraws the account picture when the state changes; tests
+    // replace both.
+    openAccountWindowForMatch_ = [this] { openAccountWindow(true); };
+    accountPictureUpdate_ = [this] { showAccountState(); };
 
     setObjectName(QStringLiteral("Form1"));
     setAccessibleName(qText(productTitle()));
