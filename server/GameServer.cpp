@@ -176,9 +176,7 @@ void GameServer::dropped(int table, QTcpSocket *socket) {
 
 void GameServer::apply(int table, const TableRelay::Effects &effects) {
     Table &t = tables_[size_t(table - 1)];
-    if (log_)
-        for (const QByteArray &note : effects.notes)
-            log_("game server table " + QByteArray::number(table) + ": " + note);
+    logNotes(table, effects);
     for (const TableRelay::Output &out : effects.sends)
         if (QTcpSocket *socket = t.roles[size_t(out.role - 1)])
             socket->write(out.bytes);
@@ -200,6 +198,24 @@ void GameServer::apply(int table, const TableRelay::Effects &effects) {
                 socket->disconnectFromHost(); // after what was written has gone out
     }
     armClock(table);
+}
+
+void GameServer::logNotes(int table, const TableRelay::Effects &effects) {
+    Table &t = tables_[size_t(table - 1)];
+    if (effects.dealt)
+        t.notesLogged = 0;
+    if (!log_)
+        return;
+    const QByteArray prefix = "game server table " + QByteArray::number(table) + ": ";
+    for (const QByteArray &note : effects.notes) {
+        // How a game ended (scores that disagree, a time-out) is always told.
+        if (effects.over || t.notesLogged < kNotesPerGame)
+            log_(prefix + note);
+        else if (t.notesLogged == kNotesPerGame)
+            log_(prefix + "more frames dropped; not logged until the next game");
+        if (t.notesLogged <= kNotesPerGame)
+            ++t.notesLogged;
+    }
 }
 
 void GameServer::armClock(int table) {

@@ -51,6 +51,8 @@ class GameServer : public QObject {
 
     // A connection that has not announced its role in this time is closed.
     static constexpr int kAnnounceMs = 60'000;
+    // Lines of the log about dropped frames and ignored scores, per table and game.
+    static constexpr int kNotesPerGame = 20;
 
   private:
     struct Table {
@@ -60,12 +62,16 @@ class GameServer : public QObject {
         std::array<QString, 4> nicks; // the lobby seat's nick when its role connected
         std::unique_ptr<QTimer> clock;
         int clockTurn = 0;
+        int notesLogged = 0; // in this game
     };
 
     void accept(int table);
     void readFrom(int table, QTcpSocket *socket);
     void dropped(int table, QTcpSocket *socket);
     void apply(int table, const TableRelay::Effects &effects);
+    // The relay's notes in the log, at most kNotesPerGame per table and game
+    // (a participant cannot flood the log with dropped frames).
+    void logNotes(int table, const TableRelay::Effects &effects);
     // Starts the table's clock anew when the game moved on, stops it when no game is on.
     void armClock(int table);
     int roleOf(int table, QTcpSocket *socket) const;
