@@ -145,6 +145,7 @@ void GameServer::readFrom(int table, QTcpSocket *socket) {
                 socket->abort(); // not a participant of ours
                 return;
             }
+            dropStaleRole(table, *announced);
             const TableRelay::Effects effects = t.relay->join(*announced);
             if (effects.refused) {
                 socket->abort();
@@ -162,6 +163,18 @@ void GameServer::readFrom(int table, QTcpSocket *socket) {
             return; // the game ended and the table was cleared
     }
     socket->setProperty(kBuffer, buffer.mid(used));
+}
+
+void GameServer::dropStaleRole(int table, int role) {
+    Table &t = tables_[size_t(table - 1)];
+    QPointer<QTcpSocket> old = t.roles[size_t(role - 1)];
+    if (!old || t.relay->playing() || t.nicks[size_t(role - 1)] == lobby_.seat(table, role)->nick)
+        return;
+    // The seat was given up and taken by another account since that program
+    // connected: its connection no longer stands for the seat.
+    t.roles[size_t(role - 1)] = nullptr;
+    apply(table, t.relay->leave(role));
+    old->abort();
 }
 
 void GameServer::dropped(int table, QTcpSocket *socket) {

@@ -68,6 +68,9 @@ class GameServer : public QObject {
     void accept(int table);
     void readFrom(int table, QTcpSocket *socket);
     void dropped(int table, QTcpSocket *socket);
+    // Before the deal: closes a role's connection when its lobby seat has
+    // changed hands since it connected, so the seat's new holder can connect.
+    void dropStaleRole(int table, int role);
     void apply(int table, const TableRelay::Effects &effects);
     // The relay's notes in the log, at most kNotesPerGame per table and game
     // (a participant cannot flood the log with dropped frames).

@@ -371,4 +371,26 @@ TEST_P(Tournament, StrangersFreeSeatsAndDuplicateRolesAreTurnedAway) {
     EXPECT_FALSE(first.closedByServer(300));
 }
 
+TEST_P(Tournament, AConnectionForASeatThatChangedHandsGivesWayToItsNewHolder) {
+    HttpClient &ann = player("Ann");
+    ASSERT_EQ(seatChange(ann, 8, 1, 1, "Ann"), "$ok$");
+    // Two connections for role 1: once one of them is turned away, the other holds the role.
+    GameClient a(quint16(server->gameBase() + 8)), b(quint16(server->gameBase() + 8));
+    a.send(frame("connect1", '1'));
+    b.send(frame("connect1", '1'));
+    int turnedAway = 0;
+    for (int i = 0; i < 100 && turnedAway == 0; ++i)
+        turnedAway = a.closedByServer(50) ? 1 : b.closedByServer(50) ? 2 : 0;
+    ASSERT_NE(turnedAway, 0);
+    GameClient &stale = turnedAway == 1 ? b : a;
+    // Ann gives up the seat, but her program never says so to the game server.
+    ASSERT_EQ(seatChange(ann, 8, 1, 2, ""), "$ok$");
+    ASSERT_EQ(seatChange(player("Bob"), 8, 1, 1, "Bob"), "$ok$");
+    GameClient fresh(quint16(server->gameBase() + 8));
+    fresh.send(frame("connect1", '1'));
+    EXPECT_TRUE(stale.closedByServer());
+    EXPECT_FALSE(fresh.closedByServer(300));
+    EXPECT_EQ(seatAt(8, 1), "Bob");
+}
+
 } // namespace
