@@ -2,8 +2,6 @@
 
 #include "server/Lobby.h"
 
-#include <QTimer>
-
 namespace server {
 namespace {
 
@@ -66,6 +64,10 @@ bool GameServer::listen(const QHostAddress &address, quint16 base, QString *erro
     for (int t = 1; t <= kTableCount; ++t) {
         Table &table = tables_[size_t(t - 1)];
         table.relay = std::make_unique<TableRelay>(deck_);
+        table.clock = std::make_unique<QTimer>();
+        table.clock->setSingleShot(true);
+        connect(table.clock.get(), &QTimer::timeout, this,
+                [this, t] { apply(t, tables_[size_t(t - 1)].relay->clockRanOut()); });
         table.listener = std::make_unique<QTcpServer>();
         if (!table.listener->listen(address, quint16(base + t))) {
             if (error)
@@ -86,6 +88,8 @@ void GameServer::close() {
         for (auto &socket : table.roles)
             if (socket)
                 socket->abort();
+        if (table.clock)
+            table.clock->stop();
         if (table.listener)
             table.listener->close();
         table.listener.reset();
@@ -136,16 +140,19 @@ void GameServer::readFrom(int table, QTcpSocket *socket) {
         const int role = roleOf(table, socket);
         if (role == 0) {
             const auto announced = TableRelay::connectRole(frame);
-            if (!announced) {
+            // Only a role whose lobby seat is taken: nobody plays for a free seat.
+            if (!announced || !lobby_.seat(table, *announced)) {
                 socket->abort(); // not a participant of ours
                 return;
             }
+            dropStaleRole(table, *announced);
             const TableRelay::Effects effects = t.relay->join(*announced);
             if (effects.refused) {
                 socket->abort();
                 return;
             }
             t.roles[size_t(*announced - 1)] = socket;
+            t.nicks[size_t(*announced - 1)] = lobby_.seat(table, *announced)->nick;
             markAnnounced(socket);
             lobby_.setConnected(table, *announced, true);
             apply(table, effects);
@@ -156,6 +163,18 @@ void GameServer::readFrom(int table, QTcpSocket *socket) {
             return; // the game ended and the table was cleared
     }
     socket->setProperty(kBuffer, buffer.mid(used));
+}
+
+void GameServer::dropStaleRole(int table, int role) {
+    Table &t = tables_[size_t(table - 1)];
+    QPointer<QTcpSocket> old = t.roles[size_t(role - 1)];
+    if (!old || t.relay->playing() || t.nicks[size_t(role - 1)] == lobby_.seat(table, role)->nick)
+        return;
+    // The seat was given up and taken by another account since that program
+    // connected: its connection no longer stands for the seat.
+    t.roles[size_t(role - 1)] = nullptr;
+    apply(table, t.relay->leave(role));
+    old->abort();
 }
 
 void GameServer::dropped(int table, QTcpSocket *socket) {
@@ -170,13 +189,17 @@ void GameServer::dropped(int table, QTcpSocket *socket) {
 
 void GameServer::apply(int table, const TableRelay::Effects &effects) {
     Table &t = tables_[size_t(table - 1)];
+    logNotes(table, effects);
     for (const TableRelay::Output &out : effects.sends)
         if (QTcpSocket *socket = t.roles[size_t(out.role - 1)])
             socket->write(out.bytes);
     if (effects.dealt)
         lobby_.setInPlay(table, true);
-    if (effects.leftBeforeDeal)
-        lobby_.freeFrom(table, *effects.leftBeforeDeal);
+    // A participant gone before the deal frees its seat and the seats after it,
+    // unless its seat was given up and taken by somebody else meanwhile.
+    if (const auto role = effects.leftBeforeDeal;
+        role && lobby_.seatOf(table, t.nicks[size_t(*role - 1)]) == *role)
+        lobby_.freeFrom(table, *role);
     if (effects.scores && scores_)
         scores_(lobby_.nicks(table), *effects.scores);
     if (effects.over) {
@@ -186,6 +209,37 @@ void GameServer::apply(int table, const TableRelay::Effects &effects) {
         for (auto &socket : sockets)
             if (socket)
                 socket->disconnectFromHost(); // after what was written has gone out
+    }
+    armClock(table);
+}
+
+void GameServer::logNotes(int table, const TableRelay::Effects &effects) {
+    Table &t = tables_[size_t(table - 1)];
+    if (effects.dealt)
+        t.notesLogged = 0;
+    if (!log_)
+        return;
+    const QByteArray prefix = "game server table " + QByteArray::number(table) + ": ";
+    for (const QByteArray &note : effects.notes) {
+        // How a game ended (scores that disagree, a time-out) is always told.
+        if (effects.over || t.notesLogged < kNotesPerGame)
+            log_(prefix + note);
+        else if (t.notesLogged == kNotesPerGame)
+            log_(prefix + "more frames dropped; not logged until the next game");
+        if (t.notesLogged <= kNotesPerGame)
+            ++t.notesLogged;
+    }
+}
+
+void GameServer::armClock(int table) {
+    Table &t = tables_[size_t(table - 1)];
+    if (!t.relay->playing()) {
+        t.clock->stop();
+        return;
+    }
+    if (t.relay->turn() != t.clockTurn) {
+        t.clockTurn = t.relay->turn();
+        t.clock->start(moveDeadlineMs_);
     }
 }
 

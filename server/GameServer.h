@@ -1,6 +1,7 @@
 #pragma once
 // The game server of the online tournament: one listening socket per table
-// on base port + table, each running a TableRelay over its connections.
+// on base port + table, each running a TableRelay over its connections, with
+// the table's clock for the action its game waits for.
 #include "server/TableRelay.h"
 
 #include <QHash>
@@ -9,6 +10,7 @@
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 #include <array>
 #include <functional>
@@ -21,7 +23,7 @@ class Lobby;
 class GameServer : public QObject {
     Q_OBJECT
   public:
-    // Called with the nicks of the four roles and the leader's scores by role.
+    // Called with the nicks of the four roles and the server's settlement by role.
     using ScoreSink =
         std::function<void(const std::array<QString, 4> &, const std::array<qint64, 4> &)>;
 
@@ -37,6 +39,9 @@ class GameServer : public QObject {
     GameServer(Lobby &lobby, ScoreSink scores,
                TableRelay::DeckSource deck = TableRelay::shuffledDeck, QObject *parent = nullptr);
     void setLimits(Limits limits, LogLine log);
+    // How long a table waits for the action its game waits for before the
+    // awaited participant loses by time.
+    void setMoveDeadline(int ms) { moveDeadlineMs_ = ms; }
     ~GameServer() override;
 
     // Listens on base + 1 to base + 10; false with a message when a port is taken.
@@ -46,18 +51,32 @@ class GameServer : public QObject {
 
     // A connection that has not announced its role in this time is closed.
     static constexpr int kAnnounceMs = 60'000;
+    // Lines of the log about dropped frames and ignored scores, per table and game.
+    static constexpr int kNotesPerGame = 20;
 
   private:
     struct Table {
         std::unique_ptr<QTcpServer> listener;
         std::unique_ptr<TableRelay> relay;
         std::array<QPointer<QTcpSocket>, 4> roles;
+        std::array<QString, 4> nicks; // the lobby seat's nick when its role connected
+        std::unique_ptr<QTimer> clock;
+        int clockTurn = 0;
+        int notesLogged = 0; // in this game
     };
 
     void accept(int table);
     void readFrom(int table, QTcpSocket *socket);
     void dropped(int table, QTcpSocket *socket);
+    // Before the deal: closes a role's connection when its lobby seat has
+    // changed hands since it connected, so the seat's new holder can connect.
+    void dropStaleRole(int table, int role);
     void apply(int table, const TableRelay::Effects &effects);
+    // The relay's notes in the log, at most kNotesPerGame per table and game
+    // (a participant cannot flood the log with dropped frames).
+    void logNotes(int table, const TableRelay::Effects &effects);
+    // Starts the table's clock anew when the game moved on, stops it when no game is on.
+    void armClock(int table);
     int roleOf(int table, QTcpSocket *socket) const;
     // Counts a new connection among the unannounced ones; false when it is refused.
     bool admitUnannounced(QTcpSocket *socket);
@@ -69,6 +88,7 @@ class GameServer : public QObject {
     std::array<Table, 10> tables_;
     Limits limits_;
     LogLine log_;
+    int moveDeadlineMs_ = 40'000;
     // Connections not announced yet, oldest first, with their callers.
     QList<QPair<QPointer<QTcpSocket>, QHostAddress>> unannounced_;
 };

@@ -24,10 +24,9 @@ SeatResult Lobby::take(int table, int seat, const Participant &participant) {
 SeatResult Lobby::free(int table, int seat) {
     if (!validTable(table) || !validSeat(seat))
         return SeatResult::Refused;
-    Table &t = tables_[table - 1];
-    if (t.inPlay)
+    if (tables_[table - 1].inPlay)
         return SeatResult::Refused;
-    t.seats[seat - 1].reset();
+    freeFrom(table, seat);
     return SeatResult::Freed;
 }
 
@@ -76,6 +75,15 @@ std::array<QString, kSeatCount> Lobby::nicks(int table) const {
         if (const auto &p = tables_[table - 1].seats[s])
             result[s] = p->nick;
     return result;
+}
+
+int Lobby::seatOf(int table, const QString &nick) const {
+    if (!validTable(table) || nick.isEmpty())
+        return 0;
+    for (int s = 1; s <= kSeatCount; ++s)
+        if (const auto &p = tables_[table - 1].seats[s - 1]; p && p->nick == nick)
+            return s;
+    return 0;
 }
 
 void Lobby::setConnected(int table, int seat, bool connected) {

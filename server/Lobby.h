@@ -5,7 +5,9 @@
 // Seat rules: seat k may be taken only while seats 1 to k - 1 are taken; a
 // nick sits at one seat at most; two seats of one table never share an outside
 // address (loopback addresses excepted, so one machine can test a table).
-// While a table's game is on, its seats cannot be changed.
+// While a table's game is on, its seats cannot be changed. Who may change a
+// seat (the session of its account, a participant of the table) is the
+// tournament service's check.
 #include <QHostAddress>
 #include <QString>
 
@@ -39,8 +41,11 @@ class Lobby {
     static bool validSeat(int seat) { return seat >= 1 && seat <= kSeatCount; }
 
     SeatResult take(int table, int seat, const Participant &participant);
+    // Frees a seat and the seats after it (seat k needs seat k - 1); refused
+    // while the table's game is on.
     SeatResult free(int table, int seat);
-    // Frees a seat and every seat after it (a participant gone before the deal).
+    // The same whatever the table's state: the server's own freeing (a
+    // participant gone before the deal, a table reset).
     void freeFrom(int table, int seat);
     void reset(int table);
     void setInPlay(int table, bool inPlay);
@@ -50,6 +55,8 @@ class Lobby {
     int freeSeats(int table) const;
     // The nicks at a table by seat, empty where free.
     std::array<QString, kSeatCount> nicks(int table) const;
+    // The seat the nick holds at the table, 0 when it holds none there.
+    int seatOf(int table, const QString &nick) const;
 
     // A seat is held for its taker's game-server connection: marked when the
     // role connects, unmarked when it goes away before the deal.

@@ -22,6 +22,10 @@ struct ServerOptions {
     // that have not announced their role yet, per address and in all.
     int maxUnannouncedPerAddress = 8;
     int maxUnannounced = 200;
+    // How long the game server waits for an awaited action at a table (the
+    // program's move clock of 26 s, plus room for the network and the
+    // program's card flights); not on the command line (the tests lower it).
+    int moveDeadlineMs = 40'000;
     // Key derivations waiting or running, in all and per address.
     int maxPasswordChecks = 32;
     int maxPasswordChecksPerAddress = 2;

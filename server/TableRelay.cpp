@@ -1,39 +1,51 @@
 #include "server/TableRelay.h"
 
+#include "rules/Match.h"
+#include "rules/Moves.h"
+
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <numeric>
 #include <random>
 
 namespace server {
 namespace {
 
-// Ranks six to ace and suits hearts, diamonds, clubs, spades as code page
-// 1251 bytes: '6' '7' '8' '9' '1' 'В' 'Д' 'К' 'Т' and 'ч' 'б' 'к' 'п'.
-constexpr unsigned char kRanks[9] = {'6', '7', '8', '9', '1', 0xC2, 0xC4, 0xCA, 0xD2};
-constexpr unsigned char kSuits[4] = {0xF7, 0xE1, 0xEA, 0xEF};
-
-int rankDigit(unsigned char rank) {
-    for (int i = 0; i < 9; ++i)
-        if (kRanks[i] == rank)
-            return i + 1;
-    return 0;
+QByteArray noteOf(int role, const QByteArray &what) {
+    return "role " + QByteArray::number(role) + ' ' + what;
 }
 
-bool startsWith(const QByteArray &frame, const char *prefix) {
-    return frame.startsWith(prefix);
+// The frame's payload without its "#" padding, for the log.
+QByteArray payloadOf(const QByteArray &frame) {
+    QByteArray payload = frame.left(TableRelay::kFrameSize - 1);
+    while (payload.endsWith('#'))
+        payload.chop(1);
+    return payload;
 }
 
-// The frames a participant may send during the game that the others must see.
-bool isRelayed(const QByteArray &frame) {
-    return startsWith(frame, "hbegin") || startsWith(frame, "hhod") ||
-           startsWith(frame, "hpass0") || startsWith(frame, "hitogs") || startsWith(frame, "s") ||
-           startsWith(frame, "TOut");
+// The slot of a "hhod" payload, two decimal digits; 0 when it is not one.
+int slotOf(const QByteArray &frame) {
+    const char tens = frame[4], ones = frame[5];
+    if (tens < '0' || tens > '9' || ones < '0' || ones > '9')
+        return 0;
+    return (tens - '0') * 10 + (ones - '0');
+}
+
+QByteArray scoresText(const std::array<qint64, TableRelay::kRoles> &scores) {
+    QByteArray text;
+    for (qint64 score : scores)
+        text += ' ' + QByteArray::number(score);
+    return text;
 }
 
 } // namespace
 
 TableRelay::TableRelay(DeckSource deck) : deck_(std::move(deck)) {}
+
+int TableRelay::seatOfRole(int role) {
+    return role == 2 ? 3 : role == 3 ? 2 : role;
+}
 
 QByteArray TableRelay::frameOf(const QByteArray &payload, char lastByte) {
     QByteArray frame = payload.left(kFrameSize - 1);
@@ -43,23 +55,22 @@ QByteArray TableRelay::frameOf(const QByteArray &payload, char lastByte) {
 }
 
 QByteArray TableRelay::shuffledDeck() {
-    std::array<int, 36> order;
-    for (int i = 0; i < 36; ++i)
-        order[size_t(i)] = i;
-    std::shuffle(order.begin(), order.end(), *QRandomGenerator::system());
+    std::array<int, quarn::kDeckSize> numbers;
+    std::iota(numbers.begin(), numbers.end(), 1);
+    std::shuffle(numbers.begin(), numbers.end(), *QRandomGenerator::system());
     QByteArray deck;
-    for (int card : order) {
-        deck.append(char(kRanks[card / 4]));
-        deck.append(char(kSuits[card % 4]));
-    }
+    for (int number : numbers)
+        deck += QByteArray::fromStdString(quarn::CardFromNumber(number).Bytes());
     return deck;
 }
 
 QByteArray TableRelay::dealMessage(const QByteArray &deck) {
     QByteArray message("b");
     message += deck;
-    for (int i = 0; i < deck.size(); i += 2)
-        message.append(char('0' + rankDigit(static_cast<unsigned char>(deck[i]))));
+    for (int i = 0; i + 1 < deck.size(); i += 2) {
+        const auto card = quarn::ParseCard({deck[i], deck[i + 1]});
+        message.append(char('0' + (card ? card->rank : 0)));
+    }
     return message;
 }
 
@@ -88,6 +99,29 @@ std::optional<int> TableRelay::connectRole(const QByteArray &frame) {
     return digit - '0';
 }
 
+bool TableRelay::dealOwnGame(const QByteArray &deck) {
+    if (deck.size() != 2 * quarn::kDeckSize)
+        return false;
+    // Role p holds deck block 5 - p, nine cards in deck order.
+    quarn::SeatHands hands{};
+    for (int role = 1; role <= kRoles; ++role) {
+        quarn::Hand &hand = hands[size_t(seatOfRole(role))];
+        quarn::ClearHand(hand);
+        const int first = (kRoles - role) * quarn::kCardsPerSeat;
+        for (int i = 0; i < quarn::kCardsPerSeat; ++i) {
+            const qsizetype at = 2 * (first + i);
+            const quarn::TStr2 card{deck[at], deck[at + 1]};
+            const auto parsed = quarn::ParseCard(card);
+            if (!parsed)
+                return false;
+            hand[size_t(i + 1)] = {card, std::uint8_t(parsed->rank)};
+        }
+    }
+    game_ = quarn::GameState{};
+    game_.Tournament = true;
+    return quarn::NewHand(game_, hands);
+}
+
 TableRelay::Effects TableRelay::join(int role) {
     Effects effects;
     if (playing_ || role < 1 || role > kRoles || present_[size_t(role - 1)]) {
@@ -96,13 +130,29 @@ TableRelay::Effects TableRelay::join(int role) {
     }
     present_[size_t(role - 1)] = true;
     if (std::all_of(present_.begin(), present_.end(), [](bool p) { return p; })) {
-        const QByteArray deal = dealMessage(deck_());
+        QByteArray deck = deck_();
+        if (!dealOwnGame(deck)) {
+            effects.notes += "the deck source gave no whole deck; shuffled one instead";
+            deck = shuffledDeck();
+            dealOwnGame(deck);
+        }
+        const QByteArray deal = dealMessage(deck);
         for (int r = 1; r <= kRoles; ++r)
             effects.sends.append({r, deal});
         effects.dealt = true;
         playing_ = true;
+        settled_ = false;
+        ++turn_;
     }
     return effects;
+}
+
+int TableRelay::awaitedRole() const {
+    if (!playing_)
+        return 0;
+    if (game_.HandInPlay())
+        return roleAtSeat(game_.ToMove);
+    return 1; // the start, the settlement and the scores are the leader's
 }
 
 void TableRelay::toOthers(Effects &effects, int sender, const QByteArray &bytes) const {
@@ -118,7 +168,58 @@ TableRelay::Effects TableRelay::endGame(Effects effects) {
     effects.over = true;
     present_ = {};
     playing_ = false;
+    settled_ = false;
     return effects;
+}
+
+bool TableRelay::applyMove(int role, const QByteArray &frame) {
+    using quarn::Announce;
+    const int seat = seatOfRole(role);
+    if (frame.startsWith("hbegin"))
+        return role == 1 && quarn::StartHand(game_);
+    if (frame.startsWith("hitogs")) {
+        if (role != 1 || !quarn::SettleHand(game_))
+            return false;
+        settled_ = true;
+        return true;
+    }
+    const bool toMove = game_.HandInPlay() && game_.ToMove == seat;
+    if (frame.startsWith("hpass0"))
+        return toMove && quarn::HasNoPlay(game_, seat) &&
+               quarn::MoveSeat(game_, seat, 0, Announce::No);
+    if (frame.startsWith("hhod")) {
+        const int slot = slotOf(frame);
+        return toMove && slot >= 1 && slot <= game_.CardCount[seat] &&
+               quarn::IsPlayable(game_, game_.Hands[seat][slot].card) &&
+               quarn::MoveSeat(game_, seat, slot, Announce::No);
+    }
+    return false;
+}
+
+std::array<qint64, TableRelay::kRoles> TableRelay::settledScores() const {
+    std::array<qint64, kRoles> scores{};
+    for (int r = 1; r <= kRoles; ++r)
+        scores[size_t(r - 1)] = game_.Score[seatOfRole(r)];
+    return scores;
+}
+
+TableRelay::Effects TableRelay::scoresClaimed(int role, const QByteArray &payload) {
+    Effects effects;
+    if (role != 1) {
+        effects.notes += noteOf(role, "sent scores; only the leader does: ignored");
+        return effects;
+    }
+    if (!settled_) {
+        effects.notes += noteOf(role, "sent scores before the settlement: ignored");
+        return effects;
+    }
+    const auto claimed = parseScores(payload);
+    const auto own = settledScores();
+    if (claimed != own)
+        effects.notes += noteOf(role, "sent scores \"" + payloadOf(payload) +
+                                          "\" that disagree with the settlement" + scoresText(own) +
+                                          ": ignored");
+    return endGame(effects);
 }
 
 TableRelay::Effects TableRelay::frame(int role, const QByteArray &frame) {
@@ -130,18 +231,41 @@ TableRelay::Effects TableRelay::frame(int role, const QByteArray &frame) {
     // A frame must carry its sender's own role; others are forged and dropped.
     if (frame[kFrameSize - 1] != char('0' + role) || !playing_)
         return effects;
-    if (isRelayed(frame)) {
+    if (frame.startsWith('s')) {
         toOthers(effects, role, frame);
-        if (frame.startsWith("TOut"))
-            return endGame(effects);
         return effects;
     }
-    if (frame.startsWith('o') && role == 1) {
-        effects.scores = parseScores(frame.left(kFrameSize - 1));
-        if (effects.scores)
-            return endGame(effects);
+    if (frame.startsWith("TOut")) {
+        toOthers(effects, role, frame);
+        return endGame(effects);
     }
+    if (frame.startsWith('o'))
+        return scoresClaimed(role, frame.left(kFrameSize - 1));
+    if (!frame.startsWith('h'))
+        return effects;
+    if (!applyMove(role, frame)) {
+        effects.notes += noteOf(role, "\"" + payloadOf(frame) + "\" is not its move now: dropped");
+        return effects;
+    }
+    toOthers(effects, role, frame);
+    ++turn_;
+    if (frame.startsWith("hitogs"))
+        effects.scores = settledScores();
     return effects;
+}
+
+TableRelay::Effects TableRelay::clockRanOut() {
+    Effects effects;
+    if (!playing_)
+        return effects;
+    if (settled_) {
+        effects.notes += noteOf(1, "sent no scores after the settlement: the game ends");
+        return endGame(effects);
+    }
+    const int role = awaitedRole();
+    effects.notes += noteOf(role, "did not act in time: it loses by time");
+    toOthers(effects, role, frameOf("TOut", char('0' + role)));
+    return endGame(effects);
 }
 
 TableRelay::Effects TableRelay::leave(int role) {
@@ -157,6 +281,7 @@ TableRelay::Effects TableRelay::leave(int role) {
     effects.over = true;
     present_ = {};
     playing_ = false;
+    settled_ = false;
     return effects;
 }
 

@@ -1,18 +1,35 @@
 #pragma once
 // The game server's rules for one tournament table, apart from the sockets.
+// The server is the table's referee: it keeps its own game of the hand
+// through the rules library, so what reaches the others and the standings is
+// what the rules allow, not what a participant claims.
 //
 // Participants announce their role (1 to 4) with "connect" + digit. When all
 // four are there, each gets the same deal: "b", the 36 card codes of one
 // shuffled deck in code page 1251, then their 36 rank digits (109 bytes); the
-// participant with role p takes deck block 5 - p. The game's frames of one
-// participant ("hbegin", "hhod", "hpass0", "hitogs", chat "s", "TOut") go to
-// the other three unchanged, never back. A participant leaving during the game
-// makes the others get "a" with the leaver's role as sixth character. The
-// leader's "o" scores (after its settlement) or a "TOut" end the game: every
-// participant gets "e" and the table is free again.
+// participant with role p takes deck block 5 - p. The server deals the same
+// deck into its own game.
+//
+// The game's frames of one participant go to the other three unchanged, never
+// back, when the rules allow them: "hbegin" (the leader, on the dealt hand),
+// "hhod" + slot (the participant to move, a card that fits), "hpass0" (the
+// participant to move, when no card fits), "hitogs" (the leader, once the hand
+// has ended), chat "s" and "TOut". A move the rules refuse is dropped; the
+// participant still owes its move. At "hitogs" the server settles the hand
+// itself and its settlement goes into the standings; the leader's "o" scores
+// that follow only end the game (every participant gets "e", the table is free
+// again), and scores that disagree are noted and ignored.
+//
+// The server runs a clock of its own for the awaited action (clockRanOut):
+// a participant that does not act in time loses by time as if it had sent
+// "TOut" (the others get "TOut" with its role, everyone "e"). A participant
+// leaving during the game makes the others get "a" with the leaver's role as
+// sixth character.
 //
 // Every message on the wire is a 50-byte frame (payload, "#" up to the 49th
 // byte, the sender's role digit), except the deal.
+#include "rules/GameState.h"
+
 #include <QByteArray>
 #include <QList>
 
@@ -40,8 +57,9 @@ class TableRelay {
         bool refused = false; // the joining connection is turned away
         bool dealt = false;   // the four are complete and dealt
         bool over = false;    // the game ended: close every connection, free the table
-        std::optional<std::array<qint64, kRoles>> scores; // the leader's scores, by role
+        std::optional<std::array<qint64, kRoles>> scores; // the server's settlement, by role
         std::optional<int> leftBeforeDeal;                // role that went away while waiting
+        QList<QByteArray> notes; // frames dropped or claims ignored, and why, for the log
     };
 
     explicit TableRelay(DeckSource deck = shuffledDeck);
@@ -49,9 +67,25 @@ class TableRelay {
     Effects join(int role);
     Effects frame(int role, const QByteArray &frame);
     Effects leave(int role);
+    // The server's clock for the awaited action ran out: during the hand the
+    // awaited role loses by time; after the settlement the game just ends.
+    Effects clockRanOut();
 
     bool playing() const { return playing_; }
     bool joined(int role) const { return role >= 1 && role <= kRoles && present_[role - 1]; }
+    // The role whose action the game waits for (the leader to start, the
+    // participant to move, the leader to settle and send its scores); 0
+    // while no game is on.
+    int awaitedRole() const;
+    // Goes up with every action the game waited for: the clock starts anew.
+    int turn() const { return turn_; }
+    // The server's own game of the hand; seats as role 4 sees the table.
+    const quarn::GameState &game() const { return game_; }
+
+    // The server's seat of a role and the role at a seat: the order of play
+    // among the roles is 1, 3, 2, 4, so roles 2 and 3 trade places.
+    static int seatOfRole(int role);
+    static int roleAtSeat(int seat) { return seatOfRole(seat); }
 
     static QByteArray frameOf(const QByteArray &payload, char lastByte);
     static QByteArray dealMessage(const QByteArray &deck);
@@ -63,12 +97,21 @@ class TableRelay {
     static std::optional<int> connectRole(const QByteArray &frame);
 
   private:
+    // Deals the deck into the server's own game; false when it is not a whole deck.
+    bool dealOwnGame(const QByteArray &deck);
+    // Applies a game frame of the role when the rules allow it now.
+    bool applyMove(int role, const QByteArray &frame);
+    Effects scoresClaimed(int role, const QByteArray &payload);
+    std::array<qint64, kRoles> settledScores() const;
     Effects endGame(Effects effects);
     void toOthers(Effects &effects, int sender, const QByteArray &bytes) const;
 
     DeckSource deck_;
     std::array<bool, kRoles> present_{};
     bool playing_ = false;
+    bool settled_ = false;
+    int turn_ = 0;
+    quarn::GameState game_;
 };
 
 } // namespace server

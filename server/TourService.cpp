@@ -144,9 +144,11 @@ Reply TourService::seatChange(const ServiceRequest &request, int seat) {
         return errorReply(400, QStringLiteral("num: expected a table 1 to 10"));
     if (!action)
         return errorReply(400, QStringLiteral("can: expected 0, 1 or 2"));
+    // Seats change only for a logged-in account; a refusal is the "is" the program knows.
+    if (request.sessionNick.isEmpty())
+        return statusReply("is", QStringLiteral("log in to take part"));
     if (*action != 1 || form.fields().first().name.startsWith("client3"))
-        return lobby_.free(int(*table), seat) == SeatResult::Freed ? statusReply("ok")
-                                                                   : statusReply("is");
+        return freeSeat(request.sessionNick, int(*table), seat);
 
     const QByteArray s = QByteArray::number(seat);
     const QByteArray nick = form.value("nick" + s, BodyStyle::Raw).value_or("");
@@ -167,6 +169,8 @@ Reply TourService::seatChange(const ServiceRequest &request, int seat) {
     if (!db_.scalar(QStringLiteral("SELECT 1 FROM accounts WHERE nick = ?"), {fromWire(nick)})
              .isValid())
         return statusReply("is", QStringLiteral("unknown member"));
+    if (fromWire(nick) != request.sessionNick)
+        return statusReply("is", QStringLiteral("a seat is taken by its own account only"));
 
     Participant participant;
     participant.nick = fromWire(nick);
@@ -187,6 +191,23 @@ Reply TourService::seatChange(const ServiceRequest &request, int seat) {
     q.finish();
     return lobby_.take(int(*table), seat, participant) == SeatResult::Taken ? statusReply("ok")
                                                                             : statusReply("is");
+}
+
+Reply TourService::freeSeat(const QString &sessionNick, int table, int seat) {
+    if (lobby_.inPlay(table))
+        return statusReply("is", QStringLiteral("the table's game is on"));
+    if (!lobby_.seat(table, seat))
+        return statusReply("ok"); // already free: nothing to change
+    // The program frees its own seat and then the seats after it; a seat
+    // before one's own, or at another table, is somebody else's.
+    const int own = lobby_.seatOf(table, sessionNick);
+    if (own == 0 || own > seat)
+        return statusReply("is",
+                           QStringLiteral("a participant frees its own seat and those after"));
+    // The seats after it go too (seat k needs seat k - 1; a program whose
+    // table lost seat 1 takes it as reset), so the program's following
+    // requests for them find them free whatever its session.
+    return lobby_.free(table, seat) == SeatResult::Freed ? statusReply("ok") : statusReply("is");
 }
 
 Reply TourService::seatReader(const FormFields &form, int seat) {

@@ -31,6 +31,9 @@ class TourService : public Service {
     Reply tableList();
     Reply serverInfo();
     Reply seatChange(const ServiceRequest &request, int seat);
+    // Actions 0 and 2: a seat of the table of the session's own participant,
+    // its own or one after it; the seats after it are freed too.
+    Reply freeSeat(const QString &sessionNick, int table, int seat);
     Reply seatReader(const FormFields &form, int seat);
     Reply ownStanding(const FormFields &form);
     Reply topTen(char criterion);

@@ -142,6 +142,7 @@ bool WemServer::start(QString *error) {
         [this] { return games_ && games_->isListening(); }, tourMessage(options_.dataDir));
     const auto logLine = [this](const QByteArray &line) { log_->note(line); };
     games_->setLimits({options_.maxUnannouncedPerAddress, options_.maxUnannounced}, logLine);
+    games_->setMoveDeadline(options_.moveDeadlineMs);
     QString gameError;
     if (!games_->listen(options_.listen, options_.gamePortBase, &gameError)) {
         if (error)

@@ -242,7 +242,8 @@ TEST_F(Connections, UnannouncedGameConnectionsAreBounded) {
     GameClient a(table1, "127.0.0.3"), b(quint16(server->gameBase() + 2), "127.0.0.3");
     GameClient player(table1, "127.0.0.4");
     EXPECT_TRUE(silent.front()->closedByServer());
-    // A connection that announces itself no longer counts.
+    // A connection that announces itself (for a taken seat) no longer counts.
+    ASSERT_EQ(seatNewAccount(server->baseUrl(), "Ann", 1, 1), "$ok$");
     player.send(frame("connect1", '1'));
     EXPECT_FALSE(player.closedByServer(300));
 }

@@ -65,14 +65,23 @@ TEST(Lobby, SeatsCannotChangeWhileTheGameIsOn) {
     EXPECT_EQ(lobby.freeSeats(5), 4);
 }
 
-TEST(Lobby, FreeingFromASeatFreesTheSeatsAfterIt) {
-    Lobby lobby;
-    for (int s = 1; s <= 3; ++s)
-        lobby.take(2, s, player(("P" + std::to_string(s)).c_str()));
-    lobby.freeFrom(2, 2);
-    EXPECT_TRUE(lobby.seat(2, 1).has_value());
-    EXPECT_FALSE(lobby.seat(2, 2).has_value());
-    EXPECT_FALSE(lobby.seat(2, 3).has_value());
+TEST(Lobby, FreeingASeatFreesTheSeatsAfterIt) {
+    for (const bool byServer : {false, true}) {
+        Lobby lobby;
+        for (int s = 1; s <= 3; ++s)
+            lobby.take(2, s, player(("P" + std::to_string(s)).c_str()));
+        EXPECT_EQ(lobby.seatOf(2, "P3"), 3);
+        if (byServer)
+            lobby.freeFrom(2, 2);
+        else
+            EXPECT_EQ(lobby.free(2, 2), SeatResult::Freed);
+        EXPECT_TRUE(lobby.seat(2, 1).has_value());
+        EXPECT_FALSE(lobby.seat(2, 2).has_value());
+        EXPECT_FALSE(lobby.seat(2, 3).has_value());
+        EXPECT_EQ(lobby.seatOf(2, "P3"), 0);
+        EXPECT_EQ(lobby.seatOf(2, "P1"), 1);
+        EXPECT_EQ(lobby.seatOf(3, "P1"), 0); // another table
+    }
 }
 
 TEST(Lobby, SeatsWhoseProgramNeverConnectedAreFreedAfterTheirWait) {

@@ -1,6 +1,9 @@
-// The game server's rules for one table, without sockets.
+// The game server's rules for one table, without sockets: the deal, the
+// server's own game of the hand, what it relays and drops, its settlement,
+// its clock, and leavers.
 #include "server/TableRelay.h"
 
+#include "rules/Moves.h"
 #include "store/Cp1251.h"
 
 #include <gtest/gtest.h>
@@ -11,12 +14,45 @@ using server::TableRelay;
 
 namespace {
 
-QByteArray fixedDeck() {
-    return TableRelay::shuffledDeck();
-}
-
 QByteArray framed(const QByteArray &payload, int role) {
     return TableRelay::frameOf(payload, char('0' + role));
+}
+
+// The 36 cards in card-number order with the nine of diamonds moved to deck position `nineAt`.
+QByteArray deckWithOpeningCardAt(int nineAt) {
+    QByteArray deck;
+    for (int n = 1; n <= quarn::kDeckSize; ++n)
+        deck += QByteArray::fromStdString(quarn::CardFromNumber(n).Bytes());
+    const QByteArray nine = QByteArray::fromStdString(quarn::kOpeningCard.Bytes());
+    const qsizetype at = deck.indexOf(nine);
+    const qsizetype to = 2 * (nineAt - 1);
+    const QByteArray other = deck.mid(to, 2);
+    deck.replace(to, 2, nine);
+    deck.replace(at, 2, other);
+    return deck;
+}
+
+std::set<int> receivers(const TableRelay::Effects &effects) {
+    std::set<int> roles;
+    for (const auto &out : effects.sends)
+        roles.insert(out.role);
+    return roles;
+}
+
+std::set<int> allBut(int role) {
+    std::set<int> roles{1, 2, 3, 4};
+    roles.erase(role);
+    return roles;
+}
+
+// The move the awaited participant may make now: its first card that fits, or a pass.
+QByteArray legalMove(const TableRelay &relay) {
+    const quarn::GameState &game = relay.game();
+    const int seat = TableRelay::seatOfRole(relay.awaitedRole());
+    for (int slot = 1; slot <= game.CardCount[seat]; ++slot)
+        if (quarn::IsPlayable(game, game.Hands[seat][slot].card))
+            return "hhod" + QByteArray::number(slot).rightJustified(2, '0');
+    return "hpass0";
 }
 
 // A table whose four participants have joined and been dealt.
@@ -32,16 +68,20 @@ class DealtTable : public testing::Test {
         ASSERT_TRUE(effects.dealt);
         deal = effects.sends;
     }
-    TableRelay relay{fixedDeck};
+    // Sends the awaited participant's legal moves until the hand has ended.
+    void playToTheEnd() {
+        while (relay.game().HandInPlay()) {
+            const int role = relay.awaitedRole();
+            const QByteArray f = framed(legalMove(relay), role);
+            const auto effects = relay.frame(role, f);
+            ASSERT_EQ(receivers(effects), allBut(role)) << f.left(6).constData();
+            for (const auto &out : effects.sends)
+                EXPECT_EQ(out.bytes, f);
+        }
+    }
+    TableRelay relay{TableRelay::shuffledDeck};
     QList<TableRelay::Output> deal;
 };
-
-std::set<int> receivers(const TableRelay::Effects &effects) {
-    std::set<int> roles;
-    for (const auto &out : effects.sends)
-        roles.insert(out.role);
-    return roles;
-}
 
 TEST_F(DealtTable, EveryoneGetsTheSameDealOfOneWholeDeck) {
     ASSERT_EQ(deal.size(), 4);
@@ -74,20 +114,114 @@ TEST_F(DealtTable, EveryoneGetsTheSameDealOfOneWholeDeck) {
     EXPECT_EQ(cards.size(), 36u);
 }
 
-TEST_F(DealtTable, GameFramesGoToTheOtherThreeUnchangedAndNeverBack) {
-    const QList<QByteArray> payloads = {"hbegin", "hhod07", "hpass0", "hitogs", "sHello"};
-    for (int sender = 1; sender <= 4; ++sender) {
-        for (const QByteArray &payload : payloads) {
-            const QByteArray f = framed(payload, sender);
-            const auto effects = relay.frame(sender, f);
-            std::set<int> expected{1, 2, 3, 4};
-            expected.erase(sender);
-            EXPECT_EQ(receivers(effects), expected) << payload.constData() << " from " << sender;
-            for (const auto &out : effects.sends)
-                EXPECT_EQ(out.bytes, f);
-            EXPECT_FALSE(effects.over);
+TEST(TableRelayDeal, TheServersGameHoldsTheDealtBlocksAndOpensWithTheNineOfDiamonds) {
+    // Role p holds deck block 5 - p; whoever holds the nine of diamonds moves first.
+    struct Case {
+        int nineAt;
+        int opener;
+    };
+    for (const Case c : {Case{1, 4}, Case{12, 3}, Case{27, 2}, Case{36, 1}}) {
+        const QByteArray deck = deckWithOpeningCardAt(c.nineAt);
+        TableRelay relay([deck] { return deck; });
+        for (int role = 1; role <= 4; ++role)
+            relay.join(role);
+        EXPECT_EQ(relay.awaitedRole(), 1) << "the leader starts";
+        ASSERT_FALSE(relay.frame(1, framed("hbegin", 1)).sends.isEmpty());
+        EXPECT_EQ(relay.awaitedRole(), c.opener) << c.nineAt;
+        for (int role = 1; role <= 4; ++role) {
+            const quarn::Hand &hand = relay.game().Hands[TableRelay::seatOfRole(role)];
+            const int first = 2 * 9 * (4 - role);
+            for (int i = 0; i < 9; ++i) {
+                const quarn::TStr2 card{deck[first + 2 * i], deck[first + 2 * i + 1]};
+                EXPECT_TRUE(quarn::HoldsCard(hand, card)) << "role " << role << " card " << i;
+            }
         }
     }
+}
+
+TEST_F(DealtTable, AWholeHandIsRelayedAndSettledByTheServer) {
+    const QByteArray begin = framed("hbegin", 1);
+    EXPECT_EQ(receivers(relay.frame(1, begin)), allBut(1));
+    playToTheEnd();
+    const QByteArray chat = framed("sGG", 3);
+    EXPECT_EQ(receivers(relay.frame(3, chat)), allBut(3));
+    const auto settlement = relay.frame(1, framed("hitogs", 1));
+    EXPECT_EQ(receivers(settlement), allBut(1));
+    ASSERT_TRUE(settlement.scores);
+    const auto scores = *settlement.scores;
+    EXPECT_EQ(scores[0] + scores[1] + scores[2] + scores[3], 0);
+    for (int role = 1; role <= 4; ++role)
+        EXPECT_EQ(scores[size_t(role - 1)], relay.game().Score[TableRelay::seatOfRole(role)]);
+    EXPECT_FALSE(settlement.over);
+    // The leader's scores end the game: "e" to everyone.
+    QByteArray claim("o");
+    for (qint64 s : scores)
+        claim += QByteArray::number(s).rightJustified(5, ' ');
+    const auto end = relay.frame(1, framed(claim, 1));
+    EXPECT_TRUE(end.over);
+    EXPECT_FALSE(end.scores);
+    EXPECT_TRUE(end.notes.isEmpty());
+    EXPECT_EQ(receivers(end), (std::set<int>{1, 2, 3, 4}));
+    for (const auto &out : end.sends) {
+        EXPECT_EQ(out.bytes.size(), TableRelay::kFrameSize);
+        EXPECT_EQ(out.bytes[0], 'e');
+    }
+    EXPECT_FALSE(relay.playing());
+    EXPECT_FALSE(relay.joined(1));
+}
+
+TEST_F(DealtTable, MovesTheRulesDoNotAllowNowAreDroppedAndChangeNothing) {
+    struct Case {
+        const char *what;
+        bool started;
+        int role; // 0: the awaited role; -1: a role that is not awaited
+        QByteArray payload;
+    };
+    const Case cases[] = {
+        {"start by another than the leader", false, 2, "hbegin"},
+        {"card before the start", false, 0, "hhod01"},
+        {"settlement before the hand ended", true, 1, "hitogs"},
+        {"second start", true, 1, "hbegin"},
+        {"card out of turn", true, -1, "hhod01"},
+        {"pass out of turn", true, -1, "hpass0"},
+        {"slot 0", true, 0, "hhod00"},
+        {"slot beyond the hand", true, 0, "hhod10"},
+        {"slot not a number", true, 0, "hhodx1"},
+        {"pass while the nine of diamonds fits", true, 0, "hpass0"},
+        {"unknown game word", true, 0, "hzzz01"},
+    };
+    for (const Case &c : cases) {
+        TableRelay table{TableRelay::shuffledDeck};
+        for (int role = 1; role <= 4; ++role)
+            table.join(role);
+        if (c.started)
+            table.frame(1, framed("hbegin", 1));
+        const int awaited = table.awaitedRole();
+        const int role = c.role == 0 ? awaited : c.role == -1 ? awaited % 4 + 1 : c.role;
+        const quarn::GameState before = table.game();
+        const int turn = table.turn();
+        const auto effects = table.frame(role, framed(c.payload, role));
+        EXPECT_TRUE(effects.sends.isEmpty()) << c.what;
+        EXPECT_FALSE(effects.over) << c.what;
+        EXPECT_FALSE(effects.notes.isEmpty()) << c.what;
+        EXPECT_EQ(table.game(), before) << c.what;
+        EXPECT_EQ(table.turn(), turn) << c.what;
+        EXPECT_EQ(table.awaitedRole(), awaited) << c.what;
+    }
+}
+
+TEST_F(DealtTable, ACardThatDoesNotFitIsDropped) {
+    relay.frame(1, framed("hbegin", 1));
+    const int role = relay.awaitedRole();
+    const int seat = TableRelay::seatOfRole(role);
+    // On the first move only the nine of diamonds fits.
+    const int nine = quarn::SlotOf(relay.game().Hands[seat], quarn::kOpeningCard);
+    const int other = nine == 1 ? 2 : 1;
+    EXPECT_TRUE(
+        relay.frame(role, framed("hhod0" + QByteArray::number(other), role)).sends.isEmpty());
+    EXPECT_EQ(receivers(relay.frame(role, framed("hhod0" + QByteArray::number(nine), role))),
+              allBut(role));
+    EXPECT_NE(relay.awaitedRole(), role);
 }
 
 TEST_F(DealtTable, FramesThatAreForgedOrUnknownAreDropped) {
@@ -98,20 +232,27 @@ TEST_F(DealtTable, FramesThatAreForgedOrUnknownAreDropped) {
     EXPECT_TRUE(relay.playing());
 }
 
-TEST_F(DealtTable, TheLeadersScoresEndTheGameWithAnEToEveryone) {
-    // Scores of a non-leader are ignored.
-    EXPECT_FALSE(relay.frame(2, framed("o   12   -4   -6   -2", 2)).over);
-    const auto effects = relay.frame(1, framed("o   12   -4   -6   -2", 1));
-    ASSERT_TRUE(effects.over);
-    ASSERT_TRUE(effects.scores);
-    EXPECT_EQ(*effects.scores, (std::array<qint64, 4>{12, -4, -6, -2}));
-    EXPECT_EQ(receivers(effects), (std::set<int>{1, 2, 3, 4}));
-    for (const auto &out : effects.sends) {
-        EXPECT_EQ(out.bytes.size(), TableRelay::kFrameSize);
-        EXPECT_EQ(out.bytes[0], 'e');
+TEST_F(DealtTable, ScoresOfTheLeaderThatDisagreeOrComeEarlyAreIgnored) {
+    const QByteArray forged = framed("o   99  -33  -33  -33", 1);
+    // Before the settlement, and from another role: noted, nothing else.
+    relay.frame(1, framed("hbegin", 1));
+    for (const auto &[role, f] :
+         {std::pair{1, forged}, std::pair{2, framed("o   99  -33  -33  -33", 2)}}) {
+        const auto early = relay.frame(role, f);
+        EXPECT_FALSE(early.over);
+        EXPECT_FALSE(early.scores);
+        EXPECT_TRUE(early.sends.isEmpty());
+        EXPECT_FALSE(early.notes.isEmpty());
     }
-    EXPECT_FALSE(relay.playing());
-    EXPECT_FALSE(relay.joined(1));
+    playToTheEnd();
+    const auto settlement = relay.frame(1, framed("hitogs", 1));
+    ASSERT_TRUE(settlement.scores);
+    // After it: the game ends, the forged scores are noted and go nowhere.
+    const auto end = relay.frame(1, forged);
+    EXPECT_TRUE(end.over);
+    EXPECT_FALSE(end.scores);
+    ASSERT_EQ(end.notes.size(), 1);
+    EXPECT_TRUE(end.notes[0].contains("disagree")) << end.notes[0].constData();
 }
 
 TEST_F(DealtTable, ATimeOutIsPassedOnAndEndsTheGame) {
@@ -130,9 +271,48 @@ TEST_F(DealtTable, ATimeOutIsPassedOnAndEndsTheGame) {
     EXPECT_EQ(ends, 4);
 }
 
+TEST_F(DealtTable, WhenTheServersClockRunsOutTheAwaitedRoleLosesByTime) {
+    struct Case {
+        const char *when;
+        int moves; // legal moves after the start; -1: not started
+        bool settled;
+    };
+    for (const Case c :
+         {Case{"before the start", -1, false}, Case{"on the first move", 0, false},
+          Case{"later in the hand", 3, false}, Case{"after the settlement", 1000, true}}) {
+        TableRelay table{TableRelay::shuffledDeck};
+        for (int role = 1; role <= 4; ++role)
+            table.join(role);
+        if (c.moves >= 0)
+            table.frame(1, framed("hbegin", 1));
+        for (int i = 0; i < c.moves && table.game().HandInPlay(); ++i)
+            table.frame(table.awaitedRole(), framed(legalMove(table), table.awaitedRole()));
+        if (c.settled) {
+            ASSERT_TRUE(table.frame(1, framed("hitogs", 1)).scores) << c.when;
+        }
+        const int awaited = table.awaitedRole();
+        const auto effects = table.clockRanOut();
+        EXPECT_TRUE(effects.over) << c.when;
+        EXPECT_FALSE(table.playing()) << c.when;
+        std::set<int> timedOut, ended;
+        for (const auto &out : effects.sends) {
+            if (out.bytes.startsWith("TOut")) {
+                EXPECT_EQ(out.bytes, framed("TOut", awaited)) << c.when;
+                timedOut.insert(out.role);
+            } else if (out.bytes.startsWith('e')) {
+                ended.insert(out.role);
+            }
+        }
+        EXPECT_EQ(timedOut, c.settled ? std::set<int>{} : allBut(awaited)) << c.when;
+        EXPECT_EQ(ended, (std::set<int>{1, 2, 3, 4})) << c.when;
+    }
+    TableRelay waiting;
+    EXPECT_TRUE(waiting.clockRanOut().sends.isEmpty());
+}
+
 TEST_F(DealtTable, ALeaverIsAnnouncedWithItsRoleAsSixthCharacter) {
     for (const char *how : {"disconnect", "disA"}) {
-        TableRelay table{fixedDeck};
+        TableRelay table{TableRelay::shuffledDeck};
         for (int role = 1; role <= 4; ++role)
             table.join(role);
         const auto effects =
@@ -148,7 +328,7 @@ TEST_F(DealtTable, ALeaverIsAnnouncedWithItsRoleAsSixthCharacter) {
 }
 
 TEST(TableRelayWaiting, RolesJoinOnceAndLeaversBeforeTheDealFreeTheirSeat) {
-    TableRelay relay{fixedDeck};
+    TableRelay relay;
     EXPECT_FALSE(relay.join(1).refused);
     EXPECT_TRUE(relay.join(1).refused);
     EXPECT_TRUE(relay.join(0).refused);
@@ -156,10 +336,24 @@ TEST(TableRelayWaiting, RolesJoinOnceAndLeaversBeforeTheDealFreeTheirSeat) {
     // Nothing is relayed before the deal.
     EXPECT_FALSE(relay.join(2).refused);
     EXPECT_TRUE(relay.frame(1, framed("sHi", 1)).sends.isEmpty());
+    EXPECT_EQ(relay.awaitedRole(), 0);
     const auto effects = relay.leave(2);
     EXPECT_EQ(effects.leftBeforeDeal, 2);
     EXPECT_TRUE(effects.sends.isEmpty());
     EXPECT_FALSE(relay.join(2).refused); // the seat can be taken again
+}
+
+TEST(TableRelayDeal, ADeckSourceWithoutAWholeDeckIsReplacedByAShuffle) {
+    TableRelay relay([] { return QByteArray(72, 'x'); });
+    for (int role = 1; role <= 3; ++role)
+        relay.join(role);
+    const auto effects = relay.join(4);
+    ASSERT_TRUE(effects.dealt);
+    EXPECT_FALSE(effects.notes.isEmpty());
+    EXPECT_NE(effects.sends[0].bytes.mid(1, 72), QByteArray(72, 'x'));
+    EXPECT_EQ(relay.game().CardCount[1] + relay.game().CardCount[2] + relay.game().CardCount[3] +
+                  relay.game().CardCount[4],
+              36);
 }
 
 TEST(TableRelayMessages, ConnectFramesAndScoresAreReadStrictly) {

@@ -1,44 +1,158 @@
-// The tournament lobby over HTTP and the game server over raw TCP: seats,
-// the deal, the relaying, the end of a game and the standings it leaves.
+// The tournament lobby over HTTP and the game server over raw TCP: seats and
+// the sessions they need, the deal, the server refereeing the hand, its
+// settlement in the standings, its clock, and leavers.
 #include "ServiceFixture.h"
 
-#include <thread>
+#include "rules/Match.h"
+#include "rules/Moves.h"
+
+#include <map>
 
 using namespace servertest;
 
 namespace {
 
+const char *const kNicks[] = {"Ann", "Bob", "Cid", "Dan"};
+
+// A hand as the program at role 4 holds it, kept with the rules library: the
+// server deals role p deck block 5 - p, and role 4 sees the roles 1, 3, 2, 4
+// at its seats 1 to 4.
+class HandModel {
+  public:
+    explicit HandModel(const QByteArray &deal) {
+        constexpr int kBlockAtSeat[5] = {0, 4, 2, 3, 1};
+        quarn::Deck deck;
+        for (int seat = 1; seat <= 4; ++seat)
+            for (int i = 0; i < 9; ++i) {
+                const int from = (kBlockAtSeat[seat] - 1) * 9 + i;
+                deck[size_t((seat - 1) * 9 + i + 1)] = {
+                    quarn::TStr2{deal[1 + 2 * from], deal[2 + 2 * from]},
+                    std::uint8_t(deal[73 + from] - '0')};
+            }
+        game.Tournament = true;
+        valid = quarn::NewHand(game, deck);
+    }
+    static int roleAt(int seat) { return seat == 2 ? 3 : seat == 3 ? 2 : seat; }
+    static int seatOf(int role) { return roleAt(role); }
+    int roleToMove() const { return roleAt(game.ToMove); }
+    // The mover's first card that fits, or a pass; applied to the model.
+    QByteArray nextMove() {
+        const int seat = game.ToMove;
+        for (int slot = 1; slot <= game.CardCount[seat]; ++slot)
+            if (quarn::IsPlayable(game, game.Hands[seat][slot].card)) {
+                quarn::MoveSeat(game, seat, slot, quarn::Announce::No);
+                return "hhod" + QByteArray::number(slot).rightJustified(2, '0');
+            }
+        quarn::MoveSeat(game, seat, 0, quarn::Announce::No);
+        return "hpass0";
+    }
+    // A slot whose card does not fit now; 0 when every card fits.
+    int unplayableSlot() const {
+        const int seat = game.ToMove;
+        for (int slot = 1; slot <= game.CardCount[seat]; ++slot)
+            if (!quarn::IsPlayable(game, game.Hands[seat][slot].card))
+                return slot;
+        return 0;
+    }
+    qint64 scoreOf(int role) const { return game.Score[seatOf(role)]; }
+
+    quarn::GameState game;
+    bool valid = false;
+};
+
 class Tournament : public ServiceTest {
   protected:
-    std::string seatBody(int table, int seat, int action, const std::string &nick,
-                         const std::string &ip = "127.0.0.1") {
-        const std::string s = std::to_string(seat);
-        const bool own = action == 1;
-        return "client4on" + s + "=0&gid=46&num=" + std::to_string(table) +
-               "&can=" + std::to_string(action) + "&nick" + s + "=" + (own ? nick : "X") +
-               "&score" + s + "=0&kon" + s + "=0&rating" + s + "=0&country" + s + "=" +
-               (own ? "1-001" : "X") + "&city" + s + "=" + (own ? "Moscow" : "X") + "&sex" + s +
-               "=" + (own ? "M" : "X") + "&ip" + s + "=" + (own ? ip : "X");
-    }
-    void seatFour(int table) {
-        const char *nicks[] = {"Ann", "Bob", "Cid", "Dan"};
-        for (int s = 0; s < 4; ++s) {
-            ASSERT_EQ(acc(registerBody(nicks[s])).body, "$ok$");
-            ASSERT_EQ(tour(seatBody(table, s + 1, 1, nicks[s])).body, "$ok$") << nicks[s];
+    // The program of an account: its own HTTP client, logged in (the session cookie).
+    HttpClient &player(const std::string &nick) {
+        auto &slot = players[nick];
+        if (!slot) {
+            EXPECT_EQ(acc(registerBody(nick)).body, "$ok$");
+            slot = std::make_unique<HttpClient>(server->baseUrl());
+            EXPECT_EQ(slot->post("/acc.php", "nick=" + nick + "&pw=secret1&label0=0").status, 200);
         }
+        return *slot;
     }
-    // Four participants connected with their roles; each has received the deal.
-    std::vector<std::unique_ptr<GameClient>> connectFour(int table) {
-        std::vector<std::unique_ptr<GameClient>> clients;
+    std::string seatChange(HttpClient &who, int table, int seat, int action,
+                           const std::string &nick, const std::string &form = "client4on") {
+        return who.post("/tour.php", seatChangeBody(table, seat, action, nick, form)).body;
+    }
+    std::string seatAt(int table, int seat) {
+        const std::string record =
+            tour("readclient" + std::to_string(seat) + "=0&gid=46&num=" + std::to_string(table))
+                .body;
+        return record.substr(1, record.find(' ') - 1);
+    }
+    // Four accounts at the table, each from its own session; their programs
+    // connected with their roles; each has received the same deal.
+    void seatAndConnect(int table) {
+        for (int s = 0; s < 4; ++s)
+            ASSERT_EQ(seatChange(player(kNicks[s]), table, s + 1, 1, kNicks[s]), "$ok$");
         for (int role = 1; role <= 4; ++role) {
             clients.push_back(std::make_unique<GameClient>(quint16(server->gameBase() + table)));
-            EXPECT_TRUE(clients.back()->connected());
+            ASSERT_TRUE(clients.back()->connected());
             clients.back()->send(frame("connect" + QByteArray::number(role), char('0' + role)));
         }
-        return clients;
+        for (auto &c : clients) {
+            const QByteArray got = c->receive(109);
+            ASSERT_EQ(got.size(), 109);
+            EXPECT_EQ(got[0], 'b');
+            if (deal.isEmpty())
+                deal = got;
+            EXPECT_EQ(got, deal);
+        }
+        model = std::make_unique<HandModel>(deal);
+        ASSERT_TRUE(model->valid);
     }
+    GameClient &of(int role) { return *clients[size_t(role - 1)]; }
+    // A frame of the role, and the other three get it as their next frame.
+    void sendRelayed(int role, const QByteArray &payload) {
+        const QByteArray f = frame(payload, char('0' + role));
+        of(role).send(f);
+        for (int other = 1; other <= 4; ++other) {
+            if (other != role) {
+                ASSERT_EQ(of(other).receive(50), f) << payload.constData() << " at " << other;
+            }
+        }
+    }
+    // The leader's start (unless already given), then the legal moves of the
+    // participants to move, as many as asked or until the hand has ended.
+    void startAndPlay(int moves = 1000, bool start = true) {
+        if (start) {
+            sendRelayed(1, "hbegin");
+            ASSERT_TRUE(quarn::StartHand(model->game));
+        }
+        for (int i = 0; i < moves && model->game.HandInPlay() && !HasFatalFailure(); ++i) {
+            const int role = model->roleToMove();
+            sendRelayed(role, model->nextMove());
+        }
+    }
+    std::string standing(int role) {
+        return tour("readrating46=0&nick=" + std::string(kNicks[role - 1])).body;
+    }
+    // Every participant gets "e" and is closed; the table is free again.
+    void expectEnd() {
+        for (int role = 1; role <= 4; ++role) {
+            EXPECT_EQ(of(role).receive(50).left(1), "e") << role;
+            EXPECT_TRUE(of(role).closedByServer()) << role;
+        }
+    }
+
+    std::map<std::string, std::unique_ptr<HttpClient>> players;
+    std::vector<std::unique_ptr<GameClient>> clients;
+    QByteArray deal;
+    std::unique_ptr<HandModel> model;
 };
 INSTANTIATE_ON_BOTH_BACKENDS(Tournament);
+
+// The same with the server's move clock short.
+class TournamentClock : public Tournament {
+  protected:
+    void SetUp() override {
+        adjust = [](server::ServerOptions &options) { options.moveDeadlineMs = 300; };
+        Tournament::SetUp();
+    }
+};
+INSTANTIATE_ON_BOTH_BACKENDS(TournamentClock);
 
 std::vector<std::string> split(const std::string &text, char separator) {
     std::vector<std::string> parts;
@@ -74,100 +188,209 @@ TEST_P(Tournament, TheTableListHasTenTablesOfThirtyEightFields) {
 }
 
 TEST_P(Tournament, SeatsAreTakenInOrderByMembersOnly) {
-    ASSERT_EQ(acc(registerBody("Ann")).body, "$ok$");
-    ASSERT_EQ(acc(registerBody("Bob")).body, "$ok$");
-    EXPECT_EQ(tour(seatBody(3, 2, 1, "Ann")).body, "$is$"); // seat 1 is free
-    EXPECT_NE(tour(seatBody(3, 1, 1, "Nobody")).body.find("is"), std::string::npos);
-    EXPECT_EQ(tour(seatBody(3, 1, 1, "Ann")).body, "$ok$");
-    EXPECT_EQ(tour(seatBody(3, 2, 1, "Ann")).body, "$is$"); // one seat per nick
-    EXPECT_EQ(tour(seatBody(3, 2, 1, "Bob")).body, "$ok$");
+    HttpClient &ann = player("Ann");
+    HttpClient &bob = player("Bob");
+    EXPECT_EQ(seatChange(ann, 3, 2, 1, "Ann"), "$is$"); // seat 1 is free
+    EXPECT_EQ(seatChange(ann, 3, 1, 1, "Ann"), "$ok$");
+    EXPECT_EQ(seatChange(ann, 3, 2, 1, "Ann"), "$is$"); // one seat per nick
+    EXPECT_EQ(seatChange(bob, 3, 2, 1, "Bob"), "$ok$");
     EXPECT_EQ(tour("readclient1=0&gid=46&num=3").body, "$Ann 0 0 0 1-001 Moscow M 127.0.0.1$");
     EXPECT_EQ(tour("readclient3=0&gid=46&num=3").body, "$X 0 0 0 X X X X$");
+    EXPECT_EQ(seatChange(ann, 11, 1, 1, "Ann").substr(0, 4), "$no$");
     // Giving up seat 2, then freeing seat 1.
-    EXPECT_EQ(tour(seatBody(3, 2, 2, "")).body, "$ok$");
-    EXPECT_EQ(tour(seatBody(3, 1, 0, "")).body, "$ok$");
-    EXPECT_EQ(tour("readclient1=0&gid=46&num=3").body, "$X 0 0 0 X X X X$");
-    EXPECT_EQ(tour(seatBody(11, 1, 1, "Ann")).status, 400);
+    EXPECT_EQ(seatChange(bob, 3, 2, 2, ""), "$ok$");
+    EXPECT_EQ(seatChange(ann, 3, 1, 0, ""), "$ok$");
+    EXPECT_EQ(seatAt(3, 1), "X");
 }
 
-TEST_P(Tournament, AGameIsDealtRelayedEndedAndScored) {
-    seatFour(2);
-    auto clients = connectFour(2);
-    QByteArray deal;
-    for (auto &c : clients) {
-        const QByteArray got = c->receive(109);
-        ASSERT_EQ(got.size(), 109);
-        EXPECT_EQ(got[0], 'b');
-        if (deal.isEmpty())
-            deal = got;
-        EXPECT_EQ(got, deal);
-    }
-    // While the game is on, seats cannot change.
-    EXPECT_EQ(tour(seatBody(2, 4, 2, "")).body, "$is$");
-    // The leader starts; the other three get the frame, the leader nothing.
-    const QByteArray begin = frame("hbegin", '1');
-    clients[0]->send(begin);
-    for (int r = 1; r < 4; ++r)
-        EXPECT_EQ(clients[size_t(r)]->receive(50), begin);
-    const QByteArray chat = frame("sHi", '3');
-    clients[2]->send(chat);
-    for (int r : {0, 1, 3})
-        EXPECT_EQ(clients[size_t(r)]->receive(50), chat);
-    EXPECT_TRUE(clients[0]->receive(1, 200).isEmpty());
-    EXPECT_TRUE(clients[2]->receive(1, 200).isEmpty());
-    // Settlement and scores: everyone gets "e", the table is free again.
-    clients[0]->send(frame("hitogs", '1'));
-    clients[0]->send(frame("o   12   -4   -6   -2", '1'));
-    for (int r = 0; r < 4; ++r) {
-        QByteArray got = clients[size_t(r)]->receive(r == 0 ? 50 : 100);
-        if (r != 0) {
-            EXPECT_EQ(got.left(50), frame("hitogs", '1'));
-            got = got.mid(50);
+TEST_P(Tournament, ASeatChangesOnlyFromTheSessionOfItsAccountOrOfAParticipantAtTheTable) {
+    HttpClient anonymous(server->baseUrl());
+    HttpClient &ann = player("Ann");
+    HttpClient &bob = player("Bob");
+    HttpClient &cid = player("Cid");
+    struct Step {
+        const char *what;
+        HttpClient *who;
+        int seat, action;
+        const char *nick;
+        const char *form;
+        bool taken; // "ok"; otherwise the program's refusal "is"
+    };
+    const Step steps[] = {
+        {"a take without a session", &anonymous, 1, 1, "Ann", "client4on", false},
+        {"a take from another account's session", &bob, 1, 1, "Ann", "client4on", false},
+        {"a take from the nick's own session", &ann, 1, 1, "Ann", "client4on", true},
+        {"the second seat, by its own session", &bob, 2, 1, "Bob", "client4on", true},
+        {"giving up without a session", &anonymous, 1, 2, "", "client4on", false},
+        {"freeing without a session, server-off form", &anonymous, 2, 0, "", "client3on", false},
+        {"freeing by an account not at the table", &cid, 2, 0, "", "client4on", false},
+        {"freeing the seat before one's own", &bob, 1, 0, "", "client4on", false},
+        {"freeing a seat after one's own", &ann, 2, 0, "", "client4on", true},
+        {"the second seat again", &bob, 2, 1, "Bob", "client4on", true},
+        {"giving up one's own seat, server-off form", &bob, 2, 0, "", "client3on", true},
+        {"the second seat once more", &bob, 2, 1, "Bob", "client4on", true},
+        {"giving up seat 1 frees the seats after it", &ann, 1, 2, "", "client4on", true},
+        {"the program's following request for seat 2 finds it free", &ann, 2, 0, "", "client4on",
+         true},
+    };
+    for (const Step &s : steps) {
+        const std::string reply = seatChange(*s.who, 3, s.seat, s.action, s.nick, s.form);
+        if (s.taken)
+            EXPECT_EQ(reply, "$ok$") << s.what;
+        else
+            EXPECT_EQ(reply.substr(0, 4), "$is$") << s.what << ": " << reply;
+        EXPECT_EQ(reply.find("ok") == std::string::npos, !s.taken) << s.what;
+        if (std::string(s.what) == "freeing the seat before one's own") {
+            EXPECT_EQ(seatAt(3, 1), "Ann");
+            EXPECT_EQ(seatAt(3, 2), "Bob");
         }
-        EXPECT_EQ(got.left(1), "e") << r;
-        EXPECT_TRUE(clients[size_t(r)]->closedByServer()) << r;
     }
-    EXPECT_EQ(tour("readclient1=0&gid=46&num=2").body, "$X 0 0 0 X X X X$");
-    // Standings: score, hands, rating (score per hand in hundredths).
-    EXPECT_EQ(tour("readrating46=0&nick=Ann").body, "$12 1 1200$");
-    EXPECT_EQ(tour("readrating46=0&nick=Cid").body, "$-6 1 -600$");
+    EXPECT_EQ(seatAt(3, 1), "X");
+    EXPECT_EQ(seatAt(3, 2), "X");
+}
+
+TEST_P(Tournament, AWholeHandIsSettledByTheServerIntoTheStandings) {
+    seatAndConnect(2);
+    // While the game is on, seats cannot change.
+    EXPECT_EQ(seatChange(player("Dan"), 2, 4, 2, "").substr(0, 4), "$is$");
+    sendRelayed(3, "sHi");
+    startAndPlay();
+    ASSERT_EQ(model->game.ToMove, quarn::kHandEnded);
+    sendRelayed(1, "hitogs");
+    ASSERT_TRUE(quarn::SettleHand(model->game));
+    QByteArray scores("o");
+    for (int role = 1; role <= 4; ++role)
+        scores += QByteArray::number(model->scoreOf(role)).rightJustified(5, ' ');
+    of(1).send(frame(scores, '1'));
+    expectEnd();
+    EXPECT_EQ(seatAt(2, 1), "X");
+    qint64 sum = 0, best = -1000;
+    int winner = 0;
+    for (int role = 1; role <= 4; ++role) {
+        const qint64 score = model->scoreOf(role);
+        EXPECT_EQ(standing(role),
+                  "$" + std::to_string(score) + " 1 " + std::to_string(score * 100) + "$")
+            << role;
+        sum += score;
+        if (score > best) {
+            best = score;
+            winner = role;
+        }
+    }
+    EXPECT_EQ(sum, 0);
+    EXPECT_GT(best, 0);
     EXPECT_EQ(tour("readrating46=0&nick=Eve").body, "$0 0 0$");
     const std::string top = tour("top10s46=0&nick=z").body;
-    EXPECT_EQ(top.substr(0, top.find('*') + 1), "$1 Ann Moscow 1-001 M 12*");
+    EXPECT_EQ(top.substr(0, top.find('*') + 1), "$1 " + std::string(kNicks[winner - 1]) +
+                                                    " Moscow 1-001 M " + std::to_string(best) +
+                                                    "*");
     EXPECT_EQ(std::count(top.begin(), top.end(), '*'), 10);
     EXPECT_NE(top.find("$5 # # # # 0*"), std::string::npos);
-    EXPECT_EQ(tour("places46=0&score1=-3").body, "$3$");
     EXPECT_EQ(tour("placek46=0&kon1=1").body, "$1$");
-    EXPECT_EQ(tour("placer46=0&rating1=1200").body, "$1$");
 }
 
-TEST_P(Tournament, ALeaverEndsTheGameForTheOthers) {
-    seatFour(4);
-    auto clients = connectFour(4);
-    for (auto &c : clients)
-        ASSERT_EQ(c->receive(109).size(), 109);
+TEST_P(Tournament, ForgedScoresChangeNothing) {
+    seatAndConnect(5);
+    const QByteArray forged = frame("o  100  -50  -25  -25", '1');
+    startAndPlay(4);
+    // Scores in the middle of the hand: ignored, the hand goes on.
+    of(1).send(forged);
+    of(2).send(frame("o  -25  100  -50  -25", '2'));
+    startAndPlay(1000, false);
+    sendRelayed(1, "hitogs");
+    ASSERT_TRUE(quarn::SettleHand(model->game));
+    // Scores after the settlement that disagree with it: the game ends, the standings are the
+    // server's settlement.
+    of(1).send(forged);
+    expectEnd();
+    for (int role = 1; role <= 4; ++role)
+        EXPECT_EQ(standing(role), "$" + std::to_string(model->scoreOf(role)) + " 1 " +
+                                      std::to_string(model->scoreOf(role) * 100) + "$")
+            << role;
+}
+
+TEST_P(Tournament, AnIllegalMoveIsNotRelayed) {
+    seatAndConnect(6);
+    startAndPlay(0);
+    for (int step = 0; step < 3; ++step) {
+        const int mover = model->roleToMove();
+        const int other = mover % 4 + 1;
+        // A card out of turn, then a card that does not fit, each followed by a chat line
+        // from its sender: the others' next frame is the chat.
+        of(other).send(frame("hhod01", char('0' + other)));
+        sendRelayed(other, "sWait");
+        if (const int slot = model->unplayableSlot()) {
+            of(mover).send(
+                frame("hhod" + QByteArray::number(slot).rightJustified(2, '0'), char('0' + mover)));
+            sendRelayed(mover, "sOops");
+        }
+        sendRelayed(mover, model->nextMove());
+    }
+}
+
+TEST_P(TournamentClock, AParticipantWhoseMoveWasDroppedRunsOutOfTime) {
+    seatAndConnect(7);
+    // The leader's card before the start is no move: its time to start runs out.
+    of(1).send(frame("hhod01", '1'));
+    for (int role = 2; role <= 4; ++role)
+        EXPECT_EQ(of(role).receive(50), frame("TOut", '1')) << role;
+    expectEnd();
+    for (int role = 1; role <= 4; ++role)
+        EXPECT_EQ(standing(role), "$0 0 0$");
+    EXPECT_EQ(seatAt(7, 1), "X");
+}
+
+TEST_P(Tournament, AParticipantLeavingMidHandEndsTheGameForTheOthers) {
+    seatAndConnect(4);
+    startAndPlay(3);
     clients[2].reset(); // role 3 goes away
-    for (int r : {0, 1, 3}) {
-        const QByteArray got = clients[size_t(r)]->receive(50);
+    for (int r : {1, 2, 4}) {
+        const QByteArray got = of(r).receive(50);
         ASSERT_EQ(got.size(), 50) << r;
         EXPECT_EQ(got[0], 'a');
         EXPECT_EQ(got[5], '3');
-        EXPECT_TRUE(clients[size_t(r)]->closedByServer());
+        EXPECT_TRUE(of(r).closedByServer());
     }
-    EXPECT_EQ(tour("readclient1=0&gid=46&num=4").body, "$X 0 0 0 X X X X$");
-    EXPECT_EQ(tour("readrating46=0&nick=Ann").body, "$0 0 0$");
+    EXPECT_EQ(seatAt(4, 1), "X");
+    EXPECT_EQ(standing(1), "$0 0 0$");
 }
 
-TEST_P(Tournament, StrangersAndDuplicateRolesAreTurnedAway) {
+TEST_P(Tournament, StrangersFreeSeatsAndDuplicateRolesAreTurnedAway) {
     GameClient garbage(quint16(server->gameBase() + 1));
     garbage.send(QByteArray(50, 'z'));
     EXPECT_TRUE(garbage.closedByServer());
+    GameClient noSeat(quint16(server->gameBase() + 1));
+    noSeat.send(frame("connect1", '1'));
+    EXPECT_TRUE(noSeat.closedByServer());
+    ASSERT_EQ(seatNewAccount(server->baseUrl(), "Ann", 1, 1), "$ok$");
     GameClient first(quint16(server->gameBase() + 1));
     first.send(frame("connect1", '1'));
     GameClient twin(quint16(server->gameBase() + 1));
     twin.send(frame("connect1", '1'));
     EXPECT_TRUE(twin.closedByServer());
     EXPECT_FALSE(first.closedByServer(300));
+}
+
+TEST_P(Tournament, AConnectionForASeatThatChangedHandsGivesWayToItsNewHolder) {
+    HttpClient &ann = player("Ann");
+    ASSERT_EQ(seatChange(ann, 8, 1, 1, "Ann"), "$ok$");
+    // Two connections for role 1: once one of them is turned away, the other holds the role.
+    GameClient a(quint16(server->gameBase() + 8)), b(quint16(server->gameBase() + 8));
+    a.send(frame("connect1", '1'));
+    b.send(frame("connect1", '1'));
+    int turnedAway = 0;
+    for (int i = 0; i < 100 && turnedAway == 0; ++i)
+        turnedAway = a.closedByServer(50) ? 1 : b.closedByServer(50) ? 2 : 0;
+    ASSERT_NE(turnedAway, 0);
+    GameClient &stale = turnedAway == 1 ? b : a;
+    // Ann gives up the seat, but her program never says so to the game server.
+    ASSERT_EQ(seatChange(ann, 8, 1, 2, ""), "$ok$");
+    ASSERT_EQ(seatChange(player("Bob"), 8, 1, 1, "Bob"), "$ok$");
+    GameClient fresh(quint16(server->gameBase() + 8));
+    fresh.send(frame("connect1", '1'));
+    EXPECT_TRUE(stale.closedByServer());
+    EXPECT_FALSE(fresh.closedByServer(300));
+    EXPECT_EQ(seatAt(8, 1), "Bob");
 }
 
 } // namespace
