@@ -29,7 +29,8 @@ void checkEffects(const server::TableRelay::Effects &effects, int sender, bool r
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    // One deck for the whole run: the relay's decisions do not depend on the cards.
+    // One deck for the whole run, so that a saved input replays the same game:
+    // the relay checks every move against the cards it dealt.
     static const QByteArray deck = server::TableRelay::shuffledDeck();
     server::TableRelay relay([] { return deck; });
     size_t at = 0;
