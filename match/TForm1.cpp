@@ -301,6 +301,7 @@ bool TForm1::startUp() {
     settings_.statisticsPath = stored.statisticsService;
     startMusic();
     radio_->RadioStart();
+    setUpMusicPlayer();
     return true;
 }
 

@@ -190,6 +190,7 @@ void TForm1::placeMenuControls() {
         onlineButtons_[std::size_t(i)]->setIcon(QIcon(menuIcon(MenuIcon(i), icon * 2)));
         onlineButtons_[std::size_t(i)]->setIconSize(QSize(icon, icon));
     }
+    drawMusicButtons();
     placeRadioIndicator();
 }
 
