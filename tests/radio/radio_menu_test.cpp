@@ -175,12 +175,32 @@ TEST_F(RadioOnTheWindow, IndicatorAndMusicButtonsCoverNoOtherControl) {
             if (widget->objectName() == QLatin1String("ImRadio"))
                 continue;
             EXPECT_EQ(widget->isVisible(), c.large) << widget->objectName().toStdString();
-            if (c.large)
+            if (c.large) {
                 EXPECT_EQ(overlapped(widget), QStringList()) << widget->objectName().toStdString();
+            }
         }
         if (c.large)
             shoot(QStringLiteral("table-") + QLatin1String(c.name));
         form_.reset();
+    }
+}
+
+TEST_F(RadioOnTheWindow, IndicatorAndMusicButtonsFollowTheWindowSizeOfTheOptions) {
+    withRadioLibrary();
+    TForm1 &form = openToMenu(WindowSizeSetting::Large);
+    for (const WindowCase &c : {kSizes[2], kSizes[0], kSizes[3]}) {
+        SCOPED_TRACE(c.name);
+        form.editableSettings().windowSize = c.size;
+        form.windowSizeChanged();
+        for (QWidget *widget : radioAndMusic()) {
+            EXPECT_EQ(widget->isVisible(), c.large) << widget->objectName().toStdString();
+            if (c.large) {
+                EXPECT_EQ(overlapped(widget), QStringList()) << widget->objectName().toStdString();
+            }
+        }
+        if (c.large) {
+            EXPECT_EQ(control("ImagePlay")->geometry().bottom(), form.height() - 70 + 60);
+        }
     }
 }
 
