@@ -307,6 +307,7 @@ bool TForm1::startUp() {
     startUpAccountLogin();
     startMusic();
     radio_->RadioStart();
+    setUpMusicPlayer();
     return true;
 }
 

@@ -45,6 +45,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -58,6 +59,7 @@ namespace quarn {
 
 class TAnimation;
 class TImage;
+class TMyMediaPL;
 namespace lan {
 class ChatPanel;
 class NetworkSection;
@@ -207,6 +209,7 @@ class TForm1 : public QWidget,
     void fontsChanged() override;
     void designChanged() override;
     bool downloadLibrary(const QString &libraryFile) override;
+    void radioListSourceChanged() override;
     QSize screenSize() const override;
 
     // ---- MelodyControl (the radio switches the melody off) ----------------
@@ -214,6 +217,8 @@ class TForm1 : public QWidget,
     void switchMelodyOff() override;
     // The internet radio of the window (its indicator, the "Radio" entry).
     RadioController &radio() const { return *radio_; }
+    // The online music player; null until the first paint.
+    TMyMediaPL *musicPlayer() const { return music_; }
 
   protected:
     void paintEvent(QPaintEvent *event) override;
@@ -259,6 +264,12 @@ class TForm1 : public QWidget,
     // The radio and its indicator (TForm1Radio.cpp).
     void createRadio();
     void placeRadioIndicator();
+    // Where the menu's controls, pictures and painted headings are.
+    std::vector<QRect> menuControlAreas() const;
+    // The music player (TForm1Music.cpp): set up at the first paint, its
+    // buttons drawn whenever the window's background is drawn anew.
+    void setUpMusicPlayer();
+    void drawMusicButtons();
     void paintMenuHeading(QPainter &painter);
     // Where paintMenuHeading draws: the headings, the version and the date.
     QRect menuHeadingArea() const;
@@ -400,6 +411,7 @@ class TForm1 : public QWidget,
     TableAnnouncer *announcer_ = nullptr;
     std::unique_ptr<RadioController> radio_;
     QWidget *radioIndicator_ = nullptr;
+    TMyMediaPL *music_ = nullptr;
     std::unique_ptr<TableAccessibility> access_;
     std::unique_ptr<web::WebClient> web_;
     web::Account account_;

@@ -48,6 +48,7 @@ void TForm1::showTableControls() {
     leaveButton_->show();
     for (int seat = 1; seat <= kSeatCount; ++seat)
         handImages_[seat]->raise();
+    drawMusicButtons();
     update();
 }
 

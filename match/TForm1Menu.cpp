@@ -191,6 +191,7 @@ void TForm1::placeMenuControls() {
         onlineButtons_[std::size_t(i)]->setIconSize(QSize(icon, icon));
     }
     showAccountState();
+    drawMusicButtons();
     placeRadioIndicator();
 }
 

@@ -106,6 +106,10 @@ void TForm1::designChanged() {
     redrawAfterOptions();
 }
 
+void TForm1::radioListSourceChanged() {
+    radio_->ListSourceChanged();
+}
+
 bool TForm1::downloadLibrary(const QString &libraryFile) {
     setCursor(Qt::WaitCursor);
     const bool ok =

@@ -35,6 +35,8 @@ class OptionsHost {
     virtual void fontsChanged() {}
     // The main-menu or game-table design changed.
     virtual void designChanged() {}
+    // The radio's station list source changed: the radio starts again.
+    virtual void radioListSourceChanged() {}
     // Button "Passport".
     virtual void showPassport() {}
     // Fetches a missing resource library; true when it arrived.

@@ -48,12 +48,28 @@ void RadioController::RadioStart() {
     radio_.CanUse = radio_.CanUse && listPresent;
     if (radio_.CanUse) {
         radio_ = loadRadioState(radioStatePath(programFolder()));
+        stateLoaded_ = true;
         radio_.CanUse = true;
     } else {
         radio_.Enabled = false;
     }
     streamFailed_ = false;
     emit changed();
+}
+
+void RadioController::ListSourceChanged() {
+    const TRadio chosen = radio_;
+    const bool chosenInThisRun = stateLoaded_;
+    RadioStart();
+    if (!radio_.CanUse)
+        return;
+    if (chosenInThisRun) {
+        radio_ = chosen;
+        radio_.CanUse = true;
+    }
+    // The options are opened from the menu, where a radio that is on plays.
+    if (radio_.Enabled)
+        PlayRadio();
 }
 
 void RadioController::RadioSave() {

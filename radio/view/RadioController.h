@@ -48,6 +48,11 @@ class RadioController : public QObject {
 
     // At the first paint, and again when the options change the list source.
     void RadioStart();
+    // The options changed the station list source: the radio starts again
+    // from the new list. The station, volume and switch chosen in this run
+    // stay (the state file still holds the last run's); a radio that is on
+    // and can still be used plays (again).
+    void ListSourceChanged();
     // When the main window closes: an incomplete station becomes the
     // default, and the state file is rewritten.
     void RadioSave();
@@ -100,6 +105,9 @@ class RadioController : public QObject {
     TRadio radio_;
     Audio audio_;
     bool streamFailed_ = false;
+    // The state file has been read once: a start for a new list source keeps
+    // the run's choices.
+    bool stateLoaded_ = false;
 };
 
 } // namespace quarn

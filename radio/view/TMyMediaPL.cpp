@@ -1,5 +1,6 @@
 #include "radio/view/TMyMediaPL.h"
 
+#include "radio/view/FreePlace.h"
 #include "table/Pictures.h"
 #include "ui/Words.h"
 
@@ -105,10 +106,24 @@ void TMyMediaPL::createStream(double volume) {
     audio_.ChannelSetVolume(volume);
 }
 
-void TMyMediaPL::setWindowState(double scale, bool titleScreen, const QImage &background) {
+void TMyMediaPL::setWindowState(double scale, bool titleScreen, const QImage &background,
+                                std::vector<QRect> taken) {
     scale_ = scale;
     titleScreen_ = titleScreen;
     background_ = background;
+    taken_ = std::move(taken);
+}
+
+QPoint TMyMediaPL::rowPlace() const {
+    const QPoint wanted(kButtonLefts[0], window_->height() - kAboveBottom);
+    const QSize row(kButtonLefts[2] - kButtonLefts[0] + kButtonSize, kButtonSize);
+    // The strip along the bottom edge, a few pixels higher than the row.
+    const int slack = kAboveBottom - kButtonSize;
+    const QRect bottomBand(0, wanted.y() - slack, window_->width(), kAboveBottom + slack);
+    const QRect window(QPoint(0, 0), window_->size());
+    if (std::optional<QPoint> place = nearestFreePlace(wanted, row, bottomBand, taken_))
+        return *place;
+    return nearestFreePlace(wanted, row, window, taken_).value_or(wanted);
 }
 
 void TMyMediaPL::drawAll() {
@@ -124,7 +139,7 @@ void TMyMediaPL::DrawMusicButton(int button, bool pressed) {
         widget->hide();
         return;
     }
-    const QPoint place(kButtonLefts[button - 1], window_->height() - kAboveBottom);
+    const QPoint place = rowPlace() + QPoint(kButtonLefts[button - 1] - kButtonLefts[0], 0);
     widget->move(place);
     if (!background_.isNull())
         widget->setBackground(background_.copy(QRect(place, QSize(kButtonSize, kButtonSize))));

@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QImage>
 #include <QObject>
+#include <QRect>
 #include <QTimer>
 
 #include <functional>
@@ -70,8 +71,11 @@ class TMyMediaPL : public QObject {
     // 1.5 or more outside the title screen, hidden otherwise.
     void DrawMusicButton(int button, bool pressed);
     // Where the main window is: its scale, the title screen, its background
-    // (for the pieces under the buttons).
-    void setWindowState(double scale, bool titleScreen, const QImage &background);
+    // (for the pieces under the buttons) and the areas its controls take.
+    // The buttons keep their row at the bottom left; where a control lies
+    // there, the row slides along the bottom edge to the nearest free place.
+    void setWindowState(double scale, bool titleScreen, const QImage &background,
+                        std::vector<QRect> taken = {});
     void drawAll();
 
     // The buttons' actions.
@@ -104,6 +108,8 @@ class TMyMediaPL : public QObject {
     void timerTick();
     void songFailed();
     void updatePlayHint();
+    // The left top corner of the row of the three buttons.
+    QPoint rowPlace() const;
 
     MusicContext context_;
     QWidget *window_;
@@ -119,6 +125,7 @@ class TMyMediaPL : public QObject {
     double scale_ = 1.0;
     bool titleScreen_ = true;
     QImage background_;
+    std::vector<QRect> taken_;
 };
 
 } // namespace quarn

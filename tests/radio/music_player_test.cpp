@@ -2,6 +2,7 @@
 // buttons, the songs following one another, and its give and take with the
 // radio and the melody.
 #include "RadioFixture.h"
+#include "ServerLog.h"
 
 #include "radio/view/TMyMediaPL.h"
 #include "tests/server/ServerHarness.h"
@@ -81,6 +82,42 @@ TEST(MusicPlayer, ButtonsShowOnlyFromScale15OutsideTheTitleScreen) {
     EXPECT_FALSE(player.ImageVol()->accessibleName().isEmpty());
 }
 
+TEST(MusicPlayer, RowSlidesAlongTheBottomAwayFromTheWindowsControls) {
+    QWidget window;
+    window.resize(1520, 1000);
+    TMyMediaPL player(pageContext(songsPage(5), nullptr), &window);
+    player.MusicSetup();
+    const struct {
+        const char *name;
+        std::vector<QRect> taken;
+        QPoint play; // where the play button goes; next and volume follow at 65 and 130
+    } cases[] = {
+        {"free bottom left", {QRect(0, 0, 400, 400)}, {10, 930}},
+        {"a control at the bottom left", {QRect(0, 880, 300, 120)}, {302, 930}},
+        {"a control just above the row",
+         {QRect(0, 850, 1520, 70), QRect(0, 400, 1520, 10)},
+         {10, 930}},
+    };
+    for (const auto &c : cases) {
+        player.setWindowState(2.0, false, QImage(), c.taken);
+        player.drawAll();
+        EXPECT_EQ(player.ImagePlay()->pos(), c.play) << c.name;
+        EXPECT_EQ(player.ImageNext()->pos(), c.play + QPoint(65, 0)) << c.name;
+        EXPECT_EQ(player.ImageVol()->pos(), c.play + QPoint(130, 0)) << c.name;
+    }
+    // With the whole bottom strip taken the row goes to the nearest free
+    // place above it, still covering nothing.
+    const std::vector<QRect> bottomTaken{QRect(0, 900, 1520, 100)};
+    player.setWindowState(2.0, false, QImage(), bottomTaken);
+    player.drawAll();
+    for (const QWidget *button :
+         {static_cast<QWidget *>(player.ImagePlay()), static_cast<QWidget *>(player.ImageVol())}) {
+        EXPECT_TRUE(QRect(0, 0, 1520, 1000).contains(button->geometry()));
+        EXPECT_FALSE(button->geometry().intersects(bottomTaken[0]));
+    }
+    EXPECT_EQ(player.ImagePlay()->pos(), QPoint(10, 838));
+}
+
 TEST(MusicPlayer, VolumeClicksAndTheDeadMiddle) {
     QWidget window;
     window.resize(1290, 850);
@@ -135,6 +172,7 @@ class MusicOnServer : public RadioFolderFixture {
 };
 
 TEST_F(MusicOnServer, PlaysTheServedSongsOneAfterAnother) {
+    ServerLog log;
     QWidget window;
     window.resize(1290, 850);
     TMyMediaPL player(serverContext(), &window);
@@ -155,6 +193,13 @@ TEST_F(MusicOnServer, PlaysTheServedSongsOneAfterAnother) {
         QTRY_VERIFY_WITH_TIMEOUT(ended.count() >= 2, 20000);
     else
         emit player.audio().finished();
+    // The server's log: the list, then one song after another.
+    const auto songsFetched = [&log] {
+        const QByteArray text = log.text();
+        return text.count(" GET /musik/") - text.count(" GET /musik/_playlist.html");
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(songsFetched() >= 2, 5000);
+    EXPECT_EQ(log.count("/musik/_playlist.html"), 1);
     EXPECT_TRUE(player.Play());
     EXPECT_TRUE(player.audio().hasStream());
     EXPECT_TRUE(player.audio().playing());

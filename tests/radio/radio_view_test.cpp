@@ -2,6 +2,7 @@
 // file, the indicator, the radio window's country filter, station choice and
 // volume, and the streams of a running wem-server.
 #include "RadioFixture.h"
+#include "ServerLog.h"
 
 #include "radio/StationList.h"
 #include "radio/view/ImRadio.h"
@@ -19,6 +20,9 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <cmath>
+#include <cstdint>
 
 namespace quarn::radiotest {
 namespace {
@@ -358,6 +362,7 @@ TEST_F(RadioOnServer, EveryServedStationHasItsOwnLogoInTheLibrary) {
 }
 
 TEST_F(RadioOnServer, SwitchedOnItStreamsTheChosenStation) {
+    ServerLog log;
     TFormRadio window(*radio_);
     choose(window.countryBox(), 26); // Japan
     ASSERT_EQ(window.stationBox()->count(), 1);
@@ -377,20 +382,48 @@ TEST_F(RadioOnServer, SwitchedOnItStreamsTheChosenStation) {
         QTRY_VERIFY_WITH_TIMEOUT(radio_->audio().discardedBytes() > 20000, 10000);
     EXPECT_EQ(failed.count(), 0);
     EXPECT_EQ(radio_->look(), RadioLook::Playing);
+    // The server's log shows the station's stream being fetched.
+    QTRY_COMPARE_WITH_TIMEOUT(log.count("/radio/QRN0008"), 1, 5000);
     // Switched off, the stream is released.
     emit window.playButton()->clicked();
     EXPECT_FALSE(radio_->audio().hasStream());
 }
 
-TEST_F(RadioOnServer, StationsStreamDistinctTunesNotSilence) {
+// The root mean square of 16-bit little-endian samples.
+double rms(const std::string &pcm) {
+    double sum = 0;
+    const std::size_t samples = pcm.size() / 2;
+    for (std::size_t i = 0; i < samples; ++i) {
+        const auto sample = std::int16_t(std::uint16_t(std::uint8_t(pcm[2 * i])) |
+                                         std::uint16_t(std::uint8_t(pcm[2 * i + 1]) << 8));
+        sum += double(sample) * sample;
+    }
+    return samples ? std::sqrt(sum / double(samples)) : 0.0;
+}
+
+TEST_F(RadioOnServer, EveryStationStreamsADistinctAudibleTune) {
+    const auto list = readStationList(radio_->stationListFile().toStdString());
+    ASSERT_TRUE(list);
     servertest::HttpClient client(server_.baseUrl());
-    const std::string first = client.get("/radio/QRN0001", 40000).body;
-    const std::string second = client.get("/radio/QRN0002", 40000).body;
-    ASSERT_GT(first.size(), 30000u);
-    ASSERT_GT(second.size(), 30000u);
-    const std::size_t header = 44;
-    EXPECT_NE(first.substr(header, 20000), second.substr(header, 20000));
-    EXPECT_NE(first.substr(header, 20000).find_first_not_of('\0'), std::string::npos);
+    std::vector<std::string> heard;
+    for (int filter = 1; filter <= 28; ++filter)
+        for (const StationEntry &entry : stationsOfCountry(*list, filter)) {
+            const auto fields = findStation(*list, entry.id);
+            ASSERT_TRUE(fields);
+            ASSERT_EQ(fields->URL.rfind(server_.baseUrl(), 0), 0u) << fields->URL;
+            const std::string stream =
+                client.get(fields->URL.substr(server_.baseUrl().size()), 40000).body;
+            ASSERT_GT(stream.size(), 30000u) << entry.id;
+            EXPECT_EQ(stream.substr(0, 4), "RIFF") << entry.id;
+            // The first two seconds after the 44-byte header: louder than
+            // -30 dB of full scale, and unlike every other station's.
+            const std::string samples = stream.substr(44, 30000);
+            EXPECT_GT(rms(samples), 32768 * 0.0316) << entry.id;
+            for (const std::string &other : heard)
+                EXPECT_NE(samples, other) << entry.id;
+            heard.push_back(samples);
+        }
+    EXPECT_GE(heard.size(), 8u);
 }
 
 TEST_F(RadioOnServer, AMissingStreamShowsTheFailureAndStaysUsable) {

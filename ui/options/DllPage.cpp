@@ -24,8 +24,10 @@ DllPage::DllPage(const OptionsPageTools &tools) : OptionsPage(tools, QStringLite
     fromDisk_ = named(new QRadioButton(radioGroup_), QStringLiteral("RadioFromDisk"));
     radios->addWidget(fromServer_);
     radios->addWidget(fromDisk_);
-    connect(fromServer_, &QRadioButton::toggled, this,
-            [this](bool on) { editable().radioListFromServer = on; });
+    connect(fromServer_, &QRadioButton::toggled, this, [this](bool on) {
+        editable().radioListFromServer = on;
+        host().radioListSourceChanged();
+    });
     grid->addWidget(radioGroup_, 4, 0, 1, 2);
 }
 

@@ -31,6 +31,7 @@ class RecordingHost : public OptionsHost {
     void networkModeChanged() override { ++calls["network"]; }
     void fontsChanged() override { ++calls["fonts"]; }
     void designChanged() override { ++calls["design"]; }
+    void radioListSourceChanged() override { ++calls["radio list"]; }
     void showPassport() override { ++calls["passport"]; }
     bool downloadLibrary(const QString &libraryFile) override;
     int count(const std::string &what) const {

@@ -504,12 +504,17 @@ TEST_F(OptionsDialog, DownloadSuccessAndFailure) {
     }
 }
 
-TEST_F(OptionsDialog, RadioListSourceIsStored) {
+TEST_F(OptionsDialog, RadioListSourceIsStoredAndRestartsTheRadio) {
     auto dialog = open();
     control<QRadioButton>(*dialog, "RadioFromDisk")->click();
     EXPECT_FALSE(f.settings.radioListFromServer);
+    EXPECT_EQ(host.count("radio list"), 1);
     control<QRadioButton>(*dialog, "RadioFromServer")->click();
     EXPECT_TRUE(f.settings.radioListFromServer);
+    EXPECT_EQ(host.count("radio list"), 2);
+    // Choosing the source already chosen changes nothing.
+    control<QRadioButton>(*dialog, "RadioFromServer")->click();
+    EXPECT_EQ(host.count("radio list"), 2);
 }
 
 TEST_F(OptionsDialog, PassportButtonAsksTheMainWindow) {
