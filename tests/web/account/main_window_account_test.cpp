@@ -92,6 +92,10 @@ TEST_F(MainWindowAccount, TheSavedLoginLogsInSilentlyAtTheFirstPaint) {
     ASSERT_NE(accountPicture(), nullptr);
     EXPECT_EQ(accountPicture()->toolTip(), word(WordEntry::AccHintLoggedIn));
     EXPECT_TRUE(Ask::asked().isEmpty());
+    // The menu with the account picture, for a look by eye.
+    const QString shots = qEnvironmentVariable("QUARN_ACCOUNT_SHOTS");
+    if (!shots.isEmpty())
+        window.grab().save(shots + QStringLiteral("/main-menu-logged-in.png"));
 }
 
 TEST_F(MainWindowAccount, AWrongSavedPasswordLeavesTheAccountLoggedOutWithoutAWord) {
