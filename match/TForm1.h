@@ -135,6 +135,9 @@ class TForm1 : public QWidget,
     // The account window (TForm1Account.cpp); forAccountMatch: opened by the
     // start of an account match, the only time "Play global rating" can be ticked.
     void openAccountWindow(bool forAccountMatch = false);
+    // Shows the account state on the menu's account picture (lamp and hint);
+    // call it after anything that changes the state.
+    void showAccountState();
 
     // ---- The account match (TForm1AccountMatch.cpp) ------------------------
     // The account entry (Button5) while logged in outside network play: the
@@ -233,9 +236,8 @@ class TForm1 : public QWidget,
     void createTableControls();
     void createMenuControls();
     void createOnlinePictures();
-    // The saved login at the first paint, and the account picture's lamp and hint.
+    // The saved login at the first paint.
     void startUpAccountLogin();
-    void showAccountState();
     void createGameButtons();
     void createPopupMenu();
     QPushButton *makeButton(const QString &name, const QString &text);

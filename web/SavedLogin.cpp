@@ -57,7 +57,11 @@ std::optional<SavedLogin> readSavedLogin(const std::filesystem::path &file) {
 
 bool writeSavedLogin(const std::filesystem::path &file, const SavedLogin &login) {
     const auto nick = quarn::utf8ToCp1251(login.nick);
-    if (!nick || login.pwC.find_first_of("\r\n") != std::string::npos)
+    // A line break inside a value would shift the lines of the file.
+    const auto breaks = [](const std::string &text) {
+        return text.find_first_of("\r\n") != std::string::npos;
+    };
+    if (!nick || breaks(*nick) || breaks(login.pwC))
         return false;
     const std::string text =
         std::string(kSavedLoginFirstLine) + "\r\n" + *nick + "\r\n" + login.pwC + "\r\n";

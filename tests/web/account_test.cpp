@@ -84,6 +84,10 @@ TEST_F(SavedLoginFile, ForeignOrDamagedFilesAreIgnored) {
 }
 
 TEST_F(SavedLoginFile, AFailedWriteKeepsTheOldFile) {
+    EXPECT_FALSE(writeSavedLogin(root / "missing" / "WemUser.wem", {"Bob", "abc"}));
+    EXPECT_FALSE(fs::exists(root / "missing"));
+    EXPECT_FALSE(writeSavedLogin(root / "WemUser.wem", {"Bo\nb", "abc"})); // no line breaks
+    EXPECT_FALSE(fs::exists(root / "WemUser.wem"));
     put("Wem User File\r\nAnn\r\nxyz\r\n");
     fs::permissions(root / "WemUser.wem", fs::perms::owner_read, fs::perm_options::replace);
     if (::access((root / "WemUser.wem").c_str(), W_OK) == 0)

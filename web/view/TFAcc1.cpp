@@ -141,7 +141,8 @@ TFAcc1::TFAcc1(const AuxContext &context, web::WebClient &client, web::Account &
             "QTabWidget::pane { background: rgba(45, 0, 70, 170); border: 1px solid #c8a0ff; }"
             "QTabBar::tab { background: rgba(70, 10, 100, 200); color: #ffff80;"
             " border: 1px solid #c8a0ff; padding: 4px 8px; }"
-            "QTabBar::tab:selected { background: rgba(120, 40, 160, 230); color: yellow; }"));
+            "QTabBar::tab:selected { background: rgba(120, 40, 160, 230); color: yellow; }"
+            "QLabel, QCheckBox { color: yellow; }"));
     // A disabled button shows gray letters.
     for (TWemCardsButton *button : findChildren<TWemCardsButton *>())
         button->setGrayDis(true);
@@ -287,9 +288,11 @@ void TFAcc1::buildMyAccount(QWidget *page) {
     star_ = new QLabel(page);
     star_->setObjectName(QStringLiteral("ImageStar"));
     star_->setGeometry(RightColumn + 140, 0, 32, 32);
-    for (QWidget *w : page->findChildren<QWidget *>())
-        if (qobject_cast<QLabel *>(w) || qobject_cast<QCheckBox *>(w))
-            w->setFont(pageFont(13, true));
+    for (QLabel *label : page->findChildren<QLabel *>())
+        label->setFont(pageFont(13, true));
+    // Long translations shrink to the column.
+    for (QCheckBox *box : {hidePassword_, playRating_})
+        box->setFont(fitToWidth(pageFont(13, true), box->text(), RightWidth - 26));
 }
 
 void TFAcc1::fillCountries() {

@@ -16,7 +16,7 @@ namespace quarn {
 
 namespace {
 
-constexpr int WindowWidth = 560;
+constexpr int WindowWidth = 520;
 constexpr int PurpleTop = 74;
 constexpr int RowHeight = 27;
 
@@ -73,7 +73,7 @@ TFAcc2::TFAcc2(const AuxContext &context, web::WebClient &client, web::Account &
 
     auto *note = new QLabel(word(WordEntry::AccProfileNote), this);
     note->setObjectName(QStringLiteral("LabelNote"));
-    note->setFont(bold);
+    note->setFont(fitToWidth(bold, note->text(), WindowWidth - 24));
     note->setGeometry(12, top, WindowWidth - 24, 24);
     QPalette palette = note->palette();
     palette.setColor(QPalette::WindowText, ink);
@@ -87,14 +87,15 @@ TFAcc2::TFAcc2(const AuxContext &context, web::WebClient &client, web::Account &
                             .scaled(22, 22, Qt::KeepAspectRatio, Qt::SmoothTransformation));
         icon->setGeometry(218, y + 1, 22, 22);
         auto *caption = new QLabel(word(kCaptions[row]), this);
-        caption->setFont(font);
+        caption->setFont(fitToWidth(font, caption->text(), 118));
         caption->setPalette(palette);
-        caption->setGeometry(244, y, 130, 24);
+        caption->setGeometry(244, y, 120, 24);
         auto *edit = new QLineEdit(this);
         edit->setObjectName(QStringLiteral("EditInfo%1").arg(row + 1));
-        edit->setGeometry(376, y, WindowWidth - 388, 24);
+        edit->setGeometry(366, y, WindowWidth - 376, 24);
         edit->setMaxLength(limitOf(kTexts[row]));
         edit->setText(QString::fromStdString(account_.user.Info.*kTexts[row]));
+        edit->setCursorPosition(0); // long texts show their beginning
         caption->setBuddy(edit);
         connect(edit, &QLineEdit::textEdited, this, [this] { updateInfo_->setEnabled(true); });
         fields_[std::size_t(row)] = edit;

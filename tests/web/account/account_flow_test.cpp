@@ -2,6 +2,7 @@
 // through the account windows: registration, the saved login and the next
 // start, a wrong password, a damaged saved-login file, transfers with their
 // refusals, and the profile with its photo.
+#include "Registration.h"
 #include "ServerHarness.h"
 
 #include "lang/Language.h"
@@ -115,17 +116,8 @@ class AccountFlow : public testing::Test {
     }
 
     void registerDirectly(const std::string &nick, const std::string &pw = "secret1") {
-        web::TWemUser user;
-        user.Nick = nick;
-        user.Pw = pw;
-        user.City = "Moscow";
-        user.Country1 = "Russia";
-        user.Country2 = "1-001";
-        user.EMail = "x@mail.ru";
-        user.DateR = "10.12.2026";
-        user.R01 = user.R02 = user.R03 = "xxx";
-        web::WebServices own(web::Addresses::forServer(server->baseUrl()));
-        ASSERT_EQ(own.RegisterAccount(user), web::kRegistered) << nick;
+        ASSERT_EQ(accounttest::registerMember(server->baseUrl(), nick, pw), web::kRegistered)
+            << nick;
     }
 
     // Logs in through the account steps, as the window's login does.

@@ -1,6 +1,7 @@
 // The main window's account picture: the saved login at the first paint
 // (silent), the lamp's hint for the state, and the account window that the
 // picture opens.
+#include "Registration.h"
 #include "ServerHarness.h"
 
 #include "match/Ask.h"
@@ -43,17 +44,7 @@ class MainWindowAccount : public testing::Test {
         // The club's own server, named beside the program.
         std::ofstream(folder / std::string(web::kServerFileName))
             << "127.0.0.1:" << server->httpPort() << "\n";
-        web::TWemUser ann;
-        ann.Nick = "Ann";
-        ann.Pw = "secret1";
-        ann.City = "Moscow";
-        ann.Country1 = "Russia";
-        ann.Country2 = "1-001";
-        ann.EMail = "ann@mail.ru";
-        ann.DateR = "10.12.2026";
-        ann.R01 = ann.R02 = ann.R03 = "xxx";
-        web::WebServices own(web::Addresses::forServer(server->baseUrl()));
-        ASSERT_EQ(own.RegisterAccount(ann), web::kRegistered);
+        ASSERT_EQ(accounttest::registerMember(server->baseUrl(), "Ann"), web::kRegistered);
         Ask::setQuiet(true);
     }
     void TearDown() override {
@@ -92,6 +83,10 @@ TEST_F(MainWindowAccount, TheSavedLoginLogsInSilentlyAtTheFirstPaint) {
     ASSERT_NE(accountPicture(), nullptr);
     EXPECT_EQ(accountPicture()->toolTip(), word(WordEntry::AccHintLoggedIn));
     EXPECT_TRUE(Ask::asked().isEmpty());
+    // The menu with the account picture, for a look by eye.
+    const QString shots = qEnvironmentVariable("QUARN_ACCOUNT_SHOTS");
+    if (!shots.isEmpty())
+        window.grab().save(shots + QStringLiteral("/main-menu-logged-in.png"));
 }
 
 TEST_F(MainWindowAccount, AWrongSavedPasswordLeavesTheAccountLoggedOutWithoutAWord) {
