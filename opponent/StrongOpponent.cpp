@@ -1,5 +1,6 @@
 #include "opponent/StrongOpponent.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <limits>
@@ -16,7 +17,13 @@ namespace {
 constexpr double kDisagreementWeight = 0.01;
 // Swaps tried before the first deal is used, and between two deals.
 constexpr int kChainBurnIn = 200;
-constexpr int kChainStepsPerDeal = 5;
+constexpr int kChainStepsPerDeal = 10;
+// The deals come in batches of this many; a card may be dropped after
+// kMinBatches, when its shortfall against the leading card is at least
+// kDropMargin times the standard error of that shortfall.
+constexpr int kBatchDeals = 50;
+constexpr int kMinBatches = 5;
+constexpr double kDropMargin = 3.0;
 
 std::uint64_t SplitMix(std::uint64_t &x) {
     std::uint64_t z = (x += 0x9E3779B97F4A7C15ull);
@@ -153,6 +160,79 @@ int RolloutResult(CompactHand hand, int seat) {
     PlayOutWithChooser(hand);
     return hand.Result(seat);
 }
+
+// The candidate cards of one choice and what the deals said of them: each
+// card's total, and for every pair of cards the sum and the sum of squares
+// of the batch differences, so that a card that falls clearly behind can be
+// dropped. The walk's deals follow on from one another, so a single deal's
+// spread would understate the error; batch sums are near independent.
+class CardRace {
+  public:
+    CardRace(CardSet legal, int standard) : standard_(standard) {
+        for (CardSet rest = legal; rest != 0; rest &= rest - 1)
+            cards_[count_++] = LowestBit(rest);
+        alive_ = (1u << count_) - 1;
+    }
+
+    int Count() const { return count_; }
+    int Card(int i) const { return cards_[i]; }
+    bool Alive(int i) const { return ((alive_ >> i) & 1u) != 0; }
+    bool Decided() const { return (alive_ & (alive_ - 1)) == 0; }
+
+    // Adds one batch: the summed points of each card over its deals.
+    void AddBatch(const std::array<long long, kCardsPerSeat> &batch) {
+        ++batches_;
+        for (int i = 0; i < count_; ++i) {
+            total_[i] += batch[i];
+            for (int j = 0; j < count_; ++j) {
+                const double d = static_cast<double>(batch[i] - batch[j]);
+                diffSum_[i][j] += d;
+                diffSquares_[i][j] += d * d;
+            }
+        }
+    }
+
+    // Drops every card whose shortfall against the leader is at least
+    // kDropMargin standard errors; cards that did exactly as well as the
+    // leader in every batch are dropped too (nothing tells them apart).
+    void DropTrailing() {
+        if (batches_ < kMinBatches)
+            return;
+        const int leader = Leader();
+        for (int i = 0; i < count_; ++i) {
+            if (i == leader || !Alive(i))
+                continue;
+            const double mean = diffSum_[leader][i] / batches_;
+            const double variance =
+                std::max(0.0, (diffSquares_[leader][i] - mean * mean * batches_) / (batches_ - 1));
+            if (mean >= kDropMargin * std::sqrt(variance / batches_))
+                alive_ &= ~(1u << i);
+        }
+    }
+
+    // The card still in the race with the best total; the standard
+    // chooser's card wins a tie.
+    int Leader() const {
+        int leader = -1;
+        for (int i = 0; i < count_; ++i) {
+            if (Alive(i) && (leader < 0 || total_[i] > total_[leader] ||
+                             (total_[i] == total_[leader] && cards_[i] == standard_)))
+                leader = i;
+        }
+        return leader;
+    }
+
+  private:
+    using PairSums = std::array<std::array<double, kCardsPerSeat>, kCardsPerSeat>;
+    int standard_;
+    std::array<int, kCardsPerSeat> cards_{};
+    int count_ = 0;
+    unsigned alive_ = 0;
+    int batches_ = 0;
+    std::array<long long, kCardsPerSeat> total_{};
+    PairSums diffSum_{};
+    PairSums diffSquares_{};
+};
 
 } // namespace
 
@@ -297,8 +377,8 @@ PerSeat<CardSet> DealSampler::Sample(OpponentRandom &random) const {
     return hands;
 }
 
-StrongOpponent::StrongOpponent(std::uint64_t seed, int rolloutsPerCard)
-    : random_(seed), rollouts_(rolloutsPerCard > 0 ? rolloutsPerCard : 1) {}
+StrongOpponent::StrongOpponent(std::uint64_t seed, int rolloutsPerCard, Pruning pruning)
+    : random_(seed), rollouts_(rolloutsPerCard > 0 ? rolloutsPerCard : 1), pruning_(pruning) {}
 
 std::uint8_t StrongOpponent::ChooseCard(const GameState &game, const HandKnowledge &knowledge) {
     const int seat = game.ToMove;
@@ -320,12 +400,7 @@ int StrongOpponent::ChooseCardBit(const SeatView &view, const HandKnowledge &kno
     if (!sampler.Valid())
         return standard;
 
-    std::array<int, kCardsPerSeat> cards{};
-    std::array<long long, kCardsPerSeat> total{};
-    int cardCount = 0;
-    for (CardSet rest = legal; rest != 0; rest &= rest - 1)
-        cards[cardCount++] = LowestBit(rest);
-
+    CardRace race(legal, standard);
     DealChain chain(sampler, knowledge, view.seat, random_);
     chain.Walk(kChainBurnIn, random_);
 
@@ -334,27 +409,28 @@ int StrongOpponent::ChooseCardBit(const SeatView &view, const HandKnowledge &kno
     start.bank = view.bank;
     start.toMove = view.seat;
     start.moveNumber = view.moveNumber;
-    // Every card is tried in the same deals, so the comparison between
-    // cards is not blurred by the luck of the deals.
-    for (int rollout = 0; rollout < rollouts_; ++rollout) {
-        chain.Walk(kChainStepsPerDeal, random_);
-        start.held = chain.Deal();
-        for (int i = 0; i < cardCount; ++i) {
-            CompactHand hand = start;
-            hand.Play(cards[i]);
-            total[i] += RolloutResult(hand, view.seat);
+    // Every card still in the race is tried in the same deals, so the
+    // comparison between cards is not blurred by the luck of the deals.
+    for (int dealt = 0; dealt < rollouts_ && !race.Decided();) {
+        std::array<long long, kCardsPerSeat> batch{};
+        const int deals = std::min(kBatchDeals, rollouts_ - dealt);
+        for (int deal = 0; deal < deals; ++deal) {
+            chain.Walk(kChainStepsPerDeal, random_);
+            start.held = chain.Deal();
+            for (int i = 0; i < race.Count(); ++i) {
+                if (!race.Alive(i))
+                    continue;
+                CompactHand hand = start;
+                hand.Play(race.Card(i));
+                batch[i] += RolloutResult(hand, view.seat);
+            }
         }
+        dealt += deals;
+        race.AddBatch(batch);
+        if (pruning_ == Pruning::DropTrailing)
+            race.DropTrailing();
     }
-    // The standard chooser's card wins a tie.
-    int best = -1;
-    long long bestTotal = std::numeric_limits<long long>::min();
-    for (int i = 0; i < cardCount; ++i) {
-        if (total[i] > bestTotal || (total[i] == bestTotal && cards[i] == standard)) {
-            best = cards[i];
-            bestTotal = total[i];
-        }
-    }
-    return best;
+    return race.Card(race.Leader());
 }
 
 } // namespace quarn

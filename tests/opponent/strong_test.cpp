@@ -35,12 +35,18 @@ TEST_P(StrongPosition, TheSearchFindsTheOnlySensibleCard) {
     ASSERT_NE(standard, 0);
     EXPECT_EQ(CardToUtf8(game.Hands[seat][standard].card), c.standardCard);
 
-    for (std::uint64_t seed : {1u, 2u, 3u}) {
-        StrongOpponent strong(seed, 200);
-        const int slot = strong.ChooseCard(game, knowledge);
-        ASSERT_GE(slot, 1);
-        ASSERT_LE(slot, game.CardCount[seat]);
-        EXPECT_EQ(CardToUtf8(game.Hands[seat][slot].card), c.strongCard) << "seed " << seed;
+    // A small budget that races every card to the end, and the default
+    // one, in which trailing cards leave the race early.
+    for (const auto [rollouts, pruning] :
+         {std::pair{200, Pruning::KeepAll}, std::pair{kDefaultRollouts, Pruning::DropTrailing}}) {
+        for (std::uint64_t seed : {1u, 2u, 3u}) {
+            StrongOpponent strong(seed, rollouts, pruning);
+            const int slot = strong.ChooseCard(game, knowledge);
+            ASSERT_GE(slot, 1);
+            ASSERT_LE(slot, game.CardCount[seat]);
+            EXPECT_EQ(CardToUtf8(game.Hands[seat][slot].card), c.strongCard)
+                << "seed " << seed << ", rollouts " << rollouts;
+        }
     }
 }
 
@@ -71,7 +77,18 @@ INSTANTIATE_TEST_SUITE_P(Positions, StrongPosition,
                                           3,
                                           {2},
                                           "8ч",
-                                          "Тп"}),
+                                          "Тп"},
+                             // Two sixes that end their rows and open nothing: either order
+                             // ends the same in every deal, so the race drops the one that is
+                             // not the standard chooser's (the diamond comes before the club,
+                             // though the club is the lower card in hand order).
+                             PositionCase{"CardsThatPlayAlikeKeepTheStandardCard",
+                                          {"7ч", "Тб Тк", "8ч 6ч Тп", "6к 6б"},
+                                          kLateTable,
+                                          4,
+                                          {},
+                                          "6б",
+                                          "6б"}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 TEST(StrongOpponent, PlaysTheOnlyCardThatFitsAndPassesWhenNoneDoes) {
@@ -104,7 +121,8 @@ TEST(StrongOpponent, ASeedGivesTheSameChoicesEveryTime) {
                             "8п 1п Вп Дп Кп Тп 6б 7б", "8б 1б Вб Дб Кб Тб Кч Тч"},
                            "9б 9ч 9к 9п", 4);
     auto choices = [&](std::uint64_t seed) {
-        StrongOpponent strong(seed, 30);
+        // Enough deals for cards to leave the race along the way.
+        StrongOpponent strong(seed, 600);
         std::vector<int> slots;
         for (int i = 0; i < 20; ++i)
             slots.push_back(strong.ChooseCard(game, HandKnowledge{}));
