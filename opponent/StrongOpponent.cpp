@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cmath>
 #include <limits>
 
 #include "opponent/SelfPlay.h"
@@ -20,10 +19,11 @@ constexpr int kChainBurnIn = 200;
 constexpr int kChainStepsPerDeal = 10;
 // The deals come in batches of this many; a card may be dropped after
 // kMinBatches, when its shortfall against the leading card is at least
-// kDropMargin times the standard error of that shortfall.
+// three times the standard error of that shortfall (the margin is kept
+// squared).
 constexpr int kBatchDeals = 50;
 constexpr int kMinBatches = 5;
-constexpr double kDropMargin = 3.0;
+constexpr long long kDropMarginSquared = 9;
 
 std::uint64_t SplitMix(std::uint64_t &x) {
     std::uint64_t z = (x += 0x9E3779B97F4A7C15ull);
@@ -45,8 +45,11 @@ class DealChain {
             if (other != seat)
                 others_[otherCount_++] = other;
         }
-        for (int d = 0; d < static_cast<int>(weightOf_.size()); ++d)
-            weightOf_[d] = std::pow(kDisagreementWeight, d);
+        // By multiplication, not pow: each step is exactly rounded, so every
+        // machine walks the same way from the same seed.
+        weightOf_[0] = 1.0;
+        for (std::size_t d = 1; d < weightOf_.size(); ++d)
+            weightOf_[d] = weightOf_[d - 1] * kDisagreementWeight;
         // The table before each play, and each seat's plays in order.
         CardSet table = 0;
         for (int i = 0; i < knowledge.PlayCount(); ++i) {
@@ -165,7 +168,9 @@ int RolloutResult(CompactHand hand, int seat) {
 // card's total, and for every pair of cards the sum and the sum of squares
 // of the batch differences, so that a card that falls clearly behind can be
 // dropped. The walk's deals follow on from one another, so a single deal's
-// spread would understate the error; batch sums are near independent.
+// spread would understate the error; batch sums are near independent. All
+// sums are whole numbers and the test is done in them, so that every
+// machine drops the same cards.
 class CardRace {
   public:
     CardRace(CardSet legal, int standard) : standard_(standard) {
@@ -185,7 +190,7 @@ class CardRace {
         for (int i = 0; i < count_; ++i) {
             total_[i] += batch[i];
             for (int j = 0; j < count_; ++j) {
-                const double d = static_cast<double>(batch[i] - batch[j]);
+                const long long d = batch[i] - batch[j];
                 diffSum_[i][j] += d;
                 diffSquares_[i][j] += d * d;
             }
@@ -193,19 +198,14 @@ class CardRace {
     }
 
     // Drops every card whose shortfall against the leader is at least
-    // kDropMargin standard errors; cards that did exactly as well as the
+    // three standard errors; cards that did exactly as well as the
     // leader in every batch are dropped too (nothing tells them apart).
     void DropTrailing() {
         if (batches_ < kMinBatches)
             return;
         const int leader = Leader();
         for (int i = 0; i < count_; ++i) {
-            if (i == leader || !Alive(i))
-                continue;
-            const double mean = diffSum_[leader][i] / batches_;
-            const double variance =
-                std::max(0.0, (diffSquares_[leader][i] - mean * mean * batches_) / (batches_ - 1));
-            if (mean >= kDropMargin * std::sqrt(variance / batches_))
+            if (i != leader && Alive(i) && ClearlyBehind(leader, i))
                 alive_ &= ~(1u << i);
         }
     }
@@ -223,7 +223,7 @@ class CardRace {
     }
 
   private:
-    using PairSums = std::array<std::array<double, kCardsPerSeat>, kCardsPerSeat>;
+    using PairSums = std::array<std::array<long long, kCardsPerSeat>, kCardsPerSeat>;
     int standard_;
     std::array<int, kCardsPerSeat> cards_{};
     int count_ = 0;
@@ -232,6 +232,16 @@ class CardRace {
     std::array<long long, kCardsPerSeat> total_{};
     PairSums diffSum_{};
     PairSums diffSquares_{};
+
+    // mean >= z * sqrt(variance / n) for the n batch differences, with
+    // mean = S / n and variance = (Q - S^2 / n) / (n - 1), squared and
+    // multiplied out: S >= 0 and S^2 (n - 1) >= z^2 (n Q - S^2).
+    bool ClearlyBehind(int leader, int i) const {
+        const long long n = batches_;
+        const long long sum = diffSum_[leader][i];
+        const long long squares = diffSquares_[leader][i];
+        return sum >= 0 && sum * sum * (n - 1) >= kDropMarginSquared * (n * squares - sum * sum);
+    }
 };
 
 } // namespace
