@@ -149,7 +149,7 @@ TEST(StrongOpponent, SeededChoicesAreTheSameOnEveryMachine) {
         const int slot = strong.ChooseCard(game, HandKnowledge{});
         cards.push_back(slot == 0 ? "pass" : CardToUtf8(game.Hands[4][slot].card));
     }
-    EXPECT_EQ(cards, (std::vector<std::string>{"1ч", "1ч", "1ч", "8п", "1ч", "1ч"}));
+    EXPECT_EQ(cards, (std::vector<std::string>{"1ч", "1ч", "1ч", "1ч", "8п", "1ч"}));
 }
 
 } // namespace
