@@ -1,7 +1,7 @@
 #include "opponent/StrongOpponent.h"
 
+#include <algorithm>
 #include <bit>
-#include <cmath>
 #include <limits>
 
 #include "opponent/SelfPlay.h"
@@ -16,7 +16,14 @@ namespace {
 constexpr double kDisagreementWeight = 0.01;
 // Swaps tried before the first deal is used, and between two deals.
 constexpr int kChainBurnIn = 200;
-constexpr int kChainStepsPerDeal = 5;
+constexpr int kChainStepsPerDeal = 10;
+// The deals come in batches of this many; a card may be dropped after
+// kMinBatches, when its shortfall against the leading card is at least
+// three times the standard error of that shortfall (the margin is kept
+// squared).
+constexpr int kBatchDeals = 50;
+constexpr int kMinBatches = 5;
+constexpr long long kDropMarginSquared = 9;
 
 std::uint64_t SplitMix(std::uint64_t &x) {
     std::uint64_t z = (x += 0x9E3779B97F4A7C15ull);
@@ -38,8 +45,11 @@ class DealChain {
             if (other != seat)
                 others_[otherCount_++] = other;
         }
-        for (int d = 0; d < static_cast<int>(weightOf_.size()); ++d)
-            weightOf_[d] = std::pow(kDisagreementWeight, d);
+        // By multiplication, not pow: each step is exactly rounded, so every
+        // machine walks the same way from the same seed.
+        weightOf_[0] = 1.0;
+        for (std::size_t d = 1; d < weightOf_.size(); ++d)
+            weightOf_[d] = weightOf_[d - 1] * kDisagreementWeight;
         // The table before each play, and each seat's plays in order.
         CardSet table = 0;
         for (int i = 0; i < knowledge.PlayCount(); ++i) {
@@ -153,6 +163,86 @@ int RolloutResult(CompactHand hand, int seat) {
     PlayOutWithChooser(hand);
     return hand.Result(seat);
 }
+
+// The candidate cards of one choice and what the deals said of them: each
+// card's total, and for every pair of cards the sum and the sum of squares
+// of the batch differences, so that a card that falls clearly behind can be
+// dropped. The walk's deals follow on from one another, so a single deal's
+// spread would understate the error; batch sums are near independent. All
+// sums are whole numbers and the test is done in them, so that every
+// machine drops the same cards.
+class CardRace {
+  public:
+    CardRace(CardSet legal, int standard) : standard_(standard) {
+        for (CardSet rest = legal; rest != 0; rest &= rest - 1)
+            cards_[count_++] = LowestBit(rest);
+        alive_ = (1u << count_) - 1;
+    }
+
+    int Count() const { return count_; }
+    int Card(int i) const { return cards_[i]; }
+    bool Alive(int i) const { return ((alive_ >> i) & 1u) != 0; }
+    bool Decided() const { return (alive_ & (alive_ - 1)) == 0; }
+
+    // Adds one batch: the summed points of each card over its deals.
+    void AddBatch(const std::array<long long, kCardsPerSeat> &batch) {
+        ++batches_;
+        for (int i = 0; i < count_; ++i) {
+            total_[i] += batch[i];
+            for (int j = 0; j < count_; ++j) {
+                const long long d = batch[i] - batch[j];
+                diffSum_[i][j] += d;
+                diffSquares_[i][j] += d * d;
+            }
+        }
+    }
+
+    // Drops every card whose shortfall against the leader is at least
+    // three standard errors; cards that did exactly as well as the
+    // leader in every batch are dropped too (nothing tells them apart).
+    void DropTrailing() {
+        if (batches_ < kMinBatches)
+            return;
+        const int leader = Leader();
+        for (int i = 0; i < count_; ++i) {
+            if (i != leader && Alive(i) && ClearlyBehind(leader, i))
+                alive_ &= ~(1u << i);
+        }
+    }
+
+    // The card still in the race with the best total; the standard
+    // chooser's card wins a tie.
+    int Leader() const {
+        int leader = -1;
+        for (int i = 0; i < count_; ++i) {
+            if (Alive(i) && (leader < 0 || total_[i] > total_[leader] ||
+                             (total_[i] == total_[leader] && cards_[i] == standard_)))
+                leader = i;
+        }
+        return leader;
+    }
+
+  private:
+    using PairSums = std::array<std::array<long long, kCardsPerSeat>, kCardsPerSeat>;
+    int standard_;
+    std::array<int, kCardsPerSeat> cards_{};
+    int count_ = 0;
+    unsigned alive_ = 0;
+    int batches_ = 0;
+    std::array<long long, kCardsPerSeat> total_{};
+    PairSums diffSum_{};
+    PairSums diffSquares_{};
+
+    // mean >= z * sqrt(variance / n) for the n batch differences, with
+    // mean = S / n and variance = (Q - S^2 / n) / (n - 1), squared and
+    // multiplied out: S >= 0 and S^2 (n - 1) >= z^2 (n Q - S^2).
+    bool ClearlyBehind(int leader, int i) const {
+        const long long n = batches_;
+        const long long sum = diffSum_[leader][i];
+        const long long squares = diffSquares_[leader][i];
+        return sum >= 0 && sum * sum * (n - 1) >= kDropMarginSquared * (n * squares - sum * sum);
+    }
+};
 
 } // namespace
 
@@ -297,8 +387,8 @@ PerSeat<CardSet> DealSampler::Sample(OpponentRandom &random) const {
     return hands;
 }
 
-StrongOpponent::StrongOpponent(std::uint64_t seed, int rolloutsPerCard)
-    : random_(seed), rollouts_(rolloutsPerCard > 0 ? rolloutsPerCard : 1) {}
+StrongOpponent::StrongOpponent(std::uint64_t seed, int rolloutsPerCard, Pruning pruning)
+    : random_(seed), rollouts_(rolloutsPerCard > 0 ? rolloutsPerCard : 1), pruning_(pruning) {}
 
 std::uint8_t StrongOpponent::ChooseCard(const GameState &game, const HandKnowledge &knowledge) {
     const int seat = game.ToMove;
@@ -320,12 +410,7 @@ int StrongOpponent::ChooseCardBit(const SeatView &view, const HandKnowledge &kno
     if (!sampler.Valid())
         return standard;
 
-    std::array<int, kCardsPerSeat> cards{};
-    std::array<long long, kCardsPerSeat> total{};
-    int cardCount = 0;
-    for (CardSet rest = legal; rest != 0; rest &= rest - 1)
-        cards[cardCount++] = LowestBit(rest);
-
+    CardRace race(legal, standard);
     DealChain chain(sampler, knowledge, view.seat, random_);
     chain.Walk(kChainBurnIn, random_);
 
@@ -334,27 +419,28 @@ int StrongOpponent::ChooseCardBit(const SeatView &view, const HandKnowledge &kno
     start.bank = view.bank;
     start.toMove = view.seat;
     start.moveNumber = view.moveNumber;
-    // Every card is tried in the same deals, so the comparison between
-    // cards is not blurred by the luck of the deals.
-    for (int rollout = 0; rollout < rollouts_; ++rollout) {
-        chain.Walk(kChainStepsPerDeal, random_);
-        start.held = chain.Deal();
-        for (int i = 0; i < cardCount; ++i) {
-            CompactHand hand = start;
-            hand.Play(cards[i]);
-            total[i] += RolloutResult(hand, view.seat);
+    // Every card still in the race is tried in the same deals, so the
+    // comparison between cards is not blurred by the luck of the deals.
+    for (int dealt = 0; dealt < rollouts_ && !race.Decided();) {
+        std::array<long long, kCardsPerSeat> batch{};
+        const int deals = std::min(kBatchDeals, rollouts_ - dealt);
+        for (int deal = 0; deal < deals; ++deal) {
+            chain.Walk(kChainStepsPerDeal, random_);
+            start.held = chain.Deal();
+            for (int i = 0; i < race.Count(); ++i) {
+                if (!race.Alive(i))
+                    continue;
+                CompactHand hand = start;
+                hand.Play(race.Card(i));
+                batch[i] += RolloutResult(hand, view.seat);
+            }
         }
+        dealt += deals;
+        race.AddBatch(batch);
+        if (pruning_ == Pruning::DropTrailing)
+            race.DropTrailing();
     }
-    // The standard chooser's card wins a tie.
-    int best = -1;
-    long long bestTotal = std::numeric_limits<long long>::min();
-    for (int i = 0; i < cardCount; ++i) {
-        if (total[i] > bestTotal || (total[i] == bestTotal && cards[i] == standard)) {
-            best = cards[i];
-            bestTotal = total[i];
-        }
-    }
-    return best;
+    return race.Card(race.Leader());
 }
 
 } // namespace quarn

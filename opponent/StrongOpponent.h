@@ -12,9 +12,14 @@
 // standard chooser's is preferred: the computer seats play so, and what a
 // seat chose among several cards tells what else it held.
 //
-// Its strength is the number of rollouts per legal card, so a seeded
-// opponent makes the same choices on every machine. It draws from its own
-// generator, never from the deal's.
+// Every card is tried in the same deals. The deals come in batches, and a
+// card whose shortfall against the leading card is clearly more than chance
+// (or that did exactly as well as it in every deal) leaves the race, so the
+// budget goes to the close calls and a clear choice ends early.
+//
+// Its strength is the number of rollouts per legal card (at most: a race
+// may end sooner), so a seeded opponent makes the same choices on every
+// machine. It draws from its own generator, never from the deal's.
 //
 // Use by whoever drives a hand: keep one HandKnowledge per hand (see
 // opponent/HandKnowledge.h) and one StrongOpponent per computer seat for the
@@ -31,10 +36,14 @@
 
 namespace quarn {
 
-// Rollouts per legal card by default. The widest choice there is (eight
-// cards at the fifth card of a hand) takes about 10 ms of one core
-// (BM_StrongWidestChoice in bench/bench_opponent.cpp), well within 150 ms.
-inline constexpr int kDefaultRollouts = 2000;
+// Rollouts per legal card by default (the most a choice may spend). The
+// widest choice there is (eight cards at the fifth card of a hand) with no
+// card dropped, its worst case, stays within 150 ms of one core
+// (BM_StrongWidestChoice in bench/bench_opponent.cpp).
+inline constexpr int kDefaultRollouts = 10000;
+
+// Whether cards that fall clearly behind leave the race early.
+enum class Pruning { DropTrailing, KeepAll };
 
 // What a seat may know of a hand in play.
 struct SeatView {
@@ -100,7 +109,8 @@ class DealSampler {
 
 class StrongOpponent {
   public:
-    explicit StrongOpponent(std::uint64_t seed, int rolloutsPerCard = kDefaultRollouts);
+    explicit StrongOpponent(std::uint64_t seed, int rolloutsPerCard = kDefaultRollouts,
+                            Pruning pruning = Pruning::DropTrailing);
 
     // The slot 1..CardCount of the card the seat to move (game.ToMove)
     // plays, or 0 when it must pass. It reads only what that seat may know.
@@ -113,6 +123,7 @@ class StrongOpponent {
   private:
     OpponentRandom random_;
     int rollouts_;
+    Pruning pruning_;
 };
 
 } // namespace quarn

@@ -161,6 +161,17 @@ bool IsSummaryLine(const std::string &line) {
         return (line == plain || line == plain + ", strong") && seat >= 1 && seat <= 4 &&
                error >= 0;
     }
+    if (std::sscanf(line.c_str(),
+                    "gain seat %d: %lf points per hand over the standard chooser, standard error "
+                    "%lf",
+                    &seat, &average, &error) == 3) {
+        char again[200];
+        std::snprintf(again, sizeof again,
+                      "gain seat %d: %+.4f points per hand over the standard chooser, standard "
+                      "error %.4f",
+                      seat, average, error);
+        return line == again && seat >= 1 && seat <= 4 && error >= 0;
+    }
     return line.starts_with("hands/s: ") && IsInteger(line.substr(9), 0, 1L << 40);
 }
 
@@ -197,6 +208,10 @@ TEST(SelfPlayTool, LineCheckerRejectsMalformedLines) {
     EXPECT_FALSE(IsSummaryLine("average seat 4: 1.5 points per hand, standard error 0.1000"));
     EXPECT_FALSE(IsSummaryLine("average seat 4: 1.5000 points per hand, standard error -0.1000"));
     EXPECT_TRUE(IsSummaryLine("average seat 4: -1.5000 points per hand, standard error 0.1000"));
+    EXPECT_TRUE(IsSummaryLine(
+        "gain seat 4: +1.2000 points per hand over the standard chooser, standard error 0.1000"));
+    EXPECT_FALSE(IsSummaryLine(
+        "gain seat 4: 1.2000 points per hand over the standard chooser, standard error 0.1000"));
 }
 
 TEST(SelfPlayTool, TheSameSeedGivesTheSameOutputWhereverTheFlagStands) {
@@ -254,6 +269,40 @@ TEST(SelfPlayTool, StrongSeatsPlayTheSameDeals) {
     EXPECT_TRUE(averages[1].ends_with(", strong"));
     EXPECT_FALSE(averages[2].ends_with(", strong"));
     EXPECT_TRUE(averages[3].ends_with(", strong"));
+    for (const auto &line : Lines(strong.out))
+        EXPECT_TRUE(IsTraceLine(line) || IsSummaryLine(line)) << line;
+}
+
+// A strong seat's gain is its average minus the standard chooser's average
+// in the same seat on the same deals; only strong seats get a gain line.
+TEST(SelfPlayTool, GainIsTheDifferenceToTheStandardRunOfTheSameSeed) {
+    const ToolRun standard = RunTool("12 31");
+    const ToolRun strong = RunTool("12 31 --strong 13 --rollouts 20");
+    ASSERT_EQ(standard.exitCode, 0);
+    ASSERT_EQ(strong.exitCode, 0);
+    EXPECT_TRUE(LinesStartingWith(standard.out, "gain seat ").empty());
+    const auto gains = LinesStartingWith(strong.out, "gain seat ");
+    ASSERT_EQ(gains.size(), 2u);
+    const auto averageOf = [](const ToolRun &run, int seat) {
+        double average = 0;
+        for (const auto &line : LinesStartingWith(run.out, "average seat " + std::to_string(seat)))
+            std::sscanf(line.c_str(), "average seat %*d: %lf", &average);
+        return average;
+    };
+    for (std::size_t i = 0; i < gains.size(); ++i) {
+        const int seat = i == 0 ? 1 : 3;
+        int printed = 0;
+        double gain = 0, error = -1;
+        ASSERT_EQ(std::sscanf(gains[i].c_str(),
+                              "gain seat %d: %lf points per hand over the standard chooser, "
+                              "standard error %lf",
+                              &printed, &gain, &error),
+                  3)
+            << gains[i];
+        EXPECT_EQ(printed, seat);
+        EXPECT_NEAR(gain, averageOf(strong, seat) - averageOf(standard, seat), 2e-4);
+        EXPECT_GE(error, 0);
+    }
 }
 
 TEST(SelfPlayTool, AveragesAreTheScoresPerHand) {

@@ -35,12 +35,18 @@ TEST_P(StrongPosition, TheSearchFindsTheOnlySensibleCard) {
     ASSERT_NE(standard, 0);
     EXPECT_EQ(CardToUtf8(game.Hands[seat][standard].card), c.standardCard);
 
-    for (std::uint64_t seed : {1u, 2u, 3u}) {
-        StrongOpponent strong(seed, 200);
-        const int slot = strong.ChooseCard(game, knowledge);
-        ASSERT_GE(slot, 1);
-        ASSERT_LE(slot, game.CardCount[seat]);
-        EXPECT_EQ(CardToUtf8(game.Hands[seat][slot].card), c.strongCard) << "seed " << seed;
+    // A small budget that races every card to the end, and the default
+    // one, in which trailing cards leave the race early.
+    for (const auto [rollouts, pruning] :
+         {std::pair{200, Pruning::KeepAll}, std::pair{kDefaultRollouts, Pruning::DropTrailing}}) {
+        for (std::uint64_t seed : {1u, 2u, 3u}) {
+            StrongOpponent strong(seed, rollouts, pruning);
+            const int slot = strong.ChooseCard(game, knowledge);
+            ASSERT_GE(slot, 1);
+            ASSERT_LE(slot, game.CardCount[seat]);
+            EXPECT_EQ(CardToUtf8(game.Hands[seat][slot].card), c.strongCard)
+                << "seed " << seed << ", rollouts " << rollouts;
+        }
     }
 }
 
@@ -71,7 +77,18 @@ INSTANTIATE_TEST_SUITE_P(Positions, StrongPosition,
                                           3,
                                           {2},
                                           "8ч",
-                                          "Тп"}),
+                                          "Тп"},
+                             // Two sixes that end their rows and open nothing: either order
+                             // ends the same in every deal, so the race drops the one that is
+                             // not the standard chooser's (the diamond comes before the club,
+                             // though the club is the lower card in hand order).
+                             PositionCase{"CardsThatPlayAlikeKeepTheStandardCard",
+                                          {"7ч", "Тб Тк", "8ч 6ч Тп", "6к 6б"},
+                                          kLateTable,
+                                          4,
+                                          {},
+                                          "6б",
+                                          "6б"}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 TEST(StrongOpponent, PlaysTheOnlyCardThatFitsAndPassesWhenNoneDoes) {
@@ -104,7 +121,8 @@ TEST(StrongOpponent, ASeedGivesTheSameChoicesEveryTime) {
                             "8п 1п Вп Дп Кп Тп 6б 7б", "8б 1б Вб Дб Кб Тб Кч Тч"},
                            "9б 9ч 9к 9п", 4);
     auto choices = [&](std::uint64_t seed) {
-        StrongOpponent strong(seed, 30);
+        // Enough deals for cards to leave the race along the way.
+        StrongOpponent strong(seed, 600);
         std::vector<int> slots;
         for (int i = 0; i < 20; ++i)
             slots.push_back(strong.ChooseCard(game, HandKnowledge{}));
@@ -112,6 +130,26 @@ TEST(StrongOpponent, ASeedGivesTheSameChoicesEveryTime) {
     };
     EXPECT_EQ(choices(11), choices(11));
     EXPECT_EQ(StrongOpponent(1, 0).RolloutsPerCard(), 1);
+}
+
+// The choices of seeded opponents in a close position, recorded once: the
+// search draws only from its own generator and decides in whole numbers and
+// exactly rounded arithmetic, so every machine and compiler must make these
+// same choices. A deliberate change of the search re-records them.
+TEST(StrongOpponent, SeededChoicesAreTheSameOnEveryMachine) {
+    // Seat 4 holds the eight and ten of every suit after the four nines,
+    // and the ten of hearts and eight of spades come out close.
+    const GameState game =
+        test::PlayingState({"7ч Вч Кп 6к 7к Вк Дк Кк", "Тк 6п 7п Вп Дп 6ч Тп Вб",
+                            "6б 7б Дб Кб Тб Кч Тч", "8ч 8к 8б 8п 1ч 1к 1б 1п Дч"},
+                           "9б 9ч 9к 9п", 4);
+    std::vector<std::string> cards;
+    for (std::uint64_t seed = 1; seed <= 6; ++seed) {
+        StrongOpponent strong(seed, 300);
+        const int slot = strong.ChooseCard(game, HandKnowledge{});
+        cards.push_back(slot == 0 ? "pass" : CardToUtf8(game.Hands[4][slot].card));
+    }
+    EXPECT_EQ(cards, (std::vector<std::string>{"1ч", "1ч", "1ч", "1ч", "8п", "1ч"}));
 }
 
 } // namespace

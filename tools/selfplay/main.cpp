@@ -2,7 +2,9 @@
 //
 // Plays HANDS complete hands with four computer seats and prints per seat
 // the total score, the hands won and the passes, then per seat the average
-// points per hand with its standard error, then "hands/s: N".
+// points per hand with its standard error, then for every strong seat its
+// gain over the standard chooser in the same seat on the same deals, with
+// its standard error ("gain seat N: ..."), then "hands/s: N".
 //
 // The hands are played on the compact twin of the game record (proved to
 // play by the same rules by the opponent tests); the game state of every
@@ -13,8 +15,8 @@
 // after each one.
 //
 // --strong SEATS plays the listed seats (digits 1..4, e.g. "4" or "123")
-// with the strong opponent, at N rollouts per card (--rollouts, default
-// kDefaultRollouts). Deals depend only on the seed, so runs with and
+// with the strong opponent, at most N rollouts per card (--rollouts,
+// default kDefaultRollouts). Deals depend only on the seed, so runs with and
 // without --strong play the same deals.
 //
 // Exits with 1, naming the broken rule, if anything goes wrong; 2 on bad
@@ -121,13 +123,37 @@ std::optional<Options> ParseArguments(int argc, char **argv) {
     return options;
 }
 
-// Sum and sum of squares of each seat's points per hand.
+// Sum and sum of squares of each seat's points per hand; for a strong seat
+// also of its gain over the standard chooser on the same deal.
 struct SeatTally {
     long long score = 0;
     long long wins = 0;
     long long passes = 0;
     double sumSquares = 0;
+    long long gain = 0;
+    double gainSquares = 0;
 };
+
+// The mean of a sum over n samples and its standard error.
+struct MeanAndError {
+    double mean = 0;
+    double error = 0;
+};
+MeanAndError MeanOf(double sum, double sumSquares, long long n) {
+    const double mean = sum / n;
+    const double variance = n > 1 ? (sumSquares - mean * mean * n) / (n - 1) : 0.0;
+    return {mean, std::sqrt(std::max(variance, 0.0) / n)};
+}
+
+// Every seat's points when the standard chooser plays the whole deal: the
+// measure against which a strong seat's gain is taken, deal by deal.
+PerSeat<int> StandardResults(CompactHand hand) {
+    PlayOutWithChooser(hand);
+    PerSeat<int> results{};
+    for (int seat = 1; seat <= kSeatCount; ++seat)
+        results[seat] = hand.Result(seat);
+    return results;
+}
 
 class SelfPlayRun {
   public:
@@ -140,6 +166,7 @@ class SelfPlayRun {
                 strong_[seat] = std::make_unique<StrongOpponent>(
                     seed ^ (0x5EA7'0000'0000'0000ull + static_cast<std::uint64_t>(seat)),
                     options.rollouts);
+                strongSeats_ = true;
             }
         }
         game_.PlayerKind = kNewPlayer;
@@ -152,6 +179,8 @@ class SelfPlayRun {
         const Deck deck = ShuffleDeck(random);
         hand_ = CompactHand::DealtAndStarted(deck);
         knowledge_.Reset();
+        if (strongSeats_)
+            standardHand_ = StandardResults(hand_);
         if (options_.check && !MirrorDeal(deck))
             return false;
         if (options_.trace)
@@ -184,12 +213,19 @@ class SelfPlayRun {
                         tally_[seat].score, tally_[seat].wins, tally_[seat].passes);
         }
         for (int seat = 1; seat <= kSeatCount; ++seat) {
-            const double mean = static_cast<double>(tally_[seat].score) / hands;
-            const double variance =
-                hands > 1 ? (tally_[seat].sumSquares - mean * mean * hands) / (hands - 1) : 0.0;
-            const double error = std::sqrt(std::max(variance, 0.0) / hands);
+            const MeanAndError average =
+                MeanOf(static_cast<double>(tally_[seat].score), tally_[seat].sumSquares, hands);
             std::printf("average seat %d: %.4f points per hand, standard error %.4f%s\n", seat,
-                        mean, error, options_.strong[seat] ? ", strong" : "");
+                        average.mean, average.error, options_.strong[seat] ? ", strong" : "");
+        }
+        for (int seat = 1; seat <= kSeatCount; ++seat) {
+            if (!options_.strong[seat])
+                continue;
+            const MeanAndError gain =
+                MeanOf(static_cast<double>(tally_[seat].gain), tally_[seat].gainSquares, hands);
+            std::printf("gain seat %d: %+.4f points per hand over the standard chooser, standard "
+                        "error %.4f\n",
+                        seat, gain.mean, gain.error);
         }
         std::printf("hands/s: %.0f\n", seconds > 0 ? hands / seconds : 0.0);
     }
@@ -197,7 +233,9 @@ class SelfPlayRun {
   private:
     const Options &options_;
     PerSeat<std::unique_ptr<StrongOpponent>> strong_{};
+    bool strongSeats_ = false;
     CompactHand hand_;
+    PerSeat<int> standardHand_{}; // each seat's points with four standard seats
     HandKnowledge knowledge_;
     GameState game_; // the match's scores; with --check the mirror of the hand
     PerSeat<SeatTally> tally_{};
@@ -301,6 +339,11 @@ class SelfPlayRun {
             const int points = hand_.Result(seat);
             tally_[seat].score += points;
             tally_[seat].sumSquares += static_cast<double>(points) * points;
+            if (options_.strong[seat]) {
+                const int gain = points - standardHand_[seat];
+                tally_[seat].gain += gain;
+                tally_[seat].gainSquares += static_cast<double>(gain) * gain;
+            }
             if (tally_[seat].score != game_.Score[seat])
                 return Fail("the scores do not follow the hands' results");
         }
