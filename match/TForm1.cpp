@@ -107,6 +107,7 @@ TForm1::TForm1(const QString &folder, QWidget *parent)
     createNetworkControls();
     createSound();
     createRadio();
+    createChatParts();
     hideGameControls();
     title_.setTexts(qText(productTitleShort()), qText(buildDate()), word(WordEntry::MainCredits));
     languageSubscription_ = onLanguageChanged([this](int) { relabel(); });
@@ -299,6 +300,8 @@ bool TForm1::startUp() {
     web::WebServices(*web_).StartOnline(stored);
     settings_.ratingsPath = stored.worldService;
     settings_.statisticsPath = stored.statisticsService;
+    showStartMessage();
+    ReportStart();
     startMusic();
     radio_->RadioStart();
     return true;

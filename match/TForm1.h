@@ -152,6 +152,7 @@ class TForm1 : public QWidget,
     void RemoveClubLine(bool networkClub, int line) override;
     void ShowEndOfGame(bool networkClub) override;
     void SubmitWorldTopTen(std::int32_t score) override;
+    void SendStatistics(const MatchStatistics &stats) override; // TForm1Chat.cpp
 
     // ---- FlightView ---------------------------------------------------------
     void showFlightRect(const QRect &rect) override;
@@ -191,6 +192,21 @@ class TForm1 : public QWidget,
     void switchMelodyOff() override;
     // The internet radio of the window (its indicator, the "Radio" entry).
     RadioController &radio() const { return *radio_; }
+
+    // ---- Chat, news and statistics (TForm1Chat.cpp) ----------------------
+    bool CheckChat();
+    bool CheckNews();
+    void ShowIndicators(bool news, bool chat);
+    void OpenNews();
+    void OpenChat();
+    void ReportStart();
+    void showStatistics();
+    void openHomePage();
+    void watchTick();
+
+  signals:
+    // The chat window's "Passport": the passport window should open.
+    void passportRequested();
 
   protected:
     void paintEvent(QPaintEvent *event) override;
@@ -283,6 +299,18 @@ class TForm1 : public QWidget,
     void filmWritten(bool ok);
     void finishRecordingOnClose();
 
+    // Chat, news and statistics (TForm1Chat.cpp).
+    struct ChatParts;
+    void createChatParts();
+    bool largeMenu() const;
+    void menuShownAnew();
+    void placeChatIndicators();
+    void hideChatIndicators();
+    void showFigureOfMinute();
+    void showStartMessage();
+    AuxContext auxContext();
+    void saveSettingsNow();
+
     // Options (TForm1Options.cpp).
     void redrawAfterOptions();
 
@@ -370,6 +398,7 @@ class TForm1 : public QWidget,
     std::unique_ptr<TableAccessibility> access_;
     std::unique_ptr<web::WebClient> web_;
     web::Account account_;
+    std::unique_ptr<ChatParts> chat_;
     bool settlementPause_ = false;
     QTimer *gifTimer_ = nullptr;
     QLabel *gifBanner_ = nullptr;

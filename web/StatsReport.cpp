@@ -17,14 +17,13 @@ bool startReportedAfter(const StartReport &report, bool startReported, bool acce
 }
 
 std::array<int, 12> matchReportValues(const MatchReport &match) {
-    constexpr int kCycleHands = 30;
     constexpr int kNetworkBlock = 3;
     std::array<int, 12> r{};
     switch (match.kind) {
     case ReportedMatch::Local:
     case ReportedMatch::Account:
         r[0] = match.hands;
-        r[1] = match.handNumber % kCycleHands == 0 ? 1 : 0;
+        r[1] = match.cycleComplete ? 1 : 0;
         r[2] = match.score > 0 ? match.score : 0;
         r[3] = match.score < 0 ? -match.score : 0;
         break;

@@ -35,10 +35,10 @@ enum class ReportedMatch { Local, Account, Network, Tournament };
 
 struct MatchReport {
     ReportedMatch kind = ReportedMatch::Local;
-    std::int32_t hands = 0;      // MatchHands
-    std::int32_t handNumber = 0; // HandNumber at the end
-    std::int32_t score = 0;      // PlayerScore
-    bool networkHost = false;    // the host of a network match
+    std::int32_t hands = 0;        // MatchHands
+    bool cycleComplete = false;    // HandNumber is a multiple of 30
+    std::int32_t score = 0;        // PlayerScore
+    bool networkHost = false;      // the host of a network match
     bool tournamentLeader = false; // tournament role 1
 };
 

@@ -95,14 +95,11 @@ TEST(NewsPage, TheFiveCharactersAfterTheKeyAreTheNumber) {
         int number;
     };
     const Case cases[] = {
-        {"<p>WemNews00042</p>", 42},
-        {"WemNews00001", 1},
-        {"WemNews12345678", 12345},
-        {"no key here", 0},
+        {"<p>WemNews00042</p>", 42}, {"WemNews00001", 1},
+        {"WemNews12345678", 12345},  {"no key here", 0},
         {"WemNews0042", 0},  // four characters before the end
         {"WemNews0a042", 0}, // not a number
-        {"WemNews 0042", 0},
-        {"", 0},
+        {"WemNews 0042", 0},         {"", 0},
     };
     for (const Case &c : cases)
         EXPECT_EQ(web::newsNumberOf(c.page), c.number) << c.page;
@@ -120,7 +117,12 @@ TEST(Watch, NumbersGiveFlagsAndFlagsGiveIndicators) {
     };
     const Case cases[] = {
         {"nothing new, small", 5, 5, 3, 3, false, {false, false, false, false, false}},
-        {"nothing new, large: the panel stands still", 5, 5, 3, 3, true,
+        {"nothing new, large: the panel stands still",
+         5,
+         5,
+         3,
+         3,
+         true,
          {true, true, false, true, false}},
         {"a new message, small", 5, 6, 3, 3, false, {false, false, false, true, true}},
         {"a new message, large", 5, 6, 3, 3, true, {true, true, false, true, true}},
@@ -128,7 +130,12 @@ TEST(Watch, NumbersGiveFlagsAndFlagsGiveIndicators) {
         {"both, large", 0, 1, 0, 1, true, {true, true, true, true, true}},
         {"seen above newest (service lost messages)", 9, 4, 7, 2, false, {}},
         {"failed read: newest 0", 1, 0, 0, 0, false, {}},
-        {"damaged chat state reads 0: any message is new", 0, 1, 0, 0, false,
+        {"damaged chat state reads 0: any message is new",
+         0,
+         1,
+         0,
+         0,
+         false,
          {false, false, false, true, true}},
     };
     for (const Case &c : cases) {
@@ -183,10 +190,13 @@ TEST(ChatSet, CharactersOutsideItBecomeUnderscores) {
         {"Привет всем", "Привет_всем"},
         {"Ёлка ёж", "Ёлка_ёж"},
         {"a&b=c$d#e*f~g", "a_b_c_d_e_f_g"},
-        {"日本", "__"},        // not in code page 1251: one "_" per character
-        {"ü", "_"},             // in code page 1251 but not in the set
+        {"日本", "__"}, // not in code page 1251: one "_" per character
+        {"ü", "_"},     // in code page 1251 but not in the set
         {"tab\there", "tab_here"},
-        {std::string("x\xff" "y", 3), "x_y"}, // a stray byte
+        {std::string("x\xff"
+                     "y",
+                     3),
+         "x_y"}, // a stray byte
         {"", ""},
     };
     for (const Case &c : cases)

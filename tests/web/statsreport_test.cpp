@@ -49,20 +49,23 @@ TEST(MatchReport, ValuesByKindOfMatch) {
         std::array<int, 12> values;
     };
     const Case cases[] = {
-        {"local, lost, mid-cycle", {ReportedMatch::Local, 12, 42, -40, false, false},
+        {"local, 12 hands, -40 at hand 42",
+         {ReportedMatch::Local, 12, false, -40, false, false},
          {12, 0, 0, 40}},
-        {"local, cycle completed", {ReportedMatch::Local, 12, 60, -40, false, false},
+        {"the same ending at hand 60",
+         {ReportedMatch::Local, 12, true, -40, false, false},
          {12, 1, 0, 40}},
-        {"local, won", {ReportedMatch::Local, 5, 7, 9, false, false}, {5, 0, 9, 0}},
-        {"local, even", {ReportedMatch::Local, 5, 7, 0, false, false}, {5, 0, 0, 0}},
+        {"local, won", {ReportedMatch::Local, 5, false, 9, false, false}, {5, 0, 9, 0}},
+        {"local, even", {ReportedMatch::Local, 5, false, 0, false, false}, {5, 0, 0, 0}},
         {"account game counts as a game with the computer",
-         {ReportedMatch::Account, 3, 30, 4, false, false}, {3, 1, 4, 0}},
-        {"network host", {ReportedMatch::Network, 6, 6, 5, true, false},
-         {0, 0, 0, 0, 3}},
-        {"network client sends zeros", {ReportedMatch::Network, 6, 6, 5, false, false}, {}},
-        {"tournament leader", {ReportedMatch::Tournament, 1, 1, 9, false, true},
+         {ReportedMatch::Account, 3, true, 4, false, false},
+         {3, 1, 4, 0}},
+        {"network host", {ReportedMatch::Network, 6, false, 5, true, false}, {0, 0, 0, 0, 3}},
+        {"network client sends zeros", {ReportedMatch::Network, 6, false, 5, false, false}, {}},
+        {"tournament leader",
+         {ReportedMatch::Tournament, 1, false, 9, false, true},
          {0, 0, 0, 0, 0, 1}},
-        {"other tournament seat", {ReportedMatch::Tournament, 1, 1, 9, false, false}, {}},
+        {"other tournament seat", {ReportedMatch::Tournament, 1, false, 9, false, false}, {}},
     };
     for (const Case &c : cases)
         EXPECT_EQ(web::matchReportValues(c.match), c.values) << c.why;
