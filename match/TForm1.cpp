@@ -1,4 +1,5 @@
 #include "match/TForm1.h"
+#include "match/TForm1ChatParts.h"
 
 #include "match/HintTimes.h"
 

@@ -4,6 +4,7 @@
 // match reports, the statistics window and the menu's figure display.
 
 #include "match/TForm1.h"
+#include "match/TForm1ChatParts.h"
 
 #include "lang/QtWords.h"
 #include "match/Ask.h"
@@ -13,6 +14,7 @@
 #include "web/StatsReport.h"
 #include "web/WebServices.h"
 #include "web/view/ImClock2.h"
+#include "web/view/OnlinePictures.h"
 #include "web/view/TFStat.h"
 #include "web/view/TFormChat.h"
 #include "web/view/WemIndicators.h"
@@ -32,21 +34,6 @@ namespace {
 constexpr double kLargeScale = 1.6;
 
 } // namespace
-
-struct TForm1::ChatParts {
-    TSirena *newsLamp = nullptr; // beside the menu buttons at the smaller sizes
-    TSirena *chatLamp = nullptr;
-    ImChatNews *panel = nullptr; // at the large sizes
-    ImClock2 *figure = nullptr;
-    QTimer *watchTimer = nullptr;  // the 10-second watch
-    QTimer *minuteTimer = nullptr; // the figure display's minute
-    int tick = 0;
-    bool newChat = false;
-    bool newNews = false;
-    int newsNumber = 0;
-    ChatSession session;
-    bool chatOpen = false;
-};
 
 void TForm1::createChatParts() {
     chat_ = std::make_unique<ChatParts>();
