@@ -105,7 +105,6 @@ void TForm1::menuShownAnew() {
     ShowIndicators(chat_->newNews, chat_->newChat);
     chat_->tick = 0;
     chat_->watchTimer->start();
-    showFigureOfMinute();
 }
 
 void TForm1::watchTick() {
@@ -162,6 +161,10 @@ void TForm1::placeChatIndicators() {
     c.newsLamp->move(newPlayer.left() - kSirenaSide - s.Scale(4),
                      newPlayer.center().y() - kSirenaSide / 2);
     c.chatLamp->move(mode.right() + s.Scale(4), mode.center().y() - kSirenaSide / 2);
+    // A new window size or language: the lamps' kind and the figure follow.
+    if (menuShown())
+        ShowIndicators(c.newNews, c.newChat);
+    showFigureOfMinute();
 }
 
 void TForm1::hideChatIndicators() {

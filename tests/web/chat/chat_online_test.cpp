@@ -116,6 +116,9 @@ TEST_F(ChatOnline, TwoProgramsChatAndTheOthersLampLights) {
         chat.messageLine()->setText(QStringLiteral("Hello Bob? Привет"));
         sent = chat.sendMessage();
         EXPECT_FALSE(chat.messageLine()->isEnabled()); // until the refresh time
+        EXPECT_TRUE(chat.refreshTimer()->isActive());
+        chat.refreshTime();
+        EXPECT_TRUE(chat.messageLine()->isEnabled());
     });
     ann->OpenChat();
     ASSERT_TRUE(sent);
@@ -306,6 +309,47 @@ TEST_F(ChatOnline, PicturesOfTheWindowsInEachDesign) {
     figure.ShowFigure(1);
     EXPECT_EQ(figure.figure().value, QStringLiteral("60")); // 45 lost of 75
     figure.grab().save(QStringLiteral(QUARN_CHAT_SHOTS "/figure.png"));
+}
+
+} // namespace
+} // namespace quarn
+
+namespace quarn {
+namespace {
+
+// The menu with both lamps lit, at the small and the large window: the
+// panel and the figure display at the large one, lone lamps at the small.
+TEST_F(ChatOnline, MenuLampsAtEachWindowSize) {
+    web::WebServices services(web::Addresses::forServer(server_.baseUrl()));
+    web::TWemRecord message;
+    message.GID = web::kChatList;
+    message.Nick = "Cid";
+    message.City = "Oslo";
+    message.Country = "1-035";
+    message.R07 = "M";
+    message.R09 = "t";
+    message.R10 = "Hi";
+    ASSERT_TRUE(services.SendWorldResult(message).ok);
+    for (const auto &[name, size] : {std::pair{"small", WindowSizeSetting::Small},
+                                     std::pair{"large", WindowSizeSetting::Large}}) {
+        ProgramFolder folder(server_.baseUrl(), "Ann");
+        Settings settings = loadSettings(folder.program);
+        settings.windowSize = size;
+        ASSERT_TRUE(saveSettings(folder.program, settings).ok);
+        web::writeChatState(folder.program.parent_path(), {0, false, false});
+        SilentSound sound;
+        auto form = openToMenu(folder, sound);
+        EXPECT_TRUE(anyLit(*form, "GSirenaB")) << name;
+        EXPECT_TRUE(anyLit(*form, "GSirenaR")) << name;
+        const bool large = form->layout().scaling.S.value() >= 1.6;
+        auto *panel = form->findChild<ImChatNews *>();
+        auto *figure = form->findChild<ImClock2 *>();
+        ASSERT_TRUE(panel && figure);
+        EXPECT_EQ(panel->isVisible(), large) << name;
+        EXPECT_EQ(figure->isVisible(), large) << name;
+        QDir().mkpath(QStringLiteral(QUARN_CHAT_SHOTS));
+        form->grab().save(QStringLiteral(QUARN_CHAT_SHOTS "/menu-%1.png").arg(name));
+    }
 }
 
 } // namespace
