@@ -149,9 +149,11 @@ bool TFStat::like() {
             }();
             if (!typed)
                 return false;
-            nick = *typed;
+            // Cut before the check: a longer nick would otherwise be asked
+            // for again and again.
+            nick = typed->left(kPassportNickLimit);
         } while (web::PassportCheck(nick.toStdString(), web::kNickField) == web::kRefused);
-        passport.nick = nick.left(kPassportNickLimit).toStdString();
+        passport.nick = nick.toStdString();
     }
     if (!web::WebServices(web_).SendLike(1, passport.nick))
         return false;

@@ -21,8 +21,8 @@ namespace quarn {
 namespace {
 
 constexpr int kWidth = 640;
-constexpr int kHeight = 600;
-constexpr int kRowsTop = 70;
+constexpr int kHeight = 660;
+constexpr int kRowsTop = 66;
 constexpr int kRows = 10;
 constexpr const char *kProductName = "Quarn";
 
