@@ -139,21 +139,21 @@ void TForm1::ShowIndicators(bool news, bool chat) {
         c.panel->raise();
 }
 
-// The panel on the right, over the chips and under the right calendar page;
-// at the smaller sizes the lamps stand beside the "New Player" and "Mode"
-// buttons. The figure display lies 7 pixels left of the right menu picture,
-// under it.
+// At the large sizes the panel and the figure display stand in the right
+// column above the coins; at the smaller sizes the lamps stand beside the
+// "New Player" and "Mode" buttons.
 void TForm1::placeChatIndicators() {
     ChatParts &c = *chat_;
     const Scaling &s = layout_.scaling;
     const QRect picture = MenuPictures::place(2, s);
     const QRect coins = onlineButtons_[4]->geometry();
+    // The figure display just above the coins, its left edge 7 pixels left
+    // of the picture; the panel above it, centred on the right column.
+    const QPoint figureAt(picture.left() - 7, coins.top() - s.Scale(2) - ImClock2::kSize.height());
     const QPoint panelAt(s.Scale(685) - ImChatNews::kSize.width() / 2,
-                         coins.top() - ImChatNews::kSize.height() - s.Scale(4) -
-                             ImClock2::kSize.height());
+                         figureAt.y() - s.Scale(2) - ImChatNews::kSize.height());
     c.panel->move(panelAt);
     c.panel->setBackground(canvas_->image().copy(QRect(panelAt, ImChatNews::kSize)));
-    const QPoint figureAt(picture.left() - 7, picture.bottom() + s.Scale(4));
     c.figure->move(figureAt);
     c.figure->setBackground(canvas_->image().copy(QRect(figureAt, ImClock2::kSize)));
     const QRect newPlayer = newPlayerButton_->geometry();

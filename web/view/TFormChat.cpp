@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QDateTime>
 #include <QLineEdit>
+#include <QLinearGradient>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
@@ -22,6 +23,7 @@ namespace {
 
 constexpr int kWidth = 640;
 constexpr int kHeight = 660;
+constexpr int kPurpleBackgroundHeight = 600;
 constexpr int kRowsTop = 66;
 constexpr int kRows = 10;
 constexpr const char *kProductName = "Quarn";
@@ -240,6 +242,14 @@ void TFormChat::paintEvent(QPaintEvent *event) {
     TWemAuxForm::paintEvent(event);
     QPainter painter(this);
     painter.setRenderHint(QPainter::TextAntialiasing);
+    if (design() == AuxDesign::Purple) {
+        // The library's background is 600 high; the window's controls need more.
+        QLinearGradient below(0, kPurpleBackgroundHeight, 0, kHeight);
+        below.setColorAt(0, QColor(70, 30, 100));
+        below.setColorAt(1, QColor(35, 10, 55));
+        painter.fillRect(
+            QRect(0, kPurpleBackgroundHeight, kWidth, kHeight - kPurpleBackgroundHeight), below);
+    }
     const QRect area = rowsArea();
     for (int slot = 1; slot <= kRows; ++slot) {
         const QRect stripe(area.left(), area.top() + (slot - 1) * kRowHeight, area.width(),
