@@ -79,7 +79,7 @@ TEST_P(ChatGuard, ANickPostsOneMessageAtATimeWhereverItComesFrom) {
     expectRefused(postFrom("127.0.0.2", server->baseUrl(), chatPost("ann", "Hi")), 429,
                   "one chat message at a time");
     // Another nick from the same address goes through.
-    EXPECT_EQ(post("Bob", "Hi").body, "$2$");
+    EXPECT_EQ(post("Bob", "Hi").status, 200);
     EXPECT_EQ(stored(), 2);
 }
 
