@@ -60,6 +60,21 @@ class SilentSound : public SoundPlayer {
     std::vector<std::string> played;
 };
 
+// Posts a chat message straight to the server, as another program would.
+bool postChat(const std::string &serverUrl, const std::string &nick, const std::string &text,
+              const std::string &country = "1-035", const std::string &sex = "M",
+              const std::string &stamp = "t") {
+    web::TWemRecord message;
+    message.GID = web::kChatList;
+    message.Nick = nick;
+    message.City = "Oslo";
+    message.Country = country;
+    message.R07 = sex;
+    message.R09 = stamp;
+    message.R10 = web::chatText(text);
+    return web::WebServices(web::Addresses::forServer(serverUrl)).SendWorldResult(message).ok;
+}
+
 class ChatOnline : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -106,16 +121,7 @@ class ChatOnline : public ::testing::Test {
 
 TEST_F(ChatOnline, TwoProgramsChatAndTheOthersLampLights) {
     // A message before: the chat state of a first start counts message 1 as seen.
-    web::TWemRecord first;
-    first.GID = web::kChatList;
-    first.Nick = "Cid";
-    first.City = "Oslo";
-    first.Country = "1-035";
-    first.R07 = "M";
-    first.R09 = "t";
-    first.R10 = "Hi";
-    ASSERT_TRUE(
-        web::WebServices(web::Addresses::forServer(server_.baseUrl())).SendWorldResult(first).ok);
+    ASSERT_TRUE(postChat(server_.baseUrl(), "Cid", "Hi"));
     ProgramFolder annFolder(server_.baseUrl(), "Ann"), bobFolder(server_.baseUrl(), "Bob");
     SilentSound annSound, bobSound;
     auto ann = openToMenu(annFolder, annSound);
@@ -236,18 +242,8 @@ TEST(ChatWindow, WithoutTheServerItShowsNoConnectAndASendFails) {
 }
 
 TEST_F(ChatOnline, TheNewestIsDrawnAtTheBottomWhenAsked) {
-    web::WebServices services(web::Addresses::forServer(server_.baseUrl()));
-    for (const char *nick : {"Ann", "Bob", "Cid"}) {
-        web::TWemRecord message;
-        message.GID = web::kChatList;
-        message.Nick = nick;
-        message.City = "Oslo";
-        message.Country = "1-035";
-        message.R07 = "M";
-        message.R09 = "t";
-        message.R10 = "Hi";
-        ASSERT_TRUE(services.SendWorldResult(message).ok);
-    }
+    for (const char *nick : {"Ann", "Bob", "Cid"})
+        ASSERT_TRUE(postChat(server_.baseUrl(), nick, "Hi"));
     QTemporaryDir dir;
     Settings settings;
     web::WebClient web(web::ServerOfRun{}, {});
@@ -260,7 +256,7 @@ TEST_F(ChatOnline, TheNewestIsDrawnAtTheBottomWhenAsked) {
     EXPECT_EQ(chat.rowAtSlot(10), 1); // the newest in the lowest row
     EXPECT_EQ(chat.rowAtSlot(8), 3);
     EXPECT_EQ(chat.rowAtSlot(1), 0); // rows without a message
-    chat.reject(); // Esc
+    chat.reject();                   // Esc
     EXPECT_EQ(web::readChatState(session.stateFolder).lastSeen, 3);
 }
 
@@ -270,15 +266,9 @@ TEST_F(ChatOnline, PicturesOfTheWindowsInEachDesign) {
     const char *texts[] = {"Hello_all!", "Привет,_клуб", "Who_plays_tonight?"};
     int i = 0;
     for (const char *nick : {"Ann", "Ирина", "Bob"}) {
-        web::TWemRecord message;
-        message.GID = web::kChatList;
-        message.Nick = nick;
-        message.City = "Oslo";
-        message.Country = i == 1 ? "1-001" : "1-035";
-        message.R07 = i == 1 ? "W" : "M";
-        message.R09 = "18:05_10.12.2026_Quarn";
-        message.R10 = web::chatText(texts[i++]);
-        ASSERT_TRUE(services.SendWorldResult(message).ok);
+        const bool woman = i == 1;
+        ASSERT_TRUE(postChat(server_.baseUrl(), nick, texts[i++], woman ? "1-001" : "1-035",
+                             woman ? "W" : "M", "18:05_10.12.2026_Quarn"));
     }
     ASSERT_TRUE(services.SendStart(1, 1));
     ASSERT_TRUE(services.SendGameStats({12, 1, 30, 45, 3, 1}));
@@ -331,16 +321,7 @@ namespace {
 // The menu with both lamps lit, at the small and the large window: the
 // panel and the figure display at the large one, lone lamps at the small.
 TEST_F(ChatOnline, MenuLampsAtEachWindowSize) {
-    web::WebServices services(web::Addresses::forServer(server_.baseUrl()));
-    web::TWemRecord message;
-    message.GID = web::kChatList;
-    message.Nick = "Cid";
-    message.City = "Oslo";
-    message.Country = "1-035";
-    message.R07 = "M";
-    message.R09 = "t";
-    message.R10 = "Hi";
-    ASSERT_TRUE(services.SendWorldResult(message).ok);
+    ASSERT_TRUE(postChat(server_.baseUrl(), "Cid", "Hi"));
     for (const auto &[name, size] : {std::pair{"small", WindowSizeSetting::Small},
                                      std::pair{"large", WindowSizeSetting::Large}}) {
         ProgramFolder folder(server_.baseUrl(), "Ann");
