@@ -7,6 +7,25 @@
 
 #include <QApplication>
 
+namespace {
+
+// The online windows the main window opens itself: chat, news, statistics
+// and the home page.
+class ProgramWindows : public quarn::AuxWindowSet {
+  public:
+    ProgramWindows(quarn::AuxContext context, quarn::TForm1 &window)
+        : AuxWindowSet(std::move(context), &window), window_(window) {}
+    void showChat() override { window_.OpenChat(); }
+    void showNews() override { window_.OpenNews(); }
+    void showStatistics() override { window_.showStatistics(); }
+    void openHomePage() override { window_.openHomePage(); }
+
+  private:
+    quarn::TForm1 &window_;
+};
+
+} // namespace
+
 int main(int, char *argv[]) {
     // The program takes no arguments of its own; Qt sees only the program name.
     int qtArgc = 1;
@@ -15,10 +34,10 @@ int main(int, char *argv[]) {
     quarn::installHintTimes(app);
     const QString folder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     quarn::TForm1 window(folder);
-    quarn::AuxWindowSet windows(
+    ProgramWindows windows(
         {folder, &window.editableSettings(), &window,
          [&window](const QString &libraryFile) { window.showMissingLibrary(libraryFile); }},
-        &window);
+        window);
     windows.setOptionsHost(&window);
     windows.setAccountSource([&window] { return window.accountStanding(); });
     windows.setRadioOpener([&window] { window.radio().OpenRadio(&window); });

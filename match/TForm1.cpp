@@ -1,4 +1,5 @@
 #include "match/TForm1.h"
+#include "match/TForm1ChatParts.h"
 
 #include "match/HintTimes.h"
 
@@ -112,6 +113,7 @@ TForm1::TForm1(const QString &folder, QWidget *parent)
     createNetworkControls();
     createSound();
     createRadio();
+    createChatParts();
     hideGameControls();
     title_.setTexts(qText(productTitleShort()), qText(buildDate()), word(WordEntry::MainCredits));
     languageSubscription_ = onLanguageChanged([this](int) { relabel(); });
@@ -305,6 +307,8 @@ bool TForm1::startUp() {
     settings_.ratingsPath = stored.worldService;
     settings_.statisticsPath = stored.statisticsService;
     startUpAccountLogin();
+    showStartMessage();
+    ReportStart();
     startMusic();
     radio_->RadioStart();
     setUpMusicPlayer();

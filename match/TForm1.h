@@ -180,6 +180,7 @@ class TForm1 : public QWidget,
     void SubmitWorldTopTen(std::int32_t score) override;
     std::optional<AccountUpdate> UpdateAccountGame(const GameState &game) override;
     bool SubmitAccountResult(const GameState &game) override;
+    void SendStatistics(const MatchStatistics &stats) override; // TForm1Chat.cpp
 
     // ---- FlightView ---------------------------------------------------------
     void showFlightRect(const QRect &rect) override;
@@ -222,6 +223,21 @@ class TForm1 : public QWidget,
     RadioController &radio() const { return *radio_; }
     // The online music player; null until the first paint.
     TMyMediaPL *musicPlayer() const { return music_; }
+
+    // ---- Chat, news and statistics (TForm1Chat.cpp) ----------------------
+    bool CheckChat();
+    bool CheckNews();
+    void ShowIndicators(bool news, bool chat);
+    void OpenNews();
+    void OpenChat();
+    void ReportStart();
+    void showStatistics();
+    void openHomePage();
+    void watchTick();
+
+  signals:
+    // The chat window's "Passport": the passport window should open.
+    void passportRequested();
 
   protected:
     void paintEvent(QPaintEvent *event) override;
@@ -329,6 +345,18 @@ class TForm1 : public QWidget,
     void filmWritten(bool ok);
     void finishRecordingOnClose();
 
+    // Chat, news and statistics (TForm1Chat.cpp).
+    struct ChatParts;
+    void createChatParts();
+    bool largeMenu() const;
+    void menuShownAnew();
+    void placeChatIndicators();
+    void hideChatIndicators();
+    void showFigureOfMinute();
+    void showStartMessage();
+    AuxContext auxContext();
+    void saveSettingsNow();
+
     // Options (TForm1Options.cpp).
     void redrawAfterOptions();
 
@@ -421,6 +449,7 @@ class TForm1 : public QWidget,
     std::function<void()> accountPictureUpdate_;
     // The account list's answer for the end-of-game window.
     std::optional<web::AccountGameSubmission> accountSubmission_;
+    std::unique_ptr<ChatParts> chat_;
     bool settlementPause_ = false;
     QTimer *gifTimer_ = nullptr;
     QLabel *gifBanner_ = nullptr;

@@ -142,12 +142,14 @@ void TForm1::showMenu() {
     for (QPushButton *picture : onlineButtons_)
         picture->show();
     MenuCalendar::of(this)->build();
+    menuShownAnew();
     update();
 }
 
 void TForm1::hideMenu() {
     screen_ = nextScreen(screen_, ScreenEvent::MatchChosen);
     radioIndicator_->hide();
+    hideChatIndicators();
     followScreenDesign(); // the table's design; the canvas is cleared below
     hideGameControls();
     MenuCalendar::of(this)->hidePages();
@@ -193,6 +195,7 @@ void TForm1::placeMenuControls() {
     showAccountState();
     drawMusicButtons();
     placeRadioIndicator();
+    placeChatIndicators();
 }
 
 void TForm1::buildMemberList() {

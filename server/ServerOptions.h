@@ -8,6 +8,14 @@
 
 namespace server {
 
+// The chat's rate limit (server/ChatGuard.h).
+struct ChatLimits {
+    qint64 nickIntervalMs = 10'000; // between two posts of one nick
+    int nickPerHour = 30;           // posts of one nick within an hour
+    int addressPerMinute = 6;       // posts from one address within a minute
+    int addressPerHour = 120;       // posts from one address within an hour
+};
+
 struct ServerOptions {
     QHostAddress listen{QHostAddress::LocalHost};
     quint16 httpPort = 8046;
@@ -34,6 +42,8 @@ struct ServerOptions {
     // PBKDF2 rounds for new password hashes; not on the command line (the
     // tests lower it to keep their many registrations quick).
     int passwordIterations = 60'000;
+    // Not on the command line: the chat's rate limit.
+    ChatLimits chatLimits;
 
     // The address the tournament lobby gives out for the game server.
     QString gameServerAddress() const;

@@ -131,7 +131,7 @@ bool WemServer::start(QString *error) {
     // Key derivations use at most half the cores: the event loop keeps the rest.
     passwordWorkers_.setMaxThreadCount(std::max(1, QThread::idealThreadCount() / 2));
     accounts_ = std::make_unique<AccountService>(db_, options_.passwordIterations);
-    world_ = std::make_unique<WorldService>(db_, *accounts_);
+    world_ = std::make_unique<WorldService>(db_, *accounts_, options_.dataDir, options_.chatLimits);
     stats_ = std::make_unique<StatsService>(db_);
     pages_ = std::make_unique<Pages>(options_.dataDir, programDir_, photoPassword_);
     games_ = std::make_unique<GameServer>(lobby_, [this](const auto &nicks, const auto &scores) {

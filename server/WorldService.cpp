@@ -52,7 +52,7 @@ bool WorldService::writes(const FormFields &form) const {
 Reply WorldService::handle(const ServiceRequest &request) {
     const FormFields &form = request.form;
     if (form.has("score"))
-        return sendResult(form, request.sessionNick);
+        return sendResult(request);
     if (form.has("rgid")) {
         const auto gid = listId(form.value("rgid", BodyStyle::Listed));
         return gid ? readCount(*gid) : badList();
@@ -127,7 +127,9 @@ Reply WorldService::readOwn(const FormFields &form) {
     return reply;
 }
 
-Reply WorldService::sendResult(const FormFields &form, const QString &sessionNick) {
+Reply WorldService::sendResult(const ServiceRequest &request) {
+    const FormFields &form = request.form;
+    const QString &sessionNick = request.sessionNick;
     const auto gid = listId(form.value("gid", BodyStyle::Raw));
     if (!gid)
         return badList();
@@ -173,7 +175,13 @@ Reply WorldService::sendResult(const FormFields &form, const QString &sessionNic
         return statusReply("no", QStringLiteral("log in to the account first"));
 
     qint64 value = *score;
+    QString text = fromWire(r10);
     if (chat) {
+        // Refused posts are neither stored nor counted.
+        if (std::optional<Reply> refusal = chatGuard_.admit(fromWire(nick), request.remote,
+                                                            QDateTime::currentMSecsSinceEpoch()))
+            return *refusal;
+        text = chatGuard_.masked(text);
         // The next number, whatever the sender believed the newest to be.
         value = db_.scalar(QStringLiteral(
                                "SELECT COALESCE(MAX(score), 0) FROM world_results WHERE gid = ?"),
@@ -191,7 +199,7 @@ Reply WorldService::sendResult(const FormFields &form, const QString &sessionNic
             // An account list entry may have an empty country name: stored as "", not NULL.
             {*gid, value, fromWire(nick),
              country.isEmpty() ? QStringLiteral("") : fromWire(country), fromWire(city),
-             fromWire(r7), fromWire(r8), fromWire(r9), fromWire(r10), nowText()});
+             fromWire(r7), fromWire(r8), fromWire(r9), text, nowText()});
     cache_.remove(*gid);
     const qint64 place = ahead + 1;
     if (account) {

@@ -8,6 +8,7 @@
 // duplicates however many players send at once; a read gives the last ten,
 // newest first.
 #include "server/AccountService.h"
+#include "server/ChatGuard.h"
 #include "server/Database.h"
 #include "server/Service.h"
 
@@ -23,7 +24,10 @@ constexpr int kChatList = 100;
 
 class WorldService : public Service {
   public:
-    WorldService(Database &db, AccountService &accounts) : db_(db), accounts_(accounts) {}
+    // dataDir: where the operator keeps the chat's ban list and word list.
+    WorldService(Database &db, AccountService &accounts, const QString &dataDir = QString(),
+                 ChatLimits chatLimits = {})
+        : db_(db), accounts_(accounts), chatGuard_(dataDir, chatLimits) {}
     bool writes(const FormFields &form) const override;
     Reply handle(const ServiceRequest &request) override;
 
@@ -34,11 +38,12 @@ class WorldService : public Service {
     Reply readList(int gid);
     Reply readCount(int gid);
     Reply readOwn(const FormFields &form);
-    Reply sendResult(const FormFields &form, const QString &sessionNick);
+    Reply sendResult(const ServiceRequest &request);
     QByteArray entryText(qint64 place, QSqlQuery &row);
 
     Database &db_;
     AccountService &accounts_;
+    ChatGuard chatGuard_;
     struct CachedList {
         QByteArray body;
         qint64 takenMs;

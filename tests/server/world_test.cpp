@@ -80,6 +80,17 @@ TEST_P(WorldLists, BadEntriesAreRefusedAndNotStored) {
 }
 
 TEST_P(WorldLists, ChatMessagesAreNumberedByTheServerAndReadNewestFirst) {
+    // A burst of messages from one address, which the chat's rate limit
+    // would refuse (chat_guard_test.cpp): a server without it.
+    client.reset();
+    ServerSetup setup;
+    setup.backend = GetParam();
+    setup.adjust = [](server::ServerOptions &options) {
+        options.chatLimits = {0, 1000, 1000, 1000};
+    };
+    server = std::make_unique<RunningServer>(setup);
+    ASSERT_TRUE(server->ok()) << server->error().toStdString();
+    client = std::make_unique<HttpClient>(server->baseUrl());
     // Two senders who both read number 0 and both send 1.
     EXPECT_EQ(send(100, "Ann", 1, "Oslo", "1-035", "10:15:00_10.12.2025_Quarn", "Hello_all").status,
               200);

@@ -1,0 +1,160 @@
+#include "web/view/ImClock2.h"
+
+#include "lang/QtWords.h"
+#include "web/Endpoints.h"
+#include "web/StatsReport.h"
+#include "web/view/CountryPictures.h"
+#include "web/view/OnlinePictures.h"
+
+#include <QPainter>
+
+namespace quarn {
+
+namespace {
+
+constexpr const char *kDigitPrefixes[] = {"GRClock", "GAClock", "GGClock", "GYClock",
+                                          "GVClock", "GLClock", "GNClock"};
+
+// Modes 3 to 5: the best of a world list.
+void bestOfList(Figure &figure, const FigureSources &sources, int listId, bool withFlag) {
+    const web::Reply<web::WorldRows> rows = sources.readWorldList(listId);
+    if (!rows.ok) {
+        figure.hint += word(WordEntry::FigureNoConnect);
+        return;
+    }
+    const web::TWemRecord &best = rows.value[0];
+    if (best.Nick == "#") {
+        figure.hint += word(WordEntry::FigureNobody);
+        return;
+    }
+    figure.value = QString::number(best.Score);
+    figure.hint += QString::fromStdString(best.Nick);
+    if (withFlag)
+        figure.flag = QString::fromStdString(best.Country);
+}
+
+} // namespace
+
+Figure composeFigure(int mode, const FigureSources &sources) {
+    Figure figure;
+    figure.mode = mode;
+    const int shown = web::figureModeShown(mode, sources.loggedIn && sources.loggedIn());
+    switch (shown) {
+    case 1:
+    case 2: {
+        figure.hint = word(shown == 1 ? WordEntry::FigureIq : WordEntry::FigureGamesWithPc);
+        figure.icon = QStringLiteral("Windows");
+        figure.label = shown == 1 ? QStringLiteral("IQ") : QStringLiteral("D");
+        const web::Reply<web::TWemStat> stats = sources.readStats();
+        if (!stats.ok) {
+            figure.hint += word(WordEntry::FigureNoConnectColon);
+            break;
+        }
+        if (shown == 1) {
+            figure.value =
+                QString::number(web::dynamicIq(stats.value.StatX[2], stats.value.StatX[3]));
+        } else {
+            const web::ShortCount count = web::shortCount(stats.value.StatX[0]);
+            figure.value = QString::fromStdString(count.digits);
+            figure.suffix = count.suffix;
+        }
+        break;
+    }
+    case 3:
+        figure.hint = word(WordEntry::FigureBestWindows);
+        figure.icon = QStringLiteral("Windows");
+        bestOfList(figure, sources, web::kLocalGamesList, true);
+        break;
+    case 4:
+        figure.hint = word(WordEntry::FigureBestAndroid);
+        figure.icon = QStringLiteral("Android");
+        bestOfList(figure, sources, web::kMobileGamesList, false);
+        break;
+    case 5:
+        figure.hint = word(WordEntry::FigureBestAccount);
+        figure.icon = QStringLiteral("Account48");
+        bestOfList(figure, sources, web::kAccountGamesList, false);
+        break;
+    case 6: {
+        figure.hint = word(WordEntry::FigureWems);
+        figure.icon = QStringLiteral("GWems128");
+        const web::Reply<int> balance = sources.readBalance();
+        if (balance.ok)
+            figure.value = QString::number(balance.value);
+        else
+            figure.hint += word(WordEntry::FigureNoConnectColon);
+        break;
+    }
+    default: {
+        figure.hint = word(WordEntry::FigureClubMembers);
+        figure.icon = QStringLiteral("Account48");
+        const web::Reply<int> members = sources.readMemberCount();
+        if (members.ok)
+            figure.value = QString::number(members.value);
+        else
+            figure.hint += word(WordEntry::FigureNoConnectBlank);
+        break;
+    }
+    }
+    return figure;
+}
+
+ImClock2::ImClock2(FigureSources sources, QWidget *parent)
+    : QWidget(parent), sources_(std::move(sources)) {
+    setObjectName(QStringLiteral("ImClock2"));
+    setFixedSize(kSize);
+}
+
+void ImClock2::ShowFigure(int mode) {
+    figure_ = composeFigure(mode, sources_);
+    setToolTip(figure_.hint);
+    setAccessibleName(figure_.hint + QLatin1Char(' ') + figure_.value +
+                      (figure_.suffix ? QString(QLatin1Char(figure_.suffix)) : QString()));
+    update();
+}
+
+void ImClock2::setBackground(const QImage &background) {
+    background_ = background;
+    update();
+}
+
+void ImClock2::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(0, 0, background_);
+    painter.drawImage(0, 0, onlinePicture(QStringLiteral("GClockBG")));
+    const QImage icon = onlinePicture(figure_.icon);
+    if (!icon.isNull())
+        painter.drawImage(QRect(10, 10, 16, 16), icon);
+    const QString prefix = QString::fromLatin1(kDigitPrefixes[std::clamp(figure_.mode, 1, 7) - 1]);
+    const web::DigitPlaces places = web::digitPlaces(std::size_t(figure_.value.size()));
+    for (std::size_t i = 0; i < places.x.size(); ++i) {
+        const QChar c = figure_.value[qsizetype(i)];
+        const QImage digit =
+            onlinePicture(prefix + (c == QLatin1Char('-') ? QStringLiteral("M") : QString(c)));
+        if (places.width)
+            painter.drawImage(QRect(places.x[i], 15, places.width, places.height), digit);
+        else
+            painter.drawImage(places.x[i], 15, digit);
+    }
+    if (!figure_.flag.isEmpty())
+        DrawFlag(figure_.flag.toStdString(), painter, 90, 10);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setBold(true);
+    if (figure_.suffix) {
+        font.setPointSize(12);
+        painter.setFont(font);
+        painter.setPen(QColor(0, 255, 255));
+        painter.drawText(QPoint(90, 25 + painter.fontMetrics().ascent()),
+                         QString(QLatin1Char(figure_.suffix)));
+    }
+    if (!figure_.label.isEmpty() && figure_.flag.isEmpty()) {
+        font.setPointSize(8);
+        painter.setFont(font);
+        painter.setPen(figure_.label == QLatin1String("IQ") ? QColor(255, 0, 0)
+                                                            : QColor(0, 255, 255));
+        painter.drawText(QPoint(90, 10 + painter.fontMetrics().ascent()), figure_.label);
+    }
+}
+
+} // namespace quarn
