@@ -103,6 +103,7 @@ void SendMatchStatistics(const GameState &game, std::int32_t matchScore, std::in
     stats.kind = KindOf(game);
     switch (stats.kind) {
     case MatchKind::Local:
+    case MatchKind::Account: // an account game is a match against the computer too
         stats.hands = matchHands;
         stats.cycleComplete = game.CycleComplete();
         stats.pointsWon = matchScore > 0 ? matchScore : 0;
@@ -116,8 +117,6 @@ void SendMatchStatistics(const GameState &game, std::int32_t matchScore, std::in
     case MatchKind::Tournament:
         stats.hands = matchHands;
         break;
-    case MatchKind::Account:
-        return;
     }
     out.Recorder().SendStatistics(stats);
 }
