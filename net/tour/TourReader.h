@@ -12,7 +12,9 @@
 // program sends ("connect", "o", "disA"), which a program ignores when it
 // receives it.
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
