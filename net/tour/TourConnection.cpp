@@ -350,16 +350,26 @@ bool TourConnection::SendChat(const QString &text) {
 }
 
 void TourConnection::AnnounceStart() {
-    if (role_ == kLeaderRole)
-        send(kBegin);
+    if (role_ != kLeaderRole)
+        return;
+    send(kBegin);
+    restartAfterOwnMove();
 }
 
 void TourConnection::AnnounceMove(int, int slot, TStr2) {
     send(MovePayload(slot));
+    restartAfterOwnMove();
 }
 
 void TourConnection::AnnouncePass(int) {
     send(kPass);
+    restartAfterOwnMove();
+}
+
+void TourConnection::restartAfterOwnMove() {
+    // The announcement comes from inside the rule operation; the seat then to
+    // move is known once it has returned.
+    QTimer::singleShot(0, this, &TourConnection::OwnMoveMade);
 }
 
 void TourConnection::AnnounceSettle(const std::array<std::int32_t, 5> &scores) {

@@ -86,6 +86,7 @@ class TourConnection : public QObject, public Announcer {
     bool ClockRunning() const;
     // After this program's own start, play or pass: the clock restarts at
     // 26 for the seat then to move (the leader's seat once the hand ended).
+    // The announcements call it once the rule operation has returned.
     void OwnMoveMade();
     // One second of the clock (the timer calls it; tests call it directly).
     void TickClock();
@@ -143,6 +144,7 @@ class TourConnection : public QObject, public Announcer {
     void stopClock();
     void startClockAt(int seat);
     void restartClockForTurn();
+    void restartAfterOwnMove();
     void send(std::string_view payload);
     void closeSocket();
     QString nameOfRole(int role) const;
