@@ -3,12 +3,8 @@
 // closing the four lobbies, a hand played to its settlement with the
 // standings changed on the server, and the hand broken off by a time-out,
 // by a participant leaving and by the server stopping.
-#include "net/tour/TFormTournament.h"
-#include "net/tour/TFormTournamentTop.h"
-#include "net/tour/TourRequests.h"
+#include "TourFixture.h"
 
-#include "../../server/ServerHarness.h"
-#include "../lan/LanFixture.h"
 #include "lang/Language.h"
 #include "opponent/Chooser.h"
 #include "rules/Moves.h"
@@ -25,48 +21,10 @@
 namespace quarn::tour {
 namespace {
 
-using lan::testing::SoundLog;
 using lan::testing::WaitUntil;
+using testing::Program;
 
 constexpr int kTable = 2;
-
-// One program: its account, game, connection and lobby.
-struct Program {
-    std::string nick;
-    std::unique_ptr<web::WebServices> web;
-    web::Account account;
-    GameState game;
-    SoundLog sound;
-    std::unique_ptr<TourConnection> connection;
-    std::unique_ptr<TFormTournament> lobby;
-    std::vector<QString> messages;
-    std::vector<QString> ended;
-    Settings settings;
-
-    TourLobbyServices services() {
-        TourLobbyServices s;
-        s.post = [this](std::string_view body) { return web->PostTournament(body); };
-        s.externalIp = [] { return std::string(); };
-        s.showMessage = [this](const QString &text) { messages.push_back(text); };
-        return s;
-    }
-    AuxContext context() {
-        AuxContext c;
-        c.folder = QDir::tempPath() + QLatin1Char('/');
-        c.settings = &settings;
-        c.sound = &sound;
-        return c;
-    }
-    void OpenLobby() {
-        lobby = std::make_unique<TFormTournament>(context(), *connection, account, services());
-        lobby->show();
-    }
-    QString SeatText(int table, int seat) const { return lobby->SeatButtonAt(table, seat)->text(); }
-    bool SeatEnabled(int table, int seat) const {
-        return lobby->SeatButtonAt(table, seat)->isEnabled();
-    }
-    int RoleToMove() const { return RoleAtSeat(connection->Role(), game.ToMove); }
-};
 
 class TourServerTest : public ::testing::Test {
   protected:
@@ -76,32 +34,8 @@ class TourServerTest : public ::testing::Test {
         ASSERT_TRUE(server_->ok()) << server_->error().toStdString();
         const char *nicks[] = {"Anna", "Boris", "Clara", "Denis"};
         for (int i = 0; i < 4; ++i) {
-            auto p = std::make_unique<Program>();
-            p->nick = nicks[i];
-            p->web =
-                std::make_unique<web::WebServices>(web::Addresses::forServer(server_->baseUrl()));
-            web::TWemUser user;
-            user.Nick = p->nick;
-            user.Pw = "secret1";
-            user.City = "Москва";
-            user.Country1 = "Russia";
-            user.Country2 = "1-001";
-            user.Sex = i % 2 ? 'M' : 'W';
-            user.EMail = p->nick + "@mail.ru";
-            user.DateR = "10.12.2025";
-            user.R01 = user.R02 = user.R03 = "xxx";
-            ASSERT_EQ(p->web->RegisterAccount(user), web::kRegistered);
-            const auto login = p->web->LoginAccount(p->nick, "secret1");
-            ASSERT_TRUE(login.ok);
-            p->account.user = login.value;
-            p->account.state = web::AccountState::LoggedIn;
-            p->connection = std::make_unique<TourConnection>(
-                p->game, Outside{nullptr, &p->sound, nullptr, nullptr});
-            Program *raw = p.get();
-            QObject::connect(p->connection.get(), &TourConnection::gameEnded,
-                             [raw](const QString &m, const QString &line) {
-                                 raw->ended.push_back(m + QLatin1Char('|') + line);
-                             });
+            auto p = testing::MakeProgram(*server_, nicks[i], i % 2 ? 'M' : 'W');
+            ASSERT_TRUE(p) << nicks[i];
             programs_.push_back(std::move(p));
         }
     }
