@@ -2,6 +2,7 @@
 // auxiliary windows it opens.
 #include "match/HintTimes.h"
 #include "match/TForm1.h"
+#include "net/tour/TourConnection.h"
 #include "radio/view/Audio.h"
 #include "ui/AuxWindowSet.h"
 
@@ -20,6 +21,10 @@ int main(int, char *argv[]) {
          [&window](const QString &libraryFile) { window.showMissingLibrary(libraryFile); }},
         &window);
     windows.setOptionsHost(&window);
+    windows.setTournamentSource([&window]() -> std::optional<quarn::TournamentStanding> {
+        const quarn::PlayerStanding &entry = window.tournament().Standing();
+        return quarn::TournamentStanding{entry.score, std::int32_t(entry.rating)};
+    });
     windows.setRadioOpener([&window] { window.radio().OpenRadio(&window); });
     window.setAuxiliaryWindows(&windows);
     window.show();

@@ -59,6 +59,8 @@ class TourConnection : public QObject, public Announcer {
     int BasePort() const { return basePort_; }
     // The standing the first deal starts the match with (the own entry).
     void SetStanding(const PlayerStanding &standing) { standing_ = standing; }
+    // The own tournament entry's standing (the game information shows it).
+    const PlayerStanding &Standing() const { return standing_; }
     // Asked at every deal for the nicks of the four roles.
     void SetRoleNames(std::function<RoleNames()> names) { roleNames_ = std::move(names); }
 
