@@ -2,6 +2,7 @@
 // auxiliary windows it opens.
 #include "match/HintTimes.h"
 #include "match/TForm1.h"
+#include "net/tour/TourConnection.h"
 #include "radio/view/Audio.h"
 #include "ui/AuxWindowSet.h"
 
@@ -40,6 +41,10 @@ int main(int, char *argv[]) {
         window);
     windows.setOptionsHost(&window);
     windows.setAccountSource([&window] { return window.accountStanding(); });
+    windows.setTournamentSource([&window]() -> std::optional<quarn::TournamentStanding> {
+        const quarn::PlayerStanding &entry = window.tournament().Standing();
+        return quarn::TournamentStanding{entry.score, std::int32_t(entry.rating)};
+    });
     windows.setRadioOpener([&window] { window.radio().OpenRadio(&window); });
     windows.setAccountOpener([&window] { window.openAccountWindow(); });
     window.setAuxiliaryWindows(&windows);

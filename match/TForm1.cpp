@@ -111,6 +111,7 @@ TForm1::TForm1(const QString &folder, QWidget *parent)
     createAnimations();
     createPopupMenu();
     createNetworkControls();
+    createTournamentControls();
     createSound();
     createRadio();
     createChatParts();

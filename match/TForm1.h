@@ -64,6 +64,9 @@ namespace lan {
 class ChatPanel;
 class NetworkSection;
 } // namespace lan
+namespace tour {
+class TourConnection;
+} // namespace tour
 
 class TForm1 : public QWidget,
                public TableView,
@@ -127,6 +130,10 @@ class TForm1 : public QWidget,
     SoundSystem &sound() const { return *sound_; }
     // The network connection of network play (host or client).
     lan::LanConnection &network() const { return *lan_; }
+    // The game-server connection of tournament play.
+    tour::TourConnection &tournament() const { return *tour_; }
+    // The tournament lobby, when logged in to the account (false otherwise).
+    bool showTournamentLobby() { return openTournament(); }
     // The one web client every online request shares (cookies, time-outs,
     // the addresses in force).
     web::WebClient &web() const { return *web_; }
@@ -326,6 +333,17 @@ class TForm1 : public QWidget,
     void networkGameInterrupted();
     void startSettlementPause();
 
+    // Tournament play (TForm1Tournament.cpp).
+    void createTournamentControls();
+    bool openTournament(); // false when not logged in
+    void tournamentDealArriving(bool firstDeal);
+    void tournamentMessageApplied();
+    void showTournamentClock();
+    void tournamentGameEnded(const QString &message, const QString &line);
+    void updateTournamentButtons();
+    void sendTournamentChat();
+    void leaveTournament();
+
     // Files.
     std::filesystem::path clubPath() const;
     bool networkClub() const { return game_.Network; }
@@ -438,6 +456,8 @@ class TForm1 : public QWidget,
     QPushButton *sendButton_ = nullptr;
     lan::ChatPanel *chatPanel_ = nullptr;
     lan::LanConnection *lan_ = nullptr;
+    tour::TourConnection *tour_ = nullptr;
+    std::array<QLabel *, 5> timerLabels_{}; // ImTimer1..4
     TableAnnouncer *announcer_ = nullptr;
     std::unique_ptr<RadioController> radio_;
     QWidget *radioIndicator_ = nullptr;

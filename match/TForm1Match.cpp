@@ -2,6 +2,7 @@
 // tick and the player's clicks and commands routed to the match driver,
 // leaving, and the records kept when the match ends.
 #include "match/TForm1.h"
+#include "net/tour/TourConnection.h"
 
 #include "lang/QtWords.h"
 #include "match/Ask.h"
@@ -46,7 +47,10 @@ void connectToWeb(lan::NetworkSection &section, web::WebClient &client) {
 } // namespace
 
 Outside TForm1::outside() {
-    return Outside{this, this, game_.Network ? lan_->MoveAnnouncer() : nullptr, this};
+    Announcer *announcer = game_.Network      ? lan_->MoveAnnouncer()
+                           : game_.Tournament ? static_cast<Announcer *>(tour_)
+                                              : nullptr;
+    return Outside{this, this, announcer, this};
 }
 
 // ---- Choosing the player --------------------------------------------------------
@@ -227,7 +231,10 @@ void TForm1::CommandButton() {
 void TForm1::LeaveButton() {
     if (!game_.InGame || !game_.MayLeave || !leaveButton_->isEnabled())
         return;
+    const bool tournament = game_.Tournament;
     driver_.endMatch();
+    if (tournament)
+        leaveTournament();
 }
 
 void TForm1::Tick() {
@@ -263,11 +270,12 @@ void TForm1::BottomHandHover(int x) {
 }
 
 void TForm1::updateGameButtons() {
-    const GameButtons buttons = gameButtonsFor(situationOf(game_));
+    const GameButtons buttons = gameButtonsFor(situationOf(game_, tour_->Role()));
     commandButton_->setText(word(buttons.commandLabel));
     commandButton_->setAccessibleName(commandButton_->text());
     commandButton_->setEnabled(buttons.commandEnabled && !settlementPause_);
     leaveButton_->setEnabled(buttons.leaveEnabled && game_.MayLeave);
+    updateTournamentButtons();
 }
 
 void TForm1::outlinePlayableCards() {
@@ -292,6 +300,8 @@ void TForm1::abandonMatch() {
         leaveAccountMatch();
     if (game_.Network)
         lan_->Close();
+    if (game_.Tournament)
+        tour_->Forget(); // the game-server connection and the move clock stop
     enterMenuState();
 }
 

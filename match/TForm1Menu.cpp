@@ -94,7 +94,7 @@ void TForm1::createOnlinePictures() {
          }},
         {"ImageTournament", WordEntry::MainTournamentHint,
          [this] {
-             if (!windows_->showTournament())
+             if (!openTournament() && !windows_->showTournament())
                  Ask::inform(this, word(WordEntry::TourLogInFirst));
          }},
         {"ImageStatistics", WordEntry::MainStatisticsHint, [this] { windows_->showStatistics(); }},

@@ -2,6 +2,7 @@
 // welcome window, the match of a host or a client, the in-match chat line
 // and its four-line panel, and the end of a game when a player leaves.
 #include "match/TForm1.h"
+#include "net/tour/TourConnection.h"
 
 #include "match/TImage.h"
 #include "net/lan/LanProtocol.h"
@@ -79,8 +80,10 @@ void TForm1::showChatControls() {
     // Disabled while a client waits for the host's first deal, and once the
     // connection is gone.
     const lan::LanClient *client = lan_->Client();
-    const bool connected = lan_->Session() && lan_->Session()->Joining() != lan::kIdle &&
-                           !(client && client->AwaitingFirstDeal());
+    const bool connected = game_.Tournament
+                               ? tour_->Connected()
+                               : lan_->Session() && lan_->Session()->Joining() != lan::kIdle &&
+                                     !(client && client->AwaitingFirstDeal());
     for (QWidget *w : std::initializer_list<QWidget *>{chatPanel_, chatLine_, sendButton_}) {
         w->setEnabled(connected);
         w->show();
@@ -89,6 +92,8 @@ void TForm1::showChatControls() {
 }
 
 void TForm1::sendChatLine() {
+    if (game_.Tournament)
+        return sendTournamentChat();
     const QString text = chatLine_->text().left(lan::kChatTextMax);
     if (!game_.Network || text.isEmpty() || !lan_->Session())
         return;

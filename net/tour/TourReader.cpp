@@ -1,0 +1,116 @@
+#include "net/tour/TourReader.h"
+
+#include "net/lan/LanProtocol.h"
+#include "net/lan/LanReader.h"
+#include "net/tour/TourProtocol.h"
+
+#include <charconv>
+
+namespace quarn::tour {
+namespace {
+
+bool StartsWith(std::string_view bytes, std::string_view prefix) {
+    return bytes.substr(0, prefix.size()) == prefix;
+}
+
+int RoleDigit(char c) {
+    return c >= '1' && c <= '4' ? c - '0' : 0;
+}
+
+// The local network's reader knows the deal's layout; a deal read on its own
+// gives its deck when it is a whole, complete one.
+bool ReadDeal(std::string_view bytes, Deck &deck) {
+    lan::LanReader reader(lan::LanSide::Client);
+    for (const lan::LanMessage &m : reader.Feed(bytes))
+        if (m.kind == lan::LanKind::Deal) {
+            deck = m.deck;
+            return true;
+        }
+    return false;
+}
+
+int Slot(std::string_view frame) {
+    const char a = frame.size() > 5 ? frame[4] : ' ';
+    const char b = frame.size() > 5 ? frame[5] : ' ';
+    if (a < '0' || a > '9' || b < '0' || b > '9')
+        return 0;
+    return (a - '0') * 10 + (b - '0');
+}
+
+bool ReadScores(std::string_view frame, std::array<std::int32_t, 5> &scores) {
+    for (int role = 1; role <= kRoleCount; ++role) {
+        std::string_view field = frame.substr(1 + 5 * (role - 1), 5);
+        while (!field.empty() && field.front() == ' ')
+            field.remove_prefix(1);
+        int value = 0;
+        const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
+        if (error != std::errc() || end != field.data() + field.size() || field.empty())
+            return false;
+        scores[role] = value;
+    }
+    return true;
+}
+
+} // namespace
+
+TourMessage TourReader::Decode(std::string_view message) {
+    TourMessage m;
+    m.bytes = std::string(message);
+    if (message.empty())
+        return m;
+    if (message.front() == 'b') {
+        if (ReadDeal(message, m.deck))
+            m.kind = TourKind::Deal;
+        return m;
+    }
+    if (message.size() != kFrameLength)
+        return m;
+    m.role = RoleDigit(message.back());
+    const std::string_view payload = message.substr(0, kFrameLength - 1);
+    if (StartsWith(payload, kChat)) {
+        m.kind = TourKind::Chat;
+        m.text = std::string(payload.substr(1, payload.find(kFrameFill) - 1));
+    } else if (StartsWith(payload, kBegin)) {
+        m.kind = TourKind::Begin;
+    } else if (StartsWith(payload, kMove)) {
+        m.kind = TourKind::Move;
+        m.slot = Slot(payload);
+    } else if (StartsWith(payload, kPass)) {
+        m.kind = TourKind::Pass;
+    } else if (StartsWith(payload, kSettle)) {
+        m.kind = TourKind::Settlement;
+    } else if (payload.front() == 'e') {
+        m.kind = TourKind::GameOver;
+    } else if (payload.front() == 'a') {
+        m.kind = TourKind::Left;
+        m.role = RoleDigit(payload[5]);
+    } else if (payload.front() == 'T') {
+        m.kind = TourKind::TimeOut;
+    } else if (StartsWith(payload, kConnect)) {
+        m.kind = TourKind::Connect;
+    } else if (StartsWith(payload, kScores)) {
+        if (ReadScores(payload, m.scores))
+            m.kind = TourKind::Scores;
+    } else if (StartsWith(payload, kLeaveSeat)) {
+        m.kind = TourKind::LeaveSeat;
+    }
+    return m;
+}
+
+std::vector<TourMessage> TourReader::Feed(std::string_view chunk) {
+    pending_.append(chunk);
+    std::vector<TourMessage> messages;
+    std::size_t at = 0;
+    while (at < pending_.size()) {
+        const std::size_t length =
+            pending_[at] == 'b' ? std::size_t(lan::kDealLength) : std::size_t(kFrameLength);
+        if (pending_.size() - at < length)
+            break;
+        messages.push_back(Decode(std::string_view(pending_).substr(at, length)));
+        at += length;
+    }
+    pending_.erase(0, at);
+    return messages;
+}
+
+} // namespace quarn::tour
