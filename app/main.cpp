@@ -21,6 +21,9 @@ int main(int, char *argv[]) {
         &window);
     windows.setOptionsHost(&window);
     windows.setRadioOpener([&window] { window.radio().OpenRadio(&window); });
+    windows.setWorldOpeners({[&window](std::int32_t score) { window.openWorldSubmission(score); },
+                             [&window] { window.openWorldTopTen(); },
+                             [&window] { window.openPassport(); }});
     window.setAuxiliaryWindows(&windows);
     window.show();
     return app.exec();

@@ -35,6 +35,7 @@
 #include "ui/UiText.h"
 #include "web/Account.h"
 #include "web/WebClient.h"
+#include "web/WorldLists.h"
 
 #include <QPointer>
 #include <QString>
@@ -42,6 +43,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -185,6 +187,21 @@ class TForm1 : public QWidget,
     void designChanged() override;
     bool downloadLibrary(const QString &libraryFile) override;
     QSize screenSize() const override;
+    // "Passport": asks the auxiliary windows for the passport window.
+    void showPassport() override;
+
+    // ---- The world windows (TForm1World.cpp) ---------------------------------
+    // "Top Ten" (Button9): the world top ten, or the club's top ten without
+    // the graphics library; a message while the world lists are paused.
+    void topTenClick();
+    // Open the windows themselves (the auxiliary windows call them). The
+    // world top ten opens on the category given (the tournament window asks
+    // for its own), else as the menu opens it.
+    void openWorldTopTen(std::optional<web::WorldCategory> category = std::nullopt);
+    void openWorldSubmission(std::int32_t score);
+    void openPassport();
+    // What the world top ten window remembers while the program runs.
+    web::WorldTopTenState &worldTopTenState() { return worldTopTen_; }
 
     // ---- MelodyControl (the radio switches the melody off) ----------------
     bool melodyOn() const override;
@@ -370,6 +387,7 @@ class TForm1 : public QWidget,
     std::unique_ptr<TableAccessibility> access_;
     std::unique_ptr<web::WebClient> web_;
     web::Account account_;
+    web::WorldTopTenState worldTopTen_;
     bool settlementPause_ = false;
     QTimer *gifTimer_ = nullptr;
     QLabel *gifBanner_ = nullptr;

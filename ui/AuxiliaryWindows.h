@@ -19,7 +19,12 @@ class AuxiliaryWindows {
     // After a completed cycle: the place in the club's top ten (0 when the
     // result did not enter it) and the cycle score.
     virtual void showEndOfGame(bool /*networkClub*/, int /*place*/, std::int32_t /*score*/) {}
+    // After a completed local cycle: the world top ten submission window.
     virtual void submitWorldTopTen(std::int32_t /*score*/) {}
+    // The world top ten window ("Top Ten" when the graphics library is there).
+    virtual void showWorldTopTen() {}
+    // The passport window (the options' "Passport").
+    virtual void showPassport() {}
     virtual void showGameInformation(const GameState & /*game*/) {}
     virtual void showSpeed() {}
     virtual void showHelp() {}
