@@ -4,7 +4,7 @@
 #include "web/FieldCheck.h"
 
 #include <array>
-#include <cstdio>
+#include <charconv>
 
 namespace web {
 
@@ -92,9 +92,11 @@ std::string cityWithCountry(const TWemRecord &row) {
 }
 
 std::string ratingText(double rating) {
-    std::array<char, 48> text{};
-    std::snprintf(text.data(), text.size(), "%.3f", rating);
-    return text.data();
+    // Whatever the locale: a point and three decimals.
+    std::array<char, 64> text{};
+    const auto written =
+        std::to_chars(text.data(), text.data() + text.size(), rating, std::chars_format::fixed, 3);
+    return written.ec == std::errc() ? std::string(text.data(), written.ptr) : std::string("0.000");
 }
 
 std::string placeText(int place) {
