@@ -19,7 +19,7 @@ namespace {
 
 constexpr int WindowWidth = 620;
 constexpr int WindowHeight = 640;
-constexpr int RowHeight = 26;
+constexpr int RowHeight = 25;
 constexpr int OwnRowHeight = 20;
 constexpr int OwnRowCount = 5;
 constexpr int RefreshDelayMs = 10000;
@@ -38,7 +38,7 @@ AuxLook worldLook() {
     look.conciseHeading = QStringLiteral("ServerRead") + code;
     look.aristocraticRibbon = QStringLiteral("GCap300");
     look.aristocraticTitle = word(WordEntry::WorldTopTenCaption);
-    look.redRibbon = QStringLiteral("GLenta360x100");
+    look.redRibbon = QStringLiteral("GLenta590x116"); // the heading is wider than the short ribbon
     look.redHeading = QStringLiteral("GFormServerRead") + code;
     look.purpleHeading = QStringLiteral("GFormServerRead") + code;
     look.purpleIcon = QStringLiteral("GIcon48ServerRead");
@@ -259,7 +259,29 @@ void TFormServerRead::load() {
     afterLoad();
 }
 
+// The shown rows as text for screen readers (the rows themselves are drawn).
+QString TFormServerRead::rowsText() const {
+    QStringList lines{utf8(web::categoryInfo(state_.category).title)};
+    auto add = [&lines](const Part &part) {
+        if (part.failed)
+            lines << NoConnect;
+        for (const Row &row : part.rows)
+            lines << QStringLiteral("%1 %2 %3 %4")
+                         .arg(QString::fromStdString(web::placeText(row.place)), row.nick,
+                              row.where, row.value)
+                         .simplified();
+    };
+    add(top_);
+    if (web::categoryInfo(state_.category).listId != 0) {
+        lines << word(WordEntry::WorldNumberOfGames) + QStringLiteral(": ") +
+                     (countFailed_ ? NoConnect : QString::number(std::max(gameCount_, 0)));
+        add(own_);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 void TFormServerRead::afterLoad() {
+    setAccessibleDescription(rowsText());
     showCriterionChoices();
     refresh_->hide();
     refreshTimer_->start();

@@ -95,6 +95,7 @@ class TFormServerRead : public TWemAuxForm {
     void readTournament();
     void readClub(bool networkClub);
     void afterLoad();
+    QString rowsText() const;
     void showCriterionChoices();
     void paintRows(QPainter &painter, const Part &part, QRect area, int rowHeight, bool flags,
                    bool withSex) const;

@@ -2,6 +2,7 @@
 
 #include "rules/SoundPlayer.h"
 #include "ui/THeadingBand.h"
+#include "web/Countries.h"
 #include "web/WorldLists.h"
 #include "web/view/CountryPictures.h"
 #include "web/view/TFormServerInfo.h"
@@ -69,6 +70,19 @@ TFormServerWrite::TFormServerWrite(const AuxContext &context, web::WebServices &
     const web::Passport passport = web::passportOf(settings());
     send_->setEnabled(web::passportUsable(passport.nick, passport.city));
     send_->setDefault(send_->isEnabled());
+    describe();
+}
+
+void TFormServerWrite::describe() {
+    const web::Passport passport = web::passportOf(settings());
+    QStringList lines{
+        QString::fromStdString(passport.nick),
+        QString::fromStdString(std::string(web::countryOfCode(passport.country).english)) +
+            QStringLiteral(", ") + QString::fromStdString(passport.city),
+        colon(WordEntry::WorldYourScore) + QString::number(score_)};
+    if (place_ > 0)
+        lines << colon(WordEntry::WorldYourPlace) + QString::number(place_);
+    setAccessibleDescription(lines.join(QLatin1Char('\n')));
 }
 
 int TFormServerWrite::top() const {
@@ -79,6 +93,7 @@ void TFormServerWrite::OpenPassport() {
     playSound(kSoundWindowOpens);
     TFormServerInfo window(context(), this);
     hooks_.runWindow(window);
+    describe();
     update();
     const web::Passport passport = web::passportOf(settings());
     send_->setEnabled(!sent_ && web::passportUsableAfterEdit(passport.nick, passport.city));
@@ -97,6 +112,7 @@ void TFormServerWrite::Send() {
     sent_ = true;
     send_->setEnabled(false);
     close_->setFocus();
+    describe();
     update();
 }
 

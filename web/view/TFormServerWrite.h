@@ -34,6 +34,8 @@ class TFormServerWrite : public TWemAuxForm {
 
   private:
     int top() const;
+    // The window's facts as text for screen readers (the window draws them).
+    void describe();
 
     web::WebServices &web_;
     WorldWindowHooks hooks_;
