@@ -12,6 +12,7 @@
 #include "web/view/TFormServerInfo.h"
 #include "web/view/TFormServerRead.h"
 #include "web/view/TFormServerWrite.h"
+#include "web/world/RenoAccount.h"
 
 #include <QApplication>
 #include <QDir>
@@ -40,16 +41,7 @@ void shoot(QWidget &window, const QString &file) {
 }
 
 void seed(web::WebServices &web) {
-    web::TWemUser ann;
-    ann.Nick = "Ann";
-    ann.Pw = "secret1";
-    ann.City = "Reno";
-    ann.Country1 = "USA";
-    ann.Country2 = "3-034";
-    ann.Sex = 'W';
-    ann.EMail = "snow@mail.us";
-    ann.DateR = "10.12.2025";
-    ann.R01 = ann.R02 = ann.R03 = "xxx";
+    const web::TWemUser ann = testing_support::renoAccount();
     web.RegisterAccount(ann);
     web.LoginAccount("Ann", "secret1");
     web::TWemGame game;

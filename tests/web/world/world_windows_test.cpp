@@ -4,6 +4,7 @@
 // from that server (and "No Connect" with the server down).
 #include "server/ServerHarness.h"
 #include "ui/UiFixture.h"
+#include "web/world/RenoAccount.h"
 
 #include "store/Settings.h"
 #include "web/Countries.h"
@@ -263,16 +264,7 @@ class WorldTopTen : public ServerWindows {
         if (HasFatalFailure())
             return;
         // An account with a rating and a result in the account list.
-        web::TWemUser ann;
-        ann.Nick = "Ann";
-        ann.Pw = "secret1";
-        ann.City = "Reno";
-        ann.Country1 = "USA";
-        ann.Country2 = "3-034";
-        ann.Sex = 'W';
-        ann.EMail = "snow@mail.us";
-        ann.DateR = "10.12.2025";
-        ann.R01 = ann.R02 = ann.R03 = "xxx";
+        const web::TWemUser ann = testing_support::renoAccount();
         ASSERT_EQ(web->RegisterAccount(ann), web::kRegistered);
         const auto login = web->LoginAccount("Ann", "secret1");
         ASSERT_TRUE(login.ok);
