@@ -36,7 +36,7 @@ AuxLook worldLook() {
     AuxLook look;
     look.window = QStringLiteral("ServerRead");
     look.conciseHeading = QStringLiteral("ServerRead") + code;
-    look.aristocraticRibbon = QStringLiteral("GCap300");
+    look.aristocraticRibbon = QStringLiteral("GCap610");
     look.aristocraticTitle = word(WordEntry::WorldTopTenCaption);
     look.redRibbon = QStringLiteral("GLenta590x116"); // the heading is wider than the short ribbon
     look.redHeading = QStringLiteral("GFormServerRead") + code;
