@@ -47,6 +47,9 @@ int main(int, char *argv[]) {
     });
     windows.setRadioOpener([&window] { window.radio().OpenRadio(&window); });
     windows.setAccountOpener([&window] { window.openAccountWindow(); });
+    windows.setWorldOpeners({[&window](std::int32_t score) { window.openWorldSubmission(score); },
+                             [&window] { window.openWorldTopTen(); },
+                             [&window] { window.openPassport(); }});
     window.setAuxiliaryWindows(&windows);
     window.show();
     return app.exec();

@@ -90,6 +90,8 @@ TForm1::TForm1(const QString &folder, QWidget *parent)
     // replace both.
     openAccountWindowForMatch_ = [this] { openAccountWindow(true); };
     accountPictureUpdate_ = [this] { showAccountState(); };
+    // The chat window's "Passport" opens the passport window.
+    connect(this, &TForm1::passportRequested, this, &TForm1::openPassport);
 
     setObjectName(QStringLiteral("Form1"));
     setAccessibleName(qText(productTitle()));

@@ -37,6 +37,7 @@
 #include "web/Account.h"
 #include "web/AccountMatch.h"
 #include "web/WebClient.h"
+#include "web/WorldLists.h"
 
 #include <QPointer>
 #include <QString>
@@ -222,6 +223,22 @@ class TForm1 : public QWidget,
     bool downloadLibrary(const QString &libraryFile) override;
     void radioListSourceChanged() override;
     QSize screenSize() const override;
+    // "Passport": asks the auxiliary windows for the passport window.
+    void showPassport() override;
+
+    // ---- The world windows (TForm1World.cpp) ---------------------------------
+    // "Top Ten" (Button9): the world top ten, or the club's top ten without
+    // the graphics library; a message while the world lists are paused.
+    void topTenClick();
+    // Open the windows themselves (the auxiliary windows call them). The
+    // world top ten opens on the category given (the tournament window asks
+    // for its own), else as the menu opens it.
+    void openWorldTopTen(std::optional<web::WorldCategory> category = std::nullopt);
+    void openWorldSubmission(std::int32_t score);
+    void openPassport();
+    std::function<web::Reply<web::WorldRows>(char)> tournamentTopTenReader();
+    // What the world top ten window remembers while the program runs.
+    web::WorldTopTenState &worldTopTenState() { return worldTopTen_; }
 
     // ---- MelodyControl (the radio switches the melody off) ----------------
     bool melodyOn() const override;
@@ -470,6 +487,7 @@ class TForm1 : public QWidget,
     // The account list's answer for the end-of-game window.
     std::optional<web::AccountGameSubmission> accountSubmission_;
     std::unique_ptr<ChatParts> chat_;
+    web::WorldTopTenState worldTopTen_;
     bool settlementPause_ = false;
     QTimer *gifTimer_ = nullptr;
     QLabel *gifBanner_ = nullptr;

@@ -50,8 +50,7 @@ void TForm1::createMenuControls() {
     newPlayerButton_ = makeButton(QStringLiteral("Button6"), word(WordEntry::MainNewPlayer));
     connect(newPlayerButton_, &QPushButton::clicked, this, [this] { startMatchFor(kNewPlayer); });
     topTenButton_ = makeButton(QStringLiteral("Button9"), word(WordEntry::MainTopTen));
-    connect(topTenButton_, &QPushButton::clicked, this,
-            [this] { windows_->showTopTen(settings_.multiplayer); });
+    connect(topTenButton_, &QPushButton::clicked, this, [this] { topTenClick(); });
     optionsButton_ = makeButton(QStringLiteral("Button10"), word(WordEntry::MainOptions));
     connect(optionsButton_, &QPushButton::clicked, this, [this] { windows_->showOptions(); });
     exitButton_ = makeButton(QStringLiteral("Button11"), word(WordEntry::MainExit));

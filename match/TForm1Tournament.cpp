@@ -11,6 +11,7 @@
 #include "net/tour/TFormTournament.h"
 #include "net/tour/TourConnection.h"
 #include "web/WebServices.h"
+#include "web/view/TFormServerRead.h"
 
 #include "lang/QtWords.h"
 
@@ -63,6 +64,8 @@ bool TForm1::openTournament() {
     };
     services.externalIp = [this] { return web::WebServices(*web_).LookupExternalIp(); };
     services.showMessage = [this](const QString &text) { Ask::inform(this, text); };
+    if (TFormServerRead::windowPicturesAvailable(folder_))
+        services.openWorldTopTen = [this] { openWorldTopTen(web::WorldCategory::Tournament); };
     const AuxContext context{folder_, &settings_, this,
                              [this](const QString &library) { showMissingLibrary(library); }};
     tour::TFormTournament lobby(context, *tour_, account_, std::move(services), this);

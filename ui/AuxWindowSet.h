@@ -56,6 +56,26 @@ class AuxWindowSet : public AuxiliaryWindows {
         if (radio_)
             radio_();
     }
+    // The world windows (the main window opens them: they need its web client
+    // and account).
+    struct WorldOpeners {
+        std::function<void(std::int32_t score)> submit;
+        std::function<void()> topTen;
+        std::function<void()> passport;
+    };
+    void setWorldOpeners(WorldOpeners openers) { world_ = std::move(openers); }
+    void submitWorldTopTen(std::int32_t score) override {
+        if (world_.submit)
+            world_.submit(score);
+    }
+    void showWorldTopTen() override {
+        if (world_.topTen)
+            world_.topTen();
+    }
+    void showPassport() override {
+        if (world_.passport)
+            world_.passport();
+    }
 
     void showAccount() override {
         if (accountOpener_)
@@ -79,6 +99,7 @@ class AuxWindowSet : public AuxiliaryWindows {
     QSize screen_;
     std::function<void()> radio_;
     std::function<void()> accountOpener_;
+    WorldOpeners world_;
 };
 
 } // namespace quarn

@@ -22,7 +22,12 @@ class AuxiliaryWindows {
     // After a rated account game: the place in the account list, the game's
     // score and the bonus in Wems (0 none, -1 could not be added).
     virtual void showAccountEndOfGame(int /*place*/, std::int32_t /*score*/, int /*bonus*/) {}
+    // After a completed local cycle: the world top ten submission window.
     virtual void submitWorldTopTen(std::int32_t /*score*/) {}
+    // The world top ten window ("Top Ten" when the graphics library is there).
+    virtual void showWorldTopTen() {}
+    // The passport window (the options' "Passport").
+    virtual void showPassport() {}
     virtual void showGameInformation(const GameState & /*game*/) {}
     virtual void showSpeed() {}
     virtual void showHelp() {}

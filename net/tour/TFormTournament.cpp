@@ -439,6 +439,10 @@ void TFormTournament::closeEvent(QCloseEvent *event) {
 }
 
 void TFormTournament::OpenTopTen() {
+    if (services_.openWorldTopTen) {
+        services_.openWorldTopTen();
+        return;
+    }
     TFormTournamentTop top(context(), own_, services_, this);
     top.exec();
 }

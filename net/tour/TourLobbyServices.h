@@ -20,6 +20,10 @@ struct TourLobbyServices {
     std::function<std::string()> externalIp;
     // A modal message with one OK button.
     std::function<void(const QString &text)> showMessage;
+    // Opens the world top ten in its tournament category; unset when the
+    // graphics library's window pictures are missing, and the lobby shows
+    // its own tournament top ten instead.
+    std::function<void()> openWorldTopTen;
 };
 
 } // namespace quarn::tour

@@ -51,6 +51,8 @@ class RecordingWindows : public AuxiliaryWindows {
         opened.push_back(networkClub ? "net top ten" : "top ten");
     }
     void showHistory() override { opened.push_back("history"); }
+    void showWorldTopTen() override { opened.push_back("world top ten"); }
+    void showPassport() override { opened.push_back("passport"); }
     void showSpeed() override { opened.push_back("speed"); }
     void showHelp() override { opened.push_back("help"); }
     void showAbout() override { opened.push_back("about"); }
