@@ -16,13 +16,15 @@ namespace {
 constexpr int WindowWidth = 460;
 constexpr int WindowHeight = 700;
 
-AuxLook topTenLook() {
+} // namespace
+
+AuxLook topTenLook(const QString &aristocraticTitle) {
     const QString code = pictureCodeText();
     AuxLook look;
     look.window = QStringLiteral("TopTen");
     look.conciseHeading = QStringLiteral("TopTen") + code;
     look.aristocraticRibbon = QStringLiteral("GCap300");
-    look.aristocraticTitle = word(WordEntry::ClubTopTen);
+    look.aristocraticTitle = aristocraticTitle;
     look.redRibbon = QStringLiteral("GLenta360x100");
     look.redHeading = QStringLiteral("GFormTopTen") + code;
     look.purpleHeading = QStringLiteral("GFormTopTen") + code;
@@ -30,10 +32,9 @@ AuxLook topTenLook() {
     return look;
 }
 
-} // namespace
-
 TFormTopTen::TFormTopTen(const AuxContext &context, bool networkClub, QWidget *parent)
-    : TWemAuxForm(context, topTenLook(), {}, parent), networkClub_(networkClub) {
+    : TWemAuxForm(context, topTenLook(word(WordEntry::ClubTopTen)), {}, parent),
+      networkClub_(networkClub) {
     setWindowTitle(word(WordEntry::ClubTopTen));
     setFixedSize(WindowWidth, WindowHeight);
     centreHeadingBand();

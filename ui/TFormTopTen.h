@@ -11,6 +11,10 @@ namespace quarn {
 
 class TAnimation;
 
+// The look of a top-ten window in every design, with the title the
+// aristocratic design writes on its ribbon.
+AuxLook topTenLook(const QString &aristocraticTitle);
+
 class TFormTopTen : public TWemAuxForm {
     Q_OBJECT
   public:

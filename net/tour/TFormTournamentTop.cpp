@@ -2,6 +2,7 @@
 
 #include "lang/QtWords.h"
 #include "net/tour/TourRequests.h"
+#include "ui/TFormTopTen.h"
 #include "ui/THeadingBand.h"
 #include "ui/UiPictures.h"
 #include "ui/Words.h"
@@ -24,20 +25,6 @@ constexpr int kMedalTop = 455;
 // The choice of the window, kept while the program runs.
 TopCriterion rememberedCriterion = TopCriterion::Score;
 
-AuxLook topLook() {
-    const QString code = pictureCodeText();
-    AuxLook look;
-    look.window = QStringLiteral("TopTen");
-    look.conciseHeading = QStringLiteral("TopTen") + code;
-    look.aristocraticRibbon = QStringLiteral("GCap300");
-    look.aristocraticTitle = word(WordEntry::TourTopTenHeading);
-    look.redRibbon = QStringLiteral("GLenta360x100");
-    look.redHeading = QStringLiteral("GFormTopTen") + code;
-    look.purpleHeading = QStringLiteral("GFormTopTen") + code;
-    look.purpleIcon = QStringLiteral("GIcon48TopTen");
-    return look;
-}
-
 } // namespace
 
 TopCriterion TFormTournamentTop::RememberedCriterion() {
@@ -46,7 +33,8 @@ TopCriterion TFormTournamentTop::RememberedCriterion() {
 
 TFormTournamentTop::TFormTournamentTop(const AuxContext &context, const TWemClient &own,
                                        TourLobbyServices services, QWidget *parent)
-    : TWemAuxForm(context, topLook(), {}, parent), own_(own), services_(std::move(services)) {
+    : TWemAuxForm(context, topTenLook(word(WordEntry::TourTopTenHeading)), {}, parent), own_(own),
+      services_(std::move(services)) {
     setObjectName(QStringLiteral("TFormTournamentTop"));
     setWindowTitle(word(WordEntry::TourTopTenCaption));
     setFixedSize(kWindowWidth, kWindowHeight);
