@@ -21,6 +21,16 @@ function(quarn_library name)
   endif()
 endfunction()
 
+# quarn_automoc(TARGET)
+# Runs moc on the target's Qt classes. The folder's headers are watched, so a
+# header added later (a glob picks it up) reaches moc in an existing build
+# folder too, not only in a new one.
+function(quarn_automoc target)
+  set_target_properties(${target} PROPERTIES AUTOMOC ON)
+  file(GLOB headers CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
+  set_property(TARGET ${target} APPEND PROPERTY AUTOGEN_TARGET_DEPENDS ${headers})
+endfunction()
+
 # quarn_test(NAME SOURCES file... LIBS lib... [QT])
 # A GoogleTest executable registered with ctest, one ctest entry per test case.
 # QT: the test opens windows; it runs on the offscreen platform and without the

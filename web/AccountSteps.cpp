@@ -5,9 +5,10 @@
 #include "web/FieldCheck.h"
 #include "web/ProfileFields.h"
 #include "web/Scramble.h"
+#include "web/WorldLists.h"
 
+#include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace web {
 namespace {
@@ -259,16 +260,9 @@ int wemsFontSize(int balance) {
 }
 
 std::string formatRating(double rating) {
-    if (!std::isfinite(rating))
-        rating = 0;
-    const double rounded = std::round(rating * 1000.0) / 1000.0;
-    char text[400];
-    std::snprintf(text, sizeof text, "%.3f", rounded == 0 ? 0.0 : rounded);
-    std::string result(text);
-    for (char &c : result)
-        if (c == '.')
-            c = ',';
-    return result;
+    std::string text = ratingText(rating);
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
 }
 
 TInfo14 profileForSaving(TInfo14 info) {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 
 namespace web {
 
@@ -92,10 +93,17 @@ std::string cityWithCountry(const TWemRecord &row) {
 }
 
 std::string ratingText(double rating) {
-    // Whatever the locale: a point and three decimals.
-    std::array<char, 64> text{};
+    // Rounded half away from zero to three decimals first, so that 2.0005
+    // shows 2.001 and a tiny negative rating no "-0.000"; written whatever the
+    // locale.
+    if (!std::isfinite(rating))
+        rating = 0;
+    double rounded = std::round(rating * 1000.0) / 1000.0;
+    if (rounded == 0)
+        rounded = 0; // no minus zero
+    std::array<char, 400> text{};
     const auto written =
-        std::to_chars(text.data(), text.data() + text.size(), rating, std::chars_format::fixed, 3);
+        std::to_chars(text.data(), text.data() + text.size(), rounded, std::chars_format::fixed, 3);
     return written.ec == std::errc() ? std::string(text.data(), written.ptr) : std::string("0.000");
 }
 

@@ -85,7 +85,8 @@ WorldCategory classicChoiceCategory(int choice);
 
 // "City, Country": the lists of short country names.
 std::string cityWithCountry(const TWemRecord &row);
-// A rating with three decimals and a point ("2.550").
+// A rating rounded to three decimals, written with a point ("2.550"); a
+// rating that is not a number reads as 0.
 std::string ratingText(double rating);
 // A place followed by a period: "1.".
 std::string placeText(int place);

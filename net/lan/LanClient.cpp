@@ -2,6 +2,7 @@
 
 #include <QTcpSocket>
 
+#include "net/lan/SocketClose.h"
 #include "rules/Match.h"
 #include "rules/Moves.h"
 
@@ -226,12 +227,7 @@ void LanClient::closeSocket() {
     socket_ = nullptr;
     queue_.clear();
     holding_ = false;
-    socket->disconnect(this);
-    if (socket->state() == QAbstractSocket::ConnectedState)
-        socket->disconnectFromHost();
-    else
-        socket->abort();
-    socket->deleteLater();
+    closeQuietly(socket, this);
 }
 
 } // namespace quarn::lan

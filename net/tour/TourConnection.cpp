@@ -5,6 +5,7 @@
 
 #include "lang/QtWords.h"
 #include "net/lan/LanProtocol.h"
+#include "net/lan/SocketClose.h"
 #include "rules/Moves.h"
 #include "rules/SoundPlayer.h"
 
@@ -109,12 +110,7 @@ void TourConnection::closeSocket() {
         return;
     QTcpSocket *socket = socket_;
     socket_ = nullptr;
-    socket->disconnect(this);
-    if (socket->state() == QAbstractSocket::ConnectedState)
-        socket->disconnectFromHost();
-    else
-        socket->abort();
-    socket->deleteLater();
+    lan::closeQuietly(socket, this);
 }
 
 // ---- Received messages ---------------------------------------------------------

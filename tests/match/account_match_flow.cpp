@@ -4,6 +4,7 @@
 // completes the game goes to the account list with its bonus; a server that
 // stops in the middle is asked about and nothing it acknowledged is lost.
 #include "WindowFixture.h"
+#include "tests/server/TestMember.h"
 
 #include "store/History.h"
 #include "tests/server/ServerHarness.h"
@@ -38,16 +39,11 @@ class AccountMatchFlow : public WindowTest {
         server_ = std::make_unique<RunningServer>();
         ASSERT_TRUE(server_->ok()) << server_->error().toStdString();
         std::ofstream(folder_ / "Quarn.srv") << server_->baseUrl() << "\n";
-        web::TWemUser user;
-        user.Nick = "Ann";
-        user.Pw = "secret1";
-        user.City = "Omsk";
-        user.Country1 = "Russia";
-        user.Country2 = "1-001";
-        user.Sex = 'W';
-        user.EMail = "ann@example.org";
-        user.DateR = "01.02.2024";
-        user.R01 = user.R02 = user.R03 = "xxx";
+        const web::TWemUser user = servertest::testMember({.nick = "Ann",
+                                                           .city = "Omsk",
+                                                           .sex = 'W',
+                                                           .email = "ann@example.org",
+                                                           .dateR = "01.02.2024"});
         ASSERT_EQ(own().RegisterAccount(user), web::kRegistered);
     }
 

@@ -4,6 +4,7 @@
 // the service writes it, reads them back. Made through the program's own
 // requests against a running wem-server.
 #include "ServiceFixture.h"
+#include "tests/server/TestMember.h"
 
 #include "web/Countries.h"
 #include "web/WebServices.h"
@@ -25,17 +26,10 @@ class NamesWithNo : public ServiceTest {
     }
     static web::TWemUser user(const std::string &nick, const std::string &city,
                               const std::string &email, int continent, int index) {
-        web::TWemUser u;
-        u.Nick = nick;
-        u.Pw = "secret1";
-        u.City = city;
-        u.Country1 = std::string(web::CountryNames(continent, index).shortName);
-        u.Country2 = web::formatCountryCode(continent, index);
-        u.Sex = 'M';
-        u.EMail = email;
-        u.DateR = "10.12.2025";
-        u.R01 = u.R02 = u.R03 = "xxx";
-        return u;
+        return servertest::testMember({.nick = nick,
+                                       .city = city,
+                                       .countryCode = web::formatCountryCode(continent, index),
+                                       .email = email});
     }
     std::unique_ptr<web::WebServices> web;
 };

@@ -8,14 +8,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryFile>
 #include <QThread>
 
 #include <curl/curl.h>
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 using namespace servertest;
 
@@ -24,36 +21,17 @@ namespace {
 class PhotoUpload : public testing::Test {
   protected:
     void SetUp() override {
-        if (::geteuid() != 0)
-            GTEST_SKIP() << "the FTP server needs root (PAM login, then the ftp user)";
-        if (!QFileInfo(QStringLiteral("/usr/sbin/vsftpd")).isExecutable())
-            GTEST_SKIP() << "vsftpd is not installed (scripts/setup installs it)";
+        const QString why = PhotoFtp::unavailable();
+        if (!why.isEmpty())
+            GTEST_SKIP() << why.toStdString();
         server = std::make_unique<RunningServer>();
         ASSERT_TRUE(server->ok()) << server->error().toStdString();
-        ftpPort = freePort();
-        const quint16 passive = freePortBlock(20);
-        ftp.setProcessChannelMode(QProcess::MergedChannels);
-        ftp.start(QStringLiteral(QUARN_PHOTO_FTP),
-                  {QStringLiteral("--data"), server->dataDir(), QStringLiteral("--port"),
-                   QString::number(ftpPort), QStringLiteral("--pasv-min"),
-                   QString::number(passive + 1), QStringLiteral("--pasv-max"),
-                   QString::number(passive + 20)});
-        ASSERT_TRUE(ftp.waitForStarted());
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            GameClient probe(ftpPort); // any TCP connection tells that it listens
-            if (probe.connected())
-                return;
-            if (ftp.state() == QProcess::NotRunning)
-                break;
-            QThread::msleep(100);
-        }
-        FAIL() << "vsftpd did not start: " << ftp.readAll().toStdString();
+        ASSERT_TRUE(ftp.start(QStringLiteral(QUARN_PHOTO_FTP), server->dataDir()))
+            << "vsftpd did not start: " << ftp.output().toStdString();
+        ftpPort = ftp.port();
     }
     // This installation's password, made by the server at its first start.
-    std::string password() const {
-        QFile file(server->dataDir() + QStringLiteral("/ftp-password"));
-        return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toStdString() : "";
-    }
+    std::string password() const { return photoFtpPassword(*server); }
     // What the server serves as the nick's photo once the upload was checked.
     bool served(const std::string &nick, const QByteArray &content) {
         HttpClient client(server->baseUrl());
@@ -73,13 +51,6 @@ class PhotoUpload : public testing::Test {
             QThread::msleep(50);
         }
         return false;
-    }
-    void TearDown() override {
-        if (ftp.state() != QProcess::NotRunning) {
-            ftp.terminate();
-            if (!ftp.waitForFinished(5000))
-                ftp.kill();
-        }
     }
     long upload(const std::string &user, const std::string &password, const std::string &path,
                 const QByteArray &content) {
@@ -103,7 +74,7 @@ class PhotoUpload : public testing::Test {
         return code;
     }
     std::unique_ptr<RunningServer> server;
-    QProcess ftp;
+    PhotoFtp ftp;
     quint16 ftpPort = 0;
 };
 

@@ -2,6 +2,7 @@
 // against a running wem-server: what the server answers is what the
 // program's reply scanning reads.
 #include "ServiceFixture.h"
+#include "tests/server/TestMember.h"
 
 #include "store/AtomicFile.h"
 #include "web/WebServices.h"
@@ -25,17 +26,8 @@ class ProgramRequests : public ServiceTest {
         web = std::make_unique<web::WebServices>(web::Addresses::forServer(server->baseUrl()));
     }
     static web::TWemUser user(const std::string &nick) {
-        web::TWemUser u;
-        u.Nick = nick;
-        u.Pw = "secret1";
-        u.City = "Москва";
-        u.Country1 = "Russia";
-        u.Country2 = "1-001";
-        u.Sex = 'W';
-        u.EMail = nick + "@mail.ru";
-        u.DateR = "10.12.2025";
-        u.R01 = u.R02 = u.R03 = "xxx";
-        return u;
+        return servertest::testMember(
+            {.nick = nick, .city = "Москва", .sex = 'W', .email = nick + "@mail.ru"});
     }
     std::unique_ptr<web::WebServices> web;
 };

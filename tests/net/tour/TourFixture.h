@@ -6,6 +6,7 @@
 #include "net/tour/TFormTournament.h"
 #include "net/tour/TFormTournamentTop.h"
 #include "net/tour/TourRequests.h"
+#include "tests/server/TestMember.h"
 
 #include "../../server/ServerHarness.h"
 #include "../lan/LanFixture.h"
@@ -64,16 +65,8 @@ struct Program {
 // hold the session); the account as the program keeps it.
 inline bool RegisterAndLogIn(web::WebServices &web, const std::string &nick, char sex,
                              web::Account &account) {
-    web::TWemUser user;
-    user.Nick = nick;
-    user.Pw = "secret1";
-    user.City = "Москва";
-    user.Country1 = "Russia";
-    user.Country2 = "1-001";
-    user.Sex = sex;
-    user.EMail = nick + "@mail.ru";
-    user.DateR = "10.12.2025";
-    user.R01 = user.R02 = user.R03 = "xxx";
+    const web::TWemUser user = servertest::testMember(
+        {.nick = nick, .city = "Москва", .sex = sex, .email = nick + "@mail.ru"});
     if (web.RegisterAccount(user) != web::kRegistered)
         return false;
     const auto login = web.LoginAccount(nick, "secret1");

@@ -18,11 +18,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -31,8 +29,6 @@
 #include <QThread>
 
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 #include <deque>
 #include <filesystem>
@@ -447,33 +443,14 @@ class ProfileFlow : public AccountFlow {
         ASSERT_TRUE(logIn(account, "Ann"));
     }
     bool startFtp() {
-        if (::geteuid() != 0 || !QFileInfo(QStringLiteral("/usr/sbin/vsftpd")).isExecutable())
+        if (!PhotoFtp::unavailable().isEmpty() ||
+            !ftp.start(QStringLiteral(QUARN_PHOTO_FTP), server->dataDir()))
             return false;
-        ftpPort = freePort();
-        const quint16 passive = freePortBlock(20);
-        ftp.start(QStringLiteral(QUARN_PHOTO_FTP),
-                  {QStringLiteral("--data"), server->dataDir(), QStringLiteral("--port"),
-                   QString::number(ftpPort), QStringLiteral("--pasv-min"),
-                   QString::number(passive + 1), QStringLiteral("--pasv-max"),
-                   QString::number(passive + 20)});
-        if (!ftp.waitForStarted())
-            return false;
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            GameClient probe(ftpPort);
-            if (probe.connected()) {
-                client->addresses().upload.port = ftpPort;
-                return true;
-            }
-            QThread::msleep(100);
-        }
-        return false;
+        client->addresses().upload.port = ftp.port();
+        return true;
     }
     void TearDown() override {
-        if (ftp.state() != QProcess::NotRunning) {
-            ftp.terminate();
-            if (!ftp.waitForFinished(5000))
-                ftp.kill();
-        }
+        ftp.stop(); // before the server and its data folder go
         AccountFlow::TearDown();
     }
     QString jpeg(int width, int height, QColor colour) {
@@ -485,15 +462,13 @@ class ProfileFlow : public AccountFlow {
         return file;
     }
     web::Account account;
-    QProcess ftp;
-    quint16 ftpPort = 0;
+    PhotoFtp ftp;
 };
 
 TEST_F(ProfileFlow, TheServersUploadPasswordIsTakenAtStart) {
-    QFile file(server->dataDir() + QStringLiteral("/ftp-password"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(web::Unscramble(client->addresses().upload.password, web::kAccountKey),
-              file.readAll().trimmed().toStdString());
+    const std::string password = photoFtpPassword(*server);
+    ASSERT_FALSE(password.empty());
+    EXPECT_EQ(web::Unscramble(client->addresses().upload.password, web::kAccountKey), password);
     EXPECT_EQ(web::Unscramble(client->addresses().upload.user, web::kAccountKey), "wemphoto");
 }
 

@@ -1,22 +1,17 @@
 #pragma once
 // The account the world window tests and screenshots register: a player
 // from Reno whose e-mail holds "no" too.
+#include "tests/server/TestMember.h"
 #include "web/Records.h"
 
 namespace quarn::testing_support {
 
 inline web::TWemUser renoAccount() {
-    web::TWemUser ann;
-    ann.Nick = "Ann";
-    ann.Pw = "secret1";
-    ann.City = "Reno";
-    ann.Country1 = "USA";
-    ann.Country2 = "3-034";
-    ann.Sex = 'W';
-    ann.EMail = "snow@mail.us";
-    ann.DateR = "10.12.2025";
-    ann.R01 = ann.R02 = ann.R03 = "xxx";
-    return ann;
+    return servertest::testMember({.nick = "Ann",
+                                   .city = "Reno",
+                                   .countryCode = "3-034",
+                                   .sex = 'W',
+                                   .email = "snow@mail.us"});
 }
 
 } // namespace quarn::testing_support
