@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace server {
@@ -44,6 +45,9 @@ struct ServerOptions {
     int passwordIterations = 60'000;
     // Not on the command line: the chat's rate limit.
     ChatLimits chatLimits;
+    // Not on the command line: seconds since the epoch for the sessions and the
+    // password delays; empty is the system clock (tests hold it still).
+    std::function<qint64()> clock;
 
     // The address the tournament lobby gives out for the game server.
     QString gameServerAddress() const;

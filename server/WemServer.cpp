@@ -124,8 +124,9 @@ bool WemServer::start(QString *error) {
     // Servers sharing a PostgreSQL database share the sessions and the
     // failure counts too; a lone SQLite server keeps them in memory.
     Database *shared = db_.kind() == Database::Kind::Postgres ? &db_ : nullptr;
-    sessions_ = std::make_unique<Sessions>(shared);
-    throttle_ = std::make_unique<LoginThrottle>(shared);
+    const Clock clock = options_.clock ? options_.clock : systemClock();
+    sessions_ = std::make_unique<Sessions>(shared, clock);
+    throttle_ = std::make_unique<LoginThrottle>(shared, clock);
     passwordQueue_ = std::make_unique<PasswordQueue>(options_.maxPasswordChecks,
                                                      options_.maxPasswordChecksPerAddress);
     // Key derivations use at most half the cores: the event loop keeps the rest.
