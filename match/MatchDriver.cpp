@@ -51,7 +51,7 @@ void MatchDriver::setChooser(int seat, SeatChooser chooser) {
 void MatchDriver::setStrongOpponents(bool on, std::uint64_t seed) {
     for (int seat = 1; seat < kPlayerSeat; ++seat) {
         if (on)
-            strong_[std::size_t(seat)].emplace(seed + std::uint64_t(seat), kDefaultRollouts);
+            strong_[std::size_t(seat)].emplace(seed + std::uint64_t(seat), kDefaultDeals);
         else
             strong_[std::size_t(seat)].reset();
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <limits>
+#include <vector>
 
 #include "opponent/SelfPlay.h"
 
@@ -17,13 +18,6 @@ constexpr double kDisagreementWeight = 0.01;
 // Swaps tried before the first deal is used, and between two deals.
 constexpr int kChainBurnIn = 200;
 constexpr int kChainStepsPerDeal = 10;
-// The deals come in batches of this many; a card may be dropped after
-// kMinBatches, when its shortfall against the leading card is at least
-// three times the standard error of that shortfall (the margin is kept
-// squared).
-constexpr int kBatchDeals = 50;
-constexpr int kMinBatches = 5;
-constexpr long long kDropMarginSquared = 9;
 
 std::uint64_t SplitMix(std::uint64_t &x) {
     std::uint64_t z = (x += 0x9E3779B97F4A7C15ull);
@@ -157,90 +151,146 @@ class DealChain {
     }
 };
 
-// Plays the hand out with the standard chooser at every seat and gives the
-// seat's points from here to the end of the hand.
-int RolloutResult(CompactHand hand, int seat) {
-    PlayOutWithChooser(hand);
-    return hand.Result(seat);
-}
+// What follows one of the seat's cards up to its next real choice: the
+// other seats' cards and passes and the seat's own forced moves, all played
+// by the standard chooser. `seen` is a running hash of those moves: two
+// deals that show the seat the same moves lead to the same next choice.
+struct NextChoice {
+    CompactHand hand;
+    std::uint64_t seen = 1469598103934665603ull; // FNV-1a offset basis
+    bool choosing = false;                       // false: the hand ended first
+};
 
-// The candidate cards of one choice and what the deals said of them: each
-// card's total, and for every pair of cards the sum and the sum of squares
-// of the batch differences, so that a card that falls clearly behind can be
-// dropped. The walk's deals follow on from one another, so a single deal's
-// spread would understate the error; batch sums are near independent. All
-// sums are whole numbers and the test is done in them, so that every
-// machine drops the same cards.
-class CardRace {
-  public:
-    CardRace(CardSet legal, int standard) : standard_(standard) {
-        for (CardSet rest = legal; rest != 0; rest &= rest - 1)
-            cards_[count_++] = LowestBit(rest);
-        alive_ = (1u << count_) - 1;
-    }
-
-    int Count() const { return count_; }
-    int Card(int i) const { return cards_[i]; }
-    bool Alive(int i) const { return ((alive_ >> i) & 1u) != 0; }
-    bool Decided() const { return (alive_ & (alive_ - 1)) == 0; }
-
-    // Adds one batch: the summed points of each card over its deals.
-    void AddBatch(const std::array<long long, kCardsPerSeat> &batch) {
-        ++batches_;
-        for (int i = 0; i < count_; ++i) {
-            total_[i] += batch[i];
-            for (int j = 0; j < count_; ++j) {
-                const long long d = batch[i] - batch[j];
-                diffSum_[i][j] += d;
-                diffSquares_[i][j] += d * d;
+NextChoice PlayToNextChoice(const CompactHand &from, int seat) {
+    NextChoice next{from};
+    CompactHand &hand = next.hand;
+    for (int moves = 0; hand.InPlay() && moves < kHandMoveLimit; ++moves) {
+        const CardSet held = hand.held[hand.toMove];
+        const int chosen = ChooseCardBit(held, hand.table, hand.moveNumber);
+        if (hand.toMove == seat && chosen >= 0) {
+            const CardSet fits = PlayableCards(hand.table, hand.moveNumber) & held;
+            if ((fits & (fits - 1)) != 0) {
+                next.choosing = true;
+                return next;
             }
         }
+        const auto move = static_cast<std::uint64_t>(hand.toMove * 64 + chosen + 1);
+        next.seen = (next.seen ^ move) * 1099511628211ull; // FNV-1a prime
+        if (chosen < 0)
+            hand.Pass();
+        else
+            hand.Play(chosen);
+    }
+    return next;
+}
+
+// The seat's choices from here, over the sampled deals: a node is one
+// choice of the seat as it will see it (what it holds, the table and what
+// the others did on the way), and every deal that leads there plays every
+// card it could play. Deals that show the seat different moves part into
+// different nodes, so a later choice is made on what the seat will know
+// then, never on the hidden cards of one deal. kLookAhead choices deep,
+// after which the standard chooser plays the hand out.
+//
+// A node's value is its best card's sum over the deals that reach it; a
+// card's sum is what its deals scored where the hand ended or the search
+// stopped, plus the values of the choices it led to. Sums, not averages:
+// every card of a node is played in the same deals.
+class ChoiceTree {
+  public:
+    ChoiceTree(const CompactHand &root, int seat) : seat_(seat) {
+        nodes_.reserve(4096);
+        AddNode(root);
     }
 
-    // Drops every card whose shortfall against the leader is at least
-    // three standard errors; cards that did exactly as well as the
-    // leader in every batch are dropped too (nothing tells them apart).
-    void DropTrailing() {
-        if (batches_ < kMinBatches)
-            return;
-        const int leader = Leader();
-        for (int i = 0; i < count_; ++i) {
-            if (i != leader && Alive(i) && ClearlyBehind(leader, i))
-                alive_ &= ~(1u << i);
-        }
-    }
+    // Plays every line of the tree in one more deal of the unseen cards.
+    void AddDeal(const CompactHand &deal) { Expand(0, deal, kLookAhead); }
 
-    // The card still in the race with the best total; the standard
-    // chooser's card wins a tie.
-    int Leader() const {
-        int leader = -1;
-        for (int i = 0; i < count_; ++i) {
-            if (Alive(i) && (leader < 0 || total_[i] > total_[leader] ||
-                             (total_[i] == total_[leader] && cards_[i] == standard_)))
-                leader = i;
-        }
-        return leader;
-    }
+    int RootCardCount() const { return nodes_[0].count; }
+    int RootCard(int i) const { return nodes_[0].card[i]; }
+    long long RootCardSum(int i) const { return CardSum(0, i); }
 
   private:
-    using PairSums = std::array<std::array<long long, kCardsPerSeat>, kCardsPerSeat>;
-    int standard_;
-    std::array<int, kCardsPerSeat> cards_{};
-    int count_ = 0;
-    unsigned alive_ = 0;
-    int batches_ = 0;
-    std::array<long long, kCardsPerSeat> total_{};
-    PairSums diffSum_{};
-    PairSums diffSquares_{};
+    static constexpr int kLookAhead = 2;
 
-    // mean >= z * sqrt(variance / n) for the n batch differences, with
-    // mean = S / n and variance = (Q - S^2 / n) / (n - 1), squared and
-    // multiplied out: S >= 0 and S^2 (n - 1) >= z^2 (n Q - S^2).
-    bool ClearlyBehind(int leader, int i) const {
-        const long long n = batches_;
-        const long long sum = diffSum_[leader][i];
-        const long long squares = diffSquares_[leader][i];
-        return sum >= 0 && sum * sum * (n - 1) >= kDropMarginSquared * (n * squares - sum * sum);
+    struct Node {
+        CardSet table = 0;
+        int moveNumber = 0;
+        int count = 0;
+        std::array<std::uint8_t, kCardsPerSeat> card{}; // the standard chooser's first
+        std::array<long long, kCardsPerSeat> ended{};   // points of lines that stopped
+        std::array<int, kCardsPerSeat> firstNext{};     // list of the choices led to
+    };
+    struct Link {
+        std::uint64_t seen;
+        int node;
+        int next;
+    };
+
+    int seat_;
+    std::vector<Node> nodes_;
+    std::vector<Link> links_;
+
+    int AddNode(const CompactHand &hand) {
+        Node node;
+        node.table = hand.table;
+        node.moveNumber = hand.moveNumber;
+        const CardSet held = hand.held[seat_];
+        const CardSet fits = PlayableCards(hand.table, hand.moveNumber) & held;
+        const int standard = ChooseCardBit(held, hand.table, hand.moveNumber);
+        node.card[node.count++] = static_cast<std::uint8_t>(standard);
+        for (CardSet rest = fits & ~(CardSet{1} << standard); rest != 0; rest &= rest - 1)
+            node.card[node.count++] = static_cast<std::uint8_t>(LowestBit(rest));
+        node.firstNext.fill(-1);
+        nodes_.push_back(node);
+        return static_cast<int>(nodes_.size()) - 1;
+    }
+
+    // The node a card's line leads to with these moves seen on the way; the
+    // table is compared too, so that even a clash of the hash cannot join
+    // two different choices.
+    int NodeAfter(int from, int i, const NextChoice &next) {
+        for (int link = nodes_[from].firstNext[i]; link >= 0; link = links_[link].next) {
+            const Node &node = nodes_[links_[link].node];
+            if (links_[link].seen == next.seen && node.table == next.hand.table &&
+                node.moveNumber == next.hand.moveNumber)
+                return links_[link].node;
+        }
+        const int node = AddNode(next.hand);
+        links_.push_back(Link{next.seen, node, nodes_[from].firstNext[i]});
+        nodes_[from].firstNext[i] = static_cast<int>(links_.size()) - 1;
+        return node;
+    }
+
+    void Expand(int id, const CompactHand &hand, int depth) {
+        for (int i = 0; i < nodes_[id].count; ++i) {
+            CompactHand line = hand;
+            line.Play(nodes_[id].card[i]);
+            if (depth > 0) {
+                const NextChoice next = PlayToNextChoice(line, seat_);
+                if (next.choosing) {
+                    Expand(NodeAfter(id, i, next), next.hand, depth - 1);
+                    continue;
+                }
+                line = next.hand;
+            }
+            PlayOutWithChooser(line);
+            nodes_[id].ended[i] += line.Result(seat_);
+        }
+    }
+
+    long long CardSum(int id, int i) const {
+        long long sum = nodes_[id].ended[i];
+        for (int link = nodes_[id].firstNext[i]; link >= 0; link = links_[link].next)
+            sum += Value(links_[link].node);
+        return sum;
+    }
+
+    long long Value(int id) const {
+        long long best = CardSum(id, 0);
+        for (int i = 1; i < nodes_[id].count; ++i)
+            best = std::max(best, CardSum(id, i));
+        return best;
     }
 };
 
@@ -387,8 +437,8 @@ PerSeat<CardSet> DealSampler::Sample(OpponentRandom &random) const {
     return hands;
 }
 
-StrongOpponent::StrongOpponent(std::uint64_t seed, int rolloutsPerCard, Pruning pruning)
-    : random_(seed), rollouts_(rolloutsPerCard > 0 ? rolloutsPerCard : 1), pruning_(pruning) {}
+StrongOpponent::StrongOpponent(std::uint64_t seed, int dealsPerChoice)
+    : random_(seed), deals_(dealsPerChoice > 0 ? dealsPerChoice : 1) {}
 
 std::uint8_t StrongOpponent::ChooseCard(const GameState &game, const HandKnowledge &knowledge) {
     const int seat = game.ToMove;
@@ -410,7 +460,6 @@ int StrongOpponent::ChooseCardBit(const SeatView &view, const HandKnowledge &kno
     if (!sampler.Valid())
         return standard;
 
-    CardRace race(legal, standard);
     DealChain chain(sampler, knowledge, view.seat, random_);
     chain.Walk(kChainBurnIn, random_);
 
@@ -419,28 +468,23 @@ int StrongOpponent::ChooseCardBit(const SeatView &view, const HandKnowledge &kno
     start.bank = view.bank;
     start.toMove = view.seat;
     start.moveNumber = view.moveNumber;
-    // Every card still in the race is tried in the same deals, so the
-    // comparison between cards is not blurred by the luck of the deals.
-    for (int dealt = 0; dealt < rollouts_ && !race.Decided();) {
-        std::array<long long, kCardsPerSeat> batch{};
-        const int deals = std::min(kBatchDeals, rollouts_ - dealt);
-        for (int deal = 0; deal < deals; ++deal) {
-            chain.Walk(kChainStepsPerDeal, random_);
-            start.held = chain.Deal();
-            for (int i = 0; i < race.Count(); ++i) {
-                if (!race.Alive(i))
-                    continue;
-                CompactHand hand = start;
-                hand.Play(race.Card(i));
-                batch[i] += RolloutResult(hand, view.seat);
-            }
-        }
-        dealt += deals;
-        race.AddBatch(batch);
-        if (pruning_ == Pruning::DropTrailing)
-            race.DropTrailing();
+    start.held = chain.Deal();
+    ChoiceTree tree(start, view.seat);
+    for (int deal = 0; deal < deals_; ++deal) {
+        chain.Walk(kChainStepsPerDeal, random_);
+        start.held = chain.Deal();
+        tree.AddDeal(start);
     }
-    return race.Card(race.Leader());
+    // The standard chooser's card comes first and keeps a tie.
+    int best = 0;
+    long long bestSum = tree.RootCardSum(0);
+    for (int i = 1; i < tree.RootCardCount(); ++i) {
+        if (const long long sum = tree.RootCardSum(i); sum > bestSum) {
+            best = i;
+            bestSum = sum;
+        }
+    }
+    return tree.RootCard(best);
 }
 
 } // namespace quarn

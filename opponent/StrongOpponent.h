@@ -1,25 +1,24 @@
 #pragma once
 // The strong computer opponent: a search over deals of the cards the seat
-// cannot see. For each card it may play it plays the hand out in many deals
-// that agree with everything the seat knows (its own hand, the table, the
-// other seats' card counts, what their passes proved and the order of their
-// plays), every seat then following the standard chooser, and it plays the
-// card with the best average points for itself at the end of the hand: the
-// bank if it wins, minus its passes and the cards it is left with.
+// cannot see. It samples deals that agree with everything the seat knows
+// (its own hand, the table, the other seats' card counts, what their passes
+// proved and the order of their plays), and in every deal it plays each card
+// it may play, the other seats following the standard chooser. At its own
+// next two choices it again tries every card, and there it chooses on what
+// it will have seen by then (deals that show it the same moves are judged
+// together), never on one deal's hidden cards; after them the standard
+// chooser plays the hand out. It plays the card with the best total points
+// for itself at the end of the hand: the bank if it wins, minus its passes
+// and the cards it is left with.
 //
 // The deals are drawn from those that agree with the counts and passes, and
 // among them a deal under which the other seats' plays look like the
 // standard chooser's is preferred: the computer seats play so, and what a
 // seat chose among several cards tells what else it held.
 //
-// Every card is tried in the same deals. The deals come in batches, and a
-// card whose shortfall against the leading card is clearly more than chance
-// (or that did exactly as well as it in every deal) leaves the race, so the
-// budget goes to the close calls and a clear choice ends early.
-//
-// Its strength is the number of rollouts per legal card (at most: a race
-// may end sooner), so a seeded opponent makes the same choices on every
-// machine. It draws from its own generator, never from the deal's.
+// Its strength is the number of deals per choice, so a seeded opponent makes
+// the same choices on every machine. It draws from its own generator, never
+// from the deal's.
 //
 // Use by whoever drives a hand: keep one HandKnowledge per hand (see
 // opponent/HandKnowledge.h) and one StrongOpponent per computer seat for the
@@ -36,14 +35,10 @@
 
 namespace quarn {
 
-// Rollouts per legal card by default (the most a choice may spend). The
-// widest choice there is (eight cards at the fifth card of a hand) with no
-// card dropped, its worst case, stays within 150 ms of one core
+// Deals per choice by default. The widest choice there is (eight cards at
+// the fifth card of a hand), its worst case, stays within 150 ms of one core
 // (BM_StrongWidestChoice in bench/bench_opponent.cpp).
-inline constexpr int kDefaultRollouts = 10000;
-
-// Whether cards that fall clearly behind leave the race early.
-enum class Pruning { DropTrailing, KeepAll };
+inline constexpr int kDefaultDeals = 800;
 
 // What a seat may know of a hand in play.
 struct SeatView {
@@ -109,8 +104,7 @@ class DealSampler {
 
 class StrongOpponent {
   public:
-    explicit StrongOpponent(std::uint64_t seed, int rolloutsPerCard = kDefaultRollouts,
-                            Pruning pruning = Pruning::DropTrailing);
+    explicit StrongOpponent(std::uint64_t seed, int dealsPerChoice = kDefaultDeals);
 
     // The slot 1..CardCount of the card the seat to move (game.ToMove)
     // plays, or 0 when it must pass. It reads only what that seat may know.
@@ -118,12 +112,11 @@ class StrongOpponent {
     // The same on a seat's view: the card's bit, or -1 to pass.
     int ChooseCardBit(const SeatView &view, const HandKnowledge &knowledge);
 
-    int RolloutsPerCard() const { return rollouts_; }
+    int DealsPerChoice() const { return deals_; }
 
   private:
     OpponentRandom random_;
-    int rollouts_;
-    Pruning pruning_;
+    int deals_;
 };
 
 } // namespace quarn

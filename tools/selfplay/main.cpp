@@ -15,9 +15,9 @@
 // after each one.
 //
 // --strong SEATS plays the listed seats (digits 1..4, e.g. "4" or "123")
-// with the strong opponent, at most N rollouts per card (--rollouts,
-// default kDefaultRollouts). Deals depend only on the seed, so runs with and
-// without --strong play the same deals.
+// with the strong opponent, playing out N sampled deals per choice
+// (--rollouts, default kDefaultDeals). Deals depend only on the seed, so
+// runs with and without --strong play the same deals.
 //
 // Exits with 1, naming the broken rule, if anything goes wrong; 2 on bad
 // arguments. With --trace every event is printed, one per line:
@@ -58,7 +58,7 @@ struct Options {
     bool trace = false;
     bool check = false;
     PerSeat<bool> strong{};
-    int rollouts = kDefaultRollouts;
+    int rollouts = kDefaultDeals;
 };
 
 template <typename Number> std::optional<Number> ParseNumber(std::string_view text) {
