@@ -17,7 +17,7 @@ namespace {
 constexpr double kDisagreementWeight = 0.01;
 // Swaps tried before the first deal is used, and between two deals.
 constexpr int kChainBurnIn = 200;
-constexpr int kChainStepsPerDeal = 10;
+constexpr int kChainStepsPerDeal = 40;
 
 std::uint64_t SplitMix(std::uint64_t &x) {
     std::uint64_t z = (x += 0x9E3779B97F4A7C15ull);

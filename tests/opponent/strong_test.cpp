@@ -146,7 +146,7 @@ TEST(StrongOpponent, SeededChoicesAreTheSameOnEveryMachine) {
         const int slot = strong.ChooseCard(game, HandKnowledge{});
         cards.push_back(slot == 0 ? "pass" : CardToUtf8(game.Hands[4][slot].card));
     }
-    EXPECT_EQ(cards, (std::vector<std::string>{"8ч", "8ч", "8б", "1ч", "8к", "8ч"}));
+    EXPECT_EQ(cards, (std::vector<std::string>{"1ч", "8б", "8ч", "8ч", "8ч", "8ч"}));
 }
 
 } // namespace
