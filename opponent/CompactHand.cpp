@@ -67,11 +67,7 @@ void PlayOutWithChooser(CompactHand &hand) {
     // cards and a few passes between them; the limit only guards against a
     // broken position.
     for (int moves = 0; hand.InPlay() && moves < kHandMoveLimit; ++moves) {
-        const int bit = ChooseCardBit(hand.held[hand.toMove], hand.table, hand.moveNumber);
-        if (bit < 0)
-            hand.Pass();
-        else
-            hand.Play(bit);
+        hand.PlayOrPass(ChooseCardBit(hand.held[hand.toMove], hand.table, hand.moveNumber));
     }
 }
 

@@ -49,6 +49,14 @@ struct CompactHand {
         toMove = toMove % kSeatCount + 1;
     }
 
+    // What the chooser's answer asks for: the card's bit, or -1 to pass.
+    void PlayOrPass(int bit) {
+        if (bit < 0)
+            Pass();
+        else
+            Play(bit);
+    }
+
     // The seat to move pays the pass fee and the turn moves on.
     void Pass() {
         paid[toMove] += kPassFee;

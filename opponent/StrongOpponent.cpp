@@ -176,10 +176,7 @@ NextChoice PlayToNextChoice(const CompactHand &from, int seat) {
         }
         const auto move = static_cast<std::uint64_t>(hand.toMove * 64 + chosen + 1);
         next.seen = (next.seen ^ move) * 1099511628211ull; // FNV-1a prime
-        if (chosen < 0)
-            hand.Pass();
-        else
-            hand.Play(chosen);
+        hand.PlayOrPass(chosen);
     }
     return next;
 }

@@ -58,7 +58,7 @@ struct Options {
     bool trace = false;
     bool check = false;
     PerSeat<bool> strong{};
-    int rollouts = kDefaultDeals;
+    int deals = kDefaultDeals; // per choice of a strong seat (--rollouts)
 };
 
 template <typename Number> std::optional<Number> ParseNumber(std::string_view text) {
@@ -97,10 +97,10 @@ std::optional<Options> ParseArguments(int argc, char **argv) {
                 return std::nullopt;
             options.strong = *seats;
         } else if (arg == "--rollouts") {
-            const auto rollouts = i + 1 < argc ? ParseNumber<int>(argv[++i]) : std::nullopt;
-            if (!rollouts || *rollouts < 1)
+            const auto deals = i + 1 < argc ? ParseNumber<int>(argv[++i]) : std::nullopt;
+            if (!deals || *deals < 1)
                 return std::nullopt;
-            options.rollouts = *rollouts;
+            options.deals = *deals;
         } else if (positional == 0) {
             const auto hands = ParseNumber<long long>(arg);
             if (!hands || *hands < 1)
@@ -165,7 +165,7 @@ class SelfPlayRun {
                 // of a seed are the same with and without them.
                 strong_[seat] = std::make_unique<StrongOpponent>(
                     seed ^ (0x5EA7'0000'0000'0000ull + static_cast<std::uint64_t>(seat)),
-                    options.rollouts);
+                    options.deals);
                 strongSeats_ = true;
             }
         }
