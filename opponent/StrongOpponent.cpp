@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <limits>
 #include <vector>
 
 #include "opponent/SelfPlay.h"
