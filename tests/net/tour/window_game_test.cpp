@@ -10,6 +10,8 @@
 #include "lang/QtWords.h"
 #include "opponent/Chooser.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QLabel>
 
@@ -122,7 +124,12 @@ TEST_F(TourWindowTest, TheWindowLeadsATournamentHandFromTheLobbyToTheLeaveButton
     SaveShot(form, QStringLiteral("table-clock.png"));
 
     QTest::mouseClick(begin, Qt::LeftButton);
-    ASSERT_TRUE(WaitUntil([&] { return Other(2).game.Phase == kPhasePlaying; }));
+    // Every other program must have started the hand before the first of
+    // them can move: the opening seat may be any of them.
+    ASSERT_TRUE(WaitUntil([&] {
+        return std::all_of(others_.begin(), others_.end(),
+                           [](const auto &p) { return p->game.Phase == kPhasePlaying; });
+    }));
     for (int guard = 0; guard < 300 && g.HandInPlay(); ++guard) {
         MoveOnce(form);
         if (HasFatalFailure())
