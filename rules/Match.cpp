@@ -245,9 +245,11 @@ bool PlayCardAndEndHand(GameState &game, int seat, int slot, Announce announce,
 }
 
 bool MoveSeat(GameState &game, int seat, int slot, Announce announce, const Outside &out) {
-    if (slot == 0)
-        return Pass(game, seat, announce, Advance::Yes, out);
-    return PlayCardAndEndHand(game, seat, slot, announce, out);
+    const bool moved = slot == 0 ? Pass(game, seat, announce, Advance::Yes, out)
+                                 : PlayCardAndEndHand(game, seat, slot, announce, out);
+    if (moved && announce == Announce::Yes && (game.Network || game.Tournament))
+        out.Announce().OwnMoveApplied();
+    return moved;
 }
 
 bool SettleHand(GameState &game, const Outside &out) {

@@ -68,11 +68,14 @@ bool StartHand(GameState &game, const Outside &out) {
     if (game.Phase != kPhaseDealt || !IsSeat(game.ToMove))
         return false;
     game.Phase = kPhasePlaying;
-    if ((game.Network && game.NetRole == kHostRole) || game.Tournament)
+    const bool announced = (game.Network && game.NetRole == kHostRole) || game.Tournament;
+    if (announced)
         out.Announce().AnnounceStart();
     for (int seat = 1; seat <= kSeatCount; ++seat)
         Pass(game, seat, Announce::No, Advance::No, out);
     RefreshPlayerScore(game);
+    if (announced)
+        out.Announce().OwnMoveApplied();
     return true;
 }
 

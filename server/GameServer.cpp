@@ -6,11 +6,15 @@ namespace server {
 namespace {
 
 constexpr const char *kBuffer = "wemFrameBuffer";
+// Set on a connection being closed for unread data: nothing more is written.
+constexpr const char *kClosing = "wemClosing";
 
 } // namespace
 
 GameServer::GameServer(Lobby &lobby, ScoreSink scores, TableRelay::DeckSource deck, QObject *parent)
-    : QObject(parent), lobby_(lobby), scores_(std::move(scores)), deck_(std::move(deck)) {}
+    : QObject(parent), lobby_(lobby), scores_(std::move(scores)), deck_(std::move(deck)) {
+    lobby_.setSeatFreedListener([this](int table, int seat) { seatFreed(table, seat); });
+}
 
 void GameServer::setLimits(Limits limits, LogLine log) {
     limits_ = limits;
@@ -57,6 +61,7 @@ void GameServer::markAnnounced(QTcpSocket *socket) {
 }
 
 GameServer::~GameServer() {
+    lobby_.setSeatFreedListener({});
     close();
 }
 
@@ -177,6 +182,17 @@ void GameServer::dropStaleRole(int table, int role) {
     old->abort();
 }
 
+void GameServer::seatFreed(int table, int role) {
+    Table &t = tables_[size_t(table - 1)];
+    QPointer<QTcpSocket> socket = t.roles[size_t(role - 1)];
+    if (!socket || !t.relay || t.relay->playing())
+        return;
+    t.roles[size_t(role - 1)] = nullptr;
+    apply(table, t.relay->leave(role));
+    if (socket)
+        socket->abort();
+}
+
 void GameServer::dropped(int table, QTcpSocket *socket) {
     const int role = roleOf(table, socket);
     socket->deleteLater();
@@ -192,7 +208,7 @@ void GameServer::apply(int table, const TableRelay::Effects &effects) {
     logNotes(table, effects);
     for (const TableRelay::Output &out : effects.sends)
         if (QTcpSocket *socket = t.roles[size_t(out.role - 1)])
-            socket->write(out.bytes);
+            writeTo(socket, out.bytes);
     if (effects.dealt)
         lobby_.setInPlay(table, true);
     // A participant gone before the deal frees its seat and the seats after it,
@@ -203,14 +219,34 @@ void GameServer::apply(int table, const TableRelay::Effects &effects) {
     if (effects.scores && scores_)
         scores_(lobby_.nicks(table), *effects.scores);
     if (effects.over) {
-        lobby_.reset(table);
         auto sockets = t.roles;
         t.roles = {};
+        lobby_.reset(table);
         for (auto &socket : sockets)
             if (socket)
-                socket->disconnectFromHost(); // after what was written has gone out
+                closeGently(socket);
     }
     armClock(table);
+}
+
+void GameServer::writeTo(QTcpSocket *socket, const QByteArray &bytes) {
+    if (socket->property(kClosing).toBool())
+        return;
+    socket->write(bytes);
+    if (socket->bytesToWrite() <= limits_.unsentBytes)
+        return;
+    socket->setProperty(kClosing, true);
+    if (log_)
+        log_("game server closed a connection of " + socket->peerAddress().toString().toLatin1() +
+             ": more than " + QByteArray::number(limits_.unsentBytes) + " bytes unread");
+    // Its loss is handled as a participant leaving, once these effects are applied.
+    QMetaObject::invokeMethod(socket, &QTcpSocket::abort, Qt::QueuedConnection);
+}
+
+void GameServer::closeGently(QTcpSocket *socket) {
+    socket->disconnectFromHost(); // after what was written has gone out
+    if (socket->state() != QAbstractSocket::UnconnectedState)
+        QTimer::singleShot(kCloseGraceMs, socket, &QTcpSocket::abort);
 }
 
 void GameServer::logNotes(int table, const TableRelay::Effects &effects) {

@@ -30,9 +30,12 @@ class GameServer : public QObject {
     // Connections that have not announced their role yet: at most this many
     // per caller address (more are refused) and in all (beyond it the oldest
     // of them is closed, as a program announces itself at once).
+    // A connection whose unsent data passes unsentBytes (a reader that never
+    // reads) is closed.
     struct Limits {
         int perAddress = 8;
         int total = 200;
+        qint64 unsentBytes = 64 * 1024;
     };
     using LogLine = std::function<void(const QByteArray &)>;
 
@@ -53,6 +56,8 @@ class GameServer : public QObject {
     static constexpr int kAnnounceMs = 60'000;
     // Lines of the log about dropped frames and ignored scores, per table and game.
     static constexpr int kNotesPerGame = 20;
+    // A connection closed at the game's end that has not drained by then is aborted.
+    static constexpr int kCloseGraceMs = 2'000;
 
   private:
     struct Table {
@@ -71,6 +76,9 @@ class GameServer : public QObject {
     // Before the deal: closes a role's connection when its lobby seat has
     // changed hands since it connected, so the seat's new holder can connect.
     void dropStaleRole(int table, int role);
+    // The lobby freed the role's seat before the deal: its connection no
+    // longer stands for a seat and is closed (its program sees the reset).
+    void seatFreed(int table, int role);
     void apply(int table, const TableRelay::Effects &effects);
     // The relay's notes in the log, at most kNotesPerGame per table and game
     // (a participant cannot flood the log with dropped frames).
@@ -81,6 +89,11 @@ class GameServer : public QObject {
     // Counts a new connection among the unannounced ones; false when it is refused.
     bool admitUnannounced(QTcpSocket *socket);
     void markAnnounced(QTcpSocket *socket);
+    // Writes to a role; a connection whose unsent data passes the limit is
+    // closed (once the current effects are applied).
+    void writeTo(QTcpSocket *socket, const QByteArray &bytes);
+    // Closes after what was written has gone out, or aborts after kCloseGraceMs.
+    static void closeGently(QTcpSocket *socket);
 
     Lobby &lobby_;
     ScoreSink scores_;

@@ -31,15 +31,29 @@ SeatResult Lobby::free(int table, int seat) {
 }
 
 void Lobby::freeFrom(int table, int seat) {
-    if (!validTable(table) || !validSeat(seat))
-        return;
-    for (int s = seat; s <= kSeatCount; ++s)
-        tables_[table - 1].seats[s - 1].reset();
+    if (validTable(table) && validSeat(seat))
+        freeSeatsFrom(table, seat);
 }
 
 void Lobby::reset(int table) {
-    if (validTable(table))
-        tables_[table - 1] = Table();
+    if (!validTable(table))
+        return;
+    tables_[table - 1].inPlay = false;
+    freeSeatsFrom(table, 1);
+}
+
+void Lobby::freeSeatsFrom(int table, int seat) {
+    std::array<bool, kSeatCount> held{};
+    for (int s = seat; s <= kSeatCount; ++s) {
+        auto &taken = tables_[table - 1].seats[s - 1];
+        held[s - 1] = taken.has_value();
+        taken.reset();
+    }
+    if (!seatFreed_)
+        return;
+    for (int s = seat; s <= kSeatCount; ++s)
+        if (held[s - 1])
+            seatFreed_(table, s);
 }
 
 void Lobby::setInPlay(int table, bool inPlay) {

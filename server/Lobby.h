@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace server {
@@ -49,6 +50,11 @@ class Lobby {
     void freeFrom(int table, int seat);
     void reset(int table);
     void setInPlay(int table, bool inPlay);
+    // Told of every held seat that becomes free (given up, freed behind
+    // another, expired, reset), once the freeing is complete.
+    void setSeatFreedListener(std::function<void(int table, int seat)> listener) {
+        seatFreed_ = std::move(listener);
+    }
 
     const std::optional<Participant> &seat(int table, int seat) const;
     bool inPlay(int table) const;
@@ -73,7 +79,10 @@ class Lobby {
         bool inPlay = false;
     };
     bool seated(const QString &nick) const;
+    // Frees the seats from `seat` on and tells the listener of those held.
+    void freeSeatsFrom(int table, int seat);
     std::array<Table, kTableCount> tables_;
+    std::function<void(int table, int seat)> seatFreed_;
 };
 
 } // namespace server

@@ -6,6 +6,7 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <chrono>
 #include <numeric>
 #include <random>
 
@@ -41,7 +42,31 @@ QByteArray scoresText(const std::array<qint64, TableRelay::kRoles> &scores) {
 
 } // namespace
 
-TableRelay::TableRelay(DeckSource deck) : deck_(std::move(deck)) {}
+TableRelay::TableRelay(DeckSource deck, Clock clock)
+    : deck_(std::move(deck)), clock_(std::move(clock)) {}
+
+qint64 TableRelay::steadyClock() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+void TableRelay::nextTurn() {
+    ++turn_;
+    turnStartedMs_ = clock_();
+}
+
+bool TableRelay::timeOutAgreed(int role) const {
+    return role == awaitedRole() && clock_() - turnStartedMs_ >= kOwnTimeOutMs - kTimeOutSlackMs;
+}
+
+bool TableRelay::chatAllowed(int role) {
+    const qint64 now = clock_();
+    auto &last = lastChatMs_[size_t(role - 1)];
+    if (last && now - *last < kChatIntervalMs)
+        return false;
+    last = now;
+    return true;
+}
 
 int TableRelay::seatOfRole(int role) {
     return role == 2 ? 3 : role == 3 ? 2 : role;
@@ -142,7 +167,8 @@ TableRelay::Effects TableRelay::join(int role) {
         effects.dealt = true;
         playing_ = true;
         settled_ = false;
-        ++turn_;
+        lastChatMs_ = {};
+        nextTurn();
     }
     return effects;
 }
@@ -232,10 +258,16 @@ TableRelay::Effects TableRelay::frame(int role, const QByteArray &frame) {
     if (frame[kFrameSize - 1] != char('0' + role) || !playing_)
         return effects;
     if (frame.startsWith('s')) {
-        toOthers(effects, role, frame);
-        return effects;
+        if (chatAllowed(role))
+            toOthers(effects, role, frame);
+        return effects; // a flood is dropped unnoted: the log stays for the game
     }
     if (frame.startsWith("TOut")) {
+        if (!timeOutAgreed(role)) {
+            effects.notes +=
+                noteOf(role, "sent \"TOut\" the server's clock does not agree with: dropped");
+            return effects;
+        }
         toOthers(effects, role, frame);
         return endGame(effects);
     }
@@ -248,7 +280,7 @@ TableRelay::Effects TableRelay::frame(int role, const QByteArray &frame) {
         return effects;
     }
     toOthers(effects, role, frame);
-    ++turn_;
+    nextTurn();
     if (frame.startsWith("hitogs"))
         effects.scores = settledScores();
     return effects;

@@ -20,6 +20,12 @@
 // that follow only end the game (every participant gets "e", the table is free
 // again), and scores that disagree are noted and ignored.
 //
+// A participant's own "TOut" counts only from the role whose action the game
+// awaits, and only once the server's own time of that action has nearly
+// reached the programs' 26 seconds (kOwnTimeOutMs less kTimeOutSlackMs);
+// any other is dropped. Chat frames go on at most one a second per role
+// (kChatIntervalMs); the rest are dropped.
+//
 // The server runs a clock of its own for the awaited action (clockRanOut):
 // a participant that does not act in time loses by time as if it had sent
 // "TOut" (the others get "TOut" with its role, everyone "e"). A participant
@@ -45,8 +51,16 @@ class TableRelay {
     static constexpr int kDealSize = 109;
     static constexpr int kRoles = 4;
 
+    // The programs' move clock, and how much sooner the server takes their
+    // word that it ran out (clocks that started a little apart).
+    static constexpr qint64 kOwnTimeOutMs = 26'000;
+    static constexpr qint64 kTimeOutSlackMs = 2'000;
+    static constexpr qint64 kChatIntervalMs = 1'000;
+
     // 72 bytes: 36 two-byte card codes in dealing order.
     using DeckSource = std::function<QByteArray()>;
+    // Milliseconds of a steady clock.
+    using Clock = std::function<qint64()>;
 
     struct Output {
         int role;
@@ -62,7 +76,7 @@ class TableRelay {
         QList<QByteArray> notes; // frames dropped or claims ignored, and why, for the log
     };
 
-    explicit TableRelay(DeckSource deck = shuffledDeck);
+    explicit TableRelay(DeckSource deck = shuffledDeck, Clock clock = steadyClock);
 
     Effects join(int role);
     Effects frame(int role, const QByteArray &frame);
@@ -91,6 +105,7 @@ class TableRelay {
     static QByteArray dealMessage(const QByteArray &deck);
     // A fresh deck from the system's random source.
     static QByteArray shuffledDeck();
+    static qint64 steadyClock();
     // The four scores of an "o" payload (five characters each), nothing when malformed.
     static std::optional<std::array<qint64, kRoles>> parseScores(const QByteArray &payload);
     // The role a "connect" frame announces, nothing when it is not one.
@@ -105,8 +120,15 @@ class TableRelay {
     std::array<qint64, kRoles> settledScores() const;
     Effects endGame(Effects effects);
     void toOthers(Effects &effects, int sender, const QByteArray &bytes) const;
+    // The game moved on to the next awaited action: its time starts now.
+    void nextTurn();
+    bool timeOutAgreed(int role) const;
+    bool chatAllowed(int role);
 
     DeckSource deck_;
+    Clock clock_;
+    qint64 turnStartedMs_ = 0;
+    std::array<std::optional<qint64>, kRoles> lastChatMs_{};
     std::array<bool, kRoles> present_{};
     bool playing_ = false;
     bool settled_ = false;

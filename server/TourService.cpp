@@ -11,6 +11,16 @@
 namespace server {
 namespace {
 
+// The address the server saw the seat taken from (an IPv4 caller as such),
+// never what the program reported: "X" when unknown.
+QByteArray seenAddress(const QHostAddress &address) {
+    if (address.isNull())
+        return "X";
+    bool isV4 = false;
+    const quint32 v4 = address.toIPv4Address(&isV4);
+    return (isV4 ? QHostAddress(v4) : address).toString().toLatin1();
+}
+
 constexpr qint64 kGameCode = 46;
 
 // A text inside a tournament reply: blanks travel as "_", and an empty text
@@ -106,7 +116,7 @@ QList<QByteArray> TourService::seatFields(const std::optional<Participant> &p) c
     return {tourText(p->nick),          QByteArray::number(p->score),
             QByteArray::number(p->kon), QByteArray::number(p->rating),
             tourText(p->country),       tourText(p->city),
-            tourText(p->sex),           tourText(p->ip)};
+            tourText(p->sex),           seenAddress(p->address)};
 }
 
 Reply TourService::tableList() {

@@ -30,10 +30,13 @@ SeatButton SeatButtonOf(const TWemTable_4 &record, int table, int seat, HeldSeat
     return {previousHeld ? SeatLook::TakePlace : SeatLook::Free, previousHeld && !held.Holds()};
 }
 
-bool HeldSeatWasReset(const TableList &tables, HeldSeat held) {
-    if (!held.Holds() || held.table < 1 || held.table > kTableCount)
+bool HeldSeatWasReset(const TableList &tables, HeldSeat held, std::string_view ownNick) {
+    if (!held.Holds() || held.table < 1 || held.table > kTableCount || held.seat < 1 ||
+        held.seat > kRoleCount)
         return false;
-    return tables[std::size_t(held.table)].Seat[1].IsFree();
+    const TWemTable_4 &table = tables[std::size_t(held.table)];
+    const TWemClient &own = table.Seat[std::size_t(held.seat)];
+    return table.Seat[1].IsFree() || own.IsFree() || own.Nick != ownNick;
 }
 
 bool LobbyButtonsEnabled(HeldSeat held, bool serverOn) {

@@ -39,9 +39,10 @@ struct SeatButton {
 SeatButton SeatButtonOf(const TWemTable_4 &record, int table, int seat, HeldSeat held,
                         bool serverOn);
 
-// Whether the player's table was reset: the player holds a seat and seat 1
-// of that table is free.
-bool HeldSeatWasReset(const TableList &tables, HeldSeat held);
+// Whether the player's table was reset: the player holds a seat, and seat 1
+// of that table is free or the held seat is free or held by another nick
+// (the server frees the seats behind one given up, expired or lost).
+bool HeldSeatWasReset(const TableList &tables, HeldSeat held, std::string_view ownNick);
 
 // "Refresh", "Close" and "Top 10" are enabled unless a seat is held while
 // the server is on.

@@ -229,7 +229,7 @@ void TFormTournament::Refresh() {
     }
     serverOn_ = tables && info && info->on;
     if (serverOn_) {
-        if (HeldSeatWasReset(tables_, held_)) {
+        if (HeldSeatWasReset(tables_, held_, own_.Nick)) {
             held_ = {};
             if (connection_.State() != kGameOver)
                 connection_.Forget();
@@ -388,6 +388,12 @@ void TFormTournament::CheckConnectionError() {
     if (!connection_.ErrorFlag())
         return;
     connection_.ClearErrorFlag();
+    // The server closes the connections of the seats it frees: a table
+    // reset is no error, and the seats are no longer ours to free.
+    const HeldSeat before = held_;
+    Refresh();
+    if (before.Holds() && !held_.Holds())
+        return;
     message(word(WordEntry::TourServerError));
     if (held_.Holds())
         freeSeats(held_.table, SeatsFreedAfterError(held_.seat), kSeatChangeNormal);

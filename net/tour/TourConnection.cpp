@@ -349,23 +349,24 @@ void TourConnection::AnnounceStart() {
     if (role_ != kLeaderRole)
         return;
     send(kBegin);
-    restartAfterOwnMove();
+    holdClockForOwnMove();
 }
 
 void TourConnection::AnnounceMove(int, int slot, TStr2) {
     send(MovePayload(slot));
-    restartAfterOwnMove();
+    holdClockForOwnMove();
 }
 
 void TourConnection::AnnouncePass(int) {
     send(kPass);
-    restartAfterOwnMove();
+    holdClockForOwnMove();
 }
 
-void TourConnection::restartAfterOwnMove() {
-    // The announcement comes from inside the rule operation; the seat then to
-    // move is known once it has returned.
-    QTimer::singleShot(0, this, &TourConnection::OwnMoveMade);
+void TourConnection::holdClockForOwnMove() {
+    // The move is made: the own time no longer runs while the operation's
+    // sound plays. The clock restarts for the seat then to move once the
+    // operation has returned (OwnMoveApplied).
+    clockTimer_->stop();
 }
 
 void TourConnection::AnnounceSettle(const std::array<std::int32_t, 5> &scores) {

@@ -88,7 +88,7 @@ class TourConnection : public QObject, public Announcer {
     bool ClockRunning() const;
     // After this program's own start, play or pass: the clock restarts at
     // 26 for the seat then to move (the leader's seat once the hand ended).
-    // The announcements call it once the rule operation has returned.
+    // The rule operation calls it once it has applied the move in full.
     void OwnMoveMade();
     // One second of the clock (the timer calls it; tests call it directly).
     void TickClock();
@@ -105,6 +105,7 @@ class TourConnection : public QObject, public Announcer {
     void AnnounceStart() override;
     void AnnounceMove(int seat, int slot, TStr2 card) override;
     void AnnouncePass(int seat) override;
+    void OwnMoveApplied() override { OwnMoveMade(); }
     void AnnounceSettle(const std::array<std::int32_t, 5> &scores) override;
 
   signals:
@@ -146,7 +147,7 @@ class TourConnection : public QObject, public Announcer {
     void stopClock();
     void startClockAt(int seat);
     void restartClockForTurn();
-    void restartAfterOwnMove();
+    void holdClockForOwnMove();
     void send(std::string_view payload);
     void closeSocket();
     QString nameOfRole(int role) const;

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 using server::Lobby;
 using server::Participant;
 using server::SeatResult;
@@ -101,8 +104,13 @@ TEST(Lobby, SeatsWhoseProgramNeverConnectedAreFreedAfterTheirWait) {
         lobby.take(2, s, at(("P" + std::to_string(s)).c_str(), 0));
     lobby.setInPlay(2, true);
 
+    std::vector<std::pair<int, int>> told;
+    lobby.setSeatFreedListener([&](int table, int seat) { told.emplace_back(table, seat); });
+
     EXPECT_EQ(lobby.expireUnconnected(100'000, 120'000), 0);
     EXPECT_EQ(lobby.expireUnconnected(122'000, 120'000), 2); // Bob's seat and Cid's after it
+    // The game server hears of both, so it can close their connections.
+    EXPECT_EQ(told, (std::vector<std::pair<int, int>>{{1, 2}, {1, 3}}));
     EXPECT_TRUE(lobby.seat(1, 1).has_value());
     EXPECT_FALSE(lobby.seat(1, 2).has_value());
     EXPECT_FALSE(lobby.seat(1, 3).has_value());

@@ -79,7 +79,8 @@ class DealtTable : public testing::Test {
                 EXPECT_EQ(out.bytes, f);
         }
     }
-    TableRelay relay{TableRelay::shuffledDeck};
+    qint64 nowMs = 1'000'000; // the server's clock, moved by the tests
+    TableRelay relay{TableRelay::shuffledDeck, [this] { return nowMs; }};
     QList<TableRelay::Output> deal;
 };
 
@@ -255,20 +256,76 @@ TEST_F(DealtTable, ScoresOfTheLeaderThatDisagreeOrComeEarlyAreIgnored) {
     EXPECT_TRUE(end.notes[0].contains("disagree")) << end.notes[0].constData();
 }
 
-TEST_F(DealtTable, ATimeOutIsPassedOnAndEndsTheGame) {
-    const auto effects = relay.frame(3, framed("TOut", 3));
-    EXPECT_TRUE(effects.over);
-    int timeouts = 0, ends = 0;
-    for (const auto &out : effects.sends) {
-        if (out.bytes.startsWith("TOut")) {
-            ++timeouts;
-            EXPECT_NE(out.role, 3);
+TEST_F(DealtTable, ATimeOutCountsOnlyFromTheAwaitedRoleOnceTheServersClockAgrees) {
+    relay.frame(1, framed("hbegin", 1));
+    const int awaited = relay.awaitedRole();
+    const int other = awaited % 4 + 1;
+    struct Case {
+        const char *what;
+        int role;
+        qint64 afterMs; // since the action became awaited
+        bool accepted;
+    };
+    const Case cases[] = {
+        {"another role at once", other, 0, false},
+        {"another role when the time is up", other, 30'000, false},
+        {"the awaited role at once", awaited, 0, false},
+        {"the awaited role three seconds early", awaited, 23'000, false},
+        {"the awaited role within the slack", awaited, 24'500, true},
+    };
+    const qint64 turnStarted = nowMs;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        nowMs = turnStarted + c.afterMs;
+        const auto effects = relay.frame(c.role, framed("TOut", c.role));
+        if (!c.accepted) {
+            EXPECT_FALSE(effects.over);
+            EXPECT_TRUE(effects.sends.isEmpty());
+            EXPECT_TRUE(relay.playing());
+            continue;
         }
-        if (out.bytes.startsWith('e'))
-            ++ends;
+        EXPECT_TRUE(effects.over);
+        int timeouts = 0, ends = 0;
+        for (const auto &out : effects.sends) {
+            if (out.bytes.startsWith("TOut")) {
+                ++timeouts;
+                EXPECT_NE(out.role, c.role);
+            }
+            if (out.bytes.startsWith('e'))
+                ++ends;
+        }
+        EXPECT_EQ(timeouts, 3);
+        EXPECT_EQ(ends, 4);
     }
-    EXPECT_EQ(timeouts, 3);
-    EXPECT_EQ(ends, 4);
+}
+
+TEST_F(DealtTable, EachMoveStartsTheTimeOfTheNextAnew) {
+    relay.frame(1, framed("hbegin", 1));
+    nowMs += 20'000;
+    const int mover = relay.awaitedRole();
+    ASSERT_FALSE(relay.frame(mover, framed(legalMove(relay), mover)).sends.isEmpty());
+    nowMs += 20'000; // 40 s since the start, 20 s since the move
+    const int next = relay.awaitedRole();
+    EXPECT_FALSE(relay.frame(next, framed("TOut", next)).over);
+}
+
+TEST_F(DealtTable, ChatGoesOnAtMostOnceASecondPerRole) {
+    struct Step {
+        int role;
+        qint64 atMs; // since the first line
+        bool relayed;
+    };
+    const Step steps[] = {
+        {2, 0, true},    {2, 10, false},   {2, 999, false}, {3, 999, true},
+        {2, 1000, true}, {2, 1500, false}, {3, 2000, true},
+    };
+    const qint64 start = nowMs;
+    for (const Step &s : steps) {
+        nowMs = start + s.atMs;
+        const auto effects = relay.frame(s.role, framed("sHi", s.role));
+        EXPECT_EQ(receivers(effects), s.relayed ? allBut(s.role) : std::set<int>{})
+            << "role " << s.role << " at " << s.atMs;
+    }
 }
 
 TEST_F(DealtTable, WhenTheServersClockRunsOutTheAwaitedRoleLosesByTime) {

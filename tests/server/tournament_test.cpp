@@ -315,15 +315,12 @@ TEST_P(Tournament, AnIllegalMoveIsNotRelayed) {
     for (int step = 0; step < 3; ++step) {
         const int mover = model->roleToMove();
         const int other = mover % 4 + 1;
-        // A card out of turn, then a card that does not fit, each followed by a chat line
-        // from its sender: the others' next frame is the chat.
+        // A card out of turn, then a card that does not fit: the others' next frame is the
+        // mover's legal move.
         of(other).send(frame("hhod01", char('0' + other)));
-        sendRelayed(other, "sWait");
-        if (const int slot = model->unplayableSlot()) {
+        if (const int slot = model->unplayableSlot())
             of(mover).send(
                 frame("hhod" + QByteArray::number(slot).rightJustified(2, '0'), char('0' + mover)));
-            sendRelayed(mover, "sOops");
-        }
         sendRelayed(mover, model->nextMove());
     }
 }
@@ -391,6 +388,106 @@ TEST_P(Tournament, AConnectionForASeatThatChangedHandsGivesWayToItsNewHolder) {
     EXPECT_TRUE(stale.closedByServer());
     EXPECT_FALSE(fresh.closedByServer(300));
     EXPECT_EQ(seatAt(8, 1), "Bob");
+}
+
+// The server frees the seats behind one given up or lost before the deal and
+// closes the game connections of every role whose seat it freed, so their
+// programs see the reset; the seats before keep theirs.
+TEST_P(Tournament, SeatsFreedBeforeTheDealLoseTheirGameConnections) {
+    struct Case {
+        const char *what;
+        bool connectionLost; // otherwise seat 2 is given up in the lobby
+    };
+    const Case cases[] = {{"seat 2 given up", false}, {"seat 2's connection lost", true}};
+    int table = 1;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        for (int s = 0; s < 4; ++s)
+            ASSERT_EQ(seatChange(player(kNicks[s]), table, s + 1, 1, kNicks[s]), "$ok$");
+        // Roles 1, 2 and 4 connected; role 3's program has not yet: no deal.
+        std::map<int, std::unique_ptr<GameClient>> roles;
+        for (int role : {1, 2, 4}) {
+            roles[role] = std::make_unique<GameClient>(quint16(server->gameBase() + table));
+            roles[role]->send(frame("connect" + QByteArray::number(role), char('0' + role)));
+        }
+        ASSERT_FALSE(roles[4]->closedByServer(300));
+        if (c.connectionLost)
+            roles[2].reset();
+        else
+            ASSERT_EQ(seatChange(player("Bob"), table, 2, 2, ""), "$ok$");
+        EXPECT_TRUE(roles[4]->closedByServer()) << "seat 4 was freed behind seat 2";
+        if (roles[2]) {
+            EXPECT_TRUE(roles[2]->closedByServer());
+        }
+        EXPECT_FALSE(roles[1]->closedByServer(300)) << "seat 1 is still held";
+        EXPECT_EQ(seatAt(table, 1), "Ann");
+        for (int s = 2; s <= 4; ++s)
+            EXPECT_EQ(seatAt(table, s), "X") << s;
+        // Ann gives up too: the table is free for the next case.
+        ASSERT_EQ(seatChange(player("Ann"), table, 1, 2, ""), "$ok$");
+        EXPECT_TRUE(roles[1]->closedByServer());
+        ++table;
+    }
+}
+
+// A "TOut" from a participant who is not to move, or from the mover long
+// before its 26 seconds have run, is dropped: the game goes on and nobody
+// hears of it.
+TEST_P(Tournament, ATimeOutTheServersClockDoesNotAgreeWithIsIgnored) {
+    seatAndConnect(9);
+    startAndPlay(2);
+    for (int step = 0; step < 3; ++step) {
+        const int mover = model->roleToMove();
+        const int other = mover % 4 + 1;
+        of(other).send(frame("TOut", char('0' + other)));
+        of(mover).send(frame("TOut", char('0' + mover)));
+        // The mover's move is the others' next frame: no "TOut", no "e".
+        sendRelayed(mover, model->nextMove());
+    }
+}
+
+// One participant floods the chat while another never reads: one line a
+// second goes on, the rest is dropped, so the reader's unread data stays a
+// few frames; the game goes on, and at its end the reader's connection is
+// closed although it never read.
+TEST_P(Tournament, AChatFloodIsDroppedAndAReaderThatNeverReadsIsClosedAtTheEnd) {
+    seatAndConnect(10);
+    QByteArray flood;
+    for (int i = 0; i < 1000; ++i)
+        flood += frame("sFlood" + QByteArray::number(i), '2');
+    of(2).send(flood); // 50 KB at once
+    // Roles 1 and 4 read: exactly one line of the flood reached them.
+    for (int role : {1, 4})
+        EXPECT_EQ(of(role).receive(50), frame("sFlood0", '2')) << role;
+    EXPECT_TRUE(of(1).receive(50, 300).isEmpty());
+    // The game goes on for everyone but role 3, which reads nothing.
+    of(1).send(frame("hbegin", '1'));
+    for (int role : {2, 4})
+        EXPECT_EQ(of(role).receive(50), frame("hbegin", '1')) << role;
+    // The leader leaves: the others get "a", and role 3's connection is
+    // closed with what little was unread: the flood line, the start, "a".
+    clients[0].reset();
+    const QByteArray unread = of(3).receive(4 * 50, 3000);
+    EXPECT_EQ(unread.size(), 3 * 50);
+    EXPECT_EQ(unread.left(50), frame("sFlood0", '2'));
+    EXPECT_EQ(unread.mid(100, 1), "a");
+    EXPECT_TRUE(of(3).closedByServer());
+}
+
+// The table list and the seat reader give the address the server saw the
+// seat taken from, whatever the program reports: a forged address cannot
+// make another's program refuse the table.
+TEST_P(Tournament, TheSeatsAddressIsTheOneTheServerSaw) {
+    HttpClient &ann = player("Ann");
+    std::string body = seatChangeBody(6, 1, 1, "Ann");
+    body.replace(body.find("ip1=127.0.0.1"), 13, "ip1=10.6.6.6");
+    ASSERT_EQ(ann.post("/tour.php", body).body, "$ok$");
+    EXPECT_EQ(tour("readclient1=0&gid=46&num=6").body, "$Ann 0 0 0 1-001 Moscow M 127.0.0.1$");
+    const std::string list = tour("readtable410=&gid=46").body;
+    const std::string table6 = split(list, '*')[5];
+    EXPECT_EQ(split(table6, ' ')[13], "127.0.0.1") << table6;
+    EXPECT_EQ(list.find("10.6.6.6"), std::string::npos);
+    EXPECT_EQ(tour("readclient2=0&gid=46&num=6").body, "$X 0 0 0 X X X X$");
 }
 
 } // namespace

@@ -11,7 +11,9 @@
 #include "opponent/Chooser.h"
 #include "rules/Moves.h"
 
+#include <QEventLoop>
 #include <QSignalSpy>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace quarn::tour {
@@ -135,6 +137,61 @@ TEST_F(TourConnectionTest, ReceivedGameMessagesMoveTheClockWithTheTurn) {
     EXPECT_EQ(connection_.TimerSeat(), game_.ToMove);
     ASSERT_TRUE(WaitUntil([&] { return SentFrames().size() == 1; }));
     EXPECT_EQ(SentFrames().back(), Frame(slot == 0 ? std::string("hpass0") : MovePayload(slot), 2));
+}
+
+// Plays every effect that waits to its end in a nested event loop, as the
+// window's sound does: timers run meanwhile, network messages wait.
+class WaitingSound : public SoundPlayer {
+  public:
+    void Play(std::string_view, bool waitForEnd) override {
+        if (!waitForEnd)
+            return;
+        QEventLoop loop;
+        QTimer::singleShot(15, &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers);
+    }
+};
+
+TEST(TourConnectionClock, OwnStartPlayAndPassHandTheClockOnWhileTheirSoundsWait) {
+    setLanguage(0);
+    RawHost host;
+    GameState game;
+    WaitingSound sound;
+    TourConnection connection{game, Outside{nullptr, &sound, nullptr, nullptr}};
+    connection.SetServer(QStringLiteral("127.0.0.1"), host.Port() - kTable);
+    connection.Connect(kTable, kLeaderRole);
+    RawPeer &server = host.Accept();
+    ASSERT_TRUE(WaitUntil([&] { return connection.State() == kAnnounced; }));
+    server.Send(lan::DealMessage(ServerDeck(12)));
+    ASSERT_TRUE(WaitUntil([&] { return game.InGame; }));
+
+    // What the window does after each own operation: its events run.
+    const auto clockSeatAfter = [&](bool done) {
+        EXPECT_TRUE(done);
+        QTest::qWait(1);
+        return connection.TimerSeat();
+    };
+    ASSERT_EQ(clockSeatAfter(StartHand(game, connection.RuleOutside())), game.ToMove);
+    int ownMoves = 0;
+    for (int guard = 0; guard < 400 && game.HandInPlay(); ++guard) {
+        const int seat = game.ToMove;
+        const int slot = PlayableSlot(game);
+        if (seat != kPlayerSeat) {
+            ASSERT_TRUE(MoveSeat(game, seat, slot, Announce::No, connection.RuleOutside()));
+            continue;
+        }
+        const int timerSeat =
+            clockSeatAfter(MoveSeat(game, seat, slot, Announce::Yes, connection.RuleOutside()));
+        const int expected = game.ToMove == kHandEnded ? kPlayerSeat : game.ToMove;
+        if (game.HandInPlay()) {
+            EXPECT_NE(timerSeat, kPlayerSeat) << "own move " << ownMoves;
+        }
+        EXPECT_EQ(timerSeat, expected) << "own move " << ownMoves;
+        EXPECT_EQ(connection.MoveClock(), kMoveSeconds);
+        EXPECT_TRUE(connection.ClockRunning());
+        ++ownMoves;
+    }
+    EXPECT_GT(ownMoves, 2);
 }
 
 TEST_F(TourConnectionTest, AMoveOutsideTheHandIsDropped) {

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -28,6 +29,8 @@ class ScriptedService {
     std::string message = "Hello";
     std::string seatAtReader = "$Bob 0 0 0 1-001 Oslo M 10.9.9.9$";
     std::vector<std::string> bodies;
+    // Seats held by other accounts, by table and seat.
+    std::map<std::pair<int, int>, std::string> others{{{5, 1}, "Bob"}};
 
     web::Reply<std::string> Post(std::string_view body) {
         bodies.emplace_back(body);
@@ -74,9 +77,10 @@ class ScriptedService {
             reply += "$" + std::to_string(t) + " " + tableAddress + " " +
                      std::to_string(basePort + t) + " 4 0 #";
             for (int s = 1; s <= 4; ++s)
-                reply += t == 5 && s == 1 ? " Bob 0 0 0 1-001 Oslo M 10.9.9.9"
-                         : Seated(t, s)   ? " Anna 0 0 0 1-001 Oslo W 10.9.9.9"
-                                          : " X 0 0 0 X X X X";
+                reply += others.count({t, s})
+                             ? " " + others.at({t, s}) + " 0 0 0 1-001 Oslo M 10.9.9.9"
+                         : Seated(t, s) ? " Anna 0 0 0 1-001 Oslo W 10.9.9.9"
+                                        : " X 0 0 0 X X X X";
             reply += "*";
         }
         return reply;
@@ -85,6 +89,12 @@ class ScriptedService {
         const auto it = held_.find({table, seat});
         return it != held_.end() && it->second;
     }
+
+  public:
+    // The server frees a seat of the player's (a table reset behind it).
+    void FreeOwn(int table, int seat) { held_[{table, seat}] = false; }
+
+  private:
     std::map<std::pair<int, int>, bool> held_;
 };
 
@@ -196,6 +206,70 @@ TEST_F(LobbyTest, ConnectionErrorFreesTheOwnSeatAndTheSeatsAfterIt) {
     EXPECT_EQ(lobby->Held(), HeldSeat{});
     EXPECT_EQ(connection_.State(), kNoSeat);
     EXPECT_FALSE(connection_.ErrorFlag());
+}
+
+// The server frees the player's seat behind another (a participant gave up,
+// a seat expired or lost its connection) and closes its game connection:
+// whether the next refresh or the connection's loss tells of it first, the
+// lobby forgets the seat quietly and can be closed again.
+TEST_F(LobbyTest, ASeatTheServerFreedOrGaveToAnotherIsForgotten) {
+    struct Case {
+        const char *what;
+        int seat;
+        std::map<std::pair<int, int>, std::string> othersAfter;
+        bool connectionLostFirst;
+    };
+    const std::map<std::pair<int, int>, std::string> before{
+        {{5, 1}, "Bob"}, {{5, 2}, "Cid"}, {{5, 3}, "Dan"}};
+    const Case cases[] = {
+        {"seat 4 after seat 2 gave up", 4, {{{5, 1}, "Bob"}}, false},
+        {"seat 4 after seat 2 gave up, connection closed", 4, {{{5, 1}, "Bob"}}, true},
+        {"seat 2 freed and taken by Eve", 2, {{{5, 1}, "Bob"}, {{5, 2}, "Eve"}}, false},
+        {"seat 3 freed and taken by Eve, connection closed",
+         3,
+         {{{5, 1}, "Bob"}, {{5, 2}, "Cid"}, {{5, 3}, "Eve"}},
+         true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        QTcpServer gameServer;
+        ASSERT_TRUE(gameServer.listen(QHostAddress::LocalHost));
+        service_.tableAddress = "127.0.0.1";
+        service_.basePort = gameServer.serverPort() - 5;
+        service_.others = before;
+        for (int s = 1; s < 4; ++s)
+            if (s >= c.seat)
+                service_.others.erase({5, s});
+        messages_.clear();
+        auto lobby = Open();
+        lobby->show();
+        lobby->TakeSeat(5, c.seat);
+        ASSERT_EQ(lobby->Held(), (HeldSeat{5, c.seat}));
+        ASSERT_TRUE(gameServer.waitForNewConnection(5000));
+        QTcpSocket *game = gameServer.nextPendingConnection();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return connection_.State() == kAnnounced; }));
+        EXPECT_FALSE(lobby->CloseButton()->isEnabled());
+
+        service_.FreeOwn(5, c.seat);
+        service_.others = c.othersAfter;
+        service_.bodies.clear();
+        if (c.connectionLostFirst) {
+            QSignalSpy flagged(&connection_, &TourConnection::errorFlagged);
+            game->abort();
+            ASSERT_TRUE(flagged.wait());
+            lobby->CheckConnectionError();
+        } else {
+            lobby->Refresh();
+        }
+        EXPECT_EQ(lobby->Held(), HeldSeat{});
+        EXPECT_TRUE(messages_.empty()) << messages_.front().toStdString();
+        EXPECT_TRUE(service_.SeatChanges().empty()) << "the seats are no longer ours to free";
+        EXPECT_EQ(connection_.State(), kNoSeat);
+        EXPECT_FALSE(connection_.Connected());
+        EXPECT_TRUE(lobby->CloseButton()->isEnabled());
+        QTest::keyClick(lobby.get(), Qt::Key_Escape);
+        EXPECT_FALSE(lobby->isVisible());
+    }
 }
 
 TEST_F(LobbyTest, TheWindowClosesOnlyWithoutASeat) {

@@ -80,12 +80,24 @@ TEST(SeatRules, LobbyButtonsAndResetTables) {
     EXPECT_FALSE(LobbyButtonsEnabled(HeldSeat{3, 2}, true));
     EXPECT_TRUE(LobbyButtonsEnabled(HeldSeat{3, 2}, false));
 
-    TableList tables{};
-    tables[3] = TableOf("xm..");
-    EXPECT_FALSE(HeldSeatWasReset(tables, HeldSeat{3, 2}));
-    tables[3] = TableOf("....");
-    EXPECT_TRUE(HeldSeatWasReset(tables, HeldSeat{3, 2}));
-    EXPECT_FALSE(HeldSeatWasReset(tables, HeldSeat{}));
+    struct Case {
+        const char *pattern; // table 3 as read: m the player, x another, . free
+        HeldSeat held;
+        bool reset;
+    };
+    const Case cases[] = {
+        {"xm..", {3, 2}, false}, {"....", {3, 2}, true}, // seat 1 free
+        {"xxxm", {3, 4}, false},                         // seat 4 still ours
+        {"x...", {3, 4}, true},                          // the seats behind seat 1 were freed
+        {"xx..", {3, 2}, true},                          // the own seat is held by another nick
+        {"xxxx", {3, 4}, true},  {"xm..", {}, false},
+    };
+    for (const Case &c : cases) {
+        TableList tables{};
+        tables[3] = TableOf(c.pattern);
+        EXPECT_EQ(HeldSeatWasReset(tables, c.held, "Me"), c.reset)
+            << c.pattern << " seat " << c.held.seat;
+    }
 }
 
 TEST(SeatRules, SeatsFreedWithTheOwnSeat) {
