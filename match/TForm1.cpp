@@ -309,9 +309,9 @@ bool TForm1::startUp() {
     web::WebServices(*web_).StartOnline(stored);
     settings_.ratingsPath = stored.worldService;
     settings_.statisticsPath = stored.statisticsService;
-    startUpAccountLogin();
     showStartMessage();
     ReportStart();
+    startUpAccountLogin();
     startMusic();
     radio_->RadioStart();
     setUpMusicPlayer();

@@ -10,6 +10,7 @@
 #include "match/Ask.h"
 #include "match/MenuPictures.h"
 #include "match/TFormMessage.h"
+#include "net/tour/TourConnection.h"
 #include "web/ChatNews.h"
 #include "web/StatsReport.h"
 #include "web/WebServices.h"
@@ -264,7 +265,7 @@ void TForm1::showStartMessage() {
 
 void TForm1::ReportStart() {
     const web::StartReport report =
-        web::planStartReport(clubCheck_.local.editionCode, settings_.startReported);
+        web::planStartReport(clubCheck_.editionCode(), settings_.startReported);
     if (!report.send)
         return;
     const bool accepted = web::WebServices(*web_).SendStart(report.stat1, report.stat2);
@@ -295,8 +296,9 @@ void TForm1::SendStatistics(const MatchStatistics &stats) {
     match.score = stats.pointsWon - stats.pointsLost;
     // The rules report a network match from its host only.
     match.networkHost = stats.kind == MatchKind::Network;
-    // The tournament's role 1 holds the role digit 1 like a network host.
-    match.tournamentLeader = game_.NetRole == kHostRole;
+    // The tournament's leader is its role 1 on the game server; the network
+    // role of a local network game says nothing about it.
+    match.tournamentLeader = stats.kind == MatchKind::Tournament && tour_ && tour_->Role() == 1;
     web::WebServices(*web_).SendGameStats(web::matchReportValues(match));
 }
 

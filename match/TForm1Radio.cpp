@@ -26,6 +26,8 @@ void TForm1::createRadio() {
     };
     context.message = [this](const QString &text) { Ask::inform(this, text); };
     context.melody = this;
+    // The default station is the first one the club server in force lists.
+    context.site = web_->addresses().makerSiteUrl();
     radio_ = std::make_unique<RadioController>(std::move(context), this);
     auto *indicator = new ImRadio(*radio_, this);
     indicator->setObjectName(QStringLiteral("ImRadio"));

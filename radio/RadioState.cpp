@@ -3,6 +3,7 @@
 #include "store/AtomicFile.h"
 #include "store/Cp1251.h"
 #include "store/LineFile.h"
+#include "web/Addresses.h"
 
 #include <algorithm>
 #include <charconv>
@@ -31,12 +32,18 @@ std::string fileText(const std::string &utf8) {
 
 } // namespace
 
-TRadio defaultRadio() {
+std::string builtInRadioSite() {
+    return web::Addresses::builtIn().makerSiteUrl();
+}
+
+TRadio defaultRadio(std::string_view site) {
+    while (!site.empty() && site.back() == '/')
+        site.remove_suffix(1);
     TRadio radio;
-    radio.Name = "Авторадио Moscow";
-    radio.URL = "http://127.0.0.1:8046/radio/QRN0001";
+    radio.Name = "Quarn Radio Moscow";
+    radio.URL = std::string(site) + "/radio/QRN0001";
     radio.Country = "Russian Federation";
-    radio.Resurs = "RRADIO_LOGO_AVTORADIO";
+    radio.Resurs = "RRADIO_LOGO_QRN0001";
     return radio;
 }
 
@@ -71,12 +78,12 @@ std::string formatRadioState(const TRadio &radio) {
                           std::to_string(radio.Volume), std::to_string(radio.KakStations)});
 }
 
-void resetIncompleteStation(TRadio &radio) {
+void resetIncompleteStation(TRadio &radio, std::string_view site) {
     if (!radio.Name.empty() && !radio.URL.empty() && !radio.Country.empty() &&
         !radio.Resurs.empty())
         return;
     const bool canUse = radio.CanUse;
-    radio = defaultRadio();
+    radio = defaultRadio(site);
     radio.CanUse = canUse;
 }
 
@@ -97,6 +104,13 @@ int loweredVolume(int volume) {
     return volume > 0 ? std::max(volume - kRadioVolumeStep, 0) : volume;
 }
 
+int radioReconnectDelayMs(int attempt, int baseMs) {
+    long long delay = std::max(baseMs, 1);
+    for (int i = 0; i < attempt && delay < kRadioReconnectMaxMs; ++i)
+        delay *= 2;
+    return int(std::min<long long>(delay, kRadioReconnectMaxMs));
+}
+
 std::filesystem::path radioFolder(const std::filesystem::path &programFolder) {
     std::filesystem::path folder = programFolder;
     if (!folder.has_filename())
@@ -108,21 +122,21 @@ std::filesystem::path radioStatePath(const std::filesystem::path &programFolder)
     return radioFolder(programFolder) / kRadioStateFile;
 }
 
-TRadio loadRadioState(const std::filesystem::path &file) {
+TRadio loadRadioState(const std::filesystem::path &file, std::string_view site) {
     const FileBytes read = readFileBytes(file, kMaxStateBytes);
     if (read.status != ReadStatus::Ok)
-        return defaultRadio();
-    return readRadioState(read.bytes, defaultRadio());
+        return defaultRadio(site);
+    return readRadioState(read.bytes, defaultRadio(site));
 }
 
-bool saveRadioState(const std::filesystem::path &file, TRadio &radio) {
+bool saveRadioState(const std::filesystem::path &file, TRadio &radio, std::string_view site) {
     // A station whose texts the file cannot hold counts as incomplete.
     TRadio written = radio;
     written.Name = fileText(radio.Name).empty() ? std::string() : radio.Name;
     written.URL = fileText(radio.URL).empty() ? std::string() : radio.URL;
     written.Country = fileText(radio.Country).empty() ? std::string() : radio.Country;
     written.Resurs = fileText(radio.Resurs).empty() ? std::string() : radio.Resurs;
-    resetIncompleteStation(written);
+    resetIncompleteStation(written, site);
     radio = written;
     return writeFileAtomically(file, formatRadioState(radio));
 }

@@ -27,8 +27,12 @@ struct TRadio {
     bool operator==(const TRadio &) const = default;
 };
 
-// The default station ("CanUse" cleared).
-TRadio defaultRadio();
+// The site of the club server built into the program ("http://host:port/").
+std::string builtInRadioSite();
+
+// The default station ("CanUse" cleared): the first station the club server
+// at `site` lists, streamed from that server.
+TRadio defaultRadio(std::string_view site = builtInRadioSite());
 
 // The state file's lines read over `start`, line by line: a missing line
 // keeps the value it would set. A volume or country that is not a number in
@@ -39,8 +43,8 @@ TRadio readRadioState(std::string_view fileBytes, TRadio start);
 std::string formatRadioState(const TRadio &radio);
 
 // When the station is incomplete (any of Name, URL, Country and Resurs empty)
-// all seven values return to the default station; CanUse is kept.
-void resetIncompleteStation(TRadio &radio);
+// all seven values return to the default station of `site`; CanUse is kept.
+void resetIncompleteStation(TRadio &radio, std::string_view site = builtInRadioSite());
 
 // "RRADIO_VOLUME" and two digits: "00" for 0, "01" for 1 to 10, ... "10" for 91 to 100.
 std::string volumePictureName(int volume);
@@ -50,15 +54,24 @@ std::string volumePictureName(int volume);
 int raisedVolume(int volume);
 int loweredVolume(int volume);
 
+// A station stream that ends while the radio is on is opened again after a
+// wait that doubles with each attempt in a row, from the base (2 s) up to
+// 60 s: attempt 0 waits the base, 1 twice the base, ...
+inline constexpr int kRadioReconnectBaseMs = 2000;
+inline constexpr int kRadioReconnectMaxMs = 60000;
+int radioReconnectDelayMs(int attempt, int baseMs = kRadioReconnectBaseMs);
+
 // The folder above the program's folder, where the radio keeps its files.
 std::filesystem::path radioFolder(const std::filesystem::path &programFolder);
 // The state file of the folder above the program's folder.
 std::filesystem::path radioStatePath(const std::filesystem::path &programFolder);
-// Reads the file over the default station; the default station when it
-// cannot be opened.
-TRadio loadRadioState(const std::filesystem::path &file);
+// Reads the file over the default station of `site`; that default station
+// when it cannot be opened.
+TRadio loadRadioState(const std::filesystem::path &file,
+                      std::string_view site = builtInRadioSite());
 // Resets an incomplete station, then rewrites the file atomically; false
 // when it cannot be written (the old file stays).
-bool saveRadioState(const std::filesystem::path &file, TRadio &radio);
+bool saveRadioState(const std::filesystem::path &file, TRadio &radio,
+                    std::string_view site = builtInRadioSite());
 
 } // namespace quarn

@@ -31,11 +31,62 @@ std::optional<QString> PasswordQueue::admit(const QHostAddress &caller) {
     return std::nullopt;
 }
 
+std::optional<quint64> PasswordQueue::waitInLine(const QHostAddress &caller, Start start) {
+    if (waiting_ >= maxWaiting_ || inLine() >= kMaxInLines)
+        return std::nullopt;
+    std::deque<Waiter> &line = lines_[caller];
+    if (int(line.size()) >= kMaxInLine) {
+        if (line.empty())
+            lines_.remove(caller);
+        return std::nullopt;
+    }
+    line.push_back({nextTicket_, std::move(start)});
+    return nextTicket_++;
+}
+
+bool PasswordQueue::withdraw(quint64 ticket) {
+    for (auto line = lines_.begin(); line != lines_.end(); ++line) {
+        const auto it = std::find_if(line->begin(), line->end(),
+                                     [ticket](const Waiter &w) { return w.ticket == ticket; });
+        if (it == line->end())
+            continue;
+        line->erase(it);
+        if (line->empty())
+            lines_.erase(line);
+        return true;
+    }
+    return false;
+}
+
+int PasswordQueue::inLine() const {
+    int count = 0;
+    for (const std::deque<Waiter> &line : lines_)
+        count += int(line.size());
+    return count;
+}
+
 void PasswordQueue::release(const QHostAddress &caller) {
     --waiting_;
     auto it = perAddress_.find(caller);
     if (it != perAddress_.end() && --*it <= 0)
         perAddress_.erase(it);
+    // The freed place goes to the caller's own line first, then to any line
+    // the bound in all held back. The starts run once the queue is settled.
+    std::vector<Start> starts;
+    QList<QHostAddress> addresses = lines_.keys();
+    addresses.removeAll(caller);
+    addresses.prepend(caller);
+    for (const QHostAddress &address : addresses) {
+        auto line = lines_.find(address);
+        while (line != lines_.end() && !line->empty() && !admit(address)) {
+            starts.push_back(std::move(line->front().start));
+            line->pop_front();
+        }
+        if (line != lines_.end() && line->empty())
+            lines_.erase(line);
+    }
+    for (Start &start : starts)
+        start();
 }
 
 LoginThrottle::LoginThrottle(Database *shared, Clock clock)

@@ -288,10 +288,46 @@ void WemServer::serveService(Service &service, const QHttpServerRequest &request
     }
     if (task.kind == AccountService::PasswordTask::Kind::None)
         return dispatch(service, std::move(serviceRequest), socket, keepAlive, remote, path);
-    if (const auto full = passwordQueue_->admit(request.remoteAddress()))
-        return refuse(socket, 503, *full, keepAlive, remote, path, options_.refusalHoldMs);
+    if (const auto full = passwordQueue_->admit(request.remoteAddress())) {
+        if (waitForPasswordPlace(service, std::move(task), std::move(serviceRequest), socket,
+                                 keepAlive, remote, path))
+            return;
+        return refuse(socket, 503, *full, keepAlive, remote, path, options_.refusalHoldMs,
+                      PasswordQueue::kRetryAfterSeconds);
+    }
     deriveThenDispatch(service, std::move(task), std::move(serviceRequest), socket, keepAlive,
                        remote, path);
+}
+
+bool WemServer::waitForPasswordPlace(Service &service, AccountService::PasswordTask task,
+                                     ServiceRequest request, QTcpSocket *socket, bool keepAlive,
+                                     const QByteArray &remote, const QByteArray &path) {
+    // The request waits its turn in its address's line; its place is given
+    // back at once when its connection has gone meanwhile.
+    const QHostAddress caller = request.remote;
+    auto waiting = std::make_shared<std::pair<AccountService::PasswordTask, ServiceRequest>>(
+        std::move(task), std::move(request));
+    QPointer<QTcpSocket> guard(socket);
+    Service *target = &service;
+    const std::optional<quint64> ticket = passwordQueue_->waitInLine(
+        caller, [this, waiting, guard, keepAlive, remote, path, target, caller] {
+            if (!guard) {
+                passwordQueue_->release(caller);
+                return;
+            }
+            deriveThenDispatch(*target, std::move(waiting->first), std::move(waiting->second),
+                               guard, keepAlive, remote, path);
+        });
+    if (!ticket)
+        return false;
+    QTimer::singleShot(
+        PasswordQueue::kLineWaitMs, this, [this, ticket, guard, keepAlive, remote, path] {
+            if (!passwordQueue_->withdraw(*ticket) || !guard)
+                return;
+            refuse(guard, 503, QStringLiteral("too many password checks from one address at once"),
+                   keepAlive, remote, path, 0, PasswordQueue::kRetryAfterSeconds);
+        });
+    return true;
 }
 
 void WemServer::deriveThenDispatch(Service &service, AccountService::PasswordTask task,
@@ -324,17 +360,22 @@ void WemServer::deriveThenDispatch(Service &service, AccountService::PasswordTas
 }
 
 void WemServer::refuse(QTcpSocket *socket, int status, const QString &why, bool keepAlive,
-                       const QByteArray &remote, const QByteArray &path, int holdMs) {
+                       const QByteArray &remote, const QByteArray &path, int holdMs,
+                       int retryAfterSeconds) {
     log_->note("refused " + remote + " POST " + printable(path).left(100) + ' ' +
                QByteArray::number(status) + ": " + why.toUtf8());
+    Reply reply = errorReply(status, why);
+    // A refusal for load says when to come back.
+    if (retryAfterSeconds > 0)
+        reply.headers.append({"Retry-After", QByteArray::number(retryAfterSeconds)});
     if (holdMs <= 0)
-        return answer(socket, errorReply(status, why), keepAlive, remote, "POST", path);
+        return answer(socket, std::move(reply), keepAlive, remote, "POST", path);
     // A guesser's connection waits for its refusal, so a flood of guesses
     // costs the server a timer per connection and second, not a reply per request.
     QPointer<QTcpSocket> guard(socket);
-    QTimer::singleShot(holdMs, this, [this, guard, status, why, keepAlive, remote, path] {
+    QTimer::singleShot(holdMs, this, [this, guard, reply, keepAlive, remote, path] {
         if (guard)
-            answer(guard, errorReply(status, why), keepAlive, remote, "POST", path);
+            answer(guard, reply, keepAlive, remote, "POST", path);
     });
 }
 

@@ -81,9 +81,16 @@ class WemServer : public QObject {
     Reply runService(Service &service, const ServiceRequest &request);
     void answer(QTcpSocket *socket, Reply reply, bool keepAlive, const QByteArray &remote,
                 const QByteArray &method, const QByteArray &path);
-    // Answers a refusal, after holdMs, and says why in one line of the log.
+    // Answers a refusal, after holdMs, and says why in one line of the log;
+    // a refusal for load says in Retry-After when to come back.
     void refuse(QTcpSocket *socket, int status, const QString &why, bool keepAlive,
-                const QByteArray &remote, const QByteArray &path, int holdMs = 0);
+                const QByteArray &remote, const QByteArray &path, int holdMs = 0,
+                int retryAfterSeconds = 0);
+    // Puts a password check whose address has its share running into that
+    // address's line; false when the line has no room (it is to be refused).
+    bool waitForPasswordPlace(Service &service, AccountService::PasswordTask task,
+                              ServiceRequest request, QTcpSocket *socket, bool keepAlive,
+                              const QByteArray &remote, const QByteArray &path);
     // Runs the key derivation of a request on a worker, then dispatches it.
     void deriveThenDispatch(Service &service, AccountService::PasswordTask task,
                             ServiceRequest request, QTcpSocket *socket, bool keepAlive,

@@ -265,11 +265,33 @@ std::string formatRating(double rating) {
     return text;
 }
 
+namespace {
+
+// One profile text as it can be saved (see profileForSaving).
+std::string profileTextForSaving(std::string_view text) {
+    std::string saved;
+    saved.reserve(text.size());
+    while (!text.empty()) {
+        const std::size_t length = std::max<std::size_t>(1, quarn::utf8CharacterLength(text));
+        const std::string_view character = text.substr(0, length);
+        text.remove_prefix(length);
+        if (character == "$" || character == "~")
+            saved += ' ';
+        else if (character == "&")
+            saved += '+';
+        else if (!quarn::utf8ToCp1251(character))
+            saved += '?';
+        else
+            saved += character;
+    }
+    return saved;
+}
+
+} // namespace
+
 TInfo14 profileForSaving(TInfo14 info) {
     for (const ProfileField &field : kProfileFields)
-        for (char &c : info.*field.text)
-            if (c == '$' || c == '~')
-                c = ' ';
+        info.*field.text = profileTextForSaving(info.*field.text);
     return info;
 }
 

@@ -107,7 +107,10 @@ std::string formatRating(double rating);
 
 // ---- profile -----------------------------------------------------------
 
-// The profile as it is saved: "$" and "~" become spaces.
+// The profile as it is saved: "$" and "~" become spaces; an "&" (which
+// would cut the request short, so that nothing at all was saved) becomes
+// "+", and a character the account's code page 1251 cannot carry becomes
+// "?". The editor shows the texts so changed before it saves them.
 TInfo14 profileForSaving(TInfo14 info);
 // "Update info": saves the profile and, when saved, reads it back into Info.
 bool SaveOwnProfile(WebServices &web, Account &account, const TInfo14 &info);

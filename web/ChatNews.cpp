@@ -101,6 +101,9 @@ int readNewsSeen(const std::filesystem::path &folder) {
 }
 
 bool writeNewsSeen(const std::filesystem::path &folder, int number) {
+    const quarn::FileBytes file = quarn::readFileBytes(folder / kNewsStateFile, kStateFileLimit);
+    if (file.status == quarn::ReadStatus::Ok && number <= parseNewsSeen(file.bytes))
+        return true;
     return quarn::writeFileAtomically(folder / kNewsStateFile,
                                       quarn::joinCrlfLines({std::to_string(number)}));
 }

@@ -46,6 +46,9 @@ bool writeChatState(const std::filesystem::path &folder, const ChatState &state)
 // its line is not a number.
 int parseNewsSeen(std::string_view bytes);
 int readNewsSeen(const std::filesystem::path &folder);
+// Records `number` as seen. The file keeps the highest number seen: a lower
+// one (0 after a failed fetch) leaves it, so old news never comes back as
+// new. False when it had to be written and could not be.
 bool writeNewsSeen(const std::filesystem::path &folder, int number);
 
 // ---- News page ------------------------------------------------------------------

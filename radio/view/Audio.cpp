@@ -33,6 +33,7 @@ bool Audio::StreamCreateURL(const QString &url) {
         return false;
     source_ = address;
     ended_ = false;
+    received_ = false;
     created_ = true;
     if (QMediaDevices::defaultAudioOutput().isNull())
         return true; // fetched on play, heard nowhere
@@ -45,6 +46,8 @@ bool Audio::StreamCreateURL(const QString &url) {
             [this](QMediaPlayer::MediaStatus status) {
                 if (status == QMediaPlayer::InvalidMedia)
                     onError();
+                else if (status == QMediaPlayer::BufferedMedia)
+                    onReceiving();
                 else if (status == QMediaPlayer::EndOfMedia)
                     onEnd();
             });
@@ -59,7 +62,7 @@ void Audio::ChannelPlay() {
     ended_ = false;
     if (player_)
         player_->play();
-    else
+    else if (fetchWithoutDevice_)
         fetchWithoutDevice();
 }
 
@@ -71,8 +74,11 @@ void Audio::fetchWithoutDevice() {
                          QNetworkRequest::NoLessSafeRedirectPolicy);
     reply_ = network_->get(request);
     QNetworkReply *reply = reply_;
-    connect(reply, &QNetworkReply::readyRead, this,
-            [this, reply] { discarded_ += reply->skip(reply->bytesAvailable()); });
+    connect(reply, &QNetworkReply::readyRead, this, [this, reply] {
+        discarded_ += reply->skip(reply->bytesAvailable());
+        if (reply == reply_)
+            onReceiving();
+    });
     connect(reply, &QNetworkReply::finished, this, [this, reply] {
         reply->deleteLater();
         if (reply != reply_)
@@ -123,6 +129,13 @@ void Audio::Free() {
     output_ = nullptr;
     created_ = false;
     source_.clear();
+}
+
+void Audio::onReceiving() {
+    if (received_ || !playing_)
+        return;
+    received_ = true;
+    emit receiving();
 }
 
 void Audio::onEnd() {

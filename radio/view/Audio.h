@@ -4,9 +4,10 @@
 // volume, read its position and length, and free it. Built on Qt Multimedia;
 // opening and buffering run in the background, so no call waits for the
 // network. A stream that cannot be opened or breaks off is stopped and
-// reported by `failed`. Without an audio output device the stream is still
-// fetched (and its failures reported) but its bytes go nowhere, so the radio
-// and the player behave the same, silently.
+// reported by `failed`. Without an audio output device nothing is fetched
+// (a radio stream nobody hears would hold one of the server's stream slots
+// for hours) unless a test asks for it: then the bytes go nowhere, and the
+// failures and ends are reported as with a device.
 
 #include <QObject>
 #include <QString>
@@ -44,6 +45,10 @@ class Audio : public QObject {
     // Releases the stream.
     void Free();
 
+    // Fetch (and drop) the stream even without an output device; for tests
+    // that follow a stream's life on a machine without sound.
+    void setFetchWithoutDevice(bool fetch) { fetchWithoutDevice_ = fetch; }
+
     bool hasStream() const { return created_; }
     bool playing() const { return playing_; }
     // The stream reached its end (a song) since it last started.
@@ -58,11 +63,14 @@ class Audio : public QObject {
     void failed();
     // The stream played to its end.
     void finished();
+    // The stream's first data arrived (once per stream).
+    void receiving();
 
   private:
     void onError();
     void onEnd();
     void fetchWithoutDevice();
+    void onReceiving();
 
     QMediaPlayer *player_ = nullptr;
     QAudioOutput *output_ = nullptr;
@@ -74,6 +82,8 @@ class Audio : public QObject {
     double volume_ = 1.0;
     bool playing_ = false;
     bool ended_ = false;
+    bool fetchWithoutDevice_ = false;
+    bool received_ = false;
 };
 
 } // namespace quarn

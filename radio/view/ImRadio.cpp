@@ -54,6 +54,7 @@ QString ImRadio::statePicture() const {
     case RadioLook::CannotUse:
         return QStringLiteral("GRadioB");
     case RadioLook::Off:
+    case RadioLook::Reconnecting: // switched on, silent until the stream is back
         return QStringLiteral("GRadioR");
     case RadioLook::Playing:
         return QStringLiteral("GRadioG");

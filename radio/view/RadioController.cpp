@@ -16,14 +16,30 @@ const QString kRadioLibrary = QStringLiteral("WemRadio02.dll");
 } // namespace
 
 RadioController::RadioController(RadioContext context, QObject *parent)
-    : QObject(parent), context_(std::move(context)), radio_(defaultRadio()) {
-    connect(&audio_, &Audio::failed, this, [this] {
-        // The station plays nothing; the indicator shows it as stopped and
-        // a left click tries again.
-        streamFailed_ = true;
-        audio_.Free();
-        emit changed();
+    : QObject(parent), context_(std::move(context)), radio_(defaultRadio(site())) {
+    // The station plays nothing; while the radio is on, it is tried again
+    // after a wait (and a left click tries at once).
+    connect(&audio_, &Audio::failed, this, [this] { streamLost(); });
+    // A radio stream has no end of its own: the server closed it.
+    connect(&audio_, &Audio::finished, this, [this] { streamLost(); });
+    connect(&audio_, &Audio::receiving, this, [this] { reconnectAttempts_ = 0; });
+    reconnect_.setSingleShot(true);
+    connect(&reconnect_, &QTimer::timeout, this, [this] {
+        if (radio_.Enabled && radio_.CanUse)
+            openStream();
     });
+}
+
+std::string RadioController::site() const {
+    return context_.site.empty() ? builtInRadioSite() : context_.site;
+}
+
+void RadioController::streamLost() {
+    streamFailed_ = true;
+    audio_.Free();
+    if (radio_.Enabled && radio_.CanUse)
+        reconnect_.start(radioReconnectDelayMs(reconnectAttempts_++, context_.reconnectBaseMs));
+    emit changed();
 }
 
 std::string RadioController::programFolder() const {
@@ -47,7 +63,7 @@ void RadioController::RadioStart() {
     }
     radio_.CanUse = radio_.CanUse && listPresent;
     if (radio_.CanUse) {
-        radio_ = loadRadioState(radioStatePath(programFolder()));
+        radio_ = loadRadioState(radioStatePath(programFolder()), site());
         stateLoaded_ = true;
         radio_.CanUse = true;
     } else {
@@ -74,7 +90,11 @@ void RadioController::ListSourceChanged() {
 
 void RadioController::RadioSave() {
     StopRadio();
-    saveRadioState(radioStatePath(programFolder()), radio_);
+    // A start that could not use the radio never read the file: writing
+    // would replace the player's station with the default one.
+    if (!stateLoaded_ && !changedInRun_)
+        return;
+    saveRadioState(radioStatePath(programFolder()), radio_, site());
 }
 
 void RadioController::StartWithMenu() {
@@ -84,12 +104,18 @@ void RadioController::StartWithMenu() {
 }
 
 void RadioController::PlayRadio() {
+    reconnectAttempts_ = 0;
+    openStream();
+}
+
+void RadioController::openStream() {
+    reconnect_.stop();
     // While the radio plays the melody is off (and the options' music box with it).
     if (context_.melody && context_.melody->melodyOn())
         context_.melody->switchMelodyOff();
     streamFailed_ = false;
     if (!audio_.StreamCreateURL(QString::fromStdString(radio_.URL))) {
-        streamFailed_ = true;
+        streamFailed_ = true; // an address that is no stream: no use trying again
         emit changed();
         return;
     }
@@ -100,6 +126,7 @@ void RadioController::PlayRadio() {
 }
 
 void RadioController::StopRadio() {
+    reconnect_.stop();
     // A live stream is released, so its connection closes too.
     audio_.Free();
     streamFailed_ = false;
@@ -142,6 +169,7 @@ void RadioController::OpenRadio(QWidget *parent) {
 }
 
 void RadioController::setEnabled(bool on) {
+    changedInRun_ = true;
     radio_.Enabled = on && radio_.CanUse;
     if (radio_.Enabled)
         PlayRadio();
@@ -150,17 +178,21 @@ void RadioController::setEnabled(bool on) {
 }
 
 void RadioController::setVolume(int volume) {
+    changedInRun_ = true;
     radio_.Volume = std::clamp(volume, 0, kRadioMaxVolume);
     audio_.ChannelSetVolume(radio_.Volume / 100.0);
 }
 
 void RadioController::setCountry(int position) {
-    if (position >= 0 && position < kRadioCountryCount)
+    if (position >= 0 && position < kRadioCountryCount) {
+        changedInRun_ = true;
         radio_.KakStations = position;
+    }
 }
 
 void RadioController::SelectStation(const std::string &id) {
     const auto list = readStationList(stationListFile().toStdString());
+    changedInRun_ = true;
     radio_.Resurs = kNoLogo;
     if (list) {
         if (const auto station = findStation(*list, id)) {
@@ -179,6 +211,7 @@ void RadioController::SelectStation(const std::string &id) {
 
 void RadioController::yieldToMusic() {
     if (radio_.Enabled) {
+        changedInRun_ = true;
         radio_.Enabled = false;
         StopRadio();
     }
@@ -187,12 +220,17 @@ void RadioController::yieldToMusic() {
 RadioLook RadioController::look() const {
     if (!radio_.CanUse)
         return RadioLook::CannotUse;
+    if (radio_.Enabled && reconnect_.isActive())
+        return RadioLook::Reconnecting;
     return radio_.Enabled && !streamFailed_ ? RadioLook::Playing : RadioLook::Off;
 }
 
 QString RadioController::hint() const {
-    return word(WordEntry::RadioCaption) + QStringLiteral(": ") +
-           QString::fromStdString(radio_.Name);
+    QString text =
+        word(WordEntry::RadioCaption) + QStringLiteral(": ") + QString::fromStdString(radio_.Name);
+    if (look() == RadioLook::Reconnecting)
+        text += QStringLiteral(" (") + word(WordEntry::WebNoConnect) + QStringLiteral(")");
+    return text;
 }
 
 QString RadioController::stationListFile() const {

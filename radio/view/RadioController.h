@@ -10,6 +10,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 #include <string>
@@ -36,10 +37,17 @@ struct RadioContext {
     // Shows the message window with one line; unset: a message box.
     std::function<void(const QString &text)> message;
     MelodyControl *melody = nullptr;
+    // The site of the club server in force ("http://host:port/"), whose first
+    // station is the default one; empty: the built-in server.
+    std::string site;
+    // The first wait before a stream that ended is opened again; doubled
+    // with each attempt in a row up to a minute.
+    int reconnectBaseMs = kRadioReconnectBaseMs;
 };
 
-// What the indicator shows.
-enum class RadioLook { CannotUse, Off, Playing };
+// What the indicator shows. Reconnecting: switched on, the stream ended and
+// is opened again after a wait.
+enum class RadioLook { CannotUse, Off, Playing, Reconnecting };
 
 class RadioController : public QObject {
     Q_OBJECT
@@ -54,7 +62,8 @@ class RadioController : public QObject {
     // and can still be used plays (again).
     void ListSourceChanged();
     // When the main window closes: an incomplete station becomes the
-    // default, and the state file is rewritten.
+    // default, and the state file is rewritten. A run that neither read the
+    // state file nor changed the radio leaves the file as it is.
     void RadioSave();
     // When the title screen gives way to the menu: with the radio on, the
     // melody goes off and the station plays.
@@ -86,6 +95,8 @@ class RadioController : public QObject {
     Audio &audio() { return audio_; }
     // The stream broke off or could not be opened since it last started.
     bool streamFailed() const { return streamFailed_; }
+    // The wait before the stream is opened again; 0 when none is pending.
+    int reconnectDelayMs() const { return reconnect_.isActive() ? reconnect_.interval() : 0; }
 
     // For tests and the state file's place.
     void setRadio(const TRadio &radio) { radio_ = radio; }
@@ -98,6 +109,13 @@ class RadioController : public QObject {
 
   private:
     bool cannotUseMessage();
+    std::string site() const;
+    // Opens the station's stream and plays it; `PlayRadio` also starts the
+    // reconnection waits anew.
+    void openStream();
+    // The stream failed or ended: while the radio is on it is opened again
+    // after the next wait.
+    void streamLost();
     bool listFromServer() const;
     std::string programFolder() const;
 
@@ -108,6 +126,10 @@ class RadioController : public QObject {
     // The state file has been read once: a start for a new list source keeps
     // the run's choices.
     bool stateLoaded_ = false;
+    // The player changed the station, switch, volume or country in this run.
+    bool changedInRun_ = false;
+    QTimer reconnect_;
+    int reconnectAttempts_ = 0;
 };
 
 } // namespace quarn

@@ -62,7 +62,7 @@ TMyMediaPL::TMyMediaPL(MusicContext context, QWidget *window)
     timer_.setInterval(kTimerMs);
     connect(&timer_, &QTimer::timeout, this, [this] { timerTick(); });
     connect(&audio_, &Audio::failed, this, [this] { songFailed(); });
-    connect(&audio_, &Audio::finished, this, [this] { timerTick(); });
+    connect(&audio_, &Audio::finished, this, [this] { songEnded(); });
 }
 
 void TMyMediaPL::MusicSetup() {
@@ -136,6 +136,9 @@ void TMyMediaPL::DrawMusicButton(int button, bool pressed) {
         return;
     MusicButtonWidget *widget = buttons_[button - 1];
     if (scale_ < kSmallestScale || titleScreen_) {
+        // With its buttons gone the player could not be stopped: the songs stop.
+        if (!widget->isHidden())
+            stopSongs();
         widget->hide();
         return;
     }
@@ -203,19 +206,32 @@ void TMyMediaPL::volumeClicked(int x) {
 void TMyMediaPL::stopForRadio() {
     if (!play_)
         return;
+    stopSongs();
+    DrawMusicButton(1, false);
+}
+
+void TMyMediaPL::stopSongs() {
+    if (!play_)
+        return;
     audio_.ChannelStop();
     play_ = false;
     timer_.stop();
-    DrawMusicButton(1, false);
 }
 
 void TMyMediaPL::timerTick() {
     if (!play_)
         return;
     const qint64 length = audio_.ChannelGetLength();
-    if (audio_.ended() || (length > 0 && audio_.ChannelGetPosition() >= length)) {
-        playRandomSong(); // without redrawing the buttons
-    }
+    if (audio_.ended() || (length > 0 && audio_.ChannelGetPosition() >= length))
+        songEnded();
+}
+
+void TMyMediaPL::songEnded() {
+    if (!play_)
+        return;
+    // The song played: the failures before it no longer count as a row.
+    failuresInRow_ = 0;
+    playRandomSong(); // without redrawing the buttons
 }
 
 void TMyMediaPL::songFailed() {

@@ -106,7 +106,11 @@ class TMyMediaPL : public QObject {
     // Stops the song and plays one chosen at random.
     void playRandomSong();
     void timerTick();
+    // The song played to its end: the next one follows.
+    void songEnded();
     void songFailed();
+    // Stops the song without redrawing the buttons.
+    void stopSongs();
     void updatePlayHint();
     // The left top corner of the row of the three buttons.
     QPoint rowPlace() const;

@@ -118,13 +118,21 @@ TEST(MusicPlayer, RowSlidesAlongTheBottomAwayFromTheWindowsControls) {
     EXPECT_EQ(player.ImagePlay()->pos(), QPoint(10, 838));
 }
 
-TEST(MusicPlayer, VolumeClicksAndTheDeadMiddle) {
+// A player of six songs with its buttons shown on a large window.
+struct ShownPlayer {
+    ShownPlayer() : player(pageContext(songsPage(6), nullptr), &window) {
+        window.resize(1290, 850);
+        player.MusicSetup();
+        player.setWindowState(1.7, false, QImage());
+        player.drawAll();
+    }
     QWidget window;
-    window.resize(1290, 850);
-    TMyMediaPL player(pageContext(songsPage(6), nullptr), &window);
-    player.MusicSetup();
-    player.setWindowState(1.7, false, QImage());
-    player.drawAll();
+    TMyMediaPL player;
+};
+
+TEST(MusicPlayer, VolumeClicksAndTheDeadMiddle) {
+    ShownPlayer shown;
+    TMyMediaPL &player = shown.player;
     QTest::mouseClick(player.ImageVol(), Qt::LeftButton, {}, QPoint(50, 30));
     EXPECT_EQ(player.Volume(), 55);
     EXPECT_DOUBLE_EQ(player.audio().volume(), 0.55);
@@ -146,6 +154,48 @@ TEST(MusicPlayer, PlayingSwitchesTheMelodyOffAndStopsForTheRadio) {
     EXPECT_FALSE(melody.on);
     EXPECT_EQ(started.count(), 1);
     player.stopForRadio();
+    EXPECT_FALSE(player.Play());
+}
+
+TEST(MusicPlayer, ASongThatPlayedRestartsTheCountOfFailuresInARow) {
+    // Without an audio device nothing is fetched: the songs' ends and
+    // failures come only from this test.
+    if (!QMediaDevices::defaultAudioOutput().isNull())
+        GTEST_SKIP() << "this machine has an audio device";
+    QWidget window;
+    TMyMediaPL player(pageContext(songsPage(5), nullptr), &window);
+    player.MusicSetup();
+    player.NextSong();
+    // Four of five songs fail, one plays, four fail again: still playing.
+    for (int round = 0; round < 2; ++round) {
+        for (int i = 0; i < 4; ++i)
+            emit player.audio().failed();
+        ASSERT_TRUE(player.Play()) << round;
+        emit player.audio().finished();
+    }
+    EXPECT_TRUE(player.Play());
+    EXPECT_TRUE(player.audio().playing());
+    // Five failures in a row: every song fails, the player stops.
+    for (int i = 0; i < 5; ++i)
+        emit player.audio().failed();
+    EXPECT_FALSE(player.Play());
+}
+
+TEST(MusicPlayer, SongsStopWhenTheWindowShrinksAndTheButtonsHide) {
+    ShownPlayer shown;
+    TMyMediaPL &player = shown.player;
+    const QWidget &window = shown.window;
+    player.NextSong();
+    ASSERT_TRUE(player.Play());
+    player.setWindowState(1.2, false, QImage());
+    player.drawAll();
+    EXPECT_FALSE(player.ImagePlay()->isVisibleTo(&window));
+    EXPECT_FALSE(player.Play());
+    EXPECT_FALSE(player.audio().playing());
+    // Large again: the buttons come back, silent, ready to play.
+    player.setWindowState(1.7, false, QImage());
+    player.drawAll();
+    EXPECT_TRUE(player.ImagePlay()->isVisibleTo(&window));
     EXPECT_FALSE(player.Play());
 }
 
@@ -181,6 +231,7 @@ TEST_F(MusicOnServer, PlaysTheServedSongsOneAfterAnother) {
     ASSERT_GE(player.Max(), 5);
     for (const Song &song : player.songs())
         EXPECT_EQ(song.url.rfind(server_.baseUrl() + "/musik/", 0), 0u) << song.url;
+    player.audio().setFetchWithoutDevice(true);
     player.NextSong();
     EXPECT_TRUE(player.Play());
     const QUrl first = player.audio().source();
@@ -211,6 +262,7 @@ TEST_F(MusicOnServer, SongsThatCannotBeOpenedStopThePlayerInsteadOfLooping) {
     QWidget window;
     TMyMediaPL player(pageContext(songsPage(5), nullptr), &window);
     player.MusicSetup();
+    player.audio().setFetchWithoutDevice(true);
     player.NextSong();
     QSignalSpy failed(&player.audio(), &Audio::failed);
     QTRY_VERIFY_WITH_TIMEOUT(!player.Play(), 20000);

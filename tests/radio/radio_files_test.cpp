@@ -111,10 +111,28 @@ TEST(RadioStateFile, WritesSevenCp1251Lines) {
     radio.Volume = 60;
     radio.KakStations = 27;
     EXPECT_EQ(formatRadioState(radio),
-              cp1251("Авторадио Moscow") +
-                  "\r\nhttp://127.0.0.1:8046/radio/QRN0001\r\nRussian "
-                  "Federation\r\nRRADIO_LOGO_AVTORADIO\r\n1\r\n60\r\n27\r\n");
+              "Quarn Radio Moscow\r\nhttp://127.0.0.1:8046/radio/QRN0001\r\nRussian "
+              "Federation\r\nRRADIO_LOGO_QRN0001\r\n1\r\n60\r\n27\r\n");
     EXPECT_EQ(readRadioState(formatRadioState(radio), TRadio{}), radio);
+}
+
+TEST(RadioStateFile, DefaultStationFollowsTheClubServer) {
+    for (const char *site : {"http://club.example.org:9000/", "http://club.example.org:9000"}) {
+        const TRadio radio = defaultRadio(site);
+        EXPECT_EQ(radio.URL, "http://club.example.org:9000/radio/QRN0001") << site;
+        EXPECT_EQ(radio.Resurs, "RRADIO_LOGO_QRN0001");
+    }
+    EXPECT_EQ(defaultRadio().URL, builtInRadioSite() + "radio/QRN0001");
+}
+
+TEST(RadioReconnect, WaitDoublesFromTheBaseUpToAMinute) {
+    const std::pair<int, int> cases[] = {{0, 2000},  {1, 4000},   {2, 8000},
+                                         {3, 16000}, {4, 32000},  {5, 60000},
+                                         {6, 60000}, {40, 60000}, {1000000, 60000}};
+    for (const auto &[attempt, wait] : cases)
+        EXPECT_EQ(radioReconnectDelayMs(attempt), wait) << attempt;
+    EXPECT_EQ(radioReconnectDelayMs(3, 50), 400);
+    EXPECT_EQ(radioReconnectDelayMs(0, 0), 1); // never a busy loop
 }
 
 TEST(RadioStateFile, IncompleteStationIsResetToTheDefault) {

@@ -29,8 +29,8 @@ namespace {
 
 const QByteArray kList = QByteArray::fromStdString(
     utf8ToCp1251("# stations\r\n"
-                 "RUS#AVT0001#Авторадио Moscow#Russian Federation#http://127.0.0.1:9/a#"
-                 "RRADIO_LOGO_AVTORADIO\r\n"
+                 "RUS#QRN0001#Quarn Radio Moscow#Russian Federation#http://127.0.0.1:9/a#"
+                 "RRADIO_LOGO_QRN0001\r\n"
                  "RUS#QRN0002#Quarn Radio Volga#Russian Federation#http://127.0.0.1:9/v#"
                  "RRADIO_LOGO_QRN0002\r\n"
                  "damaged line\r\n"
@@ -144,6 +144,89 @@ TEST_F(RadioStart, SaveWritesTheStateAboveTheProgramAndResetsAnEmptyName) {
     EXPECT_EQ(read(parent() + "/WemRadio.ini").toStdString(), formatRadioState(defaultRadio()));
 }
 
+TEST_F(RadioStart, ARunThatNeverReadTheStateLeavesItsFileAlone) {
+    const QByteArray saved = "My Station\r\nhttp://h/m\r\nUSA\r\nL\r\n1\r\n70\r\n12\r\n";
+    struct Case {
+        const char *what;
+        bool library;
+        bool fromServer;
+        bool fetchSucceeds;
+    } cases[] = {
+        {"no radio library", false, false, false},
+        {"server list not fetched", true, true, false},
+        {"no disk list", true, false, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(program() + "/WemRadio02.dll");
+        if (c.library)
+            withLibrary();
+        settings_.radioListFromServer = c.fromServer;
+        fetch_ = [&c](const std::string &, const std::string &) { return c.fetchSucceeds; };
+        put(parent() + "/WemRadio.ini", saved);
+        RadioController radio(context());
+        radio.RadioStart();
+        ASSERT_FALSE(radio.radio().CanUse);
+        radio.RadioSave();
+        EXPECT_EQ(read(parent() + "/WemRadio.ini"), saved);
+    }
+}
+
+TEST_F(RadioStart, TheDefaultStationIsTheClubServersFirst) {
+    withLibrary();
+    put(parent() + "/WemRadio.rad", kList);
+    RadioContext c = context();
+    c.site = "http://club.example.org:9000/";
+    RadioController radio(c);
+    radio.RadioStart(); // no state file
+    EXPECT_EQ(radio.radio().URL, "http://club.example.org:9000/radio/QRN0001");
+    EXPECT_EQ(radio.radio().Name, "Quarn Radio Moscow");
+    radio.RadioSave();
+    EXPECT_EQ(read(parent() + "/WemRadio.ini").toStdString(),
+              formatRadioState(defaultRadio("http://club.example.org:9000")));
+}
+
+TEST_F(RadioStart, AStreamThatEndsIsOpenedAgainAfterGrowingWaits) {
+    // Without an audio device nothing is fetched, so the stream's ends and
+    // its data come only from this test.
+    if (!QMediaDevices::defaultAudioOutput().isNull())
+        GTEST_SKIP() << "this machine has an audio device";
+    withLibrary();
+    put(parent() + "/WemRadio.rad", kList);
+    RadioContext c = context();
+    c.reconnectBaseMs = 50;
+    RadioController radio(c);
+    radio.RadioStart();
+    ASSERT_TRUE(radio.radio().CanUse);
+    ImRadio indicator(radio);
+    radio.setEnabled(true);
+    const QUrl station = radio.audio().source();
+    // The server closes the stream (or it breaks off) again and again: each
+    // wait is twice the last.
+    for (const int wait : {50, 100, 200, 400}) {
+        SCOPED_TRACE(wait);
+        emit radio.audio().finished();
+        EXPECT_EQ(radio.look(), RadioLook::Reconnecting);
+        EXPECT_EQ(radio.reconnectDelayMs(), wait);
+        EXPECT_FALSE(radio.audio().hasStream());
+        EXPECT_EQ(indicator.statePicture(), QStringLiteral("GRadioR"));
+        EXPECT_TRUE(indicator.toolTip().endsWith(QStringLiteral("(No Connect)")));
+        QTRY_VERIFY_WITH_TIMEOUT(radio.audio().hasStream(), 5000);
+        EXPECT_EQ(radio.audio().source(), station);
+        EXPECT_EQ(radio.look(), RadioLook::Playing);
+    }
+    // Once the stream's data arrives the waits start again from the first.
+    emit radio.audio().receiving();
+    emit radio.audio().failed();
+    EXPECT_EQ(radio.reconnectDelayMs(), 50);
+    // Switched off, nothing is opened again.
+    radio.setEnabled(false);
+    EXPECT_EQ(radio.reconnectDelayMs(), 0);
+    EXPECT_EQ(radio.look(), RadioLook::Off);
+    QTest::qWait(200);
+    EXPECT_FALSE(radio.audio().hasStream());
+}
+
 class RadioWindow : public RadioFolderFixture {
   protected:
     void SetUp() override {
@@ -176,7 +259,7 @@ TEST_F(RadioWindow, CountryBoxHoldsTheTwentyEightCountriesWithFlags) {
 
 TEST_F(RadioWindow, StationBoxIsFilteredByCountry) {
     TFormRadio window(*radio_);
-    EXPECT_EQ(stationNames(window), QStringList({QStringLiteral("Авторадио Moscow"),
+    EXPECT_EQ(stationNames(window), QStringList({QStringLiteral("Quarn Radio Moscow"),
                                                  QStringLiteral("Quarn Radio Volga")}));
     EXPECT_EQ(window.stationBox()->currentIndex(), 0); // the current station
     choose(window.countryBox(), 12);                   // USA
@@ -207,7 +290,7 @@ TEST_F(RadioWindow, ACountryWithoutStationsKeepsTheStationPlaying) {
     const QUrl playing = radio_->audio().source();
     choose(window.countryBox(), 1); // Ukraine: none in the list
     EXPECT_EQ(window.stationBox()->count(), 0);
-    EXPECT_EQ(radio_->radio().Name, "Авторадио Moscow");
+    EXPECT_EQ(radio_->radio().Name, "Quarn Radio Moscow");
     EXPECT_EQ(radio_->audio().source(), playing);
     EXPECT_TRUE(radio_->radio().Enabled);
 }
@@ -260,7 +343,7 @@ TEST_F(RadioWindow, EveryControlHasAnAccessibleNameOrABuddy) {
 TEST_F(RadioWindow, IndicatorShowsTheStateAndTogglesOnALeftClick) {
     ImRadio indicator(*radio_);
     EXPECT_EQ(indicator.statePicture(), QStringLiteral("GRadioR"));
-    EXPECT_EQ(indicator.toolTip(), QStringLiteral("Wem Internet-Radio: Авторадио Moscow"));
+    EXPECT_EQ(indicator.toolTip(), QStringLiteral("Wem Internet-Radio: Quarn Radio Moscow"));
     QTest::mouseClick(&indicator, Qt::LeftButton);
     EXPECT_TRUE(radio_->radio().Enabled);
     EXPECT_EQ(indicator.statePicture(), QStringLiteral("GRadioG"));
@@ -363,6 +446,7 @@ TEST_F(RadioOnServer, EveryServedStationHasItsOwnLogoInTheLibrary) {
 
 TEST_F(RadioOnServer, SwitchedOnItStreamsTheChosenStation) {
     ServerLog log;
+    radio_->audio().setFetchWithoutDevice(true);
     TFormRadio window(*radio_);
     choose(window.countryBox(), 26); // Japan
     ASSERT_EQ(window.stationBox()->count(), 1);
@@ -378,8 +462,10 @@ TEST_F(RadioOnServer, SwitchedOnItStreamsTheChosenStation) {
     // The stream arrives in the background while the window keeps answering
     // (without an audio device its bytes are fetched and dropped).
     QSignalSpy failed(&radio_->audio(), &Audio::failed);
+    QSignalSpy receiving(&radio_->audio(), &Audio::receiving);
     if (QMediaDevices::defaultAudioOutput().isNull())
         QTRY_VERIFY_WITH_TIMEOUT(radio_->audio().discardedBytes() > 20000, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(receiving.count(), 1, 10000);
     EXPECT_EQ(failed.count(), 0);
     EXPECT_EQ(radio_->look(), RadioLook::Playing);
     // The server's log shows the station's stream being fetched.
@@ -387,6 +473,29 @@ TEST_F(RadioOnServer, SwitchedOnItStreamsTheChosenStation) {
     // Switched off, the stream is released.
     emit window.playButton()->clicked();
     EXPECT_FALSE(radio_->audio().hasStream());
+}
+
+TEST_F(RadioOnServer, TheDefaultStationIsOneTheServerLists) {
+    const auto list = readStationList(radio_->stationListFile().toStdString());
+    ASSERT_TRUE(list);
+    const TRadio station = defaultRadio(server_.baseUrl() + "/");
+    const auto served = findStation(*list, "QRN0001");
+    ASSERT_TRUE(served);
+    EXPECT_EQ(served->Name, station.Name);
+    EXPECT_EQ(served->URL, station.URL);
+    EXPECT_EQ(served->Country, station.Country);
+    EXPECT_EQ(served->Resurs, station.Resurs);
+}
+
+TEST_F(RadioOnServer, NoStreamIsFetchedWithoutAnAudioDevice) {
+    if (!QMediaDevices::defaultAudioOutput().isNull())
+        GTEST_SKIP() << "this machine has an audio device";
+    ServerLog log;
+    radio_->setEnabled(true);
+    EXPECT_EQ(radio_->look(), RadioLook::Playing);
+    QTest::qWait(1000);
+    EXPECT_EQ(log.count("/radio/"), 0);
+    EXPECT_EQ(radio_->audio().discardedBytes(), 0);
 }
 
 // The root mean square of 16-bit little-endian samples.
@@ -430,6 +539,7 @@ TEST_F(RadioOnServer, AMissingStreamShowsTheFailureAndStaysUsable) {
     TRadio state = radio_->radio();
     state.URL = server_.baseUrl() + "/radio/NOSUCH1";
     radio_->setRadio(state);
+    radio_->audio().setFetchWithoutDevice(true);
     ImRadio indicator(*radio_);
     QSignalSpy failed(&radio_->audio(), &Audio::failed);
     QTest::mouseClick(&indicator, Qt::LeftButton);

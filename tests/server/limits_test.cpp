@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 
 #include <chrono>
+#include <latch>
 #include <thread>
 #include <vector>
 
@@ -188,9 +189,53 @@ TEST_P(PasswordChecks, AFullQueueRefusesWithAClearReply) {
     EXPECT_TRUE(refusedWith(acc("nick=Dan&pw=secret1&label0=0"), 503, "too many password checks"));
     EXPECT_EQ(db().number(QStringLiteral("SELECT COUNT(*) FROM accounts")), 0);
     EXPECT_EQ(acc("label1=0").body, "$0$"); // requests without a password go on
+    // The refusal is one for load: it says when to come back.
+    GameClient raw(server->httpPort());
+    const QByteArray body = "nick=Dan&pw=secret1&label0=0";
+    raw.send("POST /acc.php HTTP/1.1\r\nHost: x\r\nUser-Agent: KorbelWintaph\r\n"
+             "Content-Length: " +
+             QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+    const QByteArray refusal = raw.receive(300, 5000);
+    EXPECT_TRUE(refusal.startsWith("HTTP/1.1 503")) << refusal.constData();
+    EXPECT_TRUE(QString::fromLatin1(refusal).contains(
+        QRegularExpression(QStringLiteral("\r\nRetry-After: [1-9][0-9]*\r\n"),
+                           QRegularExpression::CaseInsensitiveOption)))
+        << refusal.constData();
 }
 
 INSTANTIATE_ON_BOTH_BACKENDS(PasswordChecks);
+
+// Password checks slow enough to overlap, as with the real key derivation.
+class PasswordBurst : public ServiceTest {
+  protected:
+    PasswordBurst() {
+        adjust = [](server::ServerOptions &o) { o.passwordIterations = 200'000; };
+    }
+};
+
+TEST_P(PasswordBurst, FourProgramsBehindOneAddressStartingTogetherAllLogIn) {
+    const char *nicks[] = {"Ann", "Bob", "Cid", "Dan"};
+    for (const char *nick : nicks)
+        ASSERT_EQ(acc(registerBody(nick)).body, "$ok$");
+    std::latch ready(4);
+    std::vector<HttpResult> logins(4);
+    std::vector<std::thread> programs;
+    for (int p = 0; p < 4; ++p)
+        programs.emplace_back([&, p] {
+            HttpClient own(server->baseUrl()); // all from 127.0.0.1
+            ready.arrive_and_wait();
+            logins[std::size_t(p)] =
+                own.post("/acc.php", std::string("nick=") + nicks[p] + "&pw=secret1&label0=0");
+        });
+    for (std::thread &program : programs)
+        program.join();
+    for (int p = 0; p < 4; ++p) {
+        EXPECT_EQ(logins[std::size_t(p)].status, 200) << nicks[p] << ": " << logins[p].body;
+        EXPECT_EQ(logins[std::size_t(p)].body.rfind("$no$", 0), std::string::npos) << nicks[p];
+    }
+}
+
+INSTANTIATE_ON_BOTH_BACKENDS(PasswordBurst);
 
 class Connections : public testing::Test {
   protected:

@@ -214,4 +214,36 @@ TEST(PasswordQueue, AdmitsWithinTheBoundsAndSaysWhyNot) {
     EXPECT_FALSE(queue.admit(a));
 }
 
+TEST(PasswordQueue, ABurstFromOneAddressWaitsInLineForItsTurn) {
+    PasswordQueue queue(4, 2);
+    const QHostAddress a(QStringLiteral("10.0.0.1")), b(QStringLiteral("10.0.0.2"));
+    ASSERT_FALSE(queue.admit(a));
+    ASSERT_FALSE(queue.admit(a));
+    std::vector<int> started;
+    ASSERT_TRUE(queue.admit(a));
+    const auto third = queue.waitInLine(a, [&] { started.push_back(3); });
+    const auto fourth = queue.waitInLine(a, [&] { started.push_back(4); });
+    ASSERT_TRUE(third && fourth);
+    EXPECT_EQ(queue.inLine(), 2);
+    // Each place a's checks free goes to the next in a's line, in order.
+    queue.release(a);
+    EXPECT_EQ(started, std::vector<int>({3}));
+    EXPECT_EQ(queue.waiting(), 2);
+    // One that waited too long leaves the line; it cannot leave twice.
+    EXPECT_TRUE(queue.withdraw(*fourth));
+    EXPECT_FALSE(queue.withdraw(*fourth));
+    EXPECT_FALSE(queue.withdraw(*third)); // it has started
+    queue.release(a);
+    EXPECT_EQ(started, std::vector<int>({3}));
+    EXPECT_EQ(queue.inLine(), 0);
+    // The line of one address is bounded, and so is the server as a whole.
+    for (int i = 0; i < PasswordQueue::kMaxInLine; ++i)
+        EXPECT_TRUE(queue.waitInLine(a, [] {})) << i;
+    EXPECT_FALSE(queue.waitInLine(a, [] {}));
+    ASSERT_FALSE(queue.admit(b));
+    ASSERT_FALSE(queue.admit(b));
+    ASSERT_FALSE(queue.admit(a));
+    EXPECT_FALSE(queue.waitInLine(b, [] {})); // four running: no room at all
+}
+
 } // namespace

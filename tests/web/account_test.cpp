@@ -136,6 +136,26 @@ TEST(Profile, DollarAndTildeBecomeSpaces) {
     EXPECT_EQ(saved.Name1, "Ann");
 }
 
+TEST(Profile, TextsTheRequestCannotCarryAreReplacedVisibly) {
+    const struct {
+        const char *text, *saved;
+    } cases[] = {
+        {"Tom & Jerry", "Tom + Jerry"},          // "&" would cut the request short
+        {"Иван Петров", "Иван Петров"},          // code page 1251 holds Cyrillic
+        {"電台 FM", "?? FM"},                    // it lacks these
+        {"smile \xF0\x9F\x98\x80!", "smile ?!"}, // a four-byte character is one "?"
+        {"broken \xC3 byte", "broken ? byte"},
+        {"€ 5 & $ 6 ~", "€ 5 +   6  "},
+    };
+    for (const auto &c : cases) {
+        TInfo14 info;
+        info.WebSite = c.text;
+        const TInfo14 saved = profileForSaving(info);
+        EXPECT_EQ(saved.WebSite, c.saved) << c.text;
+        EXPECT_EQ(profileForSaving(saved).WebSite, saved.WebSite) << "saved twice: " << c.text;
+    }
+}
+
 // ---- typed keys ------------------------------------------------------------------
 
 TEST(TypedKeys, EachFieldRefusesWhatItCannotSend) {

@@ -89,6 +89,26 @@ TEST_F(StateFolder, NewsStateReadsZeroWhenMissingOrDamaged) {
     EXPECT_EQ(web::readNewsSeen(folder_), 42);
 }
 
+TEST_F(StateFolder, NewsStateKeepsTheHighestNumberSeen) {
+    const struct {
+        const char *what;
+        int number;
+        const char *file;
+    } steps[] = {
+        {"first news", 42, "42\r\n"},    {"a failed fetch gives 0", 0, "42\r\n"},
+        {"an older page", 17, "42\r\n"}, {"the same news again", 42, "42\r\n"},
+        {"newer news", 43, "43\r\n"},
+    };
+    for (const auto &step : steps) {
+        EXPECT_TRUE(web::writeNewsSeen(folder_, step.number)) << step.what;
+        EXPECT_EQ(read(web::kNewsStateFile), step.file) << step.what;
+    }
+    // A damaged file counts as 0 seen.
+    write(web::kNewsStateFile, "abc\r\n");
+    ASSERT_TRUE(web::writeNewsSeen(folder_, 5));
+    EXPECT_EQ(read(web::kNewsStateFile), "5\r\n");
+}
+
 TEST(NewsPage, TheFiveCharactersAfterTheKeyAreTheNumber) {
     struct Case {
         std::string page;

@@ -4,6 +4,7 @@
 #include "ui/THeadingBand.h"
 #include "web/AccountSteps.h"
 #include "web/Countries.h"
+#include "web/ProfileLinks.h"
 #include "web/Scramble.h"
 #include "web/WebClient.h"
 #include "web/view/AccountPictures.h"
@@ -857,11 +858,15 @@ void TFAcc1::presidentRowClicked(int row) {
     const QString text = fromUtf8(account_.president.*kPresidentRows[row].text);
     if (text.isEmpty())
         return;
-    if (kPresidentRows[row].copies) {
+    // Another player wrote the text: only a web page or an e-mail address
+    // is opened; anything else is copied like the texts that are no links.
+    const std::optional<std::string> link =
+        kPresidentRows[row].copies ? std::nullopt : web::profileLinkToOpen(text.toStdString());
+    if (link) {
+        talk_.open(QString::fromStdString(*link));
+    } else {
         QApplication::clipboard()->setText(text);
         talk_.say(this, word(WordEntry::AccCopied));
-    } else {
-        talk_.open(text);
     }
 }
 

@@ -181,6 +181,22 @@ void TFAcc2::updateInfo() {
     web::TInfo14 info;
     for (int row = 0; row < 14; ++row)
         info.*kTexts[row] = fields_[std::size_t(row)]->text().toStdString();
+    // What the request cannot carry is replaced where the player sees it:
+    // the fields show the texts as they are saved, the first changed one
+    // with the focus.
+    info = web::profileForSaving(info);
+    QLineEdit *firstChanged = nullptr;
+    for (int row = 0; row < 14; ++row) {
+        QLineEdit *field = fields_[std::size_t(row)];
+        const QString saved = QString::fromStdString(info.*kTexts[row]);
+        if (field->text() == saved)
+            continue;
+        field->setText(saved);
+        if (!firstChanged)
+            firstChanged = field;
+    }
+    if (firstChanged)
+        firstChanged->setFocus();
     web::WebServices web(client_);
     if (!web::SaveOwnProfile(web, account_, info))
         return; // a failed save shows nothing
