@@ -4,6 +4,8 @@
 #include "rules/Match.h"
 #include "rules/Moves.h"
 
+#include <variant>
+
 namespace quarn {
 namespace {
 
@@ -99,42 +101,38 @@ void ComputerSeats::Note(const GameState &game, int seat, TStr2 card) {
         knowledge_.NotePlay(seat, card);
 }
 
-ReplayResult ReplayMatch(std::uint64_t matchSeed, bool strongOpponents, const MatchMoves &moves,
-                         int dealsPerChoice) {
-    ReplayResult result;
-    if (moves.empty() || moves.size() > std::size_t(kMaxReplayHands)) {
-        result.error = "no hands or too many";
-        return result;
-    }
+namespace {
+
+// Where a match of the player's moves stands: the game, the computer seats
+// and the hand's moves.
+struct MatchPlay {
     GameState game;
-    game.PlayerKind = kAccountPlayer;
-    NewMatch(game, PlayerStanding{});
     ComputerSeats seats;
-    seats.Setup(strongOpponents, OpponentSeed(matchSeed), dealsPerChoice);
-    for (std::size_t h = 0; h < moves.size(); ++h) {
-        const std::string where = "hand " + std::to_string(h + 1) + ": ";
-        const int scoreBefore = game.Score[kPlayerSeat];
-        NewHand(game, SeededDeck(matchSeed, int(h) + 1));
+
+    MatchPlay(std::uint64_t matchSeed, bool strong, int dealsPerChoice) {
+        game.PlayerKind = kAccountPlayer;
+        NewMatch(game, PlayerStanding{});
+        seats.Setup(strong, OpponentSeed(matchSeed), dealsPerChoice);
+    }
+
+    // Deals hand `hand` from the seed and plays it to its settlement; seat 4
+    // moves by `playerMove` (a legal slot, or an error text). Empty on
+    // success, else why the hand was not played.
+    template <class PlayerMove>
+    std::string playHand(std::uint64_t matchSeed, int hand, PlayerMove &&playerMove) {
+        NewHand(game, SeededDeck(matchSeed, hand));
         seats.HandDealt();
         StartHand(game);
-        std::size_t next = 0;
         for (int turn = 0; game.HandInPlay(); ++turn) {
-            if (turn >= kMaxTurnsPerReplayHand) {
-                result.error = where + "the hand does not end";
-                return result;
-            }
+            if (turn >= kMaxTurnsPerReplayHand)
+                return "the hand does not end";
             const int seat = game.ToMove;
-            int slot;
+            int slot = 0;
             if (seat == kPlayerSeat) {
-                if (next >= moves[h].size()) {
-                    result.error = where + "the moves end before the hand";
-                    return result;
-                }
-                slot = moves[h][next++];
-                if (!IsLegalMove(game, seat, slot)) {
-                    result.error = where + "move " + std::to_string(next) + " is not legal";
-                    return result;
-                }
+                const std::variant<int, std::string> move = playerMove(game);
+                if (const auto *error = std::get_if<std::string>(&move))
+                    return *error;
+                slot = std::get<int>(move);
             } else {
                 slot = seats.Choose(game, seat);
             }
@@ -142,16 +140,59 @@ ReplayResult ReplayMatch(std::uint64_t matchSeed, bool strongOpponents, const Ma
             MoveSeat(game, seat, slot, Announce::No);
             seats.Note(game, seat, card);
         }
-        if (next != moves[h].size()) {
-            result.error = where + "moves left after the hand ended";
+        SettleHand(game);
+        return {};
+    }
+};
+
+} // namespace
+
+ReplayResult ReplayMatch(std::uint64_t matchSeed, bool strongOpponents, const MatchMoves &moves,
+                         int dealsPerChoice) {
+    ReplayResult result;
+    if (moves.empty() || moves.size() > std::size_t(kMaxReplayHands)) {
+        result.error = "no hands or too many";
+        return result;
+    }
+    MatchPlay play(matchSeed, strongOpponents, dealsPerChoice);
+    for (std::size_t h = 0; h < moves.size(); ++h) {
+        const int scoreBefore = play.game.Score[kPlayerSeat];
+        std::size_t next = 0;
+        std::string error = play.playHand(
+            matchSeed, int(h) + 1, [&](const GameState &game) -> std::variant<int, std::string> {
+                if (next >= moves[h].size())
+                    return std::string("the moves end before the hand");
+                const int slot = moves[h][next++];
+                if (!IsLegalMove(game, kPlayerSeat, slot))
+                    return "move " + std::to_string(next) + " not legal";
+                return slot;
+            });
+        if (error.empty() && next != moves[h].size())
+            error = "moves left after the hand ended";
+        if (!error.empty()) {
+            result.error = "hand " + std::to_string(h + 1) + ": " + error;
             return result;
         }
-        SettleHand(game);
-        result.handScores.push_back(game.Score[kPlayerSeat] - scoreBefore);
+        result.handScores.push_back(play.game.Score[kPlayerSeat] - scoreBefore);
     }
     result.ok = true;
-    result.matchScore = game.Score[kPlayerSeat];
+    result.matchScore = play.game.Score[kPlayerSeat];
     return result;
+}
+
+MatchMoves ChooserPlayerMoves(std::uint64_t matchSeed, bool strongOpponents, int hands,
+                              int dealsPerChoice) {
+    MatchPlay play(matchSeed, strongOpponents, dealsPerChoice);
+    MatchMoves moves;
+    for (int h = 1; h <= hands; ++h) {
+        moves.emplace_back();
+        play.playHand(matchSeed, h, [&](const GameState &game) -> std::variant<int, std::string> {
+            const int slot = standardChoice(game, kPlayerSeat);
+            moves.back().push_back(std::uint8_t(slot));
+            return slot;
+        });
+    }
+    return moves;
 }
 
 } // namespace quarn

@@ -76,4 +76,9 @@ struct ReplayResult {
 ReplayResult ReplayMatch(std::uint64_t matchSeed, bool strongOpponents, const MatchMoves &moves,
                          int dealsPerChoice = kDefaultDeals);
 
+// The moves of a player at seat 4 who follows the standard chooser through
+// `hands` hands of the match (tools, tests and benchmarks of the replay).
+MatchMoves ChooserPlayerMoves(std::uint64_t matchSeed, bool strongOpponents, int hands,
+                              int dealsPerChoice = kDefaultDeals);
+
 } // namespace quarn

@@ -16,9 +16,11 @@ struct PlayedMatch {
 };
 
 // A program's match dealt from the seed: the player at seat 4 follows the
-// standard chooser and every move of seat 4 is kept.
+// standard chooser and every move of seat 4 is kept; the score is the one
+// the program's own game ends with.
 PlayedMatch PlayFromSeed(std::uint64_t seed, int hands, bool strong, int deals) {
     PlayedMatch played;
+    played.moves = ChooserPlayerMoves(seed, strong, hands, deals);
     GameState game;
     game.PlayerKind = kAccountPlayer;
     NewMatch(game, PlayerStanding{});
@@ -28,14 +30,11 @@ PlayedMatch PlayFromSeed(std::uint64_t seed, int hands, bool strong, int deals) 
         NewHand(game, SeededDeck(seed, h));
         seats.HandDealt();
         StartHand(game);
-        played.moves.emplace_back();
+        std::size_t next = 0;
         while (game.HandInPlay()) {
             const int seat = game.ToMove;
-            const int slot = seat == kPlayerSeat
-                                 ? ChooseCard(game.Hands[seat], game.Table, game.MoveNumber)
-                                 : seats.Choose(game, seat);
-            if (seat == kPlayerSeat)
-                played.moves.back().push_back(std::uint8_t(slot));
+            const int slot =
+                seat == kPlayerSeat ? played.moves[h - 1].at(next++) : seats.Choose(game, seat);
             const TStr2 card = slot > 0 ? game.Hands[seat][slot].card : kEmptyCard;
             MoveSeat(game, seat, slot, Announce::No);
             seats.Note(game, seat, card);
