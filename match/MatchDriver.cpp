@@ -12,16 +12,6 @@ bool isComputerSeat(int seat) {
     return seat >= 1 && seat < kPlayerSeat;
 }
 
-// Whether slot is a legal move of the seat now: a playable card, or a pass
-// (0) while no card fits.
-bool isLegalMove(const GameState &game, int seat, int slot) {
-    if (slot == 0)
-        return HasNoPlay(game, seat);
-    if (slot < 1 || slot > game.CardCount[seat] || slot > kHandSlots)
-        return false;
-    return IsPlayable(game, game.Hands[seat][slot].card);
-}
-
 } // namespace
 
 SeatKind seatKindOf(const GameState &game, int seat) {
@@ -49,19 +39,11 @@ void MatchDriver::setChooser(int seat, SeatChooser chooser) {
 }
 
 void MatchDriver::setStrongOpponents(bool on, std::uint64_t seed) {
-    for (int seat = 1; seat < kPlayerSeat; ++seat) {
-        if (on)
-            strong_[std::size_t(seat)].emplace(seed + std::uint64_t(seat), kDefaultDeals);
-        else
-            strong_[std::size_t(seat)].reset();
-    }
+    seats_.Setup(on, seed);
 }
 
 void MatchDriver::noteMoveMade(int seat, TStr2 card) {
-    if (card.IsEmpty())
-        knowledge_.NotePass(game_, seat);
-    else
-        knowledge_.NotePlay(seat, card);
+    seats_.Note(game_, seat, card);
     if (moveListener_)
         moveListener_(seat, card);
 }
@@ -71,12 +53,18 @@ void MatchDriver::newMatch(bool network, const PlayerStanding &standing) {
     game_.Tournament = false;
     if (!network)
         game_.NetRole = kLocalRole;
+    matchSeed_.reset();
+    playerMoves_.clear();
     NewMatch(game_, standing);
 }
 
 void MatchDriver::deal() {
-    knowledge_.Reset();
-    NewHand(game_, outside_());
+    seats_.HandDealt();
+    playerMoves_.emplace_back();
+    if (matchSeed_)
+        NewHand(game_, SeededDeck(*matchSeed_, game_.MatchHands + 1), outside_());
+    else
+        NewHand(game_, outside_());
 }
 
 bool MatchDriver::start() {
@@ -93,10 +81,10 @@ bool MatchDriver::moveComputerSeat() {
 }
 
 int MatchDriver::chosenMove(int seat) {
-    auto &strong = strong_[std::size_t(seat)];
-    const int slot = strong ? int(strong->ChooseCard(game_, knowledge_))
-                            : choosers_[std::size_t(seat)](game_, seat);
-    return isLegalMove(game_, seat, slot) ? slot : chooseStandard(game_, seat);
+    if (seats_.Strong())
+        return seats_.Choose(game_, seat);
+    const int slot = choosers_[std::size_t(seat)](game_, seat);
+    return IsLegalMove(game_, seat, slot) ? slot : chooseStandard(game_, seat);
 }
 
 bool MatchDriver::playerToMove() const {
@@ -135,6 +123,8 @@ bool MatchDriver::moveSeat(int seat, int slot) {
     const TStr2 card = validSlot ? game_.Hands[seat][slot].card : kEmptyCard;
     if (!MoveSeat(game_, seat, slot, Announce::Yes, outside_()))
         return false;
+    if (seat == kPlayerSeat && !playerMoves_.empty())
+        playerMoves_.back().push_back(std::uint8_t(slot));
     noteMoveMade(seat, card);
     return true;
 }

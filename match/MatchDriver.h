@@ -8,6 +8,7 @@
 // through the Outside it hands in and routes input here.
 
 #include "opponent/HandKnowledge.h"
+#include "opponent/MatchReplay.h"
 #include "opponent/StrongOpponent.h"
 #include "rules/GameState.h"
 #include "rules/Match.h"
@@ -60,14 +61,22 @@ class MatchDriver {
     // seeded from seed) or, when off, with their choosers (the standard one
     // unless replaced).
     void setStrongOpponents(bool on, std::uint64_t seed);
-    bool strongOpponents() const { return strong_[1].has_value(); }
+    bool strongOpponents() const { return seats_.Strong(); }
+
+    // Deals every hand of this match from the seed (a rated account match,
+    // which the account service replays) instead of a fresh shuffle; cleared
+    // by newMatch.
+    void dealFromSeed(std::uint64_t matchSeed) { matchSeed_ = matchSeed; }
+    // The local player's moves of every hand this driver dealt in the match:
+    // a slot, or 0 for a pass, per turn.
+    const MatchMoves &playerMoves() const { return playerMoves_; }
 
     // What every seat's moves of this hand proved, for the strong opponent.
     // The driver notes the moves it makes itself; a move applied elsewhere
     // (received from a network peer) is noted with noteMoveMade.
-    const HandKnowledge &knowledge() const { return knowledge_; }
+    const HandKnowledge &knowledge() const { return seats_.Knowledge(); }
     // A new hand lies on the table (every deal, also one received).
-    void handDealt() { knowledge_.Reset(); }
+    void handDealt() { seats_.HandDealt(); }
     // After a move applied elsewhere: the seat's card, or "##" for a pass.
     void noteMoveMade(int seat, TStr2 card);
     // Told of every move noted, after it was applied.
@@ -117,8 +126,9 @@ class MatchDriver {
     std::function<Outside()> outside_;
     GameState game_;
     std::array<SeatChooser, kSeatCount + 1> choosers_{};
-    std::array<std::optional<StrongOpponent>, kSeatCount> strong_{};
-    HandKnowledge knowledge_;
+    ComputerSeats seats_;
+    std::optional<std::uint64_t> matchSeed_;
+    MatchMoves playerMoves_;
     std::function<void(int seat, TStr2 card)> moveListener_;
 };
 

@@ -12,8 +12,6 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include <random>
-
 namespace quarn {
 
 web::AccountMatchIo TForm1::accountMatchIo() {
@@ -45,7 +43,8 @@ void TForm1::startAccountMatch() {
     if (!menuShown() || settings_.multiplayer || !account_.isLoggedIn())
         return;
     web::WebServices web(*web_);
-    const web::AccountMatchStart start = web::StartAccountMatch(web, account_, accountMatchIo());
+    const web::AccountMatchStart start =
+        web::StartAccountMatch(web, account_, accountMatchIo(), settings_.strongOpponents);
     if (start.accountChanged) {
         accountChanged();
         buildMemberList();
@@ -61,14 +60,17 @@ void TForm1::startAccountMatch() {
     const web::TWemGame &record = account_.game;
     driver_.newMatch(false,
                      PlayerStanding{account_.user.Nick, record.Rating, record.Kon, record.Score});
-    driver_.setStrongOpponents(settings_.strongOpponents, std::random_device{}());
+    // Every hand comes from the service's seed, so that it can replay the match.
+    driver_.dealFromSeed(account_.match.seed);
+    driver_.setStrongOpponents(settings_.strongOpponents, OpponentSeed(account_.match.seed));
     deal();
 }
 
 std::optional<AccountUpdate> TForm1::UpdateAccountGame(const GameState &game) {
     web::WebServices web(*web_);
-    const web::AccountMatchRecord record = web::RecordAccountMatch(
-        web, account_, game.PlayerScore, game.PlayerTotal, accountMatchIo());
+    const web::AccountMatchRecord record =
+        web::RecordAccountMatch(web, account_, game.PlayerScore, game.PlayerTotal, accountMatchIo(),
+                                EncodeMoves(driver_.playerMoves()));
     if (!record.stored)
         return std::nullopt;
     return AccountUpdate{record.rating, record.gameComplete};

@@ -1,12 +1,18 @@
 #include "server/AccountService.h"
 
+#include "opponent/MatchReplay.h"
 #include "server/FieldRules.h"
 #include "server/PasswordHash.h"
+#include "web/AccountRating.h"
 #include "web/ProfileFields.h"
 
 #include <QDateTime>
+#include <QRandomGenerator>
 #include <QSqlQuery>
 #include <QStringList>
+
+#include <algorithm>
+#include <limits>
 
 namespace server {
 namespace {
@@ -516,15 +522,150 @@ Reply AccountService::saveResults(const ServiceRequest &request) {
         return badField("R2", "a short text");
     if (!credentialsMatch(request, nick, pw))
         return statusReply("no", QStringLiteral("wrong nick or password"));
-    db_.run(QStringLiteral(
-                "INSERT INTO game_results (nick, game, kon, best, rating, sessions, konl, score, "
-                "r1, r2) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (nick, game) DO UPDATE "
-                "SET kon = excluded.kon, best = excluded.best, rating = excluded.rating, "
-                "sessions = excluded.sessions, konl = excluded.konl, score = excluded.score, "
-                "r1 = excluded.r1, r2 = excluded.r2"),
-            {fromWire(nick), QString::fromLatin1(kGameCode), *konValue, *bestValue, *ratingValue,
-             *sessionsValue, *konlValue, *scoreValue, *r1Value, fromWire(r2)});
+    // The numbers above are the program's own view; the server stores only
+    // what it computes itself: a pre-charge from the stored record, a match
+    // from its replay.
+    const auto matchText = form.value(prefixed("match"), BodyStyle::Raw);
+    if (!matchText) {
+        const QByteArray strong = form.value(prefixed("strong"), BodyStyle::Raw).value_or("0");
+        if (strong != "0" && strong != "1")
+            return badField("strong", "0 or 1");
+        return preCharge(fromWire(nick), strong == "1");
+    }
+    const auto matchId = integerValue(*matchText, 1, std::numeric_limits<qint64>::max());
+    if (!matchId)
+        return badField("match", "a match id");
+    const auto moves = form.value(prefixed("moves"), BodyStyle::Raw);
+    if (!moves)
+        return badField("moves", "the moves of the match");
+    return recordMatch(fromWire(nick), *matchId, *moves);
+}
+
+namespace {
+
+struct StoredGame {
+    qint64 kon = 0, best = 0, sessions = 0, konl = 0, score = 0, r1 = 0;
+    double rating = 0.0;
+    QString r2 = QStringLiteral("#");
+};
+
+StoredGame storedGame(Database &db, const QString &nick) {
+    QSqlQuery &q = db.run(QStringLiteral("SELECT kon, best, rating, sessions, konl, score, r1, r2 "
+                                         "FROM game_results WHERE nick = ? AND game = ?"),
+                          {nick, QString::fromLatin1(kGameCode)});
+    StoredGame g;
+    if (q.next()) {
+        g.kon = q.value(0).toLongLong();
+        g.best = q.value(1).toLongLong();
+        g.rating = q.value(2).toDouble();
+        g.sessions = q.value(3).toLongLong();
+        g.konl = q.value(4).toLongLong();
+        g.score = q.value(5).toLongLong();
+        g.r1 = q.value(6).toLongLong();
+        g.r2 = q.value(7).toString();
+    }
+    q.finish();
+    return g;
+}
+
+void storeGame(Database &db, const QString &nick, const StoredGame &g) {
+    db.run(QStringLiteral(
+               "INSERT INTO game_results (nick, game, kon, best, rating, sessions, konl, score, "
+               "r1, r2) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (nick, game) DO UPDATE "
+               "SET kon = excluded.kon, best = excluded.best, rating = excluded.rating, "
+               "sessions = excluded.sessions, konl = excluded.konl, score = excluded.score, "
+               "r1 = excluded.r1, r2 = excluded.r2"),
+           {nick, QString::fromLatin1(kGameCode), g.kon, g.best, g.rating, g.sessions, g.konl,
+            g.score, g.r1, g.r2});
+}
+
+} // namespace
+
+Reply AccountService::preCharge(const QString &nick, bool strong) {
+    StoredGame g = storedGame(db_, nick);
+    // A seed of 62 bits travels as a plain positive number.
+    const qint64 seed = qint64(QRandomGenerator::system()->generate64() >> 2);
+    const qint64 id =
+        db_.scalar(QStringLiteral("INSERT INTO account_matches (nick, seed, strong, konl_before, "
+                                  "score_before, created) VALUES (?, ?, ?, ?, ?, ?) RETURNING id"),
+                   {nick, seed, strong ? 1 : 0, g.konl, g.score, now()})
+            .toLongLong();
+    g.rating = web::PreChargedRating(g.rating, int(g.kon));
+    g.kon += web::kAccountBlock;
+    g.konl = 0;
+    g.score = 0;
+    storeGame(db_, nick, g);
+    Reply reply;
+    reply.body = "$ok " + QByteArray::number(id) + ' ' + QByteArray::number(seed) + '$';
+    return reply;
+}
+
+Reply AccountService::recordMatch(const QString &nick, qint64 matchId,
+                                  const QByteArray &movesText) {
+    QSqlQuery &q =
+        db_.run(QStringLiteral("SELECT seed, strong, konl_before, score_before, "
+                               "recorded FROM account_matches WHERE id = ? AND nick = ?"),
+                {matchId, nick});
+    if (!q.next()) {
+        q.finish();
+        return errorReply(400, QStringLiteral("no match of this account with that id"));
+    }
+    const quint64 seed = quint64(q.value(0).toLongLong());
+    const bool strong = q.value(1).toInt() != 0;
+    const qint64 konlBefore = q.value(2).toLongLong();
+    const qint64 scoreBefore = q.value(3).toLongLong();
+    const bool recorded = q.value(4).toInt() != 0;
+    q.finish();
+    if (recorded)
+        return statusReply("ok"); // a repeat after a lost acknowledgement
+    const auto moves = quarn::DecodeMoves(movesText.toStdString());
+    if (!moves)
+        return badField("moves", "digits per turn, hands separated by \".\"");
+    if (int(moves->size()) != web::kAccountBlock)
+        return errorReply(400,
+                          QStringLiteral("moves: a match has %1 hands").arg(web::kAccountBlock));
+    const quarn::ReplayResult replay = quarn::ReplayMatch(seed, strong, *moves);
+    if (!replay.ok)
+        return errorReply(
+            400,
+            QStringLiteral("moves do not replay: %1").arg(QString::fromStdString(replay.error)));
+
+    StoredGame g = storedGame(db_, nick);
+    const qint64 total = scoreBefore + replay.matchScore;
+    g.rating = web::RecordedRating(g.rating, int(g.kon), replay.matchScore);
+    const bool complete = konlBefore + web::kAccountBlock >= web::kAccountGameLength;
+    if (complete) {
+        g.best = std::max(g.best, total);
+        g.sessions += 1;
+        g.konl = 0;
+        g.score = 0;
+    } else {
+        g.konl = konlBefore + web::kAccountBlock;
+        g.score = total;
+    }
+    storeGame(db_, nick, g);
+    db_.run(QStringLiteral("UPDATE account_matches SET recorded = 1, match_score = ?, "
+                           "game_total = ?, game_complete = ? WHERE id = ?"),
+            {replay.matchScore, total, complete ? 1 : 0, matchId});
     return statusReply("ok");
+}
+
+std::optional<AccountService::CompletedGame> AccountService::completedGame(const QString &nick,
+                                                                           qint64 matchId) {
+    QSqlQuery &q = db_.run(QStringLiteral("SELECT game_total, listed_result FROM account_matches "
+                                          "WHERE id = ? AND nick = ? AND recorded = 1 AND "
+                                          "game_complete = 1"),
+                           {matchId, nick});
+    std::optional<CompletedGame> game;
+    if (q.next())
+        game = CompletedGame{q.value(0).toLongLong(), q.value(1).toLongLong()};
+    q.finish();
+    return game;
+}
+
+void AccountService::markListed(qint64 matchId, qint64 resultId) {
+    db_.run(QStringLiteral("UPDATE account_matches SET listed_result = ? WHERE id = ?"),
+            {resultId, matchId});
 }
 
 } // namespace server

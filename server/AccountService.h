@@ -43,6 +43,17 @@ class AccountService : public Service {
     // once through the program's bonus request.
     void grantBonus(const QString &nick, qint64 amount);
 
+    // A replayed account match that completed its game: the game's total as
+    // the server's replay gave it, and the account list entry it already
+    // has (0 while none).
+    struct CompletedGame {
+        qint64 gameTotal = 0;
+        qint64 listedResult = 0;
+    };
+    std::optional<CompletedGame> completedGame(const QString &nick, qint64 matchId);
+    // The account list entry made for the match's game.
+    void markListed(qint64 matchId, qint64 resultId);
+
   private:
     enum class Kind {
         Register,
@@ -71,6 +82,8 @@ class AccountService : public Service {
     Reply saveProfile(const FormFields &form, const QString &sessionNick);
     Reply readResults(const ServiceRequest &request);
     Reply saveResults(const ServiceRequest &request);
+    Reply preCharge(const QString &nick, bool strong);
+    Reply recordMatch(const QString &nick, qint64 matchId, const QByteArray &moves);
 
     bool accountExists(const QString &nick);
     std::optional<PasswordHash> storedHash(const QString &nick);

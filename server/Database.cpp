@@ -156,6 +156,23 @@ void Database::createSchema() {
         QStringLiteral("CREATE TABLE IF NOT EXISTS pending_bonus (%1, nick TEXT NOT NULL, "
                        "amount BIGINT NOT NULL, created TEXT NOT NULL)")
             .arg(id),
+        // Rated account matches: the seed the server dealt each from and, once the
+        // player's moves replayed, what the replay gave. The record of the game
+        // before the pre-charge is kept here, since the pre-charge clears it.
+        QStringLiteral("CREATE TABLE IF NOT EXISTS account_matches (%1, nick TEXT NOT NULL, "
+                       "seed BIGINT NOT NULL, strong INTEGER NOT NULL, "
+                       "konl_before BIGINT NOT NULL, score_before BIGINT NOT NULL, "
+                       "recorded INTEGER NOT NULL DEFAULT 0, "
+                       "match_score BIGINT NOT NULL DEFAULT 0, "
+                       "game_total BIGINT NOT NULL DEFAULT 0, "
+                       "game_complete INTEGER NOT NULL DEFAULT 0, "
+                       "listed_result BIGINT NOT NULL DEFAULT 0, created TEXT NOT NULL)")
+            .arg(id),
+        // The request id a program gave a world result, so that a result sent
+        // again after a lost acknowledgement is not stored twice.
+        QStringLiteral("CREATE TABLE IF NOT EXISTS world_requests (gid INTEGER NOT NULL, "
+                       "nick TEXT NOT NULL, request TEXT NOT NULL, result_id BIGINT NOT NULL, "
+                       "PRIMARY KEY (gid, nick, request))"),
         // Login sessions and failed password checks, shared by the servers of
         // one PostgreSQL database (a single SQLite server keeps them in memory).
         QStringLiteral("CREATE TABLE IF NOT EXISTS sessions (id TEXT PRIMARY KEY, "

@@ -4,6 +4,8 @@
 
 #include <QSqlQuery>
 
+#include <limits>
+
 namespace server {
 namespace {
 
@@ -173,8 +175,35 @@ Reply WorldService::sendResult(const ServiceRequest &request) {
                               .arg(chat ? "up to 80 letters, digits or signs" : "a short text"));
     if (account && fromWire(nick) != sessionNick)
         return statusReply("no", QStringLiteral("log in to the account first"));
+    // A program's own id of this result: a repeat after a lost acknowledgement
+    // gets the place of the entry already made.
+    const QByteArray requestId = form.value("rqid", BodyStyle::Raw).value_or(QByteArray());
+    if (!requestId.isEmpty() && !isToken(requestId, 40))
+        return errorReply(400, QStringLiteral("rqid: expected a short text without blanks"));
+    if (!requestId.isEmpty() && !chat) {
+        const QVariant earlier =
+            db_.scalar(QStringLiteral("SELECT result_id FROM world_requests "
+                                      "WHERE gid = ? AND nick = ? AND request = ?"),
+                       {*gid, fromWire(nick), fromWire(requestId)});
+        if (earlier.isValid())
+            return numberReply(placeOf(earlier.toLongLong()));
+    }
 
     qint64 value = *score;
+    std::optional<qint64> matchId;
+    if (account) {
+        // The account list takes only a game the server replayed itself, with
+        // the total its replay gave, once per match.
+        matchId = integerValue(form.value("match", BodyStyle::Raw).value_or(QByteArray()), 1,
+                               std::numeric_limits<qint64>::max());
+        const auto game = matchId ? accounts_.completedGame(sessionNick, *matchId) : std::nullopt;
+        if (!game)
+            return errorReply(400, QStringLiteral("match: no completed game of this account "
+                                                  "with that match id"));
+        if (game->listedResult != 0)
+            return numberReply(placeOf(game->listedResult));
+        value = game->gameTotal;
+    }
     QString text = fromWire(r10);
     if (chat) {
         // Refused posts are neither stored nor counted.
@@ -193,34 +222,36 @@ Reply WorldService::sendResult(const ServiceRequest &request) {
                                                    "WHERE gid = ? AND score >= ?"),
                                     {*gid, value})
                              .toLongLong();
-    db_.run(QStringLiteral(
-                "INSERT INTO world_results (gid, score, nick, country, city, r07, r08, r09, r10, "
-                "created) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-            // An account list entry may have an empty country name: stored as "", not NULL.
-            {*gid, value, fromWire(nick),
-             country.isEmpty() ? QStringLiteral("") : fromWire(country), fromWire(city),
-             fromWire(r7), fromWire(r8), fromWire(r9), text, nowText()});
+    const qint64 resultId =
+        db_.scalar(QStringLiteral(
+                       "INSERT INTO world_results (gid, score, nick, country, city, r07, r08, r09, "
+                       "r10, created) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id"),
+                   // An account list entry may have an empty country name: stored as "", not NULL.
+                   {*gid, value, fromWire(nick),
+                    country.isEmpty() ? QStringLiteral("") : fromWire(country), fromWire(city),
+                    fromWire(r7), fromWire(r8), fromWire(r9), text, nowText()})
+            .toLongLong();
     cache_.remove(*gid);
+    if (!requestId.isEmpty() && !chat)
+        db_.run(QStringLiteral("INSERT INTO world_requests (gid, nick, request, result_id) "
+                               "VALUES (?, ?, ?, ?)"),
+                {*gid, fromWire(nick), fromWire(requestId), resultId});
     const qint64 place = ahead + 1;
     if (account) {
-        // One bonus per completed game of the account, however often a result is sent.
-        const qint64 bonus = bonusForPlace(place);
-        const qint64 games = db_.scalar(QStringLiteral("SELECT sessions FROM game_results "
-                                                       "WHERE nick = ? AND game = ?"),
-                                        {sessionNick, QString::fromLatin1(kGameCode)})
-                                 .toLongLong();
-        const qint64 paid =
-            db_.scalar(QStringLiteral("SELECT COUNT(*) FROM wem_ledger "
-                                      "WHERE nick = ? AND reason = 'bonus'"),
-                       {sessionNick})
-                .toLongLong() +
-            db_.scalar(QStringLiteral("SELECT COUNT(*) FROM pending_bonus WHERE nick = ?"),
-                       {sessionNick})
-                .toLongLong();
-        if (bonus > 0 && paid < games)
+        accounts_.markListed(*matchId, resultId);
+        if (const qint64 bonus = bonusForPlace(place); bonus > 0)
             accounts_.grantBonus(sessionNick, bonus);
     }
     return numberReply(place);
+}
+
+qint64 WorldService::placeOf(qint64 resultId) {
+    return db_.scalar(QStringLiteral("SELECT COUNT(*) FROM world_results o JOIN world_results w "
+                                     "ON w.id = ? WHERE o.gid = w.gid AND (o.score > w.score OR "
+                                     "(o.score = w.score AND o.id < w.id))"),
+                      {resultId})
+               .toLongLong() +
+           1;
 }
 
 } // namespace server

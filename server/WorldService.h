@@ -39,6 +39,8 @@ class WorldService : public Service {
     Reply readCount(int gid);
     Reply readOwn(const FormFields &form);
     Reply sendResult(const ServiceRequest &request);
+    // The place an entry holds now in its list.
+    qint64 placeOf(qint64 resultId);
     QByteArray entryText(qint64 place, QSqlQuery &row);
 
     Database &db_;

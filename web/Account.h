@@ -60,6 +60,9 @@ struct Account {
     // Set while an account match runs, from its successful start until its
     // end has been recorded.
     bool accountMatch = false;
+    // The match the service opened at the pre-charge: its id and the seed
+    // its hands are dealt from.
+    MatchTicket match;
 
     bool isLoggedIn() const { return loggedIn(state); }
     PhotoSlot &photo(int slot) { return photos.at(static_cast<std::size_t>(slot)); }

@@ -4,8 +4,6 @@
 #include "web/Endpoints.h"
 
 #include <algorithm>
-#include <cmath>
-#include <optional>
 
 namespace web {
 
@@ -34,34 +32,22 @@ bool readResults(WebServices &web, Account &account) {
     return read.ok;
 }
 
-bool saveResults(WebServices &web, const Account &account, const TWemGame &game) {
-    return web.SaveGameResults(account.user.Nick, account.user.Pw, game);
-}
-
 // Sends the pre-charge up to three times, with the failure sound after each
 // failed attempt and the waits of 2 and 3 seconds between them.
-bool storePreCharge(WebServices &web, const Account &account, const TWemGame &charged,
-                    const AccountMatchIo &io) {
+bool storePreCharge(WebServices &web, Account &account, const TWemGame &charged,
+                    bool strongOpponents, const AccountMatchIo &io) {
     for (int attempt = 1; attempt <= kPreChargeAttempts; ++attempt) {
-        if (saveResults(web, account, charged))
+        const Reply<MatchTicket> ticket =
+            web.SavePreCharge(account.user.Nick, account.user.Pw, charged, strongOpponents);
+        if (ticket.ok) {
+            account.match = ticket.value;
             return true;
+        }
         call(io.playFailure);
         if (attempt < kPreChargeAttempts && io.wait)
             io.wait(kFirstWaitSeconds + attempt - 1);
     }
     return false;
-}
-
-// Ratings may come back with no more than six decimals.
-bool sameRating(double a, double b) {
-    return std::abs(a - b) <= 1e-5;
-}
-
-// The record the service holds is the one last sent.
-bool sameRecord(const TWemGame &held, const TWemGame &sent) {
-    return held.Kon == sent.Kon && held.KonL == sent.KonL && held.Score == sent.Score &&
-           held.Sessions == sent.Sessions && held.Best == sent.Best &&
-           sameRating(held.Rating, sent.Rating);
 }
 
 TWemGame withMatch(TWemGame game, int keptKonL, int matchScore, int gameTotal) {
@@ -80,10 +66,12 @@ TWemGame withMatch(TWemGame game, int keptKonL, int matchScore, int gameTotal) {
 
 } // namespace
 
-AccountMatchStart StartAccountMatch(WebServices &web, Account &account, const AccountMatchIo &io) {
+AccountMatchStart StartAccountMatch(WebServices &web, Account &account, const AccountMatchIo &io,
+                                    bool strongOpponents) {
     const std::string nickBefore = account.user.Nick;
     const AccountState stateBefore = account.state;
     account.accountMatch = false;
+    account.match = MatchTicket{};
     call(io.openAccountWindow);
 
     AccountMatchStart result;
@@ -100,7 +88,7 @@ AccountMatchStart StartAccountMatch(WebServices &web, Account &account, const Ac
         charged.Rating = PreChargedRating(kept.Rating, kept.Kon);
         charged.KonL = 0;
         charged.Score = 0;
-        stored = storePreCharge(web, account, charged, io);
+        stored = storePreCharge(web, account, charged, strongOpponents, io);
     }
     if (stored) {
         account.accountMatch = true;
@@ -115,7 +103,8 @@ AccountMatchStart StartAccountMatch(WebServices &web, Account &account, const Ac
 }
 
 AccountMatchRecord RecordAccountMatch(WebServices &web, Account &account, int matchScore,
-                                      int gameTotal, const AccountMatchIo &io) {
+                                      int gameTotal, const AccountMatchIo &io,
+                                      const std::string &moves) {
     AccountMatchRecord result;
     if (account.state != AccountState::PlayingForRating) {
         account.accountMatch = false;
@@ -123,21 +112,19 @@ AccountMatchRecord RecordAccountMatch(WebServices &web, Account &account, int ma
         return result;
     }
     const int keptKonL = account.game.KonL;
-    std::optional<TWemGame> sent; // the last record sent without an acknowledgement
     for (;;) {
         if (readResults(web, account)) {
-            if (sent && sameRecord(account.game, *sent)) {
-                result.stored = true;
-                break;
-            }
             const TWemGame held = account.game;
             const TWemGame recorded = withMatch(held, keptKonL, matchScore, gameTotal);
-            if (saveResults(web, account, recorded)) {
-                account.game = recorded;
+            if (web.SaveMatchRecord(account.user.Nick, account.user.Pw, recorded, account.match.id,
+                                    moves)) {
+                // The service's own figures from its replay; the local
+                // computation stands in only while they cannot be read.
+                if (!readResults(web, account))
+                    account.game = recorded;
                 result.stored = true;
                 break;
             }
-            sent = recorded;
             account.game = held;
         }
         account.game.KonL = keptKonL;
@@ -171,8 +158,11 @@ AccountGameSubmission SubmitAccountGame(WebServices &web, Account &account, int 
     entry.R07 = std::string(1, account.user.Sex);
     entry.R09 = "#";
     entry.R10 = "#";
+    // One id for every attempt: a repeat after a lost acknowledgement makes
+    // no second entry.
+    const std::string requestId = "m" + std::to_string(account.match.id);
     for (;;) {
-        const Reply<int> sent = web.SendWorldResult(entry);
+        const Reply<int> sent = web.SendWorldResult(entry, requestId, account.match.id);
         if (sent.ok) {
             result.submitted = true;
             result.place = sent.value;

@@ -41,7 +41,12 @@ struct AccountMatchStart {
 // Score and Rating: only the server holds the pre-charge. On success the
 // account-match flag is set. When the record cannot be read or the
 // pre-charge not stored, the player is told and logged out.
-AccountMatchStart StartAccountMatch(WebServices &web, Account &account, const AccountMatchIo &io);
+//
+// The service charges from its own record and opens the match: its id and
+// seed go to account.match, and every hand of the match is dealt from that
+// seed (with the strong opponents, when on, seeded from it too).
+AccountMatchStart StartAccountMatch(WebServices &web, Account &account, const AccountMatchIo &io,
+                                    bool strongOpponents = false);
 
 struct AccountMatchRecord {
     bool stored = false;       // the match is in the server's record
@@ -55,11 +60,14 @@ struct AccountMatchRecord {
 // While it cannot be stored the player is asked whether to try again. The
 // account-match flag is cleared either way.
 //
-// A save whose acknowledgement was lost may still have been stored: a later
-// attempt that reads back exactly the record it sent takes it as stored
-// instead of counting the match a second time.
+// The record carries the match id and the player's moves (`moves`, see
+// opponent/MatchReplay.h); the service replays them and stores only what its
+// replay gives, so the account then takes the service's record as it reads
+// it back. A save sent again after a lost acknowledgement changes nothing
+// more on the service.
 AccountMatchRecord RecordAccountMatch(WebServices &web, Account &account, int matchScore,
-                                      int gameTotal, const AccountMatchIo &io);
+                                      int gameTotal, const AccountMatchIo &io,
+                                      const std::string &moves = {});
 
 constexpr int kBestPlaceBonus = 25; // Wems for place 1 of the account list
 constexpr int kTopTenBonus = 10;    // Wems for places 2 to 10
@@ -76,7 +84,8 @@ struct AccountGameSubmission {
 };
 
 // A completed game's total goes to the account list (346) under the
-// account's nick, city, country name and sex; a place 1 to 10 adds its
+// account's nick, city, country name and sex, naming the match that
+// completed it (the service lists the total of its own replay, once); a place 1 to 10 adds its
 // bonus to the balance, and the balance is read again unless that failed.
 // While the list cannot be written the player is asked whether to try again.
 AccountGameSubmission SubmitAccountGame(WebServices &web, Account &account, int gameTotal,

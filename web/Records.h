@@ -35,6 +35,13 @@ struct TWemUser {
     TInfo14 Info;
 };
 
+// A rated account match as the account service opened it at its pre-charge:
+// the id its record names and the seed every hand of it is dealt from.
+struct MatchTicket {
+    long long id = 0;
+    std::uint64_t seed = 0;
+};
+
 // The account's results in this game.
 struct TWemGame {
     int Kon = 0;

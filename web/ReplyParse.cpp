@@ -4,6 +4,7 @@
 #include "web/ProfileFields.h"
 #include "web/ReplyScan.h"
 
+#include <charconv>
 #include <optional>
 #include <vector>
 
@@ -131,6 +132,23 @@ Reply<int> parseBalanceReply(std::string_view reply) {
     if (!balance)
         return {-1, false};
     return {*balance, true};
+}
+
+Reply<MatchTicket> parseMatchTicketReply(std::string_view reply) {
+    const auto record = firstRecord(reply);
+    if (!record)
+        return {};
+    const std::vector<std::string_view> fields = splitFields(*record, ' ');
+    if (fields.size() != 3 || fields[0] != "ok")
+        return {};
+    MatchTicket ticket;
+    const auto parse = [](std::string_view text, auto &value) {
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        return error == std::errc() && end == text.data() + text.size();
+    };
+    if (!parse(fields[1], ticket.id) || ticket.id <= 0 || !parse(fields[2], ticket.seed))
+        return {};
+    return {ticket, true};
 }
 
 Reply<TInfo14> parseProfileReply(std::string_view reply, const TInfo14 &current) {

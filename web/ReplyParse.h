@@ -23,6 +23,8 @@ Reply<TInfo14> parseProfileReply(std::string_view reply, const TInfo14 &current)
 Reply<TWemGame> parseGameResultsReply(std::string_view reply, const TWemGame &start);
 Reply<WorldRows> parseWorldRowsReply(std::string_view reply, int listId);
 Reply<TWemStat> parseStatsReply(std::string_view reply);
+// "$ok <match id> <seed>$", the pre-charge of a rated account match.
+Reply<MatchTicket> parseMatchTicketReply(std::string_view reply);
 // The last-number rule; -1 on failure.
 Reply<int> parseNumberReply(std::string_view reply);
 

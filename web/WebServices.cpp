@@ -166,19 +166,43 @@ Reply<TWemGame> WebServices::ReadGameResults(const std::string &nick, const std:
     return parseGameResultsReply(reply.body, start);
 }
 
+FormFields WebServices::gameResultFields(const std::string &nick, const std::string &pw,
+                                         const TWemGame &g) {
+    return {{"nick", nick},
+            {"pw", pw},
+            {prefixed("kon"), std::to_string(g.Kon)},
+            {prefixed("best"), std::to_string(g.Best)},
+            {prefixed("rating"), formatDecimal(g.Rating)},
+            {prefixed("ses"), std::to_string(g.Sessions)},
+            {prefixed("konl"), std::to_string(g.KonL)},
+            {prefixed("score"), std::to_string(g.Score)},
+            {prefixed("R1"), std::to_string(g.R1)},
+            {prefixed("R2"), g.R2}};
+}
+
 bool WebServices::SaveGameResults(const std::string &nick, const std::string &pw,
                                   const TWemGame &g) {
-    const HttpReply reply =
-        postRaw(Service::Account, {{"nick", nick},
-                                   {"pw", pw},
-                                   {prefixed("kon"), std::to_string(g.Kon)},
-                                   {prefixed("best"), std::to_string(g.Best)},
-                                   {prefixed("rating"), formatDecimal(g.Rating)},
-                                   {prefixed("ses"), std::to_string(g.Sessions)},
-                                   {prefixed("konl"), std::to_string(g.KonL)},
-                                   {prefixed("score"), std::to_string(g.Score)},
-                                   {prefixed("R1"), std::to_string(g.R1)},
-                                   {prefixed("R2"), g.R2}});
+    const HttpReply reply = postRaw(Service::Account, gameResultFields(nick, pw, g));
+    return reply.ok && hasStatusWord(reply.body, "ok");
+}
+
+Reply<MatchTicket> WebServices::SavePreCharge(const std::string &nick, const std::string &pw,
+                                              const TWemGame &game, bool strongOpponents) {
+    FormFields fields = gameResultFields(nick, pw, game);
+    fields.push_back({prefixed("strong"), strongOpponents ? "1" : "0"});
+    const HttpReply reply = postRaw(Service::Account, fields);
+    if (!reply.ok)
+        return {};
+    return parseMatchTicketReply(reply.body);
+}
+
+bool WebServices::SaveMatchRecord(const std::string &nick, const std::string &pw,
+                                  const TWemGame &game, long long matchId,
+                                  const std::string &moves) {
+    FormFields fields = gameResultFields(nick, pw, game);
+    fields.push_back({prefixed("match"), std::to_string(matchId)});
+    fields.push_back({prefixed("moves"), moves});
+    const HttpReply reply = postRaw(Service::Account, fields);
     return reply.ok && hasStatusWord(reply.body, "ok");
 }
 
@@ -207,15 +231,26 @@ Reply<WorldRows> WebServices::ReadOwnResults(int listId, const std::string &nick
 }
 
 Reply<int> WebServices::SendWorldResult(const TWemRecord &e) {
-    return numberReply(postRaw(Service::World, {{"gid", std::to_string(e.GID)},
-                                                {"nick", e.Nick},
-                                                {"city", e.City},
-                                                {"country", e.Country},
-                                                {"score", std::to_string(e.Score)},
-                                                {"R7", e.R07},
-                                                {"R8", std::string(kProgramVersion)},
-                                                {"R9", e.R09},
-                                                {"R10", e.R10 + "*"}}));
+    return SendWorldResult(e, {});
+}
+
+Reply<int> WebServices::SendWorldResult(const TWemRecord &e, const std::string &requestId,
+                                        long long matchId) {
+    FormFields fields = {{"gid", std::to_string(e.GID)},
+                         {"nick", e.Nick},
+                         {"city", e.City},
+                         {"country", e.Country},
+                         {"score", std::to_string(e.Score)},
+                         {"R7", e.R07},
+                         {"R8", std::string(kProgramVersion)},
+                         {"R9", e.R09}};
+    if (!requestId.empty())
+        fields.push_back({"rqid", requestId});
+    if (matchId > 0)
+        fields.push_back({"match", std::to_string(matchId)});
+    // The program closes the last value with "*".
+    fields.push_back({"R10", e.R10 + "*"});
+    return numberReply(postRaw(Service::World, fields));
 }
 
 // --- statistics service ---

@@ -79,6 +79,17 @@ class WebServices {
     Reply<TWemGame> ReadGameResults(const std::string &nick, const std::string &pw,
                                     const TWemGame &current);
     bool SaveGameResults(const std::string &nick, const std::string &pw, const TWemGame &game);
+    // The pre-charge of a rated account match: SaveGameResults with the
+    // strong-opponent flag. The service charges from its own record and
+    // answers with the match's id and the seed every hand is dealt from.
+    Reply<MatchTicket> SavePreCharge(const std::string &nick, const std::string &pw,
+                                     const TWemGame &game, bool strongOpponents);
+    // The end of that match: SaveGameResults with the match id and the
+    // player's moves (opponent/MatchReplay.h), which the service replays; it
+    // stores what its replay gives, whatever the record says. Sent again, it
+    // is acknowledged without a second effect.
+    bool SaveMatchRecord(const std::string &nick, const std::string &pw, const TWemGame &game,
+                         long long matchId, const std::string &moves);
 
     // --- world service ---
     Reply<WorldRows> ReadWorldList(int listId);
@@ -87,6 +98,11 @@ class WebServices {
     // Sends GID, Nick, City, Country, Score, R07, R09 and R10 of `entry` (R8 is
     // always the program version); the place taken, or -1.
     Reply<int> SendWorldResult(const TWemRecord &entry);
+    // The same with the program's own id of this result (a repeat after a
+    // lost acknowledgement makes no second entry) and, for the account list,
+    // the match that completed the game.
+    Reply<int> SendWorldResult(const TWemRecord &entry, const std::string &requestId,
+                               long long matchId = 0);
 
     // --- statistics service ---
     Reply<TWemStat> ReadStats();
@@ -132,6 +148,8 @@ class WebServices {
     HttpReply postListed(Service service, const FormFields &fields);
     HttpReply postBody(Service service, const std::optional<std::string> &body);
     HttpReply fetch(const std::string &url);
+    static FormFields gameResultFields(const std::string &nick, const std::string &pw,
+                                       const TWemGame &game);
 
     std::unique_ptr<WebClient> own_;
     WebClient *client_;

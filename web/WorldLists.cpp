@@ -6,6 +6,8 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <random>
 
 namespace web {
 
@@ -41,6 +43,14 @@ bool passportUsableAfterEdit(std::string_view nick, std::string_view city) {
 
 std::string continentOnlyCode(int continent) {
     return std::to_string(continent) + "-000";
+}
+
+std::string NewResultId() {
+    std::random_device device;
+    const std::uint64_t value = (std::uint64_t(device()) << 32) | device();
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(value));
+    return text;
 }
 
 TWemRecord localGameEntry(const Passport &passport, int score) {

@@ -42,6 +42,11 @@ constexpr char sexOfListEntry(int entry) {
 // The entry a completed local game sends to the list of local games.
 TWemRecord localGameEntry(const Passport &passport, int score);
 
+// A fresh id for one result (16 hexadecimal digits): every attempt to send
+// that result carries it, so the service stores it once however often an
+// acknowledgement is lost.
+std::string NewResultId();
+
 // The categories of the world top ten window.
 enum class WorldCategory : int {
     AccountRating = 1, // the account top ten by rating

@@ -69,12 +69,9 @@ class AccountMatchFlow : public WindowTest {
 
     // 27 hands of the current game played: the next match completes it.
     void accountBeforeItsLastMatch() {
-        web::TWemGame record;
-        record.Kon = 27;
-        record.KonL = 27;
-        record.Score = 40;
-        record.Rating = web::AccountRating(40, 27);
-        ASSERT_TRUE(own().SaveGameResults("Ann", "secret1", record));
+        servertest::storeGameRecord(
+            *server_, "Ann",
+            {.kon = 27, .rating = web::AccountRating(40, 27), .konl = 27, .score = 40});
     }
 
     web::TWemGame serverRecord() {

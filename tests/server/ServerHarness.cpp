@@ -526,4 +526,18 @@ std::string photoFtpPassword(const RunningServer &server) {
     return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toStdString() : "";
 }
 
+void storeGameRecord(const RunningServer &server, const std::string &nick, const GameRecord &r) {
+    DirectDb(server.databaseUrl(), server.dataDir())
+        .exec(QStringLiteral("INSERT INTO game_results (nick, game, kon, best, rating, sessions, "
+                             "konl, score, r1, r2) VALUES ('%1', 'crdQuarn', %2, %3, %4, %5, %6, "
+                             "%7, 0, '#')")
+                  .arg(QString::fromStdString(nick))
+                  .arg(r.kon)
+                  .arg(r.best)
+                  .arg(r.rating, 0, 'g', 17)
+                  .arg(r.sessions)
+                  .arg(r.konl)
+                  .arg(r.score));
+}
+
 } // namespace servertest

@@ -168,4 +168,13 @@ class GameClient {
 
 QByteArray frame(const QByteArray &payload, char lastByte);
 
+// An account's game record as earlier matches left it, written straight into
+// the server's database (no request sets one).
+struct GameRecord {
+    long long kon = 0, best = 0;
+    double rating = 0.0;
+    long long sessions = 0, konl = 0, score = 0;
+};
+void storeGameRecord(const RunningServer &server, const std::string &nick, const GameRecord &r);
+
 } // namespace servertest

@@ -52,6 +52,10 @@ class ServiceTest : public testing::TestWithParam<Backend> {
         ASSERT_EQ(acc("nick=" + nick + "&pw=" + pw + "&label0=0").status, 200);
     }
     DirectDb db() { return DirectDb(server->databaseUrl(), server->dataDir()); }
+    // An account's game record as earlier matches left it (no request sets one).
+    void storeRecord(const std::string &nick, const GameRecord &r) {
+        storeGameRecord(*server, nick, r);
+    }
 
     // Options of the server beyond the defaults, set before SetUp runs.
     std::function<void(server::ServerOptions &)> adjust;

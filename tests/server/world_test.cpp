@@ -112,32 +112,6 @@ TEST_P(WorldLists, ChatMessagesAreNumberedByTheServerAndReadNewestFirst) {
     EXPECT_EQ(send(100, "Ann", 14, "Oslo", "1-035", "t", "a*b").status, 400);
 }
 
-TEST_P(WorldLists, AnAccountGamesPlaceEarnsItsBonusOncePerCompletedGame) {
-    registerAndLogin("Ann");
-    // A result for the account list needs the account's own session.
-    HttpClient stranger(server->baseUrl());
-    EXPECT_EQ(
-        stranger
-            .post("/world.php",
-                  "gid=346&nick=Ann&city=Moscow&country=Russia&score=80&R7=M&R8=5.7f&R9=#&R10=#*")
-            .body.find("$1$"),
-        std::string::npos);
-    // One completed game (Sessions 1) on record.
-    ASSERT_EQ(
-        acc("nick=Ann&pw=secret1&crdQuarnkon=30&crdQuarnbest=80&crdQuarnrating=3.6&crdQuarnses=1&"
-            "crdQuarnkonl=0&crdQuarnscore=0&crdQuarnR1=0&crdQuarnR2=#")
-            .body,
-        "$ok$");
-    EXPECT_EQ(send(346, "Ann", 80, "Moscow", "Russia").body, "$1$");
-    EXPECT_EQ(acc("nick=Ann&labelwemsave=0&R04=25").body, "$ok$");
-    EXPECT_EQ(acc("nick=Ann&labelwemread=0").body, "$25$");
-    // Claimed once; a second submission of the same game earns nothing more.
-    EXPECT_EQ(acc("nick=Ann&labelwemsave=0&R04=25").body.find("ok"), std::string::npos);
-    EXPECT_EQ(send(346, "Ann", 90, "Moscow", "Russia").body, "$1$");
-    EXPECT_EQ(acc("nick=Ann&labelwemsave=0&R04=25").body.find("ok"), std::string::npos);
-    EXPECT_EQ(acc("nick=Ann&labelwemread=0").body, "$25$");
-}
-
 TEST(WorldBonus, PlacesOneToTenEarnWems) {
     EXPECT_EQ(server::WorldService::bonusForPlace(1), 25);
     EXPECT_EQ(server::WorldService::bonusForPlace(2), 10);

@@ -49,6 +49,7 @@ class AccountMatchTest : public testing::Test {
         account.game.Score = 14;
         account.game.Best = 40;
         account.game.Sessions = 1;
+        account.match = MatchTicket{41, 987654321};
     }
 
     AccountMatchIo io() {
@@ -122,7 +123,7 @@ TEST_F(AccountMatchTest, PreChargeInUpToThreeAttempts) {
         for (int i = 0; i < c.failures; ++i)
             fresh.answer(kRefused, 503);
         if (c.failures < 3)
-            fresh.answer("$ok$");
+            fresh.answer("$ok 57 1234567890123$");
 
         const AccountMatchStart start = StartAccountMatch(freshWeb, account, io());
         EXPECT_EQ(start.started, c.started);
@@ -136,6 +137,9 @@ TEST_F(AccountMatchTest, PreChargeInUpToThreeAttempts) {
         EXPECT_EQ(account.game.KonL, 9);
         EXPECT_EQ(account.game.Score, 14);
         EXPECT_DOUBLE_EQ(account.game.Rating, 2.5);
+        // The match the service opened; its hands are dealt from the seed.
+        EXPECT_EQ(account.match.id, c.started ? 57 : 0);
+        EXPECT_EQ(account.match.seed, c.started ? 1234567890123u : 0u);
 
         const auto requests = fresh.requests();
         ASSERT_EQ(requests.size(), std::size_t(1 + std::min(c.failures + 1, 3)));
@@ -146,6 +150,7 @@ TEST_F(AccountMatchTest, PreChargeInUpToThreeAttempts) {
             EXPECT_TRUE(contains(body, "crdQuarnkonl=0&")) << body;
             EXPECT_TRUE(contains(body, "crdQuarnscore=0&")) << body;
             EXPECT_TRUE(contains(body, "crdQuarnbest=40&")) << body;
+            EXPECT_TRUE(contains(body, "crdQuarnstrong=0")) << body;
         }
     }
 }
@@ -221,15 +226,19 @@ TEST_F(AccountMatchTest, RecordReplacesThePreCharge) {
         fresh.answer(reply);
         fresh.answer("$ok$");
         const AccountMatchRecord record =
-            RecordAccountMatch(freshWeb, account, c.matchScore, c.gameTotal, io());
+            RecordAccountMatch(freshWeb, account, c.matchScore, c.gameTotal, io(), "123.0456.78");
         EXPECT_TRUE(record.stored);
         EXPECT_NEAR(record.rating, 2.55, 1e-12);
         EXPECT_EQ(record.gameComplete, c.gameComplete);
         EXPECT_FALSE(account.accountMatch);
         EXPECT_TRUE(events.empty());
+        // Read, save, and the read of the service's own record (unanswered
+        // here: the local figures stand in).
         const auto requests = fresh.requests();
-        ASSERT_EQ(requests.size(), 2u);
+        ASSERT_EQ(requests.size(), 3u);
         EXPECT_TRUE(contains(requests[1].body, "crdQuarnkon=12&" + c.savedPart))
+            << requests[1].body;
+        EXPECT_TRUE(contains(requests[1].body, "&crdQuarnmatch=41&crdQuarnmoves=123.0456.78"))
             << requests[1].body;
         EXPECT_EQ(account.game.Kon, 12);
     }
@@ -286,26 +295,30 @@ TEST_F(AccountMatchTest, RecordAsksUntilStoredOrDeclined) {
     }
 }
 
-// The save arrived but its acknowledgement did not: the next attempt finds
-// its own record and does not count the match twice.
-TEST_F(AccountMatchTest, LostAcknowledgementIsNotCountedTwice) {
+// The account takes the service's record from its replay, not its own
+// computation; a save sent again after a lost acknowledgement names the same
+// match and moves, which the service records once.
+TEST_F(AccountMatchTest, TheServicesReplayedRecordIsTaken) {
     const double charged = PreChargedRating(2.5, 9);
-    char held[80], stored[80];
+    char held[80];
     std::snprintf(held, sizeof held, "$12 40 %.15g 1 0 0 0 #$", charged);
-    // Read back with six decimals, as the service writes ratings.
-    std::snprintf(stored, sizeof stored, "$12 40 %.6f 1 12 20 0 #$",
-                  RecordedRating(charged, 12, 6) + 4e-7);
     server.answer(held);
     server.push(closed());
-    server.answer(stored);
+    server.answer(held);
+    server.answer("$ok$");
+    server.answer("$12 40 3.250000 1 12 31 0 #$");
     answers = {true};
     account.state = AccountState::PlayingForRating;
-    const AccountMatchRecord record = RecordAccountMatch(web, account, 6, 20, io());
+    const AccountMatchRecord record = RecordAccountMatch(web, account, 6, 20, io(), "1.2.3");
     EXPECT_TRUE(record.stored);
-    EXPECT_NEAR(record.rating, 2.55, 1e-12);
-    EXPECT_EQ(server.requests().size(), 3u); // read, save, read: no second save
+    EXPECT_DOUBLE_EQ(record.rating, 3.25);
     EXPECT_EQ(account.game.KonL, 12);
-    EXPECT_EQ(account.game.Score, 20);
+    EXPECT_EQ(account.game.Score, 31);
+    const auto requests = server.requests();
+    ASSERT_EQ(requests.size(), 5u);
+    for (const std::size_t save : {1u, 3u})
+        EXPECT_TRUE(contains(requests[save].body, "&crdQuarnmatch=41&crdQuarnmoves=1.2.3"))
+            << requests[save].body;
 }
 
 TEST_F(AccountMatchTest, RecordOnlyWhilePlayingForTheRating) {
@@ -349,7 +362,8 @@ TEST_F(AccountMatchTest, SubmissionEarnsTheBonusOfItsPlace) {
         ASSERT_EQ(requests.size(), 1 + c.paths.size());
         EXPECT_EQ(requests[0].target, "/world.php");
         EXPECT_TRUE(contains(requests[0].body, "gid=346&nick=Ann&city=Omsk&country=Russia&"
-                                               "score=55&R7=W&R8=5.7f&R9=#&R10=#*"))
+                                               "score=55&R7=W&R8=5.7f&R9=#&rqid=m41&match=41&"
+                                               "R10=#*"))
             << requests[0].body;
         for (std::size_t i = 0; i < c.paths.size(); ++i)
             EXPECT_EQ(requests[i + 1].target, c.paths[i]);

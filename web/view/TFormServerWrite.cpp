@@ -103,7 +103,7 @@ void TFormServerWrite::Send() {
     if (sent_ || !send_->isEnabled())
         return;
     const web::Reply<int> reply =
-        web_.SendWorldResult(web::localGameEntry(web::passportOf(settings()), score_));
+        web_.SendWorldResult(web::localGameEntry(web::passportOf(settings()), score_), resultId_);
     if (!reply.ok) {
         hooks_.showMessage(this, word(WordEntry::WebCannotWriteResult));
         return;

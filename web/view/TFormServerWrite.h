@@ -7,6 +7,7 @@
 // passes and nothing was sent yet. A failed send leaves "Send" enabled.
 #include "ui/TWemAuxForm.h"
 #include "web/WebServices.h"
+#include "web/WorldLists.h"
 #include "web/view/WorldWindowHooks.h"
 
 class QLabel;
@@ -40,6 +41,9 @@ class TFormServerWrite : public TWemAuxForm {
     web::WebServices &web_;
     WorldWindowHooks hooks_;
     int score_ = 0;
+    // One id for every "Send" of this opening: a result whose acknowledgement
+    // was lost is not stored twice.
+    const std::string resultId_ = web::NewResultId();
     int place_ = 0;
     bool sent_ = false;
     TWemCardsButton *send_ = nullptr;

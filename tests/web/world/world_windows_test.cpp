@@ -268,21 +268,13 @@ class WorldTopTen : public ServerWindows {
         ASSERT_EQ(web->RegisterAccount(ann), web::kRegistered);
         const auto login = web->LoginAccount("Ann", "secret1");
         ASSERT_TRUE(login.ok);
-        web::TWemGame game;
-        game.Kon = 30;
-        game.Rating = 2.55;
-        game.Sessions = 1;
-        game.Best = 77;
-        ASSERT_TRUE(web->SaveGameResults("Ann", "secret1", game));
-        web::TWemRecord accountEntry;
-        accountEntry.GID = web::kAccountGamesList;
-        accountEntry.Nick = "Ann";
-        accountEntry.City = "Reno";
-        accountEntry.Country = "USA";
-        accountEntry.Score = 77;
-        accountEntry.R07 = "W";
-        accountEntry.R10 = "#";
-        ASSERT_GT(web->SendWorldResult(accountEntry).value, 0);
+        // Its record and its list entry as a replayed game left them.
+        servertest::storeGameRecord(*server, "Ann",
+                                    {.kon = 30, .best = 77, .rating = 2.55, .sessions = 1});
+        servertest::DirectDb(server->databaseUrl(), server->dataDir())
+            .exec(QStringLiteral("INSERT INTO world_results (gid, score, nick, country, city, "
+                                 "r07, r08, r09, r10, created) VALUES (346, 77, 'Ann', 'USA', "
+                                 "'Reno', 'W', '5.7f', '#', '#', '2025-12-10')"));
         // Two local games and one of the mobile edition.
         ASSERT_GT(
             web->SendWorldResult(web::localGameEntry({"Snowman", "2-026", "Krasnodar", 'M'}, 41))
