@@ -4,9 +4,12 @@
 #include "match/TForm1.h"
 #include "net/tour/TourConnection.h"
 #include "radio/view/Audio.h"
+#include "store/ProgramFolders.h"
 #include "ui/AuxWindowSet.h"
 
 #include <QApplication>
+
+#include <cstdio>
 
 namespace {
 
@@ -25,6 +28,18 @@ class ProgramWindows : public quarn::AuxWindowSet {
     quarn::TForm1 &window_;
 };
 
+// The program's folder: beside the executable when run from a folder it may
+// write to, else the user's data folder, made ready from the packaged files.
+QString programFolder() {
+    const quarn::ProgramFolders folders =
+        quarn::chooseProgramFolders(QCoreApplication::applicationDirPath().toStdString(),
+                                    quarn::FolderEnvironment::fromProcess());
+    std::string error;
+    if (!quarn::prepareProgramFolders(folders, error))
+        std::fprintf(stderr, "quarn: %s\n", error.c_str());
+    return QString::fromStdString(folders.program.string());
+}
+
 } // namespace
 
 int main(int, char *argv[]) {
@@ -33,7 +48,7 @@ int main(int, char *argv[]) {
     quarn::Audio::prepareBackend(); // before Qt Multimedia starts
     QApplication app(qtArgc, argv);
     quarn::installHintTimes(app);
-    const QString folder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    const QString folder = programFolder();
     quarn::TForm1 window(folder);
     ProgramWindows windows(
         {folder, &window.editableSettings(), &window,

@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 
 namespace server {
 namespace {
@@ -18,7 +19,95 @@ ParsedOptions failure(const QString &text) {
     return {std::nullopt, text, 2};
 }
 
+// A configuration file's size limit: a few hundred bytes in practice.
+constexpr qint64 maxConfigBytes = 64 * 1024;
+
+bool isFlagValue(const QString &value, bool &flag) {
+    const QString v = value.toLower();
+    if (v == QLatin1String("true") || v == QLatin1String("yes") || v == QLatin1String("1")) {
+        flag = true;
+        return true;
+    }
+    if (v == QLatin1String("false") || v == QLatin1String("no") || v == QLatin1String("0")) {
+        flag = false;
+        return true;
+    }
+    return false;
+}
+
+// The name of --config's file, taken out of the arguments; empty when none.
+// False when --config lacks its file or is given twice.
+bool takeConfigFile(QStringList &arguments, QString &file, QString &error) {
+    const QString option = QStringLiteral("--config");
+    for (qsizetype i = 1; i < arguments.size();) {
+        QString name;
+        if (arguments[i] == option) {
+            if (i + 1 >= arguments.size()) {
+                error = QStringLiteral("--config: missing its file");
+                return false;
+            }
+            name = arguments[i + 1];
+            arguments.remove(i, 2);
+        } else if (arguments[i].startsWith(option + QLatin1Char('='))) {
+            name = arguments[i].mid(option.size() + 1);
+            arguments.remove(i);
+        } else {
+            ++i;
+            continue;
+        }
+        if (!file.isEmpty()) {
+            error = QStringLiteral("--config: given twice");
+            return false;
+        }
+        file = name;
+    }
+    return true;
+}
+
 } // namespace
+
+bool configArguments(const QString &file, const QStringList &valueOptions,
+                     const QStringList &flagOptions, QStringList &arguments, QString &error) {
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("--config: cannot read %1: %2").arg(file, in.errorString());
+        return false;
+    }
+    if (in.size() > maxConfigBytes) {
+        error =
+            QStringLiteral("--config: %1 is larger than %2 bytes").arg(file).arg(maxConfigBytes);
+        return false;
+    }
+    const QStringList lines = QString::fromUtf8(in.readAll()).split(QLatin1Char('\n'));
+    for (qsizetype n = 0; n < lines.size(); ++n) {
+        const QString line = lines[n].trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const QString where = QStringLiteral("%1:%2").arg(file).arg(n + 1);
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals < 0) {
+            error = QStringLiteral("%1: expected key = value: %2").arg(where, line);
+            return false;
+        }
+        const QString key = line.left(equals).trimmed();
+        const QString value = line.mid(equals + 1).trimmed();
+        bool flag = false;
+        if (valueOptions.contains(key)) {
+            arguments << QStringLiteral("--") + key << value;
+        } else if (flagOptions.contains(key)) {
+            if (!isFlagValue(value, flag)) {
+                error = QStringLiteral("%1: %2 takes yes or no: %3").arg(where, key, value);
+                return false;
+            }
+            if (flag)
+                arguments << QStringLiteral("--") + key;
+        } else {
+            error = QStringLiteral("%1: unknown key: %2").arg(where, key);
+            return false;
+        }
+    }
+    return true;
+}
 
 QString ServerOptions::gameServerAddress() const {
     if (!publicAddress.isEmpty())
@@ -81,10 +170,34 @@ ParsedOptions parseServerOptions(const QStringList &arguments) {
         QStringLiteral("HTTP connections at once; beyond it the longest idle one is closed "
                        "(default 4096)."),
         QStringLiteral("N"), QStringLiteral("4096"));
+    const QCommandLineOption config(
+        QStringLiteral("config"),
+        QStringLiteral("Read the options from FILE first: one \"key = value\" line per option, "
+                       "the key being the option's name without \"--\" (quiet = yes); lines "
+                       "starting with # are comments. The command line overrides the file."),
+        QStringLiteral("FILE"));
     parser.addOptions(
-        {help, listen, httpPort, gameBase, data, db, publicAddr, quiet, perAddress, total});
+        {help, config, listen, httpPort, gameBase, data, db, publicAddr, quiet, perAddress, total});
 
-    if (!parser.parse(arguments))
+    // The file's options go first: for an option given twice the last value
+    // counts, so the command line overrides the file.
+    QStringList commandLine = arguments;
+    QString configFile;
+    QString configError;
+    if (!takeConfigFile(commandLine, configFile, configError))
+        return failure(configError);
+    QStringList effective = commandLine.mid(0, 1);
+    if (!configFile.isEmpty()) {
+        QStringList valueOptions;
+        for (const QCommandLineOption *option :
+             {&listen, &httpPort, &gameBase, &data, &db, &publicAddr, &perAddress, &total})
+            valueOptions << option->names().first();
+        if (!configArguments(configFile, valueOptions, quiet.names(), effective, configError))
+            return failure(configError);
+    }
+    effective << commandLine.mid(1);
+
+    if (!parser.parse(effective))
         return failure(parser.errorText() + "\n" + parser.helpText());
     if (parser.isSet(help))
         return {std::nullopt, parser.helpText(), 0};

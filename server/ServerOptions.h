@@ -61,7 +61,15 @@ struct ParsedOptions {
 
 // Reads the arguments (the first being the program name). --help gives the
 // help text and exit code 0; a bad argument gives an error and exit code 2.
+// --config FILE reads options from a file first; the command line overrides.
 ParsedOptions parseServerOptions(const QStringList &arguments);
+
+// The options of a configuration file as arguments appended to `arguments`:
+// "key = value" lines for the value options, "key = yes/no" for the flags,
+// blank lines and "#" comments skipped. False, with the file and line in
+// `error`, for an unreadable file, an unknown key or a line without "=".
+bool configArguments(const QString &file, const QStringList &valueOptions,
+                     const QStringList &flagOptions, QStringList &arguments, QString &error);
 
 // The default data folder: "wem-data" beside the executable.
 QString defaultDataDir(const QString &applicationDir);

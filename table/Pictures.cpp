@@ -35,6 +35,10 @@ struct FaceSetRow {
     const char *suitCode;
 };
 
+// "Doods": its deck's licence allows redistribution only within its original
+// project, so the libraries hold no pictures for it.
+constexpr int withdrawnFaceSet = 24;
+
 // Sets 1 to 47 (index 0 is the built-in set).
 const FaceSetRow faceSetRows[faceSetCount] = {
     {"", nullptr, nullptr, nullptr},    {"Med", nullptr, nullptr, nullptr},
@@ -156,6 +160,7 @@ FaceSet faceSetInfo(int set) {
     else if (set >= 40)
         info.library = QLatin1String(cardsLibraryC);
     info.wide = set < 28 || set == 40 || set == 45;
+    info.shipped = set != withdrawnFaceSet;
     return info;
 }
 
@@ -298,6 +303,8 @@ bool Pictures::loadFaces(int set, const Scaling &scaling) {
         return true;
 
     const FaceSet info = faceSetInfo(set);
+    if (!info.shipped)
+        return false;
     QString root;
     if (!openLibrary(info.library, root)) {
         reportMissing(info.library);

@@ -61,6 +61,9 @@ struct FaceSet {
     QString aceCode;
     QString suitCode;
     bool wide = true;
+    // False for a set whose pictures are not shipped (its deck may not be
+    // redistributed): choosing it falls back to the built-in set.
+    bool shipped = true;
 };
 FaceSet faceSetInfo(int set); // a set outside 0..47 gives set 0
 

@@ -38,8 +38,8 @@ struct Credit {
 // From the packages' copyright files (/usr/share/doc/<package>/copyright).
 constexpr Credit credits[] = {
     {WordEntry::AboutUseCards,
-     "Ancient Egyptians, Dondorf, Jolly Royal, Nicu White, Oxygen, Oxygen Air (Eugene Trounev), "
-     "Oxygen White, Paris",
+     "Ancient Egyptians, Dondorf, Future, Jolly Royal, Nicu Ornamental, Nicu White, Oxygen, "
+     "Oxygen Air (Eugene Trounev), Oxygen White, Paris",
      "kdegames-card-data-kf5", "1996-2013 The KDE project", "GNU GPL 2.0 or later"},
     {WordEntry::AboutUseCards, "Standard, XSkat French, XSkat German", "kdegames-card-data-kf5",
      "1997 John Fitzgibbon, Jochen Tuchbreiter; 1998 Markus F.X.J. Oberhumer; 2004 Gunter "
@@ -47,9 +47,9 @@ constexpr Credit credits[] = {
      "GNU GPL 2.0 or later"},
     {WordEntry::AboutUseCards, "Tigullio International", "kdegames-card-data-kf5",
      "2004-2009 Luciano Montanaro", "GNU LGPL 2.0 or later"},
-    {WordEntry::AboutUseCards, "Konqi", "kdegames-card-data-kf5",
-     "1999 Stefan Spatz; 2000 Laura Layland; Agnieszka Czajkowska; 2009 Parker Coates",
-     "permission notice below"},
+    {WordEntry::AboutUseCards, "Penguins", "kdegames-card-data-kf5",
+     "1998 DJ Delorie, Markus F.X.J. Oberhumer; 2009 Matthew Woehlke",
+     "GNU GPL 3.0 or later, Tux notice below"},
     {WordEntry::AboutUseFlags, "famfamfam flag icons", "famfamfam-flag-png", "Mark James",
      "public domain"},
     {WordEntry::AboutUseVoices,

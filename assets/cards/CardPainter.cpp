@@ -42,7 +42,7 @@ QRectF figureArea(const QString &deck) {
         return {0.2, 0.15, 0.64, 0.72};
     if (deck == QLatin1String("standard"))
         return {0.2, 0.13, 0.6, 0.74};
-    if (deck == QLatin1String("konqi-modern") || deck == QLatin1String("penguins"))
+    if (deck == QLatin1String("penguins"))
         return {0.16, 0.1, 0.68, 0.8};
     return {0.15, 0.08, 0.70, 0.84};
 }

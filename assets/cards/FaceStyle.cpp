@@ -196,7 +196,7 @@ std::vector<FaceStyle> makeStyles() {
                        0xD02050, twoColours(0xD0104A, 0x4A1030), Ranks::Latin, "Comic Neue", true,
                        false, 1.1, Court::Medallion, Ace::Plain}));
     v.push_back(drawn(set(21, "Seasons", "Sea"),
-                      {"konqi-modern", vivid(), Paper::Seasons, 0xFFFFFF, 0xFFFFFF, Frame::Corners,
+                      {"future", vivid(), Paper::Seasons, 0xFFFFFF, 0xFFFFFF, Frame::Corners,
                        0x4A6A2A, twoColours(0xC4202A, 0x1E3A1E), Ranks::Latin, "DejaVu Sans", true,
                        false, 1.0, Court::Arch, Ace::Sunburst}));
     v.push_back(drawn(set(22, "Rhine Style", "Rhi"), {"dondorf",
@@ -219,7 +219,8 @@ std::vector<FaceStyle> makeStyles() {
               {"tigullio-international", engrave(0x3A0A0A, 0xE8D4AA), Paper::Grain, 0xE8D6AE,
                0xD4BC8A, Frame::Folk, 0x7A1010, twoColours(0x8A0A0A, 0x201008), Ranks::Latin,
                "DejaVu Serif Condensed", true, false, 1.1, Court::Arch, Ace::Cartouche}));
-    v.push_back(deck(set(24, "Doods", "Doo"), "konqi-modern"));
+    // Set 24 ("Doods") was the konqi-modern deck, whose licence allows
+    // redistribution only within its original project: it is not made.
     v.push_back(drawn(set(25, "Playboy", "Boy", "Rhi"),
                       {"oxygen", hue(300), Paper::Gloss, 0xFFF4FA, 0xF4D8EA, Frame::Line, 0x202020,
                        twoColours(0xE0147A, 0x101010), Ranks::Latin, "Liberation Sans", true, true,
@@ -326,8 +327,8 @@ std::vector<FaceStyle> makeStyles() {
                                                     Ace::Gold,
                                                     SuitSystem::Spanish}));
     v.push_back(drawn(set(45, "Chinese", "Chi"),
-                      {"konqi-modern", hue(240), Paper::Plain, 0xFFF8E6, 0xFCEBC8, Frame::GreekKey,
-                       0xB8101A, twoColours(0xC8101A, 0x101010), Ranks::Chinese,
+                      {"nicu-ornamental", hue(240), Paper::Plain, 0xFFF8E6, 0xFCEBC8,
+                       Frame::GreekKey, 0xB8101A, twoColours(0xC8101A, 0x101010), Ranks::Chinese,
                        "WenQuanYi Micro Hei", true, false, 1.05, Court::Medallion, Ace::Gold}));
     v.push_back(deck(set(46, "Italian", "BIt"), "tigullio-international"));
     v.push_back(drawn(set(47, "Czech", "Cze"), {"xskat-german",

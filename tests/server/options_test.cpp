@@ -1,6 +1,9 @@
 // The command line of wem-server.
 #include "server/ServerOptions.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 using server::parseServerOptions;
@@ -77,6 +80,106 @@ TEST(ServerOptions, BadArgumentsAreRefusedWithAReason) {
         EXPECT_FALSE(parsed.options) << a.join(' ').toStdString();
         EXPECT_EQ(parsed.exitCode, 2) << a.join(' ').toStdString();
         EXPECT_FALSE(parsed.message.isEmpty());
+    }
+}
+
+// A configuration file in a temporary folder.
+class ConfigFile {
+  public:
+    explicit ConfigFile(const char *text) {
+        QFile file(path());
+        if (file.open(QIODevice::WriteOnly))
+            file.write(text);
+    }
+    QString path() const { return folder_.filePath(QStringLiteral("wem-server.conf")); }
+
+  private:
+    QTemporaryDir folder_;
+};
+
+TEST(ServerConfigFile, EveryOptionIsReadFromTheFile) {
+    const ConfigFile config("# a club's server\n"
+                            "listen = 0.0.0.0\n"
+                            "  http-port=9000  \n"
+                            "\n"
+                            "game-port-base = 30000\n"
+                            "data = /var/lib/wem server\n"
+                            "db = postgresql://wem:pw@db.example:5432/wem\n"
+                            "public-address = 192.0.2.7\n"
+                            "quiet = yes\n"
+                            "max-connections-per-address = 16\n"
+                            "max-connections = 500\n");
+    const auto parsed = parseServerOptions(
+        {QStringLiteral("wem-server"), QStringLiteral("--config"), config.path()});
+    ASSERT_TRUE(parsed.options) << parsed.message.toStdString();
+    EXPECT_EQ(parsed.options->listen, QHostAddress(QHostAddress::AnyIPv4));
+    EXPECT_EQ(parsed.options->httpPort, 9000);
+    EXPECT_EQ(parsed.options->gamePortBase, 30000);
+    EXPECT_EQ(parsed.options->dataDir, QStringLiteral("/var/lib/wem server"));
+    EXPECT_EQ(parsed.options->databaseUrl,
+              QStringLiteral("postgresql://wem:pw@db.example:5432/wem"));
+    EXPECT_EQ(parsed.options->gameServerAddress(), QStringLiteral("192.0.2.7"));
+    EXPECT_TRUE(parsed.options->quiet);
+    EXPECT_EQ(parsed.options->maxConnectionsPerAddress, 16);
+    EXPECT_EQ(parsed.options->maxConnections, 500);
+}
+
+TEST(ServerConfigFile, TheCommandLineOverridesTheFileInEitherOrder) {
+    const ConfigFile config("http-port = 9000\ndata = /srv/file\nquiet = no\n");
+    const QString file = config.path();
+    const QStringList orders[] = {
+        {QStringLiteral("wem-server"), QStringLiteral("--http-port"), QStringLiteral("9100"),
+         QStringLiteral("--config"), file},
+        {QStringLiteral("wem-server"), QStringLiteral("--config=") + file,
+         QStringLiteral("--http-port"), QStringLiteral("9100")},
+    };
+    for (const QStringList &arguments : orders) {
+        const auto parsed = parseServerOptions(arguments);
+        ASSERT_TRUE(parsed.options) << parsed.message.toStdString();
+        EXPECT_EQ(parsed.options->httpPort, 9100);
+        EXPECT_EQ(parsed.options->dataDir, QStringLiteral("/srv/file"));
+        EXPECT_FALSE(parsed.options->quiet);
+    }
+}
+
+TEST(ServerConfigFile, BadFilesAreRefusedNamingTheLine) {
+    struct Case {
+        const char *text;
+        const char *reason; // part of the message
+    };
+    const Case cases[] = {
+        {"listen = 0.0.0.0\nport = 80\n", "wem-server.conf:2: unknown key: port"},
+        {"listen 0.0.0.0\n", "wem-server.conf:1: expected key = value"},
+        {"quiet = perhaps\n", "quiet takes yes or no"},
+        {"http-port = eighty\n", "--http-port: not a port: eighty"},
+        {"config = other.conf\n", "unknown key: config"},
+        {"help = yes\n", "unknown key: help"},
+    };
+    for (const Case &c : cases) {
+        const ConfigFile config(c.text);
+        const auto parsed = parseServerOptions(
+            {QStringLiteral("wem-server"), QStringLiteral("--config"), config.path()});
+        EXPECT_FALSE(parsed.options) << c.text;
+        EXPECT_EQ(parsed.exitCode, 2) << c.text;
+        EXPECT_TRUE(parsed.message.contains(QLatin1String(c.reason)))
+            << c.text << " -> " << parsed.message.toStdString();
+    }
+}
+
+TEST(ServerConfigFile, AMissingFileOrAMissingNameIsRefused) {
+    const ConfigFile config("quiet = yes\n");
+    const std::vector<QStringList> bad = {
+        args({"--config", "/nonexistent/wem-server.conf"}),
+        args({"--config"}),
+        {QStringLiteral("wem-server"), QStringLiteral("--config"), config.path(),
+         QStringLiteral("--config"), config.path()},
+    };
+    for (const QStringList &a : bad) {
+        const auto parsed = parseServerOptions(a);
+        EXPECT_FALSE(parsed.options) << a.join(' ').toStdString();
+        EXPECT_EQ(parsed.exitCode, 2) << a.join(' ').toStdString();
+        EXPECT_TRUE(parsed.message.contains(QLatin1String("--config")))
+            << parsed.message.toStdString();
     }
 }
 

@@ -109,8 +109,10 @@ TEST(AboutText, NamesEveryWorkOfOthersTheGameShips) {
         EXPECT_TRUE(html.contains(QLatin1String(name))) << name;
     // The notices the permissive licences ask to be shown, read from the resources.
     for (const char *notice : {"Permission is hereby granted", "Bitstream Vera", "Daniel Stenberg",
-                               "Eric S. Raymond", "Stefan Spatz", "Public Domain"})
+                               "Eric S. Raymond", "Larry Ewing", "Public Domain"})
         EXPECT_TRUE(html.contains(QLatin1String(notice))) << notice;
+    // The deck whose licence does not allow redistribution is no longer shipped.
+    EXPECT_FALSE(html.contains(QLatin1String("Konqi")));
 }
 
 TEST(AboutText, ShowsTheVersionTheBuildAndTheLanguage) {

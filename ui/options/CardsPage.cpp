@@ -32,8 +32,10 @@ CardsPage::CardsPage(const OptionsPageTools &tools)
     faces_ = named(new QListWidget(this), QStringLiteral("ListBoxFaces"));
     faces_->setIconSize(QSize(16, 11));
     faces_->setFixedWidth(190);
-    for (int set = 0; set < faceSetCount; ++set)
-        new QListWidgetItem(flagIcon(faceSetFlag(set)), QString(), faces_);
+    for (int set = 0; set < faceSetCount; ++set) {
+        auto *item = new QListWidgetItem(flagIcon(faceSetFlag(set)), QString(), faces_);
+        item->setHidden(!faceSetInfo(set).shipped);
+    }
     connect(faces_, &QListWidget::currentRowChanged, this, &CardsPage::chooseFaceSet);
     previewLabel_ = named(new QLabel(this), QStringLiteral("ImagePreview"));
     previewLabel_->setAlignment(Qt::AlignCenter);
@@ -64,6 +66,8 @@ void CardsPage::relabel() {
 void CardsPage::chooseFaceSet(int row) {
     if (row < 0 || row >= faceSetCount)
         return;
+    if (!faceSetInfo(row).shipped)
+        row = 0;
     const QString library = libraryOfFaceSet(row);
     if (!library.isEmpty() && !libraryFound(folder(), library)) {
         reportMissing(library);

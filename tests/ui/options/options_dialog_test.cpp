@@ -234,7 +234,9 @@ TEST_F(OptionsDialog, FaceSetWithoutItsLibraryReturnsToTheFirstItem) {
     const Case cases[] = {{5, "", 0, "WemCards06A.dll"},
                           {35, "WemCards06A.dll", 0, "WemCards06B.dll"},
                           {45, "WemCards06C.dll", 45, ""},
-                          {20, "WemCards06A.dll", 20, ""}};
+                          {20, "WemCards06A.dll", 20, ""},
+                          // A set whose deck is not shipped: nothing to download.
+                          {24, "WemCards06A.dll", 0, ""}};
     for (const Case &c : cases) {
         WindowFixture local;
         RecordingHost localHost;
@@ -242,6 +244,8 @@ TEST_F(OptionsDialog, FaceSetWithoutItsLibraryReturnsToTheFirstItem) {
             placeLibrary(local.folder(), QLatin1String(c.present));
         TFormOptions dialog(local.context(), &localHost, {1920, 1080});
         auto *faces = control<QListWidget>(dialog, "ListBoxFaces");
+        EXPECT_TRUE(faces->item(24)->isHidden());
+        EXPECT_FALSE(faces->item(c.set == 24 ? 23 : c.set)->isHidden());
         faces->setCurrentRow(c.set);
         EXPECT_EQ(local.settings.faceSet, c.kept) << c.set;
         EXPECT_EQ(faces->currentRow(), c.kept) << c.set;
