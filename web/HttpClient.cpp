@@ -89,6 +89,9 @@ bool succeeded(CURL *curl, CURLcode code, long *status = nullptr) {
 
 struct HttpClient::Curl {
     CURL *handle = nullptr;
+    // A window's thread and the request worker may share one client (the
+    // form client and its cookies): one transfer at a time.
+    std::mutex busy;
 };
 
 HttpClient::HttpClient(HttpOptions options) : curl_(new Curl), options_(options) {
@@ -108,6 +111,7 @@ HttpClient::~HttpClient() {
 
 HttpReply HttpClient::post(const std::string &url, std::string_view body,
                            std::string_view userAgent) {
+    const std::lock_guard lock(curl_->busy);
     HttpReply reply;
     CURL *curl = curl_->handle;
     if (!curl || url.empty() || transferCancelled())
@@ -136,6 +140,7 @@ HttpReply HttpClient::post(const std::string &url, std::string_view body,
 }
 
 HttpReply HttpClient::get(const std::string &url) {
+    const std::lock_guard lock(curl_->busy);
     HttpReply reply;
     CURL *curl = curl_->handle;
     if (!curl || url.empty() || transferCancelled())
@@ -158,6 +163,7 @@ HttpReply HttpClient::get(const std::string &url) {
 }
 
 bool HttpClient::getToFile(const std::string &url, const std::string &path) {
+    const std::lock_guard lock(curl_->busy);
     CURL *curl = curl_->handle;
     if (!curl || url.empty() || transferCancelled())
         return false;
