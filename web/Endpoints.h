@@ -5,6 +5,7 @@
 // role's key. The built-in ones name the project's own server, wem-server,
 // on this machine: HTTP on 127.0.0.1:8046, the game server from 25046 on.
 #include "store/BuiltinServicePaths.h"
+#include "web/Timeouts.h"
 
 #include <cstdint>
 #include <string_view>
@@ -32,10 +33,6 @@ constexpr std::string_view kResultPrefix = "crdQuarn";
 
 // The program version sent with every world-list entry.
 constexpr std::string_view kProgramVersion = "5.7f";
-
-// Read time-out the first world list, own-results or statistics read puts on
-// the shared client, for every later request.
-constexpr long kReadTimeoutMs = 3000;
 
 constexpr int kHttpPort = 8046;
 constexpr int kGamePortBase = 25046;

@@ -1,6 +1,10 @@
 #include "web/HttpClient.h"
 
+#include "web/Cancel.h"
+
 #include <curl/curl.h>
+
+#include <algorithm>
 
 #include <cstdio>
 #include <memory>
@@ -43,14 +47,34 @@ struct HeaderList {
     void add(const char *header) { list = curl_slist_append(list, header); }
 };
 
+// libcurl asks this several times a second, also while it waits for a
+// connection or a reply: a non-zero answer ends the transfer.
+int stopWhenCancelled(void *flag, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    const auto *cancelled = static_cast<const std::atomic<bool> *>(flag);
+    return cancelled && cancelled->load() ? 1 : 0;
+}
+
 // Options every transfer gets: no proxy from the environment, no signals,
-// the connect time-out and the stall guard.
+// the connect time-out, the stall guard and the thread's cancel flag.
 void setCommonOptions(CURL *curl, const HttpOptions &options) {
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_PROXY, "");
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, options.connectTimeoutMs);
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, options.stallSeconds);
+    const std::atomic<bool> *flag = currentCancelFlag();
+    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, flag ? 0L : 1L);
+    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, flag ? stopWhenCancelled : nullptr);
+    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, const_cast<std::atomic<bool> *>(flag));
+}
+
+// The time-out of a post or a fetch into memory: the read time-out when one
+// is set, never more than the whole-request limit.
+long wholeRequestTimeout(const HttpOptions &options, long readTimeoutMs) {
+    if (options.requestTimeoutMs <= 0)
+        return readTimeoutMs;
+    return readTimeoutMs > 0 ? std::min(readTimeoutMs, options.requestTimeoutMs)
+                             : options.requestTimeoutMs;
 }
 
 bool succeeded(CURL *curl, CURLcode code, long *status = nullptr) {
@@ -65,6 +89,9 @@ bool succeeded(CURL *curl, CURLcode code, long *status = nullptr) {
 
 struct HttpClient::Curl {
     CURL *handle = nullptr;
+    // A window's thread and the request worker may share one client (the
+    // form client and its cookies): one transfer at a time.
+    std::mutex busy;
 };
 
 HttpClient::HttpClient(HttpOptions options) : curl_(new Curl), options_(options) {
@@ -84,9 +111,10 @@ HttpClient::~HttpClient() {
 
 HttpReply HttpClient::post(const std::string &url, std::string_view body,
                            std::string_view userAgent) {
+    const std::lock_guard lock(curl_->busy);
     HttpReply reply;
     CURL *curl = curl_->handle;
-    if (!curl || url.empty())
+    if (!curl || url.empty() || transferCancelled())
         return reply;
     setCommonOptions(curl, options_);
     HeaderList headers;
@@ -101,7 +129,7 @@ HttpReply HttpClient::post(const std::string &url, std::string_view body,
     curl_easy_setopt(curl, CURLOPT_COPYPOSTFIELDS, std::string(body).c_str());
     curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers.list);
     curl_easy_setopt(curl, CURLOPT_USERAGENT, agent.empty() ? nullptr : agent.c_str());
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, readTimeoutMs_);
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, wholeRequestTimeout(options_, readTimeoutMs_));
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, writeToMemory);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &sink);
     const CURLcode code = curl_easy_perform(curl);
@@ -112,9 +140,10 @@ HttpReply HttpClient::post(const std::string &url, std::string_view body,
 }
 
 HttpReply HttpClient::get(const std::string &url) {
+    const std::lock_guard lock(curl_->busy);
     HttpReply reply;
     CURL *curl = curl_->handle;
-    if (!curl || url.empty())
+    if (!curl || url.empty() || transferCancelled())
         return reply;
     setCommonOptions(curl, options_);
     HeaderList headers;
@@ -124,7 +153,7 @@ HttpReply HttpClient::get(const std::string &url) {
     curl_easy_setopt(curl, CURLOPT_HTTPGET, 1L);
     curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers.list);
     curl_easy_setopt(curl, CURLOPT_USERAGENT, nullptr);
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, readTimeoutMs_);
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, wholeRequestTimeout(options_, readTimeoutMs_));
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, writeToMemory);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &sink);
     const CURLcode code = curl_easy_perform(curl);
@@ -134,8 +163,9 @@ HttpReply HttpClient::get(const std::string &url) {
 }
 
 bool HttpClient::getToFile(const std::string &url, const std::string &path) {
+    const std::lock_guard lock(curl_->busy);
     CURL *curl = curl_->handle;
-    if (!curl || url.empty())
+    if (!curl || url.empty() || transferCancelled())
         return false;
     FilePtr file(std::fopen(path.c_str(), "wb"));
     if (!file)
@@ -158,7 +188,7 @@ bool HttpClient::getToFile(const std::string &url, const std::string &path) {
 bool ftpUpload(const FtpTarget &target, const std::string &localFile, const HttpOptions &options) {
     initialiseCurlOnce();
     FilePtr file(std::fopen(localFile.c_str(), "rb"));
-    if (!file || target.host.empty())
+    if (!file || target.host.empty() || transferCancelled())
         return false;
     std::unique_ptr<CURL, void (*)(CURL *)> curl(curl_easy_init(), curl_easy_cleanup);
     if (!curl)

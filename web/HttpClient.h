@@ -1,8 +1,11 @@
 #pragma once
-// A synchronous HTTP client on libcurl: each call blocks until the reply has
-// arrived or the transfer failed. One instance keeps its cookies and its
-// read time-out between calls (the services' shared client); plain fetches
-// use an instance of their own.
+// A synchronous HTTP client on libcurl: each call blocks its own thread until
+// the reply has arrived, the transfer failed or the thread's CancelScope was
+// cancelled (web/Cancel.h); windows run it on a worker thread. One instance
+// keeps its cookies and its read time-out between calls (the services'
+// shared client); plain fetches use an instance of their own.
+#include "web/Timeouts.h"
+
 #include <string>
 #include <string_view>
 
@@ -10,11 +13,13 @@ namespace web {
 
 struct HttpOptions {
     // Time allowed to open the connection.
-    long connectTimeoutMs = 10000;
-    // A transfer that receives nothing for this long is abandoned even when no
-    // read time-out is set, so a stalled server cannot block the program for
-    // good.
-    long stallSeconds = 30;
+    long connectTimeoutMs = kConnectTimeoutMs;
+    // A post or a fetch into memory that has not completed in this time is
+    // abandoned, even when no read time-out is set.
+    long requestTimeoutMs = kRequestTimeoutMs;
+    // A transfer that receives nothing for this long is abandoned (the only
+    // limit of a download into a file).
+    long stallSeconds = kDownloadStallSeconds;
     // Replies longer than this are refused (a service reply is a few
     // kilobytes; a photo well under a megabyte).
     size_t maxReplyBytes = 8u << 20;
@@ -33,7 +38,7 @@ class HttpClient {
     HttpClient(const HttpClient &) = delete;
     HttpClient &operator=(const HttpClient &) = delete;
 
-    // 0 means none: only the stall guard applies.
+    // 0 means none: only the whole-request limit and the stall guard apply.
     void setReadTimeout(long ms) { readTimeoutMs_ = ms; }
     long readTimeout() const { return readTimeoutMs_; }
 

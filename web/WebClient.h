@@ -11,13 +11,6 @@
 
 namespace web {
 
-// Connect time-out of the configuration fetch at start. A server that is
-// down refuses at once; an address that does not answer at all (a machine
-// switched off, a wrong address in the server file) would otherwise hold the
-// first paint for the full 10 s. 1.5 s is many times a slow Internet round
-// trip, yet short enough that a start without the server stays brisk.
-constexpr long kStartConnectTimeoutMs = 1500;
-
 class WebClient {
   public:
     explicit WebClient(ServerOfRun server = {}, HttpOptions options = {});
