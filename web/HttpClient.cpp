@@ -129,7 +129,8 @@ HttpReply HttpClient::post(const std::string &url, std::string_view body,
     curl_easy_setopt(curl, CURLOPT_COPYPOSTFIELDS, std::string(body).c_str());
     curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers.list);
     curl_easy_setopt(curl, CURLOPT_USERAGENT, agent.empty() ? nullptr : agent.c_str());
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, wholeRequestTimeout(options_, readTimeoutMs_));
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS,
+                     wholeRequestTimeout(options_, readTimeoutMs_.load()));
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, writeToMemory);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &sink);
     const CURLcode code = curl_easy_perform(curl);
@@ -153,7 +154,8 @@ HttpReply HttpClient::get(const std::string &url) {
     curl_easy_setopt(curl, CURLOPT_HTTPGET, 1L);
     curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers.list);
     curl_easy_setopt(curl, CURLOPT_USERAGENT, nullptr);
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, wholeRequestTimeout(options_, readTimeoutMs_));
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS,
+                     wholeRequestTimeout(options_, readTimeoutMs_.load()));
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, writeToMemory);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &sink);
     const CURLcode code = curl_easy_perform(curl);
@@ -175,7 +177,7 @@ bool HttpClient::getToFile(const std::string &url, const std::string &path) {
     curl_easy_setopt(curl, CURLOPT_HTTPGET, 1L);
     curl_easy_setopt(curl, CURLOPT_HTTPHEADER, nullptr);
     curl_easy_setopt(curl, CURLOPT_USERAGENT, nullptr);
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, readTimeoutMs_);
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, readTimeoutMs_.load());
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, writeToFile);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, file.get());
     const CURLcode code = curl_easy_perform(curl);

@@ -6,6 +6,7 @@
 // shared client); plain fetches use an instance of their own.
 #include "web/Timeouts.h"
 
+#include <atomic>
 #include <string>
 #include <string_view>
 
@@ -58,7 +59,8 @@ class HttpClient {
     struct Curl;
     Curl *curl_;
     HttpOptions options_;
-    long readTimeoutMs_ = 0;
+    // Set by the window's thread, read by the transfer on the worker thread.
+    std::atomic<long> readTimeoutMs_ = 0;
 };
 
 // Uploads a local file by FTP in passive mode; true when the transfer
