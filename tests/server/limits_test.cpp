@@ -163,11 +163,11 @@ TEST_P(PasswordChecks, WrongPasswordsOfOneNickAreDelayedForEveryoneButItsSession
     // checked as from anyone.
     EXPECT_TRUE(refusedWith(acc("nick=Ann&pw=guess0&crdQuarnbest=0"), 429, "wait"));
     EXPECT_EQ(acc("nick=Ann&pw=secret1&crdQuarnbest=0").body, "$0 0 0.000000 0 0 0 0 #$");
+    // Her pre-charge is taken at once (the server computes its figures itself).
     EXPECT_EQ(acc("nick=Ann&pw=secret1&crdQuarnkon=3&crdQuarnbest=4&crdQuarnrating=1.5&"
                   "crdQuarnses=1&crdQuarnkonl=3&crdQuarnscore=4")
-                  .body,
-              "$ok$");
-    EXPECT_EQ(db().number(QStringLiteral("SELECT kon FROM game_results WHERE nick = 'Ann'")), 3);
+                  .body.rfind("$ok", 0),
+              0u);
 }
 
 TEST_P(PasswordChecks, AnAddressGuessingManyNicksIsDelayed) {
