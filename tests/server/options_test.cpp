@@ -28,22 +28,28 @@ TEST(ServerOptions, DefaultsAreLoopbackAndTheProgramsPorts) {
     EXPECT_EQ(parsed.options->gameServerAddress(), QStringLiteral("127.0.0.1"));
 }
 
-TEST(ServerOptions, EveryOptionIsRead) {
-    const auto parsed = parseServerOptions(
-        args({"--listen", "0.0.0.0", "--http-port", "9000", "--game-port-base", "30000", "--data",
-              "/srv/wem", "--db", "postgresql://wem:pw@db.example:5432/wem", "--public-address",
-              "192.0.2.7", "--quiet", "--max-connections-per-address", "16", "--max-connections",
-              "500"}));
+// The values both the full command line and the full configuration file set.
+void expectEveryOptionSet(const server::ParsedOptions &parsed, const QString &dataDir) {
     ASSERT_TRUE(parsed.options) << parsed.message.toStdString();
+    EXPECT_EQ(parsed.options->listen, QHostAddress(QHostAddress::AnyIPv4));
     EXPECT_EQ(parsed.options->httpPort, 9000);
     EXPECT_EQ(parsed.options->gamePortBase, 30000);
-    EXPECT_EQ(parsed.options->dataDir, QStringLiteral("/srv/wem"));
+    EXPECT_EQ(parsed.options->dataDir, dataDir);
     EXPECT_EQ(parsed.options->databaseUrl,
               QStringLiteral("postgresql://wem:pw@db.example:5432/wem"));
     EXPECT_EQ(parsed.options->gameServerAddress(), QStringLiteral("192.0.2.7"));
     EXPECT_TRUE(parsed.options->quiet);
     EXPECT_EQ(parsed.options->maxConnectionsPerAddress, 16);
     EXPECT_EQ(parsed.options->maxConnections, 500);
+}
+
+TEST(ServerOptions, EveryOptionIsRead) {
+    const auto parsed = parseServerOptions(
+        args({"--listen", "0.0.0.0", "--http-port", "9000", "--game-port-base", "30000", "--data",
+              "/srv/wem", "--db", "postgresql://wem:pw@db.example:5432/wem", "--public-address",
+              "192.0.2.7", "--quiet", "--max-connections-per-address", "16", "--max-connections",
+              "500"}));
+    expectEveryOptionSet(parsed, QStringLiteral("/srv/wem"));
 }
 
 TEST(ServerOptions, ListeningEverywhereGivesPlayersLoopbackUnlessAPublicAddressIsSet) {
@@ -111,17 +117,7 @@ TEST(ServerConfigFile, EveryOptionIsReadFromTheFile) {
                             "max-connections = 500\n");
     const auto parsed = parseServerOptions(
         {QStringLiteral("wem-server"), QStringLiteral("--config"), config.path()});
-    ASSERT_TRUE(parsed.options) << parsed.message.toStdString();
-    EXPECT_EQ(parsed.options->listen, QHostAddress(QHostAddress::AnyIPv4));
-    EXPECT_EQ(parsed.options->httpPort, 9000);
-    EXPECT_EQ(parsed.options->gamePortBase, 30000);
-    EXPECT_EQ(parsed.options->dataDir, QStringLiteral("/var/lib/wem server"));
-    EXPECT_EQ(parsed.options->databaseUrl,
-              QStringLiteral("postgresql://wem:pw@db.example:5432/wem"));
-    EXPECT_EQ(parsed.options->gameServerAddress(), QStringLiteral("192.0.2.7"));
-    EXPECT_TRUE(parsed.options->quiet);
-    EXPECT_EQ(parsed.options->maxConnectionsPerAddress, 16);
-    EXPECT_EQ(parsed.options->maxConnections, 500);
+    expectEveryOptionSet(parsed, QStringLiteral("/var/lib/wem server"));
 }
 
 TEST(ServerConfigFile, TheCommandLineOverridesTheFileInEitherOrder) {
