@@ -50,6 +50,15 @@ const CancelCase kTransfers[] = {
      [](HttpClient &c, const std::string &url) { return c.getToFile(url, scratchFile()); }},
 };
 
+// Options whose stall guard cannot end a transfer to a silent server first:
+// only the whole-request limit (or a cancel) can.
+HttpOptions silentServerOptions(long requestTimeoutMs) {
+    HttpOptions options;
+    options.stallSeconds = 60;
+    options.requestTimeoutMs = requestTimeoutMs;
+    return options;
+}
+
 // A server that never answers: each kind of transfer returns soon after
 // another thread cancels it, well before any of its time limits.
 TEST(Cancel, RunningTransferReturnsWhenCancelled) {
@@ -57,10 +66,7 @@ TEST(Cancel, RunningTransferReturnsWhenCancelled) {
         SCOPED_TRACE(c.name);
         ScriptedHttpServer server;
         server.push(stall());
-        HttpOptions options;
-        options.stallSeconds = 60;
-        options.requestTimeoutMs = 60000;
-        HttpClient client(options);
+        HttpClient client(silentServerOptions(60000));
         const CancelFlag flag = makeCancelFlag();
         auto running = std::async(std::launch::async, [&] {
             CancelScope scope(flag);
@@ -117,10 +123,7 @@ TEST(Cancel, ScopesNest) {
 TEST(Cancel, WholeRequestLimitEndsASilentPost) {
     ScriptedHttpServer server;
     server.push(stall());
-    HttpOptions options;
-    options.stallSeconds = 60;
-    options.requestTimeoutMs = 500;
-    HttpClient client(options);
+    HttpClient client(silentServerOptions(500));
     bool ok = true;
     const double seconds =
         secondsOf([&] { ok = client.post(server.base() + "/acc.php", "a=1", "").ok; });
