@@ -1,7 +1,8 @@
 #pragma once
 // Every time limit of a web transfer, in one place. A server that takes the
-// connection and never answers holds a request no longer than these; the
-// windows never wait for it (their requests run off the window's thread).
+// connection and never answers holds a request no longer than these.
+// Requests run through web/view/RequestRunner wait for it off the window's
+// thread.
 namespace web {
 
 // Time allowed to open a connection.
