@@ -85,6 +85,7 @@ TForm1::TForm1(const QString &folder, QWidget *parent)
     pictures_ = std::make_unique<Pictures>(folder_);
     canvas_ = std::make_unique<TableCanvas>(*pictures_);
     web_ = std::make_unique<web::WebClient>(web::serverOfRun(folder_.toStdString()));
+    requests_ = std::make_unique<RequestRunner>();
     // The account match opens the account window with "Play global rating"
     // enabled and redraws the account picture when the state changes; tests
     // replace both.
@@ -305,16 +306,9 @@ bool TForm1::startUp() {
     loadPictures();
     setNewStyleOnButtons(this, settings_.newButtons);
     colourButtons();
-    web::StoredServicePaths stored{settings_.ratingsPath, settings_.statisticsPath};
-    web::WebServices(*web_).StartOnline(stored);
-    settings_.ratingsPath = stored.worldService;
-    settings_.statisticsPath = stored.statisticsService;
-    showStartMessage();
-    ReportStart();
-    startUpAccountLogin();
+    startOnline();
     startMusic();
     radio_->RadioStart();
-    setUpMusicPlayer();
     return true;
 }
 
@@ -538,6 +532,7 @@ void TForm1::closeEvent(QCloseEvent *event) {
         }
     }
     tickTimer_->stop();
+    requests_->cancelAll(this);
     finishRecordingOnClose();
     closeSound();
     saveSettingsOnClose();

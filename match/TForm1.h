@@ -38,6 +38,7 @@
 #include "web/AccountMatch.h"
 #include "web/WebClient.h"
 #include "web/WorldLists.h"
+#include "web/view/RequestRunner.h"
 
 #include <QPointer>
 #include <QString>
@@ -88,6 +89,11 @@ class TForm1 : public QWidget,
     // error box has been shown and the window closes.
     bool startUp();
     bool started() const { return startUp_ == StartUp::Done || startUp_ == StartUp::ClubFailed; }
+    // The start's online requests (configuration, start report, saved login)
+    // and the menu's watch run off the window's thread; this runs the event
+    // loop until the window's requests have come back (at most `ms`).
+    bool awaitRequests(int ms = 30000);
+    bool requestsBusy() const { return requests_->busy(this); }
 
     // ---- Screens and commands ---------------------------------------------
     void leaveTitle();
@@ -278,6 +284,13 @@ class TForm1 : public QWidget,
     void createOnlinePictures();
     // The saved login at the first paint.
     void startUpAccountLogin();
+    // The remote configuration, then the start message, the start report and
+    // the saved login, each request off the window's thread.
+    void startOnline();
+    void takeRemoteConfiguration(web::Addresses addresses, web::RemoteConfig remote,
+                                 web::StoredServicePaths stored);
+    // The news and chat checks of the menu's watch, off the window's thread.
+    void watchInBackground(bool news, bool chat);
     void createGameButtons();
     void createPopupMenu();
     QPushButton *makeButton(const QString &name, const QString &text);
@@ -488,6 +501,9 @@ class TForm1 : public QWidget,
     std::optional<web::AccountGameSubmission> accountSubmission_;
     std::unique_ptr<ChatParts> chat_;
     web::WorldTopTenState worldTopTen_;
+    // Destroyed before the web client and the account its jobs use: it
+    // cancels them and waits for the worker.
+    std::unique_ptr<RequestRunner> requests_;
     bool settlementPause_ = false;
     QTimer *gifTimer_ = nullptr;
     QLabel *gifBanner_ = nullptr;

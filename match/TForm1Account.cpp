@@ -46,9 +46,21 @@ QPixmap accountPictureWithLamp(web::AccountState state, int size) {
 } // namespace
 
 void TForm1::startUpAccountLogin() {
-    web::WebServices web(*web_);
-    web::StartUpLogin(web, account_, folder_.toStdString());
-    showAccountState();
+    web::WebClient &client = *web_;
+    const std::string folder = folder_.toStdString();
+    requests_->run<web::Account>(
+        this,
+        [&client, account = account_, folder]() mutable {
+            web::WebServices web(client);
+            web::StartUpLogin(web, account, folder);
+            return account;
+        },
+        [this](web::Account account) {
+            // A login the player made in the meantime stands.
+            if (!account_.isLoggedIn())
+                account_ = std::move(account);
+            showAccountState();
+        });
 }
 
 void TForm1::showAccountState() {

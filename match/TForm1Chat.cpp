@@ -20,7 +20,9 @@
 #include "web/view/TFormChat.h"
 #include "web/view/WemIndicators.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QPushButton>
 #include <QTime>
 #include <QTimer>
@@ -101,9 +103,8 @@ bool TForm1::CheckNews() {
 }
 
 void TForm1::menuShownAnew() {
-    CheckNews();
-    CheckChat();
     ShowIndicators(chat_->newNews, chat_->newChat);
+    watchInBackground(true, true);
     chat_->tick = 0;
     chat_->watchTimer->start();
 }
@@ -111,17 +112,64 @@ void TForm1::menuShownAnew() {
 void TForm1::watchTick() {
     ChatParts &c = *chat_;
     const web::WatchChecks checks = web::checksAtTick(++c.tick, menuShown(), c.newNews, c.newChat);
-    if (checks.news) {
-        CheckNews();
-        ShowIndicators(c.newNews, c.newChat);
-    }
-    if (checks.chat && CheckChat()) {
-        if (menuShown())
-            ShowIndicators(c.newNews, c.newChat);
-        Play("WToMenK", false);
-        if (web::opensChatByItself(game_.InGame, c.session.state.openOnNew, c.chatOpen))
-            OpenChat();
-    }
+    if (checks.news || checks.chat)
+        watchInBackground(checks.news, checks.chat);
+}
+
+namespace {
+
+// What one watch check brought back from the server.
+struct WatchReplies {
+    int newsNumber = 0;
+    int newestChat = 0;
+};
+
+} // namespace
+
+// The checks run one at a time: a check still under way (a slow server)
+// lets the next tick's pass.
+void TForm1::watchInBackground(bool news, bool chat) {
+    ChatParts &c = *chat_;
+    if (c.watchRunning)
+        return;
+    c.watchRunning = true;
+    c.session.state = web::readChatState(c.session.stateFolder);
+    web::WebClient &client = *web_;
+    requests_->run<WatchReplies>(
+        this,
+        [&client, news, chat] {
+            WatchReplies replies;
+            web::WebServices web(client);
+            if (news) {
+                const web::Reply<std::string> page = web.FetchNews();
+                replies.newsNumber = page.ok ? web::newsNumberOf(page.value) : 0;
+            }
+            if (chat) {
+                const web::Reply<web::WorldRows> rows = web.ReadWorldList(web::kChatList);
+                replies.newestChat = rows.ok ? rows.value[0].Score : 0;
+            }
+            return replies;
+        },
+        [this, news, chat](WatchReplies replies) {
+            ChatParts &c = *chat_;
+            c.watchRunning = false;
+            if (news) {
+                c.newsNumber = replies.newsNumber;
+                c.newNews = web::isNew(web::readNewsSeen(c.session.stateFolder), c.newsNumber);
+                ShowIndicators(c.newNews, c.newChat);
+            }
+            if (!chat)
+                return;
+            c.session.newestKnown = replies.newestChat;
+            c.newChat = web::isNew(c.session.state.lastSeen, c.session.newestKnown);
+            if (!c.newChat)
+                return;
+            if (menuShown())
+                ShowIndicators(c.newNews, c.newChat);
+            Play("WToMenK", false);
+            if (web::opensChatByItself(game_.InGame, c.session.state.openOnNew, c.chatOpen))
+                OpenChat();
+        });
 }
 
 void TForm1::ShowIndicators(bool news, bool chat) {
@@ -253,6 +301,50 @@ void TForm1::saveSettingsNow() {
 
 // ---- Start --------------------------------------------------------------------------
 
+void TForm1::startOnline() {
+    web::StoredServicePaths stored{settings_.ratingsPath, settings_.statisticsPath};
+    const web::ServerOfRun server{web_->source(), {}, web_->addresses()};
+    const web::HttpOptions options = web_->options();
+    struct Configured {
+        web::Addresses addresses;
+        web::RemoteConfig remote;
+        web::StoredServicePaths stored;
+    };
+    // The page is read through a client of its own: the window's client
+    // takes the addresses and the page on the window's thread.
+    requests_->run<Configured>(
+        this,
+        [server, options, stored]() mutable {
+            web::WebClient own(server, options);
+            web::RemoteConfig remote = web::WebServices(own).StartOnline(stored);
+            return Configured{own.addresses(), std::move(remote), stored};
+        },
+        [this](Configured configured) {
+            takeRemoteConfiguration(std::move(configured.addresses), std::move(configured.remote),
+                                    configured.stored);
+        });
+}
+
+void TForm1::takeRemoteConfiguration(web::Addresses addresses, web::RemoteConfig remote,
+                                     web::StoredServicePaths stored) {
+    web_->addresses() = std::move(addresses);
+    web_->setRemote(std::move(remote));
+    settings_.ratingsPath = stored.worldService;
+    settings_.statisticsPath = stored.statisticsService;
+    setUpMusicPlayer();
+    showStartMessage();
+    ReportStart();
+    startUpAccountLogin();
+}
+
+bool TForm1::awaitRequests(int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (requests_->busy(this) && clock.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return !requests_->busy(this);
+}
+
 void TForm1::showStartMessage() {
     const web::RemoteConfig &remote = web_->remote();
     if (!remote.showStartMessage)
@@ -268,9 +360,17 @@ void TForm1::ReportStart() {
         web::planStartReport(clubCheck_.editionCode(), settings_.startReported);
     if (!report.send)
         return;
-    const bool accepted = web::WebServices(*web_).SendStart(report.stat1, report.stat2);
-    settings_.startReported = web::startReportedAfter(report, settings_.startReported, accepted);
-    saveSettingsNow();
+    web::WebClient &client = *web_;
+    requests_->run<bool>(
+        this,
+        [&client, report] {
+            return web::WebServices(client).SendStart(report.stat1, report.stat2);
+        },
+        [this, report](bool accepted) {
+            settings_.startReported =
+                web::startReportedAfter(report, settings_.startReported, accepted);
+            saveSettingsNow();
+        });
 }
 
 // ---- The end of a match ------------------------------------------------------------

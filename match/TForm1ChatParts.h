@@ -24,6 +24,7 @@ struct TForm1::ChatParts {
     int newsNumber = 0;
     ChatSession session;
     bool chatOpen = false;
+    bool watchRunning = false; // a news or chat check is under way
 };
 
 } // namespace quarn

@@ -121,6 +121,8 @@ class WindowTest : public ::testing::Test {
         EXPECT_TRUE(form_->startUp());
         QTest::keyRelease(form_.get(), Qt::Key_Space);
         EXPECT_TRUE(form_->menuShown());
+        // The start's online requests have come back (or failed).
+        EXPECT_TRUE(form_->awaitRequests());
         return *form_;
     }
 

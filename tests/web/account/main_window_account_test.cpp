@@ -62,6 +62,7 @@ class MainWindowAccount : public testing::Test {
         form->show();
         EXPECT_TRUE(form->startUp());
         QTest::keyRelease(form.get(), Qt::Key_Space);
+        EXPECT_TRUE(form->awaitRequests());
         return *form;
     }
     QPushButton *accountPicture() const {

@@ -91,6 +91,7 @@ class ChatOnline : public ::testing::Test {
         form->show();
         EXPECT_TRUE(form->startUp());
         QTest::keyRelease(form.get(), Qt::Key_Space);
+        EXPECT_TRUE(form->awaitRequests());
         EXPECT_TRUE(form->menuShown());
         return form;
     }
