@@ -144,6 +144,7 @@ TEST_F(ChatOnline, TwoProgramsChatAndTheOthersLampLights) {
     // Bob's watch looks at the chat every 90th tick of 10 seconds.
     for (int tick = 0; tick < web::kChatEveryTicks; ++tick)
         bob->watchTick();
+    EXPECT_TRUE(bob->awaitRequests()); // the watch reads off the window's thread
     EXPECT_TRUE(anyLit(*bob, "GSirenaR"));
     EXPECT_NE(std::find(bobSound.played.begin(), bobSound.played.end(), "WToMenK"),
               bobSound.played.end());
