@@ -14,7 +14,6 @@ set(prefix "${root}${PREFIX}")
 set(expected
   "${prefix}/bin/quarn"
   "${prefix}/bin/wem-server"
-  "${prefix}/bin/photo-ftp"
   "${prefix}/share/quarn/Quarn.clb"
   "${prefix}/share/quarn/Quarn.net"
   "${prefix}/share/applications/${APP_ID}.desktop"

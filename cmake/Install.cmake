@@ -1,5 +1,5 @@
 # Install rules: `cmake --install` lays the game out as a Linux package does.
-#   bin/quarn, bin/wem-server, bin/photo-ftp
+#   bin/quarn, bin/wem-server
 #   share/quarn/                  resource libraries and the default club files
 #   share/applications/, share/icons/hicolor/, share/metainfo/  desktop integration
 #   share/man/man6/quarn.6, share/man/man8/wem-server.8
@@ -34,10 +34,8 @@ install(FILES "${PROJECT_SOURCE_DIR}/README.md" "${PROJECT_SOURCE_DIR}/copyright
               "${PROJECT_SOURCE_DIR}/LICENSE"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/quarn" COMPONENT quarn)
 
-# The club server, its photo upload, configuration example and service unit.
+# The club server, its configuration example and service unit.
 install(TARGETS wem-server RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}" COMPONENT wem-server)
-install(PROGRAMS "${PROJECT_SOURCE_DIR}/server/photo-ftp" DESTINATION "${CMAKE_INSTALL_BINDIR}"
-        COMPONENT wem-server)
 install(FILES "${packaging}/wem-server.8" DESTINATION "${CMAKE_INSTALL_MANDIR}/man8"
         COMPONENT wem-server)
 install(FILES "${packaging}/wem-server.conf"

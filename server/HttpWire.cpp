@@ -4,15 +4,29 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace server {
 namespace {
 
 constexpr const char *kUnansweredBytes = "wemUnansweredBytes";
+constexpr const char *kRequestLimit = "wemRequestLimit";
 constexpr const char *kRefused = "wemRefused";
 constexpr const char *kLastActive = "wemLastActive";
 // A streamed file is read in pieces of this size, and the next piece only
 // when less than this is waiting to go out.
 constexpr qint64 kFilePiece = 64 * 1024;
+
+// A photo upload may be larger than the other requests. Decided from the
+// head at the start of a request; a head that is not all there yet gets the
+// common limit.
+qint64 requestLimitOf(const QByteArray &start) {
+    const qsizetype headEnd = start.indexOf("\r\n\r\n");
+    const QByteArray head = start.left(headEnd).toLower();
+    const bool photo = headEnd > 0 && head.startsWith("post /acc.php ") &&
+                       head.contains("\r\ncontent-type: " + QByteArray(kPhotoContentType));
+    return photo ? kMaxPhotoRequestBytes : kMaxRequestBytes;
+}
 
 // Runs before the HTTP server reads the new bytes: counts what arrived since
 // the last answer and cuts off a request that grows beyond the limit.
@@ -21,9 +35,13 @@ void guardRequestSize(QTcpSocket *socket, const LogLine &log) {
         socket->readAll(); // the HTTP server must not parse what follows either
         return;
     }
-    const qint64 total = socket->property(kUnansweredBytes).toLongLong() + socket->bytesAvailable();
+    const qint64 before = socket->property(kUnansweredBytes).toLongLong();
+    if (before == 0)
+        socket->setProperty(kRequestLimit, requestLimitOf(socket->peek(kMaxRequestBytes)));
+    const qint64 total = before + socket->bytesAvailable();
     socket->setProperty(kUnansweredBytes, total);
-    if (total <= kMaxRequestBytes)
+    const qint64 limit = socket->property(kRequestLimit).toLongLong();
+    if (total <= std::max(limit, kMaxRequestBytes))
         return;
     socket->readAll();
     socket->setProperty(kRefused, true);

@@ -18,6 +18,13 @@ namespace server {
 // Largest request (head and body) the server reads; the services' requests
 // are well below 8 KiB.
 constexpr qint64 kMaxRequestBytes = 16 * 1024;
+// Largest photo served and accepted by the upload: a 200 x 250 JPEG needs far less.
+constexpr qint64 kMaxPhotoBytes = 256 * 1024;
+// The content type of a photo upload: the picture's bytes posted to the
+// account service on the session of the nick it belongs to.
+inline constexpr const char *kPhotoContentType = "image/jpeg";
+// A photo upload may be that much larger than the other requests.
+constexpr qint64 kMaxPhotoRequestBytes = kMaxRequestBytes + kMaxPhotoBytes;
 // A connection that sends nothing for this long is closed (radio streams excepted).
 constexpr int kIdleMs = 120'000;
 // Marks a connection that streams (the radio, a large file): it is never idle.

@@ -6,8 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSaveFile>
 
 namespace server {
 namespace {
@@ -72,42 +72,12 @@ Reply textReply(const QByteArray &body, const QByteArray &contentType) {
 
 } // namespace
 
-QByteArray photoUploadPassword(const QString &dataDir, QString *error) {
-    static const QRegularExpression usable(QStringLiteral("^[A-Za-z0-9]{8,64}$"));
-    QFile file(QDir(dataDir).filePath(QStringLiteral("ftp-password")));
-    if (file.exists()) {
-        if (!file.open(QIODevice::ReadOnly)) {
-            *error = QStringLiteral("cannot read %1").arg(file.fileName());
-            return {};
-        }
-        const QByteArray password = file.readLine(100).trimmed();
-        if (!usable.match(QString::fromLatin1(password)).hasMatch()) {
-            *error = QStringLiteral("%1 must hold 8 to 64 letters and digits").arg(file.fileName());
-            return {};
-        }
-        return password;
-    }
-    static const char kAlphabet[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    QByteArray password;
-    for (int i = 0; i < 20; ++i)
-        password += kAlphabet[QRandomGenerator::system()->bounded(int(sizeof kAlphabet) - 1)];
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
-        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
-        file.write(password + '\n') != password.size() + 1 || !file.flush()) {
-        *error = QStringLiteral("cannot write %1").arg(file.fileName());
-        return {};
-    }
-    return password;
-}
-
 bool isJpegPicture(const QByteArray &bytes) {
     return bytes.startsWith("\xFF\xD8\xFF");
 }
 
-Pages::Pages(QString dataDir, QString programDir, QByteArray photoPassword)
-    : dataDir_(std::move(dataDir)), programDir_(std::move(programDir)),
-      photoPassword_(std::move(photoPassword)) {}
+Pages::Pages(QString dataDir, QString programDir)
+    : dataDir_(std::move(dataDir)), programDir_(std::move(programDir)) {}
 
 QString Pages::dataFile(const QString &relative) const {
     return QDir(dataDir_).filePath(relative);
@@ -126,20 +96,10 @@ QByteArray Pages::baseUrl(const QByteArray &hostHeader, const QByteArray &fallba
 }
 
 Reply Pages::config(const QByteArray &base) const {
-    // The program learns this installation's upload account from the page.
-    const QByteArray upload =
-        photoPassword_.isEmpty()
-            ? QByteArray()
-            : QByteArray(kPhotoUploadKey) + '=' + kPhotoUploadUser + '#' + photoPassword_ + "#\n";
     if (QFileInfo::exists(dataFile(QStringLiteral("config.txt")))) {
         auto own = smallFile(dataFile(QStringLiteral("config.txt")), kInMemoryFile);
         if (!own)
             return errorReply(404, QStringLiteral("configuration page missing or too large"));
-        if (!own->contains(kPhotoUploadKey)) {
-            if (!own->isEmpty() && !own->endsWith('\n'))
-                *own += '\n';
-            *own += upload;
-        }
         return textReply(*own, "text/plain; charset=utf-8");
     }
     // Keys the program looks for anywhere in the page: the pause keys must
@@ -153,7 +113,7 @@ Reply Pages::config(const QByteArray &base) const {
         base +
         "/downloads/progr/cards/#\n"
         "Google_Play_Link_Quarn=" +
-        base + "/news.html#\n" + upload;
+        base + "/news.html#\n";
     return textReply(page, "text/plain; charset=utf-8");
 }
 
@@ -236,6 +196,23 @@ Reply Pages::photo(const QString &fileName) const {
     if (!isJpegPicture(*bytes))
         return errorReply(404, QStringLiteral("not a photo"));
     return textReply(*bytes, "image/jpeg");
+}
+
+Reply Pages::storePhoto(const QString &sessionNick, const QByteArray &picture) const {
+    if (sessionNick.isEmpty())
+        return errorReply(403, QStringLiteral("log in first"));
+    if (picture.size() > kMaxPhotoBytes || !isJpegPicture(picture))
+        return errorReply(
+            400,
+            QStringLiteral("a photo is a JPEG picture of at most %1 bytes").arg(kMaxPhotoBytes));
+    if (!isAccountNick(toWire(sessionNick)))
+        return errorReply(400, QStringLiteral("the nick cannot name a photo"));
+    // Written beside the old photo and renamed over it: a reader sees the old
+    // picture or the new one, never a part.
+    QSaveFile file(dataFile(QStringLiteral("ftp/photos/") + sessionNick + QStringLiteral(".jpg")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(picture) != picture.size() || !file.commit())
+        return errorReply(500, QStringLiteral("the photo could not be stored"));
+    return statusReply("ok");
 }
 
 Reply Pages::download(const QString &fileName, const QByteArray &base) const {

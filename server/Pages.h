@@ -5,6 +5,7 @@
 // photos, resource-library downloads (and the radio station list), the song
 // list and the songs. A club overrides any of them with files in its data
 // folder; the defaults are generated.
+#include "server/HttpWire.h"
 #include "server/Reply.h"
 
 #include <QHash>
@@ -22,29 +23,14 @@ struct Station {
     int seed; // of its generated tune
 };
 
-// Largest photo served (and accepted by the upload): a 200 x 250 JPEG needs far less.
-constexpr qint64 kMaxPhotoBytes = 256 * 1024;
-// The user name of the program's photo upload account.
-inline constexpr const char *kPhotoUploadUser = "wemphoto";
-// The key of the remote configuration entry that gives the program the
-// upload account: "PhotoUpload_Quarn=" user "#" password "#".
-inline constexpr const char *kPhotoUploadKey = "PhotoUpload_Quarn";
-
 // Starts like a JPEG picture (start of image, then a marker).
 bool isJpegPicture(const QByteArray &bytes);
-
-// This installation's password of the upload account, kept in the data
-// folder's file "ftp-password" (which photo-ftp reads too); made of 20 random
-// letters and digits the first time. Empty, with the reason, when the file
-// cannot be made or holds no usable password.
-QByteArray photoUploadPassword(const QString &dataDir, QString *error);
 
 class Pages {
   public:
     // dataDir: the server's data folder; programDir: the game's program
-    // folder, whose resource libraries are offered for download;
-    // photoPassword: this installation's password of the upload account.
-    Pages(QString dataDir, QString programDir, QByteArray photoPassword = {});
+    // folder, whose resource libraries are offered for download.
+    Pages(QString dataDir, QString programDir);
 
     Reply config(const QByteArray &base) const;
     Reply news(const QByteArray &base) const;
@@ -54,6 +40,10 @@ class Pages {
     Reply routerHelp() const;
     static Reply externalAddress(const QHostAddress &caller);
     Reply photo(const QString &fileName) const;
+    // Stores `picture` as the photo of `sessionNick` (the nick logged in on
+    // the request's session; empty: none). Only a JPEG picture of at most
+    // kMaxPhotoBytes is taken; it replaces the old photo whole or not at all.
+    Reply storePhoto(const QString &sessionNick, const QByteArray &picture) const;
     Reply download(const QString &fileName, const QByteArray &base) const;
     Reply playlist() const;
     Reply song(const QString &fileName);
@@ -72,7 +62,6 @@ class Pages {
 
     QString dataDir_;
     QString programDir_;
-    QByteArray photoPassword_;
     QHash<QString, QByteArray> generatedSongs_;
 };
 

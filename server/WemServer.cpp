@@ -20,7 +20,7 @@ constexpr qint64 kStreamLimitMs = 3 * 3600 * 1000; // then the player reconnects
 
 // The request headers the server looks at, read in one pass.
 struct Headers {
-    QByteArray userAgent, cookie, connection, host;
+    QByteArray userAgent, cookie, connection, host, contentType;
 };
 
 Headers headersOf(const QHttpServerRequest &request) {
@@ -34,6 +34,8 @@ Headers headersOf(const QHttpServerRequest &request) {
             h.connection = value;
         else if (key.compare("Host", Qt::CaseInsensitive) == 0)
             h.host = value;
+        else if (key.compare("Content-Type", Qt::CaseInsensitive) == 0)
+            h.contentType = value;
     }
     return h;
 }
@@ -108,13 +110,6 @@ bool WemServer::start(QString *error) {
         return false;
     }
     log_ = std::make_unique<RequestLog>(!options_.quiet);
-    QString passwordError;
-    photoPassword_ = photoUploadPassword(options_.dataDir, &passwordError);
-    if (photoPassword_.isEmpty()) {
-        if (error)
-            *error = QStringLiteral("photo upload password: %1").arg(passwordError);
-        return false;
-    }
     QString dbError;
     if (!db_.open(options_.databaseUrl, options_.dataDir, &dbError)) {
         if (error)
@@ -134,7 +129,7 @@ bool WemServer::start(QString *error) {
     accounts_ = std::make_unique<AccountService>(db_, options_.passwordIterations);
     world_ = std::make_unique<WorldService>(db_, *accounts_, options_.dataDir, options_.chatLimits);
     stats_ = std::make_unique<StatsService>(db_);
-    pages_ = std::make_unique<Pages>(options_.dataDir, programDir_, photoPassword_);
+    pages_ = std::make_unique<Pages>(options_.dataDir, programDir_);
     games_ = std::make_unique<GameServer>(lobby_, [this](const auto &nicks, const auto &scores) {
         tour_->recordScores(nicks, scores);
     });
@@ -217,6 +212,8 @@ void WemServer::onRequest(const QHttpServerRequest &request, QTcpSocket *socket)
             return refuse(socket, 403,
                           QStringLiteral("wrong user agent: the services need the access token"),
                           keepAlive, remote, path);
+        if (service == accounts_.get() && headers.contentType.trimmed() == kPhotoContentType)
+            return storePhoto(request.body(), headers.cookie, socket, keepAlive, remote, path);
         return serveService(*service, request, headers.cookie, socket, keepAlive, remote, path);
     }
     if (request.method() != QHttpServerRequest::Method::Get)
@@ -249,6 +246,19 @@ void WemServer::onRequest(const QHttpServerRequest &request, QTcpSocket *socket)
     else
         reply = errorReply(404, QStringLiteral("not found"));
     answer(socket, reply, keepAlive, remote, method, path);
+}
+
+void WemServer::storePhoto(const QByteArray &picture, const QByteArray &cookie, QTcpSocket *socket,
+                           bool keepAlive, const QByteArray &remote, const QByteArray &path) {
+    QString nick;
+    try {
+        nick = sessions_->nickOf(Sessions::idFromCookieHeader(cookie));
+    } catch (const DatabaseError &e) {
+        log_->note(QByteArray("database error: ") + e.what());
+        return answer(socket, errorReply(500, QStringLiteral("storage failed")), keepAlive, remote,
+                      "POST", path);
+    }
+    answer(socket, pages_->storePhoto(nick, picture), keepAlive, remote, "POST", path);
 }
 
 void WemServer::serveService(Service &service, const QHttpServerRequest &request,

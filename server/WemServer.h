@@ -51,7 +51,6 @@ class WemServer : public QObject {
     RequestLog &log() { return *log_; }
 
     // This installation's password of the photo upload account.
-    const QByteArray &photoPassword() const { return photoPassword_; }
 
     // Radio streams at once; more get 503.
     static constexpr int kMaxStreams = 32;
@@ -72,6 +71,9 @@ class WemServer : public QObject {
     void serveService(Service &service, const QHttpServerRequest &request, const QByteArray &cookie,
                       QTcpSocket *socket, bool keepAlive, const QByteArray &remote,
                       const QByteArray &path);
+    // A photo posted to the account service: stored for the session's nick.
+    void storePhoto(const QByteArray &picture, const QByteArray &cookie, QTcpSocket *socket,
+                    bool keepAlive, const QByteArray &remote, const QByteArray &path);
     // Runs the request now when it only reads, or queues it for the next batch of writes.
     void dispatch(Service &service, ServiceRequest request, QPointer<QTcpSocket> socket,
                   bool keepAlive, const QByteArray &remote, const QByteArray &path);
@@ -106,7 +108,6 @@ class WemServer : public QObject {
     std::unique_ptr<Sessions> sessions_;
     std::unique_ptr<LoginThrottle> throttle_;
     std::unique_ptr<PasswordQueue> passwordQueue_;
-    QByteArray photoPassword_;
     std::unique_ptr<RequestLog> log_;
     std::unique_ptr<AccountService> accounts_;
     std::unique_ptr<WorldService> world_;

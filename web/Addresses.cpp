@@ -5,15 +5,6 @@
 namespace web {
 namespace {
 
-// "http://host:port/anything" -> "host".
-std::string hostOf(std::string_view url) {
-    const size_t scheme = url.find("://");
-    if (scheme != std::string_view::npos)
-        url.remove_prefix(scheme + 3);
-    url = url.substr(0, url.find('/'));
-    return std::string(url.substr(0, url.find(':')));
-}
-
 std::string scrambled(std::string_view text, std::uint16_t key) {
     return Scramble(text, key);
 }
@@ -32,13 +23,10 @@ Addresses Addresses::builtIn() {
     a.downloadFolder = builtin::kDownloadFolder;
     a.songFolder = builtin::kSongFolder;
     a.externalIpPage = kExternalIpPage;
-    a.upload = {std::string(builtin::kUploadHost), std::string(builtin::kUploadUser),
-                std::string(builtin::kUploadPassword), std::string(builtin::kUploadFolder),
-                kFtpPort};
     return a;
 }
 
-Addresses Addresses::forServer(std::string_view baseUrl, int ftpPort) {
+Addresses Addresses::forServer(std::string_view baseUrl) {
     std::string base(baseUrl);
     while (!base.empty() && base.back() == '/')
         base.pop_back();
@@ -56,8 +44,6 @@ Addresses Addresses::forServer(std::string_view baseUrl, int ftpPort) {
     a.downloadFolder = scrambled(at(path::kDownloadFolder), kConfigKey);
     a.songFolder = scrambled(at(path::kSongFolder), kConfigKey);
     a.externalIpPage = at(path::kExternalIpPage);
-    a.upload.host = scrambled(hostOf(base), kAccountKey);
-    a.upload.port = ftpPort;
     return a;
 }
 
@@ -107,13 +93,6 @@ void replaceAddressesFromPage(Addresses &addresses, const RemoteConfig &remote) 
         addresses.statisticsService = Unscramble(*remote.statisticsService, kConfigKey);
     if (remote.accountService)
         addresses.accountService = *remote.accountService;
-}
-
-void takeUploadLogin(Addresses &addresses, const RemoteConfig &remote) {
-    if (!remote.photoUpload)
-        return;
-    addresses.upload.user = scrambled(remote.photoUpload->user, kAccountKey);
-    addresses.upload.password = scrambled(remote.photoUpload->password, kAccountKey);
 }
 
 } // namespace web

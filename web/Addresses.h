@@ -10,15 +10,6 @@
 
 namespace web {
 
-// The photo upload's FTP account, scrambled with the account key.
-struct UploadAccount {
-    std::string host;
-    std::string user;
-    std::string password;
-    std::string folder; // below the login folder, ending in "/"
-    int port = kFtpPort;
-};
-
 struct Addresses {
     std::string accountService;    // scrambled, account key; unscrambled before each request
     std::string worldService;      // in force, readable; empty: no address, requests fail
@@ -32,7 +23,6 @@ struct Addresses {
     std::string downloadFolder;    // scrambled, configuration key
     std::string songFolder;        // scrambled, configuration key
     std::string externalIpPage;    // readable
-    UploadAccount upload;
 
     // The built-in addresses. The world and statistics services are not yet
     // in force: putAddressesInForce decides them.
@@ -43,10 +33,9 @@ struct Addresses {
     static Addresses none() { return {}; }
 
     // Every address of a wem-server reached at `baseUrl` ("http://host:port"),
-    // scrambled with the built-in keys, with all services in force; the upload
-    // goes to the same host at `ftpPort`. For servers other than the built-in
-    // one, and for tests.
-    static Addresses forServer(std::string_view baseUrl, int ftpPort = kFtpPort);
+    // scrambled with the built-in keys, with all services in force. For
+    // servers other than the built-in one, and for tests.
+    static Addresses forServer(std::string_view baseUrl);
 
     // Readable forms for the windows that open pages in the web browser.
     std::string newsPageUrl() const;
@@ -75,9 +64,5 @@ void putAddressesInForce(Addresses &addresses, StoredServicePaths &stored,
 // in force from the start: the remote page's entries replace them, and the
 // stored copies, which belong to the built-in server, are not used.
 void replaceAddressesFromPage(Addresses &addresses, const RemoteConfig &remote);
-
-// The upload's user and password from the remote page, kept scrambled like
-// the built-in ones; unchanged when the page gives none.
-void takeUploadLogin(Addresses &addresses, const RemoteConfig &remote);
 
 } // namespace web

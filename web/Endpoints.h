@@ -7,6 +7,7 @@
 #include "store/BuiltinServicePaths.h"
 #include "web/Timeouts.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -20,6 +21,11 @@ constexpr std::uint16_t kTournamentKey = 0x7A2F; // tournament web service
 
 // Sent as the User-Agent of every form post to the services.
 constexpr std::string_view kAccessToken = "KorbelWintaph";
+
+// A photo travels as a JPEG picture of at most this size; the account
+// service takes it posted with this content type.
+constexpr std::size_t kMaxPhotoBytes = 256 * 1024;
+constexpr std::string_view kPhotoContentType = "image/jpeg";
 
 // The game as the services know it, and the world lists derived from it.
 constexpr int kGameId = 46;
@@ -36,7 +42,6 @@ constexpr std::string_view kProgramVersion = "5.7f";
 
 constexpr int kHttpPort = 8046;
 constexpr int kGamePortBase = 25046;
-constexpr int kFtpPort = 21;
 
 // Paths on the server (for reference and for servers at other addresses).
 namespace path {
@@ -71,11 +76,6 @@ constexpr std::string_view kPaymentPage =
 constexpr std::string_view kDownloadFolder =
     "Wh0e8ADhdCxEudaOgweeSt5/iRoqHsFUekagl4EF2K1tizbTqsT5WH0JNYL";                 // config
 constexpr std::string_view kSongFolder = "Wh0e8ADhdCxEudaOgweeSt5/iRoqHIFiQRd+1C"; // config
-// Photo upload by FTP (port 21, passive): host, user, password, folder.
-constexpr std::string_view kUploadHost = "a5OUhwyd+3/f";       // account
-constexpr std::string_view kUploadUser = "cs7jVkf5VcP";        // account
-constexpr std::string_view kUploadPassword = "7Urjm0sDdaSnWB"; // account
-constexpr std::string_view kUploadFolder = "bcG58ZRP/C";       // account
 } // namespace builtin
 
 // The one address kept readable.

@@ -110,7 +110,7 @@ HttpClient::~HttpClient() {
 }
 
 HttpReply HttpClient::post(const std::string &url, std::string_view body,
-                           std::string_view userAgent) {
+                           std::string_view userAgent, std::string_view contentType) {
     const std::lock_guard lock(curl_->busy);
     HttpReply reply;
     CURL *curl = curl_->handle;
@@ -118,7 +118,7 @@ HttpReply HttpClient::post(const std::string &url, std::string_view body,
         return reply;
     setCommonOptions(curl, options_);
     HeaderList headers;
-    headers.add("Content-Type: application/x-www-form-urlencoded");
+    headers.add(("Content-Type: " + std::string(contentType)).c_str());
     headers.add("Accept: text/html, */*");
     headers.add("Expect:");
     const std::string agent(userAgent);
@@ -185,26 +185,6 @@ bool HttpClient::getToFile(const std::string &url, const std::string &path) {
     // A file that cannot be completed on disk is no success either.
     const bool flushed = std::fflush(file.get()) == 0 && !std::ferror(file.get());
     return ok && flushed && std::fclose(file.release()) == 0;
-}
-
-bool ftpUpload(const FtpTarget &target, const std::string &localFile, const HttpOptions &options) {
-    initialiseCurlOnce();
-    FilePtr file(std::fopen(localFile.c_str(), "rb"));
-    if (!file || target.host.empty() || transferCancelled())
-        return false;
-    std::unique_ptr<CURL, void (*)(CURL *)> curl(curl_easy_init(), curl_easy_cleanup);
-    if (!curl)
-        return false;
-    const std::string url =
-        "ftp://" + target.host + ":" + std::to_string(target.port) + "/" + target.remotePath;
-    setCommonOptions(curl.get(), options);
-    curl_easy_setopt(curl.get(), CURLOPT_URL, url.c_str());
-    curl_easy_setopt(curl.get(), CURLOPT_USERNAME, target.user.c_str());
-    curl_easy_setopt(curl.get(), CURLOPT_PASSWORD, target.password.c_str());
-    curl_easy_setopt(curl.get(), CURLOPT_UPLOAD, 1L);
-    curl_easy_setopt(curl.get(), CURLOPT_READDATA, file.get());
-    curl_easy_setopt(curl.get(), CURLOPT_FTPPORT, nullptr); // passive mode
-    return curl_easy_perform(curl.get()) == CURLE_OK;
 }
 
 std::string escapePathPiece(std::string_view bytes) {

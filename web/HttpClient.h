@@ -32,6 +32,8 @@ struct HttpReply {
     std::string body; // the raw bytes of the reply
 };
 
+inline constexpr std::string_view kFormContentType = "application/x-www-form-urlencoded";
+
 class HttpClient {
   public:
     explicit HttpClient(HttpOptions options = {});
@@ -43,10 +45,11 @@ class HttpClient {
     void setReadTimeout(long ms) { readTimeoutMs_ = ms; }
     long readTimeout() const { return readTimeoutMs_; }
 
-    // A form post of an already encoded body, with Content-Type
-    // "application/x-www-form-urlencoded" and Accept "text/html, */*".
-    // `userAgent` empty sends no User-Agent.
-    HttpReply post(const std::string &url, std::string_view body, std::string_view userAgent);
+    // A post of `body` with Accept "text/html, */*": by default an already
+    // encoded form ("application/x-www-form-urlencoded"), or raw bytes of
+    // `contentType`. `userAgent` empty sends no User-Agent.
+    HttpReply post(const std::string &url, std::string_view body, std::string_view userAgent,
+                   std::string_view contentType = kFormContentType);
 
     // A GET of a page or a file into memory.
     HttpReply get(const std::string &url);
@@ -62,18 +65,6 @@ class HttpClient {
     // Set by the window's thread, read by the transfer on the worker thread.
     std::atomic<long> readTimeoutMs_ = 0;
 };
-
-// Uploads a local file by FTP in passive mode; true when the transfer
-// completed. `remotePath` is the file's path below the login folder.
-struct FtpTarget {
-    std::string host;
-    int port = 21;
-    std::string user;
-    std::string password;
-    std::string remotePath;
-};
-bool ftpUpload(const FtpTarget &target, const std::string &localFile,
-               const HttpOptions &options = {});
 
 // Percent-escapes a path piece (a nick in a photo address).
 std::string escapePathPiece(std::string_view bytes);

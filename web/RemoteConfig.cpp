@@ -54,9 +54,6 @@ RemoteConfig parseRemoteConfig(std::string_view page) {
     }
     config.downloadLink = oneValue(page, "DownLoad_Link_Quarn");
     config.googlePlayLink = oneValue(page, "Google_Play_Link_Quarn");
-    if (const auto upload = remoteValues(page, "PhotoUpload_Quarn", 2);
-        upload && !(*upload)[0].empty() && !(*upload)[1].empty())
-        config.photoUpload = RemoteConfig::UploadLogin{(*upload)[0], (*upload)[1]};
     return config;
 }
 

@@ -23,13 +23,6 @@ struct RemoteConfig {
     std::string newsNumber;
     std::optional<std::string> downloadLink;   // "DownLoad_Link_Quarn"
     std::optional<std::string> googlePlayLink; // "Google_Play_Link_Quarn"
-    // "PhotoUpload_Quarn": the photo upload's FTP user and password, readable;
-    // a server makes its own password, so the built-in one may be outdated.
-    struct UploadLogin {
-        std::string user;
-        std::string password;
-    };
-    std::optional<UploadLogin> photoUpload;
 };
 
 // The values of `key` in the page: the first begins one character after the

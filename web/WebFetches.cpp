@@ -3,12 +3,14 @@
 #include "web/WebServices.h"
 
 #include "store/Cp1251.h"
+#include "web/ReplyScan.h"
 #include "web/Scramble.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 #include <unistd.h>
 
@@ -94,7 +96,6 @@ RemoteConfig WebServices::StartOnline(StoredServicePaths &stored) {
         putAddressesInForce(addresses(), stored, remote);
     else
         replaceAddressesFromPage(addresses(), remote);
-    takeUploadLogin(addresses(), remote);
     client_->setRemote(remote);
     return remote;
 }
@@ -124,14 +125,19 @@ Reply<std::string> WebServices::DownloadPhoto(const std::string &nick) {
 }
 
 bool WebServices::UploadPhoto(const std::string &localFile, const std::string &nick) {
-    const auto name = quarn::utf8ToCp1251(nick);
-    if (!name || name->empty())
+    const std::string url = serviceUrl(Service::Account);
+    if (nick.empty() || url.empty())
         return false;
-    const UploadAccount &u = addresses().upload;
-    FtpTarget target{Unscramble(u.host, kAccountKey), u.port, Unscramble(u.user, kAccountKey),
-                     Unscramble(u.password, kAccountKey),
-                     Unscramble(u.folder, kAccountKey) + escapePathPiece(*name) + ".jpg"};
-    return ftpUpload(target, localFile, client_->options());
+    // The account service stores the picture as the photo of the nick logged
+    // in on this client's session (`nick`); the nick itself is not sent.
+    std::ifstream file(localFile, std::ios::binary);
+    std::string picture(kMaxPhotoBytes + 1, '\0');
+    file.read(picture.data(), std::streamsize(picture.size()));
+    picture.resize(std::size_t(file.gcount()));
+    if (picture.empty() || picture.size() > kMaxPhotoBytes || !looksLikeJpeg(picture))
+        return false;
+    const HttpReply reply = sharedClient().post(url, picture, kAccessToken, kPhotoContentType);
+    return reply.ok && hasStatusWord(reply.body, "ok");
 }
 
 bool WebServices::DownloadResource(const std::string &fileName, const std::string &targetFolder,

@@ -126,7 +126,9 @@ class WebServices {
     // The photo of a nick, as JPEG bytes; ok when it arrived and starts like
     // a JPEG file (the window decodes it and treats a failure as no photo).
     Reply<std::string> DownloadPhoto(const std::string &nick);
-    // Sends a local JPEG file as the nick's photo by FTP (passive mode).
+    // Sends a local JPEG file (at most kMaxPhotoBytes) to the account service
+    // as the photo of the nick logged in on the shared client's session; true
+    // when the server stored it.
     bool UploadPhoto(const std::string &localFile, const std::string &nick);
 
     // Downloads `fileName` from the download folder into `targetFolder` under

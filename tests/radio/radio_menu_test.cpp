@@ -98,6 +98,8 @@ class RadioOnTheWindow : public ::testing::Test {
         form_->setSoundDevice(&sound_);
         form_->show();
         EXPECT_TRUE(form_->startUp());
+        EXPECT_TRUE(
+            form_->awaitRequests()); // the start's configuration comes off the window's thread
         QTest::keyRelease(form_.get(), Qt::Key_Space);
         EXPECT_TRUE(form_->menuShown());
         return *form_;

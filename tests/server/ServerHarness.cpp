@@ -471,61 +471,6 @@ QByteArray frame(const QByteArray &payload, char lastByte) {
     return f;
 }
 
-// --- the photo store's FTP server ---------------------------------------------
-
-PhotoFtp::PhotoFtp() = default;
-
-PhotoFtp::~PhotoFtp() {
-    stop();
-}
-
-void PhotoFtp::stop() {
-    if (!process_ || process_->state() == QProcess::NotRunning)
-        return;
-    process_->terminate();
-    if (!process_->waitForFinished(5000))
-        process_->kill();
-}
-
-QString PhotoFtp::unavailable() {
-    if (::geteuid() != 0)
-        return QStringLiteral("the FTP server needs root (PAM login, then the ftp user)");
-    if (!QFileInfo(QStringLiteral("/usr/sbin/vsftpd")).isExecutable())
-        return QStringLiteral("vsftpd is not installed (scripts/setup installs it)");
-    return {};
-}
-
-bool PhotoFtp::start(const QString &script, const QString &dataDir) {
-    port_ = freePort();
-    const quint16 passive = freePortBlock(20);
-    process_ = std::make_unique<QProcess>();
-    process_->setProcessChannelMode(QProcess::MergedChannels);
-    process_->start(script, {QStringLiteral("--data"), dataDir, QStringLiteral("--port"),
-                             QString::number(port_), QStringLiteral("--pasv-min"),
-                             QString::number(passive + 1), QStringLiteral("--pasv-max"),
-                             QString::number(passive + 20)});
-    if (!process_->waitForStarted())
-        return false;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        GameClient probe(port_); // any TCP connection tells that it listens
-        if (probe.connected())
-            return true;
-        if (process_->state() == QProcess::NotRunning)
-            return false;
-        QThread::msleep(100);
-    }
-    return false;
-}
-
-QString PhotoFtp::output() {
-    return process_ ? QString::fromLocal8Bit(process_->readAll()) : QString();
-}
-
-std::string photoFtpPassword(const RunningServer &server) {
-    QFile file(server.dataDir() + QStringLiteral("/ftp-password"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toStdString() : "";
-}
-
 void storeGameRecord(const RunningServer &server, const std::string &nick, const GameRecord &r) {
     DirectDb(server.databaseUrl(), server.dataDir())
         .exec(QStringLiteral("INSERT INTO game_results (nick, game, kon, best, rating, sessions, "

@@ -84,32 +84,6 @@ class RunningServer {
     quint16 httpPort_ = 0;
 };
 
-// vsftpd as server/photo-ftp configures it for a server's photo store, on a
-// free port with its own passive ports; stopped when destroyed. Needs root
-// (PAM login, then the ftp user) and vsftpd.
-class PhotoFtp {
-  public:
-    PhotoFtp();
-    PhotoFtp(const PhotoFtp &) = delete;
-    PhotoFtp &operator=(const PhotoFtp &) = delete;
-    ~PhotoFtp();
-    // Empty when this machine can run it; otherwise why not.
-    static QString unavailable();
-    // Starts `script` (server/photo-ftp) on the data folder and waits until it
-    // listens; false when it did not start (output() tells why).
-    bool start(const QString &script, const QString &dataDir);
-    quint16 port() const { return port_; }
-    QString output();
-    void stop();
-
-  private:
-    std::unique_ptr<QProcess> process_;
-    quint16 port_ = 0;
-};
-
-// The upload password the server made for its photo store at its first start.
-std::string photoFtpPassword(const RunningServer &server);
-
 struct HttpResult {
     long status = 0; // 0: no answer
     std::string body;

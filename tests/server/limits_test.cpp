@@ -89,46 +89,6 @@ TEST(Photos, OnlyJpegPicturesOfAPhotosSizeAreServed) {
     EXPECT_EQ(client.get("/photos/Fit.jpg").body.size(), size_t(server::kMaxPhotoBytes));
 }
 
-TEST(UploadPassword, EachInstallationMakesItsOwnAndTheConfigurationGivesIt) {
-    QTemporaryDir keep;
-    const QString folder = keep.filePath(QStringLiteral("data"));
-    std::string password;
-    for (int start = 0; start < 2; ++start) {
-        RunningServer server(Backend::Sqlite, folder);
-        ASSERT_TRUE(server.ok()) << server.error().toStdString();
-        QFile file(QDir(folder).filePath(QStringLiteral("ftp-password")));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.permissions() & (QFileDevice::ReadOther | QFileDevice::ReadGroup), 0);
-        const std::string stored = file.readAll().trimmed().toStdString();
-        EXPECT_TRUE(QRegularExpression(QStringLiteral("^[A-Za-z0-9]{20}$"))
-                        .match(QString::fromStdString(stored))
-                        .hasMatch())
-            << stored;
-        if (start == 0)
-            password = stored;
-        EXPECT_EQ(stored, password); // a restart keeps it
-        HttpClient client(server.baseUrl());
-        EXPECT_NE(
-            client.get("/config.txt").body.find("\nPhotoUpload_Quarn=wemphoto#" + password + "#"),
-            std::string::npos);
-    }
-    // Another installation gets another password; a club's own page gets the entry added.
-    RunningServer other;
-    ASSERT_TRUE(other.ok());
-    putFile(QDir(other.dataDir()).filePath(QStringLiteral("config.txt")),
-            "NewsQuarn5.3=Y#a#b#c#1#");
-    HttpClient client(other.baseUrl());
-    const std::string page = client.get("/config.txt").body;
-    EXPECT_EQ(page.rfind("NewsQuarn5.3=Y#a#b#c#1#\nPhotoUpload_Quarn=wemphoto#", 0), 0u) << page;
-    EXPECT_EQ(page.find(password), std::string::npos);
-    // An unusable password file stops the start with the reason.
-    QTemporaryDir broken;
-    putFile(broken.filePath(QStringLiteral("ftp-password")), "short\n");
-    RunningServer refused(Backend::Sqlite, broken.path());
-    EXPECT_FALSE(refused.ok());
-    EXPECT_TRUE(refused.error().contains(QStringLiteral("ftp-password")));
-}
-
 // The server's clock stands still, so that a wait of one second cannot run out
 // between a refusal and the next request.
 class PasswordChecks : public ServiceTest {

@@ -41,12 +41,9 @@ TEST_F(Pages, TheDefaultConfigurationPausesNothingAndGivesTheLinks) {
     EXPECT_NE(
         page.body.find("DownLoad_Link_Quarn=" + server->baseUrl() + "/downloads/progr/cards/#"),
         std::string::npos);
-    // A club's own page replaces it; the upload account is added when it lacks one.
+    // A club's own page replaces it as it stands.
     put(QStringLiteral("config.txt"), "CTGamesPause\n");
-    EXPECT_EQ(client->get("/config.txt").body.rfind("CTGamesPause\nPhotoUpload_Quarn=wemphoto#", 0),
-              0u);
-    put(QStringLiteral("config.txt"), "CTGamesPause\nPhotoUpload_Quarn=club#Secret123#\n");
-    EXPECT_EQ(client->get("/config.txt").body, "CTGamesPause\nPhotoUpload_Quarn=club#Secret123#\n");
+    EXPECT_EQ(client->get("/config.txt").body, "CTGamesPause\n");
 }
 
 TEST_F(Pages, NewsCarriesItsNumberAndTheAddressPageTheCaller) {
@@ -58,7 +55,7 @@ TEST_F(Pages, NewsCarriesItsNumberAndTheAddressPageTheCaller) {
 
 TEST_F(Pages, TheRouterHelpIsWhereTheWelcomeWindowLooksForIt) {
     // The welcome window's "?" opens the maker's site + "router.html".
-    const std::string site = web::Addresses::forServer(server->baseUrl(), 21).makerSiteUrl();
+    const std::string site = web::Addresses::forServer(server->baseUrl()).makerSiteUrl();
     ASSERT_EQ(site.rfind(server->baseUrl(), 0), 0u) << site;
     const HttpResult page = client->get(site.substr(server->baseUrl().size()) + "router.html");
     ASSERT_EQ(page.status, 200);

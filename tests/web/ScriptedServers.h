@@ -62,38 +62,6 @@ class ScriptedHttpServer {
     std::thread thread_;
 };
 
-// A passive-mode FTP server that accepts one user and keeps what is stored.
-class ScriptedFtpServer {
-  public:
-    ScriptedFtpServer(std::string user, std::string password);
-    ~ScriptedFtpServer();
-    ScriptedFtpServer(const ScriptedFtpServer &) = delete;
-    ScriptedFtpServer &operator=(const ScriptedFtpServer &) = delete;
-
-    int port() const { return port_; }
-
-    struct Upload {
-        std::string path; // folder changes and file name joined by "/"
-        std::string data;
-    };
-    std::vector<Upload> uploads() const;
-    std::vector<std::string> commands() const; // command words in order
-
-  private:
-    void run();
-    void serve(int fd);
-
-    std::string user_;
-    std::string password_;
-    int listenFd_ = -1;
-    int port_ = 0;
-    std::atomic<bool> stop_{false};
-    mutable std::mutex mutex_;
-    std::vector<Upload> uploads_;
-    std::vector<std::string> commands_;
-    std::thread thread_;
-};
-
 // A loopback port on which nothing listens (bound, then released).
 int closedPort();
 

@@ -43,26 +43,6 @@ TEST(RemoteConfig, ReadsEveryKey) {
     EXPECT_EQ(c.googlePlayLink, "http://g.org/q");
 }
 
-TEST(RemoteConfig, ReadsThePhotoUploadAccount) {
-    const RemoteConfig c = parseRemoteConfig("CTGamesPause\nPhotoUpload_Quarn=wemphoto#Pw12x#\n");
-    ASSERT_TRUE(c.photoUpload);
-    EXPECT_EQ(c.photoUpload->user, "wemphoto");
-    EXPECT_EQ(c.photoUpload->password, "Pw12x");
-    for (const char *page : {"", "PhotoUpload_Quarn=wemphoto#", "PhotoUpload_Quarn=#pw#",
-                             "PhotoUpload_Quarn=wemphoto##"}) {
-        SCOPED_TRACE(page);
-        EXPECT_FALSE(parseRemoteConfig(page).photoUpload);
-    }
-    // Taken into the addresses scrambled like the built-in values; none keeps them.
-    Addresses addresses = Addresses::builtIn();
-    const Addresses before = addresses;
-    takeUploadLogin(addresses, parseRemoteConfig(""));
-    EXPECT_EQ(addresses.upload.password, before.upload.password);
-    takeUploadLogin(addresses, c);
-    EXPECT_EQ(Unscramble(addresses.upload.user, kAccountKey), "wemphoto");
-    EXPECT_EQ(Unscramble(addresses.upload.password, kAccountKey), "Pw12x");
-}
-
 TEST(RemoteConfig, PausedWorldListsIgnoreTheirAddress) {
     const RemoteConfig c = parseRemoteConfig("WTGamesPause#WTGamesPatt=WWW#");
     EXPECT_TRUE(c.worldPaused);

@@ -89,10 +89,6 @@ TEST(BuiltInAddresses, UnscrambleWithTheirKeys) {
         {b::kPaymentPage, web::kConfigKey, "http://127.0.0.1:8046/pay.php?sum="},
         {b::kDownloadFolder, web::kConfigKey, "http://127.0.0.1:8046/downloads/progr/cards/"},
         {b::kSongFolder, web::kConfigKey, "http://127.0.0.1:8046/musik/"},
-        {b::kUploadHost, web::kAccountKey, "127.0.0.1"},
-        {b::kUploadUser, web::kAccountKey, "wemphoto"},
-        {b::kUploadPassword, web::kAccountKey, "Ph0toWem46"},
-        {b::kUploadFolder, web::kAccountKey, "photos/"},
     };
     for (const auto &entry : table) {
         SCOPED_TRACE(entry.plain);
@@ -104,7 +100,7 @@ TEST(BuiltInAddresses, UnscrambleWithTheirKeys) {
 }
 
 TEST(BuiltInAddresses, ServerElsewhereGetsEveryAddress) {
-    const auto a = web::Addresses::forServer("http://10.1.2.3:9000/", 2121);
+    const auto a = web::Addresses::forServer("http://10.1.2.3:9000/");
     EXPECT_EQ(Unscramble(a.accountService, web::kAccountKey), "http://10.1.2.3:9000/acc.php");
     EXPECT_EQ(a.worldService, "http://10.1.2.3:9000/world.php");
     EXPECT_EQ(a.statisticsService, "http://10.1.2.3:9000/stat.php");
@@ -114,8 +110,6 @@ TEST(BuiltInAddresses, ServerElsewhereGetsEveryAddress) {
     EXPECT_EQ(a.makerSiteUrl(), "http://10.1.2.3:9000/");
     EXPECT_EQ(a.songListUrl(), "http://10.1.2.3:9000/musik/_playlist.html");
     EXPECT_EQ(a.externalIpPage, "http://10.1.2.3:9000/get_ip.php");
-    EXPECT_EQ(Unscramble(a.upload.host, web::kAccountKey), "10.1.2.3");
-    EXPECT_EQ(a.upload.port, 2121);
 }
 
 } // namespace

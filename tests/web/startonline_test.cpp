@@ -112,7 +112,6 @@ TEST_F(ServerFileTest, AFileThatNamesNoServerLeavesNoAddressAtAll) {
         EXPECT_EQ(server.source, ServerSource::BadFile) << text.size();
         EXPECT_TRUE(server.addresses.accountService.empty());
         EXPECT_TRUE(server.addresses.remoteConfigPage.empty());
-        EXPECT_TRUE(server.addresses.upload.host.empty());
     }
     fs::remove(program_ / "Quarn.srv");
     fs::create_directory(program_ / "Quarn.srv"); // exists, cannot be read

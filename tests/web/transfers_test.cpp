@@ -174,36 +174,42 @@ TEST_F(Transfers, DownloadNamesStayInTheirFolder) {
 
 class Upload : public Transfers {
   protected:
-    Upload() {
-        web.addresses().upload.port = ftp.port();
-        std::ofstream(photo, std::ios::binary) << kJpeg;
-    }
-    webtest::ScriptedFtpServer ftp{"wemphoto", "Ph0toWem46"};
-    fs::path photo = fs::temp_directory_path() / ("quarn-photo-" + std::to_string(::getpid()));
+    Upload() { writePhoto(kJpeg); }
     ~Upload() override { fs::remove(photo); }
+    void writePhoto(const std::string &bytes) {
+        std::ofstream(photo, std::ios::binary | std::ios::trunc) << bytes;
+    }
+    fs::path photo = fs::temp_directory_path() / ("quarn-photo-" + std::to_string(::getpid()));
 };
 
-TEST_F(Upload, StoresThePhotoUnderTheNickInPassiveMode) {
+TEST_F(Upload, PostsThePictureToTheAccountServiceOnTheSession) {
+    server.answer("$ok$");
     ASSERT_TRUE(web.UploadPhoto(photo.string(), "Ann"));
-    const auto uploads = ftp.uploads();
-    ASSERT_EQ(uploads.size(), 1u);
-    EXPECT_EQ(uploads[0].path, "photos/Ann.jpg");
-    EXPECT_EQ(uploads[0].data, kJpeg);
-    const auto commands = ftp.commands();
-    const bool passive = std::count(commands.begin(), commands.end(), "EPSV") +
-                             std::count(commands.begin(), commands.end(), "PASV") >
-                         0;
-    EXPECT_TRUE(passive);
+    const auto requests = server.requests();
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].method, "POST");
+    EXPECT_EQ(requests[0].target, "/acc.php");
+    EXPECT_EQ(requests[0].header("Content-Type"), "image/jpeg");
+    EXPECT_EQ(requests[0].header("User-Agent"), std::string(kAccessToken));
+    EXPECT_EQ(requests[0].body, kJpeg); // the picture only: the session names the nick
 }
 
-TEST_F(Upload, FailuresAreReported) {
+TEST_F(Upload, RefusalsAndBadPicturesAreFailures) {
+    server.answer("$no$ error: log in first", 403);
+    EXPECT_FALSE(web.UploadPhoto(photo.string(), "Ann"));
+    server.answer("$no$ not a photo");
+    EXPECT_FALSE(web.UploadPhoto(photo.string(), "Ann"));
+    const size_t asked = server.requests().size();
+    // Nothing is sent for a missing file, no nick, or a file that is no
+    // JPEG picture or too large for a photo.
     EXPECT_FALSE(web.UploadPhoto((folder / "no-such.jpg").string(), "Ann"));
     EXPECT_FALSE(web.UploadPhoto(photo.string(), ""));
-    web.addresses().upload.password = Scramble("wrong", kAccountKey);
-    EXPECT_FALSE(web.UploadPhoto(photo.string(), "Ann"));
-    web.addresses().upload.port = webtest::closedPort();
-    EXPECT_FALSE(web.UploadPhoto(photo.string(), "Ann"));
-    EXPECT_TRUE(ftp.uploads().empty());
+    for (const std::string &bytes :
+         {std::string("GIF89a..."), std::string(), kJpeg + std::string(kMaxPhotoBytes, 'x')}) {
+        writePhoto(bytes);
+        EXPECT_FALSE(web.UploadPhoto(photo.string(), "Ann")) << bytes.size();
+    }
+    EXPECT_EQ(server.requests().size(), asked);
 }
 
 } // namespace
