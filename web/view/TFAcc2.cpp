@@ -5,12 +5,18 @@
 #include "web/ProfileFields.h"
 #include "web/WebClient.h"
 #include "web/view/AccountPictures.h"
+#include "web/view/RequestProgress.h"
+#include "web/view/RequestRunner.h"
 
+#include <QFile>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+
+#include <chrono>
+#include <thread>
 
 namespace quarn {
 
@@ -59,11 +65,13 @@ int limitOf(std::string web::TInfo14::*text) {
 } // namespace
 
 TFAcc2::TFAcc2(const AuxContext &context, web::WebClient &client, web::Account &account,
-               AccountTalk talk, QWidget *parent)
+               AccountTalk talk, RequestRunner &requests, QWidget *parent)
     : TWemAuxForm(context, editorLook(), {}, parent), client_(client), account_(account),
-      talk_(std::move(talk)) {
+      requests_(requests), talk_(std::move(talk)) {
     setObjectName(QStringLiteral("FAcc2"));
     setWindowTitle(word(WordEntry::ClubName));
+    // The heading band is centred across the window's own width.
+    setFixedWidth(WindowWidth);
     centreHeadingBand();
     const int top = headingBand() ? headingBand()->height() + 6 : PurpleTop;
     setFixedSize(WindowWidth, top + 30 + 14 * RowHeight + 60);
@@ -129,6 +137,21 @@ TFAcc2::TFAcc2(const AuxContext &context, web::WebClient &client, web::Account &
     connect(close, &QPushButton::clicked, this, [this] { closeWithSalute(); });
     for (TWemCardsButton *button : findChildren<TWemCardsButton *>())
         button->setGrayDis(true);
+    progress_ = new RequestProgress(this, QRect(12, top + 34 + 244 / 2 - 18, 196, 36));
+}
+
+TFAcc2::~TFAcc2() {
+    requests_.cancelAll(this);
+}
+
+void TFAcc2::done(int result) {
+    // Closing stops the window's requests at once; their late replies are dropped.
+    requests_.cancelAll(this);
+    TWemAuxForm::done(result);
+}
+
+bool TFAcc2::requestsRunning() const {
+    return requests_.busy(this);
 }
 
 void TFAcc2::showPhoto(const QImage &photo) {
@@ -165,16 +188,81 @@ void TFAcc2::choosePhoto() {
     refreshPhoto_->setEnabled(true);
 }
 
+namespace {
+
+// Said when the server took the photo and does not serve it yet.
+const char *const kPhotoBeingChecked =
+    "The photo has been sent. The server is checking it; it appears here soon.";
+
+enum class PhotoUpload { Refused, Served, Checking };
+
+struct PhotoReply {
+    PhotoUpload upload = PhotoUpload::Refused;
+    web::PhotoSlot served; // the own photo as the server serves it now
+};
+
+// Sends the photo and looks, for a bounded time, whether the server serves
+// it (it checks an upload before it serves it).
+PhotoReply sendAndLookForPhoto(web::WebClient &client, const std::string &file,
+                               const std::string &jpeg, const std::string &nick) {
+    web::WebServices web(client);
+    PhotoReply reply;
+    if (jpeg.empty() || !web.UploadPhoto(file, nick))
+        return reply;
+    reply.upload = PhotoUpload::Checking;
+    using Clock = std::chrono::steady_clock;
+    const auto until = Clock::now() + std::chrono::milliseconds(TFAcc2::kPhotoCheckMs);
+    while (!web::transferCancelled()) {
+        web::Reply<std::string> photo = web.DownloadPhoto(nick);
+        if (photo.ok && photo.value == jpeg) {
+            reply.upload = PhotoUpload::Served;
+            reply.served.present = true;
+            reply.served.jpeg = std::move(photo.value);
+            break;
+        }
+        if (Clock::now() >= until)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(TFAcc2::kPhotoLookEveryMs));
+    }
+    return reply;
+}
+
+std::string fileBytes(const QString &name) {
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+
+} // namespace
+
 void TFAcc2::refreshPhoto() {
-    web::WebServices web(client_);
-    if (!isAcceptablePhoto(chosen_) ||
-        !web.UploadPhoto(chosen_.toStdString(), account_.user.Nick)) {
+    if (!isAcceptablePhoto(chosen_)) {
         talk_.say(this, word(WordEntry::WebPhotoUploadFailed));
         return;
     }
-    web::ReadOwnPhoto(web, account_);
-    showPhoto(photoOrDefault(account_.photo(web::kOwnPhotoSlot), account_.user.Sex));
-    refreshPhoto_->setEnabled(false);
+    progress_->begin(refreshPhoto_);
+    requests_.run<PhotoReply>(
+        this,
+        [&client = client_, file = chosen_.toStdString(), jpeg = fileBytes(chosen_),
+         nick = account_.user.Nick] { return sendAndLookForPhoto(client, file, jpeg, nick); },
+        [this](PhotoReply reply) {
+            progress_->end();
+            switch (reply.upload) {
+            case PhotoUpload::Refused:
+                talk_.say(this, word(WordEntry::WebPhotoUploadFailed));
+                break;
+            case PhotoUpload::Served:
+                account_.photo(web::kOwnPhotoSlot) = std::move(reply.served);
+                showPhoto(photoOrDefault(account_.photo(web::kOwnPhotoSlot), account_.user.Sex));
+                refreshPhoto_->setEnabled(false);
+                break;
+            case PhotoUpload::Checking:
+                // Sent, not served yet: the chosen photo stays shown and the
+                // account window shows the served one when it reads it again.
+                talk_.say(this, QLatin1String(kPhotoBeingChecked));
+                refreshPhoto_->setEnabled(false);
+                break;
+            }
+        });
 }
 
 void TFAcc2::updateInfo() {
@@ -197,12 +285,25 @@ void TFAcc2::updateInfo() {
     }
     if (firstChanged)
         firstChanged->setFocus();
-    web::WebServices web(client_);
-    if (!web::SaveOwnProfile(web, account_, info))
-        return; // a failed save shows nothing
-    updateInfo_->setEnabled(false);
-    for (int row = 0; row < 14; ++row)
-        fields_[std::size_t(row)]->setText(QString::fromStdString(account_.user.Info.*kTexts[row]));
+    progress_->begin(updateInfo_);
+    requests_.run<std::optional<web::TInfo14>>(
+        this,
+        [&client = client_, account = account_, info]() mutable -> std::optional<web::TInfo14> {
+            web::WebServices web(client);
+            if (!web::SaveOwnProfile(web, account, info))
+                return std::nullopt;
+            return account.user.Info;
+        },
+        [this](std::optional<web::TInfo14> saved) {
+            progress_->end();
+            if (!saved)
+                return; // a failed save shows nothing; "Update info" stays for another try
+            account_.user.Info = *saved;
+            updateInfo_->setEnabled(false);
+            for (int row = 0; row < 14; ++row)
+                fields_[std::size_t(row)]->setText(
+                    QString::fromStdString(account_.user.Info.*kTexts[row]));
+        });
 }
 
 } // namespace quarn

@@ -4,9 +4,12 @@
 #include "ui/THeadingBand.h"
 #include "ui/Words.h"
 #include "web/FieldCheck.h"
+#include "web/WebClient.h"
 #include "web/WebServices.h"
 #include "web/view/CountryPictures.h"
 #include "web/view/OnlinePictures.h"
+#include "web/view/RequestProgress.h"
+#include "web/view/RequestRunner.h"
 
 #include <QCheckBox>
 #include <QDateTime>
@@ -46,11 +49,63 @@ QString fromUtf8(const std::string &text) {
     return QString::fromStdString(text);
 }
 
+// A client of the same server as `shared`, for a runner of the window's own.
+std::unique_ptr<web::WebClient> clientLike(web::WebClient &shared) {
+    auto own = std::make_unique<web::WebClient>(
+        web::ServerOfRun{shared.source(), {}, shared.addresses()}, shared.options());
+    own->setRemote(shared.remote());
+    own->forms().setReadTimeout(shared.forms().readTimeout());
+    return own;
+}
+
+// Keeps a closed window's own runner and client until its cancelled
+// transfer has stopped, so that closing never waits for the transfer.
+void retireWhenIdle(std::unique_ptr<RequestRunner> runner, std::unique_ptr<web::WebClient> client,
+                    const QObject *owner) {
+    auto *look = new QTimer;
+    look->setInterval(50);
+    QObject::connect(look, &QTimer::timeout,
+                     [look, runner = runner.release(), client = client.release(), owner] {
+                         if (runner->busy(owner))
+                             return;
+                         delete runner;
+                         delete client;
+                         look->deleteLater();
+                     });
+    look->start();
+}
+
+// A post of `typed`: the list is read for the next number, the message sent
+// and the list read again.
+struct Post {
+    bool sent = false;
+    int number = 0;
+    web::Reply<web::WorldRows> read;
+};
+
+Post postMessage(web::WebClient &client, web::TWemRecord message) {
+    web::WebServices services(client);
+    Post post;
+    const web::Reply<web::WorldRows> before = services.ReadWorldList(web::kChatList);
+    if (!before.ok)
+        return post;
+    post.number = before.value[0].Score + 1;
+    message.Score = post.number;
+    post.sent = services.SendWorldResult(message).ok;
+    if (post.sent)
+        post.read = services.ReadWorldList(web::kChatList);
+    return post;
+}
+
 } // namespace
 
 TFormChat::TFormChat(const AuxContext &context, web::WebClient &web, ChatSession &session,
-                     QWidget *parent)
-    : TWemAuxForm(context, chatLook(), {}, parent), web_(web), session_(session) {
+                     QWidget *parent, RequestRunner *requests)
+    : TWemAuxForm(context, chatLook(), {}, parent),
+      ownClient_(requests ? nullptr : clientLike(web)),
+      ownRequests_(requests ? nullptr : std::make_unique<RequestRunner>()),
+      web_(requests ? web : *ownClient_), requests_(requests ? *requests : *ownRequests_),
+      session_(session) {
     setObjectName(QStringLiteral("FormChat"));
     setWindowTitle(word(WordEntry::ChatCaption));
     setAccessibleName(word(WordEntry::ChatCaption));
@@ -101,8 +156,8 @@ TFormChat::TFormChat(const AuxContext &context, web::WebClient &web, ChatSession
     connect(send_, &QPushButton::clicked, this, &TFormChat::sendMessage);
     connect(line_, &QLineEdit::returnPressed, this, &TFormChat::sendMessage);
     connect(refresh_, &QPushButton::clicked, this, [this] {
+        loadMessages(refresh_);
         refresh_->hide();
-        loadMessages();
         startRefreshWait();
     });
     connect(bottomBox_, &QCheckBox::toggled, this, &TFormChat::bottomBoxToggled);
@@ -113,6 +168,8 @@ TFormChat::TFormChat(const AuxContext &context, web::WebClient &web, ChatSession
     connect(passport, &QPushButton::clicked, this, &TFormChat::openPassport);
     connect(close, &QPushButton::clicked, this, &TFormChat::closeWithSalute);
 
+    progress_ =
+        new RequestProgress(this, QRect((kWidth - 240) / 2, kRowsTop + 4 * kRowHeight, 240, 36));
     loadMessages();
     enableLineByPassport();
     startRefreshWait();
@@ -152,14 +209,33 @@ void TFormChat::bottomBoxToggled(bool on) {
         startRefreshWait();
 }
 
-bool TFormChat::loadMessages() {
-    const web::Reply<web::WorldRows> read = web::WebServices(web_).ReadWorldList(web::kChatList);
+TFormChat::~TFormChat() {
+    requests_.cancelAll(this);
+    if (ownRequests_)
+        retireWhenIdle(std::move(ownRequests_), std::move(ownClient_), this);
+}
+
+bool TFormChat::requestsRunning() const {
+    return requests_.busy(this);
+}
+
+void TFormChat::loadMessages(QWidget *button) {
+    progress_->begin(button);
+    update(rowsArea());
+    requests_.run<web::Reply<web::WorldRows>>(
+        this, [&client = web_] { return web::WebServices(client).ReadWorldList(web::kChatList); },
+        [this](web::Reply<web::WorldRows> read) {
+            progress_->end();
+            showRead(read);
+        });
+}
+
+void TFormChat::showRead(const web::Reply<web::WorldRows> &read) {
     rows_ = read.value;
     read_ = read.ok;
     if (read_)
         session_.newestKnown = rows_[0].Score;
     update(rowsArea());
-    return read_;
 }
 
 std::string TFormChat::stampNow() {
@@ -172,38 +248,43 @@ std::string TFormChat::stampNow() {
 
 bool TFormChat::sendMessage() {
     const std::string typed = line_->text().toStdString();
-    if (typed.empty() || !line_->isEnabled())
+    if (typed.empty() || !line_->isEnabled() || !send_->isEnabled())
         return false;
-    web::WebServices services(web_);
-    const web::Reply<web::WorldRows> read = services.ReadWorldList(web::kChatList);
-    bool sent = false;
-    int number = 0;
-    if (read.ok) {
-        number = read.value[0].Score + 1;
-        web::TWemRecord message;
-        message.GID = web::kChatList;
-        message.Nick = settings().nick;
-        message.City = settings().city;
-        message.Country = settings().country;
-        message.Score = number;
-        message.R07 = std::string(1, settings().sex);
-        message.R09 = stampNow();
-        message.R10 = web::chatMessage(typed);
-        sent = services.SendWorldResult(message).ok;
-    }
+    web::TWemRecord message;
+    message.GID = web::kChatList;
+    message.Nick = settings().nick;
+    message.City = settings().city;
+    message.Country = settings().country;
+    message.R07 = std::string(1, settings().sex);
+    message.R09 = stampNow();
+    message.R10 = web::chatMessage(typed);
+    progress_->begin(send_);
+    line_->setReadOnly(true); // the text sent stays until the post is back
+    requests_.run<Post>(
+        this, [&client = web_, message] { return postMessage(client, message); },
+        [this](Post post) {
+            progress_->end();
+            line_->setReadOnly(false);
+            showSent(post.sent, post.number, post.read);
+        });
+    return true;
+}
+
+void TFormChat::showSent(bool sent, int number, const web::Reply<web::WorldRows> &read) {
     if (!sent) {
         const QString text = word(WordEntry::WebCannotSendMessage);
         if (message_)
             message_(text);
         else
             QMessageBox::information(this, windowTitle(), text);
-        return false;
+        emit messageSent(false);
+        return;
     }
     line_->clear();
     line_->setEnabled(false);
     send_->setEnabled(false);
     refresh_->hide();
-    loadMessages();
+    showRead(read);
     // The service numbers the message itself; the one read back is the newest.
     const int newest = std::max(number, session_.newestKnown);
     session_.newestKnown = newest;
@@ -211,7 +292,7 @@ bool TFormChat::sendMessage() {
     seenWhenLoaded_ = newest;
     session_.save();
     startRefreshWait();
-    return true;
+    emit messageSent(true);
 }
 
 void TFormChat::openPassport() {
@@ -221,6 +302,8 @@ void TFormChat::openPassport() {
 }
 
 void TFormChat::done(int result) {
+    // Closing stops the window's requests at once; their late replies are dropped.
+    requests_.cancelAll(this);
     session_.state.lastSeen = session_.newestKnown;
     session_.save();
     refreshTimer_->stop();
@@ -257,6 +340,8 @@ void TFormChat::paintEvent(QPaintEvent *event) {
         painter.fillRect(stripe,
                          slot % 2 ? QColor(236, 242, 255, 230) : QColor(255, 255, 255, 230));
     }
+    if (!read_ && requestsRunning())
+        return; // nothing known yet
     if (!read_) {
         painter.setPen(QColor(200, 0, 0));
         painter.setFont(settingsFont(settings(), FontKind::Small, 18, true));

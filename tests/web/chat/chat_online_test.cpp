@@ -75,6 +75,24 @@ bool postChat(const std::string &serverUrl, const std::string &nick, const std::
     return web::WebServices(web::Addresses::forServer(serverUrl)).SendWorldResult(message).ok;
 }
 
+// Runs the event loop until the chat window's reads and posts are back.
+void settle(const TFormChat &chat) {
+    for (int i = 0; i < 3000 && chat.requestsRunning(); ++i)
+        QTest::qWait(10);
+    EXPECT_FALSE(chat.requestsRunning()) << "the chat window's requests did not come back";
+}
+
+// Sends the message line's text and waits for the outcome.
+bool send(TFormChat &chat) {
+    bool sent = false;
+    const auto connection =
+        QObject::connect(&chat, &TFormChat::messageSent, [&sent](bool ok) { sent = ok; });
+    const bool started = chat.sendMessage();
+    settle(chat);
+    QObject::disconnect(connection);
+    return started && sent;
+}
+
 class ChatOnline : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -131,8 +149,9 @@ TEST_F(ChatOnline, TwoProgramsChatAndTheOthersLampLights) {
     EXPECT_TRUE(anyLit(*bob, "GSirenaB")); // the server's news 1 is new to a first start
     bool sent = false;
     onNextModal<TFormChat>([&sent](TFormChat &chat) {
+        settle(chat);
         chat.messageLine()->setText(QStringLiteral("Hello Bob? Привет"));
-        sent = chat.sendMessage();
+        sent = send(chat);
         EXPECT_FALSE(chat.messageLine()->isEnabled()); // until the refresh time
         EXPECT_TRUE(chat.refreshTimer()->isActive());
         chat.refreshTime();
@@ -144,13 +163,17 @@ TEST_F(ChatOnline, TwoProgramsChatAndTheOthersLampLights) {
     // Bob's watch looks at the chat every 90th tick of 10 seconds.
     for (int tick = 0; tick < web::kChatEveryTicks; ++tick)
         bob->watchTick();
+    EXPECT_TRUE(bob->awaitRequests()); // the watch reads off the window's thread
     EXPECT_TRUE(anyLit(*bob, "GSirenaR"));
     EXPECT_NE(std::find(bobSound.played.begin(), bobSound.played.end(), "WToMenK"),
               bobSound.played.end());
 
     // Bob opens the chat: he reads Ann's message, and the lamp goes out.
     web::TWemRecord newest;
-    onNextModal<TFormChat>([&newest](TFormChat &chat) { newest = chat.rows()[0]; });
+    onNextModal<TFormChat>([&newest](TFormChat &chat) {
+        settle(chat);
+        newest = chat.rows()[0];
+    });
     bob->OpenChat();
     EXPECT_EQ(newest.Nick, "Ann");
     EXPECT_EQ(newest.R10, "Hello_Bob__Привет"); // blanks and "?" travel as "_"
@@ -234,10 +257,11 @@ TEST(ChatWindow, WithoutTheServerItShowsNoConnectAndASendFails) {
     TFormChat chat(AuxContext{dir.path(), &settings, nullptr, {}}, web, session);
     QStringList shown;
     chat.setMessageHandler([&shown](const QString &text) { shown << text; });
+    settle(chat);
     EXPECT_TRUE(chat.readFailed());
     EXPECT_EQ(chat.rowAtSlot(1), 0);
     chat.messageLine()->setText(QStringLiteral("Hi"));
-    EXPECT_FALSE(chat.sendMessage());
+    EXPECT_FALSE(send(chat));
     EXPECT_EQ(shown, QStringList{QStringLiteral("Unable to send a message!")});
     EXPECT_EQ(chat.messageLine()->text(), QStringLiteral("Hi")); // kept for another try
 }
@@ -253,6 +277,7 @@ TEST_F(ChatOnline, TheNewestIsDrawnAtTheBottomWhenAsked) {
     session.stateFolder = dir.path().toStdString();
     session.state.newestAtBottom = true;
     TFormChat chat(AuxContext{dir.path(), &settings, nullptr, {}}, web, session);
+    settle(chat);
     EXPECT_EQ(session.newestKnown, 3);
     EXPECT_EQ(chat.rowAtSlot(10), 1); // the newest in the lowest row
     EXPECT_EQ(chat.rowAtSlot(8), 3);
@@ -296,6 +321,7 @@ TEST_F(ChatOnline, PicturesOfTheWindowsInEachDesign) {
         session.stateFolder = state.path().toStdString();
         session.state.lastSeen = 2;
         TFormChat chat(AuxContext{folder, &settings, nullptr, {}}, web, session);
+        settle(chat);
         chat.grab().save(QStringLiteral(QUARN_CHAT_SHOTS "/chat-%1.png").arg(design.name));
         TFStat stat(AuxContext{folder, &settings, nullptr, {}}, web, {});
         stat.grab().save(QStringLiteral(QUARN_CHAT_SHOTS "/stat-%1.png").arg(design.name));

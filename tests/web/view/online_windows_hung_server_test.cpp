@@ -1,0 +1,148 @@
+// The account window, its profile editor and the chat window against a club
+// server that takes connections and never answers: they open at once, show
+// that they wait, keep answering while their requests wait for the server,
+// and close at once, cancelling what still runs. Also where the account
+// windows put their heading band.
+#include "tests/server/HungServer.h"
+
+#include "store/Settings.h"
+#include "ui/THeadingBand.h"
+#include "web/WebClient.h"
+#include "web/view/RequestProgress.h"
+#include "web/view/RequestRunner.h"
+#include "web/view/TFAcc1.h"
+#include "web/view/TFAcc2.h"
+#include "web/view/TFormChat.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace quarn {
+namespace {
+
+using servertest::HungServer;
+using servertest::LoopGap;
+
+class HungServerWindows : public testing::Test {
+  protected:
+    AuxContext context() { return AuxContext{folder.path(), &settings, nullptr, {}}; }
+
+    // Opens the window `open` makes, lets it wait for the server, then closes it.
+    template <class Window, class Open> void openWaitAndClose(const char *name, Open open) {
+        QElapsedTimer clock;
+        clock.start();
+        std::unique_ptr<Window> window = open();
+        window->show();
+        const qint64 openMs = clock.elapsed();
+        ASSERT_TRUE(window->requestsRunning()) << name;
+        // From here on the requests wait for the server.
+        LoopGap gap;
+        gap.start();
+        // Half a second into the wait the window says so.
+        gap.runFor(RequestProgress::kTextDelayMs + 300);
+        EXPECT_TRUE(window->progress().text()->isVisible()) << name;
+        EXPECT_EQ(window->progress().text()->text(), QStringLiteral("Please, wait..."));
+        EXPECT_EQ(window->cursor().shape(), Qt::BusyCursor) << name;
+        // It moves and repaints meanwhile.
+        window->move(window->pos() + QPoint(30, 20));
+        window->update();
+        gap.runFor(1000);
+        ASSERT_TRUE(window->requestsRunning()) << name << ": the server should still be silent";
+        const qint64 longestGap = gap.longest();
+        EXPECT_LT(longestGap, 100) << name;
+
+        // Closing waits for no transfer (it may write the window's state file).
+        clock.restart();
+        const QObject *key = window.get();
+        window->close();
+        window.reset();
+        const qint64 closeMs = clock.elapsed();
+        // The cancelled transfer lets go of the runner long before its time-out.
+        EXPECT_TRUE(gap.runUntil([&] { return !requests.busy(key); }, 5000)) << name;
+        std::printf("%s against a hung server: built and shown in %lld ms, closed in %lld ms, "
+                    "longest event-loop gap while waiting %lld ms\n",
+                    name, static_cast<long long>(openMs), static_cast<long long>(closeMs),
+                    static_cast<long long>(longestGap));
+        EXPECT_LT(closeMs, 500) << name;
+    }
+
+    HungServer server;
+    QTemporaryDir folder;
+    Settings settings;
+    web::WebClient client{
+        web::ServerOfRun{web::ServerSource::File, {}, web::Addresses::forServer(server.url())}};
+    RequestRunner requests; // goes before the client
+};
+
+TEST_F(HungServerWindows, TheAccountWindowsKeepAnsweringAndCloseAtOnce) {
+    web::Account loggedOut;
+    openWaitAndClose<TFAcc1>("account window", [&] {
+        return std::make_unique<TFAcc1>(context(), client, loggedOut, AccountTalk{}, requests);
+    });
+    // The editor's save waits with its button disabled.
+    web::Account account;
+    account.state = web::AccountState::LoggedIn;
+    account.user.Nick = "Ann";
+    openWaitAndClose<TFAcc2>("profile editor", [&] {
+        auto editor = std::make_unique<TFAcc2>(context(), client, account, AccountTalk{}, requests);
+        editor->field(0)->setText(QStringLiteral("Anna"));
+        editor->updateInfoButton()->setEnabled(true);
+        editor->updateInfoButton()->click();
+        EXPECT_FALSE(editor->updateInfoButton()->isEnabled());
+        return editor;
+    });
+}
+
+TEST_F(HungServerWindows, TheChatWindowKeepsAnsweringAndClosesAtOnce) {
+    ChatSession session;
+    session.stateFolder = folder.path().toStdString();
+    openWaitAndClose<TFormChat>("chat window", [&] {
+        return std::make_unique<TFormChat>(context(), client, session, nullptr, &requests);
+    });
+    // Given no runner, it runs its requests on one of its own.
+    openWaitAndClose<TFormChat>("chat window with its own runner", [&] {
+        return std::make_unique<TFormChat>(context(), client, session);
+    });
+}
+
+// The heading band lies within the window and is centred across it, in each
+// gray design and language.
+TEST(AccountWindowsHeading, TheBandIsCentredWithinTheWindow) {
+    HungServer server;
+    web::WebClient client{
+        web::ServerOfRun{web::ServerSource::File, {}, web::Addresses::forServer(server.url())}};
+    RequestRunner requests;
+    QTemporaryDir folder;
+    for (const WindowDesign design : {WindowDesign::GrayAristocratic, WindowDesign::GrayConcise,
+                                      WindowDesign::GrayWithRedRibbons}) {
+        Settings settings;
+        settings.windowDesign = design;
+        const AuxContext context{folder.path(), &settings, nullptr, {}};
+        web::Account account;
+        const TFAcc1 window(context, client, account, AccountTalk{}, requests);
+        const TFAcc2 editor(context, client, account, AccountTalk{}, requests);
+        for (const QWidget *form :
+             {static_cast<const QWidget *>(&window), static_cast<const QWidget *>(&editor)}) {
+            const auto *band = form->findChild<THeadingBand *>();
+            if (!band)
+                continue;
+            const QRect place = band->geometry();
+            const std::string what =
+                form->objectName().toStdString() + " design " + std::to_string(int(design));
+            EXPECT_GE(place.left(), 0) << what;
+            EXPECT_LE(place.right(), form->width() - 1) << what;
+            EXPECT_LE(std::abs(place.left() - (form->width() - 1 - place.right())), 1) << what;
+        }
+    }
+}
+
+} // namespace
+} // namespace quarn
