@@ -49,32 +49,6 @@ QString fromUtf8(const std::string &text) {
     return QString::fromStdString(text);
 }
 
-// A client of the same server as `shared`, for a runner of the window's own.
-std::unique_ptr<web::WebClient> clientLike(web::WebClient &shared) {
-    auto own = std::make_unique<web::WebClient>(
-        web::ServerOfRun{shared.source(), {}, shared.addresses()}, shared.options());
-    own->setRemote(shared.remote());
-    own->forms().setReadTimeout(shared.forms().readTimeout());
-    return own;
-}
-
-// Keeps a closed window's own runner and client until its cancelled
-// transfer has stopped, so that closing never waits for the transfer.
-void retireWhenIdle(std::unique_ptr<RequestRunner> runner, std::unique_ptr<web::WebClient> client,
-                    const QObject *owner) {
-    auto *look = new QTimer;
-    look->setInterval(50);
-    QObject::connect(look, &QTimer::timeout,
-                     [look, runner = runner.release(), client = client.release(), owner] {
-                         if (runner->busy(owner))
-                             return;
-                         delete runner;
-                         delete client;
-                         look->deleteLater();
-                     });
-    look->start();
-}
-
 // A post of `typed`: the list is read for the next number, the message sent
 // and the list read again.
 struct Post {
@@ -101,11 +75,8 @@ Post postMessage(web::WebClient &client, web::TWemRecord message) {
 
 TFormChat::TFormChat(const AuxContext &context, web::WebClient &web, ChatSession &session,
                      QWidget *parent, RequestRunner *requests)
-    : TWemAuxForm(context, chatLook(), {}, parent),
-      ownClient_(requests ? nullptr : clientLike(web)),
-      ownRequests_(requests ? nullptr : std::make_unique<RequestRunner>()),
-      web_(requests ? web : *ownClient_), requests_(requests ? *requests : *ownRequests_),
-      session_(session) {
+    : TWemAuxForm(context, chatLook(), {}, parent), requests_(this, web, requests),
+      web_(requests_.client()), runner_(requests_.runner()), session_(session) {
     setObjectName(QStringLiteral("FormChat"));
     setWindowTitle(word(WordEntry::ChatCaption));
     setAccessibleName(word(WordEntry::ChatCaption));
@@ -209,20 +180,16 @@ void TFormChat::bottomBoxToggled(bool on) {
         startRefreshWait();
 }
 
-TFormChat::~TFormChat() {
-    requests_.cancelAll(this);
-    if (ownRequests_)
-        retireWhenIdle(std::move(ownRequests_), std::move(ownClient_), this);
-}
+TFormChat::~TFormChat() = default;
 
 bool TFormChat::requestsRunning() const {
-    return requests_.busy(this);
+    return requests_.busy();
 }
 
 void TFormChat::loadMessages(QWidget *button) {
     progress_->begin(button);
     update(rowsArea());
-    requests_.run<web::Reply<web::WorldRows>>(
+    runner_.run<web::Reply<web::WorldRows>>(
         this, [&client = web_] { return web::WebServices(client).ReadWorldList(web::kChatList); },
         [this](web::Reply<web::WorldRows> read) {
             progress_->end();
@@ -260,7 +227,7 @@ bool TFormChat::sendMessage() {
     message.R10 = web::chatMessage(typed);
     progress_->begin(send_);
     line_->setReadOnly(true); // the text sent stays until the post is back
-    requests_.run<Post>(
+    runner_.run<Post>(
         this, [&client = web_, message] { return postMessage(client, message); },
         [this](Post post) {
             progress_->end();
@@ -303,7 +270,7 @@ void TFormChat::openPassport() {
 
 void TFormChat::done(int result) {
     // Closing stops the window's requests at once; their late replies are dropped.
-    requests_.cancelAll(this);
+    requests_.cancel();
     session_.state.lastSeen = session_.newestKnown;
     session_.save();
     refreshTimer_->stop();

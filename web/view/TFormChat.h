@@ -3,14 +3,14 @@
 // with the sender's flag, sex picture, nick, city and stamp, the message
 // line (80 characters, sent under the passport), the order box, the box
 // that lets the window open by itself, "Passport", "Refresh" and "Close".
-// Its reads and posts run on a request runner off the window's thread: the
-// main window's, or, when it is given none, one of the window's own with a
-// web client of its own (a client is never used from two threads). Closing
-// the window cancels what still runs.
+// Its reads and posts run on a request runner off the window's thread (the
+// main window's, or one of its own: WindowRequests). Closing the window
+// cancels what still runs.
 #include "ui/TWemAuxForm.h"
 #include "web/ChatNews.h"
 #include "web/Records.h"
 #include "web/ReplyParse.h"
+#include "web/view/WindowRequests.h"
 
 #include <filesystem>
 #include <functional>
@@ -98,11 +98,9 @@ class TFormChat : public TWemAuxForm {
     void showRead(const web::Reply<web::WorldRows> &read);
     void showSent(bool sent, int number, const web::Reply<web::WorldRows> &read);
 
-    // Without the main window's runner: a client and a runner of the window's own.
-    std::unique_ptr<web::WebClient> ownClient_;
-    std::unique_ptr<RequestRunner> ownRequests_;
+    WindowRequests requests_;
     web::WebClient &web_;
-    RequestRunner &requests_;
+    RequestRunner &runner_;
     RequestProgress *progress_ = nullptr;
     ChatSession &session_;
     web::WorldRows rows_{};

@@ -75,22 +75,32 @@ bool postChat(const std::string &serverUrl, const std::string &nick, const std::
     return web::WebServices(web::Addresses::forServer(serverUrl)).SendWorldResult(message).ok;
 }
 
-// Runs the event loop until the chat window's reads and posts are back.
-void settle(const TFormChat &chat) {
-    for (int i = 0; i < 3000 && chat.requestsRunning(); ++i)
+// Runs the event loop until the window's reads and posts are back.
+template <class Window> void settle(const Window &window) {
+    for (int i = 0; i < 3000 && window.requestsRunning(); ++i)
         QTest::qWait(10);
-    EXPECT_FALSE(chat.requestsRunning()) << "the chat window's requests did not come back";
+    EXPECT_FALSE(window.requestsRunning()) << "the window's requests did not come back";
 }
 
-// Sends the message line's text and waits for the outcome.
-bool send(TFormChat &chat) {
-    bool sent = false;
-    const auto connection =
-        QObject::connect(&chat, &TFormChat::messageSent, [&sent](bool ok) { sent = ok; });
-    const bool started = chat.sendMessage();
-    settle(chat);
+// Starts what `start` sends and waits for the answer `outcome` gives.
+template <class Window>
+bool sendAndAwait(Window &window, bool (Window::*start)(), void (Window::*outcome)(bool)) {
+    bool ok = false;
+    const auto connection = QObject::connect(&window, outcome, [&ok](bool answer) { ok = answer; });
+    const bool started = (window.*start)();
+    settle(window);
     QObject::disconnect(connection);
-    return started && sent;
+    return started && ok;
+}
+
+// Sends the chat window's message line; true when the message was stored.
+bool send(TFormChat &chat) {
+    return sendAndAwait(chat, &TFormChat::sendMessage, &TFormChat::messageSent);
+}
+
+// Sends the statistics window's like; true when it was counted.
+bool like(TFStat &window) {
+    return sendAndAwait(window, &TFStat::like, &TFStat::liked);
 }
 
 class ChatOnline : public ::testing::Test {
@@ -209,13 +219,18 @@ TEST_F(ChatOnline, StatisticsCountOneStartOneMatchAndOneLike) {
     // "I like this game!" counts once.
     form->editableSettings().likeSent = false;
     onNextModal<TFStat>([](TFStat &window) {
+        settle(window);
         ASSERT_TRUE(window.readOk());
         EXPECT_TRUE(window.likeButton()->isEnabled());
-        EXPECT_TRUE(window.like());
+        EXPECT_TRUE(like(window));
         EXPECT_FALSE(window.likeButton()->isEnabled());
     });
     form->showStatistics();
-    onNextModal<TFStat>([](TFStat &window) { EXPECT_FALSE(window.likeButton()->isEnabled()); });
+    onNextModal<TFStat>([](TFStat &window) {
+        settle(window);
+        EXPECT_FALSE(window.likeButton()->isEnabled());
+        EXPECT_FALSE(window.like()); // counted already
+    });
     form->showStatistics();
     after = stats();
     EXPECT_EQ(after.Stat3, before.Stat3 + 1);
@@ -230,6 +245,7 @@ TEST_F(ChatOnline, AnIncognitoLikeAsksForANickAndCancelSendsNothing) {
     web::WebClient web(web::ServerOfRun{}, {});
     web.addresses() = web::Addresses::forServer(server_.baseUrl());
     TFStat window(AuxContext{dir.path(), &settings, nullptr, {}}, web, {});
+    settle(window);
     window.setNickAsker([](const QString &) { return std::nullopt; });
     EXPECT_FALSE(window.like());
     EXPECT_EQ(stats().Stat3, 0);
@@ -238,7 +254,7 @@ TEST_F(ChatOnline, AnIncognitoLikeAsksForANickAndCancelSendsNothing) {
     window.setNickAsker([&asked](const QString &) -> std::optional<QString> {
         return ++asked == 1 ? QStringLiteral("two words") : QStringLiteral("LongNickName123");
     });
-    EXPECT_TRUE(window.like());
+    EXPECT_TRUE(like(window));
     EXPECT_EQ(asked, 2);
     EXPECT_EQ(settings.nick, "LongNickName");
     EXPECT_EQ(stats().Stat4, "LongNickName");
@@ -324,6 +340,7 @@ TEST_F(ChatOnline, PicturesOfTheWindowsInEachDesign) {
         settle(chat);
         chat.grab().save(QStringLiteral(QUARN_CHAT_SHOTS "/chat-%1.png").arg(design.name));
         TFStat stat(AuxContext{folder, &settings, nullptr, {}}, web, {});
+        settle(stat);
         stat.grab().save(QStringLiteral(QUARN_CHAT_SHOTS "/stat-%1.png").arg(design.name));
         EXPECT_EQ(stat.values()[0]->text(), QStringLiteral("1"));
     }
