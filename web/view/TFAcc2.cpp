@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -70,19 +71,21 @@ TFAcc2::TFAcc2(const AuxContext &context, web::WebClient &client, web::Account &
       requests_(requests), talk_(std::move(talk)) {
     setObjectName(QStringLiteral("FAcc2"));
     setWindowTitle(word(WordEntry::ClubName));
-    // The heading band is centred across the window's own width.
-    setFixedWidth(WindowWidth);
+    // The window is at least as wide as its ribbon ("Gray with red ribbons"
+    // has a wider one), and the heading band is centred across it.
+    const int windowWidth = std::max(WindowWidth, headingBand() ? headingBand()->width() : 0);
+    setFixedWidth(windowWidth);
     centreHeadingBand();
     const int top = headingBand() ? headingBand()->height() + 6 : PurpleTop;
-    setFixedSize(WindowWidth, top + 30 + 14 * RowHeight + 60);
+    setFixedSize(windowWidth, top + 30 + 14 * RowHeight + 60);
     const QFont font = settingsFont(settings(), FontKind::Small, 13);
     const QFont bold = settingsFont(settings(), FontKind::Small, 13, true);
     const QColor ink = textColour(QColor(0, 0, 128));
 
     auto *note = new QLabel(word(WordEntry::AccProfileNote), this);
     note->setObjectName(QStringLiteral("LabelNote"));
-    note->setFont(fitToWidth(bold, note->text(), WindowWidth - 24));
-    note->setGeometry(12, top, WindowWidth - 24, 24);
+    note->setFont(fitToWidth(bold, note->text(), windowWidth - 24));
+    note->setGeometry(12, top, windowWidth - 24, 24);
     QPalette palette = note->palette();
     palette.setColor(QPalette::WindowText, ink);
     note->setPalette(palette);
@@ -100,7 +103,7 @@ TFAcc2::TFAcc2(const AuxContext &context, web::WebClient &client, web::Account &
         caption->setGeometry(244, y, 120, 24);
         auto *edit = new QLineEdit(this);
         edit->setObjectName(QStringLiteral("EditInfo%1").arg(row + 1));
-        edit->setGeometry(366, y, WindowWidth - 376, 24);
+        edit->setGeometry(366, y, windowWidth - 376, 24);
         edit->setMaxLength(limitOf(kTexts[row]));
         edit->setText(QString::fromStdString(account_.user.Info.*kTexts[row]));
         edit->setCursorPosition(0); // long texts show their beginning
@@ -132,7 +135,7 @@ TFAcc2::TFAcc2(const AuxContext &context, web::WebClient &client, web::Account &
     connect(updateInfo_, &QPushButton::clicked, this, &TFAcc2::updateInfo);
     auto *close = makeButton(word(WordEntry::AccClose), buttonFont);
     close->setObjectName(QStringLiteral("ButtonClose"));
-    close->setGeometry((WindowWidth - 140) / 2, height() - 44, 140, 32);
+    close->setGeometry((windowWidth - 140) / 2, height() - 44, 140, 32);
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, [this] { closeWithSalute(); });
     for (TWemCardsButton *button : findChildren<TWemCardsButton *>())
