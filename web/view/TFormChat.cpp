@@ -49,8 +49,8 @@ QString fromUtf8(const std::string &text) {
     return QString::fromStdString(text);
 }
 
-// A post of `typed`: the list is read for the next number, the message sent
-// and the list read again.
+// A post of a message: the list is read for the next number, the message
+// sent and the list read again.
 struct Post {
     bool sent = false;
     int number = 0;
@@ -215,7 +215,8 @@ std::string TFormChat::stampNow() {
 
 bool TFormChat::sendMessage() {
     const std::string typed = line_->text().toStdString();
-    if (typed.empty() || !line_->isEnabled() || !send_->isEnabled())
+    // One post at a time: the refresh time may enable the button meanwhile.
+    if (typed.empty() || posting_ || !line_->isEnabled() || !send_->isEnabled())
         return false;
     web::TWemRecord message;
     message.GID = web::kChatList;
@@ -225,11 +226,13 @@ bool TFormChat::sendMessage() {
     message.R07 = std::string(1, settings().sex);
     message.R09 = stampNow();
     message.R10 = web::chatMessage(typed);
+    posting_ = true;
     progress_->begin(send_);
     line_->setReadOnly(true); // the text sent stays until the post is back
     runner_.run<Post>(
         this, [&client = web_, message] { return postMessage(client, message); },
         [this](Post post) {
+            posting_ = false;
             progress_->end();
             line_->setReadOnly(false);
             showSent(post.sent, post.number, post.read);

@@ -105,6 +105,7 @@ class TFormChat : public TWemAuxForm {
     ChatSession &session_;
     web::WorldRows rows_{};
     bool read_ = false;
+    bool posting_ = false;
     int seenWhenLoaded_ = 0;
     QLineEdit *line_ = nullptr;
     TWemCardsButton *send_ = nullptr;
