@@ -87,7 +87,7 @@ void TForm1::openAccountWindow(bool forAccountMatch) {
     const AuxContext context{folder_, &settings_, this,
                              [this](const QString &file) { showMissingLibrary(file); }};
     {
-        TFAcc1 window(context, *web_, account_, std::move(talk), forAccountMatch, this);
+        TFAcc1 window(context, *web_, account_, std::move(talk), *requests_, forAccountMatch, this);
         window.exec();
     }
     showAccountState();

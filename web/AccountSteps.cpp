@@ -101,17 +101,40 @@ void ReadPresident(WebServices &web, Account &account) {
     readPhoto(web, account, kPresidentPhotoSlot, nick);
 }
 
-void ReadAccountWindowData(WebServices &web, Account &account) {
+namespace {
+
+// The reads in their order; false at the first that did not reach the
+// server, whose later reads are not tried (and show "No Connect").
+bool readWindowDataUntilFailure(WebServices &web, Account &account) {
+    account.resultsRead = false;
+    account.countRead = false;
     ReadTopTenRows(web, account);
-    ReadOwnResults(web, account);
+    if (!account.topTenRead)
+        return false;
+    if (account.isLoggedIn()) {
+        ReadOwnResults(web, account);
+        if (!account.resultsRead)
+            return false;
+    }
     readMemberCount(web, account);
+    if (!account.countRead)
+        return false;
+    // A missing photo or profile is no failure: the window shows the default.
     if (account.isLoggedIn()) {
         readPhoto(web, account, kOwnPhotoSlot, account.user.Nick);
         readOwnProfile(web, account);
     }
     ReadPresident(web, account);
+    return true;
+}
+
+} // namespace
+
+bool ReadAccountWindowData(WebServices &web, Account &account) {
+    const bool reached = readWindowDataUntilFailure(web, account);
     if (!account.isLoggedIn())
         SetEntryDefaults(account.user);
+    return reached;
 }
 
 bool ReadOwnBalance(WebServices &web, Account &account) {

@@ -27,8 +27,10 @@ bool StartUpLogin(WebServices &web, Account &account, const std::filesystem::pat
 
 // The reads before the account window shows: the top ten, the own results
 // and place, the member count, the own photo and profile, the President's
-// profile and photo; a logged-out account gets the entry defaults.
-void ReadAccountWindowData(WebServices &web, Account &account);
+// profile and photo; a logged-out account gets the entry defaults. The reads
+// stop at the first that does not reach the server (false): a server that is
+// down or hung costs one read's time-out, not one per read.
+bool ReadAccountWindowData(WebServices &web, Account &account);
 
 // The entry defaults of a logged-out account: no city, Russia, male, no
 // e-mail, no registration date.

@@ -2,66 +2,17 @@
 // (a hung server, a link that died after connecting): it keeps answering
 // while the start's requests and the menu's watch wait for the server.
 #include "WindowFixture.h"
+#include "tests/server/HungServer.h"
 
 #include <QElapsedTimer>
-#include <QTimer>
-
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <fstream>
 
 namespace quarn::testing {
 namespace {
 
-// A loopback socket whose connections wait in the kernel's queue unanswered.
-class HungServer {
-  public:
-    HungServer() {
-        fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        ::bind(fd_, reinterpret_cast<sockaddr *>(&address), sizeof address);
-        ::listen(fd_, 64);
-        socklen_t length = sizeof address;
-        ::getsockname(fd_, reinterpret_cast<sockaddr *>(&address), &length);
-        port_ = ntohs(address.sin_port);
-    }
-    ~HungServer() { ::close(fd_); }
-    std::string url() const { return "http://127.0.0.1:" + std::to_string(port_); }
-
-  private:
-    int fd_ = -1;
-    int port_ = 0;
-};
-
-// The longest time the event loop went without running a zero-interval
-// timer, while it runs for `ms`.
-class LoopGap {
-  public:
-    LoopGap() {
-        QObject::connect(&timer_, &QTimer::timeout,
-                         [this] { longest_ = std::max(longest_, sinceLast_.restart()); });
-    }
-    void start() {
-        sinceLast_.start();
-        timer_.start(0);
-    }
-    void runFor(int ms) {
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < ms)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    qint64 longest() const { return longest_; }
-
-  private:
-    QTimer timer_;
-    QElapsedTimer sinceLast_;
-    qint64 longest_ = 0;
-};
+using servertest::HungServer;
+using servertest::LoopGap;
 
 class HungServerWindow : public WindowTest {};
 

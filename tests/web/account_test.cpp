@@ -1,6 +1,8 @@
 // The account's pure rules: the saved-login file, the rating text, the size
 // of the balance, the refusal of typed keys and the enabling of the account
 // window's buttons and of a transfer.
+#include "ScriptedServers.h"
+
 #include "store/AtomicFile.h"
 #include "web/AccountSteps.h"
 #include "web/Scramble.h"
@@ -320,6 +322,32 @@ TEST(TransferForm, EnablingAndRefusalsBeforeAnyRequest) {
         a.transferNick = c.to;
         EXPECT_EQ(transferEnabled(a), c.enabled);
         EXPECT_EQ(checkTransfer(a), c.check);
+    }
+}
+
+// The account window's reads against a server that drops the connection:
+// the first read fails and no other is tried; the flags of an earlier
+// opening no longer claim a read, and a logged-out account still gets the
+// entry defaults.
+TEST(AccountWindowReads, StopAtTheFirstFailure) {
+    for (const AccountState state : {AccountState::LoggedOut, AccountState::LoggedIn}) {
+        webtest::ScriptedHttpServer server;
+        webtest::ScriptedReply dropped;
+        dropped.kind = webtest::ScriptedReply::Kind::Close;
+        for (int i = 0; i < 8; ++i)
+            server.push(dropped);
+        WebServices web{Addresses::forServer(server.base())};
+        Account account;
+        account.state = state;
+        account.user.Nick = "Ann";
+        account.user.City = "Oslo";
+        account.resultsRead = account.countRead = account.topTenRead = true;
+        EXPECT_FALSE(ReadAccountWindowData(web, account));
+        EXPECT_EQ(server.requests().size(), 1u) << "state " << int(state);
+        EXPECT_FALSE(account.topTenRead);
+        EXPECT_FALSE(account.resultsRead);
+        EXPECT_FALSE(account.countRead);
+        EXPECT_EQ(account.user.City, state == AccountState::LoggedOut ? "" : "Oslo");
     }
 }
 

@@ -9,6 +9,8 @@
 #include "web/WebClient.h"
 #include "web/view/AccountPictures.h"
 #include "web/view/CountryPictures.h"
+#include "web/view/RequestProgress.h"
+#include "web/view/RequestRunner.h"
 #include "web/view/TFAcc2.h"
 
 #include <QApplication>
@@ -26,6 +28,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 
 namespace quarn {
 
@@ -87,17 +90,18 @@ const char *const kNoConnectMessage = "No Connect!";
 } // namespace
 
 TFAcc1::TFAcc1(const AuxContext &context, web::WebClient &client, web::Account &account,
-               AccountTalk talk, bool forAccountMatch, QWidget *parent)
+               AccountTalk talk, RequestRunner &requests, bool forAccountMatch, QWidget *parent)
     : TWemAuxForm(context, accountLook(), {}, parent), client_(client), account_(account),
-      talk_(std::move(talk)), forAccountMatch_(forAccountMatch) {
+      requests_(requests), talk_(std::move(talk)), forAccountMatch_(forAccountMatch) {
     setObjectName(QStringLiteral("FAcc1"));
     setWindowTitle(word(WordEntry::ClubName));
+    // The heading band is centred across the window's own width.
+    setFixedWidth(WindowWidth);
     centreHeadingBand();
     const int top = headingBand() ? headingBand()->height() + 6 : PurpleTop;
     setFixedSize(WindowWidth, top + PageHeight + 60);
-
-    web::WebServices web(client_);
-    web::ReadAccountWindowData(web, account_);
+    progress_ = new RequestProgress(
+        this, QRect((WindowWidth - 240) / 2, top + PageHeight / 2 - 18, 240, 36));
 
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("PageControl1"));
@@ -150,6 +154,62 @@ TFAcc1::TFAcc1(const AuxContext &context, web::WebClient &client, web::Account &
 
     hidePassword_->setChecked(true);
     fillAccountPage();
+    runOnAccount(
+        nullptr,
+        [](web::WebServices &web, web::Account &account) {
+            web::ReadAccountWindowData(web, account);
+        },
+        [this] {
+            fillAccountPage();
+            redrawPages();
+        });
+}
+
+TFAcc1::~TFAcc1() {
+    requests_.cancelAll(this);
+}
+
+void TFAcc1::done(int result) {
+    // Closing stops the window's requests at once; their late replies are dropped.
+    requests_.cancelAll(this);
+    TWemAuxForm::done(result);
+}
+
+bool TFAcc1::requestsRunning() const {
+    return requests_.busy(this);
+}
+
+QString TFAcc1::noConnectText() const {
+    // While the reads are under way nothing is known yet.
+    return requestsRunning() ? QString() : QLatin1String(kNoConnect);
+}
+
+void TFAcc1::runOnAccount(QWidget *button, AccountWork work, std::function<void()> shown) {
+    progress_->begin(button);
+    updateLampsAndButtons();
+    web::WebClient &client = client_;
+    requests_.run<web::Account>(
+        this,
+        [&client, account = account_, work]() mutable {
+            web::WebServices web(client);
+            work(web, account);
+            return account;
+        },
+        [this, button, work, shown = std::move(shown), state = account_.state,
+         nick = account_.user.Nick](web::Account account) {
+            progress_->end();
+            // The start's silent login may have come back meanwhile: its
+            // account stands, and the work is done again on it.
+            if (account_.state != state || account_.user.Nick != nick) {
+                runOnAccount(button, work, shown);
+                return;
+            }
+            account_ = std::move(account);
+            updateLampsAndButtons();
+            shown();
+            for (int i = 0; i < pages_->count(); ++i)
+                pages_->widget(i)->update();
+        });
 }
 
 QWidget *TFAcc1::page(Page which) const {
@@ -373,21 +433,23 @@ void TFAcc1::updateLampsAndButtons() {
         lamps_[std::size_t(mode)]->setAccessibleName(QString::number(verdict));
     }
     const web::AccountButtons b = web::accountButtons(account_, forAccountMatch_);
+    // A reply under way replaces the account: what would change it waits.
+    const bool ready = !(progress_ && progress_->running());
     for (QWidget *field : std::initializer_list<QWidget *>{nick_, password_, city_, email_,
                                                            continent_, country_, sex_})
-        field->setEnabled(b.fields);
-    create_->setEnabled(b.create);
-    login_->setEnabled(b.loginOrOut);
+        field->setEnabled(b.fields && ready);
+    create_->setEnabled(b.create && ready);
+    login_->setEnabled(b.loginOrOut && ready);
     login_->setText(word(account_.isLoggedIn() ? WordEntry::AccSignOut : WordEntry::AccLogin));
     login_->setAccessibleName(login_->text());
-    save_->setEnabled(b.save || (saveAfterEdit_ && !account_.accountMatch));
-    delete_->setEnabled(b.remove);
-    playRating_->setEnabled(b.playRating);
+    save_->setEnabled((b.save || (saveAfterEdit_ && !account_.accountMatch)) && ready);
+    delete_->setEnabled(b.remove && ready);
+    playRating_->setEnabled(b.playRating && ready);
     playRating_->setChecked(account_.state == web::AccountState::PlayingForRating);
     stateLamp_->setPixmap(QPixmap::fromImage(accountPicture(lampName(account_.state))));
     star_->setPixmap(QPixmap::fromImage(accountPicture(starName(account_.state))));
     if (aboutRefresh_)
-        aboutRefresh_->setEnabled(account_.isLoggedIn());
+        aboutRefresh_->setEnabled(account_.isLoggedIn() && ready);
     if (addWems_) {
         addWems_->setEnabled(account_.isLoggedIn());
         amount_->setMaximum(std::max(0, account_.user.R04));
@@ -419,34 +481,49 @@ bool TFAcc1::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void TFAcc1::createAccount() {
-    web::WebServices web(client_);
     const std::string today = toUtf8(QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
-    const web::RegisterResult result = web::CreateAccount(web, account_, today);
-    switch (result) {
-    case web::kRegistered:
-        talk_.say(this, word(WordEntry::AccCreated));
-        break;
-    case web::kNickTaken:
-        talk_.say(this, word(WordEntry::AccNickTaken));
-        break;
-    default:
-        talk_.say(this, word(WordEntry::WebCannotCreateAccount));
-        break;
-    }
-    fillAccountPage();
-    redrawPages();
+    auto result = std::make_shared<web::RegisterResult>(web::kRegisterFailed);
+    runOnAccount(
+        create_,
+        [today, result](web::WebServices &web, web::Account &account) {
+            *result = web::CreateAccount(web, account, today);
+        },
+        [this, result] {
+            switch (*result) {
+            case web::kRegistered:
+                talk_.say(this, word(WordEntry::AccCreated));
+                break;
+            case web::kNickTaken:
+                talk_.say(this, word(WordEntry::AccNickTaken));
+                break;
+            default:
+                talk_.say(this, word(WordEntry::WebCannotCreateAccount));
+                break;
+            }
+            fillAccountPage();
+            redrawPages();
+        });
 }
 
 void TFAcc1::loginOrOut() {
     if (account_.isLoggedIn()) {
         web::LogOut(account_);
-    } else {
-        web::WebServices web(client_);
-        if (!web::LogIn(web, account_))
-            talk_.say(this, word(WordEntry::WebLoginFailed));
+        fillAccountPage();
+        redrawPages();
+        return;
     }
-    fillAccountPage();
-    redrawPages();
+    auto loggedIn = std::make_shared<bool>(false);
+    runOnAccount(
+        login_,
+        [loggedIn](web::WebServices &web, web::Account &account) {
+            *loggedIn = web::LogIn(web, account);
+        },
+        [this, loggedIn] {
+            if (!*loggedIn)
+                talk_.say(this, word(WordEntry::WebLoginFailed));
+            fillAccountPage();
+            redrawPages();
+        });
 }
 
 void TFAcc1::ratingToggled(bool ticked) {
@@ -501,13 +578,11 @@ void TFAcc1::buildResults(QWidget *page) {
     refresh->setParent(page);
     refresh->setObjectName(QStringLiteral("ButtonRefreshResults"));
     refresh->setGeometry(page->parentWidget()->width() - 180, PageHeight - 80, 150, 30);
-    connect(refresh, &QPushButton::clicked, this, &TFAcc1::refreshResults);
+    connect(refresh, &QPushButton::clicked, this, [this, refresh] { refreshResults(refresh); });
 }
 
-void TFAcc1::refreshResults() {
-    web::WebServices web(client_);
-    web::ReadOwnResults(web, account_);
-    page(MyResults)->update();
+void TFAcc1::refreshResults(QWidget *button) {
+    runOnAccount(button, web::ReadOwnResults, [] {});
 }
 
 QStringList TFAcc1::resultTexts() const {
@@ -516,7 +591,7 @@ QStringList TFAcc1::resultTexts() const {
     const bool shown = account_.isLoggedIn() && !account_.user.Nick.empty();
     if (!account_.resultsRead) {
         for (int i = 0; i < 8; ++i)
-            values << QLatin1String(kNoConnect);
+            values << noConnectText();
         return values;
     }
     if (!shown) {
@@ -561,13 +636,11 @@ void TFAcc1::buildTopTen(QWidget *page) {
     refresh->setParent(page);
     refresh->setObjectName(QStringLiteral("ButtonRefreshTop"));
     refresh->setGeometry(page->parentWidget()->width() - 180, PageHeight - 70, 150, 28);
-    connect(refresh, &QPushButton::clicked, this, &TFAcc1::refreshTopTen);
+    connect(refresh, &QPushButton::clicked, this, [this, refresh] { refreshTopTen(refresh); });
 }
 
-void TFAcc1::refreshTopTen() {
-    web::WebServices web(client_);
-    web::ReadTopTenRows(web, account_);
-    page(TopTen)->update();
+void TFAcc1::refreshTopTen(QWidget *button) {
+    runOnAccount(button, web::ReadTopTenRows, [] {});
 }
 
 QStringList TFAcc1::topTenTexts() const {
@@ -575,7 +648,7 @@ QStringList TFAcc1::topTenTexts() const {
     for (int n = 1; n <= 10; ++n) {
         const web::TWemTop10 &row = account_.topTen[std::size_t(n - 1)];
         if (!account_.topTenRead)
-            rows << QLatin1String(kNoConnect);
+            rows << noConnectText();
         else if (row.Nick.empty())
             rows << QString();
         else
@@ -610,7 +683,7 @@ void TFAcc1::paintTopTen(QWidget *page) {
         if (!account_.topTenRead) {
             p.setPen(QColor(220, 0, 0));
             p.drawText(QRect(columns[0], y, 300, 22), Qt::AlignLeft | Qt::AlignVCenter,
-                       QLatin1String(kNoConnect));
+                       noConnectText());
             continue;
         }
         if (row.Nick.empty())
@@ -643,7 +716,7 @@ void TFAcc1::buildWems(QWidget *page) {
     refresh->setParent(page);
     refresh->setObjectName(QStringLiteral("ButtonRefreshWems"));
     refresh->setGeometry(width - 180, 150, 150, 30);
-    connect(refresh, &QPushButton::clicked, this, &TFAcc1::refreshWems);
+    connect(refresh, &QPushButton::clicked, this, [this, refresh] { refreshWems(refresh); });
 
     amount_ = new QSpinBox(page);
     amount_->setObjectName(QStringLiteral("SpinAmount"));
@@ -673,14 +746,14 @@ void TFAcc1::buildWems(QWidget *page) {
 }
 
 void TFAcc1::updateTransferButton() {
-    transfer_->setEnabled(web::transferEnabled(account_));
+    transfer_->setEnabled(web::transferEnabled(account_) && !(progress_ && progress_->running()));
 }
 
-void TFAcc1::refreshWems() {
-    web::WebServices web(client_);
-    web::ReadOwnBalance(web, account_);
-    updateLampsAndButtons();
-    page(Wems)->update();
+void TFAcc1::refreshWems(QWidget *button) {
+    runOnAccount(
+        button,
+        [](web::WebServices &web, web::Account &account) { web::ReadOwnBalance(web, account); },
+        [] {});
 }
 
 void TFAcc1::addWems() {
@@ -708,23 +781,28 @@ void TFAcc1::transferWems() {
                              QString::number(account_.transferAmount) + QStringLiteral(" Wems?");
     if (!talk_.question(this, question))
         return;
-    web::WebServices web(client_);
-    switch (web::TransferWems(web, account_)) {
-    case web::TransferOutcome::Done:
-        talk_.say(this, word(WordEntry::AccTransferDone));
-        break;
-    case web::TransferOutcome::NoSuchMember:
-        talk_.say(this, word(WordEntry::AccNoSuchMember));
-        break;
-    case web::TransferOutcome::NotEnoughWems:
-        talk_.say(this, word(WordEntry::AccNotEnoughWems));
-        break;
-    case web::TransferOutcome::NoConnect:
-        talk_.say(this, QLatin1String(kNoConnectMessage));
-        break;
-    }
-    updateLampsAndButtons();
-    page(Wems)->update();
+    auto outcome = std::make_shared<web::TransferOutcome>(web::TransferOutcome::NoConnect);
+    runOnAccount(
+        transfer_,
+        [outcome](web::WebServices &web, web::Account &account) {
+            *outcome = web::TransferWems(web, account);
+        },
+        [this, outcome] {
+            switch (*outcome) {
+            case web::TransferOutcome::Done:
+                talk_.say(this, word(WordEntry::AccTransferDone));
+                break;
+            case web::TransferOutcome::NoSuchMember:
+                talk_.say(this, word(WordEntry::AccNoSuchMember));
+                break;
+            case web::TransferOutcome::NotEnoughWems:
+                talk_.say(this, word(WordEntry::AccNotEnoughWems));
+                break;
+            case web::TransferOutcome::NoConnect:
+                talk_.say(this, QLatin1String(kNoConnectMessage));
+                break;
+            }
+        });
 }
 
 int TFAcc1::wemsFontPixels() const {
@@ -763,12 +841,10 @@ void TFAcc1::openProfileEditor() {
     if (editorRunner_) {
         editorRunner_();
     } else {
-        TFAcc2 editor(context(), client_, account_, talk_, this);
+        TFAcc2 editor(context(), client_, account_, talk_, requests_, this);
         editor.exec();
     }
-    web::WebServices web(client_);
-    web::ReadPresident(web, account_);
-    redrawPages();
+    runOnAccount(aboutRefresh_, web::ReadPresident, [this] { redrawPages(); });
 }
 
 void TFAcc1::paintAboutMe(QWidget *page) {

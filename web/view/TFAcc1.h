@@ -3,12 +3,16 @@
 // the saved login, "Play global rating"), "My results", "Top 10", "Wems"
 // (balance, payment page, transfers), "About me" (own profile and photo,
 // opens the profile editor) and "President" (the profile of top-ten row 1),
-// and "Ok". It works on the run's Account through the shared web client; the
-// reads before it shows are made by its constructor.
+// and "Ok". It works on the run's Account through the shared web client.
+// Every request runs on the request runner off the window's thread, on a copy
+// of the account that becomes the window's account when the reply is back;
+// the reads of the pages start when the window opens. Closing the window
+// cancels what still runs.
 
 #include "ui/TWemAuxForm.h"
 #include "web/Account.h"
 #include "web/FieldCheck.h"
+#include "web/WebServices.h"
 #include "web/view/AccountTalk.h"
 
 #include <array>
@@ -28,13 +32,18 @@ class WebClient;
 
 namespace quarn {
 
+class RequestProgress;
+class RequestRunner;
+
 class TFAcc1 : public TWemAuxForm {
     Q_OBJECT
   public:
     // forAccountMatch: opened by the start of an account match, the only
     // opening in which "Play global rating" can be ticked.
     TFAcc1(const AuxContext &context, web::WebClient &client, web::Account &account,
-           AccountTalk talk, bool forAccountMatch = false, QWidget *parent = nullptr);
+           AccountTalk talk, RequestRunner &requests, bool forAccountMatch = false,
+           QWidget *parent = nullptr);
+    ~TFAcc1() override;
 
     enum Page { MyAccount, MyResults, TopTen, Wems, AboutMe, President };
     QTabWidget *pages() const { return pages_; }
@@ -51,10 +60,22 @@ class TFAcc1 : public TWemAuxForm {
     // Runs the profile editor (opened by "Refresh" on "About me"); tests replace it.
     void setProfileEditorRunner(std::function<void()> runner) { editorRunner_ = std::move(runner); }
 
+    // True while one of the window's requests has not come back.
+    bool requestsRunning() const;
+    const RequestProgress &progress() const { return *progress_; }
+
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
+  protected:
+    void done(int result) override;
+
   private:
+    // Runs `work` with a copy of the account on the request runner; the copy
+    // becomes the window's account when it is back, and `shown` shows it.
+    using AccountWork = std::function<void(web::WebServices &, web::Account &)>;
+    void runOnAccount(QWidget *button, AccountWork work, std::function<void()> shown);
+
     void buildMyAccount(QWidget *page);
     void buildResults(QWidget *page);
     void buildTopTen(QWidget *page);
@@ -71,9 +92,9 @@ class TFAcc1 : public TWemAuxForm {
     void ratingToggled(bool ticked);
     void saveLogin();
     void deleteLogin();
-    void refreshResults();
-    void refreshTopTen();
-    void refreshWems();
+    void refreshResults(QWidget *button);
+    void refreshTopTen(QWidget *button);
+    void refreshWems(QWidget *button);
     void updateTransferButton();
     void addWems();
     void transferWems();
@@ -90,9 +111,13 @@ class TFAcc1 : public TWemAuxForm {
     void paintPresident(QWidget *page);
     QFont pageFont(int pixels, bool bold = false) const;
     QColor ink() const;
+    // "No Connect" for a read that failed; nothing while it runs.
+    QString noConnectText() const;
 
     web::WebClient &client_;
     web::Account &account_;
+    RequestRunner &requests_;
+    RequestProgress *progress_ = nullptr;
     AccountTalk talk_;
     bool forAccountMatch_ = false;
     bool filling_ = false;

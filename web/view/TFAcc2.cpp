@@ -5,12 +5,17 @@
 #include "web/ProfileFields.h"
 #include "web/WebClient.h"
 #include "web/view/AccountPictures.h"
+#include "web/view/RequestProgress.h"
+#include "web/view/RequestRunner.h"
 
+#include <QFile>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace quarn {
 
@@ -59,22 +64,26 @@ int limitOf(std::string web::TInfo14::*text) {
 } // namespace
 
 TFAcc2::TFAcc2(const AuxContext &context, web::WebClient &client, web::Account &account,
-               AccountTalk talk, QWidget *parent)
+               AccountTalk talk, RequestRunner &requests, QWidget *parent)
     : TWemAuxForm(context, editorLook(), {}, parent), client_(client), account_(account),
-      talk_(std::move(talk)) {
+      requests_(requests), talk_(std::move(talk)) {
     setObjectName(QStringLiteral("FAcc2"));
     setWindowTitle(word(WordEntry::ClubName));
+    // The window is at least as wide as its ribbon ("Gray with red ribbons"
+    // has a wider one), and the heading band is centred across it.
+    const int windowWidth = std::max(WindowWidth, headingBand() ? headingBand()->width() : 0);
+    setFixedWidth(windowWidth);
     centreHeadingBand();
     const int top = headingBand() ? headingBand()->height() + 6 : PurpleTop;
-    setFixedSize(WindowWidth, top + 30 + 14 * RowHeight + 60);
+    setFixedSize(windowWidth, top + 30 + 14 * RowHeight + 60);
     const QFont font = settingsFont(settings(), FontKind::Small, 13);
     const QFont bold = settingsFont(settings(), FontKind::Small, 13, true);
     const QColor ink = textColour(QColor(0, 0, 128));
 
     auto *note = new QLabel(word(WordEntry::AccProfileNote), this);
     note->setObjectName(QStringLiteral("LabelNote"));
-    note->setFont(fitToWidth(bold, note->text(), WindowWidth - 24));
-    note->setGeometry(12, top, WindowWidth - 24, 24);
+    note->setFont(fitToWidth(bold, note->text(), windowWidth - 24));
+    note->setGeometry(12, top, windowWidth - 24, 24);
     QPalette palette = note->palette();
     palette.setColor(QPalette::WindowText, ink);
     note->setPalette(palette);
@@ -92,7 +101,7 @@ TFAcc2::TFAcc2(const AuxContext &context, web::WebClient &client, web::Account &
         caption->setGeometry(244, y, 120, 24);
         auto *edit = new QLineEdit(this);
         edit->setObjectName(QStringLiteral("EditInfo%1").arg(row + 1));
-        edit->setGeometry(366, y, WindowWidth - 376, 24);
+        edit->setGeometry(366, y, windowWidth - 376, 24);
         edit->setMaxLength(limitOf(kTexts[row]));
         edit->setText(QString::fromStdString(account_.user.Info.*kTexts[row]));
         edit->setCursorPosition(0); // long texts show their beginning
@@ -124,11 +133,26 @@ TFAcc2::TFAcc2(const AuxContext &context, web::WebClient &client, web::Account &
     connect(updateInfo_, &QPushButton::clicked, this, &TFAcc2::updateInfo);
     auto *close = makeButton(word(WordEntry::AccClose), buttonFont);
     close->setObjectName(QStringLiteral("ButtonClose"));
-    close->setGeometry((WindowWidth - 140) / 2, height() - 44, 140, 32);
+    close->setGeometry((windowWidth - 140) / 2, height() - 44, 140, 32);
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, [this] { closeWithSalute(); });
     for (TWemCardsButton *button : findChildren<TWemCardsButton *>())
         button->setGrayDis(true);
+    progress_ = new RequestProgress(this, QRect(12, top + 34 + 244 / 2 - 18, 196, 36));
+}
+
+TFAcc2::~TFAcc2() {
+    requests_.cancelAll(this);
+}
+
+void TFAcc2::done(int result) {
+    // Closing stops the window's requests at once; their late replies are dropped.
+    requests_.cancelAll(this);
+    TWemAuxForm::done(result);
+}
+
+bool TFAcc2::requestsRunning() const {
+    return requests_.busy(this);
 }
 
 void TFAcc2::showPhoto(const QImage &photo) {
@@ -165,16 +189,45 @@ void TFAcc2::choosePhoto() {
     refreshPhoto_->setEnabled(true);
 }
 
+namespace {
+
+// The own photo as the server serves it after the upload; not present when
+// the upload was refused or cannot be read back.
+web::PhotoSlot sendPhoto(web::WebClient &client, const std::string &file, const std::string &nick) {
+    web::WebServices web(client);
+    web::PhotoSlot served;
+    if (!web.UploadPhoto(file, nick))
+        return served;
+    // The server stored it before it answered.
+    web::Reply<std::string> photo = web.DownloadPhoto(nick);
+    served.present = photo.ok;
+    served.jpeg = std::move(photo.value);
+    return served;
+}
+
+} // namespace
+
 void TFAcc2::refreshPhoto() {
-    web::WebServices web(client_);
-    if (!isAcceptablePhoto(chosen_) ||
-        !web.UploadPhoto(chosen_.toStdString(), account_.user.Nick)) {
+    if (!isAcceptablePhoto(chosen_)) {
         talk_.say(this, word(WordEntry::WebPhotoUploadFailed));
         return;
     }
-    web::ReadOwnPhoto(web, account_);
-    showPhoto(photoOrDefault(account_.photo(web::kOwnPhotoSlot), account_.user.Sex));
-    refreshPhoto_->setEnabled(false);
+    progress_->begin(refreshPhoto_);
+    requests_.run<web::PhotoSlot>(
+        this,
+        [&client = client_, file = chosen_.toStdString(), nick = account_.user.Nick] {
+            return sendPhoto(client, file, nick);
+        },
+        [this](web::PhotoSlot served) {
+            progress_->end();
+            if (!served.present) {
+                talk_.say(this, word(WordEntry::WebPhotoUploadFailed));
+                return;
+            }
+            account_.photo(web::kOwnPhotoSlot) = std::move(served);
+            showPhoto(photoOrDefault(account_.photo(web::kOwnPhotoSlot), account_.user.Sex));
+            refreshPhoto_->setEnabled(false);
+        });
 }
 
 void TFAcc2::updateInfo() {
@@ -197,12 +250,25 @@ void TFAcc2::updateInfo() {
     }
     if (firstChanged)
         firstChanged->setFocus();
-    web::WebServices web(client_);
-    if (!web::SaveOwnProfile(web, account_, info))
-        return; // a failed save shows nothing
-    updateInfo_->setEnabled(false);
-    for (int row = 0; row < 14; ++row)
-        fields_[std::size_t(row)]->setText(QString::fromStdString(account_.user.Info.*kTexts[row]));
+    progress_->begin(updateInfo_);
+    requests_.run<std::optional<web::TInfo14>>(
+        this,
+        [&client = client_, account = account_, info]() mutable -> std::optional<web::TInfo14> {
+            web::WebServices web(client);
+            if (!web::SaveOwnProfile(web, account, info))
+                return std::nullopt;
+            return account.user.Info;
+        },
+        [this](std::optional<web::TInfo14> saved) {
+            progress_->end();
+            if (!saved)
+                return; // a failed save shows nothing; "Update info" stays for another try
+            account_.user.Info = *saved;
+            updateInfo_->setEnabled(false);
+            for (int row = 0; row < 14; ++row)
+                fields_[std::size_t(row)]->setText(
+                    QString::fromStdString(account_.user.Info.*kTexts[row]));
+        });
 }
 
 } // namespace quarn

@@ -1,8 +1,10 @@
 #pragma once
 // The profile editor: the fourteen profile texts of the own account ("Update
 // info" saves them), and the photo: clicking it chooses a JPEG of exactly
-// 200 x 250 pixels, "Refresh photo" uploads it as the own photo and fetches
-// it back into the account's photo slot.
+// 200 x 250 pixels, "Refresh photo" uploads it as the own photo and shows it
+// once the server serves it (the server checks an upload before it serves
+// it). Both requests run on the request runner off the window's thread;
+// closing the window cancels them.
 
 #include "ui/TWemAuxForm.h"
 #include "web/Account.h"
@@ -19,11 +21,15 @@ class WebClient;
 
 namespace quarn {
 
+class RequestProgress;
+class RequestRunner;
+
 class TFAcc2 : public TWemAuxForm {
     Q_OBJECT
   public:
     TFAcc2(const AuxContext &context, web::WebClient &client, web::Account &account,
-           AccountTalk talk, QWidget *parent = nullptr);
+           AccountTalk talk, RequestRunner &requests, QWidget *parent = nullptr);
+    ~TFAcc2() override;
 
     QLineEdit *field(int index) const { return fields_.at(std::size_t(index)); }
     QPushButton *photoButton() const { return photo_; }
@@ -35,6 +41,13 @@ class TFAcc2 : public TWemAuxForm {
     // A picture file the program accepts as a photo: a JPEG of exactly 200 x 250.
     static bool isAcceptablePhoto(const QString &file);
 
+    // True while a request of the window has not come back.
+    bool requestsRunning() const;
+    const RequestProgress &progress() const { return *progress_; }
+
+  protected:
+    void done(int result) override;
+
   private:
     void choosePhoto();
     void refreshPhoto();
@@ -43,6 +56,8 @@ class TFAcc2 : public TWemAuxForm {
 
     web::WebClient &client_;
     web::Account &account_;
+    RequestRunner &requests_;
+    RequestProgress *progress_ = nullptr;
     AccountTalk talk_;
     std::array<QLineEdit *, 14> fields_{};
     QPushButton *photo_ = nullptr;

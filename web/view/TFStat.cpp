@@ -5,6 +5,8 @@
 #include "ui/Words.h"
 #include "web/FieldCheck.h"
 #include "web/WebServices.h"
+#include "web/view/RequestProgress.h"
+#include "web/view/RequestRunner.h"
 
 #include <QInputDialog>
 #include <QLabel>
@@ -51,8 +53,8 @@ QColor rowTint(int row) {
 } // namespace
 
 TFStat::TFStat(const AuxContext &context, web::WebClient &web, std::function<void()> saveSettings,
-               QWidget *parent)
-    : TWemAuxForm(context, statLook(), {}, parent), web_(web),
+               QWidget *parent, RequestRunner *requests)
+    : TWemAuxForm(context, statLook(), {}, parent), requests_(this, web, requests),
       saveSettings_(std::move(saveSettings)) {
     setObjectName(QStringLiteral("FStat"));
     setWindowTitle(word(WordEntry::StatCaption));
@@ -103,10 +105,23 @@ TFStat::TFStat(const AuxContext &context, web::WebClient &web, std::function<voi
     });
     connect(ok, &QPushButton::clicked, this, &TFStat::closeWithSalute);
 
-    const web::Reply<web::TWemStat> read = web::WebServices(web_).ReadStats();
-    read_ = read.ok;
-    stats_ = read.value;
+    progress_ = new RequestProgress(this, QRect((kWidth - 220) / 2, rowsTop() + 80, 220, 36));
+    progress_->begin();
     showValues();
+    requests_.runner().run<web::Reply<web::TWemStat>>(
+        this, [&client = requests_.client()] { return web::WebServices(client).ReadStats(); },
+        [this](web::Reply<web::TWemStat> read) {
+            progress_->end();
+            read_ = read.ok;
+            stats_ = read.value;
+            showValues();
+        });
+}
+
+void TFStat::done(int result) {
+    // Closing stops the window's requests at once; their late replies are dropped.
+    requests_.cancel();
+    TWemAuxForm::done(result);
 }
 
 int TFStat::rowsTop() const {
@@ -116,7 +131,8 @@ int TFStat::rowsTop() const {
 
 void TFStat::showValues() {
     if (!read_) {
-        values_[0]->setText(QStringLiteral("No Connect"));
+        // Nothing is known while the read runs.
+        values_[0]->setText(progress_->running() ? QString() : QStringLiteral("No Connect"));
         for (int i = 1; i < 10; ++i)
             values_[i]->clear();
         return;
@@ -135,6 +151,8 @@ void TFStat::showValues() {
 }
 
 bool TFStat::like() {
+    if (!like_->isEnabled())
+        return false; // counted already, or being sent
     Settings &passport = *context().settings;
     if (passport.nick == "Incognito") {
         QString nick = QString::fromStdString(passport.nick);
@@ -155,18 +173,31 @@ bool TFStat::like() {
         } while (web::PassportCheck(nick.toStdString(), web::kNickField) == web::kRefused);
         passport.nick = nick.toStdString();
     }
-    if (!web::WebServices(web_).SendLike(1, passport.nick))
-        return false;
+    progress_->begin(like_);
+    requests_.runner().run<bool>(
+        this,
+        [&client = requests_.client(), nick = passport.nick] {
+            return web::WebServices(client).SendLike(1, nick);
+        },
+        [this, nick = passport.nick](bool counted) {
+            progress_->end();
+            if (counted)
+                likeCounted(nick);
+            emit liked(counted);
+        });
+    return true;
+}
+
+void TFStat::likeCounted(const std::string &nick) {
     like_->setEnabled(false);
     if (read_) {
         ++stats_.Stat3;
-        stats_.Stat4 = passport.nick;
+        stats_.Stat4 = nick;
         showValues();
     }
-    passport.likeSent = true;
+    context().settings->likeSent = true;
     if (saveSettings_)
         saveSettings_();
-    return true;
 }
 
 void TFStat::paintEvent(QPaintEvent *event) {

@@ -4,9 +4,12 @@
 #include "ui/THeadingBand.h"
 #include "ui/Words.h"
 #include "web/FieldCheck.h"
+#include "web/WebClient.h"
 #include "web/WebServices.h"
 #include "web/view/CountryPictures.h"
 #include "web/view/OnlinePictures.h"
+#include "web/view/RequestProgress.h"
+#include "web/view/RequestRunner.h"
 
 #include <QCheckBox>
 #include <QDateTime>
@@ -46,11 +49,34 @@ QString fromUtf8(const std::string &text) {
     return QString::fromStdString(text);
 }
 
+// A post of a message: the list is read for the next number, the message
+// sent and the list read again.
+struct Post {
+    bool sent = false;
+    int number = 0;
+    web::Reply<web::WorldRows> read;
+};
+
+Post postMessage(web::WebClient &client, web::TWemRecord message) {
+    web::WebServices services(client);
+    Post post;
+    const web::Reply<web::WorldRows> before = services.ReadWorldList(web::kChatList);
+    if (!before.ok)
+        return post;
+    post.number = before.value[0].Score + 1;
+    message.Score = post.number;
+    post.sent = services.SendWorldResult(message).ok;
+    if (post.sent)
+        post.read = services.ReadWorldList(web::kChatList);
+    return post;
+}
+
 } // namespace
 
 TFormChat::TFormChat(const AuxContext &context, web::WebClient &web, ChatSession &session,
-                     QWidget *parent)
-    : TWemAuxForm(context, chatLook(), {}, parent), web_(web), session_(session) {
+                     QWidget *parent, RequestRunner *requests)
+    : TWemAuxForm(context, chatLook(), {}, parent), requests_(this, web, requests),
+      web_(requests_.client()), runner_(requests_.runner()), session_(session) {
     setObjectName(QStringLiteral("FormChat"));
     setWindowTitle(word(WordEntry::ChatCaption));
     setAccessibleName(word(WordEntry::ChatCaption));
@@ -101,8 +127,8 @@ TFormChat::TFormChat(const AuxContext &context, web::WebClient &web, ChatSession
     connect(send_, &QPushButton::clicked, this, &TFormChat::sendMessage);
     connect(line_, &QLineEdit::returnPressed, this, &TFormChat::sendMessage);
     connect(refresh_, &QPushButton::clicked, this, [this] {
+        loadMessages(refresh_);
         refresh_->hide();
-        loadMessages();
         startRefreshWait();
     });
     connect(bottomBox_, &QCheckBox::toggled, this, &TFormChat::bottomBoxToggled);
@@ -113,6 +139,8 @@ TFormChat::TFormChat(const AuxContext &context, web::WebClient &web, ChatSession
     connect(passport, &QPushButton::clicked, this, &TFormChat::openPassport);
     connect(close, &QPushButton::clicked, this, &TFormChat::closeWithSalute);
 
+    progress_ =
+        new RequestProgress(this, QRect((kWidth - 240) / 2, kRowsTop + 4 * kRowHeight, 240, 36));
     loadMessages();
     enableLineByPassport();
     startRefreshWait();
@@ -152,14 +180,29 @@ void TFormChat::bottomBoxToggled(bool on) {
         startRefreshWait();
 }
 
-bool TFormChat::loadMessages() {
-    const web::Reply<web::WorldRows> read = web::WebServices(web_).ReadWorldList(web::kChatList);
+TFormChat::~TFormChat() = default;
+
+bool TFormChat::requestsRunning() const {
+    return requests_.busy();
+}
+
+void TFormChat::loadMessages(QWidget *button) {
+    progress_->begin(button);
+    update(rowsArea());
+    runner_.run<web::Reply<web::WorldRows>>(
+        this, [&client = web_] { return web::WebServices(client).ReadWorldList(web::kChatList); },
+        [this](web::Reply<web::WorldRows> read) {
+            progress_->end();
+            showRead(read);
+        });
+}
+
+void TFormChat::showRead(const web::Reply<web::WorldRows> &read) {
     rows_ = read.value;
     read_ = read.ok;
     if (read_)
         session_.newestKnown = rows_[0].Score;
     update(rowsArea());
-    return read_;
 }
 
 std::string TFormChat::stampNow() {
@@ -172,38 +215,46 @@ std::string TFormChat::stampNow() {
 
 bool TFormChat::sendMessage() {
     const std::string typed = line_->text().toStdString();
-    if (typed.empty() || !line_->isEnabled())
+    // One post at a time: the refresh time may enable the button meanwhile.
+    if (typed.empty() || posting_ || !line_->isEnabled() || !send_->isEnabled())
         return false;
-    web::WebServices services(web_);
-    const web::Reply<web::WorldRows> read = services.ReadWorldList(web::kChatList);
-    bool sent = false;
-    int number = 0;
-    if (read.ok) {
-        number = read.value[0].Score + 1;
-        web::TWemRecord message;
-        message.GID = web::kChatList;
-        message.Nick = settings().nick;
-        message.City = settings().city;
-        message.Country = settings().country;
-        message.Score = number;
-        message.R07 = std::string(1, settings().sex);
-        message.R09 = stampNow();
-        message.R10 = web::chatMessage(typed);
-        sent = services.SendWorldResult(message).ok;
-    }
+    web::TWemRecord message;
+    message.GID = web::kChatList;
+    message.Nick = settings().nick;
+    message.City = settings().city;
+    message.Country = settings().country;
+    message.R07 = std::string(1, settings().sex);
+    message.R09 = stampNow();
+    message.R10 = web::chatMessage(typed);
+    posting_ = true;
+    progress_->begin(send_);
+    line_->setReadOnly(true); // the text sent stays until the post is back
+    runner_.run<Post>(
+        this, [&client = web_, message] { return postMessage(client, message); },
+        [this](Post post) {
+            posting_ = false;
+            progress_->end();
+            line_->setReadOnly(false);
+            showSent(post.sent, post.number, post.read);
+        });
+    return true;
+}
+
+void TFormChat::showSent(bool sent, int number, const web::Reply<web::WorldRows> &read) {
     if (!sent) {
         const QString text = word(WordEntry::WebCannotSendMessage);
         if (message_)
             message_(text);
         else
             QMessageBox::information(this, windowTitle(), text);
-        return false;
+        emit messageSent(false);
+        return;
     }
     line_->clear();
     line_->setEnabled(false);
     send_->setEnabled(false);
     refresh_->hide();
-    loadMessages();
+    showRead(read);
     // The service numbers the message itself; the one read back is the newest.
     const int newest = std::max(number, session_.newestKnown);
     session_.newestKnown = newest;
@@ -211,7 +262,7 @@ bool TFormChat::sendMessage() {
     seenWhenLoaded_ = newest;
     session_.save();
     startRefreshWait();
-    return true;
+    emit messageSent(true);
 }
 
 void TFormChat::openPassport() {
@@ -221,6 +272,8 @@ void TFormChat::openPassport() {
 }
 
 void TFormChat::done(int result) {
+    // Closing stops the window's requests at once; their late replies are dropped.
+    requests_.cancel();
     session_.state.lastSeen = session_.newestKnown;
     session_.save();
     refreshTimer_->stop();
@@ -257,6 +310,8 @@ void TFormChat::paintEvent(QPaintEvent *event) {
         painter.fillRect(stripe,
                          slot % 2 ? QColor(236, 242, 255, 230) : QColor(255, 255, 255, 230));
     }
+    if (!read_ && requestsRunning())
+        return; // nothing known yet
     if (!read_) {
         painter.setPen(QColor(200, 0, 0));
         painter.setFont(settingsFont(settings(), FontKind::Small, 18, true));

@@ -3,12 +3,18 @@
 // with the sender's flag, sex picture, nick, city and stamp, the message
 // line (80 characters, sent under the passport), the order box, the box
 // that lets the window open by itself, "Passport", "Refresh" and "Close".
+// Its reads and posts run on a request runner off the window's thread (the
+// main window's, or one of its own: WindowRequests). Closing the window
+// cancels what still runs.
 #include "ui/TWemAuxForm.h"
 #include "web/ChatNews.h"
 #include "web/Records.h"
+#include "web/ReplyParse.h"
+#include "web/view/WindowRequests.h"
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 
 class QCheckBox;
 class QLineEdit;
@@ -19,6 +25,9 @@ class WebClient;
 }
 
 namespace quarn {
+
+class RequestProgress;
+class RequestRunner;
 
 // What the chat window shares with the main window's watch.
 struct ChatSession {
@@ -33,12 +42,18 @@ class TFormChat : public TWemAuxForm {
     Q_OBJECT
   public:
     TFormChat(const AuxContext &context, web::WebClient &web, ChatSession &session,
-              QWidget *parent = nullptr);
+              QWidget *parent = nullptr, RequestRunner *requests = nullptr);
+    ~TFormChat() override;
 
-    // Reads the ten messages and redraws them; false when the read failed.
-    bool loadMessages();
-    // Sends the message line's text; false (after the message box) on failure.
+    // Starts reading the ten messages; they are drawn when they are back
+    // (`button`, when given, waits disabled meanwhile).
+    void loadMessages(QWidget *button = nullptr);
+    // Starts sending the message line's text; false when there is nothing to
+    // send. messageSent tells the outcome (a failure also shows its message).
     bool sendMessage();
+    // True while a read or a post of the window has not come back.
+    bool requestsRunning() const;
+    const RequestProgress &progress() const { return *progress_; }
     // The refresh time has come: the refresh button shows, the line and the
     // order box are enabled again.
     void refreshTime();
@@ -65,6 +80,8 @@ class TFormChat : public TWemAuxForm {
     // "Passport" was pressed: the passport window should open (modally);
     // the message line follows the passport when it has closed.
     void passportRequested();
+    // A post has come back: `ok` when the message was stored.
+    void messageSent(bool ok);
 
   protected:
     void paintEvent(QPaintEvent *event) override;
@@ -78,11 +95,17 @@ class TFormChat : public TWemAuxForm {
     void bottomBoxToggled(bool on);
     void drawRow(QPainter &painter, const web::TWemRecord &row, int slot);
     QRect rowsArea() const;
+    void showRead(const web::Reply<web::WorldRows> &read);
+    void showSent(bool sent, int number, const web::Reply<web::WorldRows> &read);
 
+    WindowRequests requests_;
     web::WebClient &web_;
+    RequestRunner &runner_;
+    RequestProgress *progress_ = nullptr;
     ChatSession &session_;
     web::WorldRows rows_{};
     bool read_ = false;
+    bool posting_ = false;
     int seenWhenLoaded_ = 0;
     QLineEdit *line_ = nullptr;
     TWemCardsButton *send_ = nullptr;

@@ -10,6 +10,8 @@
 #include "web/AccountSteps.h"
 #include "web/Scramble.h"
 #include "web/WebClient.h"
+#include "web/view/RequestProgress.h"
+#include "web/view/RequestRunner.h"
 #include "web/view/TFAcc1.h"
 #include "web/view/TFAcc2.h"
 
@@ -17,6 +19,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QKeyEvent>
@@ -85,9 +88,30 @@ class AccountFlow : public testing::Test {
         return c;
     }
 
+    // Opens the account window and waits for its reads.
     std::unique_ptr<TFAcc1> openWindow(web::Account &account, bool forMatch = false) {
-        return std::make_unique<TFAcc1>(AuxContext{folder, &settings, nullptr, {}}, *client,
-                                        account, talk.hooks(), forMatch);
+        auto window = std::make_unique<TFAcc1>(AuxContext{folder, &settings, nullptr, {}}, *client,
+                                               account, talk.hooks(), requests, forMatch);
+        settle(window.get());
+        return window;
+    }
+
+    // Runs the event loop until the window's requests are back.
+    void settle(const QObject *window) {
+        QElapsedTimer clock;
+        clock.start();
+        while (requests.busy(window) && clock.elapsed() < 30000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        ASSERT_FALSE(requests.busy(window)) << "the window's requests did not come back";
+    }
+    // Clicks a button of the window and waits for what it asked.
+    void press(QWidget *window, QPushButton *button) {
+        ASSERT_NE(button, nullptr);
+        button->click();
+        settle(window);
+    }
+    void press(QWidget *window, const char *name) {
+        press(window, child<QPushButton>(window, name));
     }
 
     template <class T> static T *child(QWidget *window, const char *name) {
@@ -145,6 +169,7 @@ class AccountFlow : public testing::Test {
     QString folder;
     Settings settings;
     std::unique_ptr<web::WebClient> client;
+    RequestRunner requests; // before the client goes
     Talk talk;
 };
 
@@ -161,7 +186,7 @@ TEST_F(AccountFlow, RegisterSaveTheLoginAndBeLoggedInAtTheNextStart) {
     type(window.get(), "EditEMail", QStringLiteral("player@mail.org"));
     EXPECT_EQ(window->fieldLamp(web::kEMailField), 3);
     ASSERT_TRUE(create->isEnabled());
-    create->click();
+    press(window.get(), create);
     ASSERT_EQ(talk.said, QStringList{word(WordEntry::AccCreated)});
     EXPECT_EQ(account.state, web::AccountState::LoggedIn);
     EXPECT_EQ(account.user.City, "Kazan");
@@ -179,7 +204,7 @@ TEST_F(AccountFlow, RegisterSaveTheLoginAndBeLoggedInAtTheNextStart) {
         type(second.get(), "EditPassword", QStringLiteral("other12"));
         type(second.get(), "EditCity", QStringLiteral("Oslo"));
         type(second.get(), "EditEMail", QStringLiteral("o@mail.org"));
-        child<QPushButton>(second.get(), "ButtonCreate")->click();
+        press(second.get(), "ButtonCreate");
         EXPECT_EQ(talk.said.last(), word(WordEntry::AccNickTaken));
         EXPECT_EQ(other.state, web::AccountState::LoggedOut);
         EXPECT_EQ(other.user.DateR, "00.00.0000");
@@ -210,7 +235,7 @@ TEST_F(AccountFlow, RegisterSaveTheLoginAndBeLoggedInAtTheNextStart) {
 
     // Sign out, delete the saved login: the next start stays logged out.
     auto again = openWindow(next);
-    child<QPushButton>(again.get(), "ButtonLogin")->click();
+    press(again.get(), "ButtonLogin");
     EXPECT_EQ(next.state, web::AccountState::LoggedOut);
     child<QPushButton>(again.get(), "ButtonDelete")->click();
     EXPECT_FALSE(next.savedLogin);
@@ -228,14 +253,14 @@ TEST_F(AccountFlow, AWrongPasswordFailsInTheWindowAndAtStart) {
     type(window.get(), "EditPassword", QStringLiteral("wrong12"));
     auto *login = child<QPushButton>(window.get(), "ButtonLogin");
     ASSERT_TRUE(login->isEnabled());
-    login->click();
+    press(window.get(), login);
     EXPECT_EQ(talk.said, QStringList{word(WordEntry::WebLoginFailed)});
     EXPECT_EQ(account.state, web::AccountState::LoggedOut);
     EXPECT_FALSE(account.resultsRead);
     EXPECT_FALSE(account.countRead);
     // A login in state 1 ends in state 2 even when opened for a match.
     type(window.get(), "EditPassword", QStringLiteral("secret1"));
-    login->click();
+    press(window.get(), login);
     EXPECT_EQ(account.state, web::AccountState::LoggedIn);
 
     ASSERT_TRUE(web::writeSavedLogin(savedLoginFile(),
@@ -285,7 +310,7 @@ TEST_F(AccountFlow, TransfersMoveWemsAndRefuseWhatTheyCannotDo) {
     web::WebServices web(*client);
     auto window = openWindow(account);
     window->pages()->setCurrentIndex(TFAcc1::Wems);
-    child<QPushButton>(window.get(), "ButtonRefreshWems")->click();
+    press(window.get(), "ButtonRefreshWems");
     ASSERT_EQ(account.user.R04, 100);
     auto *amount = child<QSpinBox>(window.get(), "SpinAmount");
     auto *to = child<QLineEdit>(window.get(), "EditTransferNick");
@@ -307,13 +332,13 @@ TEST_F(AccountFlow, TransfersMoveWemsAndRefuseWhatTheyCannotDo) {
     // No: nothing moves.
     amount->setValue(30);
     talk.answers = {false};
-    transfer->click();
+    press(window.get(), transfer);
     ASSERT_EQ(talk.asked.size(), 1);
     EXPECT_EQ(talk.asked[0], word(WordEntry::AccTransferQuestion) + " \"Bob\" 30 Wems?");
     EXPECT_EQ(balance("Ann"), 100);
 
     talk.answers = {true};
-    transfer->click();
+    press(window.get(), transfer);
     EXPECT_EQ(talk.said.last(), word(WordEntry::AccTransferDone));
     EXPECT_EQ(account.user.R04, 70);
     EXPECT_EQ(balance("Ann"), 70);
@@ -321,7 +346,7 @@ TEST_F(AccountFlow, TransfersMoveWemsAndRefuseWhatTheyCannotDo) {
 
     to->setText(QStringLiteral("Nobody"));
     talk.answers = {true};
-    transfer->click();
+    press(window.get(), transfer);
     EXPECT_EQ(talk.said.last(), word(WordEntry::AccNoSuchMember));
     EXPECT_EQ(balance("Ann"), 70);
 
@@ -329,7 +354,7 @@ TEST_F(AccountFlow, TransfersMoveWemsAndRefuseWhatTheyCannotDo) {
     fund("Ann", 10);
     to->setText(QStringLiteral("Bob"));
     talk.answers = {true};
-    transfer->click();
+    press(window.get(), transfer);
     EXPECT_EQ(talk.said.last(), word(WordEntry::AccNotEnoughWems));
     EXPECT_EQ(account.user.R04, 10);
     EXPECT_EQ(balance("Bob"), 30);
@@ -338,7 +363,7 @@ TEST_F(AccountFlow, TransfersMoveWemsAndRefuseWhatTheyCannotDo) {
     amount->setValue(5);
     server->stop();
     talk.answers = {true};
-    transfer->click();
+    press(window.get(), transfer);
     EXPECT_EQ(talk.said.last(), QStringLiteral("No Connect!"));
 }
 
@@ -427,8 +452,28 @@ TEST_F(AccountFlow, ResultsTopTenAndPresidentFromTheServerOrNoConnect) {
     type(down.get(), "EditPassword", QStringLiteral("secret1"));
     type(down.get(), "EditCity", QStringLiteral("Reno"));
     type(down.get(), "EditEMail", QStringLiteral("snow@mail.org"));
-    child<QPushButton>(down.get(), "ButtonCreate")->click();
+    press(down.get(), "ButtonCreate");
     EXPECT_EQ(talk.said.last(), word(WordEntry::WebCannotCreateAccount));
+}
+
+TEST_F(AccountFlow, ALoginThatComesBackWhileTheWindowReadsStandsAndIsRead) {
+    registerDirectly("Ann");
+    web::Account account;
+    TFAcc1 window(AuxContext{folder, &settings, nullptr, {}}, *client, account, talk.hooks(),
+                  requests);
+    ASSERT_TRUE(window.requestsRunning());
+    // The start's silent login (its own client here) comes back meanwhile.
+    web::WebServices other(web::Addresses::forServer(server->baseUrl()));
+    web::Account loggedIn;
+    loggedIn.user.Nick = "Ann";
+    loggedIn.user.Pw = "secret1";
+    ASSERT_TRUE(web::LogIn(other, loggedIn));
+    account = loggedIn;
+    settle(&window);
+    EXPECT_EQ(account.state, web::AccountState::LoggedIn);
+    EXPECT_EQ(account.user.Nick, "Ann");
+    EXPECT_EQ(window.resultTexts()[1], "Ann"); // read again for the account that stands
+    EXPECT_EQ(child<QPushButton>(&window, "ButtonLogin")->text(), word(WordEntry::AccSignOut));
 }
 
 // ---- the profile and its photo ---------------------------------------------------
@@ -454,12 +499,13 @@ class ProfileFlow : public AccountFlow {
 };
 
 TEST_F(ProfileFlow, UpdateInfoStoresTheTextsWithoutDollarOrTilde) {
-    TFAcc2 editor(AuxContext{folder, &settings, nullptr, {}}, *client, account, talk.hooks());
+    TFAcc2 editor(AuxContext{folder, &settings, nullptr, {}}, *client, account, talk.hooks(),
+                  requests);
     EXPECT_FALSE(editor.updateInfoButton()->isEnabled());
     typeInto(editor.field(0), QStringLiteral("Anna"));
     typeInto(editor.field(2), QStringLiteral("cards$and~chess"));
     ASSERT_TRUE(editor.updateInfoButton()->isEnabled());
-    editor.updateInfoButton()->click();
+    press(&editor, editor.updateInfoButton());
     EXPECT_FALSE(editor.updateInfoButton()->isEnabled());
     EXPECT_EQ(account.user.Info.Name1, "Anna");
     EXPECT_EQ(account.user.Info.About, "cards and chess");
@@ -468,7 +514,8 @@ TEST_F(ProfileFlow, UpdateInfoStoresTheTextsWithoutDollarOrTilde) {
 }
 
 TEST_F(ProfileFlow, APhotoOfTheRightSizeIsUploadedAndShown) {
-    TFAcc2 editor(AuxContext{folder, &settings, nullptr, {}}, *client, account, talk.hooks());
+    TFAcc2 editor(AuxContext{folder, &settings, nullptr, {}}, *client, account, talk.hooks(),
+                  requests);
     // Wrong sizes and other files are refused before anything is sent.
     for (const QString &file : {jpeg(200, 251, Qt::red), jpeg(250, 200, Qt::red),
                                 root.path() + QStringLiteral("/missing.jpg")}) {
@@ -487,14 +534,32 @@ TEST_F(ProfileFlow, APhotoOfTheRightSizeIsUploadedAndShown) {
     talk.photoFile = jpeg(200, 250, QColor(20, 160, 40));
     editor.photoButton()->click();
     ASSERT_TRUE(editor.refreshPhotoButton()->isEnabled());
-    editor.refreshPhotoButton()->click();
+    // The server stores it for the session's nick before it answers; the
+    // editor shows the photo it then serves, without a word.
+    const qsizetype saidBefore = talk.said.size();
+    press(&editor, editor.refreshPhotoButton());
+    EXPECT_EQ(talk.said.size(), saidBefore) << talk.said.join(QLatin1Char('|')).toStdString();
     EXPECT_FALSE(editor.refreshPhotoButton()->isEnabled());
-    // The server stored it as the session's photo before it answered; the
-    // window read it back at once.
     ASSERT_TRUE(account.photo(web::kOwnPhotoSlot).present);
     QImage shown;
     ASSERT_TRUE(shown.loadFromData(QByteArray::fromStdString(account.photo(1).jpeg), "JPEG"));
     EXPECT_EQ(shown.size(), QSize(200, 250));
+    EXPECT_GT(qGreen(shown.pixel(100, 100)), 120);
+
+    // A picture too large for a photo (a JPEG with a tail of other bytes) is
+    // refused and said so; the account keeps the photo the server serves.
+    const QString trailing = jpeg(200, 250, QColor(200, 30, 30));
+    {
+        QFile file(trailing);
+        ASSERT_TRUE(file.open(QIODevice::Append));
+        file.write(QByteArray(int(web::kMaxPhotoBytes), 'x'));
+    }
+    talk.photoFile = trailing;
+    editor.photoButton()->click();
+    ASSERT_TRUE(editor.refreshPhotoButton()->isEnabled());
+    press(&editor, editor.refreshPhotoButton());
+    EXPECT_EQ(talk.said.last(), word(WordEntry::WebPhotoUploadFailed));
+    ASSERT_TRUE(shown.loadFromData(QByteArray::fromStdString(account.photo(1).jpeg), "JPEG"));
     EXPECT_GT(qGreen(shown.pixel(100, 100)), 120);
 }
 
@@ -553,7 +618,7 @@ TEST_F(AccountFlow, Screenshots) {
                                         .arg(page + 1));
             }
             TFAcc2 editor(AuxContext{folder, &settings, nullptr, {}}, *client, account,
-                          talk.hooks());
+                          talk.hooks(), requests);
             editor.show();
             QCoreApplication::processEvents();
             editor.grab().save(

@@ -75,6 +75,34 @@ bool postChat(const std::string &serverUrl, const std::string &nick, const std::
     return web::WebServices(web::Addresses::forServer(serverUrl)).SendWorldResult(message).ok;
 }
 
+// Runs the event loop until the window's reads and posts are back.
+template <class Window> void settle(const Window &window) {
+    for (int i = 0; i < 3000 && window.requestsRunning(); ++i)
+        QTest::qWait(10);
+    EXPECT_FALSE(window.requestsRunning()) << "the window's requests did not come back";
+}
+
+// Starts what `start` sends and waits for the answer `outcome` gives.
+template <class Window>
+bool sendAndAwait(Window &window, bool (Window::*start)(), void (Window::*outcome)(bool)) {
+    bool ok = false;
+    const auto connection = QObject::connect(&window, outcome, [&ok](bool answer) { ok = answer; });
+    const bool started = (window.*start)();
+    settle(window);
+    QObject::disconnect(connection);
+    return started && ok;
+}
+
+// Sends the chat window's message line; true when the message was stored.
+bool send(TFormChat &chat) {
+    return sendAndAwait(chat, &TFormChat::sendMessage, &TFormChat::messageSent);
+}
+
+// Sends the statistics window's like; true when it was counted.
+bool like(TFStat &window) {
+    return sendAndAwait(window, &TFStat::like, &TFStat::liked);
+}
+
 class ChatOnline : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -131,8 +159,9 @@ TEST_F(ChatOnline, TwoProgramsChatAndTheOthersLampLights) {
     EXPECT_TRUE(anyLit(*bob, "GSirenaB")); // the server's news 1 is new to a first start
     bool sent = false;
     onNextModal<TFormChat>([&sent](TFormChat &chat) {
+        settle(chat);
         chat.messageLine()->setText(QStringLiteral("Hello Bob? Привет"));
-        sent = chat.sendMessage();
+        sent = send(chat);
         EXPECT_FALSE(chat.messageLine()->isEnabled()); // until the refresh time
         EXPECT_TRUE(chat.refreshTimer()->isActive());
         chat.refreshTime();
@@ -151,7 +180,10 @@ TEST_F(ChatOnline, TwoProgramsChatAndTheOthersLampLights) {
 
     // Bob opens the chat: he reads Ann's message, and the lamp goes out.
     web::TWemRecord newest;
-    onNextModal<TFormChat>([&newest](TFormChat &chat) { newest = chat.rows()[0]; });
+    onNextModal<TFormChat>([&newest](TFormChat &chat) {
+        settle(chat);
+        newest = chat.rows()[0];
+    });
     bob->OpenChat();
     EXPECT_EQ(newest.Nick, "Ann");
     EXPECT_EQ(newest.R10, "Hello_Bob__Привет"); // blanks and "?" travel as "_"
@@ -187,13 +219,18 @@ TEST_F(ChatOnline, StatisticsCountOneStartOneMatchAndOneLike) {
     // "I like this game!" counts once.
     form->editableSettings().likeSent = false;
     onNextModal<TFStat>([](TFStat &window) {
+        settle(window);
         ASSERT_TRUE(window.readOk());
         EXPECT_TRUE(window.likeButton()->isEnabled());
-        EXPECT_TRUE(window.like());
+        EXPECT_TRUE(like(window));
         EXPECT_FALSE(window.likeButton()->isEnabled());
     });
     form->showStatistics();
-    onNextModal<TFStat>([](TFStat &window) { EXPECT_FALSE(window.likeButton()->isEnabled()); });
+    onNextModal<TFStat>([](TFStat &window) {
+        settle(window);
+        EXPECT_FALSE(window.likeButton()->isEnabled());
+        EXPECT_FALSE(window.like()); // counted already
+    });
     form->showStatistics();
     after = stats();
     EXPECT_EQ(after.Stat3, before.Stat3 + 1);
@@ -208,6 +245,7 @@ TEST_F(ChatOnline, AnIncognitoLikeAsksForANickAndCancelSendsNothing) {
     web::WebClient web(web::ServerOfRun{}, {});
     web.addresses() = web::Addresses::forServer(server_.baseUrl());
     TFStat window(AuxContext{dir.path(), &settings, nullptr, {}}, web, {});
+    settle(window);
     window.setNickAsker([](const QString &) { return std::nullopt; });
     EXPECT_FALSE(window.like());
     EXPECT_EQ(stats().Stat3, 0);
@@ -216,7 +254,7 @@ TEST_F(ChatOnline, AnIncognitoLikeAsksForANickAndCancelSendsNothing) {
     window.setNickAsker([&asked](const QString &) -> std::optional<QString> {
         return ++asked == 1 ? QStringLiteral("two words") : QStringLiteral("LongNickName123");
     });
-    EXPECT_TRUE(window.like());
+    EXPECT_TRUE(like(window));
     EXPECT_EQ(asked, 2);
     EXPECT_EQ(settings.nick, "LongNickName");
     EXPECT_EQ(stats().Stat4, "LongNickName");
@@ -235,10 +273,11 @@ TEST(ChatWindow, WithoutTheServerItShowsNoConnectAndASendFails) {
     TFormChat chat(AuxContext{dir.path(), &settings, nullptr, {}}, web, session);
     QStringList shown;
     chat.setMessageHandler([&shown](const QString &text) { shown << text; });
+    settle(chat);
     EXPECT_TRUE(chat.readFailed());
     EXPECT_EQ(chat.rowAtSlot(1), 0);
     chat.messageLine()->setText(QStringLiteral("Hi"));
-    EXPECT_FALSE(chat.sendMessage());
+    EXPECT_FALSE(send(chat));
     EXPECT_EQ(shown, QStringList{QStringLiteral("Unable to send a message!")});
     EXPECT_EQ(chat.messageLine()->text(), QStringLiteral("Hi")); // kept for another try
 }
@@ -254,6 +293,7 @@ TEST_F(ChatOnline, TheNewestIsDrawnAtTheBottomWhenAsked) {
     session.stateFolder = dir.path().toStdString();
     session.state.newestAtBottom = true;
     TFormChat chat(AuxContext{dir.path(), &settings, nullptr, {}}, web, session);
+    settle(chat);
     EXPECT_EQ(session.newestKnown, 3);
     EXPECT_EQ(chat.rowAtSlot(10), 1); // the newest in the lowest row
     EXPECT_EQ(chat.rowAtSlot(8), 3);
@@ -297,8 +337,10 @@ TEST_F(ChatOnline, PicturesOfTheWindowsInEachDesign) {
         session.stateFolder = state.path().toStdString();
         session.state.lastSeen = 2;
         TFormChat chat(AuxContext{folder, &settings, nullptr, {}}, web, session);
+        settle(chat);
         chat.grab().save(QStringLiteral(QUARN_CHAT_SHOTS "/chat-%1.png").arg(design.name));
         TFStat stat(AuxContext{folder, &settings, nullptr, {}}, web, {});
+        settle(stat);
         stat.grab().save(QStringLiteral(QUARN_CHAT_SHOTS "/stat-%1.png").arg(design.name));
         EXPECT_EQ(stat.values()[0]->text(), QStringLiteral("1"));
     }

@@ -1,6 +1,7 @@
 // The request runner: results come back on the window's thread, a closed
 // owner's late result is dropped, cancelling stops a transfer to a server that
 // never answers, and a sequence stops at its first failure.
+#include "tests/server/HungServer.h"
 #include "web/Cancel.h"
 #include "web/HttpClient.h"
 #include "web/view/RequestRunner.h"
@@ -9,10 +10,6 @@
 #include <QElapsedTimer>
 #include <QThread>
 #include <gtest/gtest.h>
-
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <atomic>
 #include <memory>
@@ -29,29 +26,6 @@ template <class Done> bool waitFor(Done done, int ms = 20000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     return done();
 }
-
-// A loopback socket that takes connections (in the kernel's queue) and never
-// answers them.
-class SilentServer {
-  public:
-    SilentServer() {
-        fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        ::bind(fd_, reinterpret_cast<sockaddr *>(&address), sizeof address);
-        ::listen(fd_, 16);
-        socklen_t length = sizeof address;
-        ::getsockname(fd_, reinterpret_cast<sockaddr *>(&address), &length);
-        port_ = ntohs(address.sin_port);
-    }
-    ~SilentServer() { ::close(fd_); }
-    std::string url() const { return "http://127.0.0.1:" + std::to_string(port_) + "/acc.php"; }
-
-  private:
-    int fd_ = -1;
-    int port_ = 0;
-};
 
 TEST(RequestRunner, ResultArrivesOnTheOwnersThread) {
     RequestRunner runner;
@@ -80,7 +54,7 @@ TEST(RequestRunner, ResultArrivesOnTheOwnersThread) {
 // An owner destroyed while its request to a silent server runs: the transfer
 // stops at once and the reply never reaches the dead owner.
 TEST(RequestRunner, DestroyedOwnerCancelsAndDropsTheReply) {
-    SilentServer server;
+    servertest::HungServer server;
     RequestRunner runner;
     auto owner = std::make_unique<QObject>();
     std::atomic<bool> started{false};
