@@ -124,6 +124,14 @@ std::optional<int> TableRelay::connectRole(const QByteArray &frame) {
     return digit - '0';
 }
 
+QByteArray TableRelay::connectToken(const QByteArray &frame) {
+    if (frame.size() != kFrameSize)
+        return {};
+    QByteArray token = frame.mid(8, kFrameSize - 9);
+    const qsizetype fill = token.indexOf('#');
+    return fill < 0 ? token : token.left(fill);
+}
+
 bool TableRelay::dealOwnGame(const QByteArray &deck) {
     if (deck.size() != 2 * quarn::kDeckSize)
         return false;

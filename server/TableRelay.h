@@ -110,6 +110,9 @@ class TableRelay {
     static std::optional<std::array<qint64, kRoles>> parseScores(const QByteArray &payload);
     // The role a "connect" frame announces, nothing when it is not one.
     static std::optional<int> connectRole(const QByteArray &frame);
+    // The seat token a "connect" frame carries in its spare bytes (after the
+    // role digit, up to the "#" fill); empty when it carries none.
+    static QByteArray connectToken(const QByteArray &frame);
 
   private:
     // Deals the deck into the server's own game; false when it is not a whole deck.

@@ -50,12 +50,13 @@ bool TourConnection::ClockRunning() const {
 
 // ---- The seat and the connection ---------------------------------------------
 
-void TourConnection::Connect(int table, int role) {
+void TourConnection::Connect(int table, int role, const std::string &seatToken) {
     closeSocket();
     stopClock();
     reader_.Reset();
     table_ = table;
     role_ = role;
+    seatToken_ = seatToken;
     state_ = kConnecting;
     errorFlag_ = false;
     socket_ = new QTcpSocket(this);
@@ -70,7 +71,7 @@ void TourConnection::connected() {
     if (state_ != kConnecting)
         return;
     socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    send(ConnectPayload(role_));
+    send(ConnectPayload(role_, seatToken_));
     state_ = kAnnounced;
     game_.HandNumber = 0;
 }

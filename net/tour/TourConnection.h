@@ -64,8 +64,9 @@ class TourConnection : public QObject, public Announcer {
     // Asked at every deal for the nicks of the four roles.
     void SetRoleNames(std::function<RoleNames()> names) { roleNames_ = std::move(names); }
 
-    // Connect (table t, role d): state 1, a TCP connection to base port + t.
-    void Connect(int table, int role);
+    // Connect (table t, role d): state 1, a TCP connection to base port + t;
+    // "connect" carries the seat token the lobby issued for the seat.
+    void Connect(int table, int role, const std::string &seatToken = {});
     // The lobby's leave command: "disA", the connection closed, state 0.
     void LeaveSeat();
     // Leaving the match (the connection closes and the clock stops).
@@ -168,6 +169,7 @@ class TourConnection : public QObject, public Announcer {
     int state_ = kNoSeat;
     int role_ = 0;
     int table_ = 0;
+    std::string seatToken_;
     int clock_ = 0;
     int timerSeat_ = 0;
     bool errorFlag_ = false;

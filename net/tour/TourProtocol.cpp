@@ -17,8 +17,10 @@ std::string Frame(std::string_view payload, int role) {
     return frame;
 }
 
-std::string ConnectPayload(int role) {
-    return std::string(kConnect) + static_cast<char>('0' + role % 10);
+std::string ConnectPayload(int role, std::string_view token) {
+    const std::size_t spare = kFrameLength - 1 - kConnect.size() - 1;
+    return std::string(kConnect) + static_cast<char>('0' + role % 10) +
+           std::string(token.substr(0, spare));
 }
 
 std::string MovePayload(int slot) {

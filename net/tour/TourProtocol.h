@@ -7,7 +7,7 @@
 // 50th. The one exception is the server's deal, which has the layout of the
 // local network deal ("b", 36 card codes, their 36 rank digits; 109 bytes).
 //
-// The program sends "connect" + role, "hbegin", "hhod" + slot, "hpass0",
+// The program sends "connect" + role + seat token, "hbegin", "hhod" + slot, "hpass0",
 // "hitogs", "o" + four scores, "s" + text, "TOut" and "disA". The server
 // passes a participant's game, chat and "TOut" frames on to the other three
 // and adds the deal, "e" (the table's game is over) and "a" (a participant
@@ -52,7 +52,9 @@ std::string Frame(std::string_view payload, int role);
 
 // ---- Payloads ----------------------------------------------------------------
 
-std::string ConnectPayload(int role);
+// "connect", the role digit and the seat token the lobby issued for the seat
+// (cut to the frame's 41 spare characters).
+std::string ConnectPayload(int role, std::string_view token = {});
 // slot 1..9, two digits with a leading zero.
 std::string MovePayload(int slot);
 // "o" and the scores of roles 1..4, each right-aligned in five characters.

@@ -419,6 +419,14 @@ TEST(TableRelayMessages, ConnectFramesAndScoresAreReadStrictly) {
     EXPECT_FALSE(TableRelay::connectRole(framed("connect9", 9)));
     EXPECT_FALSE(TableRelay::connectRole(framed("hello", 1)));
     EXPECT_FALSE(TableRelay::connectRole("connect1"));
+    // The seat token rides in the spare bytes between the role and the fill.
+    EXPECT_EQ(TableRelay::connectToken(framed("connect3" + QByteArray(32, 'a'), 3)),
+              QByteArray(32, 'a'));
+    EXPECT_EQ(TableRelay::connectRole(framed("connect3" + QByteArray(41, 'f'), 3)), 3);
+    EXPECT_EQ(TableRelay::connectToken(framed("connect3" + QByteArray(41, 'f'), 3)),
+              QByteArray(41, 'f'));
+    EXPECT_EQ(TableRelay::connectToken(framed("connect3", 3)), "");
+    EXPECT_EQ(TableRelay::connectToken("connect1abc"), "");
 
     EXPECT_EQ(TableRelay::parseScores("o    0    0    0    0"),
               (std::array<qint64, 4>{0, 0, 0, 0}));
