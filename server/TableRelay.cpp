@@ -99,6 +99,16 @@ QByteArray TableRelay::dealMessage(const QByteArray &deck) {
     return message;
 }
 
+QByteArray TableRelay::maskedDeck(const QByteArray &deck, int role) {
+    QByteArray masked = deck;
+    const int own = kRoles - role; // the role's block, counted from 0
+    const QByteArray opening = QByteArray::fromStdString(quarn::kOpeningCard.Bytes());
+    for (int i = 0; i < quarn::kDeckSize && 2 * i + 1 < deck.size(); ++i)
+        if (i / quarn::kCardsPerSeat != own && deck.mid(2 * i, 2) != opening)
+            masked.replace(2 * i, 2, kUnknownCard);
+    return masked;
+}
+
 std::optional<std::array<qint64, TableRelay::kRoles>>
 TableRelay::parseScores(const QByteArray &payload) {
     if (!payload.startsWith('o') || payload.size() < 1 + 5 * kRoles)
@@ -169,9 +179,9 @@ TableRelay::Effects TableRelay::join(int role) {
             deck = shuffledDeck();
             dealOwnGame(deck);
         }
-        const QByteArray deal = dealMessage(deck);
+        // Each program gets its own nine cards; the others travel masked.
         for (int r = 1; r <= kRoles; ++r)
-            effects.sends.append({r, deal});
+            effects.sends.append({r, dealMessage(maskedDeck(deck, r))});
         effects.dealt = true;
         playing_ = true;
         settled_ = false;
@@ -230,6 +240,15 @@ bool TableRelay::applyMove(int role, const QByteArray &frame) {
     return false;
 }
 
+QByteArray TableRelay::relayedMove(int role, const QByteArray &frame) const {
+    const int seat = seatOfRole(role);
+    const int slot = slotOf(frame);
+    if (slot < 1 || slot > game_.CardCount[seat])
+        return frame;
+    const QByteArray card = QByteArray::fromStdString(game_.Hands[seat][slot].card.Bytes());
+    return frameOf(frame.left(6) + card, frame[kFrameSize - 1]);
+}
+
 std::array<qint64, TableRelay::kRoles> TableRelay::settledScores() const {
     std::array<qint64, kRoles> scores{};
     for (int r = 1; r <= kRoles; ++r)
@@ -283,11 +302,12 @@ TableRelay::Effects TableRelay::frame(int role, const QByteArray &frame) {
         return scoresClaimed(role, frame.left(kFrameSize - 1));
     if (!frame.startsWith('h'))
         return effects;
+    const QByteArray relayed = frame.startsWith("hhod") ? relayedMove(role, frame) : frame;
     if (!applyMove(role, frame)) {
         effects.notes += noteOf(role, "\"" + payloadOf(frame) + "\" is not its move now: dropped");
         return effects;
     }
-    toOthers(effects, role, frame);
+    toOthers(effects, role, relayed);
     nextTurn();
     if (frame.startsWith("hitogs"))
         effects.scores = settledScores();

@@ -103,6 +103,12 @@ class TableRelay {
 
     static QByteArray frameOf(const QByteArray &payload, char lastByte);
     static QByteArray dealMessage(const QByteArray &deck);
+    // The deck as role `role` may see it: its own block (5 - role) and the
+    // nine of diamonds (which opens the hand, so everyone sees who starts);
+    // every other card is kUnknownCard.
+    static QByteArray maskedDeck(const QByteArray &deck, int role);
+    // A card nobody but its holder may see: its rank digit in the deal is "0".
+    static constexpr const char *kUnknownCard = "??";
     // A fresh deck from the system's random source.
     static QByteArray shuffledDeck();
     static qint64 steadyClock();
@@ -119,6 +125,10 @@ class TableRelay {
     bool dealOwnGame(const QByteArray &deck);
     // Applies a game frame of the role when the rules allow it now.
     bool applyMove(int role, const QByteArray &frame);
+    // A move as the others get it: "hhod", the slot and the card in it by
+    // the server's own game (hands travel masked, so the others learn the
+    // card from the move; the sender's claim of a card is not trusted).
+    QByteArray relayedMove(int role, const QByteArray &frame) const;
     Effects scoresClaimed(int role, const QByteArray &payload);
     std::array<qint64, kRoles> settledScores() const;
     Effects endGame(Effects effects);

@@ -136,6 +136,9 @@ class TourConnection : public QObject, public Announcer {
     void readServer();
     void handle(const TourMessage &message);
     void takeDeal(const Deck &serverDeck);
+    // The slot of a received move: by the card it carries (brought into the
+    // seat's hand first when that hand holds stand-ins), else by its slot.
+    int slotOfMove(int seat, const TourMessage &move);
     void applied(bool changed);
     void participantLeft(int role);
     void participantTimedOut(int role);

@@ -45,13 +45,15 @@ std::set<int> allBut(int role) {
     return roles;
 }
 
-// The move the awaited participant may make now: its first card that fits, or a pass.
+// The move the awaited participant may make now: its first card that fits
+// (slot and card, as the others get it), or a pass.
 QByteArray legalMove(const TableRelay &relay) {
     const quarn::GameState &game = relay.game();
     const int seat = TableRelay::seatOfRole(relay.awaitedRole());
     for (int slot = 1; slot <= game.CardCount[seat]; ++slot)
         if (quarn::IsPlayable(game, game.Hands[seat][slot].card))
-            return "hhod" + QByteArray::number(slot).rightJustified(2, '0');
+            return "hhod" + QByteArray::number(slot).rightJustified(2, '0') +
+                   QByteArray::fromStdString(game.Hands[seat][slot].card.Bytes());
     return "hpass0";
 }
 
@@ -84,35 +86,64 @@ class DealtTable : public testing::Test {
     QList<TableRelay::Output> deal;
 };
 
-TEST_F(DealtTable, EveryoneGetsTheSameDealOfOneWholeDeck) {
+// Each role's deal holds its own block of nine cards and the nine of
+// diamonds; every other card travels as "??" with the rank digit 0. The own
+// blocks together are one whole deck.
+TEST_F(DealtTable, EveryoneGetsOnlyItsOwnNineCardsAndTheOpeningCard) {
     ASSERT_EQ(deal.size(), 4);
     std::set<int> roles;
-    for (const auto &out : deal) {
-        roles.insert(out.role);
-        EXPECT_EQ(out.bytes, deal[0].bytes);
-    }
-    EXPECT_EQ(roles, (std::set<int>{1, 2, 3, 4}));
-    const QByteArray &message = deal[0].bytes;
-    ASSERT_EQ(message.size(), TableRelay::kDealSize);
-    EXPECT_EQ(message[0], 'b');
-    // 36 different cards of six ranks to ace in four suits, read as code page 1251.
     std::set<std::string> cards;
+    const QByteArray nine = QByteArray::fromStdString(quarn::kOpeningCard.Bytes());
     const std::string ranks = quarn::cp1251ToUtf8("6789\xC2\xC4\xCA\xD2"
                                                   "1");
     const std::string suits = quarn::cp1251ToUtf8("\xF7\xE1\xEA\xEF");
-    for (int i = 0; i < 36; ++i) {
-        const QByteArray code = message.mid(1 + 2 * i, 2);
-        const std::string rank = quarn::cp1251ToUtf8(code.left(1).toStdString());
-        const std::string suit = quarn::cp1251ToUtf8(code.mid(1).toStdString());
-        EXPECT_NE(ranks.find(rank), std::string::npos) << i;
-        EXPECT_NE(suits.find(suit), std::string::npos) << i;
-        cards.insert(code.toStdString());
-        // Its rank digit, 1 for a six up to 9 for an ace.
-        const char digit = message[73 + i];
-        const std::string order = "6789\x31\xC2\xC4\xCA\xD2";
-        EXPECT_EQ(digit - '0', int(order.find(code[0])) + 1) << i;
+    const std::string order = "6789\x31\xC2\xC4\xCA\xD2";
+    for (const auto &out : deal) {
+        roles.insert(out.role);
+        const QByteArray &message = out.bytes;
+        ASSERT_EQ(message.size(), TableRelay::kDealSize);
+        EXPECT_EQ(message[0], 'b');
+        int seen = 0;
+        for (int i = 0; i < 36; ++i) {
+            const QByteArray code = message.mid(1 + 2 * i, 2);
+            const char digit = message[73 + i];
+            const bool own = i / 9 == 4 - out.role;
+            if (!own && code != nine) {
+                EXPECT_EQ(code, "??") << "role " << out.role << " sees card " << i;
+                EXPECT_EQ(digit, '0') << i;
+                continue;
+            }
+            ++seen;
+            const std::string rank = quarn::cp1251ToUtf8(code.left(1).toStdString());
+            const std::string suit = quarn::cp1251ToUtf8(code.mid(1).toStdString());
+            EXPECT_NE(ranks.find(rank), std::string::npos) << i;
+            EXPECT_NE(suits.find(suit), std::string::npos) << i;
+            // Its rank digit, 1 for a six up to 9 for an ace.
+            EXPECT_EQ(digit - '0', int(order.find(code[0])) + 1) << i;
+            if (own)
+                cards.insert(code.toStdString());
+        }
+        EXPECT_GE(seen, 9);
+        EXPECT_LE(seen, 10); // the nine of diamonds of another block
+        EXPECT_TRUE(message.contains(nine)) << "everyone sees who opens";
     }
+    EXPECT_EQ(roles, (std::set<int>{1, 2, 3, 4}));
     EXPECT_EQ(cards.size(), 36u);
+}
+
+// The others learn the card of a move from the server's own game, whatever
+// card the mover claims: a move travels as "hhod", the slot and its card.
+TEST_F(DealtTable, AMoveReachesTheOthersWithTheCardOfItsSlot) {
+    ASSERT_FALSE(relay.frame(1, framed("hbegin", 1)).sends.isEmpty());
+    const int role = relay.awaitedRole();
+    const QByteArray move = legalMove(relay);
+    ASSERT_TRUE(move.startsWith("hhod"));
+    QByteArray claimed = move.left(6) + "6\xEF"; // another card than the slot's
+    const auto effects = relay.frame(role, framed(claimed, role));
+    ASSERT_EQ(receivers(effects), allBut(role));
+    for (const auto &out : effects.sends)
+        EXPECT_EQ(out.bytes, framed(move, role));
+    EXPECT_EQ(move.mid(6, 2), QByteArray::fromStdString(quarn::kOpeningCard.Bytes()));
 }
 
 TEST(TableRelayDeal, TheServersGameHoldsTheDealtBlocksAndOpensWithTheNineOfDiamonds) {

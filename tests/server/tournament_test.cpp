@@ -40,8 +40,11 @@ class HandModel {
         const int seat = game.ToMove;
         for (int slot = 1; slot <= game.CardCount[seat]; ++slot)
             if (quarn::IsPlayable(game, game.Hands[seat][slot].card)) {
+                const QByteArray card =
+                    QByteArray::fromStdString(game.Hands[seat][slot].card.Bytes());
                 quarn::MoveSeat(game, seat, slot, quarn::Announce::No);
-                return "hhod" + QByteArray::number(slot).rightJustified(2, '0');
+                // As the others get it: the slot and its card.
+                return "hhod" + QByteArray::number(slot).rightJustified(2, '0') + card;
             }
         quarn::MoveSeat(game, seat, 0, quarn::Announce::No);
         return "hpass0";
@@ -96,13 +99,24 @@ class Tournament : public ServiceTest {
             ASSERT_TRUE(clients.back()->connected());
             clients.back()->send(connectFrame(role, tokens[role - 1]));
         }
-        for (auto &c : clients) {
-            const QByteArray got = c->receive(109);
+        // Each gets its own block (5 - role) and the nine of diamonds; the
+        // rest is masked. The four own blocks make the hand's deck.
+        deal = QByteArray(109, '?');
+        deal[0] = 'b';
+        const QByteArray nine = QByteArray::fromStdString(quarn::kOpeningCard.Bytes());
+        for (int role = 1; role <= 4; ++role) {
+            const QByteArray got = of(role).receive(109);
             ASSERT_EQ(got.size(), 109);
             EXPECT_EQ(got[0], 'b');
-            if (deal.isEmpty())
-                deal = got;
-            EXPECT_EQ(got, deal);
+            for (int i = 0; i < 36; ++i) {
+                const QByteArray code = got.mid(1 + 2 * i, 2);
+                if (i / 9 == 4 - role) {
+                    deal.replace(1 + 2 * i, 2, code);
+                    deal[73 + i] = got[73 + i];
+                } else if (code != nine) {
+                    EXPECT_EQ(code + got[73 + i], "??0") << "role " << role << " sees " << i;
+                }
+            }
         }
         model = std::make_unique<HandModel>(deal);
         ASSERT_TRUE(model->valid);
