@@ -2,6 +2,8 @@
 
 #include "server/Lobby.h"
 
+#include <algorithm>
+
 namespace server {
 namespace {
 
@@ -302,7 +304,8 @@ void GameServer::armClock(int table) {
     }
     if (t.relay->turn() != t.clockTurn) {
         t.clockTurn = t.relay->turn();
-        t.clock->start(moveDeadlineMs_);
+        t.clock->start(t.relay->awaitingSettlement() ? std::min(kSettlementWaitMs, moveDeadlineMs_)
+                                                     : moveDeadlineMs_);
     }
 }
 

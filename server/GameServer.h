@@ -58,6 +58,9 @@ class GameServer : public QObject {
     static constexpr int kNotesPerGame = 20;
     // A connection closed at the game's end that has not drained by then is aborted.
     static constexpr int kCloseGraceMs = 2'000;
+    // How long the leader may take to send "hitogs" once the hand ended
+    // (the server has settled already) before the server sends it itself.
+    static constexpr int kSettlementWaitMs = 10'000;
 
   private:
     struct Table {

@@ -185,6 +185,7 @@ TableRelay::Effects TableRelay::join(int role) {
         effects.dealt = true;
         playing_ = true;
         settled_ = false;
+        settlementPassed_ = false;
         lastChatMs_ = {};
         nextTurn();
     }
@@ -213,6 +214,7 @@ TableRelay::Effects TableRelay::endGame(Effects effects) {
     present_ = {};
     playing_ = false;
     settled_ = false;
+    settlementPassed_ = false;
     return effects;
 }
 
@@ -222,9 +224,11 @@ bool TableRelay::applyMove(int role, const QByteArray &frame) {
     if (frame.startsWith("hbegin"))
         return role == 1 && quarn::StartHand(game_);
     if (frame.startsWith("hitogs")) {
-        if (role != 1 || !quarn::SettleHand(game_))
+        // The server settled when the hand ended; the leader's settlement
+        // only shows it to the others.
+        if (role != 1 || !settled_ || settlementPassed_)
             return false;
-        settled_ = true;
+        settlementPassed_ = true;
         return true;
     }
     const bool toMove = game_.HandInPlay() && game_.ToMove == seat;
@@ -262,7 +266,7 @@ TableRelay::Effects TableRelay::scoresClaimed(int role, const QByteArray &payloa
         effects.notes += noteOf(role, "sent scores; only the leader does: ignored");
         return effects;
     }
-    if (!settled_) {
+    if (!settlementPassed_) {
         effects.notes += noteOf(role, "sent scores before the settlement: ignored");
         return effects;
     }
@@ -309,15 +313,30 @@ TableRelay::Effects TableRelay::frame(int role, const QByteArray &frame) {
     }
     toOthers(effects, role, relayed);
     nextTurn();
-    if (frame.startsWith("hitogs"))
-        effects.scores = settledScores();
+    if (game_.ToMove == quarn::kHandEnded)
+        settle(effects);
     return effects;
+}
+
+void TableRelay::settle(Effects &effects) {
+    if (!quarn::SettleHand(game_))
+        return;
+    settled_ = true;
+    effects.scores = settledScores();
 }
 
 TableRelay::Effects TableRelay::clockRanOut() {
     Effects effects;
     if (!playing_)
         return effects;
+    if (awaitingSettlement()) {
+        // The leader kept the settlement back: the server shows its own.
+        effects.notes += noteOf(1, "sent no settlement in time: the server sends it");
+        for (int r = 1; r <= kRoles; ++r)
+            if (present_[size_t(r - 1)])
+                effects.sends.append({r, frameOf("hitogs", '0')});
+        return endGame(effects);
+    }
     if (settled_) {
         effects.notes += noteOf(1, "sent no scores after the settlement: the game ends");
         return endGame(effects);
@@ -342,6 +361,7 @@ TableRelay::Effects TableRelay::leave(int role) {
     present_ = {};
     playing_ = false;
     settled_ = false;
+    settlementPassed_ = false;
     return effects;
 }
 

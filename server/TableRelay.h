@@ -82,10 +82,14 @@ class TableRelay {
     Effects frame(int role, const QByteArray &frame);
     Effects leave(int role);
     // The server's clock for the awaited action ran out: during the hand the
-    // awaited role loses by time; after the settlement the game just ends.
+    // awaited role loses by time; while the leader's settlement is awaited the
+    // server sends "hitogs" itself, then "e"; after it the game just ends.
     Effects clockRanOut();
 
     bool playing() const { return playing_; }
+    // The hand has ended and the server has settled it (the standings are
+    // written); the leader's "hitogs" has not been passed on yet.
+    bool awaitingSettlement() const { return playing_ && settled_ && !settlementPassed_; }
     bool joined(int role) const { return role >= 1 && role <= kRoles && present_[role - 1]; }
     // The role whose action the game waits for (the leader to start, the
     // participant to move, the leader to settle and send its scores); 0
@@ -132,6 +136,8 @@ class TableRelay {
     Effects scoresClaimed(int role, const QByteArray &payload);
     std::array<qint64, kRoles> settledScores() const;
     Effects endGame(Effects effects);
+    // The hand has ended: the server settles it at once, into the effects' scores.
+    void settle(Effects &effects);
     void toOthers(Effects &effects, int sender, const QByteArray &bytes) const;
     // The game moved on to the next awaited action: its time starts now.
     void nextTurn();
@@ -144,7 +150,8 @@ class TableRelay {
     std::array<std::optional<qint64>, kRoles> lastChatMs_{};
     std::array<bool, kRoles> present_{};
     bool playing_ = false;
-    bool settled_ = false;
+    bool settled_ = false;          // the server settled the hand (as it ended)
+    bool settlementPassed_ = false; // the leader's "hitogs" went on, or the server's own
     int turn_ = 0;
     quarn::GameState game_;
 };

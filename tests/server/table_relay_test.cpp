@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <optional>
 #include <set>
 
 using server::TableRelay;
@@ -70,7 +72,8 @@ class DealtTable : public testing::Test {
         ASSERT_TRUE(effects.dealt);
         deal = effects.sends;
     }
-    // Sends the awaited participant's legal moves until the hand has ended.
+    // Sends the awaited participant's legal moves until the hand has ended;
+    // the move that ends it brings the server's settlement.
     void playToTheEnd() {
         while (relay.game().HandInPlay()) {
             const int role = relay.awaitedRole();
@@ -79,11 +82,14 @@ class DealtTable : public testing::Test {
             ASSERT_EQ(receivers(effects), allBut(role)) << f.left(6).constData();
             for (const auto &out : effects.sends)
                 EXPECT_EQ(out.bytes, f);
+            ASSERT_EQ(bool(effects.scores), !relay.game().HandInPlay());
+            settledAtEnd = effects.scores;
         }
     }
     qint64 nowMs = 1'000'000; // the server's clock, moved by the tests
     TableRelay relay{TableRelay::shuffledDeck, [this] { return nowMs; }};
     QList<TableRelay::Output> deal;
+    std::optional<std::array<qint64, 4>> settledAtEnd;
 };
 
 // Each role's deal holds its own block of nine cards and the nine of
@@ -177,10 +183,13 @@ TEST_F(DealtTable, AWholeHandIsRelayedAndSettledByTheServer) {
     playToTheEnd();
     const QByteArray chat = framed("sGG", 3);
     EXPECT_EQ(receivers(relay.frame(3, chat)), allBut(3));
+    // Settled by the server as the hand ended; the leader's "hitogs" only shows it, once.
+    ASSERT_TRUE(settledAtEnd);
     const auto settlement = relay.frame(1, framed("hitogs", 1));
     EXPECT_EQ(receivers(settlement), allBut(1));
-    ASSERT_TRUE(settlement.scores);
-    const auto scores = *settlement.scores;
+    EXPECT_FALSE(settlement.scores);
+    EXPECT_TRUE(relay.frame(1, framed("hitogs", 1)).sends.isEmpty());
+    const auto scores = *settledAtEnd;
     EXPECT_EQ(scores[0] + scores[1] + scores[2] + scores[3], 0);
     for (int role = 1; role <= 4; ++role)
         EXPECT_EQ(scores[size_t(role - 1)], relay.game().Score[TableRelay::seatOfRole(role)]);
@@ -277,8 +286,9 @@ TEST_F(DealtTable, ScoresOfTheLeaderThatDisagreeOrComeEarlyAreIgnored) {
         EXPECT_FALSE(early.notes.isEmpty());
     }
     playToTheEnd();
-    const auto settlement = relay.frame(1, framed("hitogs", 1));
-    ASSERT_TRUE(settlement.scores);
+    // Before the leader's settlement went on: still ignored.
+    EXPECT_FALSE(relay.frame(1, forged).over);
+    ASSERT_FALSE(relay.frame(1, framed("hitogs", 1)).sends.isEmpty());
     // After it: the game ends, the forged scores are noted and go nowhere.
     const auto end = relay.frame(1, forged);
     EXPECT_TRUE(end.over);
@@ -362,12 +372,15 @@ TEST_F(DealtTable, ChatGoesOnAtMostOnceASecondPerRole) {
 TEST_F(DealtTable, WhenTheServersClockRunsOutTheAwaitedRoleLosesByTime) {
     struct Case {
         const char *when;
-        int moves; // legal moves after the start; -1: not started
-        bool settled;
+        int moves;         // legal moves after the start; -1: not started
+        bool settled;      // the leader sent "hitogs"
+        bool leaderSilent; // the hand ended, the leader sent nothing
     };
     for (const Case c :
-         {Case{"before the start", -1, false}, Case{"on the first move", 0, false},
-          Case{"later in the hand", 3, false}, Case{"after the settlement", 1000, true}}) {
+         {Case{"before the start", -1, false, false}, Case{"on the first move", 0, false, false},
+          Case{"later in the hand", 3, false, false},
+          Case{"the leader silent at the hand's end", 1000, false, true},
+          Case{"after the settlement", 1000, true, false}}) {
         TableRelay table{TableRelay::shuffledDeck};
         for (int role = 1; role <= 4; ++role)
             table.join(role);
@@ -376,22 +389,29 @@ TEST_F(DealtTable, WhenTheServersClockRunsOutTheAwaitedRoleLosesByTime) {
         for (int i = 0; i < c.moves && table.game().HandInPlay(); ++i)
             table.frame(table.awaitedRole(), framed(legalMove(table), table.awaitedRole()));
         if (c.settled) {
-            ASSERT_TRUE(table.frame(1, framed("hitogs", 1)).scores) << c.when;
+            ASSERT_FALSE(table.frame(1, framed("hitogs", 1)).sends.isEmpty()) << c.when;
         }
         const int awaited = table.awaitedRole();
         const auto effects = table.clockRanOut();
         EXPECT_TRUE(effects.over) << c.when;
         EXPECT_FALSE(table.playing()) << c.when;
-        std::set<int> timedOut, ended;
+        std::set<int> timedOut, ended, settledByServer;
         for (const auto &out : effects.sends) {
-            if (out.bytes.startsWith("TOut")) {
+            if (out.bytes.startsWith("hitogs")) {
+                EXPECT_EQ(out.bytes, framed("hitogs", 0)) << c.when;
+                EXPECT_TRUE(ended.empty()) << "the settlement comes before the end";
+                settledByServer.insert(out.role);
+            } else if (out.bytes.startsWith("TOut")) {
                 EXPECT_EQ(out.bytes, framed("TOut", awaited)) << c.when;
                 timedOut.insert(out.role);
             } else if (out.bytes.startsWith('e')) {
                 ended.insert(out.role);
             }
         }
-        EXPECT_EQ(timedOut, c.settled ? std::set<int>{} : allBut(awaited)) << c.when;
+        const bool handEnded = c.settled || c.leaderSilent;
+        EXPECT_EQ(timedOut, handEnded ? std::set<int>{} : allBut(awaited)) << c.when;
+        const std::set<int> everyone{1, 2, 3, 4};
+        EXPECT_EQ(settledByServer, c.leaderSilent ? everyone : std::set<int>{}) << c.when;
         EXPECT_EQ(ended, (std::set<int>{1, 2, 3, 4})) << c.when;
     }
     TableRelay waiting;

@@ -6,7 +6,9 @@
 #include "rules/Match.h"
 #include "rules/Moves.h"
 
+#include <chrono>
 #include <map>
+#include <thread>
 
 using namespace servertest;
 
@@ -358,6 +360,46 @@ TEST_P(TournamentClock, AParticipantWhoseMoveWasDroppedRunsOutOfTime) {
     for (int role = 1; role <= 4; ++role)
         EXPECT_EQ(standing(role), "$0 0 0$");
     EXPECT_EQ(seatAt(7, 1), "X");
+}
+
+// The server settles the hand as soon as a seat goes out: the standings are
+// written at once, so a leader who lost cannot hold them back by keeping
+// "hitogs" or by leaving.
+TEST_P(Tournament, TheHandIsSettledIntoTheStandingsAsItEnds) {
+    seatAndConnect(3);
+    startAndPlay();
+    ASSERT_EQ(model->game.ToMove, quarn::kHandEnded);
+    ASSERT_TRUE(quarn::SettleHand(model->game));
+    const auto settled = [&] {
+        for (int role = 1; role <= 4; ++role)
+            if (standing(role) != "$" + std::to_string(model->scoreOf(role)) + " 1 " +
+                                      std::to_string(model->scoreOf(role) * 100) + "$")
+                return false;
+        return true;
+    };
+    for (int i = 0; i < 100 && !settled(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_TRUE(settled()) << "written before any \"hitogs\"";
+    clients[0].reset(); // the leader leaves instead of settling
+    for (int r : {2, 3, 4})
+        EXPECT_EQ(of(r).receive(50).left(1), "a") << r;
+    EXPECT_TRUE(settled()) << "kept when the leader leaves";
+}
+
+TEST_P(TournamentClock, ALeaderWhoKeepsTheSettlementBackHasTheServerSendIt) {
+    seatAndConnect(8);
+    startAndPlay();
+    ASSERT_EQ(model->game.ToMove, quarn::kHandEnded);
+    ASSERT_TRUE(quarn::SettleHand(model->game));
+    // The leader stays silent: everyone gets the server's "hitogs", then "e".
+    for (int role = 1; role <= 4; ++role)
+        EXPECT_EQ(of(role).receive(50), frame("hitogs", '0')) << role;
+    expectEnd();
+    for (int role = 1; role <= 4; ++role)
+        EXPECT_EQ(standing(role), "$" + std::to_string(model->scoreOf(role)) + " 1 " +
+                                      std::to_string(model->scoreOf(role) * 100) + "$")
+            << role;
+    EXPECT_EQ(seatAt(8, 1), "X");
 }
 
 TEST_P(Tournament, AParticipantLeavingMidHandEndsTheGameForTheOthers) {
