@@ -68,6 +68,8 @@ void TForm1::hideTableControls() {
 }
 
 bool TForm1::seatFaceUp(int seat) const {
+    if (seat != kPlayerSeat && game_.HandsUnknown)
+        return false; // only stand-ins: the cards are not known here
     return seat == kPlayerSeat || game_.HandsOpen || game_.ToMove == kHandEnded ||
            game_.ToMove == kHandSettled;
 }

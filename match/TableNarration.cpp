@@ -5,6 +5,7 @@
 #include "rules/Match.h"
 #include "rules/Moves.h"
 
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -140,6 +141,25 @@ std::string turnText(const GameState &game) {
     return out;
 }
 
+namespace {
+
+constexpr const char *kCardListMark = "\x01";
+
+// The text up to the card list's place, without the separator before it
+// (blanks, ":" or the full-width colon of the Asian languages).
+std::string withoutCardList(std::string text) {
+    text.erase(std::min(text.find(kCardListMark), text.size()));
+    while (!text.empty() && (text.back() == ' ' || text.back() == ':'))
+        text.pop_back();
+    const std::string wideColon = "\xEF\xBC\x9A";
+    if (text.size() >= wideColon.size() &&
+        text.compare(text.size() - wideColon.size(), wideColon.size(), wideColon) == 0)
+        text.erase(text.size() - wideColon.size());
+    return text;
+}
+
+} // namespace
+
 std::string handEndText(const GameState &game) {
     const int winner = HandWinner(game);
     if (winner == 0)
@@ -148,12 +168,18 @@ std::string handEndText(const GameState &game) {
     for (int seat = 1; seat <= kSeatCount; ++seat) {
         if (seat == winner || game.CardCount[seat] == 0)
             continue;
+        const std::string count = std::to_string(game.CardCount[seat]);
+        if (seat != kPlayerSeat && game.HandsUnknown) {
+            // Only the count: the cards of a hand dealt masked are not known.
+            parts.push_back(withoutCardList(
+                fill(WordEntry::AccCardsLeft, {seatName(game, seat), count, kCardListMark})));
+            continue;
+        }
         std::vector<std::string> cards;
         for (int slot = 1; slot <= game.CardCount[seat]; ++slot)
             cards.push_back(cardName(game.Hands[seat][slot].card));
         parts.push_back(
-            fill(WordEntry::AccCardsLeft,
-                 {seatName(game, seat), std::to_string(game.CardCount[seat]), join(cards, ", ")}));
+            fill(WordEntry::AccCardsLeft, {seatName(game, seat), count, join(cards, ", ")}));
     }
     return join(parts, ". ");
 }

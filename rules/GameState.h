@@ -118,6 +118,9 @@ struct GameState {
     bool MayLeave = false;
     bool InGame = false;
     bool HandsOpen = false;
+    // The other seats' cards are not known (a tournament deals each program
+    // only its own): their hands hold stand-ins and are always shown as backs.
+    bool HandsUnknown = false;
     std::uint8_t PlayerKind = kNewPlayer; // 1..5 club line, 6 new, 7 account, 8 tournament
     std::string PlayerName;               // UTF-8, up to 20 characters padded with blanks
 

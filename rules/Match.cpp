@@ -140,6 +140,7 @@ void NewMatch(GameState &game, const PlayerStanding &standing) {
     game.Score.fill(0);
     game.MayLeave = false;
     game.HandsOpen = false;
+    game.HandsUnknown = false;
     game.MatchHands = 0;
     game.PlayerScore = 0;
     game.PlayerTotal = 0;
@@ -231,7 +232,7 @@ bool EndHand(GameState &game, const Outside &out) {
     view.SetCommandLabel(CommandLabel::TotalOfGame);
     game.ToMove = kHandEnded;
     for (int seat = 1; seat < kSeatCount; ++seat)
-        view.RedrawHand(seat, true);
+        view.RedrawHand(seat, !game.HandsUnknown);
     return true;
 }
 

@@ -23,7 +23,7 @@ struct PlayerStanding {
     std::int32_t score = 0;
 };
 
-// Starts a match: scores 0, MayLeave and HandsOpen false, MatchHands,
+// Starts a match: scores 0, MayLeave, HandsOpen and HandsUnknown false, MatchHands,
 // PlayerScore and PlayerTotal 0, then LoadStanding by game.PlayerKind.
 void NewMatch(GameState &game, const PlayerStanding &standing);
 

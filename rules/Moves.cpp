@@ -20,7 +20,8 @@ int NeighbourTowardsNine(int rank) {
 }
 
 bool FaceUp(const GameState &game, int seat) {
-    return seat == kPlayerSeat || game.HandsOpen || game.ToMove >= kHandEnded;
+    return seat == kPlayerSeat ||
+           (!game.HandsUnknown && (game.HandsOpen || game.ToMove >= kHandEnded));
 }
 
 } // namespace

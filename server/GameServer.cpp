@@ -2,6 +2,8 @@
 
 #include "server/Lobby.h"
 
+#include <algorithm>
+
 namespace server {
 namespace {
 
@@ -144,22 +146,25 @@ void GameServer::readFrom(int table, QTcpSocket *socket) {
         used += TableRelay::kFrameSize;
         const int role = roleOf(table, socket);
         if (role == 0) {
-            const auto announced = TableRelay::connectRole(frame);
-            // Only a role whose lobby seat is taken: nobody plays for a free seat.
-            if (!announced || !lobby_.seat(table, *announced)) {
+            // Only the holder of a taken lobby seat, proven by its token: nobody
+            // plays for a free seat or for somebody else's.
+            if (!admitsRole(table, frame)) {
                 socket->abort(); // not a participant of ours
                 return;
             }
-            dropStaleRole(table, *announced);
-            const TableRelay::Effects effects = t.relay->join(*announced);
+            const int announced = *TableRelay::connectRole(frame);
+            dropStaleRoles(table);
+            const TableRelay::Effects effects = t.relay->join(announced);
             if (effects.refused) {
                 socket->abort();
                 return;
             }
-            t.roles[size_t(*announced - 1)] = socket;
-            t.nicks[size_t(*announced - 1)] = lobby_.seat(table, *announced)->nick;
+            const Participant &holder = *lobby_.seat(table, announced);
+            t.roles[size_t(announced - 1)] = socket;
+            t.nicks[size_t(announced - 1)] = holder.nick;
+            t.tokens[size_t(announced - 1)] = holder.token;
             markAnnounced(socket);
-            lobby_.setConnected(table, *announced, true);
+            lobby_.setConnected(table, announced, true);
             apply(table, effects);
             continue;
         }
@@ -170,16 +175,40 @@ void GameServer::readFrom(int table, QTcpSocket *socket) {
     socket->setProperty(kBuffer, buffer.mid(used));
 }
 
-void GameServer::dropStaleRole(int table, int role) {
+bool GameServer::admitsRole(int table, const QByteArray &frame) const {
+    const auto role = TableRelay::connectRole(frame);
+    if (!role)
+        return false;
+    const auto &seat = lobby_.seat(table, *role);
+    const QByteArray token = TableRelay::connectToken(frame);
+    if (!seat || seat->token.isEmpty() || token.size() != seat->token.size())
+        return false;
+    // Compared in full whatever the first difference, so timing tells nothing.
+    char differs = 0;
+    for (qsizetype i = 0; i < token.size(); ++i)
+        differs |= char(token[i] ^ seat->token[i]);
+    return differs == 0;
+}
+
+void GameServer::dropStaleRoles(int table) {
     Table &t = tables_[size_t(table - 1)];
-    QPointer<QTcpSocket> old = t.roles[size_t(role - 1)];
-    if (!old || t.relay->playing() || t.nicks[size_t(role - 1)] == lobby_.seat(table, role)->nick)
+    if (t.relay->playing())
         return;
-    // The seat was given up and taken by another account since that program
-    // connected: its connection no longer stands for the seat.
-    t.roles[size_t(role - 1)] = nullptr;
-    apply(table, t.relay->leave(role));
-    old->abort();
+    for (int role = 1; role <= kSeatCount; ++role) {
+        QPointer<QTcpSocket> old = t.roles[size_t(role - 1)];
+        const auto &seat = lobby_.seat(table, role);
+        if (!old || (seat && t.nicks[size_t(role - 1)] == seat->nick &&
+                     t.tokens[size_t(role - 1)] == seat->token))
+            continue;
+        // The seat was given up (and perhaps taken again) since that program
+        // connected: its connection no longer stands for the seat.
+        // Its leaving must not free the seat for the holder it no longer stands for.
+        t.roles[size_t(role - 1)] = nullptr;
+        t.nicks[size_t(role - 1)].clear();
+        apply(table, t.relay->leave(role));
+        if (old)
+            old->abort();
+    }
 }
 
 void GameServer::seatFreed(int table, int role) {
@@ -275,7 +304,8 @@ void GameServer::armClock(int table) {
     }
     if (t.relay->turn() != t.clockTurn) {
         t.clockTurn = t.relay->turn();
-        t.clock->start(moveDeadlineMs_);
+        t.clock->start(t.relay->awaitingSettlement() ? std::min(kSettlementWaitMs, moveDeadlineMs_)
+                                                     : moveDeadlineMs_);
     }
 }
 

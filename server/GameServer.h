@@ -58,13 +58,17 @@ class GameServer : public QObject {
     static constexpr int kNotesPerGame = 20;
     // A connection closed at the game's end that has not drained by then is aborted.
     static constexpr int kCloseGraceMs = 2'000;
+    // How long the leader may take to send "hitogs" once the hand ended
+    // (the server has settled already) before the server sends it itself.
+    static constexpr int kSettlementWaitMs = 10'000;
 
   private:
     struct Table {
         std::unique_ptr<QTcpServer> listener;
         std::unique_ptr<TableRelay> relay;
         std::array<QPointer<QTcpSocket>, 4> roles;
-        std::array<QString, 4> nicks; // the lobby seat's nick when its role connected
+        std::array<QString, 4> nicks;     // the lobby seat's nick when its role connected
+        std::array<QByteArray, 4> tokens; // and the seat token it connected with
         std::unique_ptr<QTimer> clock;
         int clockTurn = 0;
         int notesLogged = 0; // in this game
@@ -73,9 +77,12 @@ class GameServer : public QObject {
     void accept(int table);
     void readFrom(int table, QTcpSocket *socket);
     void dropped(int table, QTcpSocket *socket);
-    // Before the deal: closes a role's connection when its lobby seat has
-    // changed hands since it connected, so the seat's new holder can connect.
-    void dropStaleRole(int table, int role);
+    // Before the deal: closes every role's connection whose lobby seat has
+    // changed hands (another nick or another token) since it connected, so
+    // the seat's new holder can connect and nobody is dealt for another.
+    void dropStaleRoles(int table);
+    // The frame announces a role whose lobby seat is taken, with that seat's token.
+    bool admitsRole(int table, const QByteArray &frame) const;
     // The lobby freed the role's seat before the deal: its connection no
     // longer stands for a seat and is closed (its program sees the reset).
     void seatFreed(int table, int role);

@@ -8,6 +8,7 @@
 // While a table's game is on, its seats cannot be changed. Who may change a
 // seat (the session of its account, a participant of the table) is the
 // tournament service's check.
+#include <QByteArray>
 #include <QHostAddress>
 #include <QString>
 
@@ -31,6 +32,7 @@ struct Participant {
     QString ip;             // as the program reported it
     QHostAddress address;   // as the server saw the request
     qint64 takenMs = 0;     // when the seat was taken
+    QByteArray token;       // the seat's game-server token, issued to its taker only
     bool connected = false; // its program is connected to the game server
 };
 

@@ -99,6 +99,16 @@ QByteArray TableRelay::dealMessage(const QByteArray &deck) {
     return message;
 }
 
+QByteArray TableRelay::maskedDeck(const QByteArray &deck, int role) {
+    QByteArray masked = deck;
+    const int own = kRoles - role; // the role's block, counted from 0
+    const QByteArray opening = QByteArray::fromStdString(quarn::kOpeningCard.Bytes());
+    for (int i = 0; i < quarn::kDeckSize && 2 * i + 1 < deck.size(); ++i)
+        if (i / quarn::kCardsPerSeat != own && deck.mid(2 * i, 2) != opening)
+            masked.replace(2 * i, 2, kUnknownCard);
+    return masked;
+}
+
 std::optional<std::array<qint64, TableRelay::kRoles>>
 TableRelay::parseScores(const QByteArray &payload) {
     if (!payload.startsWith('o') || payload.size() < 1 + 5 * kRoles)
@@ -122,6 +132,14 @@ std::optional<int> TableRelay::connectRole(const QByteArray &frame) {
     if (digit < '1' || digit > '4' || frame[kFrameSize - 1] != digit)
         return std::nullopt;
     return digit - '0';
+}
+
+QByteArray TableRelay::connectToken(const QByteArray &frame) {
+    if (frame.size() != kFrameSize)
+        return {};
+    QByteArray token = frame.mid(8, kFrameSize - 9);
+    const qsizetype fill = token.indexOf('#');
+    return fill < 0 ? token : token.left(fill);
 }
 
 bool TableRelay::dealOwnGame(const QByteArray &deck) {
@@ -161,12 +179,13 @@ TableRelay::Effects TableRelay::join(int role) {
             deck = shuffledDeck();
             dealOwnGame(deck);
         }
-        const QByteArray deal = dealMessage(deck);
+        // Each program gets its own nine cards; the others travel masked.
         for (int r = 1; r <= kRoles; ++r)
-            effects.sends.append({r, deal});
+            effects.sends.append({r, dealMessage(maskedDeck(deck, r))});
         effects.dealt = true;
         playing_ = true;
         settled_ = false;
+        settlementPassed_ = false;
         lastChatMs_ = {};
         nextTurn();
     }
@@ -195,6 +214,7 @@ TableRelay::Effects TableRelay::endGame(Effects effects) {
     present_ = {};
     playing_ = false;
     settled_ = false;
+    settlementPassed_ = false;
     return effects;
 }
 
@@ -204,9 +224,11 @@ bool TableRelay::applyMove(int role, const QByteArray &frame) {
     if (frame.startsWith("hbegin"))
         return role == 1 && quarn::StartHand(game_);
     if (frame.startsWith("hitogs")) {
-        if (role != 1 || !quarn::SettleHand(game_))
+        // The server settled when the hand ended; the leader's settlement
+        // only shows it to the others.
+        if (role != 1 || !settled_ || settlementPassed_)
             return false;
-        settled_ = true;
+        settlementPassed_ = true;
         return true;
     }
     const bool toMove = game_.HandInPlay() && game_.ToMove == seat;
@@ -222,6 +244,15 @@ bool TableRelay::applyMove(int role, const QByteArray &frame) {
     return false;
 }
 
+QByteArray TableRelay::relayedMove(int role, const QByteArray &frame) const {
+    const int seat = seatOfRole(role);
+    const int slot = slotOf(frame);
+    if (slot < 1 || slot > game_.CardCount[seat])
+        return frame;
+    const QByteArray card = QByteArray::fromStdString(game_.Hands[seat][slot].card.Bytes());
+    return frameOf(frame.left(6) + card, frame[kFrameSize - 1]);
+}
+
 std::array<qint64, TableRelay::kRoles> TableRelay::settledScores() const {
     std::array<qint64, kRoles> scores{};
     for (int r = 1; r <= kRoles; ++r)
@@ -235,7 +266,7 @@ TableRelay::Effects TableRelay::scoresClaimed(int role, const QByteArray &payloa
         effects.notes += noteOf(role, "sent scores; only the leader does: ignored");
         return effects;
     }
-    if (!settled_) {
+    if (!settlementPassed_) {
         effects.notes += noteOf(role, "sent scores before the settlement: ignored");
         return effects;
     }
@@ -275,21 +306,37 @@ TableRelay::Effects TableRelay::frame(int role, const QByteArray &frame) {
         return scoresClaimed(role, frame.left(kFrameSize - 1));
     if (!frame.startsWith('h'))
         return effects;
+    const QByteArray relayed = frame.startsWith("hhod") ? relayedMove(role, frame) : frame;
     if (!applyMove(role, frame)) {
         effects.notes += noteOf(role, "\"" + payloadOf(frame) + "\" is not its move now: dropped");
         return effects;
     }
-    toOthers(effects, role, frame);
+    toOthers(effects, role, relayed);
     nextTurn();
-    if (frame.startsWith("hitogs"))
-        effects.scores = settledScores();
+    if (game_.ToMove == quarn::kHandEnded)
+        settle(effects);
     return effects;
+}
+
+void TableRelay::settle(Effects &effects) {
+    if (!quarn::SettleHand(game_))
+        return;
+    settled_ = true;
+    effects.scores = settledScores();
 }
 
 TableRelay::Effects TableRelay::clockRanOut() {
     Effects effects;
     if (!playing_)
         return effects;
+    if (awaitingSettlement()) {
+        // The leader kept the settlement back: the server shows its own.
+        effects.notes += noteOf(1, "sent no settlement in time: the server sends it");
+        for (int r = 1; r <= kRoles; ++r)
+            if (present_[size_t(r - 1)])
+                effects.sends.append({r, frameOf("hitogs", '0')});
+        return endGame(effects);
+    }
     if (settled_) {
         effects.notes += noteOf(1, "sent no scores after the settlement: the game ends");
         return endGame(effects);
@@ -314,6 +361,7 @@ TableRelay::Effects TableRelay::leave(int role) {
     present_ = {};
     playing_ = false;
     settled_ = false;
+    settlementPassed_ = false;
     return effects;
 }
 

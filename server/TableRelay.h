@@ -82,10 +82,14 @@ class TableRelay {
     Effects frame(int role, const QByteArray &frame);
     Effects leave(int role);
     // The server's clock for the awaited action ran out: during the hand the
-    // awaited role loses by time; after the settlement the game just ends.
+    // awaited role loses by time; while the leader's settlement is awaited the
+    // server sends "hitogs" itself, then "e"; after it the game just ends.
     Effects clockRanOut();
 
     bool playing() const { return playing_; }
+    // The hand has ended and the server has settled it (the standings are
+    // written); the leader's "hitogs" has not been passed on yet.
+    bool awaitingSettlement() const { return playing_ && settled_ && !settlementPassed_; }
     bool joined(int role) const { return role >= 1 && role <= kRoles && present_[role - 1]; }
     // The role whose action the game waits for (the leader to start, the
     // participant to move, the leader to settle and send its scores); 0
@@ -103,6 +107,12 @@ class TableRelay {
 
     static QByteArray frameOf(const QByteArray &payload, char lastByte);
     static QByteArray dealMessage(const QByteArray &deck);
+    // The deck as role `role` may see it: its own block (5 - role) and the
+    // nine of diamonds (which opens the hand, so everyone sees who starts);
+    // every other card is kUnknownCard.
+    static QByteArray maskedDeck(const QByteArray &deck, int role);
+    // A card nobody but its holder may see: its rank digit in the deal is "0".
+    static constexpr const char *kUnknownCard = "??";
     // A fresh deck from the system's random source.
     static QByteArray shuffledDeck();
     static qint64 steadyClock();
@@ -110,15 +120,24 @@ class TableRelay {
     static std::optional<std::array<qint64, kRoles>> parseScores(const QByteArray &payload);
     // The role a "connect" frame announces, nothing when it is not one.
     static std::optional<int> connectRole(const QByteArray &frame);
+    // The seat token a "connect" frame carries in its spare bytes (after the
+    // role digit, up to the "#" fill); empty when it carries none.
+    static QByteArray connectToken(const QByteArray &frame);
 
   private:
     // Deals the deck into the server's own game; false when it is not a whole deck.
     bool dealOwnGame(const QByteArray &deck);
     // Applies a game frame of the role when the rules allow it now.
     bool applyMove(int role, const QByteArray &frame);
+    // A move as the others get it: "hhod", the slot and the card in it by
+    // the server's own game (hands travel masked, so the others learn the
+    // card from the move; the sender's claim of a card is not trusted).
+    QByteArray relayedMove(int role, const QByteArray &frame) const;
     Effects scoresClaimed(int role, const QByteArray &payload);
     std::array<qint64, kRoles> settledScores() const;
     Effects endGame(Effects effects);
+    // The hand has ended: the server settles it at once, into the effects' scores.
+    void settle(Effects &effects);
     void toOthers(Effects &effects, int sender, const QByteArray &bytes) const;
     // The game moved on to the next awaited action: its time starts now.
     void nextTurn();
@@ -131,7 +150,8 @@ class TableRelay {
     std::array<std::optional<qint64>, kRoles> lastChatMs_{};
     std::array<bool, kRoles> present_{};
     bool playing_ = false;
-    bool settled_ = false;
+    bool settled_ = false;          // the server settled the hand (as it ended)
+    bool settlementPassed_ = false; // the leader's "hitogs" went on, or the server's own
     int turn_ = 0;
     quarn::GameState game_;
 };

@@ -3,9 +3,11 @@
 #include "server/FieldRules.h"
 
 #include <QDateTime>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSqlQuery>
 
+#include <array>
 #include <cmath>
 
 namespace server {
@@ -65,6 +67,14 @@ QString orderColumn(char criterion) {
 const QString kStandings = QStringLiteral(
     "(SELECT nick, score, kon, CASE WHEN kon > 0 THEN "
     "CAST(ROUND(score * 100.0 / kon) AS BIGINT) ELSE 0 END AS rating FROM tour_standings)");
+
+// 128 random bits as 32 hex digits: the proof a game connection gives for
+// its seat. Hex holds neither "ok" nor "is", which the program reads anywhere.
+QByteArray seatToken() {
+    std::array<quint32, 4> words;
+    QRandomGenerator::system()->fillRange(words.data(), words.size());
+    return QByteArray(reinterpret_cast<const char *>(words.data()), sizeof words).toHex();
+}
 
 } // namespace
 
@@ -199,8 +209,13 @@ Reply TourService::seatChange(const ServiceRequest &request, int seat) {
         participant.rating = ratingOf(participant.score, participant.kon);
     }
     q.finish();
-    return lobby_.take(int(*table), seat, participant) == SeatResult::Taken ? statusReply("ok")
-                                                                            : statusReply("is");
+    participant.token = seatToken();
+    if (lobby_.take(int(*table), seat, participant) != SeatResult::Taken)
+        return statusReply("is");
+    // Only the taker learns the token its game connection must show.
+    Reply reply;
+    reply.body = "$ok " + participant.token + '$';
+    return reply;
 }
 
 Reply TourService::freeSeat(const QString &sessionNick, int table, int seat) {

@@ -322,11 +322,16 @@ void TFormTournament::seatClicked(int table, int seat) {
 }
 
 SeatChangeResult TFormTournament::changeSeat(int table, int seat, SeatAction action,
-                                             const TWemClient &who, char requestDigit) {
+                                             const TWemClient &who, char requestDigit,
+                                             std::string *token) {
     if (!services_.post)
         return SeatChangeResult::Failed;
     const auto reply = services_.post(SeatChangeBody(table, seat, action, who, requestDigit));
-    return reply.ok ? ParseSeatChange(reply.value) : SeatChangeResult::Failed;
+    if (!reply.ok)
+        return SeatChangeResult::Failed;
+    if (token)
+        *token = ParseSeatToken(reply.value);
+    return ParseSeatChange(reply.value);
 }
 
 void TFormTournament::freeSeats(int table, const std::vector<int> &seats, char requestDigit) {
@@ -353,7 +358,9 @@ void TFormTournament::TakeSeat(int table, int seat) {
         message(word(WordEntry::TourSameAddress));
         return;
     }
-    if (changeSeat(table, seat, SeatAction::Take, own_) == SeatChangeResult::Done) {
+    std::string token;
+    if (changeSeat(table, seat, SeatAction::Take, own_, kSeatChangeNormal, &token) ==
+        SeatChangeResult::Done) {
         held_ = {table, seat};
         PlayerStanding standing;
         standing.name = own_.Nick;
@@ -362,7 +369,7 @@ void TFormTournament::TakeSeat(int table, int seat) {
         standing.rating = own_.Rating;
         connection_.SetStanding(standing);
         connection_.SetRoleNames([this, table] { return namesAtTable(table); });
-        connection_.Connect(table, seat);
+        connection_.Connect(table, seat, token);
     } else {
         play(kSoundRefused);
     }

@@ -78,8 +78,10 @@ class TFormTournament : public TWemAuxForm {
     void showServerState(bool infoRead, const QString &message);
     void seatClicked(int table, int seat);
     bool sameAddressAtTable(int table, int seat);
+    // token: where a taken seat's game-server token goes.
     SeatChangeResult changeSeat(int table, int seat, SeatAction action, const TWemClient &who,
-                                char requestDigit = kSeatChangeNormal);
+                                char requestDigit = kSeatChangeNormal,
+                                std::string *token = nullptr);
     void freeSeats(int table, const std::vector<int> &seats, char requestDigit);
     void dealArriving(bool firstDeal);
     RoleNames namesAtTable(int table);

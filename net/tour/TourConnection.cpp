@@ -50,12 +50,13 @@ bool TourConnection::ClockRunning() const {
 
 // ---- The seat and the connection ---------------------------------------------
 
-void TourConnection::Connect(int table, int role) {
+void TourConnection::Connect(int table, int role, const std::string &seatToken) {
     closeSocket();
     stopClock();
     reader_.Reset();
     table_ = table;
     role_ = role;
+    seatToken_ = seatToken;
     state_ = kConnecting;
     errorFlag_ = false;
     socket_ = new QTcpSocket(this);
@@ -70,7 +71,7 @@ void TourConnection::connected() {
     if (state_ != kConnecting)
         return;
     socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    send(ConnectPayload(role_));
+    send(ConnectPayload(role_, seatToken_));
     state_ = kAnnounced;
     game_.HandNumber = 0;
 }
@@ -147,8 +148,8 @@ void TourConnection::handle(const TourMessage &message) {
         return;
     case TourKind::Move: {
         const int seat = game_.ToMove;
-        const int slot = message.slot;
-        if (!game_.HandInPlay() || slot < 1 || slot > game_.CardCount[seat] ||
+        const int slot = game_.HandInPlay() ? slotOfMove(seat, message) : 0;
+        if (slot < 1 || slot > game_.CardCount[seat] ||
             !IsPlayable(game_, game_.Hands[seat][slot].card))
             return; // dropped
         const TStr2 card = game_.Hands[seat][slot].card;
@@ -188,6 +189,14 @@ void TourConnection::handle(const TourMessage &message) {
     }
 }
 
+int TourConnection::slotOfMove(int seat, const TourMessage &move) {
+    if (move.card.IsEmpty())
+        return move.slot; // a server that passes moves on as sent
+    if (game_.HandsUnknown && seat != kPlayerSeat)
+        TakeIntoHiddenHand(game_, seat, move.card);
+    return SlotOf(game_.Hands[seat], move.card, game_.CardCount[seat]);
+}
+
 void TourConnection::applied(bool changed) {
     if (!changed)
         return;
@@ -197,8 +206,13 @@ void TourConnection::applied(bool changed) {
 }
 
 void TourConnection::takeDeal(const Deck &serverDeck) {
-    const Deck deck = LocalDeck(serverDeck, role_);
-    if (!IsCompleteDeck(deck) || state_ == kGameOver || state_ == kNoSeat)
+    Deck deck = LocalDeck(serverDeck, role_);
+    // The own hand (seat 4) must be known; the others' may be masked.
+    for (int i = 1; i <= kCardsPerSeat; ++i)
+        if (deck[(kPlayerSeat - 1) * kCardsPerSeat + i].card == kUnknownCard)
+            return;
+    const bool masked = !IsCompleteDeck(deck);
+    if (!FillUnknownCards(deck) || state_ == kGameOver || state_ == kNoSeat)
         return;
     const bool firstDeal = game_.HandNumber == 0;
     game_.Tournament = true;
@@ -209,6 +223,7 @@ void TourConnection::takeDeal(const Deck &serverDeck) {
     emit dealArriving(firstDeal);
     if (firstDeal)
         NewMatch(game_, standing_);
+    game_.HandsUnknown = masked;
     for (int role = 1; role <= kRoleCount; ++role)
         if (!names_[std::size_t(role)].empty())
             game_.SeatName[LocalSeat(role_, role)] = names_[std::size_t(role)];
@@ -352,8 +367,8 @@ void TourConnection::AnnounceStart() {
     holdClockForOwnMove();
 }
 
-void TourConnection::AnnounceMove(int, int slot, TStr2) {
-    send(MovePayload(slot));
+void TourConnection::AnnounceMove(int, int slot, TStr2 card) {
+    send(MovePayload(slot, card));
     holdClockForOwnMove();
 }
 

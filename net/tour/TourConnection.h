@@ -64,8 +64,9 @@ class TourConnection : public QObject, public Announcer {
     // Asked at every deal for the nicks of the four roles.
     void SetRoleNames(std::function<RoleNames()> names) { roleNames_ = std::move(names); }
 
-    // Connect (table t, role d): state 1, a TCP connection to base port + t.
-    void Connect(int table, int role);
+    // Connect (table t, role d): state 1, a TCP connection to base port + t;
+    // "connect" carries the seat token the lobby issued for the seat.
+    void Connect(int table, int role, const std::string &seatToken = {});
     // The lobby's leave command: "disA", the connection closed, state 0.
     void LeaveSeat();
     // Leaving the match (the connection closes and the clock stops).
@@ -135,6 +136,9 @@ class TourConnection : public QObject, public Announcer {
     void readServer();
     void handle(const TourMessage &message);
     void takeDeal(const Deck &serverDeck);
+    // The slot of a received move: by the card it carries (brought into the
+    // seat's hand first when that hand holds stand-ins), else by its slot.
+    int slotOfMove(int seat, const TourMessage &move);
     void applied(bool changed);
     void participantLeft(int role);
     void participantTimedOut(int role);
@@ -168,6 +172,7 @@ class TourConnection : public QObject, public Announcer {
     int state_ = kNoSeat;
     int role_ = 0;
     int table_ = 0;
+    std::string seatToken_;
     int clock_ = 0;
     int timerSeat_ = 0;
     bool errorFlag_ = false;

@@ -3,6 +3,7 @@
 #include "net/lan/LanProtocol.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace quarn::tour {
 
@@ -17,14 +18,16 @@ std::string Frame(std::string_view payload, int role) {
     return frame;
 }
 
-std::string ConnectPayload(int role) {
-    return std::string(kConnect) + static_cast<char>('0' + role % 10);
+std::string ConnectPayload(int role, std::string_view token) {
+    const std::size_t spare = kFrameLength - 1 - kConnect.size() - 1;
+    return std::string(kConnect) + static_cast<char>('0' + role % 10) +
+           std::string(token.substr(0, spare));
 }
 
-std::string MovePayload(int slot) {
+std::string MovePayload(int slot, TStr2 card) {
     char digits[8];
     std::snprintf(digits, sizeof digits, "%02d", slot % 100);
-    return std::string(kMove) + digits;
+    return std::string(kMove) + digits + (card.IsEmpty() ? std::string() : card.Bytes());
 }
 
 std::string ScoresPayload(const RoleScores &scores) {
@@ -76,6 +79,51 @@ Deck LocalDeck(const Deck &serverDeck, int ownRole) {
             local[to + i] = serverDeck[from + i];
     }
     return local;
+}
+
+bool FillUnknownCards(Deck &deck) {
+    std::array<bool, kDeckSize + 1> shown{};
+    for (int i = 1; i <= kDeckSize; ++i) {
+        if (deck[i].card == kUnknownCard)
+            continue;
+        const int number = CardNumber(deck[i].card);
+        if (number == 0 || shown[number])
+            return false;
+        shown[number] = true;
+    }
+    Deck filled = deck;
+    int next = 1;
+    for (int i = 1; i <= kDeckSize; ++i) {
+        if (filled[i].card != kUnknownCard)
+            continue;
+        while (shown[next])
+            ++next;
+        const TStr2 card = CardFromNumber(next++);
+        filled[i] = {card, static_cast<std::uint8_t>(ParseCard(card)->rank)};
+    }
+    if (!IsCompleteDeck(filled))
+        return false;
+    deck = filled;
+    return true;
+}
+
+bool TakeIntoHiddenHand(GameState &game, int seat, TStr2 card) {
+    if (seat < 1 || seat > kSeatCount || seat == kPlayerSeat || game.CardCount[seat] == 0)
+        return false;
+    if (SlotOf(game.Hands[seat], card, game.CardCount[seat]) != 0)
+        return true;
+    for (int other = 1; other <= kSeatCount; ++other) {
+        if (other == seat || other == kPlayerSeat)
+            continue;
+        const int at = SlotOf(game.Hands[other], card, game.CardCount[other]);
+        if (at == 0)
+            continue;
+        std::swap(game.Hands[seat][1], game.Hands[other][at]);
+        SortHand(game.Hands[seat]);
+        SortHand(game.Hands[other]);
+        return true;
+    }
+    return false;
 }
 
 RoleScores ScoresByRole(const std::array<std::int32_t, kSeatCount + 1> &seatScores, int ownRole) {

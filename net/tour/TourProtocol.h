@@ -7,11 +7,16 @@
 // 50th. The one exception is the server's deal, which has the layout of the
 // local network deal ("b", 36 card codes, their 36 rank digits; 109 bytes).
 //
-// The program sends "connect" + role, "hbegin", "hhod" + slot, "hpass0",
+// The program sends "connect" + role + seat token, "hbegin", "hhod" + slot + card, "hpass0",
 // "hitogs", "o" + four scores, "s" + text, "TOut" and "disA". The server
 // passes a participant's game, chat and "TOut" frames on to the other three
 // and adds the deal, "e" (the table's game is over) and "a" (a participant
 // left; its role is the sixth character).
+//
+// The deal gives each program only its own nine cards and the nine of
+// diamonds (it opens the hand, so all see who starts); every other card is
+// kUnknownCard with the rank digit "0". A move the server passes on carries
+// the card of its slot, so the others can show it.
 
 #include <array>
 #include <cstdint>
@@ -19,6 +24,7 @@
 #include <string_view>
 
 #include "rules/Deck.h"
+#include "rules/GameState.h"
 
 namespace quarn::tour {
 
@@ -27,6 +33,8 @@ inline constexpr int kRoleCount = 4;
 inline constexpr int kLeaderRole = 1;
 inline constexpr int kTableCount = 10;
 inline constexpr char kFrameFill = '#';
+// A card of another program's hand in the deal.
+inline constexpr TStr2 kUnknownCard{'?', '?'};
 
 // Payloads of the program's messages.
 inline constexpr std::string_view kConnect = "connect";
@@ -52,9 +60,11 @@ std::string Frame(std::string_view payload, int role);
 
 // ---- Payloads ----------------------------------------------------------------
 
-std::string ConnectPayload(int role);
-// slot 1..9, two digits with a leading zero.
-std::string MovePayload(int slot);
+// "connect", the role digit and the seat token the lobby issued for the seat
+// (cut to the frame's 41 spare characters).
+std::string ConnectPayload(int role, std::string_view token = {});
+// slot 1..9, two digits with a leading zero, then the card's two bytes.
+std::string MovePayload(int slot, TStr2 card = kEmptyCard);
 // "o" and the scores of roles 1..4, each right-aligned in five characters.
 std::string ScoresPayload(const RoleScores &scores);
 // text: code page 1251 bytes (at most the chat line's 15 characters).
@@ -76,6 +86,16 @@ int DeckBlockOfRole(int role);
 // role goes to that role's local seat, so the rules' block deal gives every
 // seat its own cards.
 Deck LocalDeck(const Deck &serverDeck, int ownRole);
+// The deck of a masked deal made whole: every kUnknownCard becomes one of
+// the cards nobody was shown, in card order. These stand-ins are never shown
+// (their seats' hands are unknown). False, and the deck unchanged, when the
+// known cards are not distinct or not a whole deck with the stand-ins.
+bool FillUnknownCards(Deck &deck);
+// A masked hand's card has been played: the seat's stand-ins are made to hold
+// it, swapping it with a stand-in of the seat from another hidden hand (never
+// the own seat 4). False when no hidden hand holds it (it is the own or on
+// the table): the move does not fit this table.
+bool TakeIntoHiddenHand(GameState &game, int seat, TStr2 card);
 // The scores by role from the local seats' scores (index 1..4) of ownRole.
 RoleScores ScoresByRole(const std::array<std::int32_t, kSeatCount + 1> &seatScores, int ownRole);
 

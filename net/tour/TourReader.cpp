@@ -1,7 +1,6 @@
 #include "net/tour/TourReader.h"
 
 #include "net/lan/LanProtocol.h"
-#include "net/lan/LanReader.h"
 #include "net/tour/TourProtocol.h"
 
 #include <charconv>
@@ -17,16 +16,40 @@ int RoleDigit(char c) {
     return c >= '1' && c <= '4' ? c - '0' : 0;
 }
 
-// The local network's reader knows the deal's layout; a deal read on its own
-// gives its deck when it is a whole, complete one.
+// The deal: "b", 36 card codes, their 36 rank digits (the local network's
+// layout). A card of another hand may be masked: kUnknownCard with the digit
+// "0". The known cards must be distinct, and nine of them at least (a
+// program's own hand).
 bool ReadDeal(std::string_view bytes, Deck &deck) {
-    lan::LanReader reader(lan::LanSide::Client);
-    for (const lan::LanMessage &m : reader.Feed(bytes))
-        if (m.kind == lan::LanKind::Deal) {
-            deck = m.deck;
-            return true;
+    if (bytes.size() != std::size_t(lan::kDealLength) || bytes.front() != 'b')
+        return false;
+    constexpr std::size_t kDigits = 1 + 2 * kDeckSize;
+    Deck read{};
+    int known = 0;
+    for (int i = 1; i <= kDeckSize; ++i) {
+        const TStr2 card{bytes[std::size_t(2 * i - 1)], bytes[std::size_t(2 * i)]};
+        const char digit = bytes[kDigits + std::size_t(i - 1)];
+        if (card == kUnknownCard && digit == '0') {
+            read[i] = {kUnknownCard, kNoRank};
+            continue;
         }
-    return false;
+        const auto parsed = ParseCard(card);
+        if (!parsed || digit != '0' + parsed->rank)
+            return false;
+        read[i] = {card, static_cast<std::uint8_t>(parsed->rank)};
+        ++known;
+    }
+    Deck whole = read;
+    if (known < kCardsPerSeat || !FillUnknownCards(whole))
+        return false;
+    deck = read;
+    return true;
+}
+
+// The card a passed-on move carries after its slot; empty when none.
+TStr2 MoveCard(std::string_view frame) {
+    const TStr2 card{frame.size() > 7 ? frame[6] : '#', frame.size() > 7 ? frame[7] : '#'};
+    return ParseCard(card) ? card : kEmptyCard;
 }
 
 int Slot(std::string_view frame) {
@@ -75,6 +98,7 @@ TourMessage TourReader::Decode(std::string_view message) {
     } else if (StartsWith(payload, kMove)) {
         m.kind = TourKind::Move;
         m.slot = Slot(payload);
+        m.card = MoveCard(payload);
     } else if (StartsWith(payload, kPass)) {
         m.kind = TourKind::Pass;
     } else if (StartsWith(payload, kSettle)) {

@@ -26,7 +26,7 @@ namespace quarn::tour {
 enum class TourKind {
     Deal,       // "b": the deck of the table's hand
     Begin,      // "hbegin"
-    Move,       // "hhod" + slot
+    Move,       // "hhod" + slot (+ card)
     Pass,       // "hpass0"
     Settlement, // "hitogs"
     Chat,       // "s" + text up to the first "#"
@@ -45,9 +45,10 @@ struct TourMessage {
     // Chat, TimeOut, Connect and every frame: the sender's role digit (50th
     // byte); Left: the sixth byte. 0 when it is not a digit 1..4.
     int role = 0;
-    int slot = 0;                         // Move: the two digits, 0 when they are not digits
-    std::string text;                     // Chat: code page 1251 bytes before the first "#"
-    Deck deck{};                          // Deal: the complete deck in the server's order
+    int slot = 0;            // Move: the two digits, 0 when they are not digits
+    TStr2 card = kEmptyCard; // Move: the card after the slot, empty when none
+    std::string text;        // Chat: code page 1251 bytes before the first "#"
+    Deck deck{}; // Deal: the deck in the server's order, other hands' cards kUnknownCard
     std::array<std::int32_t, 5> scores{}; // Scores: by role 1..4
 };
 

@@ -2,6 +2,8 @@
 
 #include "web/ReplyScan.h"
 
+#include <cctype>
+
 namespace quarn::tour {
 namespace {
 
@@ -153,6 +155,19 @@ SeatChangeResult ParseSeatChange(std::string_view reply) {
     if (web::hasStatusWord(reply, "ok"))
         return SeatChangeResult::Done;
     return SeatChangeResult::Failed;
+}
+
+std::string ParseSeatToken(std::string_view reply) {
+    const auto record = web::firstRecord(reply);
+    if (!record)
+        return {};
+    const auto fields = web::splitFields(*record, ' ');
+    if (fields.size() < 2 || fields[1].empty() || fields[1].size() > 40)
+        return {};
+    for (char c : fields[1])
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            return {};
+    return std::string(fields[1]);
 }
 
 std::optional<TWemClient> ParseSeatReader(std::string_view reply) {

@@ -43,6 +43,9 @@ std::optional<ServerInfo> ParseServerInfo(std::string_view reply);
 // "ok" takes effect; "is" (also with "ok") is a refusal; anything else failed.
 enum class SeatChangeResult { Done, Refused, Failed };
 SeatChangeResult ParseSeatChange(std::string_view reply);
+// The seat token of a taken seat's reply ("$ok <token>$"): letters and digits
+// only, empty when the reply holds none.
+std::string ParseSeatToken(std::string_view reply);
 
 std::optional<TWemClient> ParseSeatReader(std::string_view reply);
 

@@ -181,6 +181,23 @@ TEST(TableNarrationTest, TurnsMovesAndTheEndOfAHand) {
     EXPECT_EQ(end.rfind("PC (right) has no cards left and wins the hand", 0), 0u) << end;
     EXPECT_NE(end.find("PC (left) keeps 1 cards"), std::string::npos) << end;
     EXPECT_EQ(settledText(game, 3, 14), "PC (right) takes the bank of 14 points");
+
+    // Hands dealt masked hold stand-ins: only their counts are told, in
+    // every language; the own cards are still named.
+    game.HandsUnknown = true;
+    game.CardCount[4] = 1;
+    for (int lang : {int(English), int(Russian), int(Japanese)}) {
+        setLanguage(lang);
+        const std::string own = cardName(game.Hands[4][1].card);
+        const std::string masked = handEndText(game);
+        EXPECT_EQ(masked.find(cardName(game.Hands[1][1].card)), std::string::npos) << masked;
+        EXPECT_EQ(masked.find(cardName(game.Hands[2][2].card)), std::string::npos) << masked;
+        EXPECT_NE(masked.find(own), std::string::npos) << masked;
+    }
+    setLanguage(English);
+    EXPECT_NE(handEndText(game).find("PC (left) keeps 1 cards. PC (opposite) keeps 2 cards."),
+              std::string::npos)
+        << handEndText(game);
     setLanguage(before);
 }
 

@@ -98,6 +98,25 @@ inline std::string seatNewAccount(const std::string &baseUrl, const std::string 
     return program.post("/tour.php", seatChangeBody(table, seat, 1, nick)).body;
 }
 
+// The game-server token of a taken seat's reply "$ok <token>$"; empty for any other reply.
+inline std::string seatToken(const std::string &reply) {
+    if (reply.rfind("$ok ", 0) != 0 || reply.size() < 6 || reply.back() != '$')
+        return {};
+    return reply.substr(4, reply.size() - 5);
+}
+
+// A seat taken: "$ok" with a token of 32 hex digits.
+inline bool seatTaken(const std::string &reply) {
+    const std::string token = seatToken(reply);
+    return token.size() == 32 && token.find_first_not_of("0123456789abcdef") == std::string::npos;
+}
+
+// The "connect" frame of a role with a seat token in its spare bytes.
+inline QByteArray connectFrame(int role, const std::string &token) {
+    return frame("connect" + QByteArray::number(role) + QByteArray::fromStdString(token),
+                 char('0' + role));
+}
+
 // The program reads "ok" and "is" anywhere in a reply as success or "nick taken".
 inline bool holdsStatusWord(const std::string &reply) {
     return reply.find("ok") != std::string::npos || reply.find("is") != std::string::npos;

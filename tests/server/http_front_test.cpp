@@ -130,9 +130,10 @@ TEST_F(HttpFront, RandomBodiesAndBytesNeverBringItDown) {
     }
     HttpClient fresh(server->baseUrl());
     EXPECT_EQ(fresh.post("/stat.php", "gid=46").status, 200);
-    ASSERT_EQ(seatNewAccount(server->baseUrl(), "Zed", 1, 1), "$ok$");
+    const std::string token = seatToken(seatNewAccount(server->baseUrl(), "Zed", 1, 1));
+    ASSERT_FALSE(token.empty());
     GameClient player(quint16(server->gameBase() + 1));
-    player.send(frame("connect1", '1'));
+    player.send(connectFrame(1, token));
     EXPECT_FALSE(player.closedByServer(300));
 }
 

@@ -255,8 +255,9 @@ TEST_F(Connections, UnannouncedGameConnectionsAreBounded) {
     GameClient player(table1, "127.0.0.4");
     EXPECT_TRUE(silent.front()->closedByServer());
     // A connection that announces itself (for a taken seat) no longer counts.
-    ASSERT_EQ(seatNewAccount(server->baseUrl(), "Ann", 1, 1), "$ok$");
-    player.send(frame("connect1", '1'));
+    const std::string token = seatToken(seatNewAccount(server->baseUrl(), "Ann", 1, 1));
+    ASSERT_FALSE(token.empty());
+    player.send(connectFrame(1, token));
     EXPECT_FALSE(player.closedByServer(300));
 }
 

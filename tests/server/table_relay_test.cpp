@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <optional>
 #include <set>
 
 using server::TableRelay;
@@ -45,13 +47,15 @@ std::set<int> allBut(int role) {
     return roles;
 }
 
-// The move the awaited participant may make now: its first card that fits, or a pass.
+// The move the awaited participant may make now: its first card that fits
+// (slot and card, as the others get it), or a pass.
 QByteArray legalMove(const TableRelay &relay) {
     const quarn::GameState &game = relay.game();
     const int seat = TableRelay::seatOfRole(relay.awaitedRole());
     for (int slot = 1; slot <= game.CardCount[seat]; ++slot)
         if (quarn::IsPlayable(game, game.Hands[seat][slot].card))
-            return "hhod" + QByteArray::number(slot).rightJustified(2, '0');
+            return "hhod" + QByteArray::number(slot).rightJustified(2, '0') +
+                   QByteArray::fromStdString(game.Hands[seat][slot].card.Bytes());
     return "hpass0";
 }
 
@@ -68,7 +72,8 @@ class DealtTable : public testing::Test {
         ASSERT_TRUE(effects.dealt);
         deal = effects.sends;
     }
-    // Sends the awaited participant's legal moves until the hand has ended.
+    // Sends the awaited participant's legal moves until the hand has ended;
+    // the move that ends it brings the server's settlement.
     void playToTheEnd() {
         while (relay.game().HandInPlay()) {
             const int role = relay.awaitedRole();
@@ -77,42 +82,74 @@ class DealtTable : public testing::Test {
             ASSERT_EQ(receivers(effects), allBut(role)) << f.left(6).constData();
             for (const auto &out : effects.sends)
                 EXPECT_EQ(out.bytes, f);
+            ASSERT_EQ(bool(effects.scores), !relay.game().HandInPlay());
+            settledAtEnd = effects.scores;
         }
     }
     qint64 nowMs = 1'000'000; // the server's clock, moved by the tests
     TableRelay relay{TableRelay::shuffledDeck, [this] { return nowMs; }};
     QList<TableRelay::Output> deal;
+    std::optional<std::array<qint64, 4>> settledAtEnd;
 };
 
-TEST_F(DealtTable, EveryoneGetsTheSameDealOfOneWholeDeck) {
+// Each role's deal holds its own block of nine cards and the nine of
+// diamonds; every other card travels as "??" with the rank digit 0. The own
+// blocks together are one whole deck.
+TEST_F(DealtTable, EveryoneGetsOnlyItsOwnNineCardsAndTheOpeningCard) {
     ASSERT_EQ(deal.size(), 4);
     std::set<int> roles;
-    for (const auto &out : deal) {
-        roles.insert(out.role);
-        EXPECT_EQ(out.bytes, deal[0].bytes);
-    }
-    EXPECT_EQ(roles, (std::set<int>{1, 2, 3, 4}));
-    const QByteArray &message = deal[0].bytes;
-    ASSERT_EQ(message.size(), TableRelay::kDealSize);
-    EXPECT_EQ(message[0], 'b');
-    // 36 different cards of six ranks to ace in four suits, read as code page 1251.
     std::set<std::string> cards;
+    const QByteArray nine = QByteArray::fromStdString(quarn::kOpeningCard.Bytes());
     const std::string ranks = quarn::cp1251ToUtf8("6789\xC2\xC4\xCA\xD2"
                                                   "1");
     const std::string suits = quarn::cp1251ToUtf8("\xF7\xE1\xEA\xEF");
-    for (int i = 0; i < 36; ++i) {
-        const QByteArray code = message.mid(1 + 2 * i, 2);
-        const std::string rank = quarn::cp1251ToUtf8(code.left(1).toStdString());
-        const std::string suit = quarn::cp1251ToUtf8(code.mid(1).toStdString());
-        EXPECT_NE(ranks.find(rank), std::string::npos) << i;
-        EXPECT_NE(suits.find(suit), std::string::npos) << i;
-        cards.insert(code.toStdString());
-        // Its rank digit, 1 for a six up to 9 for an ace.
-        const char digit = message[73 + i];
-        const std::string order = "6789\x31\xC2\xC4\xCA\xD2";
-        EXPECT_EQ(digit - '0', int(order.find(code[0])) + 1) << i;
+    const std::string order = "6789\x31\xC2\xC4\xCA\xD2";
+    for (const auto &out : deal) {
+        roles.insert(out.role);
+        const QByteArray &message = out.bytes;
+        ASSERT_EQ(message.size(), TableRelay::kDealSize);
+        EXPECT_EQ(message[0], 'b');
+        int seen = 0;
+        for (int i = 0; i < 36; ++i) {
+            const QByteArray code = message.mid(1 + 2 * i, 2);
+            const char digit = message[73 + i];
+            const bool own = i / 9 == 4 - out.role;
+            if (!own && code != nine) {
+                EXPECT_EQ(code, "??") << "role " << out.role << " sees card " << i;
+                EXPECT_EQ(digit, '0') << i;
+                continue;
+            }
+            ++seen;
+            const std::string rank = quarn::cp1251ToUtf8(code.left(1).toStdString());
+            const std::string suit = quarn::cp1251ToUtf8(code.mid(1).toStdString());
+            EXPECT_NE(ranks.find(rank), std::string::npos) << i;
+            EXPECT_NE(suits.find(suit), std::string::npos) << i;
+            // Its rank digit, 1 for a six up to 9 for an ace.
+            EXPECT_EQ(digit - '0', int(order.find(code[0])) + 1) << i;
+            if (own)
+                cards.insert(code.toStdString());
+        }
+        EXPECT_GE(seen, 9);
+        EXPECT_LE(seen, 10); // the nine of diamonds of another block
+        EXPECT_TRUE(message.contains(nine)) << "everyone sees who opens";
     }
+    EXPECT_EQ(roles, (std::set<int>{1, 2, 3, 4}));
     EXPECT_EQ(cards.size(), 36u);
+}
+
+// The others learn the card of a move from the server's own game, whatever
+// card the mover claims: a move travels as "hhod", the slot and its card.
+TEST_F(DealtTable, AMoveReachesTheOthersWithTheCardOfItsSlot) {
+    ASSERT_FALSE(relay.frame(1, framed("hbegin", 1)).sends.isEmpty());
+    const int role = relay.awaitedRole();
+    const QByteArray move = legalMove(relay);
+    ASSERT_TRUE(move.startsWith("hhod"));
+    QByteArray claimed = move.left(6) + "6\xEF"; // another card than the slot's
+    const auto effects = relay.frame(role, framed(claimed, role));
+    ASSERT_EQ(receivers(effects), allBut(role));
+    for (const auto &out : effects.sends)
+        EXPECT_EQ(out.bytes, framed(move, role));
+    EXPECT_EQ(move.mid(6, 2), QByteArray::fromStdString(quarn::kOpeningCard.Bytes()));
 }
 
 TEST(TableRelayDeal, TheServersGameHoldsTheDealtBlocksAndOpensWithTheNineOfDiamonds) {
@@ -146,10 +183,13 @@ TEST_F(DealtTable, AWholeHandIsRelayedAndSettledByTheServer) {
     playToTheEnd();
     const QByteArray chat = framed("sGG", 3);
     EXPECT_EQ(receivers(relay.frame(3, chat)), allBut(3));
+    // Settled by the server as the hand ended; the leader's "hitogs" only shows it, once.
+    ASSERT_TRUE(settledAtEnd);
     const auto settlement = relay.frame(1, framed("hitogs", 1));
     EXPECT_EQ(receivers(settlement), allBut(1));
-    ASSERT_TRUE(settlement.scores);
-    const auto scores = *settlement.scores;
+    EXPECT_FALSE(settlement.scores);
+    EXPECT_TRUE(relay.frame(1, framed("hitogs", 1)).sends.isEmpty());
+    const auto scores = *settledAtEnd;
     EXPECT_EQ(scores[0] + scores[1] + scores[2] + scores[3], 0);
     for (int role = 1; role <= 4; ++role)
         EXPECT_EQ(scores[size_t(role - 1)], relay.game().Score[TableRelay::seatOfRole(role)]);
@@ -246,8 +286,9 @@ TEST_F(DealtTable, ScoresOfTheLeaderThatDisagreeOrComeEarlyAreIgnored) {
         EXPECT_FALSE(early.notes.isEmpty());
     }
     playToTheEnd();
-    const auto settlement = relay.frame(1, framed("hitogs", 1));
-    ASSERT_TRUE(settlement.scores);
+    // Before the leader's settlement went on: still ignored.
+    EXPECT_FALSE(relay.frame(1, forged).over);
+    ASSERT_FALSE(relay.frame(1, framed("hitogs", 1)).sends.isEmpty());
     // After it: the game ends, the forged scores are noted and go nowhere.
     const auto end = relay.frame(1, forged);
     EXPECT_TRUE(end.over);
@@ -331,12 +372,15 @@ TEST_F(DealtTable, ChatGoesOnAtMostOnceASecondPerRole) {
 TEST_F(DealtTable, WhenTheServersClockRunsOutTheAwaitedRoleLosesByTime) {
     struct Case {
         const char *when;
-        int moves; // legal moves after the start; -1: not started
-        bool settled;
+        int moves;         // legal moves after the start; -1: not started
+        bool settled;      // the leader sent "hitogs"
+        bool leaderSilent; // the hand ended, the leader sent nothing
     };
     for (const Case c :
-         {Case{"before the start", -1, false}, Case{"on the first move", 0, false},
-          Case{"later in the hand", 3, false}, Case{"after the settlement", 1000, true}}) {
+         {Case{"before the start", -1, false, false}, Case{"on the first move", 0, false, false},
+          Case{"later in the hand", 3, false, false},
+          Case{"the leader silent at the hand's end", 1000, false, true},
+          Case{"after the settlement", 1000, true, false}}) {
         TableRelay table{TableRelay::shuffledDeck};
         for (int role = 1; role <= 4; ++role)
             table.join(role);
@@ -345,22 +389,29 @@ TEST_F(DealtTable, WhenTheServersClockRunsOutTheAwaitedRoleLosesByTime) {
         for (int i = 0; i < c.moves && table.game().HandInPlay(); ++i)
             table.frame(table.awaitedRole(), framed(legalMove(table), table.awaitedRole()));
         if (c.settled) {
-            ASSERT_TRUE(table.frame(1, framed("hitogs", 1)).scores) << c.when;
+            ASSERT_FALSE(table.frame(1, framed("hitogs", 1)).sends.isEmpty()) << c.when;
         }
         const int awaited = table.awaitedRole();
         const auto effects = table.clockRanOut();
         EXPECT_TRUE(effects.over) << c.when;
         EXPECT_FALSE(table.playing()) << c.when;
-        std::set<int> timedOut, ended;
+        std::set<int> timedOut, ended, settledByServer;
         for (const auto &out : effects.sends) {
-            if (out.bytes.startsWith("TOut")) {
+            if (out.bytes.startsWith("hitogs")) {
+                EXPECT_EQ(out.bytes, framed("hitogs", 0)) << c.when;
+                EXPECT_TRUE(ended.empty()) << "the settlement comes before the end";
+                settledByServer.insert(out.role);
+            } else if (out.bytes.startsWith("TOut")) {
                 EXPECT_EQ(out.bytes, framed("TOut", awaited)) << c.when;
                 timedOut.insert(out.role);
             } else if (out.bytes.startsWith('e')) {
                 ended.insert(out.role);
             }
         }
-        EXPECT_EQ(timedOut, c.settled ? std::set<int>{} : allBut(awaited)) << c.when;
+        const bool handEnded = c.settled || c.leaderSilent;
+        EXPECT_EQ(timedOut, handEnded ? std::set<int>{} : allBut(awaited)) << c.when;
+        const std::set<int> everyone{1, 2, 3, 4};
+        EXPECT_EQ(settledByServer, c.leaderSilent ? everyone : std::set<int>{}) << c.when;
         EXPECT_EQ(ended, (std::set<int>{1, 2, 3, 4})) << c.when;
     }
     TableRelay waiting;
@@ -419,6 +470,14 @@ TEST(TableRelayMessages, ConnectFramesAndScoresAreReadStrictly) {
     EXPECT_FALSE(TableRelay::connectRole(framed("connect9", 9)));
     EXPECT_FALSE(TableRelay::connectRole(framed("hello", 1)));
     EXPECT_FALSE(TableRelay::connectRole("connect1"));
+    // The seat token rides in the spare bytes between the role and the fill.
+    EXPECT_EQ(TableRelay::connectToken(framed("connect3" + QByteArray(32, 'a'), 3)),
+              QByteArray(32, 'a'));
+    EXPECT_EQ(TableRelay::connectRole(framed("connect3" + QByteArray(41, 'f'), 3)), 3);
+    EXPECT_EQ(TableRelay::connectToken(framed("connect3" + QByteArray(41, 'f'), 3)),
+              QByteArray(41, 'f'));
+    EXPECT_EQ(TableRelay::connectToken(framed("connect3", 3)), "");
+    EXPECT_EQ(TableRelay::connectToken("connect1abc"), "");
 
     EXPECT_EQ(TableRelay::parseScores("o    0    0    0    0"),
               (std::array<qint64, 4>{0, 0, 0, 0}));

@@ -6,7 +6,9 @@
 #include "rules/Match.h"
 #include "rules/Moves.h"
 
+#include <chrono>
 #include <map>
+#include <thread>
 
 using namespace servertest;
 
@@ -40,8 +42,11 @@ class HandModel {
         const int seat = game.ToMove;
         for (int slot = 1; slot <= game.CardCount[seat]; ++slot)
             if (quarn::IsPlayable(game, game.Hands[seat][slot].card)) {
+                const QByteArray card =
+                    QByteArray::fromStdString(game.Hands[seat][slot].card.Bytes());
                 quarn::MoveSeat(game, seat, slot, quarn::Announce::No);
-                return "hhod" + QByteArray::number(slot).rightJustified(2, '0');
+                // As the others get it: the slot and its card.
+                return "hhod" + QByteArray::number(slot).rightJustified(2, '0') + card;
             }
         quarn::MoveSeat(game, seat, 0, quarn::Announce::No);
         return "hpass0";
@@ -85,20 +90,35 @@ class Tournament : public ServiceTest {
     // Four accounts at the table, each from its own session; their programs
     // connected with their roles; each has received the same deal.
     void seatAndConnect(int table) {
-        for (int s = 0; s < 4; ++s)
-            ASSERT_EQ(seatChange(player(kNicks[s]), table, s + 1, 1, kNicks[s]), "$ok$");
+        std::string tokens[4];
+        for (int s = 0; s < 4; ++s) {
+            const std::string reply = seatChange(player(kNicks[s]), table, s + 1, 1, kNicks[s]);
+            ASSERT_TRUE(seatTaken(reply)) << reply;
+            tokens[s] = seatToken(reply);
+        }
         for (int role = 1; role <= 4; ++role) {
             clients.push_back(std::make_unique<GameClient>(quint16(server->gameBase() + table)));
             ASSERT_TRUE(clients.back()->connected());
-            clients.back()->send(frame("connect" + QByteArray::number(role), char('0' + role)));
+            clients.back()->send(connectFrame(role, tokens[role - 1]));
         }
-        for (auto &c : clients) {
-            const QByteArray got = c->receive(109);
+        // Each gets its own block (5 - role) and the nine of diamonds; the
+        // rest is masked. The four own blocks make the hand's deck.
+        deal = QByteArray(109, '?');
+        deal[0] = 'b';
+        const QByteArray nine = QByteArray::fromStdString(quarn::kOpeningCard.Bytes());
+        for (int role = 1; role <= 4; ++role) {
+            const QByteArray got = of(role).receive(109);
             ASSERT_EQ(got.size(), 109);
             EXPECT_EQ(got[0], 'b');
-            if (deal.isEmpty())
-                deal = got;
-            EXPECT_EQ(got, deal);
+            for (int i = 0; i < 36; ++i) {
+                const QByteArray code = got.mid(1 + 2 * i, 2);
+                if (i / 9 == 4 - role) {
+                    deal.replace(1 + 2 * i, 2, code);
+                    deal[73 + i] = got[73 + i];
+                } else if (code != nine) {
+                    EXPECT_EQ(code + got[73 + i], "??0") << "role " << role << " sees " << i;
+                }
+            }
         }
         model = std::make_unique<HandModel>(deal);
         ASSERT_TRUE(model->valid);
@@ -191,9 +211,12 @@ TEST_P(Tournament, SeatsAreTakenInOrderByMembersOnly) {
     HttpClient &ann = player("Ann");
     HttpClient &bob = player("Bob");
     EXPECT_EQ(seatChange(ann, 3, 2, 1, "Ann"), "$is$"); // seat 1 is free
-    EXPECT_EQ(seatChange(ann, 3, 1, 1, "Ann"), "$ok$");
+    const std::string annSeat = seatChange(ann, 3, 1, 1, "Ann");
+    EXPECT_TRUE(seatTaken(annSeat)) << annSeat;
     EXPECT_EQ(seatChange(ann, 3, 2, 1, "Ann"), "$is$"); // one seat per nick
-    EXPECT_EQ(seatChange(bob, 3, 2, 1, "Bob"), "$ok$");
+    const std::string bobSeat = seatChange(bob, 3, 2, 1, "Bob");
+    EXPECT_TRUE(seatTaken(bobSeat)) << bobSeat;
+    EXPECT_NE(seatToken(annSeat), seatToken(bobSeat)); // every seat its own token
     EXPECT_EQ(tour("readclient1=0&gid=46&num=3").body, "$Ann 0 0 0 1-001 Moscow M 127.0.0.1$");
     EXPECT_EQ(tour("readclient3=0&gid=46&num=3").body, "$X 0 0 0 X X X X$");
     EXPECT_EQ(seatChange(ann, 11, 1, 1, "Ann").substr(0, 4), "$no$");
@@ -235,7 +258,9 @@ TEST_P(Tournament, ASeatChangesOnlyFromTheSessionOfItsAccountOrOfAParticipantAtT
     };
     for (const Step &s : steps) {
         const std::string reply = seatChange(*s.who, 3, s.seat, s.action, s.nick, s.form);
-        if (s.taken)
+        if (s.taken && s.action == 1)
+            EXPECT_TRUE(seatTaken(reply)) << s.what << ": " << reply;
+        else if (s.taken)
             EXPECT_EQ(reply, "$ok$") << s.what;
         else
             EXPECT_EQ(reply.substr(0, 4), "$is$") << s.what << ": " << reply;
@@ -337,6 +362,46 @@ TEST_P(TournamentClock, AParticipantWhoseMoveWasDroppedRunsOutOfTime) {
     EXPECT_EQ(seatAt(7, 1), "X");
 }
 
+// The server settles the hand as soon as a seat goes out: the standings are
+// written at once, so a leader who lost cannot hold them back by keeping
+// "hitogs" or by leaving.
+TEST_P(Tournament, TheHandIsSettledIntoTheStandingsAsItEnds) {
+    seatAndConnect(3);
+    startAndPlay();
+    ASSERT_EQ(model->game.ToMove, quarn::kHandEnded);
+    ASSERT_TRUE(quarn::SettleHand(model->game));
+    const auto settled = [&] {
+        for (int role = 1; role <= 4; ++role)
+            if (standing(role) != "$" + std::to_string(model->scoreOf(role)) + " 1 " +
+                                      std::to_string(model->scoreOf(role) * 100) + "$")
+                return false;
+        return true;
+    };
+    for (int i = 0; i < 100 && !settled(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_TRUE(settled()) << "written before any \"hitogs\"";
+    clients[0].reset(); // the leader leaves instead of settling
+    for (int r : {2, 3, 4})
+        EXPECT_EQ(of(r).receive(50).left(1), "a") << r;
+    EXPECT_TRUE(settled()) << "kept when the leader leaves";
+}
+
+TEST_P(TournamentClock, ALeaderWhoKeepsTheSettlementBackHasTheServerSendIt) {
+    seatAndConnect(8);
+    startAndPlay();
+    ASSERT_EQ(model->game.ToMove, quarn::kHandEnded);
+    ASSERT_TRUE(quarn::SettleHand(model->game));
+    // The leader stays silent: everyone gets the server's "hitogs", then "e".
+    for (int role = 1; role <= 4; ++role)
+        EXPECT_EQ(of(role).receive(50), frame("hitogs", '0')) << role;
+    expectEnd();
+    for (int role = 1; role <= 4; ++role)
+        EXPECT_EQ(standing(role), "$" + std::to_string(model->scoreOf(role)) + " 1 " +
+                                      std::to_string(model->scoreOf(role) * 100) + "$")
+            << role;
+    EXPECT_EQ(seatAt(8, 1), "X");
+}
+
 TEST_P(Tournament, AParticipantLeavingMidHandEndsTheGameForTheOthers) {
     seatAndConnect(4);
     startAndPlay(3);
@@ -357,24 +422,72 @@ TEST_P(Tournament, StrangersFreeSeatsAndDuplicateRolesAreTurnedAway) {
     garbage.send(QByteArray(50, 'z'));
     EXPECT_TRUE(garbage.closedByServer());
     GameClient noSeat(quint16(server->gameBase() + 1));
-    noSeat.send(frame("connect1", '1'));
+    noSeat.send(connectFrame(1, std::string(32, '0')));
     EXPECT_TRUE(noSeat.closedByServer());
-    ASSERT_EQ(seatNewAccount(server->baseUrl(), "Ann", 1, 1), "$ok$");
+    const std::string token = seatToken(seatNewAccount(server->baseUrl(), "Ann", 1, 1));
+    ASSERT_FALSE(token.empty());
     GameClient first(quint16(server->gameBase() + 1));
-    first.send(frame("connect1", '1'));
+    first.send(connectFrame(1, token));
     GameClient twin(quint16(server->gameBase() + 1));
-    twin.send(frame("connect1", '1'));
+    twin.send(connectFrame(1, token));
     EXPECT_TRUE(twin.closedByServer());
     EXPECT_FALSE(first.closedByServer(300));
 }
 
+// A program that races for a seat someone else took is turned away: the game
+// server admits a role only with the token the lobby gave the seat's holder.
+// The holder's own program, connecting after the racers, gets the role.
+TEST_P(Tournament, ASeatRaceWithoutTheSeatsTokenIsRefused) {
+    HttpClient &ann = player("Ann");
+    const std::string annReply = seatChange(ann, 3, 1, 1, "Ann");
+    ASSERT_TRUE(seatTaken(annReply)) << annReply;
+    const std::string annToken = seatToken(annReply);
+    // The racer holds a seat of its own at another table: its token proves that seat only.
+    const std::string racerToken = seatToken(seatChange(player("Bob"), 4, 1, 1, "Bob"));
+    ASSERT_FALSE(racerToken.empty());
+    std::string wrong = annToken;
+    wrong.back() = wrong.back() == '0' ? '1' : '0';
+    const struct {
+        const char *what;
+        QByteArray connect;
+    } races[] = {
+        {"no token (the frame as before)", frame("connect1", '1')},
+        {"a token one digit off", connectFrame(1, wrong)},
+        {"the token cut short", connectFrame(1, annToken.substr(0, 31))},
+        {"the token of another seat", connectFrame(1, racerToken)},
+        {"the right token for another role", connectFrame(2, annToken)},
+        {"the token with more after it", connectFrame(1, annToken + "0")},
+    };
+    for (const auto &race : races) {
+        GameClient racer(quint16(server->gameBase() + 3));
+        racer.send(race.connect);
+        EXPECT_TRUE(racer.closedByServer()) << race.what;
+    }
+    GameClient honest(quint16(server->gameBase() + 3));
+    honest.send(connectFrame(1, annToken));
+    EXPECT_FALSE(honest.closedByServer(300));
+    // Taken again, the seat has a new token: the old one no longer admits anybody.
+    ASSERT_EQ(seatChange(ann, 3, 1, 2, ""), "$ok$");
+    EXPECT_TRUE(honest.closedByServer());
+    const std::string again = seatChange(ann, 3, 1, 1, "Ann");
+    ASSERT_TRUE(seatTaken(again)) << again;
+    EXPECT_NE(seatToken(again), annToken);
+    GameClient replay(quint16(server->gameBase() + 3));
+    replay.send(connectFrame(1, annToken));
+    EXPECT_TRUE(replay.closedByServer());
+    GameClient fresh(quint16(server->gameBase() + 3));
+    fresh.send(connectFrame(1, seatToken(again)));
+    EXPECT_FALSE(fresh.closedByServer(300));
+}
+
 TEST_P(Tournament, AConnectionForASeatThatChangedHandsGivesWayToItsNewHolder) {
     HttpClient &ann = player("Ann");
-    ASSERT_EQ(seatChange(ann, 8, 1, 1, "Ann"), "$ok$");
+    const std::string annToken = seatToken(seatChange(ann, 8, 1, 1, "Ann"));
+    ASSERT_FALSE(annToken.empty());
     // Two connections for role 1: once one of them is turned away, the other holds the role.
     GameClient a(quint16(server->gameBase() + 8)), b(quint16(server->gameBase() + 8));
-    a.send(frame("connect1", '1'));
-    b.send(frame("connect1", '1'));
+    a.send(connectFrame(1, annToken));
+    b.send(connectFrame(1, annToken));
     int turnedAway = 0;
     for (int i = 0; i < 100 && turnedAway == 0; ++i)
         turnedAway = a.closedByServer(50) ? 1 : b.closedByServer(50) ? 2 : 0;
@@ -382,9 +495,10 @@ TEST_P(Tournament, AConnectionForASeatThatChangedHandsGivesWayToItsNewHolder) {
     GameClient &stale = turnedAway == 1 ? b : a;
     // Ann gives up the seat, but her program never says so to the game server.
     ASSERT_EQ(seatChange(ann, 8, 1, 2, ""), "$ok$");
-    ASSERT_EQ(seatChange(player("Bob"), 8, 1, 1, "Bob"), "$ok$");
+    const std::string bobToken = seatToken(seatChange(player("Bob"), 8, 1, 1, "Bob"));
+    ASSERT_FALSE(bobToken.empty());
     GameClient fresh(quint16(server->gameBase() + 8));
-    fresh.send(frame("connect1", '1'));
+    fresh.send(connectFrame(1, bobToken));
     EXPECT_TRUE(stale.closedByServer());
     EXPECT_FALSE(fresh.closedByServer(300));
     EXPECT_EQ(seatAt(8, 1), "Bob");
@@ -402,13 +516,16 @@ TEST_P(Tournament, SeatsFreedBeforeTheDealLoseTheirGameConnections) {
     int table = 1;
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        for (int s = 0; s < 4; ++s)
-            ASSERT_EQ(seatChange(player(kNicks[s]), table, s + 1, 1, kNicks[s]), "$ok$");
+        std::string tokens[5];
+        for (int s = 1; s <= 4; ++s) {
+            tokens[s] = seatToken(seatChange(player(kNicks[s - 1]), table, s, 1, kNicks[s - 1]));
+            ASSERT_FALSE(tokens[s].empty());
+        }
         // Roles 1, 2 and 4 connected; role 3's program has not yet: no deal.
         std::map<int, std::unique_ptr<GameClient>> roles;
         for (int role : {1, 2, 4}) {
             roles[role] = std::make_unique<GameClient>(quint16(server->gameBase() + table));
-            roles[role]->send(frame("connect" + QByteArray::number(role), char('0' + role)));
+            roles[role]->send(connectFrame(role, tokens[role]));
         }
         ASSERT_FALSE(roles[4]->closedByServer(300));
         if (c.connectionLost)
@@ -481,7 +598,7 @@ TEST_P(Tournament, TheSeatsAddressIsTheOneTheServerSaw) {
     HttpClient &ann = player("Ann");
     std::string body = seatChangeBody(6, 1, 1, "Ann");
     body.replace(body.find("ip1=127.0.0.1"), 13, "ip1=10.6.6.6");
-    ASSERT_EQ(ann.post("/tour.php", body).body, "$ok$");
+    ASSERT_TRUE(seatTaken(ann.post("/tour.php", body).body));
     EXPECT_EQ(tour("readclient1=0&gid=46&num=6").body, "$Ann 0 0 0 1-001 Moscow M 127.0.0.1$");
     const std::string list = tour("readtable410=&gid=46").body;
     const std::string table6 = split(list, '*')[5];

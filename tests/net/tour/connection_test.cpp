@@ -132,11 +132,75 @@ TEST_F(TourConnectionTest, ReceivedGameMessagesMoveTheClockWithTheTurn) {
     ASSERT_EQ(game_.ToMove, kPlayerSeat);
     // The own move goes out framed with the own role and hands the clock on.
     const int slot = PlayableSlot(game_);
+    const TStr2 card = game_.Hands[kPlayerSeat][slot].card;
     ASSERT_TRUE(MoveSeat(game_, kPlayerSeat, slot, Announce::Yes, connection_.RuleOutside()));
     connection_.OwnMoveMade();
     EXPECT_EQ(connection_.TimerSeat(), game_.ToMove);
     ASSERT_TRUE(WaitUntil([&] { return SentFrames().size() == 1; }));
-    EXPECT_EQ(SentFrames().back(), Frame(slot == 0 ? std::string("hpass0") : MovePayload(slot), 2));
+    EXPECT_EQ(SentFrames().back(),
+              Frame(slot == 0 ? std::string("hpass0") : MovePayload(slot, card), 2));
+}
+
+// The deal the server gives a role: its own block (5 - role) and the nine of
+// diamonds; every other card masked.
+std::string MaskedDeal(const Deck &deck, int role) {
+    std::string deal = lan::DealMessage(deck);
+    for (int i = 1; i <= kDeckSize; ++i) {
+        const bool own = (i - 1) / kCardsPerSeat == DeckBlockOfRole(role) - 1;
+        if (own || deck[i].card == kOpeningCard)
+            continue;
+        deal.replace(std::size_t(2 * i - 1), 2, kUnknownCard.Bytes());
+        deal[std::size_t(2 * kDeckSize + i)] = '0';
+    }
+    return deal;
+}
+
+// With only its own cards dealt, the program shows the others' hands as
+// unknown and follows the hand by the cards the passed-on moves carry: its
+// table, counts and scores stay those of the whole game, to the hand's end.
+TEST_F(TourConnectionTest, AMaskedDealIsPlayedByTheCardsTheMovesCarry) {
+    Seat(2);
+    deck_ = ServerDeck(23);
+    GameState truth; // the whole game, as the server keeps it, seen from seat 4 of role 2
+    truth.Tournament = true;
+    ASSERT_TRUE(NewHand(truth, LocalDeck(deck_, 2)));
+    server_->Send(MaskedDeal(deck_, 2));
+    ASSERT_TRUE(WaitUntil([&] { return game_.InGame; }));
+    EXPECT_TRUE(game_.HandsUnknown);
+    EXPECT_EQ(game_.Hands[kPlayerSeat], truth.Hands[kPlayerSeat]);
+    EXPECT_EQ(game_.ToMove, truth.ToMove) << "the nine of diamonds shows who opens";
+    Send("hbegin", 1);
+    ASSERT_TRUE(StartHand(truth));
+    ASSERT_TRUE(WaitUntil([&] { return game_.Phase == kPhasePlaying; }));
+    bool triedOwnCard = false;
+    for (int guard = 0; guard < 200 && truth.HandInPlay(); ++guard) {
+        const int seat = truth.ToMove;
+        const int slot = PlayableSlot(truth);
+        const TStr2 card = slot ? truth.Hands[seat][slot].card : kEmptyCard;
+        if (seat == kPlayerSeat) {
+            ASSERT_TRUE(
+                MoveSeat(game_, kPlayerSeat, slot, Announce::Yes, connection_.RuleOutside()));
+        } else {
+            if (!triedOwnCard && slot != 0 && game_.CardCount[kPlayerSeat] > 0) {
+                // A move carrying a card of the own hand does not fit: dropped.
+                triedOwnCard = true;
+                Send(MovePayload(1, game_.Hands[kPlayerSeat][1].card), RoleAtSeat(2, seat));
+                QTest::qWait(50);
+                ASSERT_EQ(game_.ToMove, seat);
+            }
+            const int moved = game_.MoveNumber;
+            const auto bank = game_.Bank;
+            Send(slot == 0 ? std::string(kPass) : MovePayload(slot, card), RoleAtSeat(2, seat));
+            ASSERT_TRUE(WaitUntil([&] { return game_.MoveNumber != moved || game_.Bank != bank; }));
+        }
+        ASSERT_TRUE(MoveSeat(truth, seat, slot, Announce::No));
+        ASSERT_EQ(game_.Table, truth.Table) << guard;
+        ASSERT_EQ(game_.CardCount, truth.CardCount) << guard;
+        ASSERT_EQ(game_.Score, truth.Score) << guard;
+    }
+    EXPECT_TRUE(triedOwnCard);
+    EXPECT_EQ(game_.ToMove, kHandEnded);
+    EXPECT_EQ(HandWinner(game_), HandWinner(truth));
 }
 
 // Plays every effect that waits to its end in a nested event loop, as the

@@ -18,6 +18,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace quarn::tour {
 namespace {
 
@@ -69,7 +71,7 @@ class TourServerTest : public ::testing::Test {
             const GameState &a = P(1).game;
             const GameState &b = P(role).game;
             if (a.Bank != b.Bank || a.MoveNumber != b.MoveNumber || a.Phase != b.Phase ||
-                (a.HandInPlay() != b.HandInPlay()) ||
+                a.Table != b.Table || (a.HandInPlay() != b.HandInPlay()) ||
                 (a.HandInPlay() && P(1).RoleToMove() != P(role).RoleToMove()) ||
                 (a.ToMove == kHandEnded) != (b.ToMove == kHandEnded))
                 return false;
@@ -148,6 +150,15 @@ TEST_F(TourServerTest, LobbySeatsFillAndAHandIsPlayedToItsSettlement) {
         EXPECT_TRUE(P(role).game.Tournament);
         EXPECT_EQ(P(role).connection->TimerSeat(), LeaderSeat(role));
     }
+    // Each program was dealt only its own nine cards: the others' hands are
+    // unknown to it, and the four own hands are the whole deck.
+    std::set<int> dealt;
+    for (int role = 1; role <= 4; ++role) {
+        EXPECT_TRUE(P(role).game.HandsUnknown) << role;
+        for (int slot = 1; slot <= P(role).game.CardCount[kPlayerSeat]; ++slot)
+            dealt.insert(CardNumber(P(role).game.Hands[kPlayerSeat][slot].card));
+    }
+    EXPECT_EQ(dealt.size(), 36u);
     EXPECT_EQ(boris.game.SeatName[LeaderSeat(2)], "Anna");
     EXPECT_EQ(boris.game.SeatName[4], "Boris");
 

@@ -42,6 +42,11 @@ TEST(TourFrame, ScoresOfTheLeaderAreRightAlignedInFiveCharacters) {
 
 TEST(TourFrame, PayloadsOfTheProgram) {
     EXPECT_EQ(ConnectPayload(3), "connect3");
+    // The seat token fills the frame's spare bytes at most; the role digit stays last.
+    const std::string token(32, 'a');
+    EXPECT_EQ(Frame(ConnectPayload(2, token), 2), "connect2" + token + std::string(9, '#') + "2");
+    EXPECT_EQ(Frame(ConnectPayload(2, std::string(60, 'b')), 2),
+              "connect2" + std::string(41, 'b') + "2");
     EXPECT_EQ(MovePayload(1), "hhod01");
     EXPECT_EQ(MovePayload(9), "hhod09");
     EXPECT_EQ(ChatPayload("hi"), "shi");

@@ -126,5 +126,46 @@ TEST(TourReader, ADamagedDealIsUnknownAndTheNextFrameIsStillRead) {
               (std::vector{TourKind::Unknown, TourKind::Begin}));
 }
 
+// Another hand's card may travel masked ("??", rank digit 0); the own nine
+// must be real cards, and a masked code needs its 0 digit.
+TEST(TourReader, AMaskedDealKeepsItsUnknownCards) {
+    Deck deck{};
+    const std::string whole = DealBytes(8, &deck);
+    const auto masked = [&](int from, int to, char digit) {
+        std::string deal = whole;
+        for (int i = from; i <= to; ++i) {
+            deal.replace(std::size_t(2 * i - 1), 2, "??");
+            deal[std::size_t(72 + i)] = digit;
+        }
+        return deal;
+    };
+    const struct {
+        const char *what;
+        std::string deal;
+        bool read;
+    } cases[] = {
+        {"the last 27 masked", masked(10, 36, '0'), true},
+        {"28 masked: fewer than nine known", masked(9, 36, '0'), false},
+        {"a masked card with a rank digit", masked(10, 10, '5'), false},
+    };
+    for (const auto &c : cases) {
+        TourReader reader;
+        const auto messages = reader.Feed(c.deal);
+        ASSERT_EQ(messages.size(), 1u) << c.what;
+        EXPECT_EQ(messages[0].kind == TourKind::Deal, c.read) << c.what;
+        if (c.read) {
+            EXPECT_EQ(messages[0].deck[1], deck[1]) << c.what;
+            EXPECT_EQ(messages[0].deck[10].card, kUnknownCard) << c.what;
+        }
+    }
+    // A passed-on move carries its card after the slot.
+    TourReader reader;
+    const auto move = reader.Feed(Frame(MovePayload(3, kOpeningCard), 2));
+    ASSERT_EQ(move.size(), 1u);
+    EXPECT_EQ(move[0].slot, 3);
+    EXPECT_EQ(move[0].card, kOpeningCard);
+    EXPECT_EQ(reader.Feed(Frame("hhod03", 2))[0].card, kEmptyCard);
+}
+
 } // namespace
 } // namespace quarn::tour

@@ -116,6 +116,21 @@ TEST(TourRequests, SeatChangeReplies) {
     EXPECT_EQ(ParseSeatChange("$ok is$"), SeatChangeResult::Refused);
     EXPECT_EQ(ParseSeatChange(""), SeatChangeResult::Failed);
     EXPECT_EQ(ParseSeatChange("$no$"), SeatChangeResult::Failed);
+    // A taken seat's reply carries the seat's game-server token.
+    const std::string token = "0123456789abcdef0123456789abcdef";
+    EXPECT_EQ(ParseSeatChange("$ok " + token + "$"), SeatChangeResult::Done);
+    const struct {
+        std::string reply, token;
+    } tokens[] = {
+        {"$ok " + token + "$", token},
+        {"$ok$", ""},
+        {"$is$ " + token, ""},
+        {"$ok a#b$", ""},                          // not letters and digits only
+        {"$ok " + std::string(41, 'a') + "$", ""}, // longer than the frame can carry
+        {"", ""},
+    };
+    for (const auto &t : tokens)
+        EXPECT_EQ(ParseSeatToken(t.reply), t.token) << t.reply;
 }
 
 TEST(TourRequests, TopTenSkipsNothingAndKeepsEmptyLines) {
