@@ -102,6 +102,20 @@ set_tests_properties(packaging_install_layout PROPERTIES LABELS packaging)
 
 include("${PROJECT_SOURCE_DIR}/cmake/Package.cmake")
 
+# Everything the install and the packages take, built without the tests:
+#   cmake --build build --target quarn-package-files
+add_custom_target(quarn-package-files)
+set(package_targets quarn wem-server quarn-desktop-icons quarn-club-files)
+foreach(file IN LISTS quarn_libraries)
+  string(REPLACE "." "_" name "${file}")
+  list(APPEND package_targets library_${name})
+endforeach()
+foreach(target IN LISTS package_targets)
+  if(TARGET ${target})
+    add_dependencies(quarn-package-files ${target})
+  endif()
+endforeach()
+
 # Both packages built and checked with lintian, and the game run from its
 # package in a temporary root (cpack, lintian and Xvfb: about a minute).
 find_program(QUARN_LINTIAN lintian)
