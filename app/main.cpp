@@ -31,13 +31,12 @@ class ProgramWindows : public quarn::AuxWindowSet {
 // The program's folder: beside the executable when run from a folder it may
 // write to, else the user's data folder, made ready from the packaged files.
 QString programFolder() {
-    const quarn::ProgramFolders folders =
-        quarn::chooseProgramFolders(QCoreApplication::applicationDirPath().toStdString(),
-                                    quarn::FolderEnvironment::fromProcess());
     std::string error;
-    if (!quarn::prepareProgramFolders(folders, error))
+    const std::filesystem::path folder =
+        quarn::readyProgramFolder(QCoreApplication::applicationDirPath().toStdString(), error);
+    if (!error.empty())
         std::fprintf(stderr, "quarn: %s\n", error.c_str());
-    return QString::fromStdString(folders.program.string());
+    return QString::fromStdString(folder.string());
 }
 
 } // namespace

@@ -19,10 +19,11 @@ set(expected
   "${prefix}/share/applications/${APP_ID}.desktop"
   "${prefix}/share/metainfo/${APP_ID}.metainfo.xml"
   "${prefix}/share/icons/hicolor/scalable/apps/${APP_ID}.svg"
-  "${prefix}/share/man/man6/quarn.6"
-  "${prefix}/share/man/man8/wem-server.8"
+  "${prefix}/share/man/man6/quarn.6.gz"
+  "${prefix}/share/man/man8/wem-server.8.gz"
   "${prefix}/share/doc/quarn/copyright"
   "${prefix}/share/doc/quarn/LICENSE"
+  "${prefix}/share/doc/wem-server/copyright"
   "${prefix}/lib/systemd/system/wem-server.service"
   "${root}${SYSCONF}/wem-server/wem-server.conf")
 foreach(library WemCards06A WemCards06B WemCards06C WemBackG03 WemCGraph1 WemCVoice3

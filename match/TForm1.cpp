@@ -10,6 +10,8 @@
 #include "rules/Match.h"
 #include "ui/AuxDesign.h"
 #include "ui/TWemCardsButton.h"
+#include "web/PlainPasswords.h"
+#include "web/Scramble.h"
 #include "web/WebServices.h"
 
 #include <QAction>
@@ -68,6 +70,24 @@ QString windowStyle() {
         "QLabel#Panel4 { color: #fff2c0; }"
         "QLabel#PanelTop1, QLabel#PanelTop2, QLabel#PanelTop3 { color: #ffe9a8; padding-left: "
         "13px; }");
+}
+
+// A club server that takes passwords over plain HTTP from another machine:
+// the player is told once per server, then the client may send them.
+void tellAboutPlainPasswords(QWidget *window, web::WebClient &client, const QString &folder) {
+    const std::string url = web::Unscramble(client.addresses().accountService, web::kAccountKey);
+    const std::filesystem::path above =
+        std::filesystem::path(folder.toStdString()).parent_path().parent_path();
+    const web::PlainPasswordNotice notice(above / web::kPlainPasswordFileName);
+    if (notice.due(url)) {
+        Ask::inform(window,
+                    QStringLiteral("The club server %1 takes passwords over plain HTTP: anybody "
+                                   "on the network in between can read them. Use a password "
+                                   "of its own there, or ask the club for an https:// address.")
+                        .arg(QString::fromStdString(url.substr(0, url.find('/', 7)))));
+        notice.told(url);
+    }
+    client.allowPlainPasswords();
 }
 
 QString quotedPath(const std::filesystem::path &path) {
@@ -306,6 +326,7 @@ bool TForm1::startUp() {
     loadPictures();
     setNewStyleOnButtons(this, settings_.newButtons);
     colourButtons();
+    tellAboutPlainPasswords(this, *web_, folder_);
     startOnline();
     startMusic();
     radio_->RadioStart();

@@ -303,7 +303,7 @@ void TForm1::saveSettingsNow() {
 
 void TForm1::startOnline() {
     web::StoredServicePaths stored{settings_.ratingsPath, settings_.statisticsPath};
-    const web::ServerOfRun server{web_->source(), {}, web_->addresses()};
+    const web::ServerOfRun server{web_->source(), {}, web_->addresses(), {}};
     const web::HttpOptions options = web_->options();
     struct Configured {
         web::Addresses addresses;

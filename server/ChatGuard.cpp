@@ -38,6 +38,13 @@ Reply tooMany(const QString &why) {
 
 } // namespace
 
+void ChatGuard::reloadLists() {
+    for (WatchedList *list : {&bans_, &words_}) {
+        list->modified = QDateTime();
+        list->size = -2; // matches no file, present or not
+    }
+}
+
 bool ChatGuard::WatchedList::refresh() {
     const QFileInfo info(path);
     const bool exists = !path.isEmpty() && info.exists() && info.isFile();

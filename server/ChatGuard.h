@@ -9,8 +9,8 @@
 //   word it begins. Listed words in a message are masked with "-", letter
 //   for letter; only whole words, so a listed word inside a longer one stays.
 //
-// Both files are read again when they change, so the operator needs no
-// restart. The counts of the rate limit live in memory.
+// Both files are read again when they change, and on reloadLists() (the
+// server's SIGHUP), so the operator needs no restart. The counts of the rate limit live in memory.
 #include "server/Reply.h"
 #include "server/ServerOptions.h"
 
@@ -37,6 +37,9 @@ class ChatGuard {
     std::optional<Reply> admit(const QString &nick, const QHostAddress &address, qint64 nowMs);
     // The message with every listed word masked.
     QString masked(const QString &text);
+    // Reads both lists again at their next use, changed or not (an edit
+    // that kept a file's size within the same moment goes unseen otherwise).
+    void reloadLists();
 
     static constexpr const char *kBanFile = "chat-bans.txt";
     static constexpr const char *kWordFile = "chat-words.txt";

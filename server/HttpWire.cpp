@@ -1,6 +1,7 @@
 #include "server/HttpWire.h"
 
 #include <QFile>
+#include <QSslSocket>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -172,16 +173,36 @@ bool GuardedTcpServer::closeLongestIdle() {
     return true;
 }
 
-void GuardedTcpServer::incomingConnection(qintptr descriptor) {
-    auto *socket = new QTcpSocket(this);
+QTcpSocket *GuardedTcpServer::adopt(qintptr descriptor) {
+    QTcpSocket *socket = nullptr;
+    if (tls_) {
+        auto *tls = new QSslSocket(this);
+        tls->setSslConfiguration(*tls_);
+        socket = tls;
+    } else {
+        socket = new QTcpSocket(this);
+    }
     if (!socket->setSocketDescriptor(descriptor)) {
         delete socket;
-        return;
+        return nullptr;
     }
+    return socket;
+}
+
+void GuardedTcpServer::incomingConnection(qintptr descriptor) {
+    QTcpSocket *socket = adopt(descriptor);
+    if (!socket)
+        return;
+    auto *tls = qobject_cast<QSslSocket *>(socket);
     const QHostAddress peer = socket->peerAddress();
     const QByteArray caller = peer.toString().toLatin1();
     auto refuse = [&](const QString &why) {
         log_("refused a connection from " + caller + ": " + why.toLatin1());
+        if (tls) { // an answer would need the handshake first
+            socket->abort();
+            socket->deleteLater();
+            return;
+        }
         socket->write(httpResponse(errorReply(503, why), false));
         socket->disconnectFromHost();
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
@@ -214,6 +235,14 @@ void GuardedTcpServer::incomingConnection(qintptr descriptor) {
         socket->setProperty(kLastActive, ++activity_);
         guardRequestSize(socket, log_);
     });
+    if (tls) {
+        // A caller that speaks plain HTTP or fails the handshake is dropped.
+        connect(tls, &QSslSocket::errorOccurred, tls, [tls](QAbstractSocket::SocketError error) {
+            if (error == QAbstractSocket::SslHandshakeFailedError)
+                tls->abort();
+        });
+        tls->startServerEncryption();
+    }
     addPendingConnection(socket);
 }
 

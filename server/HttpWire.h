@@ -7,9 +7,11 @@
 
 #include <QHash>
 #include <QHostAddress>
+#include <QSslConfiguration>
 #include <QTcpServer>
 
 #include <functional>
+#include <optional>
 
 class QTcpSocket;
 
@@ -49,17 +51,25 @@ class GuardedTcpServer : public QTcpServer {
     };
     GuardedTcpServer(Limits limits, LogLine log, QObject *parent = nullptr);
     int connections() const { return total_; }
+    // New connections from now on; those open keep what they had.
+    void setLimits(Limits limits) { limits_ = limits; }
+    // With a configuration every connection speaks TLS from its first byte
+    // (a caller that does not is dropped); without one, plain HTTP.
+    void setTls(std::optional<QSslConfiguration> tls) { tls_ = std::move(tls); }
 
   protected:
     void incomingConnection(qintptr descriptor) override;
 
   private:
     void forget(QTcpSocket *socket);
+    // A socket for the connection: plain, or TLS not yet started.
+    QTcpSocket *adopt(qintptr descriptor);
     // Closes the connection that has been idle longest, if one is idle at all.
     bool closeLongestIdle();
 
     Limits limits_;
     LogLine log_;
+    std::optional<QSslConfiguration> tls_;
     QHash<QHostAddress, int> perAddress_;
     QHash<QTcpSocket *, QHostAddress> peers_; // the connections counted, with their callers
     int total_ = 0;

@@ -15,7 +15,8 @@ class RequestLog : public QObject {
     ~RequestLog() override;
     void add(const QByteArray &remote, const QByteArray &method, const QByteArray &path, int status,
              qint64 bytes);
-    void note(const QByteArray &text); // a free line (start, stop, errors)
+    void note(const QByteArray &text);                    // a free line (start, stop, errors)
+    void setEnabled(bool enabled) { enabled_ = enabled; } // the request lines
     void flush();
 
   private:

@@ -170,14 +170,23 @@ ParsedOptions parseServerOptions(const QStringList &arguments) {
         QStringLiteral("HTTP connections at once; beyond it the longest idle one is closed "
                        "(default 4096)."),
         QStringLiteral("N"), QStringLiteral("4096"));
+    const QCommandLineOption tlsCert(
+        QStringLiteral("tls-cert"),
+        QStringLiteral("HTTPS: the server's certificate (PEM, followed by its chain); with "
+                       "--tls-key the HTTP port answers only over TLS."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption tlsKey(QStringLiteral("tls-key"),
+                                    QStringLiteral("HTTPS: the certificate's private key "
+                                                   "(PEM, unencrypted)."),
+                                    QStringLiteral("FILE"));
     const QCommandLineOption config(
         QStringLiteral("config"),
         QStringLiteral("Read the options from FILE first: one \"key = value\" line per option, "
                        "the key being the option's name without \"--\" (quiet = yes); lines "
                        "starting with # are comments. The command line overrides the file."),
         QStringLiteral("FILE"));
-    parser.addOptions(
-        {help, config, listen, httpPort, gameBase, data, db, publicAddr, quiet, perAddress, total});
+    parser.addOptions({help, config, listen, httpPort, gameBase, data, db, publicAddr, quiet,
+                       perAddress, total, tlsCert, tlsKey});
 
     // The file's options go first: for an option given twice the last value
     // counts, so the command line overrides the file.
@@ -190,7 +199,8 @@ ParsedOptions parseServerOptions(const QStringList &arguments) {
     if (!configFile.isEmpty()) {
         QStringList valueOptions;
         for (const QCommandLineOption *option :
-             {&listen, &httpPort, &gameBase, &data, &db, &publicAddr, &perAddress, &total})
+             {&listen, &httpPort, &gameBase, &data, &db, &publicAddr, &perAddress, &total, &tlsCert,
+              &tlsKey})
             valueOptions << option->names().first();
         if (!configArguments(configFile, valueOptions, quiet.names(), effective, configError))
             return failure(configError);
@@ -240,6 +250,10 @@ ParsedOptions parseServerOptions(const QStringList &arguments) {
                                .arg(option->names().first(), parser.value(*option)));
         *target = value;
     }
+    options.tlsCert = parser.value(tlsCert);
+    options.tlsKey = parser.value(tlsKey);
+    if (options.tlsCert.isEmpty() != options.tlsKey.isEmpty())
+        return failure(QStringLiteral("--tls-cert and --tls-key go together"));
     return {options, QString(), 0};
 }
 

@@ -27,6 +27,9 @@ struct ServerOptions {
     bool quiet = false;                // no request log (the load benchmark)
     int maxConnectionsPerAddress = 64; // HTTP connections of one caller address at once
     int maxConnections = 4096;         // HTTP connections at once
+    // With both set (PEM files), the HTTP port speaks only HTTPS.
+    QString tlsCert; // the certificate, followed by its chain if any
+    QString tlsKey;  // its private key, unencrypted
     // Not on the command line (the tests lower them): game-server connections
     // that have not announced their role yet, per address and in all.
     int maxUnannouncedPerAddress = 8;

@@ -2,6 +2,7 @@
 
 #include "server/HttpWire.h"
 #include "server/Synth.h"
+#include "server/Tls.h"
 
 #include <QAbstractHttpServer>
 #include <QDateTime>
@@ -71,6 +72,18 @@ QString tourMessage(const QString &dataDir) {
     text.remove(QLatin1Char('$'));
     text.remove(QLatin1Char('*'));
     return text.left(80);
+}
+
+// The TLS configuration the options ask for: none for plain HTTP. False,
+// with the reason, when the certificate or key does not load.
+bool tlsOf(const ServerOptions &options, std::optional<QSslConfiguration> &tls, QString *error) {
+    if (options.tlsCert.isEmpty())
+        return true;
+    QString tlsError;
+    tls = loadTlsConfiguration(options.tlsCert, options.tlsKey, &tlsError);
+    if (!tls && error)
+        *error = QStringLiteral("TLS: %1").arg(tlsError);
+    return tls.has_value();
 }
 
 } // namespace
@@ -150,9 +163,13 @@ bool WemServer::start(QString *error) {
     connect(seatWatch, &QTimer::timeout, this,
             [this] { lobby_.expireUnconnected(QDateTime::currentMSecsSinceEpoch(), kSeatWaitMs); });
     seatWatch->start(10'000);
+    std::optional<QSslConfiguration> tls;
+    if (!tlsOf(options_, tls, error))
+        return false;
     front_ = std::make_unique<Front>(*this);
     auto *listener = new GuardedTcpServer(
         {options_.maxConnectionsPerAddress, options_.maxConnections}, logLine, front_.get());
+    listener->setTls(std::move(tls));
     // Bursts of new connections wait in the kernel's queue instead of being dropped.
     listener->setListenBacklogSize(1024);
     if (!listener->listen(options_.listen, options_.httpPort)) {
@@ -163,14 +180,56 @@ bool WemServer::start(QString *error) {
         return false;
     }
     front_->bind(listener);
+    listener_ = listener;
     httpPort_ = listener->serverPort();
-    log_->note(QStringLiteral("listening on %1, HTTP port %2, game ports %3 to %4, data %5")
-                   .arg(options_.listen.toString())
-                   .arg(httpPort_)
-                   .arg(options_.gamePortBase + 1)
-                   .arg(options_.gamePortBase + kTableCount)
-                   .arg(QDir(options_.dataDir).absolutePath())
-                   .toUtf8());
+    log_->note(
+        QStringLiteral("listening on %1, %2 port %3, game ports %4 to %5, data %6")
+            .arg(options_.listen.toString())
+            .arg(options_.tlsCert.isEmpty() ? QStringLiteral("HTTP") : QStringLiteral("HTTPS"))
+            .arg(httpPort_)
+            .arg(options_.gamePortBase + 1)
+            .arg(options_.gamePortBase + kTableCount)
+            .arg(QDir(options_.dataDir).absolutePath())
+            .toUtf8());
+    return true;
+}
+
+bool WemServer::reload(const ServerOptions &options, QString *error) {
+    if (!listener_) {
+        if (error)
+            *error = QStringLiteral("the server is not running");
+        return false;
+    }
+    std::optional<QSslConfiguration> tls;
+    if (!tlsOf(options, tls, error))
+        return false;
+    // Where the server listens and keeps its data cannot change under it.
+    QStringList later;
+    if (options.listen != options_.listen || options.httpPort != options_.httpPort ||
+        options.gamePortBase != options_.gamePortBase)
+        later << QStringLiteral("addresses and ports");
+    if (options.dataDir != options_.dataDir || options.databaseUrl != options_.databaseUrl)
+        later << QStringLiteral("data folder and database");
+    if (options.publicAddress != options_.publicAddress)
+        later << QStringLiteral("public address");
+    const bool https = !options_.tlsCert.isEmpty();
+    if (https != tls.has_value()) {
+        later << QStringLiteral("HTTPS on or off");
+    } else if (https) {
+        listener_->setTls(std::move(tls));
+        options_.tlsCert = options.tlsCert;
+        options_.tlsKey = options.tlsKey;
+    }
+    options_.quiet = options.quiet;
+    options_.maxConnectionsPerAddress = options.maxConnectionsPerAddress;
+    options_.maxConnections = options.maxConnections;
+    log_->setEnabled(!options_.quiet);
+    listener_->setLimits({options_.maxConnectionsPerAddress, options_.maxConnections});
+    world_->reloadChatLists();
+    log_->note("reloaded the configuration and the chat's ban and word lists" +
+               (later.isEmpty() ? QByteArray()
+                                : "; a restart takes the changed " +
+                                      later.join(QStringLiteral(", ")).toUtf8()));
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include "server/AccountService.h"
 #include "server/Database.h"
 #include "server/GameServer.h"
+#include "server/HttpWire.h"
 #include "server/Lobby.h"
 #include "server/Pages.h"
 #include "server/PasswordGuard.h"
@@ -45,6 +46,13 @@ class WemServer : public QObject {
 
     bool start(QString *error);
     void stop();
+    // Takes the parts of new options that apply without a restart: the
+    // request log on or off, the connection limits and the TLS certificate
+    // (for new connections), and reads the chat's ban and word lists again.
+    // The others (addresses, ports, folders, database) wait for a restart
+    // and are named in the log. False, keeping everything as it was, when
+    // the new certificate cannot be loaded.
+    bool reload(const ServerOptions &options, QString *error);
     quint16 httpPort() const { return httpPort_; }
     Database &database() { return db_; }
     Lobby &lobby() { return lobby_; }
@@ -116,6 +124,7 @@ class WemServer : public QObject {
     std::unique_ptr<Pages> pages_;
     std::unique_ptr<GameServer> games_;
     std::unique_ptr<Front> front_;
+    GuardedTcpServer *listener_ = nullptr; // owned by front_
     quint16 httpPort_ = 0;
     std::vector<PendingWrite> pending_;
     bool flushScheduled_ = false;

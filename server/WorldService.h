@@ -33,6 +33,8 @@ class WorldService : public Service {
 
     // Wems for a place in the account list: 25 for the first, 10 for places 2 to 10.
     static qint64 bonusForPlace(qint64 place);
+    // The chat's ban and word lists are read again before the next post.
+    void reloadChatLists() { chatGuard_.reloadLists(); }
 
   private:
     Reply readList(int gid);

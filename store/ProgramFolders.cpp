@@ -162,4 +162,12 @@ bool prepareProgramFolders(const ProgramFolders &folders, std::string &error) {
     return linkServerFile(folders, error) && seeded;
 }
 
+std::filesystem::path readyProgramFolder(const std::filesystem::path &executableFolder,
+                                         std::string &error) {
+    const ProgramFolders folders =
+        chooseProgramFolders(executableFolder, FolderEnvironment::fromProcess());
+    prepareProgramFolders(folders, error);
+    return folders.program;
+}
+
 } // namespace quarn

@@ -57,4 +57,10 @@ ProgramFolders chooseProgramFolders(const std::filesystem::path &executableFolde
 // portable layout. False, with the reason, when the folder cannot be made.
 bool prepareProgramFolders(const ProgramFolders &folders, std::string &error);
 
+// The program's folder (ends with '/') for an executable in
+// `executableFolder`, in this process's environment, made ready as above.
+// When it cannot be made `error` says why and the folder is still named.
+std::filesystem::path readyProgramFolder(const std::filesystem::path &executableFolder,
+                                         std::string &error);
+
 } // namespace quarn

@@ -24,6 +24,10 @@ struct HttpOptions {
     // Replies longer than this are refused (a service reply is a few
     // kilobytes; a photo well under a megabyte).
     size_t maxReplyBytes = 8u << 20;
+    // HTTPS: a PEM file of certificate authorities trusted besides the
+    // system's store (a club's own); empty: the system's store alone. A
+    // certificate that does not verify fails the transfer.
+    std::string authorityFile;
 };
 
 struct HttpReply {

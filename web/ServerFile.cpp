@@ -57,8 +57,12 @@ std::optional<std::string> serverBaseUrl(std::string_view line) {
     if (line.substr(0, 3) == "\xEF\xBB\xBF") // the mark some editors put first
         line.remove_prefix(3);
     line = trimmed(line);
-    if (line.substr(0, 7) == "http://")
-        line.remove_prefix(7);
+    std::string_view scheme = "http://";
+    for (std::string_view given : {"http://", "https://"})
+        if (line.substr(0, given.size()) == given) {
+            scheme = given;
+            line.remove_prefix(given.size());
+        }
     if (!line.empty() && line.back() == '/')
         line.remove_suffix(1);
     // The host ends at the port's colon, which follows the "]" of an IPv6 address.
@@ -74,7 +78,7 @@ std::optional<std::string> serverBaseUrl(std::string_view line) {
             return std::nullopt;
         port = *given;
     }
-    return "http://" + std::string(host) + ":" + std::to_string(port);
+    return std::string(scheme) + std::string(host) + ":" + std::to_string(port);
 }
 
 ServerOfRun serverOfRun(const std::filesystem::path &programFolder) {
@@ -86,14 +90,17 @@ ServerOfRun serverOfRun(const std::filesystem::path &programFolder) {
         const quarn::FileBytes read = quarn::readFileBytes(file, kMaxServerFileSize);
         if (read.status == quarn::ReadStatus::Missing)
             continue;
-        ServerOfRun server{ServerSource::BadFile, file, Addresses::none()};
+        ServerOfRun server{ServerSource::BadFile, file, Addresses::none(), {}};
         const std::vector<std::string_view> lines = quarn::splitLines(read.bytes);
         if (read.status != quarn::ReadStatus::Ok || lines.empty())
             return server;
-        if (const std::optional<std::string> base = serverBaseUrl(lines.front())) {
-            server.source = ServerSource::File;
-            server.addresses = Addresses::forServer(*base);
-        }
+        const std::optional<std::string> base = serverBaseUrl(lines.front());
+        if (!base)
+            return server;
+        server.source = ServerSource::File;
+        server.addresses = Addresses::forServer(*base);
+        if (lines.size() > 1 && !trimmed(lines[1]).empty())
+            server.authorityFile = where / std::filesystem::path(std::string(trimmed(lines[1])));
         return server;
     }
     return {};

@@ -1,9 +1,26 @@
 #include "web/WebClient.h"
 
+#include "web/PlainPasswords.h"
+
 namespace web {
 
+namespace {
+
+// Every transfer to the club's server trusts the authority its file names.
+HttpOptions withAuthority(HttpOptions options, const ServerOfRun &server) {
+    if (!server.authorityFile.empty())
+        options.authorityFile = server.authorityFile.string();
+    return options;
+}
+
+} // namespace
+
 WebClient::WebClient(ServerOfRun server, HttpOptions options)
-    : source_(server.source), addresses_(std::move(server.addresses)), options_(options),
-      forms_(options) {}
+    : source_(server.source), addresses_(std::move(server.addresses)),
+      options_(withAuthority(options, server)), forms_(options_) {}
+
+bool WebClient::passwordsMayGoTo(std::string_view url) const {
+    return plainPasswordsAllowed_ || !passwordReadableOnTheWay(url);
+}
 
 } // namespace web

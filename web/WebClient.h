@@ -9,6 +9,8 @@
 #include "web/RemoteConfig.h"
 #include "web/ServerFile.h"
 
+#include <string_view>
+
 namespace web {
 
 class WebClient {
@@ -29,12 +31,19 @@ class WebClient {
     const RemoteConfig &remote() const { return remote_; }
     void setRemote(RemoteConfig remote) { remote_ = std::move(remote); }
 
+    // Whether a password may be posted to `url`: always over HTTPS or to
+    // this machine; over plain HTTP to another machine only once the player
+    // has been told (web/PlainPasswords.h) and the window said so here.
+    bool passwordsMayGoTo(std::string_view url) const;
+    void allowPlainPasswords() { plainPasswordsAllowed_ = true; }
+
   private:
     ServerSource source_;
     Addresses addresses_;
     HttpOptions options_;
     HttpClient forms_;
     RemoteConfig remote_;
+    bool plainPasswordsAllowed_ = false;
 };
 
 } // namespace web

@@ -6,6 +6,7 @@
 #include "web/ReplyScan.h"
 #include "web/Scramble.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace web {
@@ -32,7 +33,8 @@ WebServices::WebServices(Addresses addresses, HttpOptions options)
           // Addresses whose services are not yet in force are the built-in kind.
           ServerOfRun{addresses.worldService.empty() ? ServerSource::BuiltIn : ServerSource::File,
                       {},
-                      std::move(addresses)},
+                      std::move(addresses),
+                      {}},
           options)),
       client_(own_.get()) {}
 
@@ -58,11 +60,21 @@ HttpReply WebServices::postBody(Service service, const std::optional<std::string
 }
 
 HttpReply WebServices::postRaw(Service service, const FormFields &fields) {
+    if (!passwordMayGo(service, fields))
+        return {};
     return postBody(service, rawBody(fields));
 }
 
 HttpReply WebServices::postListed(Service service, const FormFields &fields) {
+    if (!passwordMayGo(service, fields))
+        return {};
     return postBody(service, listedBody(fields));
+}
+
+bool WebServices::passwordMayGo(Service service, const FormFields &fields) const {
+    const bool hasPassword = std::any_of(fields.begin(), fields.end(),
+                                         [](const FormField &field) { return field.name == "pw"; });
+    return !hasPassword || client_->passwordsMayGoTo(serviceUrl(service));
 }
 
 // --- account service ---

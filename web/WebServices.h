@@ -148,6 +148,9 @@ class WebServices {
     // address or a text cannot be written in code page 1251.
     HttpReply postRaw(Service service, const FormFields &fields);
     HttpReply postListed(Service service, const FormFields &fields);
+    // False for a password the player has not been told would go readable
+    // (web/PlainPasswords.h): such a request is not sent and fails.
+    bool passwordMayGo(Service service, const FormFields &fields) const;
     HttpReply postBody(Service service, const std::optional<std::string> &body);
     HttpReply fetch(const std::string &url);
     static FormFields gameResultFields(const std::string &nick, const std::string &pw,

@@ -41,14 +41,32 @@ void expectEveryOptionSet(const server::ParsedOptions &parsed, const QString &da
     EXPECT_TRUE(parsed.options->quiet);
     EXPECT_EQ(parsed.options->maxConnectionsPerAddress, 16);
     EXPECT_EQ(parsed.options->maxConnections, 500);
+    EXPECT_EQ(parsed.options->tlsCert, QStringLiteral("/etc/wem/cert.pem"));
+    EXPECT_EQ(parsed.options->tlsKey, QStringLiteral("/etc/wem/key.pem"));
 }
 
 TEST(ServerOptions, EveryOptionIsRead) {
-    const auto parsed = parseServerOptions(
-        args({"--listen", "0.0.0.0", "--http-port", "9000", "--game-port-base", "30000", "--data",
-              "/srv/wem", "--db", "postgresql://wem:pw@db.example:5432/wem", "--public-address",
-              "192.0.2.7", "--quiet", "--max-connections-per-address", "16", "--max-connections",
-              "500"}));
+    const auto parsed = parseServerOptions(args({"--listen",
+                                                 "0.0.0.0",
+                                                 "--http-port",
+                                                 "9000",
+                                                 "--game-port-base",
+                                                 "30000",
+                                                 "--data",
+                                                 "/srv/wem",
+                                                 "--db",
+                                                 "postgresql://wem:pw@db.example:5432/wem",
+                                                 "--public-address",
+                                                 "192.0.2.7",
+                                                 "--quiet",
+                                                 "--max-connections-per-address",
+                                                 "16",
+                                                 "--max-connections",
+                                                 "500",
+                                                 "--tls-cert",
+                                                 "/etc/wem/cert.pem",
+                                                 "--tls-key",
+                                                 "/etc/wem/key.pem"}));
     expectEveryOptionSet(parsed, QStringLiteral("/srv/wem"));
 }
 
@@ -78,6 +96,8 @@ TEST(ServerOptions, BadArgumentsAreRefusedWithAReason) {
         args({"--public-address", "nowhere"}),
         args({"--max-connections-per-address", "0"}),
         args({"--max-connections", "many"}),
+        args({"--tls-cert", "cert.pem"}), // a certificate needs its key
+        args({"--tls-key", "key.pem"}),
         args({"--unknown"}),
         args({"stray"}),
     };
@@ -114,7 +134,9 @@ TEST(ServerConfigFile, EveryOptionIsReadFromTheFile) {
                             "public-address = 192.0.2.7\n"
                             "quiet = yes\n"
                             "max-connections-per-address = 16\n"
-                            "max-connections = 500\n");
+                            "max-connections = 500\n"
+                            "tls-cert = /etc/wem/cert.pem\n"
+                            "tls-key = /etc/wem/key.pem\n");
     const auto parsed = parseServerOptions(
         {QStringLiteral("wem-server"), QStringLiteral("--config"), config.path()});
     expectEveryOptionSet(parsed, QStringLiteral("/var/lib/wem server"));

@@ -47,7 +47,9 @@ INSTANTIATE_TEST_SUITE_P(
                              "http://club.example.org:8046"},
                     LineCase{"Ipv6", "[::1]:8046", "http://[::1]:8046"}, LineCase{"Empty", "", ""},
                     LineCase{"OtherScheme", "ftp://club.example.org", ""},
-                    LineCase{"Secure", "https://club.example.org", ""},
+                    LineCase{"Secure", "https://club.example.org", "https://club.example.org:8046"},
+                    LineCase{"SecureWithPort", "https://10.0.0.5:8443/", "https://10.0.0.5:8443"},
+                    LineCase{"SchemeTwice", "https://http://club.example.org", ""},
                     LineCase{"Path", "club.example.org/acc.php", ""},
                     LineCase{"UserName", "me@club.example.org", ""},
                     LineCase{"Blank inside", "club example", ""},
@@ -95,13 +97,35 @@ TEST_F(ServerFileTest, TheProgramFolderComesBeforeTheFolderAbove) {
     EXPECT_EQ(server.file, top_ / "Quarn.srv");
     EXPECT_EQ(server.addresses.worldService, "http://above.example:8046/world.php");
 
-    write(program_, "own.example\nsecond line is not read\n");
+    write(program_, "own.example\n");
     server = serverOfRun(program_ / "");
     EXPECT_EQ(server.file, program_ / "Quarn.srv");
     EXPECT_EQ(Unscramble(server.addresses.accountService, kAccountKey),
               "http://own.example:8046/acc.php");
     EXPECT_EQ(Unscramble(server.addresses.remoteConfigPage, kConfigKey),
               "http://own.example:8046/config.txt");
+}
+
+// The second line names the club's certificate authority, relative to the
+// file's folder or absolute; every transfer of the run trusts it.
+TEST_F(ServerFileTest, TheSecondLineNamesTheClubsAuthority) {
+    const struct {
+        std::string text;
+        fs::path authority;
+    } cases[] = {
+        {"https://own.example\n", {}},
+        {"https://own.example\r\n  \r\n", {}},
+        {"https://own.example\r\n club-ca.pem \r\n", program_ / "club-ca.pem"},
+        {"https://own.example\n../keys/ca.pem\n", program_ / "../keys/ca.pem"},
+        {"https://own.example\n/etc/ssl/club.pem", "/etc/ssl/club.pem"},
+    };
+    for (const auto &c : cases) {
+        write(program_, c.text);
+        const ServerOfRun server = serverOfRun(program_);
+        EXPECT_EQ(server.source, ServerSource::File) << c.text;
+        EXPECT_EQ(server.authorityFile, c.authority) << c.text;
+        EXPECT_EQ(WebClient(server).options().authorityFile, c.authority.string()) << c.text;
+    }
 }
 
 TEST_F(ServerFileTest, AFileThatNamesNoServerLeavesNoAddressAtAll) {
@@ -144,7 +168,7 @@ TEST(StartOnline, BuiltInServerTakesThePageThenTheStoredCopies) {
     ScriptedHttpServer server;
     Addresses addresses = Addresses::builtIn();
     addresses.remoteConfigPage = Scramble(server.base() + "/config.txt", kConfigKey);
-    WebClient client(ServerOfRun{ServerSource::BuiltIn, {}, addresses});
+    WebClient client(ServerOfRun{ServerSource::BuiltIn, {}, addresses, {}});
     server.answer(configPage("http://w.example/world.php", "http://a.example/acc.php"));
     StoredServicePaths stored{"", Scramble("http://stored/stat.php", kConfigKey)};
 
@@ -163,7 +187,7 @@ TEST(StartOnline, BuiltInServerTakesThePageThenTheStoredCopies) {
 
 TEST(StartOnline, ServerFromTheFileKeepsItsOwnServicesUnlessThePageNamesOthers) {
     ScriptedHttpServer server;
-    WebClient client(ServerOfRun{ServerSource::File, {}, Addresses::forServer(server.base())});
+    WebClient client(ServerOfRun{ServerSource::File, {}, Addresses::forServer(server.base()), {}});
     server.answer("NewsQuarn5.3=N#a#b#c#1#\nStatPath=" +
                   Scramble("http://s.example/stat.php", kConfigKey) + "#\n");
     StoredServicePaths stored{Scramble("http://stored/world.php", kConfigKey), ""};
@@ -181,7 +205,7 @@ TEST(StartOnline, ClosedPortGivesNoPageAndTheStoredAddresses) {
     const std::string base = "http://127.0.0.1:" + std::to_string(webtest::closedPort());
     Addresses addresses = Addresses::builtIn();
     addresses.remoteConfigPage = Scramble(base + "/config.txt", kConfigKey);
-    WebClient client(ServerOfRun{ServerSource::BuiltIn, {}, addresses});
+    WebClient client(ServerOfRun{ServerSource::BuiltIn, {}, addresses, {}});
     StoredServicePaths stored{std::string(builtin::kWorldService),
                               std::string(builtin::kStatisticsService)};
 
@@ -198,7 +222,7 @@ TEST(StartOnline, ServerThatTakesTheConnectionButNeverAnswersDoesNotHoldTheStart
     ScriptedReply stall;
     stall.kind = ScriptedReply::Kind::Stall;
     server.push(stall);
-    WebClient client(ServerOfRun{ServerSource::File, {}, Addresses::forServer(server.base())});
+    WebClient client(ServerOfRun{ServerSource::File, {}, Addresses::forServer(server.base()), {}});
     StoredServicePaths stored;
     EXPECT_FALSE(WebServices(client).StartOnline(stored).showStartMessage);
     EXPECT_EQ(client.forms().readTimeout(), 0) << "the start's own client took the time-out";
@@ -208,7 +232,7 @@ TEST(StartOnline, ServerThatTakesTheConnectionButNeverAnswersDoesNotHoldTheStart
 
 TEST(SharedWebClient, CookiesAndTheReadTimeOutHoldAcrossRequestObjects) {
     ScriptedHttpServer server;
-    WebClient client(ServerOfRun{ServerSource::File, {}, Addresses::forServer(server.base())});
+    WebClient client(ServerOfRun{ServerSource::File, {}, Addresses::forServer(server.base()), {}});
     ScriptedReply login;
     login.body = "$Omsk 1-001 Russia M a@b.c 01.01.2024 x x x 0 0 0$";
     login.headers = {"Set-Cookie: session=abc123; Path=/"};

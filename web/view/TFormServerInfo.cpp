@@ -1,5 +1,6 @@
 #include "web/view/TFormServerInfo.h"
 
+#include "store/ProgramFolders.h"
 #include "ui/THeadingBand.h"
 #include "ui/UiPictures.h"
 #include "web/Countries.h"
@@ -39,8 +40,13 @@ AuxLook passportLook() {
     return look;
 }
 
+// The program's folder as the program itself chooses it (beside the
+// executable, or the user's data folder when installed).
 AuxContext simpleContext(Settings &settings) {
-    return {QCoreApplication::applicationDirPath() + QLatin1Char('/'), &settings, nullptr, {}};
+    std::string error;
+    const std::filesystem::path folder =
+        readyProgramFolder(QCoreApplication::applicationDirPath().toStdString(), error);
+    return {QString::fromStdString(folder.string()), &settings, nullptr, {}};
 }
 
 // Refuses every character the passport check refuses as a typed key, also

@@ -23,7 +23,8 @@ namespace quarn {
 class TFormServerInfo : public TWemAuxForm {
     Q_OBJECT
   public:
-    // The simple form: the program's folder is the application's, no sound.
+    // The simple form: the program's folder as the program chooses it
+    // (store/ProgramFolders.h), no sound.
     TFormServerInfo(Settings &settings, QWidget *parent = nullptr);
     TFormServerInfo(const AuxContext &context, QWidget *parent = nullptr);
 
