@@ -65,9 +65,7 @@ class LoopGap {
 
 class HungServerWindow : public WindowTest {};
 
-// Off until the last request on the window's thread is gone: the window still
-// stops for about 10 s (one whole-request limit) after the menu appears.
-TEST_F(HungServerWindow, DISABLED_StartAndMenuKeepTheWindowAnswering) {
+TEST_F(HungServerWindow, StartAndMenuKeepTheWindowAnswering) {
     HungServer server;
     std::ofstream(folder_ / "Quarn.srv") << server.url() << "\n";
     Settings settings = quickSettings();
@@ -75,7 +73,12 @@ TEST_F(HungServerWindow, DISABLED_StartAndMenuKeepTheWindowAnswering) {
     settings.music = false;
     writeSettings(settings);
     openWindow();
+    // The start itself (settings, club files, pictures, the radio's list)
+    // asks the server nothing on the window's thread.
+    QElapsedTimer startClock;
+    startClock.start();
     ASSERT_TRUE(form_->startUp());
+    const qint64 startMs = startClock.elapsed();
     // Leaving the title: the menu comes at once.
     QElapsedTimer toMenu;
     toMenu.start();
@@ -88,8 +91,11 @@ TEST_F(HungServerWindow, DISABLED_StartAndMenuKeepTheWindowAnswering) {
     LoopGap gap;
     gap.start();
     gap.runFor(4000);
-    std::printf("hung server: menu after %lld ms, longest event-loop gap %lld ms\n",
-                static_cast<long long>(menuMs), static_cast<long long>(gap.longest()));
+    std::printf("hung server: start-up %lld ms, menu after %lld ms, longest event-loop gap %lld "
+                "ms\n",
+                static_cast<long long>(startMs), static_cast<long long>(menuMs),
+                static_cast<long long>(gap.longest()));
+    EXPECT_LT(startMs, 3000);
     EXPECT_LT(gap.longest(), 100);
     EXPECT_TRUE(form_->requestsBusy()) << "the requests should still be waiting for the server";
     // Closing cancels them at once.
