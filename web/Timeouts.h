@@ -24,4 +24,10 @@ constexpr long kStartConnectTimeoutMs = 1500;
 // start has it too).
 constexpr long kReadTimeoutMs = 3000;
 
+// A form post refused for load (503 with Retry-After) is sent again after
+// the server's wait, at most this many times; a wait longer than the
+// longest one allowed is not waited for.
+constexpr int kLoadRetries = 3;
+constexpr long kLoadRetryLongestSeconds = 10;
+
 } // namespace web

@@ -9,6 +9,10 @@
 #include "web/RemoteConfig.h"
 #include "web/ServerFile.h"
 
+#include <mutex>
+#include <optional>
+#include <string>
+
 namespace web {
 
 class WebClient {
@@ -29,12 +33,25 @@ class WebClient {
     const RemoteConfig &remote() const { return remote_; }
     void setRemote(RemoteConfig remote) { remote_ = std::move(remote); }
 
+    // The nick and password of the last login accepted through this client,
+    // used to log in again quietly when the server lost the session. Signing
+    // out forgets them.
+    struct HeldLogin {
+        std::string nick;
+        std::string password;
+    };
+    void holdLogin(HeldLogin login);
+    void forgetLogin();
+    std::optional<HeldLogin> heldLogin() const;
+
   private:
     ServerSource source_;
     Addresses addresses_;
     HttpOptions options_;
     HttpClient forms_;
     RemoteConfig remote_;
+    mutable std::mutex loginMutex_; // the worker logs in, the window signs out
+    std::optional<HeldLogin> login_;
 };
 
 } // namespace web
