@@ -3,6 +3,7 @@
 #include "lang/QtWords.h"
 #include "web/Endpoints.h"
 #include "web/StatsReport.h"
+#include "web/Timeouts.h"
 #include "web/view/CountryPictures.h"
 #include "web/view/OnlinePictures.h"
 
@@ -146,6 +147,14 @@ Figure composeFigure(int mode, const FigureSources &sources) {
 
 ImClock2::ImClock2(FigureSources sources, QWidget *parent)
     : QWidget(parent), sources_(std::move(sources)) {
+    offlineAfter_.setSingleShot(true);
+    offlineAfter_.setInterval(int(web::kIndicatorOfflineAfterMs));
+    connect(&offlineAfter_, &QTimer::timeout, this, [this] {
+        // Failed replies of the mode being read: its "No Connect".
+        FigureReplies none;
+        none.shown = shownModeOf(readingMode_, sources_);
+        showComposed(composeFigure(readingMode_, none));
+    });
     setObjectName(QStringLiteral("ImClock2"));
     setFixedSize(kSize);
 }
@@ -158,11 +167,14 @@ void ImClock2::ShowFigure(int mode) {
     if (reading_)
         return;
     reading_ = true;
+    readingMode_ = mode;
+    offlineAfter_.start();
     const int shown = shownModeOf(mode, sources_);
     runner_([sources = sources_, shown,
              nick = ownNickOf(sources_)] { return readFigure(shown, nick, sources); },
             [this, mode](FigureReplies replies) {
                 reading_ = false;
+                offlineAfter_.stop();
                 showComposed(composeFigure(mode, replies));
             });
 }

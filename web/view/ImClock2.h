@@ -9,6 +9,7 @@
 #include "web/ReplyParse.h"
 
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -65,6 +66,9 @@ class ImClock2 : public QWidget {
     explicit ImClock2(FigureSources sources, QWidget *parent = nullptr);
     // Without a runner the reads block the display's thread.
     void setRunner(Runner runner) { runner_ = std::move(runner); }
+    // A read not back in this time shows the figure's "No Connect" until
+    // the replies come (web::kIndicatorOfflineAfterMs unless set).
+    void setOfflineAfterMs(int ms) { offlineAfter_.setInterval(ms); }
 
     // Reads and redraws the figure of `mode`; with a runner the old figure
     // stays until the replies are in. A read still under way lets the next
@@ -85,6 +89,8 @@ class ImClock2 : public QWidget {
     FigureSources sources_;
     Runner runner_;
     bool reading_ = false;
+    int readingMode_ = 0;
+    QTimer offlineAfter_;
     Figure figure_;
     QImage background_;
 };

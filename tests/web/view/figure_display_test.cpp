@@ -3,6 +3,9 @@
 // nick is taken when the read starts.
 #include "web/view/ImClock2.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -65,6 +68,32 @@ TEST(FigureDisplay, ReadsElsewhereAndShowsTheRepliesWhenTheyAreIn) {
     EXPECT_EQ(figure.figure().mode, 7);
     EXPECT_EQ(figure.figure().value, QStringLiteral("00"));
     EXPECT_EQ(figure.figure().hint, composeFigure(7, sources).hint) << "the same text as at once";
+}
+
+// A server that never answers: the display says "No Connect" after its
+// limit, and a reply that comes after all still shows.
+TEST(FigureDisplay, AReadNotBackInTimeShowsNoConnect) {
+    FigureSources sources;
+    sources.readMemberCount = [] {
+        web::Reply<int> reply;
+        reply.ok = true;
+        reply.value = 77;
+        return reply;
+    };
+    HeldReads held;
+    ImClock2 figure(sources);
+    figure.setRunner(held.runner());
+    figure.setOfflineAfterMs(30);
+    figure.ShowFigure(7);
+    const QString noConnect = composeFigure(7, FigureReplies{7, {}, {}, {}}).hint;
+    QElapsedTimer clock;
+    clock.start();
+    while (figure.figure().hint != noConnect && clock.elapsed() < 2000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_EQ(figure.figure().hint, noConnect);
+    EXPECT_EQ(figure.figure().mode, 7);
+    held.complete();
+    EXPECT_EQ(figure.figure().value, QStringLiteral("77"));
 }
 
 } // namespace
