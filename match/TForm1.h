@@ -226,7 +226,7 @@ class TForm1 : public QWidget,
     void networkModeChanged() override;
     void fontsChanged() override;
     void designChanged() override;
-    bool downloadLibrary(const QString &libraryFile) override;
+    void downloadLibrary(const QString &libraryFile, std::function<void(bool)> done) override;
     void radioListSourceChanged() override;
     QSize screenSize() const override;
     // "Passport": asks the auxiliary windows for the passport window.
@@ -255,8 +255,12 @@ class TForm1 : public QWidget,
     TMyMediaPL *musicPlayer() const { return music_; }
 
     // ---- Chat, news and statistics (TForm1Chat.cpp) ----------------------
-    bool CheckChat();
-    bool CheckNews();
+    // A chat or news check off the window's thread; the lamps show its
+    // answer, and chatIsNew / newsIsNew tell it.
+    void CheckChat();
+    void CheckNews();
+    bool chatIsNew() const;
+    bool newsIsNew() const;
     void ShowIndicators(bool news, bool chat);
     void OpenNews();
     void OpenChat();
@@ -324,6 +328,7 @@ class TForm1 : public QWidget,
     // The music player (TForm1Music.cpp): set up at the first paint, its
     // buttons drawn whenever the window's background is drawn anew.
     void setUpMusicPlayer();
+    void createMusicPlayer(std::optional<std::string> songList);
     void drawMusicButtons();
     void paintMenuHeading(QPainter &painter);
     // Where paintMenuHeading draws: the headings, the version and the date.

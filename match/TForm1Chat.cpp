@@ -54,17 +54,25 @@ void TForm1::createChatParts() {
     c.chatLamp->hide();
     c.panel->hide();
 
+    // The figure's reads run on the request runner: they use the client
+    // alone and take the nick read on the window's thread.
     FigureSources sources;
-    sources.readStats = [this] { return web::WebServices(*web_).ReadStats(); };
-    sources.readWorldList = [this](int list) {
-        return web::WebServices(*web_).ReadWorldList(list);
+    web::WebClient &client = *web_;
+    sources.readStats = [&client] { return web::WebServices(client).ReadStats(); };
+    sources.readWorldList = [&client](int list) {
+        return web::WebServices(client).ReadWorldList(list);
     };
-    sources.readBalance = [this] {
-        return web::WebServices(*web_).ReadBalance(account_.user.Nick);
+    sources.readBalance = [&client](const std::string &nick) {
+        return web::WebServices(client).ReadBalance(nick);
     };
-    sources.readMemberCount = [this] { return web::WebServices(*web_).ReadMemberCount(); };
+    sources.readMemberCount = [&client] { return web::WebServices(client).ReadMemberCount(); };
     sources.loggedIn = [this] { return account_.isLoggedIn(); };
+    sources.ownNick = [this] { return account_.user.Nick; };
     c.figure = new ImClock2(std::move(sources), this);
+    c.figure->setRunner(
+        [this](std::function<FigureReplies()> read, std::function<void(FigureReplies)> done) {
+            requests_->run<FigureReplies>(this, std::move(read), std::move(done));
+        });
     c.figure->hide();
 
     c.watchTimer = new QTimer(this);
@@ -84,22 +92,20 @@ bool TForm1::largeMenu() const {
 
 // ---- Watching ---------------------------------------------------------------------
 
-bool TForm1::CheckChat() {
-    ChatParts &c = *chat_;
-    c.session.state = web::readChatState(c.session.stateFolder);
-    const web::Reply<web::WorldRows> rows = web::WebServices(*web_).ReadWorldList(web::kChatList);
-    c.session.newestKnown = rows.ok ? rows.value[0].Score : 0;
-    c.newChat = web::isNew(c.session.state.lastSeen, c.session.newestKnown);
-    return c.newChat;
+void TForm1::CheckChat() {
+    watchInBackground(false, true);
 }
 
-bool TForm1::CheckNews() {
-    ChatParts &c = *chat_;
-    const int seen = web::readNewsSeen(c.session.stateFolder);
-    const web::Reply<std::string> page = web::WebServices(*web_).FetchNews();
-    c.newsNumber = page.ok ? web::newsNumberOf(page.value) : 0;
-    c.newNews = web::isNew(seen, c.newsNumber);
-    return c.newNews;
+void TForm1::CheckNews() {
+    watchInBackground(true, false);
+}
+
+bool TForm1::chatIsNew() const {
+    return chat_->newChat;
+}
+
+bool TForm1::newsIsNew() const {
+    return chat_->newNews;
 }
 
 void TForm1::menuShownAnew() {
@@ -399,7 +405,13 @@ void TForm1::SendStatistics(const MatchStatistics &stats) {
     // The tournament's leader is its role 1 on the game server; the network
     // role of a local network game says nothing about it.
     match.tournamentLeader = stats.kind == MatchKind::Tournament && tour_ && tour_->Role() == 1;
-    web::WebServices(*web_).SendGameStats(web::matchReportValues(match));
+    web::WebClient &client = *web_;
+    requests_->run<bool>(
+        this,
+        [&client, values = web::matchReportValues(match)] {
+            return web::WebServices(client).SendGameStats(values);
+        },
+        [](bool) {});
 }
 
 } // namespace quarn

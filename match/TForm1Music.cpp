@@ -27,16 +27,28 @@ std::vector<QRect> shownControlAreas(const QWidget &window,
 
 } // namespace
 
+// The song list is read off the window's thread; the player and its buttons
+// come when it is in (or known to be missing).
 void TForm1::setUpMusicPlayer() {
     if (music_)
         return;
+    web::WebClient &client = *web_;
+    requests_->run<std::optional<std::string>>(
+        this,
+        [&client]() -> std::optional<std::string> {
+            web::Reply<std::string> page = web::WebServices(client).FetchSongList();
+            if (!page.ok)
+                return std::nullopt;
+            return std::move(page.value);
+        },
+        [this](std::optional<std::string> page) { createMusicPlayer(std::move(page)); });
+}
+
+void TForm1::createMusicPlayer(std::optional<std::string> songList) {
+    if (music_)
+        return;
     MusicContext context;
-    context.fetchSongList = [this]() -> std::optional<std::string> {
-        web::Reply<std::string> page = web::WebServices(*web_).FetchSongList();
-        if (!page.ok)
-            return std::nullopt;
-        return std::move(page.value);
-    };
+    context.fetchSongList = [songList = std::move(songList)] { return songList; };
     // The addresses in force after the start-up's remote configuration.
     context.songFolderUrl = web_->addresses().songFolderUrl();
     context.melody = this;

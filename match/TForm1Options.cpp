@@ -110,12 +110,14 @@ void TForm1::radioListSourceChanged() {
     radio_->ListSourceChanged();
 }
 
-bool TForm1::downloadLibrary(const QString &libraryFile) {
-    setCursor(Qt::WaitCursor);
-    const bool ok =
-        web::WebServices(*web_).DownloadLibrary(libraryFile.toStdString(), folder_.toStdString());
-    setPointer(this, PointerKind::Arrow);
-    return ok;
+void TForm1::downloadLibrary(const QString &libraryFile, std::function<void(bool)> done) {
+    web::WebClient &client = *web_;
+    requests_->run<bool>(
+        this,
+        [&client, file = libraryFile.toStdString(), folder = folder_.toStdString()] {
+            return web::WebServices(client).DownloadLibrary(file, folder);
+        },
+        std::move(done));
 }
 
 QSize TForm1::screenSize() const {

@@ -21,8 +21,16 @@ void TForm1::createRadio() {
     RadioContext context;
     context.aux = AuxContext{folder_, &settings_, this,
                              [this](const QString &library) { showMissingLibrary(library); }};
-    context.fetchList = [this](const std::string &targetFolder, const std::string &saveAs) {
-        return web::WebServices(*web_).DownloadResource("WemRadio.rad", targetFolder, saveAs);
+    context.fetchList = [this](const std::string &targetFolder, const std::string &saveAs,
+                               std::function<void(bool)> done) {
+        web::WebClient &client = *web_;
+        requests_->run<bool>(
+            this,
+            [&client, targetFolder, saveAs] {
+                return web::WebServices(client).DownloadResource("WemRadio.rad", targetFolder,
+                                                                 saveAs);
+            },
+            std::move(done));
     };
     context.message = [this](const QString &text) { Ask::inform(this, text); };
     context.melody = this;

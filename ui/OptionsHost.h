@@ -8,6 +8,8 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
+
 namespace quarn {
 
 class OptionsHost {
@@ -39,8 +41,13 @@ class OptionsHost {
     virtual void radioListSourceChanged() {}
     // Button "Passport".
     virtual void showPassport() {}
-    // Fetches a missing resource library; true when it arrived.
-    virtual bool downloadLibrary(const QString & /*libraryFile*/) { return false; }
+    // Fetches a missing resource library off the window's thread; `done`
+    // learns on the window's thread whether it arrived (never, when the
+    // main window closed meanwhile).
+    virtual void downloadLibrary(const QString & /*libraryFile*/,
+                                 std::function<void(bool arrived)> done) {
+        done(false);
+    }
     // The size of the screen the main window is on (the size list drops the
     // sizes that do not fit).
     virtual QSize screenSize() const { return {}; }

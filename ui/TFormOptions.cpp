@@ -16,6 +16,7 @@
 #include "ui/options/SaveGamesPage.h"
 
 #include <QPainter>
+#include <QPointer>
 #include <QTabWidget>
 
 #include <array>
@@ -286,7 +287,8 @@ void TFormOptions::refreshDownloads() {
     for (const auto &[key, button] : downloads_) {
         const bool missing =
             !libraryFound(context().folder, button->property("library").toString());
-        button->setEnabled(missing);
+        button->setEnabled(missing &&
+                           !downloading_.contains(button->property("library").toString()));
         button->setKLightSB(missing ? 0 : 50);
     }
 }
@@ -314,11 +316,27 @@ void TFormOptions::openSpeed() {
     general_->showSpeed();
 }
 
+// The button stays off and the pointer busy while the library is on its
+// way; the dialog stays usable.
 void TFormOptions::downloadLibrary(const QString &libraryFile) {
-    if (libraryFound(context().folder, libraryFile))
+    if (libraryFound(context().folder, libraryFile) || downloading_.contains(libraryFile))
         return;
-    const bool arrived =
-        host_->downloadLibrary(libraryFile) && libraryFound(context().folder, libraryFile);
+    downloading_.insert(libraryFile);
+    if (TWemCardsButton *button = downloadButton(libraryFile))
+        button->setEnabled(false);
+    setCursor(Qt::BusyCursor);
+    QPointer<TFormOptions> self(this);
+    host_->downloadLibrary(libraryFile, [self, libraryFile](bool arrived) {
+        if (self)
+            self->libraryDownloaded(libraryFile, arrived);
+    });
+}
+
+void TFormOptions::libraryDownloaded(const QString &libraryFile, bool arrived) {
+    downloading_.remove(libraryFile);
+    if (downloading_.isEmpty())
+        unsetCursor();
+    arrived = arrived && libraryFound(context().folder, libraryFile);
     if (arrived) {
         playSound(DownloadedSound);
         host_->facesChanged();

@@ -10,7 +10,9 @@
 #include "ui/OptionsHost.h"
 #include "ui/TWemAuxForm.h"
 
+#include <QSet>
 #include <functional>
+
 #include <map>
 #include <vector>
 
@@ -52,6 +54,7 @@ class TFormOptions : public TWemAuxForm {
 
     // Asks the button of a library to download it (the DLL tab's buttons).
     void downloadLibrary(const QString &libraryFile);
+    void libraryDownloaded(const QString &libraryFile, bool arrived);
 
   protected:
     void paintEvent(QPaintEvent *event) override;
@@ -81,6 +84,7 @@ class TFormOptions : public TWemAuxForm {
     QTabWidget *tabs_ = nullptr;
     TWemCardsButton *ok_ = nullptr;
     std::map<QString, TWemCardsButton *> downloads_;
+    QSet<QString> downloading_; // the libraries on their way
 
     std::vector<OptionsPage *> pages_; // in tab order
     GeneralPage *general_ = nullptr;

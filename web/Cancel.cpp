@@ -1,5 +1,9 @@
 #include "web/Cancel.h"
 
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
 namespace web {
 namespace {
 
@@ -21,6 +25,19 @@ bool transferCancelled() {
 
 const std::atomic<bool> *currentCancelFlag() {
     return threadFlag;
+}
+
+bool waitUnlessCancelled(long ms) {
+    constexpr auto kSlice = std::chrono::milliseconds(20);
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (!transferCancelled()) {
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= end)
+            return true;
+        std::this_thread::sleep_for(
+            std::min<std::chrono::steady_clock::duration>(kSlice, end - now));
+    }
+    return false;
 }
 
 } // namespace web

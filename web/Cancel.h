@@ -33,4 +33,8 @@ bool transferCancelled();
 // The flag of this thread's scope, null outside one (libcurl's callback).
 const std::atomic<bool> *currentCancelFlag();
 
+// Waits `ms` on this thread, ending at once when its transfers are
+// cancelled; false when they were.
+bool waitUnlessCancelled(long ms);
+
 } // namespace web

@@ -84,6 +84,13 @@ long wholeRequestTimeout(const HttpOptions &options, long readTimeoutMs) {
                              : options.requestTimeoutMs;
 }
 
+long retryAfterOf(CURL *curl) {
+    curl_off_t seconds = 0;
+    if (curl_easy_getinfo(curl, CURLINFO_RETRY_AFTER, &seconds) != CURLE_OK || seconds < 0)
+        return 0;
+    return static_cast<long>(std::min<curl_off_t>(seconds, 24 * 3600));
+}
+
 bool succeeded(CURL *curl, CURLcode code, long *status = nullptr) {
     long http = 0;
     curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &http);
@@ -142,6 +149,7 @@ HttpReply HttpClient::post(const std::string &url, std::string_view body,
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &sink);
     const CURLcode code = curl_easy_perform(curl);
     reply.ok = succeeded(curl, code, &reply.status);
+    reply.retryAfterSeconds = retryAfterOf(curl);
     // The header list dies with this call; the handle must not keep it.
     curl_easy_setopt(curl, CURLOPT_HTTPHEADER, nullptr);
     return reply;
@@ -167,6 +175,7 @@ HttpReply HttpClient::get(const std::string &url) {
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &sink);
     const CURLcode code = curl_easy_perform(curl);
     reply.ok = succeeded(curl, code, &reply.status);
+    reply.retryAfterSeconds = retryAfterOf(curl);
     curl_easy_setopt(curl, CURLOPT_HTTPHEADER, nullptr);
     return reply;
 }

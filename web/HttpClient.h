@@ -34,6 +34,8 @@ struct HttpReply {
     bool ok = false;  // the transfer completed with a 2xx status
     long status = 0;  // the HTTP status, 0 when none arrived
     std::string body; // the raw bytes of the reply
+    // The server's Retry-After in seconds (a refusal for load), 0 when none.
+    long retryAfterSeconds = 0;
 };
 
 inline constexpr std::string_view kFormContentType = "application/x-www-form-urlencoded";

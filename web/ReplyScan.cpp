@@ -56,6 +56,10 @@ bool hasStatusWordOutsideRecord(std::string_view reply, std::string_view word) {
     return hasStatusWord(reply.substr(0, begin), word) || hasStatusWord(reply.substr(end), word);
 }
 
+bool refusedForWantOfSession(std::string_view reply) {
+    return firstRecord(reply) == std::string_view("no") && reply.find("log in first") != npos;
+}
+
 std::optional<std::string_view> firstRecord(std::string_view reply) {
     const size_t open = openingDollar(reply);
     if (open == npos)

@@ -26,6 +26,11 @@ bool hasStatusWordOutsideRecord(std::string_view reply, std::string_view word);
 // the next "$"; without one, up to the end minus the reply's last character.
 std::optional<std::string_view> firstRecord(std::string_view reply);
 
+// A refusal because the server holds no login session for the request (the
+// server restarted or the session expired): "$no$" with the note "log in
+// first".
+bool refusedForWantOfSession(std::string_view reply);
+
 // The record cut at every separator; empty pieces count as fields.
 std::vector<std::string_view> splitFields(std::string_view record, char separator);
 

@@ -24,4 +24,16 @@ constexpr long kStartConnectTimeoutMs = 1500;
 // start has it too).
 constexpr long kReadTimeoutMs = 3000;
 
+// An online indicator whose request has not come back in this time shows
+// its offline state ("No Connect"); a later reply still shows. Requests
+// queue behind one another on the request worker, so the reply itself may
+// come later than one request's limits.
+constexpr long kIndicatorOfflineAfterMs = 10000;
+
+// A form post refused for load (503 with Retry-After) is sent again after
+// the server's wait, at most this many times; a wait longer than the
+// longest one allowed is not waited for.
+constexpr int kLoadRetries = 3;
+constexpr long kLoadRetryLongestSeconds = 10;
+
 } // namespace web

@@ -23,4 +23,19 @@ bool WebClient::passwordsMayGoTo(std::string_view url) const {
     return plainPasswordsAllowed_ || !passwordReadableOnTheWay(url);
 }
 
+void WebClient::holdLogin(HeldLogin login) {
+    const std::lock_guard lock(loginMutex_);
+    login_ = std::move(login);
+}
+
+void WebClient::forgetLogin() {
+    const std::lock_guard lock(loginMutex_);
+    login_.reset();
+}
+
+std::optional<WebClient::HeldLogin> WebClient::heldLogin() const {
+    const std::lock_guard lock(loginMutex_);
+    return login_;
+}
+
 } // namespace web

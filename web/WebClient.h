@@ -9,6 +9,10 @@
 #include "web/RemoteConfig.h"
 #include "web/ServerFile.h"
 
+#include <atomic>
+#include <mutex>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace web {
@@ -36,6 +40,16 @@ class WebClient {
     // has been told (web/PlainPasswords.h) and the window said so here.
     bool passwordsMayGoTo(std::string_view url) const;
     void allowPlainPasswords() { plainPasswordsAllowed_ = true; }
+    // The nick and password of the last login accepted through this client,
+    // used to log in again quietly when the server lost the session. Signing
+    // out forgets them.
+    struct HeldLogin {
+        std::string nick;
+        std::string password;
+    };
+    void holdLogin(HeldLogin login);
+    void forgetLogin();
+    std::optional<HeldLogin> heldLogin() const;
 
   private:
     ServerSource source_;
@@ -43,7 +57,10 @@ class WebClient {
     HttpOptions options_;
     HttpClient forms_;
     RemoteConfig remote_;
-    bool plainPasswordsAllowed_ = false;
+    // Set by the window's thread, read by the worker's posts.
+    std::atomic<bool> plainPasswordsAllowed_ = false;
+    mutable std::mutex loginMutex_; // the worker logs in, the window signs out
+    std::optional<HeldLogin> login_;
 };
 
 } // namespace web

@@ -1,6 +1,7 @@
 #include "web/WebServices.h"
 
 #include "store/Cp1251.h"
+#include "web/Cancel.h"
 #include "web/ProfileFields.h"
 #include "web/ReplyParse.h"
 #include "web/ReplyScan.h"
@@ -52,11 +53,41 @@ std::string WebServices::serviceUrl(Service service) const {
     return {};
 }
 
+// A refusal for load (503 with Retry-After; the password guard of a server
+// that many programs behind one address reach at once) is sent again after
+// the server's wait, a few times, while the thread's transfers are not
+// cancelled.
 HttpReply WebServices::postBody(Service service, const std::optional<std::string> &body) {
     const std::string url = serviceUrl(service);
     if (!body || url.empty())
         return {};
-    return sharedClient().post(url, *body, kAccessToken);
+    HttpReply reply = sharedClient().post(url, *body, kAccessToken);
+    for (int retry = 0; retry < kLoadRetries && refusedForLoad(reply); ++retry) {
+        if (!waitUnlessCancelled(reply.retryAfterSeconds * 1000))
+            break;
+        reply = sharedClient().post(url, *body, kAccessToken);
+    }
+    return reply;
+}
+
+bool WebServices::refusedForLoad(const HttpReply &reply) {
+    return reply.status == 503 && reply.retryAfterSeconds > 0 &&
+           reply.retryAfterSeconds <= kLoadRetryLongestSeconds;
+}
+
+// A request of the logged-in account that the server refuses for want of a
+// session: the login this client holds is renewed quietly and the request
+// sent once more.
+HttpReply WebServices::postWithSession(const std::string &nick, const FormFields &fields) {
+    HttpReply reply = postRaw(Service::Account, fields);
+    if (!reply.ok || !refusedForWantOfSession(reply.body))
+        return reply;
+    const std::optional<WebClient::HeldLogin> held = client_->heldLogin();
+    if (!held || held->nick != nick)
+        return reply;
+    if (!LoginAccount(held->nick, held->password).ok)
+        return reply;
+    return postRaw(Service::Account, fields);
 }
 
 HttpReply WebServices::postRaw(Service service, const FormFields &fields) {
@@ -118,7 +149,12 @@ Reply<TWemUser> WebServices::LoginAccount(const std::string &nick, const std::st
         postListed(Service::Account, {{"nick", nick}, {"pw", pw}, {"label0", "0"}});
     if (!reply.ok)
         return {start, false};
-    return parseLoginReply(reply.body, start);
+    Reply<TWemUser> login = parseLoginReply(reply.body, start);
+    if (login.ok)
+        client_->holdLogin({nick, pw});
+    else if (const auto held = client_->heldLogin(); held && held->nick == nick)
+        client_->forgetLogin(); // the password held no longer opens the account
+    return login;
 }
 
 Reply<TopTenRows> WebServices::ReadTopTen() {
@@ -144,8 +180,8 @@ Reply<int> WebServices::ReadBalance(const std::string &nick) {
 }
 
 bool WebServices::AddBalance(const std::string &nick, int amount) {
-    const HttpReply reply = postRaw(
-        Service::Account, {{"nick", nick}, {"labelwemsave", "0"}, {"R04", std::to_string(amount)}});
+    const HttpReply reply = postWithSession(
+        nick, {{"nick", nick}, {"labelwemsave", "0"}, {"R04", std::to_string(amount)}});
     return reply.ok && hasStatusWord(reply.body, "ok");
 }
 
@@ -160,7 +196,7 @@ bool WebServices::SaveProfile(const std::string &nick, const TInfo14 &info) {
     FormFields fields = {{"nick", nick}, {"labelinfosave", "0"}};
     for (const ProfileField &field : kProfileFields)
         fields.push_back({std::string(field.wire), info.*field.text});
-    const HttpReply reply = postRaw(Service::Account, fields);
+    const HttpReply reply = postWithSession(nick, fields);
     return reply.ok && hasStatusWord(reply.body, "ok");
 }
 

@@ -3,7 +3,11 @@
 // each building its body, posting it, scanning the reply and returning the
 // parsed data with a success flag. Every call blocks until the reply arrives
 // or the transport fails, and never longer than the time-outs allow; no call
-// shows anything or retries.
+// shows anything. Two refusals are mended quietly: a form post refused for
+// load (503 with Retry-After) is sent again after the server's wait, a few
+// times; a profile save or Wems change refused for want of a session logs
+// in again with the login the client holds (the last one accepted) and is
+// sent once more.
 //
 // A WebServices is a light view on the run's WebClient, which the main
 // window owns: make one where a request is needed. Form posts go through the
@@ -152,6 +156,8 @@ class WebServices {
     // (web/PlainPasswords.h): such a request is not sent and fails.
     bool passwordMayGo(Service service, const FormFields &fields) const;
     HttpReply postBody(Service service, const std::optional<std::string> &body);
+    static bool refusedForLoad(const HttpReply &reply);
+    HttpReply postWithSession(const std::string &nick, const FormFields &fields);
     HttpReply fetch(const std::string &url);
     static FormFields gameResultFields(const std::string &nick, const std::string &pw,
                                        const TWemGame &game);

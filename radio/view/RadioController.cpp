@@ -7,6 +7,8 @@
 
 #include <QMessageBox>
 
+#include <utility>
+
 namespace quarn {
 
 namespace {
@@ -50,23 +52,42 @@ bool RadioController::listFromServer() const {
     return context_.aux.settings == nullptr || context_.aux.settings->radioListFromServer;
 }
 
-void RadioController::RadioStart() {
+void RadioController::RadioStart(std::function<void()> then) {
     StopRadio();
-    radio_.CanUse = ResourceLibrary(context_.aux.folder, kRadioLibrary).isOpen();
-    bool listPresent = false;
-    if (listFromServer()) {
-        listPresent =
-            context_.fetchList && context_.fetchList(radioFolder(programFolder()).string(),
-                                                     std::string(kServerStationList));
-    } else {
-        listPresent = diskStationListPresent(programFolder());
+    const int number = ++startNumber_;
+    const bool libraryOpen = ResourceLibrary(context_.aux.folder, kRadioLibrary).isOpen();
+    auto finish = [this, number, libraryOpen, then = std::move(then)](bool listPresent) {
+        if (number != startNumber_)
+            return;
+        starting_ = false;
+        takeStationList(libraryOpen && listPresent);
+        if (then)
+            then();
+        if (std::exchange(playWhenStarted_, false))
+            StartWithMenu();
+    };
+    radio_.CanUse = false;
+    if (!listFromServer()) {
+        finish(diskStationListPresent(programFolder()));
+        return;
     }
-    radio_.CanUse = radio_.CanUse && listPresent;
-    if (radio_.CanUse) {
+    if (!context_.fetchList) {
+        finish(false);
+        return;
+    }
+    starting_ = true;
+    emit changed();
+    context_.fetchList(radioFolder(programFolder()).string(), std::string(kServerStationList),
+                       std::move(finish));
+}
+
+void RadioController::takeStationList(bool usable) {
+    if (usable) {
         radio_ = loadRadioState(radioStatePath(programFolder()), site());
         stateLoaded_ = true;
         radio_.CanUse = true;
     } else {
+        radio_.CanUse = false;
         radio_.Enabled = false;
     }
     streamFailed_ = false;
@@ -76,16 +97,17 @@ void RadioController::RadioStart() {
 void RadioController::ListSourceChanged() {
     const TRadio chosen = radio_;
     const bool chosenInThisRun = stateLoaded_;
-    RadioStart();
-    if (!radio_.CanUse)
-        return;
-    if (chosenInThisRun) {
-        radio_ = chosen;
-        radio_.CanUse = true;
-    }
-    // The options are opened from the menu, where a radio that is on plays.
-    if (radio_.Enabled)
-        PlayRadio();
+    RadioStart([this, chosen, chosenInThisRun] {
+        if (!radio_.CanUse)
+            return;
+        if (chosenInThisRun) {
+            radio_ = chosen;
+            radio_.CanUse = true;
+        }
+        // The options are opened from the menu, where a radio that is on plays.
+        if (radio_.Enabled)
+            PlayRadio();
+    });
 }
 
 void RadioController::RadioSave() {
@@ -98,6 +120,10 @@ void RadioController::RadioSave() {
 }
 
 void RadioController::StartWithMenu() {
+    if (starting_) {
+        playWhenStarted_ = true;
+        return;
+    }
     if (!radio_.CanUse || !radio_.Enabled)
         return;
     PlayRadio();

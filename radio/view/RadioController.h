@@ -31,9 +31,13 @@ class MelodyControl {
 
 struct RadioContext {
     AuxContext aux; // the program's folder, settings, sound, missing-library message
-    // Fetches the server's station list into `file` (WemRadio.ser); true
-    // when it arrived whole. Unset: the fetch fails.
-    std::function<bool(const std::string &targetFolder, const std::string &saveAs)> fetchList;
+    // Fetches the server's station list into `saveAs` (WemRadio.ser) in
+    // `targetFolder`, off the window's thread, and calls `done` on the
+    // window's thread with true when it arrived whole (or never, when the
+    // window is gone). Unset: the fetch fails.
+    std::function<void(const std::string &targetFolder, const std::string &saveAs,
+                       std::function<void(bool arrived)> done)>
+        fetchList;
     // Shows the message window with one line; unset: a message box.
     std::function<void(const QString &text)> message;
     MelodyControl *melody = nullptr;
@@ -55,7 +59,11 @@ class RadioController : public QObject {
     explicit RadioController(RadioContext context, QObject *parent = nullptr);
 
     // At the first paint, and again when the options change the list source.
-    void RadioStart();
+    // The radio can be used once the station list is in; `then` runs at
+    // that moment. A newer start replaces one still waiting for its list.
+    void RadioStart(std::function<void()> then = {});
+    // The server's station list is still being fetched.
+    bool starting() const { return starting_; }
     // The options changed the station list source: the radio starts again
     // from the new list. The station, volume and switch chosen in this run
     // stay (the state file still holds the last run's); a radio that is on
@@ -118,6 +126,8 @@ class RadioController : public QObject {
     void streamLost();
     bool listFromServer() const;
     std::string programFolder() const;
+    // The end of a start: the station list is there or not.
+    void takeStationList(bool usable);
 
     RadioContext context_;
     TRadio radio_;
@@ -130,6 +140,11 @@ class RadioController : public QObject {
     bool changedInRun_ = false;
     QTimer reconnect_;
     int reconnectAttempts_ = 0;
+    // Starts made; a list that arrives for an older one is ignored.
+    int startNumber_ = 0;
+    bool starting_ = false;
+    // The menu came while the list was still on its way.
+    bool playWhenStarted_ = false;
 };
 
 } // namespace quarn

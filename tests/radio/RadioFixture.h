@@ -38,7 +38,10 @@ class RadioFolderFixture : public ::testing::Test {
         c.aux.folder = program();
         c.aux.settings = &settings_;
         c.message = [this](const QString &text) { messages_ << text; };
-        c.fetchList = fetch_;
+        c.fetchList = [this](const std::string &folder, const std::string &saveAs,
+                             std::function<void(bool)> done) {
+            done(fetch_ && fetch_(folder, saveAs));
+        };
         return c;
     }
 

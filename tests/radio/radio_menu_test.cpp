@@ -102,6 +102,9 @@ class RadioOnTheWindow : public ::testing::Test {
             form_->awaitRequests()); // the start's configuration comes off the window's thread
         QTest::keyRelease(form_.get(), Qt::Key_Space);
         EXPECT_TRUE(form_->menuShown());
+        // The radio's list, the configuration and the song list come in
+        // off the window's thread.
+        EXPECT_TRUE(form_->awaitRequests());
         return *form_;
     }
 
@@ -311,6 +314,8 @@ TEST_F(RadioOnTheWindow, ChangingTheListSourceStartsTheRadioAgainKeepingTheStati
     // state file still holds the last run's), switched off.
     form.editableSettings().radioListFromServer = true;
     form.radioListSourceChanged();
+    EXPECT_TRUE(radio.starting());
+    ASSERT_TRUE(form.awaitRequests());
     ASSERT_TRUE(radio.radio().CanUse);
     EXPECT_EQ(radio.radio().Name, "Quarn Radio New York");
     EXPECT_EQ(radio.radio().Volume, 60);

@@ -122,6 +122,45 @@ TEST_F(RadioStart, ShowingTheMenuPlaysAnEnabledRadioAndSilencesTheMelody) {
     }
 }
 
+// The server's list comes later than the start (it is fetched off the
+// window's thread): the radio waits unusable, a menu shown meanwhile plays
+// the station once the list is in, and the list of a start that a newer
+// one replaced counts for nothing.
+TEST_F(RadioStart, TheServersListArrivingLaterCompletesTheStart) {
+    withLibrary();
+    settings_.radioListFromServer = true;
+    put(parent() + "/WemRadio.ini", "A\r\nhttp://127.0.0.1:9/a\r\nUSA\r\nL\r\n1\r\n50\r\n12\r\n");
+    FakeMelody melody;
+    RadioContext c = context();
+    c.melody = &melody;
+    std::vector<std::function<void(bool)>> pending;
+    c.fetchList = [&pending](const std::string &, const std::string &,
+                             std::function<void(bool)> done) {
+        pending.push_back(std::move(done));
+    };
+    RadioController radio(c);
+    radio.RadioStart();
+    ASSERT_EQ(pending.size(), 1u);
+    EXPECT_TRUE(radio.starting());
+    EXPECT_EQ(radio.look(), RadioLook::CannotUse);
+    radio.StartWithMenu();
+    EXPECT_FALSE(radio.audio().hasStream());
+    EXPECT_TRUE(melody.on);
+
+    radio.RadioStart(); // the options changed the source meanwhile
+    ASSERT_EQ(pending.size(), 2u);
+    pending[0](true); // the first start's late list
+    EXPECT_TRUE(radio.starting());
+    EXPECT_FALSE(radio.radio().CanUse);
+
+    pending[1](true);
+    EXPECT_FALSE(radio.starting());
+    ASSERT_TRUE(radio.radio().CanUse);
+    EXPECT_EQ(radio.radio().Name, "A");
+    EXPECT_TRUE(radio.audio().hasStream()) << "the menu came while the list was on its way";
+    EXPECT_FALSE(melody.on);
+}
+
 TEST_F(RadioStart, WithoutTheRadioEveryUseShowsTheMessage) {
     RadioController radio(context());
     radio.RadioStart();

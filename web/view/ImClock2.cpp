@@ -3,6 +3,7 @@
 #include "lang/QtWords.h"
 #include "web/Endpoints.h"
 #include "web/StatsReport.h"
+#include "web/Timeouts.h"
 #include "web/view/CountryPictures.h"
 #include "web/view/OnlinePictures.h"
 
@@ -16,8 +17,7 @@ constexpr const char *kDigitPrefixes[] = {"GRClock", "GAClock", "GGClock", "GYCl
                                           "GVClock", "GLClock", "GNClock"};
 
 // Modes 3 to 5: the best of a world list.
-void bestOfList(Figure &figure, const FigureSources &sources, int listId, bool withFlag) {
-    const web::Reply<web::WorldRows> rows = sources.readWorldList(listId);
+void bestOfList(Figure &figure, const web::Reply<web::WorldRows> &rows, bool withFlag) {
     if (!rows.ok) {
         figure.hint += word(WordEntry::FigureNoConnect);
         return;
@@ -33,19 +33,53 @@ void bestOfList(Figure &figure, const FigureSources &sources, int listId, bool w
         figure.flag = QString::fromStdString(best.Country);
 }
 
+// The world list whose best a mode shows (modes 3 to 5).
+int listOfMode(int shown) {
+    return shown == 3   ? web::kLocalGamesList
+           : shown == 4 ? web::kMobileGamesList
+                        : web::kAccountGamesList;
+}
+
 } // namespace
 
-Figure composeFigure(int mode, const FigureSources &sources) {
+FigureReplies readFigure(int shown, const std::string &nick, const FigureSources &sources) {
+    FigureReplies replies;
+    replies.shown = shown;
+    switch (shown) {
+    case 1:
+    case 2:
+        if (sources.readStats)
+            replies.stats = sources.readStats();
+        break;
+    case 3:
+    case 4:
+    case 5:
+        if (sources.readWorldList)
+            replies.rows = sources.readWorldList(listOfMode(shown));
+        break;
+    case 6:
+        if (sources.readBalance)
+            replies.count = sources.readBalance(nick);
+        break;
+    default:
+        if (sources.readMemberCount)
+            replies.count = sources.readMemberCount();
+        break;
+    }
+    return replies;
+}
+
+Figure composeFigure(int mode, const FigureReplies &replies) {
     Figure figure;
     figure.mode = mode;
-    const int shown = web::figureModeShown(mode, sources.loggedIn && sources.loggedIn());
+    const int shown = replies.shown;
     switch (shown) {
     case 1:
     case 2: {
         figure.hint = word(shown == 1 ? WordEntry::FigureIq : WordEntry::FigureGamesWithPc);
         figure.icon = QStringLiteral("Windows");
         figure.label = shown == 1 ? QStringLiteral("IQ") : QStringLiteral("D");
-        const web::Reply<web::TWemStat> stats = sources.readStats();
+        const web::Reply<web::TWemStat> &stats = replies.stats;
         if (!stats.ok) {
             figure.hint += word(WordEntry::FigureNoConnectColon);
             break;
@@ -63,50 +97,90 @@ Figure composeFigure(int mode, const FigureSources &sources) {
     case 3:
         figure.hint = word(WordEntry::FigureBestWindows);
         figure.icon = QStringLiteral("Windows");
-        bestOfList(figure, sources, web::kLocalGamesList, true);
+        bestOfList(figure, replies.rows, true);
         break;
     case 4:
         figure.hint = word(WordEntry::FigureBestAndroid);
         figure.icon = QStringLiteral("Android");
-        bestOfList(figure, sources, web::kMobileGamesList, false);
+        bestOfList(figure, replies.rows, false);
         break;
     case 5:
         figure.hint = word(WordEntry::FigureBestAccount);
         figure.icon = QStringLiteral("Account48");
-        bestOfList(figure, sources, web::kAccountGamesList, false);
+        bestOfList(figure, replies.rows, false);
         break;
-    case 6: {
+    case 6:
         figure.hint = word(WordEntry::FigureWems);
         figure.icon = QStringLiteral("GWems128");
-        const web::Reply<int> balance = sources.readBalance();
-        if (balance.ok)
-            figure.value = QString::number(balance.value);
+        if (replies.count.ok)
+            figure.value = QString::number(replies.count.value);
         else
             figure.hint += word(WordEntry::FigureNoConnectColon);
         break;
-    }
-    default: {
+    default:
         figure.hint = word(WordEntry::FigureClubMembers);
         figure.icon = QStringLiteral("Account48");
-        const web::Reply<int> members = sources.readMemberCount();
-        if (members.ok)
-            figure.value = QString::number(members.value);
+        if (replies.count.ok)
+            figure.value = QString::number(replies.count.value);
         else
             figure.hint += word(WordEntry::FigureNoConnectBlank);
         break;
     }
-    }
     return figure;
+}
+
+namespace {
+
+int shownModeOf(int mode, const FigureSources &sources) {
+    return web::figureModeShown(mode, sources.loggedIn && sources.loggedIn());
+}
+
+std::string ownNickOf(const FigureSources &sources) {
+    return sources.ownNick ? sources.ownNick() : std::string();
+}
+
+} // namespace
+
+Figure composeFigure(int mode, const FigureSources &sources) {
+    return composeFigure(mode, readFigure(shownModeOf(mode, sources), ownNickOf(sources), sources));
 }
 
 ImClock2::ImClock2(FigureSources sources, QWidget *parent)
     : QWidget(parent), sources_(std::move(sources)) {
+    offlineAfter_.setSingleShot(true);
+    offlineAfter_.setInterval(int(web::kIndicatorOfflineAfterMs));
+    connect(&offlineAfter_, &QTimer::timeout, this, [this] {
+        // Failed replies of the mode being read: its "No Connect".
+        FigureReplies none;
+        none.shown = shownModeOf(readingMode_, sources_);
+        showComposed(composeFigure(readingMode_, none));
+    });
     setObjectName(QStringLiteral("ImClock2"));
     setFixedSize(kSize);
 }
 
 void ImClock2::ShowFigure(int mode) {
-    figure_ = composeFigure(mode, sources_);
+    if (!runner_) {
+        showComposed(composeFigure(mode, sources_));
+        return;
+    }
+    if (reading_)
+        return;
+    reading_ = true;
+    readingMode_ = mode;
+    offlineAfter_.start();
+    const int shown = shownModeOf(mode, sources_);
+    runner_([sources = sources_, shown,
+             nick = ownNickOf(sources_)] { return readFigure(shown, nick, sources); },
+            [this, mode](FigureReplies replies) {
+                reading_ = false;
+                offlineAfter_.stop();
+                showComposed(composeFigure(mode, replies));
+            });
+}
+
+void ImClock2::showComposed(Figure figure) {
+    figure_ = std::move(figure);
     setToolTip(figure_.hint);
     setAccessibleName(figure_.hint + QLatin1Char(' ') + figure_.value +
                       (figure_.suffix ? QString(QLatin1Char(figure_.suffix)) : QString()));

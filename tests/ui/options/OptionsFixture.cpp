@@ -61,12 +61,15 @@ bool save(const QString &dir, const QString &kind, const QString &name, const QI
 
 } // namespace
 
-bool RecordingHost::downloadLibrary(const QString &libraryFile) {
+void RecordingHost::downloadLibrary(const QString &libraryFile, std::function<void(bool)> done) {
     ++calls["download"];
     downloaded << libraryFile;
     if (downloadsArrive)
         placeLibrary(folder, libraryFile);
-    return downloadsArrive;
+    if (holdDownloads)
+        heldDownload = std::move(done);
+    else
+        done(downloadsArrive);
 }
 
 void placeLibrary(const QString &folder, const QString &libraryFile) {

@@ -33,7 +33,7 @@ class RecordingHost : public OptionsHost {
     void designChanged() override { ++calls["design"]; }
     void radioListSourceChanged() override { ++calls["radio list"]; }
     void showPassport() override { ++calls["passport"]; }
-    bool downloadLibrary(const QString &libraryFile) override;
+    void downloadLibrary(const QString &libraryFile, std::function<void(bool)> done) override;
     int count(const std::string &what) const {
         const auto found = calls.find(what);
         return found == calls.end() ? 0 : found->second;
@@ -43,6 +43,9 @@ class RecordingHost : public OptionsHost {
     QString folder; // where a download puts its file
     bool downloadsArrive = false;
     QStringList downloaded;
+    // Set: a download waits until the test calls it (the network is slow).
+    bool holdDownloads = false;
+    std::function<void(bool)> heldDownload;
 };
 
 // The graphics library with the options dialog's pictures (background,

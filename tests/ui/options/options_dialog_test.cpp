@@ -508,6 +508,31 @@ TEST_F(OptionsDialog, DownloadSuccessAndFailure) {
     }
 }
 
+// While the library is on its way the dialog stays open and usable, its
+// button off and the pointer busy; a second click asks nothing more.
+TEST_F(OptionsDialog, ADownloadUnderWayDisablesItsButton) {
+    WindowFixture local;
+    RecordingHost localHost;
+    localHost.folder = local.folder();
+    localHost.downloadsArrive = true;
+    localHost.holdDownloads = true;
+    TFormOptions dialog(local.context(), &localHost, {});
+    TWemCardsButton *button = dialog.downloadButton(QStringLiteral("WemCards06C.dll"));
+    button->click();
+    ASSERT_TRUE(localHost.heldDownload);
+    EXPECT_FALSE(button->isEnabled());
+    EXPECT_EQ(dialog.cursor().shape(), Qt::BusyCursor);
+    EXPECT_EQ(localHost.count("faces"), 0);
+    dialog.downloadButton(QStringLiteral("WemCards06C.dll"))->click();
+    EXPECT_EQ(localHost.count("download"), 1);
+
+    localHost.heldDownload(true);
+    EXPECT_NE(dialog.cursor().shape(), Qt::BusyCursor);
+    EXPECT_FALSE(button->isEnabled()); // the library is there now
+    EXPECT_EQ(localHost.count("faces"), 1);
+    EXPECT_EQ(local.sound.played.back(), "WToMenK");
+}
+
 TEST_F(OptionsDialog, RadioListSourceIsStoredAndRestartsTheRadio) {
     auto dialog = open();
     control<QRadioButton>(*dialog, "RadioFromDisk")->click();

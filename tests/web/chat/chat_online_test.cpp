@@ -171,9 +171,12 @@ TEST_F(ChatOnline, TwoProgramsChatAndTheOthersLampLights) {
     ASSERT_TRUE(sent);
 
     // Bob's watch looks at the chat every 90th tick of 10 seconds.
-    for (int tick = 0; tick < web::kChatEveryTicks; ++tick)
+    // Each check runs off the window's thread; one under way lets the next
+    // tick's pass, so each is awaited.
+    for (int tick = 0; tick < web::kChatEveryTicks; ++tick) {
         bob->watchTick();
-    EXPECT_TRUE(bob->awaitRequests()); // the watch reads off the window's thread
+        ASSERT_TRUE(bob->awaitRequests());
+    }
     EXPECT_TRUE(anyLit(*bob, "GSirenaR"));
     EXPECT_NE(std::find(bobSound.played.begin(), bobSound.played.end(), "WToMenK"),
               bobSound.played.end());
@@ -191,7 +194,9 @@ TEST_F(ChatOnline, TwoProgramsChatAndTheOthersLampLights) {
     const web::ChatState state = web::readChatState(bobFolder.program.parent_path());
     EXPECT_EQ(state.lastSeen, newest.Score);
     // Ann's own message counts as seen by her.
-    EXPECT_FALSE(ann->CheckChat());
+    ann->CheckChat();
+    ASSERT_TRUE(ann->awaitRequests());
+    EXPECT_FALSE(ann->chatIsNew());
 }
 
 TEST_F(ChatOnline, StatisticsCountOneStartOneMatchAndOneLike) {
@@ -211,6 +216,7 @@ TEST_F(ChatOnline, StatisticsCountOneStartOneMatchAndOneLike) {
     match.hands = 4;
     match.pointsLost = 12;
     form->SendStatistics(match);
+    ASSERT_TRUE(form->awaitRequests());
     after = stats();
     EXPECT_EQ(after.StatX[0], before.StatX[0] + 4);
     EXPECT_EQ(after.StatX[3], before.StatX[3] + 12);
