@@ -271,7 +271,7 @@ void TForm1::OpenChat() {
     web::writeChatState(c.session.stateFolder, seen);
     if (menuShown())
         ShowIndicators(c.newNews, false);
-    TFormChat window(auxContext(), *web_, c.session, this);
+    TFormChat window(auxContext(), *web_, c.session, this, requests_.get());
     window.setMessageHandler([&window](const QString &text) { Ask::inform(&window, text); });
     connect(&window, &TFormChat::passportRequested, this, &TForm1::passportRequested);
     c.chatOpen = true;
@@ -285,7 +285,7 @@ void TForm1::OpenChat() {
 void TForm1::showStatistics() {
     Play(kSoundWindowOpens, false);
     TFStat window(
-        auxContext(), *web_, [this] { saveSettingsNow(); }, this);
+        auxContext(), *web_, [this] { saveSettingsNow(); }, this, requests_.get());
     window.exec();
 }
 

@@ -508,6 +508,7 @@ void TFAcc1::createAccount() {
 void TFAcc1::loginOrOut() {
     if (account_.isLoggedIn()) {
         web::LogOut(account_);
+        client_.forgetLogin(); // no quiet login again after signing out
         fillAccountPage();
         redrawPages();
         return;
