@@ -13,7 +13,6 @@
 #include <optional>
 #include <string>
 
-class QProcess;
 class QThread;
 
 namespace servertest {

@@ -8,7 +8,6 @@
 #include "web/view/RequestProgress.h"
 #include "web/view/RequestRunner.h"
 
-#include <QFile>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
